@@ -1,0 +1,67 @@
+#pragma once
+// State shared by the worker and the main thread. Flags are atomics; the two live
+// blocks are touched only under their mutex, so the worker never copies a page
+// while a control handler changes a field of it.
+
+#include "model/GeneratorStatus.h"
+#include "model/StatusBlock.h"
+
+#include <array>
+#include <atomic>
+#include <mutex>
+
+namespace q7582 {
+
+enum ConnectionState : int { NotConnected = 0, Searching = 1, Connected = 2 };
+
+inline constexpr std::array<const char*, 10> ActivityNames = {
+    "None", "Status DL", "Status UL", "Config DL", "Config UL",
+    "ID search", "RKDV7582 DL", "RKDV7582 UL", "Legal DL", "Legal UL",
+};
+
+enum ActivityIndexValue : int {
+    ActivityNone = 0, ActivityStatusDL, ActivityStatusUL, ActivityConfigDL, ActivityConfigUL,
+    ActivityIdSearch, ActivityGeneratorDL, ActivityGeneratorUL, ActivityLegalDL, ActivityLegalUL,
+};
+
+// Set by the main thread, cleared by the worker.
+struct RequestFlags {
+    std::atomic<bool> StatusWriteRequest{false};
+    std::atomic<bool> ClockWriteRequest{false};
+    std::atomic<bool> UploadRequest{false};
+    std::atomic<bool> DownloadRequest{false};
+    std::atomic<bool> GeneratorWriteRequest{false};
+    std::atomic<bool> LegalFileWriteRequest{false};
+};
+
+class LinkShared {
+public:
+    std::atomic<int> connectionState{NotConnected};
+    std::atomic<int> activityIndex{ActivityNone};
+    std::atomic<int> progressPosition{0};
+    // Set when a master is found; the next status display refresh clears it.
+    std::atomic<bool> justConnected{false};
+    // The device is present but could not be opened for lack of permission.
+    std::atomic<bool> accessDenied{false};
+    RequestFlags requests;
+
+    template <typename F>
+    decltype(auto) withStatus(F&& f)
+    {
+        std::lock_guard lock(blocks_);
+        return f(status_);
+    }
+    template <typename F>
+    decltype(auto) withGenerator(F&& f)
+    {
+        std::lock_guard lock(blocks_);
+        return f(generator_);
+    }
+
+private:
+    std::mutex blocks_;
+    StatusBlock status_;
+    GeneratorStatus generator_;
+};
+
+} // namespace q7582

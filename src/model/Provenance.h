@@ -1,0 +1,41 @@
+#pragma once
+// Where the current configuration came from and whether it was edited since.
+// The main window owns one; the builders and transfers report the changes they make.
+
+#include "model/Bytes.h"
+
+#include <string>
+
+namespace q7582 {
+
+enum class ConfigOrigin { OriginDefault, OriginMaster, OriginFile };
+
+struct Provenance {
+    ConfigOrigin origin = ConfigOrigin::OriginDefault;
+    bool modified = false;
+    int defaultMasterNumber = 0;
+    Byte uploadedMasterByte = 0;
+    std::string currentFileName;
+};
+
+} // namespace q7582
+
+namespace q7582 {
+
+// End of a completed Upload: the image now is the master's.
+inline void applyUploadCompleted(Provenance& p, Byte addressChime)
+{
+    p.origin = ConfigOrigin::OriginMaster;
+    p.uploadedMasterByte = addressChime;
+    p.modified = false;
+}
+
+// End of a completed Download: the master now holds the image; it counts as unmodified
+// only when it came from this same master (same address and chime byte).
+inline void applyDownloadCompleted(Provenance& p, Byte addressChime)
+{
+    if (p.origin == ConfigOrigin::OriginMaster && p.uploadedMasterByte == addressChime)
+        p.modified = false;
+}
+
+} // namespace q7582
