@@ -1,0 +1,49 @@
+#pragma once
+// The PC-side names of units, zones, outputs, inputs and music sources, their files,
+// and the language list. No widget: the main window shows what these tables hold.
+
+#include "model/LegalFile.h" // FileResult
+
+#include <string>
+#include <vector>
+
+namespace q7582 {
+
+class Dizionario {
+public:
+    static constexpr int Units = 16, Zones = 36, Outputs = 36, Inputs = 36, MusicSources = 5;
+    static constexpr int MaxFileName = 48;  // longest name kept from a file
+    static constexpr int MaxUserName = 20;  // longest name a user may enter
+    static constexpr const char* LanguageList = "Language/Lingue.txt";
+
+    explicit Dizionario(std::string dir = ".");
+
+    // Index 0 = entry 1. Entry n of a 36-entry table = 6 x group + line + 1.
+    std::vector<std::string> units, zones, outputs, inputs, music;
+
+    // "name (n)", n = 1..16
+    std::string unitCaption(int n) const;
+    // n = 1..5
+    const std::string& musicName(int n) const { return music.at(n - 1); }
+
+    // Each load creates its file from the names in force when it is missing.
+    FileResult LoadNames(); // units, zones, outputs, inputs, music, in that order
+    FileResult LoadUnitNames();
+    FileResult SaveUnitNames();
+    FileResult LoadZoneNames();
+    FileResult SaveZoneNames();
+    FileResult LoadOutputNames();
+    FileResult SaveOutputNames();
+    FileResult LoadInputNames();
+    FileResult SaveInputNames();
+    FileResult LoadMusicNames();
+    FileResult SaveMusicNames();
+
+    // Reads up to 10 white-space separated names of dir/Language/Lingue.txt; 0 when missing.
+    static int LoadLanguageList(const std::string& dir, std::vector<std::string>& names);
+
+private:
+    std::string dir_;
+};
+
+} // namespace q7582

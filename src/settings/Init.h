@@ -1,0 +1,48 @@
+#pragma once
+// The settings record and its file QS7582.ini, and the choice of help file.
+// No widget: the windows bind their help-language menu to helpLanguageItalian().
+
+#include "model/LegalFile.h" // FileResult
+
+#include <string>
+#include <vector>
+
+namespace q7582 {
+
+struct Settings {
+    std::string Lingua;            // empty at start; written as "(null)"
+    std::string mapfile;           // kept and written back unchanged
+    std::string help = "italiano"; // "italiano" selects the Italian help file
+};
+
+class Init {
+public:
+    static constexpr const char* FileName = "QS7582.ini";
+    static constexpr const char* ItalianHelpFile = "help/qs7582_ita.chm";
+    static constexpr const char* EnglishHelpFile = "help/qs7582_eng.chm";
+    static constexpr int MaxWord = 51;
+
+    // dir: the folder the relative names are taken from (the working directory).
+    explicit Init(std::string dir = ".");
+
+    Settings settings;
+    std::vector<std::string> languages; // the language table, at most 10 names
+
+    // Reads the language list, then the settings file; creates the file when missing.
+    FileResult LoadSettings();
+    // Rewrites the whole file from the record (CR LF line ends).
+    FileResult SaveSettings();
+    // Menu choice: sets help to "italiano" or "english" and saves.
+    FileResult chooseHelpLanguage(bool italian);
+
+    // The help-file rule: exact "italiano" selects Italian.
+    bool helpLanguageItalian() const { return settings.help == "italiano"; }
+    std::string helpFile() const; // dir + "/help/qs7582_ita.chm" or "..._eng.chm"
+
+    const std::string& dir() const { return dir_; }
+
+private:
+    std::string dir_;
+};
+
+} // namespace q7582
