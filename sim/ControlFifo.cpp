@@ -8,6 +8,10 @@
 
 namespace q7582::sim {
 
+namespace {
+constexpr size_t MaxLine = 1024;
+} // namespace
+
 ControlFifo::~ControlFifo()
 {
     if (fd_ >= 0)
@@ -44,6 +48,8 @@ std::vector<std::string> ControlFifo::readLines()
     ssize_t n;
     while ((n = ::read(fd_, buffer, sizeof buffer)) > 0)
         pending_.append(buffer, size_t(n));
+    if (pending_.size() > MaxLine && pending_.find('\n') == std::string::npos)
+        pending_.clear(); // not a command: no line ends in sight
     std::vector<std::string> lines;
     for (size_t end; (end = pending_.find('\n')) != std::string::npos; pending_.erase(0, end + 1))
         lines.push_back(pending_.substr(0, end));

@@ -58,7 +58,8 @@ Options parseOptions(int argc, char** argv)
     parser.addOptions({
         {"generator", "Be a message generator (default: a master)."},
         {"address", "Master address 0..5 (default 0): status byte and default configuration.", "N", "0"},
-        {"link", "Symlink to the pty, replaced if stale, removed on exit.", "PATH"},
+        {"link", "Symlink to the pty, replaced if stale, removed on exit (default /tmp/q7582-master,\n"
+                 "or /tmp/q7582-generator with --generator).", "PATH"},
         {"dump-dir", "Keep config.bin, status.bin, generator.bin and legal.bin up to date in DIR.", "DIR"},
         {"control", "Read run-time commands from this FIFO (created if missing).", "FIFO"},
         {"print-ready", "Print the pty path on stdout each time the device is plugged in."},
@@ -82,7 +83,10 @@ Options parseOptions(int argc, char** argv)
     Options o;
     o.generator = parser.isSet("generator");
     o.address = toCount(parser, "address", 0, 5);
-    o.link = parser.value("link").toStdString();
+    o.link = parser.isSet("link") ? parser.value("link").toStdString()
+                                  : o.generator ? "/tmp/q7582-generator" : "/tmp/q7582-master";
+    if (o.link.empty())
+        fail("--link wants a path");
     o.dumpDir = parser.value("dump-dir").toStdString();
     o.controlFifo = parser.value("control").toStdString();
     o.printReady = parser.isSet("print-ready");

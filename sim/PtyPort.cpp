@@ -36,7 +36,7 @@ bool PtyPort::plug()
     cfmakeraw(&t);
     if (tcsetattr(slave_, TCSANOW, &t) != 0)
         return fail("tcsetattr " + slavePath_);
-    return link_.empty() || pointLink();
+    return pointLink();
 }
 
 // Points the link at the new pty in one step (temporary symlink, then rename),
@@ -63,7 +63,7 @@ bool PtyPort::pointLink()
 
 void PtyPort::unplug()
 {
-    if (!link_.empty() && !slavePath_.empty()) {
+    if (!slavePath_.empty()) {
         // Another simulator may have taken the link over since; leave it alone then.
         char target[PATH_MAX];
         const ssize_t n = readlink(link_.c_str(), target, sizeof target - 1);

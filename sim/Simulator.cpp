@@ -26,8 +26,8 @@ bool Simulator::plug()
         std::fprintf(stderr, "qs7582-sim: %s\n", port_.error().c_str());
         return false;
     }
-    std::fprintf(stderr, "qs7582-sim: %s plugged in on %s%s%s\n", options_.generator ? "message generator" : "master",
-                 port_.slavePath().c_str(), options_.link.empty() ? "" : ", link ", options_.link.c_str());
+    std::fprintf(stderr, "qs7582-sim: %s plugged in on %s, link %s\n", options_.generator ? "message generator" : "master",
+                 port_.slavePath().c_str(), options_.link.c_str());
     if (options_.printReady) {
         std::printf("%s\n", port_.slavePath().c_str());
         std::fflush(stdout);

@@ -12,6 +12,22 @@ namespace {
 
 std::vector<Byte> bytesOf(const QByteArray& a) { return {a.begin(), a.end()}; }
 
+bool readPage(SimLink& link, int p, StatusBlock& into)
+{
+    std::vector<Byte> page(StatusBlock::PageSize);
+    if (link.transfer(Frame::ReadStatus, Byte(p), {}, page) != TransferOk)
+        return false;
+    std::copy(page.begin(), page.end(), into.page(p));
+    return true;
+}
+
+bool writePage(SimLink& link, int p, const StatusBlock& from)
+{
+    std::vector<Byte> none;
+    return link.transfer(Frame::WriteStatus, Byte(p), {from.page(p), from.page(p) + StatusBlock::PageSize}, none)
+           == TransferOk;
+}
+
 } // namespace
 
 TEST(SimulatedMaster, IdentifiesItselfAndServesStatusPagesAndDefaultConfiguration)
@@ -24,12 +40,9 @@ TEST(SimulatedMaster, IdentifiesItselfAndServesStatusPagesAndDefaultConfiguratio
 
     EXPECT_EQ(link.transfer(Frame::Identify, 0, {}, none), TransferMaster);
 
-    std::vector<Byte> page0(StatusBlock::PageSize), page1(StatusBlock::PageSize);
-    ASSERT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page0), TransferOk);
-    ASSERT_EQ(link.transfer(Frame::ReadStatus, 1, {}, page1), TransferOk);
     StatusBlock status;
-    std::copy(page0.begin(), page0.end(), status.page(0));
-    std::copy(page1.begin(), page1.end(), status.page(1));
+    ASSERT_TRUE(readPage(link, 0, status));
+    ASSERT_TRUE(readPage(link, 1, status));
     EXPECT_EQ(status.masterAddress(), 3);
     EXPECT_TRUE(status.slavePresent(0));
     EXPECT_FALSE(status.slavePresent(5));
@@ -38,7 +51,8 @@ TEST(SimulatedMaster, IdentifiesItselfAndServesStatusPagesAndDefaultConfiguratio
     EXPECT_EQ(status.firmwareRelease(1), 3);
     EXPECT_TRUE(status.masterClock().isValid());
     // A page that does not exist gets no answer, as from the device.
-    EXPECT_EQ(link.transfer(Frame::ReadStatus, 2, {}, page0, 300), TransferNoReply);
+    std::vector<Byte> page(StatusBlock::PageSize);
+    EXPECT_EQ(link.transfer(Frame::ReadStatus, 2, {}, page, 300), TransferNoReply);
 
     ConfigImage expected;
     buildDefaultConfiguration(expected, 3);
@@ -55,33 +69,44 @@ TEST(SimulatedMaster, KeepsWrittenStatusPagesAndConfigurationBlocks)
     SimulatorProcess sim;
     ASSERT_TRUE(sim.waitReady()) << sim.problem();
     SimLink link(sim.link());
-    std::vector<Byte> none;
 
-    std::vector<Byte> page0(StatusBlock::PageSize);
-    ASSERT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page0), TransferOk);
-    page0[StatusBlock::MusicLevel] = 0xC0; // needs escaping on the wire
-    page0[StatusBlock::SlaveZones + 2] |= 0x40 | 0x01; // music flag of zone 7, marked as changed by the PC
-    ASSERT_EQ(link.transfer(Frame::WriteStatus, 0, page0, none), TransferOk);
+    StatusBlock status;
+    ASSERT_TRUE(readPage(link, 0, status));
+    status.bytes[StatusBlock::MusicLevel] = 0xC0; // needs escaping on the wire
+    status.setZoneMusic(1, 0, true);              // zone 7, with the PC's change mark (bit 6)
+    ASSERT_TRUE(writePage(link, 0, status));
 
-    std::vector<Byte> kept = page0;
-    kept[StatusBlock::SlaveZones + 2] &= Byte(~0x40); // the master clears the PC's change mark
-    const std::vector<Byte> dumped = bytesOf(sim.dump("status.bin"));
-    ASSERT_EQ(dumped.size(), size_t(StatusBlock::Size));
-    EXPECT_EQ(std::vector<Byte>(dumped.begin(), dumped.begin() + StatusBlock::PageSize), kept);
-    std::vector<Byte> readBack(StatusBlock::PageSize);
-    ASSERT_EQ(link.transfer(Frame::ReadStatus, 0, {}, readBack), TransferOk);
-    EXPECT_EQ(readBack, kept);
+    StatusBlock kept = status;
+    kept.bytes[StatusBlock::SlaveZones + 2] &= Byte(~0x40); // the master clears the PC's change mark
+    const QByteArray dumped = sim.dump("status.bin");
+    ASSERT_EQ(dumped.size(), StatusBlock::Size);
+    EXPECT_EQ(bytesOf(dumped.left(StatusBlock::PageSize)), std::vector<Byte>(kept.page(0), kept.page(1)));
+    StatusBlock readBack;
+    ASSERT_TRUE(readPage(link, 0, readBack));
+    EXPECT_TRUE(std::equal(kept.page(0), kept.page(1), readBack.page(0)));
 
-    std::vector<Byte> block(ConfigImage::BlockSize);
+    // Page 1 sets the clock and the summer-time switch; the release stays the master's.
+    ASSERT_TRUE(readPage(link, 1, status));
+    const ClockTime set{2030, 6, 15, 10, 20, 30, 6};
+    status.setMasterClock(set);
+    status.setSummerTimeOff(true);
+    status.bytes[StatusBlock::FirmwareRelease] = 9;
+    ASSERT_TRUE(writePage(link, 1, status));
+    ASSERT_TRUE(readPage(link, 1, readBack));
+    EXPECT_EQ(readBack.masterClock(), set); // the clock stands still in a quiet simulator
+    EXPECT_TRUE(readBack.summerTimeOff());
+    EXPECT_EQ(readBack.firmwareRelease(0), 2);
+
+    constexpr int Block = 53;
+    std::vector<Byte> block(ConfigImage::BlockSize), none;
     for (int i = 0; i < ConfigImage::BlockSize; ++i)
         block[i] = Byte(i); // includes B5 and C0
-    ASSERT_EQ(link.transfer(Frame::WriteConfig, 0xB5 - 0x80, block, none), TransferOk);
+    ASSERT_EQ(link.transfer(Frame::WriteConfig, Block, block, none), TransferOk);
     const QByteArray config = sim.dump("config.bin");
     ASSERT_EQ(config.size(), ConfigImage::Size);
-    const int at = ConfigImage::BlockSize * (0xB5 - 0x80);
-    EXPECT_EQ(bytesOf(config.mid(at, ConfigImage::BlockSize)), block);
+    EXPECT_EQ(bytesOf(config.mid(ConfigImage::BlockSize * Block, ConfigImage::BlockSize)), block);
     std::vector<Byte> blockBack(ConfigImage::BlockSize);
-    ASSERT_EQ(link.transfer(Frame::ReadConfig, 0xB5 - 0x80, {}, blockBack), TransferOk);
+    ASSERT_EQ(link.transfer(Frame::ReadConfig, Block, {}, blockBack), TransferOk);
     EXPECT_EQ(blockBack, block);
 }
 
