@@ -55,7 +55,7 @@ Fault FaultInjector::next()
     if (due(every_.badEscapeEvery, replies_))
         return Fault::BadEscape;
     if (rate_ > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < rate_)
-        return Fault(1 + rng_() % 4);
+        return Fault(1 + rng_() % 4); // Busy, Silence, Truncate or BadEscape
     return Fault::None;
 }
 

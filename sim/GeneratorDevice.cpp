@@ -13,6 +13,7 @@ namespace {
 constexpr Byte InitialLegalId[3] = {8, 10, 13};
 constexpr Byte Release[2] = {1, 4};
 constexpr Byte SummerTimeOffBit = 0x01;
+constexpr int CarriedBytes = GeneratorStatus::LegalId + 3; // 0x29..0x3F, sent back as read
 
 } // namespace
 
@@ -57,7 +58,7 @@ std::optional<Reply> GeneratorDevice::writeBlock(const Frame::Request& r)
     const Byte* sent = r.payload.data();
     Byte* b = status_.data();
     std::copy(sent + GeneratorStatus::ClockSet, sent + GeneratorStatus::SummerTime, b + GeneratorStatus::ClockSet);
-    std::copy(sent + GeneratorStatus::LegalId + 3, sent + GeneratorStatus::Size, b + GeneratorStatus::LegalId + 3);
+    std::copy(sent + CarriedBytes, sent + GeneratorStatus::Size, b + CarriedBytes);
     obey(sent[GeneratorStatus::Command], sent);
     status_.setGenCommand(0);
     dumpStatus();
