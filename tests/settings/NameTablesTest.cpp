@@ -1,6 +1,6 @@
 #include "settings/Dizionario.h"
 
-#include "../model/FileFixture.h"
+#include "FileFixture.h"
 
 #include <filesystem>
 

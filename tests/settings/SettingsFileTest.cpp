@@ -1,7 +1,7 @@
 #include "settings/Init.h"
 #include "settings/SettingsRecords.h"
 
-#include "../model/FileFixture.h"
+#include "FileFixture.h"
 
 #include <filesystem>
 
