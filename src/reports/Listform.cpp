@@ -63,6 +63,7 @@ TForm3::TForm3(std::shared_ptr<ViewerDialogs> dialogs, QWidget* parent)
     QToolBar* bar = addToolBar(QString());
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon); // not every icon theme has a printer
     save = toolAction(bar, QStringLiteral("save"),
                       QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
     print = toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print")));
@@ -116,6 +117,8 @@ void TForm3::showReport(const Report& report)
     for (const ReportLine& line : report.lines)
         AppendReportLine(line.text, line.style);
     cursor_.endEditBlock();
+    // The view's own cursor moved along with the text; a report opens at its top.
+    RichEdit1->moveCursor(QTextCursor::Start);
     Show();
 }
 

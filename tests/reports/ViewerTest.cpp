@@ -60,6 +60,7 @@ TEST_F(Viewer, NewReportReplacesContentAndCaption)
     viewer.showReport(sampleReport());
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_EQ(viewer.pos(), QPoint(10, 10));
+    EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0); // opens at the top
     const QTextDocument* doc = viewer.richEdit()->document();
     ASSERT_EQ(doc->blockCount(), 3);
     const QTextBlock title = doc->firstBlock();
