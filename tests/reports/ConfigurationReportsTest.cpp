@@ -144,6 +144,9 @@ TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
               (QStringList{"Event date 31/13/2024 (invalid)", "Event time 25:00.00 (invalid)", "No periodic event",
                            "Timer Priority = 0", "Timer enable = OFF", "", "Message event list EMPTY", "",
                            "Timer Output event 7 - level operation"}));
+
+    weekly.setRepeatDays(0x80); // no day bit: nothing to strip a separator from
+    EXPECT_EQ(texts(buildTimerReport(sources()))[5], "Weekly event ()");
 }
 
 TEST_F(ConfigurationReports, PeriodicStopTimePastMidnightNamesTheNextDay)
