@@ -169,6 +169,3 @@ void TForm3::printExecute()
 }
 
 } // namespace q7582
-
-// The meta-object code lives with the class, so that linking the viewer pulls in nothing else.
-#include "moc_Listform.cpp"
