@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace q7582 {
@@ -18,7 +19,7 @@ public:
     // Warning box with an OK button.
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
     // A modal dialog the window built (About box).
-    virtual void exec(class QDialog& dialog) = 0;
+    virtual void exec(QDialog& dialog) = 0;
 };
 
 class QtDialogProvider : public DialogProvider {

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>

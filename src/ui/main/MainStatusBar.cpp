@@ -4,6 +4,7 @@
 #include "ui/main/ConnectionIcon.h"
 #include "ui/main/Main.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -44,7 +45,10 @@ void TForm1::buildStatusBar()
     progressBar1_->setRange(0, 16);
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
-    progressBar1_->setGeometry(2, 3, 96, 14);
+    progressBar1_->setFixedHeight(14);
+    auto* layout = new QHBoxLayout(progressPanel);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->addWidget(progressBar1_, 0, Qt::AlignVCenter);
 
     activityText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
     captionText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
