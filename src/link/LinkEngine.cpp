@@ -76,11 +76,13 @@ LinkEngine::Outcome LinkEngine::step()
 
 bool LinkEngine::HandleLinkFailure()
 {
-    // The window cannot tell us whether a transfer had disabled it (a Download may fail
-    // before its first block), and enabling an enabled window changes nothing.
-    observer_.enableMainWindow();
+    // Cleared before the window is enabled: a Download asked for in between stays
+    // pending and disables the window again when it starts. Enabled whatever the step
+    // was, since a Download may fail before its first block, and enabling an enabled
+    // window changes nothing.
     shared_.requests.StatusWriteRequest = false;
     shared_.requests.DownloadRequest = false;
+    observer_.enableMainWindow();
     if (generatorMode_) {
         generatorMode_ = false;
         observer_.enterMasterMode();
@@ -210,6 +212,7 @@ void LinkEngine::chooseAfterStatusRead()
         activity = ActivityStatusDL;
         stepProgress();
     } else if (requests.DownloadRequest) {
+        // The window is disabled for the whole transfer, whoever enabled it meanwhile.
         observer_.disableMainWindow();
         observer_.copyConfigForDownload(outgoing_);
         linkOperation_ = OpConfigWrite;

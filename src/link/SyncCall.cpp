@@ -65,10 +65,12 @@ void SyncCall::deliverPending()
 
 bool SyncCall::event(QEvent* e)
 {
+    // Before anything of the event is read: it was built on the worker thread. (Of an
+    // event nobody released, the acquire is a no-op.)
+    Q7582_TSAN_ACQUIRE(e);
     if (e->type() != CallEventType)
         return QObject::event(e);
     auto* call = static_cast<CallEvent*>(e);
-    Q7582_TSAN_ACQUIRE(call);
     if (!closing_)
         call->fn();
     Q7582_TSAN_RELEASE(&call->done);
