@@ -53,10 +53,10 @@ TForm1::TForm1(LinkShared& shared, Options options)
 
 TForm1::~TForm1() { stopLink(); }
 
-void TForm1::startLink(std::unique_ptr<Chip> chip)
+void TForm1::startLink(std::unique_ptr<Chip> chip, double pacing)
 {
     stopLink();
-    link_ = std::make_unique<TThreadUsb>(shared_, *this, std::move(chip));
+    link_ = std::make_unique<TThreadUsb>(shared_, *this, std::move(chip), nullptr, pacing);
     link_->startLink();
 }
 

@@ -75,7 +75,8 @@ public:
     const QString& startDirectory() const { return startDirectory_; }
 
     // Creates the worker on the chip and opens the device (or starts reconnecting).
-    void startLink(std::unique_ptr<Chip> chip);
+    // pacing scales the link's sleeps (tests run it faster than the device).
+    void startLink(std::unique_ptr<Chip> chip, double pacing = 1.0);
     // Stops the worker whatever it is doing; safe to call twice.
     void stopLink();
 
