@@ -55,6 +55,14 @@ TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
     ASSERT_TRUE(Frame::decodeRequest(frame.data(), int(frame.size()), decoded));
     EXPECT_EQ(decoded.index, 0xC0);
     EXPECT_EQ(decoded.payload, payload);
+
+    // SendFrame writes one whole frame; without a source it carries no payload.
+    FakeChip chip;
+    ASSERT_EQ(chip.open(), 0);
+    FramePort port(chip);
+    EXPECT_EQ(port.SendFrame(payload.data(), 2, 2, 1), TransferOk);
+    EXPECT_EQ(port.SendFrame(nullptr, 64, 1, 0), TransferOk);
+    EXPECT_EQ(chip.writes(), (std::vector<Bytes>{{0xC0, 2, 1, 0xB5, 0x00, 0xB5, 0x01}, {0xC0, 1, 0}}));
 }
 
 TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
@@ -112,18 +120,4 @@ TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
     FramePort shortPort(shortChip);
     EXPECT_EQ(shortPort.ReceiveFrame(0, nullptr, 5, 0), TransferShort);
     EXPECT_EQ(shortPort.SendFrame(nullptr, 0, 5, 0), TransferShort);
-}
-
-TEST(FrameCodec, SendFrameWritesOneWholeFrame)
-{
-    FakeChip chip;
-    ASSERT_EQ(chip.open(), 0);
-    FramePort port(chip);
-    const Byte payload[3] = {1, 0xC0, 3};
-    EXPECT_EQ(port.SendFrame(payload, 3, 2, 1), TransferOk);
-    EXPECT_EQ(port.SendFrame(nullptr, 64, 1, 0), TransferOk); // no source: no payload
-    const auto writes = chip.writes();
-    ASSERT_EQ(writes.size(), 2u);
-    EXPECT_EQ(writes[0], (Bytes{0xC0, 2, 1, 1, 0xB5, 0x00, 3}));
-    EXPECT_EQ(writes[1], (Bytes{0xC0, 1, 0}));
 }

@@ -44,16 +44,8 @@ public:
     void captionRefresh() override { note("captionRefresh"); }
     void enterGeneratorMode() override { note("enterGeneratorMode"); }
     void enterMasterMode() override { note("enterMasterMode"); }
-    void copyConfigForDownload(ConfigImage& out) override
-    {
-        note("copyConfigForDownload");
-        out = image;
-    }
-    void copyLegalFileImage(LegalFileImage& out) override
-    {
-        note("copyLegalFileImage");
-        out = legal;
-    }
+    void copyConfigForDownload(ConfigImage& out) override { note("copyConfigForDownload"); out = image; }
+    void copyLegalFileImage(LegalFileImage& out) override { note("copyLegalFileImage"); out = legal; }
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
         note("uploadCompleted");

@@ -11,8 +11,6 @@ using namespace q7582::test;
 
 namespace {
 
-constexpr int PromptMs = 1000;
-
 // Serves the main thread's events until pred holds or the time is up.
 template <typename Pred>
 bool spinUntil(Pred pred, int timeoutMs = 5000)
@@ -27,25 +25,24 @@ bool spinUntil(Pred pred, int timeoutMs = 5000)
     return true;
 }
 
-class WorkerThreadTest : public ::testing::Test {
-protected:
+struct RunningLink {
     FakeDevice device;
     LinkShared shared;
     RecordingObserver window;
     FakeChip* chip = nullptr;
     std::unique_ptr<TThreadUsb> link;
 
-    void start(double pacing = 0.02, bool present = true)
+    RunningLink(double pacing, bool present, bool silent = false)
     {
         auto owned = std::make_unique<FakeChip>();
         chip = owned.get();
         chip->setPresent(present);
+        device.silent = silent;
         device.attach(*chip);
         link = std::make_unique<TThreadUsb>(shared, window, std::move(owned), nullptr, pacing);
         link->startLink();
     }
 
-    // Milliseconds shutdown() took.
     qint64 timedShutdown()
     {
         QElapsedTimer clock;
@@ -57,66 +54,52 @@ protected:
 
 } // namespace
 
-TEST_F(WorkerThreadTest, ObserverRunsOnTheMainThreadAndShutdownWhilePollingIsPrompt)
+TEST(WorkerThread, CallsTheWindowOnTheMainThreadAndWaitsForAnUnpluggedDevice)
 {
-    start();
-    ASSERT_TRUE(spinUntil([&] { return window.count("statusDisplayRefresh") >= 3; }));
-    EXPECT_EQ(shared.connectionState, Connected);
-    EXPECT_LT(timedShutdown(), PromptMs);
-    EXPECT_TRUE(window.allOn(QThread::currentThread()));
-    EXPECT_FALSE(chip->isOpen());
-    EXPECT_TRUE(link->isFinished());
+    RunningLink run(0.02, false);
+    EXPECT_EQ(run.shared.connectionState, NotConnected);
+    EXPECT_TRUE(run.link->reconnectTimerActive());
+
+    run.chip->setPresent(true);
+    ASSERT_TRUE(spinUntil([&] { return run.window.count("statusDisplayRefresh") >= 3; }));
+    EXPECT_FALSE(run.link->reconnectTimerActive());
+
+    run.chip->setPresent(false);
+    ASSERT_TRUE(spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
+    EXPECT_FALSE(run.chip->isOpen());
+    run.link->shutdown();
+    EXPECT_TRUE(run.link->isFinished());
+    EXPECT_TRUE(run.window.allOn(QThread::currentThread()));
 }
 
-TEST_F(WorkerThreadTest, UnpluggedDeviceSuspendsTheWorkerUntilTheReconnectTick)
+TEST(WorkerThread, ShutdownIsPromptInEveryState)
 {
-    start(0.02, false);
-    EXPECT_EQ(shared.connectionState, NotConnected);
-    EXPECT_TRUE(link->reconnectTimerActive());
-
-    chip->setPresent(true);
-    ASSERT_TRUE(spinUntil([&] { return window.count("statusDisplayRefresh") >= 1; }));
-    EXPECT_FALSE(link->reconnectTimerActive());
-
-    chip->setPresent(false);
-    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == NotConnected && link->reconnectTimerActive(); }));
-    EXPECT_FALSE(chip->isOpen());
-    EXPECT_LT(timedShutdown(), PromptMs);
-    EXPECT_TRUE(window.allOn(QThread::currentThread()));
-}
-
-TEST_F(WorkerThreadTest, ShutdownWithNoDeviceIsPrompt)
-{
-    start(1.0, false);
-    EXPECT_LT(timedShutdown(), PromptMs);
-    link.reset(); // a second shutdown, from the destructor, is harmless
-}
-
-TEST_F(WorkerThreadTest, ShutdownWhileSearchingIsPrompt)
-{
-    device.silent = true;
-    start(1.0);
-    ASSERT_TRUE(spinUntil([&] { return !chip->writes().empty(); }));
-    EXPECT_LT(timedShutdown(), PromptMs) << "the 500 ms search sleep must not hold it up";
-}
-
-TEST_F(WorkerThreadTest, ShutdownMidUploadIsPromptAndHandsNothingOver)
-{
-    start(0.2);
-    shared.requests.UploadRequest = true;
-    ASSERT_TRUE(spinUntil([&] { return device.configBlocksServed >= 4; }));
-    EXPECT_LT(timedShutdown(), PromptMs);
-    EXPECT_LT(device.configBlocksServed, 128);
-    EXPECT_EQ(window.count("uploadCompleted"), 0);
-}
-
-TEST_F(WorkerThreadTest, ShutdownWhileTheWorkerWaitsForTheMainThreadIsPrompt)
-{
-    start(0.0);
-    ASSERT_TRUE(spinUntil([&] { return window.count("statusDisplayRefresh") >= 1; }));
-    // The main thread is busy elsewhere: the worker blocks in its next synchronised call.
-    QThread::msleep(50);
-    const size_t callsBefore = window.calls.size();
-    EXPECT_LT(timedShutdown(), PromptMs);
-    EXPECT_EQ(window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
+    constexpr int PromptMs = 1000;
+    {
+        RunningLink noDevice(1.0, false);
+        EXPECT_LT(noDevice.timedShutdown(), PromptMs);
+    }
+    {
+        RunningLink searching(1.0, true, true);
+        ASSERT_TRUE(spinUntil([&] { return !searching.chip->writes().empty(); }));
+        EXPECT_LT(searching.timedShutdown(), PromptMs) << "the 500 ms search sleep must not hold it up";
+    }
+    {
+        RunningLink uploading(0.2, true);
+        uploading.shared.requests.UploadRequest = true;
+        ASSERT_TRUE(spinUntil([&] { return uploading.device.configBlocksServed >= 4; }));
+        EXPECT_LT(uploading.timedShutdown(), PromptMs);
+        EXPECT_LT(uploading.device.configBlocksServed, 128);
+        EXPECT_EQ(uploading.window.count("uploadCompleted"), 0);
+        EXPECT_FALSE(uploading.chip->isOpen());
+    }
+    {
+        RunningLink polling(0.0, true);
+        ASSERT_TRUE(spinUntil([&] { return polling.window.count("statusDisplayRefresh") >= 1; }));
+        // The main thread is busy elsewhere: the worker blocks in its next synchronised call.
+        QThread::msleep(50);
+        const size_t callsBefore = polling.window.calls.size();
+        EXPECT_LT(polling.timedShutdown(), PromptMs);
+        EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
+    }
 }
