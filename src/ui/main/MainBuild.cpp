@@ -110,6 +110,7 @@ QSlider* TForm1::makeLevelSlider(QWidget* panel, int index, const QRect& geometr
     // Position 0 at the top, as the level sent is 20 - position.
     s->setInvertedAppearance(vertical);
     s->setInvertedControls(vertical);
+    s->setValue(sliderPositionForLevel(index, 0)); // where the all-zero block puts it: no tag at start-up
     s->setGeometry(geometry);
     s->setProperty("liveParam", index);
     levelSliders_[std::size_t(index)] = s;

@@ -159,6 +159,27 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBack)
     EXPECT_EQ(status().musicSourceLevel(0), 17);
 }
 
+TEST_F(StatusDisplay, ALevelOutOfRangeOnTheMasterDoesNotSwallowTheUsersNextMove)
+{
+    EXPECT_FALSE(find("LevelTag")->isVisibleTo(window.get())); // nothing moved at start-up
+    connectMaster();
+    auto* speech = find<QSlider>("LevelSliders0");
+    auto* vox = find<QSlider>("LevelSliders12");
+    setStatus([](StatusBlock& s) {
+        s.setSpeechLevel(25);
+        s.setVoxThreshold(0, 200);
+    });
+    refresh();
+    refresh();
+    EXPECT_EQ(speech->value(), 0);
+    EXPECT_EQ(vox->value(), 20);
+    EXPECT_FALSE(takeStatusWrite());
+    vox->setValue(19);
+    refresh();
+    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_EQ(status().voxThreshold(0), 19);
+}
+
 TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwritten)
 {
     connectMaster();
