@@ -132,8 +132,8 @@ private:
     void showUnits(const StatusBlock& sb);
     void showActive(const StatusBlock& sb);
     void showClock(const StatusBlock& sb);
-    bool foldOrShowLevels(StatusBlock& sb);
-    void raise(std::atomic<bool>& request);
+    void foldOrShowLevels(StatusBlock& sb);
+    void requestWrite(std::atomic<bool>& request);
     void updateMasterControls();
 
     // MainControls.cpp

@@ -30,7 +30,7 @@ QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"
 } // namespace
 
 // While JustConnected is set the change stays local: the next read replaces it.
-void TForm1::raise(std::atomic<bool>& request)
+void TForm1::requestWrite(std::atomic<bool>& request)
 {
     if (!shared_.justConnected.load())
         request.store(true);
@@ -45,7 +45,7 @@ void TForm1::statusDisplayRefresh()
     // 1. Zones.
     if (pending_[LiveZoneMusic].changed) {
         foldZoneCells(sb, zoneCells_);
-        raise(rq.StatusWriteRequest);
+        requestWrite(rq.StatusWriteRequest);
         pending_[LiveZoneMusic].changed = false;
     } else {
         showZones(sb);
@@ -63,7 +63,7 @@ void TForm1::statusDisplayRefresh()
     PendingChange& music = pending_[LiveMusicSource];
     if (music.changed) {
         sb.setMusicSelect(selectedMusicSource_);
-        raise(rq.StatusWriteRequest);
+        requestWrite(rq.StatusWriteRequest);
         music.changed = false;
     } else if (!music.ignoreNextChange) {
         selectedMusicSource_ = sb.musicSelect();
@@ -72,7 +72,7 @@ void TForm1::statusDisplayRefresh()
     // 9. Master address.
     if (pending_[LiveMasterAddress].changed) {
         sb.setMasterAddress(stAddr_->text().toInt());
-        raise(rq.StatusWriteRequest);
+        requestWrite(rq.StatusWriteRequest);
         pending_[LiveMasterAddress].changed = false;
     } else {
         stAddr_->setText(QString::number(sb.masterAddress()));
@@ -87,7 +87,7 @@ void TForm1::statusDisplayRefresh()
     // 11. Chime.
     if (pending_[LiveChime].changed) {
         sb.setChimeEnabled(spChime_->isChecked());
-        raise(rq.StatusWriteRequest);
+        requestWrite(rq.StatusWriteRequest);
         pending_[LiveChime].changed = false;
     } else {
         spChime_->setChecked(sb.chimeEnabled());
@@ -96,7 +96,7 @@ void TForm1::statusDisplayRefresh()
     // 12. Summer time (page 1).
     if (pending_[LiveSummerTime].changed) {
         sb.setSummerTimeOff(spLegalTime_->isChecked());
-        raise(rq.ClockWriteRequest);
+        requestWrite(rq.ClockWriteRequest);
         pending_[LiveSummerTime].changed = false;
     } else {
         spLegalTime_->setChecked(sb.summerTimeOff());
@@ -108,7 +108,7 @@ void TForm1::statusDisplayRefresh()
     // 14. Music on remote.
     if (pending_[LiveMusicOnRemote].changed) {
         sb.setMusicOnRemote(spMoR_->isChecked());
-        raise(rq.StatusWriteRequest);
+        requestWrite(rq.StatusWriteRequest);
         pending_[LiveMusicOnRemote].changed = false;
     } else {
         spMoR_->setChecked(sb.musicOnRemote());
@@ -117,7 +117,7 @@ void TForm1::statusDisplayRefresh()
     // 15. Clock (page 1).
     if (pending_[LiveClockAlign].changed) {
         sb.setMasterClock(clockFromDateTime(now()));
-        raise(rq.ClockWriteRequest);
+        requestWrite(rq.ClockWriteRequest);
         pending_[LiveClockAlign].changed = false;
     } else {
         showClock(sb);
@@ -152,17 +152,15 @@ void TForm1::showIoGrid(const StatusBlock& sb, bool outputs)
         });
 }
 
-bool TForm1::foldOrShowLevels(StatusBlock& sb)
+void TForm1::foldOrShowLevels(StatusBlock& sb)
 {
-    bool folded = false;
     for (int i = 0; i < LevelSliderCount; ++i) {
         QSlider* slider = levelSliders_[std::size_t(i)];
         PendingChange& entry = pending_[std::size_t(i)];
         if (entry.changed) {
             setLevelByte(sb, i, levelForSliderPosition(i, slider->value()));
-            raise(shared_.requests.StatusWriteRequest);
+            requestWrite(shared_.requests.StatusWriteRequest);
             entry.changed = false;
-            folded = true;
             continue;
         }
         // Out-of-range bytes pin at the slider's ends; only a real move is made.
@@ -172,7 +170,6 @@ bool TForm1::foldOrShowLevels(StatusBlock& sb)
             slider->setValue(position);
         }
     }
-    return folded;
 }
 
 void TForm1::showUnits(const StatusBlock& sb)
