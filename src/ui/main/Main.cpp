@@ -75,10 +75,16 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TForm1::addMasterOnlyMenu(QMenu* menu)
+QMenu* TForm1::addCommandMenu(const QString& title, const char* objectName, bool masterOnly)
 {
-    masterOnlyMenus_.push_back(menu);
-    menu->setEnabled(!generatorMode_);
+    auto* menu = new QMenu(title, menuBar());
+    menu->setObjectName(QString::fromLatin1(objectName));
+    menuBar()->insertMenu(helpLanguageMenu_->menuAction(), menu);
+    if (masterOnly) {
+        masterOnlyMenus_.push_back(menu);
+        menu->setEnabled(!generatorMode_);
+    }
+    return menu;
 }
 
 bool TForm1::reportGuard(bool configurationReport)

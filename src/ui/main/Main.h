@@ -82,8 +82,9 @@ public:
 
     // True when the report must not be made (the reason was shown).
     bool reportGuard(bool configurationReport);
-    // Menus that only make sense with a master (disabled in generator mode).
-    void addMasterOnlyMenu(QMenu* menu);
+    // A command menu, placed before the help menus; a master-only one is disabled in
+    // generator mode.
+    QMenu* addCommandMenu(const QString& title, const char* objectName, bool masterOnly);
 
     // LinkObserver: each runs on the main thread.
     void repaintStatusBar() override;

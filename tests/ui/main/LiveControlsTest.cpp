@@ -71,15 +71,6 @@ TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
     EXPECT_TRUE(takeClockWrite());
     EXPECT_FALSE(takeStatusWrite());
     EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
-
-    // A click that matches the master's state asks for nothing.
-    setStatus([](StatusBlock& s) { s.setSummerTimeOff(false); });
-    refresh();
-    setStatus([](StatusBlock& s) { s.setSummerTimeOff(true); }); // switched on the master meanwhile
-    legal->click();
-    EXPECT_FALSE(window->pendingChanges()[LiveSummerTime].changed);
-    refresh();
-    EXPECT_FALSE(takeClockWrite());
 }
 
 TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
