@@ -32,7 +32,6 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
     device.status.setMusicSourceLevel(2, 9);
     auto chip = std::make_unique<FakeChip>();
     device.attach(*chip);
-    window->show();
     window->startLink(std::move(chip), 0.02);
 
     auto* tuner = find<QSlider>("LevelSliders9");
