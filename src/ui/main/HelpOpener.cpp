@@ -34,7 +34,8 @@ HelpOpener::~HelpOpener()
 
 QString HelpOpener::topicUrl(int context)
 {
-    initHelpTopics();
+    static const bool registered = (initHelpTopics(), true);
+    Q_UNUSED(registered);
     const QString path = QStringLiteral(":/help/%1.html").arg(context);
     if (QFile::exists(path))
         return QStringLiteral("qrc") + path;

@@ -224,7 +224,6 @@ private:
     std::vector<QWidget*> masterControlLabels_;
     QProgressBar* prBar1_ = nullptr;
     QProgressBar* prBar2_ = nullptr;
-    std::vector<QToolButton*> helpButtons_;
     QWidget* panelMG_ = nullptr;
     QTimer* tBox_ = nullptr;
     QTimer* togliFocus_ = nullptr;

@@ -94,7 +94,6 @@ QToolButton* TForm1::makeHelpButton(QGroupBox* panel, const char* name, int cont
     b->setProperty("helpContext", context);
     b->installEventFilter(this); // leaving it gives the focus back (BbMusicMouseLeave)
     connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context); });
-    helpButtons_.push_back(b);
     return b;
 }
 

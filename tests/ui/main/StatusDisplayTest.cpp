@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 
 namespace q7582::test {
 namespace {
@@ -136,6 +137,8 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBack)
     EXPECT_EQ(tape->value(), 8);
     EXPECT_TRUE(find("LevelTag")->isVisibleTo(window.get()));
     EXPECT_EQ(text("LevelTag"), "8");
+    EXPECT_TRUE(find<QTimer>("TBox")->isActive()); // hides the tag after 2 s
+    EXPECT_TRUE(find<QTimer>("togliFocus")->isActive());
     refresh();
     EXPECT_FALSE(takeStatusWrite());
     EXPECT_EQ(status().speechLevel(), 15);
