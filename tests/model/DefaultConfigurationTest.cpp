@@ -9,7 +9,10 @@ using namespace q7582;
 
 namespace {
 
-std::vector<Byte> at(const ConfigImage& c, int offset) { return {c.bytes.begin() + offset, c.bytes.begin() + offset + 5}; }
+std::vector<Byte> at(const ConfigImage& c, int offset)
+{
+    return {c.bytes.begin() + offset, c.bytes.begin() + offset + 5};
+}
 
 const std::vector<Byte> AllZones{0xFF, 0xFF, 0xFF, 0xFF, 0x0F}, NoZones(5, 0), Key2{0x02, 0, 0, 0, 0};
 
