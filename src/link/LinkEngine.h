@@ -37,8 +37,8 @@ public:
 
     LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, Sleep sleep);
 
-    // Opens and prepares the chip. A refusal for lack of permission sets
-    // LinkShared::accessDenied; returns whether that hint changed.
+    // Opens and prepares the chip; false when there is none. A refusal for lack of
+    // permission sets LinkShared::accessDenied; accessHintChanged says whether it changed.
     bool OpenDevice(bool* accessHintChanged = nullptr);
     // The device was opened: start an ID search.
     void startSearch();

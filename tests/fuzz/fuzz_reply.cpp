@@ -1,6 +1,7 @@
 // Any bytes a device or a broken cable can put in the receive queue, given to the
 // reply decoder directly and through ReceiveFrame over the fake chip, for every reply
 // size the link expects. No crash, no overrun, and a result from the known set.
+// The same bytes also go to the device side's request decoder.
 
 #include "link/FakeChip.h"
 #include "link/FramePort.h"
@@ -59,5 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         else
             check(taken == direct);
     }
+    Frame::Request request;
+    if (Frame::decodeRequest(data, int(size), request))
+        check(request.payload.size() < size);
     return 0;
 }
