@@ -1,0 +1,32 @@
+#pragma once
+// TAboutBoxMain: product, version and company compiled into the program, the maker's
+// contact text, and the firmware release of the connected device.
+
+#include "model/GeneratorStatus.h"
+#include "model/StatusBlock.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace q7582 {
+
+// Empty when nothing is connected.
+QString firmwareLine(bool connected, bool generatorMode, const StatusBlock& status, const GeneratorStatus& generator);
+
+class TAboutBoxMain : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBoxMain(QWidget* parent = nullptr);
+    void setFirmwareLine(const QString& text);
+
+    static QString productText();
+    static QString versionText();
+    static QString companyText();
+    static QString contactText();
+
+private:
+    QLabel* firmware_ = nullptr;
+};
+
+} // namespace q7582

@@ -1,0 +1,26 @@
+#include "ui/main/DialogProvider.h"
+
+#include <QDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace q7582 {
+
+std::optional<QString> QtDialogProvider::getText(QWidget* parent, const QString& caption, const QString& prompt,
+                                                 const QString& text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+void QtDialogProvider::warning(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+void QtDialogProvider::exec(QDialog& dialog) { dialog.exec(); }
+
+} // namespace q7582

@@ -1,0 +1,61 @@
+#pragma once
+// Opens a help topic by context number: in the chm viewer when the help file of the
+// current language and the viewer are both there, else in the program's own help
+// browser on the topics shipped with it. Any window can hold one.
+
+#include <QPointer>
+#include <QString>
+#include <QTextBrowser>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace q7582 {
+
+namespace HelpContext {
+inline constexpr int Contents = 1000;
+inline constexpr int ConfigEditor = 2000; // 2001..2007: its help buttons
+inline constexpr int MainWindow = 3000;
+inline constexpr int InputPanel = 3001, MasterPanel = 3002, MusicPanel = 3003, SpeechPanel = 3004,
+                     VoxPanel = 3005, ZonePanel = 3006, OutputPanel = 3007, GroupPanel = 3008,
+                     ActiveSourcePanel = 3009, UnitPanel = 3010, MusicSelectionPanel = 3011;
+inline constexpr int MessageFolderCompiler = 4000;
+inline constexpr int GeneratorPanel = 5000;
+} // namespace HelpContext
+
+class HelpOpener {
+public:
+    // How the chm viewer is found and started; tests replace both.
+    struct Platform {
+        std::function<QString()> findViewer; // the viewer's path, empty when not installed
+        std::function<bool(const QString& program, const QStringList& args)> startDetached;
+        std::function<bool(const QString& path)> fileExists;
+    };
+    static Platform systemPlatform();
+
+    enum class Shown { Viewer, Browser };
+
+    // helpFile: the help file of the language in force, asked at every open.
+    // browserParent: the window the built-in browser closes with (none: it stands alone).
+    explicit HelpOpener(std::function<QString()> helpFile, Platform platform = systemPlatform(),
+                        QWidget* browserParent = nullptr);
+    ~HelpOpener();
+    HelpOpener(const HelpOpener&) = delete;
+    HelpOpener& operator=(const HelpOpener&) = delete;
+
+    Shown open(int context);
+
+    // The built-in browser, once it has been opened.
+    QTextBrowser* browser() const { return browser_; }
+    // The resource holding the built-in topic of a context (the contents for an unknown one).
+    static QString topicUrl(int context);
+
+private:
+    std::function<QString()> helpFile_;
+    Platform platform_;
+    QWidget* browserParent_;
+    QPointer<QTextBrowser> browser_;
+};
+
+} // namespace q7582

@@ -1,0 +1,144 @@
+#include "ui/main/Icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+
+namespace q7582::icons {
+namespace {
+
+constexpr int ConnSize = 20;
+constexpr int UnitSize = 14;
+
+QPixmap blank(int w, int h)
+{
+    QPixmap p(w, h);
+    p.fill(Qt::transparent);
+    return p;
+}
+
+// Two plug halves: joined when connected, apart otherwise.
+QPixmap drawConnection(int image)
+{
+    QPixmap pm = blank(ConnSize, ConnSize);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = image == ConnConnected ? QColor(0x20, 0xA0, 0x20)
+                          : image == ConnSearching ? QColor(0xE0, 0xA0, 0x00)
+                                                   : QColor(0xC0, 0x20, 0x20);
+    const int gap = image == ConnConnected ? 0 : 4;
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(1, 6, 7 - gap / 2.0, 8), 2, 2);
+    p.drawRoundedRect(QRectF(12 + gap / 2.0, 6, 7 - gap / 2.0, 8), 2, 2);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawLine(QPointF(8 - gap / 2.0, 8), QPointF(12 + gap / 2.0, 8));
+    p.drawLine(QPointF(8 - gap / 2.0, 12), QPointF(12 + gap / 2.0, 12));
+    if (image == ConnNotConnected) {
+        p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+        p.drawLine(7, 2, 13, 18);
+    } else if (image == ConnSearching) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(5, 1, 10, 10), 30 * 16, 120 * 16);
+    }
+    return pm;
+}
+
+QPixmap drawUnit(int image)
+{
+    QPixmap pm = blank(UnitSize, UnitSize);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    if (image == UnitIoCard) {
+        p.setBrush(QColor(0x30, 0x80, 0x30));
+        p.drawRect(QRectF(2.5, 2.5, 9, 9));
+        for (int i = 0; i < 3; ++i) {
+            p.drawLine(QPointF(4 + 3 * i, 0), QPointF(4 + 3 * i, 2.5));
+            p.drawLine(QPointF(4 + 3 * i, 11.5), QPointF(4 + 3 * i, 14));
+        }
+    } else {
+        p.setBrush(QColor(0x50, 0x50, 0x60));
+        p.drawRoundedRect(QRectF(4.5, 0.5, 5, 8), 2.5, 2.5);
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(2.5, 3.5, 9, 7), 180 * 16, 180 * 16);
+        p.drawLine(QPointF(7, 10.5), QPointF(7, 13));
+        p.drawLine(QPointF(4, 13.5), QPointF(10, 13.5));
+    }
+    return pm;
+}
+
+QPixmap drawHelp()
+{
+    QPixmap pm = blank(16, 16);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x10, 0x30, 0x90), 1));
+    p.setBrush(QColor(0x30, 0x60, 0xD0));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont f(QStringLiteral("Tahoma"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(true);
+    f.setPixelSize(12);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    return pm;
+}
+
+// A loudspeaker with three sound arcs.
+QPixmap drawLogo()
+{
+    QPixmap pm = blank(64, 64);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x20, 0x50, 0xA0));
+    p.drawRoundedRect(QRectF(0, 0, 64, 64), 10, 10);
+    QPainterPath speaker;
+    speaker.moveTo(12, 25);
+    speaker.lineTo(22, 25);
+    speaker.lineTo(34, 13);
+    speaker.lineTo(34, 51);
+    speaker.lineTo(22, 39);
+    speaker.lineTo(12, 39);
+    speaker.closeSubpath();
+    p.setBrush(Qt::white);
+    p.drawPath(speaker);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const qreal r = 8 + 7 * i;
+        p.drawArc(QRectF(32 - r, 32 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    }
+    return pm;
+}
+
+} // namespace
+
+const QPixmap& connection(int image)
+{
+    static const std::array<QPixmap, 3> images{drawConnection(0), drawConnection(1), drawConnection(2)};
+    return images.at(std::size_t(image));
+}
+
+const QPixmap& unit(int image)
+{
+    static const std::array<QPixmap, 2> images{drawUnit(0), drawUnit(1)};
+    return images.at(std::size_t(image));
+}
+
+const QPixmap& help()
+{
+    static const QPixmap image = drawHelp();
+    return image;
+}
+
+const QPixmap& logo()
+{
+    static const QPixmap image = drawLogo();
+    return image;
+}
+
+} // namespace q7582::icons

@@ -1,0 +1,18 @@
+#pragma once
+// The window's small pictures, drawn once: connection states (ILconn), unit kinds
+// (ILunit) and the help glyph of the panels' help buttons.
+
+#include <QPixmap>
+
+namespace q7582::icons {
+
+enum ConnectionImage { ConnSearching = 0, ConnConnected = 1, ConnNotConnected = 2 };
+enum UnitImage { UnitIoCard = 0, UnitDeskMicrophone = 1 };
+
+const QPixmap& connection(int image); // ILconn
+const QPixmap& unit(int image);       // ILunit
+const QPixmap& help();                // Image12
+// The program's logo (About box, window icon).
+const QPixmap& logo();
+
+} // namespace q7582::icons

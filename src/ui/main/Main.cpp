@@ -1,0 +1,154 @@
+// TForm1: construction, the two window modes, the link's observer calls, closing.
+
+#include "ui/main/Main.h"
+
+#include "link/Usb.h"
+#include "ui/main/Icons.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace q7582 {
+
+TForm1::TForm1(LinkShared& shared) : TForm1(shared, Options{}) {}
+
+TForm1::TForm1(LinkShared& shared, Options options)
+    : shared_(shared),
+      ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
+      dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
+      now_(std::move(options.now)),
+      init_(options.dir),
+      names_(options.dir),
+      help_([this] { return QString::fromStdString(init_.helpFile()); }, std::move(options.help), this),
+      startDirectory_(QDir::currentPath())
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Q7582 Manager"));
+    setWindowIcon(QIcon(icons::logo()));
+    QFont font(QStringLiteral("Tahoma"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(central);
+    central->installEventFilter(this);
+    buildMenus();
+    buildPanels(central);
+    buildStatusBar();
+    connectControls();
+    setFixedSize(MasterWidth, MasterHeight);
+
+    loadSettingsAndNames();
+    statusDisplayRefresh(); // the all-zero block: everything absent, clock "-"
+    repaintStatusBar();
+    showActivity();
+    captionRefresh();
+    helpContext_ = HelpContext::MainWindow;
+}
+
+TForm1::~TForm1() { stopLink(); }
+
+void TForm1::startLink(std::unique_ptr<Chip> chip, double pacing)
+{
+    stopLink();
+    link_ = std::make_unique<TThreadUsb>(shared_, *this, std::move(chip), nullptr, pacing);
+    link_->startLink();
+}
+
+void TForm1::stopLink()
+{
+    if (!link_)
+        return;
+    link_->shutdown();
+    link_.reset();
+}
+
+// Whatever the link is doing, it is stopped before the window goes; nothing is saved.
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    stopLink();
+    event->accept();
+}
+
+QMenu* TForm1::addCommandMenu(const QString& title, const char* objectName, bool masterOnly)
+{
+    auto* menu = new QMenu(title, menuBar());
+    menu->setObjectName(QString::fromLatin1(objectName));
+    menuBar()->insertMenu(helpLanguageMenu_->menuAction(), menu);
+    if (masterOnly) {
+        masterOnlyMenus_.push_back(menu);
+        menu->setEnabled(!generatorMode_);
+    }
+    return menu;
+}
+
+bool TForm1::reportGuard(bool configurationReport)
+{
+    const Byte addressChime = shared_.withStatus([](const StatusBlock& s) { return s.addressChime(); });
+    const auto refusal = reportRefusal(configurationReport, shared_.connectionState.load(), provenance_, addressChime);
+    if (!refusal)
+        return false;
+    dialogs_->warning(this, refusal->title, refusal->text);
+    return true;
+}
+
+void TForm1::enterGeneratorMode()
+{
+    for (QMenu* m : masterOnlyMenus_)
+        m->setEnabled(false);
+    generatorMode_ = true;
+    masterArea_->hide();
+    panelMG_->show();
+    panelMG_->raise();
+    const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
+    panelMG_->setGeometry(centralWidget()->rect());
+    captionText_->setFixedWidth(120);
+    setWindowTitle(QStringLiteral("RKDV7582 Manager"));
+    captionRefresh();
+    generatorModeEntered_ = true;
+    helpContext_ = HelpContext::GeneratorPanel;
+}
+
+void TForm1::enterMasterMode()
+{
+    for (QMenu* m : masterOnlyMenus_)
+        m->setEnabled(true);
+    generatorMode_ = false;
+    panelMG_->hide();
+    panelMG_->lower();
+    masterArea_->show();
+    captionText_->setFixedWidth(300);
+    setFixedSize(MasterWidth, MasterHeight);
+    setWindowTitle(QStringLiteral("Q7582 Manager"));
+    captionRefresh();
+    helpContext_ = HelpContext::MainWindow;
+}
+
+// The generator panel's controls arrive with the generator commands; until then the
+// refresh only ends the first-refresh state.
+void TForm1::generatorPanelRefresh() { generatorModeEntered_ = false; }
+
+void TForm1::enableMainWindow() { setEnabled(true); }
+
+void TForm1::disableMainWindow() { setEnabled(false); }
+
+void TForm1::copyConfigForDownload(ConfigImage& out) { out = config_; }
+
+void TForm1::copyLegalFileImage(LegalFileImage& out) { out = legalFile_; }
+
+void TForm1::uploadCompleted(const ConfigImage& received, Byte addressChime)
+{
+    config_ = received;
+    applyUploadCompleted(provenance_, addressChime);
+    captionRefresh();
+}
+
+void TForm1::downloadCompleted(Byte addressChime) { applyDownloadCompleted(provenance_, addressChime); }
+
+} // namespace q7582

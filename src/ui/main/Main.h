@@ -1,0 +1,238 @@
+#pragma once
+// TForm1, the main window: live status of the connected master, its live controls,
+// the PC-side names, help, and the status bar. Listens to the link as its observer.
+// Split by concern: Main.cpp (construction, modes, observer, closing), MainBuild.cpp
+// (panels), MainStatus.cpp (status refresh and folding), MainControls.cpp (live
+// controls), MainNames.cpp (names, help), MainStatusBar.cpp (status bar).
+
+#include "link/Chip.h"
+#include "link/LinkObserver.h"
+#include "link/LinkShared.h"
+#include "model/ConfigImage.h"
+#include "model/LegalFile.h"
+#include "model/Provenance.h"
+#include "settings/Dizionario.h"
+#include "settings/Init.h"
+#include "ui/main/DialogProvider.h"
+#include "ui/main/HelpOpener.h"
+#include "ui/main/PendingChanges.h"
+#include "ui/main/StatusRules.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QTimer;
+class QToolButton;
+
+namespace q7582 {
+
+class ClickLabel;
+class ConnectionIcon;
+class MusicCombo;
+class TThreadUsb;
+
+class TForm1 : public QMainWindow, public LinkObserver {
+    Q_OBJECT
+public:
+    struct Options {
+        std::string dir = ".";                // where settings and name files lie
+        DialogProvider* dialogs = nullptr;    // null: the real dialogs
+        HelpOpener::Platform help = HelpOpener::systemPlatform();
+        std::function<QDateTime()> now;       // null: the PC clock
+    };
+
+    static constexpr int MasterWidth = 850, MasterHeight = 655;
+    static constexpr int GeneratorClientWidth = 500, GeneratorClientHeight = 350;
+
+    explicit TForm1(LinkShared& shared);
+    TForm1(LinkShared& shared, Options options);
+    ~TForm1() override;
+
+    // Data the window owns; the link gets copies through the observer calls.
+    ConfigImage& configImage() { return config_; }
+    Provenance& provenance() { return provenance_; }
+    LegalFileImage& legalFileImage() { return legalFile_; }
+    PendingChangeTable& pendingChanges() { return pending_; }
+    Init& settings() { return init_; }
+    Dizionario& names() { return names_; }
+    LinkShared& shared() { return shared_; }
+    HelpOpener& helpOpener() { return help_; }
+    int selectedMusicSource() const { return selectedMusicSource_; }
+    bool generatorMode() const { return generatorMode_; }
+    bool generatorModeEntered() const { return generatorModeEntered_; }
+    int helpContext() const { return helpContext_; }
+    const QString& startDirectory() const { return startDirectory_; }
+
+    // Creates the worker on the chip and opens the device (or starts reconnecting).
+    // pacing scales the link's sleeps (tests run it faster than the device).
+    void startLink(std::unique_ptr<Chip> chip, double pacing = 1.0);
+    // Stops the worker whatever it is doing; safe to call twice.
+    void stopLink();
+
+    // True when the report must not be made (the reason was shown).
+    bool reportGuard(bool configurationReport);
+    // A command menu, placed before the help menus; a master-only one is disabled in
+    // generator mode.
+    QMenu* addCommandMenu(const QString& title, const char* objectName, bool masterOnly);
+
+    // LinkObserver: each runs on the main thread.
+    void repaintStatusBar() override;
+    void showActivity() override;
+    void statusDisplayRefresh() override;
+    void generatorPanelRefresh() override;
+    void enableMainWindow() override;
+    void disableMainWindow() override;
+    void captionRefresh() override;
+    void enterGeneratorMode() override;
+    void enterMasterMode() override;
+    void copyConfigForDownload(ConfigImage& out) override;
+    void copyLegalFileImage(LegalFileImage& out) override;
+    void uploadCompleted(const ConfigImage& received, Byte addressChime) override;
+    void downloadCompleted(Byte addressChime) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // MainBuild.cpp
+    void buildMenus();
+    void buildPanels(QWidget* central);
+    QGroupBox* makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
+    QToolButton* makeHelpButton(QGroupBox* panel, const char* name, int context);
+    void buildSpeechPanel(QWidget* central);
+    void buildMusicPanel(QWidget* central);
+    void buildVoxPanel(QWidget* central);
+    void buildUnitPanel(QWidget* central);
+    void buildActivePanel(QWidget* central);
+    void buildGroupPanel(QWidget* central);
+    void buildMusicSelectionPanel(QWidget* central);
+    void buildGrid(QWidget* central, const char* panelName, const QString& title, const QRect& geometry,
+                   const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
+                   const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
+                   std::array<ClickLabel*, GridCells>& cells);
+    void buildAddressPanel(QWidget* central);
+    void buildGeneratorPlaceholder(QWidget* central);
+    QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
+    void buildStatusBar();
+
+    // MainStatus.cpp
+    void showZones(const StatusBlock& sb);
+    void showIoGrid(const StatusBlock& sb, bool outputs);
+    void showUnits(const StatusBlock& sb);
+    void showActive(const StatusBlock& sb);
+    void showClock(const StatusBlock& sb);
+    void foldOrShowLevels(StatusBlock& sb);
+    void requestWrite(std::atomic<bool>& request);
+    void updateMasterControls();
+
+    // MainControls.cpp
+    void connectControls();
+    void VolChange(int slider);
+    void showValueTag(int slider);
+    void CbMusicAttDropDown();
+    void CbMusicAttCloseUp();
+    void CbMusicAttChange(int index);
+    void SPMoRClick();
+    void SPChimeClick();
+    void SPLegalTimeClick();
+    void SPTimeClick();
+    void STAddrDblClick();
+    void changeMusica(int cell, Qt::MouseButton button);
+    void TBoxTimer();
+    void togliFocusTimer();
+    void BbMusicMouseLeave();
+    QDateTime now() const;
+
+    // MainNames.cpp
+    void loadSettingsAndNames();
+    void showUnitNames();
+    void showGridNames();
+    void showMusicNames();
+    std::optional<QString> askName(const QString& current);
+    void changeNameUnit(int n);
+    void changeNameZO(std::vector<std::string>& table, int cell);
+    void MusicChange(int n);
+    void ApplyHelpLanguage();
+    void chooseHelpLanguage(bool italian);
+    void Help2Click();
+    void Info1Click();
+    void showFileError(const FileResult& r);
+
+    // MainStatusBar.cpp
+    void showAccess();
+
+    LinkShared& shared_;
+    std::unique_ptr<DialogProvider> ownDialogs_;
+    DialogProvider* dialogs_;
+    std::function<QDateTime()> now_;
+    Init init_;
+    Dizionario names_;
+    HelpOpener help_;
+    std::unique_ptr<TThreadUsb> link_;
+
+    ConfigImage config_;
+    Provenance provenance_;
+    LegalFileImage legalFile_;
+    PendingChangeTable pending_{};
+    ZoneCells zoneCells_{};
+    int selectedMusicSource_ = 0;
+    bool generatorMode_ = false;
+    bool generatorModeEntered_ = false;
+    bool clockValid_ = false;
+    int helpContext_ = HelpContext::MainWindow;
+    QString startDirectory_;
+
+    // Controls.
+    QMenu* helpLanguageMenu_ = nullptr;
+    QAction* italiano1_ = nullptr;
+    QAction* english1_ = nullptr;
+    QAction* help2_ = nullptr;
+    std::vector<QMenu*> masterOnlyMenus_;
+    QWidget* masterArea_ = nullptr;
+    std::array<QSlider*, LevelSliderCount> levelSliders_{};
+    QLabel* levelTag_ = nullptr;
+    std::array<ClickLabel*, 5> musicLabels_{};
+    std::array<QLabel*, StatusBlock::Units> unitIcons_{};
+    std::array<ClickLabel*, StatusBlock::Units> unitNames_{};
+    std::array<ClickLabel*, StatusBlock::Units> unitLines_{};
+    std::array<ClickLabel*, 6> slaveLabels_{}, outLabels_{}, inLabels_{};
+    std::array<ClickLabel*, GridCells> zoneCellLabels_{}, outCells_{}, inCells_{};
+    std::array<ClickLabel*, 6> groupTexts_{};
+    ClickLabel* stUnitAtt_ = nullptr;
+    ClickLabel* stPtyAtt_ = nullptr;
+    ClickLabel* stMsgAtt_ = nullptr;
+    MusicCombo* cbMusicAtt_ = nullptr;
+    QPushButton* spMoR_ = nullptr;
+    ClickLabel* stAddr_ = nullptr;
+    QPushButton* spChime_ = nullptr;
+    ClickLabel* stMDate_ = nullptr;
+    ClickLabel* stMTime_ = nullptr;
+    QPushButton* spTime_ = nullptr;
+    QPushButton* spLegalTime_ = nullptr;
+    std::vector<QWidget*> masterControlLabels_;
+    QProgressBar* prBar1_ = nullptr;
+    QProgressBar* prBar2_ = nullptr;
+    QWidget* panelMG_ = nullptr;
+    QTimer* tBox_ = nullptr;
+    QTimer* togliFocus_ = nullptr;
+
+    ConnectionIcon* connectionIcon_ = nullptr;
+    QProgressBar* progressBar1_ = nullptr;
+    QLabel* activityText_ = nullptr;
+    QLabel* captionText_ = nullptr;
+    QLabel* accessText_ = nullptr;
+};
+
+} // namespace q7582

@@ -1,0 +1,335 @@
+// TForm1: the panels and controls, built once at construction.
+
+#include "ui/main/ClickLabel.h"
+#include "ui/main/Colours.h"
+#include "ui/main/Icons.h"
+#include "ui/main/Main.h"
+#include "ui/main/MusicCombo.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+namespace q7582 {
+namespace {
+
+constexpr int RowPitch = 16;
+constexpr int CellWidth = 30, CellHeight = 15;
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const char* name = nullptr)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    if (name)
+        l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+ClickLabel* makeText(QWidget* parent, const QString& name, const QRect& geometry, bool sunken = true)
+{
+    auto* t = new ClickLabel(parent, sunken);
+    t->setObjectName(name);
+    t->setGeometry(geometry);
+    t->setAlignment(Qt::AlignCenter);
+    return t;
+}
+
+QPushButton* makeToggle(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setCheckable(true);
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+void TForm1::buildMenus()
+{
+    helpLanguageMenu_ = menuBar()->addMenu(QStringLiteral("H&elp Language"));
+    helpLanguageMenu_->setObjectName(QStringLiteral("HelpLanguage1"));
+    italiano1_ = helpLanguageMenu_->addAction(QStringLiteral("&italiano"));
+    italiano1_->setObjectName(QStringLiteral("italiano1"));
+    italiano1_->setCheckable(true);
+    italiano1_->setChecked(true);
+    english1_ = helpLanguageMenu_->addAction(QStringLiteral("&english"));
+    english1_->setObjectName(QStringLiteral("english1"));
+    english1_->setCheckable(true);
+    connect(italiano1_, &QAction::triggered, this, [this] { chooseHelpLanguage(true); });
+    connect(english1_, &QAction::triggered, this, [this] { chooseHelpLanguage(false); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    help2_ = help->addAction(QStringLiteral("&Help"));
+    help2_->setObjectName(QStringLiteral("Help2"));
+    help2_->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(help2_, &QAction::triggered, this, &TForm1::Help2Click);
+    QAction* info = help->addAction(QStringLiteral("&Info"));
+    info->setObjectName(QStringLiteral("Info1"));
+    connect(info, &QAction::triggered, this, &TForm1::Info1Click);
+}
+
+QGroupBox* TForm1::makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
+{
+    auto* panel = new QGroupBox(title, parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QToolButton* TForm1::makeHelpButton(QGroupBox* panel, const char* name, int context)
+{
+    auto* b = new QToolButton(panel);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIcon(QIcon(icons::help()));
+    b->setAutoRaise(true);
+    b->setToolTip(QStringLiteral("Help"));
+    b->setGeometry(panel->width() - 24, 0, 20, 18);
+    b->setProperty("helpContext", context);
+    b->installEventFilter(this); // leaving it gives the focus back (BbMusicMouseLeave)
+    connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context); });
+    return b;
+}
+
+QSlider* TForm1::makeLevelSlider(QWidget* panel, int index, const QRect& geometry)
+{
+    const bool vertical = levelSliderIsVertical(index);
+    auto* s = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, panel);
+    s->setObjectName(QStringLiteral("LevelSliders%1").arg(index));
+    s->setRange(0, StatusBlock::LevelMax);
+    s->setTickPosition(vertical ? QSlider::TicksBothSides : QSlider::TicksBelow);
+    s->setTickInterval(vertical ? 2 : 5);
+    s->setPageStep(vertical ? 2 : 5);
+    // Position 0 at the top, as the level sent is 20 - position.
+    s->setInvertedAppearance(vertical);
+    s->setInvertedControls(vertical);
+    s->setValue(sliderPositionForLevel(index, 0)); // where the all-zero block puts it: no tag at start-up
+    s->setGeometry(geometry);
+    s->setProperty("liveParam", index);
+    levelSliders_[std::size_t(index)] = s;
+    return s;
+}
+
+void TForm1::buildPanels(QWidget* central)
+{
+    masterArea_ = new QWidget(central);
+    masterArea_->setObjectName(QStringLiteral("MasterArea"));
+    masterArea_->setGeometry(0, 0, MasterWidth, MasterHeight);
+
+    buildSpeechPanel(masterArea_);
+    buildMusicPanel(masterArea_);
+    buildVoxPanel(masterArea_);
+    buildUnitPanel(masterArea_);
+    buildActivePanel(masterArea_);
+    buildGroupPanel(masterArea_);
+    buildMusicSelectionPanel(masterArea_);
+    buildGrid(masterArea_, "PanelSlave", QStringLiteral("Zones"), QRect(574, 2, 272, 124), "SlaveLabel",
+              QStringLiteral("Slave "), 0, "ZoneCell", "BbSlave", HelpContext::ZonePanel, slaveLabels_,
+              zoneCellLabels_);
+    buildGrid(masterArea_, "PanelOut", QStringLiteral("Digital outputs"), QRect(574, 128, 272, 124), "OutCardLabel",
+              QStringLiteral("Card "), 1, "OutCell", "BbOut", HelpContext::OutputPanel, outLabels_, outCells_);
+    buildGrid(masterArea_, "PanelIn", QStringLiteral("Digital inputs"), QRect(574, 254, 272, 124), "InCardLabel",
+              QStringLiteral("Card "), 1, "InCell", "BbIn", HelpContext::InputPanel, inLabels_, inCells_);
+    buildAddressPanel(masterArea_);
+    buildGeneratorPlaceholder(central);
+
+    // The value tag of the last moved slider, on that slider's panel.
+    levelTag_ = new QLabel(masterArea_);
+    levelTag_->setObjectName(QStringLiteral("LevelTag"));
+    levelTag_->setFixedSize(20, 16);
+    levelTag_->setAlignment(Qt::AlignCenter);
+    levelTag_->setAutoFillBackground(true);
+    QPalette p = levelTag_->palette();
+    p.setColor(QPalette::Window, colours::valueTag());
+    levelTag_->setPalette(p);
+    levelTag_->hide();
+
+    tBox_ = new QTimer(this);
+    tBox_->setObjectName(QStringLiteral("TBox"));
+    tBox_->setInterval(2000);
+    tBox_->setSingleShot(true);
+    togliFocus_ = new QTimer(this);
+    togliFocus_->setObjectName(QStringLiteral("togliFocus"));
+    togliFocus_->setInterval(3000);
+    togliFocus_->setSingleShot(true);
+}
+
+void TForm1::buildSpeechPanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelSpeech", QStringLiteral("Speech"), QRect(4, 2, 300, 200));
+    makeHelpButton(panel, "BbSpeech", HelpContext::SpeechPanel);
+    makeLabel(panel, QStringLiteral("Speech level"), QRect(8, 18, 80, 16));
+    makeLevelSlider(panel, LiveSpeechLevel, QRect(36, 36, 30, 144));
+    static const char* const inputs[] = {"VOX1 input", "VOX2 input", "Message input", "Unit input", "Remote input"};
+    for (int i = 0; i < StatusBlock::SpeechInputCount; ++i) {
+        const int y = 40 + 32 * i;
+        makeLabel(panel, QString::fromLatin1(inputs[i]), QRect(84, y + 2, 90, 16));
+        makeLevelSlider(panel, 2 + i, QRect(176, y, 100, 20));
+    }
+}
+
+void TForm1::buildMusicPanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelMusic", QStringLiteral("Music"), QRect(4, 204, 300, 200));
+    makeHelpButton(panel, "BbMusic", HelpContext::MusicPanel);
+    makeLabel(panel, QStringLiteral("Music level"), QRect(8, 18, 80, 16));
+    makeLevelSlider(panel, LiveMusicLevel, QRect(36, 36, 30, 144));
+    for (int i = 0; i < StatusBlock::MusicSourceCount; ++i) {
+        const int y = 40 + 32 * i;
+        musicLabels_[std::size_t(i)] =
+            makeText(panel, QStringLiteral("LabelMusic%1").arg(i + 1), QRect(84, y + 2, 90, 16), false);
+        musicLabels_[std::size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        makeLevelSlider(panel, 7 + i, QRect(176, y, 100, 20));
+    }
+}
+
+void TForm1::buildVoxPanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelVox", QStringLiteral("VOX"), QRect(4, 406, 300, 190));
+    makeHelpButton(panel, "BbVox", HelpContext::VoxPanel);
+    makeLabel(panel, QStringLiteral("VOX1 threshold"), QRect(8, 42, 100, 16));
+    makeLevelSlider(panel, 12, QRect(120, 40, 80, 20));
+    makeLabel(panel, QStringLiteral("VOX2 threshold"), QRect(8, 82, 100, 16));
+    makeLevelSlider(panel, 13, QRect(120, 80, 80, 20));
+    makeLabel(panel, QStringLiteral("VOX1 level"), QRect(8, 122, 100, 16));
+    makeLabel(panel, QStringLiteral("VOX2 level"), QRect(8, 150, 100, 16));
+    prBar1_ = new QProgressBar(panel);
+    prBar1_->setObjectName(QStringLiteral("prBar1"));
+    prBar1_->setGeometry(120, 122, 160, 16);
+    prBar2_ = new QProgressBar(panel);
+    prBar2_->setObjectName(QStringLiteral("prBar2"));
+    prBar2_->setGeometry(120, 150, 160, 16);
+    for (QProgressBar* bar : {prBar1_, prBar2_}) {
+        bar->setRange(0, StatusBlock::LevelMax);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+        bar->setFocusPolicy(Qt::ClickFocus); // takes the focus off the sliders (togliFocus)
+    }
+}
+
+void TForm1::buildUnitPanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelUnit", QStringLiteral("Units"), QRect(308, 2, 262, 300));
+    makeHelpButton(panel, "BbUnit", HelpContext::UnitPanel);
+    makeLabel(panel, QStringLiteral("Name"), QRect(28, 18, 140, 14));
+    makeLabel(panel, QStringLiteral("Pty/Line"), QRect(176, 18, 70, 14));
+    for (int u = 0; u < StatusBlock::Units; ++u) {
+        const int y = 36 + RowPitch * u;
+        auto* icon = new QLabel(panel);
+        icon->setObjectName(QStringLiteral("UnitIcon%1").arg(u));
+        icon->setGeometry(8, y, 14, 14);
+        icon->hide();
+        unitIcons_[std::size_t(u)] = icon;
+        ClickLabel* name = makeText(panel, QStringLiteral("UnitName%1").arg(u + 1), QRect(28, y, 140, CellHeight));
+        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        name->setProperty("tag", u + 1);
+        unitNames_[std::size_t(u)] = name;
+        unitLines_[std::size_t(u)] =
+            makeText(panel, QStringLiteral("UnitLine%1").arg(u), QRect(176, y, 70, CellHeight));
+    }
+}
+
+void TForm1::buildActivePanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelAtt", QStringLiteral("Active source"), QRect(308, 304, 262, 96));
+    makeHelpButton(panel, "BbAtt", HelpContext::ActiveSourcePanel);
+    makeLabel(panel, QStringLiteral("Source"), QRect(8, 24, 60, 16));
+    stUnitAtt_ = makeText(panel, QStringLiteral("STUnitAtt"), QRect(70, 22, 110, 18));
+    makeLabel(panel, QStringLiteral("Pty"), QRect(188, 24, 24, 16));
+    stPtyAtt_ = makeText(panel, QStringLiteral("STPtyAtt"), QRect(214, 22, 36, 18));
+    makeLabel(panel, QStringLiteral("Message"), QRect(8, 56, 60, 16));
+    stMsgAtt_ = makeText(panel, QStringLiteral("STMsgAtt"), QRect(70, 54, 110, 18));
+}
+
+void TForm1::buildGroupPanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelGroup", QStringLiteral("Groups"), QRect(308, 402, 262, 64));
+    makeHelpButton(panel, "BbGroup", HelpContext::GroupPanel);
+    for (int s = 0; s < StatusBlock::Slaves; ++s) {
+        const int x = 12 + 40 * s;
+        QLabel* l = makeLabel(panel, QString::number(s), QRect(x, 18, 34, 14));
+        l->setAlignment(Qt::AlignCenter);
+        groupTexts_[std::size_t(s)] = makeText(panel, QStringLiteral("GroupText%1").arg(s), QRect(x, 36, 34, 18));
+    }
+}
+
+void TForm1::buildMusicSelectionPanel(QWidget* parent)
+{
+    QGroupBox* panel =
+        makePanel(parent, "PanelMuSel", QStringLiteral("Music selection"), QRect(308, 468, 262, 128));
+    makeHelpButton(panel, "BbMuSel", HelpContext::MusicSelectionPanel);
+    makeLabel(panel, QStringLiteral("Music source"), QRect(8, 28, 100, 16));
+    cbMusicAtt_ = new MusicCombo(panel);
+    cbMusicAtt_->setObjectName(QStringLiteral("CbMusicAtt"));
+    cbMusicAtt_->setGeometry(120, 24, 130, 24);
+    makeLabel(panel, QStringLiteral("Music on Remote"), QRect(8, 70, 110, 16));
+    spMoR_ = makeToggle(panel, "SPMoR", QStringLiteral("OFF"), QRect(120, 64, 60, 26));
+}
+
+void TForm1::buildGrid(QWidget* parent, const char* panelName, const QString& title, const QRect& geometry,
+                       const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
+                       const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
+                       std::array<ClickLabel*, GridCells>& cells)
+{
+    QGroupBox* panel = makePanel(parent, panelName, title, geometry);
+    makeHelpButton(panel, helpName, helpContext);
+    for (int r = 0; r < 6; ++r) {
+        const int y = 22 + RowPitch * r;
+        rows[std::size_t(r)] = makeText(panel, QStringLiteral("%1%2").arg(QLatin1String(rowPrefix)).arg(r),
+                                        QRect(8, y, 52, CellHeight));
+        rows[std::size_t(r)]->setText(rowCaption + QString::number(r + rowBase));
+        for (int k = 0; k < 6; ++k) {
+            const int n = 6 * r + k + 1;
+            ClickLabel* cell = makeText(panel, QStringLiteral("%1%2").arg(QLatin1String(cellPrefix)).arg(n),
+                                        QRect(66 + 31 * k, y, CellWidth, CellHeight));
+            cell->setText(QString::number(n));
+            cells[std::size_t(n - 1)] = cell;
+        }
+    }
+}
+
+void TForm1::buildAddressPanel(QWidget* parent)
+{
+    QGroupBox* panel = makePanel(parent, "PanelAddr", QStringLiteral("Master"), QRect(574, 380, 272, 216));
+    makeHelpButton(panel, "BbAddr", HelpContext::MasterPanel);
+    masterControlLabels_.push_back(
+        makeLabel(panel, QStringLiteral("Master address"), QRect(8, 26, 100, 16), "LabelAddr"));
+    stAddr_ = makeText(panel, QStringLiteral("STAddr"), QRect(120, 24, 40, 18));
+    stAddr_->setToolTip(QStringLiteral("Double click to change the master address"));
+    masterControlLabels_.push_back(
+        makeLabel(panel, QStringLiteral("Chime enable"), QRect(8, 54, 100, 16), "LabelChime"));
+    spChime_ = makeToggle(panel, "SPChime", QStringLiteral("OFF"), QRect(120, 48, 60, 26));
+    masterControlLabels_.push_back(
+        makeLabel(panel, QStringLiteral("Master Date"), QRect(8, 86, 90, 16), "LabelMDate"));
+    stMDate_ = makeText(panel, QStringLiteral("STMDate"), QRect(100, 84, 160, 18));
+    masterControlLabels_.push_back(
+        makeLabel(panel, QStringLiteral("Master Time"), QRect(8, 110, 90, 16), "LabelMTime"));
+    stMTime_ = makeText(panel, QStringLiteral("STMTime"), QRect(100, 108, 160, 18));
+    spTime_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), panel);
+    spTime_->setObjectName(QStringLiteral("SPTime"));
+    spTime_->setGeometry(8, 138, 256, 28);
+    spLegalTime_ = makeToggle(panel, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
+}
+
+void TForm1::buildGeneratorPlaceholder(QWidget* central)
+{
+    // The message-generator panel; its controls join it with the generator commands.
+    auto* panel = new QGroupBox(QStringLiteral("RKDV7582 message generator"), central);
+    panel->setObjectName(QStringLiteral("PanelMG"));
+    panel->setGeometry(0, 0, GeneratorClientWidth, GeneratorClientHeight);
+    makeHelpButton(panel, "BbLegal", HelpContext::GeneratorPanel);
+    auto* note = makeLabel(panel, QStringLiteral("A message generator is connected."),
+                           QRect(12, 30, GeneratorClientWidth - 24, 20), "LabelMGConnected");
+    note->setAlignment(Qt::AlignCenter);
+    panel->hide();
+    panel->lower();
+    panelMG_ = panel;
+}
+
+} // namespace q7582

@@ -1,0 +1,227 @@
+// TForm1: the status display refresh. The link calls it after every status page read;
+// each group either folds the user's pending change into the StatusBlock or shows it.
+
+#include "ui/main/ClickLabel.h"
+#include "ui/main/Colours.h"
+#include "ui/main/Icons.h"
+#include "ui/main/Main.h"
+#include "ui/main/MusicCombo.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+
+namespace q7582 {
+namespace {
+
+void setRow(ClickLabel* label, const std::array<ClickLabel*, GridCells>& cells, int row, bool present,
+            const std::function<CellState(int)>& state)
+{
+    label->setBackground(present ? colours::white() : colours::absent());
+    for (int k = 0; k < 6; ++k) {
+        const int n = 6 * row + k;
+        cells[std::size_t(n)]->setBackground(colours::forCell(present ? state(n) : CellState::Absent));
+    }
+}
+
+QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"); }
+
+} // namespace
+
+// While JustConnected is set the change stays local: the next read replaces it.
+void TForm1::requestWrite(std::atomic<bool>& request)
+{
+    if (!shared_.justConnected.load())
+        request.store(true);
+}
+
+void TForm1::statusDisplayRefresh()
+{
+    const StatusBlock before = shared_.withStatus([](const StatusBlock& s) { return s; });
+    StatusBlock sb = before;
+    RequestFlags& rq = shared_.requests;
+
+    // 1. Zones.
+    if (pending_[LiveZoneMusic].changed) {
+        foldZoneCells(sb, zoneCells_);
+        requestWrite(rq.StatusWriteRequest);
+        pending_[LiveZoneMusic].changed = false;
+    } else {
+        showZones(sb);
+    }
+    // 2, 3. Outputs and inputs.
+    showIoGrid(sb, true);
+    showIoGrid(sb, false);
+    // 4. Levels.
+    foldOrShowLevels(sb);
+    // 5. Units.
+    showUnits(sb);
+    // 6, 7. Active source and message.
+    showActive(sb);
+    // 8. Music source; an open list is left alone.
+    PendingChange& music = pending_[LiveMusicSource];
+    if (music.changed) {
+        sb.setMusicSelect(selectedMusicSource_);
+        requestWrite(rq.StatusWriteRequest);
+        music.changed = false;
+    } else if (!music.ignoreNextChange) {
+        selectedMusicSource_ = sb.musicSelect();
+        cbMusicAtt_->setCurrentIndex(selectedMusicSource_ < cbMusicAtt_->count() ? selectedMusicSource_ : -1);
+    }
+    // 9. Master address.
+    if (pending_[LiveMasterAddress].changed) {
+        sb.setMasterAddress(stAddr_->text().toInt());
+        requestWrite(rq.StatusWriteRequest);
+        pending_[LiveMasterAddress].changed = false;
+    } else {
+        stAddr_->setText(QString::number(sb.masterAddress()));
+    }
+    // 10. Groups.
+    for (int s = 0; s < StatusBlock::Slaves; ++s) {
+        ClickLabel* g = groupTexts_[std::size_t(s)];
+        const bool present = sb.slavePresent(s);
+        g->setBackground(present ? colours::white() : colours::absent());
+        g->setText(present ? QString::number(sb.slaveGroup(s)) : QString());
+    }
+    // 11. Chime.
+    if (pending_[LiveChime].changed) {
+        sb.setChimeEnabled(spChime_->isChecked());
+        requestWrite(rq.StatusWriteRequest);
+        pending_[LiveChime].changed = false;
+    } else {
+        spChime_->setChecked(sb.chimeEnabled());
+        spChime_->setText(onOff(sb.chimeEnabled()));
+    }
+    // 12. Summer time (page 1).
+    if (pending_[LiveSummerTime].changed) {
+        sb.setSummerTimeOff(spLegalTime_->isChecked());
+        requestWrite(rq.ClockWriteRequest);
+        pending_[LiveSummerTime].changed = false;
+    } else {
+        spLegalTime_->setChecked(sb.summerTimeOff());
+        spLegalTime_->setText(summerTimeCaption(sb.summerTimeOff()));
+    }
+    // 13. VOX meters.
+    prBar1_->setValue(std::min<int>(sb.voxInputMeter(0), StatusBlock::LevelMax));
+    prBar2_->setValue(std::min<int>(sb.voxInputMeter(1), StatusBlock::LevelMax));
+    // 14. Music on remote.
+    if (pending_[LiveMusicOnRemote].changed) {
+        sb.setMusicOnRemote(spMoR_->isChecked());
+        requestWrite(rq.StatusWriteRequest);
+        pending_[LiveMusicOnRemote].changed = false;
+    } else {
+        spMoR_->setChecked(sb.musicOnRemote());
+        spMoR_->setText(onOff(sb.musicOnRemote()));
+    }
+    // 15. Clock (page 1).
+    if (pending_[LiveClockAlign].changed) {
+        sb.setMasterClock(clockFromDateTime(now()));
+        requestWrite(rq.ClockWriteRequest);
+        pending_[LiveClockAlign].changed = false;
+    } else {
+        showClock(sb);
+    }
+    // 16.
+    shared_.justConnected.store(false);
+
+    // Only the folded fields go back; every other byte stays as the link holds it.
+    shared_.withStatus([&](StatusBlock& s) {
+        for (int i = 0; i < StatusBlock::Size; ++i)
+            if (sb.bytes[std::size_t(i)] != before.bytes[std::size_t(i)])
+                s.bytes[std::size_t(i)] = sb.bytes[std::size_t(i)];
+    });
+}
+
+void TForm1::showZones(const StatusBlock& sb)
+{
+    for (int n = 0; n < GridCells; ++n)
+        zoneCells_[std::size_t(n)] = zoneCellState(sb, n);
+    for (int s = 0; s < StatusBlock::Slaves; ++s)
+        setRow(slaveLabels_[std::size_t(s)], zoneCellLabels_, s, sb.slavePresent(s),
+               [this](int n) { return zoneCells_[std::size_t(n)]; });
+}
+
+void TForm1::showIoGrid(const StatusBlock& sb, bool outputs)
+{
+    auto& labels = outputs ? outLabels_ : inLabels_;
+    auto& cells = outputs ? outCells_ : inCells_;
+    for (int c = 0; c < 6; ++c)
+        setRow(labels[std::size_t(c)], cells, c, sb.ioRowPresent(c), [&sb, outputs](int n) {
+            return outputs ? outputCellState(sb, n) : inputCellState(sb, n);
+        });
+}
+
+void TForm1::foldOrShowLevels(StatusBlock& sb)
+{
+    for (int i = 0; i < LevelSliderCount; ++i) {
+        QSlider* slider = levelSliders_[std::size_t(i)];
+        PendingChange& entry = pending_[std::size_t(i)];
+        if (entry.changed) {
+            setLevelByte(sb, i, levelForSliderPosition(i, slider->value()));
+            requestWrite(shared_.requests.StatusWriteRequest);
+            entry.changed = false;
+            continue;
+        }
+        // Out-of-range bytes pin at the slider's ends; only a real move is made.
+        const int position = std::clamp(sliderPositionForLevel(i, levelByte(sb, i)), 0, int(StatusBlock::LevelMax));
+        if (position != slider->value()) {
+            entry.ignoreNextChange = true;
+            slider->setValue(position);
+        }
+    }
+}
+
+void TForm1::showUnits(const StatusBlock& sb)
+{
+    for (int u = 0; u < StatusBlock::Units; ++u) {
+        const UnitRowView row = unitRowView(sb, u);
+        const QColor colour = row.connected ? colours::lightGreen() : colours::absent();
+        unitNames_[std::size_t(u)]->setBackground(colour);
+        unitLines_[std::size_t(u)]->setBackground(colour);
+        unitLines_[std::size_t(u)]->setText(row.lineText);
+        QLabel* icon = unitIcons_[std::size_t(u)];
+        if (row.connected) {
+            icon->setPixmap(icons::unit(row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone));
+            icon->setProperty("unitImage", row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone);
+        }
+        icon->setVisible(row.connected);
+    }
+}
+
+void TForm1::showActive(const StatusBlock& sb)
+{
+    const ActiveSourceView source = activeSourceView(sb);
+    const QColor sourceColour = source.active ? colours::lightRed() : colours::lightGreen();
+    stUnitAtt_->setText(source.source);
+    stUnitAtt_->setBackground(sourceColour);
+    stPtyAtt_->setText(source.priority);
+    stPtyAtt_->setBackground(sourceColour);
+    const ActiveMessageView message = activeMessageView(sb);
+    stMsgAtt_->setText(message.text);
+    stMsgAtt_->setBackground(message.active ? colours::lightRed() : colours::lightGreen());
+}
+
+void TForm1::showClock(const StatusBlock& sb)
+{
+    const auto texts = clockTexts(sb.masterClock(), QLocale::system());
+    clockValid_ = texts.has_value();
+    stMDate_->setText(texts ? texts->date : QStringLiteral("-"));
+    stMTime_->setText(texts ? texts->time : QStringLiteral("-"));
+    updateMasterControls();
+}
+
+// The address panel works only with a master connected; the clock buttons also need a real date.
+void TForm1::updateMasterControls()
+{
+    const bool connected = shared_.connectionState.load() == Connected;
+    for (QWidget* w : {static_cast<QWidget*>(stAddr_), static_cast<QWidget*>(spChime_),
+                       static_cast<QWidget*>(stMDate_), static_cast<QWidget*>(stMTime_)})
+        w->setEnabled(connected);
+    for (QWidget* w : masterControlLabels_)
+        w->setEnabled(connected);
+    spTime_->setEnabled(connected && clockValid_);
+    spLegalTime_->setEnabled(connected && clockValid_);
+}
+
+} // namespace q7582

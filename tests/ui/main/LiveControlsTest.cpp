@@ -1,0 +1,179 @@
+// The live controls: buttons, the address and name dialogs, clock alignment.
+
+#include "WindowFixture.h"
+#include "ui/main/ClickLabel.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+
+namespace q7582::test {
+namespace {
+
+using LiveControls = WindowTest;
+
+QStringList lines(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList out = QString::fromUtf8(f.readAll()).split(QStringLiteral("\r\n"));
+    if (!out.isEmpty() && out.back().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
+{
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 4; }); // remote input, MoR on
+    connectMaster();
+    auto* mor = find<QPushButton>("SPMoR");
+    EXPECT_TRUE(mor->isChecked());
+    EXPECT_EQ(mor->text(), "ON");
+    mor->click(); // up
+    mor->click(); // and down again: refused
+    EXPECT_FALSE(mor->isChecked());
+    EXPECT_EQ(mor->text(), "OFF");
+    refresh();
+    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 4); // turned off on the master
+
+    // With another source it switches on.
+    setStatus([](StatusBlock& s) { s.setMusicSelect(1); });
+    refresh();
+    mor->click();
+    EXPECT_EQ(mor->text(), "ON");
+    refresh();
+    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(status().musicOnRemote());
+}
+
+TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
+{
+    connectMaster();
+    find<QPushButton>("SPChime")->click();
+    EXPECT_EQ(text("SPChime"), "ON");
+    refresh();
+    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_FALSE(takeClockWrite());
+    EXPECT_TRUE(status().chimeEnabled());
+
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
+    });
+    refresh();
+    auto* legal = find<QPushButton>("SPLegalTime");
+    EXPECT_EQ(legal->text(), "Disable summer legal time");
+    legal->click();
+    EXPECT_EQ(legal->text(), "Enable summer legal time");
+    refresh();
+    EXPECT_TRUE(takeClockWrite());
+    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
+}
+
+TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
+{
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x80 | 2; });
+    connectMaster();
+    dialogs.answers = {QString("6"), QString("05"), QString("a"), QString("4")};
+    doubleClick(find("STAddr"));
+    ASSERT_EQ(dialogs.asked.size(), 4u);
+    EXPECT_EQ(dialogs.asked[0].caption, "Edit box");
+    EXPECT_EQ(dialogs.asked[0].prompt, "Addr 0...5");
+    EXPECT_EQ(dialogs.asked[3].text, "2");
+    EXPECT_EQ(text("STAddr"), "4");
+    refresh();
+    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_EQ(status().addressChime(), 0x80 | 4);
+
+    // The same address again, or a cancel, sends nothing.
+    dialogs.answers = {QString("4")};
+    doubleClick(find("STAddr"));
+    dialogs.answers = {};
+    doubleClick(find("STAddr"));
+    refresh();
+    EXPECT_FALSE(takeStatusWrite());
+}
+
+TEST_F(LiveControls, CancelKeepsAnAddressTheDialogWouldRefuse)
+{
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 7; });
+    connectMaster();
+    EXPECT_EQ(text("STAddr"), "7");
+    doubleClick(find("STAddr")); // cancelled: must not ask forever
+    EXPECT_EQ(dialogs.asked.size(), 1u);
+    refresh();
+    EXPECT_FALSE(takeStatusWrite());
+}
+
+TEST_F(LiveControls, ClockAlignmentWritesThePcTimeWithSundayAsSeven)
+{
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
+        s.setSummerTimeOff(true);
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x08; // cleared when the weekday is written
+    });
+    connectMaster();
+    find<QPushButton>("SPTime")->click();
+    refresh();
+    EXPECT_TRUE(takeClockWrite());
+    EXPECT_FALSE(takeStatusWrite());
+    const StatusBlock sb = status();
+    EXPECT_EQ(sb.bytes[StatusBlock::WeekdaySummer], 0x80 | 7);
+    EXPECT_EQ(sb.bytes[StatusBlock::MasterClock + 0], 0x07); // second
+    EXPECT_EQ(sb.bytes[StatusBlock::MasterClock + 1], 0x08);
+    EXPECT_EQ(sb.bytes[StatusBlock::MasterClock + 2], 0x09);
+    EXPECT_EQ(sb.bytes[StatusBlock::MasterClock + 4], 0x15); // day
+    EXPECT_EQ(sb.bytes[StatusBlock::MasterClock + 5], 0x03);
+    EXPECT_EQ(sb.bytes[StatusBlock::MasterClock + 6], 0x26);
+}
+
+TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
+{
+    const QString tooLong(21, QLatin1Char('x'));
+    dialogs.answers = {tooLong, QString("Reception desk")};
+    doubleClick(find("UnitName3"));
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Max 20 Characters");
+    EXPECT_EQ(dialogs.asked[1].text, "Unit"); // back with the old name
+    EXPECT_EQ(text("UnitName3"), "Reception desk (3)");
+    EXPECT_EQ(lines(dir.filePath("unit.txt")).at(2), "Reception desk");
+
+    // A zone rename rewrites the three grid files together.
+    QFile::remove(dir.filePath("uscite.txt"));
+    dialogs.answers = {QString("Hall")};
+    doubleClick(find("ZoneCell5"));
+    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+    EXPECT_EQ(lines(dir.filePath("zone.txt")).at(4), "Hall");
+    EXPECT_EQ(lines(dir.filePath("uscite.txt")).size(), 36);
+
+    dialogs.answers = {QString("Garden")};
+    doubleClick(find("InCell36"));
+    EXPECT_EQ(find("InCell36")->toolTip(), "Garden");
+    EXPECT_EQ(find("OutCell36")->toolTip(), "Out 36");
+
+    // Cancel keeps the name.
+    dialogs.answers = {};
+    doubleClick(find("ZoneCell5"));
+    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+}
+
+TEST_F(LiveControls, MusicRenameRefillsTheSelectorButNotTheRemoteInput)
+{
+    dialogs.answers = {QString("Radio")};
+    doubleClick(find("LabelMusic3"));
+    EXPECT_EQ(text("LabelMusic3"), "Radio");
+    auto* combo = find<QComboBox>("CbMusicAtt");
+    ASSERT_EQ(combo->count(), 5);
+    EXPECT_EQ(combo->itemText(2), "Radio");
+    EXPECT_EQ(lines(dir.filePath("musica.txt")).at(2), "Radio");
+
+    dialogs.asked.clear();
+    doubleClick(find("LabelMusic5"));
+    EXPECT_TRUE(dialogs.asked.empty());
+}
+
+} // namespace
+} // namespace q7582::test
