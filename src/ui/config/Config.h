@@ -79,8 +79,10 @@ public slots:
     void Button6Click();
     void Button7Click();
 
-protected:
+    // Escape and the close box: the close question decides.
     void reject() override;
+
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
