@@ -86,25 +86,34 @@ void TimerPage::build()
     label(this, QStringLiteral("Stop time"), 255, 128, 80);
     DTPstop = timePicker(this, "DTPstop", 340, 128);
 
-    label(this, QStringLiteral("Timer output event"), 10, 165, 110);
-    SToe = place(new CellLabel(QString(), this), "SToe", 125, 165, 50, 21);
-    SBsuT = toggle(this, QString(), "SBsuT", 185, 164, 24, 23);
+    label(this, QStringLiteral("Timer output event"), 10, 165, 125);
+    SToe = place(new CellLabel(QString(), this), "SToe", 138, 165, 50, 21);
+    SBsuT = toggle(this, QString(), "SBsuT", 194, 164, 24, 23);
     SBsuT->setIcon(QIcon(editorPictures::risingEdge()));
     SBsuT->setToolTip(QStringLiteral("Rising edge"));
-    SBgiuT = toggle(this, QString(), "SBgiuT", 211, 164, 24, 23);
+    SBgiuT = toggle(this, QString(), "SBgiuT", 220, 164, 24, 23);
     SBgiuT->setIcon(QIcon(editorPictures::fallingEdge()));
     SBgiuT->setToolTip(QStringLiteral("Falling edge"));
 
-    label(this, QStringLiteral("Message event list"), 520, 2, 130);
-    ListBox1 = place(new QListWidget(this), "ListBox1", 520, 22, 130, 222);
+    label(this, QStringLiteral("Message event list"), 505, 2, 140);
+    ListBox1 = place(new QListWidget(this), "ListBox1", 505, 22, 140, 222);
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
         ListBox1->addItem(QStringLiteral("Message event ") + QString::number(e));
-    Button2 = place(new QPushButton(QStringLiteral(">>"), this), "Button2", 655, 95, 30, 25);
-    Button1 = place(new QPushButton(QStringLiteral("<<"), this), "Button1", 655, 130, 30, 25);
-    label(this, QStringLiteral("Selection list"), 690, 2, 125);
-    ListBox2 = place(new QListWidget(this), "ListBox2", 690, 22, 125, 222);
+    Button2 = place(new QPushButton(QStringLiteral(">>"), this), "Button2", 651, 95, 32, 25);
+    Button1 = place(new QPushButton(QStringLiteral("<<"), this), "Button1", 651, 130, 32, 25);
+    label(this, QStringLiteral("Selection list"), 689, 2, 127);
+    ListBox2 = place(new QListWidget(this), "ListBox2", 689, 22, 127, 222);
     ListBox2->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // "Message event 127" fits both lists with their scroll bars.
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        QFont f = list->font();
+        f.setPixelSize(11);
+        list->setFont(f);
+    }
 
     connect(CBTimer, &QComboBox::currentIndexChanged, this, &TimerPage::showTimer);
     connect(CBpty, &QComboBox::currentIndexChanged, this, &TimerPage::CBptyChange);

@@ -56,6 +56,12 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
     NumberBox = new CellLabel(QString(), page);
     NumberBox->setObjectName(QStringLiteral("NumberBox"));
     NumberBox->setGeometry(85, 79, 40, CellHeight);
+    // Linux fonts run wider than the boxes were drawn for.
+    for (QLabel* l : {NumberCaption, static_cast<QLabel*>(NumberBox), OutputEventCaption, static_cast<QLabel*>(OutputEventBox)}) {
+        QFont f = l->font();
+        f.setPixelSize(10);
+        l->setFont(f);
+    }
     connect(NumberBox, &CellLabel::clicked, this, &ZoneGrid::numberBoxClicked);
     connect(OutputEventBox, &CellLabel::clicked, this, &ZoneGrid::outputEventBoxClicked);
 }
