@@ -6,55 +6,41 @@
 namespace q7582 {
 namespace {
 
-TEST(GridCellClick, ZonePagesCycleWhiteGreenWhiteAndFollowTheBit)
+// Clicks a cell n times from the colour the record gives it; returns the colours seen.
+std::vector<CellColour> clicks(const GridTarget& t, int m, int z, int n)
 {
+    std::vector<CellColour> seen;
+    CellColour c = cellColour(t, m, z);
+    for (int i = 0; i < n; ++i)
+        seen.push_back(c = clickCell(t, m, z, c));
+    return seen;
+}
+
+TEST(GridCellClick, EachPageCyclesItsColoursAndLeavesTheMatchingBits)
+{
+    using C = CellColour;
     ConfigImage image;
-    const GridTarget t = GridTarget::zones(image.key(3, 5).zones());
-    CellColour c = cellColour(t, 2, 12);
-    EXPECT_EQ(c, CellColour::White);
-    c = clickCell(t, 2, 12, c);
-    EXPECT_EQ(c, CellColour::Green);
+    const GridTarget zones = GridTarget::zones(image.key(3, 5).zones());
+    EXPECT_EQ(clicks(zones, 2, 12, 1), (std::vector<C>{C::Green}));
     EXPECT_TRUE(image.key(3, 5).zones().test(2, 13));
-    EXPECT_EQ(cellColour(t, 2, 12), CellColour::Green);
-    c = clickCell(t, 2, 12, c);
-    EXPECT_EQ(c, CellColour::White);
-    EXPECT_EQ(image, ConfigImage{}); // back to what it was
-}
+    EXPECT_EQ(clicks(zones, 2, 12, 1), (std::vector<C>{C::White}));
 
-TEST(GridCellClick, OutEventCyclesWhiteGreenRedWhiteWithStateAndAffectBits)
-{
-    ConfigImage image;
-    OutEventRecord r = image.outEvent(7);
-    const GridTarget t = GridTarget::outEvent(r);
-    CellColour c = clickCell(t, 1, 35, CellColour::White);
-    EXPECT_EQ(c, CellColour::Green);
-    EXPECT_TRUE(r.affects().test(1, 36));
-    EXPECT_TRUE(r.states().test(1, 36));
-    c = clickCell(t, 1, 35, c);
-    EXPECT_EQ(c, CellColour::Red);
-    EXPECT_TRUE(r.affects().test(1, 36));
-    EXPECT_FALSE(r.states().test(1, 36));
-    EXPECT_EQ(cellColour(t, 1, 35), CellColour::Red);
-    c = clickCell(t, 1, 35, c);
-    EXPECT_EQ(c, CellColour::White);
-    EXPECT_EQ(image, ConfigImage{});
+    OutEventRecord out = image.outEvent(7);
+    const GridTarget outEvent = GridTarget::outEvent(out);
+    EXPECT_EQ(clicks(outEvent, 1, 35, 2), (std::vector<C>{C::Green, C::Red}));
+    EXPECT_TRUE(out.affects().test(1, 36));
+    EXPECT_FALSE(out.states().test(1, 36));
+    EXPECT_EQ(clicks(outEvent, 1, 35, 1), (std::vector<C>{C::White}));
+    out.states().set(0, 1); // a state bit without its affect bit shows unaffected
+    EXPECT_EQ(cellColour(outEvent, 0, 0), C::White);
+    out.states().clear(0, 1);
 
-    // A state bit without its affect bit shows unaffected.
-    r.states().set(0, 1);
-    EXPECT_EQ(cellColour(t, 0, 0), CellColour::White);
-}
-
-TEST(GridCellClick, ResetAlternatesGreenAndRedOnTheStateBitOnly)
-{
-    ConfigImage image;
-    const GridTarget t = GridTarget::reset(image.resetOutEvent());
-    EXPECT_EQ(cellColour(t, 5, 0), CellColour::Red); // every output affected
-    CellColour c = clickCell(t, 5, 0, CellColour::Red);
-    EXPECT_EQ(c, CellColour::Green);
+    const GridTarget reset = GridTarget::reset(image.resetOutEvent());
+    EXPECT_EQ(cellColour(reset, 5, 0), C::Red); // every output affected
+    EXPECT_EQ(clicks(reset, 5, 0, 3), (std::vector<C>{C::Green, C::Red, C::Green}));
     EXPECT_TRUE(image.resetOutEvent().states().test(5, 1));
-    c = clickCell(t, 5, 0, c);
-    EXPECT_EQ(c, CellColour::Red);
-    EXPECT_EQ(image, ConfigImage{});
+    clicks(reset, 5, 0, 1);
+    EXPECT_EQ(image, ConfigImage{}); // every cycle ended where it began
 }
 
 TEST(GridRowToggle, SetsAllUnlessFullThenClearsAndLeavesOutEventsAlone)
@@ -69,27 +55,15 @@ TEST(GridRowToggle, SetsAllUnlessFullThenClearsAndLeavesOutEventsAlone)
     const Byte* mask = zones.mask(3);
     EXPECT_EQ(std::vector<Byte>(mask, mask + 5), (std::vector<Byte>{0xFF, 0xFF, 0xFF, 0xFF, 0x0F}));
     ASSERT_TRUE(toggleRow(t, 3));
-    EXPECT_EQ(std::vector<Byte>(mask, mask + 5), (std::vector<Byte>(5, 0)));
-    EXPECT_FALSE(zones.test(2, 1)); // other masters untouched
-
+    EXPECT_EQ(image, ConfigImage{});
     EXPECT_FALSE(toggleRow(GridTarget::outEvent(image.outEvent(1)), 0));
     EXPECT_FALSE(toggleRow(GridTarget::reset(image.resetOutEvent()), 0));
-    image.messageEvent(4).zones().clearAll(3);
-    EXPECT_EQ(image, ConfigImage{});
 }
 
-TEST(GridBoxes, TextsPrefillsAndSilentRepairs)
+TEST(GridBoxes, PrefillsAndSilentRepairs)
 {
-    EXPECT_EQ(messageNumberText(0), "None");
-    EXPECT_EQ(messageNumberText(127), "127");
-    EXPECT_EQ(outputEventText(0), "None");
-    EXPECT_EQ(outputEventText(63), "63");
-    EXPECT_EQ(outputEventText(64), "Master");
-    EXPECT_EQ(outputEventText(65), "System");
-    EXPECT_TRUE(outputEventOnRed(64));
-    EXPECT_FALSE(outputEventOnRed(63));
     EXPECT_EQ(outputEventPrefill("System"), "65");
-    EXPECT_EQ(outputEventPrefill("None"), "0");
+    EXPECT_EQ(outputEventPrefill("Master"), "64");
     EXPECT_EQ(messageNumberPrefill("None"), "0");
 
     ConfigImage image;
@@ -98,30 +72,23 @@ TEST(GridBoxes, TextsPrefillsAndSilentRepairs)
     key.setOutputEvent(66);
     EXPECT_TRUE(repairMessageNumber(key));
     EXPECT_TRUE(repairOutputEvent(key));
-    EXPECT_EQ(key.messageNumber(), 0);
-    EXPECT_EQ(key.outputEvent(), 0);
+    EXPECT_EQ(key.messageNumber() + key.outputEvent(), 0);
     key.setMessageNumber(127);
     key.setOutputEvent(65);
-    EXPECT_FALSE(repairMessageNumber(key));
-    EXPECT_FALSE(repairOutputEvent(key));
+    EXPECT_FALSE(repairMessageNumber(key) || repairOutputEvent(key));
 
     VoxRecord vox = image.vox(2);
-    EXPECT_TRUE(repairVoxPriority(vox));
-    EXPECT_EQ(vox.voxPriority(), 1);
+    EXPECT_TRUE(repairVoxPriority(vox)); // 0
     vox.setVoxPriority(8);
     EXPECT_TRUE(repairVoxPriority(vox));
-    vox.setVoxPriority(7);
-    EXPECT_FALSE(repairVoxPriority(vox));
+    EXPECT_EQ(vox.voxPriority(), 1);
 
     Byte* out = image.outEvent(63).data();
     out[0x1E] = 0x12;
-    out[0x1F] = 0x34;
     out[0x3E] = 0xAB; // the last two bytes are the device's
     EXPECT_TRUE(clearOutEventNumbers(out));
     EXPECT_EQ(out[0x1E], 0);
-    EXPECT_EQ(out[0x1F], 0);
     EXPECT_EQ(out[0x3E], 0xAB);
-    EXPECT_FALSE(clearOutEventNumbers(out));
 }
 
 TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
@@ -130,20 +97,13 @@ TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
     EXPECT_EQ(acceptMessageNumber("128"), std::nullopt);
     EXPECT_EQ(acceptMessageNumber("007"), 7);
     EXPECT_EQ(acceptMessageNumber(""), 0);
-    EXPECT_EQ(acceptMessageNumber(" 7"), std::nullopt);
-    EXPECT_EQ(acceptMessageNumber("-1"), std::nullopt);
     EXPECT_EQ(acceptMessageNumber(QString::fromUtf8("\u0667")), std::nullopt); // Arabic-Indic seven
     EXPECT_EQ(acceptMessageNumber("99999999999999999999"), std::nullopt);
-    EXPECT_EQ(acceptPriority("0"), std::nullopt);
     EXPECT_EQ(acceptPriority(""), std::nullopt);
-    EXPECT_EQ(acceptPriority("7"), 7);
     EXPECT_EQ(acceptPriority("8"), std::nullopt);
-    EXPECT_EQ(acceptOutputEvent("65"), 65);
     EXPECT_EQ(acceptOutputEvent("66"), std::nullopt);
     EXPECT_EQ(acceptPeriod("0", 43200), 0);
     EXPECT_EQ(acceptPeriod("9", 43200), std::nullopt);
-    EXPECT_EQ(acceptPeriod("10", 43200), 10);
-    EXPECT_EQ(acceptPeriod("43200", 43200), 43200);
     EXPECT_EQ(acceptPeriod("43201", 43200), std::nullopt);
 }
 

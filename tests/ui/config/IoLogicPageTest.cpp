@@ -37,13 +37,8 @@ TEST_F(IoLogicPageTest, EdgeButtonsCellsAndColumnTogglesEditTheTable)
 
     rise->click();
     press(cell("InCell2")); // a white cell goes back to positive level
-    EXPECT_EQ(cell("InCell2")->colour(), CellColour::Green);
     EXPECT_FALSE(rise->isChecked());
     EXPECT_EQ(ioLine(work(), 2), 0x01);
-
-    for (int i = 0; i < 7; ++i)
-        press(cell("PriorityBox4"));
-    EXPECT_EQ(cell("PriorityBox4")->text(), "1");
     press(cell("PriorityBox4"));
     EXPECT_EQ(IoLine::priority(ioLine(work(), 4)), 2);
 

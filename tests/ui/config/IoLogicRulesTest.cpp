@@ -16,24 +16,9 @@ TEST(IoLogicEdges, RisingThenFallingGivesBothAndReleasingReturnsToPositiveLevel)
     EXPECT_EQ(IoLine::transition(a), 2);
     EXPECT_EQ(fallingEdge(a, false, false), CellColour::Green);
     EXPECT_EQ(a, 0x03 | 0x40);
-}
 
-TEST(IoLogicCells, InputAndOutputClicksToggleLogicAndDropEdges)
-{
-    Byte a = 0x20 | 0x05; // falling edge
-    EXPECT_EQ(showInput(a), (InputShown{CellColour::White, false, true, 5}));
+    a = 0x25; // a white (edge) input clicked: positive level, no edge
     EXPECT_EQ(toggleInputLogic(a, CellColour::White), CellColour::Green);
-    EXPECT_EQ(a, 0x05);
-    EXPECT_EQ(toggleInputLogic(a, CellColour::Green), CellColour::Red);
-    EXPECT_EQ(a, 0x0D);
-    EXPECT_EQ(showInput(a), (InputShown{CellColour::Red, false, false, 5}));
-    EXPECT_EQ(toggleInputLogic(a, CellColour::Red), CellColour::Green);
-    EXPECT_EQ(a, 0x05);
-
-    EXPECT_EQ(toggleOutputLogic(a, CellColour::Green), CellColour::Red);
-    EXPECT_EQ(a, 0x85);
-    EXPECT_EQ(outputColour(a), CellColour::Red);
-    EXPECT_EQ(toggleOutputLogic(a, CellColour::Red), CellColour::Green);
     EXPECT_EQ(a, 0x05);
 }
 
@@ -48,29 +33,6 @@ TEST(IoLogicPriority, ZeroShowsAsOneAndTheBoxCyclesOneToSeven)
         seen.push_back(shown = stepPriority(a, shown));
     EXPECT_EQ(seen, (std::vector<int>{2, 3, 4, 5, 6, 7, 1}));
     EXPECT_EQ(a, 0x81);
-}
-
-TEST(IoLogicColumns, ContactTogglesSetAllWhenNoneThenClearAll)
-{
-    ConfigImage image;
-    ioLine(image, 2) |= IoLine::InputNegative;
-    ioLine(image, 8) |= IoLine::InputNegative;
-    ioLine(image, 11) = 0x10; // rising edge keeps its edge
-    toggleInContacts(image);
-    for (int k = 0; k < IoLineCount; ++k)
-        EXPECT_FALSE(IoLine::inputNegative(ioLine(image, k))) << k;
-    toggleInContacts(image);
-    for (int k = 0; k < IoLineCount; ++k)
-        EXPECT_TRUE(IoLine::inputNegative(ioLine(image, k))) << k;
-    EXPECT_EQ(ioLine(image, 11), 0x18);
-    EXPECT_EQ(showInput(ioLine(image, 11)).cell, CellColour::White);
-
-    toggleOutContacts(image);
-    EXPECT_EQ(ioLine(image, 35) & 0x80, 0x80);
-    toggleOutContacts(image);
-    EXPECT_EQ(ioLine(image, 0) & 0x80, 0);
-    // Only the 36 bytes of the table are written.
-    EXPECT_EQ(image.bytes[ConfigImage::Uninterpreted2At], 0);
 }
 
 } // namespace
