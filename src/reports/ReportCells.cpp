@@ -2,12 +2,13 @@
 
 namespace q7582 {
 
+// Numbers end in the same column whatever their digits, so that the tables stay
+// aligned for message numbers 100..127 (and for out of range event codes).
 QString messageCell(Byte messageNumber)
 {
     if (messageNumber == 0)
         return QStringLiteral(" None  |");
-    const QString blanks = messageNumber < 10 ? QStringLiteral("   ") : QStringLiteral("  ");
-    return blanks + QString::number(messageNumber) + QStringLiteral("   |");
+    return QString::number(messageNumber).rightJustified(4) + QStringLiteral("   |");
 }
 
 QString outputEventCell(Byte outputEvent)
@@ -22,8 +23,7 @@ QString outputEventCell(Byte outputEvent)
     default:
         break;
     }
-    const QString blanks = outputEvent < 10 ? QStringLiteral("      ") : QStringLiteral("     ");
-    return blanks + QString::number(outputEvent) + QStringLiteral("     |");
+    return QString::number(outputEvent).rightJustified(7) + QStringLiteral("     |");
 }
 
 namespace {

@@ -9,9 +9,10 @@
 
 namespace q7582 {
 
-// 8 characters (9 for a three-digit number): " None  |", "   5   |", "  12   |".
+// 8 characters: " None  |", "   5   |", "  12   |", " 100   |".
 QString messageCell(Byte messageNumber);
-// 13 characters: "    None    |", "Master RESET|", "System RESET|", "      5     |", "     12     |".
+// 13 characters: "    None    |", "Master RESET|", "System RESET|", "      5     |", "     12     |",
+// "    100     |".
 QString outputEventCell(Byte outputEvent);
 
 // One paging record of a zone table: its 19-character heading cell and its zones.

@@ -15,7 +15,6 @@ class QWidget;
 
 namespace q7582 {
 
-class Dizionario;
 struct ConfigReportSources;
 class LinkShared;
 class TForm3;

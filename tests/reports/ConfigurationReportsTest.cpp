@@ -69,6 +69,7 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
     for (int zone = 2; zone <= 35; ++zone)
         EXPECT_FALSE(lines[first + 1 + zone].contains('X')) << zone;
     EXPECT_EQ(lines[first + 37], "Zone36 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
+    EXPECT_EQ(lines[first + 39 * 2], "       | Key  7           | Key  8           | Key  9           |");
     EXPECT_EQ(lines[first + 39 * 3], "       | Key 10           | Key 11           | Key 12           |");
     EXPECT_EQ(lines[first + 39 * 12], "       | PTT/Lock         | ALL Esp.1        | ALL Esp.2        |");
 }
@@ -143,6 +144,9 @@ TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
               (QStringList{"Event date 31/13/2024 (invalid)", "Event time 25:00.00 (invalid)", "No periodic event",
                            "Timer Priority = 0", "Timer enable = OFF", "", "Message event list EMPTY", "",
                            "Timer Output event 7 - level operation"}));
+
+    weekly.setRepeatDays(0x80); // no day bit: nothing to strip a separator from
+    EXPECT_EQ(texts(buildTimerReport(sources()))[5], "Weekly event ()");
 }
 
 TEST_F(ConfigurationReports, PeriodicStopTimePastMidnightNamesTheNextDay)

@@ -4,12 +4,12 @@
 
 namespace q7582 {
 
-TEST(ReportCells, MessageCellKeepsItsWidthForOneAndTwoDigits)
+TEST(ReportCells, MessageCellKeepsItsWidthForAnyNumber)
 {
     EXPECT_EQ(messageCell(0), " None  |");
     EXPECT_EQ(messageCell(5), "   5   |");
     EXPECT_EQ(messageCell(12), "  12   |");
-    EXPECT_EQ(messageCell(100), "  100   |"); // one character wider, as the master's numbering allows
+    EXPECT_EQ(messageCell(100), " 100   |"); // still 8 wide: the table stays aligned
 }
 
 TEST(ReportCells, OutputEventCellNamesTheResetsAndCentresNumbers)
@@ -19,7 +19,7 @@ TEST(ReportCells, OutputEventCellNamesTheResetsAndCentresNumbers)
     EXPECT_EQ(outputEventCell(12), "     12     |");
     EXPECT_EQ(outputEventCell(64), "Master RESET|");
     EXPECT_EQ(outputEventCell(65), "System RESET|");
-    EXPECT_EQ(outputEventCell(100), "     100     |");
+    EXPECT_EQ(outputEventCell(100), "    100     |");
 }
 
 TEST(ReportCells, ZoneTableMarksEachMasterColumnOfEachRecord)

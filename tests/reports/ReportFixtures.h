@@ -15,7 +15,4 @@ inline QStringList texts(const Report& report)
     return out;
 }
 
-// Index of the first line with this text, -1 when there is none.
-inline int indexOf(const Report& report, const QString& text) { return texts(report).indexOf(text); }
-
 } // namespace q7582

@@ -42,7 +42,7 @@ TEST(StatusReport, ListsSettingsUnitsAndSlavesInOrder)
     EXPECT_TRUE(lines.contains("Chime enable = ON"));
     EXPECT_TRUE(lines.contains("Master firmware release = 1.5"));
 
-    const int units = indexOf(report, "Units/IO cards connected to master:");
+    const int units = lines.indexOf("Units/IO cards connected to master:");
     ASSERT_GT(units, 0);
     EXPECT_EQ(lines.mid(units + 2),
               (QStringList{"IO card Unit (1)", "Address = 1", "Connection line = A", "", "Desk microphone Unit (5)",
