@@ -65,10 +65,10 @@ TEST_F(TimerPageTest, ShowingAnAllZeroTimerRepairsDateAndPriorityAndShowsItOneTi
 TEST_F(TimerPageTest, BothEdgeBitsShowRisingAndKeepOnlyItsBitAndEdgeButtonsExcludeEachOther)
 {
     prepare(QTime(10, 0, 0));
-    image.timer(1).setFlags(0x34);
+    image.timer(1).setFlags(0x34 | 0x48); // bits 3 and 6 are the device's
     showTimers();
     EXPECT_TRUE(button("SBsuT")->isChecked() && !button("SBgiuT")->isChecked());
-    EXPECT_EQ(timer().flags(), 0x14);
+    EXPECT_EQ(timer().flags(), 0x14 | 0x48);
     EXPECT_FALSE(modified());
     button("SBgiuT")->click();
     EXPECT_FALSE(button("SBsuT")->isChecked());
@@ -205,10 +205,14 @@ TEST_F(TimerPageTest, AddingAndRemovingMessageEventsAndTheEnableRule)
     EXPECT_EQ(button("SpeedButton9")->text(), "Off");
 }
 
-TEST_F(TimerPageTest, RepeatKindsAndDayButtons)
+TEST_F(TimerPageTest, RepeatKindsDayButtonsAndPriority)
 {
     prepare(QTime(10, 0, 0));
     showTimers();
+    EXPECT_EQ(child<QComboBox>("CBpty")->currentText(), "4");
+    child<QComboBox>("CBpty")->setCurrentIndex(6);
+    EXPECT_EQ(timer().priority(), 7);
+    EXPECT_TRUE(modified());
     child<QRadioButton>("RBweekly")->click();
     EXPECT_EQ(timer().repeatDays(), 1);
     EXPECT_FALSE(child("Panel2")->isHidden());
