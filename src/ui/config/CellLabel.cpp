@@ -1,0 +1,54 @@
+#include "ui/config/CellLabel.h"
+
+#include <QMouseEvent>
+
+namespace q7582 {
+
+QColor cellQColor(CellColour c)
+{
+    switch (c) {
+    case CellColour::Green:
+        return QColor(0x40, 0xFF, 0x40);
+    case CellColour::Red:
+        return QColor(0xFF, 0x00, 0x00);
+    case CellColour::White:
+        break;
+    }
+    return QColor(0xFF, 0xFF, 0xFF);
+}
+
+CellLabel::CellLabel(const QString& text, QWidget* parent, bool handCursor) : QLabel(text, parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setFixedHeight(21);
+    if (handCursor)
+        setCursor(Qt::PointingHandCursor);
+    setColour(CellColour::White);
+}
+
+void CellLabel::setColour(CellColour c)
+{
+    colour_ = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, cellQColor(c));
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+}
+
+void CellLabel::setFaceColour()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QPalette().color(QPalette::Button));
+    setPalette(p);
+}
+
+void CellLabel::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && isEnabled())
+        emit clicked();
+    QLabel::mousePressEvent(e);
+}
+
+} // namespace q7582

@@ -1,0 +1,146 @@
+#pragma once
+// TForm2, "Edit configuration": the modal off-line editor of a working copy of the
+// configuration image. Every control reads and writes the working copy; only Yes to
+// the save question on close copies it back over the image.
+
+#include "model/ConfigImage.h"
+#include "model/Provenance.h"
+#include "ui/config/EditorDialogs.h"
+#include "ui/config/EditorSession.h"
+#include "ui/config/GridRules.h"
+
+#include <QDateTime>
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+
+namespace q7582 {
+
+class Dizionario;
+class Init;
+class IoLogicPage;
+class TForm3;
+class TimerPage;
+class ZoneGrid;
+
+namespace HelpTopic {
+inline constexpr int Editor = 2000;
+inline constexpr int Keys = 2001, Vox = 2002, Messages = 2003, OutEvents = 2004, Timers = 2005, Logic = 2006,
+                     Listings = 2007;
+} // namespace HelpTopic
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+
+public:
+    // image and provenance: the main window's; names: the unit captions; init: the
+    // help-language setting; viewer: where the listings go.
+    TForm2(ConfigImage& image, Provenance& provenance, const Dizionario& names, const Init& init, TForm3& viewer,
+           std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(), QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // Opens a help topic by context number (the main window passes its help opener).
+    void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
+    // "Now" for the timer date repairs.
+    void setClock(std::function<QDateTime()> now);
+
+    // Config / Edit: take a fresh working copy and run the window modally.
+    int execEditor();
+    // Everything showing does before the window appears (also for a non-modal show).
+    void FormShow();
+    // The close question; true when the window may close.
+    bool FormClose();
+
+    EditorSession& session() { return session_; }
+    const EditorSession& session() const { return session_; }
+    // The help file the window uses, as chosen at the last show.
+    const QString& helpFile() const { return helpFile_; }
+
+signals:
+    // Yes in the close question stored the working copy: the main window refreshes
+    // its configuration caption.
+    void configurationCommitted();
+
+public slots:
+    void PageChange(int index);
+    void Timer1Timer();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+
+    // Escape and the close box: the close question decides.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Config.cpp
+    void buildWindow();
+    QPushButton* addHelpButton(QWidget* parent, const char* name, int context, int x, int y);
+    void openHelp(int context);
+
+    // ConfigGridPages.cpp
+    void buildGridPages();
+    QWidget* buildGridPage(const char* name, const QString& title, bool outputs);
+    void fillUnitList();
+    void fillKeyList();
+    GridTarget currentTarget();
+    KeyRecord currentPagingRecord();
+    void showPagingNumbers(bool messageNumber);
+    void showKey();
+    void showVox();
+    void showMessageEvent();
+    void showOutEvent();
+    void CBUnitChange();
+    void CBKeyChange();
+    void CBVoxChange();
+    void CBMsg1Change();
+    void CBOutChange();
+    void cellClick(int m, int z);
+    void rowToggle(int m);
+    void NumberBoxClick();
+    void OutputEventBoxClick();
+
+    ConfigImage& image_;
+    Provenance& provenance_;
+    const Dizionario& names_;
+    const Init& init_;
+    TForm3& viewer_;
+    std::shared_ptr<EditorDialogs> dialogs_;
+    std::function<void(int)> help_;
+    QString helpFile_;
+    EditorSession session_;
+
+    QWidget* mainPanel_ = nullptr;
+    QTabWidget* Page = nullptr;
+    QWidget* TSunits = nullptr;
+    QWidget* TSvox = nullptr;
+    QWidget* TSmsg = nullptr;
+    QWidget* TSout = nullptr;
+    TimerPage* TStimer = nullptr;
+    IoLogicPage* TSinout = nullptr;
+    ZoneGrid* grid_ = nullptr;
+    QComboBox* CBUnit = nullptr;
+    QComboBox* CBKey = nullptr;
+    QComboBox* CBVox = nullptr;
+    QComboBox* CBMsg1 = nullptr;
+    QComboBox* CBOut = nullptr;
+    QLabel* unaffectedLegend_ = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* statusPanel0_ = nullptr;
+    QTimer* Timer1 = nullptr;
+};
+
+} // namespace q7582

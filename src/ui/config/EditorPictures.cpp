@@ -1,0 +1,66 @@
+#include "ui/config/EditorPictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace q7582::editorPictures {
+
+namespace {
+
+// A step from low to high (rising) or high to low (falling), with an arrow on the edge.
+QPixmap drawEdge(bool rising)
+{
+    QPixmap pix(11, 11);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setPen(QPen(Qt::black, 1));
+    const int low = 9, high = 1, mid = 5;
+    const int before = rising ? low : high, after = rising ? high : low;
+    p.drawLine(0, before, mid, before);
+    p.drawLine(mid, before, mid, after);
+    p.drawLine(mid, after, 10, after);
+    const int tip = rising ? high + 1 : low - 1, dir = rising ? 1 : -1;
+    p.drawLine(mid, tip, mid - 2, tip + 2 * dir);
+    p.drawLine(mid, tip, mid + 2, tip + 2 * dir);
+    return pix;
+}
+
+QPixmap drawHelp()
+{
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0x20, 0x60, 0xC0));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    QFont f;
+    f.setBold(true);
+    f.setPixelSize(12);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    return pix;
+}
+
+} // namespace
+
+const QPixmap& risingEdge()
+{
+    static const QPixmap pix = drawEdge(true);
+    return pix;
+}
+
+const QPixmap& fallingEdge()
+{
+    static const QPixmap pix = drawEdge(false);
+    return pix;
+}
+
+const QPixmap& help()
+{
+    static const QPixmap pix = drawHelp();
+    return pix;
+}
+
+} // namespace q7582::editorPictures

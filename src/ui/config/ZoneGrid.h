@@ -1,0 +1,57 @@
+#pragma once
+// The grid of 6 masters x 36 zones or outputs and the number and output event boxes
+// that the Units, VOX, Message events and Out events pages share. Built once; the
+// page change moves it onto the active page. It draws and reports clicks; the window
+// binds it to the record of the page.
+
+#include "ui/config/CellLabel.h"
+#include "ui/config/GridRules.h"
+
+#include <QObject>
+
+#include <array>
+
+namespace q7582 {
+
+class ZoneGrid : public QObject {
+    Q_OBJECT
+public:
+    explicit ZoneGrid(QWidget* page);
+
+    // Moves the grid, its row labels and the four box controls onto `page`.
+    void moveTo(QWidget* page);
+    void draw(const GridTarget& target);
+
+    CellLabel* cell(int m, int z) const { return cells_[m][z]; }
+    CellLabel* rowLabel(int m) const { return rows_[m]; }
+    CellLabel* numberBox() const { return NumberBox; }
+    CellLabel* outputEventBox() const { return OutputEventBox; }
+    QLabel* numberCaption() const { return NumberCaption; }
+
+    // Shows or hides the two boxes and their captions; titles the number box.
+    void showBoxes(bool visible, const QString& numberTitle = QString());
+    void showNumber(const QString& text);
+    void showOutputEvent(int code);
+
+    // Left edge of the group of six columns g (0..5) and its width, for captions under it.
+    static int groupLeft(int g);
+    static int groupWidth();
+    static int bottom();
+
+signals:
+    void cellClicked(int m, int z);
+    void rowClicked(int m);
+    void numberBoxClicked();
+    void outputEventBoxClicked();
+
+private:
+    QWidget* grid_;
+    std::array<CellLabel*, GridRows> rows_{};
+    std::array<std::array<CellLabel*, GridColumns>, GridRows> cells_{};
+    QLabel* NumberCaption;
+    CellLabel* NumberBox;
+    QLabel* OutputEventCaption;
+    CellLabel* OutputEventBox;
+};
+
+} // namespace q7582

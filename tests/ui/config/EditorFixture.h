@@ -1,0 +1,64 @@
+#pragma once
+// An editor on a default image with scripted dialogs, a fixed clock and a help recorder.
+
+#include "ScriptedDialogs.h"
+
+#include "model/Dati.h"
+#include "reports/Listform.h"
+#include "settings/Dizionario.h"
+#include "settings/Init.h"
+#include "ui/config/CellLabel.h"
+#include "ui/config/Config.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+namespace q7582 {
+
+class EditorFixture : public ::testing::Test {
+protected:
+    ConfigImage image;
+    Provenance provenance;
+    Dizionario names;
+    Init init;
+    TForm3 viewer;
+    std::shared_ptr<ScriptedDialogs> dialogs = std::make_shared<ScriptedDialogs>();
+    std::unique_ptr<TForm2> form;
+    std::vector<int> helpOpened;
+    int commits = 0;
+    // Sunday 6 December 2026, 08:30:15
+    QDateTime now{QDate(2026, 12, 6), QTime(8, 30, 15)};
+
+    void SetUp() override
+    {
+        buildDefaultConfiguration(image, 0);
+        form = std::make_unique<TForm2>(image, provenance, names, init, viewer, dialogs);
+        form->setHelpHook([this](int context) { helpOpened.push_back(context); });
+        form->setClock([this] { return now; });
+        QObject::connect(form.get(), &TForm2::configurationCommitted, [this] { ++commits; });
+    }
+
+    template <typename W = QWidget>
+    W* child(const QString& name) const
+    {
+        W* w = form->findChild<W*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    CellLabel* cell(const QString& name) const { return child<CellLabel>(name); }
+    ConfigImage& work() { return form->session().WorkingCopy; }
+    bool modified() const { return form->session().ModifiedFlag; }
+    void page(int index) { child<QTabWidget>("Page")->setCurrentIndex(index); }
+
+    // A real left press, as the mouse delivers it.
+    static void press(QWidget* w)
+    {
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
+};
+
+} // namespace q7582

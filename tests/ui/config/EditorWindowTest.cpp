@@ -1,0 +1,236 @@
+#include "EditorFixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace q7582 {
+namespace {
+
+using EditorLifecycle = EditorFixture;
+using ZonePages = EditorFixture;
+
+TEST_F(EditorLifecycle, ClosingWithoutEditsAsksNothingAndKeepsRepairsOutOfTheImage)
+{
+    image.key(0, 0).setMessageNumber(200);
+    image.key(0, 0).setOutputEvent(99);
+    image.vox(1).setVoxPriority(0);
+    image.outEvent(1).data()[0x1E] = 0x55;
+    const ConfigImage before = image;
+
+    form->FormShow();
+    EXPECT_EQ(cell("NumberBox")->text(), "None");
+    EXPECT_EQ(cell("OutputEventBox")->text(), "None");
+    EXPECT_EQ(work().key(0, 0).messageNumber(), 0);
+    page(PageVox);
+    page(PageOutEvents);
+    page(PageInOut);
+    EXPECT_EQ(work().vox(1).voxPriority(), 1);
+    EXPECT_EQ(work().ioLineAttribute(5, 5), 1);
+    EXPECT_FALSE(modified());
+    form->Timer1Timer();
+    EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Original configuration");
+
+    EXPECT_TRUE(form->FormClose());
+    EXPECT_EQ(dialogs->saveQuestions, 0);
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(commits, 0);
+}
+
+TEST_F(EditorLifecycle, YesAfterRepairAndEditStoresBothAndEveryUninterpretedByte)
+{
+    image.key(0, 0).setMessageNumber(200);
+    for (int i = 0; i < ConfigImage::Uninterpreted1Size; ++i)
+        image.bytes[ConfigImage::Uninterpreted1At + i] = Byte(i * 7 + 1);
+    for (int i = 0; i < ConfigImage::Uninterpreted2Size; ++i)
+        image.bytes[ConfigImage::Uninterpreted2At + i] = Byte(0xFF - i);
+    for (int o = 1; o <= ConfigImage::OutEvents; ++o)
+        image.outEvent(o).data()[0x3E] = image.outEvent(o).data()[0x3F] = Byte(o);
+    ConfigImage expected = image;
+
+    form->FormShow();
+    press(cell("ZoneCell2_4"));
+    EXPECT_TRUE(modified());
+    for (int p : {PageVox, PageMessages, PageOutEvents, PageInOut, PageUnits})
+        page(p);
+    press(child("OutCell3")); // an edit on the logic page writes the shown priorities too
+    form->Timer1Timer();
+    EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Configuration modified");
+
+    dialogs->saveAnswers = {SaveAnswer::Yes};
+    EXPECT_TRUE(form->FormClose());
+    expected.key(0, 0).setMessageNumber(0);
+    expected.key(0, 0).zones().set(2, 5);
+    for (int k = 0; k < 36; ++k)
+        expected.ioLineAttribute(k / 6, k % 6) = 1;
+    expected.ioLineAttribute(0, 3) |= 0x80;
+    EXPECT_EQ(image, expected);
+    EXPECT_TRUE(provenance.modified);
+    EXPECT_EQ(commits, 1);
+}
+
+TEST_F(EditorLifecycle, CancelKeepsEditingNoDiscardsAndTheNextShowStartsAfresh)
+{
+    const ConfigImage before = image;
+    form->FormShow();
+    press(cell("ZoneCell0_0"));
+    press(cell("ZoneCell0_0")); // back as it was: still a modification
+    dialogs->saveAnswers = {SaveAnswer::Cancel, SaveAnswer::No};
+    form->reject();
+    EXPECT_EQ(dialogs->saveQuestions, 1);
+    EXPECT_TRUE(modified());
+    EXPECT_TRUE(form->FormClose());
+    EXPECT_EQ(image, before);
+    EXPECT_FALSE(provenance.modified);
+
+    press(cell("ZoneCell1_1"));
+    image.key(0, 0).setMessageNumber(9); // a new image arrived while closed
+    form->FormShow();
+    EXPECT_FALSE(modified());
+    EXPECT_EQ(work(), image);
+    EXPECT_EQ(cell("NumberBox")->text(), "9");
+}
+
+TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
+{
+    form->FormShow();
+    child<QComboBox>("CBUnit")->setCurrentIndex(7);
+    child<QComboBox>("CBKey")->setCurrentIndex(20);
+    page(PageVox);
+    child<QComboBox>("CBVox")->setCurrentIndex(1);
+    page(PageMessages);
+    child<QComboBox>("CBMsg1")->setCurrentIndex(50);
+    page(PageOutEvents);
+    child<QComboBox>("CBOut")->setCurrentIndex(63);
+    page(PageTimers);
+    child<QComboBox>("CBTimer")->setCurrentIndex(10);
+    dialogs->saveAnswers = {SaveAnswer::No};
+    EXPECT_TRUE(form->FormClose());
+
+    names.units[7] = "Lobby";
+    form->FormShow();
+    EXPECT_EQ(child<QTabWidget>("Page")->currentIndex(), PageUnits);
+    const EditorSession& s = form->session();
+    EXPECT_EQ(s.CurrentPage, PageUnits);
+    EXPECT_EQ(s.SelectedUnit, 7);
+    EXPECT_EQ(s.SelectedKey, 20);
+    EXPECT_EQ(s.SelectedVox, 1);
+    EXPECT_EQ(s.SelectedMessageEvent, 50);
+    EXPECT_EQ(s.SelectedOutEvent, 63);
+    EXPECT_EQ(s.SelectedTimer, 10);
+    EXPECT_EQ(child<QComboBox>("CBUnit")->currentText(), "Lobby (8)");
+    EXPECT_EQ(child<QComboBox>("CBKey")->currentText(), "Key 21");
+    page(PageOutEvents);
+    EXPECT_EQ(child<QComboBox>("CBOut")->currentText(), "RESET");
+}
+
+TEST_F(EditorLifecycle, HelpButtonsOpenTheirTopicsInTheLanguageInForce)
+{
+    init.settings.help = "english";
+    form->FormShow();
+    EXPECT_TRUE(form->helpFile().endsWith("help/qs7582_eng.chm"));
+    for (const char* name : {"BbKey", "BbVox", "BbMsg", "BbOut", "BbTimer", "BbLogic", "BbReport"}) {
+        auto* b = child<QPushButton>(name);
+        EXPECT_TRUE(b->text().isEmpty());
+        b->click();
+    }
+    EXPECT_EQ(helpOpened, (std::vector<int>{2001, 2002, 2003, 2004, 2005, 2006, 2007}));
+}
+
+TEST_F(EditorLifecycle, ListingButtonsReadTheWorkingCopyIntoTheViewer)
+{
+    form->FormShow();
+    child<QPushButton>("Button5")->click();
+    EXPECT_EQ(viewer.windowTitle(), "Message events with output event associated");
+    EXPECT_EQ(viewer.richEdit()->toPlainText(), "Message events with output event associated\n\nNo match found");
+    page(PageMessages);
+    dialogs->answers = {QString("12")};
+    press(cell("OutputEventBox"));
+    child<QPushButton>("Button5")->click();
+    EXPECT_EQ(viewer.lineCount(), 3);
+    EXPECT_TRUE(viewer.richEdit()->toPlainText().endsWith("Message event 1 - output event 12"));
+    EXPECT_EQ(image.messageEvent(1).outputEvent(), 0); // nothing reaches the image
+}
+
+TEST_F(ZonePages, KeyListNamesInputsOnlyOnTheFirstSixAddresses)
+{
+    form->FormShow();
+    auto* units = child<QComboBox>("CBUnit");
+    auto* keys = child<QComboBox>("CBKey");
+    units->setCurrentIndex(5);
+    ASSERT_EQ(keys->count(), 39);
+    EXPECT_EQ(keys->itemText(5), "Key/input 6");
+    EXPECT_EQ(keys->itemText(6), "Key 7");
+    EXPECT_EQ(keys->itemText(38), "ALL Esp. 2");
+    units->setCurrentIndex(6);
+    EXPECT_EQ(keys->itemText(0), "Key 1");
+}
+
+TEST_F(ZonePages, CellAndRowClicksOnEveryPage)
+{
+    form->FormShow();
+    for (int z = 1; z <= 35; ++z)
+        work().key(0, 0).zones().set(4, z);
+    child<QComboBox>("CBKey")->setCurrentIndex(0); // redraw
+    press(cell("ZoneRow4"));
+    EXPECT_EQ(ZoneMask::value(work().key(0, 0).zones().mask(4)), ZoneMask::AllZones);
+    EXPECT_EQ(cell("ZoneCell4_35")->colour(), CellColour::Green);
+    press(cell("ZoneRow4"));
+    EXPECT_EQ(ZoneMask::value(work().key(0, 0).zones().mask(4)), 0u);
+    EXPECT_EQ(cell("ZoneCell4_0")->colour(), CellColour::White);
+
+    page(PageOutEvents);
+    form->session().ModifiedFlag = false;
+    press(cell("ZoneRow0")); // no row toggle on out events
+    EXPECT_FALSE(modified());
+    EXPECT_FALSE(child<QLabel>("NumberBox")->isVisibleTo(child("TSout")));
+    child<QComboBox>("CBOut")->setCurrentIndex(63);
+    press(cell("ZoneCell0_7"));
+    EXPECT_EQ(cell("ZoneCell0_7")->colour(), CellColour::Green);
+    EXPECT_TRUE(work().resetOutEvent().states().test(0, 8));
+}
+
+TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
+{
+    image.key(0, 0).setMessageNumber(7);
+    form->FormShow();
+    dialogs->answers = {QString("12a"), QString("128"), QString("007")};
+    press(cell("NumberBox"));
+    ASSERT_EQ(dialogs->asked.size(), 3u);
+    EXPECT_EQ(dialogs->asked[0].title, "Change message number");
+    EXPECT_EQ(dialogs->asked[0].prompt, "Message number 0...127 (0=none)");
+    EXPECT_EQ(dialogs->asked[0].text, "7");
+    EXPECT_EQ(cell("NumberBox")->text(), "7");
+    EXPECT_TRUE(modified());
+
+    form->session().ModifiedFlag = false;
+    dialogs->answers = {std::nullopt, QString("7")}; // cancel, then the same text
+    press(cell("NumberBox"));
+    press(cell("NumberBox"));
+    EXPECT_FALSE(modified());
+    dialogs->answers = {QString("")};
+    press(cell("NumberBox"));
+    EXPECT_EQ(cell("NumberBox")->text(), "None");
+    EXPECT_EQ(work().key(0, 0).messageNumber(), 0);
+    EXPECT_TRUE(modified());
+
+    dialogs->asked.clear();
+    dialogs->answers = {QString("66"), QString("65")};
+    press(cell("OutputEventBox"));
+    EXPECT_EQ(dialogs->asked[0].prompt, "Output event 0...65 (0=None,64=RESET MASTER,65=RESET SYSTEM)");
+    EXPECT_EQ(cell("OutputEventBox")->text(), "System");
+    EXPECT_EQ(cell("OutputEventBox")->colour(), CellColour::Red);
+    EXPECT_EQ(work().key(0, 0).outputEvent(), 65);
+
+    page(PageVox);
+    EXPECT_EQ(child<QLabel>("NumberCaption")->text(), "Priority");
+    dialogs->answers = {QString("0"), QString("8"), QString("3")};
+    press(cell("NumberBox"));
+    EXPECT_EQ(dialogs->asked.back().title, "Change priority");
+    EXPECT_EQ(dialogs->asked.back().text, "5");
+    EXPECT_EQ(work().vox(1).voxPriority(), 3);
+}
+
+} // namespace
+} // namespace q7582

@@ -1,0 +1,111 @@
+#include "ui/config/DialogAnswers.h"
+#include "ui/config/GridRules.h"
+
+#include <gtest/gtest.h>
+
+namespace q7582 {
+namespace {
+
+// Clicks a cell n times from the colour the record gives it; returns the colours seen.
+std::vector<CellColour> clicks(const GridTarget& t, int m, int z, int n)
+{
+    std::vector<CellColour> seen;
+    CellColour c = cellColour(t, m, z);
+    for (int i = 0; i < n; ++i)
+        seen.push_back(c = clickCell(t, m, z, c));
+    return seen;
+}
+
+TEST(GridCellClick, EachPageCyclesItsColoursAndLeavesTheMatchingBits)
+{
+    using C = CellColour;
+    ConfigImage image;
+    const GridTarget zones = GridTarget::zones(image.key(3, 5).zones());
+    EXPECT_EQ(clicks(zones, 2, 12, 1), (std::vector<C>{C::Green}));
+    EXPECT_TRUE(image.key(3, 5).zones().test(2, 13));
+    EXPECT_EQ(clicks(zones, 2, 12, 1), (std::vector<C>{C::White}));
+
+    OutEventRecord out = image.outEvent(7);
+    const GridTarget outEvent = GridTarget::outEvent(out);
+    EXPECT_EQ(clicks(outEvent, 1, 35, 2), (std::vector<C>{C::Green, C::Red}));
+    EXPECT_TRUE(out.affects().test(1, 36));
+    EXPECT_FALSE(out.states().test(1, 36));
+    EXPECT_EQ(clicks(outEvent, 1, 35, 1), (std::vector<C>{C::White}));
+    out.states().set(0, 1); // a state bit without its affect bit shows unaffected
+    EXPECT_EQ(cellColour(outEvent, 0, 0), C::White);
+    out.states().clear(0, 1);
+
+    const GridTarget reset = GridTarget::reset(image.resetOutEvent());
+    EXPECT_EQ(cellColour(reset, 5, 0), C::Red); // every output affected
+    EXPECT_EQ(clicks(reset, 5, 0, 3), (std::vector<C>{C::Green, C::Red, C::Green}));
+    EXPECT_TRUE(image.resetOutEvent().states().test(5, 1));
+    clicks(reset, 5, 0, 1);
+    EXPECT_EQ(image, ConfigImage{}); // every cycle ended where it began
+}
+
+TEST(GridRowToggle, SetsAllUnlessFullThenClearsAndLeavesOutEventsAlone)
+{
+    ConfigImage image;
+    ZoneSet zones = image.messageEvent(4).zones();
+    for (int z = 1; z <= 36; ++z)
+        if (z != 17)
+            zones.set(3, z);
+    const GridTarget t = GridTarget::zones(zones);
+    ASSERT_TRUE(toggleRow(t, 3));
+    const Byte* mask = zones.mask(3);
+    EXPECT_EQ(std::vector<Byte>(mask, mask + 5), (std::vector<Byte>{0xFF, 0xFF, 0xFF, 0xFF, 0x0F}));
+    ASSERT_TRUE(toggleRow(t, 3));
+    EXPECT_EQ(image, ConfigImage{});
+    EXPECT_FALSE(toggleRow(GridTarget::outEvent(image.outEvent(1)), 0));
+    EXPECT_FALSE(toggleRow(GridTarget::reset(image.resetOutEvent()), 0));
+}
+
+TEST(GridBoxes, PrefillsAndSilentRepairs)
+{
+    EXPECT_EQ(outputEventPrefill("System"), "65");
+    EXPECT_EQ(outputEventPrefill("Master"), "64");
+    EXPECT_EQ(messageNumberPrefill("None"), "0");
+
+    ConfigImage image;
+    KeyRecord key = image.key(0, 0);
+    key.setMessageNumber(200);
+    key.setOutputEvent(66);
+    EXPECT_TRUE(repairMessageNumber(key));
+    EXPECT_TRUE(repairOutputEvent(key));
+    EXPECT_EQ(key.messageNumber() + key.outputEvent(), 0);
+    key.setMessageNumber(127);
+    key.setOutputEvent(65);
+    EXPECT_FALSE(repairMessageNumber(key) || repairOutputEvent(key));
+
+    VoxRecord vox = image.vox(2);
+    EXPECT_TRUE(repairVoxPriority(vox)); // 0
+    vox.setVoxPriority(8);
+    EXPECT_TRUE(repairVoxPriority(vox));
+    EXPECT_EQ(vox.voxPriority(), 1);
+
+    Byte* out = image.outEvent(63).data();
+    out[0x1E] = 0x12;
+    out[0x3E] = 0xAB; // the last two bytes are the device's
+    EXPECT_TRUE(clearOutEventNumbers(out));
+    EXPECT_EQ(out[0x1E], 0);
+    EXPECT_EQ(out[0x3E], 0xAB);
+}
+
+TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
+{
+    EXPECT_EQ(acceptMessageNumber("12a"), std::nullopt);
+    EXPECT_EQ(acceptMessageNumber("128"), std::nullopt);
+    EXPECT_EQ(acceptMessageNumber("007"), 7);
+    EXPECT_EQ(acceptMessageNumber(""), 0);
+    EXPECT_EQ(acceptMessageNumber(QString::fromUtf8("\u0667")), std::nullopt); // Arabic-Indic seven
+    EXPECT_EQ(acceptMessageNumber("99999999999999999999"), std::nullopt);
+    EXPECT_EQ(acceptPriority(""), std::nullopt);
+    EXPECT_EQ(acceptPriority("8"), std::nullopt);
+    EXPECT_EQ(acceptOutputEvent("66"), std::nullopt);
+    EXPECT_EQ(acceptPeriod("0", 43200), 0);
+    EXPECT_EQ(acceptPeriod("9", 43200), std::nullopt);
+    EXPECT_EQ(acceptPeriod("43201", 43200), std::nullopt);
+}
+
+} // namespace
+} // namespace q7582
