@@ -17,7 +17,8 @@ int MessageList::insertByNumber(MessageEntry entry)
     auto it = std::find_if(rows.begin(), rows.end(), [&](const MessageEntry& e) {
         return messageNumberOf(e.number).value_or(0) > number;
     });
-    return int(rows.insert(it, std::move(entry)) - rows.begin());
+    const auto inserted = rows.insert(it, std::move(entry));
+    return int(inserted - rows.begin());
 }
 
 void MessageList::removeRow(int row)
