@@ -6,10 +6,11 @@ namespace q7582 {
 
 bool ClockTime::isValid() const
 {
-    using namespace std::chrono;
-    const year_month_day ymd{std::chrono::year(year), std::chrono::month(unsigned(month)), std::chrono::day(unsigned(day))};
-    return month >= 1 && month <= 12 && day >= 1 && ymd.ok() && hour >= 0 && hour < 24 && minute >= 0
-           && minute < 60 && second >= 0 && second < 60;
+    if (month < 1 || month > 12 || day < 1 || day > 31)
+        return false;
+    const std::chrono::year_month_day ymd{std::chrono::year(year), std::chrono::month(unsigned(month)),
+                                          std::chrono::day(unsigned(day))};
+    return ymd.ok() && hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
 }
 
 namespace Bcd {

@@ -98,7 +98,13 @@ public:
 
     B* start() const { return p_ + Start; }
     ClockTime startTime() const { return Bcd::decodeClock(p_ + Start); }
-    void setStartTime(const ClockTime& t) const requires(!std::is_const_v<B>) { Bcd::encodeClock(p_ + Start, t); }
+    // The start weekday is a whole BCD byte 1..7 here, unlike the status clocks that
+    // share it with other bits.
+    void setStartTime(const ClockTime& t) const requires(!std::is_const_v<B>)
+    {
+        p_[Start + Bcd::Weekday] = 0;
+        Bcd::encodeClock(p_ + Start, t);
+    }
     // Seconds after midnight of the start time.
     int startSecondOfDay() const
     {

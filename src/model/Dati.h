@@ -19,7 +19,9 @@ struct DefaultBuilt {
     }
 };
 
-// Overwrites the whole image with the factory configuration of master n (0..5).
+// Overwrites the whole image with the factory configuration of master n (0..5); the
+// caller applies the returned DefaultBuilt to its provenance and refreshes its caption.
+// A master number outside 0..5 throws std::out_of_range and leaves the image untouched.
 DefaultBuilt buildDefaultConfiguration(ConfigImage& image, int masterNumber);
 
 } // namespace q7582

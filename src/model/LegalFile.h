@@ -3,6 +3,7 @@
 // 2008..2027) as seconds since 1999-12-31 00:00:00, and a three-byte version at 0xFD..0xFF.
 
 #include "model/Bytes.h"
+#include "model/FileIo.h"
 
 #include <array>
 #include <cstdint>
@@ -15,11 +16,15 @@ inline constexpr int LegalBufferSize = 300;
 inline constexpr const char* LegalFileName = "./LEGAL.BIN";
 
 // Seconds since 1999-12-31 00:00:00 of a packed-BCD date and time (timer start order:
-// second, minute, hour, day, month, two-digit year). 0 for an impossible second.
+// second, minute, hour, day, month, two-digit year). 0 for an impossible second or a
+// month above 12.
 std::uint32_t legalSeconds(Byte second, Byte minute, Byte hour, Byte day, Byte month, Byte year);
 
 // The 256-byte table built from the built-in source table.
 std::array<Byte, LegalFileSize> builtInLegalTable();
+
+// LegalFileId of a table: (byte 0xFF << 24) + (byte 0xFE << 16) + (byte 0xFD << 8).
+std::uint32_t legalFileIdOf(const Byte* table);
 
 struct LegalFileImage {
     std::array<Byte, LegalBufferSize> buffer{}; // a 256-byte file fills the first 256
@@ -28,17 +33,11 @@ struct LegalFileImage {
     const Byte* data() const { return buffer.data(); }
 };
 
-// Outcome of a file step; error holds the system's reason when ok is false.
-struct FileResult {
-    bool ok = true;
-    std::string error;
-};
-
 // Creates path from the built-in table when it does not exist (or is a folder).
 // An existing file is never rewritten.
 FileResult createLegalFileIfMissing(const std::string& path = LegalFileName);
-// Reads up to 300 bytes of path into image and computes its id. On failure the
-// image keeps its previous content.
+// Reads up to 300 bytes of path into image (the rest of the buffer is zeroed) and
+// computes its id. On failure the image keeps its previous content.
 FileResult loadLegalFile(LegalFileImage& image, const std::string& path = LegalFileName);
 
 } // namespace q7582

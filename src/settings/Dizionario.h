@@ -2,7 +2,7 @@
 // The PC-side names of units, zones, outputs, inputs and music sources, their files,
 // and the language list. No widget: the main window shows what these tables hold.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 
 #include <string>
 #include <vector>
@@ -26,7 +26,9 @@ public:
     // n = 1..5
     const std::string& musicName(int n) const { return music.at(n - 1); }
 
-    // Each load creates its file from the names in force when it is missing.
+    // Each load creates its file from the names in force when it is missing. A file that
+    // cannot be read or written leaves the names in memory as they are and is reported.
+    // A file with fewer lines than entries leaves the other entries' names in force.
     FileResult LoadNames(); // units, zones, outputs, inputs, music, in that order
     FileResult LoadUnitNames();
     FileResult SaveUnitNames();
@@ -43,6 +45,10 @@ public:
     static int LoadLanguageList(const std::string& dir, std::vector<std::string>& names);
 
 private:
+    std::string path(const char* file) const;
+    FileResult loadTable(const char* file, std::vector<std::string>& names);
+    FileResult saveTable(const char* file, const std::vector<std::string>& names) const;
+
     std::string dir_;
 };
 

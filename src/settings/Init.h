@@ -2,7 +2,7 @@
 // The settings record and its file QS7582.ini, and the choice of help file.
 // No widget: the windows bind their help-language menu to helpLanguageItalian().
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 
 #include <string>
 #include <vector>
@@ -29,8 +29,9 @@ public:
     std::vector<std::string> languages; // the language table, at most 10 names
 
     // Reads the language list, then the settings file; creates the file when missing.
+    // A file that cannot be read leaves the record as it was and is reported.
     FileResult LoadSettings();
-    // Rewrites the whole file from the record (CR LF line ends).
+    // Rewrites the whole file from the record (CR LF line ends); on failure the old file stays.
     FileResult SaveSettings();
     // Menu choice: sets help to "italiano" or "english" and saves.
     FileResult chooseHelpLanguage(bool italian);
@@ -43,6 +44,7 @@ public:
 
 private:
     std::string dir_;
+    std::string filePath() const;
 };
 
 } // namespace q7582

@@ -1,0 +1,96 @@
+#include "model/FileIo.h"
+
+#include <cerrno>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace q7582 {
+
+FileResult FileResult::failure(const std::string& path, int err)
+{
+    return FileResult{false, path + ": " + std::strerror(err)};
+}
+
+void FileResult::add(const FileResult& other)
+{
+    if (other.ok)
+        return;
+    error += error.empty() ? other.error : "\n" + other.error;
+    ok = false;
+}
+
+bool fileExists(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+FileResult readFile(const std::string& path, std::string& out, std::size_t maxBytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return FileResult::failure(path, errno);
+    std::string content;
+    char chunk[4096];
+    while (content.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof chunk, maxBytes - content.size());
+        const std::size_t got = std::fread(chunk, 1, want, f);
+        content.append(chunk, got);
+        if (got < want)
+            break;
+    }
+    const int err = std::ferror(f) ? errno : 0;
+    std::fclose(f);
+    if (err)
+        return FileResult::failure(path, err);
+    out = std::move(content);
+    return {};
+}
+
+namespace {
+
+bool writeAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+} // namespace
+
+FileResult replaceFile(const std::string& path, std::string_view data)
+{
+    const std::string temp = path + ".new";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return FileResult::failure(path, errno);
+    int err = writeAll(fd, data) ? 0 : errno;
+    if (::close(fd) != 0 && !err)
+        err = errno;
+    if (!err && std::rename(temp.c_str(), path.c_str()) != 0)
+        err = errno;
+    if (err) {
+        ::unlink(temp.c_str());
+        return FileResult::failure(path, err);
+    }
+    return {};
+}
+
+} // namespace q7582

@@ -1,0 +1,108 @@
+#include "settings/Dizionario.h"
+
+#include "settings/NameFile.h"
+#include "settings/WordScanner.h"
+
+namespace q7582 {
+
+namespace {
+
+constexpr const char* UnitFile = "unit.txt";
+constexpr const char* ZoneFile = "zone.txt";
+constexpr const char* OutputFile = "uscite.txt";
+constexpr const char* InputFile = "input.txt";
+constexpr const char* MusicFile = "musica.txt";
+
+constexpr int MaxLanguages = 10;
+constexpr std::size_t MaxLanguageName = 51;
+
+std::vector<std::string> numbered(const std::string& prefix, int count)
+{
+    std::vector<std::string> names;
+    for (int n = 1; n <= count; ++n)
+        names.push_back(prefix + std::to_string(n));
+    return names;
+}
+
+// A unit name is saved as its caption reads without the number suffix: blanks at its
+// end go with the suffix.
+std::string withoutTrailingBlanks(const std::string& name)
+{
+    const std::size_t end = name.find_last_not_of(" \t");
+    return end == std::string::npos ? std::string() : name.substr(0, end + 1);
+}
+
+} // namespace
+
+Dizionario::Dizionario(std::string dir)
+    : units(Units, "Unit")
+    , zones(numbered("Zone ", Zones))
+    , outputs(numbered("Out ", Outputs))
+    , inputs(numbered("In ", Inputs))
+    , music{"TAPE", "CD", "TUNER", "AUX", "Remote input"}
+    , dir_(std::move(dir))
+{
+}
+
+std::string Dizionario::unitCaption(int n) const { return units.at(n - 1) + " (" + std::to_string(n) + ")"; }
+
+std::string Dizionario::path(const char* file) const { return dir_ + "/" + file; }
+
+FileResult Dizionario::loadTable(const char* file, std::vector<std::string>& names)
+{
+    const std::string p = path(file);
+    if (!fileExists(p))
+        return saveTable(file, names);
+    std::string text;
+    const FileResult r = readFile(p, text);
+    if (r.ok)
+        readNameLines(text, names, MaxFileName);
+    return r;
+}
+
+FileResult Dizionario::saveTable(const char* file, const std::vector<std::string>& names) const
+{
+    return replaceFile(path(file), nameFileText(names));
+}
+
+FileResult Dizionario::LoadNames()
+{
+    FileResult r = LoadUnitNames();
+    r.add(LoadZoneNames());
+    r.add(LoadOutputNames());
+    r.add(LoadInputNames());
+    r.add(LoadMusicNames());
+    return r;
+}
+
+FileResult Dizionario::LoadUnitNames() { return loadTable(UnitFile, units); }
+FileResult Dizionario::LoadZoneNames() { return loadTable(ZoneFile, zones); }
+FileResult Dizionario::LoadOutputNames() { return loadTable(OutputFile, outputs); }
+FileResult Dizionario::LoadInputNames() { return loadTable(InputFile, inputs); }
+FileResult Dizionario::LoadMusicNames() { return loadTable(MusicFile, music); }
+
+FileResult Dizionario::SaveUnitNames()
+{
+    std::vector<std::string> saved;
+    for (const std::string& name : units)
+        saved.push_back(withoutTrailingBlanks(name));
+    return saveTable(UnitFile, saved);
+}
+FileResult Dizionario::SaveZoneNames() { return saveTable(ZoneFile, zones); }
+FileResult Dizionario::SaveOutputNames() { return saveTable(OutputFile, outputs); }
+FileResult Dizionario::SaveInputNames() { return saveTable(InputFile, inputs); }
+FileResult Dizionario::SaveMusicNames() { return saveTable(MusicFile, music); }
+
+int Dizionario::LoadLanguageList(const std::string& dir, std::vector<std::string>& names)
+{
+    names.clear();
+    std::string text;
+    if (!readFile(dir + "/" + LanguageList, text).ok)
+        return 0;
+    WordScanner in(text);
+    for (in.skipSpace(); !in.atEnd() && int(names.size()) < MaxLanguages; in.skipSpace())
+        names.push_back(in.word(MaxLanguageName));
+    return int(names.size());
+}
+
+} // namespace q7582

@@ -1,0 +1,62 @@
+#include "model/BcdClock.h"
+#include "model/GeneratorStatus.h"
+#include "model/StatusBlock.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace q7582;
+using namespace std::chrono;
+
+TEST(BcdClock, RoundTripsEveryDayOfALeapYearWithSundayAsSeven)
+{
+    int sundays = 0;
+    for (sys_days d = sys_days{2028y / January / 1}; d < sys_days{2029y / January / 1}; d += days{1}) {
+        const year_month_day ymd{d};
+        const ClockTime t{int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())),
+                          int(unsigned(ymd.day())) % 24, 59 - int(unsigned(ymd.day())), 7,
+                          int(weekday{d}.iso_encoding())};
+        StatusBlock status;
+        status.bytes[StatusBlock::WeekdaySummer] = 0x88; // summer-time off, and bit 3 that a write clears
+        status.setMasterClock(t);
+        EXPECT_EQ(status.masterClock(), t) << int(ymd.year()) << "-" << unsigned(ymd.month()) << "-" << unsigned(ymd.day());
+        EXPECT_TRUE(status.summerTimeOff());
+        EXPECT_EQ(status.bytes[StatusBlock::WeekdaySummer] & 0x78, 0);
+        if (weekday{d} == Sunday) {
+            EXPECT_EQ(status.bytes[StatusBlock::WeekdaySummer] & 0x07, 7);
+            ++sundays;
+        }
+    }
+    EXPECT_EQ(sundays, 53);
+}
+
+TEST(BcdClock, EncodesTheBytesTheDevicesExpect)
+{
+    // Sunday 2026-12-06 08:05:09, with the PC's Sunday (0) written as 7.
+    StatusBlock status;
+    status.setMasterClock(ClockTime{2026, 12, 6, 8, 5, 9, 0});
+    const Byte master[7] = {0x09, 0x05, 0x08, 0x07, 0x06, 0x12, 0x26};
+    EXPECT_TRUE(std::equal(master, master + 7, status.data() + 0x64));
+
+    GeneratorStatus gen;
+    gen.bytes[0x07] = 0x5A;
+    gen.bytes[0x0C] = 0x30; // the high nibble of the weekday is kept
+    gen.setClockFromPc(ClockTime{2099, 1, 31, 23, 59, 58, 6});
+    const Byte set[8] = {0x58, 0x59, 0x23, 0x36, 0x31, 0x01, 0x99, 0x5A};
+    EXPECT_TRUE(std::equal(set, set + 8, gen.data() + 0x09));
+    EXPECT_EQ(gen.genCommand(), GeneratorStatus::CmdSetClock);
+
+    // An all-zero master clock is month 0: no date to show.
+    EXPECT_FALSE(StatusBlock().masterClock().isValid());
+    EXPECT_FALSE((ClockTime{2027, 2, 29, 0, 0, 0, 1}.isValid()));
+    EXPECT_TRUE((ClockTime{2028, 2, 29, 23, 59, 59, 2}.isValid()));
+}
+
+TEST(GeneratorNames, MessageFilesAndTableVersionsReadAsTheCardAndPanelShowThem)
+{
+    EXPECT_EQ(messageFileName(1), "001.WAV");
+    EXPECT_EQ(messageFileName(10), "010.WAV");
+    EXPECT_EQ(messageFileName(128), "128.WAV");
+    EXPECT_EQ(legalIdText(0x080A0E00), "8.10.14");
+}

@@ -1,0 +1,96 @@
+#include "model/LegalFile.h"
+
+#include "FileFixture.h"
+
+#include <chrono>
+#include <filesystem>
+
+using namespace q7582;
+using namespace std::chrono;
+
+namespace {
+
+// Seconds from 1999-12-31 00:00:00 to the last Sunday of the month at the hour, by the calendar.
+std::uint32_t lastSundayAt(int y, unsigned m, int hour)
+{
+    const sys_days day{year{y} / month{m} / Sunday[last]};
+    return std::uint32_t(seconds(day + hours{hour} - sys_days{1999y / December / 31}).count());
+}
+
+} // namespace
+
+using LegalFile = FileFixture;
+
+TEST_F(LegalFile, CreatedFromTheBuiltInTableWhenMissing)
+{
+    ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    const std::string file = read("LEGAL.BIN");
+    ASSERT_EQ(file.size(), 256u);
+    const auto* b = reinterpret_cast<const Byte*>(file.data());
+    EXPECT_EQ(file.substr(0, 4), std::string("\x20\x02\x83\x0F"));
+    EXPECT_EQ(file.substr(252), std::string("\x00\x0E\x0A\x08", 4));
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(readLe32(b + 8 * i), lastSundayAt(2008 + i, 3, 2)) << 2008 + i;
+        EXPECT_EQ(readLe32(b + 8 * i + 4), lastSundayAt(2008 + i, 10, 3)) << 2008 + i;
+    }
+    EXPECT_EQ(file.substr(0xA0, 0x5D), std::string(0x5D, '\0'));
+
+    LegalFileImage image;
+    ASSERT_TRUE(loadLegalFile(image, path("LEGAL.BIN")).ok);
+    EXPECT_EQ(image.legalFileId, 0x080A0E00u);
+    EXPECT_TRUE(std::equal(image.buffer.begin(), image.buffer.begin() + 256, b));
+}
+
+TEST_F(LegalFile, AnExistingTableIsNeverRewritten)
+{
+    write("LEGAL.BIN", "newer table");
+    EXPECT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    EXPECT_EQ(read("LEGAL.BIN"), "newer table");
+}
+
+TEST_F(LegalFile, ShortAndLongFilesAreReadAsFarAsTheBufferGoes)
+{
+    LegalFileImage image;
+    image.buffer.fill(0x77);
+    write("short.bin", "\x01\x02\x03");
+    ASSERT_TRUE(loadLegalFile(image, path("short.bin")).ok);
+    EXPECT_EQ(image.buffer[2], 3);
+    EXPECT_TRUE(std::all_of(image.buffer.begin() + 3, image.buffer.end(), [](Byte b) { return b == 0; }));
+    EXPECT_EQ(image.legalFileId, 0u);
+
+    std::string big(1000, '\x55');
+    big[0xFD] = 1, big[0xFE] = 2, big[0xFF] = 3;
+    write("big.bin", big);
+    ASSERT_TRUE(loadLegalFile(image, path("big.bin")).ok);
+    EXPECT_EQ(image.legalFileId, 0x03020100u);
+    EXPECT_EQ(image.buffer[299], 0x55);
+}
+
+TEST_F(LegalFile, FailuresKeepTheTableInForceAndSayWhy)
+{
+    LegalFileImage image;
+    image.buffer[0] = 9;
+    image.legalFileId = 42;
+    const FileResult missing = loadLegalFile(image, path("LEGAL.BIN"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
+    std::filesystem::create_directory(path("folder"));
+    EXPECT_FALSE(loadLegalFile(image, path("folder")).ok);
+    EXPECT_EQ(image.buffer[0], 9);
+    EXPECT_EQ(image.legalFileId, 42u);
+
+    EXPECT_FALSE(createLegalFileIfMissing(path("folder")).ok);
+    EXPECT_FALSE(createLegalFileIfMissing(path("none/LEGAL.BIN")).ok);
+    EXPECT_FALSE(std::filesystem::exists(path("folder.new")));
+}
+
+TEST(LegalSeconds, CountsFromTheLastDayOf1999)
+{
+    EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x01, 0x00), 86400u);
+    EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x03, 0x00), 86400u * 61);
+    EXPECT_EQ(legalSeconds(0x59, 0x59, 0x23, 0x31, 0x12, 0x99),
+              std::uint32_t((sys_days{2099y / December / 31} + hours{24} - seconds{1} - sys_days{1999y / December / 31}).count()));
+    EXPECT_EQ(legalSeconds(0x60, 0, 0, 1, 1, 0), 0u); // impossible seconds
+    EXPECT_EQ(legalSeconds(0x0A, 0, 0, 1, 1, 0), 0u);
+    EXPECT_EQ(legalSeconds(0, 0, 0, 1, 0x13, 0), 0u); // month 13 has no length
+}
