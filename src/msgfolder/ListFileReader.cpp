@@ -90,7 +90,7 @@ void checkEntry(const ListLine& line, const WavLength& wavLength, MessageList& l
         fields.description = QString::fromLatin1(UnknownDescription);
         findings.push_back({line.row, Finding::DescriptionEmpty});
     }
-    list.rows.push_back({fields.name, fields.description});
+    list.rows.push_back({fields.name, descriptionText(fields.description)});
 }
 
 } // namespace
@@ -104,7 +104,7 @@ std::vector<LoadFinding> readMessageList(const QByteArray& file, const WavLength
         if (line.text.startsWith(';')) {
             // The first ";" line is the title, any later one a comment.
             if (!titleRead)
-                list.title = QString::fromLatin1(line.text.mid(1));
+                list.title = titleText(QString::fromLatin1(line.text.mid(1)));
             titleRead = true;
             continue;
         }

@@ -52,13 +52,6 @@ bool MessageFolder::listFileExists() const
     return QFileInfo::exists(path_ + u'/' + QLatin1String(ListFileName));
 }
 
-FileResult MessageFolder::createList(const QString& title)
-{
-    MessageList changed = list_;
-    changed.title = titleText(title);
-    return commit(std::move(changed));
-}
-
 LoadOutcome MessageFolder::LoadMessageList(const QDateTime& now, const QLocale& locale)
 {
     LoadOutcome outcome;

@@ -47,13 +47,12 @@ public:
     void close();
 
     bool listFileExists() const;
-    // A new list file holding only the title line.
-    FileResult createList(const QString& title);
     // Reads MSGLIST.TXT into an empty list and writes error.log.
     LoadOutcome LoadMessageList(const QDateTime& now = QDateTime::currentDateTime(),
                                 const QLocale& locale = QLocale::system());
     FileResult save() const;
 
+    // Also creates a missing list file, holding only the title line.
     FileResult setTitle(const QString& title);
     FileResult setDescription(int row, const QString& description);
     // number must be free; description is the source's file name.

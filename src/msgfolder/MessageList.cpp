@@ -41,8 +41,9 @@ void MessageList::setSize(const QString& number, qint64 bytes)
 
 namespace {
 
-QString latin1Line(QString text, bool keepBar)
+QString latin1Line(QString text, bool keepBar, int limit)
 {
+    text.truncate(limit);
     for (QChar& c : text) {
         if (c == u'\r' || c == u'\n' || c == u'\0' || (!keepBar && c == u'|'))
             c = u' ';
@@ -54,12 +55,12 @@ QString latin1Line(QString text, bool keepBar)
 
 QString titleText(const QString& text)
 {
-    return latin1Line(text, true);
+    return latin1Line(text, true, MaxTitleLength);
 }
 
 QString descriptionText(const QString& text)
 {
-    return latin1Line(text, false);
+    return latin1Line(text, false, MaxDescriptionLength);
 }
 
 } // namespace q7582

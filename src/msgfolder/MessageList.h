@@ -14,6 +14,7 @@ namespace q7582 {
 struct MessageEntry {
     QString number; // three-digit key, "001".."127"
     QString description;
+    bool operator==(const MessageEntry&) const = default;
 };
 
 class MessageList {
@@ -37,8 +38,14 @@ private:
     std::array<qint64, LastMessage + 1> sizes_{};
 };
 
+// The generator reads at most 198 characters of a line: ";" + title, and
+// "NNN|" + description + "|" + a size of up to ten digits must fit.
+inline constexpr int MaxTitleLength = 197;
+inline constexpr int MaxDescriptionLength = 183;
+
 // The list file holds Latin-1 bytes, one record per line and "|" between fields:
-// these make a text fit that, so that what the grid shows is what gets saved.
+// these make a text fit that, so that what the grid shows is what gets saved
+// and reads back the same.
 QString titleText(const QString& text);
 QString descriptionText(const QString& text);
 

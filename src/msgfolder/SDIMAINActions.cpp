@@ -84,7 +84,7 @@ void TSDIAppForm::MsgFolderExecute()
     if (!folder_.listFileExists()) {
         QString title = QStringLiteral("Unknown description");
         EditText(title, TextKind::Title); // the list is created even after Cancel
-        if (const FileResult created = folder_.createList(title); !created.ok) {
+        if (const FileResult created = folder_.setTitle(title); !created.ok) {
             ShowSystemError(created);
             CloseFolderExecute();
             return;
