@@ -9,6 +9,8 @@
 
 namespace q7582::test {
 
+inline const QString Cancel;
+
 class FakeDialogs : public CompilerDialogs {
 public:
     struct Shown {
@@ -17,7 +19,8 @@ public:
         QString initial; // the input dialog's starting text
     };
 
-    std::deque<std::optional<QString>> folders, files, texts;
+    // A null QString answers Cancel.
+    std::deque<QString> folders, files, texts;
     std::deque<bool> answers; // OK/Cancel boxes
     std::vector<Shown> asked, confirmed, informed;
     std::vector<QString> viewed;
@@ -53,12 +56,14 @@ public:
     }
 
 private:
-    static std::optional<QString> next(std::deque<std::optional<QString>>& queue)
+    static std::optional<QString> next(std::deque<QString>& queue)
     {
         if (queue.empty())
             return std::nullopt;
-        std::optional<QString> answer = queue.front();
+        const QString answer = queue.front();
         queue.pop_front();
+        if (answer.isNull())
+            return std::nullopt;
         return answer;
     }
 };

@@ -100,7 +100,7 @@ TEST_F(CompilerWindow, EditTextAsksAgainUntilTheTextFits)
     EXPECT_EQ(dialogs->asked[1].text, "Enter a title for the message list (max.100 char.)");
 
     text = "Gate";
-    dialogs->texts = {QString(51, 'x'), std::nullopt};
+    dialogs->texts = {QString(51, 'x'), test::Cancel};
     EXPECT_FALSE(window->EditText(text, TSDIAppForm::TextKind::Description));
     EXPECT_EQ(text, "Gate");
     EXPECT_EQ(dialogs->asked.back().text, "Enter a description of the message file (max. 50 char.)");
@@ -125,7 +125,7 @@ TEST_F(CompilerWindow, AskMessageNumberTakesOnlyWholeNumbersInRange)
     EXPECT_EQ(dialogs->informed[0].text, "'abc' is not a valid integer value");
     EXPECT_EQ(dialogs->texts.size(), 1u); // the action ended at the bad entry
 
-    dialogs->texts = {std::nullopt};
+    dialogs->texts = {test::Cancel};
     EXPECT_EQ(window->AskMessageNumber("Add message to list"), std::nullopt);
 }
 
