@@ -7,6 +7,22 @@
 
 namespace q7582 {
 
+namespace {
+
+class QtCompilerDialogs : public CompilerDialogs {
+public:
+    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> chooseFile(QWidget* owner, const QString& title,
+                                      const QString& filter) override;
+    std::optional<QString> askText(QWidget* owner, const QString& caption, const QString& prompt,
+                                   const QString& text) override;
+    bool confirm(QWidget* owner, const QString& caption, const QString& text,
+                 QMessageBox::Icon icon) override;
+    void inform(QWidget* owner, const QString& caption, const QString& text,
+                QMessageBox::Icon icon) override;
+    FileResult showTextFile(QWidget* owner, const QString& path) override;
+};
+
 std::optional<QString> QtCompilerDialogs::chooseFolder(QWidget* owner, const QString& title)
 {
     const QString folder = QFileDialog::getExistingDirectory(owner, title);
@@ -53,6 +69,13 @@ void QtCompilerDialogs::inform(QWidget* owner, const QString& caption, const QSt
 FileResult QtCompilerDialogs::showTextFile(QWidget* owner, const QString& path)
 {
     return showTextFileModal(owner, path);
+}
+
+} // namespace
+
+std::unique_ptr<CompilerDialogs> qtCompilerDialogs()
+{
+    return std::make_unique<QtCompilerDialogs>();
 }
 
 } // namespace q7582

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -32,18 +33,6 @@ public:
 };
 
 // The real dialogs: QFileDialog, QInputDialog, QMessageBox and the log viewer.
-class QtCompilerDialogs : public CompilerDialogs {
-public:
-    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override;
-    std::optional<QString> chooseFile(QWidget* owner, const QString& title,
-                                      const QString& filter) override;
-    std::optional<QString> askText(QWidget* owner, const QString& caption, const QString& prompt,
-                                   const QString& text) override;
-    bool confirm(QWidget* owner, const QString& caption, const QString& text,
-                 QMessageBox::Icon icon) override;
-    void inform(QWidget* owner, const QString& caption, const QString& text,
-                QMessageBox::Icon icon) override;
-    FileResult showTextFile(QWidget* owner, const QString& path) override;
-};
+std::unique_ptr<CompilerDialogs> qtCompilerDialogs();
 
 } // namespace q7582

@@ -12,14 +12,13 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace q7582 {
 
 TSDIAppForm::TSDIAppForm(std::unique_ptr<CompilerDialogs> dialogs, QWidget* parent)
     : QDialog(parent)
-    , dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtCompilerDialogs>())
+    , dialogs_(dialogs ? std::move(dialogs) : qtCompilerDialogs())
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(QStringLiteral("Q7582 message folder compiler"));
@@ -80,70 +79,56 @@ TSDIAppForm::TSDIAppForm(std::unique_ptr<CompilerDialogs> dialogs, QWidget* pare
 
 TSDIAppForm::~TSDIAppForm() = default;
 
-QAction* TSDIAppForm::addAction(const char* name, const QString& caption,
-                                const QKeySequence& shortcut, const QString& hint,
-                                void (TSDIAppForm::*handler)())
-{
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    // A hint is "short|long": the short part is the tool tip, the long one goes to the status bar.
-    action->setToolTip(hint.section(u'|', 0, 0));
-    action->setStatusTip(hint.section(u'|', 1));
-    connect(action, &QAction::triggered, this, handler);
-    QWidget::addAction(action); // shortcuts work while the menus are closed
-    return action;
-}
-
 void TSDIAppForm::buildActions()
 {
-    MsgFolder = addAction("MsgFolder", QStringLiteral("&Open-create Message Folder"),
-                          QKeySequence(QStringLiteral("Ctrl+O")),
-                          QStringLiteral("Open-Create|Open or create a message folder"),
-                          &TSDIAppForm::MsgFolderExecute);
-    CloseFolder = addAction("CloseFolder", QStringLiteral("&Close Folder"),
-                            QKeySequence(QStringLiteral("Ctrl+C")),
-                            QStringLiteral("Close|Close message folder"),
-                            &TSDIAppForm::CloseFolderExecute);
-    AddMsg = addAction("AddMsg", QStringLiteral("&Add Message to List"),
-                       QKeySequence(QStringLiteral("Ctrl+A")),
-                       QStringLiteral("Add|Add a .wav file to the message list"),
-                       &TSDIAppForm::AddMsgExecute);
-    DeleteMsg = addAction("DeleteMsg", QStringLiteral("&Delete Message from List"),
-                          QKeySequence(QStringLiteral("Ctrl+X")),
-                          QStringLiteral("Delete|Delate a .wav file from the list"),
-                          &TSDIAppForm::DeleteMsgExecute);
-    ChgTitle = addAction("ChgTitle", QStringLiteral("&Change title"),
-                         QKeySequence(QStringLiteral("Ctrl+T")),
-                         QStringLiteral("Change title|Change title of message list"),
-                         &TSDIAppForm::ChgTitleExecute);
-    FileFnd = addAction("FileFnd", QStringLiteral("&Find file"),
-                        QKeySequence(QStringLiteral("Ctrl+F")),
-                        QStringLiteral("Find|Find file in the message list"),
-                        &TSDIAppForm::FileFndExecute);
-    ChgFile = addAction("ChgFile", QStringLiteral("C&hange description"),
-                        QKeySequence(QStringLiteral("Ctrl+E")),
-                        QStringLiteral("Change description|Change description of message file"),
-                        &TSDIAppForm::ChgFileExecute);
-    HelpAct = addAction("HelpAct", QStringLiteral("&Help"), {},
-                        QStringLiteral("Help|Help compiler info"), &TSDIAppForm::HelpActExecute);
-    ExitAct = addAction("ExitAct", QStringLiteral("Exit"), {}, {}, &TSDIAppForm::ExitActExecute);
-    // The File menu's own Exit item closes the window like the top-level Exit.
-    FileExit = addAction("Exit1", QStringLiteral("E&xit"), {}, {}, &TSDIAppForm::ExitActExecute);
-
+    constexpr auto NoIcon = QStyle::SP_CustomBase;
     const struct {
-        QAction* action;
+        QAction** member;
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        const char* hint; // "short|long": tool tip and status bar text
+        void (TSDIAppForm::*handler)();
         QStyle::StandardPixmap icon;
-    } icons[] = {{MsgFolder, QStyle::SP_DialogOpenButton},
-                 {CloseFolder, QStyle::SP_DialogCloseButton},
-                 {AddMsg, QStyle::SP_FileIcon},
-                 {DeleteMsg, QStyle::SP_TrashIcon},
-                 {FileFnd, QStyle::SP_FileDialogContentsView},
-                 {ChgTitle, QStyle::SP_FileDialogDetailedView},
-                 {ChgFile, QStyle::SP_FileDialogInfoView}};
-    for (const auto& [action, icon] : icons)
-        action->setIcon(style()->standardIcon(icon));
+    } table[] = {
+        {&MsgFolder, "MsgFolder", "&Open-create Message Folder", "Ctrl+O",
+         "Open-Create|Open or create a message folder", &TSDIAppForm::MsgFolderExecute,
+         QStyle::SP_DialogOpenButton},
+        {&CloseFolder, "CloseFolder", "&Close Folder", "Ctrl+C", "Close|Close message folder",
+         &TSDIAppForm::CloseFolderExecute, QStyle::SP_DialogCloseButton},
+        {&AddMsg, "AddMsg", "&Add Message to List", "Ctrl+A",
+         "Add|Add a .wav file to the message list", &TSDIAppForm::AddMsgExecute,
+         QStyle::SP_FileIcon},
+        {&DeleteMsg, "DeleteMsg", "&Delete Message from List", "Ctrl+X",
+         "Delete|Delate a .wav file from the list", &TSDIAppForm::DeleteMsgExecute,
+         QStyle::SP_TrashIcon},
+        {&ChgTitle, "ChgTitle", "&Change title", "Ctrl+T",
+         "Change title|Change title of message list", &TSDIAppForm::ChgTitleExecute,
+         QStyle::SP_FileDialogDetailedView},
+        {&FileFnd, "FileFnd", "&Find file", "Ctrl+F", "Find|Find file in the message list",
+         &TSDIAppForm::FileFndExecute, QStyle::SP_FileDialogContentsView},
+        {&ChgFile, "ChgFile", "C&hange description", "Ctrl+E",
+         "Change description|Change description of message file", &TSDIAppForm::ChgFileExecute,
+         QStyle::SP_FileDialogInfoView},
+        {&HelpAct, "HelpAct", "&Help", "", "Help|Help compiler info", &TSDIAppForm::HelpActExecute,
+         NoIcon},
+        {&ExitAct, "ExitAct", "Exit", "", "", &TSDIAppForm::ExitActExecute, NoIcon},
+        // The File menu's own Exit item closes the window like the top-level Exit.
+        {&FileExit, "Exit1", "E&xit", "", "", &TSDIAppForm::ExitActExecute, NoIcon},
+    };
+    for (const auto& entry : table) {
+        auto* action = new QAction(QString::fromLatin1(entry.caption), this);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        const QString hint = QString::fromLatin1(entry.hint);
+        action->setToolTip(hint.section(u'|', 0, 0));
+        action->setStatusTip(hint.section(u'|', 1));
+        if (entry.icon != NoIcon)
+            action->setIcon(style()->standardIcon(entry.icon));
+        connect(action, &QAction::triggered, this, entry.handler);
+        QWidget::addAction(action); // shortcuts work while the menus are closed
+        *entry.member = action;
+    }
 }
 
 void TSDIAppForm::buildMenusAndToolBar(QToolBar* toolBar)
@@ -164,11 +149,15 @@ void TSDIAppForm::buildMenusAndToolBar(QToolBar* toolBar)
     toolBar->addActions({AddMsg, DeleteMsg});
     toolBar->addSeparator();
     toolBar->addActions({FileFnd, ChgTitle, ChgFile});
-    // The Close button has a hint of its own.
-    if (QWidget* close = toolBar->widgetForAction(CloseFolder)) {
-        close->setToolTip(QStringLiteral("Close"));
-        close->setStatusTip(QStringLiteral("Close Message Folder"));
-    }
+    // The Close button has a hint of its own; the button takes the action's hint
+    // again whenever the action changes, so it is set again after that.
+    QWidget* closeButton = toolBar->widgetForAction(CloseFolder);
+    auto closeHint = [closeButton] {
+        closeButton->setToolTip(QStringLiteral("Close"));
+        closeButton->setStatusTip(QStringLiteral("Close Message Folder"));
+    };
+    closeHint();
+    connect(CloseFolder, &QAction::changed, closeButton, closeHint);
 }
 
 bool TSDIAppForm::event(QEvent* event)

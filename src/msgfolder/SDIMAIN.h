@@ -62,8 +62,6 @@ protected:
 private:
     void buildActions();
     void buildMenusAndToolBar(QToolBar* toolBar);
-    QAction* addAction(const char* name, const QString& caption, const QKeySequence& shortcut,
-                       const QString& hint, void (TSDIAppForm::*handler)());
     void showFolderState();
     void showList(int currentRow);
     int currentRow() const;

@@ -1,6 +1,6 @@
 #pragma once
-// Scripted answers for the compiler window's dialogs; anything unscripted is a Cancel,
-// so a window test never waits for a user.
+// Scripted answers for the compiler window's dialogs. Anything unscripted, and a null
+// QString, is a Cancel, so a window test never waits for a user.
 
 #include "msgfolder/CompilerDialogs.h"
 
@@ -14,12 +14,8 @@ inline const QString Cancel;
 class FakeDialogs : public CompilerDialogs {
 public:
     struct Shown {
-        QString caption;
-        QString text;
-        QString initial; // the input dialog's starting text
+        QString caption, text, initial;
     };
-
-    // A null QString answers Cancel.
     std::deque<QString> folders, files, texts;
     std::deque<bool> answers; // OK/Cancel boxes
     std::vector<Shown> asked, confirmed, informed;
@@ -39,10 +35,9 @@ public:
     bool confirm(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon) override
     {
         confirmed.push_back({caption, text, {}});
-        if (answers.empty())
-            return false;
-        const bool ok = answers.front();
-        answers.pop_front();
+        const bool ok = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
         return ok;
     }
     void inform(QWidget*, const QString& caption, const QString& text, QMessageBox::Icon) override
@@ -58,10 +53,9 @@ public:
 private:
     static std::optional<QString> next(std::deque<QString>& queue)
     {
-        if (queue.empty())
-            return std::nullopt;
-        const QString answer = queue.front();
-        queue.pop_front();
+        const QString answer = queue.empty() ? Cancel : queue.front();
+        if (!queue.empty())
+            queue.pop_front();
         if (answer.isNull())
             return std::nullopt;
         return answer;

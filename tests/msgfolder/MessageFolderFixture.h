@@ -1,38 +1,37 @@
 #pragma once
 // A real message folder in a temporary directory, with real WAV files.
 
-#include <QByteArray>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << '"' << b.toStdString() << '"'; }
+
 namespace q7582::test {
 
-// A mono 8 kHz 16-bit RIFF/WAVE file with the given number of samples: 44 + 2 * samples bytes.
+// A mono 8 kHz 16-bit RIFF/WAVE file: 44 + 2 * samples bytes.
 inline QByteArray wavBytes(int samples)
 {
-    QByteArray data;
-    for (int i = 0; i < samples; ++i) {
-        const qint16 sample = qint16((i % 32) * 1000 - 16000);
-        data.append(char(sample & 0xFF)).append(char((sample >> 8) & 0xFF));
-    }
-    auto le32 = [](quint32 v) {
-        QByteArray b(4, '\0');
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    auto le16 = [](quint16 v) {
-        QByteArray b(2, '\0');
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    return "RIFF" + le32(quint32(36 + data.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1)
-           + le32(8000) + le32(16000) + le16(2) + le16(16) + "data" + le32(quint32(data.size()))
-           + data;
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * samples);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000)
+        << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * samples);
+    for (int i = 0; i < samples; ++i)
+        out << qint16((i % 32) * 1000 - 16000);
+    return wav;
 }
 
 inline void writeFile(const QString& path, const QByteArray& content)
@@ -50,18 +49,13 @@ inline QByteArray readFile(const QString& path)
 
 class MessageFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(root.isValid());
-        ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("MSGVELA")));
-    }
+    void SetUp() override { ASSERT_TRUE(root.isValid() && QDir(root.path()).mkdir("MSGVELA")); }
 
-    QString folder() const { return root.filePath(QStringLiteral("MSGVELA")); }
+    QString folder() const { return root.filePath("MSGVELA"); }
     QString inFolder(const QString& name) const { return folder() + u'/' + name; }
-
-    // A WAV of 44 + 2 * samples bytes in the message folder.
     void addWav(const QString& name, int samples) { writeFile(inFolder(name), wavBytes(samples)); }
     void writeList(const QByteArray& content) { writeFile(inFolder("MSGLIST.TXT"), content); }
+    QByteArray list() const { return readFile(inFolder("MSGLIST.TXT")); }
 
     QTemporaryDir root;
 };
