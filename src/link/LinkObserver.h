@@ -16,7 +16,8 @@ public:
     virtual void statusDisplayRefresh() = 0;
     virtual void generatorPanelRefresh() = 0;
     virtual void enableMainWindow() = 0;
-    // An interrupted Upload restarts: nothing may edit or Download a half-transferred image.
+    // A configuration transfer starts (also an Upload restarting after a failure, which
+    // enabled the window): nothing may edit or send the image until it ends.
     virtual void disableMainWindow() = 0;
     virtual void captionRefresh() = 0;
     virtual void enterGeneratorMode() = 0;

@@ -1,7 +1,7 @@
 #include "model/FileIo.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -49,7 +49,7 @@ FileResult readFile(const std::string& path, std::string& out, std::size_t maxBy
         if (got < want)
             break;
     }
-    const int err = std::ferror(f) ? errno : 0;
+    const int err = std::ferror(f) ? (errno ? errno : EIO) : 0;
     std::fclose(f);
     if (err)
         return FileResult::failure(path, err);

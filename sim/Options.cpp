@@ -1,0 +1,115 @@
+#include "Options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+namespace q7582::sim {
+
+namespace {
+
+const char* Description =
+    "Emulates a Q7582 master or a message generator on a pseudo-terminal, for trying\n"
+    "the manager without hardware: Q7582_PORT=<link> qs7582.\n"
+    "\n"
+    "Run-time control (--control FIFO), one command a line:\n"
+    "  busy N | silence N | truncate N | bad-escape N   the next N replies get that fault\n"
+    "  faults RATE        random faults on that share of the replies (0..1)\n"
+    "  unplug [SEC]       unplug now, replug after SEC (default --replug-after)\n"
+    "  life on|off        start or freeze the simulated activity\n"
+    "  quit               stop the simulator";
+
+[[noreturn]] void fail(const QString& message)
+{
+    std::fprintf(stderr, "qs7582-sim: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+double toSeconds(const QCommandLineParser& parser, const QString& name)
+{
+    bool ok = false;
+    const double v = parser.value(name).toDouble(&ok);
+    if (!ok || v < 0)
+        fail(QString("--%1 wants a number of seconds, not \"%2\"").arg(name, parser.value(name)));
+    return v;
+}
+
+int toCount(const QCommandLineParser& parser, const QString& name, int min, int max)
+{
+    bool ok = false;
+    const int v = parser.value(name).toInt(&ok);
+    if (!ok || v < min || v > max)
+        fail(QString("--%1 wants a number %2..%3, not \"%4\"").arg(name).arg(min).arg(max).arg(parser.value(name)));
+    return v;
+}
+
+} // namespace
+
+Options parseOptions(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("qs7582-sim");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description);
+    parser.addHelpOption();
+    parser.addOptions({
+        {"generator", "Be a message generator (default: a master)."},
+        {"address", "Master address 0..5 (default 0): status byte and default configuration.", "N", "0"},
+        {"link", "Symlink to the pty, replaced if stale, removed on exit (default /tmp/q7582-master,\n"
+                 "or /tmp/q7582-generator with --generator).", "PATH"},
+        {"dump-dir", "Keep config.bin, status.bin, generator.bin and legal.bin up to date in DIR.", "DIR"},
+        {"control", "Read run-time commands from this FIFO (created if missing).", "FIFO"},
+        {"print-ready", "Print the pty path on stdout each time the device is plugged in."},
+        {"quiet-life", "Freeze the clock, meters, zones and units (deterministic tests)."},
+        {"no-card", "Generator without an SD card."},
+        {"busy-every", "Answer every Nth request busy (0xFF).", "N", "0"},
+        {"silent-every", "Leave every Nth request without a reply.", "N", "0"},
+        {"truncate-every", "Send only the first half of every Nth reply.", "N", "0"},
+        {"bad-escape-every", "Put B5 07 into every Nth reply.", "N", "0"},
+        {"faults", "Random fault (busy, silence, truncation, bad escape) on this share of replies, 0..1.",
+         "RATE", "0"},
+        {"seed", "Seed of the random faults and of the simulated activity.", "S"},
+        {"unplug-after", "Unplug SEC seconds after start (fractions allowed).", "SEC"},
+        {"replug-after", "Stay unplugged SEC seconds (default 2).", "SEC", "2"},
+        {"verbose", "Log every request and reply on stderr."},
+    });
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        fail("unexpected argument \"" + parser.positionalArguments().first() + "\"; see --help");
+
+    Options o;
+    o.generator = parser.isSet("generator");
+    o.address = toCount(parser, "address", 0, 5);
+    o.link = parser.isSet("link") ? parser.value("link").toStdString()
+                                  : o.generator ? "/tmp/q7582-generator" : "/tmp/q7582-master";
+    if (o.link.empty())
+        fail("--link wants a path");
+    o.dumpDir = parser.value("dump-dir").toStdString();
+    o.controlFifo = parser.value("control").toStdString();
+    o.printReady = parser.isSet("print-ready");
+    o.quietLife = parser.isSet("quiet-life");
+    o.noCard = parser.isSet("no-card");
+    o.verbose = parser.isSet("verbose");
+    o.faults.busyEvery = toCount(parser, "busy-every", 0, 1000000);
+    o.faults.silentEvery = toCount(parser, "silent-every", 0, 1000000);
+    o.faults.truncateEvery = toCount(parser, "truncate-every", 0, 1000000);
+    o.faults.badEscapeEvery = toCount(parser, "bad-escape-every", 0, 1000000);
+    bool ok = false;
+    o.faultRate = parser.value("faults").toDouble(&ok);
+    if (!ok || o.faultRate < 0 || o.faultRate > 1)
+        fail("--faults wants a share 0..1, not \"" + parser.value("faults") + "\"");
+    o.seed = parser.isSet("seed") ? std::uint32_t(parser.value("seed").toULong(&ok)) : std::random_device{}();
+    if (parser.isSet("seed") && !ok)
+        fail("--seed wants a number, not \"" + parser.value("seed") + "\"");
+    if (parser.isSet("unplug-after"))
+        o.unplugAfter = toSeconds(parser, "unplug-after");
+    o.replugAfter = toSeconds(parser, "replug-after");
+    if (o.noCard && !o.generator)
+        fail("--no-card is for a message generator (add --generator)");
+    return o;
+}
+
+} // namespace q7582::sim

@@ -1,0 +1,21 @@
+#pragma once
+// Files that let a test or an installer look into the device: each is rewritten
+// whole through a temporary file and a rename, so a reader never sees half of one.
+
+#include "model/Bytes.h"
+
+#include <string>
+
+namespace q7582::sim {
+
+class StateDump {
+public:
+    // An empty folder disables the dump.
+    explicit StateDump(std::string dir) : dir_(std::move(dir)) {}
+    void write(const char* name, const Byte* data, int size) const;
+
+private:
+    std::string dir_;
+};
+
+} // namespace q7582::sim

@@ -1,0 +1,56 @@
+#pragma once
+// A chip without hardware, for tests: bytes the test queues (or a device function
+// answers each write with) wait in the receive queue; every write is recorded.
+// Safe to script from one thread while the worker uses it from another.
+
+#include "link/Chip.h"
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+namespace q7582 {
+
+class FakeChip : public Chip {
+public:
+    using Bytes = std::vector<Byte>;
+    // Answers a written frame; the returned bytes join the receive queue.
+    using Device = std::function<Bytes(const Bytes& frame)>;
+
+    void setDevice(Device device);
+    void setPresent(bool present);     // absent: open fails, every operation after it fails
+    void setAccessDenied(bool denied); // open fails for lack of permission
+    void queueReply(const Bytes& bytes);
+
+    std::vector<Bytes> writes() const;
+    int openCount() const;
+    bool isOpen() const;
+
+    int open() override;
+    int reset() override;
+    int setTimeouts(unsigned readMs, unsigned writeMs) override;
+    int purge() override;
+    int setLatencyTimer(int ms) override;
+    int write(const Byte* data, int count, int& written) override;
+    int getStatus(int& receiveQueue) override;
+    int read(Byte* buffer, int count, int& got) override;
+    void close() override;
+    std::string lastError() const override;
+    bool accessDenied() const override;
+
+private:
+    int fail(const char* why);
+
+    mutable std::mutex mutex_;
+    Device device_;
+    bool present_ = true;
+    bool denied_ = false;
+    bool open_ = false;
+    int openCount_ = 0;
+    std::deque<Byte> received_;
+    std::vector<Bytes> writes_;
+    std::string error_;
+};
+
+} // namespace q7582

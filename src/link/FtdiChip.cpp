@@ -1,0 +1,134 @@
+#include "link/FtdiChip.h"
+
+#include <algorithm>
+#include <ftdi.h>
+
+namespace q7582 {
+
+namespace {
+// libftdi's answer when the device exists but we may not open it.
+constexpr int FtdiAccessDenied = -8;
+// One non-blocking drain; more than the longest reply plus slack.
+constexpr int DrainChunk = 1024;
+} // namespace
+
+FtdiChip::FtdiChip() : ctx_(ftdi_new())
+{
+    received_.reserve(2 * DrainChunk);
+}
+
+FtdiChip::~FtdiChip()
+{
+    close();
+    if (ctx_)
+        ftdi_free(ctx_);
+}
+
+int FtdiChip::fail(int rc)
+{
+    error_ = ctx_ ? ftdi_get_error_string(ctx_) : "libftdi could not allocate its context";
+    return rc < 0 ? rc : -1;
+}
+
+int FtdiChip::open()
+{
+    close();
+    denied_ = false;
+    if (!ctx_)
+        return fail(-1);
+    ftdi_device_list* list = nullptr;
+    const int found = ftdi_usb_find_all(ctx_, &list, 0, 0);
+    if (found <= 0) {
+        ftdi_list_free(&list);
+        if (found == 0)
+            error_ = "no FTDI device found";
+        return found == 0 ? -1 : fail(found);
+    }
+    // Give /dev/ttyUSB* back to the kernel driver when we close.
+    ctx_->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
+    const int rc = ftdi_usb_open_dev(ctx_, list->dev);
+    ftdi_list_free(&list);
+    if (rc < 0) {
+        denied_ = rc == FtdiAccessDenied;
+        return fail(rc);
+    }
+    open_ = true;
+    received_.clear();
+    return 0;
+}
+
+int FtdiChip::reset()
+{
+    const int rc = ftdi_usb_reset(ctx_);
+    return rc < 0 ? fail(rc) : 0;
+}
+
+int FtdiChip::setTimeouts(unsigned readMs, unsigned writeMs)
+{
+    ctx_->usb_read_timeout = int(readMs);
+    ctx_->usb_write_timeout = int(writeMs);
+    return 0;
+}
+
+int FtdiChip::purge()
+{
+    received_.clear();
+    if (!open_)
+        return -1;
+    const int rc = ftdi_tcioflush(ctx_);
+    return rc < 0 ? fail(rc) : 0;
+}
+
+int FtdiChip::setLatencyTimer(int ms)
+{
+    const int rc = ftdi_set_latency_timer(ctx_, static_cast<unsigned char>(ms));
+    return rc < 0 ? fail(rc) : 0;
+}
+
+int FtdiChip::write(const Byte* data, int count, int& written)
+{
+    written = 0;
+    const int rc = ftdi_write_data(ctx_, data, count);
+    if (rc < 0)
+        return fail(rc);
+    written = rc;
+    return 0;
+}
+
+int FtdiChip::getStatus(int& receiveQueue)
+{
+    receiveQueue = 0;
+    Byte chunk[DrainChunk];
+    for (;;) {
+        const int rc = ftdi_read_data(ctx_, chunk, DrainChunk);
+        if (rc < 0)
+            return fail(rc);
+        if (rc == 0)
+            break;
+        received_.insert(received_.end(), chunk, chunk + rc);
+        // A chattering line must not grow the buffer without end; the link rejects
+        // anything longer than the longest reply anyway.
+        if (received_.size() > 4 * DrainChunk)
+            break;
+    }
+    receiveQueue = int(received_.size());
+    return 0;
+}
+
+int FtdiChip::read(Byte* buffer, int count, int& got)
+{
+    got = std::min(count, int(received_.size()));
+    std::copy_n(received_.begin(), got, buffer);
+    received_.erase(received_.begin(), received_.begin() + got);
+    return 0;
+}
+
+void FtdiChip::close()
+{
+    if (open_)
+        ftdi_usb_close(ctx_);
+    open_ = false;
+    received_.clear();
+}
+
+} // namespace q7582

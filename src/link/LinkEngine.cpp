@@ -1,0 +1,236 @@
+#include "link/LinkEngine.h"
+
+#include <algorithm>
+
+namespace q7582 {
+
+namespace {
+constexpr int IdSearchSleepMs = 500;
+constexpr int GeneratorFoundSleepMs = 100;
+constexpr int StatusRequestSleepMs = 100;
+constexpr int StatusReplySleepMs = 2;
+// After the first page 0 read, page 0 is read this many more times before page 1.
+constexpr int Page0ReadsBeforePage1 = 5;
+} // namespace
+
+LinkEngine::LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, Sleep sleep)
+    : chip_(chip), shared_(shared), observer_(observer), sleep_(std::move(sleep)), port_(chip)
+{
+}
+
+bool LinkEngine::OpenDevice(bool* accessHintChanged)
+{
+    const bool wasDenied = shared_.accessDenied.load();
+    bool ok = chip_.open() == 0;
+    if (ok && chip_.reset() != 0) {
+        chip_.close();
+        ok = false;
+    }
+    const bool denied = !ok && chip_.accessDenied();
+    shared_.accessDenied = denied;
+    if (accessHintChanged)
+        *accessHintChanged = denied != wasDenied;
+    if (!ok)
+        return false;
+    chip_.setTimeouts(TimeoutMs, TimeoutMs);
+    chip_.purge();
+    chip_.setLatencyTimer(1);
+    open_ = true;
+    return true;
+}
+
+void LinkEngine::startSearch()
+{
+    shared_.connectionState = Searching;
+    observer_.repaintStatusBar();
+    linkOperation_ = OpIdSearch;
+    shared_.progressPosition = 0;
+    showActivity(ActivityIdSearch);
+}
+
+void LinkEngine::showNoDevice()
+{
+    shared_.connectionState = NotConnected;
+    observer_.repaintStatusBar();
+    shared_.progressPosition = 0;
+    showActivity(ActivityNone);
+}
+
+LinkEngine::Outcome LinkEngine::step()
+{
+    bool ok = false;
+    switch (linkOperation_ & ~1) {
+    case OpStatusWrite: ok = statusWrite(); break;
+    case OpStatusRead: ok = statusRead(); break;
+    case OpConfigWrite: ok = configWrite(); break;
+    case OpConfigRead: ok = configRead(); break;
+    case OpIdSearch: ok = idSearch(); break;
+    case OpGeneratorWrite: ok = generatorWrite(); break;
+    case OpGeneratorRead: ok = generatorRead(); break;
+    case OpLegalWrite: ok = legalWrite(); break;
+    }
+    if (ok)
+        return Outcome::Continue;
+    return HandleLinkFailure() ? Outcome::Suspend : Outcome::Continue;
+}
+
+bool LinkEngine::HandleLinkFailure()
+{
+    // Cleared before the window is enabled: a Download asked for in between stays
+    // pending and disables the window again when it starts. Enabled whatever the step
+    // was, since a Download may fail before its first block, and enabling an enabled
+    // window changes nothing.
+    shared_.requests.StatusWriteRequest = false;
+    shared_.requests.DownloadRequest = false;
+    observer_.enableMainWindow();
+    if (generatorMode_) {
+        generatorMode_ = false;
+        observer_.enterMasterMode();
+    }
+    // A new search starts with a fresh count, so that a device that stays busy fails
+    // every search at its third busy reply instead of retrying forever.
+    busyRetryCount_ = 0;
+    if (chip_.purge() != 0) {
+        closeDevice();
+        showNoDevice();
+        return true;
+    }
+    startSearch();
+    return false;
+}
+
+void LinkEngine::closeDevice()
+{
+    if (open_)
+        chip_.close();
+    open_ = false;
+}
+
+bool LinkEngine::sendThenSleep(const Byte* payload, int count, Byte command, Byte index, int sleepMs)
+{
+    if (port_.SendFrame(payload, count, command, index) != TransferOk)
+        return false;
+    linkOperation_ |= 1;
+    sleep_(sleepMs);
+    return true;
+}
+
+bool LinkEngine::retryAfterBusy()
+{
+    if (++busyRetryCount_ >= BusyRetryLimit)
+        return false;
+    linkOperation_ &= ~1;
+    return true;
+}
+
+bool LinkEngine::replyTaken(TransferResult result, bool& stepOk)
+{
+    if (result == TransferOk)
+        return true;
+    stepOk = result == TransferBusy && retryAfterBusy();
+    return false;
+}
+
+void LinkEngine::stepProgress()
+{
+    shared_.progressPosition = (shared_.progressPosition + 1) % 16;
+}
+
+void LinkEngine::showActivity(int activity)
+{
+    shared_.activityIndex = activity;
+    observer_.showActivity();
+}
+
+bool LinkEngine::idSearch()
+{
+    if (linkOperation_ == OpIdSearch)
+        return sendThenSleep(nullptr, 0, Frame::Identify, 0, IdSearchSleepMs);
+
+    switch (port_.ReceiveFrame(0, nullptr, Frame::Identify, 0)) {
+    case TransferOk: // a plain echo: read again
+        return true;
+    case TransferBusy:
+        return retryAfterBusy();
+    case TransferMaster:
+        linkOperation_ = OpStatusRead;
+        shared_.progressPosition = 0;
+        shared_.connectionState = Connected;
+        showActivity(ActivityStatusUL);
+        observer_.repaintStatusBar();
+        statusPage_ = 1;
+        page0ReadCount_ = 0;
+        shared_.justConnected = true;
+        return true;
+    case TransferGenerator:
+        linkOperation_ = OpGeneratorRead;
+        shared_.progressPosition = 0;
+        shared_.connectionState = Connected;
+        showActivity(ActivityGeneratorUL);
+        observer_.repaintStatusBar();
+        generatorMode_ = true;
+        observer_.enterGeneratorMode();
+        sleep_(GeneratorFoundSleepMs);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool LinkEngine::statusRead()
+{
+    if (linkOperation_ == OpStatusRead)
+        return sendThenSleep(nullptr, 0, Frame::ReadStatus, Byte(statusPage_), StatusRequestSleepMs);
+
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(StatusBlock::PageSize, page_, Frame::ReadStatus, Byte(statusPage_)), stepOk))
+        return stepOk;
+    shared_.withStatus([this](StatusBlock& status) { std::copy_n(page_, StatusBlock::PageSize, status.page(statusPage_)); });
+
+    if (statusPage_ == 1) {
+        statusPage_ = 0;
+        page0ReadCount_ = 0;
+    } else if (page0ReadCount_++ > Page0ReadsBeforePage1) {
+        statusPage_ = 1;
+    }
+    busyRetryCount_ = 0;
+    observer_.statusDisplayRefresh();
+    chooseAfterStatusRead();
+    sleep_(StatusReplySleepMs);
+    return true;
+}
+
+// Master-side requests, first match wins. Both page writes pending: page 0 goes first
+// and the clock write stays pending for the next choice, so it is never lost.
+void LinkEngine::chooseAfterStatusRead()
+{
+    RequestFlags& requests = shared_.requests;
+    int activity = ActivityStatusUL;
+    if (requests.StatusWriteRequest || requests.ClockWriteRequest) {
+        statusPage_ = requests.StatusWriteRequest ? 0 : 1;
+        linkOperation_ = OpStatusWrite;
+        activity = ActivityStatusDL;
+        stepProgress();
+    } else if (requests.DownloadRequest) {
+        // The window is disabled for the whole transfer, whoever enabled it meanwhile.
+        observer_.disableMainWindow();
+        observer_.copyConfigForDownload(outgoing_);
+        linkOperation_ = OpConfigWrite;
+        activity = ActivityConfigDL;
+        configBlockIndex_ = 0;
+        shared_.progressPosition = 0;
+    } else if (requests.UploadRequest) {
+        // Also after an interrupted Upload, whose failure enabled the window again.
+        observer_.disableMainWindow();
+        linkOperation_ = OpConfigRead;
+        activity = ActivityConfigUL;
+        configBlockIndex_ = 0;
+        shared_.progressPosition = 0;
+    } else {
+        linkOperation_ = OpStatusRead;
+        stepProgress();
+    }
+    showActivity(activity);
+}
+
+} // namespace q7582

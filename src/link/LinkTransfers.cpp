@@ -1,0 +1,173 @@
+// The transfers run between two polls: status page write, configuration Upload and
+// Download, generator status read and write, and the summer-time table.
+
+#include "link/LinkEngine.h"
+
+#include <algorithm>
+
+namespace q7582 {
+
+namespace {
+constexpr int StatusWriteSleepMs = 100;
+constexpr int ConfigRequestSleepMs = 60;
+constexpr int ConfigWriteReplySleepMs = 5;
+constexpr int ConfigReadReplySleepMs = 2;
+constexpr int GeneratorWriteSleepMs = 500;
+constexpr int GeneratorWriteReplySleepMs = 100;
+constexpr int GeneratorReadSleepMs = 100;
+constexpr int GeneratorReadReplySleepMs = 2;
+constexpr int LegalWriteSleepMs = 1000;
+constexpr int LegalWriteReplySleepMs = 100;
+constexpr int BlocksPerProgressStep = 8;
+
+Byte addressChimeOf(LinkShared& shared)
+{
+    return shared.withStatus([](const StatusBlock& status) { return status.addressChime(); });
+}
+} // namespace
+
+bool LinkEngine::statusWrite()
+{
+    if (linkOperation_ == OpStatusWrite) {
+        shared_.withStatus([this](const StatusBlock& status) { std::copy_n(status.page(statusPage_), StatusBlock::PageSize, page_); });
+        return sendThenSleep(page_, StatusBlock::PageSize, Frame::WriteStatus, Byte(statusPage_), StatusWriteSleepMs);
+    }
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteStatus, Byte(statusPage_)), stepOk))
+        return stepOk;
+    // statusPage_ still names the page just written: the next poll reads it back.
+    (statusPage_ == 0 ? shared_.requests.StatusWriteRequest : shared_.requests.ClockWriteRequest) = false;
+    busyRetryCount_ = 0;
+    linkOperation_ = OpStatusRead;
+    stepProgress();
+    showActivity(ActivityStatusUL);
+    sleep_(StatusWriteSleepMs);
+    return true;
+}
+
+bool LinkEngine::configWrite()
+{
+    const Byte block = Byte(configBlockIndex_);
+    if (linkOperation_ == OpConfigWrite)
+        return sendThenSleep(outgoing_.block(block), ConfigImage::BlockSize, Frame::WriteConfig, block, ConfigRequestSleepMs);
+
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteConfig, block), stepOk))
+        return stepOk;
+    if (++configBlockIndex_ < ConfigImage::BlockCount) {
+        linkOperation_ = OpConfigWrite;
+        shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
+        showActivity(ActivityConfigDL);
+    } else {
+        shared_.requests.DownloadRequest = false;
+        linkOperation_ = OpStatusRead;
+        shared_.progressPosition = 0;
+        observer_.downloadCompleted(addressChimeOf(shared_));
+        observer_.enableMainWindow();
+        observer_.captionRefresh();
+        showActivity(ActivityStatusUL);
+    }
+    busyRetryCount_ = 0;
+    sleep_(ConfigWriteReplySleepMs);
+    return true;
+}
+
+bool LinkEngine::configRead()
+{
+    const Byte block = Byte(configBlockIndex_);
+    if (linkOperation_ == OpConfigRead)
+        return sendThenSleep(nullptr, 0, Frame::ReadConfig, block, ConfigRequestSleepMs);
+
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(ConfigImage::BlockSize, staging_.block(block), Frame::ReadConfig, block), stepOk))
+        return stepOk;
+    if (++configBlockIndex_ < ConfigImage::BlockCount) {
+        linkOperation_ = OpConfigRead;
+        shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
+        showActivity(ActivityConfigUL);
+    } else {
+        shared_.requests.UploadRequest = false;
+        linkOperation_ = OpStatusRead;
+        shared_.progressPosition = 0;
+        observer_.uploadCompleted(staging_, addressChimeOf(shared_));
+        observer_.enableMainWindow();
+        observer_.captionRefresh();
+        showActivity(ActivityStatusUL);
+    }
+    busyRetryCount_ = 0;
+    sleep_(ConfigReadReplySleepMs);
+    return true;
+}
+
+bool LinkEngine::generatorRead()
+{
+    if (linkOperation_ == OpGeneratorRead)
+        return sendThenSleep(nullptr, 0, Frame::ReadStatus, 0, GeneratorReadSleepMs);
+
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(GeneratorStatus::Size, generator_, Frame::ReadStatus, 0), stepOk))
+        return stepOk;
+    shared_.withGenerator([this](GeneratorStatus& status) { std::copy_n(generator_, GeneratorStatus::Size, status.data()); });
+    observer_.generatorPanelRefresh();
+    chooseAfterGeneratorRead();
+    busyRetryCount_ = 0;
+    sleep_(GeneratorReadReplySleepMs);
+    return true;
+}
+
+// Generator-side requests, first match wins.
+void LinkEngine::chooseAfterGeneratorRead()
+{
+    int activity = ActivityGeneratorUL;
+    if (shared_.requests.GeneratorWriteRequest) {
+        linkOperation_ = OpGeneratorWrite;
+        activity = ActivityGeneratorDL;
+    } else if (shared_.requests.LegalFileWriteRequest) {
+        observer_.copyLegalFileImage(legal_);
+        linkOperation_ = OpLegalWrite;
+        activity = ActivityLegalDL;
+    } else {
+        linkOperation_ = OpGeneratorRead;
+    }
+    stepProgress();
+    showActivity(activity);
+}
+
+bool LinkEngine::generatorWrite()
+{
+    if (linkOperation_ == OpGeneratorWrite) {
+        shared_.withGenerator([this](const GeneratorStatus& status) { std::copy_n(status.data(), GeneratorStatus::Size, generator_); });
+        return sendThenSleep(generator_, GeneratorStatus::Size, Frame::WriteStatus, 0, GeneratorWriteSleepMs);
+    }
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteStatus, 0), stepOk))
+        return stepOk;
+    shared_.requests.GeneratorWriteRequest = false;
+    finishGeneratorTransfer();
+    sleep_(GeneratorWriteReplySleepMs);
+    return true;
+}
+
+bool LinkEngine::legalWrite()
+{
+    if (linkOperation_ == OpLegalWrite)
+        return sendThenSleep(legal_.data(), LegalFileSize, Frame::WriteConfig, 0, LegalWriteSleepMs);
+
+    bool stepOk = false;
+    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteConfig, 0), stepOk))
+        return stepOk;
+    shared_.requests.LegalFileWriteRequest = false;
+    finishGeneratorTransfer();
+    sleep_(LegalWriteReplySleepMs);
+    return true;
+}
+
+void LinkEngine::finishGeneratorTransfer()
+{
+    busyRetryCount_ = 0;
+    linkOperation_ = OpGeneratorRead;
+    stepProgress();
+    showActivity(ActivityGeneratorUL);
+}
+
+} // namespace q7582

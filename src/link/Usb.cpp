@@ -1,0 +1,135 @@
+#include "link/Usb.h"
+
+#include <chrono>
+
+namespace q7582 {
+
+TThreadUsb::TThreadUsb(LinkShared& shared, LinkObserver& observer, std::unique_ptr<Chip> chip, QObject* parent,
+                       double pacing)
+    : QThread(parent),
+      chip_(std::move(chip)),
+      sync_([this] { return isInterruptionRequested(); }),
+      marshalled_(sync_, observer),
+      engine_(*chip_, shared, marshalled_, [this](int ms) { sleepMs(ms); }),
+      pacing_(pacing)
+{
+    connect(&timer_, &QTimer::timeout, this, &TThreadUsb::ReconnectTick);
+}
+
+TThreadUsb::~TThreadUsb()
+{
+    shutdown();
+}
+
+void TThreadUsb::startLink()
+{
+    if (started_ || shutDown_)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (engine_.OpenDevice()) {
+            engine_.startSearch();
+            resume_ = true;
+        } else {
+            engine_.showNoDevice();
+            timer_.start();
+        }
+    }
+    started_ = true;
+    start();
+}
+
+void TThreadUsb::ReconnectTick()
+{
+    std::lock_guard lock(mutex_);
+    if (!suspended_ || stopping_)
+        return;
+    bool hintChanged = false;
+    if (engine_.OpenDevice(&hintChanged)) {
+        timer_.stop();
+        engine_.startSearch();
+        resume_ = true;
+        wake_.notify_all();
+    } else if (hintChanged) {
+        // The window shows "No access" (or stops showing it) from LinkShared.
+        marshalled_.repaintStatusBar();
+        marshalled_.showActivity();
+    }
+}
+
+void TThreadUsb::shutdown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    timer_.stop();
+    requestInterruption();
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    if (!started_)
+        return;
+    // The worker may be inside a synchronised call: keep serving those (without
+    // running them) until it has left its loop, then join it.
+    sync_.setClosing();
+    while (!workerFinished()) {
+        sync_.deliverPending();
+        wait(QDeadlineTimer(5));
+    }
+    wait();
+}
+
+bool TThreadUsb::workerFinished()
+{
+    std::lock_guard lock(mutex_);
+    return finished_;
+}
+
+void TThreadUsb::run()
+{
+    while (awaitResume()) {
+        while (!isInterruptionRequested()) {
+            if (engine_.step() == LinkEngine::Outcome::Suspend) {
+                suspendWorker();
+                break;
+            }
+        }
+    }
+    std::lock_guard lock(mutex_);
+    engine_.closeDevice();
+    finished_ = true;
+}
+
+bool TThreadUsb::awaitResume()
+{
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return resume_ || stopping_; });
+    if (stopping_)
+        return false;
+    resume_ = false;
+    suspended_ = false;
+    return true;
+}
+
+void TThreadUsb::suspendWorker()
+{
+    {
+        std::lock_guard lock(mutex_);
+        suspended_ = true;
+    }
+    sync_.call([this] {
+        if (!shutDown_)
+            timer_.start();
+    });
+}
+
+void TThreadUsb::sleepMs(int ms)
+{
+    const auto duration = std::chrono::microseconds(static_cast<long long>(ms * pacing_ * 1000));
+    std::unique_lock lock(mutex_);
+    wake_.wait_for(lock, duration, [this] { return stopping_; });
+}
+
+} // namespace q7582

@@ -1,0 +1,23 @@
+#pragma once
+// The checks a report command makes before it builds anything. Each returns the
+// warning text of the first check that fails, or nothing when the report may be made.
+
+#include "model/Provenance.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace q7582 {
+
+inline const QString StatusReportTitle = QStringLiteral("Status Report");
+inline const QString ConfigurationReportTitle = QStringLiteral("Configuration Report");
+
+std::optional<QString> statusReportRefusal(int connectionState);
+
+// The image must be the connected master's own, unchanged: uploaded from it, not
+// edited since, and taken while its address and chime byte were what it is now.
+std::optional<QString> configurationReportRefusal(int connectionState, const Provenance& provenance,
+                                                  Byte currentAddressChime);
+
+} // namespace q7582

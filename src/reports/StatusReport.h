@@ -1,0 +1,45 @@
+#pragma once
+// The status report: the live settings as the main window shows them after the last
+// status refresh, plus the units, slaves and firmware read from the StatusBlock.
+
+#include "model/StatusBlock.h"
+#include "reports/ReportLine.h"
+#include "settings/Dizionario.h"
+
+#include <QDateTime>
+
+#include <array>
+
+namespace q7582 {
+
+// What the report reads from the main window's controls; the window fills it.
+// Captions default to the labels' own texts; positions are slider positions.
+struct StatusWindowValues {
+    QString musicLevelCaption = QStringLiteral("Music level");
+    int musicLevelPosition = 0; // shown as 20 - position
+    std::array<int, StatusBlock::MusicSourceCount> musicSourcePositions{};
+
+    QString speechLevelCaption = QStringLiteral("Speech level");
+    int speechLevelPosition = 0; // shown as 20 - position
+    std::array<QString, StatusBlock::SpeechInputCount> speechInputCaptions{
+        QStringLiteral("VOX1 input"), QStringLiteral("VOX2 input"), QStringLiteral("Message input"),
+        QStringLiteral("Unit input"), QStringLiteral("Remote input")};
+    std::array<int, StatusBlock::SpeechInputCount> speechInputPositions{};
+
+    std::array<QString, 2> voxThresholdCaptions{QStringLiteral("VOX1 threshold"), QStringLiteral("VOX2 threshold")};
+    std::array<int, 2> voxThresholdPositions{};
+
+    QString musicSourceCaption = QStringLiteral("Music source");
+    QString musicSourceSelected; // the music source combo box's text
+    QString musicOnRemoteCaption = QStringLiteral("Music on Remote");
+    bool musicOnRemote = false;
+
+    QString masterAddressText;
+    bool chimeOn = false;
+};
+
+// Music source labels carry the music names; unit labels the unit captions.
+Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const Dizionario& names,
+                         const QDateTime& now);
+
+} // namespace q7582

@@ -1,0 +1,69 @@
+#pragma once
+// The window as the link sees it: records every call, with the thread it ran on, and
+// keeps the configuration image and provenance the way the main window does.
+
+#include "link/LinkObserver.h"
+#include "model/Provenance.h"
+
+#include <QThread>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace q7582::test {
+
+class RecordingObserver : public LinkObserver {
+public:
+    std::vector<std::string> calls;
+    std::vector<QThread*> threads;
+    ConfigImage image;
+    LegalFileImage legal;
+    Provenance provenance;
+    // Runs inside the next status display refresh, where the window folds its changes in.
+    std::function<void()> onNextRefresh;
+
+    int count(const std::string& name) const { return int(std::count(calls.begin(), calls.end(), name)); }
+    bool allOn(QThread* thread) const
+    {
+        return std::all_of(threads.begin(), threads.end(), [thread](QThread* t) { return t == thread; });
+    }
+
+    void repaintStatusBar() override { note("repaintStatusBar"); }
+    void showActivity() override { note("showActivity"); }
+    void statusDisplayRefresh() override
+    {
+        note("statusDisplayRefresh");
+        if (auto fold = std::exchange(onNextRefresh, nullptr))
+            fold();
+    }
+    void generatorPanelRefresh() override { note("generatorPanelRefresh"); }
+    void enableMainWindow() override { note("enableMainWindow"); }
+    void disableMainWindow() override { note("disableMainWindow"); }
+    void captionRefresh() override { note("captionRefresh"); }
+    void enterGeneratorMode() override { note("enterGeneratorMode"); }
+    void enterMasterMode() override { note("enterMasterMode"); }
+    void copyConfigForDownload(ConfigImage& out) override { note("copyConfigForDownload"); out = image; }
+    void copyLegalFileImage(LegalFileImage& out) override { note("copyLegalFileImage"); out = legal; }
+    void uploadCompleted(const ConfigImage& received, Byte addressChime) override
+    {
+        note("uploadCompleted");
+        image = received;
+        applyUploadCompleted(provenance, addressChime);
+    }
+    void downloadCompleted(Byte addressChime) override
+    {
+        note("downloadCompleted");
+        applyDownloadCompleted(provenance, addressChime);
+    }
+
+private:
+    void note(const char* name)
+    {
+        calls.emplace_back(name);
+        threads.push_back(QThread::currentThread());
+    }
+};
+
+} // namespace q7582::test

@@ -1,0 +1,105 @@
+#include "FakeDevice.h"
+#include "RecordingObserver.h"
+#include "link/Usb.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace q7582;
+using namespace q7582::test;
+
+namespace {
+
+// Serves the main thread's events until pred holds or the time is up.
+template <typename Pred>
+bool spinUntil(Pred pred, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+struct RunningLink {
+    FakeDevice device;
+    LinkShared shared;
+    RecordingObserver window;
+    FakeChip* chip = nullptr;
+    std::unique_ptr<TThreadUsb> link;
+
+    RunningLink(double pacing, bool present, bool silent = false)
+    {
+        auto owned = std::make_unique<FakeChip>();
+        chip = owned.get();
+        chip->setPresent(present);
+        device.silent = silent;
+        device.attach(*chip);
+        link = std::make_unique<TThreadUsb>(shared, window, std::move(owned), nullptr, pacing);
+        link->startLink();
+    }
+
+    qint64 timedShutdown()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        link->shutdown();
+        return clock.elapsed();
+    }
+};
+
+} // namespace
+
+TEST(WorkerThread, CallsTheWindowOnTheMainThreadAndWaitsForAnUnpluggedDevice)
+{
+    RunningLink run(0.02, false);
+    EXPECT_EQ(run.shared.connectionState, NotConnected);
+    EXPECT_TRUE(run.link->reconnectTimerActive());
+
+    run.chip->setPresent(true);
+    ASSERT_TRUE(spinUntil([&] { return run.window.count("statusDisplayRefresh") >= 3; }));
+    EXPECT_FALSE(run.link->reconnectTimerActive());
+
+    run.chip->setPresent(false);
+    ASSERT_TRUE(spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
+    EXPECT_FALSE(run.chip->isOpen());
+    run.link->shutdown();
+    EXPECT_TRUE(run.link->isFinished());
+    EXPECT_TRUE(run.window.allOn(QThread::currentThread()));
+}
+
+TEST(WorkerThread, ShutdownIsPromptInEveryState)
+{
+    constexpr int PromptMs = 1000;
+    {
+        RunningLink noDevice(1.0, false);
+        EXPECT_LT(noDevice.timedShutdown(), PromptMs);
+    }
+    {
+        RunningLink searching(1.0, true, true);
+        ASSERT_TRUE(spinUntil([&] { return !searching.chip->writes().empty(); }));
+        EXPECT_LT(searching.timedShutdown(), PromptMs) << "the 500 ms search sleep must not hold it up";
+    }
+    {
+        RunningLink uploading(0.2, true);
+        uploading.shared.requests.UploadRequest = true;
+        ASSERT_TRUE(spinUntil([&] { return uploading.device.configBlocksServed >= 4; }));
+        EXPECT_LT(uploading.timedShutdown(), PromptMs);
+        EXPECT_LT(uploading.device.configBlocksServed, 128);
+        EXPECT_EQ(uploading.window.count("uploadCompleted"), 0);
+        EXPECT_FALSE(uploading.chip->isOpen());
+    }
+    {
+        RunningLink polling(0.0, true);
+        ASSERT_TRUE(spinUntil([&] { return polling.window.count("statusDisplayRefresh") >= 1; }));
+        // The main thread is busy elsewhere: the worker blocks in its next synchronised call.
+        QThread::msleep(50);
+        const size_t callsBefore = polling.window.calls.size();
+        EXPECT_LT(polling.timedShutdown(), PromptMs);
+        EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
+    }
+}

@@ -1,0 +1,167 @@
+#include "ReportFixtures.h"
+#include "reports/ConfigurationReports.h"
+
+#include <gtest/gtest.h>
+
+namespace q7582 {
+
+namespace {
+
+class ConfigurationReports : public ::testing::Test {
+protected:
+    void SetUp() override { status.bytes[StatusBlock::AddressChime] = 0x82; } // address 2, chime on
+    void unit(int address, Byte info) { status.bytes[StatusBlock::UnitInfo + address] = info; }
+    ConfigReportSources sources() const
+    {
+        return {status, image, names, QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15))};
+    }
+
+    StatusBlock status;
+    ConfigImage image;
+    Dizionario names;
+};
+
+} // namespace
+
+TEST_F(ConfigurationReports, EmptyReportsSayNothingIsThere)
+{
+    unit(0, 0xA0); // an I/O card is no desk microphone
+    const Report desks = buildDeskMicrophoneReport(sources());
+    EXPECT_EQ(desks.caption, "Configuration report");
+    EXPECT_EQ(desks.width, 800);
+    ASSERT_EQ(desks.lines.size(), 4u);
+    EXPECT_EQ(desks.lines[0], (ReportLine{"Desk microphones configuration report of the master with address 2",
+                                          ReportStyle::Title}));
+    EXPECT_EQ(desks.lines[1], (ReportLine{"Creation date-hour: 05/03/2024 - 08:30.15", ReportStyle::Heading}));
+    EXPECT_EQ(desks.lines[3], (ReportLine{"NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER", ReportStyle::Heading}));
+
+    unit(0, 0x80); // not connected
+    EXPECT_EQ(texts(buildIoCardReport(sources())).last(), "NO I/O CARDS CONNECTED TO THE MASTER");
+    EXPECT_EQ(texts(buildTimerReport(sources())).last(), "NO TIMERS CREATED FOR MASTER");
+}
+
+TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
+{
+    unit(3, 0x25); // connected desk microphone, line A, priority 5
+    names.units[3] = "Desk A";
+    image.key(3, 0).setMessageNumber(5);
+    image.key(3, 0).setOutputEvent(12);
+    image.key(3, 0).zones().set(0, 1);
+    image.key(3, 0).zones().set(0, 36);
+    image.key(3, ConfigImage::AllEsp2Key).setOutputEvent(OutputEventCode::ResetSystem);
+
+    const Report report = buildDeskMicrophoneReport(sources());
+    const QStringList lines = texts(report);
+    ASSERT_EQ(lines.size(), 3 + 2 + 4 + 1 + 39 + 13 * 39);
+    EXPECT_EQ(lines.mid(3, 7), (QStringList{"Configuration of desk microphone Desk A (4)", "", "Address = 4",
+                                            "Priority = 5", "Connection line = A", "",
+                                            "Key       |Message|Output event|"}));
+    EXPECT_EQ(lines[10], "Key  1    |   5   |     12     |");
+    EXPECT_EQ(lines[18], "Key  9    | None  |    None    |");
+    EXPECT_EQ(lines[19], "Key 10    | None  |    None    |");
+    EXPECT_EQ(lines[46], "PTT/Lock  | None  |    None    |");
+    EXPECT_EQ(lines[48], "ALL Esp.2 | None  |System RESET|");
+
+    const int first = lines.indexOf("       | Key  1           | Key  2           | Key  3           |");
+    ASSERT_GT(first, 0);
+    EXPECT_EQ(report.lines[first].style, ReportStyle::TableHeading);
+    EXPECT_EQ(lines[first + 2], "Zone 1 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
+    for (int zone = 2; zone <= 35; ++zone)
+        EXPECT_FALSE(lines[first + 1 + zone].contains('X')) << zone;
+    EXPECT_EQ(lines[first + 37], "Zone36 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
+    EXPECT_EQ(lines[first + 39 * 2], "       | Key  7           | Key  8           | Key  9           |");
+    EXPECT_EQ(lines[first + 39 * 3], "       | Key 10           | Key 11           | Key 12           |");
+    EXPECT_EQ(lines[first + 39 * 12], "       | PTT/Lock         | ALL Esp.1        | ALL Esp.2        |");
+}
+
+TEST_F(ConfigurationReports, IoCardShowsInputLogicTransitionsAndOutputs)
+{
+    unit(1, 0xE0); // connected I/O card on line B: inputs and outputs 7..12
+    image.ioLineAttribute(1, 0) = 0x0B; // priority 3, negative logic, level
+    image.ioLineAttribute(1, 1) = 0x1A; // rising edge: logic does not apply
+    image.ioLineAttribute(1, 2) = 0x30;
+    image.ioLineAttribute(1, 3) = 0x20;
+    image.ioLineAttribute(1, 4) = 0x80; // output negative
+    image.key(1, 3).setMessageNumber(12);
+    image.key(1, 3).setOutputEvent(OutputEventCode::ResetMaster);
+
+    const QStringList lines = texts(buildIoCardReport(sources()));
+    EXPECT_EQ(lines.mid(3, 6), (QStringList{"Configuration of IO card Unit (2)", "", "Address = 2",
+                                            "Connection line = B", "",
+                                            "Input     |Message|Output event|Priority|Logic|Transition|"}));
+    EXPECT_EQ(lines[9], "Input  7  | None  |    None    |   3    |  L  |     -    |");
+    EXPECT_EQ(lines[10], "Input  8  | None  |    None    |   2    |  -  |     R    |");
+    EXPECT_EQ(lines[11], "Input  9  | None  |    None    |   0    |  -  |    R+F   |");
+    EXPECT_EQ(lines[12], "Input 10  |  12   |Master RESET|   0    |  -  |     F    |");
+    EXPECT_EQ(lines[13], "Input 11  | None  |    None    |   0    |  H  |     -    |");
+    EXPECT_EQ(lines.mid(15, 3), (QStringList{"", "Output    |Logic|", "Output  7 |  H  |"}));
+    EXPECT_EQ(lines[20], "Output 10 |  H  |");
+    EXPECT_EQ(lines[21], "Output 11 |  L  |");
+    EXPECT_TRUE(lines.contains("       | Input 7          | Input 8          | Input 9          |"));
+    EXPECT_TRUE(lines.contains("       | Input10          | Input11          | Input12          |"));
+}
+
+TEST_F(ConfigurationReports, IoCardAboveAddressSixHasNoLineAttributes)
+{
+    unit(7, 0xA0);
+    image.ioLineAttribute(7, 0) = 0xFF; // the uninterpreted bytes past the table must not show
+    const QStringList lines = texts(buildIoCardReport(sources()));
+    EXPECT_EQ(lines[9], "Input 43  | None  |    None    |   -    |  -  |     -    |");
+    EXPECT_TRUE(lines.contains("Output 43 |  -  |"));
+    EXPECT_TRUE(lines.contains("-: no line attributes are kept for an IO card at address 8"));
+    EXPECT_FALSE(lines.join('\n').contains("  L  |"));
+}
+
+TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
+{
+    const TimerEventRecord weekly = image.timer(3);
+    weekly.setRepeatDays(0x15);
+    weekly.setStartTime({2024, 3, 5, 8, 30, 15, 2});
+    weekly.setPeriodSeconds(60);
+    weekly.setDurationSeconds(3600);
+    weekly.setMessageEvent(0, 4);
+    weekly.setMessageEvent(2, 9);
+    weekly.setOutputEvent(OutputEventCode::ResetMaster);
+    weekly.setFlags(0xA3); // enabled, falling edge, priority 3
+    image.timer(4).setRepeatDays(0x7F); // not programmed: no messages, no output event
+
+    const TimerEventRecord once = image.timer(9);
+    once.setOutputEvent(7);
+    once.start()[Bcd::Month] = 0x13;
+    once.start()[Bcd::Day] = 0x31;
+    once.start()[Bcd::Year] = 0x24;
+    once.start()[Bcd::Hour] = 0x25;
+
+    const QStringList lines = texts(buildTimerReport(sources()));
+    EXPECT_EQ(lines.mid(3, 19),
+              (QStringList{"Setting of timer event 3", "", "Weekly event (Mon, Wed, Fri)",
+                           "Event start date 05/03/2024", "Event start time 08:30.15", "Period = 60 sec.",
+                           "Stop time 09:30.15", "Timer Priority = 3", "Timer enable = ON", "",
+                           "Message event list", "Message event 4", "Message event 9", "",
+                           "Timer Output event MASTER RESET - Falling edge operation", "",
+                           "Setting of timer event 9", "", "One time event"}));
+    EXPECT_EQ(lines.mid(22, 9),
+              (QStringList{"Event date 31/13/2024 (invalid)", "Event time 25:00.00 (invalid)", "No periodic event",
+                           "Timer Priority = 0", "Timer enable = OFF", "", "Message event list EMPTY", "",
+                           "Timer Output event 7 - level operation"}));
+
+    weekly.setRepeatDays(0x80); // no day bit: nothing to strip a separator from
+    EXPECT_EQ(texts(buildTimerReport(sources()))[5], "Weekly event ()");
+}
+
+TEST_F(ConfigurationReports, PeriodicStopTimePastMidnightNamesTheNextDay)
+{
+    const TimerEventRecord timer = image.timer(1);
+    timer.setMessageEvent(0, 1);
+    timer.setRepeatDays(0x7F);
+    timer.setStartTime({2024, 3, 5, 23, 30, 0, 2});
+    timer.setDurationSeconds(3600);
+    const QStringList lines = texts(buildTimerReport(sources()));
+    EXPECT_EQ(lines[5], "Daily event");
+    EXPECT_EQ(lines[9], "Stop time 00:30.00 (next day)");
+
+    timer.setDurationSeconds(1799);
+    EXPECT_EQ(texts(buildTimerReport(sources()))[9], "Stop time 23:59.59");
+}
+
+} // namespace q7582

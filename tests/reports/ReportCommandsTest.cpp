@@ -1,0 +1,66 @@
+#include "link/LinkShared.h"
+#include "reports/Listform.h"
+#include "reports/ReportCommands.h"
+#include "reports/ReportGuards.h"
+
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace q7582 {
+
+TEST(ReportGuards, FirstFailingCheckGivesItsMessage)
+{
+    Provenance p;
+    p.origin = ConfigOrigin::OriginFile;
+    p.modified = true;
+    p.uploadedMasterByte = 0x02;
+    EXPECT_EQ(statusReportRefusal(Searching), "No master connected");
+    EXPECT_EQ(statusReportRefusal(Connected), std::nullopt);
+
+    EXPECT_EQ(configurationReportRefusal(NotConnected, p, 0x82), "No master connected");
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration not Uploaded");
+    p.origin = ConfigOrigin::OriginMaster;
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration modified");
+    p.modified = false;
+    // The chime bit counts: switching the chime on makes the image another master's.
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration is not uploaded from the connected master");
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x02), std::nullopt);
+}
+
+TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
+{
+    LinkShared link;
+    Provenance provenance;
+    ConfigImage image;
+    Dizionario names;
+    TForm3 viewer;
+    std::vector<std::pair<QString, QString>> boxes;
+    ReportCommands commands(
+        link, provenance, image, names, viewer, [&](const QString& t, const QString& m) { boxes.emplace_back(t, m); },
+        [] { return QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15)); });
+
+    commands.Status1Click({});
+    commands.imers1Click();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0], std::make_pair(QString("Status Report"), QString("No master connected")));
+    EXPECT_EQ(boxes[1], std::make_pair(QString("Configuration Report"), QString("No master connected")));
+    EXPECT_FALSE(viewer.isVisible());
+    EXPECT_EQ(viewer.lineCount(), 0);
+
+    link.connectionState = Connected;
+    link.withStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
+    applyUploadCompleted(provenance, 0x83);
+    commands.ConnectedIOcard1Click();
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.windowTitle(), "Configuration report");
+    EXPECT_EQ(viewer.width(), 800);
+    EXPECT_EQ(viewer.richEdit()->document()->toPlainText().split('\n').last(), "NO I/O CARDS CONNECTED TO THE MASTER");
+
+    link.withStatus([](StatusBlock& s) { s.setChimeEnabled(false); });
+    commands.Connectedunits1Click();
+    EXPECT_EQ(boxes.back().second, "Configuration is not uploaded from the connected master");
+    EXPECT_EQ(viewer.lineCount(), 4); // the I/O card report is still shown
+}
+
+} // namespace q7582

@@ -1,0 +1,124 @@
+#include "reports/Listform.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace q7582 {
+
+namespace {
+
+struct FakeDialogs : ViewerDialogs {
+    QString saveName;
+    QString pdfName; // empty: the print dialog is cancelled
+    QString jobName;
+    QStringList errors;
+
+    QString askSaveFileName(QWidget*, const QString&) override { return saveName; }
+    bool askPrinter(QWidget*, QPrinter& printer) override
+    {
+        jobName = printer.docName();
+        if (pdfName.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfName);
+        return true;
+    }
+    void showError(QWidget*, const QString& text) override { errors << text; }
+};
+
+Report sampleReport()
+{
+    Report report;
+    report.caption = "Configuration report";
+    report.add("Title", ReportStyle::Title);
+    report.add("", ReportStyle::Heading);
+    report.add("Key  1    |", ReportStyle::TableHeading);
+    return report;
+}
+
+QByteArray contents(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Viewer : public ::testing::Test {
+protected:
+    std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
+    TForm3 viewer{dialogs};
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(Viewer, NewReportReplacesContentAndCaption)
+{
+    viewer.showReport(sampleReport());
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.pos(), QPoint(10, 10));
+    EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0); // opens at the top
+    const QTextDocument* doc = viewer.richEdit()->document();
+    ASSERT_EQ(doc->blockCount(), 3);
+    const QTextBlock title = doc->firstBlock();
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(title.charFormat().fontPointSize(), 12);
+    const QTextCharFormat table = doc->lastBlock().begin().fragment().charFormat();
+    EXPECT_TRUE(table.fontUnderline());
+    EXPECT_TRUE(table.fontFixedPitch());
+    EXPECT_EQ(table.fontPointSize(), 8);
+    EXPECT_EQ(doc->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+
+    Report status;
+    status.caption = "Status report";
+    status.add("Status report of the master with address 0", ReportStyle::Title);
+    viewer.showReport(status);
+    EXPECT_EQ(viewer.windowTitle(), "Status report");
+    EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
+}
+
+TEST_F(Viewer, SaveWritesPlainTextWithCrLfWhateverTheExtension)
+{
+    viewer.showReport(sampleReport());
+    dialogs->saveName = dir.filePath("report.rtf");
+    viewer.saveExecute();
+    EXPECT_EQ(contents(dialogs->saveName), "Title\r\n\r\nKey  1    |\r\n");
+
+    dialogs->saveName.clear(); // cancelled
+    viewer.saveExecute();
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+}
+
+TEST_F(Viewer, UnwritableFileIsReportedWithTheSystemReason)
+{
+    viewer.showReport(sampleReport());
+    dialogs->saveName = dir.filePath("missing/report.txt");
+    viewer.saveExecute();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].contains("missing/report.txt"));
+    EXPECT_TRUE(dialogs->errors[0].contains("No such file or directory")) << dialogs->errors[0].toStdString();
+}
+
+TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
+{
+    viewer.showReport(sampleReport());
+    viewer.printExecute(); // cancelled
+    EXPECT_EQ(dialogs->jobName, "Configuration report");
+
+    dialogs->pdfName = dir.filePath("report.pdf");
+    viewer.printExecute();
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    const QByteArray pdf = contents(dialogs->pdfName);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 1000);
+
+    dialogs->pdfName = dir.filePath("missing/report.pdf");
+    viewer.printExecute();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].contains("No such file or directory")) << dialogs->errors[0].toStdString();
+}
+
+} // namespace q7582

@@ -1,0 +1,63 @@
+#pragma once
+// Runs the simulator binary on a temporary link and dump folder,
+// and talks to it through the pty the way the manager's tty backend does.
+
+#include "link/FrameCodec.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+namespace q7582::simtest {
+
+class SimulatorProcess {
+public:
+    // Starts a quiet (deterministic) simulator with a control FIFO named "control"
+    // in its folder, and the extra arguments.
+    explicit SimulatorProcess(const QStringList& extra = {});
+    ~SimulatorProcess();
+
+    // Waits for the next "ready" line (one per plug-in); false on timeout.
+    bool waitReady(int ms = 3000);
+    // Why the simulator is not there, for failure messages.
+    std::string problem() const;
+    std::string link() const { return (dir_.path() + "/link").toStdString(); }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QByteArray dump(const QString& name) const;
+    // Sends SIGTERM and waits; true when the simulator exited with code 0.
+    bool stop();
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+};
+
+std::vector<Byte> requestFrame(Byte command, Byte index, const std::vector<Byte>& payload = {});
+
+class SimLink {
+public:
+    explicit SimLink(const std::string& path);
+    ~SimLink();
+    SimLink(const SimLink&) = delete;
+    SimLink& operator=(const SimLink&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    bool send(const std::vector<Byte>& bytes);
+    // What has arrived once the line stays quiet for a moment; nothing after waitMs.
+    std::vector<Byte> receive(int waitMs = 1000);
+    // Sends a request frame and receives the reply.
+    std::vector<Byte> exchange(Byte command, Byte index, const std::vector<Byte>& payload = {}, int waitMs = 1000);
+    // exchange() checked as the manager checks a reply; the payload lands in dest.
+    TransferResult transfer(Byte command, Byte index, const std::vector<Byte>& payload, std::vector<Byte>& dest,
+                            int waitMs = 1000);
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace q7582::simtest
