@@ -11,65 +11,56 @@ namespace {
 
 class QtCompilerDialogs : public CompilerDialogs {
 public:
-    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override
+    {
+        return answer(QFileDialog::getExistingDirectory(owner, title));
+    }
+
     std::optional<QString> chooseFile(QWidget* owner, const QString& title,
-                                      const QString& filter) override;
+                                      const QString& filter) override
+    {
+        return answer(QFileDialog::getOpenFileName(owner, title, QString(), filter));
+    }
+
     std::optional<QString> askText(QWidget* owner, const QString& caption, const QString& prompt,
-                                   const QString& text) override;
+                                   const QString& text) override
+    {
+        bool ok = false;
+        const QString entered =
+            QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, text, &ok);
+        if (!ok)
+            return std::nullopt;
+        return entered;
+    }
+
     bool confirm(QWidget* owner, const QString& caption, const QString& text,
-                 QMessageBox::Icon icon) override;
+                 QMessageBox::Icon icon) override
+    {
+        QMessageBox box(icon, caption, text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+        return box.exec() == QMessageBox::Ok;
+    }
+
     void inform(QWidget* owner, const QString& caption, const QString& text,
-                QMessageBox::Icon icon) override;
-    FileResult showTextFile(QWidget* owner, const QString& path) override;
+                QMessageBox::Icon icon) override
+    {
+        QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+        box.exec();
+    }
+
+    FileResult showTextFile(QWidget* owner, const QString& path) override
+    {
+        return showTextFileModal(owner, path);
+    }
+
+private:
+    // The file dialogs give an empty path on Cancel.
+    static std::optional<QString> answer(const QString& path)
+    {
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    }
 };
-
-std::optional<QString> QtCompilerDialogs::chooseFolder(QWidget* owner, const QString& title)
-{
-    const QString folder = QFileDialog::getExistingDirectory(owner, title);
-    if (folder.isEmpty())
-        return std::nullopt;
-    return folder;
-}
-
-std::optional<QString> QtCompilerDialogs::chooseFile(QWidget* owner, const QString& title,
-                                                     const QString& filter)
-{
-    QFileDialog dialog(owner, title, QString(), filter);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
-}
-
-std::optional<QString> QtCompilerDialogs::askText(QWidget* owner, const QString& caption,
-                                                  const QString& prompt, const QString& text)
-{
-    bool ok = false;
-    const QString answer = QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, text, &ok);
-    if (!ok)
-        return std::nullopt;
-    return answer;
-}
-
-bool QtCompilerDialogs::confirm(QWidget* owner, const QString& caption, const QString& text,
-                                QMessageBox::Icon icon)
-{
-    QMessageBox box(icon, caption, text, QMessageBox::Ok | QMessageBox::Cancel, owner);
-    return box.exec() == QMessageBox::Ok;
-}
-
-void QtCompilerDialogs::inform(QWidget* owner, const QString& caption, const QString& text,
-                               QMessageBox::Icon icon)
-{
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
-    box.exec();
-}
-
-FileResult QtCompilerDialogs::showTextFile(QWidget* owner, const QString& path)
-{
-    return showTextFileModal(owner, path);
-}
 
 } // namespace
 

@@ -22,7 +22,7 @@ QString rowsOf(const MessageList& list)
 
 } // namespace
 
-TEST(ListLines, PiecesRowNumbersAndFields)
+TEST(ListLines, PiecesRowNumbersAndLineEnds)
 {
     const QByteArray file = QByteArray(198, 'a') + "\r\n" // fits the buffer with its line end
                             + QByteArray(199, 'b') + "\n" // one byte too long: two pieces
@@ -36,13 +36,6 @@ TEST(ListLines, PiecesRowNumbersAndFields)
         EXPECT_EQ(lines[i].text, expected[i].first) << i;
         EXPECT_EQ(lines[i].row, expected[i].second) << i;
     }
-
-    const EntryFields two = entryFields("002|Gate 2");
-    EXPECT_TRUE(two.name == "002" && two.description == "Gate 2" && two.size.isEmpty());
-    EXPECT_EQ(entryFields("003|Desc|12|34").size, "12|34");
-    EXPECT_EQ(sizeFieldValue("12|34"), 12);
-    for (const char* notANumber : {"", "abc", "-5", "99999999999999999999999"})
-        EXPECT_EQ(sizeFieldValue(notANumber), std::nullopt) << notANumber;
 }
 
 TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
@@ -100,7 +93,7 @@ TEST_F(MessageFolderTest, TitleLineIsOptional)
     EXPECT_TRUE(mf.list().rows.empty());
 
     addWav("001.WAV", 1);
-    writeList("001|One|46\n");
+    writeList("001|One|46|further bars belong to the size\n");
     mf.open(folder());
     EXPECT_TRUE(mf.LoadMessageList().findings.empty());
     EXPECT_EQ(mf.list().title, "");
