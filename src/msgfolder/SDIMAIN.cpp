@@ -202,6 +202,3 @@ int TSDIAppForm::currentRow() const
 }
 
 } // namespace q7582
-
-// Compiled here so that the window does not pull in every other moc output of the library.
-#include "moc_SDIMAIN.cpp"

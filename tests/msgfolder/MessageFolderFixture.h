@@ -1,12 +1,10 @@
 #pragma once
 // A real message folder in a temporary directory, with real WAV files.
 
+#include "FileFixture.h"
+
 #include <QDataStream>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -34,30 +32,24 @@ inline QByteArray wavBytes(int samples)
     return wav;
 }
 
-inline void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(content);
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-class MessageFolderTest : public ::testing::Test {
+// A real MSGVELA folder in the test's temporary folder.
+class MessageFolderTest : public FileFixture {
 protected:
-    void SetUp() override { ASSERT_TRUE(root.isValid() && QDir(root.path()).mkdir("MSGVELA")); }
+    void SetUp() override { ASSERT_TRUE(tmp.isValid() && QDir(tmp.path()).mkdir("MSGVELA")); }
 
-    QString folder() const { return root.filePath("MSGVELA"); }
+    QString folder() const { return tmp.filePath("MSGVELA"); }
     QString inFolder(const QString& name) const { return folder() + u'/' + name; }
-    void addWav(const QString& name, int samples) { writeFile(inFolder(name), wavBytes(samples)); }
-    void writeList(const QByteArray& content) { writeFile(inFolder("MSGLIST.TXT"), content); }
-    QByteArray list() const { return readFile(inFolder("MSGLIST.TXT")); }
-
-    QTemporaryDir root;
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        write(name.toStdString(), bytes.toStdString());
+    }
+    QByteArray fileBytes(const QString& name) const
+    {
+        return QByteArray::fromStdString(read(name.toStdString()));
+    }
+    void addWav(const QString& name, int samples) const { put("MSGVELA/" + name, wavBytes(samples)); }
+    void writeList(const QByteArray& content) const { put("MSGVELA/MSGLIST.TXT", content); }
+    QByteArray list() const { return fileBytes("MSGVELA/MSGLIST.TXT"); }
 };
 
 } // namespace q7582::test

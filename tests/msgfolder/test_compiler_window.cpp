@@ -56,7 +56,7 @@ TEST_F(CompilerWindow, StatesFollowOpenCloseAndExit)
     expectOpen(false);
 
     // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
-    openFolder(root.path());
+    openFolder(tmp.path());
     ASSERT_EQ(dialogs->asked.size(), 1u);
     EXPECT_EQ(dialogs->asked[0].caption, "Edit text box");
     EXPECT_EQ(dialogs->asked[0].initial, "Unknown description");
@@ -125,8 +125,8 @@ TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
     addWav("010.WAV", 1);
     writeList(";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
     openFolder(folder());
-    const QString source = root.filePath("new.wav");
-    test::writeFile(source, test::wavBytes(3));
+    const QString source = tmp.filePath("new.wav");
+    put("new.wav", test::wavBytes(3));
     dialogs->files = {source};
     dialogs->texts = {"3", "5"};
     action("AddMsg")->trigger();
@@ -144,7 +144,7 @@ TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
     EXPECT_FALSE(QFile::exists(inFolder("005.WAV")));
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 
-    dialogs->files = {root.filePath("vanished.wav")};
+    dialogs->files = {tmp.filePath("vanished.wav")};
     dialogs->texts = {"20"};
     action("AddMsg")->trigger();
     ASSERT_EQ(dialogs->informed.size(), 1u);

@@ -7,9 +7,7 @@
 
 using namespace q7582;
 using q7582::test::MessageFolderTest;
-using q7582::test::readFile;
 using q7582::test::wavBytes;
-using q7582::test::writeFile;
 
 TEST(ListFileText, TextsCannotBreakTheLineFormat)
 {
@@ -27,16 +25,16 @@ TEST(ListFileText, TextsCannotBreakTheLineFormat)
 
 TEST_F(MessageFolderTest, ChosenFolderLeadsToMsgvela)
 {
-    EXPECT_EQ(messageFolderFor(root.path() + "/").folder, folder());
+    EXPECT_EQ(messageFolderFor(tmp.path() + "/").folder, folder());
     EXPECT_EQ(messageFolderFor(folder()).folder, folder());
 
-    ASSERT_TRUE(QDir(root.path()).mkdir("card"));
-    EXPECT_TRUE(messageFolderFor(root.filePath("card")).result.ok);
-    EXPECT_TRUE(QFileInfo(root.filePath("card/MSGVELA")).isDir());
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("card"));
+    EXPECT_TRUE(messageFolderFor(tmp.filePath("card")).result.ok);
+    EXPECT_TRUE(QFileInfo(tmp.filePath("card/MSGVELA")).isDir());
 
-    ASSERT_TRUE(QDir(root.path()).mkdir("blocked"));
-    writeFile(root.filePath("blocked/MSGVELA"), "not a folder");
-    const FolderChoice blocked = messageFolderFor(root.filePath("blocked"));
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("blocked"));
+    put("blocked/MSGVELA", "not a folder");
+    const FolderChoice blocked = messageFolderFor(tmp.filePath("blocked"));
     EXPECT_FALSE(blocked.result.ok || blocked.result.error.empty());
 }
 
@@ -46,8 +44,8 @@ TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWav)
     addWav("010.WAV", 1);
     addWav("005.wav", 7); // a stale file of the number being added
     writeList(";Gates\r\n010|Ten|46\r\n003|Three|46\r\n");
-    const QString source = root.filePath("Departure gate.wav");
-    writeFile(source, wavBytes(100));
+    const QString source = tmp.filePath("Departure gate.wav");
+    put("Departure gate.wav", wavBytes(100));
     MessageFolder mf;
     mf.open(folder());
     ASSERT_TRUE(mf.LoadMessageList().findings.empty());
@@ -56,13 +54,13 @@ TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWav)
     const AddOutcome added = mf.addMessage(source, "005");
     EXPECT_TRUE(added.copy.ok && added.save.ok);
     EXPECT_EQ(added.row, 0);
-    EXPECT_EQ(readFile(inFolder("005.WAV")), wavBytes(100));
+    EXPECT_EQ(fileBytes("MSGVELA/005.WAV"), wavBytes(100));
     EXPECT_FALSE(QFile::exists(inFolder("005.wav")));
     const QByteArray saved = ";Gates\r\n005|Departure gate.wav|244\r\n010|Ten|46\r\n003|Three|46\r\n";
     EXPECT_EQ(list(), saved);
 
     // A failed copy leaves the row without its file and the list file as it was.
-    const AddOutcome failed = mf.addMessage(root.filePath("missing.wav"), "127");
+    const AddOutcome failed = mf.addMessage(tmp.filePath("missing.wav"), "127");
     EXPECT_FALSE(failed.copy.ok || failed.copy.error.empty());
     EXPECT_EQ(mf.list().rows.back().number, "127");
     EXPECT_EQ(list(), saved);

@@ -5,7 +5,6 @@
 
 using namespace q7582;
 using q7582::test::MessageFolderTest;
-using q7582::test::readFile;
 
 namespace {
 
@@ -59,7 +58,7 @@ TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
     ASSERT_TRUE(loaded.list.ok && loaded.log.ok);
     EXPECT_EQ(mf.list().title, "Station north");
     EXPECT_EQ(rowsOf(mf.list()), "003=Unknown description, 004=Platform 4, 002=Last line");
-    EXPECT_EQ(readFile(inFolder("error.log")),
+    EXPECT_EQ(fileBytes("MSGVELA/error.log"),
               Header
                   + "Row 2: invalid file name in the list, discarded from list\r\n"
                     "Row 3: file not found in message folder, discarded from list\r\n"
@@ -80,7 +79,7 @@ TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
     mf.open(folder());
     EXPECT_TRUE(mf.LoadMessageList(Now, QLocale::c()).findings.empty());
     EXPECT_EQ(mf.list().rows.size(), 3u);
-    EXPECT_EQ(readFile(inFolder("error.log")), Header + "End of log\r\n");
+    EXPECT_EQ(fileBytes("MSGVELA/error.log"), Header + "End of log\r\n");
 }
 
 TEST_F(MessageFolderTest, TitleLineIsOptional)
