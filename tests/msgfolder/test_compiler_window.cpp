@@ -163,6 +163,17 @@ TEST_F(CompilerWindow, FindingsOfALoadOfferTheLogAndASave)
     EXPECT_EQ(dialogs->confirmed[1].text, "Save the list with the corrections?");
     EXPECT_EQ(dialogs->viewed, std::vector<QString>{inFolder("error.log")});
     EXPECT_EQ(list(), ";T\r\n004|Four|1044\r\n");
+
+    // Declined, the file stays as it was; the next change saves the repaired list.
+    action("CloseFolder")->trigger();
+    writeList(";T\r\n004||1000\r\n");
+    dialogs->answers = {false, false};
+    openFolder(folder());
+    EXPECT_EQ(dialogs->viewed.size(), 1u);
+    EXPECT_EQ(list(), ";T\r\n004||1000\r\n");
+    dialogs->texts = {"T2"};
+    action("ChgTitle")->trigger();
+    EXPECT_EQ(list(), ";T2\r\n004|Unknown description|1044\r\n");
 }
 
 TEST_F(CompilerWindow, AnUnreadableListLeavesTheFolderClosed)
