@@ -1,4 +1,4 @@
-// Not a check: with Q7582_DEMO_SECONDS set (and a real display), shows the compiler
+// Not a check: with Q7582_DEMO_SECONDS set (and QT_QPA_PLATFORM=xcb), shows the compiler
 // window on a sample card for that long, for screenshots and for trying it by hand.
 
 #include "FakeDialogs.h"
