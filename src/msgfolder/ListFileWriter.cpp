@@ -1,0 +1,22 @@
+#include "msgfolder/ListFileWriter.h"
+
+#include "msgfolder/SaveFile.h"
+
+namespace q7582 {
+
+QByteArray listFileText(const MessageList& list)
+{
+    QByteArray text = ';' + titleText(list.title).toLatin1() + "\r\n";
+    for (const MessageEntry& row : list.rows) {
+        text += row.number.toLatin1() + '|' + descriptionText(row.description).toLatin1() + '|'
+                + QByteArray::number(list.size(row.number)) + "\r\n";
+    }
+    return text;
+}
+
+FileResult SaveMessageList(const QString& folder, const MessageList& list)
+{
+    return replaceFile(folder + u'/' + QLatin1String(ListFileName), listFileText(list));
+}
+
+} // namespace q7582

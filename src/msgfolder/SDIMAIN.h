@@ -1,0 +1,92 @@
+#pragma once
+// TSDIAppForm, the message folder compiler: opens or creates the card's MSGVELA
+// folder, checks its list against the WAV files and edits the list. Every change
+// goes to the folder at once; the logic lives in MessageFolder.
+
+#include "model/LegalFile.h" // FileResult
+#include "msgfolder/CompilerDialogs.h"
+#include "msgfolder/MessageFolder.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QStatusBar;
+class QTableWidget;
+class QToolBar;
+
+namespace q7582 {
+
+class TSDIAppForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 4000;
+    static constexpr int TitleLimit = 100;
+    static constexpr int DescriptionLimit = 50;
+
+    // dialogs: null for the real ones; tests pass a scripted fake.
+    explicit TSDIAppForm(std::unique_ptr<CompilerDialogs> dialogs = nullptr,
+                         QWidget* parent = nullptr);
+    ~TSDIAppForm() override;
+
+    // Set by the main window: opens a topic of the help file of the current help language.
+    std::function<void(int context)> openHelp;
+
+    const MessageFolder& folder() const { return folder_; }
+
+    enum class TextKind { Title, Description };
+    // The "Edit text box" dialog; text holds the accepted text, or the old one on Cancel.
+    bool EditText(QString& text, TextKind which);
+    // "001".."127", or none on Cancel or after a non-integer entry (which is reported).
+    std::optional<QString> AskMessageNumber(const QString& caption);
+    void ShowSystemError(const FileResult& failure);
+
+    void MsgFolderExecute();
+    void CloseFolderExecute();
+    void AddMsgExecute();
+    void DeleteMsgExecute();
+    void ChgTitleExecute();
+    void FileFndExecute();
+    void ChgFileExecute();
+    void HelpActExecute();
+    void ExitActExecute();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenusAndToolBar(QToolBar* toolBar);
+    void showFolderState();
+    void showList(int currentRow);
+    int currentRow() const;
+    bool listIsEmptyStops();
+    void openLoadedFolder();
+
+    std::unique_ptr<CompilerDialogs> dialogs_;
+    MessageFolder folder_;
+
+    QAction* MsgFolder = nullptr;
+    QAction* CloseFolder = nullptr;
+    QAction* AddMsg = nullptr;
+    QAction* DeleteMsg = nullptr;
+    QAction* ChgTitle = nullptr;
+    QAction* FileFnd = nullptr;
+    QAction* ChgFile = nullptr;
+    QAction* HelpAct = nullptr;
+    QAction* ExitAct = nullptr;
+    QAction* FileExit = nullptr;
+
+    QLineEdit* Edit2 = nullptr;
+    QTableWidget* Lista = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QLabel* hintPanel_ = nullptr;
+    QLabel* folderPanel_ = nullptr;
+};
+
+} // namespace q7582

@@ -1,0 +1,212 @@
+#include "FakeDialogs.h"
+#include "MessageFolderFixture.h"
+
+#include "msgfolder/SDIMAIN.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QToolBar>
+
+using namespace q7582;
+using q7582::test::FakeDialogs;
+
+namespace {
+
+class CompilerWindow : public q7582::test::MessageFolderTest {
+protected:
+    void SetUp() override
+    {
+        MessageFolderTest::SetUp();
+        auto fake = std::make_unique<FakeDialogs>();
+        dialogs = fake.get();
+        window = std::make_unique<TSDIAppForm>(std::move(fake));
+    }
+
+    QAction* action(const char* name) { return window->findChild<QAction*>(name); }
+    QTableWidget* grid() { return window->findChild<QTableWidget*>("Lista"); }
+    QString panel(const char* name) { return window->findChild<QLabel*>(name)->text(); }
+    QString title() { return window->findChild<QLineEdit*>("Edit2")->text(); }
+    void openFolder(const QString& chosen)
+    {
+        dialogs->folders.push_back(chosen);
+        action("MsgFolder")->trigger();
+    }
+
+    FakeDialogs* dialogs = nullptr;
+    std::unique_ptr<TSDIAppForm> window;
+};
+
+} // namespace
+
+TEST_F(CompilerWindow, StatesFollowOpenCloseAndExit)
+{
+    auto expectOpen = [&](bool open) {
+        EXPECT_EQ(action("MsgFolder")->isEnabled(), !open);
+        for (const char* name : {"CloseFolder", "AddMsg", "DeleteMsg", "ChgTitle", "FileFnd", "ChgFile"})
+            EXPECT_EQ(action(name)->isEnabled(), open) << name;
+        EXPECT_EQ(grid()->isHidden(), !open);
+        EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder()
+                                             : QString("Message folder: not selected"));
+    };
+    expectOpen(false);
+
+    // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
+    openFolder(tmp.path());
+    ASSERT_EQ(dialogs->asked.size(), 1u);
+    EXPECT_EQ(dialogs->asked[0].caption, "Edit text box");
+    EXPECT_EQ(dialogs->asked[0].initial, "Unknown description");
+    EXPECT_EQ(list(), ";Unknown description\r\n");
+    EXPECT_EQ(title(), "Unknown description");
+    expectOpen(true);
+
+    // Both Exits close the window; the folder is still open when it comes back.
+    for (const char* exit : {"ExitAct", "Exit1"}) {
+        window->show();
+        action(exit)->trigger();
+        EXPECT_FALSE(window->isVisible()) << exit;
+    }
+    expectOpen(true);
+
+    // The Close button keeps its own hint through the state changes; hints go to the first panel.
+    action("CloseFolder")->trigger();
+    expectOpen(false);
+    EXPECT_EQ(title(), "");
+    QWidget* closeButton = window->findChild<QToolBar*>()->widgetForAction(action("CloseFolder"));
+    EXPECT_EQ(closeButton->statusTip(), "Close Message Folder");
+    QStatusTipEvent hover(closeButton->statusTip());
+    QCoreApplication::sendEvent(closeButton, &hover);
+    EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
+
+    int context = 0;
+    window->openHelp = [&](int c) { context = c; };
+    action("HelpAct")->trigger();
+    EXPECT_EQ(context, 4000);
+}
+
+TEST_F(CompilerWindow, EditTextAsksAgainUntilTheTextFits)
+{
+    QString text = "Old";
+    dialogs->texts = {QString(101, 'x'), QString(100, 'y')};
+    EXPECT_TRUE(window->EditText(text, TSDIAppForm::TextKind::Title));
+    EXPECT_EQ(text, QString(100, 'y'));
+    ASSERT_EQ(dialogs->asked.size(), 2u);
+    EXPECT_EQ(dialogs->asked[1].initial, "Old");
+
+    text = "Gate";
+    dialogs->texts = {QString(51, 'x'), test::Cancel};
+    EXPECT_FALSE(window->EditText(text, TSDIAppForm::TextKind::Description));
+    EXPECT_EQ(text, "Gate");
+    dialogs->texts = {QString(50, 'z')};
+    EXPECT_TRUE(window->EditText(text, TSDIAppForm::TextKind::Description));
+}
+
+TEST_F(CompilerWindow, AskMessageNumberTakesOnlyWholeNumbersInRange)
+{
+    dialogs->texts = {"0", "128", " 7"};
+    EXPECT_EQ(window->AskMessageNumber("Find message in list"), "007");
+    ASSERT_EQ(dialogs->asked.size(), 3u);
+    EXPECT_EQ(dialogs->asked[2].initial, "1");
+
+    dialogs->texts = {"abc", "5"};
+    EXPECT_EQ(window->AskMessageNumber("Add message to list"), std::nullopt);
+    ASSERT_EQ(dialogs->informed.size(), 1u);
+    EXPECT_EQ(dialogs->informed[0].text, "'abc' is not a valid integer value");
+    EXPECT_EQ(dialogs->texts.size(), 1u); // the action ended at the bad entry
+}
+
+TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
+{
+    addWav("003.WAV", 1);
+    addWav("010.WAV", 1);
+    writeList(";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
+    openFolder(folder());
+    const QString source = tmp.filePath("new.wav");
+    put("new.wav", test::wavBytes(3));
+    dialogs->files = {source};
+    dialogs->texts = {"3", "5"};
+    action("AddMsg")->trigger();
+    EXPECT_EQ(dialogs->asked.size(), 2u);
+    ASSERT_EQ(grid()->rowCount(), 3);
+    EXPECT_EQ(grid()->item(1, 0)->text(), "005");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
+
+    dialogs->answers = {false, true};
+    action("DeleteMsg")->trigger();
+    EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
+    action("DeleteMsg")->trigger();
+    EXPECT_EQ(dialogs->confirmed.back().text, "ARE YOU SURE ?");
+    EXPECT_FALSE(QFile::exists(inFolder("005.WAV")));
+    EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
+
+    dialogs->files = {tmp.filePath("vanished.wav")};
+    dialogs->texts = {"20"};
+    action("AddMsg")->trigger();
+    ASSERT_EQ(dialogs->informed.size(), 1u);
+    EXPECT_EQ(dialogs->informed[0].caption, "Errore");
+    EXPECT_EQ(grid()->item(2, 0)->text(), "020");
+}
+
+TEST_F(CompilerWindow, FindingsOfALoadOfferTheLogAndASave)
+{
+    addWav("004.WAV", 500);
+    writeList(";T\r\n004|Four|1000\r\n");
+    dialogs->answers = {true, true};
+    openFolder(folder());
+    ASSERT_EQ(dialogs->confirmed.size(), 2u);
+    EXPECT_EQ(dialogs->confirmed[0].caption, "Error loading message folder.");
+    EXPECT_EQ(dialogs->confirmed[1].text, "Save the list with the corrections?");
+    EXPECT_EQ(dialogs->viewed, std::vector<QString>{inFolder("error.log")});
+    EXPECT_EQ(list(), ";T\r\n004|Four|1044\r\n");
+
+    // Declined, the file stays as it was; the next change saves the repaired list.
+    action("CloseFolder")->trigger();
+    writeList(";T\r\n004||1000\r\n");
+    dialogs->answers = {false, false};
+    openFolder(folder());
+    EXPECT_EQ(dialogs->viewed.size(), 1u);
+    EXPECT_EQ(list(), ";T\r\n004||1000\r\n");
+    dialogs->texts = {"T2"};
+    action("ChgTitle")->trigger();
+    EXPECT_EQ(list(), ";T2\r\n004|Unknown description|1044\r\n");
+}
+
+TEST_F(CompilerWindow, AnUnreadableListLeavesTheFolderClosed)
+{
+    ASSERT_TRUE(QDir(folder()).mkdir("MSGLIST.TXT"));
+    openFolder(folder());
+    ASSERT_EQ(dialogs->informed.size(), 1u);
+    EXPECT_EQ(dialogs->informed[0].caption, "Errore");
+    EXPECT_TRUE(action("MsgFolder")->isEnabled());
+    EXPECT_TRUE(QFileInfo(inFolder("MSGLIST.TXT")).isDir());
+}
+
+TEST_F(CompilerWindow, EmptyListFindAndChangeDescription)
+{
+    writeList(";T\r\n");
+    openFolder(folder());
+    dialogs->answers = {true};
+    action("DeleteMsg")->trigger(); // nothing to delete: no question
+    action("FileFnd")->trigger();
+    action("ChgFile")->trigger();
+    ASSERT_EQ(dialogs->confirmed.size(), 2u);
+    for (const auto& box : dialogs->confirmed)
+        EXPECT_TRUE(box.caption == "Find file" && box.text == "LIST IS EMPTY");
+
+    action("CloseFolder")->trigger();
+    addWav("001.WAV", 1);
+    addWav("010.WAV", 1);
+    writeList(";T\r\n001|One|46\r\n010|Ten|46\r\n");
+    openFolder(folder());
+    dialogs->texts = {"9", "10", "Platform|ten"};
+    action("FileFnd")->trigger();
+    EXPECT_EQ(grid()->currentRow(), 1);
+    action("ChgFile")->trigger();
+    EXPECT_EQ(grid()->item(1, 1)->text(), "Platform ten");
+    EXPECT_EQ(list(), ";T\r\n001|One|46\r\n010|Platform ten|46\r\n");
+}
