@@ -28,6 +28,9 @@ public:
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QByteArray dump(const QString& name) const;
+    // Writes one run-time command (see the simulator's README) to its control FIFO and
+    // gives it a moment to read it; false when the FIFO cannot be opened.
+    bool control(const char* line) const;
     // Sends SIGTERM and waits; true when the simulator exited with code 0.
     bool stop();
 

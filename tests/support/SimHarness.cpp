@@ -62,6 +62,17 @@ QByteArray SimulatorProcess::dump(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool SimulatorProcess::control(const char* line) const
+{
+    QFile fifo(path("control"));
+    if (!fifo.open(QIODevice::WriteOnly))
+        return false;
+    const bool written = fifo.write(QByteArray(line) + '\n') > 0;
+    fifo.close();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return written;
+}
+
 bool SimulatorProcess::stop()
 {
     process_.terminate();
