@@ -23,11 +23,16 @@ public:
     {
         if (!sim.waitReady())
             return false;
+        startLink();
+        return true;
+    }
+    // Starts the link as the program does with Q7582_PORT naming the simulator's link.
+    void startLink()
+    {
         qputenv("Q7582_PORT", QByteArray::fromStdString(sim.link()));
         link = std::make_unique<TThreadUsb>(shared, window, makeChipFromEnvironment(), nullptr, pacing_);
         link->setObjectName("TThreadUsb"); // the worker's name in /proc, top and gdb
         link->startLink();
-        return true;
     }
 
     bool waitState(int state, int ms = 5000)
