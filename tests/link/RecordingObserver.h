@@ -50,9 +50,9 @@ public:
     void copyLegalFileImage(LegalFileImage& out) override { note("copyLegalFileImage"); out = legal; }
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
-        note("uploadCompleted");
         image = received;
         applyUploadCompleted(provenance, addressChime);
+        note("uploadCompleted"); // onCall sees the image taken
     }
     void downloadCompleted(Byte addressChime) override
     {
