@@ -36,7 +36,6 @@ TEST(EndToEndRecovery, SpoiltRepliesStartANewSearchWithoutClosingTheLine)
     for (const char* fault : {"silence 1", "truncate 1", "bad-escape 1", "busy 3"}) {
         const size_t before = states.size();
         ASSERT_TRUE(run.sim.control(fault));
-
         ASSERT_TRUE(spinUntil([&] { return states.size() >= before + 2; })) << fault;
         EXPECT_EQ(states[before], Searching) << fault;
         EXPECT_EQ(states[before + 1], Connected) << fault;
@@ -104,6 +103,12 @@ TEST(EndToEndShutdown, IsPromptAtTheDevicesOwnPacingInEveryState)
         serveEventsFor(100); // inside the search's 500 ms sleep
         EXPECT_LT(timedShutdown(searching), PromptMs);
         EXPECT_EQ(searching.shared.connectionState, Searching);
+    }
+    {
+        LinkToSimulator polling;
+        ASSERT_TRUE(polling.start()) << polling.sim.problem();
+        ASSERT_TRUE(polling.waitCalls("statusDisplayRefresh", 2));
+        EXPECT_LT(timedShutdown(polling), PromptMs);
     }
     {
         LinkToSimulator uploading;
