@@ -93,24 +93,22 @@ TEST(MasterEndToEnd, StatusAndClockPageWritesReachTheMaster)
 {
     LinkToSimulator run({}, Pacing);
     ASSERT_TRUE(run.start()) << run.sim.problem();
-    ASSERT_TRUE(run.waitState(Connected));
     ASSERT_TRUE(run.waitCalls("statusDisplayRefresh", 1));
 
-    // As the window does: change the block and ask for the writes inside a refresh.
-    const ClockTime set{2030, 6, 15, 10, 20, 30, 6};
-    bool asked = false;
-    run.window.onNextRefresh = [&] {
-        asked = true;
-        run.shared.withStatus([&](StatusBlock& s) {
-            s.setMusicLevel(Frame::Start);
-            s.setMasterClock(set);
-        });
-        run.shared.requests.StatusWriteRequest = true;
-        run.shared.requests.ClockWriteRequest = true;
+    // As the window does: change the block and ask for the write inside a refresh.
+    auto writeInRefresh = [&](const std::function<void(StatusBlock&)>& change, std::atomic<bool>& request) {
+        bool asked = false;
+        run.window.onNextRefresh = [&] {
+            run.shared.withStatus(change);
+            request = asked = true;
+        };
+        return spinUntil([&] { return asked && !request; });
     };
-    ASSERT_TRUE(spinUntil([&] {
-        return asked && !run.shared.requests.StatusWriteRequest && !run.shared.requests.ClockWriteRequest;
-    }));
+    const ClockTime set{2030, 6, 15, 10, 20, 30, 6};
+    ASSERT_TRUE(writeInRefresh([](StatusBlock& s) { s.setMusicLevel(Frame::Start); },
+                               run.shared.requests.StatusWriteRequest));
+    ASSERT_TRUE(writeInRefresh([&](StatusBlock& s) { s.setMasterClock(set); }, run.shared.requests.ClockWriteRequest));
+
     StatusBlock kept;
     const QByteArray dumped = run.sim.dump("status.bin");
     ASSERT_EQ(dumped.size(), StatusBlock::Size);
