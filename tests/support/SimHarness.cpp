@@ -91,13 +91,16 @@ bool SimulatorProcess::waitReady(int ms)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (pending_.find('\n') == std::string::npos) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (stdout_ < 0 || left.count() <= 0)
+            return false;
         pollfd p{stdout_, POLLIN, 0};
-        if (stdout_ < 0 || left.count() <= 0 || poll(&p, 1, int(left.count())) == 0)
+        const int ready = poll(&p, 1, int(left.count()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
             return false;
         char buffer[256];
         const ssize_t got = ::read(stdout_, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
         if (got <= 0) {
             error_ = "exited before it was ready";
             return false;
