@@ -23,6 +23,8 @@ public:
     Provenance provenance;
     // Runs inside the next status display refresh, where the window folds its changes in.
     std::function<void()> onNextRefresh;
+    // Runs inside every call, after it is recorded, with the call's name.
+    std::function<void(const std::string&)> onCall;
 
     int count(const std::string& name) const { return int(std::count(calls.begin(), calls.end(), name)); }
     bool allOn(QThread* thread) const
@@ -48,9 +50,9 @@ public:
     void copyLegalFileImage(LegalFileImage& out) override { note("copyLegalFileImage"); out = legal; }
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
-        note("uploadCompleted");
         image = received;
         applyUploadCompleted(provenance, addressChime);
+        note("uploadCompleted"); // onCall sees the image taken
     }
     void downloadCompleted(Byte addressChime) override
     {
@@ -63,6 +65,8 @@ private:
     {
         calls.emplace_back(name);
         threads.push_back(QThread::currentThread());
+        if (onCall)
+            onCall(calls.back());
     }
 };
 

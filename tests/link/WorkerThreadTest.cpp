@@ -1,8 +1,8 @@
+#include "EventWait.h"
 #include "FakeDevice.h"
 #include "RecordingObserver.h"
 #include "link/Usb.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
@@ -10,20 +10,6 @@ using namespace q7582;
 using namespace q7582::test;
 
 namespace {
-
-// Serves the main thread's events until pred holds or the time is up.
-template <typename Pred>
-bool spinUntil(Pred pred, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 struct RunningLink {
     FakeDevice device;

@@ -1,7 +1,6 @@
 #include "SimHarness.h"
 #include "model/StatusBlock.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -13,15 +12,6 @@ using namespace q7582;
 using namespace q7582::simtest;
 
 namespace {
-
-void sendControl(const SimulatorProcess& sim, const char* line)
-{
-    QFile fifo(sim.path("control"));
-    ASSERT_TRUE(fifo.open(QIODevice::WriteOnly));
-    fifo.write(line);
-    fifo.close();
-    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // let the simulator read it
-}
 
 bool waitUntil(const std::function<bool()>& condition, int ms)
 {
@@ -53,11 +43,11 @@ TEST(SimulatorFaults, RunTimeControlSilencesTruncatesAndBreaksEscapes)
     SimLink link(sim.link());
     std::vector<Byte> page(StatusBlock::PageSize);
 
-    sendControl(sim, "silence 1\n");
+    ASSERT_TRUE(sim.control("silence 1"));
     EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page, 300), TransferNoReply);
-    sendControl(sim, "truncate 1\n");
+    ASSERT_TRUE(sim.control("truncate 1"));
     EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page), TransferLengthMismatch);
-    sendControl(sim, "bad-escape 1\n");
+    ASSERT_TRUE(sim.control("bad-escape 1"));
     const std::vector<Byte> spoilt = link.exchange(Frame::ReadStatus, 0);
     ASSERT_GE(spoilt.size(), 5u);
     EXPECT_EQ(spoilt[3], Frame::Escape);

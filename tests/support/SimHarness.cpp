@@ -3,9 +3,14 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -23,37 +28,92 @@ QString simulatorPath()
 
 } // namespace
 
-SimulatorProcess::SimulatorProcess(const QStringList& extra)
+SimulatorProcess::SimulatorProcess(const QStringList& extra) : program_(simulatorPath().toStdString())
 {
-    QStringList args{"--link",        dir_.filePath("link"), "--dump-dir",   dir_.path(),
-                     "--control",     dir_.filePath("control"), "--print-ready", "--quiet-life"};
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(simulatorPath(), args + extra);
+    const QStringList args = QStringList{"--link", dir_.filePath("link"), "--dump-dir", dir_.path(), "--control",
+                                         dir_.filePath("control"), "--print-ready", "--quiet-life"}
+                             + extra;
+    std::vector<std::string> words{program_};
+    for (const QString& a : args)
+        words.push_back(a.toStdString());
+    std::vector<char*> argv;
+    for (std::string& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+
+    int out[2];
+    if (pipe2(out, O_CLOEXEC) != 0) {
+        error_ = std::strerror(errno);
+        return;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO); // standard error stays the test's
+    const int rc = posix_spawn(&pid_, program_.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (rc != 0) {
+        pid_ = -1;
+        error_ = std::strerror(rc);
+        ::close(out[0]);
+        return;
+    }
+    stdout_ = out[0];
 }
 
 SimulatorProcess::~SimulatorProcess()
 {
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(2000);
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        reap(2000);
     }
+    if (stdout_ >= 0)
+        ::close(stdout_);
+}
+
+int SimulatorProcess::reap(int ms)
+{
+    for (int waited = 0; pid_ > 0; waited += 10) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return status;
+        }
+        if (waited >= ms)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
 }
 
 bool SimulatorProcess::waitReady(int ms)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!process_.canReadLine()) {
+    while (pending_.find('\n') == std::string::npos) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !process_.waitForReadyRead(int(left.count())))
+        if (stdout_ < 0 || left.count() <= 0)
             return false;
+        pollfd p{stdout_, POLLIN, 0};
+        const int ready = poll(&p, 1, int(left.count()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return false;
+        char buffer[256];
+        const ssize_t got = ::read(stdout_, buffer, sizeof buffer);
+        if (got <= 0) {
+            error_ = "exited before it was ready";
+            return false;
+        }
+        pending_.append(buffer, size_t(got));
     }
-    process_.readLine();
+    pending_.erase(0, pending_.find('\n') + 1);
     return true;
 }
 
 std::string SimulatorProcess::problem() const
 {
-    return (process_.program() + ": " + process_.errorString()).toStdString();
+    return program_ + ": " + (error_.empty() ? "not ready in time" : error_);
 }
 
 QByteArray SimulatorProcess::dump(const QString& name) const
@@ -62,10 +122,23 @@ QByteArray SimulatorProcess::dump(const QString& name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool SimulatorProcess::control(const char* line) const
+{
+    QFile fifo(path("control"));
+    if (!fifo.open(QIODevice::WriteOnly))
+        return false;
+    const bool written = fifo.write(QByteArray(line) + '\n') > 0;
+    fifo.close();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return written;
+}
+
 bool SimulatorProcess::stop()
 {
-    process_.terminate();
-    return process_.waitForFinished(3000) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    if (pid_ <= 0 || ::kill(pid_, SIGTERM) != 0)
+        return false;
+    const int status = reap(3000);
+    return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 SimLink::SimLink(const std::string& path)

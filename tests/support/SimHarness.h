@@ -1,15 +1,17 @@
 #pragma once
 // Runs the simulator binary on a temporary link and dump folder,
 // and talks to it through the pty the way the manager's tty backend does.
+// The simulator is spawned with posix_spawn, not QProcess: ThreadSanitizer's clone()
+// interceptor (clang 14) aborts the child that QProcess forks.
 
 #include "link/FrameCodec.h"
 
 #include <QByteArray>
-#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace q7582::simtest {
@@ -19,7 +21,9 @@ public:
     // Starts a quiet (deterministic) simulator with a control FIFO named "control"
     // in its folder, and the extra arguments.
     explicit SimulatorProcess(const QStringList& extra = {});
-    ~SimulatorProcess();
+    ~SimulatorProcess(); // kills it if it still runs
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
 
     // Waits for the next "ready" line (one per plug-in); false on timeout.
     bool waitReady(int ms = 3000);
@@ -28,12 +32,22 @@ public:
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
     QString path(const QString& name) const { return dir_.filePath(name); }
     QByteArray dump(const QString& name) const;
+    // Writes one run-time command (see the simulator's README) to its control FIFO and
+    // gives it a moment to read it; false when the FIFO cannot be opened.
+    bool control(const char* line) const;
     // Sends SIGTERM and waits; true when the simulator exited with code 0.
     bool stop();
 
 private:
+    // Waits up to ms for the simulator to exit; its wait status, or -1 if it runs on.
+    int reap(int ms);
+
     QTemporaryDir dir_;
-    QProcess process_;
+    std::string program_;
+    pid_t pid_ = -1;
+    int stdout_ = -1;     // read end of the simulator's standard output
+    std::string pending_; // output read but not yet taken as lines
+    std::string error_;
 };
 
 std::vector<Byte> requestFrame(Byte command, Byte index, const std::vector<Byte>& payload = {});

@@ -1,0 +1,82 @@
+// Upload and Download of the whole configuration at the device's own pacing, against
+// the simulated master: wall time from the transfer's start (the window disabled) to
+// its completion, against the pacing floors 128 x 62 ms and 128 x 65 ms.
+// Target: ratio <= 1.03.
+
+#include "LinkToSimulator.h"
+#include "bench_link_support.h"
+
+#include <QCoreApplication>
+
+using namespace q7582;
+using namespace q7582::bench;
+using q7582::test::LinkToSimulator;
+
+namespace {
+
+constexpr int Runs = 3;
+constexpr int TransferTimeoutMs = 30000;
+constexpr double UploadFloorMs = ConfigImage::BlockCount * (60 + 2);
+constexpr double DownloadFloorMs = ConfigImage::BlockCount * (60 + 5);
+
+struct Transfer {
+    const char* name;
+    std::atomic<bool>& request;
+    const char* completion;
+    double floorMs;
+};
+
+// Wall times of Runs transfers; empty when one did not complete.
+std::vector<double> timeTransfers(LinkToSimulator& run, const Transfer& transfer, Clock::time_point& started,
+                                  Clock::time_point& completed)
+{
+    std::vector<double> times;
+    for (int i = 0; i < Runs; ++i) {
+        transfer.request = true;
+        if (!run.waitCalls(transfer.completion, 1, TransferTimeoutMs))
+            return {};
+        times.push_back(msBetween(started, completed));
+        test::serveEventsFor(300); // a few polls between transfers
+    }
+    return times;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    LinkToSimulator run;
+    Clock::time_point started, completed;
+    int searches = 0;
+    run.window.onCall = [&](const std::string& call) {
+        if (call == "disableMainWindow")
+            started = Clock::now();
+        else if (call == "uploadCompleted" || call == "downloadCompleted")
+            completed = Clock::now();
+        else if (call == "repaintStatusBar" && run.shared.connectionState == Searching)
+            ++searches;
+    };
+    if (!run.start() || !run.waitState(Connected)) {
+        std::fprintf(stderr, "the link did not find the simulated master: %s\n", run.sim.problem().c_str());
+        return 1;
+    }
+    const int searchesBefore = searches;
+
+    std::printf("Configuration transfers against the simulated master, median of %d each, device pacing\n", Runs);
+    const Transfer transfers[] = {
+        {"Upload wall time", run.shared.requests.UploadRequest, "uploadCompleted", UploadFloorMs},
+        {"Download wall time", run.shared.requests.DownloadRequest, "downloadCompleted", DownloadFloorMs},
+    };
+    for (const Transfer& transfer : transfers) {
+        const std::vector<double> times = timeTransfers(run, transfer, started, completed);
+        if (times.empty()) {
+            std::fprintf(stderr, "%s: a transfer did not complete\n", transfer.name);
+            return 1;
+        }
+        printRatio(transfer.name, median(times), "ms", "floor", transfer.floorMs, "<= 1.03");
+    }
+    const int restarts = searches - searchesBefore;
+    std::printf("%-34s %d\n", "failed steps (new ID searches)", restarts);
+    return restarts == 0 ? 0 : 1;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The link as the program runs it with Q7582_PORT set: the tty backend on the
+// simulator's link path, the worker thread and a recording window, against a
+// simulator started here. Used by the end-to-end tests and the link benchmarks.
+
+#include "EventWait.h"
+#include "RecordingObserver.h"
+#include "SimHarness.h"
+#include "link/Usb.h"
+
+#include <memory>
+
+namespace q7582::test {
+
+class LinkToSimulator {
+public:
+    // pacing scales the link's sleeps; the simulator answers at once whatever it is.
+    explicit LinkToSimulator(const QStringList& simArgs = {}, double pacing = 1.0) : sim(simArgs), pacing_(pacing) {}
+
+    // Waits for the simulator, then starts the link on its path; false when the
+    // simulator did not come up.
+    bool start()
+    {
+        if (!sim.waitReady())
+            return false;
+        startLink();
+        return true;
+    }
+    // Starts the link as the program does with Q7582_PORT naming the simulator's link.
+    void startLink()
+    {
+        qputenv("Q7582_PORT", QByteArray::fromStdString(sim.link()));
+        link = std::make_unique<TThreadUsb>(shared, window, makeChipFromEnvironment(), nullptr, pacing_);
+        link->setObjectName("TThreadUsb"); // the worker's name in /proc, top and gdb
+        link->startLink();
+    }
+
+    bool waitState(int state, int ms = 5000)
+    {
+        return spinUntil([&] { return shared.connectionState == state; }, ms);
+    }
+    // Serves events until the window has had that call `more` times more.
+    bool waitCalls(const std::string& name, int more, int ms = 5000)
+    {
+        const int target = window.count(name) + more;
+        return spinUntil([&] { return window.count(name) >= target; }, ms);
+    }
+
+    simtest::SimulatorProcess sim;
+    LinkShared shared;
+    RecordingObserver window;
+    std::unique_ptr<TThreadUsb> link; // declared last: shut down first
+
+private:
+    double pacing_;
+};
+
+} // namespace q7582::test
