@@ -5,6 +5,7 @@
 #include "ui/main/Main.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <deque>
@@ -76,6 +77,20 @@ private:
         return name;
     }
 };
+
+// Serves the main thread's events (the link's synchronised calls) until pred holds.
+template <typename Pred>
+bool spinUntil(Pred pred, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -1,0 +1,2 @@
+// The simulator harness of the end-to-end tests, built into this test program too.
+#include "../../sim/SimHarness.cpp"
