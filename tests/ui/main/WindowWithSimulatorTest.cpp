@@ -1,8 +1,9 @@
 // End to end: the window and its worker on the tty chip, against qs7582-sim. The
 // window is never shown (showing it starts Qt's own pooled threads).
 
-#include "../../sim/SimHarness.h"
+#include "SpawnedSimulator.h"
 #include "WindowFixture.h"
+#include "link/FrameCodec.h"
 #include "link/TtyChip.h"
 #include "model/LegalFile.h"
 
@@ -13,8 +14,6 @@
 
 namespace q7582::test {
 namespace {
-
-using simtest::SimulatorProcess;
 
 // The tty chip, remembering every request frame the link writes.
 class RecordingChip : public TtyChip {
@@ -47,7 +46,7 @@ protected:
     static constexpr double Pacing = 0.5;
     static constexpr int TransferMs = 30000;
 
-    RecordingChip* start(SimulatorProcess& sim)
+    RecordingChip* start(SpawnedSimulator& sim)
     {
         auto chip = std::make_unique<RecordingChip>(sim.link());
         RecordingChip* raw = chip.get();
@@ -67,8 +66,8 @@ protected:
 
 TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
 {
-    SimulatorProcess sim;
-    ASSERT_TRUE(sim.waitReady()) << sim.problem();
+    SpawnedSimulator sim;
+    ASSERT_TRUE(sim.waitReady());
     start(sim);
     ASSERT_TRUE(masterFound());
 
@@ -97,8 +96,8 @@ TEST_F(WindowWithSimulator, OpenThenDownloadPutsTheFileIntoTheSimulatorsMemory)
     f.write(content);
     f.close();
 
-    SimulatorProcess sim;
-    ASSERT_TRUE(sim.waitReady()) << sim.problem();
+    SpawnedSimulator sim;
+    ASSERT_TRUE(sim.waitReady());
     start(sim);
     ASSERT_TRUE(masterFound());
     dialogs.fileNames.push_back(dir.filePath("plan.cfi"));
@@ -118,8 +117,8 @@ TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTab
     ASSERT_TRUE(createLegalFileIfMissing(legal).ok);
     ASSERT_TRUE(loadLegalFile(window->legalFileImage(), legal).ok);
 
-    SimulatorProcess sim({"--generator"});
-    ASSERT_TRUE(sim.waitReady()) << sim.problem();
+    SpawnedSimulator sim({"--generator"});
+    ASSERT_TRUE(sim.waitReady());
     RecordingChip* chip = start(sim);
     auto* list = find<QComboBox>("CBMsgList");
     ASSERT_TRUE(spinUntil([&] { return window->generatorMode() && list->count() == 5; }, 10000));
