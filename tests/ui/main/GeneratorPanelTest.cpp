@@ -23,7 +23,8 @@ protected:
     void insertCard(std::initializer_list<int> messages)
     {
         setGenerator([&](GeneratorStatus& g) {
-            g.bytes[GeneratorStatus::MediaFlags] = GeneratorStatus::MediaCardInserted | GeneratorStatus::MediaFolderFound;
+            g.bytes[GeneratorStatus::MediaFlags] =
+                GeneratorStatus::MediaCardInserted | GeneratorStatus::MediaFolderFound;
             std::fill_n(g.data() + GeneratorStatus::MessageMap, 16, Byte(0));
             for (int n : messages)
                 g.bytes[GeneratorStatus::MessageMap + (n - 1) / 8] |= Byte(1u << ((n - 1) % 8));
