@@ -1,6 +1,7 @@
 #include "ui/main/DialogProvider.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -22,5 +23,23 @@ void QtDialogProvider::warning(QWidget* parent, const QString& title, const QStr
 }
 
 void QtDialogProvider::exec(QDialog& dialog) { dialog.exec(); }
+
+QString QtDialogProvider::getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
+                                          const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QString QtDialogProvider::getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                          const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, dir, filter);
+}
+
+bool QtDialogProvider::okCancel(QWidget* parent, const QString& title, const QString& text)
+{
+    return QMessageBox::warning(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Ok;
+}
 
 } // namespace q7582

@@ -20,6 +20,21 @@ public:
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
     // A modal dialog the window built (About box).
     virtual void exec(QDialog& dialog) = 0;
+    // File dialogs: the chosen name, empty when cancelled. A provider that does not
+    // answer them cancels.
+    virtual QString getOpenFileName(QWidget* /*parent*/, const QString& /*title*/, const QString& /*dir*/,
+                                    const QString& /*filter*/)
+    {
+        return {};
+    }
+    // Asks before replacing an existing file, as the platform's save dialog does.
+    virtual QString getSaveFileName(QWidget* /*parent*/, const QString& /*title*/, const QString& /*dir*/,
+                                    const QString& /*filter*/)
+    {
+        return {};
+    }
+    // Warning with OK and Cancel: true for OK.
+    virtual bool okCancel(QWidget* /*parent*/, const QString& /*title*/, const QString& /*text*/) { return false; }
 };
 
 class QtDialogProvider : public DialogProvider {
@@ -28,6 +43,9 @@ public:
                                    const QString& text) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     void exec(QDialog& dialog) override;
+    QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
+    bool okCancel(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 } // namespace q7582

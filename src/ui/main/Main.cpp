@@ -3,6 +3,8 @@
 #include "ui/main/Main.h"
 
 #include "link/Usb.h"
+#include "reports/Listform.h"
+#include "reports/ReportCommands.h"
 #include "ui/main/Icons.h"
 
 #include <QCloseEvent>
@@ -129,10 +131,6 @@ void TForm1::enterMasterMode()
     captionRefresh();
     helpContext_ = HelpContext::MainWindow;
 }
-
-// The generator panel's controls arrive with the generator commands; until then the
-// refresh only ends the first-refresh state.
-void TForm1::generatorPanelRefresh() { generatorModeEntered_ = false; }
 
 void TForm1::enableMainWindow() { setEnabled(true); }
 

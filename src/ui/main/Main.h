@@ -3,7 +3,9 @@
 // the PC-side names, help, and the status bar. Listens to the link as its observer.
 // Split by concern: Main.cpp (construction, modes, observer, closing), MainBuild.cpp
 // (panels), MainStatus.cpp (status refresh and folding), MainControls.cpp (live
-// controls), MainNames.cpp (names, help), MainStatusBar.cpp (status bar).
+// controls), MainNames.cpp (names, help), MainStatusBar.cpp (status bar), MainMenus.cpp
+// (menu bar, reports), MainCommands.cpp (configuration commands), MainGenerator.cpp
+// (message-generator panel).
 
 #include "link/Chip.h"
 #include "link/LinkObserver.h"
@@ -11,9 +13,11 @@
 #include "model/ConfigImage.h"
 #include "model/LegalFile.h"
 #include "model/Provenance.h"
+#include "reports/StatusReport.h"
 #include "settings/Dizionario.h"
 #include "settings/Init.h"
 #include "ui/main/DialogProvider.h"
+#include "ui/main/GeneratorPanel.h"
 #include "ui/main/HelpOpener.h"
 #include "ui/main/PendingChanges.h"
 #include "ui/main/StatusRules.h"
@@ -26,6 +30,7 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -40,6 +45,8 @@ namespace q7582 {
 class ClickLabel;
 class ConnectionIcon;
 class MusicCombo;
+class ReportCommands;
+class TForm3;
 class TThreadUsb;
 
 class TForm1 : public QMainWindow, public LinkObserver {
@@ -86,6 +93,18 @@ public:
     // generator mode.
     QMenu* addCommandMenu(const QString& title, const char* objectName, bool masterOnly);
 
+    // Hooks of the windows built elsewhere: "&Message"/"&Open" shows the message folder
+    // compiler, "&Config"/"&Edit" the configuration editor, each modally. An item stays
+    // disabled until its hook is set.
+    void setMessageCompilerOpener(std::function<void()> open);
+    void setConfigEditorOpener(std::function<void()> open);
+    // The editor's changes were accepted: they become the image, which is now modified.
+    void configEditorAccepted(const ConfigImage& edited);
+    TForm3& reportViewer() { return *form3_; }
+    // What the status report reads from the controls.
+    StatusWindowValues statusWindowValues() const;
+    const GeneratorPanel& generatorPanel() const { return generatorPanel_; }
+
     // LinkObserver: each runs on the main thread.
     void repaintStatusBar() override;
     void showActivity() override;
@@ -106,8 +125,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // MainBuild.cpp
+    // MainMenus.cpp
     void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& caption, const char* name, void (TForm1::*handler)());
+    void Exit1Click();
+
+    // MainCommands.cpp
+    void Open2Click();
+    void Edit2Click();
+    void Edit1Click();
+    void Download1Click();
+    bool masterServesTransfers(const QString& command);
+    void Save1Click();
+    void Open1Click();
+    void Master01Click(int tag);
+
+    // MainGenerator.cpp
+    void buildGeneratorPanel(QWidget* central);
+    void connectGeneratorControls();
+    GeneratorPanelView generatorView() const;
+    void showGeneratorView(const GeneratorPanelView& view);
+    void SPAlignClick();
+    void SPMsgLegalClick();
+    void SPstartHPClick();
+    void SPstartChClick();
+    void playClick(QPushButton* button, LiveParam entry, QString (*caption)(bool));
+    void SPLegalUpdateClick();
+
+    // MainBuild.cpp
     void buildPanels(QWidget* central);
     QGroupBox* makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
     QToolButton* makeHelpButton(QGroupBox* panel, const char* name, int context);
@@ -123,7 +168,6 @@ private:
                    const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
                    std::array<ClickLabel*, GridCells>& cells);
     void buildAddressPanel(QWidget* central);
-    void buildGeneratorPlaceholder(QWidget* central);
     QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
     void buildStatusBar();
 
@@ -227,6 +271,30 @@ private:
     QWidget* panelMG_ = nullptr;
     QTimer* tBox_ = nullptr;
     QTimer* togliFocus_ = nullptr;
+
+    // Menu commands.
+    std::function<void()> openMessageCompiler_;
+    std::function<void()> openConfigEditor_;
+    QAction* open2_ = nullptr;
+    QAction* edit2_ = nullptr;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<ReportCommands> reports_;
+
+    // The message-generator panel.
+    GeneratorPanel generatorPanel_;
+    ClickLabel* stMsgDate_ = nullptr;
+    ClickLabel* stMsgTime_ = nullptr;
+    ClickLabel* stMsgSD_ = nullptr;
+    ClickLabel* stMsgVela_ = nullptr;
+    ClickLabel* stMsgNum_ = nullptr;
+    QComboBox* cbMsgList_ = nullptr;
+    ClickLabel* stMsgLegalRel_ = nullptr;
+    ClickLabel* labelLegalW_ = nullptr;
+    QPushButton* spStartHP_ = nullptr;
+    QPushButton* spStartCh_ = nullptr;
+    QPushButton* spMsgLegal_ = nullptr;
+    QPushButton* spAlign_ = nullptr;
+    QPushButton* spLegalUpdate_ = nullptr;
 
     ConnectionIcon* connectionIcon_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;

@@ -5,10 +5,10 @@
 #include "ui/main/Icons.h"
 #include "ui/main/Main.h"
 #include "ui/main/MusicCombo.h"
+#include "ui/main/Widgets.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -21,59 +21,7 @@ namespace {
 constexpr int RowPitch = 16;
 constexpr int CellWidth = 30, CellHeight = 15;
 
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const char* name = nullptr)
-{
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-ClickLabel* makeText(QWidget* parent, const QString& name, const QRect& geometry, bool sunken = true)
-{
-    auto* t = new ClickLabel(parent, sunken);
-    t->setObjectName(name);
-    t->setGeometry(geometry);
-    t->setAlignment(Qt::AlignCenter);
-    return t;
-}
-
-QPushButton* makeToggle(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setCheckable(true);
-    b->setGeometry(geometry);
-    return b;
-}
-
 } // namespace
-
-void TForm1::buildMenus()
-{
-    helpLanguageMenu_ = menuBar()->addMenu(QStringLiteral("H&elp Language"));
-    helpLanguageMenu_->setObjectName(QStringLiteral("HelpLanguage1"));
-    italiano1_ = helpLanguageMenu_->addAction(QStringLiteral("&italiano"));
-    italiano1_->setObjectName(QStringLiteral("italiano1"));
-    italiano1_->setCheckable(true);
-    italiano1_->setChecked(true);
-    english1_ = helpLanguageMenu_->addAction(QStringLiteral("&english"));
-    english1_->setObjectName(QStringLiteral("english1"));
-    english1_->setCheckable(true);
-    connect(italiano1_, &QAction::triggered, this, [this] { chooseHelpLanguage(true); });
-    connect(english1_, &QAction::triggered, this, [this] { chooseHelpLanguage(false); });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help1"));
-    help2_ = help->addAction(QStringLiteral("&Help"));
-    help2_->setObjectName(QStringLiteral("Help2"));
-    help2_->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(help2_, &QAction::triggered, this, &TForm1::Help2Click);
-    QAction* info = help->addAction(QStringLiteral("&Info"));
-    info->setObjectName(QStringLiteral("Info1"));
-    connect(info, &QAction::triggered, this, &TForm1::Info1Click);
-}
 
 QGroupBox* TForm1::makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
 {
@@ -137,7 +85,7 @@ void TForm1::buildPanels(QWidget* central)
     buildGrid(masterArea_, "PanelIn", QStringLiteral("Digital inputs"), QRect(574, 254, 272, 124), "InCardLabel",
               QStringLiteral("Card "), 1, "InCell", "BbIn", HelpContext::InputPanel, inLabels_, inCells_);
     buildAddressPanel(masterArea_);
-    buildGeneratorPlaceholder(central);
+    buildGeneratorPanel(central);
 
     // The value tag of the last moved slider, on that slider's panel.
     levelTag_ = new QLabel(masterArea_);
@@ -315,21 +263,6 @@ void TForm1::buildAddressPanel(QWidget* parent)
     spTime_->setObjectName(QStringLiteral("SPTime"));
     spTime_->setGeometry(8, 138, 256, 28);
     spLegalTime_ = makeToggle(panel, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
-}
-
-void TForm1::buildGeneratorPlaceholder(QWidget* central)
-{
-    // The message-generator panel; its controls join it with the generator commands.
-    auto* panel = new QGroupBox(QStringLiteral("RKDV7582 message generator"), central);
-    panel->setObjectName(QStringLiteral("PanelMG"));
-    panel->setGeometry(0, 0, GeneratorClientWidth, GeneratorClientHeight);
-    makeHelpButton(panel, "BbLegal", HelpContext::GeneratorPanel);
-    auto* note = makeLabel(panel, QStringLiteral("A message generator is connected."),
-                           QRect(12, 30, GeneratorClientWidth - 24, 20), "LabelMGConnected");
-    note->setAlignment(Qt::AlignCenter);
-    panel->hide();
-    panel->lower();
-    panelMG_ = panel;
 }
 
 } // namespace q7582

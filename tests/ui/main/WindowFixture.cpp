@@ -3,6 +3,7 @@
 #include "ui/main/About.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -49,6 +50,13 @@ QString WindowTest::text(const QString& name) const
         return b->text();
     ADD_FAILURE() << "no text control " << name.toStdString();
     return {};
+}
+
+void WindowTest::trigger(const QString& action)
+{
+    QAction* a = window->findChild<QAction*>(action);
+    ASSERT_NE(a, nullptr) << action.toStdString();
+    a->trigger();
 }
 
 void WindowTest::click(QWidget* w, Qt::MouseButton button)

@@ -5,6 +5,7 @@
 #include "ui/main/Main.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <deque>
@@ -38,7 +39,58 @@ public:
     }
     void warning(QWidget*, const QString& title, const QString& text) override { warnings.emplace_back(title, text); }
     void exec(QDialog& dialog) override;
+
+    struct FileAsked {
+        QString title, dir, filter;
+    };
+    std::deque<QString> fileNames;   // answers of the file dialogs; empty cancels
+    std::vector<FileAsked> fileAsked;
+    std::deque<bool> okCancelAnswers; // none left: Cancel
+    std::vector<std::pair<QString, QString>> okCancelAsked;
+
+    QString getOpenFileName(QWidget*, const QString& title, const QString& dir, const QString& filter) override
+    {
+        return nextFileName(title, dir, filter);
+    }
+    QString getSaveFileName(QWidget*, const QString& title, const QString& dir, const QString& filter) override
+    {
+        return nextFileName(title, dir, filter);
+    }
+    bool okCancel(QWidget*, const QString& title, const QString& text) override
+    {
+        okCancelAsked.emplace_back(title, text);
+        if (okCancelAnswers.empty())
+            return false;
+        const bool a = okCancelAnswers.front();
+        okCancelAnswers.pop_front();
+        return a;
+    }
+
+private:
+    QString nextFileName(const QString& title, const QString& dir, const QString& filter)
+    {
+        fileAsked.push_back({title, dir, filter});
+        if (fileNames.empty())
+            return {};
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
 };
+
+// Serves the main thread's events (the link's synchronised calls) until pred holds.
+template <typename Pred>
+bool spinUntil(Pred pred, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -61,6 +113,8 @@ protected:
     bool takeClockWrite() { return shared.requests.ClockWriteRequest.exchange(false); }
     QString text(const QString& name) const;
 
+    // Runs a menu command by its item's objectName.
+    void trigger(const QString& action);
     static void click(QWidget* w, Qt::MouseButton button);
     static void doubleClick(QWidget* w);
 

@@ -3,7 +3,6 @@
 #include "../../link/FakeDevice.h"
 #include "WindowFixture.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSlider>
 
@@ -11,19 +10,6 @@ namespace q7582::test {
 namespace {
 
 using WindowWithLink = WindowTest;
-
-template <typename Pred>
-bool spinUntil(Pred pred, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
 {

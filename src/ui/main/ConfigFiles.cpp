@@ -1,0 +1,71 @@
+#include "ui/main/ConfigFiles.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace q7582 {
+
+std::string withCfiExtension(const std::string& name)
+{
+    const auto slash = name.rfind('/');
+    const auto dot = name.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return hasExtension ? name : name + ".cfi";
+}
+
+FileResult saveConfigFile(const std::string& path, const ConfigImage& image)
+{
+    return replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), ConfigImage::Size));
+}
+
+FileResult readConfigFile(const std::string& path, ConfigFileContent& out)
+{
+    ConfigFileContent content;
+    if (FileResult r = readFile(path, content.bytes, ConfigImage::Size); !r.ok)
+        return r;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return FileResult::failure(path, errno);
+    content.fileSize = std::uint64_t(st.st_size);
+    out = std::move(content);
+    return {};
+}
+
+QString partialFileWarning(const std::string& path, std::uint64_t fileSize)
+{
+    const QString name = QString::fromStdString(path);
+    const QString size = QString::number(fileSize);
+    if (fileSize < std::uint64_t(ConfigImage::Size))
+        return QStringLiteral("%1 is %2 bytes long, not %3: only the first %2 bytes of the configuration "
+                              "would be replaced, the rest would stay as it is.\n\nOpen it anyway?")
+            .arg(name, size)
+            .arg(ConfigImage::Size);
+    return QStringLiteral("%1 is %2 bytes long, not %3: only its first %3 bytes would be read and the rest "
+                          "ignored.\n\nOpen it anyway?")
+        .arg(name, size)
+        .arg(ConfigImage::Size);
+}
+
+void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content)
+{
+    const std::size_t n = std::min<std::size_t>(content.bytes.size(), ConfigImage::Size);
+    std::copy_n(reinterpret_cast<const Byte*>(content.bytes.data()), n, image.data());
+    p.currentFileName = path;
+    p.origin = ConfigOrigin::OriginFile;
+    p.modified = false;
+}
+
+void applySaved(Provenance& p, const std::string& savedPath)
+{
+    if (p.origin == ConfigOrigin::OriginFile && savedPath == p.currentFileName)
+        p.modified = false;
+}
+
+void applyEditorAccepted(ConfigImage& image, Provenance& p, const ConfigImage& edited)
+{
+    image = edited;
+    p.modified = true;
+}
+
+} // namespace q7582

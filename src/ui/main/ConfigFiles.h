@@ -1,0 +1,47 @@
+#pragma once
+// The .cfi file commands without widgets: the extension rule, reading and writing the
+// raw image, and what Save, Open and the editor do to the provenance state.
+
+#include "model/ConfigImage.h"
+#include "model/FileIo.h"
+#include "model/Provenance.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace q7582 {
+
+// Dialog titles and filters of the two commands (Qt's ";;" separates the entries).
+inline const QString OpenConfigTitle = QStringLiteral("Load configuration from file");
+inline const QString OpenConfigFilter = QStringLiteral("Configuration files (*.cfi);;All files (*.*)");
+inline const QString SaveConfigTitle = QStringLiteral("Save current configuration to file");
+inline const QString SaveConfigFilter = QStringLiteral("Configuration files (*.cfi);;All Files (*.*)");
+
+// A name without "." after its last "/" gets ".cfi"; any other name is kept as chosen.
+std::string withCfiExtension(const std::string& name);
+
+// Writes the whole image through a temporary file renamed over path: a failure leaves
+// the old file as it was.
+FileResult saveConfigFile(const std::string& path, const ConfigImage& image);
+
+// A .cfi file read but not yet applied: at most the first 32768 bytes, and the real size.
+struct ConfigFileContent {
+    std::string bytes;
+    std::uint64_t fileSize = 0;
+    bool wholeImage() const { return fileSize == ConfigImage::Size; }
+};
+FileResult readConfigFile(const std::string& path, ConfigFileContent& out);
+
+// The question before applying a file that is not exactly one image long.
+QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
+
+// Open: the file's bytes replace the image from offset 0 (a short file only its length).
+void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content);
+// Save: only saving the opened file under its own name makes the image unmodified.
+void applySaved(Provenance& p, const std::string& savedPath);
+// The configuration editor's changes were accepted.
+void applyEditorAccepted(ConfigImage& image, Provenance& p, const ConfigImage& edited);
+
+} // namespace q7582

@@ -1,0 +1,102 @@
+// TForm1: the commands on the whole configuration: Edit, Upload, Download, Save, Open,
+// Load Default, and the message folder compiler's item.
+
+#include "model/Dati.h"
+#include "ui/main/ConfigFiles.h"
+#include "ui/main/Main.h"
+
+namespace q7582 {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+void TForm1::Open2Click()
+{
+    if (openMessageCompiler_)
+        openMessageCompiler_();
+}
+
+void TForm1::Edit2Click()
+{
+    if (openConfigEditor_)
+        openConfigEditor_();
+}
+
+void TForm1::configEditorAccepted(const ConfigImage& edited)
+{
+    applyEditorAccepted(config_, provenance_, edited);
+    captionRefresh();
+}
+
+// Only a connected master serves a transfer; a generator never would, and the window
+// would stay disabled waiting for it.
+bool TForm1::masterServesTransfers(const QString& command)
+{
+    if (shared_.connectionState.load() == Connected && !generatorMode_)
+        return true;
+    dialogs_->warning(this, command, QStringLiteral("No master connected"));
+    return false;
+}
+
+void TForm1::Edit1Click()
+{
+    if (!masterServesTransfers(QStringLiteral("Upload")))
+        return;
+    setEnabled(false);
+    shared_.requests.UploadRequest = true;
+}
+
+void TForm1::Download1Click()
+{
+    if (!masterServesTransfers(QStringLiteral("Download")))
+        return;
+    setEnabled(false);
+    shared_.requests.DownloadRequest = true;
+}
+
+void TForm1::Save1Click()
+{
+    const QString chosen = dialogs_->getSaveFileName(this, SaveConfigTitle, QStringLiteral("."), SaveConfigFilter);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = withCfiExtension(chosen.toStdString());
+    // The dialog asked about the name as typed; a name that gained ".cfi" is asked here.
+    if (path != chosen.toStdString() && fileExists(path)
+        && !dialogs_->okCancel(this, SaveConfigTitle, q(path) + QStringLiteral(" already exists.\nReplace it?")))
+        return;
+    const FileResult saved = saveConfigFile(path, config_);
+    if (!saved.ok) {
+        showFileError(saved);
+        return;
+    }
+    applySaved(provenance_, path);
+    captionRefresh(); // at once, so that a cleared " - MODIFIED" does not linger
+}
+
+void TForm1::Open1Click()
+{
+    const QString chosen = dialogs_->getOpenFileName(this, OpenConfigTitle, QString(), OpenConfigFilter);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = chosen.toStdString();
+    ConfigFileContent content;
+    const FileResult read = readConfigFile(path, content);
+    if (!read.ok) {
+        showFileError(read);
+        return;
+    }
+    if (!content.wholeImage() && !dialogs_->okCancel(this, OpenConfigTitle, partialFileWarning(path, content.fileSize)))
+        return;
+    applyOpenedFile(config_, provenance_, path, content);
+    captionRefresh();
+}
+
+void TForm1::Master01Click(int tag)
+{
+    buildDefaultConfiguration(config_, tag).applyTo(provenance_);
+    captionRefresh();
+}
+
+} // namespace q7582
