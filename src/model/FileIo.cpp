@@ -73,15 +73,32 @@ bool writeAll(int fd, std::string_view data)
     return true;
 }
 
+// The mode a new file gets: the existing file's, or 0666 less the umask.
+mode_t modeFor(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 } // namespace
 
 FileResult replaceFile(const std::string& path, std::string_view data)
 {
-    const std::string temp = path + ".new";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // A name of its own beside the target, so no other file is ever overwritten.
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return FileResult::failure(path, errno);
     int err = writeAll(fd, data) ? 0 : errno;
+    if (!err && ::fchmod(fd, modeFor(path)) != 0)
+        err = errno;
+    // On the disk before it takes the old file's place: a crash keeps one or the other.
+    if (!err && ::fsync(fd) != 0)
+        err = errno;
     if (::close(fd) != 0 && !err)
         err = errno;
     if (!err && std::rename(temp.c_str(), path.c_str()) != 0)

@@ -26,8 +26,9 @@ bool isDirectory(const std::string& path);
 FileResult readFile(const std::string& path, std::string& out,
                     std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
-// Writes data to "<path>.new" and renames it over path, so a failed write (a full disk,
-// a read-only folder) never leaves a half-written file in place of the old one.
+// Writes data to a new temporary file beside path, flushes it to the disk and renames
+// it over path, so a failed write (a full disk, a read-only folder) never leaves a
+// half-written file in place of the old one.
 FileResult replaceFile(const std::string& path, std::string_view data);
 
 } // namespace q7582

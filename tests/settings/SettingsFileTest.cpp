@@ -2,6 +2,7 @@
 #include "settings/SettingsRecords.h"
 
 #include "FileFixture.h"
+#include "WriteFailure.h"
 
 #include <filesystem>
 
@@ -70,10 +71,12 @@ TEST_F(SettingsFile, ReadsRecordsInAnyOrderAndWritesThemBackOnAChoice)
 TEST_F(SettingsFile, FailuresKeepTheRecordAndTheOldFile)
 {
     write("QS7582.ini", "help = english\r\n");
-    std::filesystem::create_directory(path("QS7582.ini.new"));
     Init init(dir());
     ASSERT_TRUE(init.LoadSettings().ok);
-    const FileResult saved = init.chooseHelpLanguage(true);
+    const FileResult saved = [&] {
+        WriteFailure diskFull;
+        return init.chooseHelpLanguage(true);
+    }();
     EXPECT_NE(saved.error.find("QS7582.ini: "), std::string::npos);
     EXPECT_EQ(read("QS7582.ini"), "help = english\r\n");
     EXPECT_TRUE(init.helpLanguageItalian()); // the choice stays in force for this run

@@ -2,6 +2,7 @@
 // read, and how they fail.
 
 #include "WindowFixture.h"
+#include "WriteFailure.h"
 #include "model/Dati.h"
 #include "ui/main/ConfigFiles.h"
 
@@ -178,9 +179,11 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
     open("good.cfi");
     window->configEditorAccepted(window->configImage());
 
-    // The temporary file cannot be made: the old file stays whole.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("good.cfi.new"));
-    save("good.cfi");
+    // The disk is full: the old file stays whole.
+    {
+        WriteFailure diskFull;
+        save("good.cfi");
+    }
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].first, "Errore");
     EXPECT_TRUE(dialogs.warnings[0].second.contains("good.cfi"));
@@ -189,7 +192,8 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
 
     // A folder chosen to open: the reason, and the image and state as they were.
     const ConfigImage image = window->configImage();
-    open("good.cfi.new");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfi"));
+    open("folder.cfi");
     ASSERT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_EQ(dialogs.warnings[1].first, "Errore");
     EXPECT_TRUE(dialogs.warnings[1].second.contains("directory"));

@@ -2,10 +2,10 @@
 // A main window on a LinkShared without a link, in a scratch folder, with scripted
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
+#include "EventWait.h"
 #include "ui/main/Main.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <deque>
@@ -77,20 +77,6 @@ private:
         return name;
     }
 };
-
-// Serves the main thread's events (the link's synchronised calls) until pred holds.
-template <typename Pred>
-bool spinUntil(Pred pred, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -3,7 +3,6 @@
 #include "../../link/FakeDevice.h"
 #include "WindowFixture.h"
 
-#include <QElapsedTimer>
 #include <QSlider>
 
 namespace q7582::test {

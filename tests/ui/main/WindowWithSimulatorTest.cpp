@@ -1,7 +1,7 @@
 // End to end: the window and its worker on the tty chip, against qs7582-sim. The
 // window is never shown (showing it starts Qt's own pooled threads).
 
-#include "SpawnedSimulator.h"
+#include "SimHarness.h"
 #include "WindowFixture.h"
 #include "link/FrameCodec.h"
 #include "link/TtyChip.h"
@@ -46,7 +46,7 @@ protected:
     static constexpr double Pacing = 0.5;
     static constexpr int TransferMs = 30000;
 
-    RecordingChip* start(SpawnedSimulator& sim)
+    RecordingChip* start(simtest::SimulatorProcess& sim)
     {
         auto chip = std::make_unique<RecordingChip>(sim.link());
         RecordingChip* raw = chip.get();
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
 {
-    SpawnedSimulator sim;
+    simtest::SimulatorProcess sim;
     ASSERT_TRUE(sim.waitReady());
     start(sim);
     ASSERT_TRUE(masterFound());
@@ -96,7 +96,7 @@ TEST_F(WindowWithSimulator, OpenThenDownloadPutsTheFileIntoTheSimulatorsMemory)
     f.write(content);
     f.close();
 
-    SpawnedSimulator sim;
+    simtest::SimulatorProcess sim;
     ASSERT_TRUE(sim.waitReady());
     start(sim);
     ASSERT_TRUE(masterFound());
@@ -117,7 +117,7 @@ TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTab
     ASSERT_TRUE(createLegalFileIfMissing(legal).ok);
     ASSERT_TRUE(loadLegalFile(window->legalFileImage(), legal).ok);
 
-    SpawnedSimulator sim({"--generator"});
+    simtest::SimulatorProcess sim({"--generator"});
     ASSERT_TRUE(sim.waitReady());
     RecordingChip* chip = start(sim);
     auto* list = find<QComboBox>("CBMsgList");
