@@ -6,6 +6,7 @@
 #include "model/Dati.h"
 #include "model/LegalFile.h"
 #include "ui/main/Main.h"
+#include "ui/main/SecondaryWindows.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     q7582::LinkShared shared;
     q7582::TForm1 window(shared);
     dataModuleStartUp(window);
+    q7582::createSecondaryWindows(window);
 
     // Centred on the desktop when it first shows.
     if (const QScreen* screen = window.screen())

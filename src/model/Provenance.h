@@ -3,6 +3,7 @@
 // The main window owns one; the builders and transfers report the changes they make.
 
 #include "model/Bytes.h"
+#include "model/ConfigImage.h"
 
 #include <string>
 
@@ -36,6 +37,13 @@ inline void applyDownloadCompleted(Provenance& p, Byte addressChime)
 {
     if (p.origin == ConfigOrigin::OriginMaster && p.uploadedMasterByte == addressChime)
         p.modified = false;
+}
+
+// The configuration editor's changes were accepted: they become the image.
+inline void applyEditorAccepted(ConfigImage& image, Provenance& p, const ConfigImage& edited)
+{
+    image = edited;
+    p.modified = true;
 }
 
 } // namespace q7582

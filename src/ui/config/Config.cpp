@@ -217,8 +217,7 @@ bool TForm2::FormClose()
     switch (dialogs_->askSave(QStringLiteral("Configuration is modified, save changes ?"),
                               QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
-        image_ = session_.WorkingCopy;
-        provenance_.modified = true;
+        applyEditorAccepted(image_, provenance_, session_.WorkingCopy);
         emit configurationCommitted();
         return true;
     case SaveAnswer::No:

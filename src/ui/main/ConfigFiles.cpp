@@ -62,10 +62,4 @@ void applySaved(Provenance& p, const std::string& savedPath)
         p.modified = false;
 }
 
-void applyEditorAccepted(ConfigImage& image, Provenance& p, const ConfigImage& edited)
-{
-    image = edited;
-    p.modified = true;
-}
-
 } // namespace q7582

@@ -41,7 +41,5 @@ QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
 void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content);
 // Save: only saving the opened file under its own name makes the image unmodified.
 void applySaved(Provenance& p, const std::string& savedPath);
-// The configuration editor's changes were accepted.
-void applyEditorAccepted(ConfigImage& image, Provenance& p, const ConfigImage& edited);
 
 } // namespace q7582

@@ -3,6 +3,9 @@
 
 #include "WindowFixture.h"
 #include "reports/Listform.h"
+#include "msgfolder/SDIMAIN.h"
+#include "ui/config/Config.h"
+#include "ui/main/SecondaryWindows.h"
 
 #include <QAction>
 #include <QMenu>
@@ -52,6 +55,19 @@ TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirWindows)
     EXPECT_EQ(editor, 2);
     window->setConfigEditorOpener(nullptr);
     EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
+}
+
+TEST_F(MenuBar, EditorAndCompilerAreModalOverTheWindowAndCommitsShowInTheCaption)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window);
+    EXPECT_TRUE(find<QAction>("Open2")->isEnabled());
+    EXPECT_TRUE(find<QAction>("Edit2")->isEnabled());
+    EXPECT_EQ(w.editor->parentWidget(), window.get());
+    EXPECT_EQ(w.compiler->parentWidget(), window.get());
+
+    window->provenance().modified = true; // as the editor's "Yes" leaves it
+    emit w.editor->configurationCommitted();
+    EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
 }
 
 TEST_F(MenuBar, GeneratorModeDisablesMessageConfigAndReport)

@@ -1,0 +1,20 @@
+#pragma once
+// The windows the main window opens from its menus: the configuration editor
+// ("&Config"/"&Edit") and the message folder compiler ("&Message"/"&Open"). Both are
+// children of the main window, so they are modal over it only and close with it.
+
+namespace q7582 {
+
+class TForm1;
+class TForm2;
+class TSDIAppForm;
+
+struct SecondaryWindows {
+    TForm2* editor = nullptr;
+    TSDIAppForm* compiler = nullptr;
+};
+
+// Creates both, in start-up order, and connects them to the window's menu items and help.
+SecondaryWindows createSecondaryWindows(TForm1& window);
+
+} // namespace q7582
