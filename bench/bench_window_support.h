@@ -1,0 +1,116 @@
+#pragma once
+// What the main window benchmarks measure with, on top of the link benchmarks' helpers:
+// percentiles, the real window with its link calls timed, and the main thread's
+// event-loop latency seen by a 1 ms timer.
+
+#include "bench_link_support.h"
+#include "ui/main/Main.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
+
+namespace q7582::bench {
+
+// Nearest-rank percentile, p in 0..100.
+inline double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t rank = size_t(std::ceil(p / 100.0 * double(values.size())));
+    return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
+}
+
+// "name: median, p99, max" of one sample set, in ms.
+inline void printSpread(const char* name, const std::vector<double>& ms, const char* target)
+{
+    std::printf("%-40s median %8.3f  p99 %8.3f  max %8.3f ms  (n=%zu; target %s)\n", name, median(ms),
+                percentile(ms, 99), *std::max_element(ms.begin(), ms.end()), ms.size(), target);
+}
+
+// The real window; the link's calls go to it unchanged, and are timed and counted.
+class TimedWindow : public TForm1 {
+public:
+    using TForm1::TForm1;
+
+    int refreshes = 0, uploads = 0;
+    std::vector<double> refreshMs;       // time inside each status display refresh
+    std::function<void()> onFirstRefresh; // runs once, after the first refresh
+
+    void statusDisplayRefresh() override
+    {
+        const Clock::time_point start = Clock::now();
+        TForm1::statusDisplayRefresh();
+        refreshMs.push_back(msBetween(start, Clock::now()));
+        if (++refreshes == 1 && onFirstRefresh)
+            onFirstRefresh();
+    }
+    void uploadCompleted(const ConfigImage& received, Byte addressChime) override
+    {
+        TForm1::uploadCompleted(received, addressChime);
+        ++uploads;
+    }
+};
+
+// Serves the main thread's events as app.exec() does, for a while.
+inline void runLoopFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A 1 ms repeating timer on the main thread: each gap between two firings less the
+// period is how late the loop came back to it (a stall when large).
+class LoopLatency {
+public:
+    static constexpr double PeriodMs = 1;
+
+    LoopLatency()
+    {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(int(PeriodMs));
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const Clock::time_point now = Clock::now();
+            lateMs_.push_back(msBetween(last_, now) - PeriodMs);
+            last_ = now;
+            if (until_ && until_())
+                quit_();
+        });
+    }
+
+    // Serves events for ms, recording; returns the lateness of each tick in ms.
+    std::vector<double> measureFor(int ms) { return measureUntil([] { return false; }, ms); }
+    // Serves events until done holds or ms passes, recording.
+    std::vector<double> measureUntil(std::function<bool()> done, int ms)
+    {
+        QEventLoop loop;
+        lateMs_.clear();
+        until_ = std::move(done);
+        quit_ = [&loop] { loop.quit(); };
+        QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        last_ = Clock::now();
+        timer_.start();
+        loop.exec();
+        timer_.stop();
+        until_ = nullptr;
+        return std::move(lateMs_);
+    }
+
+private:
+    QTimer timer_;
+    Clock::time_point last_;
+    std::vector<double> lateMs_;
+    std::function<bool()> until_;
+    std::function<void()> quit_;
+};
+
+inline void append(std::vector<double>& to, const std::vector<double>& from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+} // namespace q7582::bench
