@@ -38,6 +38,8 @@ public:
 
     int refreshes = 0, uploads = 0;
     std::vector<double> refreshMs;       // time inside each status display refresh
+    std::vector<double> enablingMs;      // time inside each disable and enable of the window
+    Clock::time_point disabledAt, enabledAt;
     std::function<void()> onFirstRefresh; // runs once, after the first refresh
 
     void statusDisplayRefresh() override
@@ -48,10 +50,29 @@ public:
         if (++refreshes == 1 && onFirstRefresh)
             onFirstRefresh();
     }
+    void disableMainWindow() override
+    {
+        disabledAt = Clock::now();
+        timed(enablingMs, [this] { TForm1::disableMainWindow(); });
+    }
+    void enableMainWindow() override
+    {
+        enabledAt = Clock::now();
+        timed(enablingMs, [this] { TForm1::enableMainWindow(); });
+    }
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
         TForm1::uploadCompleted(received, addressChime);
         ++uploads;
+    }
+
+private:
+    template <typename Call>
+    static void timed(std::vector<double>& into, Call call)
+    {
+        const Clock::time_point start = Clock::now();
+        call();
+        into.push_back(msBetween(start, Clock::now()));
     }
 };
 
@@ -76,21 +97,32 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             const Clock::time_point now = Clock::now();
             lateMs_.push_back(msBetween(last_, now) - PeriodMs);
+            if (lateMs_.back() >= worstMs_) {
+                worstMs_ = lateMs_.back();
+                worstFrom_ = last_;
+            }
             last_ = now;
-            if (until_ && until_())
-                quit_();
+            if (until_ && until_()) {
+                until_ = nullptr;
+                QTimer::singleShot(thenMs_, Qt::PreciseTimer, loop_, &QEventLoop::quit);
+            }
         });
     }
 
     // Serves events for ms, recording; returns the lateness of each tick in ms.
     std::vector<double> measureFor(int ms) { return measureUntil([] { return false; }, ms); }
-    // Serves events until done holds or ms passes, recording.
-    std::vector<double> measureUntil(std::function<bool()> done, int ms)
+    // When the largest lateness of the last measurement began.
+    Clock::time_point worstFrom() const { return worstFrom_; }
+
+    // Serves events, recording, until thenMs after done holds or ms in all.
+    std::vector<double> measureUntil(std::function<bool()> done, int ms, int thenMs = 0)
     {
         QEventLoop loop;
         lateMs_.clear();
+        worstMs_ = -1;
         until_ = std::move(done);
-        quit_ = [&loop] { loop.quit(); };
+        loop_ = &loop;
+        thenMs_ = thenMs;
         QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         last_ = Clock::now();
         timer_.start();
@@ -104,8 +136,11 @@ private:
     QTimer timer_;
     Clock::time_point last_;
     std::vector<double> lateMs_;
+    double worstMs_ = -1;
+    Clock::time_point worstFrom_;
     std::function<bool()> until_;
-    std::function<void()> quit_;
+    QEventLoop* loop_ = nullptr;
+    int thenMs_ = 0;
 };
 
 inline void append(std::vector<double>& to, const std::vector<double>& from)
