@@ -25,6 +25,7 @@ constexpr int AfterUploadMs = 100;
 
 struct Samples {
     std::vector<double> idle, polling, upload, uploadMs;
+    int failedUploads = 0;
 };
 
 // One round: no link, then the link polling, then one Upload; false when the link failed.
@@ -38,21 +39,25 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
         return false;
     append(s.polling, probe.measureFor(PollingMs));
 
-    const int uploadsBefore = window.uploads;
+    const int uploadsBefore = window.uploads, searchesBefore = window.searches;
     const Clock::time_point asked = Clock::now();
     window.shared().requests.UploadRequest = true; // as the Upload command does
-    // Until the window is enabled again, and the repaint that follows.
+    // Until the window is enabled again, completed or not, and the repaint that follows.
     const std::vector<double> upload = probe.measureUntil(
-        [&] { return window.uploads > uploadsBefore && window.isEnabled(); }, UploadTimeoutMs, AfterUploadMs);
-    s.uploadMs.push_back(msBetween(asked, Clock::now()) - AfterUploadMs);
+        [&] { return window.enabledAt > asked && window.isEnabled(); }, UploadTimeoutMs, AfterUploadMs);
+    const bool completed = window.uploads > uploadsBefore;
     append(s.upload, upload);
-    std::printf("Upload: worst lateness %.3f ms, starting %+.1f ms after the window was disabled, %+.1f ms after "
-                "it was enabled\n",
-                *std::max_element(upload.begin(), upload.end()), msBetween(window.disabledAt, probe.worstFrom()),
-                msBetween(window.enabledAt, probe.worstFrom()));
-    const bool completed = window.uploads > uploadsBefore && window.isEnabled();
+    if (completed)
+        s.uploadMs.push_back(msBetween(asked, window.enabledAt));
+    else
+        ++s.failedUploads;
+    std::printf("Upload %s: worst lateness %.3f ms, starting %+.1f ms after the window was disabled, %+.1f ms "
+                "after it was enabled; %d new searches\n",
+                completed ? "completed" : "FAILED", *std::max_element(upload.begin(), upload.end()),
+                msBetween(window.disabledAt, probe.worstFrom()), msBetween(window.enabledAt, probe.worstFrom()),
+                window.searches - searchesBefore);
     window.stopLink();
-    return completed;
+    return true;
 }
 
 } // namespace
@@ -81,7 +86,7 @@ int main(int argc, char** argv)
     Samples s;
     for (int r = 0; r < Rounds; ++r) {
         if (!round(window, probe, s)) {
-            std::fprintf(stderr, "round %d: the link did not poll or the Upload did not complete\n", r + 1);
+            std::fprintf(stderr, "round %d: the link did not poll\n", r + 1);
             return 1;
         }
     }
@@ -95,7 +100,8 @@ int main(int argc, char** argv)
     const double idleP99 = percentile(s.idle, 99);
     printRatio("p99 polling", percentile(s.polling, 99), "ms", "no link", idleP99, "information");
     printRatio("p99 Upload", percentile(s.upload, 99), "ms", "no link", idleP99, "information");
-    std::printf("%-40s %.0f ms (median; request to completion)\n", "Upload wall time", median(s.uploadMs));
+    std::printf("%-40s %.0f ms (median; request to the window enabled); %d of %d failed\n", "Upload wall time",
+                median(s.uploadMs), s.failedUploads, Rounds);
     printSpread("status display refresh, link's calls", window.refreshMs, "median <= 1, p99 <= 4");
     printSpread("window disabled or enabled, the call", window.enablingMs, "information");
     const bool met = *std::max_element(s.polling.begin(), s.polling.end()) <= 16

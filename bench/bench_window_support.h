@@ -36,7 +36,7 @@ class TimedWindow : public TForm1 {
 public:
     using TForm1::TForm1;
 
-    int refreshes = 0, uploads = 0;
+    int refreshes = 0, uploads = 0, searches = 0; // searches: the link looking for a device anew
     std::vector<double> refreshMs;       // time inside each status display refresh
     std::vector<double> enablingMs;      // time inside each disable and enable of the window
     Clock::time_point disabledAt, enabledAt;
@@ -49,6 +49,11 @@ public:
         refreshMs.push_back(msBetween(start, Clock::now()));
         if (++refreshes == 1 && onFirstRefresh)
             onFirstRefresh();
+    }
+    void repaintStatusBar() override
+    {
+        searches += shared().connectionState == Searching;
+        TForm1::repaintStatusBar();
     }
     void disableMainWindow() override
     {
