@@ -2,7 +2,8 @@
 // (tty chip, device pacing, the master's life running): how late a 1 ms timer fires
 // while the link polls and during a whole Upload, against the same measurement with no
 // link, in interleaved rounds. Also the status display refreshes the link asked for.
-// Target: the loop never comes back more than 16 ms late (max).
+// Also the main thread's own CPU time between two ticks, which the machine's other loads
+// do not lengthen. Target: the loop never comes back more than 16 ms late (max).
 
 #include "SimHarness.h"
 #include "bench_window_support.h"
@@ -25,6 +26,7 @@ constexpr int AfterUploadMs = 100;
 
 struct Samples {
     std::vector<double> idle, polling, upload, uploadMs;
+    std::vector<double> idleBusy, pollingBusy, uploadBusy; // main thread CPU between ticks
     int failedUploads = 0;
 };
 
@@ -32,12 +34,14 @@ struct Samples {
 bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
 {
     append(s.idle, probe.measureFor(BaselineMs));
+    append(s.idleBusy, probe.busyMs());
     window.startLink(makeChipFromEnvironment());
     const int refreshesBefore = window.refreshes;
     probe.measureUntil([&] { return window.refreshes >= refreshesBefore + 3; }, ConnectTimeoutMs); // not counted
     if (window.shared().connectionState != Connected)
         return false;
     append(s.polling, probe.measureFor(PollingMs));
+    append(s.pollingBusy, probe.busyMs());
 
     const int uploadsBefore = window.uploads, searchesBefore = window.searches;
     const Clock::time_point asked = Clock::now();
@@ -47,13 +51,15 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
         [&] { return window.enabledAt > asked && window.isEnabled(); }, UploadTimeoutMs, AfterUploadMs);
     const bool completed = window.uploads > uploadsBefore;
     append(s.upload, upload);
+    append(s.uploadBusy, probe.busyMs());
     if (completed)
         s.uploadMs.push_back(msBetween(asked, window.enabledAt));
     else
         ++s.failedUploads;
-    std::printf("Upload %s: worst lateness %.3f ms, starting %+.1f ms after the window was disabled, %+.1f ms "
-                "after it was enabled; %d new searches\n",
-                completed ? "completed" : "FAILED", *std::max_element(upload.begin(), upload.end()),
+    const size_t worst = size_t(std::max_element(upload.begin(), upload.end()) - upload.begin());
+    std::printf("Upload %s: worst lateness %.3f ms (main thread running %.3f ms of it), starting %+.1f ms after "
+                "the window was disabled, %+.1f ms after it was enabled; %d new searches\n",
+                completed ? "completed" : "FAILED", upload[worst], probe.busyMs()[worst],
                 msBetween(window.disabledAt, probe.worstFrom()), msBetween(window.enabledAt, probe.worstFrom()),
                 window.searches - searchesBefore);
     window.stopLink();
@@ -102,10 +108,15 @@ int main(int argc, char** argv)
     printRatio("p99 Upload", percentile(s.upload, 99), "ms", "no link", idleP99, "information");
     std::printf("%-40s %.0f ms (median; request to the window enabled); %d of %d failed\n", "Upload wall time",
                 median(s.uploadMs), s.failedUploads, Rounds);
+    std::printf("Main thread CPU time between two ticks (its own work, whatever the machine's load)\n");
+    printSpread("no link (baseline)", s.idleBusy, "information");
+    printSpread("polling", s.pollingBusy, "max <= 16");
+    printSpread("Upload", s.uploadBusy, "max <= 16");
     printSpread("status display refresh, link's calls", window.refreshMs, "median <= 1, p99 <= 4");
     printSpread("window disabled or enabled, the call", window.enablingMs, "information");
-    const bool met = *std::max_element(s.polling.begin(), s.polling.end()) <= 16
-                     && *std::max_element(s.upload.begin(), s.upload.end()) <= 16;
-    std::printf("%-40s %s\n", "no stall over 16 ms", met ? "yes" : "NO");
+    const auto under16 = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()) <= 16; };
+    std::printf("%-40s %s\n", "no stall over 16 ms", under16(s.polling) && under16(s.upload) ? "yes" : "NO");
+    std::printf("%-40s %s\n", "no main thread work over 16 ms",
+                under16(s.pollingBusy) && under16(s.uploadBusy) ? "yes" : "NO");
     return 0;
 }

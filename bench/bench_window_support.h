@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <ctime>
 #include <functional>
 
 namespace q7582::bench {
@@ -90,7 +91,8 @@ inline void runLoopFor(int ms)
 }
 
 // A 1 ms repeating timer on the main thread: each gap between two firings less the
-// period is how late the loop came back to it (a stall when large).
+// period is how late the loop came back to it (a stall when large); the main thread's
+// CPU time in the same gap tells its own work from the machine's other loads.
 class LoopLatency {
 public:
     static constexpr double PeriodMs = 1;
@@ -101,7 +103,10 @@ public:
         timer_.setInterval(int(PeriodMs));
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             const Clock::time_point now = Clock::now();
+            const double cpu = threadCpuMs();
             lateMs_.push_back(msBetween(last_, now) - PeriodMs);
+            busyMs_.push_back(cpu - lastCpu_);
+            lastCpu_ = cpu;
             if (lateMs_.back() >= worstMs_) {
                 worstMs_ = lateMs_.back();
                 worstFrom_ = last_;
@@ -118,18 +123,22 @@ public:
     std::vector<double> measureFor(int ms) { return measureUntil([] { return false; }, ms); }
     // When the largest lateness of the last measurement began.
     Clock::time_point worstFrom() const { return worstFrom_; }
+    // The main thread's CPU time between each two ticks of the last measurement, in ms.
+    const std::vector<double>& busyMs() const { return busyMs_; }
 
     // Serves events, recording, until thenMs after done holds or ms in all.
     std::vector<double> measureUntil(std::function<bool()> done, int ms, int thenMs = 0)
     {
         QEventLoop loop;
         lateMs_.clear();
+        busyMs_.clear();
         worstMs_ = -1;
         until_ = std::move(done);
         loop_ = &loop;
         thenMs_ = thenMs;
         QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         last_ = Clock::now();
+        lastCpu_ = threadCpuMs();
         timer_.start();
         loop.exec();
         timer_.stop();
@@ -138,9 +147,17 @@ public:
     }
 
 private:
+    static double threadCpuMs()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
+
     QTimer timer_;
     Clock::time_point last_;
-    std::vector<double> lateMs_;
+    std::vector<double> lateMs_, busyMs_;
+    double lastCpu_ = 0;
     double worstMs_ = -1;
     Clock::time_point worstFrom_;
     std::function<bool()> until_;
