@@ -29,14 +29,9 @@ TEST(ConfigurationCaption, NamesWhereTheImageCameFromAndMarksItModified)
 TEST(ReportGuard, RefusesInTheOrderOfItsChecks)
 {
     Provenance p;
-    auto refusal = reportRefusal(false, Searching, p, 0);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->title, "Status Report");
-    EXPECT_EQ(refusal->text, "No master connected");
     EXPECT_FALSE(reportRefusal(false, Connected, p, 0));
-
+    EXPECT_EQ(reportRefusal(false, Searching, p, 0)->text, "No master connected");
     EXPECT_EQ(reportRefusal(true, NotConnected, p, 0)->text, "No master connected");
-    EXPECT_EQ(reportRefusal(true, Connected, p, 0)->title, "Configuration Report");
     EXPECT_EQ(reportRefusal(true, Connected, p, 0)->text, "Configuration not Uploaded");
     applyUploadCompleted(p, 0x82);
     p.modified = true;
@@ -54,10 +49,9 @@ TEST(DialogAnswers, AddressIsOneDigitFromZeroToFiveAndNamesAtMostTwentyCharacter
         EXPECT_TRUE(validAddressAnswer(QString::fromLatin1(ok))) << ok;
     for (const char* bad : {"6", "05", "a", "", " 1", "-1"})
         EXPECT_FALSE(validAddressAnswer(QString::fromLatin1(bad))) << bad;
-    EXPECT_TRUE(validNameAnswer(QString(20, QLatin1Char('x'))));
     EXPECT_TRUE(validNameAnswer(QString()));
-    EXPECT_FALSE(validNameAnswer(QString(21, QLatin1Char('x'))));
     EXPECT_TRUE(validNameAnswer(QString(20, QChar(0x00E8)))); // characters, not bytes
+    EXPECT_FALSE(validNameAnswer(QString(21, QLatin1Char('x'))));
 }
 
 TEST(StatusTexts, UnitsActiveSourceAndMessage)
@@ -86,10 +80,8 @@ TEST(MasterClockTexts, ImpossibleDatesShowNothingAndSundayIsSeven)
 {
     const QLocale c(QLocale::C);
     EXPECT_FALSE(clockTexts(StatusBlock().masterClock(), c)); // all zeros: month 0
-    ClockTime t{2026, 2, 30, 10, 0, 0, 1};
-    EXPECT_FALSE(clockTexts(t, c));
-    t = {2026, 3, 15, 9, 8, 7, 7};
-    const auto texts = clockTexts(t, c);
+    EXPECT_FALSE(clockTexts({2026, 2, 30, 10, 0, 0, 1}, c));
+    const auto texts = clockTexts({2026, 3, 15, 9, 8, 7, 7}, c);
     ASSERT_TRUE(texts);
     EXPECT_EQ(texts->date, "Sun, 15/03/2026");
     EXPECT_EQ(texts->time, "09:08.07");
@@ -100,6 +92,7 @@ TEST(MasterClockTexts, ImpossibleDatesShowNothingAndSundayIsSeven)
     EXPECT_EQ(clockFromDateTime(QDateTime(QDate(2026, 3, 16), QTime(0, 0))).weekday, 1);
 }
 
+// Which cells a right click toggles is checked through the window.
 TEST(ZoneFolding, GreenClearsBlueSetsOthersUntouchedAndBitSixMarksTheSlave)
 {
     StatusBlock sb;
@@ -114,17 +107,6 @@ TEST(ZoneFolding, GreenClearsBlueSetsOthersUntouchedAndBitSixMarksTheSlave)
     EXPECT_EQ(sb.slaveZones(0), 0x80 | 0x40 | 0x02);
     EXPECT_EQ(sb.slaveZones(1), 0x80);
     EXPECT_EQ(sb.slaveZones(2), 0x00);
-
-    CellState s = CellState::Idle;
-    EXPECT_TRUE(toggleZoneCell(s));
-    EXPECT_EQ(s, CellState::Music);
-    EXPECT_TRUE(toggleZoneCell(s));
-    EXPECT_EQ(s, CellState::Idle);
-    for (CellState fixed : {CellState::Busy, CellState::Absent}) {
-        s = fixed;
-        EXPECT_FALSE(toggleZoneCell(s));
-        EXPECT_EQ(s, fixed);
-    }
 }
 
 TEST(ZoneCellColours, BusyBeforeMusicAndIoRowsFollowTheCardBit)

@@ -40,23 +40,5 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
     window.reset(); // and destroying it after close is harmless
 }
 
-TEST_F(WindowWithLink, AGeneratorSwitchesTheWindowAndItsLossSwitchesBack)
-{
-    FakeDevice device;
-    device.kind = FakeDevice::Generator;
-    auto chip = std::make_unique<FakeChip>();
-    FakeChip* raw = chip.get();
-    device.attach(*chip);
-    window->startLink(std::move(chip), 0.02);
-    ASSERT_TRUE(spinUntil([&] { return window->generatorMode(); }));
-    EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
-
-    raw->setPresent(false);
-    ASSERT_TRUE(spinUntil([&] { return !window->generatorMode(); }));
-    EXPECT_EQ(window->width(), TForm1::MasterWidth);
-    window->stopLink();
-    window->stopLink();
-}
-
 } // namespace
 } // namespace q7582::test
