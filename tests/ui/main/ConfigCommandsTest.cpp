@@ -16,7 +16,7 @@ protected:
     // Save1 or Open1 with the file dialog answering name.
     void run(const char* command, const std::string& name)
     {
-        dialogs.fileNames.push_back(QString::fromStdString(path(name)));
+        dialogs.answers.push_back(QString::fromStdString(path(name)));
         trigger(command);
     }
     void save(const std::string& name) { run("Save1", name); }
@@ -73,7 +73,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     save("other.cfi");
     EXPECT_EQ(caption(), "Configuration from File - MODIFIED");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
-    dialogs.okCancelAnswers.push_back(true); // replace it
+    dialogs.okCancelOks = 1; // replace it
     save("a");                               // the same file once ".cfi" is added
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(read("a.cfi")[5], 0x55);
@@ -122,7 +122,7 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndReplacesOnlyItsLength)
     EXPECT_EQ(p().origin, ConfigOrigin::OriginDefault);
     EXPECT_EQ(p().currentFileName, "");
 
-    dialogs.okCancelAnswers.push_back(true);
+    dialogs.okCancelOks = 1;
     open("short.cfi");
     for (auto [offset, value] : {std::pair{0, 0x01}, {99, 0x01}, {100, 0xEE}, {ConfigImage::Size - 1, 0xEE}})
         EXPECT_EQ(window->configImage().bytes[std::size_t(offset)], value) << offset;
@@ -175,7 +175,7 @@ TEST_F(ConfigCommands, SavingUnderAnAddedExtensionAsksBeforeReplacing)
     save("b"); // Cancel
     ASSERT_EQ(dialogs.okCancelAsked.size(), 1u);
     EXPECT_EQ(read("b.cfi"), imageBytes(0x66));
-    dialogs.okCancelAnswers.push_back(true);
+    dialogs.okCancelOks = 1;
     save("b");
     EXPECT_EQ(read("b.cfi"), imageBytes(0));
 }

@@ -36,10 +36,15 @@ protected:
     QComboBox* list() { return find<QComboBox>("CBMsgList"); }
     QPushButton* button(const char* name) { return find<QPushButton>(name); }
     QColor bg(const char* name) { return find<ClickLabel>(name)->background(); }
-    bool takeGeneratorWrite() { return shared.requests.GeneratorWriteRequest.exchange(false); }
+    // A refresh, and whether it asked for a generator write.
+    bool refreshWrites()
+    {
+        refresh();
+        return shared.requests.GeneratorWriteRequest.exchange(false);
+    }
 };
 
-TEST_F(GeneratorPanelTest, CardMessagesAreListedInOrderAndTheFirstSelected)
+TEST_F(GeneratorPanelTest, CardMessagesAreListedInOrderAndKeptWhileTheMapIsUnchanged)
 {
     insertCard({128, 1, 10});
     refresh();
@@ -53,18 +58,13 @@ TEST_F(GeneratorPanelTest, CardMessagesAreListedInOrderAndTheFirstSelected)
     EXPECT_EQ(text("STMsgSD"), "SD card inserted");
     EXPECT_EQ(text("STMsgVela"), "MSGVELA dir found");
     EXPECT_TRUE(button("SPstartHP")->isEnabled() && button("SPstartCh")->isEnabled());
-}
 
-TEST_F(GeneratorPanelTest, ListIsRebuiltOnlyWhenTheMessageMapChanges)
-{
-    insertCard({1, 2, 3});
-    refresh();
+    // Not rebuilt, so the user's choice stays, until the map changes.
     list()->setCurrentIndex(2);
     refresh();
     refresh();
     EXPECT_EQ(list()->currentIndex(), 2);
-
-    insertCard({1, 2, 3, 4});
+    insertCard({1, 10, 128, 4});
     refresh();
     EXPECT_EQ(list()->count(), 4);
     EXPECT_EQ(list()->currentIndex(), 0);
@@ -112,41 +112,34 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
     EXPECT_FALSE(shared.requests.LegalFileWriteRequest);
 }
 
-TEST_F(GeneratorPanelTest, PlayClickWithNothingSelectedDoesNothing)
-{
-    insertCard({7});
-    refresh();
-    list()->setCurrentIndex(-1);
-    button("SPstartHP")->click();
-    EXPECT_FALSE(button("SPstartHP")->isChecked());
-    EXPECT_EQ(text("SPstartHP"), "PLAY HeadPhone >");
-    refresh();
-    EXPECT_FALSE(takeGeneratorWrite());
-    EXPECT_EQ(generator().genCommand(), 0);
-    EXPECT_FALSE(button("SPstartHP")->isEnabled());
-}
-
-TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockAndFollowThePlayingBit)
+TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockOnlyWithAMessageSelected)
 {
     insertCard({1, 10});
     refresh();
+    list()->setCurrentIndex(-1);
+    button("SPstartHP")->click(); // nothing selected: nothing happens
+    EXPECT_FALSE(button("SPstartHP")->isChecked());
+    EXPECT_EQ(text("SPstartHP"), "PLAY HeadPhone >");
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_EQ(generator().genCommand(), 0);
+    EXPECT_FALSE(button("SPstartHP")->isEnabled());
+
     list()->setCurrentIndex(1);
+    refresh();
     button("SPstartHP")->click();
     EXPECT_EQ(text("SPstartHP"), "STOP HeadPhone ||");
-    refresh();
-    EXPECT_TRUE(takeGeneratorWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(generator().genCommand(), GeneratorStatus::CmdPlayHeadphone);
     EXPECT_EQ(generator().genPlayMessage(), 10);
     EXPECT_FALSE(button("SPstartCh")->isEnabled());
 
-    // The next read: playing, the command consumed.
+    // The next read: playing, the command consumed; a second click stops.
     insertCard({1, 10}, true);
     setGenerator([](GeneratorStatus& g) { g.setGenCommand(0); });
     refresh();
     EXPECT_TRUE(button("SPstartHP")->isChecked());
     button("SPstartHP")->click();
-    refresh();
-    EXPECT_TRUE(takeGeneratorWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(generator().genCommand(), GeneratorStatus::CmdStop);
     insertCard({1, 10});
     refresh();
@@ -177,8 +170,7 @@ TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)
     button("SPAlign")->click();
     button("SPMsgLegal")->click();
     EXPECT_EQ(text("SPMsgLegal"), "Enable summer legal time");
-    refresh();
-    EXPECT_TRUE(takeGeneratorWrite());
+    EXPECT_TRUE(refreshWrites());
     const GeneratorStatus g = generator();
     EXPECT_EQ(g.genCommand(), GeneratorStatus::CmdSetClock | GeneratorStatus::CmdSummerTime);
     EXPECT_TRUE(g.summerTimeOff());

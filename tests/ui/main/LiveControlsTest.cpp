@@ -31,8 +31,7 @@ TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
     mor->click(); // and down again: refused
     EXPECT_FALSE(mor->isChecked());
     EXPECT_EQ(mor->text(), "OFF");
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 4); // turned off on the master
 
     // With another source it switches on.
@@ -40,8 +39,7 @@ TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
     refresh();
     mor->click();
     EXPECT_EQ(mor->text(), "ON");
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_TRUE(status().musicOnRemote());
 }
 
@@ -50,8 +48,7 @@ TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
     connectMaster();
     find<QPushButton>("SPChime")->click();
     EXPECT_EQ(text("SPChime"), "ON");
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_FALSE(takeClockWrite());
     EXPECT_TRUE(status().chimeEnabled());
 
@@ -64,9 +61,8 @@ TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
     EXPECT_EQ(legal->text(), "Disable summer legal time");
     legal->click();
     EXPECT_EQ(legal->text(), "Enable summer legal time");
-    refresh();
+    EXPECT_FALSE(refreshWrites());
     EXPECT_TRUE(takeClockWrite());
-    EXPECT_FALSE(takeStatusWrite());
     EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
 }
 
@@ -76,27 +72,24 @@ TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
     connectMaster();
     dialogs.answers = {"6", "05", "a", "4"};
     doubleClick(find("STAddr"));
-    EXPECT_EQ(dialogs.asked, std::vector<QString>(4, "2"));
+    EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
     EXPECT_EQ(text("STAddr"), "4");
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().addressChime(), 0x80 | 4);
 
     // The same address again, or a cancel, sends nothing.
     dialogs.answers = {"4"};
     doubleClick(find("STAddr"));
     doubleClick(find("STAddr"));
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
 
     // A cancel keeps even an address the dialog would refuse, and asks once.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 7; });
     refresh();
     dialogs.asked.clear();
     doubleClick(find("STAddr"));
-    EXPECT_EQ(dialogs.asked, std::vector<QString>{"7"});
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_EQ(dialogs.asked, QStringList{"7"});
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().addressChime(), 7);
 }
 
@@ -109,9 +102,8 @@ TEST_F(LiveControls, ClockAlignmentWritesThePcTimeWithSundayAsSeven)
     });
     connectMaster();
     find<QPushButton>("SPTime")->click();
-    refresh();
+    EXPECT_FALSE(refreshWrites());
     EXPECT_TRUE(takeClockWrite());
-    EXPECT_FALSE(takeStatusWrite());
     const StatusBlock sb = status();
     // second, minute, hour, summer-time bit and weekday, day, month, year
     const std::vector<Byte> expected{0x07, 0x08, 0x09, 0x80 | 7, 0x15, 0x03, 0x26};
@@ -123,7 +115,7 @@ TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
 {
     dialogs.answers = {QString(21, QLatin1Char('x')), "Reception desk"};
     doubleClick(find("UnitName3"));
-    EXPECT_EQ(dialogs.asked, (std::vector<QString>{"Unit", "Unit"})); // back with the old name
+    EXPECT_EQ(dialogs.asked, QStringList({"Unit", "Unit"})); // back with the old name
     EXPECT_EQ(text("UnitName3"), "Reception desk (3)");
     EXPECT_EQ(lines(read("unit.txt")).at(2), "Reception desk");
 

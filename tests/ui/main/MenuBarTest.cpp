@@ -148,7 +148,7 @@ TEST_F(MenuBar, EveryHelpContextHasATopic)
 TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevice)
 {
     trigger("Info1");
-    EXPECT_EQ(dialogs.lastExecuted, "TAboutBoxMain");
+    EXPECT_EQ(dialogs.executed, QStringList{"TAboutBoxMain"});
     EXPECT_EQ(dialogs.lastFirmwareLine, "");
     setStatus([](StatusBlock& s) {
         s.bytes[StatusBlock::FirmwareRelease] = 1;

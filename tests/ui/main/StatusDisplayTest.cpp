@@ -62,23 +62,19 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     click(find("ZoneCell7"), Qt::LeftButton);
     click(find("ZoneCell9"), Qt::RightButton);
     click(find("ZoneCell1"), Qt::RightButton);
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80);
 
     click(find("ZoneCell8"), Qt::RightButton); // zone 2 of slave 1
     EXPECT_EQ(bg(find("ZoneCell8")), colours::lightBlue());
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40 | 0x02);
 
     // The master's next page shows the flag (bit 6 gone); a second right click clears it.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones + 2] = 0x80 | 0x02; });
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     click(find("ZoneCell8"), Qt::RightButton);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40);
 }
 
@@ -91,14 +87,12 @@ TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
 
     shared.connectionState = Connected;
     shared.justConnected = true;
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     EXPECT_FALSE(takeClockWrite());
     EXPECT_EQ(status().slaveZones(0), 0x80 | 0x40 | 0x01);
     EXPECT_EQ(status().speechInputLevel(3), 11);
     EXPECT_FALSE(shared.justConnected);
-    refresh(); // folded once only
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites()); // folded once only
 }
 
 TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBack)
@@ -118,15 +112,13 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBack)
     EXPECT_EQ(text("LevelTag"), "8");
     EXPECT_TRUE(find<QTimer>("TBox")->isActive()); // hides the tag after 2 s
     EXPECT_TRUE(find<QTimer>("togliFocus")->isActive());
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().speechLevel(), 15);
 
     // The user's moves: the top sends 20, the bottom 0.
     for (auto [slider, position, level] : {std::tuple{speech, 0, 20}, {speech, 20, 0}, {tape, 17, 17}}) {
         slider->setValue(position);
-        refresh();
-        EXPECT_TRUE(takeStatusWrite());
+        EXPECT_TRUE(refreshWrites());
         EXPECT_EQ(slider == speech ? status().speechLevel() : status().musicSourceLevel(0), level);
     }
 }
@@ -140,13 +132,11 @@ TEST_F(StatusDisplay, ALevelOutOfRangeOnTheMasterDoesNotSwallowTheUsersNextMove)
         s.setVoxThreshold(0, 200);
     });
     refresh();
-    refresh();
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(find<QSlider>("LevelSliders0")->value(), 0);
     EXPECT_EQ(vox->value(), 20);
-    EXPECT_FALSE(takeStatusWrite());
     vox->setValue(19);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().voxThreshold(0), 19);
 }
 
@@ -160,15 +150,13 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwritten)
     EXPECT_EQ(combo->currentIndex(), 0);
     EXPECT_EQ(window->selectedMusicSource(), 0);
     window->pendingChanges()[LiveMusicSource].ignoreNextChange = false; // closed
-    refresh();
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(combo->currentIndex(), 2);
-    EXPECT_FALSE(takeStatusWrite());
 
     // A choice of the user goes into bits 0-2 only.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 0x08 | 2; });
     emit combo->activated(3);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 0x80 | 0x08 | 3);
 }
 

@@ -9,11 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -21,53 +19,38 @@
 
 namespace q7582::test {
 
-// Answers come from the scripts; an empty script (or a null QString) cancels.
+// Answers the text and file dialogs from a script: none left, or a null one, cancels.
 class ScriptedDialogs : public DialogProvider {
+    using S = const QString&;
+
 public:
-    std::deque<QString> answers, fileNames;
-    std::deque<bool> okCancelAnswers;
-    std::vector<QString> asked;    // the text each one-line dialog started from
-    std::vector<QString> okCancelAsked;
+    QStringList answers;
+    int okCancelOks = 0;              // so many Ok/Cancel questions answer Ok, the rest Cancel
+    QStringList asked, okCancelAsked; // the text dialogs' starting texts, the Ok/Cancel texts
     std::vector<std::pair<QString, QString>> warnings;
-    QString lastExecuted, lastFirmwareLine;
+    QStringList executed;
+    QString lastFirmwareLine; // of the last About box
 
-    std::optional<QString> getText(QWidget*, const QString&, const QString&, const QString& text) override
+    std::optional<QString> getText(QWidget*, S, S, S text) override
     {
-        asked.push_back(text);
-        const QString a = next(answers, QString());
-        return a.isNull() ? std::nullopt : std::optional<QString>(a);
+        asked << text;
+        const QString a = next();
+        return a.isNull() ? std::nullopt : std::optional(a);
     }
-    void warning(QWidget*, const QString& title, const QString& text) override { warnings.emplace_back(title, text); }
-    void exec(QDialog& dialog) override
+    void warning(QWidget*, S title, S text) override { warnings.emplace_back(title, text); }
+    void exec(QDialog& about) override
     {
-        lastExecuted = dialog.objectName();
-        if (auto* fw = dialog.findChild<QLabel*>(QStringLiteral("Firmware")))
-            lastFirmwareLine = fw->text();
+        executed << about.objectName();
+        lastFirmwareLine = about.findChild<QLabel*>("Firmware")->text();
     }
-    QString getOpenFileName(QWidget*, const QString&, const QString&, const QString&) override
+    QString getOpenFileName(QWidget*, S, S, S) override { return next(); }
+    QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
+    bool okCancel(QWidget*, S, S text) override
     {
-        return next(fileNames, QString());
+        okCancelAsked << text;
+        return okCancelOks > 0 ? (--okCancelOks, true) : false;
     }
-    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return next(fileNames, QString());
-    }
-    bool okCancel(QWidget*, const QString&, const QString& text) override
-    {
-        okCancelAsked.push_back(text);
-        return next(okCancelAnswers, false);
-    }
-
-private:
-    template <typename T>
-    static T next(std::deque<T>& script, T none)
-    {
-        if (script.empty())
-            return none;
-        T a = script.front();
-        script.pop_front();
-        return a;
-    }
+    QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
 class WindowTest : public ::testing::Test {
@@ -84,7 +67,6 @@ protected:
             viewerStarts.emplace_back(program, args);
             return true;
         };
-        o.help.fileExists = [](const QString& path) { return QFileInfo(path).isFile(); };
         window = std::make_unique<TForm1>(shared, o);
     }
 
@@ -113,13 +95,16 @@ protected:
         refresh();
     }
     void refresh() { window->statusDisplayRefresh(); }
+    // A refresh, and whether it asked for a status page write.
+    bool refreshWrites()
+    {
+        refresh();
+        return takeStatusWrite();
+    }
     bool takeStatusWrite() { return shared.requests.StatusWriteRequest.exchange(false); }
     bool takeClockWrite() { return shared.requests.ClockWriteRequest.exchange(false); }
-    std::string path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-    }
+    std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
     std::string read(const std::string& name) const
     {
         std::ifstream in(path(name), std::ios::binary);
@@ -132,16 +117,11 @@ protected:
             a->trigger();
     }
 
-    static void click(QWidget* w, Qt::MouseButton button)
+    static void click(QWidget* w, Qt::MouseButton button) { mouse(w, QEvent::MouseButtonPress, button); }
+    static void doubleClick(QWidget* w) { mouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton); }
+    static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button)
     {
-        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            send(w, type, button, type == QEvent::MouseButtonPress ? button : Qt::NoButton);
-    }
-    static void doubleClick(QWidget* w) { send(w, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton); }
-    static void send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons)
-    {
-        const QPointF at(w->width() / 2.0, w->height() / 2.0);
-        QMouseEvent e(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), button, button, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }
 

@@ -71,7 +71,7 @@ TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
     ASSERT_TRUE(transfer("Edit1"));
     EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from Master 0");
 
-    dialogs.fileNames.push_back(dir.filePath("master"));
+    dialogs.answers.push_back(dir.filePath("master"));
     trigger("Save1");
     EXPECT_TRUE(dialogs.warnings.empty());
     const QByteArray memory = sim.dump("config.bin");
@@ -89,7 +89,7 @@ TEST_F(WindowWithSimulator, OpenThenDownloadPutsTheFileIntoTheSimulatorsMemory)
 
     simtest::SimulatorProcess sim;
     ASSERT_TRUE(start(sim));
-    dialogs.fileNames.push_back(dir.filePath("plan.cfi"));
+    dialogs.answers.push_back(dir.filePath("plan.cfi"));
     trigger("Open1");
     ASSERT_TRUE(transfer("Download1"));
     EXPECT_TRUE(spinUntil([&] { return sim.dump("config.bin").toStdString() == content; }));
