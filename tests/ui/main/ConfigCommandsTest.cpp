@@ -73,8 +73,10 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     save("other.cfi");
     EXPECT_EQ(caption(), "Configuration from File - MODIFIED");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
-    dialogs.okCancelOks = 1; // replace it
-    save("a");                               // the same file once ".cfi" is added
+    save("a"); // the same file once ".cfi" is added: asked first, and Cancel keeps it
+    EXPECT_EQ(read("a.cfi"), imageBytes(0x11));
+    dialogs.okCancelOks = 1;
+    save("a");
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(read("a.cfi")[5], 0x55);
 
@@ -169,17 +171,6 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
     EXPECT_EQ(p().currentFileName, path("good.cfi"));
 }
 
-TEST_F(ConfigCommands, SavingUnderAnAddedExtensionAsksBeforeReplacing)
-{
-    write("b.cfi", imageBytes(0x66));
-    save("b"); // Cancel
-    ASSERT_EQ(dialogs.okCancelAsked.size(), 1u);
-    EXPECT_EQ(read("b.cfi"), imageBytes(0x66));
-    dialogs.okCancelOks = 1;
-    save("b");
-    EXPECT_EQ(read("b.cfi"), imageBytes(0));
-}
-
 TEST_F(ConfigCommands, TransfersStartOnlyWithAMasterConnected)
 {
     trigger("Edit1");
@@ -191,13 +182,13 @@ TEST_F(ConfigCommands, TransfersStartOnlyWithAMasterConnected)
     EXPECT_FALSE(shared.requests.UploadRequest || shared.requests.DownloadRequest);
 
     connectMaster();
-    trigger("Edit1");
-    EXPECT_FALSE(window->isEnabled());
-    EXPECT_TRUE(shared.requests.UploadRequest);
-    window->enableMainWindow();
-    trigger("Download1");
-    EXPECT_FALSE(window->isEnabled());
-    EXPECT_TRUE(shared.requests.DownloadRequest);
+    for (auto [command, request] :
+         {std::pair{"Edit1", &shared.requests.UploadRequest}, {"Download1", &shared.requests.DownloadRequest}}) {
+        window->enableMainWindow();
+        trigger(command);
+        EXPECT_FALSE(window->isEnabled());
+        EXPECT_TRUE(*request) << command;
+    }
     EXPECT_EQ(dialogs.warnings.size(), 2u);
 }
 

@@ -136,10 +136,8 @@ TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
     dialogs.answers = {};
     doubleClick(find("ZoneCell5"));
     EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
-}
 
-TEST_F(LiveControls, MusicRenameRefillsTheSelectorButNotTheRemoteInput)
-{
+    // A music source renamed refills the selector; the remote input keeps its name.
     dialogs.answers = {"Radio"};
     doubleClick(find("LabelMusic3"));
     EXPECT_EQ(text("LabelMusic3"), "Radio");
@@ -147,7 +145,6 @@ TEST_F(LiveControls, MusicRenameRefillsTheSelectorButNotTheRemoteInput)
     EXPECT_EQ(combo->count(), 5);
     EXPECT_EQ(combo->itemText(2), "Radio");
     EXPECT_EQ(lines(read("musica.txt")).at(2), "Radio");
-
     dialogs.asked.clear();
     doubleClick(find("LabelMusic5"));
     EXPECT_TRUE(dialogs.asked.empty());

@@ -25,9 +25,9 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         EXPECT_EQ(bg(find(name)), colours::absent()) << name;
     EXPECT_FALSE(find("LevelTag")->isVisibleTo(window.get()));
     setStatus([](StatusBlock& s) {
-        s.bytes[StatusBlock::SlaveZones] = 0x80 | 0x02;   // slave 0 present, zone 2 music
+        s.bytes[StatusBlock::SlaveZones] = 0x80 | 0x06;   // slave 0 present, zones 2 and 3 music
         s.bytes[StatusBlock::SlaveGroup] = 0x80 | 9;      // group 9
-        s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy
+        s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy: busy shows before music
         s.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x80; // I/O card at address 0
         s.bytes[StatusBlock::InputStates] = 0x01;         // input 1 of card 1
         s.bytes[StatusBlock::ActiveSource] = 0x01 | 0x60; // unit, priority 3
@@ -41,6 +41,7 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
     EXPECT_EQ(bg(find("ZoneCell3")), colours::lightRed());
     EXPECT_EQ(text("GroupText0"), "9");
     EXPECT_EQ(bg(find("InCell1")), colours::lightRed());
+    EXPECT_EQ(bg(find("OutCell7")), colours::absent()); // no card at address 1
     EXPECT_EQ(text("UnitLine0"), "A");
     EXPECT_EQ(bg(find("UnitName1")), colours::lightGreen());
     EXPECT_TRUE(find("UnitIcon0")->isVisibleTo(window.get()));
@@ -58,7 +59,7 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     });
     connectMaster();
 
-    // Left clicks and busy or absent cells change nothing.
+    // Left clicks and busy or absent cells change nothing; absent slaves stay untouched.
     click(find("ZoneCell7"), Qt::LeftButton);
     click(find("ZoneCell9"), Qt::RightButton);
     click(find("ZoneCell1"), Qt::RightButton);
@@ -69,6 +70,7 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     EXPECT_EQ(bg(find("ZoneCell8")), colours::lightBlue());
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40 | 0x02);
+    EXPECT_EQ(status().slaveZones(0), 0);
 
     // The master's next page shows the flag (bit 6 gone); a second right click clears it.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones + 2] = 0x80 | 0x02; });
