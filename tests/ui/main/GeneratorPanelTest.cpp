@@ -1,7 +1,6 @@
 // The message-generator panel: what each refresh shows and which clicks it sends.
 
 #include "WindowFixture.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 
 #include <QComboBox>
@@ -35,7 +34,6 @@ protected:
     void refresh() { window->generatorPanelRefresh(); }
     QComboBox* list() { return find<QComboBox>("CBMsgList"); }
     QPushButton* button(const char* name) { return find<QPushButton>(name); }
-    QColor bg(const char* name) { return find<ClickLabel>(name)->background(); }
     // A refresh, and whether it asked for a generator write.
     bool refreshWrites()
     {

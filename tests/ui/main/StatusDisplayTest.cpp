@@ -1,7 +1,6 @@
 // The status display refresh: what it shows, and how it folds pending changes.
 
 #include "WindowFixture.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 
 #include <QComboBox>
@@ -15,14 +14,12 @@ namespace {
 
 using StatusDisplay = WindowTest;
 
-QColor bg(QWidget* w) { return static_cast<ClickLabel*>(w)->background(); }
-
 // The texts and colours come from StatusRules; this checks the binding.
 TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
 {
     // The all-zero block of the start: everything absent, no slider moved.
     for (const char* name : {"ZoneCell1", "SlaveLabel0", "InCell1", "UnitName1"})
-        EXPECT_EQ(bg(find(name)), colours::absent()) << name;
+        EXPECT_EQ(bg(name), colours::absent()) << name;
     EXPECT_FALSE(find("LevelTag")->isVisibleTo(window.get()));
     setStatus([](StatusBlock& s) {
         s.bytes[StatusBlock::SlaveZones] = 0x80 | 0x06;   // slave 0 present, zones 2 and 3 music
@@ -35,19 +32,16 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         s.bytes[StatusBlock::VoxInputMeters + 1] = 13;
     });
     refresh();
-    EXPECT_EQ(bg(find("SlaveLabel0")), colours::white());
-    EXPECT_EQ(bg(find("ZoneCell1")), colours::lightGreen());
-    EXPECT_EQ(bg(find("ZoneCell2")), colours::lightBlue());
-    EXPECT_EQ(bg(find("ZoneCell3")), colours::lightRed());
+    for (auto [name, colour] : {std::pair{"SlaveLabel0", colours::white()}, {"ZoneCell1", colours::lightGreen()},
+                                {"ZoneCell2", colours::lightBlue()}, {"ZoneCell3", colours::lightRed()},
+                                {"InCell1", colours::lightRed()}, {"OutCell7", colours::absent()}, // no card 2
+                                {"UnitName1", colours::lightGreen()}, {"STPtyAtt", colours::lightRed()}})
+        EXPECT_EQ(bg(name), colour) << name;
     EXPECT_EQ(text("GroupText0"), "9");
-    EXPECT_EQ(bg(find("InCell1")), colours::lightRed());
-    EXPECT_EQ(bg(find("OutCell7")), colours::absent()); // no card at address 1
     EXPECT_EQ(text("UnitLine0"), "A");
-    EXPECT_EQ(bg(find("UnitName1")), colours::lightGreen());
     EXPECT_TRUE(find("UnitIcon0")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("UnitIcon1")->isVisibleTo(window.get()));
     EXPECT_EQ(text("STUnitAtt"), "Unit 4");
-    EXPECT_EQ(bg(find("STPtyAtt")), colours::lightRed());
     EXPECT_EQ(find<QProgressBar>("prBar2")->value(), 13);
 }
 
@@ -67,7 +61,7 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     EXPECT_EQ(status().slaveZones(1), 0x80);
 
     click(find("ZoneCell8"), Qt::RightButton); // zone 2 of slave 1
-    EXPECT_EQ(bg(find("ZoneCell8")), colours::lightBlue());
+    EXPECT_EQ(bg("ZoneCell8"), colours::lightBlue());
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40 | 0x02);
     EXPECT_EQ(status().slaveZones(0), 0);
@@ -167,21 +161,18 @@ TEST_F(StatusDisplay, ClockShowsTheMasterDateOrADashThatDisablesTheClockButtons)
     EXPECT_FALSE(find("STAddr")->isEnabled());
     connectMaster();
     EXPECT_EQ(text("STMDate"), "-");
-    EXPECT_FALSE(find("SPTime")->isEnabled());
-    EXPECT_FALSE(find("SPLegalTime")->isEnabled());
     EXPECT_TRUE(find("STAddr")->isEnabled());
+    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPLegalTime")->isEnabled());
     setStatus([](StatusBlock& s) { s.setMasterClock({2026, 12, 6, 8, 30, 5, 7}); });
     refresh();
     EXPECT_EQ(text("STMTime"), "08:30.05");
     EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
-    EXPECT_TRUE(find("SPTime")->isEnabled());
-    EXPECT_TRUE(find("SPLegalTime")->isEnabled());
+    EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
 
     // Losing the master disables them again.
     shared.connectionState = Searching;
     window->repaintStatusBar();
-    EXPECT_FALSE(find("SPTime")->isEnabled());
-    EXPECT_FALSE(find("SPChime")->isEnabled());
+    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPChime")->isEnabled());
 }
 
 TEST_F(StatusDisplay, ModesSwitchSizeCaptionPanelMenusAndHelpContext)
@@ -218,13 +209,13 @@ TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheAccessHint)
     window->showActivity();
     EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
     EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 9);
+    QWidget* access = find("StatusBar1Panel4");
     EXPECT_EQ(text("StatusBar1Panel4"), "No access");
-    const QString tip = find("StatusBar1Panel4")->toolTip();
-    EXPECT_TRUE(tip.contains("packaging/60-qs7582.rules") && tip.contains("Device permissions"));
+    EXPECT_TRUE(access->toolTip().contains("packaging/60-qs7582.rules"));
+    EXPECT_TRUE(access->toolTip().contains("Device permissions"));
     shared.accessDenied = false;
     window->repaintStatusBar();
-    EXPECT_EQ(text("StatusBar1Panel4"), "");
-    EXPECT_EQ(find("StatusBar1Panel4")->toolTip(), "");
+    EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
 }
 
 } // namespace

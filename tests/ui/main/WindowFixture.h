@@ -3,6 +3,7 @@
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
 #include "EventWait.h"
+#include "ui/main/ClickLabel.h"
 #include "ui/main/Main.h"
 
 #include <QAbstractButton>
@@ -84,6 +85,7 @@ protected:
         auto* b = find<QAbstractButton>(name);
         return b ? b->text() : QString();
     }
+    QColor bg(const QString& name) const { return find<ClickLabel>(name)->background(); }
     void setStatus(const std::function<void(StatusBlock&)>& f) { shared.withStatus(f); }
     StatusBlock status() { return shared.withStatus([](const StatusBlock& s) { return s; }); }
     // The link found a master: connected, and the first refresh is done.
