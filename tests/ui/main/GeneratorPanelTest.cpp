@@ -9,6 +9,8 @@
 namespace q7582::test {
 namespace {
 
+using G = GeneratorStatus;
+
 class GeneratorPanelTest : public WindowTest {
 protected:
     void SetUp() override
@@ -17,18 +19,17 @@ protected:
         shared.connectionState = Connected;
         window->enterGeneratorMode();
     }
-    void setGenerator(const std::function<void(GeneratorStatus&)>& f) { shared.withGenerator(f); }
-    GeneratorStatus generator() { return shared.withGenerator([](const GeneratorStatus& g) { return g; }); }
+    void setGenerator(const std::function<void(G&)>& f) { shared.withGenerator(f); }
+    G generator() { return shared.withGenerator([](const G& g) { return g; }); }
     // A card with its message folder holding these messages; playing or not.
     void insertCard(std::initializer_list<int> messages, bool playing = false)
     {
-        setGenerator([&](GeneratorStatus& g) {
-            g.bytes[GeneratorStatus::MediaFlags] = Byte(GeneratorStatus::MediaCardInserted
-                                                        | GeneratorStatus::MediaFolderFound
-                                                        | (playing ? GeneratorStatus::MediaPlaying : 0));
-            std::fill_n(g.data() + GeneratorStatus::MessageMap, 16, Byte(0));
+        setGenerator([&](G& g) {
+            g.bytes[G::MediaFlags] = Byte(G::MediaCardInserted | G::MediaFolderFound);
+            g.bytes[G::MediaFlags] |= playing ? G::MediaPlaying : 0;
+            std::fill_n(g.data() + G::MessageMap, 16, Byte(0));
             for (int n : messages)
-                g.bytes[GeneratorStatus::MessageMap + (n - 1) / 8] |= Byte(1u << ((n - 1) % 8));
+                g.bytes[G::MessageMap + (n - 1) / 8] |= Byte(1u << ((n - 1) % 8));
         });
     }
     void refresh() { window->generatorPanelRefresh(); }
@@ -72,7 +73,7 @@ TEST_F(GeneratorPanelTest, RemovingTheCardEmptiesTheListAndDisablesPlay)
 {
     insertCard({5});
     refresh();
-    setGenerator([](GeneratorStatus& g) { g.bytes[GeneratorStatus::MediaFlags] = 0; });
+    setGenerator([](G& g) { g.bytes[G::MediaFlags] = 0; });
     refresh();
     EXPECT_EQ(list()->count(), 0);
     EXPECT_FALSE(button("SPstartHP")->isEnabled());
@@ -89,11 +90,7 @@ TEST_F(GeneratorPanelTest, RemovingTheCardEmptiesTheListAndDisablesPlay)
 TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
 {
     window->legalFileImage().legalFileId = 0x080A0E00;
-    setGenerator([](GeneratorStatus& g) {
-        g.bytes[GeneratorStatus::LegalId] = 8;
-        g.bytes[GeneratorStatus::LegalId + 1] = 10;
-        g.bytes[GeneratorStatus::LegalId + 2] = 13;
-    });
+    setGenerator([](G& g) { std::copy_n("\x08\x0A\x0D", 3, g.data() + G::LegalId); }); // 8.10.13
     refresh();
     EXPECT_EQ(text("STMsgLegalRel"), "Summer legal time ID = 8.10.13");
     EXPECT_TRUE(text("LabelLegalW").endsWith("ID = 8.10.14"));
@@ -102,7 +99,7 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
     refresh();
     EXPECT_TRUE(shared.requests.LegalFileWriteRequest.exchange(false));
 
-    setGenerator([](GeneratorStatus& g) { g.bytes[GeneratorStatus::LegalId + 2] = 14; });
+    setGenerator([](G& g) { g.bytes[G::LegalId + 2] = 14; });
     refresh();
     EXPECT_EQ(text("LabelLegalW"), "The 'summer legal time' file is updated to the last version available.");
     EXPECT_EQ(bg("LabelLegalW"), colours::lightGreen());
@@ -127,18 +124,18 @@ TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockOnlyWithAMessageSelected)
     button("SPstartHP")->click();
     EXPECT_EQ(text("SPstartHP"), "STOP HeadPhone ||");
     EXPECT_TRUE(refreshWrites());
-    EXPECT_EQ(generator().genCommand(), GeneratorStatus::CmdPlayHeadphone);
+    EXPECT_EQ(generator().genCommand(), G::CmdPlayHeadphone);
     EXPECT_EQ(generator().genPlayMessage(), 10);
     EXPECT_FALSE(button("SPstartCh")->isEnabled());
 
     // The next read: playing, the command consumed; a second click stops.
     insertCard({1, 10}, true);
-    setGenerator([](GeneratorStatus& g) { g.setGenCommand(0); });
+    setGenerator([](G& g) { g.setGenCommand(0); });
     refresh();
     EXPECT_TRUE(button("SPstartHP")->isChecked());
     button("SPstartHP")->click();
     EXPECT_TRUE(refreshWrites());
-    EXPECT_EQ(generator().genCommand(), GeneratorStatus::CmdStop);
+    EXPECT_EQ(generator().genCommand(), G::CmdStop);
     insertCard({1, 10});
     refresh();
     EXPECT_TRUE(button("SPstartHP")->isEnabled() && button("SPstartCh")->isEnabled());
@@ -162,18 +159,18 @@ TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopChannels)
 
 TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)
 {
-    setGenerator([](GeneratorStatus& g) { g.bytes[GeneratorStatus::ClockExtra] = 0x5A; });
+    setGenerator([](G& g) { g.bytes[G::ClockExtra] = 0x5A; });
     refresh();
     EXPECT_EQ(text("STMsgDate"), "-"); // an all-zero clock is no date
     button("SPAlign")->click();
     button("SPMsgLegal")->click();
     EXPECT_EQ(text("SPMsgLegal"), "Enable summer legal time");
     EXPECT_TRUE(refreshWrites());
-    const GeneratorStatus g = generator();
-    EXPECT_EQ(g.genCommand(), GeneratorStatus::CmdSetClock | GeneratorStatus::CmdSummerTime);
+    const G g = generator();
+    EXPECT_EQ(g.genCommand(), G::CmdSetClock | G::CmdSummerTime);
     EXPECT_TRUE(g.summerTimeOff());
-    EXPECT_EQ(Bcd::decodeClock(g.data() + GeneratorStatus::ClockSet), clockFromDateTime(clock));
-    EXPECT_EQ(g.bytes[GeneratorStatus::ClockSetExtra], 0x5A);
+    EXPECT_EQ(Bcd::decodeClock(g.data() + G::ClockSet), clockFromDateTime(clock));
+    EXPECT_EQ(g.bytes[G::ClockSetExtra], 0x5A);
 }
 
 } // namespace

@@ -39,25 +39,21 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrder)
 
 TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirModalWindows)
 {
-    EXPECT_FALSE(find<QAction>("Open2")->isEnabled());
-    EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
+    EXPECT_FALSE(find<QAction>("Open2")->isEnabled() || find<QAction>("Edit2")->isEnabled());
     const SecondaryWindows w = createSecondaryWindows(*window);
-    EXPECT_TRUE(find<QAction>("Open2")->isEnabled());
-    EXPECT_TRUE(find<QAction>("Edit2")->isEnabled());
+    EXPECT_TRUE(find<QAction>("Open2")->isEnabled() && find<QAction>("Edit2")->isEnabled());
     EXPECT_EQ(w.editor->parentWidget(), window.get());
     EXPECT_EQ(w.compiler->parentWidget(), window.get());
     window->provenance().modified = true; // as the editor's "Yes" leaves it
     emit w.editor->configurationCommitted();
     EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
 
-    int compiler = 0, editor = 0;
-    window->setMessageCompilerOpener([&] { ++compiler; });
-    window->setConfigEditorOpener([&] { ++editor; });
+    QStringList opened;
+    window->setMessageCompilerOpener([&] { opened << "compiler"; });
+    window->setConfigEditorOpener([&] { opened << "editor"; });
     trigger("Open2");
     trigger("Edit2");
-    trigger("Edit2");
-    EXPECT_EQ(compiler, 1);
-    EXPECT_EQ(editor, 2);
+    EXPECT_EQ(opened, QStringList({"compiler", "editor"}));
     window->setConfigEditorOpener(nullptr);
     EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
 }
@@ -147,17 +143,12 @@ TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevic
     trigger("Info1");
     EXPECT_EQ(dialogs.executed, QStringList{"TAboutBoxMain"});
     EXPECT_EQ(dialogs.lastFirmwareLine, "");
-    setStatus([](StatusBlock& s) {
-        s.bytes[StatusBlock::FirmwareRelease] = 1;
-        s.bytes[StatusBlock::FirmwareRelease + 1] = 5;
-    });
+    setStatus([](StatusBlock& s) { std::copy_n("\x01\x05", 2, &s.bytes[StatusBlock::FirmwareRelease]); });
     shared.connectionState = Connected;
     trigger("Info1");
     EXPECT_EQ(dialogs.lastFirmwareLine, "Q7582 firmware release: 1.5");
-    shared.withGenerator([](GeneratorStatus& g) {
-        g.bytes[GeneratorStatus::FirmwareRelease] = 2;
-        g.bytes[GeneratorStatus::FirmwareRelease + 1] = 10;
-    });
+    shared.withGenerator(
+        [](GeneratorStatus& g) { std::copy_n("\x02\x0A", 2, &g.bytes[GeneratorStatus::FirmwareRelease]); });
     window->enterGeneratorMode();
     trigger("Info1");
     EXPECT_EQ(dialogs.lastFirmwareLine, "RKDV7582 firmware release: 2.10");

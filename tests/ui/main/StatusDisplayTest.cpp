@@ -1,11 +1,14 @@
-// The status display refresh: what it shows, and how it folds pending changes.
+// The master's panels: what the status display refresh shows, and how it folds the
+// changes of the live controls (buttons, sliders, the address and name dialogs).
 
 #include "WindowFixture.h"
 #include "ui/main/Colours.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QTimer>
 
@@ -13,6 +16,10 @@ namespace q7582::test {
 namespace {
 
 using StatusDisplay = WindowTest;
+using LiveControls = WindowTest;
+
+// A names file's lines.
+QStringList lines(const std::string& content) { return QString::fromStdString(content).split("\r\n"); }
 
 // The texts and colours come from StatusRules; this checks the binding.
 TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
@@ -32,10 +39,11 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         s.bytes[StatusBlock::VoxInputMeters + 1] = 13;
     });
     refresh();
-    for (auto [name, colour] : {std::pair{"SlaveLabel0", colours::white()}, {"ZoneCell1", colours::lightGreen()},
-                                {"ZoneCell2", colours::lightBlue()}, {"ZoneCell3", colours::lightRed()},
-                                {"InCell1", colours::lightRed()}, {"OutCell7", colours::absent()}, // no card 2
-                                {"UnitName1", colours::lightGreen()}, {"STPtyAtt", colours::lightRed()}})
+    using namespace colours;
+    for (auto [name, colour] : {std::pair{"SlaveLabel0", white()}, {"ZoneCell1", lightGreen()},
+                                {"ZoneCell2", lightBlue()}, {"ZoneCell3", lightRed()},
+                                {"InCell1", lightRed()}, {"OutCell7", absent()}, // no card at address 1
+                                {"UnitName1", lightGreen()}, {"STPtyAtt", lightRed()}})
         EXPECT_EQ(bg(name), colour) << name;
     EXPECT_EQ(text("GroupText0"), "9");
     EXPECT_EQ(text("UnitLine0"), "A");
@@ -216,6 +224,135 @@ TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheAccessHint)
     shared.accessDenied = false;
     window->repaintStatusBar();
     EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
+}
+
+TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
+{
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 4; }); // remote input, MoR on
+    connectMaster();
+    auto* mor = find<QPushButton>("SPMoR");
+    EXPECT_EQ(mor->text(), "ON");
+    mor->click(); // up
+    mor->click(); // and down again: refused
+    EXPECT_FALSE(mor->isChecked());
+    EXPECT_EQ(mor->text(), "OFF");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 4); // turned off on the master
+
+    // With another source it switches on.
+    setStatus([](StatusBlock& s) { s.setMusicSelect(1); });
+    refresh();
+    mor->click();
+    EXPECT_EQ(mor->text(), "ON");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_TRUE(status().musicOnRemote());
+}
+
+TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
+{
+    connectMaster();
+    find<QPushButton>("SPChime")->click();
+    EXPECT_EQ(text("SPChime"), "ON");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_FALSE(takeClockWrite());
+    EXPECT_TRUE(status().chimeEnabled());
+
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
+    });
+    refresh();
+    auto* legal = find<QPushButton>("SPLegalTime");
+    EXPECT_EQ(legal->text(), "Disable summer legal time");
+    legal->click();
+    EXPECT_EQ(legal->text(), "Enable summer legal time");
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_TRUE(takeClockWrite());
+    EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
+}
+
+TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
+{
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x80 | 2; });
+    connectMaster();
+    dialogs.answers = {"6", "05", "a", "4"};
+    doubleClick(find("STAddr"));
+    EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
+    EXPECT_EQ(text("STAddr"), "4");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_EQ(status().addressChime(), 0x80 | 4);
+
+    // The same address again, or a cancel, sends nothing.
+    dialogs.answers = {"4"};
+    doubleClick(find("STAddr"));
+    doubleClick(find("STAddr"));
+    EXPECT_FALSE(refreshWrites());
+
+    // A cancel keeps even an address the dialog would refuse, and asks once.
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 7; });
+    refresh();
+    dialogs.asked.clear();
+    doubleClick(find("STAddr"));
+    EXPECT_EQ(dialogs.asked, QStringList{"7"});
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_EQ(status().addressChime(), 7);
+}
+
+TEST_F(LiveControls, ClockAlignmentWritesThePcTimeWithSundayAsSeven)
+{
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
+        s.setSummerTimeOff(true);
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x08; // cleared when the weekday is written
+    });
+    connectMaster();
+    find<QPushButton>("SPTime")->click();
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_TRUE(takeClockWrite());
+    const StatusBlock sb = status();
+    // second, minute, hour, summer-time bit and weekday, day, month, year
+    const std::vector<Byte> expected{0x07, 0x08, 0x09, 0x80 | 7, 0x15, 0x03, 0x26};
+    EXPECT_EQ(std::vector<Byte>(&sb.bytes[StatusBlock::MasterClock], &sb.bytes[StatusBlock::MasterClock + 7]),
+              expected);
+}
+
+TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
+{
+    dialogs.answers = {QString(21, QLatin1Char('x')), "Reception desk"};
+    doubleClick(find("UnitName3"));
+    EXPECT_EQ(dialogs.asked, QStringList({"Unit", "Unit"})); // back with the old name
+    EXPECT_EQ(text("UnitName3"), "Reception desk (3)");
+    EXPECT_EQ(lines(read("unit.txt")).at(2), "Reception desk");
+
+    // A zone rename rewrites the three grid files together.
+    QFile::remove(dir.filePath("uscite.txt"));
+    dialogs.answers = {"Hall"};
+    doubleClick(find("ZoneCell5"));
+    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+    EXPECT_EQ(lines(read("zone.txt")).at(4), "Hall");
+    EXPECT_EQ(lines(read("uscite.txt")).size(), 36 + 1); // each line ends in CRLF
+
+    dialogs.answers = {"Garden"};
+    doubleClick(find("InCell36"));
+    EXPECT_EQ(find("InCell36")->toolTip(), "Garden");
+    EXPECT_EQ(find("OutCell36")->toolTip(), "Out 36");
+
+    // Cancel keeps the name.
+    dialogs.answers = {};
+    doubleClick(find("ZoneCell5"));
+    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+
+    // A music source renamed refills the selector; the remote input keeps its name.
+    dialogs.answers = {"Radio"};
+    doubleClick(find("LabelMusic3"));
+    EXPECT_EQ(text("LabelMusic3"), "Radio");
+    auto* combo = find<QComboBox>("CbMusicAtt");
+    EXPECT_EQ(combo->count(), 5);
+    EXPECT_EQ(combo->itemText(2), "Radio");
+    EXPECT_EQ(lines(read("musica.txt")).at(2), "Radio");
+    dialogs.asked.clear();
+    doubleClick(find("LabelMusic5"));
+    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 } // namespace
