@@ -57,20 +57,13 @@ public:
     {
         Frame::Request r;
         if (Frame::decodeRequest(data, count, r)) {
-            std::lock_guard lock(mutex_);
-            requests_.push_back(r);
+            std::lock_guard lock(mutex);
+            requests.push_back(r);
         }
         return TtyChip::write(data, count, written);
     }
-    bool sent(const std::function<bool(const Frame::Request&)>& match)
-    {
-        std::lock_guard lock(mutex_);
-        return std::any_of(requests_.begin(), requests_.end(), match);
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<Frame::Request> requests_;
+    std::mutex mutex;
+    std::vector<Frame::Request> requests;
 };
 
 class WindowWithSimulator : public WindowTest {
@@ -145,7 +138,8 @@ TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTab
     list->setCurrentIndex(3);
     find<QPushButton>("SPstartHP")->click();
     EXPECT_TRUE(spinUntil([&] {
-        return chip->sent([](const Frame::Request& r) {
+        std::lock_guard lock(chip->mutex);
+        return std::any_of(chip->requests.begin(), chip->requests.end(), [](const Frame::Request& r) {
             return r.command == Frame::WriteStatus && r.payload.size() == GeneratorStatus::Size
                    && (r.payload[GeneratorStatus::Command] & GeneratorStatus::CmdPlayHeadphone)
                    && r.payload[GeneratorStatus::PlayMessage] == 10;
