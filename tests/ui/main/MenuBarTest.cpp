@@ -1,27 +1,29 @@
-// The menu bar: its order, the items waiting for their windows, the generator mode,
-// and the report items reaching the report viewer.
+// The menu bar: its order, the items waiting for their windows, the report items,
+// the help language, help and the About box.
 
 #include "WindowFixture.h"
-#include "reports/Listform.h"
 #include "msgfolder/SDIMAIN.h"
+#include "reports/Listform.h"
 #include "ui/config/Config.h"
+#include "ui/main/About.h"
 #include "ui/main/SecondaryWindows.h"
 
-#include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSlider>
+#include <QTextBrowser>
 #include <QTextEdit>
+#include <QToolButton>
 
 namespace q7582::test {
 namespace {
 
 using MenuBar = WindowTest;
 
-QStringList captions(const QList<QAction*>& actions)
+QStringList captions(const QWidget* menu)
 {
     QStringList out;
-    for (QAction* a : actions)
+    for (QAction* a : menu->actions())
         if (!a->isSeparator())
             out << a->text();
     return out;
@@ -29,68 +31,40 @@ QStringList captions(const QList<QAction*>& actions)
 
 TEST_F(MenuBar, HoldsEveryCommandInItsOrder)
 {
-    EXPECT_EQ(captions(window->menuBar()->actions()),
+    EXPECT_EQ(captions(window->menuBar()),
               QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "&Exit"}));
-    EXPECT_EQ(captions(find<QMenu>("Config1")->actions()),
+    EXPECT_EQ(captions(find("Config1")),
               QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Open", "&Load Default"}));
-    EXPECT_EQ(captions(find<QMenu>("LoadDefault1")->actions()),
-              QStringList({"Master 0", "Master 1", "Master 2", "Master 3", "Master 4", "Master 5"}));
-    EXPECT_EQ(captions(find<QMenu>("Report1")->actions()), QStringList({"&Status", "&Configuration"}));
-    EXPECT_EQ(captions(find<QMenu>("Configuration1")->actions()),
-              QStringList({"Connected &units", "Connected &IO card", "Configured &Timers"}));
-    EXPECT_EQ(captions(find<QMenu>("Help1")->actions()), QStringList({"&Help", "&Info"}));
 }
 
-TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirWindows)
+TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirModalWindows)
 {
-    EXPECT_FALSE(find<QAction>("Open2")->isEnabled());
-    EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
-    int compiler = 0, editor = 0;
-    window->setMessageCompilerOpener([&] { ++compiler; });
-    window->setConfigEditorOpener([&] { ++editor; });
-    trigger("Open2");
-    trigger("Edit2");
-    trigger("Edit2");
-    EXPECT_EQ(compiler, 1);
-    EXPECT_EQ(editor, 2);
-    window->setConfigEditorOpener(nullptr);
-    EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
-}
-
-TEST_F(MenuBar, EditorAndCompilerAreModalOverTheWindowAndCommitsShowInTheCaption)
-{
+    EXPECT_FALSE(find<QAction>("Open2")->isEnabled() || find<QAction>("Edit2")->isEnabled());
     const SecondaryWindows w = createSecondaryWindows(*window);
-    EXPECT_TRUE(find<QAction>("Open2")->isEnabled());
-    EXPECT_TRUE(find<QAction>("Edit2")->isEnabled());
+    EXPECT_TRUE(find<QAction>("Open2")->isEnabled() && find<QAction>("Edit2")->isEnabled());
     EXPECT_EQ(w.editor->parentWidget(), window.get());
     EXPECT_EQ(w.compiler->parentWidget(), window.get());
-
     window->provenance().modified = true; // as the editor's "Yes" leaves it
     emit w.editor->configurationCommitted();
     EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
-}
 
-TEST_F(MenuBar, GeneratorModeDisablesMessageConfigAndReport)
-{
-    window->enterGeneratorMode();
-    for (const char* name : {"Message1", "Config1", "Report1"})
-        EXPECT_FALSE(find<QMenu>(name)->isEnabled()) << name;
-    for (const char* name : {"HelpLanguage1", "Help1"})
-        EXPECT_TRUE(find<QMenu>(name)->isEnabled()) << name;
-    EXPECT_TRUE(find<QAction>("Exit1")->isEnabled());
-    window->enterMasterMode();
-    for (const char* name : {"Message1", "Config1", "Report1"})
-        EXPECT_TRUE(find<QMenu>(name)->isEnabled()) << name;
+    QStringList opened;
+    window->setMessageCompilerOpener([&] { opened << "compiler"; });
+    window->setConfigEditorOpener([&] { opened << "editor"; });
+    trigger("Open2");
+    trigger("Edit2");
+    EXPECT_EQ(opened, QStringList({"compiler", "editor"}));
+    window->setConfigEditorOpener(nullptr);
+    EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
 }
 
 TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
 {
     trigger("Status1");
     trigger("imers1");
-    ASSERT_EQ(dialogs.warnings.size(), 2u);
-    EXPECT_EQ(dialogs.warnings[0], std::make_pair(QString("Status Report"), QString("No master connected")));
-    EXPECT_EQ(dialogs.warnings[1], std::make_pair(QString("Configuration Report"), QString("No master connected")));
-
+    using Warning = std::pair<QString, QString>;
+    EXPECT_EQ(dialogs.warnings, (std::vector<Warning>{{"Status Report", "No master connected"},
+                                                      {"Configuration Report", "No master connected"}}));
     setStatus([](StatusBlock& s) {
         s.bytes[StatusBlock::AddressChime] = 0x82;
         s.setMusicSourceLevel(1, 6);
@@ -99,15 +73,23 @@ TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
     trigger("Status1");
     const QString report = window->reportViewer().richEdit()->toPlainText();
     EXPECT_TRUE(report.startsWith("Status report of the master with address 2"));
-    EXPECT_TRUE(report.contains("Master address = 2"));
     EXPECT_TRUE(report.contains("Chime enable = ON"));
     EXPECT_TRUE(report.contains("CD setting = 6"));
 
-    trigger("Connectedunits1");
-    EXPECT_EQ(dialogs.warnings.back().second, "Configuration not Uploaded");
+    // The configuration reports want an unmodified Upload from this master, chime bit and all.
+    const auto refusal = [&](const char* item) {
+        const std::size_t before = dialogs.warnings.size();
+        trigger(item);
+        return dialogs.warnings.size() > before ? dialogs.warnings.back().second : QString();
+    };
+    EXPECT_EQ(refusal("Connectedunits1"), "Configuration not Uploaded");
+    window->uploadCompleted(ConfigImage{}, 0x02);
+    EXPECT_EQ(refusal("imers1"), "Configuration is not uploaded from the connected master");
     window->uploadCompleted(ConfigImage{}, 0x82);
-    trigger("ConnectedIOcard1");
-    EXPECT_EQ(dialogs.warnings.size(), 3u);
+    window->configEditorAccepted(window->configImage());
+    EXPECT_EQ(refusal("ConnectedIOcard1"), "Configuration modified");
+    window->uploadCompleted(ConfigImage{}, 0x82);
+    EXPECT_EQ(refusal("ConnectedIOcard1"), "");
     EXPECT_EQ(window->reportViewer().windowTitle(), "Configuration report");
     window->reportViewer().close();
 }
@@ -117,6 +99,66 @@ TEST_F(MenuBar, ExitClosesTheWindow)
     window->show();
     trigger("Exit1");
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MenuBar, HelpLanguageMenuMirrorsAndSavesTheSetting)
+{
+    auto* italiano = find<QAction>("italiano1");
+    auto* english = find<QAction>("english1");
+    EXPECT_TRUE(italiano->isChecked() && !english->isChecked());
+    for (int i = 0; i < 2; ++i) { // picking the language in force again leaves one mark
+        english->trigger();
+        EXPECT_TRUE(!italiano->isChecked() && english->isChecked());
+    }
+    EXPECT_NE(read("QS7582.ini").find("help = english\r\n"), std::string::npos);
+}
+
+TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
+{
+    const auto topic = [&] { return window->helpOpener().browser()->source().toString(); };
+    find<QToolButton>("BbSlave")->click();
+    ASSERT_NE(window->helpOpener().browser(), nullptr);
+    EXPECT_TRUE(topic().endsWith("3006.html"));
+    EXPECT_FALSE(window->helpOpener().browser()->toPlainText().isEmpty());
+
+    // The file of the language in force is there, and so is the viewer.
+    QDir(dir.path()).mkpath("help");
+    write("help/qs7582_ita.chm", "");
+    trigger("Help2"); // no viewer yet
+    EXPECT_TRUE(topic().endsWith("1000.html"));
+    viewerInstalled = true;
+    find<QToolButton>("BbAddr")->click();
+    ASSERT_EQ(viewerStarts.size(), 1u);
+    EXPECT_EQ(viewerStarts[0].second, (QStringList{"--contextid=3002", dir.filePath("help/qs7582_ita.chm")}));
+
+    // English help chosen, its file missing: built-in again.
+    trigger("english1");
+    find<QToolButton>("BbMuSel")->click();
+    EXPECT_EQ(viewerStarts.size(), 1u);
+    EXPECT_TRUE(topic().endsWith("3011.html"));
+}
+
+TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevice)
+{
+    trigger("Info1");
+    EXPECT_EQ(dialogs.executed, QStringList{"TAboutBoxMain"});
+    EXPECT_EQ(dialogs.lastFirmwareLine, "");
+    setStatus([](StatusBlock& s) { std::copy_n("\x01\x05", 2, &s.bytes[StatusBlock::FirmwareRelease]); });
+    shared.connectionState = Connected;
+    trigger("Info1");
+    EXPECT_EQ(dialogs.lastFirmwareLine, "Q7582 firmware release: 1.5");
+    shared.withGenerator(
+        [](GeneratorStatus& g) { std::copy_n("\x02\x0A", 2, &g.bytes[GeneratorStatus::FirmwareRelease]); });
+    window->enterGeneratorMode();
+    trigger("Info1");
+    EXPECT_EQ(dialogs.lastFirmwareLine, "RKDV7582 firmware release: 2.10");
+
+    // Compiled in: the same from any working directory.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    TAboutBoxMain box;
+    QDir::setCurrent(before);
+    EXPECT_EQ(box.findChild<QLabel*>("Version")->text(), QStringLiteral("Version: " Q7582_VERSION));
 }
 
 } // namespace

@@ -1,11 +1,11 @@
-// The status display refresh: what it shows, and how it folds pending changes.
+// The master's panels: what the status display refresh shows, and how it folds the
+// changes of the live controls (buttons, sliders, the address and name dialogs).
 
 #include "WindowFixture.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 
 #include <QComboBox>
-#include <QLabel>
+#include <QFile>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,36 +16,22 @@ namespace q7582::test {
 namespace {
 
 using StatusDisplay = WindowTest;
+using LiveControls = WindowTest;
 
-QColor bg(QWidget* w) { return static_cast<ClickLabel*>(w)->background(); }
-
-TEST_F(StatusDisplay, StartsWithEverythingAbsentAndTheMasterControlsDisabled)
-{
-    EXPECT_EQ(window->width(), TForm1::MasterWidth);
-    EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
-    EXPECT_EQ(text("StatusBar1Panel2"), "None");
-    EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0");
-    EXPECT_EQ(text("STMDate"), "-");
-    EXPECT_EQ(text("STMTime"), "-");
-    for (const char* name : {"ZoneCell1", "ZoneCell36", "SlaveLabel0", "OutCell20", "InCardLabel5", "UnitName16",
-                             "UnitLine0", "GroupText3"})
-        EXPECT_EQ(bg(find(QString::fromLatin1(name))), colours::absent()) << name;
-    EXPECT_EQ(text("OutCardLabel0"), "Card 1");
-    EXPECT_EQ(text("SlaveLabel5"), "Slave 5");
-    for (const char* name : {"SPTime", "SPLegalTime", "STAddr", "SPChime", "STMDate", "STMTime", "LabelAddr",
-                             "LabelChime", "LabelMDate", "LabelMTime"})
-        EXPECT_FALSE(find(QString::fromLatin1(name))->isEnabled()) << name;
-    EXPECT_EQ(text("STUnitAtt"), "None");
-    EXPECT_EQ(text("StatusBar1Panel4"), "");
-}
+// A names file's lines.
+QStringList lines(const std::string& content) { return QString::fromStdString(content).split("\r\n"); }
 
 // The texts and colours come from StatusRules; this checks the binding.
 TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
 {
+    // The all-zero block of the start: everything absent, no slider moved.
+    for (const char* name : {"ZoneCell1", "SlaveLabel0", "InCell1", "UnitName1"})
+        EXPECT_EQ(bg(name), colours::absent()) << name;
+    EXPECT_FALSE(find("LevelTag")->isVisibleTo(window.get()));
     setStatus([](StatusBlock& s) {
-        s.bytes[StatusBlock::SlaveZones] = 0x80 | 0x02;   // slave 0 present, zone 2 music
+        s.bytes[StatusBlock::SlaveZones] = 0x80 | 0x06;   // slave 0 present, zones 2 and 3 music
         s.bytes[StatusBlock::SlaveGroup] = 0x80 | 9;      // group 9
-        s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy
+        s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy: busy shows before music
         s.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x80; // I/O card at address 0
         s.bytes[StatusBlock::InputStates] = 0x01;         // input 1 of card 1
         s.bytes[StatusBlock::ActiveSource] = 0x01 | 0x60; // unit, priority 3
@@ -53,19 +39,17 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         s.bytes[StatusBlock::VoxInputMeters + 1] = 13;
     });
     refresh();
-    EXPECT_EQ(bg(find("SlaveLabel0")), colours::white());
-    EXPECT_EQ(bg(find("ZoneCell1")), colours::lightGreen());
-    EXPECT_EQ(bg(find("ZoneCell2")), colours::lightBlue());
-    EXPECT_EQ(bg(find("ZoneCell3")), colours::lightRed());
+    using namespace colours;
+    for (auto [name, colour] : {std::pair{"SlaveLabel0", white()}, {"ZoneCell1", lightGreen()},
+                                {"ZoneCell2", lightBlue()}, {"ZoneCell3", lightRed()},
+                                {"InCell1", lightRed()}, {"OutCell7", absent()}, // no card at address 1
+                                {"UnitName1", lightGreen()}, {"STPtyAtt", lightRed()}})
+        EXPECT_EQ(bg(name), colour) << name;
     EXPECT_EQ(text("GroupText0"), "9");
-    EXPECT_EQ(bg(find("InCell1")), colours::lightRed());
-    EXPECT_EQ(bg(find("OutCell7")), colours::absent());
     EXPECT_EQ(text("UnitLine0"), "A");
-    EXPECT_EQ(bg(find("UnitName1")), colours::lightGreen());
     EXPECT_TRUE(find("UnitIcon0")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("UnitIcon1")->isVisibleTo(window.get()));
     EXPECT_EQ(text("STUnitAtt"), "Unit 4");
-    EXPECT_EQ(bg(find("STPtyAtt")), colours::lightRed());
     EXPECT_EQ(find<QProgressBar>("prBar2")->value(), 13);
 }
 
@@ -77,29 +61,24 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     });
     connectMaster();
 
-    // Left clicks and busy or absent cells change nothing.
+    // Left clicks and busy or absent cells change nothing; absent slaves stay untouched.
     click(find("ZoneCell7"), Qt::LeftButton);
     click(find("ZoneCell9"), Qt::RightButton);
     click(find("ZoneCell1"), Qt::RightButton);
-    EXPECT_FALSE(window->pendingChanges()[LiveZoneMusic].changed);
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80);
 
     click(find("ZoneCell8"), Qt::RightButton); // zone 2 of slave 1
-    EXPECT_EQ(bg(find("ZoneCell8")), colours::lightBlue());
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_EQ(bg("ZoneCell8"), colours::lightBlue());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40 | 0x02);
-    EXPECT_FALSE(window->pendingChanges()[LiveZoneMusic].changed);
+    EXPECT_EQ(status().slaveZones(0), 0);
 
     // The master's next page shows the flag (bit 6 gone); a second right click clears it.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones + 2] = 0x80 | 0x02; });
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     click(find("ZoneCell8"), Qt::RightButton);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40);
 }
 
@@ -112,14 +91,12 @@ TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
 
     shared.connectionState = Connected;
     shared.justConnected = true;
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     EXPECT_FALSE(takeClockWrite());
     EXPECT_EQ(status().slaveZones(0), 0x80 | 0x40 | 0x01);
     EXPECT_EQ(status().speechInputLevel(3), 11);
     EXPECT_FALSE(shared.justConnected);
-    EXPECT_FALSE(window->pendingChanges()[LiveZoneMusic].changed);
-    EXPECT_FALSE(window->pendingChanges()[5].changed);
+    EXPECT_FALSE(refreshWrites()); // folded once only
 }
 
 TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBack)
@@ -139,43 +116,31 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBack)
     EXPECT_EQ(text("LevelTag"), "8");
     EXPECT_TRUE(find<QTimer>("TBox")->isActive()); // hides the tag after 2 s
     EXPECT_TRUE(find<QTimer>("togliFocus")->isActive());
-    refresh();
-    EXPECT_FALSE(takeStatusWrite());
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().speechLevel(), 15);
 
     // The user's moves: the top sends 20, the bottom 0.
-    speech->setValue(0);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
-    EXPECT_EQ(status().speechLevel(), 20);
-    speech->setValue(20);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
-    EXPECT_EQ(status().speechLevel(), 0);
-    tape->setValue(17);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
-    EXPECT_EQ(status().musicSourceLevel(0), 17);
+    for (auto [slider, position, level] : {std::tuple{speech, 0, 20}, {speech, 20, 0}, {tape, 17, 17}}) {
+        slider->setValue(position);
+        EXPECT_TRUE(refreshWrites());
+        EXPECT_EQ(slider == speech ? status().speechLevel() : status().musicSourceLevel(0), level);
+    }
 }
 
 TEST_F(StatusDisplay, ALevelOutOfRangeOnTheMasterDoesNotSwallowTheUsersNextMove)
 {
-    EXPECT_FALSE(find("LevelTag")->isVisibleTo(window.get())); // nothing moved at start-up
     connectMaster();
-    auto* speech = find<QSlider>("LevelSliders0");
     auto* vox = find<QSlider>("LevelSliders12");
     setStatus([](StatusBlock& s) {
         s.setSpeechLevel(25);
         s.setVoxThreshold(0, 200);
     });
     refresh();
-    refresh();
-    EXPECT_EQ(speech->value(), 0);
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_EQ(find<QSlider>("LevelSliders0")->value(), 0);
     EXPECT_EQ(vox->value(), 20);
-    EXPECT_FALSE(takeStatusWrite());
     vox->setValue(19);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().voxThreshold(0), 19);
 }
 
@@ -183,68 +148,60 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwritten)
 {
     connectMaster();
     auto* combo = find<QComboBox>("CbMusicAtt");
-    EXPECT_EQ(combo->currentIndex(), 0);
     window->pendingChanges()[LiveMusicSource].ignoreNextChange = true; // list open
     setStatus([](StatusBlock& s) { s.setMusicSelect(2); });
     refresh();
     EXPECT_EQ(combo->currentIndex(), 0);
     EXPECT_EQ(window->selectedMusicSource(), 0);
     window->pendingChanges()[LiveMusicSource].ignoreNextChange = false; // closed
-    refresh();
+    EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(combo->currentIndex(), 2);
-    EXPECT_FALSE(takeStatusWrite());
 
     // A choice of the user goes into bits 0-2 only.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 0x08 | 2; });
     emit combo->activated(3);
-    refresh();
-    EXPECT_TRUE(takeStatusWrite());
+    EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 0x80 | 0x08 | 3);
 }
 
 TEST_F(StatusDisplay, ClockShowsTheMasterDateOrADashThatDisablesTheClockButtons)
 {
+    EXPECT_FALSE(find("STAddr")->isEnabled());
     connectMaster();
     EXPECT_EQ(text("STMDate"), "-");
-    EXPECT_FALSE(find("SPTime")->isEnabled());
-    EXPECT_FALSE(find("SPLegalTime")->isEnabled());
     EXPECT_TRUE(find("STAddr")->isEnabled());
+    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPLegalTime")->isEnabled());
     setStatus([](StatusBlock& s) { s.setMasterClock({2026, 12, 6, 8, 30, 5, 7}); });
     refresh();
     EXPECT_EQ(text("STMTime"), "08:30.05");
     EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
-    EXPECT_TRUE(find("SPTime")->isEnabled());
-    EXPECT_TRUE(find("SPLegalTime")->isEnabled());
+    EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
 
     // Losing the master disables them again.
     shared.connectionState = Searching;
     window->repaintStatusBar();
-    EXPECT_FALSE(find("SPTime")->isEnabled());
-    EXPECT_FALSE(find("SPChime")->isEnabled());
+    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPChime")->isEnabled());
 }
 
-TEST_F(StatusDisplay, ModesSwitchSizeCaptionMenusAndHelpContext)
+TEST_F(StatusDisplay, ModesSwitchSizeCaptionPanelMenusAndHelpContext)
 {
-    QMenu* config = window->addCommandMenu("&Config", "Config1", true);
-    QMenu* other = window->addCommandMenu("&Tools", "Tools1", false);
+    window->addCommandMenu("&Extra", "Extra1", true);
+    const auto masterMenusEnabled = [&](bool enabled) {
+        for (const char* name : {"Message1", "Config1", "Report1", "Extra1"})
+            EXPECT_EQ(find<QMenu>(name)->isEnabled(), enabled) << name;
+    };
     window->provenance().modified = true;
     window->enterGeneratorMode();
-    EXPECT_FALSE(config->isEnabled());
-    EXPECT_TRUE(other->isEnabled());
-    EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
+    masterMenusEnabled(false);
+    EXPECT_TRUE(find("Help1")->isEnabled() && find("HelpLanguage1")->isEnabled());
     EXPECT_EQ(window->width(), TForm1::GeneratorClientWidth);
     EXPECT_TRUE(find("PanelMG")->isVisibleTo(window.get()));
     EXPECT_EQ(text("StatusBar1Panel3"), " - MODIFIED");
     EXPECT_EQ(window->helpContext(), 5000);
-    EXPECT_TRUE(window->generatorModeEntered());
-    window->generatorPanelRefresh();
-    EXPECT_FALSE(window->generatorModeEntered());
 
     window->enterMasterMode();
-    EXPECT_TRUE(config->isEnabled());
-    EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
-    EXPECT_EQ(window->width(), TForm1::MasterWidth);
-    EXPECT_EQ(window->height(), TForm1::MasterHeight);
+    masterMenusEnabled(true);
+    EXPECT_EQ(window->size(), QSize(TForm1::MasterWidth, TForm1::MasterHeight));
     EXPECT_FALSE(find("PanelMG")->isVisibleTo(window.get()));
     EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
     EXPECT_EQ(window->helpContext(), 3000);
@@ -254,36 +211,145 @@ TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheAccessHint)
 {
     shared.activityIndex = ActivityConfigUL;
     shared.progressPosition = 9;
+    shared.accessDenied = true;
     window->showActivity();
     EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
     EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 9);
-
-    shared.accessDenied = true;
-    window->repaintStatusBar();
+    QWidget* access = find("StatusBar1Panel4");
     EXPECT_EQ(text("StatusBar1Panel4"), "No access");
-    const QString tip = find("StatusBar1Panel4")->toolTip();
-    EXPECT_TRUE(tip.contains("packaging/60-qs7582.rules"));
-    EXPECT_TRUE(tip.contains("Device permissions"));
+    EXPECT_TRUE(access->toolTip().contains("packaging/60-qs7582.rules"));
+    EXPECT_TRUE(access->toolTip().contains("Device permissions"));
     shared.accessDenied = false;
-    window->showActivity();
-    EXPECT_EQ(text("StatusBar1Panel4"), "");
+    window->repaintStatusBar();
+    EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
 }
 
-TEST_F(StatusDisplay, ReportGuardShowsItsReasonAndAnUploadUpdatesTheCaption)
+TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
 {
-    EXPECT_TRUE(window->reportGuard(false));
-    ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(dialogs.warnings[0].first, "Status Report");
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 4; }); // remote input, MoR on
     connectMaster();
-    EXPECT_FALSE(window->reportGuard(false));
+    auto* mor = find<QPushButton>("SPMoR");
+    EXPECT_EQ(mor->text(), "ON");
+    mor->click(); // up
+    mor->click(); // and down again: refused
+    EXPECT_FALSE(mor->isChecked());
+    EXPECT_EQ(mor->text(), "OFF");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 4); // turned off on the master
 
-    ConfigImage received;
-    received.bytes[100] = 7;
-    window->uploadCompleted(received, 0x83);
-    EXPECT_EQ(window->configImage().bytes[100], 7);
-    EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from Master 3");
-    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
-    EXPECT_FALSE(window->reportGuard(true));
+    // With another source it switches on.
+    setStatus([](StatusBlock& s) { s.setMusicSelect(1); });
+    refresh();
+    mor->click();
+    EXPECT_EQ(mor->text(), "ON");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_TRUE(status().musicOnRemote());
+}
+
+TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
+{
+    connectMaster();
+    find<QPushButton>("SPChime")->click();
+    EXPECT_EQ(text("SPChime"), "ON");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_FALSE(takeClockWrite());
+    EXPECT_TRUE(status().chimeEnabled());
+
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
+    });
+    refresh();
+    auto* legal = find<QPushButton>("SPLegalTime");
+    legal->click();
+    EXPECT_EQ(legal->text(), "Enable summer legal time");
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_TRUE(takeClockWrite());
+    EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
+}
+
+TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
+{
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x80 | 2; });
+    connectMaster();
+    dialogs.answers = {"6", "05", "a", "4"};
+    doubleClick(find("STAddr"));
+    EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
+    EXPECT_EQ(text("STAddr"), "4");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_EQ(status().addressChime(), 0x80 | 4);
+
+    // The same address again, or a cancel, sends nothing.
+    dialogs.answers = {"4"};
+    doubleClick(find("STAddr"));
+    doubleClick(find("STAddr"));
+    EXPECT_FALSE(refreshWrites());
+
+    // A cancel keeps even an address the dialog would refuse, and asks once.
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 7; });
+    refresh();
+    dialogs.asked.clear();
+    doubleClick(find("STAddr"));
+    EXPECT_EQ(dialogs.asked, QStringList{"7"});
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_EQ(status().addressChime(), 7);
+}
+
+TEST_F(LiveControls, ClockAlignmentWritesThePcTimeWithSundayAsSeven)
+{
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
+        s.setSummerTimeOff(true);
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x08; // cleared when the weekday is written
+    });
+    connectMaster();
+    find<QPushButton>("SPTime")->click();
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_TRUE(takeClockWrite());
+    const StatusBlock sb = status();
+    // second, minute, hour, summer-time bit and weekday, day, month, year
+    const std::vector<Byte> expected{0x07, 0x08, 0x09, 0x80 | 7, 0x15, 0x03, 0x26};
+    EXPECT_EQ(std::vector<Byte>(&sb.bytes[StatusBlock::MasterClock], &sb.bytes[StatusBlock::MasterClock + 7]),
+              expected);
+}
+
+TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
+{
+    dialogs.answers = {QString(21, QLatin1Char('x')), "Reception desk"};
+    doubleClick(find("UnitName3"));
+    EXPECT_EQ(dialogs.asked, QStringList({"Unit", "Unit"})); // back with the old name
+    EXPECT_EQ(text("UnitName3"), "Reception desk (3)");
+    EXPECT_EQ(lines(read("unit.txt")).at(2), "Reception desk");
+
+    // A zone rename rewrites the three grid files together.
+    QFile::remove(dir.filePath("uscite.txt"));
+    dialogs.answers = {"Hall"};
+    doubleClick(find("ZoneCell5"));
+    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+    EXPECT_EQ(lines(read("zone.txt")).at(4), "Hall");
+    EXPECT_EQ(lines(read("uscite.txt")).size(), 36 + 1); // each line ends in CRLF
+
+    dialogs.answers = {"Garden"};
+    doubleClick(find("InCell36"));
+    EXPECT_EQ(find("InCell36")->toolTip(), "Garden");
+    EXPECT_EQ(find("OutCell36")->toolTip(), "Out 36");
+
+    // Cancel keeps the name.
+    dialogs.answers = {};
+    doubleClick(find("ZoneCell5"));
+    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+
+    // A music source renamed refills the selector; the remote input keeps its name.
+    dialogs.answers = {"Radio"};
+    doubleClick(find("LabelMusic3"));
+    EXPECT_EQ(text("LabelMusic3"), "Radio");
+    auto* combo = find<QComboBox>("CbMusicAtt");
+    EXPECT_EQ(combo->count(), 5);
+    EXPECT_EQ(combo->itemText(2), "Radio");
+    EXPECT_EQ(lines(read("musica.txt")).at(2), "Radio");
+    dialogs.asked.clear();
+    doubleClick(find("LabelMusic5"));
+    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The display rules without a window: captions, report checks, dialog answers, texts.
+// The display rules without a window: captions, dialog answers, texts, I/O cells. The
+// zone cells, their folding and the report checks are checked through the window.
 
 #include "link/LinkShared.h"
 #include "ui/main/StatusRules.h"
@@ -26,38 +27,15 @@ TEST(ConfigurationCaption, NamesWhereTheImageCameFromAndMarksItModified)
     EXPECT_EQ(configurationCaption(p, true), "");
 }
 
-TEST(ReportGuard, RefusesInTheOrderOfItsChecks)
-{
-    Provenance p;
-    auto refusal = reportRefusal(false, Searching, p, 0);
-    ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->title, "Status Report");
-    EXPECT_EQ(refusal->text, "No master connected");
-    EXPECT_FALSE(reportRefusal(false, Connected, p, 0));
-
-    EXPECT_EQ(reportRefusal(true, NotConnected, p, 0)->text, "No master connected");
-    EXPECT_EQ(reportRefusal(true, Connected, p, 0)->title, "Configuration Report");
-    EXPECT_EQ(reportRefusal(true, Connected, p, 0)->text, "Configuration not Uploaded");
-    applyUploadCompleted(p, 0x82);
-    p.modified = true;
-    EXPECT_EQ(reportRefusal(true, Connected, p, 0x82)->text, "Configuration modified");
-    p.modified = false;
-    // The chime bit counts: same address, chime switched since the Upload.
-    EXPECT_EQ(reportRefusal(true, Connected, p, 0x02)->text,
-              "Configuration is not uploaded from the connected master");
-    EXPECT_FALSE(reportRefusal(true, Connected, p, 0x82));
-}
-
 TEST(DialogAnswers, AddressIsOneDigitFromZeroToFiveAndNamesAtMostTwentyCharacters)
 {
     for (const char* ok : {"0", "3", "5"})
         EXPECT_TRUE(validAddressAnswer(QString::fromLatin1(ok))) << ok;
     for (const char* bad : {"6", "05", "a", "", " 1", "-1"})
         EXPECT_FALSE(validAddressAnswer(QString::fromLatin1(bad))) << bad;
-    EXPECT_TRUE(validNameAnswer(QString(20, QLatin1Char('x'))));
     EXPECT_TRUE(validNameAnswer(QString()));
-    EXPECT_FALSE(validNameAnswer(QString(21, QLatin1Char('x'))));
     EXPECT_TRUE(validNameAnswer(QString(20, QChar(0x00E8)))); // characters, not bytes
+    EXPECT_FALSE(validNameAnswer(QString(21, QLatin1Char('x'))));
 }
 
 TEST(StatusTexts, UnitsActiveSourceAndMessage)
@@ -70,11 +48,11 @@ TEST(StatusTexts, UnitsActiveSourceAndMessage)
     EXPECT_EQ(unitRowView(sb, 1).lineText, "A");
     EXPECT_FALSE(unitRowView(sb, 2).connected);
 
-    const char* expected[] = {"None", "Unit 7", "Input 7", "VOX 7", "Timer event 7", "Remote 7", "None"};
+    // Kinds 1 to 5 name a source and show its priority; the others show none.
     sb.bytes[StatusBlock::ActiveSourceNumber] = 7;
-    for (int kind = 0; kind <= 6; ++kind) {
+    for (auto [kind, source] : {std::pair{0, "None"}, {1, "Unit 7"}, {5, "Remote 7"}, {6, "None"}}) {
         sb.bytes[StatusBlock::ActiveSource] = Byte(kind | (6 << 5));
-        EXPECT_EQ(activeSourceView(sb).source, expected[kind]);
+        EXPECT_EQ(activeSourceView(sb).source, source);
         EXPECT_EQ(activeSourceView(sb).priority, kind >= 1 && kind <= 5 ? "6" : "");
     }
     EXPECT_EQ(activeMessageView(sb).text, "-");
@@ -82,61 +60,25 @@ TEST(StatusTexts, UnitsActiveSourceAndMessage)
     EXPECT_EQ(activeMessageView(sb).text, "Message 12");
 }
 
-TEST(MasterClockTexts, ImpossibleDatesShowNothingAndSundayIsSeven)
+TEST(MasterClockTexts, ImpossibleDatesShowNothingAndMondayIsOne)
 {
     const QLocale c(QLocale::C);
     EXPECT_FALSE(clockTexts(StatusBlock().masterClock(), c)); // all zeros: month 0
-    ClockTime t{2026, 2, 30, 10, 0, 0, 1};
-    EXPECT_FALSE(clockTexts(t, c));
-    t = {2026, 3, 15, 9, 8, 7, 7};
-    const auto texts = clockTexts(t, c);
+    EXPECT_FALSE(clockTexts({2026, 2, 30, 10, 0, 0, 1}, c));
+    const auto texts = clockTexts({2026, 3, 15, 9, 8, 7, 7}, c);
     ASSERT_TRUE(texts);
     EXPECT_EQ(texts->date, "Sun, 15/03/2026");
     EXPECT_EQ(texts->time, "09:08.07");
-
-    const ClockTime sunday = clockFromDateTime(QDateTime(QDate(2026, 3, 15), QTime(23, 59, 58)));
-    EXPECT_EQ(sunday.weekday, 7);
-    EXPECT_EQ(sunday.hour, 23);
+    // Sunday as 7 is checked through the clock alignment.
     EXPECT_EQ(clockFromDateTime(QDateTime(QDate(2026, 3, 16), QTime(0, 0))).weekday, 1);
 }
 
-TEST(ZoneFolding, GreenClearsBlueSetsOthersUntouchedAndBitSixMarksTheSlave)
+TEST(IoCellStates, FollowTheCardBitAndRunOnAcrossTheRows)
 {
     StatusBlock sb;
-    sb.bytes[StatusBlock::SlaveZones + 0] = 0x80 | 0x01; // slave 0: zone 1 music
-    sb.bytes[StatusBlock::SlaveZones + 2] = 0x80;        // slave 1 present
-    ZoneCells cells{};
-    cells.fill(CellState::Absent);
-    cells[0] = CellState::Idle;  // clears zone 1
-    cells[1] = CellState::Music; // sets zone 2
-    cells[8] = CellState::Busy;  // slave 1 untouched
-    foldZoneCells(sb, cells);
-    EXPECT_EQ(sb.slaveZones(0), 0x80 | 0x40 | 0x02);
-    EXPECT_EQ(sb.slaveZones(1), 0x80);
-    EXPECT_EQ(sb.slaveZones(2), 0x00);
-
-    CellState s = CellState::Idle;
-    EXPECT_TRUE(toggleZoneCell(s));
-    EXPECT_EQ(s, CellState::Music);
-    EXPECT_TRUE(toggleZoneCell(s));
-    EXPECT_EQ(s, CellState::Idle);
-    for (CellState fixed : {CellState::Busy, CellState::Absent}) {
-        s = fixed;
-        EXPECT_FALSE(toggleZoneCell(s));
-        EXPECT_EQ(s, fixed);
-    }
-}
-
-TEST(ZoneCellColours, BusyBeforeMusicAndIoRowsFollowTheCardBit)
-{
-    StatusBlock sb;
-    sb.bytes[StatusBlock::SlaveZones + 2 * 5] = 0x80 | 0x20; // slave 5, zone 36 music
-    sb.bytes[StatusBlock::BusyZones + 4] = 0x08;             // zone 36 busy
-    EXPECT_EQ(zoneCellState(sb, 35), CellState::Busy);
-    EXPECT_EQ(zoneCellState(sb, 30), CellState::Idle);
+    sb.bytes[StatusBlock::OutputStates + 0] = 0x80; // output 8: the second of card 2
     EXPECT_EQ(outputCellState(sb, 7), CellState::Absent);
     sb.bytes[StatusBlock::UnitInfo + 1] = 0x80;
-    sb.bytes[StatusBlock::OutputStates + 0] = 0x80; // output 2 of card 1
     EXPECT_EQ(outputCellState(sb, 7), CellState::Busy);
     EXPECT_EQ(inputCellState(sb, 7), CellState::Idle);
 }

@@ -3,85 +3,73 @@
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
 #include "EventWait.h"
+#include "ui/main/ClickLabel.h"
 #include "ui/main/Main.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <deque>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 
 namespace q7582::test {
 
+// Answers the text and file dialogs from a script: none left, or a null one, cancels.
 class ScriptedDialogs : public DialogProvider {
+    using S = const QString&;
+
 public:
-    struct Asked {
-        QString caption, prompt, text;
-    };
-    std::deque<QString> answers; // a null QString, or an empty script, cancels
-    std::vector<Asked> asked;
+    QStringList answers;
+    int okCancelOks = 0;              // so many Ok/Cancel questions answer Ok, the rest Cancel
+    QStringList asked, okCancelAsked; // the text dialogs' starting texts, the Ok/Cancel texts
     std::vector<std::pair<QString, QString>> warnings;
-    std::vector<QString> executed;
-    QString lastFirmwareLine;
+    QStringList executed;
+    QString lastFirmwareLine; // of the last About box
 
-    std::optional<QString> getText(QWidget*, const QString& caption, const QString& prompt,
-                                   const QString& text) override
+    std::optional<QString> getText(QWidget*, S, S, S text) override
     {
-        asked.push_back({caption, prompt, text});
-        if (answers.empty())
-            return std::nullopt;
-        const QString a = answers.front();
-        answers.pop_front();
-        if (a.isNull())
-            return std::nullopt;
-        return std::optional<QString>(a);
+        asked << text;
+        const QString a = next();
+        return a.isNull() ? std::nullopt : std::optional(a);
     }
-    void warning(QWidget*, const QString& title, const QString& text) override { warnings.emplace_back(title, text); }
-    void exec(QDialog& dialog) override;
-
-    struct FileAsked {
-        QString title, dir, filter;
-    };
-    std::deque<QString> fileNames;   // answers of the file dialogs; empty cancels
-    std::vector<FileAsked> fileAsked;
-    std::deque<bool> okCancelAnswers; // none left: Cancel
-    std::vector<std::pair<QString, QString>> okCancelAsked;
-
-    QString getOpenFileName(QWidget*, const QString& title, const QString& dir, const QString& filter) override
+    void warning(QWidget*, S title, S text) override { warnings.emplace_back(title, text); }
+    void exec(QDialog& about) override
     {
-        return nextFileName(title, dir, filter);
+        executed << about.objectName();
+        lastFirmwareLine = about.findChild<QLabel*>("Firmware")->text();
     }
-    QString getSaveFileName(QWidget*, const QString& title, const QString& dir, const QString& filter) override
+    QString getOpenFileName(QWidget*, S, S, S) override { return next(); }
+    QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
+    bool okCancel(QWidget*, S, S text) override
     {
-        return nextFileName(title, dir, filter);
+        okCancelAsked << text;
+        return okCancelOks > 0 ? (--okCancelOks, true) : false;
     }
-    bool okCancel(QWidget*, const QString& title, const QString& text) override
-    {
-        okCancelAsked.emplace_back(title, text);
-        if (okCancelAnswers.empty())
-            return false;
-        const bool a = okCancelAnswers.front();
-        okCancelAnswers.pop_front();
-        return a;
-    }
-
-private:
-    QString nextFileName(const QString& title, const QString& dir, const QString& filter)
-    {
-        fileAsked.push_back({title, dir, filter});
-        if (fileNames.empty())
-            return {};
-        const QString name = fileNames.front();
-        fileNames.pop_front();
-        return name;
-    }
+    QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override { window.reset(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        TForm1::Options o;
+        o.dir = dir.path().toStdString();
+        o.dialogs = &dialogs;
+        o.now = [this] { return clock; };
+        o.help.findViewer = [this] { return viewerInstalled ? QStringLiteral("/usr/bin/xchm") : QString(); };
+        o.help.startDetached = [this](const QString& program, const QStringList& args) {
+            viewerStarts.emplace_back(program, args);
+            return true;
+        };
+        window = std::make_unique<TForm1>(shared, o);
+    }
 
     template <typename T = QWidget>
     T* find(const QString& name) const
@@ -90,19 +78,54 @@ protected:
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
+    QString text(const QString& name) const
+    {
+        if (auto* l = window->findChild<QLabel*>(name))
+            return l->text();
+        auto* b = find<QAbstractButton>(name);
+        return b ? b->text() : QString();
+    }
+    QColor bg(const QString& name) const { return find<ClickLabel>(name)->background(); }
     void setStatus(const std::function<void(StatusBlock&)>& f) { shared.withStatus(f); }
     StatusBlock status() { return shared.withStatus([](const StatusBlock& s) { return s; }); }
     // The link found a master: connected, and the first refresh is done.
-    void connectMaster();
+    void connectMaster()
+    {
+        shared.connectionState = Connected;
+        shared.justConnected = true;
+        window->repaintStatusBar();
+        refresh();
+    }
     void refresh() { window->statusDisplayRefresh(); }
+    // A refresh, and whether it asked for a status page write.
+    bool refreshWrites()
+    {
+        refresh();
+        return takeStatusWrite();
+    }
     bool takeStatusWrite() { return shared.requests.StatusWriteRequest.exchange(false); }
     bool takeClockWrite() { return shared.requests.ClockWriteRequest.exchange(false); }
-    QString text(const QString& name) const;
-
+    std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     // Runs a menu command by its item's objectName.
-    void trigger(const QString& action);
-    static void click(QWidget* w, Qt::MouseButton button);
-    static void doubleClick(QWidget* w);
+    void trigger(const QString& action)
+    {
+        if (auto* a = find<QAction>(action))
+            a->trigger();
+    }
+
+    static void click(QWidget* w, Qt::MouseButton button) { mouse(w, QEvent::MouseButtonPress, button); }
+    static void doubleClick(QWidget* w) { mouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton); }
+    static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button)
+    {
+        QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), button, button, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
 
     QTemporaryDir dir;
     LinkShared shared;

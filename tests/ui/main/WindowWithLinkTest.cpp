@@ -1,9 +1,18 @@
-// The window driven by the real worker thread over a fake chip.
+// The window and its worker thread, on a fake chip and end to end on the tty chip
+// against qs7582-sim. The window is never shown (showing it starts Qt's own pooled
+// threads).
 
 #include "../../link/FakeDevice.h"
+#include "SimHarness.h"
 #include "WindowFixture.h"
+#include "link/FrameCodec.h"
+#include "link/TtyChip.h"
+#include "model/LegalFile.h"
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QSlider>
+#include <mutex>
 
 namespace q7582::test {
 namespace {
@@ -40,21 +49,110 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
     window.reset(); // and destroying it after close is harmless
 }
 
-TEST_F(WindowWithLink, AGeneratorSwitchesTheWindowAndItsLossSwitchesBack)
-{
-    FakeDevice device;
-    device.kind = FakeDevice::Generator;
-    auto chip = std::make_unique<FakeChip>();
-    FakeChip* raw = chip.get();
-    device.attach(*chip);
-    window->startLink(std::move(chip), 0.02);
-    ASSERT_TRUE(spinUntil([&] { return window->generatorMode(); }));
-    EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
+// The tty chip, remembering every request frame the link writes.
+class RecordingChip : public TtyChip {
+public:
+    using TtyChip::TtyChip;
+    int write(const Byte* data, int count, int& written) override
+    {
+        Frame::Request r;
+        if (Frame::decodeRequest(data, count, r)) {
+            std::lock_guard lock(mutex);
+            requests.push_back(r);
+        }
+        return TtyChip::write(data, count, written);
+    }
+    std::mutex mutex;
+    std::vector<Frame::Request> requests;
+};
 
-    raw->setPresent(false);
-    ASSERT_TRUE(spinUntil([&] { return !window->generatorMode(); }));
-    EXPECT_EQ(window->width(), TForm1::MasterWidth);
+class WindowWithSimulator : public WindowTest {
+protected:
+    // A transfer in about four seconds. The link takes a reply after the pause that
+    // follows its request, and much shorter pauses leave the simulator too little time.
+    static constexpr double Pacing = 0.5;
+    static constexpr int TransferMs = 30000;
+
+    // Starts the link on the simulator; for a master, waits until it is found.
+    bool start(simtest::SimulatorProcess& sim, bool master = true)
+    {
+        if (!sim.waitReady())
+            return false;
+        auto recording = std::make_unique<RecordingChip>(sim.link());
+        chip = recording.get();
+        window->startLink(std::move(recording), Pacing);
+        return !master || spinUntil([&] { return shared.connectionState == Connected; }, 10000);
+    }
+    // Runs a transfer command and waits until the window is enabled again.
+    bool transfer(const char* command)
+    {
+        trigger(command);
+        return !window->isEnabled() && spinUntil([&] { return window->isEnabled(); }, TransferMs);
+    }
+    RecordingChip* chip = nullptr;
+};
+
+TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
+{
+    simtest::SimulatorProcess sim;
+    ASSERT_TRUE(start(sim));
+    ASSERT_TRUE(transfer("Edit1"));
+    EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from Master 0");
+
+    dialogs.answers.push_back(dir.filePath("master"));
+    trigger("Save1");
+    EXPECT_TRUE(dialogs.warnings.empty());
+    const QByteArray memory = sim.dump("config.bin");
+    ASSERT_EQ(memory.size(), ConfigImage::Size);
+    EXPECT_EQ(read("master.cfi"), memory.toStdString());
+    window->stopLink(); // before the simulator goes
+}
+
+TEST_F(WindowWithSimulator, OpenThenDownloadPutsTheFileIntoTheSimulatorsMemory)
+{
+    std::string content(ConfigImage::Size, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i)
+        content[i] = char((i * 7 + i / 256) % 251);
+    write("plan.cfi", content);
+
+    simtest::SimulatorProcess sim;
+    ASSERT_TRUE(start(sim));
+    dialogs.answers.push_back(dir.filePath("plan.cfi"));
+    trigger("Open1");
+    ASSERT_TRUE(transfer("Download1"));
+    EXPECT_TRUE(spinUntil([&] { return sim.dump("config.bin").toStdString() == content; }));
     window->stopLink();
+}
+
+TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
+{
+    ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    ASSERT_TRUE(loadLegalFile(window->legalFileImage(), path("LEGAL.BIN")).ok);
+
+    simtest::SimulatorProcess sim({"--generator"});
+    ASSERT_TRUE(start(sim, false));
+    auto* list = find<QComboBox>("CBMsgList");
+    ASSERT_TRUE(spinUntil([&] { return window->generatorMode() && list->count() == 5; }, 10000));
+    EXPECT_EQ(list->itemText(3), "010.WAV");
+
+    list->setCurrentIndex(3);
+    find<QPushButton>("SPstartHP")->click();
+    EXPECT_TRUE(spinUntil([&] {
+        std::lock_guard lock(chip->mutex);
+        return std::any_of(chip->requests.begin(), chip->requests.end(), [](const Frame::Request& r) {
+            return r.command == Frame::WriteStatus && r.payload.size() == GeneratorStatus::Size
+                   && (r.payload[GeneratorStatus::Command] & GeneratorStatus::CmdPlayHeadphone)
+                   && r.payload[GeneratorStatus::PlayMessage] == 10;
+        });
+    }));
+
+    auto* update = find<QPushButton>("SPLegalUpdate");
+    ASSERT_TRUE(spinUntil([&] { return update->isEnabled(); }));
+    update->click();
+    const std::string sent = read("LEGAL.BIN");
+    ASSERT_EQ(sent.size(), std::size_t(LegalFileSize));
+    EXPECT_TRUE(spinUntil([&] { return sim.dump("legal.bin").toStdString() == sent; }));
+    EXPECT_TRUE(spinUntil([&] { return !update->isEnabled(); }));
     window->stopLink();
 }
 
