@@ -77,28 +77,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-QMenu* TForm1::addCommandMenu(const QString& title, const char* objectName, bool masterOnly)
-{
-    auto* menu = new QMenu(title, menuBar());
-    menu->setObjectName(QString::fromLatin1(objectName));
-    menuBar()->insertMenu(helpLanguageMenu_->menuAction(), menu);
-    if (masterOnly) {
-        masterOnlyMenus_.push_back(menu);
-        menu->setEnabled(!generatorMode_);
-    }
-    return menu;
-}
-
-bool TForm1::reportGuard(bool configurationReport)
-{
-    const Byte addressChime = shared_.withStatus([](const StatusBlock& s) { return s.addressChime(); });
-    const auto refusal = reportRefusal(configurationReport, shared_.connectionState.load(), provenance_, addressChime);
-    if (!refusal)
-        return false;
-    dialogs_->warning(this, refusal->title, refusal->text);
-    return true;
-}
-
 void TForm1::enterGeneratorMode()
 {
     for (QMenu* m : masterOnlyMenus_)

@@ -34,7 +34,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QProgressBar;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -43,6 +42,7 @@ class QToolButton;
 namespace q7582 {
 
 class ClickLabel;
+class Meter;
 class ConnectionIcon;
 class MusicCombo;
 class ReportCommands;
@@ -86,12 +86,6 @@ public:
     void startLink(std::unique_ptr<Chip> chip, double pacing = 1.0);
     // Stops the worker whatever it is doing; safe to call twice.
     void stopLink();
-
-    // True when the report must not be made (the reason was shown).
-    bool reportGuard(bool configurationReport);
-    // A command menu, placed before the help menus; a master-only one is disabled in
-    // generator mode.
-    QMenu* addCommandMenu(const QString& title, const char* objectName, bool masterOnly);
 
     // Hooks of the windows built elsewhere: "&Message"/"&Open" shows the message folder
     // compiler, "&Config"/"&Edit" the configuration editor, each modally. An item stays
@@ -266,8 +260,8 @@ private:
     QPushButton* spTime_ = nullptr;
     QPushButton* spLegalTime_ = nullptr;
     std::vector<QWidget*> masterControlLabels_;
-    QProgressBar* prBar1_ = nullptr;
-    QProgressBar* prBar2_ = nullptr;
+    Meter* prBar1_ = nullptr;
+    Meter* prBar2_ = nullptr;
     QWidget* panelMG_ = nullptr;
     QTimer* tBox_ = nullptr;
     QTimer* togliFocus_ = nullptr;
@@ -297,7 +291,7 @@ private:
     QPushButton* spLegalUpdate_ = nullptr;
 
     ConnectionIcon* connectionIcon_ = nullptr;
-    QProgressBar* progressBar1_ = nullptr;
+    Meter* progressBar1_ = nullptr;
     QLabel* activityText_ = nullptr;
     QLabel* captionText_ = nullptr;
     QLabel* accessText_ = nullptr;

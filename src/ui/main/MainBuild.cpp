@@ -9,7 +9,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QProgressBar>
+#include "ui/main/Meter.h"
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -147,18 +147,14 @@ void TForm1::buildVoxPanel(QWidget* parent)
     makeLevelSlider(panel, 13, QRect(120, 80, 80, 20));
     makeLabel(panel, QStringLiteral("VOX1 level"), QRect(8, 122, 100, 16));
     makeLabel(panel, QStringLiteral("VOX2 level"), QRect(8, 150, 100, 16));
-    prBar1_ = new QProgressBar(panel);
+    prBar1_ = new Meter(StatusBlock::LevelMax, panel);
     prBar1_->setObjectName(QStringLiteral("prBar1"));
     prBar1_->setGeometry(120, 122, 160, 16);
-    prBar2_ = new QProgressBar(panel);
+    prBar2_ = new Meter(StatusBlock::LevelMax, panel);
     prBar2_->setObjectName(QStringLiteral("prBar2"));
     prBar2_->setGeometry(120, 150, 160, 16);
-    for (QProgressBar* bar : {prBar1_, prBar2_}) {
-        bar->setRange(0, StatusBlock::LevelMax);
-        bar->setValue(0);
-        bar->setTextVisible(false);
+    for (Meter* bar : {prBar1_, prBar2_})
         bar->setFocusPolicy(Qt::ClickFocus); // takes the focus off the sliders (togliFocus)
-    }
 }
 
 void TForm1::buildUnitPanel(QWidget* parent)

@@ -9,7 +9,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QProgressBar>
+#include "ui/main/Meter.h"
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>

@@ -8,7 +8,7 @@
 #include "ui/main/MusicCombo.h"
 
 #include <QLabel>
-#include <QProgressBar>
+#include "ui/main/Meter.h"
 #include <QPushButton>
 #include <QSlider>
 
@@ -103,8 +103,8 @@ void TForm1::statusDisplayRefresh()
         spLegalTime_->setText(summerTimeCaption(sb.summerTimeOff()));
     }
     // 13. VOX meters.
-    prBar1_->setValue(std::min<int>(sb.voxInputMeter(0), StatusBlock::LevelMax));
-    prBar2_->setValue(std::min<int>(sb.voxInputMeter(1), StatusBlock::LevelMax));
+    prBar1_->setValue(sb.voxInputMeter(0));
+    prBar2_->setValue(sb.voxInputMeter(1));
     // 14. Music on remote.
     if (pending_[LiveMusicOnRemote].changed) {
         sb.setMusicOnRemote(spMoR_->isChecked());

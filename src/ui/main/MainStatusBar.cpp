@@ -6,7 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProgressBar>
+#include "ui/main/Meter.h"
 #include <QStatusBar>
 
 namespace q7582 {
@@ -40,11 +40,8 @@ void TForm1::buildStatusBar()
     progressPanel->setObjectName(QStringLiteral("StatusBar1Panel1"));
     progressPanel->setFixedWidth(100);
     bar->addWidget(progressPanel);
-    progressBar1_ = new QProgressBar(progressPanel);
+    progressBar1_ = new Meter(16, progressPanel);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setRange(0, 16);
-    progressBar1_->setValue(0);
-    progressBar1_->setTextVisible(false);
     progressBar1_->setFixedHeight(14);
     auto* layout = new QHBoxLayout(progressPanel);
     layout->setContentsMargins(2, 0, 2, 0);

@@ -159,21 +159,4 @@ bool validAddressAnswer(const QString& answer)
 
 bool validNameAnswer(const QString& answer) { return answer.size() <= MaxNameLength; }
 
-std::optional<ReportRefusal> reportRefusal(bool configurationReport, int connectionState, const Provenance& p,
-                                           Byte presentAddressChime)
-{
-    const QString title = configurationReport ? QStringLiteral("Configuration Report") : QStringLiteral("Status Report");
-    if (connectionState != Connected)
-        return ReportRefusal{title, QStringLiteral("No master connected")};
-    if (!configurationReport)
-        return std::nullopt;
-    if (p.origin != ConfigOrigin::OriginMaster)
-        return ReportRefusal{title, QStringLiteral("Configuration not Uploaded")};
-    if (p.modified)
-        return ReportRefusal{title, QStringLiteral("Configuration modified")};
-    if (p.uploadedMasterByte != presentAddressChime)
-        return ReportRefusal{title, QStringLiteral("Configuration is not uploaded from the connected master")};
-    return std::nullopt;
-}
-
 } // namespace q7582

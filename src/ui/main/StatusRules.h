@@ -79,12 +79,4 @@ bool validAddressAnswer(const QString& answer);
 inline constexpr int MaxNameLength = 20;
 bool validNameAnswer(const QString& answer);
 
-// The check before a report: the message to show, or nothing when the report may be made.
-struct ReportRefusal {
-    QString title;
-    QString text;
-};
-std::optional<ReportRefusal> reportRefusal(bool configurationReport, int connectionState, const Provenance& p,
-                                           Byte presentAddressChime);
-
 } // namespace q7582
