@@ -8,9 +8,19 @@
 #include "SimHarness.h"
 #include "link/Usb.h"
 
+#include <QElapsedTimer>
 #include <memory>
 
 namespace q7582::test {
+
+// How long the worker took to shut down, in ms.
+inline qint64 shutdownMs(TThreadUsb& link)
+{
+    QElapsedTimer clock;
+    clock.start();
+    link.shutdown();
+    return clock.elapsed();
+}
 
 class LinkToSimulator {
 public:

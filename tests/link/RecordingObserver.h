@@ -1,9 +1,8 @@
 #pragma once
 // The window as the link sees it: records every call, with the thread it ran on, and
-// keeps the configuration image and provenance the way the main window does.
+// keeps the configuration image the way the main window does.
 
 #include "link/LinkObserver.h"
-#include "model/Provenance.h"
 
 #include <QThread>
 #include <algorithm>
@@ -19,7 +18,7 @@ public:
     std::vector<QThread*> threads;
     ConfigImage image;
     LegalFileImage legal;
-    Provenance provenance;
+    Byte chime = 0; // the address chime byte the last completed transfer reported
     // Runs inside every call, after it is recorded, with the call's name.
     std::function<void(const std::string&)> onCall;
 
@@ -43,13 +42,13 @@ public:
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
         image = received;
-        applyUploadCompleted(provenance, addressChime);
+        chime = addressChime;
         note("uploadCompleted"); // onCall sees the image taken
     }
     void downloadCompleted(Byte addressChime) override
     {
+        chime = addressChime;
         note("downloadCompleted");
-        applyDownloadCompleted(provenance, addressChime);
     }
 
 private:

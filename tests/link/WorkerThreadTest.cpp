@@ -1,9 +1,6 @@
-#include "EventWait.h"
 #include "FakeDevice.h"
-#include "RecordingObserver.h"
-#include "link/Usb.h"
+#include "LinkToSimulator.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace q7582;
@@ -27,14 +24,6 @@ struct RunningLink {
         link = std::make_unique<TThreadUsb>(shared, window, std::move(owned), nullptr, pacing);
         link->startLink();
     }
-
-    qint64 timedShutdown()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        link->shutdown();
-        return clock.elapsed();
-    }
 };
 
 } // namespace
@@ -56,18 +45,18 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
     constexpr int PromptMs = 1000;
     {
         RunningLink noDevice(1.0, false);
-        EXPECT_LT(noDevice.timedShutdown(), PromptMs);
+        EXPECT_LT(shutdownMs(*noDevice.link), PromptMs);
     }
     {
         RunningLink searching(1.0, true);
         ASSERT_TRUE(spinUntil([&] { return !searching.chip->writes().empty(); }));
-        EXPECT_LT(searching.timedShutdown(), PromptMs) << "the 500 ms search sleep must not hold it up";
+        EXPECT_LT(shutdownMs(*searching.link), PromptMs) << "the 500 ms search sleep must not hold it up";
     }
     {
         RunningLink uploading(0.2, true);
         uploading.shared.requests.UploadRequest = true;
         ASSERT_TRUE(spinUntil([&] { return uploading.device.configBlocksServed >= 4; }));
-        EXPECT_LT(uploading.timedShutdown(), PromptMs);
+        EXPECT_LT(shutdownMs(*uploading.link), PromptMs);
         EXPECT_LT(uploading.device.configBlocksServed, 128);
         EXPECT_FALSE(uploading.chip->isOpen());
     }
@@ -77,7 +66,7 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
         // The main thread is busy elsewhere: the worker blocks in its next synchronised call.
         QThread::msleep(50);
         const size_t callsBefore = polling.window.calls.size();
-        EXPECT_LT(polling.timedShutdown(), PromptMs);
+        EXPECT_LT(shutdownMs(*polling.link), PromptMs);
         EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
     }
 }
