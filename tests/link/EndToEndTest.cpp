@@ -67,22 +67,13 @@ TEST(EndToEnd, UnplugAndReplugResumeTheSameWorkerAndRestartTheUpload)
     EXPECT_EQ(states, (std::vector<int>{Searching, Connected, NotConnected, Searching, Connected}));
 }
 
+// The longest pause of the link, after the summer-time table, must not hold it up.
 TEST(EndToEnd, ShutdownIsPromptAtTheDevicesOwnPacing)
 {
-    constexpr int PromptMs = 300; // well under the link's 500 and 1000 ms sleeps
-    {
-        LinkToSimulator searching({"--silent-every", "1"});
-        ASSERT_TRUE(searching.start()) << searching.sim.problem();
-        serveEventsFor(100); // inside the search's 500 ms sleep
-        EXPECT_LT(shutdownMs(*searching.link), PromptMs);
-        EXPECT_EQ(searching.shared.connectionState, Searching);
-    }
-    {
-        LinkToSimulator sendingTable({"--generator"});
-        ASSERT_TRUE(sendingTable.start()) << sendingTable.sim.problem();
-        ASSERT_TRUE(sendingTable.waitState(Connected));
-        sendingTable.shared.requests.LegalFileWriteRequest = true;
-        ASSERT_TRUE(sendingTable.waitCalls("copyLegalFileImage", 1)); // then the 1000 ms sleep
-        EXPECT_LT(shutdownMs(*sendingTable.link), PromptMs);
-    }
+    LinkToSimulator run({"--generator"});
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    ASSERT_TRUE(run.waitState(Connected));
+    run.shared.requests.LegalFileWriteRequest = true;
+    ASSERT_TRUE(run.waitCalls("copyLegalFileImage", 1)); // then the 1000 ms sleep
+    EXPECT_LT(shutdownMs(*run.link), 300);
 }

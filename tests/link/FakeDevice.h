@@ -8,7 +8,6 @@
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
 
-#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -34,7 +33,6 @@ public:
     Bytes legal;
     int busyReplies = 0;       // the next requests answered busy
     int failConfigReadAt = -1; // this block of an Upload comes back one byte short
-    std::atomic<int> configBlocksServed{0};
 
     void attach(FakeChip& chip)
     {
@@ -69,7 +67,6 @@ public:
             std::copy(r.payload.begin(), r.payload.end(), master ? status.page(r.index) : generator.data());
             return reply(r.command, r.index);
         case Frame::ReadConfig:
-            ++configBlocksServed;
             return reply(r.command, r.index, config.block(r.index),
                          ConfigImage::BlockSize - (r.index == failConfigReadAt ? 1 : 0));
         case Frame::WriteConfig:

@@ -23,10 +23,6 @@ public:
     std::function<void(const std::string&)> onCall;
 
     int count(const std::string& name) const { return int(std::count(calls.begin(), calls.end(), name)); }
-    bool allOn(QThread* thread) const
-    {
-        return std::all_of(threads.begin(), threads.end(), [thread](QThread* t) { return t == thread; });
-    }
 
     void repaintStatusBar() override { note("repaintStatusBar"); }
     void showActivity() override { note("showActivity"); }
