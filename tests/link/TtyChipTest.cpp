@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <thread>
 #include <unistd.h>
 
@@ -35,20 +34,13 @@ protected:
 
 } // namespace
 
-TEST_F(TtyChipTest, BytesPassUnchangedBothWays)
+TEST_F(TtyChipTest, BytesFromTheDevicePassUnchanged)
 {
     TtyChip chip(link);
     ASSERT_EQ(chip.open(), 0);
     // Bytes a cooked line would translate, swallow or act on.
     const Bytes special = {0x0D, 0x0A, 0x03, 0x04, 0x11, 0x13, 0x1A, 0x7F, 0xC0, 0xB5, 0xFF, 0x00};
     const int size = int(special.size());
-    int written = 0;
-    ASSERT_EQ(chip.write(special.data(), size, written), 0);
-    pollfd p{pty, POLLIN, 0};
-    ASSERT_EQ(::poll(&p, 1, 1000), 1);
-    Byte sent[64];
-    EXPECT_EQ(Bytes(sent, sent + std::max<ssize_t>(::read(pty, sent, sizeof sent), 0)), special);
-
     ASSERT_EQ(::write(pty, special.data(), special.size()), ssize_t(size));
     int waiting = 0;
     for (int i = 0; i < 100 && chip.getStatus(waiting) == 0 && waiting < size; ++i)
