@@ -34,10 +34,7 @@ public:
     int busyReplies = 0;       // the next requests answered busy
     int failConfigReadAt = -1; // this block of an Upload comes back one byte short
 
-    void attach(FakeChip& chip)
-    {
-        chip.setDevice([this](const Bytes& frame) { return answer(frame); });
-    }
+    void attach(FakeChip& chip) { chip.setDevice([this](const Bytes& frame) { return answer(frame); }); }
 
     std::vector<Frame::Request> received()
     {

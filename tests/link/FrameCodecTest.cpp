@@ -2,6 +2,7 @@
 #include "link/FramePort.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace q7582;
 using q7582::test::Bytes;
@@ -42,12 +43,7 @@ TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
 TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
 {
     const Byte page[4] = {0xC0, 0xB5, 0x00, 0x42};
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int count;
-        int result;
-    } cases[] = {
+    const std::tuple<const char*, Bytes, int, int> cases[] = { // what, the reply, count, result
         {"nothing arrived", {}, 4, TransferNoReply},
         {"good, escaped payload", {0xC0, 1, 0, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x42}, 4, TransferOk},
         {"more than 2 x count + 4 waiting", Bytes(2 * 4 + 5, 0x00), 4, TransferDeviceError},
@@ -66,16 +62,16 @@ TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
         {"no payload: extra bytes ignored", {0xC0, 1, 0, 9}, 0, TransferOk},
         {"no payload: more than 4 bytes", {0xC0, 1, 0, 9, 9}, 0, TransferDeviceError},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, bytes, count, result] : cases) {
         FakeChip chip;
         ASSERT_EQ(chip.open(), 0);
-        chip.queueReply(c.bytes);
+        chip.queueReply(bytes);
         Byte dest[Frame::MaxPayload] = {};
-        EXPECT_EQ(FramePort(chip).ReceiveFrame(c.count, c.count ? dest : nullptr, 1, 0), c.result) << c.what;
-        if (c.result == TransferOk && c.count)
-            EXPECT_TRUE(std::equal(page, page + 4, dest)) << c.what;
+        EXPECT_EQ(FramePort(chip).ReceiveFrame(count, count ? dest : nullptr, 1, 0), result) << what;
+        if (result == TransferOk && count)
+            EXPECT_TRUE(std::equal(page, page + 4, dest)) << what;
         else
-            EXPECT_EQ(dest[0], 0) << c.what << ": a failed reply must not reach the destination";
+            EXPECT_EQ(dest[0], 0) << what << ": a failed reply must not reach the destination";
     }
 
     FakeChip gone;

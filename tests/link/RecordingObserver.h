@@ -41,11 +41,7 @@ public:
         chime = addressChime;
         note("uploadCompleted"); // onCall sees the image taken
     }
-    void downloadCompleted(Byte addressChime) override
-    {
-        chime = addressChime;
-        note("downloadCompleted");
-    }
+    void downloadCompleted(Byte addressChime) override { chime = addressChime; note("downloadCompleted"); }
 
 private:
     void note(const char* name)
