@@ -19,11 +19,13 @@ protected:
     int pty = posix_openpt(O_RDWR | O_NOCTTY);
     QTemporaryDir dir;
     const std::string link = dir.filePath("link").toStdString();
+    TtyChip chip{link};
 
     void SetUp() override
     {
         ASSERT_TRUE(pty >= 0 && grantpt(pty) == 0 && unlockpt(pty) == 0);
         ASSERT_EQ(::symlink(ptsname(pty), link.c_str()), 0);
+        ASSERT_EQ(chip.open(), 0);
     }
     void TearDown() override
     {
@@ -36,8 +38,6 @@ protected:
 
 TEST_F(TtyChipTest, BytesFromTheDevicePassUnchanged)
 {
-    TtyChip chip(link);
-    ASSERT_EQ(chip.open(), 0);
     // Bytes a cooked line would translate, swallow or act on.
     const Bytes special = {0x0D, 0x0A, 0x03, 0x04, 0x11, 0x13, 0x1A, 0x7F, 0xC0, 0xB5, 0xFF, 0x00};
     const int size = int(special.size());
@@ -53,8 +53,6 @@ TEST_F(TtyChipTest, BytesFromTheDevicePassUnchanged)
 
 TEST_F(TtyChipTest, HungUpLineOrVanishedPathMakesPurgeFail)
 {
-    TtyChip chip(link);
-    ASSERT_EQ(chip.open(), 0);
     EXPECT_EQ(chip.purge(), 0);
 
     ::unlink(link.c_str());
