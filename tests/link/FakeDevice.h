@@ -8,7 +8,6 @@
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
 
-#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -32,57 +31,46 @@ public:
     GeneratorStatus generator;
     ConfigImage config;
     Bytes legal;
-    int busyReplies = 0;   // the next requests answered busy
-    bool silent = false;   // answers nothing
+    int busyReplies = 0;       // the next requests answered busy
     int failConfigReadAt = -1; // this block of an Upload comes back one byte short
-    std::vector<Frame::Request> requests;
-    std::atomic<int> configBlocksServed{0};
 
-    void attach(FakeChip& chip)
-    {
-        chip.setDevice([this](const Bytes& frame) { return answer(frame); });
-    }
+    void attach(FakeChip& chip) { chip.setDevice([this](const Bytes& frame) { return answer(frame); }); }
 
     std::vector<Frame::Request> received()
     {
         std::lock_guard lock(mutex_);
-        return requests;
+        return requests_;
     }
 
     Bytes answer(const Bytes& frame)
     {
         std::lock_guard lock(mutex_);
         Frame::Request r;
-        if (!Frame::decodeRequest(frame.data(), int(frame.size()), r) || silent)
+        if (!Frame::decodeRequest(frame.data(), int(frame.size()), r))
             return {};
-        requests.push_back(r);
+        requests_.push_back(r);
         if (busyReplies > 0) {
             --busyReplies;
             return reply(Frame::ReplyBusy, r.index);
         }
+        const bool master = kind == Master;
         switch (r.command) {
         case Frame::Identify:
-            return reply(kind == Master ? Frame::ReplyMaster : Frame::ReplyGenerator, 0);
+            return reply(master ? Frame::ReplyMaster : Frame::ReplyGenerator, 0);
         case Frame::ReadStatus:
-            if (kind == Generator)
-                return reply(r.command, r.index, generator.data(), GeneratorStatus::Size);
-            return reply(r.command, r.index, status.page(r.index), StatusBlock::PageSize);
+            return master ? reply(r.command, r.index, status.page(r.index), StatusBlock::PageSize)
+                          : reply(r.command, r.index, generator.data(), GeneratorStatus::Size);
         case Frame::WriteStatus:
-            if (kind == Generator)
-                std::copy(r.payload.begin(), r.payload.end(), generator.data());
-            else
-                std::copy(r.payload.begin(), r.payload.end(), status.page(r.index));
+            std::copy(r.payload.begin(), r.payload.end(), master ? status.page(r.index) : generator.data());
             return reply(r.command, r.index);
         case Frame::ReadConfig:
-            ++configBlocksServed;
             return reply(r.command, r.index, config.block(r.index),
                          ConfigImage::BlockSize - (r.index == failConfigReadAt ? 1 : 0));
         case Frame::WriteConfig:
-            if (kind == Generator)
-                legal = r.payload;
-            else
+            if (master)
                 std::copy(r.payload.begin(), r.payload.end(), config.block(r.index));
-            ++configBlocksServed;
+            else
+                legal = r.payload;
             return reply(r.command, r.index);
         }
         return {};
@@ -90,6 +78,7 @@ public:
 
 private:
     std::mutex mutex_;
+    std::vector<Frame::Request> requests_;
 };
 
 } // namespace q7582::test

@@ -8,9 +8,19 @@
 #include "SimHarness.h"
 #include "link/Usb.h"
 
+#include <QElapsedTimer>
 #include <memory>
 
 namespace q7582::test {
+
+// How long the worker took to shut down, in ms.
+inline qint64 shutdownMs(TThreadUsb& link)
+{
+    QElapsedTimer clock;
+    clock.start();
+    link.shutdown();
+    return clock.elapsed();
+}
 
 class LinkToSimulator {
 public:
@@ -35,10 +45,7 @@ public:
         link->startLink();
     }
 
-    bool waitState(int state, int ms = 5000)
-    {
-        return spinUntil([&] { return shared.connectionState == state; }, ms);
-    }
+    bool waitState(int state, int ms = 5000) { return spinUntil([&] { return shared.connectionState == state; }, ms); }
     // Serves events until the window has had that call `more` times more.
     bool waitCalls(const std::string& name, int more, int ms = 5000)
     {

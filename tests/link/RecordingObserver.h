@@ -1,15 +1,13 @@
 #pragma once
 // The window as the link sees it: records every call, with the thread it ran on, and
-// keeps the configuration image and provenance the way the main window does.
+// keeps the configuration image the way the main window does.
 
 #include "link/LinkObserver.h"
-#include "model/Provenance.h"
 
 #include <QThread>
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace q7582::test {
@@ -20,26 +18,15 @@ public:
     std::vector<QThread*> threads;
     ConfigImage image;
     LegalFileImage legal;
-    Provenance provenance;
-    // Runs inside the next status display refresh, where the window folds its changes in.
-    std::function<void()> onNextRefresh;
+    Byte chime = 0; // the address chime byte the last completed transfer reported
     // Runs inside every call, after it is recorded, with the call's name.
     std::function<void(const std::string&)> onCall;
 
     int count(const std::string& name) const { return int(std::count(calls.begin(), calls.end(), name)); }
-    bool allOn(QThread* thread) const
-    {
-        return std::all_of(threads.begin(), threads.end(), [thread](QThread* t) { return t == thread; });
-    }
 
     void repaintStatusBar() override { note("repaintStatusBar"); }
     void showActivity() override { note("showActivity"); }
-    void statusDisplayRefresh() override
-    {
-        note("statusDisplayRefresh");
-        if (auto fold = std::exchange(onNextRefresh, nullptr))
-            fold();
-    }
+    void statusDisplayRefresh() override { note("statusDisplayRefresh"); }
     void generatorPanelRefresh() override { note("generatorPanelRefresh"); }
     void enableMainWindow() override { note("enableMainWindow"); }
     void disableMainWindow() override { note("disableMainWindow"); }
@@ -51,14 +38,10 @@ public:
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
         image = received;
-        applyUploadCompleted(provenance, addressChime);
+        chime = addressChime;
         note("uploadCompleted"); // onCall sees the image taken
     }
-    void downloadCompleted(Byte addressChime) override
-    {
-        note("downloadCompleted");
-        applyDownloadCompleted(provenance, addressChime);
-    }
+    void downloadCompleted(Byte addressChime) override { chime = addressChime; note("downloadCompleted"); }
 
 private:
     void note(const char* name)

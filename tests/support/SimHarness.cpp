@@ -118,13 +118,13 @@ std::string SimulatorProcess::problem() const
 
 QByteArray SimulatorProcess::dump(const QString& name) const
 {
-    QFile f(path(name));
+    QFile f(dir_.filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool SimulatorProcess::control(const char* line) const
 {
-    QFile fifo(path("control"));
+    QFile fifo(dir_.filePath("control"));
     if (!fifo.open(QIODevice::WriteOnly))
         return false;
     const bool written = fifo.write(QByteArray(line) + '\n') > 0;

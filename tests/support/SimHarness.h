@@ -30,7 +30,6 @@ public:
     // Why the simulator is not there, for failure messages.
     std::string problem() const;
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
-    QString path(const QString& name) const { return dir_.filePath(name); }
     QByteArray dump(const QString& name) const;
     // Writes one run-time command (see the simulator's README) to its control FIFO and
     // gives it a moment to read it; false when the FIFO cannot be opened.
@@ -59,7 +58,6 @@ public:
     SimLink(const SimLink&) = delete;
     SimLink& operator=(const SimLink&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
     int fd() const { return fd_; }
     bool send(const std::vector<Byte>& bytes);
     // What has arrived once the line stays quiet for a moment; nothing after waitMs.

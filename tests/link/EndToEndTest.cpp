@@ -1,0 +1,79 @@
+// The link as the program runs it with Q7582_PORT set (tty backend, worker thread)
+// against the simulator, whose dump files show what reached the device.
+
+#include "LinkToSimulator.h"
+
+#include <gtest/gtest.h>
+
+using namespace q7582;
+using namespace q7582::test;
+
+namespace {
+
+// A quarter of the device's pacing: transfers take two seconds instead of eight.
+constexpr double Pacing = 0.25;
+constexpr int TransferMs = 10000;
+
+QByteArray bytesOf(const Byte* data, int size) { return QByteArray(reinterpret_cast<const char*>(data), size); }
+
+} // namespace
+
+TEST(EndToEnd, PollsTheMasterAndDownloadReplacesItsMemory)
+{
+    LinkToSimulator run({}, Pacing);
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    ASSERT_TRUE(run.waitCalls("statusDisplayRefresh", 2)); // page 1, then page 0
+    run.shared.withStatus([&](const StatusBlock& s) {
+        EXPECT_EQ(bytesOf(s.data(), StatusBlock::Size), run.sim.dump("status.bin"));
+    });
+
+    for (int i = 0; i < ConfigImage::Size; ++i) // every block holds both bytes that travel escaped
+        run.window.image.bytes[i] = Byte(i * 7 + i / ConfigImage::BlockSize);
+    run.shared.requests.DownloadRequest = true;
+    ASSERT_TRUE(run.waitCalls("downloadCompleted", 1, TransferMs));
+    EXPECT_EQ(run.sim.dump("config.bin"), bytesOf(run.window.image.data(), ConfigImage::Size));
+}
+
+TEST(EndToEnd, IdentifiesTheMessageGenerator)
+{
+    LinkToSimulator run({"--generator"}, Pacing);
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    ASSERT_TRUE(run.waitCalls("generatorPanelRefresh", 1));
+    EXPECT_EQ(run.window.count("enterGeneratorMode"), 1);
+    EXPECT_TRUE(run.shared.withGenerator([](const GeneratorStatus& g) { return g.messagePresent(10); }));
+}
+
+// Also the Upload: what arrives is the master's memory.
+TEST(EndToEnd, UnplugAndReplugResumeTheSameWorkerAndRestartTheUpload)
+{
+    LinkToSimulator run({}, Pacing);
+    std::vector<int> states; // at every repaint of the status bar
+    run.window.onCall = [&](const std::string& call) {
+        if (call == "repaintStatusBar")
+            states.push_back(run.shared.connectionState);
+    };
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    ASSERT_TRUE(run.waitState(Connected));
+
+    run.shared.requests.UploadRequest = true;
+    ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 2; })); // 16 blocks in
+    ASSERT_TRUE(run.sim.control("unplug 0.5"));
+    ASSERT_TRUE(spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
+    EXPECT_TRUE(run.link->isRunning()) << "the worker waits, it does not end";
+
+    // Once the master answers again the Upload starts over from block 0 and completes.
+    ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, TransferMs));
+    EXPECT_EQ(bytesOf(run.window.image.data(), ConfigImage::Size), run.sim.dump("config.bin"));
+    EXPECT_EQ(states, (std::vector<int>{Searching, Connected, NotConnected, Searching, Connected}));
+}
+
+// The longest pause of the link, after the summer-time table, must not hold it up.
+TEST(EndToEnd, ShutdownIsPromptAtTheDevicesOwnPacing)
+{
+    LinkToSimulator run({"--generator"});
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    ASSERT_TRUE(run.waitState(Connected));
+    run.shared.requests.LegalFileWriteRequest = true;
+    ASSERT_TRUE(run.waitCalls("copyLegalFileImage", 1)); // then the 1000 ms sleep
+    EXPECT_LT(shutdownMs(*run.link), 300);
+}
