@@ -22,8 +22,7 @@ TEST_F(EditorLifecycle, ClosingWithoutEditsAsksNothingAndKeepsRepairsOutOfTheIma
     const ConfigImage before = image;
 
     form->FormShow();
-    EXPECT_EQ(cell("NumberBox")->text(), "None");
-    EXPECT_EQ(cell("OutputEventBox")->text(), "None");
+    EXPECT_EQ(cell("NumberBox")->text() + cell("OutputEventBox")->text(), "NoneNone");
     EXPECT_EQ(work().key(0, 0).messageNumber(), 0);
     page(PageVox);
     page(PageOutEvents);
