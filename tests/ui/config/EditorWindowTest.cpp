@@ -133,8 +133,6 @@ TEST_F(EditorLifecycle, HelpButtonsOpenTheirTopicsInTheLanguageInForce)
 TEST_F(EditorLifecycle, ListingButtonsReadTheWorkingCopyIntoTheViewer)
 {
     form->FormShow();
-    child<QPushButton>("Button5")->click();
-    EXPECT_EQ(viewer.richEdit()->toPlainText(), "Message events with output event associated\n\nNo match found");
     page(PageMessages);
     dialogs->answers = {QString("12")};
     press(cell("OutputEventBox"));

