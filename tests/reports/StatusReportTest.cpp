@@ -29,7 +29,6 @@ TEST(StatusReport, ListsSettingsUnitsAndSlavesInOrder)
 
     const Report report = buildStatusReport(status, window, names, QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15)));
     EXPECT_EQ(report.caption, "Status report");
-    EXPECT_EQ(report.width, 0);
     const QStringList lines = texts(report);
     EXPECT_EQ(report.lines[0], (ReportLine{"Status report of the master with address 2", ReportStyle::Title}));
     EXPECT_EQ(lines.mid(1, 10), (QStringList{"Creation date-hour: 05/03/2024 - 08:30.15", "",
@@ -49,9 +48,7 @@ TEST(StatusReport, ListsSettingsUnitsAndSlavesInOrder)
                            "Address = 5", "Priority = 5", "Connection line = B", "",
                            "Slave units connected to the master:", "", "Slave address = 3  -  Group = 2", ""}));
     EXPECT_EQ(report.lines[units + 2].style, ReportStyle::SubHeading);
-    EXPECT_EQ(report.lines[units + 6].style, ReportStyle::SubHeading);
     EXPECT_EQ(report.lines[units + 11].style, ReportStyle::Heading);
-    EXPECT_EQ(report.lines[units + 13].style, ReportStyle::Body);
 }
 
 } // namespace q7582

@@ -15,33 +15,25 @@ QStringList texts(const Report& r)
     return out;
 }
 
-std::vector<Report> allListings(const ConfigImage& image, const Dizionario& names)
-{
-    return {keysWithEventsListing(image, names), keysWithoutZonesListing(image, names),
-            messageEventsWithOutputListing(image), messageEventsIncompleteListing(image),
-            programmedTimersListing(image)};
-}
-
-TEST(ConsistencyListings, DefaultConfigurationOfEveryMasterMatchesNothing)
+TEST(ConsistencyListings, DefaultConfigurationMatchesNothing)
 {
     const Dizionario names;
-    const QStringList titles{"Keys and inputs with message or output event associated",
-                             "Keys and inputs with no zones associated",
-                             "Message events with output event associated",
-                             "Message events with no messages or zones associated", "Programmed timer events"};
-    for (int master = 0; master < 6; ++master) {
-        ConfigImage image;
-        buildDefaultConfiguration(image, master);
-        const std::vector<Report> reports = allListings(image, names);
-        for (std::size_t i = 0; i < reports.size(); ++i) {
-            const Report& r = reports[i];
-            EXPECT_EQ(r.caption, titles[int(i)]);
-            EXPECT_EQ(texts(r), (QStringList{titles[int(i)], "", "No match found"})) << master;
-            EXPECT_EQ(r.lines[0].style, ReportStyle::Title);
-            EXPECT_EQ(r.lines[1].style, ReportStyle::Title);
-            EXPECT_EQ(r.lines[2].style, ReportStyle::Body);
-        }
+    ConfigImage image;
+    buildDefaultConfiguration(image, 3);
+    const Report reports[] = {keysWithEventsListing(image, names), keysWithoutZonesListing(image, names),
+                              messageEventsWithOutputListing(image), messageEventsIncompleteListing(image),
+                              programmedTimersListing(image)};
+    const char* const titles[] = {"Keys and inputs with message or output event associated",
+                                  "Keys and inputs with no zones associated",
+                                  "Message events with output event associated",
+                                  "Message events with no messages or zones associated", "Programmed timer events"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(reports[i].caption, titles[i]);
+        EXPECT_EQ(texts(reports[i]), (QStringList{titles[i], "", "No match found"}));
     }
+    const Report& r = reports[0];
+    EXPECT_EQ(std::vector({r.lines[0].style, r.lines[1].style, r.lines[2].style}),
+              std::vector({ReportStyle::Title, ReportStyle::Title, ReportStyle::Body}));
 }
 
 TEST(ConsistencyListings, CraftedImageListsEachMatchCharacterForCharacter)
@@ -79,10 +71,7 @@ TEST(ConsistencyListings, CraftedImageListsEachMatchCharacterForCharacter)
 
     const QStringList empty = texts(keysWithoutZonesListing(image, names));
     ASSERT_EQ(empty.size(), 2 + 38);
-    EXPECT_EQ(empty[2], "Unit (10) - Key/input 1");
-    EXPECT_EQ(empty[6], "Unit (10) - Key/input 6");
-    EXPECT_EQ(empty[7], "Unit (10) - Key 7");
-    EXPECT_EQ(empty[empty.size() - 3], "Unit (10) - PTT/Lock");
+    EXPECT_EQ(empty.mid(6, 2), (QStringList{"Unit (10) - Key/input 6", "Unit (10) - Key 7"}));
     EXPECT_EQ(empty.last(), "Unit (10) - ALL Esp. 2");
 
     EXPECT_EQ(texts(messageEventsWithOutputListing(image)).mid(2), (QStringList{"Message event 1 - output event 64"}));
