@@ -70,7 +70,7 @@ class WindowWithSimulator : public WindowTest {
 protected:
     // A transfer in about four seconds. The link takes a reply after the pause that
     // follows its request, and much shorter pauses leave the simulator too little time.
-    static constexpr double Pacing = 0.5;
+    static constexpr double Pacing = 1.0; // the device's own: shorter pauses can cut replies short under load
     static constexpr int TransferMs = 30000;
 
     // Starts the link on the simulator; for a master, waits until it is found.
