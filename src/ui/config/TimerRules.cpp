@@ -6,8 +6,6 @@ namespace q7582 {
 
 namespace {
 
-constexpr Byte RisingBit = 0x10;
-constexpr Byte FallingBit = 0x20;
 constexpr Byte RepeatUnused = 0x80;
 
 // tens*10 + units of a whole byte; -1 when a nibble is no decimal digit.
@@ -82,8 +80,9 @@ bool repairTimerPriority(TimerEventRecord r)
 
 int settleEdges(TimerEventRecord r)
 {
-    if (r.flags() & RisingBit)
-        r.setFlags(Byte(r.flags() & ~FallingBit));
+    // Both edges set: the rising edge wins.
+    if (r.transition() == 3)
+        r.setTransition(1);
     return r.transition();
 }
 
