@@ -1,11 +1,14 @@
 #include "reports/Listform.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+
+#include "WriteFailure.h"
 
 namespace q7582 {
 
@@ -89,6 +92,27 @@ TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains("missing/report.txt"));
     EXPECT_TRUE(dialogs->errors[0].contains("No such file or directory")) << dialogs->errors[0].toStdString();
+
+    // Saved whole or not at all: a full disk keeps the old report.
+    const QByteArray saved = contents(dir.filePath("report.rtf"));
+    dialogs->saveName = dir.filePath("report.rtf");
+    {
+        WriteFailure diskFull;
+        viewer.saveExecute();
+    }
+    EXPECT_EQ(dialogs->errors.size(), 2);
+    EXPECT_EQ(contents(dialogs->saveName), saved);
+
+    // Through a link the report lands in the link's target; the link stays.
+    ASSERT_TRUE(QFile::link("report.rtf", dir.filePath("latest.txt")));
+    Report other;
+    other.add("Other", ReportStyle::Title);
+    viewer.showReport(other);
+    dialogs->saveName = dir.filePath("latest.txt");
+    viewer.saveExecute();
+    EXPECT_EQ(contents(dir.filePath("report.rtf")), "Other\r\n");
+    EXPECT_TRUE(QFileInfo(dialogs->saveName).isSymLink());
+    EXPECT_EQ(dialogs->errors.size(), 2);
 }
 
 TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
