@@ -5,8 +5,10 @@
 #include "link/LinkShared.h"
 #include "model/Dati.h"
 #include "model/LegalFile.h"
+#include "ui/main/DialogProvider.h"
 #include "ui/main/Main.h"
 #include "ui/main/SecondaryWindows.h"
+#include "ui/main/WorkingFolderLock.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -31,6 +33,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qs7582"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
+
+    // Before any file of the folder is read or written.
+    q7582::QtDialogProvider dialogs;
+    const auto folderLock = q7582::lockWorkingFolder(dialogs);
+    if (!folderLock)
+        return 1;
 
     q7582::LinkShared shared;
     q7582::TForm1 window(shared);
