@@ -78,11 +78,17 @@ FileResult notRegular(const std::string& path, const struct stat& st)
 }
 
 // A read-only descriptor of path when it names a regular file. O_NONBLOCK keeps the open
-// itself from waiting for a writer when path is a pipe.
+// itself from waiting for a writer when a pipe takes the file's place in between, and
+// fstat checks what was really opened.
 class RegularFile {
 public:
     explicit RegularFile(const std::string& path)
     {
+        // A device is not even opened: opening one can act on the hardware behind it.
+        if (::stat(path.c_str(), &st_) == 0 && !S_ISREG(st_.st_mode)) {
+            result_ = notRegular(path, st_);
+            return;
+        }
         fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (fd_ < 0) {
             result_ = FileResult::failure(path, errno);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QStyle>
 #include <QTextBlock>
@@ -140,6 +141,10 @@ std::optional<QString> TForm3::saveTo(const QString& fileName) const
 
 std::optional<QString> TForm3::renderTo(QPrinter& printer) const
 {
+    // The PDF engine opens its file for writing as it is: a pipe there would hang it.
+    const QFileInfo pdf(printer.outputFileName());
+    if (printer.outputFormat() == QPrinter::PdfFormat && pdf.exists() && !pdf.isFile())
+        return printer.outputFileName() + QStringLiteral(": not a regular file");
     RichEdit1->document()->print(&printer);
     if (printer.printerState() != QPrinter::Error)
         return std::nullopt;

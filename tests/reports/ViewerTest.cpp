@@ -10,6 +10,8 @@
 
 #include "WriteFailure.h"
 
+#include <sys/stat.h>
+
 namespace q7582 {
 
 namespace {
@@ -127,6 +129,13 @@ TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
     const QByteArray pdf = contents(dialogs->pdfName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_GT(pdf.size(), 1000);
+
+    // A pipe chosen as the PDF file is refused at once.
+    dialogs->pdfName = dir.filePath("pipe.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs->pdfName).constData(), 0666), 0);
+    viewer.printExecute();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].endsWith("pipe.pdf: not a regular file")) << dialogs->errors[0].toStdString();
 }
 
 } // namespace q7582
