@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -133,10 +134,10 @@ std::optional<std::string> finalTarget(std::string path)
         struct stat st;
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return path;
-        std::string target(std::size_t(st.st_size) + 1, '\0');
+        std::string target(PATH_MAX, '\0');
         const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
         if (n < 0 || std::size_t(n) >= target.size())
-            return path; // changed under us: the rename reports what it finds
+            return path; // gone or changed under us: the rename reports what it finds
         target.resize(std::size_t(n));
         path = target.front() == '/' ? target : folderOf(path) + "/" + target;
     }

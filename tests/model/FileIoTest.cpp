@@ -59,7 +59,6 @@ TEST_F(FileIo, ReadsStopAtTheirCapWhateverSizeTheFileHas)
     std::uint64_t size = 0;
     ASSERT_TRUE(readFile(path("huge"), out, 801, &size).ok);
     EXPECT_EQ(out, std::string(801, '\0'));
-    EXPECT_GE(out.capacity(), 801u);
     EXPECT_LT(out.capacity(), 4096u);
     EXPECT_EQ(size, 1u << 30);
 

@@ -1,7 +1,6 @@
 #include "reports/Listform.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -104,17 +103,6 @@ TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
     }
     EXPECT_EQ(dialogs->errors.size(), 2);
     EXPECT_EQ(contents(dialogs->saveName), saved);
-
-    // Through a link the report lands in the link's target; the link stays.
-    ASSERT_TRUE(QFile::link("report.rtf", dir.filePath("latest.txt")));
-    Report other;
-    other.add("Other", ReportStyle::Title);
-    viewer.showReport(other);
-    dialogs->saveName = dir.filePath("latest.txt");
-    viewer.saveExecute();
-    EXPECT_EQ(contents(dir.filePath("report.rtf")), "Other\r\n");
-    EXPECT_TRUE(QFileInfo(dialogs->saveName).isSymLink());
-    EXPECT_EQ(dialogs->errors.size(), 2);
 }
 
 TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
