@@ -5,7 +5,6 @@
 #include "link/LinkShared.h"
 #include "model/Dati.h"
 #include "model/LegalFile.h"
-#include "ui/main/DialogProvider.h"
 #include "ui/main/Main.h"
 #include "ui/main/SecondaryWindows.h"
 #include "ui/main/WorkingFolderLock.h"
@@ -35,8 +34,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
 
     // Before any file of the folder is read or written.
-    q7582::QtDialogProvider dialogs;
-    const auto folderLock = q7582::lockWorkingFolder(dialogs);
+    const auto folderLock = q7582::lockWorkingFolder();
     if (!folderLock)
         return 1;
 

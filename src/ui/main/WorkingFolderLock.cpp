@@ -16,4 +16,10 @@ std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QStr
     return nullptr;
 }
 
+std::unique_ptr<QLockFile> lockWorkingFolder()
+{
+    QtDialogProvider dialogs;
+    return lockWorkingFolder(dialogs, QStringLiteral("."));
+}
+
 } // namespace q7582

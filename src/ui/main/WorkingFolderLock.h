@@ -18,6 +18,8 @@ inline const QString AlreadyRunningText = QStringLiteral("The Q7582 Manager is a
 // The held lock, or nothing when another manager holds it; then the user has been told
 // in an "Errore" box and no other file of the folder has been touched. A folder where
 // no lock can be made (read-only) is not refused: no name file can be written there.
-std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QString& folder = QStringLiteral("."));
+std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QString& folder);
+// The same for the working directory, asking through the real message boxes.
+std::unique_ptr<QLockFile> lockWorkingFolder();
 
 } // namespace q7582
