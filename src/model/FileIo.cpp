@@ -170,38 +170,64 @@ int createTemporary(const std::string& folder, std::string& temp)
 // Fills fd with the new content; 0 or the errno of the step that failed.
 using ContentWriter = std::function<int(int fd)>;
 
-// Every file the program writes goes through here.
-FileResult replaceFileWith(const std::string& path, const ContentWriter& writeContent)
+// The file the new content replaces, found by following the path's links.
+struct Replacement {
+    std::string target;
+    bool replacing = false; // a file is there
+    struct stat old{};
+};
+
+// Where the content goes, or why it may not: the file there must be a regular file that
+// is not write-protected.
+FileResult planReplacement(const std::string& path, Replacement& plan)
 {
     const std::optional<std::string> target = finalTarget(path);
     if (!target)
         return FileResult::failure(path, ELOOP);
-    struct stat old;
-    const bool replacing = ::stat(target->c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode))
-        return notRegular(path, old);
-    if (replacing) {
-        if (const int err = protection(*target, old))
+    plan.target = *target;
+    plan.replacing = ::stat(plan.target.c_str(), &plan.old) == 0;
+    if (plan.replacing && !S_ISREG(plan.old.st_mode))
+        return notRegular(path, plan.old);
+    if (plan.replacing) {
+        if (const int err = protection(plan.target, plan.old))
             return FileResult::failure(path, err);
     }
+    return {};
+}
 
+// Writes a temporary file beside the target and renames it over it; 0 or an errno.
+int writeThroughTemporary(const Replacement& plan, const ContentWriter& writeContent)
+{
     std::string temp;
-    const int fd = createTemporary(folderOf(*target), temp);
+    const int fd = createTemporary(folderOf(plan.target), temp);
     if (fd < 0)
-        return FileResult::failure(path, errno);
+        return errno;
     int err = writeContent(fd);
-    if (!err && replacing && ::fchmod(fd, old.st_mode & 07777) != 0)
+    if (!err && plan.replacing && ::fchmod(fd, plan.old.st_mode & 07777) != 0)
         err = errno;
     // On the disk before it takes the old file's place: a crash keeps one or the other.
     if (!err && ::fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && !err)
         err = errno;
-    if (!err && std::rename(temp.c_str(), target->c_str()) != 0)
+    if (!err && std::rename(temp.c_str(), plan.target.c_str()) != 0)
         err = errno;
     if (err)
         ::unlink(temp.c_str());
-    return err ? FileResult::failure(path, err) : FileResult{};
+    return err;
+}
+
+// Every file the program writes goes through here, and every failed write leaves by its
+// one return.
+FileResult replaceFileWith(const std::string& path, const ContentWriter& writeContent)
+{
+    Replacement plan;
+    FileResult result = planReplacement(path, plan);
+    if (result.ok) {
+        if (const int err = writeThroughTemporary(plan, writeContent))
+            result = FileResult::failure(path, err);
+    }
+    return result;
 }
 
 } // namespace
