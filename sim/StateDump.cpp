@@ -1,40 +1,31 @@
 #include "StateDump.h"
 
-#include <cerrno>
+#include "model/FileIo.h"
+
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 
 namespace q7582::sim {
 
-namespace {
-
-// Writes the whole file; on failure returns errno of the step that failed.
-int writeFile(const std::string& path, const Byte* data, int size)
+StateDump::StateDump(std::string dir) : dir_(std::move(dir))
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return errno;
-    int error = std::fwrite(data, 1, size_t(size), f) == size_t(size) ? 0 : errno;
-    if (std::fclose(f) != 0 && error == 0)
-        error = errno;
-    return error;
+    if (dir_.empty())
+        return;
+    std::error_code ec;
+    std::filesystem::create_directories(dir_, ec);
+    if (ec)
+        error_ = dir_ + ": " + ec.message();
 }
-
-} // namespace
 
 void StateDump::write(const char* name, const Byte* data, int size) const
 {
     if (dir_.empty())
         return;
-    const std::string path = dir_ + "/" + name;
-    const std::string temp = path + ".tmp";
-    int error = writeFile(temp, data, size);
-    if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error == 0)
-        return;
-    std::fprintf(stderr, "qs7582-sim: cannot write %s: %s\n", path.c_str(), std::strerror(error));
-    std::remove(temp.c_str());
+    const FileResult r = replaceFile(dir_ + "/" + name, std::string_view(reinterpret_cast<const char*>(data), size_t(size)));
+    if (!r.ok)
+        std::fprintf(stderr, "qs7582-sim: cannot write %s\n", r.error.c_str());
 }
 
 } // namespace q7582::sim

@@ -43,6 +43,10 @@ int main(int argc, char** argv)
     }
 
     const StateDump dump(options.dumpDir);
+    if (!dump.error().empty()) {
+        std::fprintf(stderr, "qs7582-sim: %s\n", dump.error().c_str());
+        return 1;
+    }
     std::unique_ptr<Device> device;
     if (options.generator)
         device = std::make_unique<GeneratorDevice>(!options.noCard, dump);

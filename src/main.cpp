@@ -7,6 +7,7 @@
 #include "model/LegalFile.h"
 #include "ui/main/Main.h"
 #include "ui/main/SecondaryWindows.h"
+#include "ui/main/WorkingFolderLock.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -31,6 +32,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qs7582"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
+
+    // Before any file of the folder is read or written.
+    const auto folderLock = q7582::lockWorkingFolder();
+    if (!folderLock)
+        return 1;
 
     q7582::LinkShared shared;
     q7582::TForm1 window(shared);

@@ -1,9 +1,10 @@
 #pragma once
-// Whole-file reads and writes for the small files the program keeps beside it
-// (LEGAL.BIN, the settings and name files). Failures carry the system's reason.
+// Whole-file reads and writes for every file the program keeps or is given (LEGAL.BIN,
+// the settings and name files, .cfi files, the message folder, saved reports). Only
+// regular files are opened, every read is bounded, and failures carry the system's reason.
 
 #include <cstddef>
-#include <limits>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@ struct FileResult {
     std::string error;
 
     static FileResult failure(const std::string& path, int err);
+    static FileResult failure(const std::string& path, const std::string& reason);
     // Keeps the first failure's flag and collects every reason, one per line.
     void add(const FileResult& other);
 };
@@ -22,13 +24,20 @@ struct FileResult {
 bool fileExists(const std::string& path); // a folder counts too
 bool isDirectory(const std::string& path);
 
-// Reads at most maxBytes of path into out. On failure out is left as it was.
-FileResult readFile(const std::string& path, std::string& out,
-                    std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+// Reads at most maxBytes of path into out; fileSize, when given, gets the file's length
+// (never less than what was read). Anything but a regular file (a pipe, a device, a
+// folder) is refused at once, never waited on. On failure out is left as it was.
+FileResult readFile(const std::string& path, std::string& out, std::size_t maxBytes,
+                    std::uint64_t* fileSize = nullptr);
 
-// Writes data to a new temporary file beside path, flushes it to the disk and renames
-// it over path, so a failed write (a full disk, a read-only folder) never leaves a
-// half-written file in place of the old one.
+// Writes data to a new temporary file beside the file path names, flushes it to the disk
+// and renames it over that file, so a failed write (a full disk, a read-only folder)
+// never leaves a half-written file in place of the old one. A symbolic link is followed
+// and stays a link; a write-protected file or one that is not a regular file is refused;
+// the old file's permission bits are kept.
 FileResult replaceFile(const std::string& path, std::string_view data);
+
+// Copies the regular file source over target the same way; bytes gets the length copied.
+FileResult copyFile(const std::string& source, const std::string& target, std::uint64_t& bytes);
 
 } // namespace q7582

@@ -1,7 +1,7 @@
 #pragma once
 // The modal dialogs the compiler window asks through, so that tests can answer them.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 
 #include <QMessageBox>
 #include <QString>

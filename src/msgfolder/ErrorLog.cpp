@@ -1,6 +1,6 @@
 #include "msgfolder/ErrorLog.h"
 
-#include "msgfolder/SaveFile.h"
+#include <QFile>
 
 namespace q7582 {
 
@@ -42,8 +42,8 @@ QByteArray errorLogText(const std::vector<LoadFinding>& findings, const QDateTim
 FileResult writeErrorLog(const QString& folder, const std::vector<LoadFinding>& findings,
                          const QDateTime& now, const QLocale& locale)
 {
-    return replaceFile(folder + u'/' + QLatin1String(ErrorLogName),
-                       errorLogText(findings, now, locale));
+    return replaceFile(QFile::encodeName(folder + u'/' + QLatin1String(ErrorLogName)).toStdString(),
+                       errorLogText(findings, now, locale).toStdString());
 }
 
 } // namespace q7582

@@ -1,7 +1,7 @@
 #pragma once
 // error.log: what the last load of a list repaired or dropped, row by row.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 #include "msgfolder/ListFileReader.h"
 
 #include <QByteArray>

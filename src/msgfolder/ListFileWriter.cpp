@@ -1,6 +1,6 @@
 #include "msgfolder/ListFileWriter.h"
 
-#include "msgfolder/SaveFile.h"
+#include <QFile>
 
 namespace q7582 {
 
@@ -16,7 +16,8 @@ QByteArray listFileText(const MessageList& list)
 
 FileResult SaveMessageList(const QString& folder, const MessageList& list)
 {
-    return replaceFile(folder + u'/' + QLatin1String(ListFileName), listFileText(list));
+    return replaceFile(QFile::encodeName(folder + u'/' + QLatin1String(ListFileName)).toStdString(),
+                       listFileText(list).toStdString());
 }
 
 } // namespace q7582

@@ -1,7 +1,7 @@
 #pragma once
 // Writing MSGLIST.TXT from the title, the rows and the size table.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 #include "msgfolder/MessageList.h"
 
 #include <QByteArray>

@@ -13,6 +13,13 @@
 
 namespace q7582 {
 
+namespace {
+
+// Far more than 127 entries, a title and comments take; a bigger file is read this far.
+constexpr std::size_t MaxListFileBytes = 1 << 20;
+
+} // namespace
+
 FolderChoice messageFolderFor(QString chosen)
 {
     while (chosen.size() > 1 && chosen.endsWith(u'/'))
@@ -55,21 +62,16 @@ bool MessageFolder::listFileExists() const
 LoadOutcome MessageFolder::LoadMessageList(const QDateTime& now, const QLocale& locale)
 {
     LoadOutcome outcome;
-    QFile file(path_ + u'/' + QLatin1String(ListFileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        outcome.list = {false, file.errorString().toStdString()};
+    std::string content;
+    outcome.list = readFile(QFile::encodeName(path_ + u'/' + QLatin1String(ListFileName)).toStdString(), content,
+                            MaxListFileBytes);
+    if (!outcome.list.ok)
         return outcome;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        outcome.list = {false, file.errorString().toStdString()};
-        return outcome;
-    }
     MessageList loaded;
     loaded.title = list_.title;
     const QString folder = path_;
     outcome.findings = readMessageList(
-        content, [&](const QString& number) { return wavLength(folder, number); }, loaded);
+        QByteArray::fromStdString(content), [&](const QString& number) { return wavLength(folder, number); }, loaded);
     list_ = std::move(loaded);
     outcome.log = writeErrorLog(path_, outcome.findings, now, locale);
     return outcome;

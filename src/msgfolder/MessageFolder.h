@@ -3,7 +3,7 @@
 // once; a change whose list cannot be saved is taken back, so that the list held
 // here is always the one in MSGLIST.TXT (or the repaired one of the last load).
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 #include "msgfolder/ListFileReader.h"
 #include "msgfolder/MessageList.h"
 

@@ -3,7 +3,7 @@
 // folder, checks its list against the WAV files and edits the list. Every change
 // goes to the folder at once; the logic lives in MessageFolder.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 #include "msgfolder/CompilerDialogs.h"
 #include "msgfolder/MessageFolder.h"
 

@@ -10,12 +10,20 @@
 
 namespace q7582 {
 
+namespace {
+
+// Enough for the log of any list file the compiler reads; a longer file shows its start.
+constexpr std::size_t MaxShownBytes = 4 << 20;
+
+} // namespace
+
 FileResult showTextFileModal(QWidget* owner, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {false, file.errorString().toStdString()};
-    const QString text = QString::fromUtf8(file.readAll());
+    std::string content;
+    if (FileResult r = readFile(QFile::encodeName(path).toStdString(), content, MaxShownBytes); !r.ok)
+        return r;
+    // Shown as a text-mode read would give it: CR LF becomes one line end.
+    const QString text = QString::fromUtf8(content).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     QDialog dialog(owner);
     dialog.setWindowTitle(QFileInfo(path).fileName());

@@ -2,7 +2,7 @@
 // A modal read-only view of a text file (the error log): the caller waits until
 // the user closes it.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 
 #include <QString>
 

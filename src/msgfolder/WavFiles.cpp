@@ -1,7 +1,5 @@
 #include "msgfolder/WavFiles.h"
 
-#include "msgfolder/SaveFile.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,9 +43,12 @@ FileResult copyWav(const QString& source, const QString& folder, const QString& 
                    qint64& bytes)
 {
     const QString target = upperName(number);
-    const FileResult copied = replaceFileWithCopy(source, QDir(folder).filePath(target), bytes);
+    std::uint64_t copiedBytes = 0;
+    const FileResult copied = copyFile(QFile::encodeName(source).toStdString(),
+                                       QFile::encodeName(QDir(folder).filePath(target)).toStdString(), copiedBytes);
     if (!copied.ok)
         return copied;
+    bytes = qint64(copiedBytes);
     // Other spellings of the same name would be the same file on the card.
     const QStringList names = wavFilesOf(folder, number);
     for (const QString& name : names) {

@@ -2,7 +2,7 @@
 // The WAV files of a message folder. Names are matched whatever their case, as the
 // card's FAT file system does: "007.wav" and "007.WAV" name message 7.
 
-#include "model/LegalFile.h" // FileResult
+#include "model/FileIo.h"
 
 #include <QString>
 #include <QStringList>

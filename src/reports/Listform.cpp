@@ -1,7 +1,10 @@
 #include "reports/Listform.h"
 
+#include "model/FileIo.h"
+
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QStyle>
 #include <QTextBlock>
@@ -129,14 +132,19 @@ std::optional<QString> TForm3::saveTo(const QString& fileName) const
         for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
             text += block.text().toUtf8() + "\r\n";
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush())
-        return file.errorString();
+    // The old file stays whole until the new text is safely written.
+    const FileResult saved = replaceFile(QFile::encodeName(fileName).toStdString(), text.toStdString());
+    if (!saved.ok)
+        return QString::fromStdString(saved.error);
     return std::nullopt;
 }
 
 std::optional<QString> TForm3::renderTo(QPrinter& printer) const
 {
+    // The PDF engine opens its file for writing as it is: a pipe there would hang it.
+    const QFileInfo pdf(printer.outputFileName());
+    if (printer.outputFormat() == QPrinter::PdfFormat && pdf.exists() && !pdf.isFile())
+        return printer.outputFileName() + QStringLiteral(": not a regular file");
     RichEdit1->document()->print(&printer);
     if (printer.printerState() != QPrinter::Error)
         return std::nullopt;
@@ -155,7 +163,7 @@ void TForm3::saveExecute()
     if (fileName.isEmpty())
         return;
     if (const auto failure = saveTo(fileName))
-        dialogs_->showError(this, QStringLiteral("The report could not be saved to \"%1\":\n%2").arg(fileName, *failure));
+        dialogs_->showError(this, QStringLiteral("The report could not be saved:\n%1").arg(*failure));
 }
 
 void TForm3::printExecute()

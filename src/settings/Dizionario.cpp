@@ -54,7 +54,7 @@ FileResult Dizionario::loadTable(const char* file, std::vector<std::string>& nam
     if (!fileExists(p))
         return saveTable(file, names);
     std::string text;
-    const FileResult r = readFile(p, text);
+    const FileResult r = readFile(p, text, names.size() * NameLineBytes);
     if (r.ok)
         readNameLines(text, names, MaxFileName);
     return r;
@@ -97,7 +97,7 @@ int Dizionario::LoadLanguageList(const std::string& dir, std::vector<std::string
 {
     names.clear();
     std::string text;
-    if (!readFile(dir + "/" + LanguageList, text).ok)
+    if (!readFile(dir + "/" + LanguageList, text, LanguageListBytes).ok)
         return 0;
     WordScanner in(text);
     for (in.skipSpace(); !in.atEnd() && int(names.size()) < MaxLanguages; in.skipSpace())

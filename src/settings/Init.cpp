@@ -34,7 +34,7 @@ FileResult Init::LoadSettings()
     if (!fileExists(filePath()))
         return SaveSettings();
     std::string text;
-    const FileResult r = readFile(filePath(), text);
+    const FileResult r = readFile(filePath(), text, MaxFileBytes);
     if (!r.ok)
         return r;
     for (const SettingsRecord& rec : readSettingsRecords(text, MaxWord)) {

@@ -21,6 +21,7 @@ public:
     static constexpr const char* ItalianHelpFile = "help/qs7582_ita.chm";
     static constexpr const char* EnglishHelpFile = "help/qs7582_eng.chm";
     static constexpr int MaxWord = 51;
+    static constexpr std::size_t MaxFileBytes = 4096; // three short records, with room to spare
 
     // dir: the folder the relative names are taken from (the working directory).
     explicit Init(std::string dir = ".");

@@ -3,6 +3,8 @@
 #include "msgfolder/ErrorLog.h"
 #include "msgfolder/MessageFolder.h"
 
+#include <sys/stat.h>
+
 using namespace q7582;
 using q7582::test::MessageFolderTest;
 
@@ -125,5 +127,13 @@ TEST_F(MessageFolderTest, HostileListFilesLoadSafely)
     const LoadOutcome noLog = mf.LoadMessageList();
     EXPECT_TRUE(noLog.list.ok);
     EXPECT_FALSE(noLog.log.ok || noLog.log.error.empty());
+    EXPECT_EQ(mf.list().rows.size(), 1u);
+
+    // A pipe in place of the list is refused at once and loads nothing.
+    ASSERT_TRUE(QFile::remove(inFolder("MSGLIST.TXT")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("MSGLIST.TXT")).constData(), 0666), 0);
+    const LoadOutcome pipe = mf.LoadMessageList();
+    EXPECT_FALSE(pipe.list.ok);
+    EXPECT_NE(pipe.list.error.find("MSGLIST.TXT: not a regular file"), std::string::npos) << pipe.list.error;
     EXPECT_EQ(mf.list().rows.size(), 1u);
 }

@@ -7,6 +7,10 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include "WriteFailure.h"
+
+#include <sys/stat.h>
+
 namespace q7582 {
 
 namespace {
@@ -89,6 +93,16 @@ TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains("missing/report.txt"));
     EXPECT_TRUE(dialogs->errors[0].contains("No such file or directory")) << dialogs->errors[0].toStdString();
+
+    // Saved whole or not at all: a full disk keeps the old report.
+    const QByteArray saved = contents(dir.filePath("report.rtf"));
+    dialogs->saveName = dir.filePath("report.rtf");
+    {
+        WriteFailure diskFull;
+        viewer.saveExecute();
+    }
+    EXPECT_EQ(dialogs->errors.size(), 2);
+    EXPECT_EQ(contents(dialogs->saveName), saved);
 }
 
 TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
@@ -103,6 +117,13 @@ TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
     const QByteArray pdf = contents(dialogs->pdfName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_GT(pdf.size(), 1000);
+
+    // A pipe chosen as the PDF file is refused at once.
+    dialogs->pdfName = dir.filePath("pipe.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs->pdfName).constData(), 0666), 0);
+    viewer.printExecute();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].endsWith("pipe.pdf: not a regular file")) << dialogs->errors[0].toStdString();
 }
 
 } // namespace q7582

@@ -3,6 +3,7 @@
 #include "FileFixture.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace q7582;
 
@@ -69,6 +70,19 @@ TEST_F(NameTables, FailuresKeepTheNamesInForceAndSayWhich)
     EXPECT_NE(r.error.find("zone.txt: "), std::string::npos) << r.error;
     EXPECT_EQ(names.zones[0], "Zone 1");
     EXPECT_EQ(names.inputs[0], "Door"); // the other tables still load
+
+    // A pipe is refused at once, never waited on, and stays a pipe.
+    std::filesystem::remove(path("unit.txt"));
+    ASSERT_EQ(::mkfifo(path("unit.txt").c_str(), 0666), 0);
+    EXPECT_EQ(names.LoadUnitNames().error, path("unit.txt") + ": not a regular file");
+    EXPECT_EQ(names.units[0], "Unit");
+    EXPECT_TRUE(std::filesystem::is_fifo(path("unit.txt")));
+
+    // A huge file costs no more than the table's lines.
+    write("uscite.txt", "Bell\n");
+    std::filesystem::resize_file(path("uscite.txt"), std::uintmax_t(1) << 30);
+    ASSERT_TRUE(names.LoadOutputNames().ok);
+    EXPECT_EQ(names.outputs[0], "Bell");
 
     Dizionario nowhere(path("missing-folder"));
     EXPECT_FALSE(nowhere.LoadUnitNames().ok);

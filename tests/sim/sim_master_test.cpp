@@ -4,6 +4,7 @@
 #include "model/StatusBlock.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -151,4 +152,20 @@ TEST(SimulatorUnplug, HangsUpRemovesTheLinkAndComesBackOnANewPty)
 
     EXPECT_TRUE(sim.stop());
     EXPECT_FALSE(QFileInfo(QString::fromStdString(sim.link())).isSymLink()) << "the link is removed on exit";
+}
+
+TEST(SimulatorDump, CreatesAMissingDumpFolderOrSaysWhyItCannot)
+{
+    QTemporaryDir outside;
+    const QString nested = outside.filePath("dumps/master");
+    {
+        SimulatorProcess sim({"--dump-dir", nested});
+        ASSERT_TRUE(sim.waitReady()) << sim.problem();
+        EXPECT_EQ(QFileInfo(nested + "/config.bin").size(), ConfigImage::Size);
+        EXPECT_EQ(QFileInfo(nested + "/status.bin").size(), StatusBlock::Size);
+    }
+    // A file where the folder should be: the simulator gives up at once.
+    SimulatorProcess blocked({"--dump-dir", nested + "/config.bin/inside"});
+    EXPECT_FALSE(blocked.waitReady());
+    EXPECT_NE(blocked.problem().find("exited before it was ready"), std::string::npos) << blocked.problem();
 }

@@ -1,8 +1,6 @@
 #include "ui/main/ConfigFiles.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace q7582 {
 
@@ -22,12 +20,9 @@ FileResult saveConfigFile(const std::string& path, const ConfigImage& image)
 FileResult readConfigFile(const std::string& path, ConfigFileContent& out)
 {
     ConfigFileContent content;
-    if (FileResult r = readFile(path, content.bytes, ConfigImage::Size); !r.ok)
+    // One byte more than an image tells a longer file even when its size is not known.
+    if (FileResult r = readFile(path, content.bytes, ConfigImage::Size + 1, &content.fileSize); !r.ok)
         return r;
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
-        return FileResult::failure(path, errno);
-    content.fileSize = std::uint64_t(st.st_size);
     out = std::move(content);
     return {};
 }

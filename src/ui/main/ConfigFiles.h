@@ -26,7 +26,7 @@ std::string withCfiExtension(const std::string& name);
 // the old file as it was.
 FileResult saveConfigFile(const std::string& path, const ConfigImage& image);
 
-// A .cfi file read but not yet applied: at most the first 32768 bytes, and the real size.
+// A .cfi file read but not yet applied: at most one byte more than an image, and the real size.
 struct ConfigFileContent {
     std::string bytes;
     std::uint64_t fileSize = 0;

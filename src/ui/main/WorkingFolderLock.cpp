@@ -1,0 +1,25 @@
+#include "ui/main/WorkingFolderLock.h"
+
+#include "ui/main/DialogProvider.h"
+
+namespace q7582 {
+
+std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QString& folder)
+{
+    auto lock = std::make_unique<QLockFile>(folder + u'/' + QLatin1String(WorkingFolderLockName));
+    // Held for the whole run: only a lock whose process is gone counts as stale, never
+    // one that is merely old.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError)
+        return lock;
+    dialogs.warning(nullptr, QStringLiteral("Errore"), AlreadyRunningText);
+    return nullptr;
+}
+
+std::unique_ptr<QLockFile> lockWorkingFolder()
+{
+    QtDialogProvider dialogs;
+    return lockWorkingFolder(dialogs, QStringLiteral("."));
+}
+
+} // namespace q7582
