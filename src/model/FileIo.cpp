@@ -1,4 +1,5 @@
 #include "model/FileIo.h"
+#include "model/FileLog.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -73,6 +74,14 @@ bool writeAll(int fd, std::string_view data)
     return true;
 }
 
+// A write that failed, for the diagnostics too.
+FileResult writeFailed(const std::string& path, int err)
+{
+    FileResult failed = FileResult::failure(path, err);
+    qCInfo(lcFiles).noquote() << "write failed:" << QString::fromStdString(failed.error);
+    return failed;
+}
+
 // The mode a new file gets: the existing file's, or 0666 less the umask.
 mode_t modeFor(const std::string& path)
 {
@@ -92,7 +101,7 @@ FileResult replaceFile(const std::string& path, std::string_view data)
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        return FileResult::failure(path, errno);
+        return writeFailed(path, errno);
     int err = writeAll(fd, data) ? 0 : errno;
     if (!err && ::fchmod(fd, modeFor(path)) != 0)
         err = errno;
@@ -105,7 +114,7 @@ FileResult replaceFile(const std::string& path, std::string_view data)
         err = errno;
     if (err) {
         ::unlink(temp.c_str());
-        return FileResult::failure(path, err);
+        return writeFailed(path, err);
     }
     return {};
 }

@@ -237,15 +237,24 @@ TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
     EXPECT_EQ(window.count("enableMainWindow"), 1);
 }
 
-TEST_F(LinkEngineTest, AccessDeniedIsShownUntilTheDeviceOpens)
+TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpens)
 {
-    chip.setAccessDenied(true);
+    const auto failure = [&] { return OpenFailure(shared.openFailure.load()); };
+    chip.setOpenFailure(OpenFailure::NoAccess);
     bool changed = false;
     EXPECT_FALSE(engine.OpenDevice(&changed));
-    EXPECT_TRUE(changed && shared.accessDenied);
+    EXPECT_TRUE(changed && failure() == OpenFailure::NoAccess);
     EXPECT_FALSE(engine.OpenDevice(&changed));
     EXPECT_FALSE(changed);
-    chip.setAccessDenied(false);
+    chip.setOpenFailure(OpenFailure::InUse); // the rule installed, another manager holds it
+    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_TRUE(changed && failure() == OpenFailure::InUse);
+    EXPECT_EQ(chip.openCount(), 0);
+    chip.setPresent(false); // unplugged: neither hint applies
+    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_TRUE(changed && failure() == OpenFailure::None);
+    chip.setPresent(true);
+    chip.setOpenFailure(OpenFailure::None);
     EXPECT_TRUE(engine.OpenDevice(&changed));
-    EXPECT_TRUE(changed && !shared.accessDenied);
+    EXPECT_TRUE(!changed && failure() == OpenFailure::None);
 }
