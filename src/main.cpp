@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("qs7582"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
     QApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.q7582.Manager")); // the desktop's name for the window
 
     q7582::LinkShared shared;
     q7582::TForm1 window(shared);
