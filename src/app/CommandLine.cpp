@@ -6,6 +6,28 @@
 
 namespace q7582 {
 
+namespace {
+
+// QApplication's own options (-style Fusion, -platform offscreen, ...) keep working:
+// accepted here unseen, and left in argv for QApplication to take.
+void acceptQtGuiOptions(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const auto hidden = [&parser](const char* name, const char* value) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QString::fromLatin1(value));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session", "display",
+                             "name", "style", "stylesheet", "qmljsdebugger"})
+        hidden(name, "value");
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb"})
+        hidden(name, "");
+}
+
+} // namespace
+
 CommandLineAnswer parseCommandLine(QCommandLineParser& parser, const QStringList& arguments)
 {
     const QCommandLineOption help = parser.addHelpOption();
@@ -46,6 +68,7 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
                                      QStringLiteral("Log the device link and file writes on standard error "
                                                     "(the q7582.* logging categories)."));
     parser.addOption(verbose);
+    acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
         return answer;

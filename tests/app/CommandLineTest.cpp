@@ -65,6 +65,10 @@ TEST(CommandLine, ManagerAnswersHelpVersionAndBadUsage)
     EXPECT_FALSE(answer.exitCode);
     EXPECT_TRUE(parsed.verbose);
 
+    // Qt's own options pass on to QApplication, as they always did.
+    answer = manager({"-style", "Fusion", "-platform", "offscreen", "-reverse"}, parsed);
+    EXPECT_FALSE(answer.exitCode) << answer.err.toStdString();
+
     answer = manager({"--version"}, parsed);
     EXPECT_EQ(answer.exitCode, 0);
     EXPECT_EQ(answer.out, QStringLiteral("qs7582 " Q7582_VERSION "\n"));
