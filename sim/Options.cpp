@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include "app/CommandLine.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -25,7 +27,7 @@ const char* Description =
 [[noreturn]] void fail(const QString& message)
 {
     std::fprintf(stderr, "qs7582-sim: %s\n", qPrintable(message));
-    std::exit(2);
+    std::exit(UsageExitCode);
 }
 
 double toSeconds(const QCommandLineParser& parser, const QString& name)
@@ -52,9 +54,9 @@ Options parseOptions(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("qs7582-sim");
+    QCoreApplication::setApplicationVersion(Q7582_VERSION);
     QCommandLineParser parser;
     parser.setApplicationDescription(Description);
-    parser.addHelpOption();
     parser.addOptions({
         {"generator", "Be a message generator (default: a master)."},
         {"address", "Master address 0..5 (default 0): status byte and default configuration.", "N", "0"},
@@ -76,7 +78,11 @@ Options parseOptions(int argc, char** argv)
         {"replug-after", "Stay unplugged SEC seconds (default 2).", "SEC", "2"},
         {"verbose", "Log every request and reply on stderr."},
     });
-    parser.process(app);
+    const CommandLineAnswer answer = parseCommandLine(parser, QCoreApplication::arguments());
+    if (answer.exitCode) {
+        printAnswer(answer);
+        std::exit(*answer.exitCode);
+    }
     if (!parser.positionalArguments().isEmpty())
         fail("unexpected argument \"" + parser.positionalArguments().first() + "\"; see --help");
 

@@ -1,6 +1,7 @@
-// The Q7582 manager. It reads no command-line arguments; its settings, name lists,
-// summer-time table and help files lie in the working directory under relative names.
+// The Q7582 manager. Its settings, name lists, summer-time table and help files lie in
+// the working directory under relative names.
 
+#include "app/CommandLine.h"
 #include "link/Chip.h"
 #include "link/LinkShared.h"
 #include "model/Dati.h"
@@ -29,9 +30,15 @@ void dataModuleStartUp(q7582::TForm1& window)
 
 int main(int argc, char* argv[])
 {
+    // First: --help, --version and bad usage answer without a window or a file.
+    if (const std::optional<int> exitCode = q7582::readManagerCommandLine(argc, argv))
+        return *exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qs7582"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
+    QApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.q7582.Manager")); // the desktop's name for the window
 
     // Before any file of the folder is read or written.
     const auto folderLock = q7582::lockWorkingFolder();

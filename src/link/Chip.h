@@ -3,6 +3,7 @@
 // Backends: libftdi1 (default), tty (Q7582_PORT names a serial device or pseudo-terminal),
 // and a scripted fake for tests.
 
+#include "link/OpenFailure.h"
 #include "model/Bytes.h"
 
 #include <memory>
@@ -26,8 +27,10 @@ public:
 
     // Why the last operation failed, for diagnostics.
     virtual std::string lastError() const = 0;
-    // The last open found a device but was refused access to it.
-    virtual bool accessDenied() const { return false; }
+    // The last open found a device but could not have it: no permission, or held by another program.
+    virtual OpenFailure openFailure() const { return OpenFailure::None; }
+    // The backend and the device it opened last, for diagnostics.
+    virtual std::string description() const = 0;
 };
 
 // tty when Q7582_PORT is set, libftdi1 otherwise.

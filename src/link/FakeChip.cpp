@@ -16,10 +16,10 @@ void FakeChip::setPresent(bool present)
     present_ = present;
 }
 
-void FakeChip::setAccessDenied(bool denied)
+void FakeChip::setOpenFailure(OpenFailure failure)
 {
     std::lock_guard lock(mutex_);
-    denied_ = denied;
+    openFailure_ = failure;
 }
 
 void FakeChip::queueReply(const Bytes& bytes)
@@ -57,8 +57,8 @@ int FakeChip::open()
     std::lock_guard lock(mutex_);
     if (!present_)
         return fail("no device");
-    if (denied_)
-        return fail("access denied");
+    if (openFailure_ != OpenFailure::None)
+        return fail(openFailureName(openFailure_));
     open_ = true;
     ++openCount_;
     received_.clear();
@@ -145,10 +145,10 @@ std::string FakeChip::lastError() const
     return error_;
 }
 
-bool FakeChip::accessDenied() const
+OpenFailure FakeChip::openFailure() const
 {
     std::lock_guard lock(mutex_);
-    return denied_ && present_;
+    return present_ ? openFailure_ : OpenFailure::None;
 }
 
 } // namespace q7582

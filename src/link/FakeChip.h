@@ -20,7 +20,7 @@ public:
 
     void setDevice(Device device);
     void setPresent(bool present);     // absent: open fails, every operation after it fails
-    void setAccessDenied(bool denied); // open fails for lack of permission
+    void setOpenFailure(OpenFailure failure); // a present device that open fails on
     void queueReply(const Bytes& bytes);
 
     std::vector<Bytes> writes() const;
@@ -37,7 +37,8 @@ public:
     int read(Byte* buffer, int count, int& got) override;
     void close() override;
     std::string lastError() const override;
-    bool accessDenied() const override;
+    OpenFailure openFailure() const override;
+    std::string description() const override { return "fake"; }
 
 private:
     int fail(const char* why);
@@ -45,7 +46,7 @@ private:
     mutable std::mutex mutex_;
     Device device_;
     bool present_ = true;
-    bool denied_ = false;
+    OpenFailure openFailure_ = OpenFailure::None;
     bool open_ = false;
     int openCount_ = 0;
     std::deque<Byte> received_;

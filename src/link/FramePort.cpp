@@ -1,8 +1,26 @@
 #include "link/FramePort.h"
+#include "link/LinkLog.h"
 
 namespace q7582 {
 
 TransferResult FramePort::SendFrame(const Byte* payload, int count, Byte command, Byte index)
+{
+    const TransferResult result = send(payload, count, command, index);
+    if (result != TransferOk)
+        logTransferFailure(chip_, "send", command, index, result);
+    return result;
+}
+
+TransferResult FramePort::ReceiveFrame(int count, Byte* dest, Byte command, Byte index)
+{
+    const TransferResult result = receive(count, dest, command, index);
+    // Master and generator are the answers to an ID search, not failures.
+    if (result != TransferOk && result != TransferMaster && result != TransferGenerator)
+        logTransferFailure(chip_, "reply to", command, index, result);
+    return result;
+}
+
+TransferResult FramePort::send(const Byte* payload, int count, Byte command, Byte index)
 {
     if (count < 0 || count > Frame::MaxPayload)
         return TransferDeviceError;
@@ -13,7 +31,7 @@ TransferResult FramePort::SendFrame(const Byte* payload, int count, Byte command
     return written == length ? TransferOk : TransferShort;
 }
 
-TransferResult FramePort::ReceiveFrame(int count, Byte* dest, Byte command, Byte index)
+TransferResult FramePort::receive(int count, Byte* dest, Byte command, Byte index)
 {
     if (count < 0 || count > Frame::MaxPayload)
         return TransferDeviceError;

@@ -20,6 +20,9 @@ public:
     TransferResult ReceiveFrame(int count, Byte* dest, Byte command, Byte index);
 
 private:
+    TransferResult send(const Byte* payload, int count, Byte command, Byte index);
+    TransferResult receive(int count, Byte* dest, Byte command, Byte index);
+
     Chip& chip_;
     Byte out_[Frame::BufferSize];
     Byte in_[Frame::BufferSize];

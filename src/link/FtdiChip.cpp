@@ -1,13 +1,14 @@
 #include "link/FtdiChip.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <ftdi.h>
+#include <libusb.h>
 
 namespace q7582 {
 
 namespace {
-// libftdi's answer when the device exists but we may not open it.
-constexpr int FtdiAccessDenied = -8;
 // One non-blocking drain; more than the longest reply plus slack.
 constexpr int DrainChunk = 1024;
 } // namespace
@@ -33,7 +34,7 @@ int FtdiChip::fail(int rc)
 int FtdiChip::open()
 {
     close();
-    denied_ = false;
+    openFailure_ = OpenFailure::None;
     if (!ctx_)
         return fail(-1);
     ftdi_device_list* list = nullptr;
@@ -46,10 +47,19 @@ int FtdiChip::open()
     }
     // Give /dev/ttyUSB* back to the kernel driver when we close.
     ctx_->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
-    const int rc = ftdi_usb_open_dev(ctx_, list->dev);
+    libusb_device* dev = list->dev;
+    const std::string node = usbDeviceNode(libusb_get_bus_number(dev), libusb_get_device_address(dev));
+    libusb_device_descriptor desc{};
+    libusb_get_device_descriptor(dev, &desc);
+    char id[16];
+    std::snprintf(id, sizeof id, "%04x:%04x", desc.idVendor, desc.idProduct);
+    device_ = std::string("libftdi ") + id + " at " + node;
+    errno = 0;
+    const int rc = ftdi_usb_open_dev(ctx_, dev);
+    const int openErrno = errno;
     ftdi_list_free(&list);
     if (rc < 0) {
-        denied_ = rc == FtdiAccessDenied;
+        openFailure_ = classifyFtdiOpenFailure(rc, openErrno, deviceNodeRefused(node));
         return fail(rc);
     }
     open_ = true;

@@ -28,14 +28,16 @@ public:
     int read(Byte* buffer, int count, int& got) override;
     void close() override;
     std::string lastError() const override { return error_; }
-    bool accessDenied() const override { return denied_; }
+    OpenFailure openFailure() const override { return openFailure_; }
+    std::string description() const override { return device_; }
 
 private:
     int fail(int rc);
 
     ftdi_context* ctx_ = nullptr;
     bool open_ = false;
-    bool denied_ = false;
+    OpenFailure openFailure_ = OpenFailure::None;
+    std::string device_ = "libftdi";
     std::vector<Byte> received_;
     std::string error_;
 };

@@ -1,5 +1,7 @@
 #include "link/LinkEngine.h"
 
+#include "link/LinkLog.h"
+
 #include <algorithm>
 
 namespace q7582 {
@@ -18,18 +20,19 @@ LinkEngine::LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, S
 {
 }
 
-bool LinkEngine::OpenDevice(bool* accessHintChanged)
+bool LinkEngine::OpenDevice(bool* hintChanged)
 {
-    const bool wasDenied = shared_.accessDenied.load();
+    const int before = shared_.openFailure.load();
     bool ok = chip_.open() == 0;
     if (ok && chip_.reset() != 0) {
         chip_.close();
         ok = false;
     }
-    const bool denied = !ok && chip_.accessDenied();
-    shared_.accessDenied = denied;
-    if (accessHintChanged)
-        *accessHintChanged = denied != wasDenied;
+    const int failure = ok ? int(OpenFailure::None) : int(chip_.openFailure());
+    shared_.openFailure = failure;
+    if (hintChanged)
+        *hintChanged = failure != before;
+    logDeviceOpen(chip_, ok, failure != before);
     if (!ok)
         return false;
     chip_.setTimeouts(TimeoutMs, TimeoutMs);
@@ -101,8 +104,10 @@ bool LinkEngine::HandleLinkFailure()
 
 void LinkEngine::closeDevice()
 {
-    if (open_)
+    if (open_) {
         chip_.close();
+        qCInfo(lcLink).noquote() << "closed" << QString::fromStdString(chip_.description());
+    }
     open_ = false;
 }
 

@@ -37,9 +37,9 @@ public:
 
     LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, Sleep sleep);
 
-    // Opens and prepares the chip; false when there is none. A refusal for lack of
-    // permission sets LinkShared::accessDenied; accessHintChanged says whether it changed.
-    bool OpenDevice(bool* accessHintChanged = nullptr);
+    // Opens and prepares the chip; false when there is none. A present device that
+    // cannot be had sets LinkShared::openFailure; hintChanged says whether it changed.
+    bool OpenDevice(bool* hintChanged = nullptr);
     // The device was opened: start an ID search.
     void startSearch();
     // No device: show it and wait for the reconnect timer.

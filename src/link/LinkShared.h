@@ -41,8 +41,8 @@ public:
     std::atomic<int> progressPosition{0};
     // Set when a master is found; the next status display refresh clears it.
     std::atomic<bool> justConnected{false};
-    // The device is present but could not be opened for lack of permission.
-    std::atomic<bool> accessDenied{false};
+    // Why the present device could not be opened (an OpenFailure), None once it opens.
+    std::atomic<int> openFailure{0};
     RequestFlags requests;
 
     template <typename F>

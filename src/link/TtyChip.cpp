@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -17,15 +18,27 @@ int TtyChip::fail(const char* what)
     return -1;
 }
 
+int TtyChip::failOpen(const char* what)
+{
+    openFailure_ = classifySerialOpenErrno(errno);
+    const int rc = fail(what);
+    close();
+    return rc;
+}
+
 int TtyChip::open()
 {
     close();
-    denied_ = false;
+    openFailure_ = OpenFailure::None;
     fd_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        denied_ = errno == EACCES || errno == EPERM;
-        return fail(path_.c_str());
-    }
+    if (fd_ < 0)
+        return failOpen(path_.c_str());
+    // The lock is what another manager sees even as root, who passes TIOCEXCL; the
+    // exclusive mode also keeps out programs that do not lock (a terminal emulator).
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
+        return failOpen("flock");
+    if (::ioctl(fd_, TIOCEXCL) != 0)
+        return failOpen("TIOCEXCL");
     termios tio{};
     if (tcgetattr(fd_, &tio) != 0) {
         const int rc = fail("tcgetattr");
@@ -148,8 +161,12 @@ int TtyChip::read(Byte* buffer, int count, int& got)
 
 void TtyChip::close()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ < 0)
+        return;
+    // A pty's exclusive mode outlives our descriptor while the master side is open:
+    // clear it, or the next open (ours after a reconnect) would be refused.
+    ::ioctl(fd_, TIOCNXCL);
+    ::close(fd_);
     fd_ = -1;
 }
 

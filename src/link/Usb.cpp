@@ -51,7 +51,7 @@ void TThreadUsb::ReconnectTick()
         resume_ = true;
         wake_.notify_all();
     } else if (hintChanged) {
-        // The window shows "No access" (or stops showing it) from LinkShared.
+        // The window shows "No access" or "In use" (or stops showing it) from LinkShared.
         marshalled_.repaintStatusBar();
         marshalled_.showActivity();
     }

@@ -1,4 +1,5 @@
 #include "model/FileIo.h"
+#include "model/FileLog.h"
 
 #include <algorithm>
 #include <atomic>
@@ -227,6 +228,8 @@ FileResult replaceFileWith(const std::string& path, const ContentWriter& writeCo
         if (const int err = writeThroughTemporary(plan, writeContent))
             result = FileResult::failure(path, err);
     }
+    if (!result.ok)
+        qCInfo(lcFiles).noquote() << "write failed:" << QString::fromStdString(result.error);
     return result;
 }
 

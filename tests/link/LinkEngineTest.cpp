@@ -1,7 +1,10 @@
 #include "FakeDevice.h"
 #include "RecordingObserver.h"
 #include "link/LinkEngine.h"
+#include "model/FileIo.h"
 
+#include <QLoggingCategory>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace q7582;
@@ -10,6 +13,29 @@ using namespace q7582::test;
 namespace {
 
 using Names = std::vector<std::string>;
+
+// Collects "category: message" while it lives; the rules it switched on end with it.
+class LogCapture {
+public:
+    LogCapture() { lines().clear(); }
+    ~LogCapture()
+    {
+        QLoggingCategory::setFilterRules(QString());
+        qInstallMessageHandler(previous_);
+    }
+    static QStringList& lines()
+    {
+        static QStringList captured; // main thread only: the engine runs here
+        return captured;
+    }
+
+private:
+    static void collect(QtMsgType, const QMessageLogContext& context, const QString& message)
+    {
+        lines() << QString::fromLatin1(context.category) + QStringLiteral(": ") + message;
+    }
+    QtMessageHandler previous_ = qInstallMessageHandler(collect);
+};
 
 class LinkEngineTest : public ::testing::Test {
 protected:
@@ -237,15 +263,67 @@ TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
     EXPECT_EQ(window.count("enableMainWindow"), 1);
 }
 
-TEST_F(LinkEngineTest, AccessDeniedIsShownUntilTheDeviceOpens)
+TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpens)
 {
-    chip.setAccessDenied(true);
+    const auto failure = [&] { return OpenFailure(shared.openFailure.load()); };
+    chip.setOpenFailure(OpenFailure::NoAccess);
     bool changed = false;
     EXPECT_FALSE(engine.OpenDevice(&changed));
-    EXPECT_TRUE(changed && shared.accessDenied);
+    EXPECT_TRUE(changed && failure() == OpenFailure::NoAccess);
     EXPECT_FALSE(engine.OpenDevice(&changed));
     EXPECT_FALSE(changed);
-    chip.setAccessDenied(false);
+    chip.setOpenFailure(OpenFailure::InUse); // the rule installed, another manager holds it
+    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_TRUE(changed && failure() == OpenFailure::InUse);
+    EXPECT_EQ(chip.openCount(), 0);
+    chip.setPresent(false); // unplugged: neither hint applies
+    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_TRUE(changed && failure() == OpenFailure::None);
+    chip.setPresent(true);
+    chip.setOpenFailure(OpenFailure::None);
     EXPECT_TRUE(engine.OpenDevice(&changed));
-    EXPECT_TRUE(changed && !shared.accessDenied);
+    EXPECT_TRUE(!changed && failure() == OpenFailure::None);
+}
+
+// The q7582.* categories: silent by default and on a healthy poll; switched on, they
+// tell how the device came and went and why a step failed.
+TEST_F(LinkEngineTest, DiagnosticsAreOffByDefaultAndQuietOnAHealthyPoll)
+{
+    LogCapture capture;
+    QStringList& logged = LogCapture::lines();
+    QTemporaryDir dir;
+    const std::string unwritable = dir.filePath("missing/QS7582.ini").toStdString();
+    const auto pollTwentyTimes = [&] {
+        const int target = refreshes() + 20;
+        ASSERT_TRUE(runUntil([&] { return refreshes() >= target; }));
+    };
+    connect();
+    pollTwentyTimes();
+    ASSERT_FALSE(replaceFile(unwritable, "x").ok);
+    EXPECT_EQ(logged, QStringList()) << "off by default";
+
+    QLoggingCategory::setFilterRules(QStringLiteral("q7582.*=true"));
+    engine.closeDevice();
+    connect();
+    pollTwentyTimes();
+    EXPECT_EQ(logged, (QStringList{"q7582.link: closed fake", "q7582.link: opened fake"}));
+
+    logged.clear();
+    chip.setPresent(false); // unplugged mid-poll
+    EXPECT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 4));
+    ASSERT_EQ(logged.size(), 2);
+    EXPECT_TRUE(logged[0].contains(" failed: device error - chip: ")) << logged[0].toStdString();
+    EXPECT_EQ(logged[1], "q7582.link: closed fake");
+
+    logged.clear();
+    chip.setPresent(true);
+    chip.setOpenFailure(OpenFailure::InUse);
+    EXPECT_FALSE(engine.OpenDevice());
+    EXPECT_FALSE(engine.OpenDevice()); // the retries every 500 ms add nothing
+    EXPECT_EQ(logged, QStringList{"q7582.link: cannot open fake - in use - in use"});
+
+    logged.clear();
+    ASSERT_FALSE(replaceFile(unwritable, "x").ok);
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged[0].startsWith("q7582.files: write failed: " + QString::fromStdString(unwritable)));
 }

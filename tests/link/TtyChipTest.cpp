@@ -59,7 +59,7 @@ TEST_F(TtyChipTest, HungUpLineOrVanishedPathMakesPurgeFail)
     EXPECT_NE(chip.purge(), 0);
     chip.close();
     EXPECT_NE(chip.open(), 0) << "open fails while the path does not exist";
-    EXPECT_FALSE(chip.accessDenied());
+    EXPECT_EQ(chip.openFailure(), OpenFailure::None);
 
     ASSERT_EQ(::symlink(ptsname(pty), link.c_str()), 0);
     ASSERT_EQ(chip.open(), 0);
@@ -69,4 +69,19 @@ TEST_F(TtyChipTest, HungUpLineOrVanishedPathMakesPurgeFail)
     int waiting = 0;
     EXPECT_NE(chip.getStatus(waiting), 0);
     EXPECT_FALSE(chip.lastError().empty());
+}
+
+TEST_F(TtyChipTest, SecondOpenOfAHeldLineIsInUseAndNeverSteals)
+{
+    TtyChip second{link};
+    EXPECT_NE(second.open(), 0);
+    EXPECT_EQ(second.openFailure(), OpenFailure::InUse);
+    EXPECT_EQ(chip.purge(), 0) << "the holder keeps its line";
+
+    // Closed and reopened, as after a reconnect: the exclusive mode must not outlive us.
+    chip.close();
+    ASSERT_EQ(second.open(), 0);
+    EXPECT_EQ(second.openFailure(), OpenFailure::None);
+    second.close();
+    EXPECT_EQ(chip.open(), 0);
 }

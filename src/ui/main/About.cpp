@@ -43,7 +43,7 @@ TAboutBoxMain::TAboutBoxMain(QWidget* parent) : QDialog(parent)
 
     auto* logo = new QLabel(panel);
     logo->setObjectName(QStringLiteral("ProgramIcon"));
-    logo->setPixmap(icons::logo().scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setPixmap(icons::logo().pixmap(40, 40));
     logo->setGeometry(8, 8, 40, 40);
 
     auto label = [panel](const char* name, const QString& text, const QRect& geometry) {

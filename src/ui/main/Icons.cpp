@@ -1,7 +1,6 @@
 #include "ui/main/Icons.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <array>
 
 namespace q7582::icons {
@@ -88,33 +87,6 @@ QPixmap drawHelp()
 }
 
 // A loudspeaker with three sound arcs.
-QPixmap drawLogo()
-{
-    QPixmap pm = blank(64, 64);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x20, 0x50, 0xA0));
-    p.drawRoundedRect(QRectF(0, 0, 64, 64), 10, 10);
-    QPainterPath speaker;
-    speaker.moveTo(12, 25);
-    speaker.lineTo(22, 25);
-    speaker.lineTo(34, 13);
-    speaker.lineTo(34, 51);
-    speaker.lineTo(22, 39);
-    speaker.lineTo(12, 39);
-    speaker.closeSubpath();
-    p.setBrush(Qt::white);
-    p.drawPath(speaker);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 3; ++i) {
-        const qreal r = 8 + 7 * i;
-        p.drawArc(QRectF(32 - r, 32 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
-    }
-    return pm;
-}
-
 } // namespace
 
 const QPixmap& connection(int image)
@@ -135,10 +107,21 @@ const QPixmap& help()
     return image;
 }
 
-const QPixmap& logo()
+// Q_INIT_RESOURCE may not stand inside a namespace.
+} // namespace q7582::icons
+static void initLogo() { Q_INIT_RESOURCE(logo); }
+namespace q7582::icons {
+
+const QIcon& logo()
 {
-    static const QPixmap image = drawLogo();
-    return image;
+    static const QIcon icon = [] {
+        initLogo();
+        QIcon i;
+        i.addFile(QStringLiteral(":/logo/48.png"));
+        i.addFile(QStringLiteral(":/logo/256.png"));
+        return i;
+    }();
+    return icon;
 }
 
 } // namespace q7582::icons

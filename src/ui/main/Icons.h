@@ -1,7 +1,9 @@
 #pragma once
 // The window's small pictures, drawn once: connection states (ILconn), unit kinds
-// (ILunit) and the help glyph of the panels' help buttons.
+// (ILunit) and the help glyph of the panels' help buttons; and the program's icon,
+// the PNGs the desktop shows too (packaging/icons).
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace q7582::icons {
@@ -12,7 +14,7 @@ enum UnitImage { UnitIoCard = 0, UnitDeskMicrophone = 1 };
 const QPixmap& connection(int image); // ILconn
 const QPixmap& unit(int image);       // ILunit
 const QPixmap& help();                // Image12
-// The program's logo (About box, window icon).
-const QPixmap& logo();
+// The program's icon, the one the desktop shows (About box, window icon).
+const QIcon& logo();
 
 } // namespace q7582::icons

@@ -30,7 +30,7 @@ TForm1::TForm1(LinkShared& shared, Options options)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Q7582 Manager"));
-    setWindowIcon(QIcon(icons::logo()));
+    setWindowIcon(icons::logo());
     QFont font(QStringLiteral("Tahoma"), 8);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);

@@ -2,6 +2,7 @@
 // access hint) and the observer calls that update it.
 
 #include "ui/main/ConnectionIcon.h"
+#include "ui/main/DeviceHint.h"
 #include "ui/main/Main.h"
 
 #include <QHBoxLayout>
@@ -68,19 +69,12 @@ void TForm1::showActivity()
     showAccess();
 }
 
-// The device is there but may not be opened: say so, and where the fix is described.
+// The device is there but cannot be had: say why, and what fixes it.
 void TForm1::showAccess()
 {
-    if (shared_.accessDenied.load()) {
-        accessText_->setText(QStringLiteral("No access"));
-        accessText_->setToolTip(QStringLiteral(
-            "The USB device was found but may not be opened. Install the udev rule "
-            "packaging/60-qs7582.rules (see the README section \"Device permissions\"), "
-            "then unplug and replug the device."));
-    } else {
-        accessText_->clear();
-        accessText_->setToolTip(QString());
-    }
+    const DeviceHint hint = deviceHint(OpenFailure(shared_.openFailure.load()));
+    accessText_->setText(hint.text);
+    accessText_->setToolTip(hint.toolTip);
 }
 
 void TForm1::captionRefresh() { captionText_->setText(configurationCaption(provenance_, generatorMode_)); }

@@ -159,6 +159,10 @@ TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevic
     TAboutBoxMain box;
     QDir::setCurrent(before);
     EXPECT_EQ(box.findChild<QLabel*>("Version")->text(), QStringLiteral("Version: " Q7582_VERSION));
+
+    // The packaged icon, in the box and on the window, at the sizes the desktop has.
+    EXPECT_FALSE(box.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+    EXPECT_EQ(window->windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
 }
 
 } // namespace

@@ -206,19 +206,24 @@ TEST_F(StatusDisplay, ModesSwitchSizeCaptionPanelMenusAndHelpContext)
     EXPECT_EQ(window->helpContext(), 3000);
 }
 
-TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheAccessHint)
+TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheDeviceHint)
 {
     shared.activityIndex = ActivityConfigUL;
     shared.progressPosition = 9;
-    shared.accessDenied = true;
+    shared.openFailure = int(OpenFailure::NoAccess);
     window->showActivity();
     EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
     EXPECT_EQ(find<Meter>("ProgressBar1")->value(), 9);
     QWidget* access = find("StatusBar1Panel4");
     EXPECT_EQ(text("StatusBar1Panel4"), "No access");
     EXPECT_TRUE(access->toolTip().contains("packaging/60-qs7582.rules"));
-    EXPECT_TRUE(access->toolTip().contains("Device permissions"));
-    shared.accessDenied = false;
+    EXPECT_TRUE(access->toolTip().contains("/usr/lib/udev/rules.d"));
+    EXPECT_TRUE(access->toolTip().contains("plugdev"));
+    shared.openFailure = int(OpenFailure::InUse);
+    window->repaintStatusBar();
+    EXPECT_EQ(text("StatusBar1Panel4"), "In use");
+    EXPECT_TRUE(access->toolTip().contains("Another program holds the device"));
+    shared.openFailure = int(OpenFailure::None);
     window->repaintStatusBar();
     EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
 }

@@ -1,0 +1,45 @@
+#pragma once
+// The command line of the manager and of the simulator. Parsing writes no file and
+// opens no window: --help, --version and bad usage are answered with texts and an exit
+// status for the caller to print and return.
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace q7582 {
+
+// Exit status of bad usage (an unknown option, a bad value, a stray argument).
+inline constexpr int UsageExitCode = 2;
+
+struct CommandLineAnswer {
+    std::optional<int> exitCode; // set: the program prints the texts and exits with it
+    QString out;                 // for standard output
+    QString err;                 // for standard error
+};
+
+// Parses arguments (the program's name first) with the parser's options plus --help
+// and --version. An answer without exitCode means: run, reading the parser's values.
+CommandLineAnswer parseCommandLine(QCommandLineParser& parser, const QStringList& arguments);
+
+// Bad usage: the message, then the usage, for standard error.
+CommandLineAnswer usageError(const QCommandLineParser& parser, const QString& message);
+
+// Writes the answer's texts to standard output and standard error.
+void printAnswer(const CommandLineAnswer& answer);
+
+// The manager's options.
+struct ManagerOptions {
+    bool verbose = false; // switches the q7582.* logging categories on
+};
+
+// Parses the manager's command line; an answer with exitCode ends the program.
+CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options);
+
+// For main(), before anything else: parses argv under a short-lived QCoreApplication
+// (no display needed), prints any answer and returns its exit status; otherwise applies
+// the options (--verbose switches the logging categories on) and returns nothing.
+std::optional<int> readManagerCommandLine(int argc, char** argv);
+
+} // namespace q7582

@@ -1,0 +1,116 @@
+#include "app/CommandLine.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace q7582;
+
+namespace {
+
+CommandLineAnswer manager(const QStringList& options, ManagerOptions& parsed)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
+    return parseManagerCommandLine(QStringList{QStringLiteral("qs7582")} + options, parsed);
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QStringList filesLeft;
+};
+
+// The programs are built side by side; the tests are told where the simulator is.
+QString programPath(const QString& name)
+{
+    return QFileInfo(qEnvironmentVariable("Q7582_SIM")).dir().filePath(name);
+}
+
+// Runs a program in an empty folder with no display at all, as from a text console.
+ProgramRun runInEmptyFolder(const QString& program, const QStringList& arguments)
+{
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(programPath(program), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(20000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    run.filesLeft = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return run;
+}
+
+} // namespace
+
+TEST(CommandLine, ManagerAnswersHelpVersionAndBadUsage)
+{
+    ManagerOptions parsed;
+    CommandLineAnswer answer = manager({}, parsed);
+    EXPECT_FALSE(answer.exitCode);
+    EXPECT_FALSE(parsed.verbose);
+
+    answer = manager({"--verbose"}, parsed);
+    EXPECT_FALSE(answer.exitCode);
+    EXPECT_TRUE(parsed.verbose);
+
+    // Qt's own options pass on to QApplication, as they always did.
+    answer = manager({"-style", "Fusion", "-platform", "offscreen", "-reverse"}, parsed);
+    EXPECT_FALSE(answer.exitCode) << answer.err.toStdString();
+
+    answer = manager({"--version"}, parsed);
+    EXPECT_EQ(answer.exitCode, 0);
+    EXPECT_EQ(answer.out, QStringLiteral("qs7582 " Q7582_VERSION "\n"));
+
+    for (const char* help : {"--help", "-h", "--help-all"}) {
+        answer = manager({help}, parsed);
+        EXPECT_EQ(answer.exitCode, 0) << help;
+        EXPECT_TRUE(answer.out.contains("--verbose") && answer.out.contains("Q7582_PORT"));
+        EXPECT_TRUE(answer.err.isEmpty());
+    }
+
+    for (const QStringList& bad : {QStringList{"--bogus"}, QStringList{"file.cfi"}, QStringList{"--verbose=yes"}}) {
+        answer = manager(bad, parsed);
+        EXPECT_EQ(answer.exitCode, UsageExitCode) << bad.join(' ').toStdString();
+        EXPECT_TRUE(answer.out.isEmpty());
+        EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();
+    }
+}
+
+// The real programs: they answer without a display and leave the folder empty.
+TEST(CommandLine, ProgramsAnswerWithoutAWindowAndWriteNothing)
+{
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("Q7582_SIM")) << "CTest names the simulator, beside the manager";
+    for (const QString& name : {QStringLiteral("qs7582"), QStringLiteral("qs7582-sim")}) {
+        SCOPED_TRACE(name.toStdString());
+        ProgramRun run = runInEmptyFolder(name, {"--version"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, name + QStringLiteral(" " Q7582_VERSION "\n"));
+        EXPECT_EQ(run.filesLeft, QStringList());
+
+        run = runInEmptyFolder(name, {"--help"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.contains("--version"));
+        EXPECT_EQ(run.filesLeft, QStringList());
+
+        run = runInEmptyFolder(name, {"--no-such-option"});
+        EXPECT_EQ(run.exitCode, UsageExitCode);
+        EXPECT_TRUE(run.err.contains("no-such-option") && run.err.contains("Usage:")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.filesLeft, QStringList());
+    }
+    ProgramRun run = runInEmptyFolder(QStringLiteral("qs7582-sim"), {"--address", "9"});
+    EXPECT_EQ(run.exitCode, UsageExitCode);
+    EXPECT_TRUE(run.err.contains("--address wants a number 0..5")) << run.err.toStdString();
+}

@@ -1,0 +1,37 @@
+// Two managers on one simulator link: the second is told the device is in use and
+// keeps trying; the first keeps polling undisturbed.
+
+#include "LinkToSimulator.h"
+#include "link/OpenFailure.h"
+
+#include <gtest/gtest.h>
+
+using namespace q7582;
+using namespace q7582::test;
+
+TEST(SecondManager, SeesTheDeviceInUseWhileTheFirstKeepsPolling)
+{
+    LinkToSimulator first;
+    ASSERT_TRUE(first.start()) << first.sim.problem();
+    ASSERT_TRUE(first.waitState(Connected));
+
+    LinkShared shared;
+    RecordingObserver window;
+    TThreadUsb second(shared, window, makeChipFromEnvironment());
+    second.startLink();
+    EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::InUse);
+    EXPECT_EQ(shared.connectionState, NotConnected);
+    EXPECT_TRUE(second.reconnectTimerActive());
+
+    // A second and more of retries: the first polls on, the second never gets in.
+    ASSERT_TRUE(first.waitCalls("statusDisplayRefresh", 8));
+    EXPECT_EQ(first.shared.connectionState, Connected);
+    EXPECT_EQ(OpenFailure(first.shared.openFailure.load()), OpenFailure::None);
+    EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::InUse);
+    EXPECT_EQ(window.count("statusDisplayRefresh"), 0);
+
+    // The first lets go: the second takes the device at its next retry.
+    first.link->shutdown();
+    EXPECT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 5000));
+    EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::None);
+}
