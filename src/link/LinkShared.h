@@ -44,6 +44,13 @@ public:
     // The device is present but could not be opened for lack of permission.
     std::atomic<bool> accessDenied{false};
     RequestFlags requests;
+    // The worker runs an Upload, a Download, a generator block write or the summer-time
+    // table: cutting it would leave the device or the request half-served.
+    std::atomic<bool> transferRunning{false};
+    // The program is closing (main thread): no new transfer starts. Paired with
+    // transferRunning (each side sets its own flag, then reads the other's), so that
+    // either the window sees the transfer or the worker sees the closing.
+    std::atomic<bool> closing{false};
 
     template <typename F>
     decltype(auto) withStatus(F&& f)
