@@ -4,10 +4,15 @@
 #include "ui/main/ConnectionIcon.h"
 #include "ui/main/Main.h"
 
+#include "ui/main/Meter.h"
+#include "ui/main/TransferMessages.h"
+
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include "ui/main/Meter.h"
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 
 namespace q7582 {
 namespace {
@@ -46,6 +51,7 @@ void TForm1::buildStatusBar()
     auto* layout = new QHBoxLayout(progressPanel);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->addWidget(progressBar1_, 0, Qt::AlignVCenter);
+    buildCancelButton(progressPanel);
 
     activityText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
     captionText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
@@ -83,6 +89,63 @@ void TForm1::showAccess()
     }
 }
 
-void TForm1::captionRefresh() { captionText_->setText(configurationCaption(provenance_, generatorMode_)); }
+// Beside the progress bar, shown while an Upload runs or a failed transfer waits to
+// restart; Esc does the same from anywhere in the window.
+void TForm1::buildCancelButton(QWidget* progressPanel)
+{
+    cancelButton_ = new QToolButton(progressPanel);
+    cancelButton_->setObjectName(QStringLiteral("CancelTransfer"));
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setToolTip(QStringLiteral("Cancel the transfer (Esc)"));
+    cancelButton_->setFixedHeight(16);
+    cancelButton_->hide();
+    progressPanel->layout()->addWidget(cancelButton_);
+    connect(cancelButton_, &QToolButton::clicked, this, &TForm1::cancelTransfer);
+
+    auto* escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("CancelTransferKey"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(escape, &QAction::triggered, this, &TForm1::cancelTransfer);
+    addAction(escape);
+
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(8000);
+    connect(noticeTimer_, &QTimer::timeout, this, &TForm1::clearNotice);
+}
+
+void TForm1::showCancel(bool cancellable)
+{
+    cancellable_ = cancellable;
+    cancelButton_->setVisible(cancellable);
+}
+
+void TForm1::showNotice(const QString& text, bool timed, const QString& detail)
+{
+    notice_ = text;
+    captionText_->setToolTip(detail);
+    if (timed)
+        noticeTimer_->start();
+    else
+        noticeTimer_->stop();
+    captionRefresh();
+}
+
+void TForm1::clearNotice()
+{
+    noticeTimer_->stop();
+    notice_.clear();
+    captionText_->setToolTip(QString());
+    captionRefresh();
+}
+
+// Panel 3 shows a notice while there is one; the window's title carries the partial
+// download mark too, so it stays in sight.
+void TForm1::captionRefresh()
+{
+    const QString mark = partialDownload_ ? PartialDownloadMark : QString();
+    captionText_->setText(notice_.isEmpty() ? configurationCaption(provenance_, generatorMode_) + mark : notice_);
+    setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
+}
 
 } // namespace q7582

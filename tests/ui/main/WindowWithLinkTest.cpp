@@ -87,7 +87,8 @@ protected:
     bool transfer(const char* command)
     {
         trigger(command);
-        return !window->isEnabled() && spinUntil([&] { return window->isEnabled(); }, TransferMs);
+        QWidget* controls = window->centralWidget();
+        return !controls->isEnabled() && spinUntil([&] { return controls->isEnabled(); }, TransferMs);
     }
     RecordingChip* chip = nullptr;
 };
