@@ -85,7 +85,6 @@ private:
     void reportFailedTransfer(bool deviceGone);
     // A request the user withdrew while its transfer waited for a restart starts afresh.
     void forgetWithdrawnRestarts();
-    std::atomic<bool>& requestOf(TransferKind kind);
     void chooseAfterStatusRead();
     void chooseAfterGeneratorRead();
     void stepProgress();

@@ -3,6 +3,7 @@
 // blocks are touched only under their mutex, so the worker never copies a page
 // while a control handler changes a field of it.
 
+#include "link/TransferReport.h"
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
 
@@ -32,6 +33,17 @@ struct RequestFlags {
     std::atomic<bool> DownloadRequest{false};
     std::atomic<bool> GeneratorWriteRequest{false};
     std::atomic<bool> LegalFileWriteRequest{false};
+
+    std::atomic<bool>& of(TransferKind kind)
+    {
+        switch (kind) {
+        case TransferKind::Upload: return UploadRequest;
+        case TransferKind::Download: return DownloadRequest;
+        case TransferKind::GeneratorWrite: return GeneratorWriteRequest;
+        case TransferKind::LegalTable: break;
+        }
+        return LegalFileWriteRequest;
+    }
 };
 
 class LinkShared {

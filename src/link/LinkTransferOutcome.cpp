@@ -22,18 +22,6 @@ TransferFault faultOf(TransferResult result, bool deviceGone)
 
 } // namespace
 
-std::atomic<bool>& LinkEngine::requestOf(TransferKind kind)
-{
-    RequestFlags& r = shared_.requests;
-    switch (kind) {
-    case TransferKind::Upload: return r.UploadRequest;
-    case TransferKind::Download: return r.DownloadRequest;
-    case TransferKind::GeneratorWrite: return r.GeneratorWriteRequest;
-    case TransferKind::LegalTable: break;
-    }
-    return r.LegalFileWriteRequest;
-}
-
 bool LinkEngine::beginTransfer(TransferKind kind)
 {
     // Raised before closing is read; the window raises closing before it reads this.
@@ -58,7 +46,7 @@ void LinkEngine::endTransfer(const TransferReport& report)
 void LinkEngine::forgetWithdrawnRestarts()
 {
     for (std::size_t k = 0; k < failedAttempts_.size(); ++k)
-        if (!requestOf(TransferKind(k)))
+        if (!shared_.requests.of(TransferKind(k)))
             failedAttempts_[k] = 0;
 }
 
@@ -75,7 +63,7 @@ void LinkEngine::reportFailedTransfer(bool deviceGone)
         report.end = TransferEnd::Restarting;
         report.restarts = attempts;
     } else {
-        requestOf(report.kind) = false;
+        shared_.requests.of(report.kind) = false;
     }
     endTransfer(report);
 }

@@ -232,7 +232,8 @@ private:
     // A line in place of the configuration caption; a timed one goes after a while.
     void showNotice(const QString& text, bool timed, const QString& detail = {});
     void clearNotice();
-    void showCancel(bool cancellable);
+    // The Cancel button and Esc withdraw this transfer's request; nothing: both idle.
+    void offerCancel(std::optional<TransferKind> kind);
 
     // MainTransfers.cpp
     ClosingGuard::Hooks closingHooks();
@@ -327,7 +328,7 @@ private:
     QToolButton* cancelButton_ = nullptr;
     QTimer* noticeTimer_ = nullptr;
     QString notice_;
-    bool cancellable_ = false;
+    std::optional<TransferKind> cancellable_;
     bool partialDownload_ = false;
     ClosingGuard* closing_ = nullptr;
 };

@@ -46,7 +46,7 @@ void TForm1::Edit1Click()
         return;
     disableMainWindow();
     shared_.requests.UploadRequest = true;
-    showCancel(true);
+    offerCancel(TransferKind::Upload);
 }
 
 void TForm1::Download1Click()

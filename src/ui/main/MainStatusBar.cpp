@@ -114,10 +114,10 @@ void TForm1::buildCancelButton(QWidget* progressPanel)
     connect(noticeTimer_, &QTimer::timeout, this, &TForm1::clearNotice);
 }
 
-void TForm1::showCancel(bool cancellable)
+void TForm1::offerCancel(std::optional<TransferKind> kind)
 {
-    cancellable_ = cancellable;
-    cancelButton_->setVisible(cancellable);
+    cancellable_ = kind;
+    cancelButton_->setVisible(kind.has_value());
 }
 
 void TForm1::showNotice(const QString& text, bool timed, const QString& detail)

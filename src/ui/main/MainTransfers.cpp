@@ -40,37 +40,36 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::transferEnded(const TransferReport& report)
 {
-    const bool configuration = report.kind == TransferKind::Upload || report.kind == TransferKind::Download;
-    switch (report.end) {
-    case TransferEnd::Completed:
-        if (configuration)
-            partialDownload_ = false;
-        clearNotice();
-        showCancel(false);
-        break;
-    case TransferEnd::Restarting:
+    if (report.end == TransferEnd::Restarting) {
         showNotice(transferRestartText(report), false, whatHappened(report));
-        showCancel(true);
-        break;
-    case TransferEnd::Failed:
-        if (report.kind == TransferKind::Download)
-            partialDownload_ = true;
-        clearNotice();
-        showCancel(false);
-        showTransferFailure(transferFailureText(report));
-        break;
-    case TransferEnd::Cancelled:
-        showCancel(false);
-        break;
+        offerCancel(report.kind);
+        closing_->transferEnded(); // a closing program lets no restart begin
+        return;
     }
+    if (cancellable_ == report.kind)
+        offerCancel(std::nullopt);
+    if (report.end != TransferEnd::Cancelled)
+        clearNotice(); // a restart or closing line no longer holds
+    const bool configuration = report.kind == TransferKind::Upload || report.kind == TransferKind::Download;
+    if (report.end == TransferEnd::Completed && configuration)
+        partialDownload_ = false;
+    if (report.end == TransferEnd::Failed && report.kind == TransferKind::Download)
+        partialDownload_ = true;
     captionRefresh();
-    closing_->transferEnded();
+    if (report.end == TransferEnd::Failed)
+        showTransferFailure(transferFailureText(report));
+    else
+        closing_->transferEnded();
 }
 
-// Not inside the worker's call: the box waits for the user, the worker must not.
+// Not inside the worker's call: the box waits for the user, the worker must not. A
+// close waiting for this transfer goes on once the user has read what happened.
 void TForm1::showTransferFailure(const QString& text)
 {
-    QTimer::singleShot(0, this, [this, text] { dialogs_->warning(this, QStringLiteral("Errore"), text); });
+    QTimer::singleShot(0, this, [this, text] {
+        dialogs_->warning(this, QStringLiteral("Errore"), text);
+        closing_->transferEnded();
+    });
 }
 
 void TForm1::cancelTransfer()
@@ -78,17 +77,15 @@ void TForm1::cancelTransfer()
     if (!cancellable_)
         return;
     // A running Upload sees its request gone at its next block and hands nothing over.
-    shared_.requests.UploadRequest = false;
-    shared_.requests.GeneratorWriteRequest = false;
-    shared_.requests.LegalFileWriteRequest = false;
-    showCancel(false);
+    shared_.requests.of(*cancellable_) = false;
+    offerCancel(std::nullopt);
     showNotice(TransferCancelledNotice, true);
 }
 
 void TForm1::configurationReplaced()
 {
     if (shared_.requests.UploadRequest.exchange(false)) {
-        showCancel(false);
+        offerCancel(std::nullopt);
         showNotice(UploadDroppedNotice, true);
     }
     captionRefresh();

@@ -2,6 +2,8 @@
 // when a transfer fails, restarts or is dropped. The link is played by the test.
 
 #include "WindowFixture.h"
+#include "reports/Listform.h"
+#include "ui/main/ProgramEnd.h"
 #include "ui/main/TerminationSignals.h"
 #include "ui/main/TransferMessages.h"
 
@@ -69,6 +71,13 @@ TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
     EXPECT_EQ(closings, 0); // not from inside the worker's call
     EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
 
+    restart(); // a failed one is told first
+    shared.transferRunning = true;
+    window->close();
+    end(TransferKind::Download, TransferEnd::Failed, TransferFault::LinkLost, 70);
+    ASSERT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+
     restart();
     shared.transferRunning = true;
     window->configEditorAccepted(ConfigImage{});
@@ -76,6 +85,20 @@ TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
     EXPECT_TRUE(dialogs.questions.isEmpty());
     window->requestClose(CloseSource::Session);
     EXPECT_EQ(closings, 1);
+}
+
+TEST_F(ClosingAndTransfers, TheProgramEndsWithTheWindowWhateverOtherWindowIsOpen)
+{
+    routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
+    window->show();
+    window->reportViewer().show();
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer stuck; // a program that does not end fails the test instead of hanging it
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stuck.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    window->reportViewer().close();
 }
 
 TEST_F(ClosingAndTransfers, TerminationSignalsArriveOnTheMainThreadOnePerSignal)
