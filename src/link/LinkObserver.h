@@ -2,8 +2,8 @@
 // Everything the worker asks of the main thread. The link calls these through its
 // synchronised call: each runs on the main thread while the worker waits.
 
-#include "model/ConfigImage.h"
 #include "link/TransferReport.h"
+#include "model/ConfigImage.h"
 #include "model/LegalFile.h"
 
 namespace q7582 {

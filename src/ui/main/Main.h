@@ -326,6 +326,7 @@ private:
 
     // Transfers and closing.
     QToolButton* cancelButton_ = nullptr;
+    QAction* cancelKey_ = nullptr;
     QTimer* noticeTimer_ = nullptr;
     QString notice_;
     std::optional<TransferKind> cancellable_;

@@ -102,11 +102,13 @@ void TForm1::buildCancelButton(QWidget* progressPanel)
     progressPanel->layout()->addWidget(cancelButton_);
     connect(cancelButton_, &QToolButton::clicked, this, &TForm1::cancelTransfer);
 
-    auto* escape = new QAction(this);
-    escape->setObjectName(QStringLiteral("CancelTransferKey"));
-    escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(escape, &QAction::triggered, this, &TForm1::cancelTransfer);
-    addAction(escape);
+    // Enabled only with the button, so that Esc means nothing else meanwhile.
+    cancelKey_ = new QAction(this);
+    cancelKey_->setObjectName(QStringLiteral("CancelTransferKey"));
+    cancelKey_->setShortcut(QKeySequence(Qt::Key_Escape));
+    cancelKey_->setEnabled(false);
+    connect(cancelKey_, &QAction::triggered, this, &TForm1::cancelTransfer);
+    addAction(cancelKey_);
 
     noticeTimer_ = new QTimer(this);
     noticeTimer_->setSingleShot(true);
@@ -118,6 +120,7 @@ void TForm1::offerCancel(std::optional<TransferKind> kind)
 {
     cancellable_ = kind;
     cancelButton_->setVisible(kind.has_value());
+    cancelKey_->setEnabled(kind.has_value());
 }
 
 void TForm1::showNotice(const QString& text, bool timed, const QString& detail)
