@@ -2,7 +2,6 @@
 // when a transfer fails, restarts or is dropped. The link is played by the test.
 
 #include "WindowFixture.h"
-#include "reports/Listform.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/TerminationSignals.h"
 #include "ui/main/TransferMessages.h"
@@ -87,18 +86,18 @@ TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
     EXPECT_EQ(closings, 1);
 }
 
-TEST_F(ClosingAndTransfers, TheProgramEndsWithTheWindowWhateverOtherWindowIsOpen)
+// Qt alone ends the program when its last visible window closes, so an open report
+// viewer kept it running; no window is shown here (showing starts Qt's pooled threads),
+// so without the window's own signal the program would not end at all.
+TEST_F(ClosingAndTransfers, TheProgramEndsWhenTheWindowCloses)
 {
     routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
-    window->show();
-    window->reportViewer().show();
     QTimer::singleShot(0, window.get(), [this] { window->close(); });
     QTimer stuck; // a program that does not end fails the test instead of hanging it
     stuck.setSingleShot(true);
     QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     stuck.start(3000);
     EXPECT_EQ(QApplication::exec(), 0);
-    window->reportViewer().close();
 }
 
 TEST_F(ClosingAndTransfers, TerminationSignalsArriveOnTheMainThreadOnePerSignal)

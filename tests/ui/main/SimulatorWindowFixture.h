@@ -67,7 +67,7 @@ protected:
                                        [&](const Frame::Request& r) { return r.command == command; });
         return last == chip->requests.rend() ? -1 : last->index;
     }
-    RecordingChip* chip = nullptr;
+    RecordingChip* chip = nullptr; // goes with the link: not after stopLink() or close
 };
 
 } // namespace q7582::test
