@@ -14,11 +14,11 @@ enum class ConfigOrigin { OriginDefault, OriginMaster, OriginFile };
 struct Provenance {
     ConfigOrigin origin = ConfigOrigin::OriginDefault;
     bool modified = false;
-    // Changed by the editor since it was last saved, uploaded or downloaded: closing asks.
-    bool unsaved = false;
     int defaultMasterNumber = 0;
     Byte uploadedMasterByte = 0;
     std::string currentFileName;
+    // Changed by the editor since it was last saved, uploaded or downloaded: closing asks.
+    bool unsaved = false;
 };
 
 } // namespace q7582
