@@ -14,12 +14,17 @@ namespace {
 
 class TransfersWithSimulator : public WindowWithSimulator {
 protected:
+    void restart()
+    {
+        shared.closing = false;
+        SetUp();
+    }
     // Opens a file of distinct bytes (each block holds both bytes that travel escaped).
-    std::string openPlan()
+    std::string openPlan(int seed = 0)
     {
         std::string content(ConfigImage::Size, '\0');
         for (std::size_t i = 0; i < content.size(); ++i)
-            content[i] = char(i * 7 + i / ConfigImage::BlockSize);
+            content[i] = char(i * 7 + i / ConfigImage::BlockSize + std::size_t(seed));
         write("plan.cfi", content);
         dialogs.answers.push_back(dir.filePath("plan.cfi"));
         trigger("Open1");
@@ -32,6 +37,7 @@ protected:
     }
 };
 
+// The close request at block 40 of a Download lets it finish; then the window closes.
 TEST_F(TransfersWithSimulator, CloseRequestAtBlock40LetsTheDownloadFinishThenEnds)
 {
     simtest::SimulatorProcess sim;
@@ -44,20 +50,18 @@ TEST_F(TransfersWithSimulator, CloseRequestAtBlock40LetsTheDownloadFinishThenEnd
     EXPECT_EQ(closings, 0);
     ASSERT_TRUE(spinUntil([&] { return closings == 1; }, TransferMs));
     EXPECT_TRUE(holds(sim, content)); // all 128 blocks (the chip went with the link)
-}
 
-// As the program runs: the signal reaches the window, which ends the program afterwards.
-TEST_F(TransfersWithSimulator, SigtermAtBlock40LetsTheDownloadFinishThenEnds)
-{
+    // The same for SIGTERM, as the program runs: the signal reaches the window.
+    restart();
     routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
-    simtest::SimulatorProcess sim;
-    ASSERT_TRUE(start(sim)) << sim.problem();
-    const std::string content = openPlan();
+    simtest::SimulatorProcess second;
+    ASSERT_TRUE(start(second)) << second.problem();
+    const std::string again = openPlan(0x5A);
     trigger("Download1");
     ASSERT_TRUE(reachesBlock(Frame::WriteConfig, 40));
     std::raise(SIGTERM);
     ASSERT_TRUE(spinUntil([&] { return closings == 1; }, TransferMs));
-    EXPECT_TRUE(holds(sim, content)); // all 128 blocks (the chip went with the link)
+    EXPECT_TRUE(holds(second, again));
 }
 
 TEST_F(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksThePartialDownload)
