@@ -48,7 +48,7 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
     window.shared().requests.UploadRequest = true; // as the Upload command does
     // Until the window is enabled again, completed or not, and the repaint that follows.
     const std::vector<double> upload = probe.measureUntil(
-        [&] { return window.enabledAt > asked && window.isEnabled(); }, UploadTimeoutMs, AfterUploadMs);
+        [&] { return window.enabledAt > asked && window.centralWidget()->isEnabled(); }, UploadTimeoutMs, AfterUploadMs);
     const bool completed = window.uploads > uploadsBefore;
     append(s.upload, upload);
     append(s.uploadBusy, probe.busyMs());

@@ -7,6 +7,7 @@
 #include "model/Dati.h"
 #include "model/LegalFile.h"
 #include "ui/main/Main.h"
+#include "ui/main/ProgramEnd.h"
 #include "ui/main/SecondaryWindows.h"
 #include "ui/main/WorkingFolderLock.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char* argv[])
     q7582::TForm1 window(shared);
     dataModuleStartUp(window);
     q7582::createSecondaryWindows(window);
+    q7582::routeProgramEnd(app, window);
 
     // Centred on the desktop when it first shows.
     if (const QScreen* screen = window.screen())

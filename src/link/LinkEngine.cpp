@@ -93,7 +93,10 @@ bool LinkEngine::HandleLinkFailure()
     // A new search starts with a fresh count, so that a device that stays busy fails
     // every search at its third busy reply instead of retrying forever.
     busyRetryCount_ = 0;
-    if (chip_.purge() != 0) {
+    const bool deviceGone = chip_.purge() != 0;
+    if (running_)
+        reportFailedTransfer(deviceGone);
+    if (deviceGone) {
         closeDevice();
         showNoDevice();
         return true;
@@ -113,7 +116,8 @@ void LinkEngine::closeDevice()
 
 bool LinkEngine::sendThenSleep(const Byte* payload, int count, Byte command, Byte index, int sleepMs)
 {
-    if (port_.SendFrame(payload, count, command, index) != TransferOk)
+    lastResult_ = port_.SendFrame(payload, count, command, index);
+    if (lastResult_ != TransferOk)
         return false;
     linkOperation_ |= 1;
     sleep_(sleepMs);
@@ -130,6 +134,7 @@ bool LinkEngine::retryAfterBusy()
 
 bool LinkEngine::replyTaken(TransferResult result, bool& stepOk)
 {
+    lastResult_ = result;
     if (result == TransferOk)
         return true;
     stepOk = result == TransferBusy && retryAfterBusy();
@@ -209,6 +214,7 @@ bool LinkEngine::statusRead()
 // and the clock write stays pending for the next choice, so it is never lost.
 void LinkEngine::chooseAfterStatusRead()
 {
+    forgetWithdrawnRestarts();
     RequestFlags& requests = shared_.requests;
     int activity = ActivityStatusUL;
     if (requests.StatusWriteRequest || requests.ClockWriteRequest) {
@@ -216,7 +222,7 @@ void LinkEngine::chooseAfterStatusRead()
         linkOperation_ = OpStatusWrite;
         activity = ActivityStatusDL;
         stepProgress();
-    } else if (requests.DownloadRequest) {
+    } else if (requests.DownloadRequest && beginTransfer(TransferKind::Download)) {
         // The window is disabled for the whole transfer, whoever enabled it meanwhile.
         observer_.disableMainWindow();
         observer_.copyConfigForDownload(outgoing_);
@@ -224,7 +230,7 @@ void LinkEngine::chooseAfterStatusRead()
         activity = ActivityConfigDL;
         configBlockIndex_ = 0;
         shared_.progressPosition = 0;
-    } else if (requests.UploadRequest) {
+    } else if (requests.UploadRequest && beginTransfer(TransferKind::Upload)) {
         // Also after an interrupted Upload, whose failure enabled the window again.
         observer_.disableMainWindow();
         linkOperation_ = OpConfigRead;

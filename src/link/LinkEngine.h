@@ -11,7 +11,9 @@
 #include "model/ConfigImage.h"
 #include "model/LegalFile.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 
 namespace q7582 {
 
@@ -73,7 +75,16 @@ private:
     // Reply half: true when the reply was taken; otherwise stepOk says whether the
     // step goes on (a busy retry) or failed.
     bool replyTaken(TransferResult result, bool& stepOk);
-    void finishGeneratorTransfer();
+    void finishGeneratorTransfer(TransferKind kind);
+    // A transfer starts unless the program is closing; false leaves the link polling.
+    bool beginTransfer(TransferKind kind);
+    void endTransfer(const TransferReport& report);
+    // Its request was withdrawn: back to polling without handing anything over.
+    bool cancelUpload();
+    // The running transfer failed: dropped, to be restarted, or given up.
+    void reportFailedTransfer(bool deviceGone);
+    // A request the user withdrew while its transfer waited for a restart starts afresh.
+    void forgetWithdrawnRestarts();
     void chooseAfterStatusRead();
     void chooseAfterGeneratorRead();
     void stepProgress();
@@ -92,6 +103,9 @@ private:
     int page0ReadCount_ = 0;
     int configBlockIndex_ = 0;
     int busyRetryCount_ = 0;
+    TransferResult lastResult_ = TransferOk; // of the last frame sent or reply taken
+    std::optional<TransferKind> running_;
+    std::array<int, 4> failedAttempts_{}; // per TransferKind, since it last completed
 
     // Pages and blocks travel through these, never through the shared blocks directly.
     Byte page_[StatusBlock::PageSize] = {};

@@ -2,6 +2,7 @@
 // Everything the worker asks of the main thread. The link calls these through its
 // synchronised call: each runs on the main thread while the worker waits.
 
+#include "link/TransferReport.h"
 #include "model/ConfigImage.h"
 #include "model/LegalFile.h"
 
@@ -32,6 +33,9 @@ public:
     virtual void uploadCompleted(const ConfigImage& received, Byte addressChime) = 0;
     // Download completed: applyDownloadCompleted, then enable and caption refresh follow.
     virtual void downloadCompleted(Byte addressChime) = 0;
+    // A transfer ended, after its completion calls or after the window was enabled
+    // following its failure. LinkShared::transferRunning is already false.
+    virtual void transferEnded(const TransferReport& report) = 0;
 };
 
 } // namespace q7582

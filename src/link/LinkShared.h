@@ -3,6 +3,7 @@
 // blocks are touched only under their mutex, so the worker never copies a page
 // while a control handler changes a field of it.
 
+#include "link/TransferReport.h"
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
 
@@ -32,6 +33,17 @@ struct RequestFlags {
     std::atomic<bool> DownloadRequest{false};
     std::atomic<bool> GeneratorWriteRequest{false};
     std::atomic<bool> LegalFileWriteRequest{false};
+
+    std::atomic<bool>& of(TransferKind kind)
+    {
+        switch (kind) {
+        case TransferKind::Upload: return UploadRequest;
+        case TransferKind::Download: return DownloadRequest;
+        case TransferKind::GeneratorWrite: return GeneratorWriteRequest;
+        case TransferKind::LegalTable: break;
+        }
+        return LegalFileWriteRequest;
+    }
 };
 
 class LinkShared {
@@ -44,6 +56,13 @@ public:
     // Why the present device could not be opened (an OpenFailure), None once it opens.
     std::atomic<int> openFailure{0};
     RequestFlags requests;
+    // The worker runs an Upload, a Download, a generator block write or the summer-time
+    // table: cutting it would leave the device or the request half-served.
+    std::atomic<bool> transferRunning{false};
+    // The program is closing (main thread): no new transfer starts. Paired with
+    // transferRunning (each side sets its own flag, then reads the other's), so that
+    // either the window sees the transfer or the worker sees the closing.
+    std::atomic<bool> closing{false};
 
     template <typename F>
     decltype(auto) withStatus(F&& f)

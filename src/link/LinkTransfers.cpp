@@ -24,6 +24,13 @@ Byte addressChimeOf(LinkShared& shared)
 {
     return shared.withStatus([](const StatusBlock& status) { return status.addressChime(); });
 }
+
+TransferReport completed(TransferKind kind)
+{
+    TransferReport report;
+    report.kind = kind;
+    return report;
+}
 } // namespace
 
 bool LinkEngine::statusWrite()
@@ -66,6 +73,7 @@ bool LinkEngine::configWrite()
         observer_.enableMainWindow();
         observer_.captionRefresh();
         showActivity(ActivityStatusUL);
+        endTransfer(completed(TransferKind::Download));
     }
     busyRetryCount_ = 0;
     sleep_(ConfigWriteReplySleepMs);
@@ -75,8 +83,11 @@ bool LinkEngine::configWrite()
 bool LinkEngine::configRead()
 {
     const Byte block = Byte(configBlockIndex_);
-    if (linkOperation_ == OpConfigRead)
+    if (linkOperation_ == OpConfigRead) {
+        if (!shared_.requests.UploadRequest)
+            return cancelUpload(); // withdrawn by the user: the image stays as it was
         return sendThenSleep(nullptr, 0, Frame::ReadConfig, block, ConfigRequestSleepMs);
+    }
 
     bool stepOk = false;
     if (!replyTaken(port_.ReceiveFrame(ConfigImage::BlockSize, staging_.block(block), Frame::ReadConfig, block), stepOk))
@@ -85,14 +96,16 @@ bool LinkEngine::configRead()
         linkOperation_ = OpConfigRead;
         shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
         showActivity(ActivityConfigUL);
+    } else if (!shared_.requests.UploadRequest.exchange(false)) {
+        return cancelUpload(); // withdrawn while the last block travelled
     } else {
-        shared_.requests.UploadRequest = false;
         linkOperation_ = OpStatusRead;
         shared_.progressPosition = 0;
         observer_.uploadCompleted(staging_, addressChimeOf(shared_));
         observer_.enableMainWindow();
         observer_.captionRefresh();
         showActivity(ActivityStatusUL);
+        endTransfer(completed(TransferKind::Upload));
     }
     busyRetryCount_ = 0;
     sleep_(ConfigReadReplySleepMs);
@@ -118,11 +131,12 @@ bool LinkEngine::generatorRead()
 // Generator-side requests, first match wins.
 void LinkEngine::chooseAfterGeneratorRead()
 {
+    forgetWithdrawnRestarts();
     int activity = ActivityGeneratorUL;
-    if (shared_.requests.GeneratorWriteRequest) {
+    if (shared_.requests.GeneratorWriteRequest && beginTransfer(TransferKind::GeneratorWrite)) {
         linkOperation_ = OpGeneratorWrite;
         activity = ActivityGeneratorDL;
-    } else if (shared_.requests.LegalFileWriteRequest) {
+    } else if (shared_.requests.LegalFileWriteRequest && beginTransfer(TransferKind::LegalTable)) {
         observer_.copyLegalFileImage(legal_);
         linkOperation_ = OpLegalWrite;
         activity = ActivityLegalDL;
@@ -143,7 +157,7 @@ bool LinkEngine::generatorWrite()
     if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteStatus, 0), stepOk))
         return stepOk;
     shared_.requests.GeneratorWriteRequest = false;
-    finishGeneratorTransfer();
+    finishGeneratorTransfer(TransferKind::GeneratorWrite);
     sleep_(GeneratorWriteReplySleepMs);
     return true;
 }
@@ -157,17 +171,18 @@ bool LinkEngine::legalWrite()
     if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteConfig, 0), stepOk))
         return stepOk;
     shared_.requests.LegalFileWriteRequest = false;
-    finishGeneratorTransfer();
+    finishGeneratorTransfer(TransferKind::LegalTable);
     sleep_(LegalWriteReplySleepMs);
     return true;
 }
 
-void LinkEngine::finishGeneratorTransfer()
+void LinkEngine::finishGeneratorTransfer(TransferKind kind)
 {
     busyRetryCount_ = 0;
     linkOperation_ = OpGeneratorRead;
     stepProgress();
     showActivity(ActivityGeneratorUL);
+    endTransfer(completed(kind));
 }
 
 } // namespace q7582

@@ -27,6 +27,7 @@ public:
         sync_.call([&] { window_.uploadCompleted(received, addressChime); });
     }
     void downloadCompleted(Byte addressChime) override { sync_.call([&] { window_.downloadCompleted(addressChime); }); }
+    void transferEnded(const TransferReport& report) override { sync_.call([&] { window_.transferEnded(report); }); }
 
 private:
     SyncCall& sync_;

@@ -16,6 +16,7 @@ struct DefaultBuilt {
         p.origin = ConfigOrigin::OriginDefault;
         p.defaultMasterNumber = masterNumber;
         p.modified = false;
+        p.unsaved = false;
     }
 };
 

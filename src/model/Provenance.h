@@ -17,6 +17,8 @@ struct Provenance {
     int defaultMasterNumber = 0;
     Byte uploadedMasterByte = 0;
     std::string currentFileName;
+    // Changed by the editor since it was last saved, uploaded or downloaded: closing asks.
+    bool unsaved = false;
 };
 
 } // namespace q7582
@@ -29,6 +31,7 @@ inline void applyUploadCompleted(Provenance& p, Byte addressChime)
     p.origin = ConfigOrigin::OriginMaster;
     p.uploadedMasterByte = addressChime;
     p.modified = false;
+    p.unsaved = false;
 }
 
 // End of a completed Download: the master now holds the image; it counts as unmodified
@@ -37,6 +40,7 @@ inline void applyDownloadCompleted(Provenance& p, Byte addressChime)
 {
     if (p.origin == ConfigOrigin::OriginMaster && p.uploadedMasterByte == addressChime)
         p.modified = false;
+    p.unsaved = false; // the master keeps it
 }
 
 // The configuration editor's changes were accepted: they become the image.
@@ -44,6 +48,7 @@ inline void applyEditorAccepted(ConfigImage& image, Provenance& p, const ConfigI
 {
     image = edited;
     p.modified = true;
+    p.unsaved = true;
 }
 
 } // namespace q7582

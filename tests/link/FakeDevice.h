@@ -33,6 +33,7 @@ public:
     Bytes legal;
     int busyReplies = 0;       // the next requests answered busy
     int failConfigReadAt = -1; // this block of an Upload comes back one byte short
+    int silentConfigWriteAt = -1; // this block of a Download is stored but not answered
 
     void attach(FakeChip& chip) { chip.setDevice([this](const Bytes& frame) { return answer(frame); }); }
 
@@ -71,6 +72,8 @@ public:
                 std::copy(r.payload.begin(), r.payload.end(), config.block(r.index));
             else
                 legal = r.payload;
+            if (master && r.index == silentConfigWriteAt)
+                return {};
             return reply(r.command, r.index);
         }
         return {};

@@ -81,7 +81,7 @@ protected:
         }));
         return p.size() == 128 ? std::vector<int>{p[7], p[8], p[119], p[120]} : p;
     }
-    Names lastFourCalls() const { return {window.calls.end() - std::min(4L, long(window.calls.size())), window.calls.end()}; }
+    Names lastCalls(long n) const { return {window.calls.end() - std::min(n, long(window.calls.size())), window.calls.end()}; }
 
     // The transfers the device was asked for, polls left out: command * 10, plus the page of a page write.
     std::vector<int> transfers()
@@ -235,7 +235,8 @@ TEST_F(LinkEngineTest, UploadHandsOverAllBlocksOnlyAtTheEndAndStartsAgainAfterAF
     EXPECT_EQ(window.image, device.config);
     EXPECT_EQ(window.chime, 0x83);
     EXPECT_EQ(window.count("disableMainWindow"), 1);
-    EXPECT_EQ(lastFourCalls(), (Names{"uploadCompleted", "enableMainWindow", "captionRefresh", "showActivity"}));
+    EXPECT_EQ(lastCalls(5),
+              (Names{"uploadCompleted", "enableMainWindow", "captionRefresh", "showActivity", "transferEnded"}));
     EXPECT_EQ(engine.linkOperation(), OpStatusRead);
 }
 
@@ -252,15 +253,60 @@ TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
     EXPECT_EQ(transferProgress(shared.requests.DownloadRequest, OpConfigWrite), (std::vector<int>{0, 1, 14, 15}));
     EXPECT_EQ(device.config, sent);
     EXPECT_EQ(window.chime, 0x83);
-    EXPECT_EQ(lastFourCalls(), (Names{"downloadCompleted", "enableMainWindow", "captionRefresh", "showActivity"}));
+    EXPECT_EQ(lastCalls(5),
+              (Names{"downloadCompleted", "enableMainWindow", "captionRefresh", "showActivity", "transferEnded"}));
 
-    // A failed Download is abandoned, and the window enabled.
-    chip.setDevice({});
+    // A Download whose reply is missing at block 40 is abandoned at once, the window
+    // enabled and told where it stopped.
+    device.silentConfigWriteAt = 40;
     window.calls.clear();
     shared.requests.DownloadRequest = true;
     ASSERT_TRUE(runUntil([&] { return shared.connectionState == Searching; }));
-    EXPECT_FALSE(shared.requests.DownloadRequest);
+    EXPECT_FALSE(shared.requests.DownloadRequest || shared.transferRunning);
     EXPECT_EQ(window.count("enableMainWindow"), 1);
+    const TransferReport& failed = window.reports.back();
+    EXPECT_EQ(window.reports.size(), 2u);
+    EXPECT_TRUE(failed.kind == TransferKind::Download && failed.end == TransferEnd::Failed
+                && failed.fault == TransferFault::NoReply && failed.block == 40);
+}
+
+// A failing Upload restarts three times, then gives up and withdraws its request; a
+// request withdrawn by the user ends the Upload at its next block; once the program is
+// closing no transfer begins. The image never changes.
+TEST_F(LinkEngineTest, UploadGivesUpAfterThreeRestartsStopsWhenWithdrawnAndNoneBeginsWhileClosing)
+{
+    connect(2);
+    const ConfigImage before = window.image;
+    device.failConfigReadAt = 40;
+    shared.requests.UploadRequest = true;
+    ASSERT_TRUE(runUntil([&] { return !shared.requests.UploadRequest; }));
+    std::vector<std::pair<TransferEnd, int>> ends;
+    for (const TransferReport& r : window.reports)
+        ends.emplace_back(r.end, r.restarts);
+    EXPECT_EQ(ends, (std::vector<std::pair<TransferEnd, int>>{
+                        {TransferEnd::Restarting, 1}, {TransferEnd::Restarting, 2}, {TransferEnd::Restarting, 3},
+                        {TransferEnd::Failed, 0}}));
+    EXPECT_TRUE(window.reports.back().fault == TransferFault::BadReply && window.reports.back().block == 40);
+    EXPECT_EQ(window.image, before);
+
+    device.failConfigReadAt = -1;
+    window.reports.clear();
+    shared.requests.UploadRequest = true;
+    ASSERT_TRUE(runUntil([&] { return engine.configBlockIndex() == 10; }));
+    shared.requests.UploadRequest = false;
+    ASSERT_TRUE(runUntil([&] { return !window.reports.empty(); }));
+    EXPECT_EQ(window.reports.back().end, TransferEnd::Cancelled);
+    EXPECT_FALSE(shared.transferRunning);
+    EXPECT_EQ(window.image, before);
+    EXPECT_EQ(window.count("uploadCompleted"), 0);
+
+    shared.closing = true;
+    shared.requests.DownloadRequest = true;
+    const int seen = refreshes();
+    ASSERT_TRUE(runUntil([&] { return refreshes() >= seen + 3; }));
+    EXPECT_TRUE(shared.requests.DownloadRequest);
+    EXPECT_EQ(window.count("copyConfigForDownload"), 0);
+    EXPECT_FALSE(shared.transferRunning);
 }
 
 TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpens)

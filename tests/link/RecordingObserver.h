@@ -19,6 +19,7 @@ public:
     ConfigImage image;
     LegalFileImage legal;
     Byte chime = 0; // the address chime byte the last completed transfer reported
+    std::vector<TransferReport> reports;
     // Runs inside every call, after it is recorded, with the call's name.
     std::function<void(const std::string&)> onCall;
 
@@ -42,6 +43,11 @@ public:
         note("uploadCompleted"); // onCall sees the image taken
     }
     void downloadCompleted(Byte addressChime) override { chime = addressChime; note("downloadCompleted"); }
+    void transferEnded(const TransferReport& report) override
+    {
+        reports.push_back(report);
+        note("transferEnded");
+    }
 
 private:
     void note(const char* name)

@@ -49,12 +49,14 @@ void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path,
     p.currentFileName = path;
     p.origin = ConfigOrigin::OriginFile;
     p.modified = false;
+    p.unsaved = false;
 }
 
 void applySaved(Provenance& p, const std::string& savedPath)
 {
     if (p.origin == ConfigOrigin::OriginFile && savedPath == p.currentFileName)
         p.modified = false;
+    p.unsaved = false; // whatever the name, the changes are on disk
 }
 
 } // namespace q7582

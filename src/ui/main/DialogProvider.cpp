@@ -42,4 +42,10 @@ bool QtDialogProvider::okCancel(QWidget* parent, const QString& title, const QSt
            == QMessageBox::Ok;
 }
 
+bool QtDialogProvider::yesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 } // namespace q7582

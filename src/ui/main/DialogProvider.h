@@ -35,6 +35,8 @@ public:
     }
     // Warning with OK and Cancel: true for OK.
     virtual bool okCancel(QWidget* /*parent*/, const QString& /*title*/, const QString& /*text*/) { return false; }
+    // Question with Yes and No, No the default: true for Yes.
+    virtual bool yesNo(QWidget* /*parent*/, const QString& /*title*/, const QString& /*text*/) { return false; }
 };
 
 class QtDialogProvider : public DialogProvider {
@@ -46,6 +48,7 @@ public:
     QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
     bool okCancel(QWidget* parent, const QString& title, const QString& text) override;
+    bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 } // namespace q7582

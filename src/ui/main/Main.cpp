@@ -7,7 +7,6 @@
 #include "reports/ReportCommands.h"
 #include "ui/main/Icons.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -49,6 +48,7 @@ TForm1::TForm1(LinkShared& shared, Options options)
     statusDisplayRefresh(); // the all-zero block: everything absent, clock "-"
     repaintStatusBar();
     showActivity();
+    closing_ = new ClosingGuard(shared_, closingHooks(), this);
     captionRefresh();
     helpContext_ = HelpContext::MainWindow;
 }
@@ -70,13 +70,6 @@ void TForm1::stopLink()
     link_.reset();
 }
 
-// Whatever the link is doing, it is stopped before the window goes; nothing is saved.
-void TForm1::closeEvent(QCloseEvent* event)
-{
-    stopLink();
-    event->accept();
-}
-
 void TForm1::enterGeneratorMode()
 {
     for (QMenu* m : masterOnlyMenus_)
@@ -89,8 +82,7 @@ void TForm1::enterGeneratorMode()
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
     panelMG_->setGeometry(centralWidget()->rect());
     captionText_->setFixedWidth(120);
-    setWindowTitle(QStringLiteral("RKDV7582 Manager"));
-    captionRefresh();
+    captionRefresh(); // and the window's title
     generatorModeEntered_ = true;
     helpContext_ = HelpContext::GeneratorPanel;
 }
@@ -105,14 +97,23 @@ void TForm1::enterMasterMode()
     masterArea_->show();
     captionText_->setFixedWidth(300);
     setFixedSize(MasterWidth, MasterHeight);
-    setWindowTitle(QStringLiteral("Q7582 Manager"));
-    captionRefresh();
+    captionRefresh(); // and the window's title
     helpContext_ = HelpContext::MainWindow;
 }
 
-void TForm1::enableMainWindow() { setEnabled(true); }
+// During a transfer everything but the status bar is disabled: its Cancel button and
+// Esc stay usable.
+void TForm1::enableMainWindow()
+{
+    centralWidget()->setEnabled(true);
+    menuBar()->setEnabled(true);
+}
 
-void TForm1::disableMainWindow() { setEnabled(false); }
+void TForm1::disableMainWindow()
+{
+    centralWidget()->setEnabled(false);
+    menuBar()->setEnabled(false);
+}
 
 void TForm1::copyConfigForDownload(ConfigImage& out) { out = config_; }
 

@@ -16,6 +16,7 @@
 #include "reports/StatusReport.h"
 #include "settings/Dizionario.h"
 #include "settings/Init.h"
+#include "ui/main/ClosingGuard.h"
 #include "ui/main/DialogProvider.h"
 #include "ui/main/GeneratorPanel.h"
 #include "ui/main/HelpOpener.h"
@@ -87,6 +88,18 @@ public:
     // Stops the worker whatever it is doing; safe to call twice.
     void stopLink();
 
+    // A request to close from outside the window (a termination signal, the session's
+    // end); the close button, Alt+F4 and "Exit" come through closeEvent. Either way a
+    // running transfer finishes first.
+    void requestClose(CloseSource source);
+    // Open, Load Default or the editor replaced the configuration: a pending Upload
+    // must not overwrite it.
+    void configurationReplaced();
+    // Esc or the Cancel button: withdraws an Upload or a transfer waiting to restart.
+    void cancelTransfer();
+    // The master holds a partial configuration since a Download failed.
+    bool partialDownload() const { return partialDownload_; }
+
     // Hooks of the windows built elsewhere: "&Message"/"&Open" shows the message folder
     // compiler, "&Config"/"&Edit" the configuration editor, each modally. An item stays
     // disabled until its hook is set.
@@ -113,6 +126,11 @@ public:
     void copyLegalFileImage(LegalFileImage& out) override;
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override;
     void downloadCompleted(Byte addressChime) override;
+    void transferEnded(const TransferReport& report) override;
+
+signals:
+    // The window closed for good: the program ends, whatever other window is open.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -210,6 +228,16 @@ private:
 
     // MainStatusBar.cpp
     void showAccess();
+    void buildCancelButton(QWidget* progressPanel);
+    // A line in place of the configuration caption; a timed one goes after a while.
+    void showNotice(const QString& text, bool timed, const QString& detail = {});
+    void clearNotice();
+    // The Cancel button and Esc withdraw this transfer's request; nothing: both idle.
+    void offerCancel(std::optional<TransferKind> kind);
+
+    // MainTransfers.cpp
+    ClosingGuard::Hooks closingHooks();
+    void showTransferFailure(const QString& text);
 
     LinkShared& shared_;
     std::unique_ptr<DialogProvider> ownDialogs_;
@@ -295,6 +323,15 @@ private:
     QLabel* activityText_ = nullptr;
     QLabel* captionText_ = nullptr;
     QLabel* accessText_ = nullptr;
+
+    // Transfers and closing.
+    QToolButton* cancelButton_ = nullptr;
+    QAction* cancelKey_ = nullptr;
+    QTimer* noticeTimer_ = nullptr;
+    QString notice_;
+    std::optional<TransferKind> cancellable_;
+    bool partialDownload_ = false;
+    ClosingGuard* closing_ = nullptr;
 };
 
 } // namespace q7582

@@ -27,7 +27,7 @@ void TForm1::Edit2Click()
 void TForm1::configEditorAccepted(const ConfigImage& edited)
 {
     applyEditorAccepted(config_, provenance_, edited);
-    captionRefresh();
+    configurationReplaced();
 }
 
 // Only a connected master serves a transfer; a generator never would, and the window
@@ -44,15 +44,16 @@ void TForm1::Edit1Click()
 {
     if (!masterServesTransfers(QStringLiteral("Upload")))
         return;
-    setEnabled(false);
+    disableMainWindow();
     shared_.requests.UploadRequest = true;
+    offerCancel(TransferKind::Upload);
 }
 
 void TForm1::Download1Click()
 {
     if (!masterServesTransfers(QStringLiteral("Download")))
         return;
-    setEnabled(false);
+    disableMainWindow();
     shared_.requests.DownloadRequest = true;
 }
 
@@ -90,13 +91,13 @@ void TForm1::Open1Click()
     if (!content.wholeImage() && !dialogs_->okCancel(this, OpenConfigTitle, partialFileWarning(path, content.fileSize)))
         return;
     applyOpenedFile(config_, provenance_, path, content);
-    captionRefresh();
+    configurationReplaced();
 }
 
 void TForm1::Master01Click(int tag)
 {
     buildDefaultConfiguration(config_, tag).applyTo(provenance_);
-    captionRefresh();
+    configurationReplaced();
 }
 
 } // namespace q7582

@@ -88,7 +88,8 @@ void TForm1::buildMenus()
     help2_->setShortcut(QKeySequence(Qt::Key_F1));
     addItem(help, QStringLiteral("&Info"), "Info1", &TForm1::Info1Click);
 
-    QAction* exit = bar->addAction(QStringLiteral("&Exit"));
+    // Not "&Exit": Alt+E opens "H&elp Language", and pressed twice it must not end the program.
+    QAction* exit = bar->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     connect(exit, &QAction::triggered, this, &TForm1::Exit1Click);
 }

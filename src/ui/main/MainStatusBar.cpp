@@ -5,10 +5,15 @@
 #include "ui/main/DeviceHint.h"
 #include "ui/main/Main.h"
 
+#include "ui/main/Meter.h"
+#include "ui/main/TransferMessages.h"
+
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include "ui/main/Meter.h"
 #include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 
 namespace q7582 {
 namespace {
@@ -47,6 +52,7 @@ void TForm1::buildStatusBar()
     auto* layout = new QHBoxLayout(progressPanel);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->addWidget(progressBar1_, 0, Qt::AlignVCenter);
+    buildCancelButton(progressPanel);
 
     activityText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
     captionText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
@@ -77,6 +83,66 @@ void TForm1::showAccess()
     accessText_->setToolTip(hint.toolTip);
 }
 
-void TForm1::captionRefresh() { captionText_->setText(configurationCaption(provenance_, generatorMode_)); }
+// Beside the progress bar, shown while an Upload runs or a failed transfer waits to
+// restart; Esc does the same from anywhere in the window.
+void TForm1::buildCancelButton(QWidget* progressPanel)
+{
+    cancelButton_ = new QToolButton(progressPanel);
+    cancelButton_->setObjectName(QStringLiteral("CancelTransfer"));
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setToolTip(QStringLiteral("Cancel the transfer (Esc)"));
+    cancelButton_->setFixedHeight(16);
+    cancelButton_->hide();
+    progressPanel->layout()->addWidget(cancelButton_);
+    connect(cancelButton_, &QToolButton::clicked, this, &TForm1::cancelTransfer);
+
+    // Enabled only with the button, so that Esc means nothing else meanwhile.
+    cancelKey_ = new QAction(this);
+    cancelKey_->setObjectName(QStringLiteral("CancelTransferKey"));
+    cancelKey_->setShortcut(QKeySequence(Qt::Key_Escape));
+    cancelKey_->setEnabled(false);
+    connect(cancelKey_, &QAction::triggered, this, &TForm1::cancelTransfer);
+    addAction(cancelKey_);
+
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(8000);
+    connect(noticeTimer_, &QTimer::timeout, this, &TForm1::clearNotice);
+}
+
+void TForm1::offerCancel(std::optional<TransferKind> kind)
+{
+    cancellable_ = kind;
+    cancelButton_->setVisible(kind.has_value());
+    cancelKey_->setEnabled(kind.has_value());
+}
+
+void TForm1::showNotice(const QString& text, bool timed, const QString& detail)
+{
+    notice_ = text;
+    captionText_->setToolTip(detail);
+    if (timed)
+        noticeTimer_->start();
+    else
+        noticeTimer_->stop();
+    captionRefresh();
+}
+
+void TForm1::clearNotice()
+{
+    noticeTimer_->stop();
+    notice_.clear();
+    captionText_->setToolTip(QString());
+    captionRefresh();
+}
+
+// Panel 3 shows a notice while there is one; the window's title carries the partial
+// download mark too, so it stays in sight.
+void TForm1::captionRefresh()
+{
+    const QString mark = partialDownload_ ? PartialDownloadMark : QString();
+    captionText_->setText(notice_.isEmpty() ? configurationCaption(provenance_, generatorMode_) + mark : notice_);
+    setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
+}
 
 } // namespace q7582

@@ -12,7 +12,7 @@ SecondaryWindows createSecondaryWindows(TForm1& window)
     w.editor = new TForm2(window.configImage(), window.provenance(), window.names(), window.settings(),
                           window.reportViewer(), std::make_shared<QtEditorDialogs>(), &window);
     w.editor->setHelpHook([&window](int context) { window.helpOpener().open(context); });
-    QObject::connect(w.editor, &TForm2::configurationCommitted, &window, &TForm1::captionRefresh);
+    QObject::connect(w.editor, &TForm2::configurationCommitted, &window, &TForm1::configurationReplaced);
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
 
     w.compiler = new TSDIAppForm(nullptr, &window);

@@ -47,6 +47,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     // Load Default n, from a modified image
     window->configEditorAccepted(ConfigImage{});
     trigger("Master3");
+    EXPECT_FALSE(p().unsaved);
     ConfigImage expected;
     buildDefaultConfiguration(expected, 3);
     EXPECT_EQ(window->configImage(), expected);
@@ -61,6 +62,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     write("a.cfi", imageBytes(0x11));
     window->configEditorAccepted(window->configImage());
     open("a.cfi");
+    EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
 
@@ -71,8 +73,10 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_EQ(window->configImage(), edited);
     EXPECT_EQ(caption(), "Configuration from File - MODIFIED");
 
-    // Save to another name keeps it modified; to the same name clears it
+    // Save to another name keeps it modified (but saved); to the same name clears it
+    EXPECT_TRUE(p().unsaved);
     save("other.cfi");
+    EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(caption(), "Configuration from File - MODIFIED");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
     save("a"); // the same file once ".cfi" is added: asked first, and Cancel keeps it
@@ -87,6 +91,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     ConfigImage received;
     received.bytes[100] = 7;
     window->uploadCompleted(received, 0x82);
+    EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(window->configImage(), received);
     EXPECT_EQ(p().uploadedMasterByte, 0x82);
     EXPECT_EQ(caption(), "Configuration from Master 2");
@@ -99,6 +104,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     window->configEditorAccepted(window->configImage());
     window->downloadCompleted(0x02);
     EXPECT_TRUE(p().modified);
+    EXPECT_FALSE(p().unsaved); // the master holds it
     // ... with the same byte: clean
     window->downloadCompleted(0x82);
     EXPECT_FALSE(p().modified);
@@ -110,6 +116,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     window->captionRefresh();
     EXPECT_EQ(caption(), "Configuration from Master 2 - MODIFIED");
     EXPECT_EQ(p().uploadedMasterByte, 0x82);
+    EXPECT_TRUE(p().unsaved);
 }
 
 TEST_F(ConfigCommands, ShortFileAsksFirstAndReplacesOnlyItsLength)
@@ -184,7 +191,7 @@ TEST_F(ConfigCommands, TransfersAreRefusedWithoutAMaster)
     using Warning = std::pair<QString, QString>;
     EXPECT_EQ(dialogs.warnings,
               (std::vector<Warning>{{"Upload", "No master connected"}, {"Download", "No master connected"}}));
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_FALSE(shared.requests.UploadRequest || shared.requests.DownloadRequest);
 }
 

@@ -32,7 +32,7 @@ QStringList captions(const QWidget* menu)
 TEST_F(MenuBar, HoldsEveryCommandInItsOrder)
 {
     EXPECT_EQ(captions(window->menuBar()),
-              QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "&Exit"}));
+              QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
     EXPECT_EQ(captions(find("Config1")),
               QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Open", "&Load Default"}));
 }

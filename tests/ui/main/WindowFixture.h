@@ -27,7 +27,9 @@ class ScriptedDialogs : public DialogProvider {
 public:
     QStringList answers;
     int okCancelOks = 0;              // so many Ok/Cancel questions answer Ok, the rest Cancel
+    int yeses = 0;                    // so many Yes/No questions answer Yes, the rest No
     QStringList asked, okCancelAsked; // the text dialogs' starting texts, the Ok/Cancel texts
+    QStringList questions;            // the Yes/No texts
     std::vector<std::pair<QString, QString>> warnings;
     QStringList executed;
     QString lastFirmwareLine; // of the last About box
@@ -51,6 +53,11 @@ public:
         okCancelAsked << text;
         return okCancelOks > 0 ? (--okCancelOks, true) : false;
     }
+    bool yesNo(QWidget*, S, S text) override
+    {
+        questions << text;
+        return yeses > 0 ? (--yeses, true) : false;
+    }
     QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
@@ -69,6 +76,8 @@ protected:
             return true;
         };
         window = std::make_unique<TForm1>(shared, o);
+        closings = 0;
+        QObject::connect(window.get(), &TForm1::closed, [this] { ++closings; });
     }
 
     template <typename T = QWidget>
@@ -133,6 +142,7 @@ protected:
     QDateTime clock = QDateTime(QDate(2026, 3, 15), QTime(9, 8, 7)); // a Sunday
     std::vector<std::pair<QString, QStringList>> viewerStarts;
     bool viewerInstalled = false;
+    int closings = 0; // times the window closed for good
     std::unique_ptr<TForm1> window;
 };
 

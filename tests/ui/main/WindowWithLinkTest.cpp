@@ -3,8 +3,7 @@
 // threads).
 
 #include "../../link/FakeDevice.h"
-#include "SimHarness.h"
-#include "WindowFixture.h"
+#include "SimulatorWindowFixture.h"
 #include "link/FrameCodec.h"
 #include "link/TtyChip.h"
 #include "model/LegalFile.h"
@@ -48,49 +47,6 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
     EXPECT_LT(clock.elapsed(), 1000);
     window.reset(); // and destroying it after close is harmless
 }
-
-// The tty chip, remembering every request frame the link writes.
-class RecordingChip : public TtyChip {
-public:
-    using TtyChip::TtyChip;
-    int write(const Byte* data, int count, int& written) override
-    {
-        Frame::Request r;
-        if (Frame::decodeRequest(data, count, r)) {
-            std::lock_guard lock(mutex);
-            requests.push_back(r);
-        }
-        return TtyChip::write(data, count, written);
-    }
-    std::mutex mutex;
-    std::vector<Frame::Request> requests;
-};
-
-class WindowWithSimulator : public WindowTest {
-protected:
-    // A transfer in about four seconds. The link takes a reply after the pause that
-    // follows its request, and much shorter pauses leave the simulator too little time.
-    static constexpr double Pacing = 1.0; // the device's own: shorter pauses can cut replies short under load
-    static constexpr int TransferMs = 30000;
-
-    // Starts the link on the simulator; for a master, waits until it is found.
-    bool start(simtest::SimulatorProcess& sim, bool master = true)
-    {
-        if (!sim.waitReady())
-            return false;
-        auto recording = std::make_unique<RecordingChip>(sim.link());
-        chip = recording.get();
-        window->startLink(std::move(recording), Pacing);
-        return !master || spinUntil([&] { return shared.connectionState == Connected; }, 10000);
-    }
-    // Runs a transfer command and waits until the window is enabled again.
-    bool transfer(const char* command)
-    {
-        trigger(command);
-        return !window->isEnabled() && spinUntil([&] { return window->isEnabled(); }, TransferMs);
-    }
-    RecordingChip* chip = nullptr;
-};
 
 TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
 {

@@ -1,0 +1,62 @@
+#include "ui/main/ClosingGuard.h"
+
+namespace q7582 {
+
+ClosingGuard::ClosingGuard(LinkShared& shared, Hooks hooks, QObject* parent)
+    : QObject(parent), shared_(shared), hooks_(std::move(hooks))
+{
+    fallback_.setSingleShot(true);
+    fallback_.setInterval(FallbackMs);
+    connect(&fallback_, &QTimer::timeout, this, &ClosingGuard::closeAnyway);
+}
+
+bool ClosingGuard::allowClose(CloseSource source)
+{
+    if (approved_)
+        return true;
+    const bool user = source == CloseSource::User;
+    if (waiting_) {
+        const bool cut = !user || hooks_.confirm(ForceCloseQuestion);
+        if (!waiting_) // the transfer ended while the question was open
+            return approved_;
+        if (cut) {
+            waiting_ = false;
+            fallback_.stop();
+            approved_ = true;
+        }
+        return cut;
+    }
+    if (user && hooks_.configurationUnsaved() && !hooks_.confirm(UnsavedCloseQuestion))
+        return false;
+    // Raised before transferRunning is read; the worker raises transferRunning before
+    // it reads closing. So either no transfer begins from now on, or it is seen here.
+    shared_.closing = true;
+    if (!shared_.transferRunning) {
+        approved_ = true;
+        return true;
+    }
+    waiting_ = true;
+    hooks_.notice(ClosingNotice);
+    fallback_.start();
+    return false;
+}
+
+void ClosingGuard::transferEnded()
+{
+    if (!waiting_)
+        return;
+    // Not from inside the worker's call: closing stops the worker and waits for it.
+    QTimer::singleShot(0, this, &ClosingGuard::closeAnyway);
+}
+
+void ClosingGuard::closeAnyway()
+{
+    if (!waiting_)
+        return;
+    fallback_.stop();
+    waiting_ = false;
+    approved_ = true;
+    hooks_.closeWindow();
+}
+
+} // namespace q7582

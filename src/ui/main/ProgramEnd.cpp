@@ -1,0 +1,20 @@
+#include "ui/main/ProgramEnd.h"
+
+#include "ui/main/Main.h"
+#include "ui/main/TerminationSignals.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+namespace q7582 {
+
+void routeProgramEnd(QApplication& app, TForm1& window)
+{
+    new TerminationSignals([&window] { window.requestClose(CloseSource::Session); }, &window);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.requestClose(CloseSource::Session); });
+    // Queued: the close event finishes first.
+    QObject::connect(&window, &TForm1::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace q7582

@@ -1,0 +1,171 @@
+// Closing the window around transfers and unsaved changes, and what the window shows
+// when a transfer fails, restarts or is dropped. The link is played by the test.
+
+#include "WindowFixture.h"
+#include "ui/main/ProgramEnd.h"
+#include "ui/main/TerminationSignals.h"
+#include "ui/main/TransferMessages.h"
+
+#include <QToolButton>
+#include <csignal>
+
+namespace q7582::test {
+namespace {
+
+class ClosingAndTransfers : public WindowTest {
+protected:
+    // A new run of the program in the same folder.
+    void restart()
+    {
+        dialogs.questions.clear();
+        shared.closing = false;
+        SetUp();
+    }
+    void end(TransferKind kind, TransferEnd how, TransferFault fault = TransferFault::None, int block = 0,
+             int restarts = 0)
+    {
+        shared.transferRunning = false;
+        window->transferEnded({kind, how, fault, block, restarts});
+    }
+    QString caption() const { return text("StatusBar1Panel3"); }
+    bool cancelShown() const { return !find<QToolButton>("CancelTransfer")->isHidden(); }
+};
+
+TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
+{
+    window->close(); // the default built at start-up is not a change
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(closings, 1);
+
+    restart();
+    window->configEditorAccepted(ConfigImage{});
+    trigger("Exit1");
+    EXPECT_EQ(dialogs.questions, QStringList{UnsavedCloseQuestion});
+    EXPECT_EQ(closings, 0); // No, the default answer
+    dialogs.yeses = 1;
+    window->close();
+    EXPECT_EQ(closings, 1);
+}
+
+// First request: wait and say so, starting no new transfer; second: ask (No by default);
+// the end of the transfer closes the window. A session's end never asks.
+TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
+{
+    shared.transferRunning = true;
+    window->close();
+    EXPECT_EQ(caption(), ClosingNotice);
+    EXPECT_TRUE(shared.closing);
+    window->close();
+    EXPECT_EQ(dialogs.questions, QStringList{ForceCloseQuestion});
+    EXPECT_EQ(closings, 0);
+    end(TransferKind::Download, TransferEnd::Completed);
+    EXPECT_EQ(closings, 0); // not from inside the worker's call
+    EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+
+    restart(); // a failed one is told first
+    shared.transferRunning = true;
+    window->close();
+    end(TransferKind::Download, TransferEnd::Failed, TransferFault::LinkLost, 70);
+    ASSERT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+
+    restart();
+    shared.transferRunning = true;
+    window->configEditorAccepted(ConfigImage{});
+    window->requestClose(CloseSource::Session);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    window->requestClose(CloseSource::Session);
+    EXPECT_EQ(closings, 1);
+}
+
+// Qt alone ends the program when its last visible window closes, so an open report
+// viewer kept it running; no window is shown here (showing starts Qt's pooled threads),
+// so without the window's own signal the program would not end at all.
+TEST_F(ClosingAndTransfers, TheProgramEndsWhenTheWindowCloses)
+{
+    routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer stuck; // a program that does not end fails the test instead of hanging it
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stuck.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST_F(ClosingAndTransfers, TerminationSignalsArriveOnTheMainThreadOnePerSignal)
+{
+    int requests = 0;
+    {
+        TerminationSignals termination([&] { ++requests; });
+        std::raise(SIGTERM);
+        std::raise(SIGHUP);
+        EXPECT_EQ(requests, 0);
+        ASSERT_TRUE(spinUntil([&] { return requests == 2; }, 1000));
+        std::raise(SIGINT);
+        ASSERT_TRUE(spinUntil([&] { return requests == 3; }, 1000));
+    }
+    struct sigaction restored = {};
+    ::sigaction(SIGTERM, nullptr, &restored);
+    EXPECT_EQ(restored.sa_handler, SIG_DFL);
+}
+
+TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarked)
+{
+    end(TransferKind::Download, TransferEnd::Failed, TransferFault::NoReply, 40);
+    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - PARTIAL DOWNLOAD");
+    EXPECT_EQ(window->windowTitle(), "Q7582 Manager - PARTIAL DOWNLOAD");
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 1000));
+    using Warning = std::pair<QString, QString>;
+    EXPECT_EQ(dialogs.warnings.back(),
+              Warning("Errore", "The master did not answer at block 40 of 128: it now holds a partial "
+                                "configuration. Download again."));
+
+    end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 12, 1);
+    EXPECT_EQ(caption(), "Upload: restart 1 of 3, Esc cancels");
+    EXPECT_TRUE(cancelShown());
+    end(TransferKind::Upload, TransferEnd::Failed, TransferFault::Busy, 3);
+    ASSERT_TRUE(spinUntil([&] { return dialogs.warnings.size() == 2; }, 1000));
+    EXPECT_EQ(dialogs.warnings.back().second,
+              "The master stayed busy at block 3 of 128, again after 3 restarts: the Upload was given up. "
+              "The configuration in memory is unchanged.");
+    EXPECT_FALSE(cancelShown());
+    EXPECT_TRUE(window->partialDownload()); // only a complete transfer clears it
+
+    end(TransferKind::LegalTable, TransferEnd::Completed);
+    EXPECT_TRUE(window->partialDownload());
+    end(TransferKind::Upload, TransferEnd::Completed);
+    EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
+    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0");
+}
+
+// A pending Upload never overwrites a configuration the user chose meanwhile; Esc and
+// Cancel withdraw a restarting transfer.
+TEST_F(ClosingAndTransfers, ReplacingTheConfigurationDropsAPendingUploadAndEscCancelsARestart)
+{
+    connectMaster();
+    trigger("Edit1");
+    EXPECT_FALSE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(cancelShown());
+    window->enableMainWindow(); // the link failed
+    end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 20, 1);
+    trigger("Master2");
+    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_EQ(caption(), UploadDroppedNotice);
+    EXPECT_FALSE(cancelShown());
+
+    trigger("Edit1");
+    window->enableMainWindow();
+    end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::NoReply, 20, 2);
+    trigger("CancelTransferKey"); // Esc
+    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_EQ(caption(), TransferCancelledNotice);
+
+    shared.requests.LegalFileWriteRequest = true;
+    end(TransferKind::LegalTable, TransferEnd::Restarting, TransferFault::LinkLost, 0, 1);
+    find<QToolButton>("CancelTransfer")->click();
+    EXPECT_FALSE(shared.requests.LegalFileWriteRequest);
+    EXPECT_FALSE(cancelShown());
+}
+
+} // namespace
+} // namespace q7582::test

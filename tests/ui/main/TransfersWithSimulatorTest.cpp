@@ -1,0 +1,137 @@
+// Transfers cut by closing, by a missing reply, by an unplug or by a bad link, end to
+// end against qs7582-sim.
+
+#include "SimulatorWindowFixture.h"
+#include "model/Dati.h"
+#include "ui/main/ProgramEnd.h"
+#include "ui/main/TransferMessages.h"
+
+#include <QApplication>
+#include <csignal>
+
+namespace q7582::test {
+namespace {
+
+class TransfersWithSimulator : public WindowWithSimulator {
+protected:
+    void restart()
+    {
+        shared.closing = false;
+        SetUp();
+    }
+    // Opens a file of distinct bytes (each block holds both bytes that travel escaped).
+    std::string openPlan(int seed = 0)
+    {
+        std::string content(ConfigImage::Size, '\0');
+        for (std::size_t i = 0; i < content.size(); ++i)
+            content[i] = char(i * 7 + i / ConfigImage::BlockSize + std::size_t(seed));
+        write("plan.cfi", content);
+        dialogs.answers.push_back(dir.filePath("plan.cfi"));
+        trigger("Open1");
+        return content;
+    }
+    bool reachesBlock(Byte command, int block) { return spinUntil([&] { return lastBlockOf(command) >= block; }, TransferMs); }
+    bool holds(simtest::SimulatorProcess& sim, const std::string& content)
+    {
+        return spinUntil([&] { return sim.dump("config.bin").toStdString() == content; });
+    }
+};
+
+// The close request at block 40 of a Download lets it finish; then the window closes.
+TEST_F(TransfersWithSimulator, CloseRequestAtBlock40LetsTheDownloadFinishThenEnds)
+{
+    simtest::SimulatorProcess sim;
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    const std::string content = openPlan();
+    trigger("Download1");
+    ASSERT_TRUE(reachesBlock(Frame::WriteConfig, 40));
+    window->close();
+    EXPECT_EQ(text("StatusBar1Panel3"), ClosingNotice);
+    EXPECT_EQ(closings, 0);
+    ASSERT_TRUE(spinUntil([&] { return closings == 1; }, TransferMs));
+    EXPECT_TRUE(holds(sim, content)); // all 128 blocks (the chip went with the link)
+
+    // The same for SIGTERM, as the program runs: the signal reaches the window.
+    restart();
+    routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
+    simtest::SimulatorProcess second;
+    ASSERT_TRUE(start(second)) << second.problem();
+    const std::string again = openPlan(0x5A);
+    trigger("Download1");
+    ASSERT_TRUE(reachesBlock(Frame::WriteConfig, 40));
+    std::raise(SIGTERM);
+    ASSERT_TRUE(spinUntil([&] { return closings == 1; }, TransferMs));
+    EXPECT_TRUE(holds(second, again));
+}
+
+TEST_F(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksThePartialDownload)
+{
+    simtest::SimulatorProcess sim;
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    openPlan();
+    trigger("Download1");
+    ASSERT_TRUE(reachesBlock(Frame::WriteConfig, 39));
+    ASSERT_TRUE(sim.control("silence 1"));
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, TransferMs));
+    const int unanswered = lastBlockOf(Frame::WriteConfig);
+    EXPECT_EQ(dialogs.warnings.back().first, "Errore");
+    EXPECT_EQ(dialogs.warnings.back().second,
+              QStringLiteral("The master did not answer at block %1 of 128: it now holds a partial configuration. "
+                             "Download again.")
+                  .arg(unanswered));
+    EXPECT_TRUE(text("StatusBar1Panel3").endsWith(" - PARTIAL DOWNLOAD"));
+    EXPECT_EQ(window->windowTitle(), "Q7582 Manager - PARTIAL DOWNLOAD");
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    window->stopLink();
+}
+
+TEST_F(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
+{
+    simtest::SimulatorProcess sim;
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    trigger("Edit1");
+    ASSERT_TRUE(reachesBlock(Frame::ReadConfig, 16));
+    ASSERT_TRUE(sim.control("unplug 1"));
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == NotConnected; }));
+    trigger("Master1");
+    EXPECT_FALSE(shared.requests.UploadRequest);
+    ASSERT_TRUE(sim.waitReady(5000));
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
+    const int reads = requestsOf(Frame::ReadConfig);
+    serveEventsFor(1500);
+    EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
+    ConfigImage defaults;
+    buildDefaultConfiguration(defaults, 1);
+    EXPECT_EQ(window->configImage(), defaults);
+    window->stopLink();
+}
+
+// Every 40th reply truncated: no Upload can complete.
+TEST_F(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCancelsOne)
+{
+    simtest::SimulatorProcess sim({"--truncate-every", "40"});
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    const ConfigImage before = window->configImage();
+    trigger("Edit1");
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 4 * TransferMs));
+    EXPECT_TRUE(dialogs.warnings.back().second.endsWith(
+        ", again after 3 restarts: the Upload was given up. The configuration in memory is unchanged."));
+    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_EQ(window->configImage(), before);
+
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
+    trigger("Edit1");
+    ASSERT_TRUE(spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; },
+                          TransferMs));
+    trigger("CancelTransferKey");
+    serveEventsFor(500); // a running attempt stops at its next block
+    const int reads = requestsOf(Frame::ReadConfig);
+    serveEventsFor(1500);
+    EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    window->stopLink();
+}
+
+} // namespace
+} // namespace q7582::test
