@@ -1,7 +1,7 @@
 #include "FakeDialogs.h"
 #include "MessageFolderFixture.h"
 
-#include "msgfolder/SDIMAIN.h"
+#include "msgfolder/MessageFolderWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ protected:
         MessageFolderTest::SetUp();
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
-        window = std::make_unique<TSDIAppForm>(std::move(fake));
+        window = std::make_unique<MessageFolderWindow>(std::move(fake));
     }
 
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
@@ -38,7 +38,7 @@ protected:
     }
 
     FakeDialogs* dialogs = nullptr;
-    std::unique_ptr<TSDIAppForm> window;
+    std::unique_ptr<MessageFolderWindow> window;
 };
 
 } // namespace
@@ -90,28 +90,28 @@ TEST_F(CompilerWindow, EditTextAsksAgainUntilTheTextFits)
 {
     QString text = "Old";
     dialogs->texts = {QString(101, 'x'), QString(100, 'y')};
-    EXPECT_TRUE(window->EditText(text, TSDIAppForm::TextKind::Title));
+    EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Title));
     EXPECT_EQ(text, QString(100, 'y'));
     ASSERT_EQ(dialogs->asked.size(), 2u);
     EXPECT_EQ(dialogs->asked[1].initial, "Old");
 
     text = "Gate";
     dialogs->texts = {QString(51, 'x'), test::Cancel};
-    EXPECT_FALSE(window->EditText(text, TSDIAppForm::TextKind::Description));
+    EXPECT_FALSE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
     EXPECT_EQ(text, "Gate");
     dialogs->texts = {QString(50, 'z')};
-    EXPECT_TRUE(window->EditText(text, TSDIAppForm::TextKind::Description));
+    EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
 }
 
 TEST_F(CompilerWindow, AskMessageNumberTakesOnlyWholeNumbersInRange)
 {
     dialogs->texts = {"0", "128", " 7"};
-    EXPECT_EQ(window->AskMessageNumber("Find message in list"), "007");
+    EXPECT_EQ(window->askMessageNumber("Find message in list"), "007");
     ASSERT_EQ(dialogs->asked.size(), 3u);
     EXPECT_EQ(dialogs->asked[2].initial, "1");
 
     dialogs->texts = {"abc", "5"};
-    EXPECT_EQ(window->AskMessageNumber("Add message to list"), std::nullopt);
+    EXPECT_EQ(window->askMessageNumber("Add message to list"), std::nullopt);
     ASSERT_EQ(dialogs->informed.size(), 1u);
     EXPECT_EQ(dialogs->informed[0].text, "'abc' is not a valid integer value");
     EXPECT_EQ(dialogs->texts.size(), 1u); // the action ended at the bad entry
