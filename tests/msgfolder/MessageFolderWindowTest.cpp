@@ -17,7 +17,7 @@ using q7582::test::FakeDialogs;
 
 namespace {
 
-class CompilerWindow : public q7582::test::MessageFolderTest {
+class MessageFolderWindowTest : public q7582::test::MessageFolderTest {
 protected:
     void SetUp() override
     {
@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(CompilerWindow, StatesFollowOpenCloseAndExit)
+TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
 {
     auto expectOpen = [&](bool open) {
         EXPECT_EQ(action("MsgFolder")->isEnabled(), !open);
@@ -86,7 +86,7 @@ TEST_F(CompilerWindow, StatesFollowOpenCloseAndExit)
     EXPECT_EQ(context, 4000);
 }
 
-TEST_F(CompilerWindow, EditTextAsksAgainUntilTheTextFits)
+TEST_F(MessageFolderWindowTest, TextBoxAsksAgainUntilTheTextFits)
 {
     QString text = "Old";
     dialogs->texts = {QString(101, 'x'), QString(100, 'y')};
@@ -103,7 +103,7 @@ TEST_F(CompilerWindow, EditTextAsksAgainUntilTheTextFits)
     EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
 }
 
-TEST_F(CompilerWindow, AskMessageNumberTakesOnlyWholeNumbersInRange)
+TEST_F(MessageFolderWindowTest, MessageNumberTakesOnlyWholeNumbersInRange)
 {
     dialogs->texts = {"0", "128", " 7"};
     EXPECT_EQ(window->askMessageNumber("Find message in list"), "007");
@@ -117,7 +117,7 @@ TEST_F(CompilerWindow, AskMessageNumberTakesOnlyWholeNumbersInRange)
     EXPECT_EQ(dialogs->texts.size(), 1u); // the action ended at the bad entry
 }
 
-TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
+TEST_F(MessageFolderWindowTest, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
 {
     addWav("003.WAV", 1);
     addWav("010.WAV", 1);
@@ -143,7 +143,7 @@ TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 }
 
-TEST_F(CompilerWindow, FindingsOfALoadOfferTheLogAndASave)
+TEST_F(MessageFolderWindowTest, FindingsOfALoadOfferTheLogAndASave)
 {
     addWav("004.WAV", 500);
     writeList(";T\r\n004|Four|1000\r\n");
@@ -167,7 +167,7 @@ TEST_F(CompilerWindow, FindingsOfALoadOfferTheLogAndASave)
     EXPECT_EQ(list(), ";T2\r\n004|Unknown description|1044\r\n");
 }
 
-TEST_F(CompilerWindow, AnUnreadableListLeavesTheFolderClosed)
+TEST_F(MessageFolderWindowTest, AnUnreadableListLeavesTheFolderClosed)
 {
     ASSERT_TRUE(QDir(folder()).mkdir("MSGLIST.TXT"));
     openFolder(folder());
@@ -177,7 +177,7 @@ TEST_F(CompilerWindow, AnUnreadableListLeavesTheFolderClosed)
     EXPECT_TRUE(QFileInfo(inFolder("MSGLIST.TXT")).isDir());
 }
 
-TEST_F(CompilerWindow, EmptyListFindAndChangeDescription)
+TEST_F(MessageFolderWindowTest, EmptyListFindAndChangeDescription)
 {
     writeList(";T\r\n");
     openFolder(folder());

@@ -50,7 +50,7 @@ QByteArray contents(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class Viewer : public ::testing::Test {
+class ReportViewerTest : public ::testing::Test {
 protected:
     std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
     ReportViewer viewer{dialogs};
@@ -59,7 +59,7 @@ protected:
 
 } // namespace
 
-TEST_F(Viewer, NewReportReplacesContentAndCaption)
+TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
 {
     viewer.showReport(sampleReport());
     EXPECT_TRUE(viewer.isVisible());
@@ -78,7 +78,7 @@ TEST_F(Viewer, NewReportReplacesContentAndCaption)
     EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
 }
 
-TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
+TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
 {
     viewer.showReport(sampleReport());
     dialogs->saveName = dir.filePath("report.rtf");
@@ -105,7 +105,7 @@ TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
     EXPECT_EQ(contents(dialogs->saveName), saved);
 }
 
-TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
+TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
 {
     viewer.showReport(sampleReport());
     viewer.printReport(); // cancelled
