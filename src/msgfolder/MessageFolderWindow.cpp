@@ -174,7 +174,8 @@ void MessageFolderWindow::showFolderState()
 {
     const bool open = folder_.isOpen();
     openFolderAction_->setEnabled(!open);
-    for (QAction* action : {closeFolderAction_, addMessageAction_, deleteMessageAction_, changeTitleAction_, findMessageAction_, changeDescriptionAction_})
+    for (QAction* action : {closeFolderAction_, addMessageAction_, deleteMessageAction_, changeTitleAction_,
+                            findMessageAction_, changeDescriptionAction_})
         action->setEnabled(open);
     messageTable_->setVisible(open);
     folderPanel_->setText(open ? QStringLiteral("Message folder: ") + folder_.path()

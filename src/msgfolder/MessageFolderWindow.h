@@ -30,8 +30,7 @@ public:
     static constexpr int DescriptionLimit = 50;
 
     // dialogs: null for the real ones; tests pass a scripted fake.
-    explicit MessageFolderWindow(std::unique_ptr<CompilerDialogs> dialogs = nullptr,
-                         QWidget* parent = nullptr);
+    explicit MessageFolderWindow(std::unique_ptr<CompilerDialogs> dialogs = nullptr, QWidget* parent = nullptr);
     ~MessageFolderWindow() override;
 
     // Set by the main window: opens a topic of the help file of the current help language.

@@ -68,7 +68,8 @@ ReportViewer::ReportViewer(std::shared_ptr<ViewerDialogs> dialogs, QWidget* pare
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon); // not every icon theme has a printer
     saveAction_ = toolAction(bar, QStringLiteral("save"),
-                      QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
+                             QIcon::fromTheme(QStringLiteral("document-save"),
+                                              style()->standardIcon(QStyle::SP_DialogSaveButton)));
     printAction_ = toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print")));
     connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
     connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);

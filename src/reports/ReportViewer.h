@@ -24,7 +24,7 @@ class ReportViewer : public QMainWindow {
 
 public:
     explicit ReportViewer(std::shared_ptr<ViewerDialogs> dialogs = std::make_shared<QtViewerDialogs>(),
-                    QWidget* parent = nullptr);
+                          QWidget* parent = nullptr);
 
     // Caption and empty content for a new report.
     void startReport(const QString& caption);

@@ -28,10 +28,11 @@ constexpr int PageHeight = 284;
 
 } // namespace
 
-ConfigEditor::ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names, const SettingsFile& settingsFile,
-               ReportViewer& viewer, std::shared_ptr<EditorDialogs> dialogs, QWidget* parent)
-    : QDialog(parent), image_(image), provenance_(provenance), names_(names), settingsFile_(settingsFile), viewer_(viewer),
-      dialogs_(std::move(dialogs))
+ConfigEditor::ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names,
+                           const SettingsFile& settingsFile, ReportViewer& viewer,
+                           std::shared_ptr<EditorDialogs> dialogs, QWidget* parent)
+    : QDialog(parent), image_(image), provenance_(provenance), names_(names), settingsFile_(settingsFile),
+      viewer_(viewer), dialogs_(std::move(dialogs))
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
@@ -81,9 +82,10 @@ void ConfigEditor::buildWindow()
         {"Button6", "List message events with no messages or zones associated"},
         {"Button7", "List programmed timer events "},
     }};
-    const std::array<void (ConfigEditor::*)(), 5> handlers{&ConfigEditor::listKeysWithEvents, &ConfigEditor::listKeysWithoutZones,
-                                                     &ConfigEditor::listMessageEventsWithOutput, &ConfigEditor::listIncompleteMessageEvents,
-                                                     &ConfigEditor::listProgrammedTimers};
+    const std::array<void (ConfigEditor::*)(), 5> handlers{
+        &ConfigEditor::listKeysWithEvents, &ConfigEditor::listKeysWithoutZones,
+        &ConfigEditor::listMessageEventsWithOutput, &ConfigEditor::listIncompleteMessageEvents,
+        &ConfigEditor::listProgrammedTimers};
     for (int i = 0; i < 5; ++i) {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].second), listings);
         b->setObjectName(QString::fromLatin1(buttons[i].first));
@@ -236,8 +238,14 @@ void ConfigEditor::reject()
 
 void ConfigEditor::listKeysWithEvents() { viewer_.showReport(keysWithEventsListing(session_.workingCopy, names_)); }
 void ConfigEditor::listKeysWithoutZones() { viewer_.showReport(keysWithoutZonesListing(session_.workingCopy, names_)); }
-void ConfigEditor::listMessageEventsWithOutput() { viewer_.showReport(messageEventsWithOutputListing(session_.workingCopy)); }
-void ConfigEditor::listIncompleteMessageEvents() { viewer_.showReport(messageEventsIncompleteListing(session_.workingCopy)); }
+void ConfigEditor::listMessageEventsWithOutput()
+{
+    viewer_.showReport(messageEventsWithOutputListing(session_.workingCopy));
+}
+void ConfigEditor::listIncompleteMessageEvents()
+{
+    viewer_.showReport(messageEventsIncompleteListing(session_.workingCopy));
+}
 void ConfigEditor::listProgrammedTimers() { viewer_.showReport(programmedTimersListing(session_.workingCopy)); }
 
 } // namespace q7582

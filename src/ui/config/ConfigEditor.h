@@ -44,8 +44,9 @@ class ConfigEditor : public QDialog {
 public:
     // image and provenance: the main window's; names: the unit captions; settingsFile: the
     // help-language setting; viewer: where the listings go.
-    ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names, const SettingsFile& settingsFile, ReportViewer& viewer,
-           std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(), QWidget* parent = nullptr);
+    ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names, const SettingsFile& settingsFile,
+                 ReportViewer& viewer, std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(),
+                 QWidget* parent = nullptr);
     ~ConfigEditor() override;
 
     // Opens a help topic by context number (the main window passes its help opener).

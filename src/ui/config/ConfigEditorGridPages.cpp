@@ -111,7 +111,8 @@ void ConfigEditor::fillUnitList()
         unitCombo_->addItem(QString::fromStdString(names_.unitCaption(n)));
     unitCombo_->setCurrentIndex(session_.selectedUnit);
     // The other lists never change; put back what was selected last time.
-    for (auto [c, i] : {std::pair{voxCombo_, session_.selectedVox}, std::pair{messageEventCombo_, session_.selectedMessageEvent},
+    for (auto [c, i] : {std::pair{voxCombo_, session_.selectedVox},
+                        std::pair{messageEventCombo_, session_.selectedMessageEvent},
                         std::pair{outEventCombo_, session_.selectedOutEvent}}) {
         const QSignalBlocker b(c);
         c->setCurrentIndex(i);
@@ -124,7 +125,8 @@ void ConfigEditor::fillKeyList()
     keyCombo_->clear();
     const bool ioCard = session_.selectedUnit < ConfigImage::IoCards;
     for (int k = 0; k < 36; ++k)
-        keyCombo_->addItem((ioCard && k < 6 ? QStringLiteral("Key/input ") : QStringLiteral("Key ")) + QString::number(k + 1));
+        keyCombo_->addItem((ioCard && k < 6 ? QStringLiteral("Key/input ") : QStringLiteral("Key "))
+                           + QString::number(k + 1));
     keyCombo_->addItems({QStringLiteral("PTT/Lock"), QStringLiteral("ALL Esp. 1"), QStringLiteral("ALL Esp. 2")});
     keyCombo_->setCurrentIndex(session_.selectedKey);
 }

@@ -309,7 +309,8 @@ void TimerPage::writeChosenEvents()
 {
     std::vector<int> events;
     for (int i = 0; i < chosenEventList_->count(); ++i) {
-        const QList<QListWidgetItem*> same = messageEventList_->findItems(chosenEventList_->item(i)->text(), Qt::MatchExactly);
+        const QList<QListWidgetItem*> same =
+            messageEventList_->findItems(chosenEventList_->item(i)->text(), Qt::MatchExactly);
         if (!same.isEmpty())
             events.push_back(messageEventList_->row(same.first()) + 1);
     }

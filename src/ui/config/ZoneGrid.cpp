@@ -57,7 +57,8 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
     numberBox_->setObjectName(QStringLiteral("NumberBox"));
     numberBox_->setGeometry(85, 79, 40, CellHeight);
     // Linux fonts run wider than the boxes were drawn for.
-    for (QLabel* l : {numberCaption_, static_cast<QLabel*>(numberBox_), outputEventCaption_, static_cast<QLabel*>(outputEventBox_)}) {
+    for (QLabel* l : {numberCaption_, static_cast<QLabel*>(numberBox_), outputEventCaption_,
+                      static_cast<QLabel*>(outputEventBox_)}) {
         QFont f = l->font();
         f.setPixelSize(10);
         l->setFont(f);
