@@ -12,7 +12,7 @@
 #include "SimHarness.h"
 #include "bench_window_support.h"
 #include "link/Chip.h"
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // shown report within 0.5 s.
 
 #include "reports/ConfigurationReports.h"
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -23,7 +23,7 @@ constexpr double TargetSeconds = 0.5;
 struct Fixture {
     StatusBlock status;
     ConfigImage image;
-    Dizionario names;
+    NameTables names;
     Fixture()
     {
         for (int u = 0; u < StatusBlock::Units; ++u) {
@@ -55,7 +55,7 @@ void BM_BuildLines(benchmark::State& state)
 
 void BM_BuildAndShow(benchmark::State& state)
 {
-    TForm3 viewer(std::make_shared<QtViewerDialogs>());
+    ReportViewer viewer(std::make_shared<QtViewerDialogs>());
     for (auto _ : state) {
         viewer.showReport(buildDeskMicrophoneReport(fixture().sources()));
         benchmark::DoNotOptimize(viewer.richEdit()->document()->documentLayout()->documentSize());

@@ -1,6 +1,6 @@
 #include "MasterDevice.h"
 
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "link/Chip.h"
 #include "link/LinkShared.h"
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 #include "model/LegalFile.h"
 #include "ui/main/Main.h"
 #include "ui/main/ProgramEnd.h"

@@ -14,7 +14,7 @@ QByteArray listFileText(const MessageList& list)
     return text;
 }
 
-FileResult SaveMessageList(const QString& folder, const MessageList& list)
+FileResult saveMessageList(const QString& folder, const MessageList& list)
 {
     return replaceFile(QFile::encodeName(folder + u'/' + QLatin1String(ListFileName)).toStdString(),
                        listFileText(list).toStdString());

@@ -15,6 +15,6 @@ inline constexpr const char* ListFileName = "MSGLIST.TXT";
 QByteArray listFileText(const MessageList& list);
 
 // Replaces folder/MSGLIST.TXT; the old list stays whole when writing fails.
-FileResult SaveMessageList(const QString& folder, const MessageList& list);
+FileResult saveMessageList(const QString& folder, const MessageList& list);
 
 } // namespace q7582

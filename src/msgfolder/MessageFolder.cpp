@@ -79,12 +79,12 @@ LoadOutcome MessageFolder::LoadMessageList(const QDateTime& now, const QLocale& 
 
 FileResult MessageFolder::save() const
 {
-    return SaveMessageList(path_, list_);
+    return saveMessageList(path_, list_);
 }
 
 FileResult MessageFolder::commit(MessageList changed)
 {
-    const FileResult saved = SaveMessageList(path_, changed);
+    const FileResult saved = saveMessageList(path_, changed);
     if (saved.ok)
         list_ = std::move(changed);
     return saved;

@@ -5,7 +5,7 @@
 #include "model/ConfigImage.h"
 #include "model/StatusBlock.h"
 #include "reports/ReportLine.h"
-#include "settings/Dizionario.h"
+#include "settings/NameTables.h"
 
 #include <QDateTime>
 
@@ -14,7 +14,7 @@ namespace q7582 {
 struct ConfigReportSources {
     const StatusBlock& status;
     const ConfigImage& image;
-    const Dizionario& names;
+    const NameTables& names;
     QDateTime now;
 };
 

@@ -2,7 +2,7 @@
 
 #include "link/LinkShared.h"
 #include "reports/ConfigurationReports.h"
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 #include "reports/ReportGuards.h"
 
 #include <QMessageBox>
@@ -10,7 +10,7 @@
 namespace q7582 {
 
 ReportCommands::ReportCommands(LinkShared& link, const Provenance& provenance, const ConfigImage& image,
-                               const Dizionario& names, TForm3& viewer, WarningBox warn, Clock now)
+                               const NameTables& names, ReportViewer& viewer, WarningBox warn, Clock now)
     : link_(link), provenance_(provenance), image_(image), names_(names), viewer_(viewer), warn_(std::move(warn)),
       now_(std::move(now))
 {
@@ -21,7 +21,7 @@ StatusBlock ReportCommands::statusSnapshot() const
     return link_.withStatus([](const StatusBlock& status) { return status; });
 }
 
-void ReportCommands::Status1Click(const StatusWindowValues& window)
+void ReportCommands::showStatusReport(const StatusWindowValues& window)
 {
     if (const auto refusal = statusReportRefusal(link_.connectionState)) {
         warn_(StatusReportTitle, *refusal);
@@ -40,11 +40,11 @@ void ReportCommands::runConfigurationReport(Report (*build)(const ConfigReportSo
     viewer_.showReport(build(ConfigReportSources{status, image_, names_, now_()}));
 }
 
-void ReportCommands::Connectedunits1Click() { runConfigurationReport(&buildDeskMicrophoneReport); }
+void ReportCommands::showDeskMicrophoneReport() { runConfigurationReport(&buildDeskMicrophoneReport); }
 
-void ReportCommands::ConnectedIOcard1Click() { runConfigurationReport(&buildIoCardReport); }
+void ReportCommands::showIoCardReport() { runConfigurationReport(&buildIoCardReport); }
 
-void ReportCommands::imers1Click() { runConfigurationReport(&buildTimerReport); }
+void ReportCommands::showTimerReport() { runConfigurationReport(&buildTimerReport); }
 
 ReportCommands::WarningBox warningBoxOver(QWidget* parent)
 {

@@ -17,20 +17,20 @@ namespace q7582 {
 
 struct ConfigReportSources;
 class LinkShared;
-class TForm3;
+class ReportViewer;
 
 class ReportCommands {
 public:
     using WarningBox = std::function<void(const QString& title, const QString& text)>;
     using Clock = std::function<QDateTime()>;
 
-    ReportCommands(LinkShared& link, const Provenance& provenance, const ConfigImage& image, const Dizionario& names,
-                   TForm3& viewer, WarningBox warn, Clock now = &QDateTime::currentDateTime);
+    ReportCommands(LinkShared& link, const Provenance& provenance, const ConfigImage& image, const NameTables& names,
+                   ReportViewer& viewer, WarningBox warn, Clock now = &QDateTime::currentDateTime);
 
-    void Status1Click(const StatusWindowValues& window);
-    void Connectedunits1Click();
-    void ConnectedIOcard1Click();
-    void imers1Click();
+    void showStatusReport(const StatusWindowValues& window);
+    void showDeskMicrophoneReport();
+    void showIoCardReport();
+    void showTimerReport();
 
 private:
     StatusBlock statusSnapshot() const;
@@ -39,8 +39,8 @@ private:
     LinkShared& link_;
     const Provenance& provenance_;
     const ConfigImage& image_;
-    const Dizionario& names_;
-    TForm3& viewer_;
+    const NameTables& names_;
+    ReportViewer& viewer_;
     WarningBox warn_;
     Clock now_;
 };

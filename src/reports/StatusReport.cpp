@@ -19,7 +19,7 @@ void addSetting(Report& report, const QString& caption, int value)
     report.add(caption + QStringLiteral(" setting = ") + QString::number(value), ReportStyle::Body);
 }
 
-void addUnit(Report& report, const StatusBlock& status, const Dizionario& names, int address)
+void addUnit(Report& report, const StatusBlock& status, const NameTables& names, int address)
 {
     const int u = address + 1;
     const QString caption = QString::fromStdString(names.unitCaption(u));
@@ -37,7 +37,7 @@ void addUnit(Report& report, const StatusBlock& status, const Dizionario& names,
 
 } // namespace
 
-Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const Dizionario& names,
+Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const NameTables& names,
                          const QDateTime& now)
 {
     Report report;

@@ -4,7 +4,7 @@
 
 #include "model/StatusBlock.h"
 #include "reports/ReportLine.h"
-#include "settings/Dizionario.h"
+#include "settings/NameTables.h"
 
 #include <QDateTime>
 
@@ -39,7 +39,7 @@ struct StatusWindowValues {
 };
 
 // Music source labels carry the music names; unit labels the unit captions.
-Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const Dizionario& names,
+Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const NameTables& names,
                          const QDateTime& now);
 
 } // namespace q7582

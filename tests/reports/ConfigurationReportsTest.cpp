@@ -18,7 +18,7 @@ protected:
 
     StatusBlock status;
     ConfigImage image;
-    Dizionario names;
+    NameTables names;
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "link/LinkShared.h"
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportGuards.h"
 
@@ -32,15 +32,15 @@ TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
     LinkShared link;
     Provenance provenance;
     ConfigImage image;
-    Dizionario names;
-    TForm3 viewer;
+    NameTables names;
+    ReportViewer viewer;
     std::vector<std::pair<QString, QString>> boxes;
     ReportCommands commands(
         link, provenance, image, names, viewer, [&](const QString& t, const QString& m) { boxes.emplace_back(t, m); },
         [] { return QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15)); });
 
-    commands.Status1Click({});
-    commands.imers1Click();
+    commands.showStatusReport({});
+    commands.showTimerReport();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0], std::make_pair(QString("Status Report"), QString("No master connected")));
     EXPECT_EQ(boxes[1], std::make_pair(QString("Configuration Report"), QString("No master connected")));
@@ -49,7 +49,7 @@ TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
     link.connectionState = Connected;
     link.withStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
     applyUploadCompleted(provenance, 0x83);
-    commands.ConnectedIOcard1Click();
+    commands.showIoCardReport();
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_EQ(viewer.width(), 800);

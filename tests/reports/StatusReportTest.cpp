@@ -17,7 +17,7 @@ TEST(StatusReport, ListsSettingsUnitsAndSlavesInOrder)
     status.bytes[StatusBlock::FirmwareRelease] = 1;
     status.bytes[StatusBlock::FirmwareRelease + 1] = 5;
 
-    Dizionario names;
+    NameTables names;
     names.music[1] = "Radio";
     StatusWindowValues window;
     window.musicLevelPosition = 5;

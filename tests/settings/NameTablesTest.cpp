@@ -1,4 +1,4 @@
-#include "settings/Dizionario.h"
+#include "settings/NameTables.h"
 
 #include "FileFixture.h"
 
@@ -7,7 +7,7 @@
 
 using namespace q7582;
 
-using NameTables = FileFixture;
+using NameTablesTest = FileFixture;
 
 namespace {
 
@@ -21,10 +21,10 @@ std::string lines(const std::string& prefix, int count, const std::string& suffi
 
 } // namespace
 
-TEST_F(NameTables, FirstStartCreatesTheFiveFilesWithTheDefaults)
+TEST_F(NameTablesTest, FirstStartCreatesTheFiveFilesWithTheDefaults)
 {
-    Dizionario names(dir());
-    ASSERT_TRUE(names.LoadNames().ok);
+    NameTables names(dir());
+    ASSERT_TRUE(names.loadNames().ok);
     EXPECT_EQ(read("unit.txt"), lines("", 16, "Unit"));
     EXPECT_EQ(read("zone.txt"), lines("Zone ", 36));
     EXPECT_EQ(read("uscite.txt"), lines("Out ", 36));
@@ -33,14 +33,14 @@ TEST_F(NameTables, FirstStartCreatesTheFiveFilesWithTheDefaults)
     EXPECT_EQ(names.unitCaption(1) + names.unitCaption(16), "Unit (1)Unit (16)");
 }
 
-TEST_F(NameTables, LinesBecomeNamesWithoutSpillingOrLosingCharacters)
+TEST_F(NameTablesTest, LinesBecomeNamesWithoutSpillingOrLosingCharacters)
 {
     const std::string longName(60, 'L');
     write("unit.txt", "Desk 1\nSecond\r\nFront desk\n" + longName + "\nAfter long\n" + std::string("Nul\0tail\n", 9)
                           + "Mid\rCR\r\nLast");
     write("zone.txt", lines("Z", 40));
-    Dizionario names(dir());
-    ASSERT_TRUE(names.LoadNames().ok);
+    NameTables names(dir());
+    ASSERT_TRUE(names.loadNames().ok);
     EXPECT_EQ(names.unitCaption(3), "Front desk (3)");
     EXPECT_EQ(names.units[3], longName.substr(0, 48));
     EXPECT_EQ(names.units[4], "After long");
@@ -53,20 +53,20 @@ TEST_F(NameTables, LinesBecomeNamesWithoutSpillingOrLosingCharacters)
     names.units[8] = "Trailing   ";
     names.units[9] = "   ";
     names.zones[0] = "Two\nlines";
-    ASSERT_TRUE(names.SaveUnitNames().ok);
-    ASSERT_TRUE(names.SaveZoneNames().ok);
+    ASSERT_TRUE(names.saveUnitNames().ok);
+    ASSERT_TRUE(names.saveZoneNames().ok);
     EXPECT_EQ(read("unit.txt").substr(0, 28), "Desk 1\r\nSecond\r\nFront desk\r\n");
     EXPECT_NE(read("unit.txt").find("\r\nLast\r\nTrailing\r\n\r\nUnit\r\n"), std::string::npos);
     EXPECT_EQ(read("zone.txt"), "Two lines\r\n" + lines("Z", 36).substr(4)); // the extra lines are gone
     EXPECT_EQ(names.unitCaption(9), "Trailing    (9)"); // in force until the next start
 }
 
-TEST_F(NameTables, FailuresKeepTheNamesInForceAndSayWhich)
+TEST_F(NameTablesTest, FailuresKeepTheNamesInForceAndSayWhich)
 {
     std::filesystem::create_directory(path("zone.txt"));
     write("input.txt", "Door\n");
-    Dizionario names(dir());
-    const FileResult r = names.LoadNames();
+    NameTables names(dir());
+    const FileResult r = names.loadNames();
     EXPECT_NE(r.error.find("zone.txt: "), std::string::npos) << r.error;
     EXPECT_EQ(names.zones[0], "Zone 1");
     EXPECT_EQ(names.inputs[0], "Door"); // the other tables still load
@@ -74,30 +74,30 @@ TEST_F(NameTables, FailuresKeepTheNamesInForceAndSayWhich)
     // A pipe is refused at once, never waited on, and stays a pipe.
     std::filesystem::remove(path("unit.txt"));
     ASSERT_EQ(::mkfifo(path("unit.txt").c_str(), 0666), 0);
-    EXPECT_EQ(names.LoadUnitNames().error, path("unit.txt") + ": not a regular file");
+    EXPECT_EQ(names.loadUnitNames().error, path("unit.txt") + ": not a regular file");
     EXPECT_EQ(names.units[0], "Unit");
     EXPECT_TRUE(std::filesystem::is_fifo(path("unit.txt")));
 
     // A huge file costs no more than the table's lines.
     write("uscite.txt", "Bell\n");
     std::filesystem::resize_file(path("uscite.txt"), std::uintmax_t(1) << 30);
-    ASSERT_TRUE(names.LoadOutputNames().ok);
+    ASSERT_TRUE(names.loadOutputNames().ok);
     EXPECT_EQ(names.outputs[0], "Bell");
 
-    Dizionario nowhere(path("missing-folder"));
-    EXPECT_FALSE(nowhere.LoadUnitNames().ok);
+    NameTables nowhere(path("missing-folder"));
+    EXPECT_FALSE(nowhere.loadUnitNames().ok);
     EXPECT_EQ(nowhere.units[0], "Unit");
 }
 
-TEST_F(NameTables, LanguageListHoldsUpToTenWords)
+TEST_F(NameTablesTest, LanguageListHoldsUpToTenWords)
 {
     std::vector<std::string> languages{"stale"};
-    EXPECT_EQ(Dizionario::LoadLanguageList(dir(), languages), 0);
+    EXPECT_EQ(NameTables::loadLanguageList(dir(), languages), 0);
     EXPECT_TRUE(languages.empty());
 
     std::filesystem::create_directory(path("Language"));
     write("Language/Lingue.txt", "italiano english\r\n" + std::string(70, 'w') + "\n a b c d e f g h i j");
-    EXPECT_EQ(Dizionario::LoadLanguageList(dir(), languages), 10);
+    EXPECT_EQ(NameTables::loadLanguageList(dir(), languages), 10);
     EXPECT_EQ(languages[1], "english");
     EXPECT_EQ(languages[2], std::string(51, 'w'));
     EXPECT_EQ(languages[9], "g");

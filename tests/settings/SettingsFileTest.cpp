@@ -1,4 +1,4 @@
-#include "settings/Init.h"
+#include "settings/SettingsFile.h"
 #include "settings/SettingsRecords.h"
 
 #include "FileFixture.h"
@@ -8,14 +8,14 @@
 
 using namespace q7582;
 
-using SettingsFile = FileFixture;
+using SettingsFileTest = FileFixture;
 
 namespace {
 
 std::string records(std::string_view text)
 {
     std::string out;
-    for (const SettingsRecord& r : readSettingsRecords(text, Init::MaxWord))
+    for (const SettingsRecord& r : readSettingsRecords(text, SettingsFile::MaxWord))
         out += "[" + r.key + "|" + r.value + "]";
     return out;
 }
@@ -36,43 +36,43 @@ TEST(SettingsRecords, MatchKeyEqualsValueWordsWithTheReadersQuirks)
     EXPECT_EQ(records(std::string("a\0b = c", 7)), std::string("[a\0b|c]", 7));
 }
 
-TEST_F(SettingsFile, FirstStartWritesTheStartValues)
+TEST_F(SettingsFileTest, FirstStartWritesTheStartValues)
 {
-    Init init(dir());
-    ASSERT_TRUE(init.LoadSettings().ok);
+    SettingsFile init(dir());
+    ASSERT_TRUE(init.loadSettings().ok);
     EXPECT_EQ(read("QS7582.ini"), "Lingua = (null)\r\nmapfile = (null)\r\nhelp = italiano\r\n");
     EXPECT_EQ(init.helpFile(), dir() + "/help/qs7582_ita.chm");
 }
 
-TEST_F(SettingsFile, ReadsRecordsInAnyOrderAndWritesThemBackOnAChoice)
+TEST_F(SettingsFileTest, ReadsRecordsInAnyOrderAndWritesThemBackOnAChoice)
 {
     write("QS7582.ini", "x = 1\nhelp = italiano\nmapfile = (null)\nhelp = english\n");
-    Init init(dir());
-    ASSERT_TRUE(init.LoadSettings().ok);
+    SettingsFile init(dir());
+    ASSERT_TRUE(init.loadSettings().ok);
     EXPECT_EQ(init.helpFile(), dir() + "/help/qs7582_eng.chm");
     EXPECT_EQ(read("QS7582.ini").substr(0, 5), "x = 1"); // not rewritten on load
     ASSERT_TRUE(init.chooseHelpLanguage(true).ok);
     EXPECT_EQ(read("QS7582.ini"), "Lingua = (null)\r\nmapfile = (null)\r\nhelp = italiano\r\n");
 
     write("QS7582.ini", "help = Italiano\nLingua = (null)");
-    Init exact(dir());
-    exact.LoadSettings();
+    SettingsFile exact(dir());
+    exact.loadSettings();
     EXPECT_FALSE(exact.helpLanguageItalian());
     EXPECT_EQ(exact.settings.Lingua, "0"); // no language list
 
     std::filesystem::create_directory(path("Language"));
     write("Language/Lingue.txt", "italiano english\n");
-    Init withList(dir());
-    withList.LoadSettings();
+    SettingsFile withList(dir());
+    withList.loadSettings();
     EXPECT_EQ(withList.languages, (std::vector<std::string>{"italiano", "english"}));
     EXPECT_EQ(withList.settings.Lingua, "(null)");
 }
 
-TEST_F(SettingsFile, FailuresKeepTheRecordAndTheOldFile)
+TEST_F(SettingsFileTest, FailuresKeepTheRecordAndTheOldFile)
 {
     write("QS7582.ini", "help = english\r\n");
-    Init init(dir());
-    ASSERT_TRUE(init.LoadSettings().ok);
+    SettingsFile init(dir());
+    ASSERT_TRUE(init.loadSettings().ok);
     const FileResult saved = [&] {
         WriteFailure diskFull;
         return init.chooseHelpLanguage(true);
@@ -83,8 +83,8 @@ TEST_F(SettingsFile, FailuresKeepTheRecordAndTheOldFile)
 
     std::filesystem::remove(path("QS7582.ini"));
     std::filesystem::create_directory(path("QS7582.ini"));
-    Init unreadable(dir());
+    SettingsFile unreadable(dir());
     unreadable.settings.mapfile = "kept";
-    EXPECT_FALSE(unreadable.LoadSettings().ok);
+    EXPECT_FALSE(unreadable.loadSettings().ok);
     EXPECT_EQ(unreadable.settings.mapfile, "kept");
 }

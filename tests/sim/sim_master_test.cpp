@@ -1,6 +1,6 @@
 #include "SimHarness.h"
 #include "model/ConfigImage.h"
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 #include "model/StatusBlock.h"
 
 #include <QFileInfo>

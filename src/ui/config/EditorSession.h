@@ -9,17 +9,17 @@ namespace q7582 {
 enum EditorPage { PageUnits = 0, PageVox, PageMessages, PageOutEvents, PageTimers, PageInOut };
 
 struct EditorSession {
-    ConfigImage WorkingCopy;
-    bool ModifiedFlag = false;
-    int CurrentPage = PageUnits;
-    int SelectedUnit = 0;         // 0..15
-    int SelectedKey = 0;          // 0..38
-    int SelectedVox = 0;          // 0..1
-    int SelectedMessageEvent = 0; // 0..126
-    int SelectedOutEvent = 0;     // 0..63, 63 = RESET
-    int SelectedTimer = 0;        // 0..126
+    ConfigImage workingCopy;
+    bool modified = false;
+    int currentPage = PageUnits;
+    int selectedUnit = 0;         // 0..15
+    int selectedKey = 0;          // 0..38
+    int selectedVox = 0;          // 0..1
+    int selectedMessageEvent = 0; // 0..126
+    int selectedOutEvent = 0;     // 0..63, 63 = RESET
+    int selectedTimer = 0;        // 0..126
 
-    void markModified() { ModifiedFlag = true; }
+    void markModified() { modified = true; }
 };
 
 } // namespace q7582

@@ -56,8 +56,8 @@ IoLogicPage::IoLogicPage(EditorSession& session, QWidget* parent) : QWidget(pare
     outContact->setObjectName(QStringLiteral("OutContact"));
     outContact->setGeometry(30, OutTop, 75, Height);
     outContact->setFaceColour();
-    connect(inContact, &CellLabel::clicked, this, &IoLogicPage::inContactClick);
-    connect(outContact, &CellLabel::clicked, this, &IoLogicPage::outContactClick);
+    connect(inContact, &CellLabel::clicked, this, &IoLogicPage::inputContactsClicked);
+    connect(outContact, &CellLabel::clicked, this, &IoLogicPage::outputContactsClicked);
 
     staticText(this, QStringLiteral("Level"), 130, InTop, 85);
     staticText(this, QStringLiteral("Rising edge"), 130, RisingTop, 85);
@@ -89,11 +89,11 @@ IoLogicPage::IoLogicPage(EditorSession& session, QWidget* parent) : QWidget(pare
             f.setPixelSize(9);
             c->setFont(f);
         }
-        connect(inputs_[k], &CellLabel::clicked, this, [this, k] { inputClick(k); });
-        connect(outputs_[k], &CellLabel::clicked, this, [this, k] { outputClick(k); });
-        connect(priorities_[k], &CellLabel::clicked, this, [this, k] { priorityClick(k); });
-        connect(rising_[k], &QToolButton::clicked, this, [this, k] { risingClick(k); });
-        connect(falling_[k], &QToolButton::clicked, this, [this, k] { fallingClick(k); });
+        connect(inputs_[k], &CellLabel::clicked, this, [this, k] { inputCellClicked(k); });
+        connect(outputs_[k], &CellLabel::clicked, this, [this, k] { outputCellClicked(k); });
+        connect(priorities_[k], &CellLabel::clicked, this, [this, k] { priorityBoxClicked(k); });
+        connect(rising_[k], &QToolButton::clicked, this, [this, k] { risingEdgeClicked(k); });
+        connect(falling_[k], &QToolButton::clicked, this, [this, k] { fallingEdgeClicked(k); });
     }
 }
 
@@ -109,7 +109,7 @@ void IoLogicPage::refresh()
     }
 }
 
-void IoLogicPage::inputClick(int k)
+void IoLogicPage::inputCellClicked(int k)
 {
     inputs_[k]->setColour(toggleInputLogic(line(k), inputs_[k]->colour()));
     rising_[k]->setChecked(false);
@@ -117,42 +117,42 @@ void IoLogicPage::inputClick(int k)
     session_.markModified();
 }
 
-void IoLogicPage::outputClick(int k)
+void IoLogicPage::outputCellClicked(int k)
 {
     outputs_[k]->setColour(toggleOutputLogic(line(k), outputs_[k]->colour()));
     session_.markModified();
 }
 
-void IoLogicPage::risingClick(int k)
+void IoLogicPage::risingEdgeClicked(int k)
 {
     if (const auto c = risingEdge(line(k), rising_[k]->isChecked(), falling_[k]->isChecked()))
         inputs_[k]->setColour(*c);
     session_.markModified();
 }
 
-void IoLogicPage::fallingClick(int k)
+void IoLogicPage::fallingEdgeClicked(int k)
 {
     if (const auto c = fallingEdge(line(k), falling_[k]->isChecked(), rising_[k]->isChecked()))
         inputs_[k]->setColour(*c);
     session_.markModified();
 }
 
-void IoLogicPage::priorityClick(int k)
+void IoLogicPage::priorityBoxClicked(int k)
 {
     priorities_[k]->setText(QString::number(stepPriority(line(k), priorities_[k]->text().toInt())));
     session_.markModified();
 }
 
-void IoLogicPage::inContactClick()
+void IoLogicPage::inputContactsClicked()
 {
-    toggleInContacts(session_.WorkingCopy);
+    toggleInContacts(session_.workingCopy);
     refresh();
     session_.markModified();
 }
 
-void IoLogicPage::outContactClick()
+void IoLogicPage::outputContactsClicked()
 {
-    toggleOutContacts(session_.WorkingCopy);
+    toggleOutContacts(session_.workingCopy);
     refresh();
     session_.markModified();
 }

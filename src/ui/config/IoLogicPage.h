@@ -30,14 +30,14 @@ public:
     QToolButton* fallingButton(int k) const { return falling_[k]; }
 
 private:
-    void inputClick(int k);
-    void outputClick(int k);
-    void risingClick(int k);
-    void fallingClick(int k);
-    void priorityClick(int k);
-    void inContactClick();
-    void outContactClick();
-    Byte& line(int k) { return ioLine(session_.WorkingCopy, k); }
+    void inputCellClicked(int k);
+    void outputCellClicked(int k);
+    void risingEdgeClicked(int k);
+    void fallingEdgeClicked(int k);
+    void priorityBoxClicked(int k);
+    void inputContactsClicked();
+    void outputContactsClicked();
+    Byte& line(int k) { return ioLine(session_.workingCopy, k); }
 
     EditorSession& session_;
     std::array<CellLabel*, IoLineCount> inputs_{};

@@ -24,7 +24,7 @@ Report finished(Report r)
     return r;
 }
 
-QString keyPrefix(const Dizionario& names, int unit, int key)
+QString keyPrefix(const NameTables& names, int unit, int key)
 {
     return QString::fromStdString(names.unitCaption(unit + 1)) + listingKeyLabel(key);
 }
@@ -53,7 +53,7 @@ QString listingKeyLabel(int key)
     }
 }
 
-Report keysWithEventsListing(const ConfigImage& image, const Dizionario& names)
+Report keysWithEventsListing(const ConfigImage& image, const NameTables& names)
 {
     Report r = titled(QStringLiteral("Keys and inputs with message or output event associated"));
     for (int u = 0; u < ConfigImage::Units; ++u)
@@ -71,7 +71,7 @@ Report keysWithEventsListing(const ConfigImage& image, const Dizionario& names)
     return finished(std::move(r));
 }
 
-Report keysWithoutZonesListing(const ConfigImage& image, const Dizionario& names)
+Report keysWithoutZonesListing(const ConfigImage& image, const NameTables& names)
 {
     Report r = titled(QStringLiteral("Keys and inputs with no zones associated"));
     for (int u = 0; u < ConfigImage::Units; ++u)

@@ -4,15 +4,15 @@
 
 #include "model/ConfigImage.h"
 #include "reports/ReportLine.h"
-#include "settings/Dizionario.h"
+#include "settings/NameTables.h"
 
 namespace q7582 {
 
 // " - Key/input 1".." - Key/input 6", " - Key 7".." - Key 36", " - PTT/Lock", ...
 QString listingKeyLabel(int key);
 
-Report keysWithEventsListing(const ConfigImage& image, const Dizionario& names);
-Report keysWithoutZonesListing(const ConfigImage& image, const Dizionario& names);
+Report keysWithEventsListing(const ConfigImage& image, const NameTables& names);
+Report keysWithoutZonesListing(const ConfigImage& image, const NameTables& names);
 Report messageEventsWithOutputListing(const ConfigImage& image);
 Report messageEventsIncompleteListing(const ConfigImage& image);
 Report programmedTimersListing(const ConfigImage& image);

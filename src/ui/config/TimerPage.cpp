@@ -23,11 +23,11 @@ TimerPage::TimerPage(EditorSession& session, EditorDialogs& dialogs, QWidget* pa
     build();
 }
 
-TimerEventRecord TimerPage::record() { return session_.WorkingCopy.timer(session_.SelectedTimer + 1); }
+TimerEventRecord TimerPage::record() { return session_.workingCopy.timer(session_.selectedTimer + 1); }
 
 void TimerPage::showTimer()
 {
-    session_.SelectedTimer = CBTimer->currentIndex();
+    session_.selectedTimer = timerCombo_->currentIndex();
     TimerEventRecord r = record();
 
     if (repairStart(r, now_()))
@@ -37,8 +37,8 @@ void TimerPage::showTimer()
     if (repairTimerPriority(r))
         session_.markModified();
     {
-        const QSignalBlocker block(CBpty);
-        CBpty->setCurrentIndex(r.priority() - 1);
+        const QSignalBlocker block(priorityCombo_);
+        priorityCombo_->setCurrentIndex(r.priority() - 1);
     }
 
     if (repairOutputEvent(r))
@@ -46,65 +46,65 @@ void TimerPage::showTimer()
     showOutputEvent(r.outputEvent());
 
     const int transition = settleEdges(r);
-    SBsuT->setChecked(transition == 1);
-    SBgiuT->setChecked(transition == 2);
+    risingEdgeButton_->setChecked(transition == 1);
+    fallingEdgeButton_->setChecked(transition == 2);
 
     const bool periodic = settlePeriod(r);
     showPeriodic(periodic, r.startSecondOfDay(), r.durationSeconds());
-    STint->setText(QString::number(r.periodSeconds()));
+    intervalCell_->setText(QString::number(r.periodSeconds()));
 
     showRepeatDays(settleRepeatDays(r));
 
-    ListBox2->clear();
+    chosenEventList_->clear();
     const SlotScan scan = scanSlots(r);
     for (int e : scan.events)
-        ListBox2->addItem(ListBox1->item(e - 1)->text());
+        chosenEventList_->addItem(messageEventList_->item(e - 1)->text());
     if (scan.hadInvalid) {
-        listaToConf();
+        writeChosenEvents();
         session_.markModified();
     }
 
-    showEnabled(settleEnabled(r, ListBox2->count() == 0));
+    showEnabled(settleEnabled(r, chosenEventList_->count() == 0));
 }
 
 void TimerPage::putRecordIntoPickers()
 {
     const TimerEventRecord r = record();
-    const QSignalBlocker day(DTPday), time(DTPtime);
-    DTPday->setDate(startDate(r));
-    DTPtime->setTime(startTime(r));
+    const QSignalBlocker day(startDateEdit_), time(startTimeEdit_);
+    startDateEdit_->setDate(startDate(r));
+    startTimeEdit_->setTime(startTime(r));
 }
 
 void TimerPage::setStopTime(int second)
 {
-    const QSignalBlocker block(DTPstop);
-    DTPstop->setTime(QTime(0, 0).addSecs(second));
+    const QSignalBlocker block(stopTimeEdit_);
+    stopTimeEdit_->setTime(QTime(0, 0).addSecs(second));
 }
 
 void TimerPage::showOutputEvent(int code)
 {
-    SToe->setText(outputEventText(code));
-    SToe->setColour(outputEventOnRed(code) ? CellColour::Red : CellColour::White);
+    outputEventCell_->setText(outputEventText(code));
+    outputEventCell_->setColour(outputEventOnRed(code) ? CellColour::Red : CellColour::White);
 }
 
 void TimerPage::showPeriodic(bool periodic, int startSecond, unsigned duration)
 {
-    SBrepeat->setChecked(periodic);
-    SBrepeat->setText(periodic ? QStringLiteral("Reset periodic event") : QStringLiteral("Set periodic event"));
-    STint->setEnabled(periodic);
-    DTPstop->setEnabled(periodic);
-    STdateT->setText(periodic ? QStringLiteral("Start event date") : QStringLiteral("Event date"));
-    STtimeT->setText(periodic ? QStringLiteral("Start event time") : QStringLiteral("Event time"));
+    periodicButton_->setChecked(periodic);
+    periodicButton_->setText(periodic ? QStringLiteral("Reset periodic event") : QStringLiteral("Set periodic event"));
+    intervalCell_->setEnabled(periodic);
+    stopTimeEdit_->setEnabled(periodic);
+    startDateCaption_->setText(periodic ? QStringLiteral("Start event date") : QStringLiteral("Event date"));
+    startTimeCaption_->setText(periodic ? QStringLiteral("Start event time") : QStringLiteral("Event time"));
     setStopTime(periodic ? startSecond + int(duration) : startSecond);
 }
 
 void TimerPage::showRepeatDays(Byte days)
 {
-    RBoneTime->setChecked(days == 0);
-    RBdaily->setChecked(days == TimerEventRecord::Daily);
+    oneTimeRadio_->setChecked(days == 0);
+    dailyRadio_->setChecked(days == TimerEventRecord::Daily);
     const bool weekly = days != 0 && days != TimerEventRecord::Daily;
-    RBweekly->setChecked(weekly);
-    Panel2->setVisible(weekly);
+    weeklyRadio_->setChecked(weekly);
+    daysPanel_->setVisible(weekly);
     if (weekly)
         for (int d = 0; d < 7; ++d)
             days_[d]->setChecked(days & (1 << d));
@@ -112,68 +112,68 @@ void TimerPage::showRepeatDays(Byte days)
 
 void TimerPage::showEnabled(bool on)
 {
-    SpeedButton9->setChecked(on);
-    SpeedButton9->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    enabledButton_->setChecked(on);
+    enabledButton_->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
 }
 
-void TimerPage::CBptyChange()
+void TimerPage::priorityChanged()
 {
     TimerEventRecord r = record();
-    if (r.priority() == CBpty->currentIndex() + 1)
+    if (r.priority() == priorityCombo_->currentIndex() + 1)
         return;
-    r.setPriority(CBpty->currentIndex() + 1);
+    r.setPriority(priorityCombo_->currentIndex() + 1);
     session_.markModified();
 }
 
-void TimerPage::SpeedButton9Click()
+void TimerPage::enabledClicked()
 {
     TimerEventRecord r = record();
-    if (ListBox2->count() == 0 && r.outputEvent() == 0) {
+    if (chosenEventList_->count() == 0 && r.outputEvent() == 0) {
         // Nothing to do: such a timer cannot be enabled.
         showEnabled(false);
         r.setEnabled(false);
         return;
     }
-    r.setEnabled(SpeedButton9->isChecked());
-    showEnabled(SpeedButton9->isChecked());
+    r.setEnabled(enabledButton_->isChecked());
+    showEnabled(enabledButton_->isChecked());
     session_.markModified();
 }
 
-void TimerPage::RBoneTimeClick()
+void TimerPage::oneTimeClicked()
 {
     TimerEventRecord r = record();
     if (r.repeatDays() == 0)
         return;
-    Panel2->hide();
+    daysPanel_->hide();
     r.setRepeatDays(0);
     session_.markModified();
     showTimer();
 }
 
-void TimerPage::RBdailyClick()
+void TimerPage::dailyClicked()
 {
     TimerEventRecord r = record();
     if (r.repeatDays() == TimerEventRecord::Daily)
         return;
-    Panel2->hide();
+    daysPanel_->hide();
     r.setRepeatDays(TimerEventRecord::Daily);
     session_.markModified();
     showTimer();
 }
 
-void TimerPage::RBweeklyClick()
+void TimerPage::weeklyClicked()
 {
     TimerEventRecord r = record();
     if (r.repeatDays() != 0 && r.repeatDays() != TimerEventRecord::Daily)
         return;
-    Panel2->show();
+    daysPanel_->show();
     r.setRepeatDays(1); // Monday only
     days_[0]->setChecked(true);
     session_.markModified();
     showTimer();
 }
 
-void TimerPage::SBClick()
+void TimerPage::dayClicked()
 {
     Byte days = 0;
     for (int d = 0; d < 7; ++d)
@@ -184,57 +184,57 @@ void TimerPage::SBClick()
     session_.markModified();
 }
 
-void TimerPage::SBrepeatClick()
+void TimerPage::periodicClicked()
 {
-    record().setPeriodSeconds(SBrepeat->isChecked() ? ForcedDuration : 0);
+    record().setPeriodSeconds(periodicButton_->isChecked() ? ForcedDuration : 0);
     session_.markModified();
     showTimer();
 }
 
-void TimerPage::STintClick()
+void TimerPage::editInterval()
 {
-    if (!STint->isEnabled())
+    if (!intervalCell_->isEnabled())
         return;
-    const int upper = periodUpperBound(secondOfDay(DTPtime->time()));
+    const int upper = periodUpperBound(secondOfDay(startTimeEdit_->time()));
     const auto a = askUntilValid(dialogs_, this, QStringLiteral("Change interval time"),
-                                 QStringLiteral("Seconds 10...43200"), STint->text(),
+                                 QStringLiteral("Seconds 10...43200"), intervalCell_->text(),
                                  [upper](const QString& text) { return acceptPeriod(text, upper); });
     if (!a)
         return;
     if (a->changed)
         session_.markModified();
-    STint->setText(QString::number(a->value));
+    intervalCell_->setText(QString::number(a->value));
     record().setPeriodSeconds(std::uint16_t(a->value));
 }
 
-void TimerPage::DTPdayChange()
+void TimerPage::startDateChanged()
 {
-    writeStart(record(), DTPday->date(), DTPtime->time());
+    writeStart(record(), startDateEdit_->date(), startTimeEdit_->time());
     session_.markModified();
 }
 
-void TimerPage::DTPtimeChange()
+void TimerPage::startTimeChanged()
 {
     TimerEventRecord r = record();
-    if (SBrepeat->isChecked()) {
-        const int s = secondOfDay(DTPtime->time()), e = secondOfDay(DTPstop->time());
+    if (periodicButton_->isChecked()) {
+        const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
         if (s >= e) {
             putRecordIntoPickers();
             dialogs_.message(this, QString(), QStringLiteral("Invalid 'Start event time' (must be lower than 'Stop time')"));
             return;
         }
-        writeStart(r, DTPday->date(), DTPtime->time());
+        writeStart(r, startDateEdit_->date(), startTimeEdit_->time());
         r.setDurationSeconds(std::uint32_t(e - s));
     } else {
-        writeStart(r, DTPday->date(), DTPtime->time());
+        writeStart(r, startDateEdit_->date(), startTimeEdit_->time());
     }
     session_.markModified();
 }
 
-void TimerPage::DTPstopChange()
+void TimerPage::stopTimeChanged()
 {
     TimerEventRecord r = record();
-    const int s = secondOfDay(DTPtime->time()), e = secondOfDay(DTPstop->time());
+    const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
     if (e <= s) {
         setStopTime(s + int(r.durationSeconds()));
         dialogs_.message(this, QString(), QStringLiteral("Invalid 'Stop time' (must be higher than 'Start event time')"));
@@ -245,25 +245,25 @@ void TimerPage::DTPstopChange()
     session_.markModified();
 }
 
-void TimerPage::SBsuTClick()
+void TimerPage::risingEdgeClicked()
 {
-    if (SBsuT->isChecked())
-        SBgiuT->setChecked(false);
-    setEdges(record(), SBsuT->isChecked(), false);
+    if (risingEdgeButton_->isChecked())
+        fallingEdgeButton_->setChecked(false);
+    setEdges(record(), risingEdgeButton_->isChecked(), false);
     session_.markModified();
 }
 
-void TimerPage::SBgiuTClick()
+void TimerPage::fallingEdgeClicked()
 {
-    if (SBgiuT->isChecked())
-        SBsuT->setChecked(false);
-    setEdges(record(), false, SBgiuT->isChecked());
+    if (fallingEdgeButton_->isChecked())
+        risingEdgeButton_->setChecked(false);
+    setEdges(record(), false, fallingEdgeButton_->isChecked());
     session_.markModified();
 }
 
-void TimerPage::SToeClick()
+void TimerPage::editTimerOutputEvent()
 {
-    const auto a = askOutputEvent(dialogs_, this, SToe->text());
+    const auto a = askOutputEvent(dialogs_, this, outputEventCell_->text());
     if (!a)
         return;
     if (a->changed)
@@ -272,46 +272,47 @@ void TimerPage::SToeClick()
     record().setOutputEvent(Byte(a->value));
 }
 
-void TimerPage::Button2Click()
+void TimerPage::addChosenEvents()
 {
     std::vector<int> listed;
-    for (int i = 0; i < ListBox2->count(); ++i)
+    for (int i = 0; i < chosenEventList_->count(); ++i)
         listed.push_back(i); // only the count matters for the room left
     std::vector<int> chosen;
-    for (int i = 0; i < ListBox1->count(); ++i)
-        if (ListBox1->item(i)->isSelected())
+    for (int i = 0; i < messageEventList_->count(); ++i)
+        if (messageEventList_->item(i)->isSelected())
             chosen.push_back(i);
     if (!chosen.empty()) {
         const std::vector<int> added = addToSelection(listed, chosen);
         for (std::size_t i = listed.size(); i < added.size(); ++i)
-            ListBox2->addItem(ListBox1->item(added[i])->text());
-        listaToConf();
+            chosenEventList_->addItem(messageEventList_->item(added[i])->text());
+        writeChosenEvents();
     }
     session_.markModified();
 }
 
-void TimerPage::Button1Click()
+void TimerPage::removeChosenEvents()
 {
-    const QList<QListWidgetItem*> selected = ListBox2->selectedItems();
+    const QList<QListWidgetItem*> selected = chosenEventList_->selectedItems();
     if (selected.isEmpty())
         return;
     qDeleteAll(selected);
-    listaToConf();
+    writeChosenEvents();
     TimerEventRecord r = record();
-    if (ListBox2->count() == 0 && r.outputEvent() == 0) {
+    if (chosenEventList_->count() == 0 && r.outputEvent() == 0) {
         r.setEnabled(false);
         showEnabled(false);
     }
     session_.markModified();
 }
 
-void TimerPage::listaToConf()
+void TimerPage::writeChosenEvents()
 {
     std::vector<int> events;
-    for (int i = 0; i < ListBox2->count(); ++i) {
-        const QList<QListWidgetItem*> same = ListBox1->findItems(ListBox2->item(i)->text(), Qt::MatchExactly);
+    for (int i = 0; i < chosenEventList_->count(); ++i) {
+        const QList<QListWidgetItem*> same =
+            messageEventList_->findItems(chosenEventList_->item(i)->text(), Qt::MatchExactly);
         if (!same.isEmpty())
-            events.push_back(ListBox1->row(same.first()) + 1);
+            events.push_back(messageEventList_->row(same.first()) + 1);
     }
     rewriteSlots(record(), events);
 }

@@ -35,24 +35,24 @@ public:
     void showTimer();
 
     // Handlers, public so that the window's tests drive them like clicks.
-    void CBptyChange();
-    void SpeedButton9Click();
-    void RBoneTimeClick();
-    void RBdailyClick();
-    void RBweeklyClick();
-    void SBClick();
-    void SBrepeatClick();
-    void STintClick();
-    void DTPdayChange();
-    void DTPtimeChange();
-    void DTPstopChange();
-    void SBsuTClick();
-    void SBgiuTClick();
-    void SToeClick();
-    void Button2Click();
-    void Button1Click();
+    void priorityChanged();
+    void enabledClicked();
+    void oneTimeClicked();
+    void dailyClicked();
+    void weeklyClicked();
+    void dayClicked();
+    void periodicClicked();
+    void editInterval();
+    void startDateChanged();
+    void startTimeChanged();
+    void stopTimeChanged();
+    void risingEdgeClicked();
+    void fallingEdgeClicked();
+    void editTimerOutputEvent();
+    void addChosenEvents();
+    void removeChosenEvents();
     // The selection list into the record's 16 slots.
-    void listaToConf();
+    void writeChosenEvents();
 
 private:
     void build();
@@ -68,28 +68,28 @@ private:
     EditorDialogs& dialogs_;
     std::function<QDateTime()> now_ = [] { return QDateTime::currentDateTime(); };
 
-    QComboBox* CBTimer = nullptr;
-    QComboBox* CBpty = nullptr;
-    QPushButton* SpeedButton9 = nullptr;
-    QRadioButton* RBoneTime = nullptr;
-    QRadioButton* RBdaily = nullptr;
-    QRadioButton* RBweekly = nullptr;
-    QWidget* Panel2 = nullptr;
+    QComboBox* timerCombo_ = nullptr;
+    QComboBox* priorityCombo_ = nullptr;
+    QPushButton* enabledButton_ = nullptr;
+    QRadioButton* oneTimeRadio_ = nullptr;
+    QRadioButton* dailyRadio_ = nullptr;
+    QRadioButton* weeklyRadio_ = nullptr;
+    QWidget* daysPanel_ = nullptr;
     std::array<QPushButton*, 7> days_{}; // SpeedButton1..7, Monday first
-    QDateEdit* DTPday = nullptr;
-    QTimeEdit* DTPtime = nullptr;
-    QLabel* STdateT = nullptr;
-    QLabel* STtimeT = nullptr;
-    QPushButton* SBrepeat = nullptr;
-    CellLabel* STint = nullptr;
-    QTimeEdit* DTPstop = nullptr;
-    CellLabel* SToe = nullptr;
-    QPushButton* SBsuT = nullptr;
-    QPushButton* SBgiuT = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QListWidget* ListBox2 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QDateEdit* startDateEdit_ = nullptr;
+    QTimeEdit* startTimeEdit_ = nullptr;
+    QLabel* startDateCaption_ = nullptr;
+    QLabel* startTimeCaption_ = nullptr;
+    QPushButton* periodicButton_ = nullptr;
+    CellLabel* intervalCell_ = nullptr;
+    QTimeEdit* stopTimeEdit_ = nullptr;
+    CellLabel* outputEventCell_ = nullptr;
+    QPushButton* risingEdgeButton_ = nullptr;
+    QPushButton* fallingEdgeButton_ = nullptr;
+    QListWidget* messageEventList_ = nullptr;
+    QListWidget* chosenEventList_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* removeButton_ = nullptr;
 };
 
 } // namespace q7582

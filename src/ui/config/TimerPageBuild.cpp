@@ -50,89 +50,89 @@ QTimeEdit* timePicker(QWidget* page, const char* name, int x, int y)
 
 void TimerPage::build()
 {
-    CBTimer = place(new QComboBox(this), "CBTimer", 10, 10, 130);
+    timerCombo_ = place(new QComboBox(this), "CBTimer", 10, 10, 130);
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
-        CBTimer->addItem(QStringLiteral("Timer event ") + QString::number(t));
-    CBTimer->setMaxVisibleItems(20);
+        timerCombo_->addItem(QStringLiteral("Timer event ") + QString::number(t));
+    timerCombo_->setMaxVisibleItems(20);
     label(this, QStringLiteral("Priority"), 155, 10, 45);
-    CBpty = place(new QComboBox(this), "CBpty", 205, 10, 45);
+    priorityCombo_ = place(new QComboBox(this), "CBpty", 205, 10, 45);
     for (int p = 1; p <= 7; ++p)
-        CBpty->addItem(QString::number(p));
+        priorityCombo_->addItem(QString::number(p));
     label(this, QStringLiteral("Enabled"), 265, 10, 50);
-    SpeedButton9 = toggle(this, QStringLiteral("Off"), "SpeedButton9", 320, 10, 60);
+    enabledButton_ = toggle(this, QStringLiteral("Off"), "SpeedButton9", 320, 10, 60);
 
-    RBoneTime = place(new QRadioButton(QStringLiteral("One Time"), this), "RBoneTime", 10, 40, 85);
-    RBdaily = place(new QRadioButton(QStringLiteral("Daily"), this), "RBdaily", 95, 40, 65);
-    RBweekly = place(new QRadioButton(QStringLiteral("Weekly"), this), "RBweekly", 160, 40, 75);
-    Panel2 = place(new QWidget(this), "Panel2", 238, 38, 7 * 38, 26);
+    oneTimeRadio_ = place(new QRadioButton(QStringLiteral("One Time"), this), "RBoneTime", 10, 40, 85);
+    dailyRadio_ = place(new QRadioButton(QStringLiteral("Daily"), this), "RBdaily", 95, 40, 65);
+    weeklyRadio_ = place(new QRadioButton(QStringLiteral("Weekly"), this), "RBweekly", 160, 40, 75);
+    daysPanel_ = place(new QWidget(this), "Panel2", 238, 38, 7 * 38, 26);
     const std::array<const char*, 7> dayNames{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     for (int d = 0; d < 7; ++d) {
         const QByteArray name = "SpeedButton" + QByteArray::number(d + 1);
-        days_[d] = toggle(Panel2, QString::fromLatin1(dayNames[d]), name.constData(), 38 * d, 2, 36);
+        days_[d] = toggle(daysPanel_, QString::fromLatin1(dayNames[d]), name.constData(), 38 * d, 2, 36);
     }
 
-    STdateT = label(this, QStringLiteral("Event date"), 10, 72, 110, "STdateT");
-    DTPday = place(new QDateEdit(this), "DTPday", 125, 72, 110);
-    DTPday->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    DTPday->setCalendarPopup(true);
-    DTPday->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
-    DTPday->setKeyboardTracking(false);
-    STtimeT = label(this, QStringLiteral("Event time"), 10, 100, 110, "STtimeT");
-    DTPtime = timePicker(this, "DTPtime", 125, 100);
+    startDateCaption_ = label(this, QStringLiteral("Event date"), 10, 72, 110, "STdateT");
+    startDateEdit_ = place(new QDateEdit(this), "DTPday", 125, 72, 110);
+    startDateEdit_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    startDateEdit_->setCalendarPopup(true);
+    startDateEdit_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
+    startDateEdit_->setKeyboardTracking(false);
+    startTimeCaption_ = label(this, QStringLiteral("Event time"), 10, 100, 110, "STtimeT");
+    startTimeEdit_ = timePicker(this, "DTPtime", 125, 100);
 
-    SBrepeat = toggle(this, QStringLiteral("Set periodic event"), "SBrepeat", 255, 72, 160, 24);
+    periodicButton_ = toggle(this, QStringLiteral("Set periodic event"), "SBrepeat", 255, 72, 160, 24);
     label(this, QStringLiteral("Period (sec.)"), 255, 102, 80);
-    STint = place(new CellLabel(QString(), this), "STint", 340, 102, 60, 21);
+    intervalCell_ = place(new CellLabel(QString(), this), "STint", 340, 102, 60, 21);
     label(this, QStringLiteral("Stop time"), 255, 128, 80);
-    DTPstop = timePicker(this, "DTPstop", 340, 128);
+    stopTimeEdit_ = timePicker(this, "DTPstop", 340, 128);
 
     label(this, QStringLiteral("Timer output event"), 10, 165, 125);
-    SToe = place(new CellLabel(QString(), this), "SToe", 138, 165, 50, 21);
-    SBsuT = toggle(this, QString(), "SBsuT", 194, 164, 24, 23);
-    SBsuT->setIcon(QIcon(editorPictures::risingEdge()));
-    SBsuT->setToolTip(QStringLiteral("Rising edge"));
-    SBgiuT = toggle(this, QString(), "SBgiuT", 220, 164, 24, 23);
-    SBgiuT->setIcon(QIcon(editorPictures::fallingEdge()));
-    SBgiuT->setToolTip(QStringLiteral("Falling edge"));
+    outputEventCell_ = place(new CellLabel(QString(), this), "SToe", 138, 165, 50, 21);
+    risingEdgeButton_ = toggle(this, QString(), "SBsuT", 194, 164, 24, 23);
+    risingEdgeButton_->setIcon(QIcon(editorPictures::risingEdge()));
+    risingEdgeButton_->setToolTip(QStringLiteral("Rising edge"));
+    fallingEdgeButton_ = toggle(this, QString(), "SBgiuT", 220, 164, 24, 23);
+    fallingEdgeButton_->setIcon(QIcon(editorPictures::fallingEdge()));
+    fallingEdgeButton_->setToolTip(QStringLiteral("Falling edge"));
 
     label(this, QStringLiteral("Message event list"), 505, 2, 140);
-    ListBox1 = place(new QListWidget(this), "ListBox1", 505, 22, 140, 222);
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageEventList_ = place(new QListWidget(this), "ListBox1", 505, 22, 140, 222);
+    messageEventList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    messageEventList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
-        ListBox1->addItem(QStringLiteral("Message event ") + QString::number(e));
-    Button2 = place(new QPushButton(QStringLiteral(">>"), this), "Button2", 651, 95, 32, 25);
-    Button1 = place(new QPushButton(QStringLiteral("<<"), this), "Button1", 651, 130, 32, 25);
+        messageEventList_->addItem(QStringLiteral("Message event ") + QString::number(e));
+    addButton_ = place(new QPushButton(QStringLiteral(">>"), this), "Button2", 651, 95, 32, 25);
+    removeButton_ = place(new QPushButton(QStringLiteral("<<"), this), "Button1", 651, 130, 32, 25);
     label(this, QStringLiteral("Selection list"), 689, 2, 127);
-    ListBox2 = place(new QListWidget(this), "ListBox2", 689, 22, 127, 222);
-    ListBox2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chosenEventList_ = place(new QListWidget(this), "ListBox2", 689, 22, 127, 222);
+    chosenEventList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    chosenEventList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // "Message event 127" fits both lists with their scroll bars.
-    for (QListWidget* list : {ListBox1, ListBox2}) {
+    for (QListWidget* list : {messageEventList_, chosenEventList_}) {
         QFont f = list->font();
         f.setPixelSize(11);
         list->setFont(f);
     }
 
-    connect(CBTimer, &QComboBox::currentIndexChanged, this, &TimerPage::showTimer);
-    connect(CBpty, &QComboBox::currentIndexChanged, this, &TimerPage::CBptyChange);
-    connect(SpeedButton9, &QPushButton::clicked, this, &TimerPage::SpeedButton9Click);
-    connect(RBoneTime, &QRadioButton::clicked, this, &TimerPage::RBoneTimeClick);
-    connect(RBdaily, &QRadioButton::clicked, this, &TimerPage::RBdailyClick);
-    connect(RBweekly, &QRadioButton::clicked, this, &TimerPage::RBweeklyClick);
+    connect(timerCombo_, &QComboBox::currentIndexChanged, this, &TimerPage::showTimer);
+    connect(priorityCombo_, &QComboBox::currentIndexChanged, this, &TimerPage::priorityChanged);
+    connect(enabledButton_, &QPushButton::clicked, this, &TimerPage::enabledClicked);
+    connect(oneTimeRadio_, &QRadioButton::clicked, this, &TimerPage::oneTimeClicked);
+    connect(dailyRadio_, &QRadioButton::clicked, this, &TimerPage::dailyClicked);
+    connect(weeklyRadio_, &QRadioButton::clicked, this, &TimerPage::weeklyClicked);
     for (QPushButton* d : days_)
-        connect(d, &QPushButton::clicked, this, &TimerPage::SBClick);
-    connect(SBrepeat, &QPushButton::clicked, this, &TimerPage::SBrepeatClick);
-    connect(STint, &CellLabel::clicked, this, &TimerPage::STintClick);
-    connect(DTPday, &QDateEdit::dateChanged, this, &TimerPage::DTPdayChange);
-    connect(DTPtime, &QTimeEdit::timeChanged, this, &TimerPage::DTPtimeChange);
-    connect(DTPstop, &QTimeEdit::timeChanged, this, &TimerPage::DTPstopChange);
-    connect(SBsuT, &QPushButton::clicked, this, &TimerPage::SBsuTClick);
-    connect(SBgiuT, &QPushButton::clicked, this, &TimerPage::SBgiuTClick);
-    connect(SToe, &CellLabel::clicked, this, &TimerPage::SToeClick);
-    connect(Button2, &QPushButton::clicked, this, &TimerPage::Button2Click);
-    connect(Button1, &QPushButton::clicked, this, &TimerPage::Button1Click);
+        connect(d, &QPushButton::clicked, this, &TimerPage::dayClicked);
+    connect(periodicButton_, &QPushButton::clicked, this, &TimerPage::periodicClicked);
+    connect(intervalCell_, &CellLabel::clicked, this, &TimerPage::editInterval);
+    connect(startDateEdit_, &QDateEdit::dateChanged, this, &TimerPage::startDateChanged);
+    connect(startTimeEdit_, &QTimeEdit::timeChanged, this, &TimerPage::startTimeChanged);
+    connect(stopTimeEdit_, &QTimeEdit::timeChanged, this, &TimerPage::stopTimeChanged);
+    connect(risingEdgeButton_, &QPushButton::clicked, this, &TimerPage::risingEdgeClicked);
+    connect(fallingEdgeButton_, &QPushButton::clicked, this, &TimerPage::fallingEdgeClicked);
+    connect(outputEventCell_, &CellLabel::clicked, this, &TimerPage::editTimerOutputEvent);
+    connect(addButton_, &QPushButton::clicked, this, &TimerPage::addChosenEvents);
+    connect(removeButton_, &QPushButton::clicked, this, &TimerPage::removeChosenEvents);
 }
 
 } // namespace q7582

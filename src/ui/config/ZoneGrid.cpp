@@ -46,30 +46,31 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
             cells_[m][z] = c;
         }
     }
-    OutputEventCaption = caption(QStringLiteral("Output event"), page, QStringLiteral("OutputEventCaption"));
-    OutputEventCaption->setGeometry(10, 56, 75, CellHeight);
-    OutputEventBox = new CellLabel(QString(), page);
-    OutputEventBox->setObjectName(QStringLiteral("OutputEventBox"));
-    OutputEventBox->setGeometry(85, 56, 40, CellHeight);
-    NumberCaption = caption(QStringLiteral("Message"), page, QStringLiteral("NumberCaption"));
-    NumberCaption->setGeometry(10, 79, 75, CellHeight);
-    NumberBox = new CellLabel(QString(), page);
-    NumberBox->setObjectName(QStringLiteral("NumberBox"));
-    NumberBox->setGeometry(85, 79, 40, CellHeight);
+    outputEventCaption_ = caption(QStringLiteral("Output event"), page, QStringLiteral("OutputEventCaption"));
+    outputEventCaption_->setGeometry(10, 56, 75, CellHeight);
+    outputEventBox_ = new CellLabel(QString(), page);
+    outputEventBox_->setObjectName(QStringLiteral("OutputEventBox"));
+    outputEventBox_->setGeometry(85, 56, 40, CellHeight);
+    numberCaption_ = caption(QStringLiteral("Message"), page, QStringLiteral("NumberCaption"));
+    numberCaption_->setGeometry(10, 79, 75, CellHeight);
+    numberBox_ = new CellLabel(QString(), page);
+    numberBox_->setObjectName(QStringLiteral("NumberBox"));
+    numberBox_->setGeometry(85, 79, 40, CellHeight);
     // Linux fonts run wider than the boxes were drawn for.
-    for (QLabel* l : {NumberCaption, static_cast<QLabel*>(NumberBox), OutputEventCaption, static_cast<QLabel*>(OutputEventBox)}) {
+    for (QLabel* l : {numberCaption_, static_cast<QLabel*>(numberBox_), outputEventCaption_,
+                      static_cast<QLabel*>(outputEventBox_)}) {
         QFont f = l->font();
         f.setPixelSize(10);
         l->setFont(f);
     }
-    connect(NumberBox, &CellLabel::clicked, this, &ZoneGrid::numberBoxClicked);
-    connect(OutputEventBox, &CellLabel::clicked, this, &ZoneGrid::outputEventBoxClicked);
+    connect(numberBox_, &CellLabel::clicked, this, &ZoneGrid::numberBoxClicked);
+    connect(outputEventBox_, &CellLabel::clicked, this, &ZoneGrid::outputEventBoxClicked);
 }
 
 void ZoneGrid::moveTo(QWidget* page)
 {
-    for (QWidget* w : {grid_, static_cast<QWidget*>(NumberCaption), static_cast<QWidget*>(NumberBox),
-                       static_cast<QWidget*>(OutputEventCaption), static_cast<QWidget*>(OutputEventBox)}) {
+    for (QWidget* w : {grid_, static_cast<QWidget*>(numberCaption_), static_cast<QWidget*>(numberBox_),
+                       static_cast<QWidget*>(outputEventCaption_), static_cast<QWidget*>(outputEventBox_)}) {
         if (w->parentWidget() != page) {
             const QRect g = w->geometry();
             const bool shown = !w->isHidden();
@@ -89,20 +90,20 @@ void ZoneGrid::draw(const GridTarget& target)
 
 void ZoneGrid::showBoxes(bool visible, const QString& numberTitle)
 {
-    NumberCaption->setVisible(visible);
-    NumberBox->setVisible(visible);
-    OutputEventCaption->setVisible(visible);
-    OutputEventBox->setVisible(visible);
+    numberCaption_->setVisible(visible);
+    numberBox_->setVisible(visible);
+    outputEventCaption_->setVisible(visible);
+    outputEventBox_->setVisible(visible);
     if (!numberTitle.isEmpty())
-        NumberCaption->setText(numberTitle);
+        numberCaption_->setText(numberTitle);
 }
 
-void ZoneGrid::showNumber(const QString& text) { NumberBox->setText(text); }
+void ZoneGrid::showNumber(const QString& text) { numberBox_->setText(text); }
 
 void ZoneGrid::showOutputEvent(int code)
 {
-    OutputEventBox->setText(code < 0 ? QString() : outputEventText(code));
-    OutputEventBox->setColour(code >= 0 && outputEventOnRed(code) ? CellColour::Red : CellColour::White);
+    outputEventBox_->setText(code < 0 ? QString() : outputEventText(code));
+    outputEventBox_->setColour(code >= 0 && outputEventOnRed(code) ? CellColour::Red : CellColour::White);
 }
 
 } // namespace q7582

@@ -24,9 +24,9 @@ public:
 
     CellLabel* cell(int m, int z) const { return cells_[m][z]; }
     CellLabel* rowLabel(int m) const { return rows_[m]; }
-    CellLabel* numberBox() const { return NumberBox; }
-    CellLabel* outputEventBox() const { return OutputEventBox; }
-    QLabel* numberCaption() const { return NumberCaption; }
+    CellLabel* numberBox() const { return numberBox_; }
+    CellLabel* outputEventBox() const { return outputEventBox_; }
+    QLabel* numberCaption() const { return numberCaption_; }
 
     // Shows or hides the two boxes and their captions; titles the number box.
     void showBoxes(bool visible, const QString& numberTitle = QString());
@@ -48,10 +48,10 @@ private:
     QWidget* grid_;
     std::array<CellLabel*, GridRows> rows_{};
     std::array<std::array<CellLabel*, GridColumns>, GridRows> cells_{};
-    QLabel* NumberCaption;
-    CellLabel* NumberBox;
-    QLabel* OutputEventCaption;
-    CellLabel* OutputEventBox;
+    QLabel* numberCaption_;
+    CellLabel* numberBox_;
+    QLabel* outputEventCaption_;
+    CellLabel* outputEventBox_;
 };
 
 } // namespace q7582

@@ -3,7 +3,7 @@
 #include "ui/main/Main.h"
 
 #include "link/Usb.h"
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "ui/main/Icons.h"
 

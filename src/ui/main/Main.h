@@ -14,8 +14,8 @@
 #include "model/LegalFile.h"
 #include "model/Provenance.h"
 #include "reports/StatusReport.h"
-#include "settings/Dizionario.h"
-#include "settings/Init.h"
+#include "settings/NameTables.h"
+#include "settings/SettingsFile.h"
 #include "ui/main/ClosingGuard.h"
 #include "ui/main/DialogProvider.h"
 #include "ui/main/GeneratorPanel.h"
@@ -47,7 +47,7 @@ class Meter;
 class ConnectionIcon;
 class MusicCombo;
 class ReportCommands;
-class TForm3;
+class ReportViewer;
 class TThreadUsb;
 
 class TForm1 : public QMainWindow, public LinkObserver {
@@ -72,8 +72,8 @@ public:
     Provenance& provenance() { return provenance_; }
     LegalFileImage& legalFileImage() { return legalFile_; }
     PendingChangeTable& pendingChanges() { return pending_; }
-    Init& settings() { return init_; }
-    Dizionario& names() { return names_; }
+    SettingsFile& settings() { return init_; }
+    NameTables& names() { return names_; }
     LinkShared& shared() { return shared_; }
     HelpOpener& helpOpener() { return help_; }
     int selectedMusicSource() const { return selectedMusicSource_; }
@@ -107,7 +107,7 @@ public:
     void setConfigEditorOpener(std::function<void()> open);
     // The editor's changes were accepted: they become the image, which is now modified.
     void configEditorAccepted(const ConfigImage& edited);
-    TForm3& reportViewer() { return *form3_; }
+    ReportViewer& reportViewer() { return *form3_; }
     // What the status report reads from the controls.
     StatusWindowValues statusWindowValues() const;
     const GeneratorPanel& generatorPanel() const { return generatorPanel_; }
@@ -243,8 +243,8 @@ private:
     std::unique_ptr<DialogProvider> ownDialogs_;
     DialogProvider* dialogs_;
     std::function<QDateTime()> now_;
-    Init init_;
-    Dizionario names_;
+    SettingsFile init_;
+    NameTables names_;
     HelpOpener help_;
     std::unique_ptr<TThreadUsb> link_;
 
@@ -299,7 +299,7 @@ private:
     std::function<void()> openConfigEditor_;
     QAction* open2_ = nullptr;
     QAction* edit2_ = nullptr;
-    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<ReportViewer> form3_;
     std::unique_ptr<ReportCommands> reports_;
 
     // The message-generator panel.

@@ -1,7 +1,7 @@
 // TForm1: the commands on the whole configuration: Edit, Upload, Download, Save, Open,
 // Load Default, and the message folder compiler's item.
 
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 #include "ui/main/ConfigFiles.h"
 #include "ui/main/Main.h"
 

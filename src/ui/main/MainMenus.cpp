@@ -1,7 +1,7 @@
 // TForm1: the menu bar in its order (Message, Config, Report, the two help menus, Exit)
 // and the report commands it starts.
 
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Main.h"
@@ -24,7 +24,7 @@ QAction* TForm1::addItem(QMenu* menu, const QString& caption, const char* name, 
 
 void TForm1::buildMenus()
 {
-    form3_ = std::make_unique<TForm3>();
+    form3_ = std::make_unique<ReportViewer>();
     reports_ = std::make_unique<ReportCommands>(
         shared_, provenance_, config_, names_, *form3_,
         [this](const QString& title, const QString& text) { dialogs_->warning(this, title, text); },
@@ -57,7 +57,7 @@ void TForm1::buildMenus()
     report->setObjectName(QStringLiteral("Report1"));
     QAction* status = report->addAction(QStringLiteral("&Status"));
     status->setObjectName(QStringLiteral("Status1"));
-    connect(status, &QAction::triggered, this, [this] { reports_->Status1Click(statusWindowValues()); });
+    connect(status, &QAction::triggered, this, [this] { reports_->showStatusReport(statusWindowValues()); });
     QMenu* configuration = report->addMenu(QStringLiteral("&Configuration"));
     configuration->setObjectName(QStringLiteral("Configuration1"));
     const auto addReport = [&](const QString& caption, const char* name, void (ReportCommands::*run)()) {
@@ -65,9 +65,9 @@ void TForm1::buildMenus()
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, run] { (reports_.get()->*run)(); });
     };
-    addReport(QStringLiteral("Connected &units"), "Connectedunits1", &ReportCommands::Connectedunits1Click);
-    addReport(QStringLiteral("Connected &IO card"), "ConnectedIOcard1", &ReportCommands::ConnectedIOcard1Click);
-    addReport(QStringLiteral("Configured &Timers"), "imers1", &ReportCommands::imers1Click);
+    addReport(QStringLiteral("Connected &units"), "Connectedunits1", &ReportCommands::showDeskMicrophoneReport);
+    addReport(QStringLiteral("Connected &IO card"), "ConnectedIOcard1", &ReportCommands::showIoCardReport);
+    addReport(QStringLiteral("Configured &Timers"), "imers1", &ReportCommands::showTimerReport);
     masterOnlyMenus_ = {message, config, report};
 
     helpLanguageMenu_ = bar->addMenu(QStringLiteral("H&elp Language"));

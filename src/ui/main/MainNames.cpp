@@ -17,9 +17,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 void TForm1::loadSettingsAndNames()
 {
     // A missing file is created from the values in force; no message at start-up.
-    init_.LoadSettings();
+    init_.loadSettings();
     ApplyHelpLanguage();
-    names_.LoadNames();
+    names_.loadNames();
     showUnitNames();
     showGridNames();
     showMusicNames();
@@ -79,7 +79,7 @@ void TForm1::changeNameUnit(int n)
         return;
     name = answer->toStdString();
     unitNames_[std::size_t(n - 1)]->setText(q(names_.unitCaption(n)));
-    showFileError(names_.SaveUnitNames());
+    showFileError(names_.saveUnitNames());
 }
 
 void TForm1::changeNameZO(std::vector<std::string>& table, int cell)
@@ -90,7 +90,7 @@ void TForm1::changeNameZO(std::vector<std::string>& table, int cell)
     table[std::size_t(cell)] = answer->toStdString();
     showGridNames();
     // The three tables are saved together, whichever changed.
-    for (const FileResult& r : {names_.SaveZoneNames(), names_.SaveOutputNames(), names_.SaveInputNames()})
+    for (const FileResult& r : {names_.saveZoneNames(), names_.saveOutputNames(), names_.saveInputNames()})
         if (!r.ok) {
             showFileError(r);
             break;
@@ -103,9 +103,9 @@ void TForm1::MusicChange(int n)
     if (!answer)
         return;
     names_.music.at(std::size_t(n - 1)) = answer->toStdString();
-    const FileResult saved = names_.SaveMusicNames();
+    const FileResult saved = names_.saveMusicNames();
     if (saved.ok)
-        names_.LoadMusicNames();
+        names_.loadMusicNames();
     else
         showFileError(saved);
     showMusicNames();

@@ -1,7 +1,7 @@
 #include "ui/main/SecondaryWindows.h"
 
-#include "msgfolder/SDIMAIN.h"
-#include "ui/config/Config.h"
+#include "msgfolder/MessageFolderWindow.h"
+#include "ui/config/ConfigEditor.h"
 #include "ui/main/Main.h"
 
 namespace q7582 {
@@ -9,13 +9,13 @@ namespace q7582 {
 SecondaryWindows createSecondaryWindows(TForm1& window)
 {
     SecondaryWindows w;
-    w.editor = new TForm2(window.configImage(), window.provenance(), window.names(), window.settings(),
-                          window.reportViewer(), std::make_shared<QtEditorDialogs>(), &window);
+    w.editor = new ConfigEditor(window.configImage(), window.provenance(), window.names(), window.settings(),
+                               window.reportViewer(), std::make_shared<QtEditorDialogs>(), &window);
     w.editor->setHelpHook([&window](int context) { window.helpOpener().open(context); });
-    QObject::connect(w.editor, &TForm2::configurationCommitted, &window, &TForm1::configurationReplaced);
+    QObject::connect(w.editor, &ConfigEditor::configurationCommitted, &window, &TForm1::configurationReplaced);
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
 
-    w.compiler = new TSDIAppForm(nullptr, &window);
+    w.compiler = new MessageFolderWindow(nullptr, &window);
     w.compiler->openHelp = [&window](int context) { window.helpOpener().open(context); };
     window.setMessageCompilerOpener([compiler = w.compiler] { compiler->exec(); });
     return w;

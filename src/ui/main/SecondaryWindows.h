@@ -6,12 +6,12 @@
 namespace q7582 {
 
 class TForm1;
-class TForm2;
-class TSDIAppForm;
+class ConfigEditor;
+class MessageFolderWindow;
 
 struct SecondaryWindows {
-    TForm2* editor = nullptr;
-    TSDIAppForm* compiler = nullptr;
+    ConfigEditor* editor = nullptr;
+    MessageFolderWindow* compiler = nullptr;
 };
 
 // Creates both, in start-up order, and connects them to the window's menu items and help.

@@ -1,12 +1,12 @@
 #pragma once
 // An editor on a default image with scripted dialogs, a fixed clock and a help recorder.
 
-#include "model/Dati.h"
-#include "reports/Listform.h"
-#include "settings/Dizionario.h"
-#include "settings/Init.h"
+#include "model/DefaultConfiguration.h"
+#include "reports/ReportViewer.h"
+#include "settings/NameTables.h"
+#include "settings/SettingsFile.h"
 #include "ui/config/CellLabel.h"
-#include "ui/config/Config.h"
+#include "ui/config/ConfigEditor.h"
 #include "ui/config/EditorDialogs.h"
 
 #include <QCoreApplication>
@@ -55,11 +55,11 @@ class EditorFixture : public ::testing::Test {
 protected:
     ConfigImage image;
     Provenance provenance;
-    Dizionario names;
-    Init init;
-    TForm3 viewer;
+    NameTables names;
+    SettingsFile init;
+    ReportViewer viewer;
     std::shared_ptr<ScriptedDialogs> dialogs = std::make_shared<ScriptedDialogs>();
-    std::unique_ptr<TForm2> form;
+    std::unique_ptr<ConfigEditor> form;
     std::vector<int> helpOpened;
     int commits = 0;
     // Sunday 6 December 2026, 08:30:15
@@ -68,10 +68,10 @@ protected:
     void SetUp() override
     {
         buildDefaultConfiguration(image, 0);
-        form = std::make_unique<TForm2>(image, provenance, names, init, viewer, dialogs);
+        form = std::make_unique<ConfigEditor>(image, provenance, names, init, viewer, dialogs);
         form->setHelpHook([this](int context) { helpOpened.push_back(context); });
         form->setClock([this] { return now; });
-        QObject::connect(form.get(), &TForm2::configurationCommitted, [this] { ++commits; });
+        QObject::connect(form.get(), &ConfigEditor::configurationCommitted, [this] { ++commits; });
     }
 
     template <typename W = QWidget>
@@ -82,8 +82,8 @@ protected:
         return w;
     }
     CellLabel* cell(const QString& name) const { return child<CellLabel>(name); }
-    ConfigImage& work() { return form->session().WorkingCopy; }
-    bool modified() const { return form->session().ModifiedFlag; }
+    ConfigImage& work() { return form->session().workingCopy; }
+    bool modified() const { return form->session().modified; }
     void page(int index) { child<QTabWidget>("Page")->setCurrentIndex(index); }
 
     // A real left press, as the mouse delivers it.

@@ -1,4 +1,4 @@
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 #include "ui/config/Listings.h"
 
 #include <QStringList>
@@ -17,7 +17,7 @@ QStringList texts(const Report& r)
 
 TEST(ConsistencyListings, DefaultConfigurationMatchesNothing)
 {
-    const Dizionario names;
+    const NameTables names;
     ConfigImage image;
     buildDefaultConfiguration(image, 3);
     const Report reports[] = {keysWithEventsListing(image, names), keysWithoutZonesListing(image, names),
@@ -38,7 +38,7 @@ TEST(ConsistencyListings, DefaultConfigurationMatchesNothing)
 
 TEST(ConsistencyListings, CraftedImageListsEachMatchCharacterForCharacter)
 {
-    Dizionario names;
+    NameTables names;
     names.units[3] = "Desk hall";
     ConfigImage image;
     buildDefaultConfiguration(image, 0);

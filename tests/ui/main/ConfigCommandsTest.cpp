@@ -3,7 +3,7 @@
 
 #include "WindowFixture.h"
 #include "WriteFailure.h"
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 #include "ui/main/ConfigFiles.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 // the help language, help and the About box.
 
 #include "WindowFixture.h"
-#include "msgfolder/SDIMAIN.h"
-#include "reports/Listform.h"
-#include "ui/config/Config.h"
+#include "msgfolder/MessageFolderWindow.h"
+#include "reports/ReportViewer.h"
+#include "ui/config/ConfigEditor.h"
 #include "ui/main/About.h"
 #include "ui/main/SecondaryWindows.h"
 

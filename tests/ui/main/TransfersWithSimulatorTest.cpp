@@ -2,7 +2,7 @@
 // end against qs7582-sim.
 
 #include "SimulatorWindowFixture.h"
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/TransferMessages.h"
 

@@ -1,7 +1,7 @@
 #include "FakeDialogs.h"
 #include "MessageFolderFixture.h"
 
-#include "msgfolder/SDIMAIN.h"
+#include "msgfolder/MessageFolderWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,14 +17,14 @@ using q7582::test::FakeDialogs;
 
 namespace {
 
-class CompilerWindow : public q7582::test::MessageFolderTest {
+class MessageFolderWindowTest : public q7582::test::MessageFolderTest {
 protected:
     void SetUp() override
     {
         MessageFolderTest::SetUp();
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
-        window = std::make_unique<TSDIAppForm>(std::move(fake));
+        window = std::make_unique<MessageFolderWindow>(std::move(fake));
     }
 
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
@@ -38,12 +38,12 @@ protected:
     }
 
     FakeDialogs* dialogs = nullptr;
-    std::unique_ptr<TSDIAppForm> window;
+    std::unique_ptr<MessageFolderWindow> window;
 };
 
 } // namespace
 
-TEST_F(CompilerWindow, StatesFollowOpenCloseAndExit)
+TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
 {
     auto expectOpen = [&](bool open) {
         EXPECT_EQ(action("MsgFolder")->isEnabled(), !open);
@@ -86,38 +86,38 @@ TEST_F(CompilerWindow, StatesFollowOpenCloseAndExit)
     EXPECT_EQ(context, 4000);
 }
 
-TEST_F(CompilerWindow, EditTextAsksAgainUntilTheTextFits)
+TEST_F(MessageFolderWindowTest, TextBoxAsksAgainUntilTheTextFits)
 {
     QString text = "Old";
     dialogs->texts = {QString(101, 'x'), QString(100, 'y')};
-    EXPECT_TRUE(window->EditText(text, TSDIAppForm::TextKind::Title));
+    EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Title));
     EXPECT_EQ(text, QString(100, 'y'));
     ASSERT_EQ(dialogs->asked.size(), 2u);
     EXPECT_EQ(dialogs->asked[1].initial, "Old");
 
     text = "Gate";
     dialogs->texts = {QString(51, 'x'), test::Cancel};
-    EXPECT_FALSE(window->EditText(text, TSDIAppForm::TextKind::Description));
+    EXPECT_FALSE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
     EXPECT_EQ(text, "Gate");
     dialogs->texts = {QString(50, 'z')};
-    EXPECT_TRUE(window->EditText(text, TSDIAppForm::TextKind::Description));
+    EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
 }
 
-TEST_F(CompilerWindow, AskMessageNumberTakesOnlyWholeNumbersInRange)
+TEST_F(MessageFolderWindowTest, MessageNumberTakesOnlyWholeNumbersInRange)
 {
     dialogs->texts = {"0", "128", " 7"};
-    EXPECT_EQ(window->AskMessageNumber("Find message in list"), "007");
+    EXPECT_EQ(window->askMessageNumber("Find message in list"), "007");
     ASSERT_EQ(dialogs->asked.size(), 3u);
     EXPECT_EQ(dialogs->asked[2].initial, "1");
 
     dialogs->texts = {"abc", "5"};
-    EXPECT_EQ(window->AskMessageNumber("Add message to list"), std::nullopt);
+    EXPECT_EQ(window->askMessageNumber("Add message to list"), std::nullopt);
     ASSERT_EQ(dialogs->informed.size(), 1u);
     EXPECT_EQ(dialogs->informed[0].text, "'abc' is not a valid integer value");
     EXPECT_EQ(dialogs->texts.size(), 1u); // the action ended at the bad entry
 }
 
-TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
+TEST_F(MessageFolderWindowTest, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
 {
     addWav("003.WAV", 1);
     addWav("010.WAV", 1);
@@ -143,7 +143,7 @@ TEST_F(CompilerWindow, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 }
 
-TEST_F(CompilerWindow, FindingsOfALoadOfferTheLogAndASave)
+TEST_F(MessageFolderWindowTest, FindingsOfALoadOfferTheLogAndASave)
 {
     addWav("004.WAV", 500);
     writeList(";T\r\n004|Four|1000\r\n");
@@ -167,7 +167,7 @@ TEST_F(CompilerWindow, FindingsOfALoadOfferTheLogAndASave)
     EXPECT_EQ(list(), ";T2\r\n004|Unknown description|1044\r\n");
 }
 
-TEST_F(CompilerWindow, AnUnreadableListLeavesTheFolderClosed)
+TEST_F(MessageFolderWindowTest, AnUnreadableListLeavesTheFolderClosed)
 {
     ASSERT_TRUE(QDir(folder()).mkdir("MSGLIST.TXT"));
     openFolder(folder());
@@ -177,7 +177,7 @@ TEST_F(CompilerWindow, AnUnreadableListLeavesTheFolderClosed)
     EXPECT_TRUE(QFileInfo(inFolder("MSGLIST.TXT")).isDir());
 }
 
-TEST_F(CompilerWindow, EmptyListFindAndChangeDescription)
+TEST_F(MessageFolderWindowTest, EmptyListFindAndChangeDescription)
 {
     writeList(";T\r\n");
     openFolder(folder());

@@ -9,7 +9,7 @@
 
 namespace q7582 {
 
-class Dizionario {
+class NameTables {
 public:
     static constexpr int Units = 16, Zones = 36, Outputs = 36, Inputs = 36, MusicSources = 5;
     static constexpr int MaxFileName = 48;  // longest name kept from a file
@@ -18,7 +18,7 @@ public:
     static constexpr std::size_t LanguageListBytes = 4096; // ten short words and their blanks
     static constexpr const char* LanguageList = "Language/Lingue.txt";
 
-    explicit Dizionario(std::string dir = ".");
+    explicit NameTables(std::string dir = ".");
 
     // Index 0 = entry 1. Entry n of a 36-entry table = 6 x group + line + 1.
     std::vector<std::string> units, zones, outputs, inputs, music;
@@ -31,20 +31,20 @@ public:
     // Each load creates its file from the names in force when it is missing. A file that
     // cannot be read or written leaves the names in memory as they are and is reported.
     // A file with fewer lines than entries leaves the other entries' names in force.
-    FileResult LoadNames(); // units, zones, outputs, inputs, music, in that order
-    FileResult LoadUnitNames();
-    FileResult SaveUnitNames();
-    FileResult LoadZoneNames();
-    FileResult SaveZoneNames();
-    FileResult LoadOutputNames();
-    FileResult SaveOutputNames();
-    FileResult LoadInputNames();
-    FileResult SaveInputNames();
-    FileResult LoadMusicNames();
-    FileResult SaveMusicNames();
+    FileResult loadNames(); // units, zones, outputs, inputs, music, in that order
+    FileResult loadUnitNames();
+    FileResult saveUnitNames();
+    FileResult loadZoneNames();
+    FileResult saveZoneNames();
+    FileResult loadOutputNames();
+    FileResult saveOutputNames();
+    FileResult loadInputNames();
+    FileResult saveInputNames();
+    FileResult loadMusicNames();
+    FileResult saveMusicNames();
 
     // Reads up to 10 white-space separated names of dir/Language/Lingue.txt; 0 when missing.
-    static int LoadLanguageList(const std::string& dir, std::vector<std::string>& names);
+    static int loadLanguageList(const std::string& dir, std::vector<std::string>& names);
 
 private:
     std::string path(const char* file) const;

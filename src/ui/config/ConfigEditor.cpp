@@ -1,8 +1,8 @@
-#include "ui/config/Config.h"
+#include "ui/config/ConfigEditor.h"
 
-#include "reports/Listform.h"
-#include "settings/Dizionario.h"
-#include "settings/Init.h"
+#include "reports/ReportViewer.h"
+#include "settings/NameTables.h"
+#include "settings/SettingsFile.h"
 #include "ui/config/EditorPictures.h"
 #include "ui/config/IoLogicPage.h"
 #include "ui/config/Listings.h"
@@ -28,10 +28,11 @@ constexpr int PageHeight = 284;
 
 } // namespace
 
-TForm2::TForm2(ConfigImage& image, Provenance& provenance, const Dizionario& names, const Init& init,
-               TForm3& viewer, std::shared_ptr<EditorDialogs> dialogs, QWidget* parent)
-    : QDialog(parent), image_(image), provenance_(provenance), names_(names), init_(init), viewer_(viewer),
-      dialogs_(std::move(dialogs))
+ConfigEditor::ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names,
+                           const SettingsFile& settingsFile, ReportViewer& viewer,
+                           std::shared_ptr<EditorDialogs> dialogs, QWidget* parent)
+    : QDialog(parent), image_(image), provenance_(provenance), names_(names), settingsFile_(settingsFile),
+      viewer_(viewer), dialogs_(std::move(dialogs))
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
@@ -44,29 +45,29 @@ TForm2::TForm2(ConfigImage& image, Provenance& provenance, const Dizionario& nam
     buildWindow();
 }
 
-TForm2::~TForm2() = default;
+ConfigEditor::~ConfigEditor() = default;
 
-void TForm2::setClock(std::function<QDateTime()> now) { TStimer->setClock(std::move(now)); }
+void ConfigEditor::setClock(std::function<QDateTime()> now) { timerPage_->setClock(std::move(now)); }
 
-void TForm2::buildWindow()
+void ConfigEditor::buildWindow()
 {
     mainPanel_ = new QWidget(this);
     mainPanel_->setObjectName(QStringLiteral("MainPanel"));
     mainPanel_->setGeometry(0, 0, ClientWidth, ClientHeight);
     mainPanel_->setFocusPolicy(Qt::StrongFocus);
 
-    Page = new QTabWidget(mainPanel_);
-    Page->setObjectName(QStringLiteral("Page"));
-    Page->setGeometry(10, 10, ClientWidth - 20, PageHeight);
+    pages_ = new QTabWidget(mainPanel_);
+    pages_->setObjectName(QStringLiteral("Page"));
+    pages_->setGeometry(10, 10, ClientWidth - 20, PageHeight);
 
     buildGridPages();
-    TStimer = new TimerPage(session_, *dialogs_, Page);
-    Page->addTab(TStimer, QStringLiteral("Timer events"));
-    addHelpButton(TStimer, "BbTimer", HelpTopic::Timers, 10, 220);
-    TSinout = new IoLogicPage(session_, Page);
-    Page->addTab(TSinout, QStringLiteral("IN/OUT logic"));
-    addHelpButton(TSinout, "BbLogic", HelpTopic::Logic, 10, 220);
-    connect(Page, &QTabWidget::currentChanged, this, &TForm2::PageChange);
+    timerPage_ = new TimerPage(session_, *dialogs_, pages_);
+    pages_->addTab(timerPage_, QStringLiteral("Timer events"));
+    addHelpButton(timerPage_, "BbTimer", HelpTopic::Timers, 10, 220);
+    ioLogicPage_ = new IoLogicPage(session_, pages_);
+    pages_->addTab(ioLogicPage_, QStringLiteral("IN/OUT logic"));
+    addHelpButton(ioLogicPage_, "BbLogic", HelpTopic::Logic, 10, 220);
+    connect(pages_, &QTabWidget::currentChanged, this, &ConfigEditor::pageChanged);
 
     // The five listings and their help, in two columns under the pages.
     auto* listings = new QWidget(mainPanel_);
@@ -81,9 +82,10 @@ void TForm2::buildWindow()
         {"Button6", "List message events with no messages or zones associated"},
         {"Button7", "List programmed timer events "},
     }};
-    const std::array<void (TForm2::*)(), 5> handlers{&TForm2::Button3Click, &TForm2::Button4Click,
-                                                     &TForm2::Button5Click, &TForm2::Button6Click,
-                                                     &TForm2::Button7Click};
+    const std::array<void (ConfigEditor::*)(), 5> handlers{
+        &ConfigEditor::listKeysWithEvents, &ConfigEditor::listKeysWithoutZones,
+        &ConfigEditor::listMessageEventsWithOutput, &ConfigEditor::listIncompleteMessageEvents,
+        &ConfigEditor::listProgrammedTimers};
     for (int i = 0; i < 5; ++i) {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].second), listings);
         b->setObjectName(QString::fromLatin1(buttons[i].first));
@@ -93,29 +95,29 @@ void TForm2::buildWindow()
     QPushButton* report = addHelpButton(listings, "BbReport", HelpTopic::Listings, 0, 0);
     layout->addWidget(report, 2, 1, Qt::AlignLeft);
 
-    StatusBar1 = new QStatusBar(mainPanel_);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, ClientHeight - 22, ClientWidth, 22);
-    statusPanel0_ = new QLabel(StatusBar1);
-    statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
-    statusPanel0_->setFixedWidth(250);
-    auto* panel1 = new QLabel(StatusBar1);
-    panel1->setFixedWidth(50);
-    StatusBar1->addWidget(statusPanel0_);
-    StatusBar1->addWidget(panel1);
+    statusBar_ = new QStatusBar(mainPanel_);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setGeometry(0, ClientHeight - 22, ClientWidth, 22);
+    modifiedPanel_ = new QLabel(statusBar_);
+    modifiedPanel_->setObjectName(QStringLiteral("StatusPanel0"));
+    modifiedPanel_->setFixedWidth(250);
+    auto* spacerPanel = new QLabel(statusBar_);
+    spacerPanel->setFixedWidth(50);
+    statusBar_->addWidget(modifiedPanel_);
+    statusBar_->addWidget(spacerPanel);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
-    Timer1->start();
+    modifiedTimer_ = new QTimer(this);
+    modifiedTimer_->setObjectName(QStringLiteral("Timer1"));
+    modifiedTimer_->setInterval(500);
+    connect(modifiedTimer_, &QTimer::timeout, this, &ConfigEditor::showModifiedState);
+    modifiedTimer_->start();
 
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpTopic::Editor); });
 }
 
-QPushButton* TForm2::addHelpButton(QWidget* parent, const char* name, int context, int x, int y)
+QPushButton* ConfigEditor::addHelpButton(QWidget* parent, const char* name, int context, int x, int y)
 {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -128,13 +130,13 @@ QPushButton* TForm2::addHelpButton(QWidget* parent, const char* name, int contex
     return b;
 }
 
-void TForm2::openHelp(int context)
+void ConfigEditor::openHelp(int context)
 {
     if (help_)
         help_(context);
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event)
+bool ConfigEditor::eventFilter(QObject* watched, QEvent* event)
 {
     // Leaving a help button hands the keyboard focus back to the panel.
     if (event->type() == QEvent::Leave && qobject_cast<QPushButton*>(watched))
@@ -142,82 +144,82 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-int TForm2::execEditor()
+int ConfigEditor::execEditor()
 {
-    FormShow();
+    prepareShow();
     // Modal over the main window only: the report viewer the listings open must stay
     // usable while the editor is up.
     setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     return exec();
 }
 
-void TForm2::FormShow()
+void ConfigEditor::prepareShow()
 {
-    session_.WorkingCopy = image_;
+    session_.workingCopy = image_;
     fillUnitList();
-    session_.ModifiedFlag = false;
-    if (Page->currentIndex() != PageUnits)
-        Page->setCurrentIndex(PageUnits); // runs the page change
+    session_.modified = false;
+    if (pages_->currentIndex() != PageUnits)
+        pages_->setCurrentIndex(PageUnits); // runs the page change
     else
-        PageChange(PageUnits);
-    helpFile_ = QString::fromStdString(init_.helpFile());
-    Timer1Timer();
+        pageChanged(PageUnits);
+    helpFile_ = QString::fromStdString(settingsFile_.helpFile());
+    showModifiedState();
 }
 
-void TForm2::PageChange(int index)
+void ConfigEditor::pageChanged(int index)
 {
     switch (index) {
     case PageUnits:
-        grid_->moveTo(TSunits);
-        session_.CurrentPage = PageUnits;
+        grid_->moveTo(unitsPage_);
+        session_.currentPage = PageUnits;
         showKey();
         grid_->showBoxes(true, QStringLiteral("Message"));
         break;
     case PageVox:
-        grid_->moveTo(TSvox);
-        session_.CurrentPage = PageVox;
+        grid_->moveTo(voxPage_);
+        session_.currentPage = PageVox;
         showVox();
         grid_->showBoxes(true, QStringLiteral("Priority"));
         break;
     case PageMessages:
-        grid_->moveTo(TSmsg);
-        session_.CurrentPage = PageMessages;
+        grid_->moveTo(messagesPage_);
+        session_.currentPage = PageMessages;
         showMessageEvent();
         grid_->showBoxes(true, QStringLiteral("Message"));
         break;
     case PageOutEvents:
-        grid_->moveTo(TSout);
-        session_.CurrentPage = PageOutEvents;
+        grid_->moveTo(outEventsPage_);
+        session_.currentPage = PageOutEvents;
         showOutEvent();
         grid_->showBoxes(false);
         break;
     case PageTimers:
-        session_.CurrentPage = PageTimers;
-        TStimer->showTimer();
+        session_.currentPage = PageTimers;
+        timerPage_->showTimer();
         break;
     case PageInOut:
-        session_.CurrentPage = PageInOut;
-        TSinout->refresh();
+        session_.currentPage = PageInOut;
+        ioLogicPage_->refresh();
         break;
     default:
         break;
     }
 }
 
-void TForm2::Timer1Timer()
+void ConfigEditor::showModifiedState()
 {
-    statusPanel0_->setText(session_.ModifiedFlag ? QStringLiteral("Configuration modified")
+    modifiedPanel_->setText(session_.modified ? QStringLiteral("Configuration modified")
                                                  : QStringLiteral("Original configuration"));
 }
 
-bool TForm2::FormClose()
+bool ConfigEditor::confirmClose()
 {
-    if (!session_.ModifiedFlag)
+    if (!session_.modified)
         return true;
     switch (dialogs_->askSave(QStringLiteral("Configuration is modified, save changes ?"),
                               QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
-        applyEditorAccepted(image_, provenance_, session_.WorkingCopy);
+        applyEditorAccepted(image_, provenance_, session_.workingCopy);
         emit configurationCommitted();
         return true;
     case SaveAnswer::No:
@@ -228,16 +230,22 @@ bool TForm2::FormClose()
     return false;
 }
 
-void TForm2::reject()
+void ConfigEditor::reject()
 {
-    if (FormClose())
+    if (confirmClose())
         QDialog::reject();
 }
 
-void TForm2::Button3Click() { viewer_.showReport(keysWithEventsListing(session_.WorkingCopy, names_)); }
-void TForm2::Button4Click() { viewer_.showReport(keysWithoutZonesListing(session_.WorkingCopy, names_)); }
-void TForm2::Button5Click() { viewer_.showReport(messageEventsWithOutputListing(session_.WorkingCopy)); }
-void TForm2::Button6Click() { viewer_.showReport(messageEventsIncompleteListing(session_.WorkingCopy)); }
-void TForm2::Button7Click() { viewer_.showReport(programmedTimersListing(session_.WorkingCopy)); }
+void ConfigEditor::listKeysWithEvents() { viewer_.showReport(keysWithEventsListing(session_.workingCopy, names_)); }
+void ConfigEditor::listKeysWithoutZones() { viewer_.showReport(keysWithoutZonesListing(session_.workingCopy, names_)); }
+void ConfigEditor::listMessageEventsWithOutput()
+{
+    viewer_.showReport(messageEventsWithOutputListing(session_.workingCopy));
+}
+void ConfigEditor::listIncompleteMessageEvents()
+{
+    viewer_.showReport(messageEventsIncompleteListing(session_.workingCopy));
+}
+void ConfigEditor::listProgrammedTimers() { viewer_.showReport(programmedTimersListing(session_.workingCopy)); }
 
 } // namespace q7582

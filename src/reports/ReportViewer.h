@@ -1,5 +1,5 @@
 #pragma once
-// TForm3, the report viewer: one window that shows the last report as formatted
+// ReportViewer, the report viewer: one window that shows the last report as formatted
 // text, saves it as plain text and prints it. A new report replaces the old one.
 
 #include "reports/ReportLine.h"
@@ -19,24 +19,24 @@ class QTextEdit;
 
 namespace q7582 {
 
-class TForm3 : public QMainWindow {
+class ReportViewer : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm3(std::shared_ptr<ViewerDialogs> dialogs = std::make_shared<QtViewerDialogs>(),
-                    QWidget* parent = nullptr);
+    explicit ReportViewer(std::shared_ptr<ViewerDialogs> dialogs = std::make_shared<QtViewerDialogs>(),
+                          QWidget* parent = nullptr);
 
     // Caption and empty content for a new report.
-    void Prepare(const QString& caption);
+    void startReport(const QString& caption);
     // Appends one line with the alignment, underline, size and font of its style bits.
-    void AppendReportLine(const QString& text, int style);
+    void appendLine(const QString& text, int style);
     // Visible at 10, 10 and in front.
-    void Show();
-    // Prepare, widen if the report asks for it, append every line, Show.
+    void bringToFront();
+    // startReport, widen if the report asks for it, append every line, bringToFront.
     void showReport(const Report& report);
 
     int lineCount() const { return lineCount_; }
-    QTextEdit* richEdit() const { return RichEdit1; }
+    QTextEdit* richEdit() const { return text_; }
 
     // The lines as plain text with CR LF ends; the failure reason, if any.
     std::optional<QString> saveTo(const QString& fileName) const;
@@ -44,13 +44,13 @@ public:
     std::optional<QString> renderTo(QPrinter& printer) const;
 
 public slots:
-    void saveExecute();
-    void printExecute();
+    void saveAs();
+    void printReport();
 
 private:
-    QTextEdit* RichEdit1;
-    QAction* save;
-    QAction* print;
+    QTextEdit* text_;
+    QAction* saveAction_;
+    QAction* printAction_;
     std::shared_ptr<ViewerDialogs> dialogs_;
     std::array<QTextCharFormat, ReportStyle::AllBits + 1> charFormats_;
     QTextCursor cursor_;

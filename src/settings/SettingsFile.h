@@ -15,7 +15,7 @@ struct Settings {
     std::string help = "italiano"; // "italiano" selects the Italian help file
 };
 
-class Init {
+class SettingsFile {
 public:
     static constexpr const char* FileName = "QS7582.ini";
     static constexpr const char* ItalianHelpFile = "help/qs7582_ita.chm";
@@ -24,16 +24,16 @@ public:
     static constexpr std::size_t MaxFileBytes = 4096; // three short records, with room to spare
 
     // dir: the folder the relative names are taken from (the working directory).
-    explicit Init(std::string dir = ".");
+    explicit SettingsFile(std::string dir = ".");
 
     Settings settings;
     std::vector<std::string> languages; // the language table, at most 10 names
 
     // Reads the language list, then the settings file; creates the file when missing.
     // A file that cannot be read leaves the record as it was and is reported.
-    FileResult LoadSettings();
+    FileResult loadSettings();
     // Rewrites the whole file from the record (CR LF line ends); on failure the old file stays.
-    FileResult SaveSettings();
+    FileResult saveSettings();
     // Menu choice: sets help to "italiano" or "english" and saves.
     FileResult chooseHelpLanguage(bool italian);
 

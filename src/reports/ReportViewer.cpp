@@ -1,4 +1,4 @@
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 
 #include "model/FileIo.h"
 
@@ -48,44 +48,45 @@ QAction* toolAction(QToolBar* bar, const QString& name, const QIcon& icon)
 
 } // namespace
 
-TForm3::TForm3(std::shared_ptr<ViewerDialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), RichEdit1(new QTextEdit(this)), dialogs_(std::move(dialogs))
+ReportViewer::ReportViewer(std::shared_ptr<ViewerDialogs> dialogs, QWidget* parent)
+    : QMainWindow(parent), text_(new QTextEdit(this)), dialogs_(std::move(dialogs))
 {
     setObjectName(QStringLiteral("TForm3"));
     for (int style = 0; style < int(charFormats_.size()); ++style)
         charFormats_[style] = charFormatFor(style);
 
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setUndoRedoEnabled(false);
-    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setCentralWidget(RichEdit1);
+    text_->setObjectName(QStringLiteral("RichEdit1"));
+    text_->setReadOnly(true);
+    text_->setUndoRedoEnabled(false);
+    text_->setLineWrapMode(QTextEdit::NoWrap);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setCentralWidget(text_);
 
     QToolBar* bar = addToolBar(QString());
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon); // not every icon theme has a printer
-    save = toolAction(bar, QStringLiteral("save"),
-                      QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
-    print = toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print")));
-    connect(save, &QAction::triggered, this, &TForm3::saveExecute);
-    connect(print, &QAction::triggered, this, &TForm3::printExecute);
+    saveAction_ = toolAction(bar, QStringLiteral("save"),
+                             QIcon::fromTheme(QStringLiteral("document-save"),
+                                              style()->standardIcon(QStyle::SP_DialogSaveButton)));
+    printAction_ = toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print")));
+    connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
+    connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);
 
     resize(InitialWidth, InitialHeight);
-    cursor_ = QTextCursor(RichEdit1->document());
+    cursor_ = QTextCursor(text_->document());
 }
 
-void TForm3::Prepare(const QString& caption)
+void ReportViewer::startReport(const QString& caption)
 {
     setWindowTitle(caption);
-    RichEdit1->clear();
-    cursor_ = QTextCursor(RichEdit1->document());
+    text_->clear();
+    cursor_ = QTextCursor(text_->document());
     lineCount_ = 0;
 }
 
-void TForm3::AppendReportLine(const QString& text, int style)
+void ReportViewer::appendLine(const QString& text, int style)
 {
     QTextBlockFormat block;
     block.setAlignment(style & ReportStyle::Centred ? Qt::AlignHCenter : Qt::AlignLeft);
@@ -102,7 +103,7 @@ void TForm3::AppendReportLine(const QString& text, int style)
     ++lineCount_;
 }
 
-void TForm3::Show()
+void ReportViewer::bringToFront()
 {
     move(ShownAt, ShownAt);
     show();
@@ -110,26 +111,26 @@ void TForm3::Show()
     activateWindow();
 }
 
-void TForm3::showReport(const Report& report)
+void ReportViewer::showReport(const Report& report)
 {
-    Prepare(report.caption);
+    startReport(report.caption);
     if (report.width > 0)
         resize(report.width, height());
     // One edit block: the view lays the document out once, not once per line.
     cursor_.beginEditBlock();
     for (const ReportLine& line : report.lines)
-        AppendReportLine(line.text, line.style);
+        appendLine(line.text, line.style);
     cursor_.endEditBlock();
     // The view's own cursor moved along with the text; a report opens at its top.
-    RichEdit1->moveCursor(QTextCursor::Start);
-    Show();
+    text_->moveCursor(QTextCursor::Start);
+    bringToFront();
 }
 
-std::optional<QString> TForm3::saveTo(const QString& fileName) const
+std::optional<QString> ReportViewer::saveTo(const QString& fileName) const
 {
     QByteArray text;
     if (lineCount_ > 0)
-        for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
+        for (QTextBlock block = text_->document()->begin(); block.isValid(); block = block.next())
             text += block.text().toUtf8() + "\r\n";
 
     // The old file stays whole until the new text is safely written.
@@ -139,13 +140,13 @@ std::optional<QString> TForm3::saveTo(const QString& fileName) const
     return std::nullopt;
 }
 
-std::optional<QString> TForm3::renderTo(QPrinter& printer) const
+std::optional<QString> ReportViewer::renderTo(QPrinter& printer) const
 {
     // The PDF engine opens its file for writing as it is: a pipe there would hang it.
     const QFileInfo pdf(printer.outputFileName());
     if (printer.outputFormat() == QPrinter::PdfFormat && pdf.exists() && !pdf.isFile())
         return printer.outputFileName() + QStringLiteral(": not a regular file");
-    RichEdit1->document()->print(&printer);
+    text_->document()->print(&printer);
     if (printer.printerState() != QPrinter::Error)
         return std::nullopt;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
@@ -157,7 +158,7 @@ std::optional<QString> TForm3::renderTo(QPrinter& printer) const
     return QStringLiteral("The printer reported an error");
 }
 
-void TForm3::saveExecute()
+void ReportViewer::saveAs()
 {
     const QString fileName = dialogs_->askSaveFileName(this, QStringLiteral("Rich Text Format (*.rtf);;Text (*.txt)"));
     if (fileName.isEmpty())
@@ -166,7 +167,7 @@ void TForm3::saveExecute()
         dialogs_->showError(this, QStringLiteral("The report could not be saved:\n%1").arg(*failure));
 }
 
-void TForm3::printExecute()
+void ReportViewer::printReport()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());

@@ -19,7 +19,7 @@ TEST_F(EditorShowcase, DISABLED_ShowsTheEditorForAScreenshot)
     image.timer(1).setMessageEvent(0, 3);
     image.timer(1).setFlags(0x80 | 0x10 | 0x02);
     image.timer(1).setRepeatDays(0x15);
-    form->FormShow();
+    form->prepareShow();
     page(qEnvironmentVariableIntValue("EDITOR_PAGE"));
     form->show();
     QEventLoop loop;

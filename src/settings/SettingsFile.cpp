@@ -1,6 +1,6 @@
-#include "settings/Init.h"
+#include "settings/SettingsFile.h"
 
-#include "settings/Dizionario.h"
+#include "settings/NameTables.h"
 #include "settings/SettingsRecords.h"
 
 #include <utility>
@@ -19,20 +19,20 @@ std::string record(const char* key, const std::string& value)
 
 } // namespace
 
-Init::Init(std::string dir) : dir_(std::move(dir)) {}
+SettingsFile::SettingsFile(std::string dir) : dir_(std::move(dir)) {}
 
-std::string Init::filePath() const { return dir_ + "/" + FileName; }
+std::string SettingsFile::filePath() const { return dir_ + "/" + FileName; }
 
-std::string Init::helpFile() const
+std::string SettingsFile::helpFile() const
 {
     return dir_ + "/" + (helpLanguageItalian() ? ItalianHelpFile : EnglishHelpFile);
 }
 
-FileResult Init::LoadSettings()
+FileResult SettingsFile::loadSettings()
 {
-    Dizionario::LoadLanguageList(dir_, languages);
+    NameTables::loadLanguageList(dir_, languages);
     if (!fileExists(filePath()))
-        return SaveSettings();
+        return saveSettings();
     std::string text;
     const FileResult r = readFile(filePath(), text, MaxFileBytes);
     if (!r.ok)
@@ -48,16 +48,16 @@ FileResult Init::LoadSettings()
     return r;
 }
 
-FileResult Init::SaveSettings()
+FileResult SettingsFile::saveSettings()
 {
     return replaceFile(filePath(), record("Lingua", settings.Lingua) + record("mapfile", settings.mapfile)
                                        + record("help", settings.help));
 }
 
-FileResult Init::chooseHelpLanguage(bool italian)
+FileResult SettingsFile::chooseHelpLanguage(bool italian)
 {
     settings.help = italian ? Italian : English;
-    return SaveSettings();
+    return saveSettings();
 }
 
 } // namespace q7582

@@ -21,7 +21,7 @@ TEST_F(EditorLifecycle, ClosingWithoutEditsAsksNothingAndKeepsRepairsOutOfTheIma
     image.outEvent(1).data()[0x1E] = 0x55;
     const ConfigImage before = image;
 
-    form->FormShow();
+    form->prepareShow();
     EXPECT_EQ(cell("NumberBox")->text() + cell("OutputEventBox")->text(), "NoneNone");
     EXPECT_EQ(work().key(0, 0).messageNumber(), 0);
     page(PageVox);
@@ -30,10 +30,10 @@ TEST_F(EditorLifecycle, ClosingWithoutEditsAsksNothingAndKeepsRepairsOutOfTheIma
     EXPECT_EQ(work().vox(1).voxPriority(), 1);
     EXPECT_EQ(work().ioLineAttribute(5, 5), 1);
     EXPECT_FALSE(modified());
-    form->Timer1Timer();
+    form->showModifiedState();
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Original configuration");
 
-    EXPECT_TRUE(form->FormClose());
+    EXPECT_TRUE(form->confirmClose());
     EXPECT_EQ(dialogs->saveQuestions, 0);
     EXPECT_EQ(image, before);
     EXPECT_EQ(commits, 0);
@@ -50,17 +50,17 @@ TEST_F(EditorLifecycle, YesAfterRepairAndEditStoresBothAndEveryUninterpretedByte
         image.outEvent(o).data()[0x3E] = image.outEvent(o).data()[0x3F] = Byte(o);
     ConfigImage expected = image;
 
-    form->FormShow();
+    form->prepareShow();
     press(cell("ZoneCell2_4"));
     EXPECT_TRUE(modified());
     for (int p : {PageVox, PageMessages, PageOutEvents, PageInOut, PageUnits})
         page(p);
     press(child("OutCell3")); // an edit on the logic page writes the shown priorities too
-    form->Timer1Timer();
+    form->showModifiedState();
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Configuration modified");
 
     dialogs->saveAnswers = {SaveAnswer::Yes};
-    EXPECT_TRUE(form->FormClose());
+    EXPECT_TRUE(form->confirmClose());
     expected.key(0, 0).setMessageNumber(0);
     expected.key(0, 0).zones().set(2, 5);
     for (int k = 0; k < 36; ++k)
@@ -74,20 +74,20 @@ TEST_F(EditorLifecycle, YesAfterRepairAndEditStoresBothAndEveryUninterpretedByte
 TEST_F(EditorLifecycle, CancelKeepsEditingNoDiscardsAndTheNextShowStartsAfresh)
 {
     const ConfigImage before = image;
-    form->FormShow();
+    form->prepareShow();
     press(cell("ZoneCell0_0"));
     press(cell("ZoneCell0_0")); // back as it was: still a modification
     dialogs->saveAnswers = {SaveAnswer::Cancel, SaveAnswer::No};
     form->reject();
     EXPECT_EQ(dialogs->saveQuestions, 1);
     EXPECT_TRUE(modified());
-    EXPECT_TRUE(form->FormClose());
+    EXPECT_TRUE(form->confirmClose());
     EXPECT_EQ(image, before);
     EXPECT_FALSE(provenance.modified);
 
     press(cell("ZoneCell1_1"));
     image.key(0, 0).setMessageNumber(9); // a new image arrived while closed
-    form->FormShow();
+    form->prepareShow();
     EXPECT_FALSE(modified());
     EXPECT_EQ(work(), image);
     EXPECT_EQ(cell("NumberBox")->text(), "9");
@@ -95,7 +95,7 @@ TEST_F(EditorLifecycle, CancelKeepsEditingNoDiscardsAndTheNextShowStartsAfresh)
 
 TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
 {
-    form->FormShow();
+    form->prepareShow();
     const std::tuple<int, const char*, int> choices[] = {{PageUnits, "CBUnit", 7},  {PageUnits, "CBKey", 20},
                                                          {PageVox, "CBVox", 1},     {PageMessages, "CBMsg1", 50},
                                                          {PageOutEvents, "CBOut", 63}, {PageTimers, "CBTimer", 10}};
@@ -104,15 +104,15 @@ TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
         child<QComboBox>(box)->setCurrentIndex(index);
     }
     dialogs->saveAnswers = {SaveAnswer::No};
-    EXPECT_TRUE(form->FormClose());
+    EXPECT_TRUE(form->confirmClose());
 
     names.units[7] = "Lobby";
-    form->FormShow();
+    form->prepareShow();
     EXPECT_EQ(child<QTabWidget>("Page")->currentIndex(), PageUnits);
     const EditorSession& s = form->session();
-    EXPECT_EQ(s.CurrentPage, PageUnits);
-    EXPECT_EQ((std::vector<int>{s.SelectedUnit, s.SelectedKey, s.SelectedVox, s.SelectedMessageEvent,
-                                s.SelectedOutEvent, s.SelectedTimer}),
+    EXPECT_EQ(s.currentPage, PageUnits);
+    EXPECT_EQ((std::vector<int>{s.selectedUnit, s.selectedKey, s.selectedVox, s.selectedMessageEvent,
+                                s.selectedOutEvent, s.selectedTimer}),
               (std::vector<int>{7, 20, 1, 50, 63, 10}));
     EXPECT_EQ(child<QComboBox>("CBUnit")->currentText(), "Lobby (8)");
     EXPECT_EQ(child<QComboBox>("CBKey")->currentText(), "Key 21");
@@ -123,7 +123,7 @@ TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
 TEST_F(EditorLifecycle, HelpButtonsOpenTheirTopicsInTheLanguageInForce)
 {
     init.settings.help = "english";
-    form->FormShow();
+    form->prepareShow();
     EXPECT_TRUE(form->helpFile().endsWith("help/qs7582_eng.chm"));
     for (const char* name : {"BbKey", "BbVox", "BbMsg", "BbOut", "BbTimer", "BbLogic", "BbReport"})
         child<QPushButton>(name)->click();
@@ -132,7 +132,7 @@ TEST_F(EditorLifecycle, HelpButtonsOpenTheirTopicsInTheLanguageInForce)
 
 TEST_F(EditorLifecycle, ListingButtonsReadTheWorkingCopyIntoTheViewer)
 {
-    form->FormShow();
+    form->prepareShow();
     page(PageMessages);
     dialogs->answers = {QString("12")};
     press(cell("OutputEventBox"));
@@ -144,7 +144,7 @@ TEST_F(EditorLifecycle, ListingButtonsReadTheWorkingCopyIntoTheViewer)
 
 TEST_F(ZonePages, KeyListNamesInputsOnlyOnTheFirstSixAddresses)
 {
-    form->FormShow();
+    form->prepareShow();
     auto* units = child<QComboBox>("CBUnit");
     auto* keys = child<QComboBox>("CBKey");
     units->setCurrentIndex(5);
@@ -156,7 +156,7 @@ TEST_F(ZonePages, KeyListNamesInputsOnlyOnTheFirstSixAddresses)
 
 TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
 {
-    form->FormShow();
+    form->prepareShow();
     for (int z = 1; z <= 35; ++z)
         work().key(0, 0).zones().set(4, z);
     child<QComboBox>("CBKey")->setCurrentIndex(0); // redraw
@@ -165,7 +165,7 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
     EXPECT_EQ(cell("ZoneCell4_35")->colour(), CellColour::Green);
 
     page(PageOutEvents);
-    form->session().ModifiedFlag = false;
+    form->session().modified = false;
     press(cell("ZoneRow0")); // no row toggle on out events
     EXPECT_FALSE(modified());
     EXPECT_FALSE(child<QLabel>("NumberBox")->isVisibleTo(child("TSout")));
@@ -178,7 +178,7 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
 TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
 {
     image.key(0, 0).setMessageNumber(7);
-    form->FormShow();
+    form->prepareShow();
     dialogs->answers = {QString("12a"), QString("128"), QString("007")};
     press(cell("NumberBox"));
     ASSERT_EQ(dialogs->asked.size(), 3u);
@@ -186,7 +186,7 @@ TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
     EXPECT_EQ(cell("NumberBox")->text(), "7");
     EXPECT_TRUE(modified()); // "007" is another text than "7"
 
-    form->session().ModifiedFlag = false;
+    form->session().modified = false;
     dialogs->answers = {std::nullopt, QString("7"), QString("")}; // cancel, the same text, empty
     press(cell("NumberBox"));
     press(cell("NumberBox"));

@@ -1,5 +1,5 @@
 #pragma once
-// TSDIAppForm, the message folder compiler: opens or creates the card's MSGVELA
+// MessageFolderWindow, the message folder compiler: opens or creates the card's MSGVELA
 // folder, checks its list against the WAV files and edits the list. Every change
 // goes to the folder at once; the logic lives in MessageFolder.
 
@@ -22,7 +22,7 @@ class QToolBar;
 
 namespace q7582 {
 
-class TSDIAppForm : public QDialog {
+class MessageFolderWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 4000;
@@ -30,9 +30,8 @@ public:
     static constexpr int DescriptionLimit = 50;
 
     // dialogs: null for the real ones; tests pass a scripted fake.
-    explicit TSDIAppForm(std::unique_ptr<CompilerDialogs> dialogs = nullptr,
-                         QWidget* parent = nullptr);
-    ~TSDIAppForm() override;
+    explicit MessageFolderWindow(std::unique_ptr<CompilerDialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    ~MessageFolderWindow() override;
 
     // Set by the main window: opens a topic of the help file of the current help language.
     std::function<void(int context)> openHelp;
@@ -41,20 +40,20 @@ public:
 
     enum class TextKind { Title, Description };
     // The "Edit text box" dialog; text holds the accepted text, or the old one on Cancel.
-    bool EditText(QString& text, TextKind which);
+    bool editTextBox(QString& text, TextKind which);
     // "001".."127", or none on Cancel or after a non-integer entry (which is reported).
-    std::optional<QString> AskMessageNumber(const QString& caption);
-    void ShowSystemError(const FileResult& failure);
+    std::optional<QString> askMessageNumber(const QString& caption);
+    void showSystemError(const FileResult& failure);
 
-    void MsgFolderExecute();
-    void CloseFolderExecute();
-    void AddMsgExecute();
-    void DeleteMsgExecute();
-    void ChgTitleExecute();
-    void FileFndExecute();
-    void ChgFileExecute();
-    void HelpActExecute();
-    void ExitActExecute();
+    void chooseAndOpenFolder();
+    void closeFolder();
+    void addMessageFromFile();
+    void deleteSelectedMessage();
+    void changeTitle();
+    void findMessage();
+    void changeDescription();
+    void showHelp();
+    void exitWindow();
 
 protected:
     bool event(QEvent* event) override;
@@ -71,20 +70,20 @@ private:
     std::unique_ptr<CompilerDialogs> dialogs_;
     MessageFolder folder_;
 
-    QAction* MsgFolder = nullptr;
-    QAction* CloseFolder = nullptr;
-    QAction* AddMsg = nullptr;
-    QAction* DeleteMsg = nullptr;
-    QAction* ChgTitle = nullptr;
-    QAction* FileFnd = nullptr;
-    QAction* ChgFile = nullptr;
-    QAction* HelpAct = nullptr;
-    QAction* ExitAct = nullptr;
-    QAction* FileExit = nullptr;
+    QAction* openFolderAction_ = nullptr;
+    QAction* closeFolderAction_ = nullptr;
+    QAction* addMessageAction_ = nullptr;
+    QAction* deleteMessageAction_ = nullptr;
+    QAction* changeTitleAction_ = nullptr;
+    QAction* findMessageAction_ = nullptr;
+    QAction* changeDescriptionAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* fileExitAction_ = nullptr;
 
-    QLineEdit* Edit2 = nullptr;
-    QTableWidget* Lista = nullptr;
-    QStatusBar* StatusBar = nullptr;
+    QLineEdit* titleEdit_ = nullptr;
+    QTableWidget* messageTable_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
     QLabel* hintPanel_ = nullptr;
     QLabel* folderPanel_ = nullptr;
 };

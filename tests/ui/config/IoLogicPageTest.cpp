@@ -13,7 +13,7 @@ TEST_F(IoLogicPageTest, EdgeButtonsCellsAndColumnTogglesEditTheTable)
 {
     ioLine(image, 2) = 0x08;
     ioLine(image, 8) = 0x08;
-    form->FormShow();
+    form->prepareShow();
     page(PageInOut);
     EXPECT_EQ(cell("InCell0")->colour(), CellColour::Green);
     EXPECT_EQ(cell("InCell2")->colour(), CellColour::Red);

@@ -1,5 +1,5 @@
-// TSDIAppForm: the shared dialogs and the action handlers.
-#include "msgfolder/SDIMAIN.h"
+// MessageFolderWindow: the shared dialogs and the action handlers.
+#include "msgfolder/MessageFolderWindow.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -21,7 +21,7 @@ public:
 
 } // namespace
 
-bool TSDIAppForm::EditText(QString& text, TextKind which)
+bool MessageFolderWindow::editTextBox(QString& text, TextKind which)
 {
     const bool title = which == TextKind::Title;
     const QString prompt = title
@@ -40,7 +40,7 @@ bool TSDIAppForm::EditText(QString& text, TextKind which)
     }
 }
 
-std::optional<QString> TSDIAppForm::AskMessageNumber(const QString& caption)
+std::optional<QString> MessageFolderWindow::askMessageNumber(const QString& caption)
 {
     for (;;) {
         const std::optional<QString> answer = dialogs_->askText(
@@ -60,13 +60,13 @@ std::optional<QString> TSDIAppForm::AskMessageNumber(const QString& caption)
     }
 }
 
-void TSDIAppForm::ShowSystemError(const FileResult& failure)
+void MessageFolderWindow::showSystemError(const FileResult& failure)
 {
     dialogs_->inform(nullptr, QStringLiteral("Errore"), QString::fromStdString(failure.error),
                      QMessageBox::Information);
 }
 
-void TSDIAppForm::MsgFolderExecute()
+void MessageFolderWindow::chooseAndOpenFolder()
 {
     const std::optional<QString> chosen =
         dialogs_->chooseFolder(this, QStringLiteral("Message list folder"));
@@ -74,7 +74,7 @@ void TSDIAppForm::MsgFolderExecute()
         return;
     const FolderChoice choice = messageFolderFor(*chosen);
     if (!choice.result.ok) {
-        ShowSystemError(choice.result);
+        showSystemError(choice.result);
         return;
     }
     folder_.open(choice.folder);
@@ -83,51 +83,51 @@ void TSDIAppForm::MsgFolderExecute()
 
     if (!folder_.listFileExists()) {
         QString title = QStringLiteral("Unknown description");
-        EditText(title, TextKind::Title); // the list is created even after Cancel
+        editTextBox(title, TextKind::Title); // the list is created even after Cancel
         if (const FileResult created = folder_.setTitle(title); !created.ok) {
-            ShowSystemError(created);
-            CloseFolderExecute();
+            showSystemError(created);
+            closeFolder();
             return;
         }
     }
     openLoadedFolder();
 }
 
-void TSDIAppForm::openLoadedFolder()
+void MessageFolderWindow::openLoadedFolder()
 {
     const LoadOutcome loaded = folder_.LoadMessageList();
     if (!loaded.list.ok) {
         // An unreadable list is never replaced by an empty one: the folder stays closed.
-        ShowSystemError(loaded.list);
-        CloseFolderExecute();
+        showSystemError(loaded.list);
+        closeFolder();
         return;
     }
     showList(0);
     if (!loaded.log.ok)
-        ShowSystemError(loaded.log);
+        showSystemError(loaded.log);
     if (loaded.findings.empty())
         return;
     if (loaded.log.ok
         && dialogs_->confirm(this, LoadCaption, QStringLiteral("Errors found: open the error log?"),
                              QMessageBox::Warning)) {
         if (const FileResult shown = dialogs_->showTextFile(this, folder_.errorLogPath()); !shown.ok)
-            ShowSystemError(shown);
+            showSystemError(shown);
     }
     if (dialogs_->confirm(this, LoadCaption, QStringLiteral("Save the list with the corrections?"),
                           QMessageBox::Warning)) {
         if (const FileResult saved = folder_.save(); !saved.ok)
-            ShowSystemError(saved);
+            showSystemError(saved);
     }
 }
 
-void TSDIAppForm::CloseFolderExecute()
+void MessageFolderWindow::closeFolder()
 {
     folder_.close();
     showFolderState();
     showList(0);
 }
 
-void TSDIAppForm::AddMsgExecute()
+void MessageFolderWindow::addMessageFromFile()
 {
     const std::optional<QString> source = dialogs_->chooseFile(
         this, QStringLiteral("Open wave files"), QStringLiteral("wave files (*.wav *.WAV)"));
@@ -135,7 +135,7 @@ void TSDIAppForm::AddMsgExecute()
         return;
     std::optional<QString> number;
     do {
-        number = AskMessageNumber(QStringLiteral("Add message to list"));
+        number = askMessageNumber(QStringLiteral("Add message to list"));
         if (!number)
             return;
     } while (folder_.list().contains(*number));
@@ -147,12 +147,12 @@ void TSDIAppForm::AddMsgExecute()
     }
     showList(added.row >= 0 ? added.row : currentRow());
     if (!added.copy.ok)
-        ShowSystemError(added.copy);
+        showSystemError(added.copy);
     else if (!added.save.ok)
-        ShowSystemError(added.save);
+        showSystemError(added.save);
 }
 
-void TSDIAppForm::DeleteMsgExecute()
+void MessageFolderWindow::deleteSelectedMessage()
 {
     const int row = currentRow();
     if (row < 0 || folder_.list().rows.empty())
@@ -163,21 +163,21 @@ void TSDIAppForm::DeleteMsgExecute()
     const FileResult deleted = folder_.deleteMessage(row);
     showList(row);
     if (!deleted.ok)
-        ShowSystemError(deleted);
+        showSystemError(deleted);
 }
 
-void TSDIAppForm::ChgTitleExecute()
+void MessageFolderWindow::changeTitle()
 {
     QString title = folder_.list().title;
-    if (!EditText(title, TextKind::Title))
+    if (!editTextBox(title, TextKind::Title))
         return;
     const FileResult saved = folder_.setTitle(title);
     showList(currentRow());
     if (!saved.ok)
-        ShowSystemError(saved);
+        showSystemError(saved);
 }
 
-bool TSDIAppForm::listIsEmptyStops()
+bool MessageFolderWindow::listIsEmptyStops()
 {
     if (!folder_.list().rows.empty())
         return false;
@@ -186,20 +186,20 @@ bool TSDIAppForm::listIsEmptyStops()
     return true;
 }
 
-void TSDIAppForm::FileFndExecute()
+void MessageFolderWindow::findMessage()
 {
     if (listIsEmptyStops())
         return;
     while (const std::optional<QString> number =
-               AskMessageNumber(QStringLiteral("Find message in list"))) {
+               askMessageNumber(QStringLiteral("Find message in list"))) {
         if (const int row = folder_.list().indexOf(*number); row >= 0) {
-            Lista->selectRow(row);
+            messageTable_->selectRow(row);
             return;
         }
     }
 }
 
-void TSDIAppForm::ChgFileExecute()
+void MessageFolderWindow::changeDescription()
 {
     if (listIsEmptyStops())
         return;
@@ -207,21 +207,21 @@ void TSDIAppForm::ChgFileExecute()
     if (row < 0)
         return;
     QString description = folder_.list().rows[row].description;
-    if (!EditText(description, TextKind::Description))
+    if (!editTextBox(description, TextKind::Description))
         return;
     const FileResult saved = folder_.setDescription(row, description);
     showList(row);
     if (!saved.ok)
-        ShowSystemError(saved);
+        showSystemError(saved);
 }
 
-void TSDIAppForm::HelpActExecute()
+void MessageFolderWindow::showHelp()
 {
     if (openHelp)
         openHelp(HelpContext);
 }
 
-void TSDIAppForm::ExitActExecute()
+void MessageFolderWindow::exitWindow()
 {
     close();
 }

@@ -1,4 +1,4 @@
-#include "reports/Listform.h"
+#include "reports/ReportViewer.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -50,16 +50,16 @@ QByteArray contents(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class Viewer : public ::testing::Test {
+class ReportViewerTest : public ::testing::Test {
 protected:
     std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
-    TForm3 viewer{dialogs};
+    ReportViewer viewer{dialogs};
     QTemporaryDir dir;
 };
 
 } // namespace
 
-TEST_F(Viewer, NewReportReplacesContentAndCaption)
+TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
 {
     viewer.showReport(sampleReport());
     EXPECT_TRUE(viewer.isVisible());
@@ -78,18 +78,18 @@ TEST_F(Viewer, NewReportReplacesContentAndCaption)
     EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
 }
 
-TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
+TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
 {
     viewer.showReport(sampleReport());
     dialogs->saveName = dir.filePath("report.rtf");
-    viewer.saveExecute();
+    viewer.saveAs();
     EXPECT_EQ(contents(dialogs->saveName), "Title\r\n\r\nKey  1    |\r\n");
     dialogs->saveName.clear(); // cancelled
-    viewer.saveExecute();
+    viewer.saveAs();
     EXPECT_TRUE(dialogs->errors.isEmpty());
 
     dialogs->saveName = dir.filePath("missing/report.txt");
-    viewer.saveExecute();
+    viewer.saveAs();
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains("missing/report.txt"));
     EXPECT_TRUE(dialogs->errors[0].contains("No such file or directory")) << dialogs->errors[0].toStdString();
@@ -99,20 +99,20 @@ TEST_F(Viewer, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
     dialogs->saveName = dir.filePath("report.rtf");
     {
         WriteFailure diskFull;
-        viewer.saveExecute();
+        viewer.saveAs();
     }
     EXPECT_EQ(dialogs->errors.size(), 2);
     EXPECT_EQ(contents(dialogs->saveName), saved);
 }
 
-TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
+TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
 {
     viewer.showReport(sampleReport());
-    viewer.printExecute(); // cancelled
+    viewer.printReport(); // cancelled
     EXPECT_EQ(dialogs->jobName, "Configuration report");
 
     dialogs->pdfName = dir.filePath("report.pdf");
-    viewer.printExecute();
+    viewer.printReport();
     EXPECT_TRUE(dialogs->errors.isEmpty());
     const QByteArray pdf = contents(dialogs->pdfName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
@@ -121,7 +121,7 @@ TEST_F(Viewer, PrintsToAPdfFileNamedAfterTheCaption)
     // A pipe chosen as the PDF file is refused at once.
     dialogs->pdfName = dir.filePath("pipe.pdf");
     ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs->pdfName).constData(), 0666), 0);
-    viewer.printExecute();
+    viewer.printReport();
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].endsWith("pipe.pdf: not a regular file")) << dialogs->errors[0].toStdString();
 }

@@ -1,4 +1,4 @@
-#include "model/Dati.h"
+#include "model/DefaultConfiguration.h"
 
 #include <stdexcept>
 #include <string>

@@ -4,7 +4,7 @@
 #include "FakeDialogs.h"
 #include "MessageFolderFixture.h"
 
-#include "msgfolder/SDIMAIN.h"
+#include "msgfolder/MessageFolderWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,7 @@ TEST_F(MessageFolderTest, DemoShowsALoadedFolder)
     writeList(list);
     auto fake = std::make_unique<test::FakeDialogs>();
     fake->folders = {folder()};
-    TSDIAppForm window(std::move(fake));
+    MessageFolderWindow window(std::move(fake));
     window.findChild<QAction*>("MsgFolder")->trigger();
     window.show();
     QTimer::singleShot(seconds * 1000, &window, &QWidget::close);

@@ -1,4 +1,4 @@
-#include "settings/Dizionario.h"
+#include "settings/NameTables.h"
 
 #include "settings/NameFile.h"
 #include "settings/WordScanner.h"
@@ -34,7 +34,7 @@ std::string withoutTrailingBlanks(const std::string& name)
 
 } // namespace
 
-Dizionario::Dizionario(std::string dir)
+NameTables::NameTables(std::string dir)
     : units(Units, "Unit")
     , zones(numbered("Zone ", Zones))
     , outputs(numbered("Out ", Outputs))
@@ -44,11 +44,11 @@ Dizionario::Dizionario(std::string dir)
 {
 }
 
-std::string Dizionario::unitCaption(int n) const { return units.at(n - 1) + " (" + std::to_string(n) + ")"; }
+std::string NameTables::unitCaption(int n) const { return units.at(n - 1) + " (" + std::to_string(n) + ")"; }
 
-std::string Dizionario::path(const char* file) const { return dir_ + "/" + file; }
+std::string NameTables::path(const char* file) const { return dir_ + "/" + file; }
 
-FileResult Dizionario::loadTable(const char* file, std::vector<std::string>& names)
+FileResult NameTables::loadTable(const char* file, std::vector<std::string>& names)
 {
     const std::string p = path(file);
     if (!fileExists(p))
@@ -60,40 +60,40 @@ FileResult Dizionario::loadTable(const char* file, std::vector<std::string>& nam
     return r;
 }
 
-FileResult Dizionario::saveTable(const char* file, const std::vector<std::string>& names) const
+FileResult NameTables::saveTable(const char* file, const std::vector<std::string>& names) const
 {
     return replaceFile(path(file), nameFileText(names));
 }
 
-FileResult Dizionario::LoadNames()
+FileResult NameTables::loadNames()
 {
-    FileResult r = LoadUnitNames();
-    r.add(LoadZoneNames());
-    r.add(LoadOutputNames());
-    r.add(LoadInputNames());
-    r.add(LoadMusicNames());
+    FileResult r = loadUnitNames();
+    r.add(loadZoneNames());
+    r.add(loadOutputNames());
+    r.add(loadInputNames());
+    r.add(loadMusicNames());
     return r;
 }
 
-FileResult Dizionario::LoadUnitNames() { return loadTable(UnitFile, units); }
-FileResult Dizionario::LoadZoneNames() { return loadTable(ZoneFile, zones); }
-FileResult Dizionario::LoadOutputNames() { return loadTable(OutputFile, outputs); }
-FileResult Dizionario::LoadInputNames() { return loadTable(InputFile, inputs); }
-FileResult Dizionario::LoadMusicNames() { return loadTable(MusicFile, music); }
+FileResult NameTables::loadUnitNames() { return loadTable(UnitFile, units); }
+FileResult NameTables::loadZoneNames() { return loadTable(ZoneFile, zones); }
+FileResult NameTables::loadOutputNames() { return loadTable(OutputFile, outputs); }
+FileResult NameTables::loadInputNames() { return loadTable(InputFile, inputs); }
+FileResult NameTables::loadMusicNames() { return loadTable(MusicFile, music); }
 
-FileResult Dizionario::SaveUnitNames()
+FileResult NameTables::saveUnitNames()
 {
     std::vector<std::string> saved;
     for (const std::string& name : units)
         saved.push_back(withoutTrailingBlanks(name));
     return saveTable(UnitFile, saved);
 }
-FileResult Dizionario::SaveZoneNames() { return saveTable(ZoneFile, zones); }
-FileResult Dizionario::SaveOutputNames() { return saveTable(OutputFile, outputs); }
-FileResult Dizionario::SaveInputNames() { return saveTable(InputFile, inputs); }
-FileResult Dizionario::SaveMusicNames() { return saveTable(MusicFile, music); }
+FileResult NameTables::saveZoneNames() { return saveTable(ZoneFile, zones); }
+FileResult NameTables::saveOutputNames() { return saveTable(OutputFile, outputs); }
+FileResult NameTables::saveInputNames() { return saveTable(InputFile, inputs); }
+FileResult NameTables::saveMusicNames() { return saveTable(MusicFile, music); }
 
-int Dizionario::LoadLanguageList(const std::string& dir, std::vector<std::string>& names)
+int NameTables::loadLanguageList(const std::string& dir, std::vector<std::string>& names)
 {
     names.clear();
     std::string text;

@@ -15,7 +15,7 @@ namespace {
 
 class TimerPageTest : public EditorFixture {
 protected:
-    TimerEventRecord timer() { return work().timer(form->session().SelectedTimer + 1); }
+    TimerEventRecord timer() { return work().timer(form->session().selectedTimer + 1); }
 
     // A valid timer 1 in the image, periodic when a period is given.
     void prepare(QTime start, std::uint16_t period = 0, std::uint32_t duration = 0)
@@ -28,13 +28,13 @@ protected:
     }
     void showTimers()
     {
-        form->FormShow();
+        form->prepareShow();
         page(PageTimers);
     }
     void reshow() // without saving
     {
         dialogs->saveAnswers = {SaveAnswer::No};
-        form->FormClose();
+        form->confirmClose();
         showTimers();
     }
     QPushButton* button(const char* name) { return child<QPushButton>(name); }

@@ -1,5 +1,5 @@
 #pragma once
-// TForm2, "Edit configuration": the modal off-line editor of a working copy of the
+// ConfigEditor, "Edit configuration": the modal off-line editor of a working copy of the
 // configuration image. Every control reads and writes the working copy; only Yes to
 // the save question on close copies it back over the image.
 
@@ -25,10 +25,10 @@ class QTimer;
 
 namespace q7582 {
 
-class Dizionario;
-class Init;
+class NameTables;
+class SettingsFile;
 class IoLogicPage;
-class TForm3;
+class ReportViewer;
 class TimerPage;
 class ZoneGrid;
 
@@ -38,15 +38,16 @@ inline constexpr int Keys = 2001, Vox = 2002, Messages = 2003, OutEvents = 2004,
                      Listings = 2007;
 } // namespace HelpTopic
 
-class TForm2 : public QDialog {
+class ConfigEditor : public QDialog {
     Q_OBJECT
 
 public:
-    // image and provenance: the main window's; names: the unit captions; init: the
+    // image and provenance: the main window's; names: the unit captions; settingsFile: the
     // help-language setting; viewer: where the listings go.
-    TForm2(ConfigImage& image, Provenance& provenance, const Dizionario& names, const Init& init, TForm3& viewer,
-           std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(), QWidget* parent = nullptr);
-    ~TForm2() override;
+    ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names, const SettingsFile& settingsFile,
+                 ReportViewer& viewer, std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(),
+                 QWidget* parent = nullptr);
+    ~ConfigEditor() override;
 
     // Opens a help topic by context number (the main window passes its help opener).
     void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
@@ -56,9 +57,9 @@ public:
     // Config / Edit: take a fresh working copy and run the window modally.
     int execEditor();
     // Everything showing does before the window appears (also for a non-modal show).
-    void FormShow();
+    void prepareShow();
     // The close question; true when the window may close.
-    bool FormClose();
+    bool confirmClose();
 
     EditorSession& session() { return session_; }
     const EditorSession& session() const { return session_; }
@@ -71,13 +72,13 @@ signals:
     void configurationCommitted();
 
 public slots:
-    void PageChange(int index);
-    void Timer1Timer();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
+    void pageChanged(int index);
+    void showModifiedState();
+    void listKeysWithEvents();
+    void listKeysWithoutZones();
+    void listMessageEventsWithOutput();
+    void listIncompleteMessageEvents();
+    void listProgrammedTimers();
 
     // Escape and the close box: the close question decides.
     void reject() override;
@@ -103,44 +104,44 @@ private:
     void showVox();
     void showMessageEvent();
     void showOutEvent();
-    void CBUnitChange();
-    void CBKeyChange();
-    void CBVoxChange();
-    void CBMsg1Change();
-    void CBOutChange();
-    void cellClick(int m, int z);
-    void rowToggle(int m);
-    void NumberBoxClick();
-    void OutputEventBoxClick();
+    void unitChanged();
+    void keyChanged();
+    void voxChanged();
+    void messageEventChanged();
+    void outEventChanged();
+    void toggleZone(int m, int z);
+    void toggleZoneRow(int m);
+    void editNumber();
+    void editOutputEvent();
 
     ConfigImage& image_;
     Provenance& provenance_;
-    const Dizionario& names_;
-    const Init& init_;
-    TForm3& viewer_;
+    const NameTables& names_;
+    const SettingsFile& settingsFile_;
+    ReportViewer& viewer_;
     std::shared_ptr<EditorDialogs> dialogs_;
     std::function<void(int)> help_;
     QString helpFile_;
     EditorSession session_;
 
     QWidget* mainPanel_ = nullptr;
-    QTabWidget* Page = nullptr;
-    QWidget* TSunits = nullptr;
-    QWidget* TSvox = nullptr;
-    QWidget* TSmsg = nullptr;
-    QWidget* TSout = nullptr;
-    TimerPage* TStimer = nullptr;
-    IoLogicPage* TSinout = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QWidget* unitsPage_ = nullptr;
+    QWidget* voxPage_ = nullptr;
+    QWidget* messagesPage_ = nullptr;
+    QWidget* outEventsPage_ = nullptr;
+    TimerPage* timerPage_ = nullptr;
+    IoLogicPage* ioLogicPage_ = nullptr;
     ZoneGrid* grid_ = nullptr;
-    QComboBox* CBUnit = nullptr;
-    QComboBox* CBKey = nullptr;
-    QComboBox* CBVox = nullptr;
-    QComboBox* CBMsg1 = nullptr;
-    QComboBox* CBOut = nullptr;
+    QComboBox* unitCombo_ = nullptr;
+    QComboBox* keyCombo_ = nullptr;
+    QComboBox* voxCombo_ = nullptr;
+    QComboBox* messageEventCombo_ = nullptr;
+    QComboBox* outEventCombo_ = nullptr;
     QLabel* unaffectedLegend_ = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* statusPanel0_ = nullptr;
-    QTimer* Timer1 = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QLabel* modifiedPanel_ = nullptr;
+    QTimer* modifiedTimer_ = nullptr;
 };
 
 } // namespace q7582
