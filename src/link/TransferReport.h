@@ -5,6 +5,12 @@ namespace q7582 {
 
 enum class TransferKind { Upload, Download, GeneratorWrite, LegalTable };
 
+// The master's configuration, as opposed to a message generator's block or table.
+constexpr bool isConfigurationTransfer(TransferKind kind)
+{
+    return kind == TransferKind::Upload || kind == TransferKind::Download;
+}
+
 enum class TransferEnd {
     Completed,
     Restarting, // failed; its request stays pending and it starts again from the beginning

@@ -57,6 +57,12 @@ void TForm1::buildStatusBar()
     activityText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
     captionText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
     accessText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel4"), 70, Qt::AlignHCenter);
+
+    // A timed notice in panel 3 gives way to the configuration caption again.
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(8000);
+    connect(noticeTimer_, &QTimer::timeout, this, &TForm1::clearNotice);
 }
 
 void TForm1::repaintStatusBar()
@@ -103,11 +109,6 @@ void TForm1::buildCancelButton(QWidget* progressPanel)
     cancelKey_->setEnabled(false);
     connect(cancelKey_, &QAction::triggered, this, &TForm1::cancelTransfer);
     addAction(cancelKey_);
-
-    noticeTimer_ = new QTimer(this);
-    noticeTimer_->setSingleShot(true);
-    noticeTimer_->setInterval(8000);
-    connect(noticeTimer_, &QTimer::timeout, this, &TForm1::clearNotice);
 }
 
 void TForm1::offerCancel(std::optional<TransferKind> kind)

@@ -50,8 +50,7 @@ void TForm1::transferEnded(const TransferReport& report)
         offerCancel(std::nullopt);
     if (report.end != TransferEnd::Cancelled)
         clearNotice(); // a restart or closing line no longer holds
-    const bool configuration = report.kind == TransferKind::Upload || report.kind == TransferKind::Download;
-    if (report.end == TransferEnd::Completed && configuration)
+    if (report.end == TransferEnd::Completed && isConfigurationTransfer(report.kind))
         partialDownload_ = false;
     if (report.end == TransferEnd::Failed && report.kind == TransferKind::Download)
         partialDownload_ = true;

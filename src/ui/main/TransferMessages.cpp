@@ -6,11 +6,6 @@ namespace q7582 {
 
 namespace {
 
-bool configurationTransfer(TransferKind kind)
-{
-    return kind == TransferKind::Upload || kind == TransferKind::Download;
-}
-
 QString transferName(TransferKind kind)
 {
     switch (kind) {
@@ -26,7 +21,7 @@ QString transferName(TransferKind kind)
 
 QString whatHappened(const TransferReport& r)
 {
-    const QString device = configurationTransfer(r.kind) ? QStringLiteral("The master")
+    const QString device = isConfigurationTransfer(r.kind) ? QStringLiteral("The master")
                                                          : QStringLiteral("The message generator");
     QString text;
     switch (r.fault) {
@@ -37,7 +32,7 @@ QString whatHappened(const TransferReport& r)
     case TransferFault::LinkLost:
     case TransferFault::None: text = QStringLiteral("The link was lost"); break;
     }
-    if (configurationTransfer(r.kind))
+    if (isConfigurationTransfer(r.kind))
         text += QStringLiteral(" at block %1 of %2").arg(r.block).arg(ConfigImage::BlockCount);
     return text;
 }
