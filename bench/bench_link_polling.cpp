@@ -92,12 +92,12 @@ int main(int argc, char** argv)
     std::vector<double> rates, cpuPercents;
     for (int w = 0; w < Windows; ++w) {
         const int readsBefore = run.window.count("statusDisplayRefresh");
-        const double cpuBefore = threadCpuMs("TThreadUsb");
+        const double cpuBefore = threadCpuMs("LinkThread");
         const Clock::time_point start = Clock::now();
         test::serveEventsFor(WindowMs);
         const double elapsedMs = msBetween(start, Clock::now());
         rates.push_back((run.window.count("statusDisplayRefresh") - readsBefore) * 1000.0 / elapsedMs);
-        cpuPercents.push_back((threadCpuMs("TThreadUsb") - cpuBefore) * 100.0 / elapsedMs);
+        cpuPercents.push_back((threadCpuMs("LinkThread") - cpuBefore) * 100.0 / elapsedMs);
     }
     const bool stayedConnected = run.window.count("enableMainWindow") == 0 && run.shared.connectionState == Connected;
 

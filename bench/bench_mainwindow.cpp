@@ -10,7 +10,7 @@
 
 #include "bench_window_support.h"
 #include "link/LinkShared.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -28,13 +28,13 @@ constexpr int SpreadRefreshes = 2000;
 struct Bench {
     QTemporaryDir dir;
     LinkShared shared;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     Bench()
     {
-        TForm1::Options o;
+        MainWindow::Options o;
         o.dir = dir.path().toStdString();
-        window = std::make_unique<TForm1>(shared, o);
+        window = std::make_unique<MainWindow>(shared, o);
         shared.connectionState = Connected;
     }
 };

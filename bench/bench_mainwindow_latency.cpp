@@ -82,7 +82,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     LinkShared shared;
-    TForm1::Options options;
+    MainWindow::Options options;
     options.dir = dir.path().toStdString();
     TimedWindow window(shared, options);
     window.show();

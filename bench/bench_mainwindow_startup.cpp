@@ -91,7 +91,7 @@ int childProgram(QApplication& app, FirstPaint& firstPaint)
 int childBare(QApplication& app, FirstPaint& firstPaint)
 {
     QMainWindow window;
-    window.setFixedSize(TForm1::MasterWidth, TForm1::MasterHeight);
+    window.setFixedSize(MainWindow::MasterWidth, MainWindow::MasterHeight);
     window.installEventFilter(&firstPaint);
     centre(window);
     window.show();

@@ -4,7 +4,7 @@
 // event-loop latency seen by a 1 ms timer.
 
 #include "bench_link_support.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -33,9 +33,9 @@ inline void printSpread(const char* name, const std::vector<double>& ms, const c
 }
 
 // The real window; the link's calls go to it unchanged, and are timed and counted.
-class TimedWindow : public TForm1 {
+class TimedWindow : public MainWindow {
 public:
-    using TForm1::TForm1;
+    using MainWindow::MainWindow;
 
     int refreshes = 0, uploads = 0, searches = 0; // searches: the link looking for a device anew
     std::vector<double> refreshMs;       // time inside each status display refresh
@@ -46,7 +46,7 @@ public:
     void statusDisplayRefresh() override
     {
         const Clock::time_point start = Clock::now();
-        TForm1::statusDisplayRefresh();
+        MainWindow::statusDisplayRefresh();
         refreshMs.push_back(msBetween(start, Clock::now()));
         if (++refreshes == 1 && onFirstRefresh)
             onFirstRefresh();
@@ -54,21 +54,21 @@ public:
     void repaintStatusBar() override
     {
         searches += shared().connectionState == Searching;
-        TForm1::repaintStatusBar();
+        MainWindow::repaintStatusBar();
     }
     void disableMainWindow() override
     {
         disabledAt = Clock::now();
-        timed(enablingMs, [this] { TForm1::disableMainWindow(); });
+        timed(enablingMs, [this] { MainWindow::disableMainWindow(); });
     }
     void enableMainWindow() override
     {
         enabledAt = Clock::now();
-        timed(enablingMs, [this] { TForm1::enableMainWindow(); });
+        timed(enablingMs, [this] { MainWindow::enableMainWindow(); });
     }
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
-        TForm1::uploadCompleted(received, addressChime);
+        MainWindow::uploadCompleted(received, addressChime);
         ++uploads;
     }
 

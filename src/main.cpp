@@ -6,7 +6,7 @@
 #include "link/LinkShared.h"
 #include "model/DefaultConfiguration.h"
 #include "model/LegalFile.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/SecondaryWindows.h"
 #include "ui/main/WorkingFolderLock.h"
@@ -18,7 +18,7 @@
 namespace {
 
 // TDataModule1: the default configuration of master 0 and the summer-time table.
-void dataModuleStartUp(q7582::TForm1& window)
+void dataModuleStartUp(q7582::MainWindow& window)
 {
     using namespace q7582;
     buildDefaultConfiguration(window.configImage(), 0).applyTo(window.provenance());
@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
         return 1;
 
     q7582::LinkShared shared;
-    q7582::TForm1 window(shared);
+    q7582::MainWindow window(shared);
     dataModuleStartUp(window);
     q7582::createSecondaryWindows(window);
     q7582::routeProgramEnd(app, window);

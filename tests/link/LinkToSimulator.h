@@ -6,7 +6,7 @@
 #include "EventWait.h"
 #include "RecordingObserver.h"
 #include "SimHarness.h"
-#include "link/Usb.h"
+#include "link/LinkThread.h"
 
 #include <QElapsedTimer>
 #include <memory>
@@ -14,7 +14,7 @@
 namespace q7582::test {
 
 // How long the worker took to shut down, in ms.
-inline qint64 shutdownMs(TThreadUsb& link)
+inline qint64 shutdownMs(LinkThread& link)
 {
     QElapsedTimer clock;
     clock.start();
@@ -40,8 +40,8 @@ public:
     void startLink()
     {
         qputenv("Q7582_PORT", QByteArray::fromStdString(sim.link()));
-        link = std::make_unique<TThreadUsb>(shared, window, makeChipFromEnvironment(), nullptr, pacing_);
-        link->setObjectName("TThreadUsb"); // the worker's name in /proc, top and gdb
+        link = std::make_unique<LinkThread>(shared, window, makeChipFromEnvironment(), nullptr, pacing_);
+        link->setObjectName("LinkThread"); // the worker's name in /proc, top and gdb
         link->startLink();
     }
 
@@ -56,7 +56,7 @@ public:
     simtest::SimulatorProcess sim;
     LinkShared shared;
     RecordingObserver window;
-    std::unique_ptr<TThreadUsb> link; // declared last: shut down first
+    std::unique_ptr<LinkThread> link; // declared last: shut down first
 
 private:
     double pacing_;

@@ -17,7 +17,7 @@ TEST(SecondManager, SeesTheDeviceInUseWhileTheFirstKeepsPolling)
 
     LinkShared shared;
     RecordingObserver window;
-    TThreadUsb second(shared, window, makeChipFromEnvironment());
+    LinkThread second(shared, window, makeChipFromEnvironment());
     second.startLink();
     EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::InUse);
     EXPECT_EQ(shared.connectionState, NotConnected);

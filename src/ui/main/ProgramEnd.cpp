@@ -1,6 +1,6 @@
 #include "ui/main/ProgramEnd.h"
 
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/TerminationSignals.h"
 
 #include <QApplication>
@@ -8,13 +8,13 @@
 
 namespace q7582 {
 
-void routeProgramEnd(QApplication& app, TForm1& window)
+void routeProgramEnd(QApplication& app, MainWindow& window)
 {
     new TerminationSignals([&window] { window.requestClose(CloseSource::Session); }, &window);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.requestClose(CloseSource::Session); });
     // Queued: the close event finishes first.
-    QObject::connect(&window, &TForm1::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace q7582

@@ -7,8 +7,8 @@ class QApplication;
 
 namespace q7582 {
 
-class TForm1;
+class MainWindow;
 
-void routeProgramEnd(QApplication& app, TForm1& window);
+void routeProgramEnd(QApplication& app, MainWindow& window);
 
 } // namespace q7582

@@ -2,17 +2,17 @@
 
 #include "msgfolder/MessageFolderWindow.h"
 #include "ui/config/ConfigEditor.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 namespace q7582 {
 
-SecondaryWindows createSecondaryWindows(TForm1& window)
+SecondaryWindows createSecondaryWindows(MainWindow& window)
 {
     SecondaryWindows w;
     w.editor = new ConfigEditor(window.configImage(), window.provenance(), window.names(), window.settings(),
                                window.reportViewer(), std::make_shared<QtEditorDialogs>(), &window);
     w.editor->setHelpHook([&window](int context) { window.helpOpener().open(context); });
-    QObject::connect(w.editor, &ConfigEditor::configurationCommitted, &window, &TForm1::configurationReplaced);
+    QObject::connect(w.editor, &ConfigEditor::configurationCommitted, &window, &MainWindow::configurationReplaced);
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
 
     w.compiler = new MessageFolderWindow(nullptr, &window);

@@ -5,7 +5,7 @@
 
 namespace q7582 {
 
-class TForm1;
+class MainWindow;
 class ConfigEditor;
 class MessageFolderWindow;
 
@@ -15,6 +15,6 @@ struct SecondaryWindows {
 };
 
 // Creates both, in start-up order, and connects them to the window's menu items and help.
-SecondaryWindows createSecondaryWindows(TForm1& window);
+SecondaryWindows createSecondaryWindows(MainWindow& window);
 
 } // namespace q7582

@@ -5,7 +5,7 @@
 #include "msgfolder/MessageFolderWindow.h"
 #include "reports/ReportViewer.h"
 #include "ui/config/ConfigEditor.h"
-#include "ui/main/About.h"
+#include "ui/main/AboutBox.h"
 #include "ui/main/SecondaryWindows.h"
 
 #include <QDir>
@@ -156,7 +156,7 @@ TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevic
     // Compiled in: the same from any working directory.
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    TAboutBoxMain box;
+    AboutBox box;
     QDir::setCurrent(before);
     EXPECT_EQ(box.findChild<QLabel*>("Version")->text(), QStringLiteral("Version: " Q7582_VERSION));
 

@@ -193,14 +193,14 @@ TEST_F(StatusDisplay, ModesSwitchSizeCaptionPanelMenusAndHelpContext)
     window->enterGeneratorMode();
     masterMenusEnabled(false);
     EXPECT_TRUE(find("Help1")->isEnabled() && find("HelpLanguage1")->isEnabled());
-    EXPECT_EQ(window->width(), TForm1::GeneratorClientWidth);
+    EXPECT_EQ(window->width(), MainWindow::GeneratorClientWidth);
     EXPECT_TRUE(find("PanelMG")->isVisibleTo(window.get()));
     EXPECT_EQ(text("StatusBar1Panel3"), " - MODIFIED");
     EXPECT_EQ(window->helpContext(), 5000);
 
     window->enterMasterMode();
     masterMenusEnabled(true);
-    EXPECT_EQ(window->size(), QSize(TForm1::MasterWidth, TForm1::MasterHeight));
+    EXPECT_EQ(window->size(), QSize(MainWindow::MasterWidth, MainWindow::MasterHeight));
     EXPECT_FALSE(find("PanelMG")->isVisibleTo(window.get()));
     EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
     EXPECT_EQ(window->helpContext(), 3000);

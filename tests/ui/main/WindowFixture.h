@@ -4,7 +4,7 @@
 
 #include "EventWait.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -66,7 +66,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        TForm1::Options o;
+        MainWindow::Options o;
         o.dir = dir.path().toStdString();
         o.dialogs = &dialogs;
         o.now = [this] { return clock; };
@@ -75,9 +75,9 @@ protected:
             viewerStarts.emplace_back(program, args);
             return true;
         };
-        window = std::make_unique<TForm1>(shared, o);
+        window = std::make_unique<MainWindow>(shared, o);
         closings = 0;
-        QObject::connect(window.get(), &TForm1::closed, [this] { ++closings; });
+        QObject::connect(window.get(), &MainWindow::closed, [this] { ++closings; });
     }
 
     template <typename T = QWidget>
@@ -143,7 +143,7 @@ protected:
     std::vector<std::pair<QString, QStringList>> viewerStarts;
     bool viewerInstalled = false;
     int closings = 0; // times the window closed for good
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace q7582::test

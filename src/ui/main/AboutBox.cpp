@@ -1,4 +1,4 @@
-#include "ui/main/About.h"
+#include "ui/main/AboutBox.h"
 
 #include "ui/main/Icons.h"
 
@@ -20,16 +20,16 @@ QString firmwareLine(bool connected, bool generatorMode, const StatusBlock& stat
 }
 
 // Compiled in: the box shows them whatever the working directory or the program's name.
-QString TAboutBoxMain::productText() { return QStringLiteral("Product : ") + QStringLiteral(Q7582_DESCRIPTION); }
-QString TAboutBoxMain::versionText() { return QStringLiteral("Version: ") + QStringLiteral(Q7582_VERSION); }
-QString TAboutBoxMain::companyText() { return QStringLiteral("Company Name: ") + QStringLiteral(Q7582_COMPANY); }
+QString AboutBox::productText() { return QStringLiteral("Product : ") + QStringLiteral(Q7582_DESCRIPTION); }
+QString AboutBox::versionText() { return QStringLiteral("Version: ") + QStringLiteral(Q7582_VERSION); }
+QString AboutBox::companyText() { return QStringLiteral("Company Name: ") + QStringLiteral(Q7582_COMPANY); }
 
-QString TAboutBoxMain::contactText()
+QString AboutBox::contactText()
 {
     return QStringLiteral(Q7582_COMPANY) + QStringLiteral("\nVia dell'Industria 12, 00100 Roma, Italia\nwww.q7582.example");
 }
 
-TAboutBoxMain::TAboutBoxMain(QWidget* parent) : QDialog(parent)
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAboutBoxMain"));
     setWindowTitle(QStringLiteral("About"));
@@ -67,6 +67,6 @@ TAboutBoxMain::TAboutBoxMain(QWidget* parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TAboutBoxMain::setFirmwareLine(const QString& text) { firmware_->setText(text); }
+void AboutBox::setFirmwareLine(const QString& text) { firmware_->setText(text); }
 
 } // namespace q7582

@@ -1,10 +1,10 @@
-#include "link/Usb.h"
+#include "link/LinkThread.h"
 
 #include <chrono>
 
 namespace q7582 {
 
-TThreadUsb::TThreadUsb(LinkShared& shared, LinkObserver& observer, std::unique_ptr<Chip> chip, QObject* parent,
+LinkThread::LinkThread(LinkShared& shared, LinkObserver& observer, std::unique_ptr<Chip> chip, QObject* parent,
                        double pacing)
     : QThread(parent),
       chip_(std::move(chip)),
@@ -13,15 +13,15 @@ TThreadUsb::TThreadUsb(LinkShared& shared, LinkObserver& observer, std::unique_p
       engine_(*chip_, shared, marshalled_, [this](int ms) { sleepMs(ms); }),
       pacing_(pacing)
 {
-    connect(&timer_, &QTimer::timeout, this, &TThreadUsb::ReconnectTick);
+    connect(&timer_, &QTimer::timeout, this, &LinkThread::reconnectTick);
 }
 
-TThreadUsb::~TThreadUsb()
+LinkThread::~LinkThread()
 {
     shutdown();
 }
 
-void TThreadUsb::startLink()
+void LinkThread::startLink()
 {
     if (started_ || shutDown_)
         return;
@@ -39,7 +39,7 @@ void TThreadUsb::startLink()
     start();
 }
 
-void TThreadUsb::ReconnectTick()
+void LinkThread::reconnectTick()
 {
     std::lock_guard lock(mutex_);
     if (!suspended_ || stopping_)
@@ -57,7 +57,7 @@ void TThreadUsb::ReconnectTick()
     }
 }
 
-void TThreadUsb::shutdown()
+void LinkThread::shutdown()
 {
     if (shutDown_)
         return;
@@ -81,13 +81,13 @@ void TThreadUsb::shutdown()
     wait();
 }
 
-bool TThreadUsb::workerFinished()
+bool LinkThread::workerFinished()
 {
     std::lock_guard lock(mutex_);
     return finished_;
 }
 
-void TThreadUsb::run()
+void LinkThread::run()
 {
     while (awaitResume()) {
         while (!isInterruptionRequested()) {
@@ -102,7 +102,7 @@ void TThreadUsb::run()
     finished_ = true;
 }
 
-bool TThreadUsb::awaitResume()
+bool LinkThread::awaitResume()
 {
     std::unique_lock lock(mutex_);
     wake_.wait(lock, [this] { return resume_ || stopping_; });
@@ -113,7 +113,7 @@ bool TThreadUsb::awaitResume()
     return true;
 }
 
-void TThreadUsb::suspendWorker()
+void LinkThread::suspendWorker()
 {
     {
         std::lock_guard lock(mutex_);
@@ -125,7 +125,7 @@ void TThreadUsb::suspendWorker()
     });
 }
 
-void TThreadUsb::sleepMs(int ms)
+void LinkThread::sleepMs(int ms)
 {
     const auto duration = std::chrono::microseconds(static_cast<long long>(ms * pacing_ * 1000));
     std::unique_lock lock(mutex_);

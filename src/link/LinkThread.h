@@ -17,20 +17,20 @@
 namespace q7582 {
 
 // Reopens the device every 500 ms while it is missing; runs on the main thread.
-class TTimerUsb : public QTimer {
+class ReconnectTimer : public QTimer {
 public:
     static constexpr int IntervalMs = 500;
-    explicit TTimerUsb(QObject* parent = nullptr) : QTimer(parent) { setInterval(IntervalMs); }
+    explicit ReconnectTimer(QObject* parent = nullptr) : QTimer(parent) { setInterval(IntervalMs); }
 };
 
-class TThreadUsb : public QThread {
+class LinkThread : public QThread {
     Q_OBJECT
 public:
     // Created suspended. The observer runs on the thread that constructs the link.
     // pacing scales every sleep of the link (tests run it faster than the device).
-    TThreadUsb(LinkShared& shared, LinkObserver& observer, std::unique_ptr<Chip> chip, QObject* parent = nullptr,
+    LinkThread(LinkShared& shared, LinkObserver& observer, std::unique_ptr<Chip> chip, QObject* parent = nullptr,
                double pacing = 1.0);
-    ~TThreadUsb() override; // shutdown()
+    ~LinkThread() override; // shutdown()
 
     // Opens the device: resumes the worker on success, else starts the 500 ms reconnect timer.
     void startLink();
@@ -39,7 +39,7 @@ public:
     void shutdown();
 
     // The reconnect timer's event: reopens the device and resumes the worker.
-    void ReconnectTick();
+    void reconnectTick();
     bool reconnectTimerActive() const { return timer_.isActive(); }
 
 protected:
@@ -55,7 +55,7 @@ private:
     SyncCall sync_;
     MainThreadObserver marshalled_;
     LinkEngine engine_;
-    TTimerUsb timer_;
+    ReconnectTimer timer_;
     const double pacing_;
 
     std::mutex mutex_;

@@ -1,8 +1,8 @@
-// TForm1: the PC-side names on the window, the help-language menu and help.
+// MainWindow: the PC-side names on the window, the help-language menu and help.
 
-#include "ui/main/About.h"
+#include "ui/main/AboutBox.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
 
 #include <QAction>
@@ -14,24 +14,24 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-void TForm1::loadSettingsAndNames()
+void MainWindow::loadSettingsAndNames()
 {
     // A missing file is created from the values in force; no message at start-up.
-    init_.loadSettings();
-    ApplyHelpLanguage();
+    settings_.loadSettings();
+    applyHelpLanguage();
     names_.loadNames();
     showUnitNames();
     showGridNames();
     showMusicNames();
 }
 
-void TForm1::showUnitNames()
+void MainWindow::showUnitNames()
 {
     for (int n = 1; n <= StatusBlock::Units; ++n)
         unitNames_[std::size_t(n - 1)]->setText(q(names_.unitCaption(n)));
 }
 
-void TForm1::showGridNames()
+void MainWindow::showGridNames()
 {
     for (int n = 0; n < GridCells; ++n) {
         zoneCellLabels_[std::size_t(n)]->setToolTip(q(names_.zones.at(std::size_t(n))));
@@ -42,17 +42,17 @@ void TForm1::showGridNames()
 
 // Labels and selector always hold the five names in order; no item stays selected
 // until the next refresh picks the master's source.
-void TForm1::showMusicNames()
+void MainWindow::showMusicNames()
 {
-    cbMusicAtt_->clear();
+    musicSourceCombo_->clear();
     for (int n = 1; n <= StatusBlock::MusicSourceCount; ++n) {
         musicLabels_[std::size_t(n - 1)]->setText(q(names_.musicName(n)));
-        cbMusicAtt_->addItem(q(names_.musicName(n)));
+        musicSourceCombo_->addItem(q(names_.musicName(n)));
     }
-    cbMusicAtt_->setCurrentIndex(-1);
+    musicSourceCombo_->setCurrentIndex(-1);
 }
 
-std::optional<QString> TForm1::askName(const QString& current)
+std::optional<QString> MainWindow::askName(const QString& current)
 {
     for (;;) {
         const std::optional<QString> answer =
@@ -62,13 +62,13 @@ std::optional<QString> TForm1::askName(const QString& current)
     }
 }
 
-void TForm1::showFileError(const FileResult& r)
+void MainWindow::showFileError(const FileResult& r)
 {
     if (!r.ok)
         dialogs_->warning(this, QStringLiteral("Errore"), q(r.error));
 }
 
-void TForm1::changeNameUnit(int n)
+void MainWindow::renameUnit(int n)
 {
     std::string& name = names_.units.at(std::size_t(n - 1));
     QString current = q(name);
@@ -82,7 +82,7 @@ void TForm1::changeNameUnit(int n)
     showFileError(names_.saveUnitNames());
 }
 
-void TForm1::changeNameZO(std::vector<std::string>& table, int cell)
+void MainWindow::renameGridCell(std::vector<std::string>& table, int cell)
 {
     const auto answer = askName(q(table.at(std::size_t(cell))));
     if (!answer)
@@ -97,7 +97,7 @@ void TForm1::changeNameZO(std::vector<std::string>& table, int cell)
         }
 }
 
-void TForm1::MusicChange(int n)
+void MainWindow::renameMusicSource(int n)
 {
     const auto answer = askName(musicLabels_[std::size_t(n - 1)]->text());
     if (!answer)
@@ -111,27 +111,27 @@ void TForm1::MusicChange(int n)
     showMusicNames();
 }
 
-void TForm1::ApplyHelpLanguage()
+void MainWindow::applyHelpLanguage()
 {
-    const bool italian = init_.helpLanguageItalian();
-    italiano1_->setChecked(italian);
-    english1_->setChecked(!italian);
+    const bool italian = settings_.helpLanguageItalian();
+    italianHelp_->setChecked(italian);
+    englishHelp_->setChecked(!italian);
 }
 
-void TForm1::chooseHelpLanguage(bool italian)
+void MainWindow::chooseHelpLanguage(bool italian)
 {
-    showFileError(init_.chooseHelpLanguage(italian));
-    ApplyHelpLanguage();
+    showFileError(settings_.chooseHelpLanguage(italian));
+    applyHelpLanguage();
 }
 
-void TForm1::Help2Click() { help_.open(HelpContext::Contents); }
+void MainWindow::showHelpContents() { help_.open(HelpContext::Contents); }
 
-void TForm1::Info1Click()
+void MainWindow::showAbout()
 {
     const bool connected = shared_.connectionState.load() == Connected;
     const StatusBlock sb = shared_.withStatus([](const StatusBlock& s) { return s; });
     const GeneratorStatus gen = shared_.withGenerator([](const GeneratorStatus& g) { return g; });
-    TAboutBoxMain box(this);
+    AboutBox box(this);
     box.setFirmwareLine(firmwareLine(connected, generatorMode_, sb, gen));
     dialogs_->exec(box);
 }

@@ -1,9 +1,9 @@
-// TForm1: the commands on the whole configuration: Edit, Upload, Download, Save, Open,
+// MainWindow: the commands on the whole configuration: Edit, Upload, Download, Save, Open,
 // Load Default, and the message folder compiler's item.
 
 #include "model/DefaultConfiguration.h"
 #include "ui/main/ConfigFiles.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 namespace q7582 {
 namespace {
@@ -12,19 +12,19 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-void TForm1::Open2Click()
+void MainWindow::openMessageFolder()
 {
     if (openMessageCompiler_)
         openMessageCompiler_();
 }
 
-void TForm1::Edit2Click()
+void MainWindow::editConfiguration()
 {
     if (openConfigEditor_)
         openConfigEditor_();
 }
 
-void TForm1::configEditorAccepted(const ConfigImage& edited)
+void MainWindow::configEditorAccepted(const ConfigImage& edited)
 {
     applyEditorAccepted(config_, provenance_, edited);
     configurationReplaced();
@@ -32,7 +32,7 @@ void TForm1::configEditorAccepted(const ConfigImage& edited)
 
 // Only a connected master serves a transfer; a generator never would, and the window
 // would stay disabled waiting for it.
-bool TForm1::masterServesTransfers(const QString& command)
+bool MainWindow::masterServesTransfers(const QString& command)
 {
     if (shared_.connectionState.load() == Connected && !generatorMode_)
         return true;
@@ -40,7 +40,7 @@ bool TForm1::masterServesTransfers(const QString& command)
     return false;
 }
 
-void TForm1::Edit1Click()
+void MainWindow::uploadConfiguration()
 {
     if (!masterServesTransfers(QStringLiteral("Upload")))
         return;
@@ -49,7 +49,7 @@ void TForm1::Edit1Click()
     offerCancel(TransferKind::Upload);
 }
 
-void TForm1::Download1Click()
+void MainWindow::downloadConfiguration()
 {
     if (!masterServesTransfers(QStringLiteral("Download")))
         return;
@@ -57,7 +57,7 @@ void TForm1::Download1Click()
     shared_.requests.DownloadRequest = true;
 }
 
-void TForm1::Save1Click()
+void MainWindow::saveConfiguration()
 {
     const QString chosen = dialogs_->getSaveFileName(this, SaveConfigTitle, QStringLiteral("."), SaveConfigFilter);
     if (chosen.isEmpty())
@@ -76,7 +76,7 @@ void TForm1::Save1Click()
     captionRefresh(); // at once, so that a cleared " - MODIFIED" does not linger
 }
 
-void TForm1::Open1Click()
+void MainWindow::openConfiguration()
 {
     const QString chosen = dialogs_->getOpenFileName(this, OpenConfigTitle, QString(), OpenConfigFilter);
     if (chosen.isEmpty())
@@ -94,7 +94,7 @@ void TForm1::Open1Click()
     configurationReplaced();
 }
 
-void TForm1::Master01Click(int tag)
+void MainWindow::loadDefaultConfiguration(int tag)
 {
     buildDefaultConfiguration(config_, tag).applyTo(provenance_);
     configurationReplaced();

@@ -1,10 +1,10 @@
-// TForm1: the status display refresh. The link calls it after every status page read;
+// MainWindow: the status display refresh. The link calls it after every status page read;
 // each group either folds the user's pending change into the StatusBlock or shows it.
 
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 #include "ui/main/Icons.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
 
 #include <QLabel>
@@ -30,13 +30,13 @@ QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"
 } // namespace
 
 // While JustConnected is set the change stays local: the next read replaces it.
-void TForm1::requestWrite(std::atomic<bool>& request)
+void MainWindow::requestWrite(std::atomic<bool>& request)
 {
     if (!shared_.justConnected.load())
         request.store(true);
 }
 
-void TForm1::statusDisplayRefresh()
+void MainWindow::statusDisplayRefresh()
 {
     const StatusBlock before = shared_.withStatus([](const StatusBlock& s) { return s; });
     StatusBlock sb = before;
@@ -67,15 +67,15 @@ void TForm1::statusDisplayRefresh()
         music.changed = false;
     } else if (!music.ignoreNextChange) {
         selectedMusicSource_ = sb.musicSelect();
-        cbMusicAtt_->setCurrentIndex(selectedMusicSource_ < cbMusicAtt_->count() ? selectedMusicSource_ : -1);
+        musicSourceCombo_->setCurrentIndex(selectedMusicSource_ < musicSourceCombo_->count() ? selectedMusicSource_ : -1);
     }
     // 9. Master address.
     if (pending_[LiveMasterAddress].changed) {
-        sb.setMasterAddress(stAddr_->text().toInt());
+        sb.setMasterAddress(masterAddress_->text().toInt());
         requestWrite(rq.StatusWriteRequest);
         pending_[LiveMasterAddress].changed = false;
     } else {
-        stAddr_->setText(QString::number(sb.masterAddress()));
+        masterAddress_->setText(QString::number(sb.masterAddress()));
     }
     // 10. Groups.
     for (int s = 0; s < StatusBlock::Slaves; ++s) {
@@ -86,33 +86,33 @@ void TForm1::statusDisplayRefresh()
     }
     // 11. Chime.
     if (pending_[LiveChime].changed) {
-        sb.setChimeEnabled(spChime_->isChecked());
+        sb.setChimeEnabled(chimeButton_->isChecked());
         requestWrite(rq.StatusWriteRequest);
         pending_[LiveChime].changed = false;
     } else {
-        spChime_->setChecked(sb.chimeEnabled());
-        spChime_->setText(onOff(sb.chimeEnabled()));
+        chimeButton_->setChecked(sb.chimeEnabled());
+        chimeButton_->setText(onOff(sb.chimeEnabled()));
     }
     // 12. Summer time (page 1).
     if (pending_[LiveSummerTime].changed) {
-        sb.setSummerTimeOff(spLegalTime_->isChecked());
+        sb.setSummerTimeOff(summerTimeButton_->isChecked());
         requestWrite(rq.ClockWriteRequest);
         pending_[LiveSummerTime].changed = false;
     } else {
-        spLegalTime_->setChecked(sb.summerTimeOff());
-        spLegalTime_->setText(summerTimeCaption(sb.summerTimeOff()));
+        summerTimeButton_->setChecked(sb.summerTimeOff());
+        summerTimeButton_->setText(summerTimeCaption(sb.summerTimeOff()));
     }
     // 13. VOX meters.
-    prBar1_->setValue(sb.voxInputMeter(0));
-    prBar2_->setValue(sb.voxInputMeter(1));
+    leftMeter_->setValue(sb.voxInputMeter(0));
+    rightMeter_->setValue(sb.voxInputMeter(1));
     // 14. Music on remote.
     if (pending_[LiveMusicOnRemote].changed) {
-        sb.setMusicOnRemote(spMoR_->isChecked());
+        sb.setMusicOnRemote(musicOnRemoteButton_->isChecked());
         requestWrite(rq.StatusWriteRequest);
         pending_[LiveMusicOnRemote].changed = false;
     } else {
-        spMoR_->setChecked(sb.musicOnRemote());
-        spMoR_->setText(onOff(sb.musicOnRemote()));
+        musicOnRemoteButton_->setChecked(sb.musicOnRemote());
+        musicOnRemoteButton_->setText(onOff(sb.musicOnRemote()));
     }
     // 15. Clock (page 1).
     if (pending_[LiveClockAlign].changed) {
@@ -133,7 +133,7 @@ void TForm1::statusDisplayRefresh()
     });
 }
 
-void TForm1::showZones(const StatusBlock& sb)
+void MainWindow::showZones(const StatusBlock& sb)
 {
     for (int n = 0; n < GridCells; ++n)
         zoneCells_[std::size_t(n)] = zoneCellState(sb, n);
@@ -142,7 +142,7 @@ void TForm1::showZones(const StatusBlock& sb)
                [this](int n) { return zoneCells_[std::size_t(n)]; });
 }
 
-void TForm1::showIoGrid(const StatusBlock& sb, bool outputs)
+void MainWindow::showIoGrid(const StatusBlock& sb, bool outputs)
 {
     auto& labels = outputs ? outLabels_ : inLabels_;
     auto& cells = outputs ? outCells_ : inCells_;
@@ -152,7 +152,7 @@ void TForm1::showIoGrid(const StatusBlock& sb, bool outputs)
         });
 }
 
-void TForm1::foldOrShowLevels(StatusBlock& sb)
+void MainWindow::foldOrShowLevels(StatusBlock& sb)
 {
     for (int i = 0; i < LevelSliderCount; ++i) {
         QSlider* slider = levelSliders_[std::size_t(i)];
@@ -172,7 +172,7 @@ void TForm1::foldOrShowLevels(StatusBlock& sb)
     }
 }
 
-void TForm1::showUnits(const StatusBlock& sb)
+void MainWindow::showUnits(const StatusBlock& sb)
 {
     for (int u = 0; u < StatusBlock::Units; ++u) {
         const UnitRowView row = unitRowView(sb, u);
@@ -189,39 +189,39 @@ void TForm1::showUnits(const StatusBlock& sb)
     }
 }
 
-void TForm1::showActive(const StatusBlock& sb)
+void MainWindow::showActive(const StatusBlock& sb)
 {
     const ActiveSourceView source = activeSourceView(sb);
     const QColor sourceColour = source.active ? colours::lightRed() : colours::lightGreen();
-    stUnitAtt_->setText(source.source);
-    stUnitAtt_->setBackground(sourceColour);
-    stPtyAtt_->setText(source.priority);
-    stPtyAtt_->setBackground(sourceColour);
+    activeUnit_->setText(source.source);
+    activeUnit_->setBackground(sourceColour);
+    activePriority_->setText(source.priority);
+    activePriority_->setBackground(sourceColour);
     const ActiveMessageView message = activeMessageView(sb);
-    stMsgAtt_->setText(message.text);
-    stMsgAtt_->setBackground(message.active ? colours::lightRed() : colours::lightGreen());
+    activeMessage_->setText(message.text);
+    activeMessage_->setBackground(message.active ? colours::lightRed() : colours::lightGreen());
 }
 
-void TForm1::showClock(const StatusBlock& sb)
+void MainWindow::showClock(const StatusBlock& sb)
 {
     const auto texts = clockTexts(sb.masterClock(), QLocale::system());
     clockValid_ = texts.has_value();
-    stMDate_->setText(texts ? texts->date : QStringLiteral("-"));
-    stMTime_->setText(texts ? texts->time : QStringLiteral("-"));
+    masterDate_->setText(texts ? texts->date : QStringLiteral("-"));
+    masterTime_->setText(texts ? texts->time : QStringLiteral("-"));
     updateMasterControls();
 }
 
 // The address panel works only with a master connected; the clock buttons also need a real date.
-void TForm1::updateMasterControls()
+void MainWindow::updateMasterControls()
 {
     const bool connected = shared_.connectionState.load() == Connected;
-    for (QWidget* w : {static_cast<QWidget*>(stAddr_), static_cast<QWidget*>(spChime_),
-                       static_cast<QWidget*>(stMDate_), static_cast<QWidget*>(stMTime_)})
+    for (QWidget* w : {static_cast<QWidget*>(masterAddress_), static_cast<QWidget*>(chimeButton_),
+                       static_cast<QWidget*>(masterDate_), static_cast<QWidget*>(masterTime_)})
         w->setEnabled(connected);
     for (QWidget* w : masterControlLabels_)
         w->setEnabled(connected);
-    spTime_->setEnabled(connected && clockValid_);
-    spLegalTime_->setEnabled(connected && clockValid_);
+    alignClockButton_->setEnabled(connected && clockValid_);
+    summerTimeButton_->setEnabled(connected && clockValid_);
 }
 
 } // namespace q7582

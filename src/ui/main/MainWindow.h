@@ -1,10 +1,10 @@
 #pragma once
-// TForm1, the main window: live status of the connected master, its live controls,
+// MainWindow, the main window: live status of the connected master, its live controls,
 // the PC-side names, help, and the status bar. Listens to the link as its observer.
-// Split by concern: Main.cpp (construction, modes, observer, closing), MainBuild.cpp
-// (panels), MainStatus.cpp (status refresh and folding), MainControls.cpp (live
-// controls), MainNames.cpp (names, help), MainStatusBar.cpp (status bar), MainMenus.cpp
-// (menu bar, reports), MainCommands.cpp (configuration commands), MainGenerator.cpp
+// Split by concern: MainWindow.cpp (construction, modes, observer, closing), MainWindowBuild.cpp
+// (panels), MainWindowStatus.cpp (status refresh and folding), MainWindowControls.cpp (live
+// controls), MainWindowNames.cpp (names, help), MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp
+// (menu bar, reports), MainWindowCommands.cpp (configuration commands), MainWindowGenerator.cpp
 // (message-generator panel).
 
 #include "link/Chip.h"
@@ -48,9 +48,9 @@ class ConnectionIcon;
 class MusicCombo;
 class ReportCommands;
 class ReportViewer;
-class TThreadUsb;
+class LinkThread;
 
-class TForm1 : public QMainWindow, public LinkObserver {
+class MainWindow : public QMainWindow, public LinkObserver {
     Q_OBJECT
 public:
     struct Options {
@@ -63,16 +63,16 @@ public:
     static constexpr int MasterWidth = 850, MasterHeight = 655;
     static constexpr int GeneratorClientWidth = 500, GeneratorClientHeight = 350;
 
-    explicit TForm1(LinkShared& shared);
-    TForm1(LinkShared& shared, Options options);
-    ~TForm1() override;
+    explicit MainWindow(LinkShared& shared);
+    MainWindow(LinkShared& shared, Options options);
+    ~MainWindow() override;
 
     // Data the window owns; the link gets copies through the observer calls.
     ConfigImage& configImage() { return config_; }
     Provenance& provenance() { return provenance_; }
     LegalFileImage& legalFileImage() { return legalFile_; }
     PendingChangeTable& pendingChanges() { return pending_; }
-    SettingsFile& settings() { return init_; }
+    SettingsFile& settings() { return settings_; }
     NameTables& names() { return names_; }
     LinkShared& shared() { return shared_; }
     HelpOpener& helpOpener() { return help_; }
@@ -107,7 +107,7 @@ public:
     void setConfigEditorOpener(std::function<void()> open);
     // The editor's changes were accepted: they become the image, which is now modified.
     void configEditorAccepted(const ConfigImage& edited);
-    ReportViewer& reportViewer() { return *form3_; }
+    ReportViewer& reportViewer() { return *reportViewer_; }
     // What the status report reads from the controls.
     StatusWindowValues statusWindowValues() const;
     const GeneratorPanel& generatorPanel() const { return generatorPanel_; }
@@ -137,34 +137,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // MainMenus.cpp
+    // MainWindowMenus.cpp
     void buildMenus();
-    QAction* addItem(QMenu* menu, const QString& caption, const char* name, void (TForm1::*handler)());
-    void Exit1Click();
+    QAction* addItem(QMenu* menu, const QString& caption, const char* name, void (MainWindow::*handler)());
+    void exitProgram();
 
-    // MainCommands.cpp
-    void Open2Click();
-    void Edit2Click();
-    void Edit1Click();
-    void Download1Click();
+    // MainWindowCommands.cpp
+    void openMessageFolder();
+    void editConfiguration();
+    void uploadConfiguration();
+    void downloadConfiguration();
     bool masterServesTransfers(const QString& command);
-    void Save1Click();
-    void Open1Click();
-    void Master01Click(int tag);
+    void saveConfiguration();
+    void openConfiguration();
+    void loadDefaultConfiguration(int tag);
 
-    // MainGenerator.cpp
+    // MainWindowGenerator.cpp
     void buildGeneratorPanel(QWidget* central);
     void connectGeneratorControls();
     GeneratorPanelView generatorView() const;
     void showGeneratorView(const GeneratorPanelView& view);
-    void SPAlignClick();
-    void SPMsgLegalClick();
-    void SPstartHPClick();
-    void SPstartChClick();
-    void playClick(QPushButton* button, LiveParam entry, QString (*caption)(bool));
-    void SPLegalUpdateClick();
+    void alignGeneratorClock();
+    void generatorSummerTimeClicked();
+    void playOnHeadphoneClicked();
+    void playOnChannelsClicked();
+    void playClicked(QPushButton* button, LiveParam entry, QString (*caption)(bool));
+    void sendSummerTimeTable();
 
-    // MainBuild.cpp
+    // MainWindowBuild.cpp
     void buildPanels(QWidget* central);
     QGroupBox* makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
     QToolButton* makeHelpButton(QGroupBox* panel, const char* name, int context);
@@ -183,7 +183,7 @@ private:
     QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
     void buildStatusBar();
 
-    // MainStatus.cpp
+    // MainWindowStatus.cpp
     void showZones(const StatusBlock& sb);
     void showIoGrid(const StatusBlock& sb, bool outputs);
     void showUnits(const StatusBlock& sb);
@@ -193,40 +193,40 @@ private:
     void requestWrite(std::atomic<bool>& request);
     void updateMasterControls();
 
-    // MainControls.cpp
+    // MainWindowControls.cpp
     void connectControls();
-    void VolChange(int slider);
+    void levelChanged(int slider);
     void showValueTag(int slider);
-    void CbMusicAttDropDown();
-    void CbMusicAttCloseUp();
-    void CbMusicAttChange(int index);
-    void SPMoRClick();
-    void SPChimeClick();
-    void SPLegalTimeClick();
-    void SPTimeClick();
-    void STAddrDblClick();
-    void changeMusica(int cell, Qt::MouseButton button);
-    void TBoxTimer();
-    void togliFocusTimer();
-    void BbMusicMouseLeave();
+    void musicSourceListOpened();
+    void musicSourceListClosed();
+    void musicSourceChosen(int index);
+    void musicOnRemoteClicked();
+    void chimeClicked();
+    void summerTimeClicked();
+    void alignMasterClock();
+    void changeMasterAddress();
+    void toggleZoneMusic(int cell, Qt::MouseButton button);
+    void hideLevelTag();
+    void parkFocus();
+    void musicLabelsLeft();
     QDateTime now() const;
 
-    // MainNames.cpp
+    // MainWindowNames.cpp
     void loadSettingsAndNames();
     void showUnitNames();
     void showGridNames();
     void showMusicNames();
     std::optional<QString> askName(const QString& current);
-    void changeNameUnit(int n);
-    void changeNameZO(std::vector<std::string>& table, int cell);
-    void MusicChange(int n);
-    void ApplyHelpLanguage();
+    void renameUnit(int n);
+    void renameGridCell(std::vector<std::string>& table, int cell);
+    void renameMusicSource(int n);
+    void applyHelpLanguage();
     void chooseHelpLanguage(bool italian);
-    void Help2Click();
-    void Info1Click();
+    void showHelpContents();
+    void showAbout();
     void showFileError(const FileResult& r);
 
-    // MainStatusBar.cpp
+    // MainWindowStatusBar.cpp
     void showAccess();
     void buildCancelButton(QWidget* progressPanel);
     // A line in place of the configuration caption; a timed one goes after a while.
@@ -235,7 +235,7 @@ private:
     // The Cancel button and Esc withdraw this transfer's request; nothing: both idle.
     void offerCancel(std::optional<TransferKind> kind);
 
-    // MainTransfers.cpp
+    // MainWindowTransfers.cpp
     ClosingGuard::Hooks closingHooks();
     void showTransferFailure(const QString& text);
 
@@ -243,10 +243,10 @@ private:
     std::unique_ptr<DialogProvider> ownDialogs_;
     DialogProvider* dialogs_;
     std::function<QDateTime()> now_;
-    SettingsFile init_;
+    SettingsFile settings_;
     NameTables names_;
     HelpOpener help_;
-    std::unique_ptr<TThreadUsb> link_;
+    std::unique_ptr<LinkThread> link_;
 
     ConfigImage config_;
     Provenance provenance_;
@@ -262,9 +262,9 @@ private:
 
     // Controls.
     QMenu* helpLanguageMenu_ = nullptr;
-    QAction* italiano1_ = nullptr;
-    QAction* english1_ = nullptr;
-    QAction* help2_ = nullptr;
+    QAction* italianHelp_ = nullptr;
+    QAction* englishHelp_ = nullptr;
+    QAction* helpContents_ = nullptr;
     std::vector<QMenu*> masterOnlyMenus_;
     QWidget* masterArea_ = nullptr;
     std::array<QSlider*, LevelSliderCount> levelSliders_{};
@@ -276,50 +276,50 @@ private:
     std::array<ClickLabel*, 6> slaveLabels_{}, outLabels_{}, inLabels_{};
     std::array<ClickLabel*, GridCells> zoneCellLabels_{}, outCells_{}, inCells_{};
     std::array<ClickLabel*, 6> groupTexts_{};
-    ClickLabel* stUnitAtt_ = nullptr;
-    ClickLabel* stPtyAtt_ = nullptr;
-    ClickLabel* stMsgAtt_ = nullptr;
-    MusicCombo* cbMusicAtt_ = nullptr;
-    QPushButton* spMoR_ = nullptr;
-    ClickLabel* stAddr_ = nullptr;
-    QPushButton* spChime_ = nullptr;
-    ClickLabel* stMDate_ = nullptr;
-    ClickLabel* stMTime_ = nullptr;
-    QPushButton* spTime_ = nullptr;
-    QPushButton* spLegalTime_ = nullptr;
+    ClickLabel* activeUnit_ = nullptr;
+    ClickLabel* activePriority_ = nullptr;
+    ClickLabel* activeMessage_ = nullptr;
+    MusicCombo* musicSourceCombo_ = nullptr;
+    QPushButton* musicOnRemoteButton_ = nullptr;
+    ClickLabel* masterAddress_ = nullptr;
+    QPushButton* chimeButton_ = nullptr;
+    ClickLabel* masterDate_ = nullptr;
+    ClickLabel* masterTime_ = nullptr;
+    QPushButton* alignClockButton_ = nullptr;
+    QPushButton* summerTimeButton_ = nullptr;
     std::vector<QWidget*> masterControlLabels_;
-    Meter* prBar1_ = nullptr;
-    Meter* prBar2_ = nullptr;
-    QWidget* panelMG_ = nullptr;
-    QTimer* tBox_ = nullptr;
-    QTimer* togliFocus_ = nullptr;
+    Meter* leftMeter_ = nullptr;
+    Meter* rightMeter_ = nullptr;
+    QWidget* generatorArea_ = nullptr;
+    QTimer* levelTagTimer_ = nullptr;
+    QTimer* parkFocusTimer_ = nullptr;
 
     // Menu commands.
     std::function<void()> openMessageCompiler_;
     std::function<void()> openConfigEditor_;
-    QAction* open2_ = nullptr;
-    QAction* edit2_ = nullptr;
-    std::unique_ptr<ReportViewer> form3_;
+    QAction* messageFolderAction_ = nullptr;
+    QAction* editAction_ = nullptr;
+    std::unique_ptr<ReportViewer> reportViewer_;
     std::unique_ptr<ReportCommands> reports_;
 
     // The message-generator panel.
     GeneratorPanel generatorPanel_;
-    ClickLabel* stMsgDate_ = nullptr;
-    ClickLabel* stMsgTime_ = nullptr;
-    ClickLabel* stMsgSD_ = nullptr;
-    ClickLabel* stMsgVela_ = nullptr;
-    ClickLabel* stMsgNum_ = nullptr;
-    QComboBox* cbMsgList_ = nullptr;
-    ClickLabel* stMsgLegalRel_ = nullptr;
-    ClickLabel* labelLegalW_ = nullptr;
-    QPushButton* spStartHP_ = nullptr;
-    QPushButton* spStartCh_ = nullptr;
-    QPushButton* spMsgLegal_ = nullptr;
-    QPushButton* spAlign_ = nullptr;
-    QPushButton* spLegalUpdate_ = nullptr;
+    ClickLabel* generatorDate_ = nullptr;
+    ClickLabel* generatorTime_ = nullptr;
+    ClickLabel* sdCardState_ = nullptr;
+    ClickLabel* messageFolderState_ = nullptr;
+    ClickLabel* messageCount_ = nullptr;
+    QComboBox* messageCombo_ = nullptr;
+    ClickLabel* summerTableId_ = nullptr;
+    ClickLabel* summerTableNotice_ = nullptr;
+    QPushButton* headphoneButton_ = nullptr;
+    QPushButton* channelsButton_ = nullptr;
+    QPushButton* generatorSummerTimeButton_ = nullptr;
+    QPushButton* alignGeneratorButton_ = nullptr;
+    QPushButton* summerTableButton_ = nullptr;
 
     ConnectionIcon* connectionIcon_ = nullptr;
-    Meter* progressBar1_ = nullptr;
+    Meter* progressBar_ = nullptr;
     QLabel* activityText_ = nullptr;
     QLabel* captionText_ = nullptr;
     QLabel* accessText_ = nullptr;

@@ -1,9 +1,9 @@
-// TForm1: the status bar (connection icon, progress, activity, configuration caption,
+// MainWindow: the status bar (connection icon, progress, activity, configuration caption,
 // access hint) and the observer calls that update it.
 
 #include "ui/main/ConnectionIcon.h"
 #include "ui/main/DeviceHint.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include "ui/main/Meter.h"
 #include "ui/main/TransferMessages.h"
@@ -31,7 +31,7 @@ QLabel* makePanelText(QStatusBar* bar, const QString& name, int width, Qt::Align
 
 } // namespace
 
-void TForm1::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -46,12 +46,12 @@ void TForm1::buildStatusBar()
     progressPanel->setObjectName(QStringLiteral("StatusBar1Panel1"));
     progressPanel->setFixedWidth(100);
     bar->addWidget(progressPanel);
-    progressBar1_ = new Meter(16, progressPanel);
-    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setFixedHeight(14);
+    progressBar_ = new Meter(16, progressPanel);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setFixedHeight(14);
     auto* layout = new QHBoxLayout(progressPanel);
     layout->setContentsMargins(2, 0, 2, 0);
-    layout->addWidget(progressBar1_, 0, Qt::AlignVCenter);
+    layout->addWidget(progressBar_, 0, Qt::AlignVCenter);
     buildCancelButton(progressPanel);
 
     activityText_ = makePanelText(bar, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
@@ -62,27 +62,27 @@ void TForm1::buildStatusBar()
     noticeTimer_ = new QTimer(this);
     noticeTimer_->setSingleShot(true);
     noticeTimer_->setInterval(8000);
-    connect(noticeTimer_, &QTimer::timeout, this, &TForm1::clearNotice);
+    connect(noticeTimer_, &QTimer::timeout, this, &MainWindow::clearNotice);
 }
 
-void TForm1::repaintStatusBar()
+void MainWindow::repaintStatusBar()
 {
     connectionIcon_->update();
     updateMasterControls();
     showAccess();
 }
 
-void TForm1::showActivity()
+void MainWindow::showActivity()
 {
     const int index = shared_.activityIndex.load();
     const bool known = index >= 0 && index < int(ActivityNames.size());
     activityText_->setText(known ? QString::fromLatin1(ActivityNames[std::size_t(index)]) : QString());
-    progressBar1_->setValue(shared_.progressPosition.load());
+    progressBar_->setValue(shared_.progressPosition.load());
     showAccess();
 }
 
 // The device is there but cannot be had: say why, and what fixes it.
-void TForm1::showAccess()
+void MainWindow::showAccess()
 {
     const DeviceHint hint = deviceHint(OpenFailure(shared_.openFailure.load()));
     accessText_->setText(hint.text);
@@ -91,7 +91,7 @@ void TForm1::showAccess()
 
 // Beside the progress bar, shown while an Upload runs or a failed transfer waits to
 // restart; Esc does the same from anywhere in the window.
-void TForm1::buildCancelButton(QWidget* progressPanel)
+void MainWindow::buildCancelButton(QWidget* progressPanel)
 {
     cancelButton_ = new QToolButton(progressPanel);
     cancelButton_->setObjectName(QStringLiteral("CancelTransfer"));
@@ -100,25 +100,25 @@ void TForm1::buildCancelButton(QWidget* progressPanel)
     cancelButton_->setFixedHeight(16);
     cancelButton_->hide();
     progressPanel->layout()->addWidget(cancelButton_);
-    connect(cancelButton_, &QToolButton::clicked, this, &TForm1::cancelTransfer);
+    connect(cancelButton_, &QToolButton::clicked, this, &MainWindow::cancelTransfer);
 
     // Enabled only with the button, so that Esc means nothing else meanwhile.
     cancelKey_ = new QAction(this);
     cancelKey_->setObjectName(QStringLiteral("CancelTransferKey"));
     cancelKey_->setShortcut(QKeySequence(Qt::Key_Escape));
     cancelKey_->setEnabled(false);
-    connect(cancelKey_, &QAction::triggered, this, &TForm1::cancelTransfer);
+    connect(cancelKey_, &QAction::triggered, this, &MainWindow::cancelTransfer);
     addAction(cancelKey_);
 }
 
-void TForm1::offerCancel(std::optional<TransferKind> kind)
+void MainWindow::offerCancel(std::optional<TransferKind> kind)
 {
     cancellable_ = kind;
     cancelButton_->setVisible(kind.has_value());
     cancelKey_->setEnabled(kind.has_value());
 }
 
-void TForm1::showNotice(const QString& text, bool timed, const QString& detail)
+void MainWindow::showNotice(const QString& text, bool timed, const QString& detail)
 {
     notice_ = text;
     captionText_->setToolTip(detail);
@@ -129,7 +129,7 @@ void TForm1::showNotice(const QString& text, bool timed, const QString& detail)
     captionRefresh();
 }
 
-void TForm1::clearNotice()
+void MainWindow::clearNotice()
 {
     noticeTimer_->stop();
     notice_.clear();
@@ -139,7 +139,7 @@ void TForm1::clearNotice()
 
 // Panel 3 shows a notice while there is one; the window's title carries the partial
 // download mark too, so it stays in sight.
-void TForm1::captionRefresh()
+void MainWindow::captionRefresh()
 {
     const QString mark = partialDownload_ ? PartialDownloadMark : QString();
     captionText_->setText(notice_.isEmpty() ? configurationCaption(provenance_, generatorMode_) + mark : notice_);

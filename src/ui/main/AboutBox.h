@@ -1,5 +1,5 @@
 #pragma once
-// TAboutBoxMain: product, version and company compiled into the program, the maker's
+// AboutBox: product, version and company compiled into the program, the maker's
 // contact text, and the firmware release of the connected device.
 
 #include "model/GeneratorStatus.h"
@@ -14,10 +14,10 @@ namespace q7582 {
 // Empty when nothing is connected.
 QString firmwareLine(bool connected, bool generatorMode, const StatusBlock& status, const GeneratorStatus& generator);
 
-class TAboutBoxMain : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBoxMain(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
     void setFirmwareLine(const QString& text);
 
     static QString productText();

@@ -13,7 +13,7 @@ struct RunningLink {
     LinkShared shared;
     RecordingObserver window;
     FakeChip* chip = nullptr;
-    std::unique_ptr<TThreadUsb> link;
+    std::unique_ptr<LinkThread> link;
 
     RunningLink(double pacing, bool present)
     {
@@ -21,7 +21,7 @@ struct RunningLink {
         chip = owned.get();
         chip->setPresent(present);
         device.attach(*chip);
-        link = std::make_unique<TThreadUsb>(shared, window, std::move(owned), nullptr, pacing);
+        link = std::make_unique<LinkThread>(shared, window, std::move(owned), nullptr, pacing);
         link->startLink();
     }
 };

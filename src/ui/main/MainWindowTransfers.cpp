@@ -1,7 +1,7 @@
-// TForm1: how transfers end in the window (messages, the partial-download mark, the
+// MainWindow: how transfers end in the window (messages, the partial-download mark, the
 // Cancel button and Esc), the pending Upload a replaced configuration drops, and closing.
 
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/TransferMessages.h"
 
 #include <QCloseEvent>
@@ -9,7 +9,7 @@
 
 namespace q7582 {
 
-ClosingGuard::Hooks TForm1::closingHooks()
+ClosingGuard::Hooks MainWindow::closingHooks()
 {
     ClosingGuard::Hooks hooks;
     hooks.configurationUnsaved = [this] { return provenance_.unsaved; };
@@ -21,13 +21,13 @@ ClosingGuard::Hooks TForm1::closingHooks()
     return hooks;
 }
 
-void TForm1::requestClose(CloseSource source)
+void MainWindow::requestClose(CloseSource source)
 {
     if (closing_->allowClose(source))
         close(); // allowed from now on
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!closing_->allowClose(CloseSource::User)) {
         event->ignore();
@@ -38,7 +38,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
-void TForm1::transferEnded(const TransferReport& report)
+void MainWindow::transferEnded(const TransferReport& report)
 {
     if (report.end == TransferEnd::Restarting) {
         showNotice(transferRestartText(report), false, whatHappened(report));
@@ -63,7 +63,7 @@ void TForm1::transferEnded(const TransferReport& report)
 
 // Not inside the worker's call: the box waits for the user, the worker must not. A
 // close waiting for this transfer goes on once the user has read what happened.
-void TForm1::showTransferFailure(const QString& text)
+void MainWindow::showTransferFailure(const QString& text)
 {
     QTimer::singleShot(0, this, [this, text] {
         dialogs_->warning(this, QStringLiteral("Errore"), text);
@@ -71,7 +71,7 @@ void TForm1::showTransferFailure(const QString& text)
     });
 }
 
-void TForm1::cancelTransfer()
+void MainWindow::cancelTransfer()
 {
     if (!cancellable_)
         return;
@@ -81,7 +81,7 @@ void TForm1::cancelTransfer()
     showNotice(TransferCancelledNotice, true);
 }
 
-void TForm1::configurationReplaced()
+void MainWindow::configurationReplaced()
 {
     if (shared_.requests.UploadRequest.exchange(false)) {
         offerCancel(std::nullopt);

@@ -1,10 +1,10 @@
-// TForm1: the menu bar in its order (Message, Config, Report, the two help menus, Exit)
+// MainWindow: the menu bar in its order (Message, Config, Report, the two help menus, Exit)
 // and the report commands it starts.
 
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
 
 #include <QMenu>
@@ -14,7 +14,7 @@
 
 namespace q7582 {
 
-QAction* TForm1::addItem(QMenu* menu, const QString& caption, const char* name, void (TForm1::*handler)())
+QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const char* name, void (MainWindow::*handler)())
 {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
@@ -22,35 +22,35 @@ QAction* TForm1::addItem(QMenu* menu, const QString& caption, const char* name, 
     return a;
 }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
-    form3_ = std::make_unique<ReportViewer>();
+    reportViewer_ = std::make_unique<ReportViewer>();
     reports_ = std::make_unique<ReportCommands>(
-        shared_, provenance_, config_, names_, *form3_,
+        shared_, provenance_, config_, names_, *reportViewer_,
         [this](const QString& title, const QString& text) { dialogs_->warning(this, title, text); },
         [this] { return now(); });
 
     QMenuBar* bar = menuBar();
     QMenu* message = bar->addMenu(QStringLiteral("&Message"));
     message->setObjectName(QStringLiteral("Message1"));
-    open2_ = addItem(message, QStringLiteral("&Open"), "Open2", &TForm1::Open2Click);
-    open2_->setEnabled(false);
+    messageFolderAction_ = addItem(message, QStringLiteral("&Open"), "Open2", &MainWindow::openMessageFolder);
+    messageFolderAction_->setEnabled(false);
 
     QMenu* config = bar->addMenu(QStringLiteral("&Config"));
     config->setObjectName(QStringLiteral("Config1"));
-    edit2_ = addItem(config, QStringLiteral("&Edit"), "Edit2", &TForm1::Edit2Click);
-    edit2_->setEnabled(false);
-    addItem(config, QStringLiteral("&Upload"), "Edit1", &TForm1::Edit1Click);
-    addItem(config, QStringLiteral("&Download"), "Download1", &TForm1::Download1Click);
-    addItem(config, QStringLiteral("&Save"), "Save1", &TForm1::Save1Click);
-    addItem(config, QStringLiteral("&Open"), "Open1", &TForm1::Open1Click);
+    editAction_ = addItem(config, QStringLiteral("&Edit"), "Edit2", &MainWindow::editConfiguration);
+    editAction_->setEnabled(false);
+    addItem(config, QStringLiteral("&Upload"), "Edit1", &MainWindow::uploadConfiguration);
+    addItem(config, QStringLiteral("&Download"), "Download1", &MainWindow::downloadConfiguration);
+    addItem(config, QStringLiteral("&Save"), "Save1", &MainWindow::saveConfiguration);
+    addItem(config, QStringLiteral("&Open"), "Open1", &MainWindow::openConfiguration);
     QMenu* defaults = config->addMenu(QStringLiteral("&Load Default"));
     defaults->setObjectName(QStringLiteral("LoadDefault1"));
     for (int n = 0; n < ZoneSet::Masters; ++n) {
         QAction* a = defaults->addAction(QStringLiteral("Master %1").arg(n));
         a->setObjectName(QStringLiteral("Master%1").arg(n));
         a->setData(n); // the item's tag
-        connect(a, &QAction::triggered, this, [this, a] { Master01Click(a->data().toInt()); });
+        connect(a, &QAction::triggered, this, [this, a] { loadDefaultConfiguration(a->data().toInt()); });
     }
 
     QMenu* report = bar->addMenu(QStringLiteral("&Report"));
@@ -72,43 +72,43 @@ void TForm1::buildMenus()
 
     helpLanguageMenu_ = bar->addMenu(QStringLiteral("H&elp Language"));
     helpLanguageMenu_->setObjectName(QStringLiteral("HelpLanguage1"));
-    italiano1_ = helpLanguageMenu_->addAction(QStringLiteral("&italiano"));
-    italiano1_->setObjectName(QStringLiteral("italiano1"));
-    italiano1_->setCheckable(true);
-    italiano1_->setChecked(true);
-    english1_ = helpLanguageMenu_->addAction(QStringLiteral("&english"));
-    english1_->setObjectName(QStringLiteral("english1"));
-    english1_->setCheckable(true);
-    connect(italiano1_, &QAction::triggered, this, [this] { chooseHelpLanguage(true); });
-    connect(english1_, &QAction::triggered, this, [this] { chooseHelpLanguage(false); });
+    italianHelp_ = helpLanguageMenu_->addAction(QStringLiteral("&italiano"));
+    italianHelp_->setObjectName(QStringLiteral("italiano1"));
+    italianHelp_->setCheckable(true);
+    italianHelp_->setChecked(true);
+    englishHelp_ = helpLanguageMenu_->addAction(QStringLiteral("&english"));
+    englishHelp_->setObjectName(QStringLiteral("english1"));
+    englishHelp_->setCheckable(true);
+    connect(italianHelp_, &QAction::triggered, this, [this] { chooseHelpLanguage(true); });
+    connect(englishHelp_, &QAction::triggered, this, [this] { chooseHelpLanguage(false); });
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    help2_ = addItem(help, QStringLiteral("&Help"), "Help2", &TForm1::Help2Click);
-    help2_->setShortcut(QKeySequence(Qt::Key_F1));
-    addItem(help, QStringLiteral("&Info"), "Info1", &TForm1::Info1Click);
+    helpContents_ = addItem(help, QStringLiteral("&Help"), "Help2", &MainWindow::showHelpContents);
+    helpContents_->setShortcut(QKeySequence(Qt::Key_F1));
+    addItem(help, QStringLiteral("&Info"), "Info1", &MainWindow::showAbout);
 
     // Not "&Exit": Alt+E opens "H&elp Language", and pressed twice it must not end the program.
     QAction* exit = bar->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("Exit1"));
-    connect(exit, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
 }
 
-void TForm1::setMessageCompilerOpener(std::function<void()> open)
+void MainWindow::setMessageCompilerOpener(std::function<void()> open)
 {
     openMessageCompiler_ = std::move(open);
-    open2_->setEnabled(bool(openMessageCompiler_));
+    messageFolderAction_->setEnabled(bool(openMessageCompiler_));
 }
 
-void TForm1::setConfigEditorOpener(std::function<void()> open)
+void MainWindow::setConfigEditorOpener(std::function<void()> open)
 {
     openConfigEditor_ = std::move(open);
-    edit2_->setEnabled(bool(openConfigEditor_));
+    editAction_->setEnabled(bool(openConfigEditor_));
 }
 
-void TForm1::Exit1Click() { close(); }
+void MainWindow::exitProgram() { close(); }
 
-StatusWindowValues TForm1::statusWindowValues() const
+StatusWindowValues MainWindow::statusWindowValues() const
 {
     StatusWindowValues v;
     const auto position = [this](int slider) { return levelSliders_[std::size_t(slider)]->value(); };
@@ -119,10 +119,10 @@ StatusWindowValues TForm1::statusWindowValues() const
     for (int i = 0; i < StatusBlock::MusicSourceCount; ++i)
         v.musicSourcePositions[std::size_t(i)] = position(7 + i);
     v.voxThresholdPositions = {position(12), position(13)};
-    v.musicSourceSelected = cbMusicAtt_->currentText();
-    v.musicOnRemote = spMoR_->isChecked();
-    v.masterAddressText = stAddr_->text();
-    v.chimeOn = spChime_->isChecked();
+    v.musicSourceSelected = musicSourceCombo_->currentText();
+    v.musicOnRemote = musicOnRemoteButton_->isChecked();
+    v.masterAddressText = masterAddress_->text();
+    v.chimeOn = chimeButton_->isChecked();
     return v;
 }
 

@@ -1,8 +1,8 @@
-// TForm1: construction, the two window modes, the link's observer calls, closing.
+// MainWindow: construction, the two window modes, the link's observer calls, closing.
 
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 
-#include "link/Usb.h"
+#include "link/LinkThread.h"
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "ui/main/Icons.h"
@@ -15,16 +15,16 @@
 
 namespace q7582 {
 
-TForm1::TForm1(LinkShared& shared) : TForm1(shared, Options{}) {}
+MainWindow::MainWindow(LinkShared& shared) : MainWindow(shared, Options{}) {}
 
-TForm1::TForm1(LinkShared& shared, Options options)
+MainWindow::MainWindow(LinkShared& shared, Options options)
     : shared_(shared),
       ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
       now_(std::move(options.now)),
-      init_(options.dir),
+      settings_(options.dir),
       names_(options.dir),
-      help_([this] { return QString::fromStdString(init_.helpFile()); }, std::move(options.help), this),
+      help_([this] { return QString::fromStdString(settings_.helpFile()); }, std::move(options.help), this),
       startDirectory_(QDir::currentPath())
 {
     setObjectName(QStringLiteral("TForm1"));
@@ -53,16 +53,16 @@ TForm1::TForm1(LinkShared& shared, Options options)
     helpContext_ = HelpContext::MainWindow;
 }
 
-TForm1::~TForm1() { stopLink(); }
+MainWindow::~MainWindow() { stopLink(); }
 
-void TForm1::startLink(std::unique_ptr<Chip> chip, double pacing)
+void MainWindow::startLink(std::unique_ptr<Chip> chip, double pacing)
 {
     stopLink();
-    link_ = std::make_unique<TThreadUsb>(shared_, *this, std::move(chip), nullptr, pacing);
+    link_ = std::make_unique<LinkThread>(shared_, *this, std::move(chip), nullptr, pacing);
     link_->startLink();
 }
 
-void TForm1::stopLink()
+void MainWindow::stopLink()
 {
     if (!link_)
         return;
@@ -70,30 +70,30 @@ void TForm1::stopLink()
     link_.reset();
 }
 
-void TForm1::enterGeneratorMode()
+void MainWindow::enterGeneratorMode()
 {
     for (QMenu* m : masterOnlyMenus_)
         m->setEnabled(false);
     generatorMode_ = true;
     masterArea_->hide();
-    panelMG_->show();
-    panelMG_->raise();
+    generatorArea_->show();
+    generatorArea_->raise();
     const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
-    panelMG_->setGeometry(centralWidget()->rect());
+    generatorArea_->setGeometry(centralWidget()->rect());
     captionText_->setFixedWidth(120);
     captionRefresh(); // and the window's title
     generatorModeEntered_ = true;
     helpContext_ = HelpContext::GeneratorPanel;
 }
 
-void TForm1::enterMasterMode()
+void MainWindow::enterMasterMode()
 {
     for (QMenu* m : masterOnlyMenus_)
         m->setEnabled(true);
     generatorMode_ = false;
-    panelMG_->hide();
-    panelMG_->lower();
+    generatorArea_->hide();
+    generatorArea_->lower();
     masterArea_->show();
     captionText_->setFixedWidth(300);
     setFixedSize(MasterWidth, MasterHeight);
@@ -103,29 +103,29 @@ void TForm1::enterMasterMode()
 
 // During a transfer everything but the status bar is disabled: its Cancel button and
 // Esc stay usable.
-void TForm1::enableMainWindow()
+void MainWindow::enableMainWindow()
 {
     centralWidget()->setEnabled(true);
     menuBar()->setEnabled(true);
 }
 
-void TForm1::disableMainWindow()
+void MainWindow::disableMainWindow()
 {
     centralWidget()->setEnabled(false);
     menuBar()->setEnabled(false);
 }
 
-void TForm1::copyConfigForDownload(ConfigImage& out) { out = config_; }
+void MainWindow::copyConfigForDownload(ConfigImage& out) { out = config_; }
 
-void TForm1::copyLegalFileImage(LegalFileImage& out) { out = legalFile_; }
+void MainWindow::copyLegalFileImage(LegalFileImage& out) { out = legalFile_; }
 
-void TForm1::uploadCompleted(const ConfigImage& received, Byte addressChime)
+void MainWindow::uploadCompleted(const ConfigImage& received, Byte addressChime)
 {
     config_ = received;
     applyUploadCompleted(provenance_, addressChime);
     captionRefresh();
 }
 
-void TForm1::downloadCompleted(Byte addressChime) { applyDownloadCompleted(provenance_, addressChime); }
+void MainWindow::downloadCompleted(Byte addressChime) { applyDownloadCompleted(provenance_, addressChime); }
 
 } // namespace q7582

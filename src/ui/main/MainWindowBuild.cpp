@@ -1,9 +1,9 @@
-// TForm1: the panels and controls, built once at construction.
+// MainWindow: the panels and controls, built once at construction.
 
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 #include "ui/main/Icons.h"
-#include "ui/main/Main.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
 #include "ui/main/Widgets.h"
 
@@ -23,7 +23,7 @@ constexpr int CellWidth = 30, CellHeight = 15;
 
 } // namespace
 
-QGroupBox* TForm1::makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
+QGroupBox* MainWindow::makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
 {
     auto* panel = new QGroupBox(title, parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -31,7 +31,7 @@ QGroupBox* TForm1::makePanel(QWidget* parent, const char* name, const QString& t
     return panel;
 }
 
-QToolButton* TForm1::makeHelpButton(QGroupBox* panel, const char* name, int context)
+QToolButton* MainWindow::makeHelpButton(QGroupBox* panel, const char* name, int context)
 {
     auto* b = new QToolButton(panel);
     b->setObjectName(QString::fromLatin1(name));
@@ -40,12 +40,12 @@ QToolButton* TForm1::makeHelpButton(QGroupBox* panel, const char* name, int cont
     b->setToolTip(QStringLiteral("Help"));
     b->setGeometry(panel->width() - 24, 0, 20, 18);
     b->setProperty("helpContext", context);
-    b->installEventFilter(this); // leaving it gives the focus back (BbMusicMouseLeave)
+    b->installEventFilter(this); // leaving it gives the focus back (musicLabelsLeft)
     connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context); });
     return b;
 }
 
-QSlider* TForm1::makeLevelSlider(QWidget* panel, int index, const QRect& geometry)
+QSlider* MainWindow::makeLevelSlider(QWidget* panel, int index, const QRect& geometry)
 {
     const bool vertical = levelSliderIsVertical(index);
     auto* s = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, panel);
@@ -64,7 +64,7 @@ QSlider* TForm1::makeLevelSlider(QWidget* panel, int index, const QRect& geometr
     return s;
 }
 
-void TForm1::buildPanels(QWidget* central)
+void MainWindow::buildPanels(QWidget* central)
 {
     masterArea_ = new QWidget(central);
     masterArea_->setObjectName(QStringLiteral("MasterArea"));
@@ -98,17 +98,17 @@ void TForm1::buildPanels(QWidget* central)
     levelTag_->setPalette(p);
     levelTag_->hide();
 
-    tBox_ = new QTimer(this);
-    tBox_->setObjectName(QStringLiteral("TBox"));
-    tBox_->setInterval(2000);
-    tBox_->setSingleShot(true);
-    togliFocus_ = new QTimer(this);
-    togliFocus_->setObjectName(QStringLiteral("togliFocus"));
-    togliFocus_->setInterval(3000);
-    togliFocus_->setSingleShot(true);
+    levelTagTimer_ = new QTimer(this);
+    levelTagTimer_->setObjectName(QStringLiteral("TBox"));
+    levelTagTimer_->setInterval(2000);
+    levelTagTimer_->setSingleShot(true);
+    parkFocusTimer_ = new QTimer(this);
+    parkFocusTimer_->setObjectName(QStringLiteral("togliFocus"));
+    parkFocusTimer_->setInterval(3000);
+    parkFocusTimer_->setSingleShot(true);
 }
 
-void TForm1::buildSpeechPanel(QWidget* parent)
+void MainWindow::buildSpeechPanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelSpeech", QStringLiteral("Speech"), QRect(4, 2, 300, 200));
     makeHelpButton(panel, "BbSpeech", HelpContext::SpeechPanel);
@@ -122,7 +122,7 @@ void TForm1::buildSpeechPanel(QWidget* parent)
     }
 }
 
-void TForm1::buildMusicPanel(QWidget* parent)
+void MainWindow::buildMusicPanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelMusic", QStringLiteral("Music"), QRect(4, 204, 300, 200));
     makeHelpButton(panel, "BbMusic", HelpContext::MusicPanel);
@@ -137,7 +137,7 @@ void TForm1::buildMusicPanel(QWidget* parent)
     }
 }
 
-void TForm1::buildVoxPanel(QWidget* parent)
+void MainWindow::buildVoxPanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelVox", QStringLiteral("VOX"), QRect(4, 406, 300, 190));
     makeHelpButton(panel, "BbVox", HelpContext::VoxPanel);
@@ -147,17 +147,17 @@ void TForm1::buildVoxPanel(QWidget* parent)
     makeLevelSlider(panel, 13, QRect(120, 80, 80, 20));
     makeLabel(panel, QStringLiteral("VOX1 level"), QRect(8, 122, 100, 16));
     makeLabel(panel, QStringLiteral("VOX2 level"), QRect(8, 150, 100, 16));
-    prBar1_ = new Meter(StatusBlock::LevelMax, panel);
-    prBar1_->setObjectName(QStringLiteral("prBar1"));
-    prBar1_->setGeometry(120, 122, 160, 16);
-    prBar2_ = new Meter(StatusBlock::LevelMax, panel);
-    prBar2_->setObjectName(QStringLiteral("prBar2"));
-    prBar2_->setGeometry(120, 150, 160, 16);
-    for (Meter* bar : {prBar1_, prBar2_})
+    leftMeter_ = new Meter(StatusBlock::LevelMax, panel);
+    leftMeter_->setObjectName(QStringLiteral("prBar1"));
+    leftMeter_->setGeometry(120, 122, 160, 16);
+    rightMeter_ = new Meter(StatusBlock::LevelMax, panel);
+    rightMeter_->setObjectName(QStringLiteral("prBar2"));
+    rightMeter_->setGeometry(120, 150, 160, 16);
+    for (Meter* bar : {leftMeter_, rightMeter_})
         bar->setFocusPolicy(Qt::ClickFocus); // takes the focus off the sliders (togliFocus)
 }
 
-void TForm1::buildUnitPanel(QWidget* parent)
+void MainWindow::buildUnitPanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelUnit", QStringLiteral("Units"), QRect(308, 2, 262, 300));
     makeHelpButton(panel, "BbUnit", HelpContext::UnitPanel);
@@ -179,19 +179,19 @@ void TForm1::buildUnitPanel(QWidget* parent)
     }
 }
 
-void TForm1::buildActivePanel(QWidget* parent)
+void MainWindow::buildActivePanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelAtt", QStringLiteral("Active source"), QRect(308, 304, 262, 96));
     makeHelpButton(panel, "BbAtt", HelpContext::ActiveSourcePanel);
     makeLabel(panel, QStringLiteral("Source"), QRect(8, 24, 60, 16));
-    stUnitAtt_ = makeText(panel, QStringLiteral("STUnitAtt"), QRect(70, 22, 110, 18));
+    activeUnit_ = makeText(panel, QStringLiteral("STUnitAtt"), QRect(70, 22, 110, 18));
     makeLabel(panel, QStringLiteral("Pty"), QRect(188, 24, 24, 16));
-    stPtyAtt_ = makeText(panel, QStringLiteral("STPtyAtt"), QRect(214, 22, 36, 18));
+    activePriority_ = makeText(panel, QStringLiteral("STPtyAtt"), QRect(214, 22, 36, 18));
     makeLabel(panel, QStringLiteral("Message"), QRect(8, 56, 60, 16));
-    stMsgAtt_ = makeText(panel, QStringLiteral("STMsgAtt"), QRect(70, 54, 110, 18));
+    activeMessage_ = makeText(panel, QStringLiteral("STMsgAtt"), QRect(70, 54, 110, 18));
 }
 
-void TForm1::buildGroupPanel(QWidget* parent)
+void MainWindow::buildGroupPanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelGroup", QStringLiteral("Groups"), QRect(308, 402, 262, 64));
     makeHelpButton(panel, "BbGroup", HelpContext::GroupPanel);
@@ -203,20 +203,20 @@ void TForm1::buildGroupPanel(QWidget* parent)
     }
 }
 
-void TForm1::buildMusicSelectionPanel(QWidget* parent)
+void MainWindow::buildMusicSelectionPanel(QWidget* parent)
 {
     QGroupBox* panel =
         makePanel(parent, "PanelMuSel", QStringLiteral("Music selection"), QRect(308, 468, 262, 128));
     makeHelpButton(panel, "BbMuSel", HelpContext::MusicSelectionPanel);
     makeLabel(panel, QStringLiteral("Music source"), QRect(8, 28, 100, 16));
-    cbMusicAtt_ = new MusicCombo(panel);
-    cbMusicAtt_->setObjectName(QStringLiteral("CbMusicAtt"));
-    cbMusicAtt_->setGeometry(120, 24, 130, 24);
+    musicSourceCombo_ = new MusicCombo(panel);
+    musicSourceCombo_->setObjectName(QStringLiteral("CbMusicAtt"));
+    musicSourceCombo_->setGeometry(120, 24, 130, 24);
     makeLabel(panel, QStringLiteral("Music on Remote"), QRect(8, 70, 110, 16));
-    spMoR_ = makeToggle(panel, "SPMoR", QStringLiteral("OFF"), QRect(120, 64, 60, 26));
+    musicOnRemoteButton_ = makeToggle(panel, "SPMoR", QStringLiteral("OFF"), QRect(120, 64, 60, 26));
 }
 
-void TForm1::buildGrid(QWidget* parent, const char* panelName, const QString& title, const QRect& geometry,
+void MainWindow::buildGrid(QWidget* parent, const char* panelName, const QString& title, const QRect& geometry,
                        const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
                        const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
                        std::array<ClickLabel*, GridCells>& cells)
@@ -238,27 +238,27 @@ void TForm1::buildGrid(QWidget* parent, const char* panelName, const QString& ti
     }
 }
 
-void TForm1::buildAddressPanel(QWidget* parent)
+void MainWindow::buildAddressPanel(QWidget* parent)
 {
     QGroupBox* panel = makePanel(parent, "PanelAddr", QStringLiteral("Master"), QRect(574, 380, 272, 216));
     makeHelpButton(panel, "BbAddr", HelpContext::MasterPanel);
     masterControlLabels_.push_back(
         makeLabel(panel, QStringLiteral("Master address"), QRect(8, 26, 100, 16), "LabelAddr"));
-    stAddr_ = makeText(panel, QStringLiteral("STAddr"), QRect(120, 24, 40, 18));
-    stAddr_->setToolTip(QStringLiteral("Double click to change the master address"));
+    masterAddress_ = makeText(panel, QStringLiteral("STAddr"), QRect(120, 24, 40, 18));
+    masterAddress_->setToolTip(QStringLiteral("Double click to change the master address"));
     masterControlLabels_.push_back(
         makeLabel(panel, QStringLiteral("Chime enable"), QRect(8, 54, 100, 16), "LabelChime"));
-    spChime_ = makeToggle(panel, "SPChime", QStringLiteral("OFF"), QRect(120, 48, 60, 26));
+    chimeButton_ = makeToggle(panel, "SPChime", QStringLiteral("OFF"), QRect(120, 48, 60, 26));
     masterControlLabels_.push_back(
         makeLabel(panel, QStringLiteral("Master Date"), QRect(8, 86, 90, 16), "LabelMDate"));
-    stMDate_ = makeText(panel, QStringLiteral("STMDate"), QRect(100, 84, 160, 18));
+    masterDate_ = makeText(panel, QStringLiteral("STMDate"), QRect(100, 84, 160, 18));
     masterControlLabels_.push_back(
         makeLabel(panel, QStringLiteral("Master Time"), QRect(8, 110, 90, 16), "LabelMTime"));
-    stMTime_ = makeText(panel, QStringLiteral("STMTime"), QRect(100, 108, 160, 18));
-    spTime_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), panel);
-    spTime_->setObjectName(QStringLiteral("SPTime"));
-    spTime_->setGeometry(8, 138, 256, 28);
-    spLegalTime_ = makeToggle(panel, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
+    masterTime_ = makeText(panel, QStringLiteral("STMTime"), QRect(100, 108, 160, 18));
+    alignClockButton_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), panel);
+    alignClockButton_->setObjectName(QStringLiteral("SPTime"));
+    alignClockButton_->setGeometry(8, 138, 256, 28);
+    summerTimeButton_ = makeToggle(panel, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
 }
 
 } // namespace q7582
