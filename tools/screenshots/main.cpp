@@ -5,11 +5,11 @@
 
 #include "FakeDialogs.h"
 #include "model/DefaultConfiguration.h"
+#include "msgfolder/MessageFolderWindow.h"
 #include "reports/ReportViewer.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
 #include "ui/config/ConfigEditor.h"
-#include "msgfolder/MessageFolderWindow.h"
 
 #include <QAction>
 #include <QApplication>
