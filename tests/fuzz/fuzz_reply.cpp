@@ -3,7 +3,7 @@
 // size the link expects. No crash, no overrun, and a result from the known set.
 // The same bytes also go to the device side's request decoder.
 
-#include "link/FakeChip.h"
+#include "FakeChip.h"
 #include "link/FramePort.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // A tiny master or message generator behind the fake chip: answers each request frame
 // the way the device does, with faults to switch on.
 
-#include "link/FakeChip.h"
+#include "FakeChip.h"
 #include "link/FrameCodec.h"
 #include "model/ConfigImage.h"
 #include "model/GeneratorStatus.h"

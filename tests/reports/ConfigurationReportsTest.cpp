@@ -46,6 +46,9 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
     image.key(3, 0).setMessageNumber(5);
     image.key(3, 0).setOutputEvent(12);
     image.key(3, 0).zones().set(0, 36);
+    image.key(3, 2).setMessageNumber(100); // three digits keep the cells' width
+    image.key(3, 2).setOutputEvent(100);
+    image.key(3, 2).zones().set(5, 10);
     image.key(3, ConfigImage::AllEsp2Key).setOutputEvent(OutputEventCode::ResetSystem);
 
     const Report report = buildDeskMicrophoneReport(sources());
@@ -55,6 +58,7 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
                                             "Priority = 5", "Connection line = A", "",
                                             "Key       |Message|Output event|"}));
     EXPECT_EQ(lines[10], "Key  1    |   5   |     12     |");
+    EXPECT_EQ(lines[12], "Key  3    | 100   |    100     |");
     EXPECT_EQ(lines.mid(18, 2), (QStringList{"Key  9    | None  |    None    |", "Key 10    | None  |    None    |"}));
     EXPECT_EQ(lines[46], "PTT/Lock  | None  |    None    |");
     EXPECT_EQ(lines[48], "ALL Esp.2 | None  |System RESET|");
@@ -63,7 +67,11 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
     const int first = lines.indexOf("       | Key  1           | Key  2           | Key  3           |");
     ASSERT_GT(first, 0);
     EXPECT_EQ(report.lines[first].style, ReportStyle::TableHeading);
+    EXPECT_EQ(lines[first + 1], "Master | 0  1  2  3  4  5 | 0  1  2  3  4  5 | 0  1  2  3  4  5 |");
+    EXPECT_EQ(lines[first + 11], "Zone10 | -  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  X |");
     EXPECT_EQ(lines[first + 37], "Zone36 | X  -  -  -  -  - | -  -  -  -  -  - | -  -  -  -  -  - |");
+    for (int z = first + 2; z < first + 38; ++z)
+        EXPECT_EQ(lines[z].size(), 8 + 3 * 19) << z;
     EXPECT_EQ(lines[first + 39 * 2], "       | Key  7           | Key  8           | Key  9           |");
     EXPECT_EQ(lines[first + 39 * 3], "       | Key 10           | Key 11           | Key 12           |");
     EXPECT_EQ(lines[first + 39 * 12], "       | PTT/Lock         | ALL Esp.1        | ALL Esp.2        |");

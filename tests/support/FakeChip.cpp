@@ -1,4 +1,4 @@
-#include "link/FakeChip.h"
+#include "FakeChip.h"
 
 #include <algorithm>
 

@@ -1,0 +1,124 @@
+// Writes the documentation's screenshots of the configuration editor and of the
+// message folder compiler: qs7582-screenshots [OUTPUT_FOLDER] (default: docs).
+// Both windows are drawn off-screen on fixed sample data, so that every run gives
+// the same pictures.
+
+#include "FakeDialogs.h"
+#include "model/DefaultConfiguration.h"
+#include "msgfolder/MessageFolderWindow.h"
+#include "reports/ReportViewer.h"
+#include "settings/NameTables.h"
+#include "settings/SettingsFile.h"
+#include "ui/config/ConfigEditor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace q7582 {
+namespace {
+
+bool saveGrab(QWidget& window, const QString& path)
+{
+    window.show();
+    // Long enough for the editor's modified panel, which follows every 500 ms.
+    QEventLoop settle;
+    QTimer::singleShot(600, &settle, &QEventLoop::quit);
+    settle.exec();
+    // Drawn as an inactive window is: no focus frame on the current control.
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->clearFocus();
+    if (window.grab().save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// The Units page, and the Timer events page on an enabled weekly periodic timer with
+// two messages and an output event. Its empty start is repaired to a fixed "now".
+bool saveEditorPages(const QString& outputFolder)
+{
+    ConfigImage image;
+    buildDefaultConfiguration(image, 0);
+    image.key(0, 0).setMessageNumber(12);
+    image.key(0, 0).setOutputEvent(OutputEventCode::ResetMaster);
+    const TimerEventRecord timer = image.timer(1);
+    timer.setMessageEvent(0, 3);
+    timer.setMessageEvent(1, 17);
+    timer.setOutputEvent(5);
+    timer.setEnabled(true);
+    timer.setTransition(1); // rising edge
+    timer.setPriority(2);
+    timer.setRepeatDays(0x15);          // Monday, Wednesday, Friday
+    timer.setPeriodSeconds(900);
+    Provenance provenance;
+    NameTables names;
+    SettingsFile settings;
+    ReportViewer viewer;
+    ConfigEditor editor(image, provenance, names, settings, viewer);
+    editor.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(7, 30, 0)); });
+    editor.prepareShow();
+    auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("Page"));
+    pages->setCurrentIndex(0);
+    const bool units = saveGrab(editor, outputFolder + QStringLiteral("/editor-units.png"));
+    pages->setCurrentIndex(4);
+    return saveGrab(editor, outputFolder + QStringLiteral("/editor-timers.png")) && units;
+}
+
+// A sample card in a fixed temporary folder, so that the status bar names the same path.
+QString writeSampleCard()
+{
+    QDir card(QDir::temp().filePath(QStringLiteral("qs7582-sample-card")));
+    card.removeRecursively();
+    card.mkpath(QStringLiteral("MSGVELA"));
+    QByteArray list = ";Central station announcements\r\n";
+    const char* entries[] = {"001|Good morning, welcome aboard|", "002|Train departing platform 2|",
+                             "005|Please mind the gap|",          "010|Last call for boarding|",
+                             "012|Station closing in ten minutes|", "127|Evacuation message|"};
+    const QByteArray wav(44 + 2 * 4000, '\0'); // the size is all the list checks
+    for (const char* entry : entries) {
+        QFile file(card.filePath(QStringLiteral("MSGVELA/") + QString::fromLatin1(entry, 3) + ".WAV"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(wav) != wav.size())
+            return {};
+        list += entry + QByteArray::number(wav.size()) + "\r\n";
+    }
+    QFile listFile(card.filePath(QStringLiteral("MSGVELA/MSGLIST.TXT")));
+    if (!listFile.open(QIODevice::WriteOnly) || listFile.write(list) != list.size())
+        return {};
+    return card.filePath(QStringLiteral("MSGVELA"));
+}
+
+bool saveMessageFolder(const QString& outputFolder)
+{
+    const QString folder = writeSampleCard();
+    if (folder.isEmpty()) {
+        std::fprintf(stderr, "cannot write the sample card under %s\n", qPrintable(QDir::tempPath()));
+        return false;
+    }
+    auto dialogs = std::make_unique<test::FakeDialogs>();
+    dialogs->folders = {folder};
+    MessageFolderWindow window(std::move(dialogs));
+    window.findChild<QAction*>(QStringLiteral("MsgFolder"))->trigger();
+    return saveGrab(window, outputFolder + QStringLiteral("/msgfolder.png"));
+}
+
+} // namespace
+} // namespace q7582
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const bool editor = q7582::saveEditorPages(outputFolder);
+    const bool compiler = q7582::saveMessageFolder(outputFolder);
+    return editor && compiler ? 0 : 1;
+}
