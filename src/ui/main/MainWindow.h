@@ -43,12 +43,14 @@ class QToolButton;
 namespace q7582 {
 
 class ClickLabel;
+class IoGridPanel;
 class Meter;
 class ConnectionIcon;
 class MusicCombo;
 class ReportCommands;
 class ReportViewer;
 class LinkThread;
+class ZoneGridPanel;
 
 class MainWindow : public QMainWindow, public LinkObserver {
     Q_OBJECT
@@ -175,17 +177,12 @@ private:
     void buildActivePanel(QWidget* central);
     void buildGroupPanel(QWidget* central);
     void buildMusicSelectionPanel(QWidget* central);
-    void buildGrid(QWidget* central, const char* panelName, const QString& title, const QRect& geometry,
-                   const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
-                   const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
-                   std::array<ClickLabel*, GridCells>& cells);
+    void buildGridPanels(QWidget* central);
     void buildAddressPanel(QWidget* central);
     QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
     void buildStatusBar();
 
     // MainWindowStatus.cpp
-    void showZones(const StatusBlock& sb);
-    void showIoGrid(const StatusBlock& sb, bool outputs);
     void showUnits(const StatusBlock& sb);
     void showActive(const StatusBlock& sb);
     void showClock(const StatusBlock& sb);
@@ -252,7 +249,6 @@ private:
     Provenance provenance_;
     LegalFileImage legalFile_;
     PendingChangeTable pending_{};
-    ZoneCells zoneCells_{};
     int selectedMusicSource_ = 0;
     bool generatorMode_ = false;
     bool generatorModeEntered_ = false;
@@ -273,8 +269,9 @@ private:
     std::array<QLabel*, StatusBlock::Units> unitIcons_{};
     std::array<ClickLabel*, StatusBlock::Units> unitNames_{};
     std::array<ClickLabel*, StatusBlock::Units> unitLines_{};
-    std::array<ClickLabel*, 6> slaveLabels_{}, outLabels_{}, inLabels_{};
-    std::array<ClickLabel*, GridCells> zoneCellLabels_{}, outCells_{}, inCells_{};
+    ZoneGridPanel* zonePanel_ = nullptr;
+    IoGridPanel* outputPanel_ = nullptr;
+    IoGridPanel* inputPanel_ = nullptr;
     std::array<ClickLabel*, 6> groupTexts_{};
     ClickLabel* activeUnit_ = nullptr;
     ClickLabel* activePriority_ = nullptr;

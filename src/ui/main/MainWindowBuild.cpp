@@ -3,9 +3,11 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 #include "ui/main/Icons.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
 #include "ui/main/Widgets.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +21,7 @@ namespace q7582 {
 namespace {
 
 constexpr int RowPitch = 16;
-constexpr int CellWidth = 30, CellHeight = 15;
+constexpr int CellHeight = 15;
 
 } // namespace
 
@@ -77,13 +79,7 @@ void MainWindow::buildPanels(QWidget* central)
     buildActivePanel(masterArea_);
     buildGroupPanel(masterArea_);
     buildMusicSelectionPanel(masterArea_);
-    buildGrid(masterArea_, "PanelSlave", QStringLiteral("Zones"), QRect(574, 2, 272, 124), "SlaveLabel",
-              QStringLiteral("Slave "), 0, "ZoneCell", "BbSlave", HelpContext::ZonePanel, slaveLabels_,
-              zoneCellLabels_);
-    buildGrid(masterArea_, "PanelOut", QStringLiteral("Digital outputs"), QRect(574, 128, 272, 124), "OutCardLabel",
-              QStringLiteral("Card "), 1, "OutCell", "BbOut", HelpContext::OutputPanel, outLabels_, outCells_);
-    buildGrid(masterArea_, "PanelIn", QStringLiteral("Digital inputs"), QRect(574, 254, 272, 124), "InCardLabel",
-              QStringLiteral("Card "), 1, "InCell", "BbIn", HelpContext::InputPanel, inLabels_, inCells_);
+    buildGridPanels(masterArea_);
     buildAddressPanel(masterArea_);
     buildGeneratorPanel(central);
 
@@ -216,25 +212,24 @@ void MainWindow::buildMusicSelectionPanel(QWidget* parent)
     musicOnRemoteButton_ = makeToggle(panel, "SPMoR", QStringLiteral("OFF"), QRect(120, 64, 60, 26));
 }
 
-void MainWindow::buildGrid(QWidget* parent, const char* panelName, const QString& title, const QRect& geometry,
-                       const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
-                       const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
-                       std::array<ClickLabel*, GridCells>& cells)
+void MainWindow::buildGridPanels(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, panelName, title, geometry);
-    makeHelpButton(panel, helpName, helpContext);
-    for (int r = 0; r < 6; ++r) {
-        const int y = 22 + RowPitch * r;
-        rows[std::size_t(r)] = makeText(panel, QStringLiteral("%1%2").arg(QLatin1String(rowPrefix)).arg(r),
-                                        QRect(8, y, 52, CellHeight));
-        rows[std::size_t(r)]->setText(rowCaption + QString::number(r + rowBase));
-        for (int k = 0; k < 6; ++k) {
-            const int n = 6 * r + k + 1;
-            ClickLabel* cell = makeText(panel, QStringLiteral("%1%2").arg(QLatin1String(cellPrefix)).arg(n),
-                                        QRect(66 + 31 * k, y, CellWidth, CellHeight));
-            cell->setText(QString::number(n));
-            cells[std::size_t(n - 1)] = cell;
-        }
+    zonePanel_ = new ZoneGridPanel(parent);
+    outputPanel_ = new IoGridPanel(IoGridPanel::Outputs, parent);
+    inputPanel_ = new IoGridPanel(IoGridPanel::Inputs, parent);
+    const struct {
+        GridPanel* panel;
+        const char* name;
+        int top;
+        const char* helpName;
+        int helpContext;
+    } panels[] = {{zonePanel_, "PanelSlave", 2, "BbSlave", HelpContext::ZonePanel},
+                  {outputPanel_, "PanelOut", 128, "BbOut", HelpContext::OutputPanel},
+                  {inputPanel_, "PanelIn", 254, "BbIn", HelpContext::InputPanel}};
+    for (const auto& p : panels) {
+        p.panel->setObjectName(QString::fromLatin1(p.name));
+        p.panel->setGeometry(574, p.top, 272, 124);
+        makeHelpButton(p.panel, p.helpName, p.helpContext);
     }
 }
 

@@ -2,9 +2,10 @@
 // that the next status refresh folds into the StatusBlock.
 
 #include "ui/main/ClickLabel.h"
-#include "ui/main/Colours.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/MusicCombo.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -29,15 +30,12 @@ void MainWindow::connectControls()
     connect(summerTimeButton_, &QPushButton::clicked, this, &MainWindow::summerTimeClicked);
     connect(alignClockButton_, &QPushButton::clicked, this, &MainWindow::alignMasterClock);
     connect(masterAddress_, &ClickLabel::doubleClicked, this, &MainWindow::changeMasterAddress);
-    for (int n = 0; n < GridCells; ++n) {
-        ClickLabel* zone = zoneCellLabels_[std::size_t(n)];
-        connect(zone, &ClickLabel::mousePressed, this, [this, n](Qt::MouseButton b) { toggleZoneMusic(n, b); });
-        connect(zone, &ClickLabel::doubleClicked, this, [this, n] { renameGridCell(names_.zones, n); });
-        connect(outCells_[std::size_t(n)], &ClickLabel::doubleClicked, this,
-                [this, n] { renameGridCell(names_.outputs, n); });
-        connect(inCells_[std::size_t(n)], &ClickLabel::doubleClicked, this,
-                [this, n] { renameGridCell(names_.inputs, n); });
-    }
+    connect(&zonePanel_->grid(), &CellGrid::cellPressed, this, &MainWindow::toggleZoneMusic);
+    connect(&zonePanel_->grid(), &CellGrid::cellDoubleClicked, this, [this](int n) { renameGridCell(names_.zones, n); });
+    connect(&outputPanel_->grid(), &CellGrid::cellDoubleClicked, this,
+            [this](int n) { renameGridCell(names_.outputs, n); });
+    connect(&inputPanel_->grid(), &CellGrid::cellDoubleClicked, this,
+            [this](int n) { renameGridCell(names_.inputs, n); });
     for (int u = 0; u < StatusBlock::Units; ++u)
         connect(unitNames_[std::size_t(u)], &ClickLabel::doubleClicked, this, [this, u] { renameUnit(u + 1); });
     // The fifth source, the remote input, keeps its name.
@@ -158,11 +156,9 @@ void MainWindow::toggleZoneMusic(int cell, Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    CellState& state = zoneCells_[std::size_t(cell)];
-    if (!toggleZoneCell(state))
+    if (!zonePanel_->toggleMusic(cell))
         return;
-    zoneCellLabels_[std::size_t(cell)]->setBackground(colours::forCell(state));
-    const bool music = state == CellState::Music;
+    const bool music = zonePanel_->cells()[std::size_t(cell)] == CellState::Music;
     shared_.withStatus([&](StatusBlock& s) { s.setZoneMusic(cell / 6, cell % 6, music); });
     pending_[LiveZoneMusic].changed = true;
 }

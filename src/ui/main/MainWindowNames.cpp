@@ -2,8 +2,10 @@
 
 #include "ui/main/AboutBox.h"
 #include "ui/main/ClickLabel.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QAction>
 
@@ -33,11 +35,9 @@ void MainWindow::showUnitNames()
 
 void MainWindow::showGridNames()
 {
-    for (int n = 0; n < GridCells; ++n) {
-        zoneCellLabels_[std::size_t(n)]->setToolTip(q(names_.zones.at(std::size_t(n))));
-        outCells_[std::size_t(n)]->setToolTip(q(names_.outputs.at(std::size_t(n))));
-        inCells_[std::size_t(n)]->setToolTip(q(names_.inputs.at(std::size_t(n))));
-    }
+    zonePanel_->showNames(names_.zones);
+    outputPanel_->showNames(names_.outputs);
+    inputPanel_->showNames(names_.inputs);
 }
 
 // Labels and selector always hold the five names in order; no item stays selected

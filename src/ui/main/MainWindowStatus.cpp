@@ -4,8 +4,10 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 #include "ui/main/Icons.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MusicCombo.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QLabel>
 #include "ui/main/Meter.h"
@@ -14,16 +16,6 @@
 
 namespace q7582 {
 namespace {
-
-void setRow(ClickLabel* label, const std::array<ClickLabel*, GridCells>& cells, int row, bool present,
-            const std::function<CellState(int)>& state)
-{
-    label->setBackground(present ? colours::white() : colours::absent());
-    for (int k = 0; k < 6; ++k) {
-        const int n = 6 * row + k;
-        cells[std::size_t(n)]->setBackground(colours::forCell(present ? state(n) : CellState::Absent));
-    }
-}
 
 QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"); }
 
@@ -44,15 +36,15 @@ void MainWindow::statusDisplayRefresh()
 
     // 1. Zones.
     if (pending_[LiveZoneMusic].changed) {
-        foldZoneCells(sb, zoneCells_);
+        foldZoneCells(sb, zonePanel_->cells());
         requestWrite(rq.StatusWriteRequest);
         pending_[LiveZoneMusic].changed = false;
     } else {
-        showZones(sb);
+        zonePanel_->showStatus(sb);
     }
     // 2, 3. Outputs and inputs.
-    showIoGrid(sb, true);
-    showIoGrid(sb, false);
+    outputPanel_->showStatus(sb);
+    inputPanel_->showStatus(sb);
     // 4. Levels.
     foldOrShowLevels(sb);
     // 5. Units.
@@ -131,25 +123,6 @@ void MainWindow::statusDisplayRefresh()
             if (sb.bytes[std::size_t(i)] != before.bytes[std::size_t(i)])
                 s.bytes[std::size_t(i)] = sb.bytes[std::size_t(i)];
     });
-}
-
-void MainWindow::showZones(const StatusBlock& sb)
-{
-    for (int n = 0; n < GridCells; ++n)
-        zoneCells_[std::size_t(n)] = zoneCellState(sb, n);
-    for (int s = 0; s < StatusBlock::Slaves; ++s)
-        setRow(slaveLabels_[std::size_t(s)], zoneCellLabels_, s, sb.slavePresent(s),
-               [this](int n) { return zoneCells_[std::size_t(n)]; });
-}
-
-void MainWindow::showIoGrid(const StatusBlock& sb, bool outputs)
-{
-    auto& labels = outputs ? outLabels_ : inLabels_;
-    auto& cells = outputs ? outCells_ : inCells_;
-    for (int c = 0; c < 6; ++c)
-        setRow(labels[std::size_t(c)], cells, c, sb.ioRowPresent(c), [&sb, outputs](int n) {
-            return outputs ? outputCellState(sb, n) : inputCellState(sb, n);
-        });
 }
 
 void MainWindow::foldOrShowLevels(StatusBlock& sb)
