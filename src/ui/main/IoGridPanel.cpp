@@ -1,5 +1,8 @@
 #include "ui/main/IoGridPanel.h"
 
+#include "ui/main/HelpOpener.h"
+#include "ui/main/Widgets.h"
+
 namespace q7582 {
 namespace {
 
@@ -17,6 +20,10 @@ IoGridPanel::IoGridPanel(Direction direction, QWidget* parent)
                 namingFor(direction), parent),
       direction_(direction)
 {
+    if (direction == Outputs)
+        placePanel(this, "PanelOut", QRect(574, 128, 272, 124), "BbOut", HelpContext::OutputPanel);
+    else
+        placePanel(this, "PanelIn", QRect(574, 254, 272, 124), "BbIn", HelpContext::InputPanel);
 }
 
 void IoGridPanel::showStatus(const StatusBlock& sb)

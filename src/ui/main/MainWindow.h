@@ -42,14 +42,18 @@ class QToolButton;
 
 namespace q7582 {
 
+class ActiveSourcePanel;
 class ClickLabel;
+class GroupsPanel;
 class IoGridPanel;
+class MasterPanel;
 class Meter;
 class ConnectionIcon;
-class MusicCombo;
+class MusicSelectionPanel;
 class ReportCommands;
 class ReportViewer;
 class LinkThread;
+class UnitsPanel;
 class ZoneGridPanel;
 
 class MainWindow : public QMainWindow, public LinkObserver {
@@ -168,25 +172,19 @@ private:
 
     // MainWindowBuild.cpp
     void buildPanels(QWidget* central);
-    QGroupBox* makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
-    QToolButton* makeHelpButton(QGroupBox* panel, const char* name, int context);
+    void connectHelpButtons();
     void buildSpeechPanel(QWidget* central);
     void buildMusicPanel(QWidget* central);
     void buildVoxPanel(QWidget* central);
-    void buildUnitPanel(QWidget* central);
-    void buildActivePanel(QWidget* central);
-    void buildGroupPanel(QWidget* central);
-    void buildMusicSelectionPanel(QWidget* central);
-    void buildGridPanels(QWidget* central);
-    void buildAddressPanel(QWidget* central);
     QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
     void buildStatusBar();
 
     // MainWindowStatus.cpp
-    void showUnits(const StatusBlock& sb);
-    void showActive(const StatusBlock& sb);
-    void showClock(const StatusBlock& sb);
     void foldOrShowLevels(StatusBlock& sb);
+    void foldOrShowMasterPanel(StatusBlock& sb);
+    void foldOrShowMusicSelection(StatusBlock& sb);
+    // Folds a pending change into the block and asks for its write; false: none pending.
+    bool foldPending(LiveParam entry, std::atomic<bool>& request, const std::function<void()>& fold);
     void requestWrite(std::atomic<bool>& request);
     void updateMasterControls();
 
@@ -198,8 +196,8 @@ private:
     void musicSourceListClosed();
     void musicSourceChosen(int index);
     void musicOnRemoteClicked();
-    void chimeClicked();
-    void summerTimeClicked();
+    void chimeClicked(bool on);
+    void summerTimeClicked(bool off);
     void alignMasterClock();
     void changeMasterAddress();
     void toggleZoneMusic(int cell, Qt::MouseButton button);
@@ -252,7 +250,6 @@ private:
     int selectedMusicSource_ = 0;
     bool generatorMode_ = false;
     bool generatorModeEntered_ = false;
-    bool clockValid_ = false;
     int helpContext_ = HelpContext::MainWindow;
     QString startDirectory_;
 
@@ -266,25 +263,14 @@ private:
     std::array<QSlider*, LevelSliderCount> levelSliders_{};
     QLabel* levelTag_ = nullptr;
     std::array<ClickLabel*, 5> musicLabels_{};
-    std::array<QLabel*, StatusBlock::Units> unitIcons_{};
-    std::array<ClickLabel*, StatusBlock::Units> unitNames_{};
-    std::array<ClickLabel*, StatusBlock::Units> unitLines_{};
+    UnitsPanel* unitsPanel_ = nullptr;
     ZoneGridPanel* zonePanel_ = nullptr;
     IoGridPanel* outputPanel_ = nullptr;
     IoGridPanel* inputPanel_ = nullptr;
-    std::array<ClickLabel*, 6> groupTexts_{};
-    ClickLabel* activeUnit_ = nullptr;
-    ClickLabel* activePriority_ = nullptr;
-    ClickLabel* activeMessage_ = nullptr;
-    MusicCombo* musicSourceCombo_ = nullptr;
-    QPushButton* musicOnRemoteButton_ = nullptr;
-    ClickLabel* masterAddress_ = nullptr;
-    QPushButton* chimeButton_ = nullptr;
-    ClickLabel* masterDate_ = nullptr;
-    ClickLabel* masterTime_ = nullptr;
-    QPushButton* alignClockButton_ = nullptr;
-    QPushButton* summerTimeButton_ = nullptr;
-    std::vector<QWidget*> masterControlLabels_;
+    GroupsPanel* groupsPanel_ = nullptr;
+    ActiveSourcePanel* activeSourcePanel_ = nullptr;
+    MasterPanel* masterPanel_ = nullptr;
+    MusicSelectionPanel* musicSelectionPanel_ = nullptr;
     Meter* leftMeter_ = nullptr;
     Meter* rightMeter_ = nullptr;
     QWidget* generatorArea_ = nullptr;

@@ -1,6 +1,8 @@
 #include "ui/main/ZoneGridPanel.h"
 
 #include "ui/main/Colours.h"
+#include "ui/main/HelpOpener.h"
+#include "ui/main/Widgets.h"
 
 namespace q7582 {
 
@@ -9,6 +11,7 @@ ZoneGridPanel::ZoneGridPanel(QWidget* parent)
                                           QStringLiteral("ZoneCell")},
                 parent)
 {
+    placePanel(this, "PanelSlave", QRect(574, 2, 272, 124), "BbSlave", HelpContext::ZonePanel);
 }
 
 void ZoneGridPanel::showStatus(const StatusBlock& sb)
