@@ -37,6 +37,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QSlider;
+class QStackedWidget;
 class QTimer;
 class QToolButton;
 
@@ -171,7 +172,7 @@ private:
     void sendSummerTimeTable();
 
     // MainWindowBuild.cpp
-    void buildPanels(QWidget* central);
+    void buildPanels();
     void connectHelpButtons();
     void buildSpeechPanel(QWidget* central);
     void buildMusicPanel(QWidget* central);
@@ -259,6 +260,7 @@ private:
     QAction* englishHelp_ = nullptr;
     QAction* helpContents_ = nullptr;
     std::vector<QMenu*> masterOnlyMenus_;
+    QStackedWidget* modes_ = nullptr;
     QWidget* masterArea_ = nullptr;
     std::array<QSlider*, LevelSliderCount> levelSliders_{};
     QLabel* levelTag_ = nullptr;

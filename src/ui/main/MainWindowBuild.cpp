@@ -18,6 +18,7 @@
 #include "ui/main/Meter.h"
 #include <QPushButton>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -54,11 +55,10 @@ QSlider* MainWindow::makeLevelSlider(QWidget* panel, int index, const QRect& geo
     return s;
 }
 
-void MainWindow::buildPanels(QWidget* central)
+void MainWindow::buildPanels()
 {
-    masterArea_ = new QWidget(central);
+    masterArea_ = new QWidget(modes_);
     masterArea_->setObjectName(QStringLiteral("MasterArea"));
-    masterArea_->setGeometry(0, 0, MasterWidth, MasterHeight);
 
     buildSpeechPanel(masterArea_);
     buildMusicPanel(masterArea_);
@@ -71,7 +71,9 @@ void MainWindow::buildPanels(QWidget* central)
     outputPanel_ = new IoGridPanel(IoGridPanel::Outputs, masterArea_);
     inputPanel_ = new IoGridPanel(IoGridPanel::Inputs, masterArea_);
     masterPanel_ = new MasterPanel(masterArea_);
-    buildGeneratorPanel(central);
+    buildGeneratorPanel(modes_);
+    modes_->addWidget(masterArea_);
+    modes_->addWidget(generatorArea_);
 
     // The value tag of the last moved slider, on that slider's panel.
     levelTag_ = new QLabel(masterArea_);

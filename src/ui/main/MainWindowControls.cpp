@@ -166,8 +166,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Leave && watched->property("helpContext").isValid())
         musicLabelsLeft();
-    if (event->type() == QEvent::Resize && watched == centralWidget() && generatorMode_)
-        generatorArea_->setGeometry(centralWidget()->rect());
     return QMainWindow::eventFilter(watched, event);
 }
 

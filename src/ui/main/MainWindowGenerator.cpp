@@ -78,8 +78,6 @@ void MainWindow::buildGeneratorPanel(QWidget* central)
     bold.setBold(true);
     warning->setFont(bold);
 
-    panel->hide();
-    panel->lower();
     generatorArea_ = panel;
     connectGeneratorControls();
 }
