@@ -1,5 +1,7 @@
 #include "ui/main/CellGrid.h"
 
+#include "ui/main/CellGridAccessible.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +21,7 @@ constexpr int FrameWidth = 1;
 
 CellGrid::CellGrid(Naming naming, QWidget* parent) : QWidget(parent), naming_(std::move(naming))
 {
+    CellGridAccessible::install();
     resize(FirstCellX + CellPitch * (Columns - 1) + CellWidth, RowPitch * (Rows - 1) + ItemHeight);
 }
 
@@ -39,20 +42,21 @@ int CellGrid::cellAt(const QPoint& point) const
 
 void CellGrid::setRowBackground(int row, const QColor& colour)
 {
-    Item& item = rows_.at(std::size_t(row));
-    if (item.background == colour)
-        return;
-    item.background = colour;
-    update(rowRect(row));
+    setBackground(rows_.at(std::size_t(row)), rowRect(row), colour);
 }
 
 void CellGrid::setCellBackground(int cell, const QColor& colour)
 {
-    Item& item = cells_.at(std::size_t(cell));
+    setBackground(cells_.at(std::size_t(cell)), cellRect(cell), colour);
+}
+
+// Only a real change repaints, and only that item.
+void CellGrid::setBackground(Item& item, const QRect& rect, const QColor& colour)
+{
     if (item.background == colour)
         return;
     item.background = colour;
-    update(cellRect(cell));
+    update(rect);
 }
 
 void CellGrid::paintEvent(QPaintEvent* event)

@@ -57,6 +57,7 @@ private:
         QColor background;
         QString toolTip;
     };
+    void setBackground(Item& item, const QRect& rect, const QColor& colour);
     void paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text);
 
     Naming naming_;

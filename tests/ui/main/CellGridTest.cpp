@@ -2,6 +2,7 @@
 
 #include "ui/main/CellGrid.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
@@ -103,6 +104,27 @@ TEST_F(CellGridTest, PaintsEachBackgroundInsideASunkenFrameAlsoWhenDisabled)
     }
     EXPECT_EQ(grid.cellBackground(0), red);
     EXPECT_EQ(grid.rowBackground(0), grey);
+}
+
+TEST_F(CellGridTest, AccessibilityNamesEachCaptionAndCellWhereItLies)
+{
+    grid.setCellToolTip(0, QStringLiteral("Lobby"));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->childCount(), CellGrid::Rows + CellGrid::Cells);
+    QAccessibleInterface* caption = table->child(1);
+    QAccessibleInterface* first = table->child(CellGrid::Rows);
+    QAccessibleInterface* last = table->child(CellGrid::Rows + 35);
+    EXPECT_EQ(caption->text(QAccessible::Name), "InCardLabel1");
+    EXPECT_EQ(caption->text(QAccessible::Value), "Card 2");
+    EXPECT_EQ(first->text(QAccessible::Name), "InCell1");
+    EXPECT_EQ(first->text(QAccessible::Description), "Lobby");
+    EXPECT_EQ(last->text(QAccessible::Value), "36");
+    EXPECT_EQ(last->rect().topLeft(), grid.mapToGlobal(grid.cellRect(35).topLeft()));
+    EXPECT_EQ(table->indexOfChild(last), CellGrid::Rows + 35);
+    EXPECT_EQ(last->parent(), table);
+    const QPoint middle = grid.mapToGlobal(grid.cellRect(8).center());
+    EXPECT_EQ(table->childAt(middle.x(), middle.y()), table->child(CellGrid::Rows + 8));
 }
 
 } // namespace
