@@ -2,10 +2,10 @@
 // MainWindow, the main window: live status of the connected master, its live controls,
 // the PC-side names, help, and the status bar. Listens to the link as its observer.
 // Split by concern: MainWindow.cpp (construction, modes, observer, closing), MainWindowBuild.cpp
-// (level, music and VOX panels; the others are panel classes), MainWindowStatus.cpp (status refresh and folding), MainWindowControls.cpp (live
-// controls), MainWindowNames.cpp (names, help), MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp
-// (menu bar, reports), MainWindowCommands.cpp (configuration commands), MainWindowGenerator.cpp
-// (message-generator panel).
+// (level, music and VOX panels; the others are panel classes), MainWindowStatus.cpp (status refresh
+// and folding), MainWindowControls.cpp (live controls), MainWindowNames.cpp (names, help),
+// MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
+// (configuration commands), MainWindowGenerator.cpp (message-generator panel).
 
 #include "link/Chip.h"
 #include "link/LinkObserver.h"
@@ -32,7 +32,6 @@
 
 class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;

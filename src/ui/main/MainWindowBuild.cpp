@@ -4,7 +4,6 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 #include "ui/main/GroupsPanel.h"
-#include "ui/main/Icons.h"
 #include "ui/main/IoGridPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MasterPanel.h"
@@ -98,7 +97,8 @@ void MainWindow::buildPanels()
 
 void MainWindow::buildSpeechPanel(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, QStringLiteral("Speech"), "PanelSpeech", QRect(4, 2, 300, 200), "BbSpeech", HelpContext::SpeechPanel);
+    QGroupBox* panel = makePanel(parent, QStringLiteral("Speech"), "PanelSpeech", QRect(4, 2, 300, 200),
+                                 "BbSpeech", HelpContext::SpeechPanel);
     makeLabel(panel, QStringLiteral("Speech level"), QRect(8, 18, 80, 16));
     makeLevelSlider(panel, LiveSpeechLevel, QRect(36, 36, 30, 144));
     static const char* const inputs[] = {"VOX1 input", "VOX2 input", "Message input", "Unit input", "Remote input"};
@@ -111,7 +111,8 @@ void MainWindow::buildSpeechPanel(QWidget* parent)
 
 void MainWindow::buildMusicPanel(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, QStringLiteral("Music"), "PanelMusic", QRect(4, 204, 300, 200), "BbMusic", HelpContext::MusicPanel);
+    QGroupBox* panel = makePanel(parent, QStringLiteral("Music"), "PanelMusic", QRect(4, 204, 300, 200),
+                                 "BbMusic", HelpContext::MusicPanel);
     makeLabel(panel, QStringLiteral("Music level"), QRect(8, 18, 80, 16));
     makeLevelSlider(panel, LiveMusicLevel, QRect(36, 36, 30, 144));
     for (int i = 0; i < StatusBlock::MusicSourceCount; ++i) {
@@ -125,7 +126,8 @@ void MainWindow::buildMusicPanel(QWidget* parent)
 
 void MainWindow::buildVoxPanel(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, QStringLiteral("VOX"), "PanelVox", QRect(4, 406, 300, 190), "BbVox", HelpContext::VoxPanel);
+    QGroupBox* panel = makePanel(parent, QStringLiteral("VOX"), "PanelVox", QRect(4, 406, 300, 190),
+                                 "BbVox", HelpContext::VoxPanel);
     makeLabel(panel, QStringLiteral("VOX1 threshold"), QRect(8, 42, 100, 16));
     makeLevelSlider(panel, 12, QRect(120, 40, 80, 20));
     makeLabel(panel, QStringLiteral("VOX2 threshold"), QRect(8, 82, 100, 16));

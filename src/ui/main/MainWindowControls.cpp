@@ -33,7 +33,8 @@ void MainWindow::connectControls()
     connect(masterPanel_, &MasterPanel::alignClicked, this, &MainWindow::alignMasterClock);
     connect(masterPanel_, &MasterPanel::addressDoubleClicked, this, &MainWindow::changeMasterAddress);
     connect(&zonePanel_->grid(), &CellGrid::cellPressed, this, &MainWindow::toggleZoneMusic);
-    connect(&zonePanel_->grid(), &CellGrid::cellDoubleClicked, this, [this](int n) { renameGridCell(names_.zones, n); });
+    connect(&zonePanel_->grid(), &CellGrid::cellDoubleClicked, this,
+            [this](int n) { renameGridCell(names_.zones, n); });
     connect(&outputPanel_->grid(), &CellGrid::cellDoubleClicked, this,
             [this](int n) { renameGridCell(names_.outputs, n); });
     connect(&inputPanel_->grid(), &CellGrid::cellDoubleClicked, this,

@@ -11,7 +11,6 @@
 #include "ui/main/ZoneGridPanel.h"
 
 #include "ui/main/Meter.h"
-#include <QPushButton>
 #include <QSlider>
 
 namespace q7582 {
