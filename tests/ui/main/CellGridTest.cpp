@@ -1,6 +1,8 @@
 // The painted 6 x 6 grid: names, hit-testing, clicks, tool tips and the painted colours.
 
 #include "ui/main/CellGrid.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/main/Widgets.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +14,8 @@
 
 namespace q7582::test {
 namespace {
+
+QImage opaque(const QPixmap& shot) { return shot.toImage().convertToFormat(QImage::Format_RGB32); }
 
 class CellGridTest : public ::testing::Test {
 protected:
@@ -104,6 +108,29 @@ TEST_F(CellGridTest, PaintsEachBackgroundInsideASunkenFrameAlsoWhenDisabled)
     }
     EXPECT_EQ(grid.cellBackground(0), red);
     EXPECT_EQ(grid.rowBackground(0), grey);
+}
+
+// Each item is drawn pixel for pixel as the sunken framed text it replaces, enabled or not.
+TEST_F(CellGridTest, ItemsLookLikeTheFramedTextsTheyReplace)
+{
+    QWidget host;
+    host.setFont(QFont(QStringLiteral("Tahoma"), 8));
+    auto* painted = new CellGrid({QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")},
+                                 &host);
+    const QColor blue(0xA0, 0xA0, 0xFF), white(0xFF, 0xFF, 0xFF);
+    ClickLabel* cell = makeText(&host, QStringLiteral("OutCell14"), QRect(QPoint(), painted->cellRect(13).size()));
+    cell->setText(QStringLiteral("14"));
+    cell->setBackground(blue);
+    painted->setCellBackground(13, blue);
+    ClickLabel* caption = makeText(&host, QStringLiteral("OutCardLabel1"), QRect(QPoint(), painted->rowRect(1).size()));
+    caption->setText(QStringLiteral("Card 2"));
+    caption->setBackground(white);
+    painted->setRowBackground(1, white);
+    for (bool enabled : {true, false}) {
+        host.setEnabled(enabled);
+        EXPECT_EQ(opaque(painted->grab(painted->cellRect(13))), opaque(cell->grab())) << enabled;
+        EXPECT_EQ(opaque(painted->grab(painted->rowRect(1))), opaque(caption->grab())) << enabled;
+    }
 }
 
 TEST_F(CellGridTest, AccessibilityNamesEachCaptionAndCellWhereItLies)
