@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStackedWidget>
 #include <QStatusBar>
 
 namespace q7582 {
@@ -34,12 +35,12 @@ MainWindow::MainWindow(LinkShared& shared, Options options)
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(central);
-    central->installEventFilter(this);
+    // Master and generator mode are its two pages.
+    modes_ = new QStackedWidget(this);
+    modes_->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(modes_);
     buildMenus();
-    buildPanels(central);
+    buildPanels();
     buildStatusBar();
     connectControls();
     setFixedSize(MasterWidth, MasterHeight);
@@ -75,12 +76,9 @@ void MainWindow::enterGeneratorMode()
     for (QMenu* m : masterOnlyMenus_)
         m->setEnabled(false);
     generatorMode_ = true;
-    masterArea_->hide();
-    generatorArea_->show();
-    generatorArea_->raise();
+    modes_->setCurrentWidget(generatorArea_);
     const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
-    generatorArea_->setGeometry(centralWidget()->rect());
     captionText_->setFixedWidth(120);
     captionRefresh(); // and the window's title
     generatorModeEntered_ = true;
@@ -92,9 +90,7 @@ void MainWindow::enterMasterMode()
     for (QMenu* m : masterOnlyMenus_)
         m->setEnabled(true);
     generatorMode_ = false;
-    generatorArea_->hide();
-    generatorArea_->lower();
-    masterArea_->show();
+    modes_->setCurrentWidget(masterArea_);
     captionText_->setFixedWidth(300);
     setFixedSize(MasterWidth, MasterHeight);
     captionRefresh(); // and the window's title

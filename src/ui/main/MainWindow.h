@@ -2,10 +2,10 @@
 // MainWindow, the main window: live status of the connected master, its live controls,
 // the PC-side names, help, and the status bar. Listens to the link as its observer.
 // Split by concern: MainWindow.cpp (construction, modes, observer, closing), MainWindowBuild.cpp
-// (panels), MainWindowStatus.cpp (status refresh and folding), MainWindowControls.cpp (live
-// controls), MainWindowNames.cpp (names, help), MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp
-// (menu bar, reports), MainWindowCommands.cpp (configuration commands), MainWindowGenerator.cpp
-// (message-generator panel).
+// (level, music and VOX panels; the others are panel classes), MainWindowStatus.cpp (status refresh
+// and folding), MainWindowControls.cpp (live controls), MainWindowNames.cpp (names, help),
+// MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
+// (configuration commands), MainWindowGenerator.cpp (message-generator panel).
 
 #include "link/Chip.h"
 #include "link/LinkObserver.h"
@@ -32,23 +32,29 @@
 
 class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QSlider;
+class QStackedWidget;
 class QTimer;
 class QToolButton;
 
 namespace q7582 {
 
+class ActiveSourcePanel;
 class ClickLabel;
+class GroupsPanel;
+class IoGridPanel;
+class MasterPanel;
 class Meter;
 class ConnectionIcon;
-class MusicCombo;
+class MusicSelectionPanel;
 class ReportCommands;
 class ReportViewer;
 class LinkThread;
+class UnitsPanel;
+class ZoneGridPanel;
 
 class MainWindow : public QMainWindow, public LinkObserver {
     Q_OBJECT
@@ -165,31 +171,20 @@ private:
     void sendSummerTimeTable();
 
     // MainWindowBuild.cpp
-    void buildPanels(QWidget* central);
-    QGroupBox* makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry);
-    QToolButton* makeHelpButton(QGroupBox* panel, const char* name, int context);
+    void buildPanels();
+    void connectHelpButtons();
     void buildSpeechPanel(QWidget* central);
     void buildMusicPanel(QWidget* central);
     void buildVoxPanel(QWidget* central);
-    void buildUnitPanel(QWidget* central);
-    void buildActivePanel(QWidget* central);
-    void buildGroupPanel(QWidget* central);
-    void buildMusicSelectionPanel(QWidget* central);
-    void buildGrid(QWidget* central, const char* panelName, const QString& title, const QRect& geometry,
-                   const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
-                   const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
-                   std::array<ClickLabel*, GridCells>& cells);
-    void buildAddressPanel(QWidget* central);
     QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
     void buildStatusBar();
 
     // MainWindowStatus.cpp
-    void showZones(const StatusBlock& sb);
-    void showIoGrid(const StatusBlock& sb, bool outputs);
-    void showUnits(const StatusBlock& sb);
-    void showActive(const StatusBlock& sb);
-    void showClock(const StatusBlock& sb);
     void foldOrShowLevels(StatusBlock& sb);
+    void foldOrShowMasterPanel(StatusBlock& sb);
+    void foldOrShowMusicSelection(StatusBlock& sb);
+    // Folds a pending change into the block and asks for its write; false: none pending.
+    bool foldPending(LiveParam entry, std::atomic<bool>& request, const std::function<void()>& fold);
     void requestWrite(std::atomic<bool>& request);
     void updateMasterControls();
 
@@ -201,8 +196,8 @@ private:
     void musicSourceListClosed();
     void musicSourceChosen(int index);
     void musicOnRemoteClicked();
-    void chimeClicked();
-    void summerTimeClicked();
+    void chimeClicked(bool on);
+    void summerTimeClicked(bool off);
     void alignMasterClock();
     void changeMasterAddress();
     void toggleZoneMusic(int cell, Qt::MouseButton button);
@@ -252,11 +247,9 @@ private:
     Provenance provenance_;
     LegalFileImage legalFile_;
     PendingChangeTable pending_{};
-    ZoneCells zoneCells_{};
     int selectedMusicSource_ = 0;
     bool generatorMode_ = false;
     bool generatorModeEntered_ = false;
-    bool clockValid_ = false;
     int helpContext_ = HelpContext::MainWindow;
     QString startDirectory_;
 
@@ -266,28 +259,19 @@ private:
     QAction* englishHelp_ = nullptr;
     QAction* helpContents_ = nullptr;
     std::vector<QMenu*> masterOnlyMenus_;
+    QStackedWidget* modes_ = nullptr;
     QWidget* masterArea_ = nullptr;
     std::array<QSlider*, LevelSliderCount> levelSliders_{};
     QLabel* levelTag_ = nullptr;
     std::array<ClickLabel*, 5> musicLabels_{};
-    std::array<QLabel*, StatusBlock::Units> unitIcons_{};
-    std::array<ClickLabel*, StatusBlock::Units> unitNames_{};
-    std::array<ClickLabel*, StatusBlock::Units> unitLines_{};
-    std::array<ClickLabel*, 6> slaveLabels_{}, outLabels_{}, inLabels_{};
-    std::array<ClickLabel*, GridCells> zoneCellLabels_{}, outCells_{}, inCells_{};
-    std::array<ClickLabel*, 6> groupTexts_{};
-    ClickLabel* activeUnit_ = nullptr;
-    ClickLabel* activePriority_ = nullptr;
-    ClickLabel* activeMessage_ = nullptr;
-    MusicCombo* musicSourceCombo_ = nullptr;
-    QPushButton* musicOnRemoteButton_ = nullptr;
-    ClickLabel* masterAddress_ = nullptr;
-    QPushButton* chimeButton_ = nullptr;
-    ClickLabel* masterDate_ = nullptr;
-    ClickLabel* masterTime_ = nullptr;
-    QPushButton* alignClockButton_ = nullptr;
-    QPushButton* summerTimeButton_ = nullptr;
-    std::vector<QWidget*> masterControlLabels_;
+    UnitsPanel* unitsPanel_ = nullptr;
+    ZoneGridPanel* zonePanel_ = nullptr;
+    IoGridPanel* outputPanel_ = nullptr;
+    IoGridPanel* inputPanel_ = nullptr;
+    GroupsPanel* groupsPanel_ = nullptr;
+    ActiveSourcePanel* activeSourcePanel_ = nullptr;
+    MasterPanel* masterPanel_ = nullptr;
+    MusicSelectionPanel* musicSelectionPanel_ = nullptr;
     Meter* leftMeter_ = nullptr;
     Meter* rightMeter_ = nullptr;
     QWidget* generatorArea_ = nullptr;

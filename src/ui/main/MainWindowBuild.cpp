@@ -1,48 +1,38 @@
 // MainWindow: the panels and controls, built once at construction.
 
+#include "ui/main/ActiveSourcePanel.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
-#include "ui/main/Icons.h"
+#include "ui/main/GroupsPanel.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MusicCombo.h"
+#include "ui/main/MasterPanel.h"
+#include "ui/main/MusicSelectionPanel.h"
+#include "ui/main/UnitsPanel.h"
 #include "ui/main/Widgets.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include "ui/main/Meter.h"
 #include <QPushButton>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QToolButton>
 
 namespace q7582 {
-namespace {
 
-constexpr int RowPitch = 16;
-constexpr int CellWidth = 30, CellHeight = 15;
-
-} // namespace
-
-QGroupBox* MainWindow::makePanel(QWidget* parent, const char* name, const QString& title, const QRect& geometry)
+// Every panel's help button opens its topic; leaving one gives the focus back (musicLabelsLeft).
+void MainWindow::connectHelpButtons()
 {
-    auto* panel = new QGroupBox(title, parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-QToolButton* MainWindow::makeHelpButton(QGroupBox* panel, const char* name, int context)
-{
-    auto* b = new QToolButton(panel);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setIcon(QIcon(icons::help()));
-    b->setAutoRaise(true);
-    b->setToolTip(QStringLiteral("Help"));
-    b->setGeometry(panel->width() - 24, 0, 20, 18);
-    b->setProperty("helpContext", context);
-    b->installEventFilter(this); // leaving it gives the focus back (musicLabelsLeft)
-    connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context); });
-    return b;
+    for (QToolButton* b : findChildren<QToolButton*>()) {
+        const QVariant context = b->property("helpContext");
+        if (!context.isValid())
+            continue;
+        b->installEventFilter(this);
+        connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context.toInt()); });
+    }
 }
 
 QSlider* MainWindow::makeLevelSlider(QWidget* panel, int index, const QRect& geometry)
@@ -64,28 +54,25 @@ QSlider* MainWindow::makeLevelSlider(QWidget* panel, int index, const QRect& geo
     return s;
 }
 
-void MainWindow::buildPanels(QWidget* central)
+void MainWindow::buildPanels()
 {
-    masterArea_ = new QWidget(central);
+    masterArea_ = new QWidget(modes_);
     masterArea_->setObjectName(QStringLiteral("MasterArea"));
-    masterArea_->setGeometry(0, 0, MasterWidth, MasterHeight);
 
     buildSpeechPanel(masterArea_);
     buildMusicPanel(masterArea_);
     buildVoxPanel(masterArea_);
-    buildUnitPanel(masterArea_);
-    buildActivePanel(masterArea_);
-    buildGroupPanel(masterArea_);
-    buildMusicSelectionPanel(masterArea_);
-    buildGrid(masterArea_, "PanelSlave", QStringLiteral("Zones"), QRect(574, 2, 272, 124), "SlaveLabel",
-              QStringLiteral("Slave "), 0, "ZoneCell", "BbSlave", HelpContext::ZonePanel, slaveLabels_,
-              zoneCellLabels_);
-    buildGrid(masterArea_, "PanelOut", QStringLiteral("Digital outputs"), QRect(574, 128, 272, 124), "OutCardLabel",
-              QStringLiteral("Card "), 1, "OutCell", "BbOut", HelpContext::OutputPanel, outLabels_, outCells_);
-    buildGrid(masterArea_, "PanelIn", QStringLiteral("Digital inputs"), QRect(574, 254, 272, 124), "InCardLabel",
-              QStringLiteral("Card "), 1, "InCell", "BbIn", HelpContext::InputPanel, inLabels_, inCells_);
-    buildAddressPanel(masterArea_);
-    buildGeneratorPanel(central);
+    unitsPanel_ = new UnitsPanel(masterArea_);
+    activeSourcePanel_ = new ActiveSourcePanel(masterArea_);
+    groupsPanel_ = new GroupsPanel(masterArea_);
+    musicSelectionPanel_ = new MusicSelectionPanel(masterArea_);
+    zonePanel_ = new ZoneGridPanel(masterArea_);
+    outputPanel_ = new IoGridPanel(IoGridPanel::Outputs, masterArea_);
+    inputPanel_ = new IoGridPanel(IoGridPanel::Inputs, masterArea_);
+    masterPanel_ = new MasterPanel(masterArea_);
+    buildGeneratorPanel(modes_);
+    modes_->addWidget(masterArea_);
+    modes_->addWidget(generatorArea_);
 
     // The value tag of the last moved slider, on that slider's panel.
     levelTag_ = new QLabel(masterArea_);
@@ -110,8 +97,8 @@ void MainWindow::buildPanels(QWidget* central)
 
 void MainWindow::buildSpeechPanel(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, "PanelSpeech", QStringLiteral("Speech"), QRect(4, 2, 300, 200));
-    makeHelpButton(panel, "BbSpeech", HelpContext::SpeechPanel);
+    QGroupBox* panel = makePanel(parent, QStringLiteral("Speech"), "PanelSpeech", QRect(4, 2, 300, 200),
+                                 "BbSpeech", HelpContext::SpeechPanel);
     makeLabel(panel, QStringLiteral("Speech level"), QRect(8, 18, 80, 16));
     makeLevelSlider(panel, LiveSpeechLevel, QRect(36, 36, 30, 144));
     static const char* const inputs[] = {"VOX1 input", "VOX2 input", "Message input", "Unit input", "Remote input"};
@@ -124,8 +111,8 @@ void MainWindow::buildSpeechPanel(QWidget* parent)
 
 void MainWindow::buildMusicPanel(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, "PanelMusic", QStringLiteral("Music"), QRect(4, 204, 300, 200));
-    makeHelpButton(panel, "BbMusic", HelpContext::MusicPanel);
+    QGroupBox* panel = makePanel(parent, QStringLiteral("Music"), "PanelMusic", QRect(4, 204, 300, 200),
+                                 "BbMusic", HelpContext::MusicPanel);
     makeLabel(panel, QStringLiteral("Music level"), QRect(8, 18, 80, 16));
     makeLevelSlider(panel, LiveMusicLevel, QRect(36, 36, 30, 144));
     for (int i = 0; i < StatusBlock::MusicSourceCount; ++i) {
@@ -139,8 +126,8 @@ void MainWindow::buildMusicPanel(QWidget* parent)
 
 void MainWindow::buildVoxPanel(QWidget* parent)
 {
-    QGroupBox* panel = makePanel(parent, "PanelVox", QStringLiteral("VOX"), QRect(4, 406, 300, 190));
-    makeHelpButton(panel, "BbVox", HelpContext::VoxPanel);
+    QGroupBox* panel = makePanel(parent, QStringLiteral("VOX"), "PanelVox", QRect(4, 406, 300, 190),
+                                 "BbVox", HelpContext::VoxPanel);
     makeLabel(panel, QStringLiteral("VOX1 threshold"), QRect(8, 42, 100, 16));
     makeLevelSlider(panel, 12, QRect(120, 40, 80, 20));
     makeLabel(panel, QStringLiteral("VOX2 threshold"), QRect(8, 82, 100, 16));
@@ -155,110 +142,6 @@ void MainWindow::buildVoxPanel(QWidget* parent)
     rightMeter_->setGeometry(120, 150, 160, 16);
     for (Meter* bar : {leftMeter_, rightMeter_})
         bar->setFocusPolicy(Qt::ClickFocus); // takes the focus off the sliders (togliFocus)
-}
-
-void MainWindow::buildUnitPanel(QWidget* parent)
-{
-    QGroupBox* panel = makePanel(parent, "PanelUnit", QStringLiteral("Units"), QRect(308, 2, 262, 300));
-    makeHelpButton(panel, "BbUnit", HelpContext::UnitPanel);
-    makeLabel(panel, QStringLiteral("Name"), QRect(28, 18, 140, 14));
-    makeLabel(panel, QStringLiteral("Pty/Line"), QRect(176, 18, 70, 14));
-    for (int u = 0; u < StatusBlock::Units; ++u) {
-        const int y = 36 + RowPitch * u;
-        auto* icon = new QLabel(panel);
-        icon->setObjectName(QStringLiteral("UnitIcon%1").arg(u));
-        icon->setGeometry(8, y, 14, 14);
-        icon->hide();
-        unitIcons_[std::size_t(u)] = icon;
-        ClickLabel* name = makeText(panel, QStringLiteral("UnitName%1").arg(u + 1), QRect(28, y, 140, CellHeight));
-        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        name->setProperty("tag", u + 1);
-        unitNames_[std::size_t(u)] = name;
-        unitLines_[std::size_t(u)] =
-            makeText(panel, QStringLiteral("UnitLine%1").arg(u), QRect(176, y, 70, CellHeight));
-    }
-}
-
-void MainWindow::buildActivePanel(QWidget* parent)
-{
-    QGroupBox* panel = makePanel(parent, "PanelAtt", QStringLiteral("Active source"), QRect(308, 304, 262, 96));
-    makeHelpButton(panel, "BbAtt", HelpContext::ActiveSourcePanel);
-    makeLabel(panel, QStringLiteral("Source"), QRect(8, 24, 60, 16));
-    activeUnit_ = makeText(panel, QStringLiteral("STUnitAtt"), QRect(70, 22, 110, 18));
-    makeLabel(panel, QStringLiteral("Pty"), QRect(188, 24, 24, 16));
-    activePriority_ = makeText(panel, QStringLiteral("STPtyAtt"), QRect(214, 22, 36, 18));
-    makeLabel(panel, QStringLiteral("Message"), QRect(8, 56, 60, 16));
-    activeMessage_ = makeText(panel, QStringLiteral("STMsgAtt"), QRect(70, 54, 110, 18));
-}
-
-void MainWindow::buildGroupPanel(QWidget* parent)
-{
-    QGroupBox* panel = makePanel(parent, "PanelGroup", QStringLiteral("Groups"), QRect(308, 402, 262, 64));
-    makeHelpButton(panel, "BbGroup", HelpContext::GroupPanel);
-    for (int s = 0; s < StatusBlock::Slaves; ++s) {
-        const int x = 12 + 40 * s;
-        QLabel* l = makeLabel(panel, QString::number(s), QRect(x, 18, 34, 14));
-        l->setAlignment(Qt::AlignCenter);
-        groupTexts_[std::size_t(s)] = makeText(panel, QStringLiteral("GroupText%1").arg(s), QRect(x, 36, 34, 18));
-    }
-}
-
-void MainWindow::buildMusicSelectionPanel(QWidget* parent)
-{
-    QGroupBox* panel =
-        makePanel(parent, "PanelMuSel", QStringLiteral("Music selection"), QRect(308, 468, 262, 128));
-    makeHelpButton(panel, "BbMuSel", HelpContext::MusicSelectionPanel);
-    makeLabel(panel, QStringLiteral("Music source"), QRect(8, 28, 100, 16));
-    musicSourceCombo_ = new MusicCombo(panel);
-    musicSourceCombo_->setObjectName(QStringLiteral("CbMusicAtt"));
-    musicSourceCombo_->setGeometry(120, 24, 130, 24);
-    makeLabel(panel, QStringLiteral("Music on Remote"), QRect(8, 70, 110, 16));
-    musicOnRemoteButton_ = makeToggle(panel, "SPMoR", QStringLiteral("OFF"), QRect(120, 64, 60, 26));
-}
-
-void MainWindow::buildGrid(QWidget* parent, const char* panelName, const QString& title, const QRect& geometry,
-                       const char* rowPrefix, const QString& rowCaption, int rowBase, const char* cellPrefix,
-                       const char* helpName, int helpContext, std::array<ClickLabel*, 6>& rows,
-                       std::array<ClickLabel*, GridCells>& cells)
-{
-    QGroupBox* panel = makePanel(parent, panelName, title, geometry);
-    makeHelpButton(panel, helpName, helpContext);
-    for (int r = 0; r < 6; ++r) {
-        const int y = 22 + RowPitch * r;
-        rows[std::size_t(r)] = makeText(panel, QStringLiteral("%1%2").arg(QLatin1String(rowPrefix)).arg(r),
-                                        QRect(8, y, 52, CellHeight));
-        rows[std::size_t(r)]->setText(rowCaption + QString::number(r + rowBase));
-        for (int k = 0; k < 6; ++k) {
-            const int n = 6 * r + k + 1;
-            ClickLabel* cell = makeText(panel, QStringLiteral("%1%2").arg(QLatin1String(cellPrefix)).arg(n),
-                                        QRect(66 + 31 * k, y, CellWidth, CellHeight));
-            cell->setText(QString::number(n));
-            cells[std::size_t(n - 1)] = cell;
-        }
-    }
-}
-
-void MainWindow::buildAddressPanel(QWidget* parent)
-{
-    QGroupBox* panel = makePanel(parent, "PanelAddr", QStringLiteral("Master"), QRect(574, 380, 272, 216));
-    makeHelpButton(panel, "BbAddr", HelpContext::MasterPanel);
-    masterControlLabels_.push_back(
-        makeLabel(panel, QStringLiteral("Master address"), QRect(8, 26, 100, 16), "LabelAddr"));
-    masterAddress_ = makeText(panel, QStringLiteral("STAddr"), QRect(120, 24, 40, 18));
-    masterAddress_->setToolTip(QStringLiteral("Double click to change the master address"));
-    masterControlLabels_.push_back(
-        makeLabel(panel, QStringLiteral("Chime enable"), QRect(8, 54, 100, 16), "LabelChime"));
-    chimeButton_ = makeToggle(panel, "SPChime", QStringLiteral("OFF"), QRect(120, 48, 60, 26));
-    masterControlLabels_.push_back(
-        makeLabel(panel, QStringLiteral("Master Date"), QRect(8, 86, 90, 16), "LabelMDate"));
-    masterDate_ = makeText(panel, QStringLiteral("STMDate"), QRect(100, 84, 160, 18));
-    masterControlLabels_.push_back(
-        makeLabel(panel, QStringLiteral("Master Time"), QRect(8, 110, 90, 16), "LabelMTime"));
-    masterTime_ = makeText(panel, QStringLiteral("STMTime"), QRect(100, 108, 160, 18));
-    alignClockButton_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), panel);
-    alignClockButton_->setObjectName(QStringLiteral("SPTime"));
-    alignClockButton_->setGeometry(8, 138, 256, 28);
-    summerTimeButton_ = makeToggle(panel, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
 }
 
 } // namespace q7582

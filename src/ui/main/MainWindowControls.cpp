@@ -2,9 +2,12 @@
 // that the next status refresh folds into the StatusBlock.
 
 #include "ui/main/ClickLabel.h"
-#include "ui/main/Colours.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MusicCombo.h"
+#include "ui/main/MasterPanel.h"
+#include "ui/main/IoGridPanel.h"
+#include "ui/main/MusicSelectionPanel.h"
+#include "ui/main/UnitsPanel.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -21,30 +24,28 @@ void MainWindow::connectControls()
 {
     for (int i = 0; i < LevelSliderCount; ++i)
         connect(levelSliders_[std::size_t(i)], &QSlider::valueChanged, this, [this, i] { levelChanged(i); });
-    connect(musicSourceCombo_, &MusicCombo::dropDown, this, &MainWindow::musicSourceListOpened);
-    connect(musicSourceCombo_, &MusicCombo::closeUp, this, &MainWindow::musicSourceListClosed);
-    connect(musicSourceCombo_, &QComboBox::activated, this, &MainWindow::musicSourceChosen); // user choices only
-    connect(musicOnRemoteButton_, &QPushButton::clicked, this, &MainWindow::musicOnRemoteClicked);
-    connect(chimeButton_, &QPushButton::clicked, this, &MainWindow::chimeClicked);
-    connect(summerTimeButton_, &QPushButton::clicked, this, &MainWindow::summerTimeClicked);
-    connect(alignClockButton_, &QPushButton::clicked, this, &MainWindow::alignMasterClock);
-    connect(masterAddress_, &ClickLabel::doubleClicked, this, &MainWindow::changeMasterAddress);
-    for (int n = 0; n < GridCells; ++n) {
-        ClickLabel* zone = zoneCellLabels_[std::size_t(n)];
-        connect(zone, &ClickLabel::mousePressed, this, [this, n](Qt::MouseButton b) { toggleZoneMusic(n, b); });
-        connect(zone, &ClickLabel::doubleClicked, this, [this, n] { renameGridCell(names_.zones, n); });
-        connect(outCells_[std::size_t(n)], &ClickLabel::doubleClicked, this,
-                [this, n] { renameGridCell(names_.outputs, n); });
-        connect(inCells_[std::size_t(n)], &ClickLabel::doubleClicked, this,
-                [this, n] { renameGridCell(names_.inputs, n); });
-    }
-    for (int u = 0; u < StatusBlock::Units; ++u)
-        connect(unitNames_[std::size_t(u)], &ClickLabel::doubleClicked, this, [this, u] { renameUnit(u + 1); });
+    connect(musicSelectionPanel_, &MusicSelectionPanel::listOpened, this, &MainWindow::musicSourceListOpened);
+    connect(musicSelectionPanel_, &MusicSelectionPanel::listClosed, this, &MainWindow::musicSourceListClosed);
+    connect(musicSelectionPanel_, &MusicSelectionPanel::sourceChosen, this, &MainWindow::musicSourceChosen);
+    connect(musicSelectionPanel_, &MusicSelectionPanel::musicOnRemoteClicked, this, &MainWindow::musicOnRemoteClicked);
+    connect(masterPanel_, &MasterPanel::chimeClicked, this, &MainWindow::chimeClicked);
+    connect(masterPanel_, &MasterPanel::summerTimeClicked, this, &MainWindow::summerTimeClicked);
+    connect(masterPanel_, &MasterPanel::alignClicked, this, &MainWindow::alignMasterClock);
+    connect(masterPanel_, &MasterPanel::addressDoubleClicked, this, &MainWindow::changeMasterAddress);
+    connect(&zonePanel_->grid(), &CellGrid::cellPressed, this, &MainWindow::toggleZoneMusic);
+    connect(&zonePanel_->grid(), &CellGrid::cellDoubleClicked, this,
+            [this](int n) { renameGridCell(names_.zones, n); });
+    connect(&outputPanel_->grid(), &CellGrid::cellDoubleClicked, this,
+            [this](int n) { renameGridCell(names_.outputs, n); });
+    connect(&inputPanel_->grid(), &CellGrid::cellDoubleClicked, this,
+            [this](int n) { renameGridCell(names_.inputs, n); });
+    connect(unitsPanel_, &UnitsPanel::nameDoubleClicked, this, &MainWindow::renameUnit);
     // The fifth source, the remote input, keeps its name.
     for (int m = 0; m < 4; ++m)
         connect(musicLabels_[std::size_t(m)], &ClickLabel::doubleClicked, this, [this, m] { renameMusicSource(m + 1); });
     connect(levelTagTimer_, &QTimer::timeout, this, &MainWindow::hideLevelTag);
     connect(parkFocusTimer_, &QTimer::timeout, this, &MainWindow::parkFocus);
+    connectHelpButtons();
 }
 
 QDateTime MainWindow::now() const { return now_ ? now_() : QDateTime::currentDateTime(); }
@@ -107,27 +108,24 @@ void MainWindow::musicSourceChosen(int index)
 void MainWindow::musicOnRemoteClicked()
 {
     // Music cannot come from the remote input while the remote input is the source.
-    if (selectedMusicSource_ == 4)
-        musicOnRemoteButton_->setChecked(false);
-    musicOnRemoteButton_->setText(musicOnRemoteButton_->isChecked() ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    const bool on = selectedMusicSource_ != 4 && musicSelectionPanel_->musicOnRemote();
+    musicSelectionPanel_->showMusicOnRemote(on);
     const bool onMaster = shared_.withStatus([](const StatusBlock& s) { return s.musicOnRemote(); });
-    if (musicOnRemoteButton_->isChecked() != onMaster)
+    if (on != onMaster)
         pending_[LiveMusicOnRemote].changed = true;
 }
 
-void MainWindow::chimeClicked()
+void MainWindow::chimeClicked(bool on)
 {
-    chimeButton_->setText(chimeButton_->isChecked() ? QStringLiteral("ON") : QStringLiteral("OFF"));
     const bool onMaster = shared_.withStatus([](const StatusBlock& s) { return s.chimeEnabled(); });
-    if (chimeButton_->isChecked() != onMaster)
+    if (on != onMaster)
         pending_[LiveChime].changed = true;
 }
 
-void MainWindow::summerTimeClicked()
+void MainWindow::summerTimeClicked(bool off)
 {
-    summerTimeButton_->setText(summerTimeCaption(summerTimeButton_->isChecked()));
     const bool offOnMaster = shared_.withStatus([](const StatusBlock& s) { return s.summerTimeOff(); });
-    if (summerTimeButton_->isChecked() != offOnMaster)
+    if (off != offOnMaster)
         pending_[LiveSummerTime].changed = true;
 }
 
@@ -135,9 +133,9 @@ void MainWindow::alignMasterClock() { pending_[LiveClockAlign].changed = true; }
 
 void MainWindow::changeMasterAddress()
 {
-    if (!masterAddress_->isEnabled())
+    if (!masterPanel_->addressEnabled())
         return;
-    const QString current = masterAddress_->text();
+    const QString current = masterPanel_->addressText();
     for (;;) {
         const std::optional<QString> answer =
             dialogs_->getText(this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current);
@@ -147,7 +145,7 @@ void MainWindow::changeMasterAddress()
         if (!validAddressAnswer(*answer))
             continue;
         if (*answer != current) {
-            masterAddress_->setText(*answer);
+            masterPanel_->setAddressText(*answer);
             pending_[LiveMasterAddress].changed = true;
         }
         return;
@@ -158,11 +156,9 @@ void MainWindow::toggleZoneMusic(int cell, Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    CellState& state = zoneCells_[std::size_t(cell)];
-    if (!toggleZoneCell(state))
+    if (!zonePanel_->toggleMusic(cell))
         return;
-    zoneCellLabels_[std::size_t(cell)]->setBackground(colours::forCell(state));
-    const bool music = state == CellState::Music;
+    const bool music = zonePanel_->cells()[std::size_t(cell)] == CellState::Music;
     shared_.withStatus([&](StatusBlock& s) { s.setZoneMusic(cell / 6, cell % 6, music); });
     pending_[LiveZoneMusic].changed = true;
 }
@@ -171,8 +167,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Leave && watched->property("helpContext").isValid())
         musicLabelsLeft();
-    if (event->type() == QEvent::Resize && watched == centralWidget() && generatorMode_)
-        generatorArea_->setGeometry(centralWidget()->rect());
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -34,9 +34,9 @@ void showState(ClickLabel* l, const StateText& s)
 
 void MainWindow::buildGeneratorPanel(QWidget* central)
 {
-    auto* panel = makePanel(central, "PanelMG", QStringLiteral("RKDV7582 message generator"),
-                            QRect(0, 0, GeneratorClientWidth, GeneratorClientHeight));
-    makeHelpButton(panel, "BbLegal", HelpContext::GeneratorPanel);
+    QGroupBox* panel = makePanel(central, QStringLiteral("RKDV7582 message generator"), "PanelMG",
+                                 QRect(0, 0, GeneratorClientWidth, GeneratorClientHeight), "BbLegal",
+                                 HelpContext::GeneratorPanel);
 
     makeLabel(panel, QStringLiteral("RKDV Date"), QRect(10, 26, 70, 18));
     generatorDate_ = makeText(panel, QStringLiteral("STMsgDate"), QRect(80, 24, 170, 20));
@@ -78,8 +78,6 @@ void MainWindow::buildGeneratorPanel(QWidget* central)
     bold.setBold(true);
     warning->setFont(bold);
 
-    panel->hide();
-    panel->lower();
     generatorArea_ = panel;
     connectGeneratorControls();
 }

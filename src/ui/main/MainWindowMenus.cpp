@@ -5,7 +5,8 @@
 #include "reports/ReportCommands.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MusicCombo.h"
+#include "ui/main/MasterPanel.h"
+#include "ui/main/MusicSelectionPanel.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -119,10 +120,10 @@ StatusWindowValues MainWindow::statusWindowValues() const
     for (int i = 0; i < StatusBlock::MusicSourceCount; ++i)
         v.musicSourcePositions[std::size_t(i)] = position(7 + i);
     v.voxThresholdPositions = {position(12), position(13)};
-    v.musicSourceSelected = musicSourceCombo_->currentText();
-    v.musicOnRemote = musicOnRemoteButton_->isChecked();
-    v.masterAddressText = masterAddress_->text();
-    v.chimeOn = chimeButton_->isChecked();
+    v.musicSourceSelected = musicSelectionPanel_->sourceText();
+    v.musicOnRemote = musicSelectionPanel_->musicOnRemote();
+    v.masterAddressText = masterPanel_->addressText();
+    v.chimeOn = masterPanel_->chimeOn();
     return v;
 }
 

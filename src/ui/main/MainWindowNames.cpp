@@ -2,8 +2,11 @@
 
 #include "ui/main/AboutBox.h"
 #include "ui/main/ClickLabel.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MusicCombo.h"
+#include "ui/main/MusicSelectionPanel.h"
+#include "ui/main/UnitsPanel.h"
+#include "ui/main/ZoneGridPanel.h"
 
 #include <QAction>
 
@@ -27,29 +30,23 @@ void MainWindow::loadSettingsAndNames()
 
 void MainWindow::showUnitNames()
 {
-    for (int n = 1; n <= StatusBlock::Units; ++n)
-        unitNames_[std::size_t(n - 1)]->setText(q(names_.unitCaption(n)));
+    unitsPanel_->showNames(names_);
 }
 
 void MainWindow::showGridNames()
 {
-    for (int n = 0; n < GridCells; ++n) {
-        zoneCellLabels_[std::size_t(n)]->setToolTip(q(names_.zones.at(std::size_t(n))));
-        outCells_[std::size_t(n)]->setToolTip(q(names_.outputs.at(std::size_t(n))));
-        inCells_[std::size_t(n)]->setToolTip(q(names_.inputs.at(std::size_t(n))));
-    }
+    zonePanel_->showNames(names_.zones);
+    outputPanel_->showNames(names_.outputs);
+    inputPanel_->showNames(names_.inputs);
 }
 
 // Labels and selector always hold the five names in order; no item stays selected
 // until the next refresh picks the master's source.
 void MainWindow::showMusicNames()
 {
-    musicSourceCombo_->clear();
-    for (int n = 1; n <= StatusBlock::MusicSourceCount; ++n) {
+    for (int n = 1; n <= StatusBlock::MusicSourceCount; ++n)
         musicLabels_[std::size_t(n - 1)]->setText(q(names_.musicName(n)));
-        musicSourceCombo_->addItem(q(names_.musicName(n)));
-    }
-    musicSourceCombo_->setCurrentIndex(-1);
+    musicSelectionPanel_->showNames(names_);
 }
 
 std::optional<QString> MainWindow::askName(const QString& current)
@@ -78,7 +75,7 @@ void MainWindow::renameUnit(int n)
     if (!answer)
         return;
     name = answer->toStdString();
-    unitNames_[std::size_t(n - 1)]->setText(q(names_.unitCaption(n)));
+    showUnitNames();
     showFileError(names_.saveUnitNames());
 }
 

@@ -1,10 +1,34 @@
 #include "ui/main/Widgets.h"
 
 #include "ui/main/ClickLabel.h"
+#include "ui/main/Icons.h"
 
+#include <QGroupBox>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace q7582 {
+
+void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const char* helpName, int helpContext)
+{
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    auto* b = new QToolButton(panel);
+    b->setObjectName(QString::fromLatin1(helpName));
+    b->setIcon(QIcon(icons::help()));
+    b->setAutoRaise(true);
+    b->setToolTip(QStringLiteral("Help"));
+    b->setGeometry(panel->width() - 24, 0, 20, 18);
+    b->setProperty("helpContext", helpContext);
+}
+
+QGroupBox* makePanel(QWidget* parent, const QString& title, const char* name, const QRect& geometry,
+                     const char* helpName, int helpContext)
+{
+    auto* panel = new QGroupBox(title, parent);
+    placePanel(panel, name, geometry, helpName, helpContext);
+    return panel;
+}
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const char* name)
 {

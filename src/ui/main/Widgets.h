@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -12,6 +13,11 @@ namespace q7582 {
 
 class ClickLabel;
 
+// Names and places a panel, with its help button in the top right corner. The button
+// carries the property "helpContext"; the window connects it to the help.
+void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const char* helpName, int helpContext);
+QGroupBox* makePanel(QWidget* parent, const QString& title, const char* name, const QRect& geometry,
+                     const char* helpName, int helpContext);
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const char* name = nullptr);
 // A framed, centred text (sunken unless told otherwise) whose background the refresh colours.
 ClickLabel* makeText(QWidget* parent, const QString& name, const QRect& geometry, bool sunken = true);

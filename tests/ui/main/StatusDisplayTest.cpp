@@ -62,13 +62,13 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     connectMaster();
 
     // Left clicks and busy or absent cells change nothing; absent slaves stay untouched.
-    click(find("ZoneCell7"), Qt::LeftButton);
-    click(find("ZoneCell9"), Qt::RightButton);
-    click(find("ZoneCell1"), Qt::RightButton);
+    clickCell("ZoneCell7", Qt::LeftButton);
+    clickCell("ZoneCell9", Qt::RightButton);
+    clickCell("ZoneCell1", Qt::RightButton);
     EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80);
 
-    click(find("ZoneCell8"), Qt::RightButton); // zone 2 of slave 1
+    clickCell("ZoneCell8", Qt::RightButton); // zone 2 of slave 1
     EXPECT_EQ(bg("ZoneCell8"), colours::lightBlue());
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40 | 0x02);
@@ -77,7 +77,7 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     // The master's next page shows the flag (bit 6 gone); a second right click clears it.
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones + 2] = 0x80 | 0x02; });
     EXPECT_FALSE(refreshWrites());
-    click(find("ZoneCell8"), Qt::RightButton);
+    clickCell("ZoneCell8", Qt::RightButton);
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40);
 }
@@ -86,7 +86,7 @@ TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
 {
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones] = 0x80; });
     refresh();
-    click(find("ZoneCell1"), Qt::RightButton);
+    clickCell("ZoneCell1", Qt::RightButton);
     find<QSlider>("LevelSliders5")->setValue(11);
 
     shared.connectionState = Connected;
@@ -328,20 +328,20 @@ TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
     // A zone rename rewrites the three grid files together.
     QFile::remove(dir.filePath("uscite.txt"));
     dialogs.answers = {"Hall"};
-    doubleClick(find("ZoneCell5"));
-    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+    doubleClickCell("ZoneCell5");
+    EXPECT_EQ(cellToolTip("ZoneCell5"), "Hall");
     EXPECT_EQ(lines(read("zone.txt")).at(4), "Hall");
     EXPECT_EQ(lines(read("uscite.txt")).size(), 36 + 1); // each line ends in CRLF
 
     dialogs.answers = {"Garden"};
-    doubleClick(find("InCell36"));
-    EXPECT_EQ(find("InCell36")->toolTip(), "Garden");
-    EXPECT_EQ(find("OutCell36")->toolTip(), "Out 36");
+    doubleClickCell("InCell36");
+    EXPECT_EQ(cellToolTip("InCell36"), "Garden");
+    EXPECT_EQ(cellToolTip("OutCell36"), "Out 36");
 
     // Cancel keeps the name.
     dialogs.answers = {};
-    doubleClick(find("ZoneCell5"));
-    EXPECT_EQ(find("ZoneCell5")->toolTip(), "Hall");
+    doubleClickCell("ZoneCell5");
+    EXPECT_EQ(cellToolTip("ZoneCell5"), "Hall");
 
     // A music source renamed refills the selector; the remote input keeps its name.
     dialogs.answers = {"Radio"};

@@ -3,6 +3,7 @@
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
 #include "EventWait.h"
+#include "ui/main/CellGrid.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
 
@@ -94,7 +95,43 @@ protected:
         auto* b = find<QAbstractButton>(name);
         return b ? b->text() : QString();
     }
-    QColor bg(const QString& name) const { return find<ClickLabel>(name)->background(); }
+    QColor bg(const QString& name) const
+    {
+        if (const GridItem item = gridItem(name); item.grid)
+            return item.cell >= 0 ? item.grid->cellBackground(item.cell) : item.grid->rowBackground(item.row);
+        return find<ClickLabel>(name)->background();
+    }
+    // A cell or row caption of a painted grid, by the name it has ("ZoneCell5", "SlaveLabel0").
+    struct GridItem {
+        CellGrid* grid = nullptr;
+        int cell = -1, row = -1;
+    };
+    GridItem gridItem(const QString& name) const
+    {
+        for (CellGrid* grid : window->findChildren<CellGrid*>()) {
+            for (int n = 0; n < CellGrid::Cells; ++n)
+                if (grid->cellName(n) == name)
+                    return {grid, n, -1};
+            for (int r = 0; r < CellGrid::Rows; ++r)
+                if (grid->rowName(r) == name)
+                    return {grid, -1, r};
+        }
+        return {};
+    }
+    // Clicks in the middle of a grid's cell, as the user would.
+    void clickCell(const QString& name, Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress) const
+    {
+        const GridItem item = gridItem(name);
+        ASSERT_TRUE(item.grid && item.cell >= 0) << name.toStdString();
+        mouse(item.grid, type, button, item.grid->cellRect(item.cell).center());
+    }
+    void doubleClickCell(const QString& name) const { clickCell(name, Qt::LeftButton, QEvent::MouseButtonDblClick); }
+    QString cellToolTip(const QString& name) const
+    {
+        const GridItem item = gridItem(name);
+        EXPECT_TRUE(item.grid && item.cell >= 0) << name.toStdString();
+        return item.grid ? item.grid->cellToolTip(item.cell) : QString();
+    }
     void setStatus(const std::function<void(StatusBlock&)>& f) { shared.withStatus(f); }
     StatusBlock status() { return shared.withStatus([](const StatusBlock& s) { return s; }); }
     // The link found a master: connected, and the first refresh is done.
@@ -130,9 +167,9 @@ protected:
 
     static void click(QWidget* w, Qt::MouseButton button) { mouse(w, QEvent::MouseButtonPress, button); }
     static void doubleClick(QWidget* w) { mouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton); }
-    static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button)
+    static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPointF at = QPointF(2, 2))
     {
-        QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), button, button, Qt::NoModifier);
+        QMouseEvent e(type, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }
 

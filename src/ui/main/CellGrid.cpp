@@ -1,0 +1,124 @@
+#include "ui/main/CellGrid.h"
+
+#include "ui/main/CellGridAccessible.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QToolTip>
+
+namespace q7582 {
+namespace {
+
+// The layout the separate framed texts had: a 52-pixel caption, then 30-pixel cells
+// one pixel apart, rows 16 pixels apart.
+constexpr int RowPitch = 16, ItemHeight = 15;
+constexpr int CaptionWidth = 52, FirstCellX = 58, CellPitch = 31, CellWidth = 30;
+constexpr int FrameWidth = 1;
+
+} // namespace
+
+CellGrid::CellGrid(Naming naming, QWidget* parent) : QWidget(parent), naming_(std::move(naming))
+{
+    CellGridAccessible::install();
+    resize(FirstCellX + CellPitch * (Columns - 1) + CellWidth, RowPitch * (Rows - 1) + ItemHeight);
+}
+
+QRect CellGrid::cellRect(int cell) const
+{
+    return QRect(FirstCellX + CellPitch * (cell % Columns), RowPitch * (cell / Columns), CellWidth, ItemHeight);
+}
+
+QRect CellGrid::rowRect(int row) const { return QRect(0, RowPitch * row, CaptionWidth, ItemHeight); }
+
+int CellGrid::cellAt(const QPoint& point) const
+{
+    for (int n = 0; n < Cells; ++n)
+        if (cellRect(n).contains(point))
+            return n;
+    return -1;
+}
+
+void CellGrid::setRowBackground(int row, const QColor& colour)
+{
+    setBackground(rows_.at(std::size_t(row)), rowRect(row), colour);
+}
+
+void CellGrid::setCellBackground(int cell, const QColor& colour)
+{
+    setBackground(cells_.at(std::size_t(cell)), cellRect(cell), colour);
+}
+
+// Only a real change repaints, and only that item.
+void CellGrid::setBackground(Item& item, const QRect& rect, const QColor& colour)
+{
+    if (item.background == colour)
+        return;
+    item.background = colour;
+    update(rect);
+}
+
+void CellGrid::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    for (int r = 0; r < Rows; ++r)
+        if (rowRect(r).intersects(dirty))
+            paintItem(painter, rowRect(r), rows_[std::size_t(r)].background, rowText(r));
+    for (int n = 0; n < Cells; ++n)
+        if (cellRect(n).intersects(dirty))
+            paintItem(painter, cellRect(n), cells_[std::size_t(n)].background, QString::number(n + 1));
+}
+
+// Drawn as a sunken panel label with its own background would be: filled, framed by the
+// style, the text centred in the frame in the window's text colour (greyed when disabled).
+void CellGrid::paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect;
+    frame.frameShape = QFrame::Panel;
+    frame.state |= QStyle::State_Sunken;
+    frame.lineWidth = FrameWidth;
+    frame.midLineWidth = 0;
+    if (background.isValid())
+        frame.palette.setColor(QPalette::Window, background);
+    painter.fillRect(rect, frame.palette.window());
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
+    const QRect inside = rect.adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth);
+    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextForceLeftToRight, frame.palette, isEnabled(),
+                          text, QPalette::WindowText);
+}
+
+void CellGrid::mousePressEvent(QMouseEvent* event)
+{
+    const int cell = cellAt(event->position().toPoint());
+    if (cell >= 0)
+        emit cellPressed(cell, event->button());
+    QWidget::mousePressEvent(event);
+}
+
+// As a label's: a double click is also a second press (a right double click toggles twice).
+void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int cell = cellAt(event->position().toPoint());
+    if (cell >= 0 && event->button() == Qt::LeftButton)
+        emit cellDoubleClicked(cell);
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+bool CellGrid::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int cell = cellAt(help->pos());
+    if (cell >= 0 && !cellToolTip(cell).isEmpty())
+        QToolTip::showText(help->globalPos(), cellToolTip(cell), this, cellRect(cell));
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+} // namespace q7582

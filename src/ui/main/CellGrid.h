@@ -1,0 +1,68 @@
+#pragma once
+// A 6 x 6 grid of numbered cells with a caption before each row (zones of the six
+// slaves, the six I/O cards), painted by one widget: each cell and row caption is drawn
+// as a sunken framed text, coloured by the status refresh. A colour change repaints that
+// cell only. The cells keep the names they would have as separate controls
+// ("ZoneCell1".."ZoneCell36", "SlaveLabel0".."SlaveLabel5"), for hit-testing and
+// accessibility.
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace q7582 {
+
+class CellGrid : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Rows = 6, Columns = 6, Cells = Rows * Columns;
+
+    struct Naming {
+        QString rowPrefix;  // objectName of a row caption: prefix + row (from 0)
+        QString rowCaption; // its text: caption + (row + rowBase)
+        int rowBase = 0;
+        QString cellPrefix; // objectName of a cell: prefix + number (from 1)
+    };
+
+    CellGrid(Naming naming, QWidget* parent);
+
+    void setRowBackground(int row, const QColor& colour);
+    void setCellBackground(int cell, const QColor& colour);
+    QColor rowBackground(int row) const { return rows_.at(std::size_t(row)).background; }
+    QColor cellBackground(int cell) const { return cells_.at(std::size_t(cell)).background; }
+    void setCellToolTip(int cell, const QString& text) { cells_.at(std::size_t(cell)).toolTip = text; }
+    QString cellToolTip(int cell) const { return cells_.at(std::size_t(cell)).toolTip; }
+
+    // Where each item lies in the widget, and which cell a point falls on (-1: none).
+    QRect cellRect(int cell) const;
+    QRect rowRect(int row) const;
+    int cellAt(const QPoint& point) const;
+    QString cellName(int cell) const { return naming_.cellPrefix + QString::number(cell + 1); }
+    QString rowName(int row) const { return naming_.rowPrefix + QString::number(row); }
+    QString rowText(int row) const { return naming_.rowCaption + QString::number(row + naming_.rowBase); }
+
+signals:
+    void cellPressed(int cell, Qt::MouseButton button);
+    void cellDoubleClicked(int cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Item {
+        QColor background;
+        QString toolTip;
+    };
+    void setBackground(Item& item, const QRect& rect, const QColor& colour);
+    void paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text);
+
+    Naming naming_;
+    std::array<Item, Rows> rows_{};
+    std::array<Item, Cells> cells_{};
+};
+
+} // namespace q7582

@@ -1,0 +1,61 @@
+#include "ui/main/UnitsPanel.h"
+
+#include "settings/NameTables.h"
+#include "ui/main/ClickLabel.h"
+#include "ui/main/Colours.h"
+#include "ui/main/HelpOpener.h"
+#include "ui/main/Icons.h"
+#include "ui/main/Widgets.h"
+
+namespace q7582 {
+namespace {
+
+constexpr int RowPitch = 16, RowHeight = 15;
+
+} // namespace
+
+UnitsPanel::UnitsPanel(QWidget* parent) : QGroupBox(QStringLiteral("Units"), parent)
+{
+    placePanel(this, "PanelUnit", QRect(308, 2, 262, 300), "BbUnit", HelpContext::UnitPanel);
+    makeLabel(this, QStringLiteral("Name"), QRect(28, 18, 140, 14));
+    makeLabel(this, QStringLiteral("Pty/Line"), QRect(176, 18, 70, 14));
+    for (int u = 0; u < StatusBlock::Units; ++u) {
+        const int y = 36 + RowPitch * u;
+        auto* icon = new QLabel(this);
+        icon->setObjectName(QStringLiteral("UnitIcon%1").arg(u));
+        icon->setGeometry(8, y, 14, 14);
+        icon->hide();
+        icons_[std::size_t(u)] = icon;
+        ClickLabel* name = makeText(this, QStringLiteral("UnitName%1").arg(u + 1), QRect(28, y, 140, RowHeight));
+        name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        name->setProperty("tag", u + 1);
+        connect(name, &ClickLabel::doubleClicked, this, [this, u] { emit nameDoubleClicked(u + 1); });
+        names_[std::size_t(u)] = name;
+        lines_[std::size_t(u)] = makeText(this, QStringLiteral("UnitLine%1").arg(u), QRect(176, y, 70, RowHeight));
+    }
+}
+
+void UnitsPanel::showStatus(const StatusBlock& sb)
+{
+    for (int u = 0; u < StatusBlock::Units; ++u) {
+        const UnitRowView row = unitRowView(sb, u);
+        const QColor colour = row.connected ? colours::lightGreen() : colours::absent();
+        names_[std::size_t(u)]->setBackground(colour);
+        lines_[std::size_t(u)]->setBackground(colour);
+        lines_[std::size_t(u)]->setText(row.lineText);
+        QLabel* icon = icons_[std::size_t(u)];
+        if (row.connected) {
+            icon->setPixmap(icons::unit(row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone));
+            icon->setProperty("unitImage", row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone);
+        }
+        icon->setVisible(row.connected);
+    }
+}
+
+void UnitsPanel::showNames(const NameTables& names)
+{
+    for (int n = 1; n <= StatusBlock::Units; ++n)
+        names_[std::size_t(n - 1)]->setText(QString::fromStdString(names.unitCaption(n)));
+}
+
+} // namespace q7582
