@@ -4,8 +4,8 @@
 // goes to the folder at once; the logic lives in MessageFolder.
 
 #include "model/FileIo.h"
-#include "msgfolder/CompilerDialogs.h"
 #include "msgfolder/MessageFolder.h"
+#include "ui/common/DialogProvider.h"
 
 #include <QDialog>
 
@@ -29,8 +29,7 @@ public:
     static constexpr int TitleLimit = 100;
     static constexpr int DescriptionLimit = 50;
 
-    // dialogs: null for the real ones; tests pass a scripted fake.
-    explicit MessageFolderWindow(std::unique_ptr<CompilerDialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    explicit MessageFolderWindow(DialogProvider& dialogs, QWidget* parent = nullptr);
     ~MessageFolderWindow() override;
 
     // Set by the main window: opens a topic of the help file of the current help language.
@@ -67,7 +66,7 @@ private:
     bool listIsEmptyStops();
     void openLoadedFolder();
 
-    std::unique_ptr<CompilerDialogs> dialogs_;
+    DialogProvider& dialogs_;
     MessageFolder folder_;
 
     QAction* openFolderAction_ = nullptr;

@@ -1,7 +1,7 @@
 // Not a check: with Q7582_DEMO_SECONDS set (and QT_QPA_PLATFORM=xcb), shows the compiler
 // window on a sample card for that long, for screenshots and for trying it by hand.
 
-#include "FakeDialogs.h"
+#include "ScriptedDialogs.h"
 #include "MessageFolderFixture.h"
 
 #include "msgfolder/MessageFolderWindow.h"
@@ -24,9 +24,9 @@ TEST_F(MessageFolderTest, DemoShowsALoadedFolder)
         list += line + QByteArray::number(44 + 2 * 4000) + "\r\n";
     }
     writeList(list);
-    auto fake = std::make_unique<test::FakeDialogs>();
-    fake->folders = {folder()};
-    MessageFolderWindow window(std::move(fake));
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {folder()};
+    MessageFolderWindow window(dialogs);
     window.findChild<QAction*>("MsgFolder")->trigger();
     window.show();
     QTimer::singleShot(seconds * 1000, &window, &QWidget::close);

@@ -1,3 +1,4 @@
+#include "ScriptedDialogs.h"
 #include "link/LinkShared.h"
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
@@ -33,7 +34,8 @@ TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
     Provenance provenance;
     ConfigImage image;
     NameTables names;
-    ReportViewer viewer;
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
     std::vector<std::pair<QString, QString>> boxes;
     ReportCommands commands(
         link, provenance, image, names, viewer, [&](const QString& t, const QString& m) { boxes.emplace_back(t, m); },

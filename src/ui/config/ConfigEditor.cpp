@@ -30,16 +30,16 @@ constexpr int PageHeight = 284;
 
 ConfigEditor::ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names,
                            const SettingsFile& settingsFile, ReportViewer& viewer,
-                           std::shared_ptr<EditorDialogs> dialogs, QWidget* parent)
+                           DialogProvider& dialogs, QWidget* parent)
     : QDialog(parent), image_(image), provenance_(provenance), names_(names), settingsFile_(settingsFile),
-      viewer_(viewer), dialogs_(std::move(dialogs))
+      viewer_(viewer), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
     setFixedSize(ClientWidth, ClientHeight);
     // Until the main window passes its opener, the topic is named in a box.
     help_ = [this](int context) {
-        dialogs_->message(this, QStringLiteral("Help"),
+        dialogs_.warning(this, QStringLiteral("Help"),
                           QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
     };
     buildWindow();
@@ -61,7 +61,7 @@ void ConfigEditor::buildWindow()
     pages_->setGeometry(10, 10, ClientWidth - 20, PageHeight);
 
     buildGridPages();
-    timerPage_ = new TimerPage(session_, *dialogs_, pages_);
+    timerPage_ = new TimerPage(session_, dialogs_, pages_);
     pages_->addTab(timerPage_, QStringLiteral("Timer events"));
     addHelpButton(timerPage_, "BbTimer", HelpTopic::Timers, 10, 220);
     ioLogicPage_ = new IoLogicPage(session_, pages_);
@@ -216,7 +216,7 @@ bool ConfigEditor::confirmClose()
 {
     if (!session_.modified)
         return true;
-    switch (dialogs_->askSave(QStringLiteral("Configuration is modified, save changes ?"),
+    switch (dialogs_.askSave(QStringLiteral("Configuration is modified, save changes ?"),
                               QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
         applyEditorAccepted(image_, provenance_, session_.workingCopy);

@@ -5,7 +5,7 @@
 
 #include "model/ConfigImage.h"
 #include "model/Provenance.h"
-#include "ui/config/EditorDialogs.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/config/EditorSession.h"
 #include "ui/config/GridRules.h"
 
@@ -45,8 +45,7 @@ public:
     // image and provenance: the main window's; names: the unit captions; settingsFile: the
     // help-language setting; viewer: where the listings go.
     ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names, const SettingsFile& settingsFile,
-                 ReportViewer& viewer, std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(),
-                 QWidget* parent = nullptr);
+                 ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~ConfigEditor() override;
 
     // Opens a help topic by context number (the main window passes its help opener).
@@ -119,7 +118,7 @@ private:
     const NameTables& names_;
     const SettingsFile& settingsFile_;
     ReportViewer& viewer_;
-    std::shared_ptr<EditorDialogs> dialogs_;
+    DialogProvider& dialogs_;
     std::function<void(int)> help_;
     QString helpFile_;
     EditorSession session_;

@@ -4,6 +4,7 @@
 #include "settings/NameTables.h"
 #include "ui/config/ConfigEditor.h"
 #include "ui/config/DialogAnswers.h"
+#include "ui/config/EditorQuestions.h"
 #include "ui/config/ZoneGrid.h"
 
 #include <QComboBox>
@@ -233,8 +234,8 @@ void ConfigEditor::editNumber()
     KeyRecord r = currentPagingRecord();
     const QString box = grid_->numberBox()->text();
     if (session_.currentPage == PageVox) {
-        const auto a = askUntilValid(*dialogs_, this, QStringLiteral("Change priority"),
-                                     QStringLiteral("Priority number 1...7"), box, acceptPriority);
+        const auto a = askNumber(dialogs_, this, QStringLiteral("Change priority"),
+                                 QStringLiteral("Priority number 1...7"), box, acceptPriority);
         if (!a)
             return;
         if (a->changed)
@@ -243,9 +244,9 @@ void ConfigEditor::editNumber()
         r.setVoxPriority(Byte(a->value));
         return;
     }
-    const auto a = askUntilValid(*dialogs_, this, QStringLiteral("Change message number"),
-                                 QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
-                                 acceptMessageNumber);
+    const auto a = askNumber(dialogs_, this, QStringLiteral("Change message number"),
+                             QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
+                             acceptMessageNumber);
     if (!a)
         return;
     if (a->changed)
@@ -256,7 +257,7 @@ void ConfigEditor::editNumber()
 
 void ConfigEditor::editOutputEvent()
 {
-    const auto a = askOutputEvent(*dialogs_, this, grid_->outputEventBox()->text());
+    const auto a = askOutputEvent(dialogs_, this, grid_->outputEventBox()->text());
     if (!a)
         return;
     if (a->changed)

@@ -16,8 +16,8 @@
 #include "reports/StatusReport.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/main/ClosingGuard.h"
-#include "ui/main/DialogProvider.h"
 #include "ui/main/GeneratorPanel.h"
 #include "ui/main/HelpOpener.h"
 #include "ui/main/PendingChanges.h"
@@ -76,6 +76,7 @@ public:
     NameTables& names() { return names_; }
     LinkShared& shared() { return shared_; }
     HelpOpener& helpOpener() { return help_; }
+    DialogProvider& dialogs() { return *dialogs_; }
     int selectedMusicSource() const { return selectedMusicSource_; }
     bool generatorMode() const { return generatorMode_; }
     bool generatorModeEntered() const { return generatorModeEntered_; }

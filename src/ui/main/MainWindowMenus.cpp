@@ -24,7 +24,7 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const char* na
 
 void MainWindow::buildMenus()
 {
-    reportViewer_ = std::make_unique<ReportViewer>();
+    reportViewer_ = std::make_unique<ReportViewer>(*dialogs_);
     reports_ = std::make_unique<ReportCommands>(
         shared_, provenance_, config_, names_, *reportViewer_,
         [this](const QString& title, const QString& text) { dialogs_->warning(this, title, text); },

@@ -65,7 +65,7 @@ std::optional<QString> MainWindow::askName(const QString& current)
 void MainWindow::showFileError(const FileResult& r)
 {
     if (!r.ok)
-        dialogs_->warning(this, QStringLiteral("Errore"), q(r.error));
+        dialogs_->error(this, q(r.error));
 }
 
 void MainWindow::renameUnit(int n)

@@ -1,13 +1,13 @@
 #pragma once
 // An editor on a default image with scripted dialogs, a fixed clock and a help recorder.
 
+#include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ReportViewer.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
 #include "ui/config/CellLabel.h"
 #include "ui/config/ConfigEditor.h"
-#include "ui/config/EditorDialogs.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -15,41 +15,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include <deque>
-
 namespace q7582 {
-
-// Answers the editor's dialogs from a script and records what was asked.
-class ScriptedDialogs : public EditorDialogs {
-public:
-    struct Asked {
-        QString title, text;
-    };
-    std::deque<std::optional<QString>> answers; // nullopt = Cancel
-    std::deque<SaveAnswer> saveAnswers;
-    std::vector<Asked> asked;
-    int saveQuestions = 0;
-    QStringList messages;
-
-    std::optional<QString> getText(QWidget*, const QString& title, const QString&, const QString& text) override
-    {
-        asked.push_back({title, text});
-        if (answers.empty())
-            return std::nullopt; // a script that ran out cancels rather than loops
-        const std::optional<QString> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    SaveAnswer askSave(const QString&, const QString&) override
-    {
-        ++saveQuestions;
-        const SaveAnswer a = saveAnswers.empty() ? SaveAnswer::Cancel : saveAnswers.front();
-        if (!saveAnswers.empty())
-            saveAnswers.pop_front();
-        return a;
-    }
-    void message(QWidget*, const QString& title, const QString& text) override { messages << title + "|" + text; }
-};
 
 class EditorFixture : public ::testing::Test {
 protected:
@@ -57,8 +23,8 @@ protected:
     Provenance provenance;
     NameTables names;
     SettingsFile init;
-    ReportViewer viewer;
-    std::shared_ptr<ScriptedDialogs> dialogs = std::make_shared<ScriptedDialogs>();
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer{dialogs};
     std::unique_ptr<ConfigEditor> form;
     std::vector<int> helpOpened;
     int commits = 0;

@@ -81,7 +81,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
     save("a"); // the same file once ".cfi" is added: asked first, and Cancel keeps it
     EXPECT_EQ(read("a.cfi"), imageBytes(0x11));
-    dialogs.okCancelOks = 1;
+    dialogs.oks = {true};
     save("a");
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(read("a.cfi")[5], 0x55);
@@ -127,13 +127,13 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndReplacesOnlyItsLength)
 
     open("short.cfi"); // Cancel
     ASSERT_EQ(dialogs.okCancelAsked.size(), 1u);
-    EXPECT_TRUE(dialogs.okCancelAsked[0].contains("100 bytes"));
+    EXPECT_TRUE(dialogs.okCancelAsked[0].second.contains("100 bytes"));
     EXPECT_EQ(window->configImage().bytes[0], 0xEE);
     EXPECT_TRUE(p().modified);
     EXPECT_EQ(p().origin, ConfigOrigin::OriginDefault);
     EXPECT_EQ(p().currentFileName, "");
 
-    dialogs.okCancelOks = 1;
+    dialogs.oks = {true};
     open("short.cfi");
     for (auto [offset, value] : {std::pair{0, 0x01}, {99, 0x01}, {100, 0xEE}, {ConfigImage::Size - 1, 0xEE}})
         EXPECT_EQ(window->configImage().bytes[std::size_t(offset)], value) << offset;

@@ -3,6 +3,7 @@
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
 #include "EventWait.h"
+#include "ScriptedDialogs.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
 
@@ -19,47 +20,6 @@
 #include <memory>
 
 namespace q7582::test {
-
-// Answers the text and file dialogs from a script: none left, or a null one, cancels.
-class ScriptedDialogs : public DialogProvider {
-    using S = const QString&;
-
-public:
-    QStringList answers;
-    int okCancelOks = 0;              // so many Ok/Cancel questions answer Ok, the rest Cancel
-    int yeses = 0;                    // so many Yes/No questions answer Yes, the rest No
-    QStringList asked, okCancelAsked; // the text dialogs' starting texts, the Ok/Cancel texts
-    QStringList questions;            // the Yes/No texts
-    std::vector<std::pair<QString, QString>> warnings;
-    QStringList executed;
-    QString lastFirmwareLine; // of the last About box
-
-    std::optional<QString> getText(QWidget*, S, S, S text) override
-    {
-        asked << text;
-        const QString a = next();
-        return a.isNull() ? std::nullopt : std::optional(a);
-    }
-    void warning(QWidget*, S title, S text) override { warnings.emplace_back(title, text); }
-    void exec(QDialog& about) override
-    {
-        executed << about.objectName();
-        lastFirmwareLine = about.findChild<QLabel*>("Firmware")->text();
-    }
-    QString getOpenFileName(QWidget*, S, S, S) override { return next(); }
-    QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
-    bool okCancel(QWidget*, S, S text) override
-    {
-        okCancelAsked << text;
-        return okCancelOks > 0 ? (--okCancelOks, true) : false;
-    }
-    bool yesNo(QWidget*, S, S text) override
-    {
-        questions << text;
-        return yeses > 0 ? (--yeses, true) : false;
-    }
-    QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
-};
 
 class WindowTest : public ::testing::Test {
 protected:
