@@ -1,5 +1,6 @@
 // MessageFolderWindow: the shared dialogs and the action handlers.
 #include "msgfolder/MessageFolderWindow.h"
+#include "ui/common/AskUntilValid.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -28,35 +29,35 @@ bool MessageFolderWindow::editTextBox(QString& text, TextKind which)
                                ? QStringLiteral("Enter a title for the message list (max.100 char.)")
                                : QStringLiteral("Enter a description of the message file (max. 50 char.)");
     const int limit = title ? TitleLimit : DescriptionLimit;
-    for (;;) {
-        const std::optional<QString> answer =
-            dialogs_.getText(this, QStringLiteral("Edit text box"), prompt, text);
-        if (!answer)
-            return false;
-        if (answer->size() <= limit) {
-            text = *answer;
-            return true;
-        }
-    }
+    const std::optional<QString> answer =
+        askUntilValid(dialogs_, this, QStringLiteral("Edit text box"), prompt, text, [limit](const QString& entry) {
+            return entry.size() <= limit ? std::optional(entry) : std::nullopt;
+        });
+    if (answer)
+        text = *answer;
+    return answer.has_value();
 }
 
 std::optional<QString> MessageFolderWindow::askMessageNumber(const QString& caption)
 {
-    for (;;) {
-        const std::optional<QString> answer = dialogs_.getText(
-            this, caption, QStringLiteral("Enter a message number (1..127)"), QStringLiteral("1"));
-        if (!answer)
+    // An accepted entry holds the number, or nothing when it was not a whole number:
+    // that ends the action rather than asking again.
+    using Entry = std::optional<QString>;
+    const std::optional<Entry> accepted = askUntilValid(
+        dialogs_, this, caption, QStringLiteral("Enter a message number (1..127)"), QStringLiteral("1"),
+        [this](const QString& entry) -> std::optional<Entry> {
+            bool whole = false;
+            const int number = entry.trimmed().toInt(&whole);
+            if (!whole) {
+                dialogs_.message(this, windowTitle(), QStringLiteral("'%1' is not a valid integer value").arg(entry),
+                                 QMessageBox::Critical);
+                return std::make_optional(Entry());
+            }
+            if (number >= FirstMessage && number <= LastMessage)
+                return std::make_optional(Entry(messageName(number)));
             return std::nullopt;
-        bool whole = false;
-        const int number = answer->trimmed().toInt(&whole);
-        if (!whole) {
-            dialogs_.message(this, windowTitle(), QStringLiteral("'%1' is not a valid integer value").arg(*answer),
-                             QMessageBox::Critical);
-            return std::nullopt;
-        }
-        if (number >= FirstMessage && number <= LastMessage)
-            return messageName(number);
-    }
+        });
+    return accepted.value_or(std::nullopt);
 }
 
 void MessageFolderWindow::showSystemError(const FileResult& failure)

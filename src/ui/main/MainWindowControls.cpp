@@ -1,6 +1,7 @@
 // MainWindow: the live controls. None talks to the master: each marks a pending change
 // that the next status refresh folds into the StatusBlock.
 
+#include "ui/common/AskUntilValid.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
 #include "ui/main/MainWindow.h"
@@ -138,19 +139,13 @@ void MainWindow::changeMasterAddress()
     if (!masterAddress_->isEnabled())
         return;
     const QString current = masterAddress_->text();
-    for (;;) {
-        const std::optional<QString> answer =
-            dialogs_->getText(this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current);
-        // Cancel keeps the address, even one the master reports outside 0..5.
-        if (!answer)
-            return;
-        if (!validAddressAnswer(*answer))
-            continue;
-        if (*answer != current) {
-            masterAddress_->setText(*answer);
-            pending_[LiveMasterAddress].changed = true;
-        }
-        return;
+    // Cancel keeps the address, even one the master reports outside 0..5.
+    const std::optional<QString> answer =
+        askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
+                      [](const QString& text) { return validAddressAnswer(text) ? std::optional(text) : std::nullopt; });
+    if (answer && *answer != current) {
+        masterAddress_->setText(*answer);
+        pending_[LiveMasterAddress].changed = true;
     }
 }
 

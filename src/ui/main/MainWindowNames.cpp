@@ -1,5 +1,6 @@
 // MainWindow: the PC-side names on the window, the help-language menu and help.
 
+#include "ui/common/AskUntilValid.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
@@ -54,12 +55,10 @@ void MainWindow::showMusicNames()
 
 std::optional<QString> MainWindow::askName(const QString& current)
 {
-    for (;;) {
-        const std::optional<QString> answer =
-            dialogs_->getText(this, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current);
-        if (!answer || validNameAnswer(*answer))
-            return answer;
-    }
+    return askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
+                         [](const QString& answer) {
+                             return validNameAnswer(answer) ? std::optional(answer) : std::nullopt;
+                         });
 }
 
 void MainWindow::showFileError(const FileResult& r)
