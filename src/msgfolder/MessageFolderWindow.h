@@ -6,6 +6,7 @@
 #include "model/FileIo.h"
 #include "msgfolder/MessageFolder.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
 
 #include <QDialog>
 
@@ -25,7 +26,6 @@ namespace q7582 {
 class MessageFolderWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int HelpContext = 4000;
     static constexpr int TitleLimit = 100;
     static constexpr int DescriptionLimit = 50;
 

@@ -213,7 +213,7 @@ void MessageFolderWindow::changeDescription()
 void MessageFolderWindow::showHelp()
 {
     if (openHelp)
-        openHelp(HelpContext);
+        openHelp(HelpContext::MessageFolderCompiler);
 }
 
 void MessageFolderWindow::exitWindow()

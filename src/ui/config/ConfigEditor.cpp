@@ -63,10 +63,10 @@ void ConfigEditor::buildWindow()
     buildGridPages();
     timerPage_ = new TimerPage(session_, dialogs_, pages_);
     pages_->addTab(timerPage_, QStringLiteral("Timer events"));
-    addHelpButton(timerPage_, "BbTimer", HelpTopic::Timers, 10, 220);
+    addHelpButton(timerPage_, "BbTimer", HelpContext::EditorTimers, 10, 220);
     ioLogicPage_ = new IoLogicPage(session_, pages_);
     pages_->addTab(ioLogicPage_, QStringLiteral("IN/OUT logic"));
-    addHelpButton(ioLogicPage_, "BbLogic", HelpTopic::Logic, 10, 220);
+    addHelpButton(ioLogicPage_, "BbLogic", HelpContext::EditorLogic, 10, 220);
     connect(pages_, &QTabWidget::currentChanged, this, &ConfigEditor::pageChanged);
 
     // The five listings and their help, in two columns under the pages.
@@ -92,7 +92,7 @@ void ConfigEditor::buildWindow()
         connect(b, &QPushButton::clicked, this, handlers[i]);
         layout->addWidget(b, i / 2, i % 2);
     }
-    QPushButton* report = addHelpButton(listings, "BbReport", HelpTopic::Listings, 0, 0);
+    QPushButton* report = addHelpButton(listings, "BbReport", HelpContext::EditorListings, 0, 0);
     layout->addWidget(report, 2, 1, Qt::AlignLeft);
 
     statusBar_ = new QStatusBar(mainPanel_);
@@ -114,7 +114,7 @@ void ConfigEditor::buildWindow()
     modifiedTimer_->start();
 
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpTopic::Editor); });
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpContext::ConfigEditor); });
 }
 
 QPushButton* ConfigEditor::addHelpButton(QWidget* parent, const char* name, int context, int x, int y)

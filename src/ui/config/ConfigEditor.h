@@ -6,6 +6,7 @@
 #include "model/ConfigImage.h"
 #include "model/Provenance.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/config/EditorSession.h"
 #include "ui/config/GridRules.h"
 
@@ -31,12 +32,6 @@ class IoLogicPage;
 class ReportViewer;
 class TimerPage;
 class ZoneGrid;
-
-namespace HelpTopic {
-inline constexpr int Editor = 2000;
-inline constexpr int Keys = 2001, Vox = 2002, Messages = 2003, OutEvents = 2004, Timers = 2005, Logic = 2006,
-                     Listings = 2007;
-} // namespace HelpTopic
 
 class ConfigEditor : public QDialog {
     Q_OBJECT

@@ -86,10 +86,10 @@ void ConfigEditor::buildGridPages()
     fillKeyList();
 
     const int helpTop = ZoneGrid::bottom() + 50;
-    addHelpButton(unitsPage_, "BbKey", HelpTopic::Keys, 10, helpTop);
-    addHelpButton(voxPage_, "BbVox", HelpTopic::Vox, 10, helpTop);
-    addHelpButton(messagesPage_, "BbMsg", HelpTopic::Messages, 10, helpTop);
-    addHelpButton(outEventsPage_, "BbOut", HelpTopic::OutEvents, 10, helpTop);
+    addHelpButton(unitsPage_, "BbKey", HelpContext::EditorKeys, 10, helpTop);
+    addHelpButton(voxPage_, "BbVox", HelpContext::EditorVox, 10, helpTop);
+    addHelpButton(messagesPage_, "BbMsg", HelpContext::EditorMessages, 10, helpTop);
+    addHelpButton(outEventsPage_, "BbOut", HelpContext::EditorOutEvents, 10, helpTop);
 
     grid_ = new ZoneGrid(unitsPage_);
     connect(grid_, &ZoneGrid::cellClicked, this, &ConfigEditor::toggleZone);
