@@ -28,11 +28,8 @@ constexpr int PageHeight = 284;
 
 } // namespace
 
-ConfigEditor::ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names,
-                           const SettingsFile& settingsFile, ReportViewer& viewer,
-                           DialogProvider& dialogs, QWidget* parent)
-    : QDialog(parent), image_(image), provenance_(provenance), names_(names), settingsFile_(settingsFile),
-      viewer_(viewer), dialogs_(dialogs)
+ConfigEditor::ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent)
+    : QDialog(parent), workspace_(workspace), names_(workspace.names()), viewer_(viewer), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
@@ -155,14 +152,14 @@ int ConfigEditor::execEditor()
 
 void ConfigEditor::prepareShow()
 {
-    session_.workingCopy = image_;
+    session_.workingCopy = workspace_.config();
     fillUnitList();
     session_.modified = false;
     if (pages_->currentIndex() != PageUnits)
         pages_->setCurrentIndex(PageUnits); // runs the page change
     else
         pageChanged(PageUnits);
-    helpFile_ = QString::fromStdString(settingsFile_.helpFile());
+    helpFile_ = QString::fromStdString(workspace_.settings().helpFile());
     showModifiedState();
 }
 
@@ -219,8 +216,7 @@ bool ConfigEditor::confirmClose()
     switch (dialogs_.askSave(QStringLiteral("Configuration is modified, save changes ?"),
                               QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
-        applyEditorAccepted(image_, provenance_, session_.workingCopy);
-        emit configurationCommitted();
+        workspace_.acceptEdited(session_.workingCopy);
         return true;
     case SaveAnswer::No:
         return true;

@@ -4,8 +4,6 @@
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ReportViewer.h"
-#include "settings/NameTables.h"
-#include "settings/SettingsFile.h"
 #include "ui/config/CellLabel.h"
 #include "ui/config/ConfigEditor.h"
 
@@ -19,10 +17,11 @@ namespace q7582 {
 
 class EditorFixture : public ::testing::Test {
 protected:
-    ConfigImage image;
-    Provenance provenance;
-    NameTables names;
-    SettingsFile init;
+    Workspace workspace;
+    ConfigImage& image = workspace.config();
+    Provenance& provenance = workspace.provenance();
+    NameTables& names = workspace.names();
+    SettingsFile& init = workspace.settings();
     test::ScriptedDialogs dialogs;
     ReportViewer viewer{dialogs};
     std::unique_ptr<ConfigEditor> form;
@@ -34,10 +33,10 @@ protected:
     void SetUp() override
     {
         buildDefaultConfiguration(image, 0);
-        form = std::make_unique<ConfigEditor>(image, provenance, names, init, viewer, dialogs);
+        form = std::make_unique<ConfigEditor>(workspace, viewer, dialogs);
         form->setHelpHook([this](int context) { helpOpened.push_back(context); });
         form->setClock([this] { return now; });
-        QObject::connect(form.get(), &ConfigEditor::configurationCommitted, [this] { ++commits; });
+        QObject::connect(&workspace, &Workspace::configurationChanged, [this] { ++commits; });
     }
 
     template <typename W = QWidget>

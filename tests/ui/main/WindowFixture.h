@@ -4,6 +4,7 @@
 
 #include "EventWait.h"
 #include "ScriptedDialogs.h"
+#include "ui/config/ConfigEditor.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
 
@@ -27,7 +28,6 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         MainWindow::Options o;
-        o.dir = dir.path().toStdString();
         o.dialogs = &dialogs;
         o.now = [this] { return clock; };
         o.help.findViewer = [this] { return viewerInstalled ? QStringLiteral("/usr/bin/xchm") : QString(); };
@@ -35,7 +35,9 @@ protected:
             viewerStarts.emplace_back(program, args);
             return true;
         };
-        window = std::make_unique<MainWindow>(shared, o);
+        window.reset(); // a new run of the program starts on fresh working data
+        workspace = std::make_unique<Workspace>(dir.path().toStdString());
+        window = std::make_unique<MainWindow>(shared, *workspace, o);
         closings = 0;
         QObject::connect(window.get(), &MainWindow::closed, [this] { ++closings; });
     }
@@ -81,6 +83,16 @@ protected:
         std::ifstream in(path(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+    // The editor's "Yes" to its close question, with `edited` as its working copy.
+    void acceptEdited(const ConfigImage& edited)
+    {
+        ConfigEditor editor(*workspace, window->reportViewer(), dialogs, window.get());
+        editor.prepareShow();
+        editor.session().workingCopy = edited;
+        editor.session().markModified();
+        dialogs.saveAnswers = {SaveAnswer::Yes};
+        editor.reject();
+    }
     // Runs a menu command by its item's objectName.
     void trigger(const QString& action)
     {
@@ -97,6 +109,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    std::unique_ptr<Workspace> workspace;
     LinkShared shared;
     ScriptedDialogs dialogs;
     QDateTime clock = QDateTime(QDate(2026, 3, 15), QTime(9, 8, 7)); // a Sunday
