@@ -32,8 +32,8 @@ public:
     explicit MessageFolderWindow(DialogProvider& dialogs, QWidget* parent = nullptr);
     ~MessageFolderWindow() override;
 
-    // Set by the main window: opens a topic of the help file of the current help language.
-    std::function<void(int context)> openHelp;
+    // Opens a help topic by context number (the main window passes its help opener).
+    void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
 
     const MessageFolder& folder() const { return folder_; }
 
@@ -67,6 +67,7 @@ private:
     void openLoadedFolder();
 
     DialogProvider& dialogs_;
+    std::function<void(int)> help_;
     MessageFolder folder_;
 
     QAction* openFolderAction_ = nullptr;

@@ -212,8 +212,8 @@ void MessageFolderWindow::changeDescription()
 
 void MessageFolderWindow::showHelp()
 {
-    if (openHelp)
-        openHelp(HelpContext::MessageFolderCompiler);
+    if (help_)
+        help_(HelpContext::MessageFolderCompiler);
 }
 
 void MessageFolderWindow::exitWindow()

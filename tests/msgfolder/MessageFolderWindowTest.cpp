@@ -78,7 +78,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
     EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
 
     int context = 0;
-    window->openHelp = [&](int c) { context = c; };
+    window->setHelpHook([&](int c) { context = c; });
     action("HelpAct")->trigger();
     EXPECT_EQ(context, 4000);
 }

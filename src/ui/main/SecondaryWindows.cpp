@@ -14,7 +14,7 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
 
     w.compiler = new MessageFolderWindow(window.dialogs(), &window);
-    w.compiler->openHelp = [&window](int context) { window.helpOpener().open(context); };
+    w.compiler->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setMessageCompilerOpener([compiler = w.compiler] { compiler->exec(); });
     return w;
 }
