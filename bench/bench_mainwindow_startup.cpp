@@ -75,8 +75,8 @@ int childProgram(QApplication& app, FirstPaint& firstPaint)
     Workspace workspace;
     TimedWindow window(shared, workspace);
     buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
-    createLegalFileIfMissing();
-    loadLegalFile(workspace.legalFile());
+    (void)createLegalFileIfMissing(); // as main.cpp: the program runs on without the file
+    (void)loadLegalFile(workspace.legalFile());
     window.captionRefresh();
     window.onFirstRefresh = [] { report("polled"); };
     window.installEventFilter(&firstPaint);

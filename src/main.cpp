@@ -22,8 +22,9 @@ void dataModuleStartUp(q7582::Workspace& workspace)
 {
     using namespace q7582;
     buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
-    createLegalFileIfMissing();
-    loadLegalFile(workspace.legalFile());
+    // Without a readable LEGAL.BIN the table stays empty (id 0) and the program runs on.
+    (void)createLegalFileIfMissing();
+    (void)loadLegalFile(workspace.legalFile());
 }
 
 } // namespace

@@ -18,9 +18,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 void MainWindow::loadSettingsAndNames()
 {
     // A missing file is created from the values in force; no message at start-up.
-    settings_.loadSettings();
+    (void)settings_.loadSettings(); // an unreadable file leaves the defaults in force
     applyHelpLanguage();
-    names_.loadNames();
+    (void)names_.loadNames(); // likewise the default names
     showUnitNames();
     showGridNames();
     showMusicNames();
@@ -104,7 +104,7 @@ void MainWindow::renameMusicSource(int n)
     names_.music.at(std::size_t(n - 1)) = answer->toStdString();
     const FileResult saved = names_.saveMusicNames();
     if (saved.ok)
-        names_.loadMusicNames();
+        (void)names_.loadMusicNames(); // read back as stored; on failure the names just saved stay
     else
         showFileError(saved);
     showMusicNames();
