@@ -221,7 +221,8 @@ void TimerPage::startTimeChanged()
         const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
         if (s >= e) {
             putRecordIntoPickers();
-            dialogs_.warning(this, QString(), QStringLiteral("Invalid 'Start event time' (must be lower than 'Stop time')"));
+            dialogs_.warning(this, QString(),
+                             QStringLiteral("Invalid 'Start event time' (must be lower than 'Stop time')"));
             return;
         }
         writeStart(r, startDateEdit_->date(), startTimeEdit_->time());
@@ -238,7 +239,8 @@ void TimerPage::stopTimeChanged()
     const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
     if (e <= s) {
         setStopTime(s + int(r.durationSeconds()));
-        dialogs_.warning(this, QString(), QStringLiteral("Invalid 'Stop time' (must be higher than 'Start event time')"));
+        dialogs_.warning(this, QString(),
+                         QStringLiteral("Invalid 'Stop time' (must be higher than 'Start event time')"));
         return;
     }
     r.setDurationSeconds(std::uint32_t(e - s));

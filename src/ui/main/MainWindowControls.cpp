@@ -142,7 +142,9 @@ void MainWindow::changeMasterAddress()
     // Cancel keeps the address, even one the master reports outside 0..5.
     const std::optional<QString> answer =
         askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
-                      [](const QString& text) { return validAddressAnswer(text) ? std::optional(text) : std::nullopt; });
+                      [](const QString& text) {
+                          return validAddressAnswer(text) ? std::optional(text) : std::nullopt;
+                      });
     if (answer && *answer != current) {
         masterAddress_->setText(*answer);
         pending_[LiveMasterAddress].changed = true;
