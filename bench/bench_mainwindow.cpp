@@ -27,14 +27,13 @@ constexpr int SpreadRefreshes = 2000;
 
 struct Bench {
     QTemporaryDir dir;
+    Workspace workspace{dir.path().toStdString()};
     LinkShared shared;
     std::unique_ptr<MainWindow> window;
 
     Bench()
     {
-        MainWindow::Options o;
-        o.dir = dir.path().toStdString();
-        window = std::make_unique<MainWindow>(shared, o);
+        window = std::make_unique<MainWindow>(shared, workspace);
         shared.connectionState = Connected;
     }
 };

@@ -82,9 +82,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir dir;
     LinkShared shared;
-    MainWindow::Options options;
-    options.dir = dir.path().toStdString();
-    TimedWindow window(shared, options);
+    Workspace workspace(dir.path().toStdString());
+    TimedWindow window(shared, workspace);
     window.show();
     runLoopFor(200);
 

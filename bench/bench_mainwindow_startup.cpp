@@ -72,10 +72,11 @@ int childProgram(QApplication& app, FirstPaint& firstPaint)
     QApplication::setApplicationName(QStringLiteral("qs7582"));
     QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
     LinkShared shared;
-    TimedWindow window(shared);
-    buildDefaultConfiguration(window.configImage(), 0).applyTo(window.provenance());
-    createLegalFileIfMissing();
-    loadLegalFile(window.legalFileImage());
+    Workspace workspace;
+    TimedWindow window(shared, workspace);
+    buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
+    (void)createLegalFileIfMissing(); // as main.cpp: the program runs on without the file
+    (void)loadLegalFile(workspace.legalFile());
     window.captionRefresh();
     window.onFirstRefresh = [] { report("polled"); };
     window.installEventFilter(&firstPaint);

@@ -55,7 +55,8 @@ void BM_BuildLines(benchmark::State& state)
 
 void BM_BuildAndShow(benchmark::State& state)
 {
-    ReportViewer viewer(std::make_shared<QtViewerDialogs>());
+    QtDialogProvider dialogs;
+    ReportViewer viewer(dialogs);
     for (auto _ : state) {
         viewer.showReport(buildDeskMicrophoneReport(fixture().sources()));
         benchmark::DoNotOptimize(viewer.richEdit()->document()->documentLayout()->documentSize());

@@ -18,13 +18,13 @@
 namespace {
 
 // TDataModule1: the default configuration of master 0 and the summer-time table.
-void dataModuleStartUp(q7582::MainWindow& window)
+void dataModuleStartUp(q7582::Workspace& workspace)
 {
     using namespace q7582;
-    buildDefaultConfiguration(window.configImage(), 0).applyTo(window.provenance());
-    createLegalFileIfMissing();
-    loadLegalFile(window.legalFileImage());
-    window.captionRefresh();
+    buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
+    // Without a readable LEGAL.BIN the table stays empty (id 0) and the program runs on.
+    (void)createLegalFileIfMissing();
+    (void)loadLegalFile(workspace.legalFile());
 }
 
 } // namespace
@@ -47,9 +47,11 @@ int main(int argc, char* argv[])
         return 1;
 
     q7582::LinkShared shared;
-    q7582::MainWindow window(shared);
-    dataModuleStartUp(window);
-    q7582::createSecondaryWindows(window);
+    q7582::Workspace workspace;
+    q7582::MainWindow window(shared, workspace);
+    dataModuleStartUp(workspace);
+    window.captionRefresh();
+    q7582::createSecondaryWindows(window, workspace);
     q7582::routeProgramEnd(app, window);
 
     // Centred on the desktop when it first shows.

@@ -8,7 +8,7 @@
 
 namespace q7582 {
 
-enum TransferResult : int {
+enum [[nodiscard]] TransferResult : int {
     TransferOk = 0,
     TransferDeviceError = 1,
     TransferShort = 2,

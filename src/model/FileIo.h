@@ -11,7 +11,7 @@
 namespace q7582 {
 
 // Outcome of a file step; error holds "<path>: <system's reason>" when ok is false.
-struct FileResult {
+struct [[nodiscard]] FileResult {
     bool ok = true;
     std::string error;
 

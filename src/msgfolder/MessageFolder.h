@@ -15,7 +15,7 @@ namespace q7582 {
 
 inline constexpr const char* MessageFolderName = "MSGVELA";
 
-struct FolderChoice {
+struct [[nodiscard]] FolderChoice {
     FileResult result;
     QString folder;
 };
@@ -24,13 +24,13 @@ struct FolderChoice {
 // named "MSGVELA", otherwise its "MSGVELA" subfolder, created when missing.
 FolderChoice messageFolderFor(QString chosen);
 
-struct LoadOutcome {
+struct [[nodiscard]] LoadOutcome {
     FileResult list; // reading MSGLIST.TXT; nothing is loaded when it fails
     FileResult log;  // writing error.log
     std::vector<LoadFinding> findings;
 };
 
-struct AddOutcome {
+struct [[nodiscard]] AddOutcome {
     int row = -1;    // the new row, -1 when it is not in the list
     FileResult copy; // copying the WAV file; the row stays when it fails
     FileResult save;

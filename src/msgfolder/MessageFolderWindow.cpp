@@ -16,9 +16,9 @@
 
 namespace q7582 {
 
-MessageFolderWindow::MessageFolderWindow(std::unique_ptr<CompilerDialogs> dialogs, QWidget* parent)
+MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* parent)
     : QDialog(parent)
-    , dialogs_(dialogs ? std::move(dialogs) : qtCompilerDialogs())
+    , dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(QStringLiteral("Q7582 message folder compiler"));

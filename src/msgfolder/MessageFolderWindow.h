@@ -4,8 +4,9 @@
 // goes to the folder at once; the logic lives in MessageFolder.
 
 #include "model/FileIo.h"
-#include "msgfolder/CompilerDialogs.h"
 #include "msgfolder/MessageFolder.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
 
 #include <QDialog>
 
@@ -25,16 +26,14 @@ namespace q7582 {
 class MessageFolderWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int HelpContext = 4000;
     static constexpr int TitleLimit = 100;
     static constexpr int DescriptionLimit = 50;
 
-    // dialogs: null for the real ones; tests pass a scripted fake.
-    explicit MessageFolderWindow(std::unique_ptr<CompilerDialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    explicit MessageFolderWindow(DialogProvider& dialogs, QWidget* parent = nullptr);
     ~MessageFolderWindow() override;
 
-    // Set by the main window: opens a topic of the help file of the current help language.
-    std::function<void(int context)> openHelp;
+    // Opens a help topic by context number (the main window passes its help opener).
+    void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
 
     const MessageFolder& folder() const { return folder_; }
 
@@ -67,7 +66,8 @@ private:
     bool listIsEmptyStops();
     void openLoadedFolder();
 
-    std::unique_ptr<CompilerDialogs> dialogs_;
+    DialogProvider& dialogs_;
+    std::function<void(int)> help_;
     MessageFolder folder_;
 
     QAction* openFolderAction_ = nullptr;

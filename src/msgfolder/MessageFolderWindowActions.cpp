@@ -1,5 +1,6 @@
 // MessageFolderWindow: the shared dialogs and the action handlers.
 #include "msgfolder/MessageFolderWindow.h"
+#include "ui/common/AskUntilValid.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -28,51 +29,48 @@ bool MessageFolderWindow::editTextBox(QString& text, TextKind which)
                                ? QStringLiteral("Enter a title for the message list (max.100 char.)")
                                : QStringLiteral("Enter a description of the message file (max. 50 char.)");
     const int limit = title ? TitleLimit : DescriptionLimit;
-    for (;;) {
-        const std::optional<QString> answer =
-            dialogs_->askText(this, QStringLiteral("Edit text box"), prompt, text);
-        if (!answer)
-            return false;
-        if (answer->size() <= limit) {
-            text = *answer;
-            return true;
-        }
-    }
+    const std::optional<QString> answer =
+        askUntilValid(dialogs_, this, QStringLiteral("Edit text box"), prompt, text, [limit](const QString& entry) {
+            return entry.size() <= limit ? std::optional(entry) : std::nullopt;
+        });
+    if (answer)
+        text = *answer;
+    return answer.has_value();
 }
 
 std::optional<QString> MessageFolderWindow::askMessageNumber(const QString& caption)
 {
-    for (;;) {
-        const std::optional<QString> answer = dialogs_->askText(
-            this, caption, QStringLiteral("Enter a message number (1..127)"), QStringLiteral("1"));
-        if (!answer)
+    // An accepted entry holds the number, or nothing when it was not a whole number:
+    // that ends the action rather than asking again.
+    using Entry = std::optional<QString>;
+    const std::optional<Entry> accepted = askUntilValid(
+        dialogs_, this, caption, QStringLiteral("Enter a message number (1..127)"), QStringLiteral("1"),
+        [this](const QString& entry) -> std::optional<Entry> {
+            bool whole = false;
+            const int number = entry.trimmed().toInt(&whole);
+            if (!whole) {
+                dialogs_.message(this, windowTitle(), QStringLiteral("'%1' is not a valid integer value").arg(entry),
+                                 QMessageBox::Critical);
+                return std::make_optional(Entry());
+            }
+            if (number >= FirstMessage && number <= LastMessage)
+                return std::make_optional(Entry(messageName(number)));
             return std::nullopt;
-        bool whole = false;
-        const int number = answer->trimmed().toInt(&whole);
-        if (!whole) {
-            dialogs_->inform(this, windowTitle(),
-                             QStringLiteral("'%1' is not a valid integer value").arg(*answer),
-                             QMessageBox::Critical);
-            return std::nullopt;
-        }
-        if (number >= FirstMessage && number <= LastMessage)
-            return messageName(number);
-    }
+        });
+    return accepted.value_or(std::nullopt);
 }
 
 void MessageFolderWindow::showSystemError(const FileResult& failure)
 {
-    dialogs_->inform(nullptr, QStringLiteral("Errore"), QString::fromStdString(failure.error),
-                     QMessageBox::Information);
+    dialogs_.error(nullptr, QString::fromStdString(failure.error));
 }
 
 void MessageFolderWindow::chooseAndOpenFolder()
 {
-    const std::optional<QString> chosen =
-        dialogs_->chooseFolder(this, QStringLiteral("Message list folder"));
-    if (!chosen)
+    const QString chosen = dialogs_.getExistingDirectory(this, QStringLiteral("Message list folder"));
+    if (chosen.isEmpty())
         return;
-    const FolderChoice choice = messageFolderFor(*chosen);
+    const FolderChoice choice = messageFolderFor(chosen);
     if (!choice.result.ok) {
         showSystemError(choice.result);
         return;
@@ -108,13 +106,11 @@ void MessageFolderWindow::openLoadedFolder()
     if (loaded.findings.empty())
         return;
     if (loaded.log.ok
-        && dialogs_->confirm(this, LoadCaption, QStringLiteral("Errors found: open the error log?"),
-                             QMessageBox::Warning)) {
-        if (const FileResult shown = dialogs_->showTextFile(this, folder_.errorLogPath()); !shown.ok)
+        && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"))) {
+        if (const FileResult shown = dialogs_.showTextFile(this, folder_.errorLogPath()); !shown.ok)
             showSystemError(shown);
     }
-    if (dialogs_->confirm(this, LoadCaption, QStringLiteral("Save the list with the corrections?"),
-                          QMessageBox::Warning)) {
+    if (dialogs_.okCancel(this, LoadCaption, QStringLiteral("Save the list with the corrections?"))) {
         if (const FileResult saved = folder_.save(); !saved.ok)
             showSystemError(saved);
     }
@@ -129,9 +125,9 @@ void MessageFolderWindow::closeFolder()
 
 void MessageFolderWindow::addMessageFromFile()
 {
-    const std::optional<QString> source = dialogs_->chooseFile(
-        this, QStringLiteral("Open wave files"), QStringLiteral("wave files (*.wav *.WAV)"));
-    if (!source)
+    const QString source = dialogs_.getOpenFileName(this, QStringLiteral("Open wave files"), QString(),
+                                                    QStringLiteral("wave files (*.wav *.WAV)"));
+    if (source.isEmpty())
         return;
     std::optional<QString> number;
     do {
@@ -143,7 +139,7 @@ void MessageFolderWindow::addMessageFromFile()
     AddOutcome added;
     {
         WaitCursor wait;
-        added = folder_.addMessage(*source, *number);
+        added = folder_.addMessage(source, *number);
     }
     showList(added.row >= 0 ? added.row : currentRow());
     if (!added.copy.ok)
@@ -157,8 +153,7 @@ void MessageFolderWindow::deleteSelectedMessage()
     const int row = currentRow();
     if (row < 0 || folder_.list().rows.empty())
         return;
-    if (!dialogs_->confirm(this, QStringLiteral("Remove file from Message List"),
-                           QStringLiteral("ARE YOU SURE ?"), QMessageBox::Warning))
+    if (!dialogs_.okCancel(this, QStringLiteral("Remove file from Message List"), QStringLiteral("ARE YOU SURE ?")))
         return;
     const FileResult deleted = folder_.deleteMessage(row);
     showList(row);
@@ -181,8 +176,8 @@ bool MessageFolderWindow::listIsEmptyStops()
 {
     if (!folder_.list().rows.empty())
         return false;
-    dialogs_->confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"),
-                      QMessageBox::NoIcon);
+    // An OK/Cancel box without icon; either button just closes it.
+    dialogs_.confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"), QMessageBox::NoIcon);
     return true;
 }
 
@@ -217,8 +212,8 @@ void MessageFolderWindow::changeDescription()
 
 void MessageFolderWindow::showHelp()
 {
-    if (openHelp)
-        openHelp(HelpContext);
+    if (help_)
+        help_(HelpContext::MessageFolderCompiler);
 }
 
 void MessageFolderWindow::exitWindow()

@@ -4,17 +4,18 @@
 #include "reports/ConfigurationReports.h"
 #include "reports/ReportViewer.h"
 #include "reports/ReportGuards.h"
-
-#include <QMessageBox>
+#include "ui/common/DialogProvider.h"
+#include "ui/common/Workspace.h"
 
 namespace q7582 {
 
-ReportCommands::ReportCommands(LinkShared& link, const Provenance& provenance, const ConfigImage& image,
-                               const NameTables& names, ReportViewer& viewer, WarningBox warn, Clock now)
-    : link_(link), provenance_(provenance), image_(image), names_(names), viewer_(viewer), warn_(std::move(warn)),
-      now_(std::move(now))
+ReportCommands::ReportCommands(LinkShared& link, Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs,
+                               QWidget* owner, Clock now)
+    : link_(link), workspace_(workspace), viewer_(viewer), dialogs_(dialogs), owner_(owner), now_(std::move(now))
 {
 }
+
+void ReportCommands::refuse(const QString& title, const QString& text) { dialogs_.warning(owner_, title, text); }
 
 StatusBlock ReportCommands::statusSnapshot() const
 {
@@ -24,20 +25,21 @@ StatusBlock ReportCommands::statusSnapshot() const
 void ReportCommands::showStatusReport(const StatusWindowValues& window)
 {
     if (const auto refusal = statusReportRefusal(link_.connectionState)) {
-        warn_(StatusReportTitle, *refusal);
+        refuse(StatusReportTitle, *refusal);
         return;
     }
-    viewer_.showReport(buildStatusReport(statusSnapshot(), window, names_, now_()));
+    viewer_.showReport(buildStatusReport(statusSnapshot(), window, workspace_.names(), now_()));
 }
 
 void ReportCommands::runConfigurationReport(Report (*build)(const ConfigReportSources&))
 {
     const StatusBlock status = statusSnapshot();
-    if (const auto refusal = configurationReportRefusal(link_.connectionState, provenance_, status.addressChime())) {
-        warn_(ConfigurationReportTitle, *refusal);
+    if (const auto refusal =
+            configurationReportRefusal(link_.connectionState, workspace_.provenance(), status.addressChime())) {
+        refuse(ConfigurationReportTitle, *refusal);
         return;
     }
-    viewer_.showReport(build(ConfigReportSources{status, image_, names_, now_()}));
+    viewer_.showReport(build(ConfigReportSources{status, workspace_.config(), workspace_.names(), now_()}));
 }
 
 void ReportCommands::showDeskMicrophoneReport() { runConfigurationReport(&buildDeskMicrophoneReport); }
@@ -45,12 +47,5 @@ void ReportCommands::showDeskMicrophoneReport() { runConfigurationReport(&buildD
 void ReportCommands::showIoCardReport() { runConfigurationReport(&buildIoCardReport); }
 
 void ReportCommands::showTimerReport() { runConfigurationReport(&buildTimerReport); }
-
-ReportCommands::WarningBox warningBoxOver(QWidget* parent)
-{
-    return [parent](const QString& title, const QString& text) {
-        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
-    };
-}
 
 } // namespace q7582

@@ -3,8 +3,6 @@
 // first refusal in a warning box, or builds the report and shows it in the viewer.
 // The main window owns the state and wires each menu item to one call.
 
-#include "model/ConfigImage.h"
-#include "model/Provenance.h"
 #include "reports/StatusReport.h"
 
 #include <QDateTime>
@@ -16,16 +14,18 @@ class QWidget;
 namespace q7582 {
 
 struct ConfigReportSources;
+class DialogProvider;
 class LinkShared;
 class ReportViewer;
+class Workspace;
 
 class ReportCommands {
 public:
-    using WarningBox = std::function<void(const QString& title, const QString& text)>;
     using Clock = std::function<QDateTime()>;
 
-    ReportCommands(LinkShared& link, const Provenance& provenance, const ConfigImage& image, const NameTables& names,
-                   ReportViewer& viewer, WarningBox warn, Clock now = &QDateTime::currentDateTime);
+    // The refusals are warning boxes over owner.
+    ReportCommands(LinkShared& link, Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs,
+                   QWidget* owner, Clock now = &QDateTime::currentDateTime);
 
     void showStatusReport(const StatusWindowValues& window);
     void showDeskMicrophoneReport();
@@ -36,16 +36,14 @@ private:
     StatusBlock statusSnapshot() const;
     void runConfigurationReport(Report (*build)(const ConfigReportSources&));
 
+    void refuse(const QString& title, const QString& text);
+
     LinkShared& link_;
-    const Provenance& provenance_;
-    const ConfigImage& image_;
-    const NameTables& names_;
+    Workspace& workspace_;
     ReportViewer& viewer_;
-    WarningBox warn_;
+    DialogProvider& dialogs_;
+    QWidget* owner_;
     Clock now_;
 };
-
-// The system's warning box (exclamation icon, OK button) over the given window.
-ReportCommands::WarningBox warningBoxOver(QWidget* parent);
 
 } // namespace q7582

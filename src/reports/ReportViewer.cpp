@@ -48,8 +48,8 @@ QAction* toolAction(QToolBar* bar, const QString& name, const QIcon& icon)
 
 } // namespace
 
-ReportViewer::ReportViewer(std::shared_ptr<ViewerDialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), text_(new QTextEdit(this)), dialogs_(std::move(dialogs))
+ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
+    : QMainWindow(parent), text_(new QTextEdit(this)), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("TForm3"));
     for (int style = 0; style < int(charFormats_.size()); ++style)
@@ -160,21 +160,23 @@ std::optional<QString> ReportViewer::renderTo(QPrinter& printer) const
 
 void ReportViewer::saveAs()
 {
-    const QString fileName = dialogs_->askSaveFileName(this, QStringLiteral("Rich Text Format (*.rtf);;Text (*.txt)"));
+    // No default suffix: a name typed without extension is saved as typed.
+    const QString fileName = dialogs_.getSaveFileName(this, QString(), QString(),
+                                                       QStringLiteral("Rich Text Format (*.rtf);;Text (*.txt)"));
     if (fileName.isEmpty())
         return;
     if (const auto failure = saveTo(fileName))
-        dialogs_->showError(this, QStringLiteral("The report could not be saved:\n%1").arg(*failure));
+        dialogs_.error(this, QStringLiteral("The report could not be saved:\n%1").arg(*failure));
 }
 
 void ReportViewer::printReport()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
-    if (!dialogs_->askPrinter(this, printer))
+    if (!dialogs_.choosePrinter(this, printer))
         return;
     if (const auto failure = renderTo(printer))
-        dialogs_->showError(this, QStringLiteral("The report could not be printed:\n%1").arg(*failure));
+        dialogs_.error(this, QStringLiteral("The report could not be printed:\n%1").arg(*failure));
 }
 
 } // namespace q7582

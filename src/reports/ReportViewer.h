@@ -3,7 +3,7 @@
 // text, saves it as plain text and prints it. A new report replaces the old one.
 
 #include "reports/ReportLine.h"
-#include "reports/ViewerDialogs.h"
+#include "ui/common/DialogProvider.h"
 
 #include <QMainWindow>
 #include <QTextCharFormat>
@@ -23,8 +23,7 @@ class ReportViewer : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit ReportViewer(std::shared_ptr<ViewerDialogs> dialogs = std::make_shared<QtViewerDialogs>(),
-                          QWidget* parent = nullptr);
+    explicit ReportViewer(DialogProvider& dialogs, QWidget* parent = nullptr);
 
     // Caption and empty content for a new report.
     void startReport(const QString& caption);
@@ -51,7 +50,7 @@ private:
     QTextEdit* text_;
     QAction* saveAction_;
     QAction* printAction_;
-    std::shared_ptr<ViewerDialogs> dialogs_;
+    DialogProvider& dialogs_;
     std::array<QTextCharFormat, ReportStyle::AllBits + 1> charFormats_;
     QTextCursor cursor_;
     int lineCount_ = 0;

@@ -70,7 +70,7 @@ TEST_F(MessageFolderTest, AChangeThatCannotBeSavedIsTakenBack)
     writeList(";Old title\r\n001|One|46\r\n");
     MessageFolder mf;
     mf.open(folder());
-    mf.LoadMessageList();
+    ASSERT_TRUE(mf.LoadMessageList().list.ok);
 
     ASSERT_TRUE(QDir(folder()).removeRecursively()); // the card was pulled out
     const FileResult title = mf.setTitle("New title");

@@ -1,5 +1,5 @@
-#include "FakeDialogs.h"
 #include "MessageFolderFixture.h"
+#include "ScriptedDialogs.h"
 
 #include "msgfolder/MessageFolderWindow.h"
 
@@ -13,7 +13,6 @@
 #include <QToolBar>
 
 using namespace q7582;
-using q7582::test::FakeDialogs;
 
 namespace {
 
@@ -22,9 +21,7 @@ protected:
     void SetUp() override
     {
         MessageFolderTest::SetUp();
-        auto fake = std::make_unique<FakeDialogs>();
-        dialogs = fake.get();
-        window = std::make_unique<MessageFolderWindow>(std::move(fake));
+        window = std::make_unique<MessageFolderWindow>(dialogs);
     }
 
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
@@ -33,11 +30,11 @@ protected:
     QString title() { return window->findChild<QLineEdit*>("Edit2")->text(); }
     void openFolder(const QString& chosen)
     {
-        dialogs->folders.push_back(chosen);
+        dialogs.answers.push_back(chosen);
         action("MsgFolder")->trigger();
     }
 
-    FakeDialogs* dialogs = nullptr;
+    test::ScriptedDialogs dialogs;
     std::unique_ptr<MessageFolderWindow> window;
 };
 
@@ -57,8 +54,8 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
 
     // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
     openFolder(tmp.path());
-    ASSERT_EQ(dialogs->asked.size(), 1u);
-    EXPECT_EQ(dialogs->asked[0].initial, "Unknown description");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0], "Unknown description");
     EXPECT_EQ(list(), ";Unknown description\r\n");
     EXPECT_EQ(title(), "Unknown description");
     expectOpen(true);
@@ -81,7 +78,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
     EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
 
     int context = 0;
-    window->openHelp = [&](int c) { context = c; };
+    window->setHelpHook([&](int c) { context = c; });
     action("HelpAct")->trigger();
     EXPECT_EQ(context, 4000);
 }
@@ -89,32 +86,32 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
 TEST_F(MessageFolderWindowTest, TextBoxAsksAgainUntilTheTextFits)
 {
     QString text = "Old";
-    dialogs->texts = {QString(101, 'x'), QString(100, 'y')};
+    dialogs.answers = {QString(101, 'x'), QString(100, 'y')};
     EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Title));
     EXPECT_EQ(text, QString(100, 'y'));
-    ASSERT_EQ(dialogs->asked.size(), 2u);
-    EXPECT_EQ(dialogs->asked[1].initial, "Old");
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1], "Old");
 
     text = "Gate";
-    dialogs->texts = {QString(51, 'x'), test::Cancel};
+    dialogs.answers = {QString(51, 'x'), QString()};
     EXPECT_FALSE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
     EXPECT_EQ(text, "Gate");
-    dialogs->texts = {QString(50, 'z')};
+    dialogs.answers = {QString(50, 'z')};
     EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
 }
 
 TEST_F(MessageFolderWindowTest, MessageNumberTakesOnlyWholeNumbersInRange)
 {
-    dialogs->texts = {"0", "128", " 7"};
+    dialogs.answers = {"0", "128", " 7"};
     EXPECT_EQ(window->askMessageNumber("Find message in list"), "007");
-    ASSERT_EQ(dialogs->asked.size(), 3u);
-    EXPECT_EQ(dialogs->asked[2].initial, "1");
+    ASSERT_EQ(dialogs.asked.size(), 3u);
+    EXPECT_EQ(dialogs.asked[2], "1");
 
-    dialogs->texts = {"abc", "5"};
+    dialogs.answers = {"abc", "5"};
     EXPECT_EQ(window->askMessageNumber("Add message to list"), std::nullopt);
-    ASSERT_EQ(dialogs->informed.size(), 1u);
-    EXPECT_EQ(dialogs->informed[0].text, "'abc' is not a valid integer value");
-    EXPECT_EQ(dialogs->texts.size(), 1u); // the action ended at the bad entry
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].second, "'abc' is not a valid integer value");
+    EXPECT_EQ(dialogs.answers.size(), 1u); // the action ended at the bad entry
 }
 
 TEST_F(MessageFolderWindowTest, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
@@ -125,20 +122,19 @@ TEST_F(MessageFolderWindowTest, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
     openFolder(folder());
     const QString source = tmp.filePath("new.wav");
     put("new.wav", test::wavBytes(3));
-    dialogs->files = {source};
-    dialogs->texts = {"3", "5"};
+    dialogs.answers = {source, "3", "5"};
     action("AddMsg")->trigger();
-    EXPECT_EQ(dialogs->asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked.size(), 2u);
     ASSERT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(grid()->item(1, 0)->text(), "005");
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
 
-    dialogs->answers = {false, true};
+    dialogs.oks = {false, true};
     action("DeleteMsg")->trigger();
     EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
     action("DeleteMsg")->trigger();
-    EXPECT_EQ(dialogs->confirmed.back().text, "ARE YOU SURE ?");
+    EXPECT_EQ(dialogs.okCancelAsked.back().second, "ARE YOU SURE ?");
     EXPECT_FALSE(QFile::exists(inFolder("005.WAV")));
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 }
@@ -147,22 +143,22 @@ TEST_F(MessageFolderWindowTest, FindingsOfALoadOfferTheLogAndASave)
 {
     addWav("004.WAV", 500);
     writeList(";T\r\n004|Four|1000\r\n");
-    dialogs->answers = {true, true};
+    dialogs.oks = {true, true};
     openFolder(folder());
-    ASSERT_EQ(dialogs->confirmed.size(), 2u);
-    EXPECT_EQ(dialogs->confirmed[0].caption, "Error loading message folder.");
-    EXPECT_EQ(dialogs->confirmed[1].text, "Save the list with the corrections?");
-    EXPECT_EQ(dialogs->viewed, std::vector<QString>{inFolder("error.log")});
+    ASSERT_EQ(dialogs.okCancelAsked.size(), 2u);
+    EXPECT_EQ(dialogs.okCancelAsked[0].first, "Error loading message folder.");
+    EXPECT_EQ(dialogs.okCancelAsked[1].second, "Save the list with the corrections?");
+    EXPECT_EQ(dialogs.viewed, QStringList{inFolder("error.log")});
     EXPECT_EQ(list(), ";T\r\n004|Four|1044\r\n");
 
     // Declined, the file stays as it was; the next change saves the repaired list.
     action("CloseFolder")->trigger();
     writeList(";T\r\n004||1000\r\n");
-    dialogs->answers = {false, false};
+    dialogs.oks = {false, false};
     openFolder(folder());
-    EXPECT_EQ(dialogs->viewed.size(), 1u);
+    EXPECT_EQ(dialogs.viewed.size(), 1u);
     EXPECT_EQ(list(), ";T\r\n004||1000\r\n");
-    dialogs->texts = {"T2"};
+    dialogs.answers = {"T2"};
     action("ChgTitle")->trigger();
     EXPECT_EQ(list(), ";T2\r\n004|Unknown description|1044\r\n");
 }
@@ -171,8 +167,9 @@ TEST_F(MessageFolderWindowTest, AnUnreadableListLeavesTheFolderClosed)
 {
     ASSERT_TRUE(QDir(folder()).mkdir("MSGLIST.TXT"));
     openFolder(folder());
-    ASSERT_EQ(dialogs->informed.size(), 1u);
-    EXPECT_EQ(dialogs->informed[0].caption, "Errore");
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].first, "Errore");
+    EXPECT_EQ(dialogs.icons[0], QMessageBox::Critical);
     EXPECT_TRUE(action("MsgFolder")->isEnabled());
     EXPECT_TRUE(QFileInfo(inFolder("MSGLIST.TXT")).isDir());
 }
@@ -181,19 +178,19 @@ TEST_F(MessageFolderWindowTest, EmptyListFindAndChangeDescription)
 {
     writeList(";T\r\n");
     openFolder(folder());
-    dialogs->answers = {true};
+    dialogs.oks = {true};
     action("DeleteMsg")->trigger(); // nothing to delete: no question
     action("FileFnd")->trigger();
     action("ChgFile")->trigger();
-    ASSERT_EQ(dialogs->confirmed.size(), 2u);
-    EXPECT_EQ(dialogs->confirmed[1].caption + dialogs->confirmed[1].text, "Find fileLIST IS EMPTY");
+    ASSERT_EQ(dialogs.okCancelAsked.size(), 2u);
+    EXPECT_EQ(dialogs.okCancelAsked[1].first + dialogs.okCancelAsked[1].second, "Find fileLIST IS EMPTY");
 
     action("CloseFolder")->trigger();
     addWav("001.WAV", 1);
     addWav("010.WAV", 1);
     writeList(";T\r\n001|One|46\r\n010|Ten|46\r\n");
     openFolder(folder());
-    dialogs->texts = {"9", "10", "Platform|ten"};
+    dialogs.answers = {"9", "10", "Platform|ten"};
     action("FileFnd")->trigger();
     EXPECT_EQ(grid()->currentRow(), 1);
     action("ChgFile")->trigger();

@@ -1,7 +1,9 @@
+#include "ScriptedDialogs.h"
 #include "link/LinkShared.h"
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportGuards.h"
+#include "ui/common/Workspace.h"
 
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -30,14 +32,12 @@ TEST(ReportGuards, FirstFailingCheckGivesItsMessage)
 TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
 {
     LinkShared link;
-    Provenance provenance;
-    ConfigImage image;
-    NameTables names;
-    ReportViewer viewer;
-    std::vector<std::pair<QString, QString>> boxes;
-    ReportCommands commands(
-        link, provenance, image, names, viewer, [&](const QString& t, const QString& m) { boxes.emplace_back(t, m); },
-        [] { return QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15)); });
+    Workspace workspace;
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    const std::vector<test::ScriptedDialogs::Box>& boxes = dialogs.warnings;
+    ReportCommands commands(link, workspace, viewer, dialogs, nullptr,
+                            [] { return QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15)); });
 
     commands.showStatusReport({});
     commands.showTimerReport();
@@ -48,7 +48,7 @@ TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
 
     link.connectionState = Connected;
     link.withStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
-    applyUploadCompleted(provenance, 0x83);
+    applyUploadCompleted(workspace.provenance(), 0x83);
     commands.showIoCardReport();
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(viewer.isVisible());

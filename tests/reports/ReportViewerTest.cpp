@@ -7,6 +7,7 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include "ScriptedDialogs.h"
 #include "WriteFailure.h"
 
 #include <sys/stat.h>
@@ -14,25 +15,6 @@
 namespace q7582 {
 
 namespace {
-
-struct FakeDialogs : ViewerDialogs {
-    QString saveName;
-    QString pdfName; // empty: the print dialog is cancelled
-    QString jobName;
-    QStringList errors;
-
-    QString askSaveFileName(QWidget*, const QString&) override { return saveName; }
-    bool askPrinter(QWidget*, QPrinter& printer) override
-    {
-        jobName = printer.docName();
-        if (pdfName.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfName);
-        return true;
-    }
-    void showError(QWidget*, const QString& text) override { errors << text; }
-};
 
 Report sampleReport()
 {
@@ -52,7 +34,16 @@ QByteArray contents(const QString& name)
 
 class ReportViewerTest : public ::testing::Test {
 protected:
-    std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
+    test::ScriptedDialogs dialogs;
+    // The texts of the "Errore" boxes shown.
+    QStringList errors() const
+    {
+        QStringList texts;
+        for (const auto& [title, text] : dialogs.warnings)
+            if (title == "Errore")
+                texts << text;
+        return texts;
+    }
     ReportViewer viewer{dialogs};
     QTemporaryDir dir;
 };
@@ -81,49 +72,50 @@ TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
 TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
 {
     viewer.showReport(sampleReport());
-    dialogs->saveName = dir.filePath("report.rtf");
+    const QString report = dir.filePath("report.rtf");
+    dialogs.answers = {report, QString()}; // then cancelled
     viewer.saveAs();
-    EXPECT_EQ(contents(dialogs->saveName), "Title\r\n\r\nKey  1    |\r\n");
-    dialogs->saveName.clear(); // cancelled
+    EXPECT_EQ(contents(report), "Title\r\n\r\nKey  1    |\r\n");
     viewer.saveAs();
-    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_TRUE(errors().isEmpty());
 
-    dialogs->saveName = dir.filePath("missing/report.txt");
+    dialogs.answers = {dir.filePath("missing/report.txt")};
     viewer.saveAs();
-    ASSERT_EQ(dialogs->errors.size(), 1);
-    EXPECT_TRUE(dialogs->errors[0].contains("missing/report.txt"));
-    EXPECT_TRUE(dialogs->errors[0].contains("No such file or directory")) << dialogs->errors[0].toStdString();
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_TRUE(errors()[0].contains("missing/report.txt"));
+    EXPECT_TRUE(errors()[0].contains("No such file or directory")) << errors()[0].toStdString();
+    EXPECT_EQ(dialogs.icons[0], QMessageBox::Critical);
 
     // Saved whole or not at all: a full disk keeps the old report.
-    const QByteArray saved = contents(dir.filePath("report.rtf"));
-    dialogs->saveName = dir.filePath("report.rtf");
+    const QByteArray saved = contents(report);
+    dialogs.answers = {report};
     {
         WriteFailure diskFull;
         viewer.saveAs();
     }
-    EXPECT_EQ(dialogs->errors.size(), 2);
-    EXPECT_EQ(contents(dialogs->saveName), saved);
+    EXPECT_EQ(errors().size(), 2);
+    EXPECT_EQ(contents(report), saved);
 }
 
 TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
 {
     viewer.showReport(sampleReport());
     viewer.printReport(); // cancelled
-    EXPECT_EQ(dialogs->jobName, "Configuration report");
+    EXPECT_EQ(dialogs.jobName, "Configuration report");
 
-    dialogs->pdfName = dir.filePath("report.pdf");
+    dialogs.pdfName = dir.filePath("report.pdf");
     viewer.printReport();
-    EXPECT_TRUE(dialogs->errors.isEmpty());
-    const QByteArray pdf = contents(dialogs->pdfName);
+    EXPECT_TRUE(errors().isEmpty());
+    const QByteArray pdf = contents(dialogs.pdfName);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_GT(pdf.size(), 1000);
 
     // A pipe chosen as the PDF file is refused at once.
-    dialogs->pdfName = dir.filePath("pipe.pdf");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs->pdfName).constData(), 0666), 0);
+    dialogs.pdfName = dir.filePath("pipe.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs.pdfName).constData(), 0666), 0);
     viewer.printReport();
-    ASSERT_EQ(dialogs->errors.size(), 1);
-    EXPECT_TRUE(dialogs->errors[0].endsWith("pipe.pdf: not a regular file")) << dialogs->errors[0].toStdString();
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_TRUE(errors()[0].endsWith("pipe.pdf: not a regular file")) << errors()[0].toStdString();
 }
 
 } // namespace q7582

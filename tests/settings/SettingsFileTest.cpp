@@ -56,14 +56,14 @@ TEST_F(SettingsFileTest, ReadsRecordsInAnyOrderAndWritesThemBackOnAChoice)
 
     write("QS7582.ini", "help = Italiano\nLingua = (null)");
     SettingsFile exact(dir());
-    exact.loadSettings();
+    ASSERT_TRUE(exact.loadSettings().ok);
     EXPECT_FALSE(exact.helpLanguageItalian());
     EXPECT_EQ(exact.settings.Lingua, "0"); // no language list
 
     std::filesystem::create_directory(path("Language"));
     write("Language/Lingue.txt", "italiano english\n");
     SettingsFile withList(dir());
-    withList.loadSettings();
+    ASSERT_TRUE(withList.loadSettings().ok);
     EXPECT_EQ(withList.languages, (std::vector<std::string>{"italiano", "english"}));
     EXPECT_EQ(withList.settings.Lingua, "(null)");
 }

@@ -3,12 +3,11 @@
 // Both windows are drawn off-screen on fixed sample data, so that every run gives
 // the same pictures.
 
-#include "FakeDialogs.h"
+#include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "msgfolder/MessageFolderWindow.h"
 #include "reports/ReportViewer.h"
-#include "settings/NameTables.h"
-#include "settings/SettingsFile.h"
+#include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
 
 #include <QAction>
@@ -45,7 +44,8 @@ bool saveGrab(QWidget& window, const QString& path)
 // two messages and an output event. Its empty start is repaired to a fixed "now".
 bool saveEditorPages(const QString& outputFolder)
 {
-    ConfigImage image;
+    Workspace workspace;
+    ConfigImage& image = workspace.config();
     buildDefaultConfiguration(image, 0);
     image.key(0, 0).setMessageNumber(12);
     image.key(0, 0).setOutputEvent(OutputEventCode::ResetMaster);
@@ -58,11 +58,9 @@ bool saveEditorPages(const QString& outputFolder)
     timer.setPriority(2);
     timer.setRepeatDays(0x15);          // Monday, Wednesday, Friday
     timer.setPeriodSeconds(900);
-    Provenance provenance;
-    NameTables names;
-    SettingsFile settings;
-    ReportViewer viewer;
-    ConfigEditor editor(image, provenance, names, settings, viewer);
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    ConfigEditor editor(workspace, viewer, dialogs);
     editor.setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(7, 30, 0)); });
     editor.prepareShow();
     auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("Page"));
@@ -102,9 +100,9 @@ bool saveMessageFolder(const QString& outputFolder)
         std::fprintf(stderr, "cannot write the sample card under %s\n", qPrintable(QDir::tempPath()));
         return false;
     }
-    auto dialogs = std::make_unique<test::FakeDialogs>();
-    dialogs->folders = {folder};
-    MessageFolderWindow window(std::move(dialogs));
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {folder};
+    MessageFolderWindow window(dialogs);
     window.findChild<QAction*>(QStringLiteral("MsgFolder"))->trigger();
     return saveGrab(window, outputFolder + QStringLiteral("/msgfolder.png"));
 }

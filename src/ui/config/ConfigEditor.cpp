@@ -28,18 +28,15 @@ constexpr int PageHeight = 284;
 
 } // namespace
 
-ConfigEditor::ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names,
-                           const SettingsFile& settingsFile, ReportViewer& viewer,
-                           std::shared_ptr<EditorDialogs> dialogs, QWidget* parent)
-    : QDialog(parent), image_(image), provenance_(provenance), names_(names), settingsFile_(settingsFile),
-      viewer_(viewer), dialogs_(std::move(dialogs))
+ConfigEditor::ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent)
+    : QDialog(parent), workspace_(workspace), names_(workspace.names()), viewer_(viewer), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
     setFixedSize(ClientWidth, ClientHeight);
     // Until the main window passes its opener, the topic is named in a box.
     help_ = [this](int context) {
-        dialogs_->message(this, QStringLiteral("Help"),
+        dialogs_.warning(this, QStringLiteral("Help"),
                           QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
     };
     buildWindow();
@@ -61,12 +58,12 @@ void ConfigEditor::buildWindow()
     pages_->setGeometry(10, 10, ClientWidth - 20, PageHeight);
 
     buildGridPages();
-    timerPage_ = new TimerPage(session_, *dialogs_, pages_);
+    timerPage_ = new TimerPage(session_, dialogs_, pages_);
     pages_->addTab(timerPage_, QStringLiteral("Timer events"));
-    addHelpButton(timerPage_, "BbTimer", HelpTopic::Timers, 10, 220);
+    addHelpButton(timerPage_, "BbTimer", HelpContext::EditorTimers, 10, 220);
     ioLogicPage_ = new IoLogicPage(session_, pages_);
     pages_->addTab(ioLogicPage_, QStringLiteral("IN/OUT logic"));
-    addHelpButton(ioLogicPage_, "BbLogic", HelpTopic::Logic, 10, 220);
+    addHelpButton(ioLogicPage_, "BbLogic", HelpContext::EditorLogic, 10, 220);
     connect(pages_, &QTabWidget::currentChanged, this, &ConfigEditor::pageChanged);
 
     // The five listings and their help, in two columns under the pages.
@@ -92,7 +89,7 @@ void ConfigEditor::buildWindow()
         connect(b, &QPushButton::clicked, this, handlers[i]);
         layout->addWidget(b, i / 2, i % 2);
     }
-    QPushButton* report = addHelpButton(listings, "BbReport", HelpTopic::Listings, 0, 0);
+    QPushButton* report = addHelpButton(listings, "BbReport", HelpContext::EditorListings, 0, 0);
     layout->addWidget(report, 2, 1, Qt::AlignLeft);
 
     statusBar_ = new QStatusBar(mainPanel_);
@@ -114,7 +111,7 @@ void ConfigEditor::buildWindow()
     modifiedTimer_->start();
 
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpTopic::Editor); });
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpContext::ConfigEditor); });
 }
 
 QPushButton* ConfigEditor::addHelpButton(QWidget* parent, const char* name, int context, int x, int y)
@@ -155,14 +152,14 @@ int ConfigEditor::execEditor()
 
 void ConfigEditor::prepareShow()
 {
-    session_.workingCopy = image_;
+    session_.workingCopy = workspace_.config();
     fillUnitList();
     session_.modified = false;
     if (pages_->currentIndex() != PageUnits)
         pages_->setCurrentIndex(PageUnits); // runs the page change
     else
         pageChanged(PageUnits);
-    helpFile_ = QString::fromStdString(settingsFile_.helpFile());
+    helpFile_ = QString::fromStdString(workspace_.settings().helpFile());
     showModifiedState();
 }
 
@@ -216,11 +213,10 @@ bool ConfigEditor::confirmClose()
 {
     if (!session_.modified)
         return true;
-    switch (dialogs_->askSave(QStringLiteral("Configuration is modified, save changes ?"),
+    switch (dialogs_.askSave(QStringLiteral("Configuration is modified, save changes ?"),
                               QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
-        applyEditorAccepted(image_, provenance_, session_.workingCopy);
-        emit configurationCommitted();
+        workspace_.acceptEdited(session_.workingCopy);
         return true;
     case SaveAnswer::No:
         return true;

@@ -3,9 +3,9 @@
 // configuration image. Every control reads and writes the working copy; only Yes to
 // the save question on close copies it back over the image.
 
-#include "model/ConfigImage.h"
-#include "model/Provenance.h"
-#include "ui/config/EditorDialogs.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
+#include "ui/common/Workspace.h"
 #include "ui/config/EditorSession.h"
 #include "ui/config/GridRules.h"
 
@@ -32,21 +32,13 @@ class ReportViewer;
 class TimerPage;
 class ZoneGrid;
 
-namespace HelpTopic {
-inline constexpr int Editor = 2000;
-inline constexpr int Keys = 2001, Vox = 2002, Messages = 2003, OutEvents = 2004, Timers = 2005, Logic = 2006,
-                     Listings = 2007;
-} // namespace HelpTopic
-
 class ConfigEditor : public QDialog {
     Q_OBJECT
 
 public:
-    // image and provenance: the main window's; names: the unit captions; settingsFile: the
-    // help-language setting; viewer: where the listings go.
-    ConfigEditor(ConfigImage& image, Provenance& provenance, const NameTables& names, const SettingsFile& settingsFile,
-                 ReportViewer& viewer, std::shared_ptr<EditorDialogs> dialogs = std::make_shared<QtEditorDialogs>(),
-                 QWidget* parent = nullptr);
+    // workspace: the configuration it edits a copy of, the unit captions and the help-language
+    // setting; viewer: where the listings go.
+    ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent = nullptr);
     ~ConfigEditor() override;
 
     // Opens a help topic by context number (the main window passes its help opener).
@@ -65,11 +57,6 @@ public:
     const EditorSession& session() const { return session_; }
     // The help file the window uses, as chosen at the last show.
     const QString& helpFile() const { return helpFile_; }
-
-signals:
-    // Yes in the close question stored the working copy: the main window refreshes
-    // its configuration caption.
-    void configurationCommitted();
 
 public slots:
     void pageChanged(int index);
@@ -114,12 +101,10 @@ private:
     void editNumber();
     void editOutputEvent();
 
-    ConfigImage& image_;
-    Provenance& provenance_;
+    Workspace& workspace_;
     const NameTables& names_;
-    const SettingsFile& settingsFile_;
     ReportViewer& viewer_;
-    std::shared_ptr<EditorDialogs> dialogs_;
+    DialogProvider& dialogs_;
     std::function<void(int)> help_;
     QString helpFile_;
     EditorSession session_;

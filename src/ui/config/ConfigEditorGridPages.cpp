@@ -4,6 +4,7 @@
 #include "settings/NameTables.h"
 #include "ui/config/ConfigEditor.h"
 #include "ui/config/DialogAnswers.h"
+#include "ui/config/EditorQuestions.h"
 #include "ui/config/ZoneGrid.h"
 
 #include <QComboBox>
@@ -85,10 +86,10 @@ void ConfigEditor::buildGridPages()
     fillKeyList();
 
     const int helpTop = ZoneGrid::bottom() + 50;
-    addHelpButton(unitsPage_, "BbKey", HelpTopic::Keys, 10, helpTop);
-    addHelpButton(voxPage_, "BbVox", HelpTopic::Vox, 10, helpTop);
-    addHelpButton(messagesPage_, "BbMsg", HelpTopic::Messages, 10, helpTop);
-    addHelpButton(outEventsPage_, "BbOut", HelpTopic::OutEvents, 10, helpTop);
+    addHelpButton(unitsPage_, "BbKey", HelpContext::EditorKeys, 10, helpTop);
+    addHelpButton(voxPage_, "BbVox", HelpContext::EditorVox, 10, helpTop);
+    addHelpButton(messagesPage_, "BbMsg", HelpContext::EditorMessages, 10, helpTop);
+    addHelpButton(outEventsPage_, "BbOut", HelpContext::EditorOutEvents, 10, helpTop);
 
     grid_ = new ZoneGrid(unitsPage_);
     connect(grid_, &ZoneGrid::cellClicked, this, &ConfigEditor::toggleZone);
@@ -233,8 +234,8 @@ void ConfigEditor::editNumber()
     KeyRecord r = currentPagingRecord();
     const QString box = grid_->numberBox()->text();
     if (session_.currentPage == PageVox) {
-        const auto a = askUntilValid(*dialogs_, this, QStringLiteral("Change priority"),
-                                     QStringLiteral("Priority number 1...7"), box, acceptPriority);
+        const auto a = askNumber(dialogs_, this, QStringLiteral("Change priority"),
+                                 QStringLiteral("Priority number 1...7"), box, acceptPriority);
         if (!a)
             return;
         if (a->changed)
@@ -243,9 +244,9 @@ void ConfigEditor::editNumber()
         r.setVoxPriority(Byte(a->value));
         return;
     }
-    const auto a = askUntilValid(*dialogs_, this, QStringLiteral("Change message number"),
-                                 QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
-                                 acceptMessageNumber);
+    const auto a = askNumber(dialogs_, this, QStringLiteral("Change message number"),
+                             QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
+                             acceptMessageNumber);
     if (!a)
         return;
     if (a->changed)
@@ -256,7 +257,7 @@ void ConfigEditor::editNumber()
 
 void ConfigEditor::editOutputEvent()
 {
-    const auto a = askOutputEvent(*dialogs_, this, grid_->outputEventBox()->text());
+    const auto a = askOutputEvent(dialogs_, this, grid_->outputEventBox()->text());
     if (!a)
         return;
     if (a->changed)

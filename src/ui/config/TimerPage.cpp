@@ -2,6 +2,7 @@
 
 #include "ui/config/CellLabel.h"
 #include "ui/config/DialogAnswers.h"
+#include "ui/config/EditorQuestions.h"
 #include "ui/config/GridRules.h"
 #include "ui/config/TimerRules.h"
 
@@ -16,7 +17,7 @@
 
 namespace q7582 {
 
-TimerPage::TimerPage(EditorSession& session, EditorDialogs& dialogs, QWidget* parent)
+TimerPage::TimerPage(EditorSession& session, DialogProvider& dialogs, QWidget* parent)
     : QWidget(parent), session_(session), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("TStimer"));
@@ -196,9 +197,9 @@ void TimerPage::editInterval()
     if (!intervalCell_->isEnabled())
         return;
     const int upper = periodUpperBound(secondOfDay(startTimeEdit_->time()));
-    const auto a = askUntilValid(dialogs_, this, QStringLiteral("Change interval time"),
-                                 QStringLiteral("Seconds 10...43200"), intervalCell_->text(),
-                                 [upper](const QString& text) { return acceptPeriod(text, upper); });
+    const auto a = askNumber(dialogs_, this, QStringLiteral("Change interval time"),
+                             QStringLiteral("Seconds 10...43200"), intervalCell_->text(),
+                             [upper](const QString& text) { return acceptPeriod(text, upper); });
     if (!a)
         return;
     if (a->changed)
@@ -220,7 +221,8 @@ void TimerPage::startTimeChanged()
         const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
         if (s >= e) {
             putRecordIntoPickers();
-            dialogs_.message(this, QString(), QStringLiteral("Invalid 'Start event time' (must be lower than 'Stop time')"));
+            dialogs_.warning(this, QString(),
+                             QStringLiteral("Invalid 'Start event time' (must be lower than 'Stop time')"));
             return;
         }
         writeStart(r, startDateEdit_->date(), startTimeEdit_->time());
@@ -237,7 +239,8 @@ void TimerPage::stopTimeChanged()
     const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
     if (e <= s) {
         setStopTime(s + int(r.durationSeconds()));
-        dialogs_.message(this, QString(), QStringLiteral("Invalid 'Stop time' (must be higher than 'Start event time')"));
+        dialogs_.warning(this, QString(),
+                         QStringLiteral("Invalid 'Stop time' (must be higher than 'Start event time')"));
         return;
     }
     r.setDurationSeconds(std::uint32_t(e - s));

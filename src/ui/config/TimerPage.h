@@ -3,7 +3,7 @@
 // start, repetition, period, output event and message event list. Showing a timer
 // repairs what cannot be shown; start and stop times that contradict are refused.
 
-#include "ui/config/EditorDialogs.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/config/EditorSession.h"
 
 #include <QDateTime>
@@ -28,7 +28,7 @@ class CellLabel;
 class TimerPage : public QWidget {
     Q_OBJECT
 public:
-    TimerPage(EditorSession& session, EditorDialogs& dialogs, QWidget* parent);
+    TimerPage(EditorSession& session, DialogProvider& dialogs, QWidget* parent);
 
     void setClock(std::function<QDateTime()> now) { now_ = std::move(now); }
     // Show timer: every check, repair and control of the selected timer, in order.
@@ -65,7 +65,7 @@ private:
     void setStopTime(int second);
 
     EditorSession& session_;
-    EditorDialogs& dialogs_;
+    DialogProvider& dialogs_;
     std::function<QDateTime()> now_ = [] { return QDateTime::currentDateTime(); };
 
     QComboBox* timerCombo_ = nullptr;

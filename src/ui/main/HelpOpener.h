@@ -3,6 +3,8 @@
 // current language and the viewer are both there, else in the program's own help
 // browser on the topics shipped with it. Any window can hold one.
 
+#include "ui/common/HelpContexts.h"
+
 #include <QPointer>
 #include <QString>
 #include <QTextBrowser>
@@ -12,17 +14,6 @@
 class QWidget;
 
 namespace q7582 {
-
-namespace HelpContext {
-inline constexpr int Contents = 1000;
-inline constexpr int ConfigEditor = 2000; // 2001..2007: its help buttons
-inline constexpr int MainWindow = 3000;
-inline constexpr int InputPanel = 3001, MasterPanel = 3002, MusicPanel = 3003, SpeechPanel = 3004,
-                     VoxPanel = 3005, ZonePanel = 3006, OutputPanel = 3007, GroupPanel = 3008,
-                     ActiveSourcePanel = 3009, UnitPanel = 3010, MusicSelectionPanel = 3011;
-inline constexpr int MessageFolderCompiler = 4000;
-inline constexpr int GeneratorPanel = 5000;
-} // namespace HelpContext
 
 class HelpOpener {
 public:

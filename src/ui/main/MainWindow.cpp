@@ -16,16 +16,20 @@
 
 namespace q7582 {
 
-MainWindow::MainWindow(LinkShared& shared) : MainWindow(shared, Options{}) {}
+MainWindow::MainWindow(LinkShared& shared, Workspace& workspace) : MainWindow(shared, workspace, Options{}) {}
 
-MainWindow::MainWindow(LinkShared& shared, Options options)
+MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options)
     : shared_(shared),
       ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
       now_(std::move(options.now)),
-      settings_(options.dir),
-      names_(options.dir),
+      workspace_(workspace),
+      settings_(workspace.settings()),
+      names_(workspace.names()),
       help_([this] { return QString::fromStdString(settings_.helpFile()); }, std::move(options.help), this),
+      config_(workspace.config()),
+      provenance_(workspace.provenance()),
+      legalFile_(workspace.legalFile()),
       startDirectory_(QDir::currentPath())
 {
     setObjectName(QStringLiteral("TForm1"));
@@ -50,6 +54,7 @@ MainWindow::MainWindow(LinkShared& shared, Options options)
     repaintStatusBar();
     showActivity();
     closing_ = new ClosingGuard(shared_, closingHooks(), this);
+    connect(&workspace, &Workspace::configurationChanged, this, &MainWindow::configurationReplaced);
     captionRefresh();
     helpContext_ = HelpContext::MainWindow;
 }

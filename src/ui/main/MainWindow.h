@@ -10,14 +10,10 @@
 #include "link/Chip.h"
 #include "link/LinkObserver.h"
 #include "link/LinkShared.h"
-#include "model/ConfigImage.h"
-#include "model/LegalFile.h"
-#include "model/Provenance.h"
 #include "reports/StatusReport.h"
-#include "settings/NameTables.h"
-#include "settings/SettingsFile.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/Workspace.h"
 #include "ui/main/ClosingGuard.h"
-#include "ui/main/DialogProvider.h"
 #include "ui/main/GeneratorPanel.h"
 #include "ui/main/HelpOpener.h"
 #include "ui/main/PendingChanges.h"
@@ -60,7 +56,6 @@ class MainWindow : public QMainWindow, public LinkObserver {
     Q_OBJECT
 public:
     struct Options {
-        std::string dir = ".";                // where settings and name files lie
         DialogProvider* dialogs = nullptr;    // null: the real dialogs
         HelpOpener::Platform help = HelpOpener::systemPlatform();
         std::function<QDateTime()> now;       // null: the PC clock
@@ -69,19 +64,16 @@ public:
     static constexpr int MasterWidth = 850, MasterHeight = 655;
     static constexpr int GeneratorClientWidth = 500, GeneratorClientHeight = 350;
 
-    explicit MainWindow(LinkShared& shared);
-    MainWindow(LinkShared& shared, Options options);
+    // workspace: the configuration, settings, names and summer-time table it shows and changes.
+    MainWindow(LinkShared& shared, Workspace& workspace);
+    MainWindow(LinkShared& shared, Workspace& workspace, Options options);
     ~MainWindow() override;
 
-    // Data the window owns; the link gets copies through the observer calls.
-    ConfigImage& configImage() { return config_; }
-    Provenance& provenance() { return provenance_; }
-    LegalFileImage& legalFileImage() { return legalFile_; }
+    // The live changes waiting for the next status write.
     PendingChangeTable& pendingChanges() { return pending_; }
-    SettingsFile& settings() { return settings_; }
-    NameTables& names() { return names_; }
     LinkShared& shared() { return shared_; }
     HelpOpener& helpOpener() { return help_; }
+    DialogProvider& dialogs() { return *dialogs_; }
     int selectedMusicSource() const { return selectedMusicSource_; }
     bool generatorMode() const { return generatorMode_; }
     bool generatorModeEntered() const { return generatorModeEntered_; }
@@ -111,8 +103,6 @@ public:
     // disabled until its hook is set.
     void setMessageCompilerOpener(std::function<void()> open);
     void setConfigEditorOpener(std::function<void()> open);
-    // The editor's changes were accepted: they become the image, which is now modified.
-    void configEditorAccepted(const ConfigImage& edited);
     ReportViewer& reportViewer() { return *reportViewer_; }
     // What the status report reads from the controls.
     StatusWindowValues statusWindowValues() const;
@@ -238,14 +228,16 @@ private:
     std::unique_ptr<DialogProvider> ownDialogs_;
     DialogProvider* dialogs_;
     std::function<QDateTime()> now_;
-    SettingsFile settings_;
-    NameTables names_;
+    Workspace& workspace_;
+    // The working data lives in the workspace; the link gets copies through the observer calls.
+    SettingsFile& settings_;
+    NameTables& names_;
     HelpOpener help_;
     std::unique_ptr<LinkThread> link_;
 
-    ConfigImage config_;
-    Provenance provenance_;
-    LegalFileImage legalFile_;
+    ConfigImage& config_;
+    Provenance& provenance_;
+    LegalFileImage& legalFile_;
     PendingChangeTable pending_{};
     int selectedMusicSource_ = 0;
     bool generatorMode_ = false;

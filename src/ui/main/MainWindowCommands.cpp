@@ -24,12 +24,6 @@ void MainWindow::editConfiguration()
         openConfigEditor_();
 }
 
-void MainWindow::configEditorAccepted(const ConfigImage& edited)
-{
-    applyEditorAccepted(config_, provenance_, edited);
-    configurationReplaced();
-}
-
 // Only a connected master serves a transfer; a generator never would, and the window
 // would stay disabled waiting for it.
 bool MainWindow::masterServesTransfers(const QString& command)

@@ -1,6 +1,7 @@
 // MainWindow: the live controls. None talks to the master: each marks a pending change
 // that the next status refresh folds into the StatusBlock.
 
+#include "ui/common/AskUntilValid.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MasterPanel.h"
@@ -136,19 +137,15 @@ void MainWindow::changeMasterAddress()
     if (!masterPanel_->addressEnabled())
         return;
     const QString current = masterPanel_->addressText();
-    for (;;) {
-        const std::optional<QString> answer =
-            dialogs_->getText(this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current);
-        // Cancel keeps the address, even one the master reports outside 0..5.
-        if (!answer)
-            return;
-        if (!validAddressAnswer(*answer))
-            continue;
-        if (*answer != current) {
-            masterPanel_->setAddressText(*answer);
-            pending_[LiveMasterAddress].changed = true;
-        }
-        return;
+    // Cancel keeps the address, even one the master reports outside 0..5.
+    const std::optional<QString> answer =
+        askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
+                      [](const QString& text) {
+                          return validAddressAnswer(text) ? std::optional(text) : std::nullopt;
+                      });
+    if (answer && *answer != current) {
+        masterPanel_->setAddressText(*answer);
+        pending_[LiveMasterAddress].changed = true;
     }
 }
 

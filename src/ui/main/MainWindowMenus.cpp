@@ -25,11 +25,9 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const char* na
 
 void MainWindow::buildMenus()
 {
-    reportViewer_ = std::make_unique<ReportViewer>();
-    reports_ = std::make_unique<ReportCommands>(
-        shared_, provenance_, config_, names_, *reportViewer_,
-        [this](const QString& title, const QString& text) { dialogs_->warning(this, title, text); },
-        [this] { return now(); });
+    reportViewer_ = std::make_unique<ReportViewer>(*dialogs_);
+    reports_ = std::make_unique<ReportCommands>(shared_, workspace_, *reportViewer_, *dialogs_, this,
+                                                [this] { return now(); });
 
     QMenuBar* bar = menuBar();
     QMenu* message = bar->addMenu(QStringLiteral("&Message"));

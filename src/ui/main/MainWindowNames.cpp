@@ -1,5 +1,6 @@
 // MainWindow: the PC-side names on the window, the help-language menu and help.
 
+#include "ui/common/AskUntilValid.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/IoGridPanel.h"
@@ -20,9 +21,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 void MainWindow::loadSettingsAndNames()
 {
     // A missing file is created from the values in force; no message at start-up.
-    settings_.loadSettings();
+    (void)settings_.loadSettings(); // an unreadable file leaves the defaults in force
     applyHelpLanguage();
-    names_.loadNames();
+    (void)names_.loadNames(); // likewise the default names
     showUnitNames();
     showGridNames();
     showMusicNames();
@@ -51,18 +52,16 @@ void MainWindow::showMusicNames()
 
 std::optional<QString> MainWindow::askName(const QString& current)
 {
-    for (;;) {
-        const std::optional<QString> answer =
-            dialogs_->getText(this, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current);
-        if (!answer || validNameAnswer(*answer))
-            return answer;
-    }
+    return askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
+                         [](const QString& answer) {
+                             return validNameAnswer(answer) ? std::optional(answer) : std::nullopt;
+                         });
 }
 
 void MainWindow::showFileError(const FileResult& r)
 {
     if (!r.ok)
-        dialogs_->warning(this, QStringLiteral("Errore"), q(r.error));
+        dialogs_->error(this, q(r.error));
 }
 
 void MainWindow::renameUnit(int n)
@@ -102,7 +101,7 @@ void MainWindow::renameMusicSource(int n)
     names_.music.at(std::size_t(n - 1)) = answer->toStdString();
     const FileResult saved = names_.saveMusicNames();
     if (saved.ok)
-        names_.loadMusicNames();
+        (void)names_.loadMusicNames(); // read back as stored; on failure the names just saved stay
     else
         showFileError(saved);
     showMusicNames();

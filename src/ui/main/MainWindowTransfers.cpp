@@ -66,7 +66,7 @@ void MainWindow::transferEnded(const TransferReport& report)
 void MainWindow::showTransferFailure(const QString& text)
 {
     QTimer::singleShot(0, this, [this, text] {
-        dialogs_->warning(this, QStringLiteral("Errore"), text);
+        dialogs_->error(this, text);
         closing_->transferEnded();
     });
 }

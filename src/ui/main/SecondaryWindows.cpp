@@ -6,17 +6,15 @@
 
 namespace q7582 {
 
-SecondaryWindows createSecondaryWindows(MainWindow& window)
+SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace)
 {
     SecondaryWindows w;
-    w.editor = new ConfigEditor(window.configImage(), window.provenance(), window.names(), window.settings(),
-                               window.reportViewer(), std::make_shared<QtEditorDialogs>(), &window);
+    w.editor = new ConfigEditor(workspace, window.reportViewer(), window.dialogs(), &window);
     w.editor->setHelpHook([&window](int context) { window.helpOpener().open(context); });
-    QObject::connect(w.editor, &ConfigEditor::configurationCommitted, &window, &MainWindow::configurationReplaced);
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
 
-    w.compiler = new MessageFolderWindow(nullptr, &window);
-    w.compiler->openHelp = [&window](int context) { window.helpOpener().open(context); };
+    w.compiler = new MessageFolderWindow(window.dialogs(), &window);
+    w.compiler->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setMessageCompilerOpener([compiler = w.compiler] { compiler->exec(); });
     return w;
 }

@@ -6,6 +6,7 @@
 namespace q7582 {
 
 class MainWindow;
+class Workspace;
 class ConfigEditor;
 class MessageFolderWindow;
 
@@ -14,7 +15,8 @@ struct SecondaryWindows {
     MessageFolderWindow* compiler = nullptr;
 };
 
-// Creates both, in start-up order, and connects them to the window's menu items and help.
-SecondaryWindows createSecondaryWindows(MainWindow& window);
+// Creates both on the workspace, in start-up order, and connects them to the window's
+// menu items and help.
+SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace);
 
 } // namespace q7582

@@ -1,6 +1,6 @@
 #include "ui/main/WorkingFolderLock.h"
 
-#include "ui/main/DialogProvider.h"
+#include "ui/common/DialogProvider.h"
 
 namespace q7582 {
 
@@ -12,7 +12,7 @@ std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QStr
     lock->setStaleLockTime(0);
     if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError)
         return lock;
-    dialogs.warning(nullptr, QStringLiteral("Errore"), AlreadyRunningText);
+    dialogs.error(nullptr, AlreadyRunningText);
     return nullptr;
 }
 

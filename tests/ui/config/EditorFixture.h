@@ -1,13 +1,11 @@
 #pragma once
 // An editor on a default image with scripted dialogs, a fixed clock and a help recorder.
 
+#include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ReportViewer.h"
-#include "settings/NameTables.h"
-#include "settings/SettingsFile.h"
 #include "ui/config/CellLabel.h"
 #include "ui/config/ConfigEditor.h"
-#include "ui/config/EditorDialogs.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -15,50 +13,17 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include <deque>
-
 namespace q7582 {
-
-// Answers the editor's dialogs from a script and records what was asked.
-class ScriptedDialogs : public EditorDialogs {
-public:
-    struct Asked {
-        QString title, text;
-    };
-    std::deque<std::optional<QString>> answers; // nullopt = Cancel
-    std::deque<SaveAnswer> saveAnswers;
-    std::vector<Asked> asked;
-    int saveQuestions = 0;
-    QStringList messages;
-
-    std::optional<QString> getText(QWidget*, const QString& title, const QString&, const QString& text) override
-    {
-        asked.push_back({title, text});
-        if (answers.empty())
-            return std::nullopt; // a script that ran out cancels rather than loops
-        const std::optional<QString> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    SaveAnswer askSave(const QString&, const QString&) override
-    {
-        ++saveQuestions;
-        const SaveAnswer a = saveAnswers.empty() ? SaveAnswer::Cancel : saveAnswers.front();
-        if (!saveAnswers.empty())
-            saveAnswers.pop_front();
-        return a;
-    }
-    void message(QWidget*, const QString& title, const QString& text) override { messages << title + "|" + text; }
-};
 
 class EditorFixture : public ::testing::Test {
 protected:
-    ConfigImage image;
-    Provenance provenance;
-    NameTables names;
-    SettingsFile init;
-    ReportViewer viewer;
-    std::shared_ptr<ScriptedDialogs> dialogs = std::make_shared<ScriptedDialogs>();
+    Workspace workspace;
+    ConfigImage& image = workspace.config();
+    Provenance& provenance = workspace.provenance();
+    NameTables& names = workspace.names();
+    SettingsFile& init = workspace.settings();
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer{dialogs};
     std::unique_ptr<ConfigEditor> form;
     std::vector<int> helpOpened;
     int commits = 0;
@@ -68,10 +33,10 @@ protected:
     void SetUp() override
     {
         buildDefaultConfiguration(image, 0);
-        form = std::make_unique<ConfigEditor>(image, provenance, names, init, viewer, dialogs);
+        form = std::make_unique<ConfigEditor>(workspace, viewer, dialogs);
         form->setHelpHook([this](int context) { helpOpened.push_back(context); });
         form->setClock([this] { return now; });
-        QObject::connect(form.get(), &ConfigEditor::configurationCommitted, [this] { ++commits; });
+        QObject::connect(&workspace, &Workspace::configurationChanged, [this] { ++commits; });
     }
 
     template <typename W = QWidget>

@@ -33,7 +33,7 @@ protected:
     }
     void reshow() // without saving
     {
-        dialogs->saveAnswers = {SaveAnswer::No};
+        dialogs.saveAnswers = {SaveAnswer::No};
         form->confirmClose();
         showTimers();
     }
@@ -76,19 +76,19 @@ TEST_F(TimerPageTest, PeriodDialogBoundFollowsTheStartTimeAndCancelEndsIt)
     showTimers();
     EXPECT_TRUE(button("SBrepeat")->isChecked());
     EXPECT_EQ(child<QTimeEdit>("DTPstop")->time(), QTime(23, 0, 0));
-    dialogs->answers = {QString("43201"), QString("5"), QString("43200")};
+    dialogs.answers = {QString("43201"), QString("5"), QString("43200")};
     press(child("STint"));
-    EXPECT_EQ(dialogs->asked.size(), 3u);
-    EXPECT_EQ(dialogs->asked[0].text, "60");
+    EXPECT_EQ(dialogs.asked.size(), 3u);
+    EXPECT_EQ(dialogs.asked[0], "60");
     EXPECT_EQ(timer().periodSeconds(), 43200);
 
     child<QTimeEdit>("DTPtime")->setTime(QTime(20, 0, 0)); // still before the 23:00 stop
     EXPECT_EQ(timer().durationSeconds(), 3u * 3600);
-    dialogs->answers = {QString("14400"), std::nullopt}; // the pre-filled 43200 is over 14399 now
+    dialogs.answers = {QString("14400"), QString()}; // the pre-filled 43200 is over 14399 now
     press(child("STint"));
-    EXPECT_EQ(dialogs->asked.size(), 5u);
+    EXPECT_EQ(dialogs.asked.size(), 5u);
     EXPECT_EQ(timer().periodSeconds(), 43200);
-    dialogs->answers = {QString("14399")};
+    dialogs.answers = {QString("14399")};
     press(child("STint"));
     EXPECT_EQ(timer().periodSeconds(), 14399);
 }
@@ -120,8 +120,9 @@ TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedAndPutBack)
     EXPECT_EQ(start->time(), QTime(10, 0, 0));
     stop->setTime(QTime(9, 0, 0));
     EXPECT_EQ(stop->time(), QTime(11, 0, 0));
-    EXPECT_EQ(dialogs->messages, (QStringList{"|Invalid 'Start event time' (must be lower than 'Stop time')",
-                                              "|Invalid 'Stop time' (must be higher than 'Start event time')"}));
+    using Box = test::ScriptedDialogs::Box;
+    EXPECT_EQ(dialogs.warnings, (std::vector<Box>{{"", "Invalid 'Start event time' (must be lower than 'Stop time')"},
+                                                  {"", "Invalid 'Stop time' (must be higher than 'Start event time')"}}));
     EXPECT_FALSE(modified());
 
     stop->setTime(QTime(12, 0, 0));

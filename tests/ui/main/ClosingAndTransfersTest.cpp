@@ -38,7 +38,7 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
     EXPECT_EQ(closings, 1);
 
     restart();
-    window->configEditorAccepted(ConfigImage{});
+    acceptEdited(ConfigImage{});
     trigger("Exit1");
     EXPECT_EQ(dialogs.questions, QStringList{UnsavedCloseQuestion});
     EXPECT_EQ(closings, 0); // No, the default answer
@@ -71,7 +71,7 @@ TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
 
     restart();
     shared.transferRunning = true;
-    window->configEditorAccepted(ConfigImage{});
+    acceptEdited(ConfigImage{});
     window->requestClose(CloseSource::Session);
     EXPECT_TRUE(dialogs.questions.isEmpty());
     window->requestClose(CloseSource::Session);

@@ -24,7 +24,7 @@ protected:
     void save(const std::string& name) { run("Save1", name); }
     void open(const std::string& name) { run("Open1", name); }
     QString caption() const { return text("StatusBar1Panel3"); }
-    const Provenance& p() const { return window->provenance(); }
+    const Provenance& p() { return workspace->provenance(); }
 };
 
 std::string imageBytes(Byte fill) { return std::string(ConfigImage::Size, char(fill)); }
@@ -45,12 +45,12 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0");
 
     // Load Default n, from a modified image
-    window->configEditorAccepted(ConfigImage{});
+    acceptEdited(ConfigImage{});
     trigger("Master3");
     EXPECT_FALSE(p().unsaved);
     ConfigImage expected;
     buildDefaultConfiguration(expected, 3);
-    EXPECT_EQ(window->configImage(), expected);
+    EXPECT_EQ(workspace->config(), expected);
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 3");
 
     // Save of a default image under any name leaves it a default one
@@ -60,17 +60,17 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
 
     // Open
     write("a.cfi", imageBytes(0x11));
-    window->configEditorAccepted(window->configImage());
+    acceptEdited(workspace->config());
     open("a.cfi");
     EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
 
     // editor accepted
-    ConfigImage edited = window->configImage();
+    ConfigImage edited = workspace->config();
     edited.bytes[5] = 0x55;
-    window->configEditorAccepted(edited);
-    EXPECT_EQ(window->configImage(), edited);
+    acceptEdited(edited);
+    EXPECT_EQ(workspace->config(), edited);
     EXPECT_EQ(caption(), "Configuration from File - MODIFIED");
 
     // Save to another name keeps it modified (but saved); to the same name clears it
@@ -81,18 +81,18 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
     save("a"); // the same file once ".cfi" is added: asked first, and Cancel keeps it
     EXPECT_EQ(read("a.cfi"), imageBytes(0x11));
-    dialogs.okCancelOks = 1;
+    dialogs.oks = {true};
     save("a");
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(read("a.cfi")[5], 0x55);
 
     // Upload completed
-    window->configEditorAccepted(window->configImage());
+    acceptEdited(workspace->config());
     ConfigImage received;
     received.bytes[100] = 7;
     window->uploadCompleted(received, 0x82);
     EXPECT_FALSE(p().unsaved);
-    EXPECT_EQ(window->configImage(), received);
+    EXPECT_EQ(workspace->config(), received);
     EXPECT_EQ(p().uploadedMasterByte, 0x82);
     EXPECT_EQ(caption(), "Configuration from Master 2");
 
@@ -101,7 +101,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_EQ(caption(), "Configuration from Master 2");
 
     // Download completed with another master byte (chime switched): still modified
-    window->configEditorAccepted(window->configImage());
+    acceptEdited(workspace->config());
     window->downloadCompleted(0x02);
     EXPECT_TRUE(p().modified);
     EXPECT_FALSE(p().unsaved); // the master holds it
@@ -111,7 +111,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_EQ(p().origin, ConfigOrigin::OriginMaster);
 
     // transfer failed: the link only enables the window again and refreshes the caption
-    window->configEditorAccepted(window->configImage());
+    acceptEdited(workspace->config());
     window->enableMainWindow();
     window->captionRefresh();
     EXPECT_EQ(caption(), "Configuration from Master 2 - MODIFIED");
@@ -121,36 +121,36 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
 
 TEST_F(ConfigCommands, ShortFileAsksFirstAndReplacesOnlyItsLength)
 {
-    window->configImage().bytes.fill(0xEE);
-    window->configEditorAccepted(window->configImage());
+    workspace->config().bytes.fill(0xEE);
+    acceptEdited(workspace->config());
     write("short.cfi", std::string(100, '\x01'));
 
     open("short.cfi"); // Cancel
     ASSERT_EQ(dialogs.okCancelAsked.size(), 1u);
-    EXPECT_TRUE(dialogs.okCancelAsked[0].contains("100 bytes"));
-    EXPECT_EQ(window->configImage().bytes[0], 0xEE);
+    EXPECT_TRUE(dialogs.okCancelAsked[0].second.contains("100 bytes"));
+    EXPECT_EQ(workspace->config().bytes[0], 0xEE);
     EXPECT_TRUE(p().modified);
     EXPECT_EQ(p().origin, ConfigOrigin::OriginDefault);
     EXPECT_EQ(p().currentFileName, "");
 
-    dialogs.okCancelOks = 1;
+    dialogs.oks = {true};
     open("short.cfi");
     for (auto [offset, value] : {std::pair{0, 0x01}, {99, 0x01}, {100, 0xEE}, {ConfigImage::Size - 1, 0xEE}})
-        EXPECT_EQ(window->configImage().bytes[std::size_t(offset)], value) << offset;
+        EXPECT_EQ(workspace->config().bytes[std::size_t(offset)], value) << offset;
     EXPECT_EQ(p().origin, ConfigOrigin::OriginFile);
     EXPECT_FALSE(p().modified);
 
     write("whole.cfi", imageBytes(0x22));
     open("whole.cfi");
     EXPECT_EQ(dialogs.okCancelAsked.size(), 2u); // a whole image is not questioned
-    EXPECT_EQ(window->configImage().bytes[ConfigImage::Size - 1], 0x22);
+    EXPECT_EQ(workspace->config().bytes[ConfigImage::Size - 1], 0x22);
 }
 
 TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
 {
     write("good.cfi", imageBytes(0x44));
     open("good.cfi");
-    window->configEditorAccepted(window->configImage());
+    acceptEdited(workspace->config());
 
     // The disk is full: the old file stays whole.
     {
@@ -164,13 +164,13 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
     EXPECT_TRUE(p().modified);
 
     // A folder chosen to open: the reason, and the image and state as they were.
-    const ConfigImage image = window->configImage();
+    const ConfigImage image = workspace->config();
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfi"));
     open("folder.cfi");
     ASSERT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_EQ(dialogs.warnings[1].first, "Errore");
     EXPECT_TRUE(dialogs.warnings[1].second.contains("directory"));
-    EXPECT_EQ(window->configImage(), image);
+    EXPECT_EQ(workspace->config(), image);
     EXPECT_EQ(p().currentFileName, path("good.cfi"));
     EXPECT_TRUE(p().modified);
 
@@ -180,7 +180,7 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
     ASSERT_EQ(dialogs.warnings.size(), 3u);
     EXPECT_EQ(dialogs.warnings[2].first, "Errore");
     EXPECT_TRUE(dialogs.warnings[2].second.contains("not a regular file"));
-    EXPECT_EQ(window->configImage(), image);
+    EXPECT_EQ(workspace->config(), image);
 }
 
 // With a master they start: the end-to-end tests run them.

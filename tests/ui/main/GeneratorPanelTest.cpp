@@ -108,7 +108,7 @@ TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMap
 
 TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
 {
-    window->legalFileImage().legalFileId = 0x080A0E00;
+    workspace->legalFile().legalFileId = 0x080A0E00;
     setGenerator([](G& g) { std::copy_n("\x08\x0A\x0D", 3, g.data() + G::LegalId); }); // 8.10.13
     refresh();
     EXPECT_EQ(text("STMsgLegalRel"), "Summer legal time ID = 8.10.13");

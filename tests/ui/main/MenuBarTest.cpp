@@ -40,12 +40,11 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrder)
 TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirModalWindows)
 {
     EXPECT_FALSE(find<QAction>("Open2")->isEnabled() || find<QAction>("Edit2")->isEnabled());
-    const SecondaryWindows w = createSecondaryWindows(*window);
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
     EXPECT_TRUE(find<QAction>("Open2")->isEnabled() && find<QAction>("Edit2")->isEnabled());
     EXPECT_EQ(w.editor->parentWidget(), window.get());
     EXPECT_EQ(w.compiler->parentWidget(), window.get());
-    window->provenance().modified = true; // as the editor's "Yes" leaves it
-    emit w.editor->configurationCommitted();
+    acceptEdited(workspace->config()); // the editor's "Yes" reaches the window through the workspace
     EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
 
     QStringList opened;
@@ -86,7 +85,7 @@ TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
     window->uploadCompleted(ConfigImage{}, 0x02);
     EXPECT_EQ(refusal("imers1"), "Configuration is not uploaded from the connected master");
     window->uploadCompleted(ConfigImage{}, 0x82);
-    window->configEditorAccepted(window->configImage());
+    acceptEdited(workspace->config());
     EXPECT_EQ(refusal("ConnectedIOcard1"), "Configuration modified");
     window->uploadCompleted(ConfigImage{}, 0x82);
     EXPECT_EQ(refusal("ConnectedIOcard1"), "");

@@ -189,7 +189,7 @@ TEST_F(StatusDisplay, ModesSwitchSizeCaptionPanelMenusAndHelpContext)
         for (const char* name : {"Message1", "Config1", "Report1"})
             EXPECT_EQ(find<QMenu>(name)->isEnabled(), enabled) << name;
     };
-    window->provenance().modified = true;
+    workspace->provenance().modified = true;
     window->enterGeneratorMode();
     masterMenusEnabled(false);
     EXPECT_TRUE(find("Help1")->isEnabled() && find("HelpLanguage1")->isEnabled());

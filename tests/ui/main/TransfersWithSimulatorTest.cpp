@@ -102,7 +102,7 @@ TEST_F(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
     EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
     ConfigImage defaults;
     buildDefaultConfiguration(defaults, 1);
-    EXPECT_EQ(window->configImage(), defaults);
+    EXPECT_EQ(workspace->config(), defaults);
     window->stopLink();
 }
 
@@ -111,13 +111,13 @@ TEST_F(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCanc
 {
     simtest::SimulatorProcess sim({"--truncate-every", "40"});
     ASSERT_TRUE(start(sim)) << sim.problem();
-    const ConfigImage before = window->configImage();
+    const ConfigImage before = workspace->config();
     trigger("Edit1");
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 4 * TransferMs));
     EXPECT_TRUE(dialogs.warnings.back().second.endsWith(
         ", again after 3 restarts: the Upload was given up. The configuration in memory is unchanged."));
     EXPECT_FALSE(shared.requests.UploadRequest);
-    EXPECT_EQ(window->configImage(), before);
+    EXPECT_EQ(workspace->config(), before);
 
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
     trigger("Edit1");

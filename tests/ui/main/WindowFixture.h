@@ -3,6 +3,8 @@
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
 #include "EventWait.h"
+#include "ScriptedDialogs.h"
+#include "ui/config/ConfigEditor.h"
 #include "ui/main/CellGrid.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
@@ -21,54 +23,12 @@
 
 namespace q7582::test {
 
-// Answers the text and file dialogs from a script: none left, or a null one, cancels.
-class ScriptedDialogs : public DialogProvider {
-    using S = const QString&;
-
-public:
-    QStringList answers;
-    int okCancelOks = 0;              // so many Ok/Cancel questions answer Ok, the rest Cancel
-    int yeses = 0;                    // so many Yes/No questions answer Yes, the rest No
-    QStringList asked, okCancelAsked; // the text dialogs' starting texts, the Ok/Cancel texts
-    QStringList questions;            // the Yes/No texts
-    std::vector<std::pair<QString, QString>> warnings;
-    QStringList executed;
-    QString lastFirmwareLine; // of the last About box
-
-    std::optional<QString> getText(QWidget*, S, S, S text) override
-    {
-        asked << text;
-        const QString a = next();
-        return a.isNull() ? std::nullopt : std::optional(a);
-    }
-    void warning(QWidget*, S title, S text) override { warnings.emplace_back(title, text); }
-    void exec(QDialog& about) override
-    {
-        executed << about.objectName();
-        lastFirmwareLine = about.findChild<QLabel*>("Firmware")->text();
-    }
-    QString getOpenFileName(QWidget*, S, S, S) override { return next(); }
-    QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
-    bool okCancel(QWidget*, S, S text) override
-    {
-        okCancelAsked << text;
-        return okCancelOks > 0 ? (--okCancelOks, true) : false;
-    }
-    bool yesNo(QWidget*, S, S text) override
-    {
-        questions << text;
-        return yeses > 0 ? (--yeses, true) : false;
-    }
-    QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
-};
-
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
         MainWindow::Options o;
-        o.dir = dir.path().toStdString();
         o.dialogs = &dialogs;
         o.now = [this] { return clock; };
         o.help.findViewer = [this] { return viewerInstalled ? QStringLiteral("/usr/bin/xchm") : QString(); };
@@ -76,7 +36,9 @@ protected:
             viewerStarts.emplace_back(program, args);
             return true;
         };
-        window = std::make_unique<MainWindow>(shared, o);
+        window.reset(); // a new run of the program starts on fresh working data
+        workspace = std::make_unique<Workspace>(dir.path().toStdString());
+        window = std::make_unique<MainWindow>(shared, *workspace, o);
         closings = 0;
         QObject::connect(window.get(), &MainWindow::closed, [this] { ++closings; });
     }
@@ -158,6 +120,16 @@ protected:
         std::ifstream in(path(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+    // The editor's "Yes" to its close question, with `edited` as its working copy.
+    void acceptEdited(const ConfigImage& edited)
+    {
+        ConfigEditor editor(*workspace, window->reportViewer(), dialogs, window.get());
+        editor.prepareShow();
+        editor.session().workingCopy = edited;
+        editor.session().markModified();
+        dialogs.saveAnswers = {SaveAnswer::Yes};
+        editor.reject();
+    }
     // Runs a menu command by its item's objectName.
     void trigger(const QString& action)
     {
@@ -174,6 +146,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    std::unique_ptr<Workspace> workspace;
     LinkShared shared;
     ScriptedDialogs dialogs;
     QDateTime clock = QDateTime(QDate(2026, 3, 15), QTime(9, 8, 7)); // a Sunday

@@ -83,7 +83,7 @@ TEST_F(WindowWithSimulator, OpenThenDownloadPutsTheFileIntoTheSimulatorsMemory)
 TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
 {
     ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
-    ASSERT_TRUE(loadLegalFile(window->legalFileImage(), path("LEGAL.BIN")).ok);
+    ASSERT_TRUE(loadLegalFile(workspace->legalFile(), path("LEGAL.BIN")).ok);
 
     simtest::SimulatorProcess sim({"--generator"});
     ASSERT_TRUE(start(sim, false));

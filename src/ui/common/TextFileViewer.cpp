@@ -1,4 +1,4 @@
-#include "msgfolder/TextFileViewer.h"
+#include "ui/common/TextFileViewer.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,0 +1,26 @@
+#pragma once
+// The one-line input dialog shown again until its answer is accepted.
+
+#include "ui/common/DialogProvider.h"
+
+#include <optional>
+
+namespace q7582 {
+
+// Shows the dialog, starting each time from `prefill`, until `accept` turns the entry
+// into a value (an std::optional). Cancel gives nothing, even when the pre-filled text
+// itself would not be accepted: the dialog must not ask forever.
+template <typename Accept>
+auto askUntilValid(DialogProvider& dialogs, QWidget* parent, const QString& caption, const QString& prompt,
+                   const QString& prefill, Accept accept) -> decltype(accept(QString()))
+{
+    for (;;) {
+        const std::optional<QString> text = dialogs.getText(parent, caption, prompt, prefill);
+        if (!text)
+            return std::nullopt;
+        if (auto value = accept(*text))
+            return value;
+    }
+}
+
+} // namespace q7582

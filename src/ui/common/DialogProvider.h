@@ -1,0 +1,86 @@
+#pragma once
+// The modal dialogs every window asks through. Tests pass a scripted provider so that
+// nothing blocks.
+
+#include "model/FileIo.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace q7582 {
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+class DialogProvider {
+public:
+    virtual ~DialogProvider() = default;
+    // One-line input; nothing when cancelled.
+    virtual std::optional<QString> getText(QWidget* parent, const QString& caption, const QString& prompt,
+                                           const QString& text) = 0;
+    // A box with an OK button only.
+    virtual void message(QWidget* parent, const QString& title, const QString& text,
+                         QMessageBox::Icon icon) = 0;
+    // A box with OK and Cancel, Cancel the default: true for OK.
+    virtual bool confirm(QWidget* parent, const QString& title, const QString& text,
+                         QMessageBox::Icon icon) = 0;
+    // Question with Yes and No, No the default: true for Yes.
+    virtual bool yesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Yes / No / Cancel, Cancel the default, with no owner window.
+    virtual SaveAnswer askSave(const QString& caption, const QString& text) = 0;
+    // A modal dialog the window built (About box).
+    virtual void exec(QDialog& dialog) = 0;
+    // File dialogs: the chosen name, empty when cancelled. The save dialog asks before
+    // replacing an existing file.
+    virtual QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
+                                    const QString& filter) = 0;
+    virtual QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                    const QString& filter) = 0;
+    virtual QString getExistingDirectory(QWidget* parent, const QString& title) = 0;
+    // Sets up the printer as the user chose; false when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The file in a modal read-only viewer; returns when the user closes it.
+    virtual FileResult showTextFile(QWidget* parent, const QString& path) = 0;
+
+    // Warning box with an OK button.
+    void warning(QWidget* parent, const QString& title, const QString& text)
+    {
+        message(parent, title, text, QMessageBox::Warning);
+    }
+    // Warning with OK and Cancel: true for OK.
+    bool okCancel(QWidget* parent, const QString& title, const QString& text)
+    {
+        return confirm(parent, title, text, QMessageBox::Warning);
+    }
+    // A failed operation, with the system's reason in the text: the one "Errore" box.
+    void error(QWidget* parent, const QString& text)
+    {
+        message(parent, QStringLiteral("Errore"), text, QMessageBox::Critical);
+    }
+};
+
+class QtDialogProvider final : public DialogProvider {
+public:
+    std::optional<QString> getText(QWidget* parent, const QString& caption, const QString& prompt,
+                                   const QString& text) override;
+    void message(QWidget* parent, const QString& title, const QString& text,
+                 QMessageBox::Icon icon) override;
+    bool confirm(QWidget* parent, const QString& title, const QString& text,
+                 QMessageBox::Icon icon) override;
+    bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
+    SaveAnswer askSave(const QString& caption, const QString& text) override;
+    void exec(QDialog& dialog) override;
+    QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
+                            const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                            const QString& filter) override;
+    QString getExistingDirectory(QWidget* parent, const QString& title) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    FileResult showTextFile(QWidget* parent, const QString& path) override;
+};
+
+} // namespace q7582

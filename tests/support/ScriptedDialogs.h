@@ -1,0 +1,104 @@
+#pragma once
+// Answers every window's dialogs from a script and records what was asked. Nothing
+// left in a script, or a null text, is a Cancel, so a test never waits for a user.
+
+#include "ui/common/DialogProvider.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPrinter>
+#include <QStringList>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+namespace q7582::test {
+
+class ScriptedDialogs : public DialogProvider {
+    using S = const QString&;
+
+public:
+    using Box = std::pair<QString, QString>; // title, text
+
+    QStringList answers;                // the text, file and folder dialogs in turn
+    std::deque<bool> oks;               // the OK/Cancel boxes in turn: true for OK
+    int yeses = 0;                      // so many Yes/No questions answer Yes, the rest No
+    std::deque<SaveAnswer> saveAnswers; // the Yes/No/Cancel boxes in turn
+    QString pdfName;                    // where the print dialog prints; empty: cancelled
+
+    QStringList asked, askedTitles;    // the text dialogs' starting texts and captions
+    std::vector<Box> warnings;         // every box with an OK button only
+    std::vector<QMessageBox::Icon> icons; // and its icon
+    std::vector<Box> okCancelAsked;
+    QStringList questions; // the Yes/No texts
+    int saveQuestions = 0;
+    QStringList executed, viewed; // the dialogs run, the files shown
+    QString lastFirmwareLine;     // of the last About box
+    QString jobName;              // of the last print
+
+    std::optional<QString> getText(QWidget*, S caption, S, S text) override
+    {
+        asked << text;
+        askedTitles << caption;
+        const QString a = next();
+        return a.isNull() ? std::nullopt : std::optional(a);
+    }
+    void message(QWidget*, S title, S text, QMessageBox::Icon icon) override
+    {
+        warnings.emplace_back(title, text);
+        icons.push_back(icon);
+    }
+    bool confirm(QWidget*, S title, S text, QMessageBox::Icon) override
+    {
+        okCancelAsked.emplace_back(title, text);
+        return take(oks, false);
+    }
+    bool yesNo(QWidget*, S, S text) override
+    {
+        questions << text;
+        return yeses > 0 ? (--yeses, true) : false;
+    }
+    SaveAnswer askSave(S, S) override
+    {
+        ++saveQuestions;
+        return take(saveAnswers, SaveAnswer::Cancel);
+    }
+    void exec(QDialog& dialog) override
+    {
+        executed << dialog.objectName();
+        if (const auto* firmware = dialog.findChild<QLabel*>("Firmware"))
+            lastFirmwareLine = firmware->text();
+    }
+    QString getOpenFileName(QWidget*, S, S, S) override { return next(); }
+    QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
+    QString getExistingDirectory(QWidget*, S) override { return next(); }
+    bool choosePrinter(QWidget*, QPrinter& printer) override
+    {
+        jobName = printer.docName();
+        if (pdfName.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfName);
+        return true;
+    }
+    FileResult showTextFile(QWidget*, S path) override
+    {
+        viewed << path;
+        return {};
+    }
+
+private:
+    QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    template <typename T>
+    static T take(std::deque<T>& script, T whenEmpty)
+    {
+        if (script.empty())
+            return whenEmpty;
+        const T answer = script.front();
+        script.pop_front();
+        return answer;
+    }
+};
+
+} // namespace q7582::test
