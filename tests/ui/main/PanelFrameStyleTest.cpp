@@ -1,4 +1,4 @@
-// The panels' frames, drawn once and copied: the same pixels as the style draws in place.
+// The panels' frames: the same pixels as the style draws on a plain group box.
 
 #include "ui/main/PanelFrameStyle.h"
 #include "ui/main/Widgets.h"
@@ -46,14 +46,14 @@ struct PanelPair {
     }
 };
 
-TEST(PanelFrameStyleTest, PanelsLookAsTheStyleDrawsThemTitledOrNotEnabledOrNotAndFromTheCache)
+TEST(PanelFrameStyleTest, PanelsLookAsTheStyleDrawsThemTitledOrNotEnabledOrNotWholeOrInPart)
 {
     ASSERT_EQ(PanelFrameStyle::instance(), PanelFrameStyle::instance());
     for (const QString& title : {QStringLiteral("Speech"), QString()}) {
         PanelPair pair(title);
         EXPECT_EQ(pair.panel->style(), PanelFrameStyle::instance());
         pair.expectAlike("first paint");
-        pair.expectAlike("cached frame");
+        pair.expectAlike("border picture loaded before");
         pair.host.setEnabled(false);
         pair.expectAlike("disabled");
         pair.host.setEnabled(true);
