@@ -2,7 +2,7 @@
 // MainWindow, the main window: live status of the connected master, its live controls,
 // the PC-side names, help, and the status bar. Listens to the link as its observer.
 // Split by concern: MainWindow.cpp (construction, modes, observer, closing), MainWindowBuild.cpp
-// (level, music and VOX panels; the others are panel classes), MainWindowStatus.cpp (status refresh
+// (the panels and their help buttons), MainWindowStatus.cpp (status refresh
 // and folding), MainWindowControls.cpp (live controls), MainWindowNames.cpp (names, help),
 // MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
 // (configuration commands), MainWindowGenerator.cpp (message-generator panel).
@@ -46,6 +46,8 @@ class ActiveSourcePanel;
 class ClickLabel;
 class GroupsPanel;
 class IoGridPanel;
+class LevelTag;
+class LevelsPanel;
 class MasterPanel;
 class Meter;
 class ConnectionIcon;
@@ -54,6 +56,7 @@ class ReportCommands;
 class ReportViewer;
 class LinkThread;
 class UnitsPanel;
+class VoxPanel;
 class ZoneGridPanel;
 
 class MainWindow : public QMainWindow, public LinkObserver {
@@ -173,10 +176,6 @@ private:
     // MainWindowBuild.cpp
     void buildPanels();
     void connectHelpButtons();
-    void buildSpeechPanel(QWidget* central);
-    void buildMusicPanel(QWidget* central);
-    void buildVoxPanel(QWidget* central);
-    QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
     void buildStatusBar();
 
     // MainWindowStatus.cpp
@@ -191,7 +190,6 @@ private:
     // MainWindowControls.cpp
     void connectControls();
     void levelChanged(int slider);
-    void showValueTag(int slider);
     void musicSourceListOpened();
     void musicSourceListClosed();
     void musicSourceChosen(int index);
@@ -201,9 +199,7 @@ private:
     void alignMasterClock();
     void changeMasterAddress();
     void toggleZoneMusic(int cell, Qt::MouseButton button);
-    void hideLevelTag();
     void parkFocus();
-    void musicLabelsLeft();
     QDateTime now() const;
 
     // MainWindowNames.cpp
@@ -262,8 +258,10 @@ private:
     QStackedWidget* modes_ = nullptr;
     QWidget* masterArea_ = nullptr;
     std::array<QSlider*, LevelSliderCount> levelSliders_{};
-    QLabel* levelTag_ = nullptr;
-    std::array<ClickLabel*, 5> musicLabels_{};
+    LevelsPanel* speechPanel_ = nullptr;
+    LevelsPanel* musicPanel_ = nullptr;
+    VoxPanel* voxPanel_ = nullptr;
+    LevelTag* levelTag_ = nullptr;
     UnitsPanel* unitsPanel_ = nullptr;
     ZoneGridPanel* zonePanel_ = nullptr;
     IoGridPanel* outputPanel_ = nullptr;
@@ -272,10 +270,7 @@ private:
     ActiveSourcePanel* activeSourcePanel_ = nullptr;
     MasterPanel* masterPanel_ = nullptr;
     MusicSelectionPanel* musicSelectionPanel_ = nullptr;
-    Meter* leftMeter_ = nullptr;
-    Meter* rightMeter_ = nullptr;
     QWidget* generatorArea_ = nullptr;
-    QTimer* levelTagTimer_ = nullptr;
     QTimer* parkFocusTimer_ = nullptr;
 
     // Menu commands.
