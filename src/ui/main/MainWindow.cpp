@@ -6,6 +6,7 @@
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
 #include "ui/main/Icons.h"
+#include "ui/main/StatusBarPanel.h"
 
 #include <QDir>
 #include <QLabel>
@@ -41,7 +42,10 @@ MainWindow::MainWindow(LinkShared& shared, Options options)
     setCentralWidget(modes_);
     buildMenus();
     buildPanels();
-    buildStatusBar();
+    statusBar_ = new StatusBarPanel(shared_, this);
+    setStatusBar(statusBar_);
+    connect(statusBar_, &StatusBarPanel::cancelClicked, this, &MainWindow::cancelTransfer);
+    connect(statusBar_, &StatusBarPanel::noticeChanged, this, &MainWindow::captionRefresh);
     connectControls();
     setFixedSize(MasterWidth, MasterHeight);
 
@@ -79,7 +83,7 @@ void MainWindow::enterGeneratorMode()
     modes_->setCurrentWidget(generatorArea_);
     const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
-    captionText_->setFixedWidth(120);
+    statusBar_->setCaptionWidth(120);
     captionRefresh(); // and the window's title
     generatorModeEntered_ = true;
     helpContext_ = HelpContext::GeneratorPanel;
@@ -91,7 +95,7 @@ void MainWindow::enterMasterMode()
         m->setEnabled(true);
     generatorMode_ = false;
     modes_->setCurrentWidget(masterArea_);
-    captionText_->setFixedWidth(300);
+    statusBar_->setCaptionWidth(300);
     setFixedSize(MasterWidth, MasterHeight);
     captionRefresh(); // and the window's title
     helpContext_ = HelpContext::MainWindow;

@@ -38,7 +38,6 @@ class QPushButton;
 class QSlider;
 class QStackedWidget;
 class QTimer;
-class QToolButton;
 
 namespace q7582 {
 
@@ -49,11 +48,10 @@ class IoGridPanel;
 class LevelTag;
 class LevelsPanel;
 class MasterPanel;
-class Meter;
-class ConnectionIcon;
 class MusicSelectionPanel;
 class ReportCommands;
 class ReportViewer;
+class StatusBarPanel;
 class LinkThread;
 class UnitsPanel;
 class VoxPanel;
@@ -176,7 +174,6 @@ private:
     // MainWindowBuild.cpp
     void buildPanels();
     void connectHelpButtons();
-    void buildStatusBar();
 
     // MainWindowStatus.cpp
     void foldOrShowLevels(StatusBlock& sb);
@@ -218,11 +215,6 @@ private:
     void showFileError(const FileResult& r);
 
     // MainWindowStatusBar.cpp
-    void showAccess();
-    void buildCancelButton(QWidget* progressPanel);
-    // A line in place of the configuration caption; a timed one goes after a while.
-    void showNotice(const QString& text, bool timed, const QString& detail = {});
-    void clearNotice();
     // The Cancel button and Esc withdraw this transfer's request; nothing: both idle.
     void offerCancel(std::optional<TransferKind> kind);
 
@@ -297,17 +289,9 @@ private:
     QPushButton* alignGeneratorButton_ = nullptr;
     QPushButton* summerTableButton_ = nullptr;
 
-    ConnectionIcon* connectionIcon_ = nullptr;
-    Meter* progressBar_ = nullptr;
-    QLabel* activityText_ = nullptr;
-    QLabel* captionText_ = nullptr;
-    QLabel* accessText_ = nullptr;
+    StatusBarPanel* statusBar_ = nullptr;
 
     // Transfers and closing.
-    QToolButton* cancelButton_ = nullptr;
-    QAction* cancelKey_ = nullptr;
-    QTimer* noticeTimer_ = nullptr;
-    QString notice_;
     std::optional<TransferKind> cancellable_;
     bool partialDownload_ = false;
     ClosingGuard* closing_ = nullptr;

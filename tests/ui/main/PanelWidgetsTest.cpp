@@ -1,10 +1,16 @@
 // The panel widgets on their own: what each reports and shows, without the window.
 
+#include "link/LinkShared.h"
 #include "ui/main/LevelTag.h"
 #include "ui/main/LevelsPanel.h"
+#include "ui/main/StatusBarPanel.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
 #include <QSlider>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -58,6 +64,46 @@ TEST(PanelWidgetsTest, LevelTagFollowsTheMovedSliderAndHidesAfterItsTime)
     ASSERT_TRUE(timer->isActive());
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_FALSE(tag.isVisible());
+}
+
+TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
+{
+    LinkShared shared;
+    QMainWindow window;
+    auto* bar = new StatusBarPanel(shared, &window);
+    window.setStatusBar(bar);
+    int noticeChanges = 0;
+    QObject::connect(bar, &StatusBarPanel::noticeChanged, [&] { ++noticeChanges; });
+    auto* caption = child<QLabel>(*bar, "StatusBar1Panel3");
+
+    bar->showCaption(QStringLiteral("Configuration A"));
+    EXPECT_EQ(caption->text(), "Configuration A");
+    bar->showNotice(QStringLiteral("Transfer cancelled"), true, QStringLiteral("why"));
+    bar->showCaption(QStringLiteral("Configuration B")); // a refresh meanwhile keeps the notice
+    EXPECT_EQ(caption->text(), "Transfer cancelled");
+    EXPECT_EQ(caption->toolTip(), "why");
+    bar->clearNotice();
+    bar->showCaption(QStringLiteral("Configuration B"));
+    EXPECT_EQ(caption->text(), "Configuration B");
+    EXPECT_TRUE(caption->toolTip().isEmpty());
+    EXPECT_EQ(noticeChanges, 2);
+
+    // The Cancel button and Esc come and go together, and both ask for the cancel.
+    auto* cancel = child<QToolButton>(*bar, "CancelTransfer");
+    auto* esc = child<QAction>(window, "CancelTransferKey");
+    EXPECT_TRUE(cancel->isHidden());
+    EXPECT_FALSE(esc->isEnabled());
+    int cancels = 0;
+    QObject::connect(bar, &StatusBarPanel::cancelClicked, [&] { ++cancels; });
+    bar->offerCancel(true);
+    EXPECT_FALSE(cancel->isHidden());
+    EXPECT_TRUE(esc->isEnabled());
+    cancel->click();
+    esc->trigger();
+    EXPECT_EQ(cancels, 2);
+    bar->offerCancel(false);
+    EXPECT_TRUE(cancel->isHidden());
+    EXPECT_FALSE(esc->isEnabled());
 }
 
 } // namespace
