@@ -5,6 +5,7 @@
 #include "link/LinkThread.h"
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
+#include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
 #include "ui/main/StatusBarPanel.h"
 
@@ -80,7 +81,7 @@ void MainWindow::enterGeneratorMode()
     for (QMenu* m : masterOnlyMenus_)
         m->setEnabled(false);
     generatorMode_ = true;
-    modes_->setCurrentWidget(generatorArea_);
+    modes_->setCurrentWidget(generatorPage_);
     const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
     statusBar_->setCaptionWidth(120);

@@ -31,10 +31,7 @@
 #include <vector>
 
 class QAction;
-class QComboBox;
-class QLabel;
 class QMenu;
-class QPushButton;
 class QSlider;
 class QStackedWidget;
 class QTimer;
@@ -42,8 +39,8 @@ class QTimer;
 namespace q7582 {
 
 class ActiveSourcePanel;
-class ClickLabel;
 class GroupsPanel;
+class GeneratorPage;
 class IoGridPanel;
 class LevelTag;
 class LevelsPanel;
@@ -160,15 +157,10 @@ private:
     void loadDefaultConfiguration(int tag);
 
     // MainWindowGenerator.cpp
-    void buildGeneratorPanel(QWidget* central);
-    void connectGeneratorControls();
-    GeneratorPanelView generatorView() const;
-    void showGeneratorView(const GeneratorPanelView& view);
+    void connectGeneratorPage();
     void alignGeneratorClock();
-    void generatorSummerTimeClicked();
-    void playOnHeadphoneClicked();
-    void playOnChannelsClicked();
-    void playClicked(QPushButton* button, LiveParam entry, QString (*caption)(bool));
+    void generatorSummerTimeClicked(bool off);
+    void playClicked(LiveParam entry, bool down);
     void sendSummerTimeTable();
 
     // MainWindowBuild.cpp
@@ -262,7 +254,7 @@ private:
     ActiveSourcePanel* activeSourcePanel_ = nullptr;
     MasterPanel* masterPanel_ = nullptr;
     MusicSelectionPanel* musicSelectionPanel_ = nullptr;
-    QWidget* generatorArea_ = nullptr;
+    GeneratorPage* generatorPage_ = nullptr;
     QTimer* parkFocusTimer_ = nullptr;
 
     // Menu commands.
@@ -273,21 +265,8 @@ private:
     std::unique_ptr<ReportViewer> reportViewer_;
     std::unique_ptr<ReportCommands> reports_;
 
-    // The message-generator panel.
+    // The message-generator panel's decisions.
     GeneratorPanel generatorPanel_;
-    ClickLabel* generatorDate_ = nullptr;
-    ClickLabel* generatorTime_ = nullptr;
-    ClickLabel* sdCardState_ = nullptr;
-    ClickLabel* messageFolderState_ = nullptr;
-    ClickLabel* messageCount_ = nullptr;
-    QComboBox* messageCombo_ = nullptr;
-    ClickLabel* summerTableId_ = nullptr;
-    ClickLabel* summerTableNotice_ = nullptr;
-    QPushButton* headphoneButton_ = nullptr;
-    QPushButton* channelsButton_ = nullptr;
-    QPushButton* generatorSummerTimeButton_ = nullptr;
-    QPushButton* alignGeneratorButton_ = nullptr;
-    QPushButton* summerTableButton_ = nullptr;
 
     StatusBarPanel* statusBar_ = nullptr;
 

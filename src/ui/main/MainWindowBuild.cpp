@@ -1,6 +1,7 @@
 // MainWindow: the panels and controls, built once at construction.
 
 #include "ui/main/ActiveSourcePanel.h"
+#include "ui/main/GeneratorPage.h"
 #include "ui/main/GroupsPanel.h"
 #include "ui/main/IoGridPanel.h"
 #include "ui/main/LevelTag.h"
@@ -54,9 +55,10 @@ void MainWindow::buildPanels()
     outputPanel_ = new IoGridPanel(IoGridPanel::Outputs, masterArea_);
     inputPanel_ = new IoGridPanel(IoGridPanel::Inputs, masterArea_);
     masterPanel_ = new MasterPanel(masterArea_);
-    buildGeneratorPanel(modes_);
+    generatorPage_ = new GeneratorPage(QSize(GeneratorClientWidth, GeneratorClientHeight), modes_);
+    connectGeneratorPage();
     modes_->addWidget(masterArea_);
-    modes_->addWidget(generatorArea_);
+    modes_->addWidget(generatorPage_);
 
     // The value tag of the last moved slider, on that slider's panel.
     levelTag_ = new LevelTag(masterArea_);

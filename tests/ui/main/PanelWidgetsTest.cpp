@@ -1,6 +1,7 @@
 // The panel widgets on their own: what each reports and shows, without the window.
 
 #include "link/LinkShared.h"
+#include "ui/main/GeneratorPage.h"
 #include "ui/main/LevelTag.h"
 #include "ui/main/LevelsPanel.h"
 #include "ui/main/StatusBarPanel.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -104,6 +106,31 @@ TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
     bar->offerCancel(false);
     EXPECT_TRUE(cancel->isHidden());
     EXPECT_FALSE(esc->isEnabled());
+}
+
+TEST(PanelWidgetsTest, GeneratorPageReportsAPlayClickOnlyWithAMessageSelected)
+{
+    GeneratorPage page(QSize(500, 350), nullptr);
+    std::vector<std::pair<LiveParam, bool>> plays;
+    QObject::connect(&page, &GeneratorPage::playClicked,
+                     [&](LiveParam entry, bool down) { plays.emplace_back(entry, down); });
+    GeneratorPanelView view = page.view();
+    view.headphone.enabled = view.channels.enabled = true;
+    page.showView(view);
+    auto* headphone = child<QPushButton>(page, "SPstartHP");
+    headphone->click(); // the list is empty: the click is undone
+    EXPECT_FALSE(headphone->isChecked());
+    EXPECT_TRUE(plays.empty());
+
+    view.messages = {QStringLiteral("001"), QStringLiteral("002")};
+    view.selected = 1;
+    view.listRebuilt = true;
+    page.showView(view);
+    child<QPushButton>(page, "SPstartCh")->click();
+    ASSERT_EQ(plays.size(), 1u);
+    EXPECT_EQ(plays[0], std::make_pair(LiveGeneratorChannels, true));
+    EXPECT_EQ(page.view().channels.caption, channelsCaption(true));
+    EXPECT_EQ(page.view().selected, 1);
 }
 
 } // namespace
