@@ -32,6 +32,8 @@ StatusBarPanel::StatusBarPanel(const LinkShared& shared, QMainWindow* window) : 
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
+    // As QMainWindow makes its own: the panels' widths never widen the window.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     connectionIcon_ = new ConnectionIcon(shared_.connectionState, this);
     connectionIcon_->setObjectName(QStringLiteral("StatusBar1Panel0"));
