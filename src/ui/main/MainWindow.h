@@ -4,8 +4,8 @@
 // Split by concern: MainWindow.cpp (construction, modes, observer, closing), MainWindowBuild.cpp
 // (the panels and their help buttons), MainWindowStatus.cpp (status refresh
 // and folding), MainWindowControls.cpp (live controls), MainWindowNames.cpp (names, help),
-// MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
-// (configuration commands), MainWindowGenerator.cpp (message-generator panel).
+// MainWindowStatusBar.cpp (status bar updates), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
+// (configuration commands), MainWindowGenerator.cpp (the generator page's clicks and refresh).
 
 #include "link/Chip.h"
 #include "link/LinkObserver.h"
