@@ -5,7 +5,9 @@
 #include "link/LinkThread.h"
 #include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
+#include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
+#include "ui/main/StatusBarPanel.h"
 
 #include <QDir>
 #include <QLabel>
@@ -45,7 +47,10 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     setCentralWidget(modes_);
     buildMenus();
     buildPanels();
-    buildStatusBar();
+    statusBar_ = new StatusBarPanel(shared_, this);
+    setStatusBar(statusBar_);
+    connect(statusBar_, &StatusBarPanel::cancelClicked, this, &MainWindow::cancelTransfer);
+    connect(statusBar_, &StatusBarPanel::noticeChanged, this, &MainWindow::captionRefresh);
     connectControls();
     setFixedSize(MasterWidth, MasterHeight);
 
@@ -81,10 +86,10 @@ void MainWindow::enterGeneratorMode()
     for (QMenu* m : masterOnlyMenus_)
         m->setEnabled(false);
     generatorMode_ = true;
-    modes_->setCurrentWidget(generatorArea_);
+    modes_->setCurrentWidget(generatorPage_);
     const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
-    captionText_->setFixedWidth(120);
+    statusBar_->setCaptionWidth(120);
     captionRefresh(); // and the window's title
     generatorModeEntered_ = true;
     helpContext_ = HelpContext::GeneratorPanel;
@@ -96,7 +101,7 @@ void MainWindow::enterMasterMode()
         m->setEnabled(true);
     generatorMode_ = false;
     modes_->setCurrentWidget(masterArea_);
-    captionText_->setFixedWidth(300);
+    statusBar_->setCaptionWidth(300);
     setFixedSize(MasterWidth, MasterHeight);
     captionRefresh(); // and the window's title
     helpContext_ = HelpContext::MainWindow;

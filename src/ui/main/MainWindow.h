@@ -2,10 +2,10 @@
 // MainWindow, the main window: live status of the connected master, its live controls,
 // the PC-side names, help, and the status bar. Listens to the link as its observer.
 // Split by concern: MainWindow.cpp (construction, modes, observer, closing), MainWindowBuild.cpp
-// (level, music and VOX panels; the others are panel classes), MainWindowStatus.cpp (status refresh
+// (the panels and their help buttons), MainWindowStatus.cpp (status refresh
 // and folding), MainWindowControls.cpp (live controls), MainWindowNames.cpp (names, help),
-// MainWindowStatusBar.cpp (status bar), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
-// (configuration commands), MainWindowGenerator.cpp (message-generator panel).
+// MainWindowStatusBar.cpp (status bar updates), MainWindowMenus.cpp (menu bar, reports), MainWindowCommands.cpp
+// (configuration commands), MainWindowGenerator.cpp (the generator page's clicks and refresh).
 
 #include "link/Chip.h"
 #include "link/LinkObserver.h"
@@ -27,29 +27,27 @@
 #include <vector>
 
 class QAction;
-class QComboBox;
-class QLabel;
 class QMenu;
-class QPushButton;
 class QSlider;
 class QStackedWidget;
 class QTimer;
-class QToolButton;
 
 namespace q7582 {
 
 class ActiveSourcePanel;
-class ClickLabel;
 class GroupsPanel;
+class GeneratorPage;
 class IoGridPanel;
+class LevelTag;
+class LevelsPanel;
 class MasterPanel;
-class Meter;
-class ConnectionIcon;
 class MusicSelectionPanel;
 class ReportCommands;
 class ReportViewer;
+class StatusBarPanel;
 class LinkThread;
 class UnitsPanel;
+class VoxPanel;
 class ZoneGridPanel;
 
 class MainWindow : public QMainWindow, public LinkObserver {
@@ -149,25 +147,15 @@ private:
     void loadDefaultConfiguration(int tag);
 
     // MainWindowGenerator.cpp
-    void buildGeneratorPanel(QWidget* central);
-    void connectGeneratorControls();
-    GeneratorPanelView generatorView() const;
-    void showGeneratorView(const GeneratorPanelView& view);
+    void connectGeneratorPage();
     void alignGeneratorClock();
-    void generatorSummerTimeClicked();
-    void playOnHeadphoneClicked();
-    void playOnChannelsClicked();
-    void playClicked(QPushButton* button, LiveParam entry, QString (*caption)(bool));
+    void generatorSummerTimeClicked(bool off);
+    void playClicked(LiveParam entry, bool down);
     void sendSummerTimeTable();
 
     // MainWindowBuild.cpp
     void buildPanels();
     void connectHelpButtons();
-    void buildSpeechPanel(QWidget* central);
-    void buildMusicPanel(QWidget* central);
-    void buildVoxPanel(QWidget* central);
-    QSlider* makeLevelSlider(QWidget* panel, int index, const QRect& geometry);
-    void buildStatusBar();
 
     // MainWindowStatus.cpp
     void foldOrShowLevels(StatusBlock& sb);
@@ -181,7 +169,6 @@ private:
     // MainWindowControls.cpp
     void connectControls();
     void levelChanged(int slider);
-    void showValueTag(int slider);
     void musicSourceListOpened();
     void musicSourceListClosed();
     void musicSourceChosen(int index);
@@ -191,9 +178,7 @@ private:
     void alignMasterClock();
     void changeMasterAddress();
     void toggleZoneMusic(int cell, Qt::MouseButton button);
-    void hideLevelTag();
     void parkFocus();
-    void musicLabelsLeft();
     QDateTime now() const;
 
     // MainWindowNames.cpp
@@ -212,11 +197,6 @@ private:
     void showFileError(const FileResult& r);
 
     // MainWindowStatusBar.cpp
-    void showAccess();
-    void buildCancelButton(QWidget* progressPanel);
-    // A line in place of the configuration caption; a timed one goes after a while.
-    void showNotice(const QString& text, bool timed, const QString& detail = {});
-    void clearNotice();
     // The Cancel button and Esc withdraw this transfer's request; nothing: both idle.
     void offerCancel(std::optional<TransferKind> kind);
 
@@ -254,8 +234,10 @@ private:
     QStackedWidget* modes_ = nullptr;
     QWidget* masterArea_ = nullptr;
     std::array<QSlider*, LevelSliderCount> levelSliders_{};
-    QLabel* levelTag_ = nullptr;
-    std::array<ClickLabel*, 5> musicLabels_{};
+    LevelsPanel* speechPanel_ = nullptr;
+    LevelsPanel* musicPanel_ = nullptr;
+    VoxPanel* voxPanel_ = nullptr;
+    LevelTag* levelTag_ = nullptr;
     UnitsPanel* unitsPanel_ = nullptr;
     ZoneGridPanel* zonePanel_ = nullptr;
     IoGridPanel* outputPanel_ = nullptr;
@@ -264,10 +246,7 @@ private:
     ActiveSourcePanel* activeSourcePanel_ = nullptr;
     MasterPanel* masterPanel_ = nullptr;
     MusicSelectionPanel* musicSelectionPanel_ = nullptr;
-    Meter* leftMeter_ = nullptr;
-    Meter* rightMeter_ = nullptr;
-    QWidget* generatorArea_ = nullptr;
-    QTimer* levelTagTimer_ = nullptr;
+    GeneratorPage* generatorPage_ = nullptr;
     QTimer* parkFocusTimer_ = nullptr;
 
     // Menu commands.
@@ -278,33 +257,12 @@ private:
     std::unique_ptr<ReportViewer> reportViewer_;
     std::unique_ptr<ReportCommands> reports_;
 
-    // The message-generator panel.
+    // The message-generator panel's decisions.
     GeneratorPanel generatorPanel_;
-    ClickLabel* generatorDate_ = nullptr;
-    ClickLabel* generatorTime_ = nullptr;
-    ClickLabel* sdCardState_ = nullptr;
-    ClickLabel* messageFolderState_ = nullptr;
-    ClickLabel* messageCount_ = nullptr;
-    QComboBox* messageCombo_ = nullptr;
-    ClickLabel* summerTableId_ = nullptr;
-    ClickLabel* summerTableNotice_ = nullptr;
-    QPushButton* headphoneButton_ = nullptr;
-    QPushButton* channelsButton_ = nullptr;
-    QPushButton* generatorSummerTimeButton_ = nullptr;
-    QPushButton* alignGeneratorButton_ = nullptr;
-    QPushButton* summerTableButton_ = nullptr;
 
-    ConnectionIcon* connectionIcon_ = nullptr;
-    Meter* progressBar_ = nullptr;
-    QLabel* activityText_ = nullptr;
-    QLabel* captionText_ = nullptr;
-    QLabel* accessText_ = nullptr;
+    StatusBarPanel* statusBar_ = nullptr;
 
     // Transfers and closing.
-    QToolButton* cancelButton_ = nullptr;
-    QAction* cancelKey_ = nullptr;
-    QTimer* noticeTimer_ = nullptr;
-    QString notice_;
     std::optional<TransferKind> cancellable_;
     bool partialDownload_ = false;
     ClosingGuard* closing_ = nullptr;

@@ -2,20 +2,16 @@
 // that the next status refresh folds into the StatusBlock.
 
 #include "ui/common/AskUntilValid.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MasterPanel.h"
 #include "ui/main/IoGridPanel.h"
+#include "ui/main/LevelTag.h"
+#include "ui/main/LevelsPanel.h"
 #include "ui/main/MusicSelectionPanel.h"
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
 
 #include <QEvent>
-#include <QFontMetrics>
-#include <QLabel>
-#include "ui/main/Meter.h"
-#include <QPushButton>
-#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 
@@ -23,8 +19,6 @@ namespace q7582 {
 
 void MainWindow::connectControls()
 {
-    for (int i = 0; i < LevelSliderCount; ++i)
-        connect(levelSliders_[std::size_t(i)], &QSlider::valueChanged, this, [this, i] { levelChanged(i); });
     connect(musicSelectionPanel_, &MusicSelectionPanel::listOpened, this, &MainWindow::musicSourceListOpened);
     connect(musicSelectionPanel_, &MusicSelectionPanel::listClosed, this, &MainWindow::musicSourceListClosed);
     connect(musicSelectionPanel_, &MusicSelectionPanel::sourceChosen, this, &MainWindow::musicSourceChosen);
@@ -41,10 +35,7 @@ void MainWindow::connectControls()
     connect(&inputPanel_->grid(), &CellGrid::cellDoubleClicked, this,
             [this](int n) { renameGridCell(names_.inputs, n); });
     connect(unitsPanel_, &UnitsPanel::nameDoubleClicked, this, &MainWindow::renameUnit);
-    // The fifth source, the remote input, keeps its name.
-    for (int m = 0; m < 4; ++m)
-        connect(musicLabels_[std::size_t(m)], &ClickLabel::doubleClicked, this, [this, m] { renameMusicSource(m + 1); });
-    connect(levelTagTimer_, &QTimer::timeout, this, &MainWindow::hideLevelTag);
+    connect(musicPanel_, &LevelsPanel::sourceNameDoubleClicked, this, &MainWindow::renameMusicSource);
     connect(parkFocusTimer_, &QTimer::timeout, this, &MainWindow::parkFocus);
     connectHelpButtons();
 }
@@ -53,7 +44,7 @@ QDateTime MainWindow::now() const { return now_ ? now_() : QDateTime::currentDat
 
 void MainWindow::levelChanged(int slider)
 {
-    showValueTag(slider);
+    levelTag_->showFor(slider, levelSliders_[std::size_t(slider)]);
     parkFocusTimer_->start();
     PendingChange& entry = pending_[std::size_t(slider)];
     if (entry.ignoreNextChange)
@@ -62,37 +53,11 @@ void MainWindow::levelChanged(int slider)
         entry.changed = true;
 }
 
-void MainWindow::showValueTag(int slider)
-{
-    QSlider* s = levelSliders_[std::size_t(slider)];
-    const int position = s->value();
-    levelTag_->setText(QString::number(levelForSliderPosition(slider, position)));
-    levelTag_->setParent(s->parentWidget());
-    const QRect g = s->geometry();
-    if (levelSliderIsVertical(slider))
-        levelTag_->move(g.left() - 25, g.top() + 6 * position + 6);
-    else if (slider >= 12)
-        levelTag_->move(g.left() + 3 * position + 2, g.top() - 16);
-    else
-        levelTag_->move(g.left() + 4 * position + 1, g.top() - 16);
-    levelTag_->show();
-    levelTag_->raise();
-    levelTagTimer_->start();
-}
-
-void MainWindow::hideLevelTag()
-{
-    levelTagTimer_->stop();
-    levelTag_->hide();
-}
-
 void MainWindow::parkFocus()
 {
     parkFocusTimer_->stop();
-    leftMeter_->setFocus();
+    voxPanel_->takeFocus();
 }
-
-void MainWindow::musicLabelsLeft() { leftMeter_->setFocus(); }
 
 void MainWindow::musicSourceListOpened() { pending_[LiveMusicSource].ignoreNextChange = true; }
 
@@ -163,7 +128,7 @@ void MainWindow::toggleZoneMusic(int cell, Qt::MouseButton button)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Leave && watched->property("helpContext").isValid())
-        musicLabelsLeft();
+        voxPanel_->takeFocus();
     return QMainWindow::eventFilter(watched, event);
 }
 

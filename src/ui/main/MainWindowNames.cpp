@@ -2,8 +2,8 @@
 
 #include "ui/common/AskUntilValid.h"
 #include "ui/main/AboutBox.h"
-#include "ui/main/ClickLabel.h"
 #include "ui/main/IoGridPanel.h"
+#include "ui/main/LevelsPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MusicSelectionPanel.h"
 #include "ui/main/UnitsPanel.h"
@@ -45,8 +45,7 @@ void MainWindow::showGridNames()
 // until the next refresh picks the master's source.
 void MainWindow::showMusicNames()
 {
-    for (int n = 1; n <= StatusBlock::MusicSourceCount; ++n)
-        musicLabels_[std::size_t(n - 1)]->setText(q(names_.musicName(n)));
+    musicPanel_->showNames(names_);
     musicSelectionPanel_->showNames(names_);
 }
 
@@ -95,7 +94,7 @@ void MainWindow::renameGridCell(std::vector<std::string>& table, int cell)
 
 void MainWindow::renameMusicSource(int n)
 {
-    const auto answer = askName(musicLabels_[std::size_t(n - 1)]->text());
+    const auto answer = askName(musicPanel_->sourceName(n));
     if (!answer)
         return;
     names_.music.at(std::size_t(n - 1)) = answer->toStdString();

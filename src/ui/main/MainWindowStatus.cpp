@@ -4,13 +4,13 @@
 #include "ui/main/ActiveSourcePanel.h"
 #include "ui/main/GroupsPanel.h"
 #include "ui/main/IoGridPanel.h"
+#include "ui/main/LevelsPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MasterPanel.h"
 #include "ui/main/MusicSelectionPanel.h"
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
 
-#include "ui/main/Meter.h"
 #include <QSlider>
 
 namespace q7582 {
@@ -50,8 +50,7 @@ void MainWindow::statusDisplayRefresh()
     foldOrShowMusicSelection(sb);
     groupsPanel_->showStatus(sb);
     foldOrShowMasterPanel(sb);
-    leftMeter_->setValue(sb.voxInputMeter(0));
-    rightMeter_->setValue(sb.voxInputMeter(1));
+    voxPanel_->showMeters(sb);
     shared_.justConnected.store(false);
 
     // Only the folded fields go back; every other byte stays as the link holds it.

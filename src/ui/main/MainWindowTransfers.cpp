@@ -2,6 +2,7 @@
 // Cancel button and Esc), the pending Upload a replaced configuration drops, and closing.
 
 #include "ui/main/MainWindow.h"
+#include "ui/main/StatusBarPanel.h"
 #include "ui/main/TransferMessages.h"
 
 #include <QCloseEvent>
@@ -16,7 +17,7 @@ ClosingGuard::Hooks MainWindow::closingHooks()
     hooks.confirm = [this](const QString& question) {
         return dialogs_->yesNo(this, QStringLiteral("Q7582 Manager"), question);
     };
-    hooks.notice = [this](const QString& text) { showNotice(text, false); };
+    hooks.notice = [this](const QString& text) { statusBar_->showNotice(text, false); };
     hooks.closeWindow = [this] { close(); };
     return hooks;
 }
@@ -41,7 +42,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::transferEnded(const TransferReport& report)
 {
     if (report.end == TransferEnd::Restarting) {
-        showNotice(transferRestartText(report), false, whatHappened(report));
+        statusBar_->showNotice(transferRestartText(report), false, whatHappened(report));
         offerCancel(report.kind);
         closing_->transferEnded(); // a closing program lets no restart begin
         return;
@@ -49,7 +50,7 @@ void MainWindow::transferEnded(const TransferReport& report)
     if (cancellable_ == report.kind)
         offerCancel(std::nullopt);
     if (report.end != TransferEnd::Cancelled)
-        clearNotice(); // a restart or closing line no longer holds
+        statusBar_->clearNotice(); // a restart or closing line no longer holds
     if (report.end == TransferEnd::Completed && isConfigurationTransfer(report.kind))
         partialDownload_ = false;
     if (report.end == TransferEnd::Failed && report.kind == TransferKind::Download)
@@ -78,14 +79,14 @@ void MainWindow::cancelTransfer()
     // A running Upload sees its request gone at its next block and hands nothing over.
     shared_.requests.of(*cancellable_) = false;
     offerCancel(std::nullopt);
-    showNotice(TransferCancelledNotice, true);
+    statusBar_->showNotice(TransferCancelledNotice, true);
 }
 
 void MainWindow::configurationReplaced()
 {
     if (shared_.requests.UploadRequest.exchange(false)) {
         offerCancel(std::nullopt);
-        showNotice(UploadDroppedNotice, true);
+        statusBar_->showNotice(UploadDroppedNotice, true);
     }
     captionRefresh();
 }

@@ -1,0 +1,138 @@
+#include "ui/main/StatusBarPanel.h"
+
+#include "link/LinkShared.h"
+#include "ui/main/ConnectionIcon.h"
+#include "ui/main/DeviceHint.h"
+#include "ui/main/Meter.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <QToolButton>
+
+namespace q7582 {
+namespace {
+
+QLabel* makePanelText(QStatusBar* bar, const QString& name, int width, Qt::Alignment align)
+{
+    auto* l = new QLabel(bar);
+    l->setObjectName(name);
+    l->setFixedWidth(width);
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(l);
+    return l;
+}
+
+} // namespace
+
+StatusBarPanel::StatusBarPanel(const LinkShared& shared, QMainWindow* window) : QStatusBar(window), shared_(shared)
+{
+    setObjectName(QStringLiteral("StatusBar1"));
+    setSizeGripEnabled(false);
+    // As QMainWindow makes its own: the panels' widths never widen the window.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
+    connectionIcon_ = new ConnectionIcon(shared_.connectionState, this);
+    connectionIcon_->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    connectionIcon_->setFixedWidth(100);
+    addWidget(connectionIcon_);
+
+    auto* progressPanel = new QWidget(this);
+    progressPanel->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    progressPanel->setFixedWidth(100);
+    addWidget(progressPanel);
+    progressBar_ = new Meter(16, progressPanel);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setFixedHeight(14);
+    auto* layout = new QHBoxLayout(progressPanel);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->addWidget(progressBar_, 0, Qt::AlignVCenter);
+    buildCancelButton(progressPanel, window);
+
+    activityText_ = makePanelText(this, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
+    captionText_ = makePanelText(this, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
+    accessText_ = makePanelText(this, QStringLiteral("StatusBar1Panel4"), 70, Qt::AlignHCenter);
+
+    // A timed notice in panel 3 gives way to the configuration caption again.
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(8000);
+    connect(noticeTimer_, &QTimer::timeout, this, &StatusBarPanel::clearNotice);
+}
+
+// Beside the progress bar, shown while an Upload runs or a failed transfer waits to
+// restart; Esc does the same from anywhere in the window.
+void StatusBarPanel::buildCancelButton(QWidget* progressPanel, QMainWindow* window)
+{
+    cancelButton_ = new QToolButton(progressPanel);
+    cancelButton_->setObjectName(QStringLiteral("CancelTransfer"));
+    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setToolTip(QStringLiteral("Cancel the transfer (Esc)"));
+    cancelButton_->setFixedHeight(16);
+    cancelButton_->hide();
+    progressPanel->layout()->addWidget(cancelButton_);
+    connect(cancelButton_, &QToolButton::clicked, this, &StatusBarPanel::cancelClicked);
+
+    // Enabled only with the button, so that Esc means nothing else meanwhile.
+    cancelKey_ = new QAction(window);
+    cancelKey_->setObjectName(QStringLiteral("CancelTransferKey"));
+    cancelKey_->setShortcut(QKeySequence(Qt::Key_Escape));
+    cancelKey_->setEnabled(false);
+    connect(cancelKey_, &QAction::triggered, this, &StatusBarPanel::cancelClicked);
+    window->addAction(cancelKey_);
+}
+
+void StatusBarPanel::showConnection() { connectionIcon_->update(); }
+
+void StatusBarPanel::showActivity()
+{
+    const int index = shared_.activityIndex.load();
+    const bool known = index >= 0 && index < int(ActivityNames.size());
+    activityText_->setText(known ? QString::fromLatin1(ActivityNames[std::size_t(index)]) : QString());
+    progressBar_->setValue(shared_.progressPosition.load());
+    showAccess();
+}
+
+void StatusBarPanel::showAccess()
+{
+    const DeviceHint hint = deviceHint(OpenFailure(shared_.openFailure.load()));
+    accessText_->setText(hint.text);
+    accessText_->setToolTip(hint.toolTip);
+}
+
+void StatusBarPanel::showCaption(const QString& caption)
+{
+    captionText_->setText(notice_.isEmpty() ? caption : notice_);
+}
+
+void StatusBarPanel::setCaptionWidth(int width) { captionText_->setFixedWidth(width); }
+
+void StatusBarPanel::showNotice(const QString& text, bool timed, const QString& detail)
+{
+    notice_ = text;
+    captionText_->setToolTip(detail);
+    if (timed)
+        noticeTimer_->start();
+    else
+        noticeTimer_->stop();
+    emit noticeChanged();
+}
+
+void StatusBarPanel::clearNotice()
+{
+    noticeTimer_->stop();
+    notice_.clear();
+    captionText_->setToolTip(QString());
+    emit noticeChanged();
+}
+
+void StatusBarPanel::offerCancel(bool offered)
+{
+    cancelButton_->setVisible(offered);
+    cancelKey_->setEnabled(offered);
+}
+
+} // namespace q7582

@@ -1,0 +1,59 @@
+#pragma once
+// The window's status bar `StatusBar1`: connection icon, progress with the Cancel button,
+// activity, configuration caption (or a passing notice in its place) and access hint.
+// It reads the link's shared counters; the window says when.
+
+#include <QStatusBar>
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QTimer;
+class QToolButton;
+
+namespace q7582 {
+
+class ConnectionIcon;
+class Meter;
+class LinkShared;
+
+class StatusBarPanel : public QStatusBar {
+    Q_OBJECT
+public:
+    // The Esc action goes on the window, so that it works anywhere in it.
+    StatusBarPanel(const LinkShared& shared, QMainWindow* window);
+
+    void showConnection();
+    void showActivity();
+    // The device is there but cannot be had: say why, and what fixes it.
+    void showAccess();
+    // Panel 3: the notice while there is one, else the caption.
+    void showCaption(const QString& caption);
+    void setCaptionWidth(int width);
+    // A line in place of the configuration caption; a timed one goes after a while.
+    void showNotice(const QString& text, bool timed, const QString& detail = {});
+    void clearNotice();
+    // Shows the Cancel button and enables Esc, or hides and disables both.
+    void offerCancel(bool offered);
+
+signals:
+    void cancelClicked();
+    // The notice came or went: the caption should be shown again.
+    void noticeChanged();
+
+private:
+    void buildCancelButton(QWidget* progressPanel, QMainWindow* window);
+
+    const LinkShared& shared_;
+    ConnectionIcon* connectionIcon_;
+    Meter* progressBar_;
+    QLabel* activityText_;
+    QLabel* captionText_;
+    QLabel* accessText_;
+    QToolButton* cancelButton_ = nullptr;
+    QAction* cancelKey_ = nullptr;
+    QTimer* noticeTimer_;
+    QString notice_;
+};
+
+} // namespace q7582
