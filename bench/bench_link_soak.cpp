@@ -89,8 +89,8 @@ int main(int argc, char** argv)
             run.window.threads.clear();
             nextSample += SampleEveryMs;
         }
-        if (now >= nextUpload && !run.shared.requests.UploadRequest) {
-            run.shared.requests.UploadRequest = true;
+        if (now >= nextUpload && !run.shared.requests.uploadRequest) {
+            run.shared.requests.uploadRequest = true;
             ++counts.uploadsAsked;
             nextUpload = now + UploadEveryMs;
         }

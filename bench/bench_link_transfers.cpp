@@ -65,8 +65,8 @@ int main(int argc, char** argv)
 
     std::printf("Configuration transfers against the simulated master, median of %d each, device pacing\n", Runs);
     const Transfer transfers[] = {
-        {"Upload wall time", run.shared.requests.UploadRequest, "uploadCompleted", UploadFloorMs},
-        {"Download wall time", run.shared.requests.DownloadRequest, "downloadCompleted", DownloadFloorMs},
+        {"Upload wall time", run.shared.requests.uploadRequest, "uploadCompleted", UploadFloorMs},
+        {"Download wall time", run.shared.requests.downloadRequest, "downloadCompleted", DownloadFloorMs},
     };
     for (const Transfer& transfer : transfers) {
         const std::vector<double> times = timeTransfers(run, transfer, started, completed);

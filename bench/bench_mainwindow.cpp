@@ -95,8 +95,8 @@ void BM_RefreshFoldingAllPendingChanges(benchmark::State& state)
         state.ResumeTiming();
         b.window->statusDisplayRefresh();
     }
-    b.shared.requests.StatusWriteRequest = false;
-    b.shared.requests.ClockWriteRequest = false;
+    b.shared.requests.statusWriteRequest = false;
+    b.shared.requests.clockWriteRequest = false;
 }
 BENCHMARK(BM_RefreshFoldingAllPendingChanges)->Unit(benchmark::kMicrosecond);
 

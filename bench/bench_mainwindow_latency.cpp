@@ -45,7 +45,7 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
 
     const int uploadsBefore = window.uploads, searchesBefore = window.searches;
     const Clock::time_point asked = Clock::now();
-    window.shared().requests.UploadRequest = true; // as the Upload command does
+    window.shared().requests.uploadRequest = true; // as the Upload command does
     // Until the window is enabled again, completed or not, and the repaint that follows.
     const std::vector<double> upload = probe.measureUntil(
         [&] { return window.enabledAt > asked && window.centralWidget()->isEnabled(); }, UploadTimeoutMs, AfterUploadMs);

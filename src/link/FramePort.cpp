@@ -3,7 +3,7 @@
 
 namespace q7582 {
 
-TransferResult FramePort::SendFrame(const Byte* payload, int count, Byte command, Byte index)
+TransferResult FramePort::sendFrame(const Byte* payload, int count, Byte command, Byte index)
 {
     const TransferResult result = send(payload, count, command, index);
     if (result != TransferOk)
@@ -11,7 +11,7 @@ TransferResult FramePort::SendFrame(const Byte* payload, int count, Byte command
     return result;
 }
 
-TransferResult FramePort::ReceiveFrame(int count, Byte* dest, Byte command, Byte index)
+TransferResult FramePort::receiveFrame(int count, Byte* dest, Byte command, Byte index)
 {
     const TransferResult result = receive(count, dest, command, index);
     // Master and generator are the answers to an ID search, not failures.

@@ -13,11 +13,11 @@ public:
 
     // Writes one request carrying count payload bytes (none when payload is null).
     // 0 written, 1 the write failed, 2 fewer bytes written than the frame has.
-    TransferResult SendFrame(const Byte* payload, int count, Byte command, Byte index);
+    TransferResult sendFrame(const Byte* payload, int count, Byte command, Byte index);
 
     // Takes one reply expected to carry count payload bytes and, when dest is not null,
     // stores them at dest. Every TransferResult can come back.
-    TransferResult ReceiveFrame(int count, Byte* dest, Byte command, Byte index);
+    TransferResult receiveFrame(int count, Byte* dest, Byte command, Byte index);
 
 private:
     TransferResult send(const Byte* payload, int count, Byte command, Byte index);

@@ -20,7 +20,7 @@ LinkEngine::LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, S
 {
 }
 
-bool LinkEngine::OpenDevice(bool* hintChanged)
+bool LinkEngine::openDevice(bool* hintChanged)
 {
     const int before = shared_.openFailure.load();
     bool ok = chip_.open() == 0;
@@ -74,17 +74,17 @@ LinkEngine::Outcome LinkEngine::step()
     }
     if (ok)
         return Outcome::Continue;
-    return HandleLinkFailure() ? Outcome::Suspend : Outcome::Continue;
+    return handleLinkFailure() ? Outcome::Suspend : Outcome::Continue;
 }
 
-bool LinkEngine::HandleLinkFailure()
+bool LinkEngine::handleLinkFailure()
 {
     // Cleared before the window is enabled: a Download asked for in between stays
     // pending and disables the window again when it starts. Enabled whatever the step
     // was, since a Download may fail before its first block, and enabling an enabled
     // window changes nothing.
-    shared_.requests.StatusWriteRequest = false;
-    shared_.requests.DownloadRequest = false;
+    shared_.requests.statusWriteRequest = false;
+    shared_.requests.downloadRequest = false;
     observer_.enableMainWindow();
     if (generatorMode_) {
         generatorMode_ = false;
@@ -116,7 +116,7 @@ void LinkEngine::closeDevice()
 
 bool LinkEngine::sendThenSleep(const Byte* payload, int count, Byte command, Byte index, int sleepMs)
 {
-    lastResult_ = port_.SendFrame(payload, count, command, index);
+    lastResult_ = port_.sendFrame(payload, count, command, index);
     if (lastResult_ != TransferOk)
         return false;
     linkOperation_ |= 1;
@@ -157,7 +157,7 @@ bool LinkEngine::idSearch()
     if (linkOperation_ == OpIdSearch)
         return sendThenSleep(nullptr, 0, Frame::Identify, 0, IdSearchSleepMs);
 
-    switch (port_.ReceiveFrame(0, nullptr, Frame::Identify, 0)) {
+    switch (port_.receiveFrame(0, nullptr, Frame::Identify, 0)) {
     case TransferOk: // a plain echo: read again
         return true;
     case TransferBusy:
@@ -193,7 +193,7 @@ bool LinkEngine::statusRead()
         return sendThenSleep(nullptr, 0, Frame::ReadStatus, Byte(statusPage_), StatusRequestSleepMs);
 
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(StatusBlock::PageSize, page_, Frame::ReadStatus, Byte(statusPage_)), stepOk))
+    if (!replyTaken(port_.receiveFrame(StatusBlock::PageSize, page_, Frame::ReadStatus, Byte(statusPage_)), stepOk))
         return stepOk;
     shared_.withStatus([this](StatusBlock& status) { std::copy_n(page_, StatusBlock::PageSize, status.page(statusPage_)); });
 
@@ -217,12 +217,12 @@ void LinkEngine::chooseAfterStatusRead()
     forgetWithdrawnRestarts();
     RequestFlags& requests = shared_.requests;
     int activity = ActivityStatusUL;
-    if (requests.StatusWriteRequest || requests.ClockWriteRequest) {
-        statusPage_ = requests.StatusWriteRequest ? 0 : 1;
+    if (requests.statusWriteRequest || requests.clockWriteRequest) {
+        statusPage_ = requests.statusWriteRequest ? 0 : 1;
         linkOperation_ = OpStatusWrite;
         activity = ActivityStatusDL;
         stepProgress();
-    } else if (requests.DownloadRequest && beginTransfer(TransferKind::Download)) {
+    } else if (requests.downloadRequest && beginTransfer(TransferKind::Download)) {
         // The window is disabled for the whole transfer, whoever enabled it meanwhile.
         observer_.disableMainWindow();
         observer_.copyConfigForDownload(outgoing_);
@@ -230,7 +230,7 @@ void LinkEngine::chooseAfterStatusRead()
         activity = ActivityConfigDL;
         configBlockIndex_ = 0;
         shared_.progressPosition = 0;
-    } else if (requests.UploadRequest && beginTransfer(TransferKind::Upload)) {
+    } else if (requests.uploadRequest && beginTransfer(TransferKind::Upload)) {
         // Also after an interrupted Upload, whose failure enabled the window again.
         observer_.disableMainWindow();
         linkOperation_ = OpConfigRead;

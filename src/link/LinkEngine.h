@@ -41,15 +41,15 @@ public:
 
     // Opens and prepares the chip; false when there is none. A present device that
     // cannot be had sets LinkShared::openFailure; hintChanged says whether it changed.
-    bool OpenDevice(bool* hintChanged = nullptr);
+    bool openDevice(bool* hintChanged = nullptr);
     // The device was opened: start an ID search.
     void startSearch();
     // No device: show it and wait for the reconnect timer.
     void showNoDevice();
-    // Runs LinkOperation; a failed step goes through HandleLinkFailure.
+    // Runs LinkOperation; a failed step goes through handleLinkFailure.
     Outcome step();
     // True when the device has gone and the link must wait for it.
-    bool HandleLinkFailure();
+    bool handleLinkFailure();
     void closeDevice();
 
     int linkOperation() const { return linkOperation_; }

@@ -27,22 +27,22 @@ enum ActivityIndexValue : int {
 
 // Set by the main thread, cleared by the worker.
 struct RequestFlags {
-    std::atomic<bool> StatusWriteRequest{false};
-    std::atomic<bool> ClockWriteRequest{false};
-    std::atomic<bool> UploadRequest{false};
-    std::atomic<bool> DownloadRequest{false};
-    std::atomic<bool> GeneratorWriteRequest{false};
-    std::atomic<bool> LegalFileWriteRequest{false};
+    std::atomic<bool> statusWriteRequest{false};
+    std::atomic<bool> clockWriteRequest{false};
+    std::atomic<bool> uploadRequest{false};
+    std::atomic<bool> downloadRequest{false};
+    std::atomic<bool> generatorWriteRequest{false};
+    std::atomic<bool> legalFileWriteRequest{false};
 
     std::atomic<bool>& of(TransferKind kind)
     {
         switch (kind) {
-        case TransferKind::Upload: return UploadRequest;
-        case TransferKind::Download: return DownloadRequest;
-        case TransferKind::GeneratorWrite: return GeneratorWriteRequest;
+        case TransferKind::Upload: return uploadRequest;
+        case TransferKind::Download: return downloadRequest;
+        case TransferKind::GeneratorWrite: return generatorWriteRequest;
         case TransferKind::LegalTable: break;
         }
-        return LegalFileWriteRequest;
+        return legalFileWriteRequest;
     }
 };
 

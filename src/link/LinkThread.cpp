@@ -27,7 +27,7 @@ void LinkThread::startLink()
         return;
     {
         std::lock_guard lock(mutex_);
-        if (engine_.OpenDevice()) {
+        if (engine_.openDevice()) {
             engine_.startSearch();
             resume_ = true;
         } else {
@@ -45,7 +45,7 @@ void LinkThread::reconnectTick()
     if (!suspended_ || stopping_)
         return;
     bool hintChanged = false;
-    if (engine_.OpenDevice(&hintChanged)) {
+    if (engine_.openDevice(&hintChanged)) {
         timer_.stop();
         engine_.startSearch();
         resume_ = true;

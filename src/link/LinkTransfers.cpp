@@ -40,10 +40,10 @@ bool LinkEngine::statusWrite()
         return sendThenSleep(page_, StatusBlock::PageSize, Frame::WriteStatus, Byte(statusPage_), StatusWriteSleepMs);
     }
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteStatus, Byte(statusPage_)), stepOk))
+    if (!replyTaken(port_.receiveFrame(0, nullptr, Frame::WriteStatus, Byte(statusPage_)), stepOk))
         return stepOk;
     // statusPage_ still names the page just written: the next poll reads it back.
-    (statusPage_ == 0 ? shared_.requests.StatusWriteRequest : shared_.requests.ClockWriteRequest) = false;
+    (statusPage_ == 0 ? shared_.requests.statusWriteRequest : shared_.requests.clockWriteRequest) = false;
     busyRetryCount_ = 0;
     linkOperation_ = OpStatusRead;
     stepProgress();
@@ -59,14 +59,14 @@ bool LinkEngine::configWrite()
         return sendThenSleep(outgoing_.block(block), ConfigImage::BlockSize, Frame::WriteConfig, block, ConfigRequestSleepMs);
 
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteConfig, block), stepOk))
+    if (!replyTaken(port_.receiveFrame(0, nullptr, Frame::WriteConfig, block), stepOk))
         return stepOk;
     if (++configBlockIndex_ < ConfigImage::BlockCount) {
         linkOperation_ = OpConfigWrite;
         shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
         showActivity(ActivityConfigDL);
     } else {
-        shared_.requests.DownloadRequest = false;
+        shared_.requests.downloadRequest = false;
         linkOperation_ = OpStatusRead;
         shared_.progressPosition = 0;
         observer_.downloadCompleted(addressChimeOf(shared_));
@@ -84,19 +84,19 @@ bool LinkEngine::configRead()
 {
     const Byte block = Byte(configBlockIndex_);
     if (linkOperation_ == OpConfigRead) {
-        if (!shared_.requests.UploadRequest)
+        if (!shared_.requests.uploadRequest)
             return cancelUpload(); // withdrawn by the user: the image stays as it was
         return sendThenSleep(nullptr, 0, Frame::ReadConfig, block, ConfigRequestSleepMs);
     }
 
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(ConfigImage::BlockSize, staging_.block(block), Frame::ReadConfig, block), stepOk))
+    if (!replyTaken(port_.receiveFrame(ConfigImage::BlockSize, staging_.block(block), Frame::ReadConfig, block), stepOk))
         return stepOk;
     if (++configBlockIndex_ < ConfigImage::BlockCount) {
         linkOperation_ = OpConfigRead;
         shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
         showActivity(ActivityConfigUL);
-    } else if (!shared_.requests.UploadRequest.exchange(false)) {
+    } else if (!shared_.requests.uploadRequest.exchange(false)) {
         return cancelUpload(); // withdrawn while the last block travelled
     } else {
         linkOperation_ = OpStatusRead;
@@ -118,7 +118,7 @@ bool LinkEngine::generatorRead()
         return sendThenSleep(nullptr, 0, Frame::ReadStatus, 0, GeneratorReadSleepMs);
 
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(GeneratorStatus::Size, generator_, Frame::ReadStatus, 0), stepOk))
+    if (!replyTaken(port_.receiveFrame(GeneratorStatus::Size, generator_, Frame::ReadStatus, 0), stepOk))
         return stepOk;
     shared_.withGenerator([this](GeneratorStatus& status) { std::copy_n(generator_, GeneratorStatus::Size, status.data()); });
     observer_.generatorPanelRefresh();
@@ -133,10 +133,10 @@ void LinkEngine::chooseAfterGeneratorRead()
 {
     forgetWithdrawnRestarts();
     int activity = ActivityGeneratorUL;
-    if (shared_.requests.GeneratorWriteRequest && beginTransfer(TransferKind::GeneratorWrite)) {
+    if (shared_.requests.generatorWriteRequest && beginTransfer(TransferKind::GeneratorWrite)) {
         linkOperation_ = OpGeneratorWrite;
         activity = ActivityGeneratorDL;
-    } else if (shared_.requests.LegalFileWriteRequest && beginTransfer(TransferKind::LegalTable)) {
+    } else if (shared_.requests.legalFileWriteRequest && beginTransfer(TransferKind::LegalTable)) {
         observer_.copyLegalFileImage(legal_);
         linkOperation_ = OpLegalWrite;
         activity = ActivityLegalDL;
@@ -154,9 +154,9 @@ bool LinkEngine::generatorWrite()
         return sendThenSleep(generator_, GeneratorStatus::Size, Frame::WriteStatus, 0, GeneratorWriteSleepMs);
     }
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteStatus, 0), stepOk))
+    if (!replyTaken(port_.receiveFrame(0, nullptr, Frame::WriteStatus, 0), stepOk))
         return stepOk;
-    shared_.requests.GeneratorWriteRequest = false;
+    shared_.requests.generatorWriteRequest = false;
     finishGeneratorTransfer(TransferKind::GeneratorWrite);
     sleep_(GeneratorWriteReplySleepMs);
     return true;
@@ -168,9 +168,9 @@ bool LinkEngine::legalWrite()
         return sendThenSleep(legal_.data(), LegalFileSize, Frame::WriteConfig, 0, LegalWriteSleepMs);
 
     bool stepOk = false;
-    if (!replyTaken(port_.ReceiveFrame(0, nullptr, Frame::WriteConfig, 0), stepOk))
+    if (!replyTaken(port_.receiveFrame(0, nullptr, Frame::WriteConfig, 0), stepOk))
         return stepOk;
-    shared_.requests.LegalFileWriteRequest = false;
+    shared_.requests.legalFileWriteRequest = false;
     finishGeneratorTransfer(TransferKind::LegalTable);
     sleep_(LegalWriteReplySleepMs);
     return true;

@@ -1,5 +1,5 @@
 // Any bytes a device or a broken cable can put in the receive queue, given to the
-// reply decoder directly and through ReceiveFrame over the fake chip, for every reply
+// reply decoder directly and through receiveFrame over the fake chip, for every reply
 // size the link expects. No crash, no overrun, and a result from the known set.
 // The same bytes also go to the device side's request decoder.
 
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         check(chip.open() == 0);
         chip.queueReply(reply);
         FramePort port(chip);
-        const int taken = port.ReceiveFrame(count, count ? dest.data() : nullptr, command, index);
+        const int taken = port.receiveFrame(count, count ? dest.data() : nullptr, command, index);
         check(known(taken));
         if (reply.empty())
             check(taken == TransferNoReply);

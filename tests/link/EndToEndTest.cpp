@@ -36,7 +36,7 @@ TEST(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
         EXPECT_EQ(bytesOf(s.data(), StatusBlock::Size), run.sim.dump("status.bin"));
     });
 
-    run.shared.requests.UploadRequest = true;
+    run.shared.requests.uploadRequest = true;
     ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 2; })); // 16 blocks in
     ASSERT_TRUE(run.sim.control("unplug 0.5"));
     ASSERT_TRUE(spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
@@ -54,7 +54,7 @@ TEST(EndToEnd, ShutdownIsPromptAtTheDevicesOwnPacing)
     LinkToSimulator run({"--generator"});
     ASSERT_TRUE(run.start()) << run.sim.problem();
     ASSERT_TRUE(run.waitState(Connected));
-    run.shared.requests.LegalFileWriteRequest = true;
+    run.shared.requests.legalFileWriteRequest = true;
     ASSERT_TRUE(run.waitCalls("copyLegalFileImage", 1)); // then the 1000 ms sleep
     EXPECT_LT(shutdownMs(*run.link), 300);
 }

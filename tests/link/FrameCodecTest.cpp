@@ -67,7 +67,7 @@ TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
         ASSERT_EQ(chip.open(), 0);
         chip.queueReply(bytes);
         Byte dest[Frame::MaxPayload] = {};
-        EXPECT_EQ(FramePort(chip).ReceiveFrame(count, count ? dest : nullptr, 1, 0), result) << what;
+        EXPECT_EQ(FramePort(chip).receiveFrame(count, count ? dest : nullptr, 1, 0), result) << what;
         if (result == TransferOk && count)
             EXPECT_TRUE(std::equal(page, page + 4, dest)) << what;
         else
@@ -75,11 +75,11 @@ TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
     }
 
     FakeChip gone;
-    EXPECT_EQ(FramePort(gone).ReceiveFrame(0, nullptr, 5, 0), TransferDeviceError);
-    EXPECT_EQ(FramePort(gone).SendFrame(nullptr, 0, 5, 0), TransferDeviceError);
+    EXPECT_EQ(FramePort(gone).receiveFrame(0, nullptr, 5, 0), TransferDeviceError);
+    EXPECT_EQ(FramePort(gone).sendFrame(nullptr, 0, 5, 0), TransferDeviceError);
 
     ShortChip shortChip;
     ASSERT_EQ(shortChip.open(), 0);
     shortChip.queueReply({0xC0, 5, 0});
-    EXPECT_EQ(FramePort(shortChip).ReceiveFrame(0, nullptr, 5, 0), TransferShort);
+    EXPECT_EQ(FramePort(shortChip).receiveFrame(0, nullptr, 5, 0), TransferShort);
 }

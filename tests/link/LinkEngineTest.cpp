@@ -65,7 +65,7 @@ protected:
     // Opens the chip and searches until the device is found and its status read that many times.
     void connect(int reads = 0)
     {
-        ASSERT_TRUE(engine.OpenDevice());
+        ASSERT_TRUE(engine.openDevice());
         engine.startSearch();
         ASSERT_TRUE(runUntil([&] { return shared.connectionState == Connected && refreshes() >= reads; }, 10));
     }
@@ -121,18 +121,18 @@ TEST_F(LinkEngineTest, MasterRequestsAreServedInOrderAndNoneIsLost)
             s.setMusicLevel(9);
             s.setSummerTimeOff(true);
         });
-        for (auto* flag : {&shared.requests.StatusWriteRequest, &shared.requests.ClockWriteRequest,
-                           &shared.requests.DownloadRequest, &shared.requests.UploadRequest,
-                           &shared.requests.GeneratorWriteRequest, &shared.requests.LegalFileWriteRequest})
+        for (auto* flag : {&shared.requests.statusWriteRequest, &shared.requests.clockWriteRequest,
+                           &shared.requests.downloadRequest, &shared.requests.uploadRequest,
+                           &shared.requests.generatorWriteRequest, &shared.requests.legalFileWriteRequest})
             *flag = true;
     };
-    ASSERT_TRUE(runUntil([&] { return asked && !shared.requests.UploadRequest; }, 4000));
+    ASSERT_TRUE(runUntil([&] { return asked && !shared.requests.uploadRequest; }, 4000));
     // Page 0, then the clock (page 1) at the next opportunity, Download, Upload.
     EXPECT_EQ(transfers(), (std::vector<int>{20, 21, 40, 30}));
     EXPECT_EQ(device.status.musicLevel(), 9);
     EXPECT_TRUE(device.status.summerTimeOff());
     // A master never looks at the generator's requests.
-    EXPECT_TRUE(shared.requests.GeneratorWriteRequest && shared.requests.LegalFileWriteRequest);
+    EXPECT_TRUE(shared.requests.generatorWriteRequest && shared.requests.legalFileWriteRequest);
 }
 
 TEST_F(LinkEngineTest, GeneratorRequestsAreServedInOrderAndMasterOnesIgnored)
@@ -141,14 +141,14 @@ TEST_F(LinkEngineTest, GeneratorRequestsAreServedInOrderAndMasterOnesIgnored)
     connect();
     for (int i = 0; i < LegalFileSize; ++i)
         window.legal.buffer[i] = Byte(255 - i);
-    for (auto* flag : {&shared.requests.UploadRequest, &shared.requests.StatusWriteRequest,
-                       &shared.requests.LegalFileWriteRequest, &shared.requests.GeneratorWriteRequest})
+    for (auto* flag : {&shared.requests.uploadRequest, &shared.requests.statusWriteRequest,
+                       &shared.requests.legalFileWriteRequest, &shared.requests.generatorWriteRequest})
         *flag = true;
 
-    ASSERT_TRUE(runUntil([&] { return !shared.requests.LegalFileWriteRequest; }));
+    ASSERT_TRUE(runUntil([&] { return !shared.requests.legalFileWriteRequest; }));
     EXPECT_EQ(transfers(), (std::vector<int>{20, 40}));
     EXPECT_EQ(device.legal, Bytes(window.legal.buffer.begin(), window.legal.buffer.begin() + LegalFileSize));
-    EXPECT_TRUE(shared.requests.UploadRequest && shared.requests.StatusWriteRequest);
+    EXPECT_TRUE(shared.requests.uploadRequest && shared.requests.statusWriteRequest);
 
     chip.setPresent(false); // gone: the window goes back to master mode
     ASSERT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 5));
@@ -223,15 +223,15 @@ TEST_F(LinkEngineTest, UploadHandsOverAllBlocksOnlyAtTheEndAndStartsAgainAfterAF
     window.image.bytes.fill(0x5A);
     const ConfigImage before = window.image;
     device.failConfigReadAt = 40;
-    shared.requests.UploadRequest = true;
+    shared.requests.uploadRequest = true;
     ASSERT_TRUE(runUntil([&] { return shared.connectionState == Searching; }));
     EXPECT_EQ(window.image, before);
     EXPECT_EQ(window.count("enableMainWindow"), 1);
-    EXPECT_TRUE(shared.requests.UploadRequest);
+    EXPECT_TRUE(shared.requests.uploadRequest);
 
     device.failConfigReadAt = -1;
     window.calls.clear();
-    EXPECT_EQ(transferProgress(shared.requests.UploadRequest, OpConfigRead), (std::vector<int>{0, 1, 14, 15}));
+    EXPECT_EQ(transferProgress(shared.requests.uploadRequest, OpConfigRead), (std::vector<int>{0, 1, 14, 15}));
     EXPECT_EQ(window.image, device.config);
     EXPECT_EQ(window.chime, 0x83);
     EXPECT_EQ(window.count("disableMainWindow"), 1);
@@ -250,7 +250,7 @@ TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
         if (call == "showActivity" && window.count("copyConfigForDownload"))
             window.image.bytes.fill(0xEE);
     };
-    EXPECT_EQ(transferProgress(shared.requests.DownloadRequest, OpConfigWrite), (std::vector<int>{0, 1, 14, 15}));
+    EXPECT_EQ(transferProgress(shared.requests.downloadRequest, OpConfigWrite), (std::vector<int>{0, 1, 14, 15}));
     EXPECT_EQ(device.config, sent);
     EXPECT_EQ(window.chime, 0x83);
     EXPECT_EQ(lastCalls(5),
@@ -260,9 +260,9 @@ TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
     // enabled and told where it stopped.
     device.silentConfigWriteAt = 40;
     window.calls.clear();
-    shared.requests.DownloadRequest = true;
+    shared.requests.downloadRequest = true;
     ASSERT_TRUE(runUntil([&] { return shared.connectionState == Searching; }));
-    EXPECT_FALSE(shared.requests.DownloadRequest || shared.transferRunning);
+    EXPECT_FALSE(shared.requests.downloadRequest || shared.transferRunning);
     EXPECT_EQ(window.count("enableMainWindow"), 1);
     const TransferReport& failed = window.reports.back();
     EXPECT_EQ(window.reports.size(), 2u);
@@ -278,8 +278,8 @@ TEST_F(LinkEngineTest, UploadGivesUpAfterThreeRestartsStopsWhenWithdrawnAndNoneB
     connect(2);
     const ConfigImage before = window.image;
     device.failConfigReadAt = 40;
-    shared.requests.UploadRequest = true;
-    ASSERT_TRUE(runUntil([&] { return !shared.requests.UploadRequest; }));
+    shared.requests.uploadRequest = true;
+    ASSERT_TRUE(runUntil([&] { return !shared.requests.uploadRequest; }));
     std::vector<std::pair<TransferEnd, int>> ends;
     for (const TransferReport& r : window.reports)
         ends.emplace_back(r.end, r.restarts);
@@ -291,9 +291,9 @@ TEST_F(LinkEngineTest, UploadGivesUpAfterThreeRestartsStopsWhenWithdrawnAndNoneB
 
     device.failConfigReadAt = -1;
     window.reports.clear();
-    shared.requests.UploadRequest = true;
+    shared.requests.uploadRequest = true;
     ASSERT_TRUE(runUntil([&] { return engine.configBlockIndex() == 10; }));
-    shared.requests.UploadRequest = false;
+    shared.requests.uploadRequest = false;
     ASSERT_TRUE(runUntil([&] { return !window.reports.empty(); }));
     EXPECT_EQ(window.reports.back().end, TransferEnd::Cancelled);
     EXPECT_FALSE(shared.transferRunning);
@@ -301,10 +301,10 @@ TEST_F(LinkEngineTest, UploadGivesUpAfterThreeRestartsStopsWhenWithdrawnAndNoneB
     EXPECT_EQ(window.count("uploadCompleted"), 0);
 
     shared.closing = true;
-    shared.requests.DownloadRequest = true;
+    shared.requests.downloadRequest = true;
     const int seen = refreshes();
     ASSERT_TRUE(runUntil([&] { return refreshes() >= seen + 3; }));
-    EXPECT_TRUE(shared.requests.DownloadRequest);
+    EXPECT_TRUE(shared.requests.downloadRequest);
     EXPECT_EQ(window.count("copyConfigForDownload"), 0);
     EXPECT_FALSE(shared.transferRunning);
 }
@@ -314,20 +314,20 @@ TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpens)
     const auto failure = [&] { return OpenFailure(shared.openFailure.load()); };
     chip.setOpenFailure(OpenFailure::NoAccess);
     bool changed = false;
-    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_FALSE(engine.openDevice(&changed));
     EXPECT_TRUE(changed && failure() == OpenFailure::NoAccess);
-    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_FALSE(engine.openDevice(&changed));
     EXPECT_FALSE(changed);
     chip.setOpenFailure(OpenFailure::InUse); // the rule installed, another manager holds it
-    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_FALSE(engine.openDevice(&changed));
     EXPECT_TRUE(changed && failure() == OpenFailure::InUse);
     EXPECT_EQ(chip.openCount(), 0);
     chip.setPresent(false); // unplugged: neither hint applies
-    EXPECT_FALSE(engine.OpenDevice(&changed));
+    EXPECT_FALSE(engine.openDevice(&changed));
     EXPECT_TRUE(changed && failure() == OpenFailure::None);
     chip.setPresent(true);
     chip.setOpenFailure(OpenFailure::None);
-    EXPECT_TRUE(engine.OpenDevice(&changed));
+    EXPECT_TRUE(engine.openDevice(&changed));
     EXPECT_TRUE(!changed && failure() == OpenFailure::None);
 }
 
@@ -364,8 +364,8 @@ TEST_F(LinkEngineTest, DiagnosticsAreOffByDefaultAndQuietOnAHealthyPoll)
     logged.clear();
     chip.setPresent(true);
     chip.setOpenFailure(OpenFailure::InUse);
-    EXPECT_FALSE(engine.OpenDevice());
-    EXPECT_FALSE(engine.OpenDevice()); // the retries every 500 ms add nothing
+    EXPECT_FALSE(engine.openDevice());
+    EXPECT_FALSE(engine.openDevice()); // the retries every 500 ms add nothing
     EXPECT_EQ(logged, QStringList{"q7582.link: cannot open fake - in use - in use"});
 
     logged.clear();

@@ -55,7 +55,7 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
     }
     {
         RunningLink uploading(0.2, true);
-        uploading.shared.requests.UploadRequest = true;
+        uploading.shared.requests.uploadRequest = true;
         ASSERT_TRUE(spinUntil([&] { return uploading.shared.progressPosition >= 1; })); // 8 blocks in
         EXPECT_LT(shutdownMs(*uploading.link), PromptMs);
         EXPECT_EQ(uploading.window.count("uploadCompleted"), 0);

@@ -39,7 +39,7 @@ void MainWindow::uploadConfiguration()
     if (!masterServesTransfers(QStringLiteral("Upload")))
         return;
     disableMainWindow();
-    shared_.requests.UploadRequest = true;
+    shared_.requests.uploadRequest = true;
     offerCancel(TransferKind::Upload);
 }
 
@@ -48,7 +48,7 @@ void MainWindow::downloadConfiguration()
     if (!masterServesTransfers(QStringLiteral("Download")))
         return;
     disableMainWindow();
-    shared_.requests.DownloadRequest = true;
+    shared_.requests.downloadRequest = true;
 }
 
 void MainWindow::saveConfiguration()

@@ -29,9 +29,9 @@ void MainWindow::generatorPanelRefresh()
         [&](GeneratorStatus& g) { generatorPanel_.refresh(g, pending_, ctx, view, requests); });
     generatorPage_->showView(view);
     if (requests.generatorWrite)
-        shared_.requests.GeneratorWriteRequest = true;
+        shared_.requests.generatorWriteRequest = true;
     if (requests.legalFileWrite)
-        shared_.requests.LegalFileWriteRequest = true;
+        shared_.requests.legalFileWriteRequest = true;
     generatorModeEntered_ = false;
     // A flag left from a master that went before its first refresh must not hold back
     // the generator's writes.

@@ -39,7 +39,7 @@ void MainWindow::statusDisplayRefresh()
     StatusBlock sb = before;
 
     // Zones, outputs and inputs.
-    if (!foldPending(LiveZoneMusic, shared_.requests.StatusWriteRequest,
+    if (!foldPending(LiveZoneMusic, shared_.requests.statusWriteRequest,
                      [&] { foldZoneCells(sb, zonePanel_->cells()); }))
         zonePanel_->showStatus(sb);
     outputPanel_->showStatus(sb);
@@ -66,12 +66,12 @@ void MainWindow::foldOrShowMusicSelection(StatusBlock& sb)
 {
     RequestFlags& rq = shared_.requests;
     PendingChange& music = pending_[LiveMusicSource];
-    if (!foldPending(LiveMusicSource, rq.StatusWriteRequest, [&] { sb.setMusicSelect(selectedMusicSource_); })
+    if (!foldPending(LiveMusicSource, rq.statusWriteRequest, [&] { sb.setMusicSelect(selectedMusicSource_); })
         && !music.ignoreNextChange) {
         selectedMusicSource_ = sb.musicSelect();
         musicSelectionPanel_->showSource(selectedMusicSource_);
     }
-    if (!foldPending(LiveMusicOnRemote, rq.StatusWriteRequest,
+    if (!foldPending(LiveMusicOnRemote, rq.statusWriteRequest,
                      [&] { sb.setMusicOnRemote(musicSelectionPanel_->musicOnRemote()); }))
         musicSelectionPanel_->showMusicOnRemote(sb.musicOnRemote());
 }
@@ -81,14 +81,14 @@ void MainWindow::foldOrShowMasterPanel(StatusBlock& sb)
 {
     RequestFlags& rq = shared_.requests;
     MasterPanel& panel = *masterPanel_;
-    if (!foldPending(LiveMasterAddress, rq.StatusWriteRequest,
+    if (!foldPending(LiveMasterAddress, rq.statusWriteRequest,
                      [&] { sb.setMasterAddress(panel.addressText().toInt()); }))
         panel.showAddress(sb.masterAddress());
-    if (!foldPending(LiveChime, rq.StatusWriteRequest, [&] { sb.setChimeEnabled(panel.chimeOn()); }))
+    if (!foldPending(LiveChime, rq.statusWriteRequest, [&] { sb.setChimeEnabled(panel.chimeOn()); }))
         panel.showChime(sb.chimeEnabled());
-    if (!foldPending(LiveSummerTime, rq.ClockWriteRequest, [&] { sb.setSummerTimeOff(panel.summerTimeOff()); }))
+    if (!foldPending(LiveSummerTime, rq.clockWriteRequest, [&] { sb.setSummerTimeOff(panel.summerTimeOff()); }))
         panel.showSummerTimeOff(sb.summerTimeOff());
-    if (!foldPending(LiveClockAlign, rq.ClockWriteRequest, [&] { sb.setMasterClock(clockFromDateTime(now())); })) {
+    if (!foldPending(LiveClockAlign, rq.clockWriteRequest, [&] { sb.setMasterClock(clockFromDateTime(now())); })) {
         updateMasterControls();
         panel.showClock(sb.masterClock());
     }
@@ -101,7 +101,7 @@ void MainWindow::foldOrShowLevels(StatusBlock& sb)
         PendingChange& entry = pending_[std::size_t(i)];
         if (entry.changed) {
             setLevelByte(sb, i, levelForSliderPosition(i, slider->value()));
-            requestWrite(shared_.requests.StatusWriteRequest);
+            requestWrite(shared_.requests.statusWriteRequest);
             entry.changed = false;
             continue;
         }

@@ -84,7 +84,7 @@ void MainWindow::cancelTransfer()
 
 void MainWindow::configurationReplaced()
 {
-    if (shared_.requests.UploadRequest.exchange(false)) {
+    if (shared_.requests.uploadRequest.exchange(false)) {
         offerCancel(std::nullopt);
         statusBar_->showNotice(UploadDroppedNotice, true);
     }

@@ -149,7 +149,7 @@ TEST_F(ClosingAndTransfers, ReplacingTheConfigurationDropsAPendingUploadAndEscCa
     window->enableMainWindow(); // the link failed
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 20, 1);
     trigger("Master2");
-    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_FALSE(shared.requests.uploadRequest);
     EXPECT_EQ(caption(), UploadDroppedNotice);
     EXPECT_FALSE(cancelShown());
 
@@ -157,13 +157,13 @@ TEST_F(ClosingAndTransfers, ReplacingTheConfigurationDropsAPendingUploadAndEscCa
     window->enableMainWindow();
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::NoReply, 20, 2);
     trigger("CancelTransferKey"); // Esc
-    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_FALSE(shared.requests.uploadRequest);
     EXPECT_EQ(caption(), TransferCancelledNotice);
 
-    shared.requests.LegalFileWriteRequest = true;
+    shared.requests.legalFileWriteRequest = true;
     end(TransferKind::LegalTable, TransferEnd::Restarting, TransferFault::LinkLost, 0, 1);
     find<QToolButton>("CancelTransfer")->click();
-    EXPECT_FALSE(shared.requests.LegalFileWriteRequest);
+    EXPECT_FALSE(shared.requests.legalFileWriteRequest);
     EXPECT_FALSE(cancelShown());
 }
 

@@ -192,7 +192,7 @@ TEST_F(ConfigCommands, TransfersAreRefusedWithoutAMaster)
     EXPECT_EQ(dialogs.warnings,
               (std::vector<Warning>{{"Upload", "No master connected"}, {"Download", "No master connected"}}));
     EXPECT_TRUE(window->centralWidget()->isEnabled());
-    EXPECT_FALSE(shared.requests.UploadRequest || shared.requests.DownloadRequest);
+    EXPECT_FALSE(shared.requests.uploadRequest || shared.requests.downloadRequest);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
     bool refreshWrites()
     {
         refresh();
-        return shared.requests.GeneratorWriteRequest.exchange(false);
+        return shared.requests.generatorWriteRequest.exchange(false);
     }
 };
 
@@ -116,14 +116,14 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
     EXPECT_EQ(bg("LabelLegalW"), colours::lightRed());
     button("SPLegalUpdate")->click();
     refresh();
-    EXPECT_TRUE(shared.requests.LegalFileWriteRequest.exchange(false));
+    EXPECT_TRUE(shared.requests.legalFileWriteRequest.exchange(false));
 
     setGenerator([](G& g) { g.bytes[G::LegalId + 2] = 14; });
     refresh();
     EXPECT_EQ(text("LabelLegalW"), "The 'summer legal time' file is updated to the last version available.");
     EXPECT_EQ(bg("LabelLegalW"), colours::lightGreen());
     EXPECT_FALSE(button("SPLegalUpdate")->isEnabled());
-    EXPECT_FALSE(shared.requests.LegalFileWriteRequest);
+    EXPECT_FALSE(shared.requests.legalFileWriteRequest);
 }
 
 TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockOnlyWithAMessageSelected)

@@ -94,7 +94,7 @@ TEST_F(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
     ASSERT_TRUE(sim.control("unplug 1"));
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == NotConnected; }));
     trigger("Master1");
-    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_FALSE(shared.requests.uploadRequest);
     ASSERT_TRUE(sim.waitReady(5000));
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
     const int reads = requestsOf(Frame::ReadConfig);
@@ -116,7 +116,7 @@ TEST_F(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCanc
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 4 * TransferMs));
     EXPECT_TRUE(dialogs.warnings.back().second.endsWith(
         ", again after 3 restarts: the Upload was given up. The configuration in memory is unchanged."));
-    EXPECT_FALSE(shared.requests.UploadRequest);
+    EXPECT_FALSE(shared.requests.uploadRequest);
     EXPECT_EQ(workspace->config(), before);
 
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));

@@ -111,8 +111,8 @@ protected:
         refresh();
         return takeStatusWrite();
     }
-    bool takeStatusWrite() { return shared.requests.StatusWriteRequest.exchange(false); }
-    bool takeClockWrite() { return shared.requests.ClockWriteRequest.exchange(false); }
+    bool takeStatusWrite() { return shared.requests.statusWriteRequest.exchange(false); }
+    bool takeClockWrite() { return shared.requests.clockWriteRequest.exchange(false); }
     std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
     void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
     std::string read(const std::string& name) const
