@@ -2,7 +2,6 @@
 
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Icons.h"
-#include "ui/main/PanelFrameStyle.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -14,7 +13,6 @@ void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const
 {
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
-    panel->setStyle(PanelFrameStyle::instance()); // its frame drawn once, not on every repaint
     auto* b = new QToolButton(panel);
     b->setObjectName(QString::fromLatin1(helpName));
     b->setIcon(QIcon(icons::help()));
