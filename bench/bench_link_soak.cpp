@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     std::printf("%-34s %s\n", "image = last completed Upload", imageKept ? "yes" : "NO");
     std::printf("%-34s %s\n", "last Upload = master's memory", imageRight ? "yes" : "NO");
     std::printf("%-34s %s\n", "master found again at the end", foundAgain ? "yes" : "NO");
-    std::printf("%-34s first %ld, last %ld, max %ld (%zu samples)\n", "resident set kB", rss.front(), rss.back(), maxRss,
-                rss.size());
+    std::printf("%-34s first %ld, last %ld, max %ld (%zu samples)\n", "resident set kB", rss.front(), rss.back(),
+                maxRss, rss.size());
     return imageKept && imageRight && foundAgain ? 0 : 1;
 }

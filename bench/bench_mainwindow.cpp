@@ -165,14 +165,19 @@ void printRefreshSpread()
     const StatusBlock steady = random.front();
     ReadKind kinds[] = {
         {"steady master", "baseline", [&](int) { return steady; }, {}, {}, 0, 0},
-        {"live master less its VOX meters (clock)", "information",
+        {"live master less its VOX meters (clock)",
+         "information",
          [&](int i) {
              StatusBlock sb = steady;
              sb.setMasterClock({2026, 12, 6, 10, i / 60 % 60, i % 60, 7});
              return sb;
          },
-         {}, {}, 0, 0},
-        {"live master (clock, VOX meters)", "median <= 1, p99 <= 4",
+         {},
+         {},
+         0,
+         0},
+        {"live master (clock, VOX meters)",
+         "median <= 1, p99 <= 4",
          [&](int i) {
              StatusBlock sb = steady;
              sb.setMasterClock({2026, 12, 6, 10, i / 60 % 60, i % 60, 7});
@@ -180,9 +185,17 @@ void printRefreshSpread()
              sb.bytes[StatusBlock::VoxInputMeters + 1] = Byte(i * 13 % 21);
              return sb;
          },
-         {}, {}, 0, 0},
-        {"every byte changing", "median <= 1, p99 <= 4", [&](int i) { return random[std::size_t(i) % random.size()]; },
-         {}, {}, 0, 0},
+         {},
+         {},
+         0,
+         0},
+        {"every byte changing",
+         "median <= 1, p99 <= 4",
+         [&](int i) { return random[std::size_t(i) % random.size()]; },
+         {},
+         {},
+         0,
+         0},
     };
     constexpr int Counted = 50;
     for (ReadKind& kind : kinds) {

@@ -47,8 +47,9 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
     const Clock::time_point asked = Clock::now();
     window.shared().requests.uploadRequest = true; // as the Upload command does
     // Until the window is enabled again, completed or not, and the repaint that follows.
-    const std::vector<double> upload = probe.measureUntil(
-        [&] { return window.enabledAt > asked && window.centralWidget()->isEnabled(); }, UploadTimeoutMs, AfterUploadMs);
+    const std::vector<double> upload =
+        probe.measureUntil([&] { return window.enabledAt > asked && window.centralWidget()->isEnabled(); },
+                           UploadTimeoutMs, AfterUploadMs);
     const bool completed = window.uploads > uploadsBefore;
     append(s.upload, upload);
     append(s.uploadBusy, probe.busyMs());

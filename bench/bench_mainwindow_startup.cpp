@@ -263,8 +263,7 @@ int parent(int argc, char** argv)
     printFigure("baseline: empty window, start to shown", collect(bares, "shown"), "ms", "information");
     const std::vector<double> shown = collect(selves, "shown"), bare = collect(bares, "shown");
     if (!shown.empty() && !bare.empty())
-        printRatio("window shown vs empty window (medians)", median(shown), "ms", "empty", median(bare),
-                   "information");
+        printRatio("window shown vs empty window (medians)", median(shown), "ms", "empty", median(bare), "information");
     std::printf("Resident set after %d ms of polling\n", PollingMs);
     printFigure("qs7582 VmRSS", residentMb(programs), "MB", "<= 60");
     printFigure("main.cpp sequence VmRSS", residentMb(selves), "MB", "<= 60");

@@ -38,8 +38,8 @@ public:
     using MainWindow::MainWindow;
 
     int refreshes = 0, uploads = 0, searches = 0; // searches: the link looking for a device anew
-    std::vector<double> refreshMs;       // time inside each status display refresh
-    std::vector<double> enablingMs;      // time inside each disable and enable of the window
+    std::vector<double> refreshMs;                // time inside each status display refresh
+    std::vector<double> enablingMs;               // time inside each disable and enable of the window
     Clock::time_point disabledAt, enabledAt;
     std::function<void()> onFirstRefresh; // runs once, after the first refresh
 
@@ -120,7 +120,10 @@ public:
     }
 
     // Serves events for ms, recording; returns the lateness of each tick in ms.
-    std::vector<double> measureFor(int ms) { return measureUntil([] { return false; }, ms); }
+    std::vector<double> measureFor(int ms)
+    {
+        return measureUntil([] { return false; }, ms);
+    }
     // When the largest lateness of the last measurement began.
     Clock::time_point worstFrom() const { return worstFrom_; }
     // The main thread's CPU time between each two ticks of the last measurement, in ms.

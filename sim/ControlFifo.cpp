@@ -31,7 +31,7 @@ bool ControlFifo::open()
     // Opened for writing too, so that poll does not report a hang-up each time a
     // writer closes its end.
     fd_ = ::open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    struct stat st{};
+    struct stat st {};
     if (fd_ >= 0 && (fstat(fd_, &st) != 0 || !S_ISFIFO(st.st_mode))) {
         errno = EINVAL;
         ::close(fd_);

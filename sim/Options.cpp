@@ -13,16 +13,15 @@ namespace q7582::sim {
 
 namespace {
 
-const char* Description =
-    "Emulates a Q7582 master or a message generator on a pseudo-terminal, for trying\n"
-    "the manager without hardware: Q7582_PORT=<link> qs7582.\n"
-    "\n"
-    "Run-time control (--control FIFO), one command a line:\n"
-    "  busy N | silence N | truncate N | bad-escape N   the next N replies get that fault\n"
-    "  faults RATE        random faults on that share of the replies (0..1)\n"
-    "  unplug [SEC]       unplug now, replug after SEC (default --replug-after)\n"
-    "  life on|off        start or freeze the simulated activity\n"
-    "  quit               stop the simulator";
+const char* Description = "Emulates a Q7582 master or a message generator on a pseudo-terminal, for trying\n"
+                          "the manager without hardware: Q7582_PORT=<link> qs7582.\n"
+                          "\n"
+                          "Run-time control (--control FIFO), one command a line:\n"
+                          "  busy N | silence N | truncate N | bad-escape N   the next N replies get that fault\n"
+                          "  faults RATE        random faults on that share of the replies (0..1)\n"
+                          "  unplug [SEC]       unplug now, replug after SEC (default --replug-after)\n"
+                          "  life on|off        start or freeze the simulated activity\n"
+                          "  quit               stop the simulator";
 
 [[noreturn]] void fail(const QString& message)
 {
@@ -60,8 +59,10 @@ Options parseOptions(int argc, char** argv)
     parser.addOptions({
         {"generator", "Be a message generator (default: a master)."},
         {"address", "Master address 0..5 (default 0): status byte and default configuration.", "N", "0"},
-        {"link", "Symlink to the pty, replaced if stale, removed on exit (default /tmp/q7582-master,\n"
-                 "or /tmp/q7582-generator with --generator).", "PATH"},
+        {"link",
+         "Symlink to the pty, replaced if stale, removed on exit (default /tmp/q7582-master,\n"
+         "or /tmp/q7582-generator with --generator).",
+         "PATH"},
         {"dump-dir", "Keep config.bin, status.bin, generator.bin and legal.bin up to date in DIR.", "DIR"},
         {"control", "Read run-time commands from this FIFO (created if missing).", "FIFO"},
         {"print-ready", "Print the pty path on stdout each time the device is plugged in."},
@@ -71,8 +72,7 @@ Options parseOptions(int argc, char** argv)
         {"silent-every", "Leave every Nth request without a reply.", "N", "0"},
         {"truncate-every", "Send only the first half of every Nth reply.", "N", "0"},
         {"bad-escape-every", "Put B5 07 into every Nth reply.", "N", "0"},
-        {"faults", "Random fault (busy, silence, truncation, bad escape) on this share of replies, 0..1.",
-         "RATE", "0"},
+        {"faults", "Random fault (busy, silence, truncation, bad escape) on this share of replies, 0..1.", "RATE", "0"},
         {"seed", "Seed of the random faults and of the simulated activity.", "S"},
         {"unplug-after", "Unplug SEC seconds after start (fractions allowed).", "SEC"},
         {"replug-after", "Stay unplugged SEC seconds (default 2).", "SEC", "2"},
@@ -90,7 +90,8 @@ Options parseOptions(int argc, char** argv)
     o.generator = parser.isSet("generator");
     o.address = toCount(parser, "address", 0, 5);
     o.link = parser.isSet("link") ? parser.value("link").toStdString()
-                                  : o.generator ? "/tmp/q7582-generator" : "/tmp/q7582-master";
+             : o.generator        ? "/tmp/q7582-generator"
+                                  : "/tmp/q7582-master";
     if (o.link.empty())
         fail("--link wants a path");
     o.dumpDir = parser.value("dump-dir").toStdString();

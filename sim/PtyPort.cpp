@@ -43,7 +43,7 @@ bool PtyPort::plug()
 // replacing a stale symlink but never a file that is not one.
 bool PtyPort::pointLink()
 {
-    struct stat st{};
+    struct stat st {};
     if (lstat(link_.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
         errno = EEXIST;
         return fail("refusing to replace " + link_ + ", which is not a symlink");
@@ -86,9 +86,6 @@ int PtyPort::read(Byte* buffer, int size)
     return errno == EAGAIN || errno == EINTR ? 0 : -1;
 }
 
-bool PtyPort::write(const Byte* data, int size)
-{
-    return ::write(master_, data, size_t(size)) == size;
-}
+bool PtyPort::write(const Byte* data, int size) { return ::write(master_, data, size_t(size)) == size; }
 
 } // namespace q7582::sim

@@ -21,7 +21,7 @@ public:
 
 private:
     std::vector<Byte> frame_;
-    int needed_ = 0;  // unescaped bytes after the command: index and payload
+    int needed_ = 0; // unescaped bytes after the command: index and payload
     int yielded_ = 0;
     bool escape_ = false;
     bool complete_ = false;

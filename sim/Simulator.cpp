@@ -26,8 +26,8 @@ bool Simulator::plug()
         std::fprintf(stderr, "qs7582-sim: %s\n", port_.error().c_str());
         return false;
     }
-    std::fprintf(stderr, "qs7582-sim: %s plugged in on %s, link %s\n", options_.generator ? "message generator" : "master",
-                 port_.slavePath().c_str(), options_.link.c_str());
+    std::fprintf(stderr, "qs7582-sim: %s plugged in on %s, link %s\n",
+                 options_.generator ? "message generator" : "master", port_.slavePath().c_str(), options_.link.c_str());
     if (options_.printReady) {
         std::printf("%s\n", port_.slavePath().c_str());
         std::fflush(stdout);
@@ -146,8 +146,10 @@ void Simulator::control(const std::string& line)
     std::istringstream in(line);
     std::string word;
     in >> word;
-    static const std::pair<const char*, Fault> forced[] = {
-        {"busy", Fault::Busy}, {"silence", Fault::Silence}, {"truncate", Fault::Truncate}, {"bad-escape", Fault::BadEscape}};
+    static const std::pair<const char*, Fault> forced[] = {{"busy", Fault::Busy},
+                                                           {"silence", Fault::Silence},
+                                                           {"truncate", Fault::Truncate},
+                                                           {"bad-escape", Fault::BadEscape}};
     for (const auto& [name, fault] : forced) {
         if (word == name) {
             int count = 1;

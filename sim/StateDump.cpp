@@ -23,7 +23,8 @@ void StateDump::write(const char* name, const Byte* data, int size) const
 {
     if (dir_.empty())
         return;
-    const FileResult r = replaceFile(dir_ + "/" + name, std::string_view(reinterpret_cast<const char*>(data), size_t(size)));
+    const FileResult r =
+        replaceFile(dir_ + "/" + name, std::string_view(reinterpret_cast<const char*>(data), size_t(size)));
     if (!r.ok)
         std::fprintf(stderr, "qs7582-sim: cannot write %s\n", r.error.c_str());
 }

@@ -18,9 +18,9 @@ void acceptQtGuiOptions(QCommandLineParser& parser)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     };
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session", "display",
-                             "name", "style", "stylesheet", "qmljsdebugger"})
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry", "qwindowicon",
+          "icon", "qwindowtitle", "title", "session", "display", "name", "style", "stylesheet", "qmljsdebugger"})
         hidden(name, "value");
     for (const char* name : {"reverse", "widgetcount", "nograb", "dograb"})
         hidden(name, "");
@@ -38,16 +38,19 @@ CommandLineAnswer parseCommandLine(QCommandLineParser& parser, const QStringList
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return {0, parser.helpText(), {}};
     if (parser.isSet(version))
-        return {0, QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
-                       QLatin1Char('\n'),
+        return {0,
+                QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion()
+                    + QLatin1Char('\n'),
                 {}};
     return {};
 }
 
 CommandLineAnswer usageError(const QCommandLineParser& parser, const QString& message)
 {
-    return {UsageExitCode, {}, QCoreApplication::applicationName() + QStringLiteral(": ") + message +
-                                   QStringLiteral("\n\n") + parser.helpText()};
+    return {UsageExitCode,
+            {},
+            QCoreApplication::applicationName() + QStringLiteral(": ") + message + QStringLiteral("\n\n")
+                + parser.helpText()};
 }
 
 void printAnswer(const CommandLineAnswer& answer)
@@ -59,11 +62,11 @@ void printAnswer(const CommandLineAnswer& answer)
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
-        "reads and writes the master's configuration and keeps it in .cfi files.\n"
-        "The manager keeps its settings and name files in the folder it is started from.\n"
-        "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
+                       "reads and writes the master's configuration and keeps it in .cfi files.\n"
+                       "The manager keeps its settings and name files in the folder it is started from.\n"
+                       "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi."));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Log the device link and file writes on standard error "
                                                     "(the q7582.* logging categories)."));
@@ -73,7 +76,8 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     if (answer.exitCode)
         return answer;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(parser, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        return usageError(parser,
+                          QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     options.verbose = parser.isSet(verbose);
     return answer;
 }

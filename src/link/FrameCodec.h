@@ -8,16 +8,10 @@
 
 namespace q7582 {
 
-enum [[nodiscard]] TransferResult : int {
-    TransferOk = 0,
-    TransferDeviceError = 1,
-    TransferShort = 2,
-    TransferBusy = 3,
-    TransferBadFrame = 4,
-    TransferLengthMismatch = 5,
-    TransferNoReply = 6,
-    TransferMaster = 253,
-    TransferGenerator = 254,
+enum [[nodiscard]] TransferResult : int{
+    TransferOk = 0,      TransferDeviceError = 1, TransferShort = 2,
+    TransferBusy = 3,    TransferBadFrame = 4,    TransferLengthMismatch = 5,
+    TransferNoReply = 6, TransferMaster = 253,    TransferGenerator = 254,
 };
 
 namespace Frame {

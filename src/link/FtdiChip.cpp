@@ -13,10 +13,7 @@ namespace {
 constexpr int DrainChunk = 1024;
 } // namespace
 
-FtdiChip::FtdiChip() : ctx_(ftdi_new())
-{
-    received_.reserve(2 * DrainChunk);
-}
+FtdiChip::FtdiChip() : ctx_(ftdi_new()) { received_.reserve(2 * DrainChunk); }
 
 FtdiChip::~FtdiChip()
 {

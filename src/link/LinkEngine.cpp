@@ -63,14 +63,30 @@ LinkEngine::Outcome LinkEngine::step()
 {
     bool ok = false;
     switch (linkOperation_ & ~1) {
-    case OpStatusWrite: ok = statusWrite(); break;
-    case OpStatusRead: ok = statusRead(); break;
-    case OpConfigWrite: ok = configWrite(); break;
-    case OpConfigRead: ok = configRead(); break;
-    case OpIdSearch: ok = idSearch(); break;
-    case OpGeneratorWrite: ok = generatorWrite(); break;
-    case OpGeneratorRead: ok = generatorRead(); break;
-    case OpLegalWrite: ok = legalWrite(); break;
+    case OpStatusWrite:
+        ok = statusWrite();
+        break;
+    case OpStatusRead:
+        ok = statusRead();
+        break;
+    case OpConfigWrite:
+        ok = configWrite();
+        break;
+    case OpConfigRead:
+        ok = configRead();
+        break;
+    case OpIdSearch:
+        ok = idSearch();
+        break;
+    case OpGeneratorWrite:
+        ok = generatorWrite();
+        break;
+    case OpGeneratorRead:
+        ok = generatorRead();
+        break;
+    case OpLegalWrite:
+        ok = legalWrite();
+        break;
     }
     if (ok)
         return Outcome::Continue;
@@ -141,10 +157,7 @@ bool LinkEngine::replyTaken(TransferResult result, bool& stepOk)
     return false;
 }
 
-void LinkEngine::stepProgress()
-{
-    shared_.progressPosition = (shared_.progressPosition + 1) % 16;
-}
+void LinkEngine::stepProgress() { shared_.progressPosition = (shared_.progressPosition + 1) % 16; }
 
 void LinkEngine::showActivity(int activity)
 {
@@ -195,7 +208,8 @@ bool LinkEngine::statusRead()
     bool stepOk = false;
     if (!replyTaken(port_.receiveFrame(StatusBlock::PageSize, page_, Frame::ReadStatus, Byte(statusPage_)), stepOk))
         return stepOk;
-    shared_.withStatus([this](StatusBlock& status) { std::copy_n(page_, StatusBlock::PageSize, status.page(statusPage_)); });
+    shared_.withStatus(
+        [this](StatusBlock& status) { std::copy_n(page_, StatusBlock::PageSize, status.page(statusPage_)); });
 
     if (statusPage_ == 1) {
         statusPage_ = 0;

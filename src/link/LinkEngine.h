@@ -19,14 +19,22 @@ namespace q7582 {
 
 // The step the link runs next: even codes send a request, odd codes take its reply.
 enum LinkOperationCode : int {
-    OpStatusWrite = 0, OpStatusWriteReply,
-    OpStatusRead, OpStatusReadReply,
-    OpConfigWrite, OpConfigWriteReply,
-    OpConfigRead, OpConfigReadReply,
-    OpIdSearch, OpIdSearchReply,
-    OpGeneratorWrite, OpGeneratorWriteReply,
-    OpGeneratorRead, OpGeneratorReadReply,
-    OpLegalWrite, OpLegalWriteReply,
+    OpStatusWrite = 0,
+    OpStatusWriteReply,
+    OpStatusRead,
+    OpStatusReadReply,
+    OpConfigWrite,
+    OpConfigWriteReply,
+    OpConfigRead,
+    OpConfigReadReply,
+    OpIdSearch,
+    OpIdSearchReply,
+    OpGeneratorWrite,
+    OpGeneratorWriteReply,
+    OpGeneratorRead,
+    OpGeneratorReadReply,
+    OpLegalWrite,
+    OpLegalWriteReply,
 };
 
 class LinkEngine {

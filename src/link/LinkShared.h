@@ -16,13 +16,21 @@ namespace q7582 {
 enum ConnectionState : int { NotConnected = 0, Searching = 1, Connected = 2 };
 
 inline constexpr std::array<const char*, 10> ActivityNames = {
-    "None", "Status DL", "Status UL", "Config DL", "Config UL",
-    "ID search", "RKDV7582 DL", "RKDV7582 UL", "Legal DL", "Legal UL",
+    "None",      "Status DL",   "Status UL",   "Config DL", "Config UL",
+    "ID search", "RKDV7582 DL", "RKDV7582 UL", "Legal DL",  "Legal UL",
 };
 
 enum ActivityIndexValue : int {
-    ActivityNone = 0, ActivityStatusDL, ActivityStatusUL, ActivityConfigDL, ActivityConfigUL,
-    ActivityIdSearch, ActivityGeneratorDL, ActivityGeneratorUL, ActivityLegalDL, ActivityLegalUL,
+    ActivityNone = 0,
+    ActivityStatusDL,
+    ActivityStatusUL,
+    ActivityConfigDL,
+    ActivityConfigUL,
+    ActivityIdSearch,
+    ActivityGeneratorDL,
+    ActivityGeneratorUL,
+    ActivityLegalDL,
+    ActivityLegalUL,
 };
 
 // Set by the main thread, cleared by the worker.
@@ -37,10 +45,14 @@ struct RequestFlags {
     std::atomic<bool>& of(TransferKind kind)
     {
         switch (kind) {
-        case TransferKind::Upload: return uploadRequest;
-        case TransferKind::Download: return downloadRequest;
-        case TransferKind::GeneratorWrite: return generatorWriteRequest;
-        case TransferKind::LegalTable: break;
+        case TransferKind::Upload:
+            return uploadRequest;
+        case TransferKind::Download:
+            return downloadRequest;
+        case TransferKind::GeneratorWrite:
+            return generatorWriteRequest;
+        case TransferKind::LegalTable:
+            break;
         }
         return legalFileWriteRequest;
     }

@@ -6,20 +6,14 @@ namespace q7582 {
 
 LinkThread::LinkThread(LinkShared& shared, LinkObserver& observer, std::unique_ptr<Chip> chip, QObject* parent,
                        double pacing)
-    : QThread(parent),
-      chip_(std::move(chip)),
-      sync_([this] { return isInterruptionRequested(); }),
-      marshalled_(sync_, observer),
-      engine_(*chip_, shared, marshalled_, [this](int ms) { sleepMs(ms); }),
+    : QThread(parent), chip_(std::move(chip)), sync_([this] { return isInterruptionRequested(); }),
+      marshalled_(sync_, observer), engine_(*chip_, shared, marshalled_, [this](int ms) { sleepMs(ms); }),
       pacing_(pacing)
 {
     connect(&timer_, &QTimer::timeout, this, &LinkThread::reconnectTick);
 }
 
-LinkThread::~LinkThread()
-{
-    shutdown();
-}
+LinkThread::~LinkThread() { shutdown(); }
 
 void LinkThread::startLink()
 {

@@ -12,11 +12,15 @@ TransferFault faultOf(TransferResult result, bool deviceGone)
     if (deviceGone)
         return TransferFault::LinkLost;
     switch (result) {
-    case TransferNoReply: return TransferFault::NoReply;
-    case TransferBusy: return TransferFault::Busy;
+    case TransferNoReply:
+        return TransferFault::NoReply;
+    case TransferBusy:
+        return TransferFault::Busy;
     case TransferDeviceError:
-    case TransferShort: return TransferFault::LinkError;
-    default: return TransferFault::BadReply;
+    case TransferShort:
+        return TransferFault::LinkError;
+    default:
+        return TransferFault::BadReply;
     }
 }
 

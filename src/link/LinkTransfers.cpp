@@ -36,7 +36,8 @@ TransferReport completed(TransferKind kind)
 bool LinkEngine::statusWrite()
 {
     if (linkOperation_ == OpStatusWrite) {
-        shared_.withStatus([this](const StatusBlock& status) { std::copy_n(status.page(statusPage_), StatusBlock::PageSize, page_); });
+        shared_.withStatus(
+            [this](const StatusBlock& status) { std::copy_n(status.page(statusPage_), StatusBlock::PageSize, page_); });
         return sendThenSleep(page_, StatusBlock::PageSize, Frame::WriteStatus, Byte(statusPage_), StatusWriteSleepMs);
     }
     bool stepOk = false;
@@ -56,7 +57,8 @@ bool LinkEngine::configWrite()
 {
     const Byte block = Byte(configBlockIndex_);
     if (linkOperation_ == OpConfigWrite)
-        return sendThenSleep(outgoing_.block(block), ConfigImage::BlockSize, Frame::WriteConfig, block, ConfigRequestSleepMs);
+        return sendThenSleep(outgoing_.block(block), ConfigImage::BlockSize, Frame::WriteConfig, block,
+                             ConfigRequestSleepMs);
 
     bool stepOk = false;
     if (!replyTaken(port_.receiveFrame(0, nullptr, Frame::WriteConfig, block), stepOk))
@@ -90,7 +92,8 @@ bool LinkEngine::configRead()
     }
 
     bool stepOk = false;
-    if (!replyTaken(port_.receiveFrame(ConfigImage::BlockSize, staging_.block(block), Frame::ReadConfig, block), stepOk))
+    if (!replyTaken(port_.receiveFrame(ConfigImage::BlockSize, staging_.block(block), Frame::ReadConfig, block),
+                    stepOk))
         return stepOk;
     if (++configBlockIndex_ < ConfigImage::BlockCount) {
         linkOperation_ = OpConfigRead;
@@ -120,7 +123,8 @@ bool LinkEngine::generatorRead()
     bool stepOk = false;
     if (!replyTaken(port_.receiveFrame(GeneratorStatus::Size, generator_, Frame::ReadStatus, 0), stepOk))
         return stepOk;
-    shared_.withGenerator([this](GeneratorStatus& status) { std::copy_n(generator_, GeneratorStatus::Size, status.data()); });
+    shared_.withGenerator(
+        [this](GeneratorStatus& status) { std::copy_n(generator_, GeneratorStatus::Size, status.data()); });
     observer_.generatorPanelRefresh();
     chooseAfterGeneratorRead();
     busyRetryCount_ = 0;
@@ -150,7 +154,8 @@ void LinkEngine::chooseAfterGeneratorRead()
 bool LinkEngine::generatorWrite()
 {
     if (linkOperation_ == OpGeneratorWrite) {
-        shared_.withGenerator([this](const GeneratorStatus& status) { std::copy_n(status.data(), GeneratorStatus::Size, generator_); });
+        shared_.withGenerator(
+            [this](const GeneratorStatus& status) { std::copy_n(status.data(), GeneratorStatus::Size, generator_); });
         return sendThenSleep(generator_, GeneratorStatus::Size, Frame::WriteStatus, 0, GeneratorWriteSleepMs);
     }
     bool stepOk = false;

@@ -58,9 +58,12 @@ bool deviceNodeRefused(const std::string& path)
 const char* openFailureName(OpenFailure failure)
 {
     switch (failure) {
-    case OpenFailure::NoAccess: return "no access";
-    case OpenFailure::InUse: return "in use";
-    case OpenFailure::None: break;
+    case OpenFailure::NoAccess:
+        return "no access";
+    case OpenFailure::InUse:
+        return "in use";
+    case OpenFailure::None:
+        break;
     }
     return "none";
 }

@@ -8,7 +8,7 @@
 
 namespace q7582 {
 
-enum class [[nodiscard]] OpenFailure : int {
+enum class [[nodiscard]] OpenFailure : int{
     None = 0, // opened, or no device there at all
     NoAccess, // the device node refuses us
     InUse,    // another program has claimed the device

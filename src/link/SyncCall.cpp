@@ -58,10 +58,7 @@ void SyncCall::call(const std::function<void()>& fn)
     Q7582_TSAN_ACQUIRE(&done);
 }
 
-void SyncCall::deliverPending()
-{
-    QCoreApplication::sendPostedEvents(this, CallEventType);
-}
+void SyncCall::deliverPending() { QCoreApplication::sendPostedEvents(this, CallEventType); }
 
 bool SyncCall::event(QEvent* e)
 {

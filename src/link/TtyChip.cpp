@@ -58,10 +58,7 @@ int TtyChip::open()
     return 0;
 }
 
-int TtyChip::reset()
-{
-    return fd_ >= 0 ? 0 : -1;
-}
+int TtyChip::reset() { return fd_ >= 0 ? 0 : -1; }
 
 int TtyChip::setTimeouts(unsigned, unsigned writeMs)
 {
@@ -95,10 +92,7 @@ int TtyChip::purge()
     return 0;
 }
 
-int TtyChip::setLatencyTimer(int)
-{
-    return 0;
-}
+int TtyChip::setLatencyTimer(int) { return 0; }
 
 int TtyChip::write(const Byte* data, int count, int& written)
 {

@@ -15,10 +15,7 @@
 
 namespace q7582 {
 
-FileResult FileResult::failure(const std::string& path, int err)
-{
-    return failure(path, std::strerror(err));
-}
+FileResult FileResult::failure(const std::string& path, int err) { return failure(path, std::strerror(err)); }
 
 FileResult FileResult::failure(const std::string& path, const std::string& reason)
 {
@@ -114,7 +111,7 @@ public:
 
 private:
     int fd_ = -1;
-    struct stat st_{};
+    struct stat st_ {};
     FileResult result_;
 };
 
@@ -175,7 +172,7 @@ using ContentWriter = std::function<int(int fd)>;
 struct Replacement {
     std::string target;
     bool replacing = false; // a file is there
-    struct stat old{};
+    struct stat old {};
 };
 
 // Where the content goes, or why it may not: the file there must be a regular file that

@@ -27,8 +27,7 @@ bool isDirectory(const std::string& path);
 // Reads at most maxBytes of path into out; fileSize, when given, gets the file's length
 // (never less than what was read). Anything but a regular file (a pipe, a device, a
 // folder) is refused at once, never waited on. On failure out is left as it was.
-FileResult readFile(const std::string& path, std::string& out, std::size_t maxBytes,
-                    std::uint64_t* fileSize = nullptr);
+FileResult readFile(const std::string& path, std::string& out, std::size_t maxBytes, std::uint64_t* fileSize = nullptr);
 
 // Writes data to a new temporary file beside the file path names, flushes it to the disk
 // and renames it over that file, so a failed write (a full disk, a read-only folder)

@@ -16,31 +16,26 @@ QString findingText(Finding finding)
     case Finding::SizeEmpty:
         return QStringLiteral(": missing file dimension, recovered from file");
     case Finding::SizeWrong:
-        return QStringLiteral(
-            ": file dimension in list different from file in message folder, updated from file");
+        return QStringLiteral(": file dimension in list different from file in message folder, updated from file");
     case Finding::DescriptionEmpty:
         return QStringLiteral(": missing file description, loaded 'unknown description'");
     }
     return {};
 }
 
-QByteArray errorLogText(const std::vector<LoadFinding>& findings, const QDateTime& now,
-                        const QLocale& locale)
+QByteArray errorLogText(const std::vector<LoadFinding>& findings, const QDateTime& now, const QLocale& locale)
 {
     QString text = QStringLiteral("loading message list at ")
-                   + locale.toString(now.time(), QStringLiteral("HH':'mm'.'ss"))
-                   + QStringLiteral(" of ")
-                   + locale.toString(now.date(), QStringLiteral("ddd', 'dd'/'MM'/'yyyy"))
-                   + QStringLiteral("\r\n");
+                   + locale.toString(now.time(), QStringLiteral("HH':'mm'.'ss")) + QStringLiteral(" of ")
+                   + locale.toString(now.date(), QStringLiteral("ddd', 'dd'/'MM'/'yyyy")) + QStringLiteral("\r\n");
     for (const LoadFinding& f : findings)
-        text += QStringLiteral("Row ") + QString::number(f.row) + findingText(f.finding)
-                + QStringLiteral("\r\n");
+        text += QStringLiteral("Row ") + QString::number(f.row) + findingText(f.finding) + QStringLiteral("\r\n");
     text += QStringLiteral("End of log\r\n");
     return text.toUtf8();
 }
 
-FileResult writeErrorLog(const QString& folder, const std::vector<LoadFinding>& findings,
-                         const QDateTime& now, const QLocale& locale)
+FileResult writeErrorLog(const QString& folder, const std::vector<LoadFinding>& findings, const QDateTime& now,
+                         const QLocale& locale)
 {
     return replaceFile(QFile::encodeName(folder + u'/' + QLatin1String(ErrorLogName)).toStdString(),
                        errorLogText(findings, now, locale).toStdString());

@@ -18,11 +18,10 @@ inline constexpr const char* ErrorLogName = "error.log";
 QString findingText(Finding finding);
 
 // Header with the local time and date, one line per finding, footer; CR LF line ends.
-QByteArray errorLogText(const std::vector<LoadFinding>& findings, const QDateTime& now,
-                        const QLocale& locale);
+QByteArray errorLogText(const std::vector<LoadFinding>& findings, const QDateTime& now, const QLocale& locale);
 
 // Replaces folder/error.log.
-FileResult writeErrorLog(const QString& folder, const std::vector<LoadFinding>& findings,
-                         const QDateTime& now, const QLocale& locale);
+FileResult writeErrorLog(const QString& folder, const std::vector<LoadFinding>& findings, const QDateTime& now,
+                         const QLocale& locale);
 
 } // namespace q7582

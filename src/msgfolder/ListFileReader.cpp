@@ -62,8 +62,7 @@ std::optional<qint64> sizeFieldValue(const QString& field)
 namespace {
 
 // The checks of one entry line in their order; a line that fails one is dropped.
-void checkEntry(const ListLine& line, const WavLength& wavLength, MessageList& list,
-                std::vector<LoadFinding>& findings)
+void checkEntry(const ListLine& line, const WavLength& wavLength, MessageList& list, std::vector<LoadFinding>& findings)
 {
     EntryFields fields = entryFields(line.text);
     // Only 001..127: this also keeps a name like "../" from reaching outside the folder.
@@ -95,8 +94,7 @@ void checkEntry(const ListLine& line, const WavLength& wavLength, MessageList& l
 
 } // namespace
 
-std::vector<LoadFinding> readMessageList(const QByteArray& file, const WavLength& wavLength,
-                                         MessageList& list)
+std::vector<LoadFinding> readMessageList(const QByteArray& file, const WavLength& wavLength, MessageList& list)
 {
     std::vector<LoadFinding> findings;
     bool titleRead = false;

@@ -49,7 +49,6 @@ inline constexpr const char* UnknownDescription = "Unknown description";
 
 // Appends the valid entries of file to list (sizes into its size table) and sets its
 // title from the first ";" line; list keeps its title when there is none.
-std::vector<LoadFinding> readMessageList(const QByteArray& file, const WavLength& wavLength,
-                                         MessageList& list);
+std::vector<LoadFinding> readMessageList(const QByteArray& file, const WavLength& wavLength, MessageList& list);
 
 } // namespace q7582

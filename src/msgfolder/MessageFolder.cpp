@@ -27,8 +27,8 @@ FolderChoice messageFolderFor(QString chosen)
     if (QFileInfo(chosen).fileName() == QLatin1String(MessageFolderName))
         return {{}, chosen};
 
-    const QString folder = (chosen == QStringLiteral("/") ? QString() : chosen) + u'/'
-                           + QLatin1String(MessageFolderName);
+    const QString folder =
+        (chosen == QStringLiteral("/") ? QString() : chosen) + u'/' + QLatin1String(MessageFolderName);
     if (QFileInfo(folder).isDir())
         return {{}, folder};
     // mkdir(2) rather than QDir::mkdir: the user needs the system's reason.
@@ -37,10 +37,7 @@ FolderChoice messageFolderFor(QString chosen)
     return {{}, folder};
 }
 
-QString MessageFolder::errorLogPath() const
-{
-    return path_ + u'/' + QLatin1String(ErrorLogName);
-}
+QString MessageFolder::errorLogPath() const { return path_ + u'/' + QLatin1String(ErrorLogName); }
 
 void MessageFolder::open(const QString& folder)
 {
@@ -54,10 +51,7 @@ void MessageFolder::close()
     list_ = {};
 }
 
-bool MessageFolder::listFileExists() const
-{
-    return QFileInfo::exists(path_ + u'/' + QLatin1String(ListFileName));
-}
+bool MessageFolder::listFileExists() const { return QFileInfo::exists(path_ + u'/' + QLatin1String(ListFileName)); }
 
 LoadOutcome MessageFolder::LoadMessageList(const QDateTime& now, const QLocale& locale)
 {
@@ -77,10 +71,7 @@ LoadOutcome MessageFolder::LoadMessageList(const QDateTime& now, const QLocale& 
     return outcome;
 }
 
-FileResult MessageFolder::save() const
-{
-    return saveMessageList(path_, list_);
-}
+FileResult MessageFolder::save() const { return saveMessageList(path_, list_); }
 
 FileResult MessageFolder::commit(MessageList changed)
 {

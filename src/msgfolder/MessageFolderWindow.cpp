@@ -16,9 +16,7 @@
 
 namespace q7582 {
 
-MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* parent)
-    : QDialog(parent)
-    , dialogs_(dialogs)
+MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(QStringLiteral("Q7582 message folder compiler"));
@@ -96,22 +94,18 @@ void MessageFolderWindow::buildActions()
          QStyle::SP_DialogOpenButton},
         {&closeFolderAction_, "CloseFolder", "&Close Folder", "Ctrl+C", "Close|Close message folder",
          &MessageFolderWindow::closeFolder, QStyle::SP_DialogCloseButton},
-        {&addMessageAction_, "AddMsg", "&Add Message to List", "Ctrl+A",
-         "Add|Add a .wav file to the message list", &MessageFolderWindow::addMessageFromFile,
-         QStyle::SP_FileIcon},
+        {&addMessageAction_, "AddMsg", "&Add Message to List", "Ctrl+A", "Add|Add a .wav file to the message list",
+         &MessageFolderWindow::addMessageFromFile, QStyle::SP_FileIcon},
         {&deleteMessageAction_, "DeleteMsg", "&Delete Message from List", "Ctrl+X",
-         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage,
-         QStyle::SP_TrashIcon},
-        {&changeTitleAction_, "ChgTitle", "&Change title", "Ctrl+T",
-         "Change title|Change title of message list", &MessageFolderWindow::changeTitle,
-         QStyle::SP_FileDialogDetailedView},
+         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon},
+        {&changeTitleAction_, "ChgTitle", "&Change title", "Ctrl+T", "Change title|Change title of message list",
+         &MessageFolderWindow::changeTitle, QStyle::SP_FileDialogDetailedView},
         {&findMessageAction_, "FileFnd", "&Find file", "Ctrl+F", "Find|Find file in the message list",
          &MessageFolderWindow::findMessage, QStyle::SP_FileDialogContentsView},
         {&changeDescriptionAction_, "ChgFile", "C&hange description", "Ctrl+E",
          "Change description|Change description of message file", &MessageFolderWindow::changeDescription,
          QStyle::SP_FileDialogInfoView},
-        {&helpAction_, "HelpAct", "&Help", "", "Help|Help compiler info", &MessageFolderWindow::showHelp,
-         NoIcon},
+        {&helpAction_, "HelpAct", "&Help", "", "Help|Help compiler info", &MessageFolderWindow::showHelp, NoIcon},
         {&exitAction_, "ExitAct", "Exit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
         // The File menu's own Exit item closes the window like the top-level Exit.
         {&fileExitAction_, "Exit1", "E&xit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
@@ -197,9 +191,6 @@ void MessageFolderWindow::showList(int currentRow)
     messageTable_->setCurrentCell(std::clamp(currentRow, 0, int(list.rows.size()) - 1), 0);
 }
 
-int MessageFolderWindow::currentRow() const
-{
-    return messageTable_->currentRow();
-}
+int MessageFolderWindow::currentRow() const { return messageTable_->currentRow(); }
 
 } // namespace q7582

@@ -25,9 +25,8 @@ public:
 bool MessageFolderWindow::editTextBox(QString& text, TextKind which)
 {
     const bool title = which == TextKind::Title;
-    const QString prompt = title
-                               ? QStringLiteral("Enter a title for the message list (max.100 char.)")
-                               : QStringLiteral("Enter a description of the message file (max. 50 char.)");
+    const QString prompt = title ? QStringLiteral("Enter a title for the message list (max.100 char.)")
+                                 : QStringLiteral("Enter a description of the message file (max. 50 char.)");
     const int limit = title ? TitleLimit : DescriptionLimit;
     const std::optional<QString> answer =
         askUntilValid(dialogs_, this, QStringLiteral("Edit text box"), prompt, text, [limit](const QString& entry) {
@@ -105,8 +104,7 @@ void MessageFolderWindow::openLoadedFolder()
         showSystemError(loaded.log);
     if (loaded.findings.empty())
         return;
-    if (loaded.log.ok
-        && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"))) {
+    if (loaded.log.ok && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"))) {
         if (const FileResult shown = dialogs_.showTextFile(this, folder_.errorLogPath()); !shown.ok)
             showSystemError(shown);
     }
@@ -185,8 +183,7 @@ void MessageFolderWindow::findMessage()
 {
     if (listIsEmptyStops())
         return;
-    while (const std::optional<QString> number =
-               askMessageNumber(QStringLiteral("Find message in list"))) {
+    while (const std::optional<QString> number = askMessageNumber(QStringLiteral("Find message in list"))) {
         if (const int row = folder_.list().indexOf(*number); row >= 0) {
             messageTable_->selectRow(row);
             return;
@@ -216,9 +213,6 @@ void MessageFolderWindow::showHelp()
         help_(HelpContext::MessageFolderCompiler);
 }
 
-void MessageFolderWindow::exitWindow()
-{
-    close();
-}
+void MessageFolderWindow::exitWindow() { close(); }
 
 } // namespace q7582

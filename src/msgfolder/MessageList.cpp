@@ -6,17 +6,15 @@ namespace q7582 {
 
 int MessageList::indexOf(const QString& number) const
 {
-    auto it = std::find_if(rows.begin(), rows.end(),
-                           [&](const MessageEntry& e) { return e.number == number; });
+    auto it = std::find_if(rows.begin(), rows.end(), [&](const MessageEntry& e) { return e.number == number; });
     return it == rows.end() ? -1 : int(it - rows.begin());
 }
 
 int MessageList::insertByNumber(MessageEntry entry)
 {
     const int number = messageNumberOf(entry.number).value_or(0);
-    auto it = std::find_if(rows.begin(), rows.end(), [&](const MessageEntry& e) {
-        return messageNumberOf(e.number).value_or(0) > number;
-    });
+    auto it = std::find_if(rows.begin(), rows.end(),
+                           [&](const MessageEntry& e) { return messageNumberOf(e.number).value_or(0) > number; });
     const auto inserted = rows.insert(it, std::move(entry));
     return int(inserted - rows.begin());
 }
@@ -53,14 +51,8 @@ QString latin1Line(QString text, bool keepBar, int limit)
 
 } // namespace
 
-QString titleText(const QString& text)
-{
-    return latin1Line(text, true, MaxTitleLength);
-}
+QString titleText(const QString& text) { return latin1Line(text, true, MaxTitleLength); }
 
-QString descriptionText(const QString& text)
-{
-    return latin1Line(text, false, MaxDescriptionLength);
-}
+QString descriptionText(const QString& text) { return latin1Line(text, false, MaxDescriptionLength); }
 
 } // namespace q7582

@@ -18,9 +18,6 @@ std::optional<int> messageNumberOf(const QString& name)
     return number;
 }
 
-QString messageName(int number)
-{
-    return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
-}
+QString messageName(int number) { return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')); }
 
 } // namespace q7582

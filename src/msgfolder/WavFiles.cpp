@@ -8,10 +8,7 @@ namespace q7582 {
 
 namespace {
 
-QString upperName(const QString& number)
-{
-    return number + QStringLiteral(".WAV");
-}
+QString upperName(const QString& number) { return number + QStringLiteral(".WAV"); }
 
 } // namespace
 
@@ -39,8 +36,7 @@ std::optional<qint64> wavLength(const QString& folder, const QString& number)
     return QFileInfo(QDir(folder).filePath(names.front())).size();
 }
 
-FileResult copyWav(const QString& source, const QString& folder, const QString& number,
-                   qint64& bytes)
+FileResult copyWav(const QString& source, const QString& folder, const QString& number, qint64& bytes)
 {
     const QString target = upperName(number);
     std::uint64_t copiedBytes = 0;

@@ -19,8 +19,7 @@ std::optional<qint64> wavLength(const QString& folder, const QString& number);
 
 // Copies source into the folder as "NNN.WAV", replacing the message's old file
 // whatever the case of its name; bytes gets the copied length.
-FileResult copyWav(const QString& source, const QString& folder, const QString& number,
-                   qint64& bytes);
+FileResult copyWav(const QString& source, const QString& folder, const QString& number, qint64& bytes);
 
 // Removes the message's file; a message without a file is already deleted.
 FileResult deleteWav(const QString& folder, const QString& number);

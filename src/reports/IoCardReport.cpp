@@ -67,7 +67,8 @@ void appendIoCard(Report& report, const ConfigReportSources& sources, int addres
     const int firstLine = ConfigImage::IoLines * address + 1;
     const bool hasAttributes = lineAttribute(image, address, 0).has_value();
 
-    report.add(QStringLiteral("Configuration of IO card ") + QString::fromStdString(sources.names.unitCaption(address + 1)),
+    report.add(QStringLiteral("Configuration of IO card ")
+                   + QString::fromStdString(sources.names.unitCaption(address + 1)),
                ReportStyle::Heading);
     report.add(QString(), ReportStyle::Heading);
     report.add(QStringLiteral("Address = ") + QString::number(address + 1), ReportStyle::Body);
@@ -78,24 +79,27 @@ void appendIoCard(Report& report, const ConfigReportSources& sources, int addres
     for (int line = 0; line < ConfigImage::IoLines; ++line) {
         const ConstKeyRecord input = image.key(address, line);
         const std::optional<Byte> attribute = lineAttribute(image, address, line);
-        report.add(numberedLabel(QStringLiteral("Input  "), QStringLiteral("Input "), firstLine + line, QStringLiteral("  |"))
-                       + messageCell(input.messageNumber()) + outputEventCell(input.outputEvent())
-                       + priorityCell(attribute) + logicAndTransitionCells(attribute),
-                   ReportStyle::TableRow);
+        report.add(
+            numberedLabel(QStringLiteral("Input  "), QStringLiteral("Input "), firstLine + line, QStringLiteral("  |"))
+                + messageCell(input.messageNumber()) + outputEventCell(input.outputEvent()) + priorityCell(attribute)
+                + logicAndTransitionCells(attribute),
+            ReportStyle::TableRow);
     }
 
     report.add(QString(), ReportStyle::TableRow);
     report.add(QStringLiteral("Output    |Logic|"), ReportStyle::TableHeading);
     for (int line = 0; line < ConfigImage::IoLines; ++line)
-        report.add(numberedLabel(QStringLiteral("Output  "), QStringLiteral("Output "), firstLine + line, QStringLiteral(" |"))
-                       + logicCell(outputNegative(lineAttribute(image, address, line))),
-                   ReportStyle::TableRow);
+        report.add(
+            numberedLabel(QStringLiteral("Output  "), QStringLiteral("Output "), firstLine + line, QStringLiteral(" |"))
+                + logicCell(outputNegative(lineAttribute(image, address, line))),
+            ReportStyle::TableRow);
 
     report.add(QString(), ReportStyle::TableRow);
     report.add(QStringLiteral("Logic: H=Positive logic; L=Negative logic"), ReportStyle::TableRow);
     report.add(QStringLiteral("Transition: R=Rising edge; F=Falling edge; R+F=Both"), ReportStyle::TableRow);
     if (!hasAttributes)
-        report.add(QStringLiteral("-: no line attributes are kept for an IO card at address ") + QString::number(address + 1),
+        report.add(QStringLiteral("-: no line attributes are kept for an IO card at address ")
+                       + QString::number(address + 1),
                    ReportStyle::TableRow);
 
     for (int first = 0; first < ConfigImage::IoLines; first += InputsPerZoneTable) {

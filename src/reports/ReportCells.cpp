@@ -30,8 +30,8 @@ namespace {
 
 QString zoneRow(int zone, const std::array<ZoneColumn, 3>& columns)
 {
-    QString row = (zone < 10 ? QStringLiteral("Zone ") : QStringLiteral("Zone")) + QString::number(zone)
-                  + QStringLiteral(" |");
+    QString row =
+        (zone < 10 ? QStringLiteral("Zone ") : QStringLiteral("Zone")) + QString::number(zone) + QStringLiteral(" |");
     for (const ZoneColumn& column : columns) {
         for (int master = 0; master < ConstZoneSet::Masters; ++master)
             row += column.zones.test(master, zone) ? QStringLiteral(" X ") : QStringLiteral(" - ");

@@ -2,8 +2,8 @@
 
 #include "link/LinkShared.h"
 #include "reports/ConfigurationReports.h"
-#include "reports/ReportViewer.h"
 #include "reports/ReportGuards.h"
+#include "reports/ReportViewer.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
 

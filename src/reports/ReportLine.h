@@ -10,18 +10,18 @@ namespace q7582 {
 
 // ReportStyle: a combination of four bits.
 namespace ReportStyle {
-inline constexpr int Large = 1;      // 12 pt, else 8 pt
-inline constexpr int Centred = 2;    // else left-aligned
+inline constexpr int Large = 1;   // 12 pt, else 8 pt
+inline constexpr int Centred = 2; // else left-aligned
 inline constexpr int Underlined = 4;
 inline constexpr int FixedPitch = 8; // "Courier" for tables, else "Tahoma"
 inline constexpr int AllBits = Large | Centred | Underlined | FixedPitch;
 
 inline constexpr int Body = 0;
-inline constexpr int SubHeading = Underlined;                                 // 4
-inline constexpr int Heading = Centred | Underlined;                           // 6
-inline constexpr int Title = Large | Centred | Underlined;                     // 7
-inline constexpr int TableRow = FixedPitch;                                    // 8
-inline constexpr int TableHeading = FixedPitch | Underlined;                   // 12
+inline constexpr int SubHeading = Underlined;                // 4
+inline constexpr int Heading = Centred | Underlined;         // 6
+inline constexpr int Title = Large | Centred | Underlined;   // 7
+inline constexpr int TableRow = FixedPitch;                  // 8
+inline constexpr int TableHeading = FixedPitch | Underlined; // 12
 } // namespace ReportStyle
 
 struct ReportLine {

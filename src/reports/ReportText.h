@@ -7,8 +7,8 @@
 
 namespace q7582 {
 
-QString reportDate(const QDate& date);   // dd/MM/yyyy
-QString reportTime(const QTime& time);   // HH:mm.ss
+QString reportDate(const QDate& date); // dd/MM/yyyy
+QString reportTime(const QTime& time); // HH:mm.ss
 // "Creation date-hour: dd/MM/yyyy - HH:mm.ss"
 QString creationLine(const QDateTime& now);
 // "Connection line = B" or "... = A"

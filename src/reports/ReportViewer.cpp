@@ -67,9 +67,9 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon); // not every icon theme has a printer
-    saveAction_ = toolAction(bar, QStringLiteral("save"),
-                             QIcon::fromTheme(QStringLiteral("document-save"),
-                                              style()->standardIcon(QStyle::SP_DialogSaveButton)));
+    saveAction_ = toolAction(
+        bar, QStringLiteral("save"),
+        QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
     printAction_ = toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print")));
     connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
     connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);
@@ -161,8 +161,8 @@ std::optional<QString> ReportViewer::renderTo(QPrinter& printer) const
 void ReportViewer::saveAs()
 {
     // No default suffix: a name typed without extension is saved as typed.
-    const QString fileName = dialogs_.getSaveFileName(this, QString(), QString(),
-                                                       QStringLiteral("Rich Text Format (*.rtf);;Text (*.txt)"));
+    const QString fileName =
+        dialogs_.getSaveFileName(this, QString(), QString(), QStringLiteral("Rich Text Format (*.rtf);;Text (*.txt)"));
     if (fileName.isEmpty())
         return;
     if (const auto failure = saveTo(fileName))

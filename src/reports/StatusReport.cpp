@@ -66,7 +66,8 @@ Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& wi
 
     report.add(QString(), ReportStyle::Body);
     addSection(report, QStringLiteral("Music source selections:"));
-    report.add(window.musicSourceCaption + QStringLiteral(" selected = ") + window.musicSourceSelected, ReportStyle::Body);
+    report.add(window.musicSourceCaption + QStringLiteral(" selected = ") + window.musicSourceSelected,
+               ReportStyle::Body);
     report.add(window.musicOnRemoteCaption + QStringLiteral(" setting = ") + onOff(window.musicOnRemote),
                ReportStyle::Body);
 

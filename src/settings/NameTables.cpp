@@ -35,12 +35,8 @@ std::string withoutTrailingBlanks(const std::string& name)
 } // namespace
 
 NameTables::NameTables(std::string dir)
-    : units(Units, "Unit")
-    , zones(numbered("Zone ", Zones))
-    , outputs(numbered("Out ", Outputs))
-    , inputs(numbered("In ", Inputs))
-    , music{"TAPE", "CD", "TUNER", "AUX", "Remote input"}
-    , dir_(std::move(dir))
+    : units(Units, "Unit"), zones(numbered("Zone ", Zones)), outputs(numbered("Out ", Outputs)),
+      inputs(numbered("In ", Inputs)), music{"TAPE", "CD", "TUNER", "AUX", "Remote input"}, dir_(std::move(dir))
 {
 }
 

@@ -12,9 +12,9 @@ namespace q7582 {
 class NameTables {
 public:
     static constexpr int Units = 16, Zones = 36, Outputs = 36, Inputs = 36, MusicSources = 5;
-    static constexpr int MaxFileName = 48;  // longest name kept from a file
-    static constexpr int MaxUserName = 20;  // longest name a user may enter
-    static constexpr std::size_t NameLineBytes = 50;      // one line of a name file, as read
+    static constexpr int MaxFileName = 48;                 // longest name kept from a file
+    static constexpr int MaxUserName = 20;                 // longest name a user may enter
+    static constexpr std::size_t NameLineBytes = 50;       // one line of a name file, as read
     static constexpr std::size_t LanguageListBytes = 4096; // ten short words and their blanks
     static constexpr const char* LanguageList = "Language/Lingue.txt";
 

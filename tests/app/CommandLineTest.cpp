@@ -26,10 +26,7 @@ struct ProgramRun {
 };
 
 // The programs are built side by side; the tests are told where the simulator is.
-QString programPath(const QString& name)
-{
-    return QFileInfo(qEnvironmentVariable("Q7582_SIM")).dir().filePath(name);
-}
+QString programPath(const QString& name) { return QFileInfo(qEnvironmentVariable("Q7582_SIM")).dir().filePath(name); }
 
 // Runs a program in an empty folder with no display at all, as from a text console.
 ProgramRun runInEmptyFolder(const QString& program, const QStringList& arguments)

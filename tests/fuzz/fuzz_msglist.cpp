@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(readMessageList(listFileText(list), inventedLength, again).empty());
     check(again.title == list.title && again.rows == list.rows);
 
-    const QByteArray log = errorLogText(findings, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)),
-                                        QLocale::c());
+    const QByteArray log = errorLogText(findings, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), QLocale::c());
     check(log.endsWith("End of log\r\n"));
     return 0;
 }

@@ -15,10 +15,7 @@ using namespace q7582;
 
 namespace {
 
-bool known(int r)
-{
-    return (r >= TransferOk && r <= TransferNoReply) || r == TransferMaster || r == TransferGenerator;
-}
+bool known(int r) { return (r >= TransferOk && r <= TransferNoReply) || r == TransferMaster || r == TransferGenerator; }
 
 void check(bool ok)
 {
@@ -40,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     for (int count : counts) {
         std::vector<Byte> dest(Frame::MaxPayload, 0xAA);
-        const int direct = Frame::decodeReply(reply.data(), int(reply.size()), command, index,
-                                              count ? dest.data() : nullptr, count);
+        const int direct =
+            Frame::decodeReply(reply.data(), int(reply.size()), command, index, count ? dest.data() : nullptr, count);
         check(known(direct));
         if (direct != TransferOk)
             for (Byte b : dest)

@@ -32,14 +32,14 @@ TEST(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
     };
     ASSERT_TRUE(run.start()) << run.sim.problem();
     ASSERT_TRUE(run.waitCalls("statusDisplayRefresh", 2)); // page 1, then page 0
-    run.shared.withStatus([&](const StatusBlock& s) {
-        EXPECT_EQ(bytesOf(s.data(), StatusBlock::Size), run.sim.dump("status.bin"));
-    });
+    run.shared.withStatus(
+        [&](const StatusBlock& s) { EXPECT_EQ(bytesOf(s.data(), StatusBlock::Size), run.sim.dump("status.bin")); });
 
     run.shared.requests.uploadRequest = true;
     ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 2; })); // 16 blocks in
     ASSERT_TRUE(run.sim.control("unplug 0.5"));
-    ASSERT_TRUE(spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
+    ASSERT_TRUE(
+        spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
     EXPECT_TRUE(run.link->isRunning()) << "the worker waits, it does not end";
 
     // Once the master answers again the Upload starts over from block 0 and completes.

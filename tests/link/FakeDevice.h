@@ -31,11 +31,14 @@ public:
     GeneratorStatus generator;
     ConfigImage config;
     Bytes legal;
-    int busyReplies = 0;       // the next requests answered busy
-    int failConfigReadAt = -1; // this block of an Upload comes back one byte short
+    int busyReplies = 0;          // the next requests answered busy
+    int failConfigReadAt = -1;    // this block of an Upload comes back one byte short
     int silentConfigWriteAt = -1; // this block of a Download is stored but not answered
 
-    void attach(FakeChip& chip) { chip.setDevice([this](const Bytes& frame) { return answer(frame); }); }
+    void attach(FakeChip& chip)
+    {
+        chip.setDevice([this](const Bytes& frame) { return answer(frame); });
+    }
 
     std::vector<Frame::Request> received()
     {

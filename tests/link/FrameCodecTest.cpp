@@ -43,7 +43,8 @@ TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
 TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
 {
     const Byte page[4] = {0xC0, 0xB5, 0x00, 0x42};
-    const std::tuple<const char*, Bytes, int, int> cases[] = { // what, the reply, count, result
+    const std::tuple<const char*, Bytes, int, int> cases[] = {
+        // what, the reply, count, result
         {"nothing arrived", {}, 4, TransferNoReply},
         {"good, escaped payload", {0xC0, 1, 0, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x42}, 4, TransferOk},
         {"more than 2 x count + 4 waiting", Bytes(2 * 4 + 5, 0x00), 4, TransferDeviceError},

@@ -1,6 +1,6 @@
+#include "link/LinkEngine.h"
 #include "FakeDevice.h"
 #include "RecordingObserver.h"
-#include "link/LinkEngine.h"
 #include "model/FileIo.h"
 
 #include <QLoggingCategory>
@@ -81,7 +81,10 @@ protected:
         }));
         return p.size() == 128 ? std::vector<int>{p[7], p[8], p[119], p[120]} : p;
     }
-    Names lastCalls(long n) const { return {window.calls.end() - std::min(n, long(window.calls.size())), window.calls.end()}; }
+    Names lastCalls(long n) const
+    {
+        return {window.calls.end() - std::min(n, long(window.calls.size())), window.calls.end()};
+    }
 
     // The transfers the device was asked for, polls left out: command * 10, plus the page of a page write.
     std::vector<int> transfers()
@@ -283,9 +286,10 @@ TEST_F(LinkEngineTest, UploadGivesUpAfterThreeRestartsStopsWhenWithdrawnAndNoneB
     std::vector<std::pair<TransferEnd, int>> ends;
     for (const TransferReport& r : window.reports)
         ends.emplace_back(r.end, r.restarts);
-    EXPECT_EQ(ends, (std::vector<std::pair<TransferEnd, int>>{
-                        {TransferEnd::Restarting, 1}, {TransferEnd::Restarting, 2}, {TransferEnd::Restarting, 3},
-                        {TransferEnd::Failed, 0}}));
+    EXPECT_EQ(ends, (std::vector<std::pair<TransferEnd, int>>{{TransferEnd::Restarting, 1},
+                                                              {TransferEnd::Restarting, 2},
+                                                              {TransferEnd::Restarting, 3},
+                                                              {TransferEnd::Failed, 0}}));
     EXPECT_TRUE(window.reports.back().fault == TransferFault::BadReply && window.reports.back().block == 40);
     EXPECT_EQ(window.image, before);
 

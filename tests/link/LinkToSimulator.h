@@ -45,7 +45,10 @@ public:
         link->startLink();
     }
 
-    bool waitState(int state, int ms = 5000) { return spinUntil([&] { return shared.connectionState == state; }, ms); }
+    bool waitState(int state, int ms = 5000)
+    {
+        return spinUntil([&] { return shared.connectionState == state; }, ms);
+    }
     // Serves events until the window has had that call `more` times more.
     bool waitCalls(const std::string& name, int more, int ms = 5000)
     {

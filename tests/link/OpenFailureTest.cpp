@@ -18,14 +18,14 @@ TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccess)
         {0, 0, false, OpenFailure::None},
         {-4, EACCES, false, OpenFailure::NoAccess}, // libusb_open() on a node we may not write
         {-4, EPERM, false, OpenFailure::NoAccess},
-        {-4, 0, true, OpenFailure::NoAccess},       // errno lost, the node tells
-        {-8, 0, false, OpenFailure::NoAccess},      // detaching the kernel driver refused
-        {-5, 0, true, OpenFailure::NoAccess},       // permissions come before a claim
-        {-5, EBUSY, false, OpenFailure::InUse},     // another program claimed the interface
+        {-4, 0, true, OpenFailure::NoAccess},   // errno lost, the node tells
+        {-8, 0, false, OpenFailure::NoAccess},  // detaching the kernel driver refused
+        {-5, 0, true, OpenFailure::NoAccess},   // permissions come before a claim
+        {-5, EBUSY, false, OpenFailure::InUse}, // another program claimed the interface
         {-5, 0, false, OpenFailure::InUse},
         {-3, EBUSY, false, OpenFailure::InUse},
         {-3, 0, false, OpenFailure::None},
-        {-4, ENODEV, false, OpenFailure::None},     // unplugged while opening
+        {-4, ENODEV, false, OpenFailure::None}, // unplugged while opening
         {-9, 0, false, OpenFailure::None},
     };
     for (const Case& c : cases)

@@ -34,15 +34,27 @@ public:
     void captionRefresh() override { note("captionRefresh"); }
     void enterGeneratorMode() override { note("enterGeneratorMode"); }
     void enterMasterMode() override { note("enterMasterMode"); }
-    void copyConfigForDownload(ConfigImage& out) override { note("copyConfigForDownload"); out = image; }
-    void copyLegalFileImage(LegalFileImage& out) override { note("copyLegalFileImage"); out = legal; }
+    void copyConfigForDownload(ConfigImage& out) override
+    {
+        note("copyConfigForDownload");
+        out = image;
+    }
+    void copyLegalFileImage(LegalFileImage& out) override
+    {
+        note("copyLegalFileImage");
+        out = legal;
+    }
     void uploadCompleted(const ConfigImage& received, Byte addressChime) override
     {
         image = received;
         chime = addressChime;
         note("uploadCompleted"); // onCall sees the image taken
     }
-    void downloadCompleted(Byte addressChime) override { chime = addressChime; note("downloadCompleted"); }
+    void downloadCompleted(Byte addressChime) override
+    {
+        chime = addressChime;
+        note("downloadCompleted");
+    }
     void transferEnded(const TransferReport& report) override
     {
         reports.push_back(report);

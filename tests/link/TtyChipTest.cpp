@@ -1,5 +1,5 @@
-#include "FakeDevice.h"
 #include "link/TtyChip.h"
+#include "FakeDevice.h"
 
 #include <QTemporaryDir>
 #include <fcntl.h>

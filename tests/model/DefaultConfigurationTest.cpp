@@ -25,10 +25,15 @@ TEST(DefaultConfiguration, FillsOnlyTheMasksOfItsOwnMaster)
         c.bytes.fill(0xEE);
         EXPECT_EQ(buildDefaultConfiguration(c, n).masterNumber, n);
         const int m = 5 * n;
-        const std::pair<int, std::vector<Byte>> masks[] = {
-            {0x0000, {0x01, 0, 0, 0, 0}}, {0x0400, {0, 0, 0, 0, 0x01}}, {0x4E0 * 15 + 0x460, {0, 0, 0, 0, 0x08}},
-            {0x0480, AllZones}, {0x04A0, {0x00, 0xF0, 0xFF, 0x00, 0x00}}, {0x4DE0, {0, 0, 0, 0xFF, 0x0F}},
-            {0x5DC0, AllZones}, {0x7DA0, AllZones}, {0x7DC0, AllZones}};
+        const std::pair<int, std::vector<Byte>> masks[] = {{0x0000, {0x01, 0, 0, 0, 0}},
+                                                           {0x0400, {0, 0, 0, 0, 0x01}},
+                                                           {0x4E0 * 15 + 0x460, {0, 0, 0, 0, 0x08}},
+                                                           {0x0480, AllZones},
+                                                           {0x04A0, {0x00, 0xF0, 0xFF, 0x00, 0x00}},
+                                                           {0x4DE0, {0, 0, 0, 0xFF, 0x0F}},
+                                                           {0x5DC0, AllZones},
+                                                           {0x7DA0, AllZones},
+                                                           {0x7DC0, AllZones}};
         // unit 1 keys 1 and 33, unit 16 key 36, PTT/Lock, ALL Esp. 1, unit 16 ALL Esp. 2,
         // message event 127, VOX1, VOX2
         for (const auto& [offset, mask] : masks)

@@ -14,7 +14,7 @@ namespace {
 
 mode_t modeOf(const std::string& path)
 {
-    struct stat st{};
+    struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_mode & 07777;
 }
@@ -24,7 +24,10 @@ mode_t modeOf(const std::string& path)
 class FileIo : public FileFixture {
 protected:
     // Only the named files: a temporary file left behind would show here.
-    QStringList entries() const { return QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
 };
 
 TEST_F(FileIo, WhatIsNotARegularFileIsRefusedAtOnceAndNeverReplaced)
@@ -44,7 +47,7 @@ TEST_F(FileIo, WhatIsNotARegularFileIsRefusedAtOnceAndNeverReplaced)
     EXPECT_EQ(bytes, 7u);
     EXPECT_NE(readFile(path("pipe"), out, 1).error.find("not a regular file"), std::string::npos);
     EXPECT_NE(readFile(path("folder"), out, 1).error.find("Is a directory"), std::string::npos);
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(::lstat(path("pipe").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
     EXPECT_EQ(entries(), (QStringList{"folder", "pipe"}));

@@ -82,5 +82,5 @@ TEST(LegalSeconds, CountsFromTheLastDayOf1999)
     EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x03, 0x00), 86400u * 61);
     EXPECT_EQ(legalSeconds(0x59, 0x59, 0x23, 0x31, 0x12, 0x99), since1999(sys_days{2100y / January / 1} - seconds{1}));
     EXPECT_EQ(legalSeconds(0x60, 0, 0, 1, 1, 0) + legalSeconds(0x0A, 0, 0, 1, 1, 0), 0u); // impossible seconds
-    EXPECT_EQ(legalSeconds(0, 0, 0, 1, 0x13, 0), 0u); // month 13 has no length
+    EXPECT_EQ(legalSeconds(0, 0, 0, 1, 0x13, 0), 0u);                                     // month 13 has no length
 }

@@ -23,8 +23,7 @@ inline QByteArray wavBytes(int samples)
     out.writeRawData("RIFF", 4);
     out << quint32(36 + 2 * samples);
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000)
-        << quint16(2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
     out.writeRawData("data", 4);
     out << quint32(2 * samples);
     for (int i = 0; i < samples; ++i)
@@ -39,14 +38,8 @@ protected:
 
     QString folder() const { return tmp.filePath("MSGVELA"); }
     QString inFolder(const QString& name) const { return folder() + u'/' + name; }
-    void put(const QString& name, const QByteArray& bytes) const
-    {
-        write(name.toStdString(), bytes.toStdString());
-    }
-    QByteArray fileBytes(const QString& name) const
-    {
-        return QByteArray::fromStdString(read(name.toStdString()));
-    }
+    void put(const QString& name, const QByteArray& bytes) const { write(name.toStdString(), bytes.toStdString()); }
+    QByteArray fileBytes(const QString& name) const { return QByteArray::fromStdString(read(name.toStdString())); }
     void addWav(const QString& name, int samples) const { put("MSGVELA/" + name, wavBytes(samples)); }
     void writeList(const QByteArray& content) const { put("MSGVELA/MSGLIST.TXT", content); }
     QByteArray list() const { return fileBytes("MSGVELA/MSGLIST.TXT"); }

@@ -47,8 +47,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
         for (const char* name : {"CloseFolder", "AddMsg", "DeleteMsg", "ChgTitle", "FileFnd", "ChgFile"})
             EXPECT_EQ(action(name)->isEnabled(), open) << name;
         EXPECT_EQ(grid()->isHidden(), !open);
-        EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder()
-                                             : QString("Message folder: not selected"));
+        EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder() : QString("Message folder: not selected"));
     };
     expectOpen(false);
 

@@ -1,5 +1,5 @@
-#include "ReportFixtures.h"
 #include "reports/ConfigurationReports.h"
+#include "ReportFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,8 @@ TEST_F(ConfigurationReports, EmptyReportsSayNothingIsThere)
     const Report desks = buildDeskMicrophoneReport(sources());
     EXPECT_EQ(desks.caption, "Configuration report");
     ASSERT_EQ(desks.lines.size(), 4u);
-    EXPECT_EQ(desks.lines[0], (ReportLine{"Desk microphones configuration report of the master with address 2",
-                                          ReportStyle::Title}));
+    EXPECT_EQ(desks.lines[0],
+              (ReportLine{"Desk microphones configuration report of the master with address 2", ReportStyle::Title}));
     EXPECT_EQ(desks.lines[1], (ReportLine{"Creation date-hour: 05/03/2024 - 08:30.15", ReportStyle::Heading}));
     EXPECT_EQ(desks.lines[3], (ReportLine{"NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER", ReportStyle::Heading}));
 
@@ -54,9 +54,9 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
     const Report report = buildDeskMicrophoneReport(sources());
     const QStringList lines = texts(report);
     ASSERT_EQ(lines.size(), 3 + 2 + 4 + 1 + 39 + 13 * 39);
-    EXPECT_EQ(lines.mid(3, 7), (QStringList{"Configuration of desk microphone Desk A (4)", "", "Address = 4",
-                                            "Priority = 5", "Connection line = A", "",
-                                            "Key       |Message|Output event|"}));
+    EXPECT_EQ(lines.mid(3, 7),
+              (QStringList{"Configuration of desk microphone Desk A (4)", "", "Address = 4", "Priority = 5",
+                           "Connection line = A", "", "Key       |Message|Output event|"}));
     EXPECT_EQ(lines[10], "Key  1    |   5   |     12     |");
     EXPECT_EQ(lines[12], "Key  3    | 100   |    100     |");
     EXPECT_EQ(lines.mid(18, 2), (QStringList{"Key  9    | None  |    None    |", "Key 10    | None  |    None    |"}));
@@ -79,7 +79,7 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
 
 TEST_F(ConfigurationReports, IoCardShowsInputLogicTransitionsAndOutputs)
 {
-    unit(1, 0xE0); // connected I/O card on line B: inputs and outputs 7..12
+    unit(1, 0xE0);                      // connected I/O card on line B: inputs and outputs 7..12
     image.ioLineAttribute(1, 0) = 0x0B; // priority 3, negative logic, level
     image.ioLineAttribute(1, 1) = 0x1A; // rising edge: logic does not apply
     image.ioLineAttribute(1, 2) = 0x30;
@@ -89,9 +89,9 @@ TEST_F(ConfigurationReports, IoCardShowsInputLogicTransitionsAndOutputs)
     image.key(1, 3).setOutputEvent(OutputEventCode::ResetMaster);
 
     const QStringList lines = texts(buildIoCardReport(sources()));
-    EXPECT_EQ(lines.mid(3, 6), (QStringList{"Configuration of IO card Unit (2)", "", "Address = 2",
-                                            "Connection line = B", "",
-                                            "Input     |Message|Output event|Priority|Logic|Transition|"}));
+    EXPECT_EQ(lines.mid(3, 6),
+              (QStringList{"Configuration of IO card Unit (2)", "", "Address = 2", "Connection line = B", "",
+                           "Input     |Message|Output event|Priority|Logic|Transition|"}));
     EXPECT_EQ(lines[9], "Input  7  | None  |    None    |   3    |  L  |     -    |");
     EXPECT_EQ(lines[10], "Input  8  | None  |    None    |   2    |  -  |     R    |");
     EXPECT_EQ(lines[11], "Input  9  | None  |    None    |   0    |  -  |    R+F   |");
@@ -123,7 +123,7 @@ TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
     weekly.setMessageEvent(0, 4);
     weekly.setMessageEvent(2, 9);
     weekly.setOutputEvent(OutputEventCode::ResetMaster);
-    weekly.setFlags(0xA3); // enabled, falling edge, priority 3
+    weekly.setFlags(0xA3);              // enabled, falling edge, priority 3
     image.timer(4).setRepeatDays(0x7F); // not programmed: no messages, no output event
 
     const TimerEventRecord once = image.timer(9);
@@ -134,13 +134,13 @@ TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
     once.start()[Bcd::Hour] = 0x25;
 
     const QStringList lines = texts(buildTimerReport(sources()));
-    EXPECT_EQ(lines.mid(3, 19),
-              (QStringList{"Setting of timer event 3", "", "Weekly event (Mon, Wed, Fri)",
-                           "Event start date 05/03/2024", "Event start time 08:30.15", "Period = 60 sec.",
-                           "Stop time 09:30.15", "Timer Priority = 3", "Timer enable = ON", "",
-                           "Message event list", "Message event 4", "Message event 9", "",
-                           "Timer Output event MASTER RESET - Falling edge operation", "",
-                           "Setting of timer event 9", "", "One time event"}));
+    EXPECT_EQ(
+        lines.mid(3, 19),
+        (QStringList{"Setting of timer event 3", "", "Weekly event (Mon, Wed, Fri)", "Event start date 05/03/2024",
+                     "Event start time 08:30.15", "Period = 60 sec.", "Stop time 09:30.15", "Timer Priority = 3",
+                     "Timer enable = ON", "", "Message event list", "Message event 4", "Message event 9", "",
+                     "Timer Output event MASTER RESET - Falling edge operation", "", "Setting of timer event 9", "",
+                     "One time event"}));
     EXPECT_EQ(lines.mid(22, 9),
               (QStringList{"Event date 31/13/2024 (invalid)", "Event time 25:00.00 (invalid)", "No periodic event",
                            "Timer Priority = 0", "Timer enable = OFF", "", "Message event list EMPTY", "",

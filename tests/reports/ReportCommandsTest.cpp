@@ -1,8 +1,8 @@
+#include "reports/ReportCommands.h"
 #include "ScriptedDialogs.h"
 #include "link/LinkShared.h"
-#include "reports/ReportViewer.h"
-#include "reports/ReportCommands.h"
 #include "reports/ReportGuards.h"
+#include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 
 #include <QTextEdit>
@@ -25,7 +25,8 @@ TEST(ReportGuards, FirstFailingCheckGivesItsMessage)
     EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration modified");
     p.modified = false;
     // The chime bit counts: switching the chime on makes the image another master's.
-    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration is not uploaded from the connected master");
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82),
+              "Configuration is not uploaded from the connected master");
     EXPECT_EQ(configurationReportRefusal(Connected, p, 0x02), std::nullopt);
 }
 

@@ -1,5 +1,5 @@
-#include "ReportFixtures.h"
 #include "reports/StatusReport.h"
+#include "ReportFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -31,10 +31,10 @@ TEST(StatusReport, ListsSettingsUnitsAndSlavesInOrder)
     EXPECT_EQ(report.caption, "Status report");
     const QStringList lines = texts(report);
     EXPECT_EQ(report.lines[0], (ReportLine{"Status report of the master with address 2", ReportStyle::Title}));
-    EXPECT_EQ(lines.mid(1, 10), (QStringList{"Creation date-hour: 05/03/2024 - 08:30.15", "",
-                                             "Music level control settings:", "", "Music level setting = 15",
-                                             "TAPE setting = 1", "Radio setting = 7", "TUNER setting = 0",
-                                             "AUX setting = 0", "Remote input setting = 20"}));
+    EXPECT_EQ(lines.mid(1, 10),
+              (QStringList{"Creation date-hour: 05/03/2024 - 08:30.15", "", "Music level control settings:", "",
+                           "Music level setting = 15", "TAPE setting = 1", "Radio setting = 7", "TUNER setting = 0",
+                           "AUX setting = 0", "Remote input setting = 20"}));
     EXPECT_EQ(lines[14], "Speech level setting = 0");
     EXPECT_TRUE(lines.contains("Music source selected = Radio"));
     EXPECT_TRUE(lines.contains("Music on Remote setting = OFF"));

@@ -58,7 +58,7 @@ TEST_F(NameTablesTest, LinesBecomeNamesWithoutSpillingOrLosingCharacters)
     EXPECT_EQ(read("unit.txt").substr(0, 28), "Desk 1\r\nSecond\r\nFront desk\r\n");
     EXPECT_NE(read("unit.txt").find("\r\nLast\r\nTrailing\r\n\r\nUnit\r\n"), std::string::npos);
     EXPECT_EQ(read("zone.txt"), "Two lines\r\n" + lines("Z", 36).substr(4)); // the extra lines are gone
-    EXPECT_EQ(names.unitCaption(9), "Trailing    (9)"); // in force until the next start
+    EXPECT_EQ(names.unitCaption(9), "Trailing    (9)");                      // in force until the next start
 }
 
 TEST_F(NameTablesTest, FailuresKeepTheNamesInForceAndSayWhich)

@@ -71,10 +71,7 @@ int FakeChip::reset()
     return open_ && present_ ? 0 : fail("reset failed");
 }
 
-int FakeChip::setTimeouts(unsigned, unsigned)
-{
-    return 0;
-}
+int FakeChip::setTimeouts(unsigned, unsigned) { return 0; }
 
 int FakeChip::purge()
 {
@@ -85,10 +82,7 @@ int FakeChip::purge()
     return 0;
 }
 
-int FakeChip::setLatencyTimer(int)
-{
-    return 0;
-}
+int FakeChip::setLatencyTimer(int) { return 0; }
 
 int FakeChip::write(const Byte* data, int count, int& written)
 {

@@ -19,7 +19,7 @@ public:
     using Device = std::function<Bytes(const Bytes& frame)>;
 
     void setDevice(Device device);
-    void setPresent(bool present);     // absent: open fails, every operation after it fails
+    void setPresent(bool present);            // absent: open fails, every operation after it fails
     void setOpenFailure(OpenFailure failure); // a present device that open fails on
     void queueReply(const Bytes& bytes);
 

@@ -27,8 +27,8 @@ public:
     std::deque<SaveAnswer> saveAnswers; // the Yes/No/Cancel boxes in turn
     QString pdfName;                    // where the print dialog prints; empty: cancelled
 
-    QStringList asked, askedTitles;    // the text dialogs' starting texts and captions
-    std::vector<Box> warnings;         // every box with an OK button only
+    QStringList asked, askedTitles;       // the text dialogs' starting texts and captions
+    std::vector<Box> warnings;            // every box with an OK button only
     std::vector<QMessageBox::Icon> icons; // and its icon
     std::vector<Box> okCancelAsked;
     QStringList questions; // the Yes/No texts

@@ -30,8 +30,8 @@ QString simulatorPath()
 
 SimulatorProcess::SimulatorProcess(const QStringList& extra) : program_(simulatorPath().toStdString())
 {
-    const QStringList args = QStringList{"--link", dir_.filePath("link"), "--dump-dir", dir_.path(), "--control",
-                                         dir_.filePath("control"), "--print-ready", "--quiet-life"}
+    const QStringList args = QStringList{"--link",    dir_.filePath("link"),    "--dump-dir",    dir_.path(),
+                                         "--control", dir_.filePath("control"), "--print-ready", "--quiet-life"}
                              + extra;
     std::vector<std::string> words{program_};
     for (const QString& a : args)
@@ -90,7 +90,8 @@ bool SimulatorProcess::waitReady(int ms)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (pending_.find('\n') == std::string::npos) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (stdout_ < 0 || left.count() <= 0)
             return false;
         pollfd p{stdout_, POLLIN, 0};

@@ -56,7 +56,7 @@ bool saveEditorPages(const QString& outputFolder)
     timer.setEnabled(true);
     timer.setTransition(1); // rising edge
     timer.setPriority(2);
-    timer.setRepeatDays(0x15);          // Monday, Wednesday, Friday
+    timer.setRepeatDays(0x15); // Monday, Wednesday, Friday
     timer.setPeriodSeconds(900);
     test::ScriptedDialogs dialogs;
     ReportViewer viewer(dialogs);
@@ -77,9 +77,9 @@ QString writeSampleCard()
     card.removeRecursively();
     card.mkpath(QStringLiteral("MSGVELA"));
     QByteArray list = ";Central station announcements\r\n";
-    const char* entries[] = {"001|Good morning, welcome aboard|", "002|Train departing platform 2|",
-                             "005|Please mind the gap|",          "010|Last call for boarding|",
-                             "012|Station closing in ten minutes|", "127|Evacuation message|"};
+    const char* entries[] = {
+        "001|Good morning, welcome aboard|", "002|Train departing platform 2|",     "005|Please mind the gap|",
+        "010|Last call for boarding|",       "012|Station closing in ten minutes|", "127|Evacuation message|"};
     const QByteArray wav(44 + 2 * 4000, '\0'); // the size is all the list checks
     for (const char* entry : entries) {
         QFile file(card.filePath(QStringLiteral("MSGVELA/") + QString::fromLatin1(entry, 3) + ".WAV"));

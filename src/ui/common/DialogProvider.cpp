@@ -20,15 +20,13 @@ std::optional<QString> QtDialogProvider::getText(QWidget* parent, const QString&
     return answer;
 }
 
-void QtDialogProvider::message(QWidget* parent, const QString& title, const QString& text,
-                               QMessageBox::Icon icon)
+void QtDialogProvider::message(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-bool QtDialogProvider::confirm(QWidget* parent, const QString& title, const QString& text,
-                               QMessageBox::Icon icon)
+bool QtDialogProvider::confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
 {
     QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Cancel);
@@ -43,8 +41,7 @@ bool QtDialogProvider::yesNo(QWidget* parent, const QString& title, const QStrin
 
 SaveAnswer QtDialogProvider::askSave(const QString& caption, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes:

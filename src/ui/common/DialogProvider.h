@@ -23,11 +23,9 @@ public:
     virtual std::optional<QString> getText(QWidget* parent, const QString& caption, const QString& prompt,
                                            const QString& text) = 0;
     // A box with an OK button only.
-    virtual void message(QWidget* parent, const QString& title, const QString& text,
-                         QMessageBox::Icon icon) = 0;
+    virtual void message(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) = 0;
     // A box with OK and Cancel, Cancel the default: true for OK.
-    virtual bool confirm(QWidget* parent, const QString& title, const QString& text,
-                         QMessageBox::Icon icon) = 0;
+    virtual bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) = 0;
     // Question with Yes and No, No the default: true for Yes.
     virtual bool yesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // Yes / No / Cancel, Cancel the default, with no owner window.
@@ -67,17 +65,13 @@ class QtDialogProvider final : public DialogProvider {
 public:
     std::optional<QString> getText(QWidget* parent, const QString& caption, const QString& prompt,
                                    const QString& text) override;
-    void message(QWidget* parent, const QString& title, const QString& text,
-                 QMessageBox::Icon icon) override;
-    bool confirm(QWidget* parent, const QString& title, const QString& text,
-                 QMessageBox::Icon icon) override;
+    void message(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) override;
+    bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) override;
     bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
     SaveAnswer askSave(const QString& caption, const QString& text) override;
     void exec(QDialog& dialog) override;
-    QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
-                            const QString& filter) override;
-    QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
-                            const QString& filter) override;
+    QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
     QString getExistingDirectory(QWidget* parent, const QString& title) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     FileResult showTextFile(QWidget* parent, const QString& path) override;

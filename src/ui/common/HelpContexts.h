@@ -11,9 +11,9 @@ inline constexpr int EditorKeys = 2001, EditorVox = 2002, EditorMessages = 2003,
                      EditorTimers = 2005, EditorLogic = 2006, EditorListings = 2007;
 
 inline constexpr int MainWindow = 3000;
-inline constexpr int InputPanel = 3001, MasterPanel = 3002, MusicPanel = 3003, SpeechPanel = 3004,
-                     VoxPanel = 3005, ZonePanel = 3006, OutputPanel = 3007, GroupPanel = 3008,
-                     ActiveSourcePanel = 3009, UnitPanel = 3010, MusicSelectionPanel = 3011;
+inline constexpr int InputPanel = 3001, MasterPanel = 3002, MusicPanel = 3003, SpeechPanel = 3004, VoxPanel = 3005,
+                     ZonePanel = 3006, OutputPanel = 3007, GroupPanel = 3008, ActiveSourcePanel = 3009,
+                     UnitPanel = 3010, MusicSelectionPanel = 3011;
 
 inline constexpr int MessageFolderCompiler = 4000;
 

@@ -37,7 +37,7 @@ ConfigEditor::ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogPro
     // Until the main window passes its opener, the topic is named in a box.
     help_ = [this](int context) {
         dialogs_.warning(this, QStringLiteral("Help"),
-                          QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
+                         QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
     };
     buildWindow();
 }
@@ -206,7 +206,7 @@ void ConfigEditor::pageChanged(int index)
 void ConfigEditor::showModifiedState()
 {
     modifiedPanel_->setText(session_.modified ? QStringLiteral("Configuration modified")
-                                                 : QStringLiteral("Original configuration"));
+                                              : QStringLiteral("Original configuration"));
 }
 
 bool ConfigEditor::confirmClose()
@@ -214,7 +214,7 @@ bool ConfigEditor::confirmClose()
     if (!session_.modified)
         return true;
     switch (dialogs_.askSave(QStringLiteral("Configuration is modified, save changes ?"),
-                              QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
+                             QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
         workspace_.acceptEdited(session_.workingCopy);
         return true;

@@ -112,9 +112,9 @@ void ConfigEditor::fillUnitList()
         unitCombo_->addItem(QString::fromStdString(names_.unitCaption(n)));
     unitCombo_->setCurrentIndex(session_.selectedUnit);
     // The other lists never change; put back what was selected last time.
-    for (auto [c, i] : {std::pair{voxCombo_, session_.selectedVox},
-                        std::pair{messageEventCombo_, session_.selectedMessageEvent},
-                        std::pair{outEventCombo_, session_.selectedOutEvent}}) {
+    for (auto [c, i] :
+         {std::pair{voxCombo_, session_.selectedVox}, std::pair{messageEventCombo_, session_.selectedMessageEvent},
+          std::pair{outEventCombo_, session_.selectedOutEvent}}) {
         const QSignalBlocker b(c);
         c->setCurrentIndex(i);
     }
@@ -244,9 +244,9 @@ void ConfigEditor::editNumber()
         r.setVoxPriority(Byte(a->value));
         return;
     }
-    const auto a = askNumber(dialogs_, this, QStringLiteral("Change message number"),
-                             QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
-                             acceptMessageNumber);
+    const auto a =
+        askNumber(dialogs_, this, QStringLiteral("Change message number"),
+                  QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box), acceptMessageNumber);
     if (!a)
         return;
     if (a->changed)

@@ -6,15 +6,14 @@
 
 namespace q7582 {
 
-std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const QString& title,
-                                const QString& prompt, const QString& prefill, const AcceptNumber& accept)
+std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const QString& title, const QString& prompt,
+                                const QString& prefill, const AcceptNumber& accept)
 {
-    return askUntilValid(dialogs, parent, title, prompt, prefill,
-                         [&](const QString& text) -> std::optional<Answer> {
-                             if (const std::optional<int> value = accept(text))
-                                 return Answer{*value, text != prefill};
-                             return std::nullopt;
-                         });
+    return askUntilValid(dialogs, parent, title, prompt, prefill, [&](const QString& text) -> std::optional<Answer> {
+        if (const std::optional<int> value = accept(text))
+            return Answer{*value, text != prefill};
+        return std::nullopt;
+    });
 }
 
 std::optional<Answer> askOutputEvent(DialogProvider& dialogs, QWidget* parent, const QString& boxText)

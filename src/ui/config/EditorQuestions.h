@@ -17,8 +17,8 @@ struct Answer {
 
 // Asks until `accept` takes the answer. Cancel keeps the value as it was: nothing.
 using AcceptNumber = std::function<std::optional<int>(const QString&)>;
-std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const QString& title,
-                                const QString& prompt, const QString& prefill, const AcceptNumber& accept);
+std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const QString& title, const QString& prompt,
+                                const QString& prefill, const AcceptNumber& accept);
 
 // The output event dialog of the grid pages and the timer page, from the box text.
 std::optional<Answer> askOutputEvent(DialogProvider& dialogs, QWidget* parent, const QString& boxText);

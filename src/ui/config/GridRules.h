@@ -52,7 +52,7 @@ QString outputEventPrefill(const QString& boxText);
 bool repairMessageNumber(KeyRecord r); // above 127 -> 0
 bool repairOutputEvent(KeyRecord r);   // above 65 -> 0 (keys, VOX, message events)
 bool repairOutputEvent(TimerEventRecord r);
-bool repairVoxPriority(VoxRecord r);   // 0 or above 7 -> 1
+bool repairVoxPriority(VoxRecord r); // 0 or above 7 -> 1
 // Out events carry no numbers: bytes 0x1E and 0x1F are kept 0.
 bool clearOutEventNumbers(Byte* record);
 

@@ -76,8 +76,10 @@ IoLogicPage::IoLogicPage(EditorSession& session, QWidget* parent) : QWidget(pare
         inputs_[k] = new CellLabel(QString::number(k + 1), this);
         inputs_[k]->setObjectName(QStringLiteral("InCell%1").arg(k));
         inputs_[k]->setGeometry(x, InTop, Width, Height);
-        rising_[k] = edgeButton(this, editorPictures::risingEdge(), QStringLiteral("RiseButton%1").arg(k), x, RisingTop);
-        falling_[k] = edgeButton(this, editorPictures::fallingEdge(), QStringLiteral("FallButton%1").arg(k), x, FallingTop);
+        rising_[k] =
+            edgeButton(this, editorPictures::risingEdge(), QStringLiteral("RiseButton%1").arg(k), x, RisingTop);
+        falling_[k] =
+            edgeButton(this, editorPictures::fallingEdge(), QStringLiteral("FallButton%1").arg(k), x, FallingTop);
         priorities_[k] = new CellLabel(QString(), this);
         priorities_[k]->setObjectName(QStringLiteral("PriorityBox%1").arg(k));
         priorities_[k]->setGeometry(x, PriorityTop, Width, Height);

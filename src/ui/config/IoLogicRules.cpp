@@ -68,9 +68,15 @@ CellColour toggleOutputLogic(Byte& a, CellColour current)
     return next;
 }
 
-std::optional<CellColour> risingEdge(Byte& a, bool down, bool fallingDown) { return edge(a, Rising, down, fallingDown); }
+std::optional<CellColour> risingEdge(Byte& a, bool down, bool fallingDown)
+{
+    return edge(a, Rising, down, fallingDown);
+}
 
-std::optional<CellColour> fallingEdge(Byte& a, bool down, bool risingDown) { return edge(a, Falling, down, risingDown); }
+std::optional<CellColour> fallingEdge(Byte& a, bool down, bool risingDown)
+{
+    return edge(a, Falling, down, risingDown);
+}
 
 int stepPriority(Byte& a, int shown)
 {

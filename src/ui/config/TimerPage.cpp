@@ -197,9 +197,9 @@ void TimerPage::editInterval()
     if (!intervalCell_->isEnabled())
         return;
     const int upper = periodUpperBound(secondOfDay(startTimeEdit_->time()));
-    const auto a = askNumber(dialogs_, this, QStringLiteral("Change interval time"),
-                             QStringLiteral("Seconds 10...43200"), intervalCell_->text(),
-                             [upper](const QString& text) { return acceptPeriod(text, upper); });
+    const auto a =
+        askNumber(dialogs_, this, QStringLiteral("Change interval time"), QStringLiteral("Seconds 10...43200"),
+                  intervalCell_->text(), [upper](const QString& text) { return acceptPeriod(text, upper); });
     if (!a)
         return;
     if (a->changed)

@@ -26,7 +26,10 @@ int periodUpperBound(int s) { return s <= HalfDay ? HalfDay : SecondsPerDay - 1 
 
 bool periodValid(unsigned period, int s) { return period >= MinPeriod && int(period) <= periodUpperBound(s); }
 
-bool durationValid(unsigned duration, int s) { return duration >= MinPeriod && duration <= unsigned(SecondsPerDay - 1 - s); }
+bool durationValid(unsigned duration, int s)
+{
+    return duration >= MinPeriod && duration <= unsigned(SecondsPerDay - 1 - s);
+}
 
 bool startFieldsValid(ConstTimerEventRecord r)
 {

@@ -16,7 +16,9 @@ QString firmwareLine(bool connected, bool generatorMode, const StatusBlock& stat
         return QStringLiteral("RKDV7582 firmware release: %1.%2")
             .arg(generator.firmwareRelease(0))
             .arg(generator.firmwareRelease(1));
-    return QStringLiteral("Q7582 firmware release: %1.%2").arg(status.firmwareRelease(0)).arg(status.firmwareRelease(1));
+    return QStringLiteral("Q7582 firmware release: %1.%2")
+        .arg(status.firmwareRelease(0))
+        .arg(status.firmwareRelease(1));
 }
 
 // Compiled in: the box shows them whatever the working directory or the program's name.
@@ -26,7 +28,8 @@ QString AboutBox::companyText() { return QStringLiteral("Company Name: ") + QStr
 
 QString AboutBox::contactText()
 {
-    return QStringLiteral(Q7582_COMPANY) + QStringLiteral("\nVia dell'Industria 12, 00100 Roma, Italia\nwww.q7582.example");
+    return QStringLiteral(Q7582_COMPANY)
+           + QStringLiteral("\nVia dell'Industria 12, 00100 Roma, Italia\nwww.q7582.example");
 }
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)

@@ -90,9 +90,9 @@ void GeneratorPage::buildControls()
     summerTableButton_->setGeometry(10, 250, 236, 30);
     summerTableButton_->setEnabled(false);
 
-    QLabel* warning = makeLabel(
-        this, QStringLiteral("WARNING: before inserting and removing the SD card turn off the equipment !!!"),
-        QRect(10, 292, 480, 36), "LabelSDWarning");
+    QLabel* warning =
+        makeLabel(this, QStringLiteral("WARNING: before inserting and removing the SD card turn off the equipment !!!"),
+                  QRect(10, 292, 480, 36), "LabelSDWarning");
     warning->setWordWrap(true);
     warning->setAlignment(Qt::AlignCenter);
     QFont bold = warning->font();

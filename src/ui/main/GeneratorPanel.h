@@ -31,8 +31,8 @@ struct StateText {
 struct GeneratorPanelView {
     QString date, time;
     StateText card, folder, count, legalNotice;
-    QStringList messages;  // CBMsgList's items
-    int selected = -1;     // its selection
+    QStringList messages; // CBMsgList's items
+    int selected = -1;    // its selection
     bool listRebuilt = false;
     QString legalId;
     ToggleView summerSwitch; // SPMsgLegal; only down and caption are the panel's

@@ -47,8 +47,7 @@ HelpOpener::Shown HelpOpener::open(int context)
     const QString file = helpFile_();
     if (platform_.fileExists(file)) {
         const QString viewer = platform_.findViewer();
-        if (!viewer.isEmpty()
-            && platform_.startDetached(viewer, {QStringLiteral("--contextid=%1").arg(context), file}))
+        if (!viewer.isEmpty() && platform_.startDetached(viewer, {QStringLiteral("--contextid=%1").arg(context), file}))
             return Shown::Viewer;
     }
     if (!browser_) {

@@ -7,8 +7,8 @@
 
 #include <QPointer>
 #include <QString>
-#include <QTextBrowser>
 #include <QStringList>
+#include <QTextBrowser>
 #include <functional>
 
 class QWidget;

@@ -22,7 +22,7 @@ QPixmap drawConnection(int image)
     QPixmap pm = blank(ConnSize, ConnSize);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colour = image == ConnConnected ? QColor(0x20, 0xA0, 0x20)
+    const QColor colour = image == ConnConnected   ? QColor(0x20, 0xA0, 0x20)
                           : image == ConnSearching ? QColor(0xE0, 0xA0, 0x00)
                                                    : QColor(0xC0, 0x20, 0x20);
     const int gap = image == ConnConnected ? 0 : 4;

@@ -29,9 +29,8 @@ IoGridPanel::IoGridPanel(Direction direction, QWidget* parent)
 void IoGridPanel::showStatus(const StatusBlock& sb)
 {
     for (int c = 0; c < 6; ++c)
-        showRow(c, sb.ioRowPresent(c), [&sb, this](int n) {
-            return direction_ == Outputs ? outputCellState(sb, n) : inputCellState(sb, n);
-        });
+        showRow(c, sb.ioRowPresent(c),
+                [&sb, this](int n) { return direction_ == Outputs ? outputCellState(sb, n) : inputCellState(sb, n); });
 }
 
 } // namespace q7582

@@ -3,8 +3,8 @@
 #include "ui/main/MainWindow.h"
 
 #include "link/LinkThread.h"
-#include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
+#include "reports/ReportViewer.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
 #include "ui/main/StatusBarPanel.h"
@@ -21,17 +21,11 @@ namespace q7582 {
 MainWindow::MainWindow(LinkShared& shared, Workspace& workspace) : MainWindow(shared, workspace, Options{}) {}
 
 MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options)
-    : shared_(shared),
-      ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
-      dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
-      now_(std::move(options.now)),
-      workspace_(workspace),
-      settings_(workspace.settings()),
-      names_(workspace.names()),
+    : shared_(shared), ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
+      dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()), now_(std::move(options.now)),
+      workspace_(workspace), settings_(workspace.settings()), names_(workspace.names()),
       help_([this] { return QString::fromStdString(settings_.helpFile()); }, std::move(options.help), this),
-      config_(workspace.config()),
-      provenance_(workspace.provenance()),
-      legalFile_(workspace.legalFile()),
+      config_(workspace.config()), provenance_(workspace.provenance()), legalFile_(workspace.legalFile()),
       startDirectory_(QDir::currentPath())
 {
     setObjectName(QStringLiteral("TForm1"));

@@ -54,9 +54,9 @@ class MainWindow : public QMainWindow, public LinkObserver {
     Q_OBJECT
 public:
     struct Options {
-        DialogProvider* dialogs = nullptr;    // null: the real dialogs
+        DialogProvider* dialogs = nullptr; // null: the real dialogs
         HelpOpener::Platform help = HelpOpener::systemPlatform();
-        std::function<QDateTime()> now;       // null: the PC clock
+        std::function<QDateTime()> now; // null: the PC clock
     };
 
     static constexpr int MasterWidth = 850, MasterHeight = 655;

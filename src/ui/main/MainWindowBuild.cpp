@@ -40,9 +40,9 @@ void MainWindow::buildPanels()
     speechPanel_ = new LevelsPanel(LevelsPanel::Speech, masterArea_);
     musicPanel_ = new LevelsPanel(LevelsPanel::Music, masterArea_);
     voxPanel_ = new VoxPanel(masterArea_);
-    for (LevelSliderPanel* panel : {static_cast<LevelSliderPanel*>(speechPanel_),
-                                    static_cast<LevelSliderPanel*>(musicPanel_),
-                                    static_cast<LevelSliderPanel*>(voxPanel_)}) {
+    for (LevelSliderPanel* panel :
+         {static_cast<LevelSliderPanel*>(speechPanel_), static_cast<LevelSliderPanel*>(musicPanel_),
+          static_cast<LevelSliderPanel*>(voxPanel_)}) {
         for (QSlider* s : panel->sliders())
             levelSliders_[std::size_t(s->property("liveParam").toInt())] = s;
         connect(panel, &LevelSliderPanel::levelMoved, this, &MainWindow::levelChanged);

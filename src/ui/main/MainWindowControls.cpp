@@ -2,11 +2,11 @@
 // that the next status refresh folds into the StatusBlock.
 
 #include "ui/common/AskUntilValid.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/MasterPanel.h"
 #include "ui/main/IoGridPanel.h"
 #include "ui/main/LevelTag.h"
 #include "ui/main/LevelsPanel.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MasterPanel.h"
 #include "ui/main/MusicSelectionPanel.h"
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
@@ -103,11 +103,9 @@ void MainWindow::changeMasterAddress()
         return;
     const QString current = masterPanel_->addressText();
     // Cancel keeps the address, even one the master reports outside 0..5.
-    const std::optional<QString> answer =
-        askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
-                      [](const QString& text) {
-                          return validAddressAnswer(text) ? std::optional(text) : std::nullopt;
-                      });
+    const std::optional<QString> answer = askUntilValid(
+        *dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
+        [](const QString& text) { return validAddressAnswer(text) ? std::optional(text) : std::nullopt; });
     if (answer && *answer != current) {
         masterPanel_->setAddressText(*answer);
         pending_[LiveMasterAddress].changed = true;

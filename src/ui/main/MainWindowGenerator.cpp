@@ -25,8 +25,7 @@ void MainWindow::generatorPanelRefresh()
     ctx.locale = QLocale::system();
     GeneratorPanelView view = generatorPage_->view();
     GeneratorRequests requests;
-    shared_.withGenerator(
-        [&](GeneratorStatus& g) { generatorPanel_.refresh(g, pending_, ctx, view, requests); });
+    shared_.withGenerator([&](GeneratorStatus& g) { generatorPanel_.refresh(g, pending_, ctx, view, requests); });
     generatorPage_->showView(view);
     if (requests.generatorWrite)
         shared_.requests.generatorWriteRequest = true;

@@ -1,8 +1,8 @@
 // MainWindow: the menu bar in its order (Message, Config, Report, the two help menus, Exit)
 // and the report commands it starts.
 
-#include "reports/ReportViewer.h"
 #include "reports/ReportCommands.h"
+#include "reports/ReportViewer.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MasterPanel.h"

@@ -29,10 +29,7 @@ void MainWindow::loadSettingsAndNames()
     showMusicNames();
 }
 
-void MainWindow::showUnitNames()
-{
-    unitsPanel_->showNames(names_);
-}
+void MainWindow::showUnitNames() { unitsPanel_->showNames(names_); }
 
 void MainWindow::showGridNames()
 {
@@ -51,10 +48,9 @@ void MainWindow::showMusicNames()
 
 std::optional<QString> MainWindow::askName(const QString& current)
 {
-    return askUntilValid(*dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
-                         [](const QString& answer) {
-                             return validNameAnswer(answer) ? std::optional(answer) : std::nullopt;
-                         });
+    return askUntilValid(
+        *dialogs_, this, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
+        [](const QString& answer) { return validNameAnswer(answer) ? std::optional(answer) : std::nullopt; });
 }
 
 void MainWindow::showFileError(const FileResult& r)

@@ -30,8 +30,7 @@ MasterPanel::MasterPanel(QWidget* parent) : QGroupBox(QStringLiteral("Master"), 
     align_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), this);
     align_->setObjectName(QStringLiteral("SPTime"));
     align_->setGeometry(8, 138, 256, 28);
-    summerTime_ =
-        makeToggle(this, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
+    summerTime_ = makeToggle(this, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
 
     connect(address_, &ClickLabel::doubleClicked, this, &MasterPanel::addressDoubleClicked);
     connect(align_, &QPushButton::clicked, this, &MasterPanel::alignClicked);

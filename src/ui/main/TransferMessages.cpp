@@ -9,10 +9,14 @@ namespace {
 QString transferName(TransferKind kind)
 {
     switch (kind) {
-    case TransferKind::Upload: return QStringLiteral("Upload");
-    case TransferKind::Download: return QStringLiteral("Download");
-    case TransferKind::GeneratorWrite: return QStringLiteral("Generator command");
-    case TransferKind::LegalTable: break;
+    case TransferKind::Upload:
+        return QStringLiteral("Upload");
+    case TransferKind::Download:
+        return QStringLiteral("Download");
+    case TransferKind::GeneratorWrite:
+        return QStringLiteral("Generator command");
+    case TransferKind::LegalTable:
+        break;
     }
     return QStringLiteral("Summer-time table");
 }
@@ -21,16 +25,26 @@ QString transferName(TransferKind kind)
 
 QString whatHappened(const TransferReport& r)
 {
-    const QString device = isConfigurationTransfer(r.kind) ? QStringLiteral("The master")
-                                                         : QStringLiteral("The message generator");
+    const QString device =
+        isConfigurationTransfer(r.kind) ? QStringLiteral("The master") : QStringLiteral("The message generator");
     QString text;
     switch (r.fault) {
-    case TransferFault::NoReply: text = device + QStringLiteral(" did not answer"); break;
-    case TransferFault::Busy: text = device + QStringLiteral(" stayed busy"); break;
-    case TransferFault::BadReply: text = device + QStringLiteral(" gave a garbled reply"); break;
-    case TransferFault::LinkError: text = QStringLiteral("The link failed"); break;
+    case TransferFault::NoReply:
+        text = device + QStringLiteral(" did not answer");
+        break;
+    case TransferFault::Busy:
+        text = device + QStringLiteral(" stayed busy");
+        break;
+    case TransferFault::BadReply:
+        text = device + QStringLiteral(" gave a garbled reply");
+        break;
+    case TransferFault::LinkError:
+        text = QStringLiteral("The link failed");
+        break;
     case TransferFault::LinkLost:
-    case TransferFault::None: text = QStringLiteral("The link was lost"); break;
+    case TransferFault::None:
+        text = QStringLiteral("The link was lost");
+        break;
     }
     if (isConfigurationTransfer(r.kind))
         text += QStringLiteral(" at block %1 of %2").arg(r.block).arg(ConfigImage::BlockCount);

@@ -8,8 +8,7 @@
 namespace q7582 {
 
 inline const QString PartialDownloadMark = QStringLiteral(" - PARTIAL DOWNLOAD");
-inline const QString UploadDroppedNotice =
-    QStringLiteral("Pending Upload dropped: configuration replaced");
+inline const QString UploadDroppedNotice = QStringLiteral("Pending Upload dropped: configuration replaced");
 inline const QString TransferCancelledNotice = QStringLiteral("Transfer cancelled");
 
 // The "Errore" box of a transfer that failed for good, such as "The master did not

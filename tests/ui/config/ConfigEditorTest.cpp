@@ -96,8 +96,8 @@ TEST_F(EditorLifecycle, CancelKeepsEditingNoDiscardsAndTheNextShowStartsAfresh)
 TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
 {
     form->prepareShow();
-    const std::tuple<int, const char*, int> choices[] = {{PageUnits, "CBUnit", 7},  {PageUnits, "CBKey", 20},
-                                                         {PageVox, "CBVox", 1},     {PageMessages, "CBMsg1", 50},
+    const std::tuple<int, const char*, int> choices[] = {{PageUnits, "CBUnit", 7},     {PageUnits, "CBKey", 20},
+                                                         {PageVox, "CBVox", 1},        {PageMessages, "CBMsg1", 50},
                                                          {PageOutEvents, "CBOut", 63}, {PageTimers, "CBTimer", 10}};
     for (const auto& [p, box, index] : choices) {
         page(p);

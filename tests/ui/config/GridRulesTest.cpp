@@ -1,5 +1,5 @@
-#include "ui/config/DialogAnswers.h"
 #include "ui/config/GridRules.h"
+#include "ui/config/DialogAnswers.h"
 
 #include <gtest/gtest.h>
 

@@ -43,7 +43,6 @@ TEST_F(IoLogicPageTest, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     EXPECT_FALSE(IoLine::outputNegative(ioLine(work(), 0)));
 }
 
-
 TEST(IoLogicEdges, RisingThenFallingGivesBothAndReleasingReturnsToPositiveLevel)
 {
     Byte a = 0x08 | 0x03 | 0x40; // negative level, priority 3, bit 6 preserved

@@ -1,5 +1,5 @@
-#include "model/DefaultConfiguration.h"
 #include "ui/config/Listings.h"
+#include "model/DefaultConfiguration.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -65,9 +65,9 @@ TEST(ConsistencyListings, CraftedImageListsEachMatchCharacterForCharacter)
     image.timer(9).setEnabled(true);
 
     const QStringList events = texts(keysWithEventsListing(image, names));
-    EXPECT_EQ(events.mid(2), (QStringList{"Desk hall (4) - Key 12 - message 7 - output event 65",
-                                         "Unit (9) - Key/input 1 - output event 12",
-                                         "Unit (16) - ALL Esp. 2 - message 127"}));
+    EXPECT_EQ(events.mid(2),
+              (QStringList{"Desk hall (4) - Key 12 - message 7 - output event 65",
+                           "Unit (9) - Key/input 1 - output event 12", "Unit (16) - ALL Esp. 2 - message 127"}));
 
     const QStringList empty = texts(keysWithoutZonesListing(image, names));
     ASSERT_EQ(empty.size(), 2 + 38);

@@ -121,8 +121,9 @@ TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedAndPutBack)
     stop->setTime(QTime(9, 0, 0));
     EXPECT_EQ(stop->time(), QTime(11, 0, 0));
     using Box = test::ScriptedDialogs::Box;
-    EXPECT_EQ(dialogs.warnings, (std::vector<Box>{{"", "Invalid 'Start event time' (must be lower than 'Stop time')"},
-                                                  {"", "Invalid 'Stop time' (must be higher than 'Start event time')"}}));
+    EXPECT_EQ(dialogs.warnings,
+              (std::vector<Box>{{"", "Invalid 'Start event time' (must be lower than 'Stop time')"},
+                                {"", "Invalid 'Stop time' (must be higher than 'Start event time')"}}));
     EXPECT_FALSE(modified());
 
     stop->setTime(QTime(12, 0, 0));
@@ -206,7 +207,7 @@ TEST(TimerStart, InvalidFieldsAreReplacedByNowWithWeekdayAndBcd)
     ConfigImage image;
     TimerEventRecord r = image.timer(1);
     const QDateTime now(QDate(2031, 12, 7), QTime(21, 5, 9)); // a Sunday
-    EXPECT_TRUE(repairStart(r, now)); // all zero: day, month and weekday 0
+    EXPECT_TRUE(repairStart(r, now));                         // all zero: day, month and weekday 0
     const Byte* s = r.start();
     EXPECT_EQ(std::vector<Byte>(s, s + 7), (std::vector<Byte>{0x09, 0x05, 0x21, 0x07, 0x07, 0x12, 0x31}));
     EXPECT_FALSE(repairStart(r, now.addDays(1))); // valid now: left alone

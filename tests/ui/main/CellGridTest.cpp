@@ -115,8 +115,8 @@ TEST_F(CellGridTest, ItemsLookLikeTheFramedTextsTheyReplace)
 {
     QWidget host;
     host.setFont(QFont(QStringLiteral("Tahoma"), 8));
-    auto* painted = new CellGrid(
-        {QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")}, &host);
+    auto* painted =
+        new CellGrid({QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")}, &host);
     const QColor blue(0xA0, 0xA0, 0xFF), white(0xFF, 0xFF, 0xFF);
     ClickLabel* cell = makeText(&host, QStringLiteral("OutCell14"), QRect(QPoint(), painted->cellRect(13).size()));
     cell->setText(QStringLiteral("14"));

@@ -20,7 +20,10 @@ protected:
         window->enterGeneratorMode();
     }
     void setGenerator(const std::function<void(G&)>& f) { shared.withGenerator(f); }
-    G generator() { return shared.withGenerator([](const G& g) { return g; }); }
+    G generator()
+    {
+        return shared.withGenerator([](const G& g) { return g; });
+    }
     // A card with its message folder holding these messages; playing or not.
     void insertCard(std::initializer_list<int> messages, bool playing = false)
     {

@@ -19,7 +19,8 @@
 namespace q7582::test {
 namespace {
 
-template <typename T> T* child(const QObject& parent, const QString& name)
+template <typename T>
+T* child(const QObject& parent, const QString& name)
 {
     T* found = parent.findChild<T*>(name);
     EXPECT_NE(found, nullptr) << name.toStdString();

@@ -4,10 +4,10 @@
 #include "WindowFixture.h"
 #include "ui/main/Colours.h"
 
+#include "ui/main/Meter.h"
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
-#include "ui/main/Meter.h"
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -40,10 +40,14 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
     });
     refresh();
     using namespace colours;
-    for (auto [name, colour] : {std::pair{"SlaveLabel0", white()}, {"ZoneCell1", lightGreen()},
-                                {"ZoneCell2", lightBlue()}, {"ZoneCell3", lightRed()},
-                                {"InCell1", lightRed()}, {"OutCell7", absent()}, // no card at address 1
-                                {"UnitName1", lightGreen()}, {"STPtyAtt", lightRed()}})
+    for (auto [name, colour] : {std::pair{"SlaveLabel0", white()},
+                                {"ZoneCell1", lightGreen()},
+                                {"ZoneCell2", lightBlue()},
+                                {"ZoneCell3", lightRed()},
+                                {"InCell1", lightRed()},
+                                {"OutCell7", absent()}, // no card at address 1
+                                {"UnitName1", lightGreen()},
+                                {"STPtyAtt", lightRed()}})
         EXPECT_EQ(bg(name), colour) << name;
     EXPECT_EQ(text("GroupText0"), "9");
     EXPECT_EQ(text("UnitLine0"), "A");

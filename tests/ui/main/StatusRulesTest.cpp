@@ -1,8 +1,8 @@
 // The display rules without a window: captions, dialog answers, texts, I/O cells. The
 // zone cells, their folding and the report checks are checked through the window.
 
-#include "link/LinkShared.h"
 #include "ui/main/StatusRules.h"
+#include "link/LinkShared.h"
 
 #include <gtest/gtest.h>
 

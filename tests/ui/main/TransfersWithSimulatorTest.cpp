@@ -30,7 +30,10 @@ protected:
         trigger("Open1");
         return content;
     }
-    bool reachesBlock(Byte command, int block) { return spinUntil([&] { return lastBlockOf(command) >= block; }, TransferMs); }
+    bool reachesBlock(Byte command, int block)
+    {
+        return spinUntil([&] { return lastBlockOf(command) >= block; }, TransferMs);
+    }
     bool holds(simtest::SimulatorProcess& sim, const std::string& content)
     {
         return spinUntil([&] { return sim.dump("config.bin").toStdString() == content; });
@@ -121,8 +124,8 @@ TEST_F(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCanc
 
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
     trigger("Edit1");
-    ASSERT_TRUE(spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; },
-                          TransferMs));
+    ASSERT_TRUE(
+        spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; }, TransferMs));
     trigger("CancelTransferKey");
     serveEventsFor(500); // a running attempt stops at its next block
     const int reads = requestsOf(Frame::ReadConfig);

@@ -95,7 +95,10 @@ protected:
         return item.grid ? item.grid->cellToolTip(item.cell) : QString();
     }
     void setStatus(const std::function<void(StatusBlock&)>& f) { shared.withStatus(f); }
-    StatusBlock status() { return shared.withStatus([](const StatusBlock& s) { return s; }); }
+    StatusBlock status()
+    {
+        return shared.withStatus([](const StatusBlock& s) { return s; });
+    }
     // The link found a master: connected, and the first refresh is done.
     void connectMaster()
     {

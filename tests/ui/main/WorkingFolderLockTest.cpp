@@ -1,5 +1,5 @@
-#include "WindowFixture.h"
 #include "ui/main/WorkingFolderLock.h"
+#include "WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
