@@ -44,9 +44,12 @@ void UnitsPanel::showStatus(const StatusBlock& sb)
         lines_[std::size_t(u)]->setBackground(colour);
         lines_[std::size_t(u)]->setText(row.lineText);
         QLabel* icon = icons_[std::size_t(u)];
-        if (row.connected) {
-            icon->setPixmap(icons::unit(row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone));
-            icon->setProperty("unitImage", row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone);
+        const icons::UnitImage image = row.ioCard ? icons::UnitIoCard : icons::UnitDeskMicrophone;
+        // A label repaints itself and the panel beneath on every setPixmap, also of the
+        // picture it shows.
+        if (row.connected && icon->property("unitImage") != QVariant(image)) {
+            icon->setPixmap(icons::unit(image));
+            icon->setProperty("unitImage", image);
         }
         icon->setVisible(row.connected);
     }
