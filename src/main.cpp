@@ -17,8 +17,8 @@
 
 namespace {
 
-// TDataModule1: the default configuration of master 0 and the summer-time table.
-void dataModuleStartUp(q7582::Workspace& workspace)
+// The default configuration of master 0 and the summer-time table.
+void loadStartUpData(q7582::Workspace& workspace)
 {
     using namespace q7582;
     buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     q7582::LinkShared shared;
     q7582::Workspace workspace;
     q7582::MainWindow window(shared, workspace);
-    dataModuleStartUp(workspace);
+    loadStartUpData(workspace);
     window.captionRefresh();
     q7582::createSecondaryWindows(window, workspace);
     q7582::routeProgramEnd(app, window);
