@@ -1,0 +1,301 @@
+#include "reports/ConfigurationComparison.h"
+
+#include "reports/ComparisonTexts.h"
+#include "reports/TimerText.h"
+
+#include <QStringList>
+
+namespace q7582 {
+namespace {
+
+// Collects the lines and which bits of the image they name.
+class ComparisonBuilder {
+public:
+    ComparisonBuilder(const ConfigImage& from, const ConfigImage& to, const NameTables& names)
+        : from_(from), to_(to), names_(names)
+    {
+    }
+
+    void compareAll(Report& report);
+    int differences() const { return differences_; }
+
+private:
+    const ConfigImage& from_;
+    const ConfigImage& to_;
+    const NameTables& names_;
+    std::array<Byte, ConfigImage::Size> named_{}; // the bits a line names
+    Report* report_ = nullptr;
+    QString section_;
+    bool sectionShown_ = false;
+    int differences_ = 0;
+
+    void startSection(const QString& title);
+    void add(const QString& item, const QStringList& changes);
+    void name(int offset, int length, Byte mask = 0xFF);
+    void compareValue(QStringList& changes, const QString& label, int offset, Byte mask, const QString& from,
+                      const QString& to);
+
+    void comparePagingRecord(const QString& item, int offset, bool voxPriority);
+    void compareKeys();
+    void compareMessageEvents();
+    void compareVoxes();
+    QStringList outputChanges(int stateOffset, int affectOffset);
+    void compareOutEvents();
+    void compareIoLines();
+    void compareTimer(int t);
+    void compareTimers();
+    void listOtherBytes();
+};
+
+void ComparisonBuilder::startSection(const QString& title)
+{
+    section_ = title;
+    sectionShown_ = false;
+}
+
+void ComparisonBuilder::add(const QString& item, const QStringList& changes)
+{
+    if (changes.isEmpty())
+        return;
+    if (!sectionShown_) {
+        report_->add(QString(), ReportStyle::Body);
+        report_->add(section_, ReportStyle::SubHeading);
+        sectionShown_ = true;
+    }
+    report_->add(item + QStringLiteral(": ") + changes.join(QStringLiteral("; ")), ReportStyle::Body);
+    ++differences_;
+}
+
+void ComparisonBuilder::name(int offset, int length, Byte mask)
+{
+    for (int i = 0; i < length; ++i)
+        named_[std::size_t(offset + i)] |= mask;
+}
+
+// A value that reads differently is a change and names its bits; one that reads the
+// same in other bytes stays for the offset ranges.
+void ComparisonBuilder::compareValue(QStringList& changes, const QString& label, int offset, Byte mask,
+                                     const QString& from, const QString& to)
+{
+    if (from == to)
+        return;
+    changes << label + QLatin1Char(' ') + from + Arrow + to;
+    name(offset, 1, mask);
+}
+
+// A key, input, message event or VOX: zones per master, then its number and output event.
+void ComparisonBuilder::comparePagingRecord(const QString& item, int offset, bool voxPriority)
+{
+    QStringList changes;
+    for (int m = 0; m < ConstZoneSet::Masters; ++m) {
+        const int mask = offset + ZoneMask::Size * m;
+        const QString zones = zoneChanges(from_.data() + mask, to_.data() + mask);
+        if (!zones.isEmpty()) {
+            changes << QStringLiteral("Master %1 zones ").arg(m) + zones;
+            name(mask, ZoneMask::Size - 1);
+            name(mask + ZoneMask::Size - 1, 1, 0x0F); // zones 33..36; bits 36..39 are no zone
+        }
+    }
+    const int number = offset + ConstKeyRecord::Number, event = offset + ConstKeyRecord::OutputEvent;
+    if (voxPriority)
+        compareValue(changes, QStringLiteral("priority"), number, 0xFF, priorityText(from_.bytes[number]),
+                     priorityText(to_.bytes[number]));
+    else
+        compareValue(changes, QStringLiteral("message"), number, 0xFF, messageText(from_.bytes[number]),
+                     messageText(to_.bytes[number]));
+    compareValue(changes, QStringLiteral("output event"), event, 0xFF, outputEventText(from_.bytes[event]),
+                 outputEventText(to_.bytes[event]));
+    add(item, changes);
+}
+
+void ComparisonBuilder::compareKeys()
+{
+    startSection(QStringLiteral("Units"));
+    for (int u = 0; u < ConfigImage::Units; ++u) {
+        const QString unit = QString::fromStdString(names_.unitCaption(u + 1));
+        for (int k = 0; k < ConfigImage::KeysPerUnit; ++k)
+            comparePagingRecord(unit + QStringLiteral(", ") + keyName(u, k), ConfigImage::keyOffset(u, k), false);
+    }
+}
+
+void ComparisonBuilder::compareMessageEvents()
+{
+    startSection(QStringLiteral("Message events"));
+    for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
+        comparePagingRecord(QStringLiteral("Message event %1").arg(e), ConfigImage::messageEventOffset(e), false);
+}
+
+void ComparisonBuilder::compareVoxes()
+{
+    startSection(QStringLiteral("VOX"));
+    for (int v = 1; v <= ConfigImage::Voxes; ++v)
+        comparePagingRecord(QStringLiteral("VOX%1").arg(v), ConfigImage::voxOffset(v), true);
+}
+
+// Per master, the outputs whose reading changed. Without an affect set (the RESET out
+// event) every output is affected. A state bit under an output unaffected on both sides
+// means nothing and stays for the offset ranges.
+QStringList ComparisonBuilder::outputChanges(int stateOffset, int affectOffset)
+{
+    QStringList changes;
+    for (int m = 0; m < ConstOutputSet::Masters; ++m) {
+        QStringList outputs;
+        const int state = stateOffset + ZoneMask::Size * m, affect = affectOffset + ZoneMask::Size * m;
+        for (int n = 1; n <= ZoneMask::Zones; ++n) {
+            const auto reading = [&](const ConfigImage& image) {
+                const bool affected = affectOffset < 0 || ZoneMask::test(image.data() + affect, n);
+                return outputReading(affected, ZoneMask::test(image.data() + state, n));
+            };
+            const QString from = reading(from_), to = reading(to_);
+            if (from == to)
+                continue;
+            outputs << QStringLiteral("out %1 ").arg(n) + from + Arrow + to;
+            const Byte bit = Byte(1u << ((n - 1) % 8));
+            name(state + (n - 1) / 8, 1, bit);
+            if (affectOffset >= 0)
+                name(affect + (n - 1) / 8, 1, bit);
+        }
+        if (!outputs.isEmpty())
+            changes << QStringLiteral("Master %1 ").arg(m) + outputs.join(QStringLiteral(", "));
+    }
+    return changes;
+}
+
+void ComparisonBuilder::compareOutEvents()
+{
+    startSection(QStringLiteral("Out events"));
+    for (int o = 1; o <= ConfigImage::OutEvents; ++o) {
+        const int at = ConfigImage::outEventOffset(o);
+        add(QStringLiteral("Out event %1").arg(o),
+            outputChanges(at + ConstOutEventRecord::StateSet, at + ConstOutEventRecord::AffectSet));
+    }
+    add(QStringLiteral("RESET out event"), outputChanges(ConfigImage::ResetOutEventAt, -1));
+}
+
+void ComparisonBuilder::compareIoLines()
+{
+    startSection(QStringLiteral("IN/OUT logic"));
+    for (int card = 0; card < ConfigImage::IoCards; ++card) {
+        for (int line = 0; line < ConfigImage::IoLines; ++line) {
+            const int at = ConfigImage::ioLineOffset(card, line), n = 6 * card + line + 1;
+            const Byte from = from_.bytes[at], to = to_.bytes[at];
+            QStringList input, output;
+            compareValue(input, QStringLiteral("priority"), at, IoLine::PriorityMask,
+                         priorityText(Byte(IoLine::priority(from))), priorityText(Byte(IoLine::priority(to))));
+            compareValue(input, QStringLiteral("logic"), at, IoLine::InputNegative,
+                         logicText(IoLine::inputNegative(from)), logicText(IoLine::inputNegative(to)));
+            compareValue(input, QStringLiteral("transition"), at, IoLine::TransitionMask,
+                         transitionText(IoLine::transition(from)), transitionText(IoLine::transition(to)));
+            compareValue(output, QStringLiteral("logic"), at, IoLine::OutputNegative,
+                         logicText(IoLine::outputNegative(from)), logicText(IoLine::outputNegative(to)));
+            add(QStringLiteral("Input %1 (Card %2)").arg(n).arg(card + 1), input);
+            add(QStringLiteral("Output %1 (Card %2)").arg(n).arg(card + 1), output);
+        }
+    }
+}
+
+// Added or removed: what it does, in one line. Changed: each setting that reads
+// differently.
+void ComparisonBuilder::compareTimer(int t)
+{
+    const ConstTimerEventRecord from = from_.timer(t), to = to_.timer(t);
+    const QString item = QStringLiteral("Timer event %1").arg(t);
+    if (!from.programmed() && !to.programmed())
+        return; // neither is reported anywhere: any differing byte stays for the offset ranges
+    const int at = ConfigImage::timerOffset(t);
+    if (from.programmed() != to.programmed()) {
+        const bool added = to.programmed();
+        add(item,
+            {(added ? QStringLiteral("added: ") : QStringLiteral("removed: ")) + timerSummary(added ? to : from)});
+        for (const TimerSetting& setting : timerSettings(to))
+            name(at + setting.offset, setting.length, setting.mask);
+        return;
+    }
+    const std::vector<TimerSetting> before = timerSettings(from), after = timerSettings(to);
+    QStringList changes;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i].text == after[i].text)
+            continue;
+        changes << before[i].label + QLatin1Char(' ') + before[i].text + Arrow + after[i].text;
+        name(at + before[i].offset, before[i].length, before[i].mask);
+    }
+    add(item, changes);
+}
+
+void ComparisonBuilder::compareTimers()
+{
+    startSection(QStringLiteral("Timer events"));
+    for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
+        compareTimer(t);
+}
+
+// Every differing bit no line named, in runs of nearby bytes within one area.
+void ComparisonBuilder::listOtherBytes()
+{
+    startSection(QStringLiteral("Other bytes"));
+    constexpr int MaxGap = 16;
+    int first = -1, last = -1, count = 0;
+    const auto flush = [&] {
+        if (count > 0)
+            add(byteRange(first, last), {byteCount(count) + QStringLiteral(" (") + areaName(first) + QLatin1Char(')')});
+        count = 0;
+    };
+    for (int at = 0; at < ConfigImage::Size; ++at) {
+        if (!((from_.bytes[std::size_t(at)] ^ to_.bytes[std::size_t(at)]) & ~named_[std::size_t(at)]))
+            continue;
+        if (count > 0 && (at - last > MaxGap || areaName(at) != areaName(first)))
+            flush();
+        if (count == 0)
+            first = at;
+        last = at;
+        ++count;
+    }
+    flush();
+}
+
+void ComparisonBuilder::compareAll(Report& report)
+{
+    report_ = &report;
+    compareKeys();
+    compareMessageEvents();
+    compareOutEvents();
+    compareVoxes();
+    compareIoLines();
+    compareTimers();
+    listOtherBytes();
+}
+
+} // namespace
+
+ConfigurationComparison compareConfigurations(const ComparedConfiguration& from, const ComparedConfiguration& to,
+                                              const NameTables& names)
+{
+    ConfigurationComparison result;
+    Report& report = result.report;
+    report.caption = QStringLiteral("Configuration comparison");
+    report.width = 800;
+    report.add(QStringLiteral("Configuration comparison"), ReportStyle::Title);
+    report.add(QStringLiteral("From: ") + from.description, ReportStyle::Body);
+    report.add(QStringLiteral("To: ") + to.description, ReportStyle::Body);
+
+    ComparisonBuilder builder(from.image, to.image, names);
+    builder.compareAll(report);
+    result.differences = builder.differences();
+
+    report.add(QString(), ReportStyle::Body);
+    report.add(result.differences == 0   ? QStringLiteral("The two configurations are the same.")
+               : result.differences == 1 ? QStringLiteral("1 difference")
+                                         : QStringLiteral("%1 differences").arg(result.differences),
+               ReportStyle::Heading);
+    return result;
+}
+
+QString plainText(const Report& report)
+{
+    QString text;
+    for (const ReportLine& line : report.lines)
+        text += line.text + QLatin1Char('\n');
+    return text;
+}
+
+} // namespace q7582

@@ -1,0 +1,80 @@
+#include "reports/TimerText.h"
+
+#include "reports/ReportText.h"
+
+#include <QStringList>
+
+namespace q7582 {
+namespace {
+
+constexpr qint64 SecondsPerDay = 24 * 3600;
+
+QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+
+} // namespace
+
+RawStart rawStart(const ConstTimerEventRecord& timer)
+{
+    const Byte* start = timer.start();
+    auto field = [start](int offset) { return Bcd::decode(start[offset], 4); };
+    return {field(Bcd::Second), field(Bcd::Minute), field(Bcd::Hour),
+            field(Bcd::Day),    field(Bcd::Month),  2000 + field(Bcd::Year)};
+}
+
+QString startDate(const RawStart& s)
+{
+    const QDate date(s.year, s.month, s.day);
+    if (date.isValid())
+        return reportDate(date);
+    return twoDigits(s.day) + QLatin1Char('/') + twoDigits(s.month) + QLatin1Char('/') + QString::number(s.year)
+           + QStringLiteral(" (invalid)");
+}
+
+QString startTime(const RawStart& s)
+{
+    const QTime time(s.hour, s.minute, s.second);
+    if (time.isValid())
+        return reportTime(time);
+    return twoDigits(s.hour) + QLatin1Char(':') + twoDigits(s.minute) + QLatin1Char('.') + twoDigits(s.second)
+           + QStringLiteral(" (invalid)");
+}
+
+// A stop time past midnight is shown as the time of day it falls on.
+QString stopTime(const RawStart& s, std::uint32_t durationSeconds)
+{
+    const qint64 total = qint64(s.hour) * 3600 + s.minute * 60 + s.second + durationSeconds;
+    const QString time = reportTime(QTime(0, 0).addSecs(int(total % SecondsPerDay)));
+    return total >= SecondsPerDay ? time + QStringLiteral(" (next day)") : time;
+}
+
+QString repetition(Byte repeatDays)
+{
+    if (repeatDays == 0)
+        return QStringLiteral("One time event");
+    if (repeatDays == ConstTimerEventRecord::Daily)
+        return QStringLiteral("Daily event");
+    static const char* const dayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    QStringList days;
+    for (int bit = 0; bit < 7; ++bit)
+        if (repeatDays & (1u << bit))
+            days << QLatin1String(dayNames[bit]);
+    return QStringLiteral("Weekly event (") + days.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+QString timerOutputEventName(Byte code)
+{
+    if (code == OutputEventCode::ResetMaster)
+        return QStringLiteral("MASTER RESET");
+    if (code == OutputEventCode::ResetSystem)
+        return QStringLiteral("SYSTEM RESET");
+    return QString::number(code);
+}
+
+QString timerTransitionText(int transition)
+{
+    static const char* const transitions[] = {" - level operation", " - Rising edge operation",
+                                              " - Falling edge operation", " - Rising and falling edges operation"};
+    return QLatin1String(transitions[transition & 3]);
+}
+
+} // namespace q7582
