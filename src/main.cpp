@@ -6,6 +6,7 @@
 #include "link/LinkShared.h"
 #include "model/DefaultConfiguration.h"
 #include "model/LegalFile.h"
+#include "reports/ComparisonCommand.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/SecondaryWindows.h"
@@ -31,9 +32,16 @@ void loadStartUpData(q7582::Workspace& workspace)
 
 int main(int argc, char* argv[])
 {
-    // First: --help, --version and bad usage answer without a window or a file.
-    if (const std::optional<int> exitCode = q7582::readManagerCommandLine(argc, argv))
+    // First: --help, --version, bad usage and --compare answer without a window or a file.
+    q7582::ManagerOptions options;
+    if (const std::optional<int> exitCode = q7582::readManagerCommandLine(argc, argv, options))
         return *exitCode;
+    if (!options.compareFiles.isEmpty()) {
+        const q7582::ComparisonCommandOutput compared =
+            q7582::runComparisonCommand(options.compareFiles[0].toStdString(), options.compareFiles[1].toStdString());
+        q7582::printAnswer({compared.exitCode, compared.out, compared.err});
+        return compared.exitCode;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qs7582"));

@@ -71,20 +71,28 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
                                      QStringLiteral("Log the device link and file writes on standard error "
                                                     "(the q7582.* logging categories)."));
     parser.addOption(verbose);
+    const QCommandLineOption compare(
+        QStringLiteral("compare"),
+        QStringLiteral("Print the differences between two .cfi files given after the options (FROM TO) and exit\n"
+                       "without a window: status 0 when they are the same, 1 when they differ, 2 on an error."));
+    parser.addOption(compare);
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
         return answer;
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(parser,
-                          QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(compare) && files.size() != 2)
+        return usageError(parser, QStringLiteral("--compare wants two files, FROM and TO"));
+    if (!parser.isSet(compare) && !files.isEmpty())
+        return usageError(parser, QStringLiteral("unexpected argument \"%1\"").arg(files.first()));
     options.verbose = parser.isSet(verbose);
+    if (parser.isSet(compare))
+        options.compareFiles = files;
     return answer;
 }
 
-std::optional<int> readManagerCommandLine(int argc, char** argv)
+std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions& options)
 {
-    ManagerOptions options;
     CommandLineAnswer answer;
     {
         QCoreApplication app(argc, argv);

@@ -31,7 +31,8 @@ void printAnswer(const CommandLineAnswer& answer);
 
 // The manager's options.
 struct ManagerOptions {
-    bool verbose = false; // switches the q7582.* logging categories on
+    bool verbose = false;     // switches the q7582.* logging categories on
+    QStringList compareFiles; // --compare FROM TO: the two .cfi files, no window
 };
 
 // Parses the manager's command line; an answer with exitCode ends the program.
@@ -39,7 +40,8 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
 
 // For main(), before anything else: parses argv under a short-lived QCoreApplication
 // (no display needed), prints any answer and returns its exit status; otherwise applies
-// the options (--verbose switches the logging categories on) and returns nothing.
-std::optional<int> readManagerCommandLine(int argc, char** argv);
+// the options (--verbose switches the logging categories on), fills options and returns
+// nothing.
+std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions& options);
 
 } // namespace q7582

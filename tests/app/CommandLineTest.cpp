@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -28,12 +29,11 @@ struct ProgramRun {
 // The programs are built side by side; the tests are told where the simulator is.
 QString programPath(const QString& name) { return QFileInfo(qEnvironmentVariable("Q7582_SIM")).dir().filePath(name); }
 
-// Runs a program in an empty folder with no display at all, as from a text console.
-ProgramRun runInEmptyFolder(const QString& program, const QStringList& arguments)
+// Runs a program in a folder with no display at all, as from a text console.
+ProgramRun runInFolder(const QString& folder, const QString& program, const QStringList& arguments)
 {
-    QTemporaryDir dir;
     QProcess process;
-    process.setWorkingDirectory(dir.path());
+    process.setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
@@ -45,8 +45,21 @@ ProgramRun runInEmptyFolder(const QString& program, const QStringList& arguments
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    run.filesLeft = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    run.filesLeft = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     return run;
+}
+
+ProgramRun runInEmptyFolder(const QString& program, const QStringList& arguments)
+{
+    QTemporaryDir dir;
+    return runInFolder(dir.path(), program, arguments);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 } // namespace
@@ -77,7 +90,12 @@ TEST(CommandLine, ManagerAnswersHelpVersionAndBadUsage)
         EXPECT_TRUE(answer.err.isEmpty());
     }
 
-    for (const QStringList& bad : {QStringList{"--bogus"}, QStringList{"file.cfi"}, QStringList{"--verbose=yes"}}) {
+    answer = manager({"--compare", "old.cfi", "new.cfi"}, parsed);
+    EXPECT_FALSE(answer.exitCode);
+    EXPECT_EQ(parsed.compareFiles, (QStringList{"old.cfi", "new.cfi"}));
+
+    for (const QStringList& bad : {QStringList{"--bogus"}, QStringList{"file.cfi"}, QStringList{"--verbose=yes"},
+                                   QStringList{"--compare", "old.cfi"}, QStringList{"--compare", "a", "b", "c"}}) {
         answer = manager(bad, parsed);
         EXPECT_EQ(answer.exitCode, UsageExitCode) << bad.join(' ').toStdString();
         EXPECT_TRUE(answer.out.isEmpty());
@@ -110,4 +128,35 @@ TEST(CommandLine, ProgramsAnswerWithoutAWindowAndWriteNothing)
     ProgramRun run = runInEmptyFolder(QStringLiteral("qs7582-sim"), {"--address", "9"});
     EXPECT_EQ(run.exitCode, UsageExitCode);
     EXPECT_TRUE(run.err.contains("--address wants a number 0..5")) << run.err.toStdString();
+}
+
+// A script can tell a backup from the master's configuration by the exit status alone.
+TEST(CommandLine, CompareExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
+{
+    QTemporaryDir dir;
+    QByteArray image(32768, '\0');
+    writeFile(dir.filePath("old.cfi"), image);
+    image[0] = 0x01; // unit 1, key 1 pages zone 1 of master 0
+    writeFile(dir.filePath("new.cfi"), image);
+    writeFile(dir.filePath("short.cfi"), image.left(100));
+    const QStringList files{"new.cfi", "old.cfi", "short.cfi"};
+
+    ProgramRun run = runInFolder(dir.path(), "qs7582", {"--compare", "old.cfi", "old.cfi"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains("The two configurations are the same.")) << run.out.toStdString();
+
+    run = runInFolder(dir.path(), "qs7582", {"--compare", "old.cfi", "new.cfi"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains("From: old.cfi\nTo: new.cfi\n"));
+    EXPECT_TRUE(run.out.contains("Unit (1), Key/input 1: Master 0 zones +1\n")) << run.out.toStdString();
+
+    run = runInFolder(dir.path(), "qs7582", {"--compare", "old.cfi", "short.cfi"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "short.cfi: 100 bytes long, not 32768\n");
+    EXPECT_TRUE(run.out.isEmpty());
+
+    run = runInFolder(dir.path(), "qs7582", {"--compare", "missing.cfi", "old.cfi"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.startsWith("missing.cfi: ")) << run.err.toStdString();
+    EXPECT_EQ(run.filesLeft, files); // nothing written, no name file created
 }

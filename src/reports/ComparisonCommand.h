@@ -1,0 +1,31 @@
+#pragma once
+// `qs7582 --compare FROM TO`: the differences between two .cfi files as plain text,
+// without a window. Nothing is written: the unit names come from the folder's unit.txt
+// when there is one.
+
+#include "model/ConfigImage.h"
+#include "model/FileIo.h"
+
+#include <QString>
+#include <string>
+
+namespace q7582 {
+
+namespace ComparisonExit {
+inline constexpr int Same = 0;
+inline constexpr int Different = 1;
+inline constexpr int Failed = 2; // a file missing, unreadable or not one image long
+} // namespace ComparisonExit
+
+struct ComparisonCommandOutput {
+    int exitCode = ComparisonExit::Failed;
+    QString out, err;
+};
+
+// Reads a .cfi file that holds exactly one image; any other length is refused with its size.
+FileResult readWholeImage(const std::string& path, ConfigImage& image);
+
+ComparisonCommandOutput runComparisonCommand(const std::string& from, const std::string& to,
+                                             const std::string& namesFolder = ".");
+
+} // namespace q7582
