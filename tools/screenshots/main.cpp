@@ -1,11 +1,12 @@
-// Writes the documentation's screenshots of the configuration editor and of the
-// message folder compiler: qs7582-screenshots [OUTPUT_FOLDER] (default: docs).
-// Both windows are drawn off-screen on fixed sample data, so that every run gives
-// the same pictures.
+// Writes the documentation's screenshots of the configuration editor, of the message
+// folder compiler and of a configuration comparison: qs7582-screenshots [OUTPUT_FOLDER]
+// (default: docs). The windows are drawn off-screen on fixed sample data, so that every
+// run gives the same pictures.
 
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "msgfolder/MessageFolderWindow.h"
+#include "reports/ConfigurationComparison.h"
 #include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
@@ -107,6 +108,38 @@ bool saveMessageFolder(const QString& outputFolder)
     return saveGrab(window, outputFolder + QStringLiteral("/msgfolder.png"));
 }
 
+// Last visit's file against what the master holds now: a few changes of each kind.
+bool saveComparison(const QString& outputFolder)
+{
+    ConfigImage lastVisit, now;
+    (void)buildDefaultConfiguration(lastVisit, 0);
+    now = lastVisit;
+    NameTables names;
+    names.units[7] = "Desk lobby";
+    now.key(7, 3).zones().set(0, 12);
+    now.key(7, 3).zones().set(0, 13);
+    now.key(7, 3).zones().clear(0, 4);
+    now.key(7, 3).setOutputEvent(5);
+    now.messageEvent(17).setMessageNumber(42);
+    now.vox(2).setVoxPriority(4);
+    now.ioLineAttribute(1, 2) = 0x12; // rising edge, priority 2
+    const TimerEventRecord timer = now.timer(3);
+    timer.setStartTime({2026, 12, 7, 8, 0, 0, 1});
+    timer.setRepeatDays(0x1F); // Monday to Friday
+    timer.setMessageEvent(0, 17);
+    timer.setPriority(2);
+    timer.setEnabled(true);
+    now.bytes[0x7E10] = 0x5A;
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    viewer.showReport(compareConfigurations({lastVisit, QStringLiteral("/home/installer/sites/station-2026-06.cfi")},
+                                            {now, QStringLiteral("uploaded from master 0 at 07/12/2026 09:15.02")},
+                                            names)
+                          .report);
+    viewer.resize(800, 420); // every line in view
+    return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
+}
+
 } // namespace
 } // namespace q7582
 
@@ -118,5 +151,6 @@ int main(int argc, char** argv)
     const QString outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     const bool editor = q7582::saveEditorPages(outputFolder);
     const bool compiler = q7582::saveMessageFolder(outputFolder);
-    return editor && compiler ? 0 : 1;
+    const bool comparison = q7582::saveComparison(outputFolder);
+    return editor && compiler && comparison ? 0 : 1;
 }
