@@ -80,7 +80,7 @@ TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
     // "\u0667" is an Arabic-Indic seven.
     for (const char* refused : {"12a", "128", "\u0667", "99999999999999999999"})
         EXPECT_EQ(acceptMessageNumber(QString::fromUtf8(refused)), std::nullopt) << refused;
-    EXPECT_FALSE(acceptPriority("") || acceptPriority("8") || acceptOutputEvent("66"));
+    EXPECT_FALSE(acceptPriority("") || acceptPriority("0") || acceptPriority("8") || acceptOutputEvent("66"));
     EXPECT_FALSE(acceptPeriod("9", 43200) || acceptPeriod("43201", 43200));
 }
 
