@@ -96,7 +96,8 @@ TEST(SimulatedMaster, AssemblesRequestsFromPiecesAndResyncsOnFrameStart)
     EXPECT_TRUE(link.receive(200).empty());
 }
 
-// The four faults, three asked for at run time and one by option.
+// The four faults, three asked for at run time and one by option. How the link takes
+// each spoilt reply is the frame codec's test.
 TEST(SimulatorFaults, SpoilRepliesAsAskedFromOptionsAndAtRunTime)
 {
     SimulatorProcess sim({"--busy-every", "4"});
@@ -112,8 +113,6 @@ TEST(SimulatorFaults, SpoilRepliesAsAskedFromOptionsAndAtRunTime)
     const std::vector<Byte> spoilt = link.exchange(Frame::ReadStatus, 0);
     ASSERT_GE(spoilt.size(), 5u);
     EXPECT_EQ(std::vector<Byte>(spoilt.begin() + 3, spoilt.begin() + 5), (std::vector<Byte>{Frame::Escape, 0x07}));
-    EXPECT_EQ(Frame::decodeReply(spoilt.data(), int(spoilt.size()), Frame::ReadStatus, 0, page.data(), 64),
-              TransferLengthMismatch);
     EXPECT_EQ(link.exchange(Frame::ReadStatus, 1), (std::vector<Byte>{Frame::Start, Frame::ReplyBusy, 0x01}));
     EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page), TransferOk) << "faults last as long as asked";
 }
