@@ -213,8 +213,9 @@ TEST_F(LinkEngineTest, ABadReplySearchesAgainAndAVanishedDeviceSuspendsTheLink)
     connect();
 }
 
-// The image is handed over only once every block has arrived.
-TEST_F(LinkEngineTest, UploadHandsOverAllBlocksAtTheEnd)
+// An Upload hands the image over only once every block has arrived; a Download sends
+// the image as it was when it started. Both show their progress and end the same way.
+TEST_F(LinkEngineTest, TransfersTakeTheWholeImageAsItWasWhenTheyStarted)
 {
     connect(2);
     EXPECT_EQ(transferProgress(shared.requests.uploadRequest, OpConfigRead), (std::vector<int>{0, 1, 14, 15}));
@@ -224,11 +225,8 @@ TEST_F(LinkEngineTest, UploadHandsOverAllBlocksAtTheEnd)
     EXPECT_EQ(lastCalls(5),
               (Names{"uploadCompleted", "enableMainWindow", "captionRefresh", "showActivity", "transferEnded"}));
     EXPECT_EQ(engine.linkOperation(), OpStatusRead);
-}
 
-TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
-{
-    connect(2);
+    window.chime = 0;
     for (int i = 0; i < ConfigImage::Size; ++i)
         window.image.bytes[i] = Byte(i / 3);
     const ConfigImage sent = window.image;
@@ -251,7 +249,7 @@ TEST_F(LinkEngineTest, DownloadSendsTheImageAsItWasWhenItStarted)
     EXPECT_FALSE(shared.requests.downloadRequest || shared.transferRunning);
     EXPECT_EQ(window.count("enableMainWindow"), 1);
     const TransferReport& failed = window.reports.back();
-    EXPECT_EQ(window.reports.size(), 2u);
+    EXPECT_EQ(window.reports.size(), 3u); // one for each transfer
     EXPECT_TRUE(failed.kind == TransferKind::Download && failed.end == TransferEnd::Failed
                 && failed.fault == TransferFault::NoReply && failed.block == 40);
 }
