@@ -36,21 +36,31 @@ protected:
     }
     bool holds(simtest::SimulatorProcess& sim, const std::string& content)
     {
-        return spinUntil([&] { return sim.dump("config.bin").toStdString() == content; });
+        return spinUntil([&] { return sim.dump("config.bin").toStdString() == content; }, TransferMs);
+    }
+    // Starts a Download of a new plan and holds the link before block 40 goes out.
+    std::string downloadHeldAtBlock40(int seed)
+    {
+        const std::string content = openPlan(seed);
+        chip->holdBefore(Frame::WriteConfig, 40);
+        trigger("Download1");
+        EXPECT_TRUE(spinUntil([&] { return chip->holding(); }, TransferMs));
+        return content;
     }
 };
 
 // The close request at block 40 of a Download lets it finish; then the window closes.
+// The link waits before block 40 until the request is seen, so the Download is still
+// running when it comes, whatever the machine's load.
 TEST_F(TransfersWithSimulator, CloseRequestAtBlock40LetsTheDownloadFinishThenEnds)
 {
     simtest::SimulatorProcess sim;
     ASSERT_TRUE(start(sim)) << sim.problem();
-    const std::string content = openPlan();
-    trigger("Download1");
-    ASSERT_TRUE(reachesBlock(Frame::WriteConfig, 40));
+    const std::string content = downloadHeldAtBlock40(0);
     window->close();
     EXPECT_EQ(text("StatusBar1Panel3"), ClosingNotice);
     EXPECT_EQ(closings, 0);
+    chip->release();
     ASSERT_TRUE(spinUntil([&] { return closings == 1; }, TransferMs));
     EXPECT_TRUE(holds(sim, content)); // all 128 blocks (the chip went with the link)
 
@@ -59,10 +69,11 @@ TEST_F(TransfersWithSimulator, CloseRequestAtBlock40LetsTheDownloadFinishThenEnd
     routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
     simtest::SimulatorProcess second;
     ASSERT_TRUE(start(second)) << second.problem();
-    const std::string again = openPlan(0x5A);
-    trigger("Download1");
-    ASSERT_TRUE(reachesBlock(Frame::WriteConfig, 40));
+    const std::string again = downloadHeldAtBlock40(0x5A);
     std::raise(SIGTERM);
+    ASSERT_TRUE(spinUntil([&] { return text("StatusBar1Panel3") == ClosingNotice; }, TransferMs));
+    EXPECT_EQ(closings, 0);
+    chip->release();
     ASSERT_TRUE(spinUntil([&] { return closings == 1; }, TransferMs));
     EXPECT_TRUE(holds(second, again));
 }
