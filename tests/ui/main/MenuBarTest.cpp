@@ -93,13 +93,6 @@ TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
     window->reportViewer().close();
 }
 
-TEST_F(MenuBar, ExitClosesTheWindow)
-{
-    window->show();
-    trigger("Exit1");
-    EXPECT_FALSE(window->isVisible());
-}
-
 TEST_F(MenuBar, HelpLanguageMenuMirrorsAndSavesTheSetting)
 {
     auto* italiano = find<QAction>("italiano1");
