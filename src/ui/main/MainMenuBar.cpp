@@ -81,7 +81,7 @@ void MainMenuBar::buildConfigMenu(QMenu* config)
 
 void MainMenuBar::buildReportMenu(QMenu* report)
 {
-    addItem(report, QStringLiteral("&Status"), "Status1", this, [this] { emit statusReportTriggered(); });
+    addItem(report, QStringLiteral("&Status"), "Status1", this, &MainMenuBar::statusReportTriggered);
     QMenu* configuration = report->addMenu(QStringLiteral("&Configuration"));
     configuration->setObjectName(QStringLiteral("Configuration1"));
     ReportCommands* reports = &commands_.reports;

@@ -71,13 +71,13 @@ protected:
     static constexpr int TransferMs = 30000;
 
     // Starts the link on the simulator; for a master, waits until it is found.
-    bool start(simtest::SimulatorProcess& sim, bool master = true)
+    bool start(simtest::SimulatorProcess& sim, bool master = true, double pacing = Pacing)
     {
         if (!sim.waitReady())
             return false;
         auto recording = std::make_unique<RecordingChip>(sim.link());
         chip = recording.get();
-        window->startLink(std::move(recording), Pacing);
+        window->startLink(std::move(recording), pacing);
         return !master || spinUntil([&] { return shared.connectionState == Connected; }, 10000);
     }
     // Runs a transfer command and waits until the window is enabled again.
