@@ -37,10 +37,7 @@ protected:
 
 TEST_F(CellGridTest, NamesAndHitTestingFollowTheCellsLayout)
 {
-    EXPECT_EQ(grid.cellName(0), "InCell1");
-    EXPECT_EQ(grid.cellName(35), "InCell36");
-    EXPECT_EQ(grid.rowName(5), "InCardLabel5");
-    EXPECT_EQ(grid.rowText(0), "Card 1");
+    // The names are checked where the window's tests find cells by them.
     for (int n = 0; n < CellGrid::Cells; ++n) {
         const QRect r = grid.cellRect(n);
         EXPECT_EQ(grid.cellAt(r.topLeft()), n);
