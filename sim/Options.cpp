@@ -47,15 +47,8 @@ int toCount(const QCommandLineParser& parser, const QString& name, int min, int 
     return v;
 }
 
-} // namespace
-
-Options parseOptions(int argc, char** argv)
+void addOptions(QCommandLineParser& parser)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("qs7582-sim");
-    QCoreApplication::setApplicationVersion(Q7582_VERSION);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(Description);
     parser.addOptions({
         {"generator", "Be a message generator (default: a master)."},
         {"address", "Master address 0..5 (default 0): status byte and default configuration.", "N", "0"},
@@ -78,15 +71,11 @@ Options parseOptions(int argc, char** argv)
         {"replug-after", "Stay unplugged SEC seconds (default 2).", "SEC", "2"},
         {"verbose", "Log every request and reply on stderr."},
     });
-    const CommandLineAnswer answer = parseCommandLine(parser, QCoreApplication::arguments());
-    if (answer.exitCode) {
-        printAnswer(answer);
-        std::exit(*answer.exitCode);
-    }
-    if (!parser.positionalArguments().isEmpty())
-        fail("unexpected argument \"" + parser.positionalArguments().first() + "\"; see --help");
+}
 
-    Options o;
+// The device, its files and what it prints.
+void readDeviceOptions(const QCommandLineParser& parser, Options& o)
+{
     o.generator = parser.isSet("generator");
     o.address = toCount(parser, "address", 0, 5);
     o.link = parser.isSet("link") ? parser.value("link").toStdString()
@@ -100,6 +89,11 @@ Options parseOptions(int argc, char** argv)
     o.quietLife = parser.isSet("quiet-life");
     o.noCard = parser.isSet("no-card");
     o.verbose = parser.isSet("verbose");
+}
+
+// The faults, their random seed and the unplugging.
+void readFaultOptions(const QCommandLineParser& parser, Options& o)
+{
     o.faults.busyEvery = toCount(parser, "busy-every", 0, 1000000);
     o.faults.silentEvery = toCount(parser, "silent-every", 0, 1000000);
     o.faults.truncateEvery = toCount(parser, "truncate-every", 0, 1000000);
@@ -114,6 +108,29 @@ Options parseOptions(int argc, char** argv)
     if (parser.isSet("unplug-after"))
         o.unplugAfter = toSeconds(parser, "unplug-after");
     o.replugAfter = toSeconds(parser, "replug-after");
+}
+
+} // namespace
+
+Options parseOptions(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("qs7582-sim");
+    QCoreApplication::setApplicationVersion(Q7582_VERSION);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description);
+    addOptions(parser);
+    const CommandLineAnswer answer = parseCommandLine(parser, QCoreApplication::arguments());
+    if (answer.exitCode) {
+        printAnswer(answer);
+        std::exit(*answer.exitCode);
+    }
+    if (!parser.positionalArguments().isEmpty())
+        fail("unexpected argument \"" + parser.positionalArguments().first() + "\"; see --help");
+
+    Options o;
+    readDeviceOptions(parser, o);
+    readFaultOptions(parser, o);
     if (o.noCard && !o.generator)
         fail("--no-card is for a message generator (add --generator)");
     return o;

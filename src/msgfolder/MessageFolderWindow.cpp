@@ -1,7 +1,8 @@
-// MessageFolderWindow: controls, actions, menus, tool bar and the two window states.
+// MessageFolderWindow: controls, layout and the two window states.
 #include "msgfolder/MessageFolderWindow.h"
 
-#include <QAction>
+#include "msgfolder/MessageFolderWindowCommands.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -53,16 +53,20 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
     statusBar_->addWidget(hintPanel_);
     statusBar_->addWidget(folderPanel_);
 
-    auto* toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    buildActions();
-    buildMenusAndToolBar(toolBar);
+    commands_ = std::make_unique<MessageFolderWindowCommands>(*this);
+    buildLayout(titleLabel);
+    resize(600, 400);
 
+    showFolderState();
+}
+
+void MessageFolderWindow::buildLayout(QLabel* titleLabel)
+{
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->setMenuBar(findChild<QMenuBar*>());
-    layout->addWidget(toolBar);
+    layout->setMenuBar(commands_->menuBar());
+    layout->addWidget(commands_->toolBar());
     auto* titleRow = new QHBoxLayout;
     titleRow->setContentsMargins(6, 0, 6, 0);
     titleRow->addWidget(titleLabel);
@@ -70,89 +74,9 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
     layout->addLayout(titleRow);
     layout->addWidget(messageTable_, 1);
     layout->addWidget(statusBar_);
-    resize(600, 400);
-
-    showFolderState();
 }
 
 MessageFolderWindow::~MessageFolderWindow() = default;
-
-void MessageFolderWindow::buildActions()
-{
-    constexpr auto NoIcon = QStyle::SP_CustomBase;
-    const struct {
-        QAction** member;
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-        const char* hint; // "short|long": tool tip and status bar text
-        void (MessageFolderWindow::*handler)();
-        QStyle::StandardPixmap icon;
-    } table[] = {
-        {&openFolderAction_, "MsgFolder", "&Open-create Message Folder", "Ctrl+O",
-         "Open-Create|Open or create a message folder", &MessageFolderWindow::chooseAndOpenFolder,
-         QStyle::SP_DialogOpenButton},
-        {&closeFolderAction_, "CloseFolder", "&Close Folder", "Ctrl+C", "Close|Close message folder",
-         &MessageFolderWindow::closeFolder, QStyle::SP_DialogCloseButton},
-        {&addMessageAction_, "AddMsg", "&Add Message to List", "Ctrl+A", "Add|Add a .wav file to the message list",
-         &MessageFolderWindow::addMessageFromFile, QStyle::SP_FileIcon},
-        {&deleteMessageAction_, "DeleteMsg", "&Delete Message from List", "Ctrl+X",
-         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon},
-        {&changeTitleAction_, "ChgTitle", "&Change title", "Ctrl+T", "Change title|Change title of message list",
-         &MessageFolderWindow::changeTitle, QStyle::SP_FileDialogDetailedView},
-        {&findMessageAction_, "FileFnd", "&Find file", "Ctrl+F", "Find|Find file in the message list",
-         &MessageFolderWindow::findMessage, QStyle::SP_FileDialogContentsView},
-        {&changeDescriptionAction_, "ChgFile", "C&hange description", "Ctrl+E",
-         "Change description|Change description of message file", &MessageFolderWindow::changeDescription,
-         QStyle::SP_FileDialogInfoView},
-        {&helpAction_, "HelpAct", "&Help", "", "Help|Help compiler info", &MessageFolderWindow::showHelp, NoIcon},
-        {&exitAction_, "ExitAct", "Exit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
-        // The File menu's own Exit item closes the window like the top-level Exit.
-        {&fileExitAction_, "Exit1", "E&xit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
-    };
-    for (const auto& entry : table) {
-        auto* action = new QAction(QString::fromLatin1(entry.caption), this);
-        action->setObjectName(QLatin1String(entry.name));
-        action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
-        const QString hint = QString::fromLatin1(entry.hint);
-        action->setToolTip(hint.section(u'|', 0, 0));
-        action->setStatusTip(hint.section(u'|', 1));
-        if (entry.icon != NoIcon)
-            action->setIcon(style()->standardIcon(entry.icon));
-        connect(action, &QAction::triggered, this, entry.handler);
-        QWidget::addAction(action); // shortcuts work while the menus are closed
-        *entry.member = action;
-    }
-}
-
-void MessageFolderWindow::buildMenusAndToolBar(QToolBar* toolBar)
-{
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
-    file->addActions({openFolderAction_, closeFolderAction_, addMessageAction_, deleteMessageAction_});
-    file->addSeparator();
-    file->addAction(fileExitAction_);
-    QMenu* edit = menuBar->addMenu(QStringLiteral("&Edit"));
-    edit->addActions({changeTitleAction_, findMessageAction_, changeDescriptionAction_});
-    menuBar->addAction(helpAction_);
-    menuBar->addAction(exitAction_);
-
-    toolBar->addActions({openFolderAction_, closeFolderAction_});
-    toolBar->addSeparator();
-    toolBar->addActions({addMessageAction_, deleteMessageAction_});
-    toolBar->addSeparator();
-    toolBar->addActions({findMessageAction_, changeTitleAction_, changeDescriptionAction_});
-    // The Close button has a hint of its own; the button takes the action's hint
-    // again whenever the action changes, so it is set again after that.
-    QWidget* closeButton = toolBar->widgetForAction(closeFolderAction_);
-    auto closeHint = [closeButton] {
-        closeButton->setToolTip(QStringLiteral("Close"));
-        closeButton->setStatusTip(QStringLiteral("Close Message Folder"));
-    };
-    closeHint();
-    connect(closeFolderAction_, &QAction::changed, closeButton, closeHint);
-}
 
 bool MessageFolderWindow::event(QEvent* event)
 {
@@ -167,10 +91,7 @@ bool MessageFolderWindow::event(QEvent* event)
 void MessageFolderWindow::showFolderState()
 {
     const bool open = folder_.isOpen();
-    openFolderAction_->setEnabled(!open);
-    for (QAction* action : {closeFolderAction_, addMessageAction_, deleteMessageAction_, changeTitleAction_,
-                            findMessageAction_, changeDescriptionAction_})
-        action->setEnabled(open);
+    commands_->showFolderOpen(open);
     messageTable_->setVisible(open);
     folderPanel_->setText(open ? QStringLiteral("Message folder: ") + folder_.path()
                                : QStringLiteral("Message folder: not selected"));

@@ -12,23 +12,19 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QStatusBar;
 class QTableWidget;
-class QToolBar;
 
 namespace q7582 {
+
+class MessageFolderWindowCommands;
 
 class MessageFolderWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int TitleLimit = 100;
-    static constexpr int DescriptionLimit = 50;
-
     explicit MessageFolderWindow(DialogProvider& dialogs, QWidget* parent = nullptr);
     ~MessageFolderWindow() override;
 
@@ -36,13 +32,6 @@ public:
     void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
 
     const MessageFolder& folder() const { return folder_; }
-
-    enum class TextKind { Title, Description };
-    // The "Edit text box" dialog; text holds the accepted text, or the old one on Cancel.
-    bool editTextBox(QString& text, TextKind which);
-    // "001".."127", or none on Cancel or after a non-integer entry (which is reported).
-    std::optional<QString> askMessageNumber(const QString& caption);
-    void showSystemError(const FileResult& failure);
 
     void chooseAndOpenFolder();
     void closeFolder();
@@ -58,8 +47,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void buildActions();
-    void buildMenusAndToolBar(QToolBar* toolBar);
+    void buildLayout(QLabel* titleLabel);
+    void showSystemError(const FileResult& failure);
     void showFolderState();
     void showList(int currentRow);
     int currentRow() const;
@@ -70,16 +59,7 @@ private:
     std::function<void(int)> help_;
     MessageFolder folder_;
 
-    QAction* openFolderAction_ = nullptr;
-    QAction* closeFolderAction_ = nullptr;
-    QAction* addMessageAction_ = nullptr;
-    QAction* deleteMessageAction_ = nullptr;
-    QAction* changeTitleAction_ = nullptr;
-    QAction* findMessageAction_ = nullptr;
-    QAction* changeDescriptionAction_ = nullptr;
-    QAction* helpAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
-    QAction* fileExitAction_ = nullptr;
+    std::unique_ptr<MessageFolderWindowCommands> commands_;
 
     QLineEdit* titleEdit_ = nullptr;
     QTableWidget* messageTable_ = nullptr;

@@ -1,6 +1,6 @@
-// MessageFolderWindow: the shared dialogs and the action handlers.
+// MessageFolderWindow: the action handlers.
 #include "msgfolder/MessageFolderWindow.h"
-#include "ui/common/AskUntilValid.h"
+#include "msgfolder/MessageFolderWindowQuestions.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -21,43 +21,6 @@ public:
 };
 
 } // namespace
-
-bool MessageFolderWindow::editTextBox(QString& text, TextKind which)
-{
-    const bool title = which == TextKind::Title;
-    const QString prompt = title ? QStringLiteral("Enter a title for the message list (max.100 char.)")
-                                 : QStringLiteral("Enter a description of the message file (max. 50 char.)");
-    const int limit = title ? TitleLimit : DescriptionLimit;
-    const std::optional<QString> answer =
-        askUntilValid(dialogs_, this, QStringLiteral("Edit text box"), prompt, text, [limit](const QString& entry) {
-            return entry.size() <= limit ? std::optional(entry) : std::nullopt;
-        });
-    if (answer)
-        text = *answer;
-    return answer.has_value();
-}
-
-std::optional<QString> MessageFolderWindow::askMessageNumber(const QString& caption)
-{
-    // An accepted entry holds the number, or nothing when it was not a whole number:
-    // that ends the action rather than asking again.
-    using Entry = std::optional<QString>;
-    const std::optional<Entry> accepted = askUntilValid(
-        dialogs_, this, caption, QStringLiteral("Enter a message number (1..127)"), QStringLiteral("1"),
-        [this](const QString& entry) -> std::optional<Entry> {
-            bool whole = false;
-            const int number = entry.trimmed().toInt(&whole);
-            if (!whole) {
-                dialogs_.message(this, windowTitle(), QStringLiteral("'%1' is not a valid integer value").arg(entry),
-                                 QMessageBox::Critical);
-                return std::make_optional(Entry());
-            }
-            if (number >= FirstMessage && number <= LastMessage)
-                return std::make_optional(Entry(messageName(number)));
-            return std::nullopt;
-        });
-    return accepted.value_or(std::nullopt);
-}
 
 void MessageFolderWindow::showSystemError(const FileResult& failure)
 {
@@ -80,7 +43,7 @@ void MessageFolderWindow::chooseAndOpenFolder()
 
     if (!folder_.listFileExists()) {
         QString title = QStringLiteral("Unknown description");
-        editTextBox(title, TextKind::Title); // the list is created even after Cancel
+        editListText(dialogs_, this, title, ListText::Title); // the list is created even after Cancel
         if (const FileResult created = folder_.setTitle(title); !created.ok) {
             showSystemError(created);
             closeFolder();
@@ -129,7 +92,7 @@ void MessageFolderWindow::addMessageFromFile()
         return;
     std::optional<QString> number;
     do {
-        number = askMessageNumber(QStringLiteral("Add message to list"));
+        number = askMessageNumber(dialogs_, this, QStringLiteral("Add message to list"));
         if (!number)
             return;
     } while (folder_.list().contains(*number));
@@ -162,7 +125,7 @@ void MessageFolderWindow::deleteSelectedMessage()
 void MessageFolderWindow::changeTitle()
 {
     QString title = folder_.list().title;
-    if (!editTextBox(title, TextKind::Title))
+    if (!editListText(dialogs_, this, title, ListText::Title))
         return;
     const FileResult saved = folder_.setTitle(title);
     showList(currentRow());
@@ -183,7 +146,8 @@ void MessageFolderWindow::findMessage()
 {
     if (listIsEmptyStops())
         return;
-    while (const std::optional<QString> number = askMessageNumber(QStringLiteral("Find message in list"))) {
+    while (const std::optional<QString> number =
+               askMessageNumber(dialogs_, this, QStringLiteral("Find message in list"))) {
         if (const int row = folder_.list().indexOf(*number); row >= 0) {
             messageTable_->selectRow(row);
             return;
@@ -199,7 +163,7 @@ void MessageFolderWindow::changeDescription()
     if (row < 0)
         return;
     QString description = folder_.list().rows[row].description;
-    if (!editTextBox(description, TextKind::Description))
+    if (!editListText(dialogs_, this, description, ListText::Description))
         return;
     const FileResult saved = folder_.setDescription(row, description);
     showList(row);

@@ -21,7 +21,8 @@ QByteArray bytesOf(const Byte* data, int size) { return QByteArray(reinterpret_c
 } // namespace
 
 // What the polls read is the master's status; an unplug mid-Upload keeps the worker,
-// and the Upload starts over and brings the master's memory.
+// which waits for the device and, once it is back, starts the Upload over and brings
+// the master's memory. The window hears of it all on the main thread.
 TEST(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
 {
     LinkToSimulator run({}, Pacing);
@@ -46,6 +47,10 @@ TEST(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
     ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, TransferMs));
     EXPECT_EQ(bytesOf(run.window.image.data(), ConfigImage::Size), run.sim.dump("config.bin"));
     EXPECT_EQ(states, (std::vector<int>{Searching, Connected, NotConnected, Searching, Connected}));
+    EXPECT_FALSE(run.link->reconnectTimerActive());
+    EXPECT_EQ(std::count(run.window.threads.begin(), run.window.threads.end(), QThread::currentThread()),
+              long(run.window.threads.size()))
+        << "the window is called on the main thread only";
 }
 
 // The longest pause of the link, after the summer-time table, must not hold it up.

@@ -1,20 +1,15 @@
 #include "FakeDevice.h"
+#include "SimHarness.h"
 #include "link/FramePort.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
 
 using namespace q7582;
+using q7582::simtest::requestFrame;
 using q7582::test::Bytes;
 
 namespace {
-
-Bytes request(Byte command, Byte index, const Bytes& payload)
-{
-    Bytes out(Frame::maxFrameLength(int(payload.size())));
-    out.resize(Frame::buildRequest(out.data(), command, index, payload.data(), int(payload.size())));
-    return out;
-}
 
 // Hands out one byte fewer than it said it held.
 class ShortChip : public FakeChip {
@@ -31,13 +26,13 @@ public:
 
 TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
 {
-    EXPECT_EQ(request(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
-    EXPECT_EQ(request(1, 0xB5, {}), (Bytes{0xC0, 1, 0xB5, 0x01}));
-    EXPECT_EQ(request(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
+    EXPECT_EQ(requestFrame(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
+    EXPECT_EQ(requestFrame(1, 0xB5, {}), (Bytes{0xC0, 1, 0xB5, 0x01}));
+    EXPECT_EQ(requestFrame(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
               (Bytes{0xC0, 4, 2, 0x11, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x01}));
     // Every special byte costs one more byte on the wire.
-    EXPECT_EQ(request(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
-    EXPECT_EQ(request(4, 3, Bytes(256, 0x41)).size(), 3u + 256u);
+    EXPECT_EQ(requestFrame(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
+    EXPECT_EQ(requestFrame(4, 3, Bytes(256, 0x41)).size(), 3u + 256u);
 }
 
 TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)

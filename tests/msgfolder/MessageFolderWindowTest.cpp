@@ -82,38 +82,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
     EXPECT_EQ(context, 4000);
 }
 
-TEST_F(MessageFolderWindowTest, TextBoxAsksAgainUntilTheTextFits)
-{
-    QString text = "Old";
-    dialogs.answers = {QString(101, 'x'), QString(100, 'y')};
-    EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Title));
-    EXPECT_EQ(text, QString(100, 'y'));
-    ASSERT_EQ(dialogs.asked.size(), 2u);
-    EXPECT_EQ(dialogs.asked[1], "Old");
-
-    text = "Gate";
-    dialogs.answers = {QString(51, 'x'), QString()};
-    EXPECT_FALSE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
-    EXPECT_EQ(text, "Gate");
-    dialogs.answers = {QString(50, 'z')};
-    EXPECT_TRUE(window->editTextBox(text, MessageFolderWindow::TextKind::Description));
-}
-
-TEST_F(MessageFolderWindowTest, MessageNumberTakesOnlyWholeNumbersInRange)
-{
-    dialogs.answers = {"0", "128", " 7"};
-    EXPECT_EQ(window->askMessageNumber("Find message in list"), "007");
-    ASSERT_EQ(dialogs.asked.size(), 3u);
-    EXPECT_EQ(dialogs.asked[2], "1");
-
-    dialogs.answers = {"abc", "5"};
-    EXPECT_EQ(window->askMessageNumber("Add message to list"), std::nullopt);
-    ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(dialogs.warnings[0].second, "'abc' is not a valid integer value");
-    EXPECT_EQ(dialogs.answers.size(), 1u); // the action ended at the bad entry
-}
-
-TEST_F(MessageFolderWindowTest, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
+TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheFile)
 {
     addWav("003.WAV", 1);
     addWav("010.WAV", 1);
@@ -121,9 +90,9 @@ TEST_F(MessageFolderWindowTest, AddRefusesAUsedNumberAndDeleteRemovesTheFile)
     openFolder(folder());
     const QString source = tmp.filePath("new.wav");
     put("new.wav", test::wavBytes(3));
-    dialogs.answers = {source, "3", "5"};
+    dialogs.answers = {source, "3", "0", "128", " 5"};
     action("AddMsg")->trigger();
-    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked, (QStringList{"1", "1", "1", "1"}));
     ASSERT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(grid()->item(1, 0)->text(), "005");
     EXPECT_EQ(grid()->currentRow(), 1);
@@ -157,9 +126,10 @@ TEST_F(MessageFolderWindowTest, FindingsOfALoadOfferTheLogAndASave)
     openFolder(folder());
     EXPECT_EQ(dialogs.viewed.size(), 1u);
     EXPECT_EQ(list(), ";T\r\n004||1000\r\n");
-    dialogs.answers = {"T2"};
+    dialogs.answers = {QString(101, 'x'), QString(100, 'y')}; // asked again until the title fits
     action("ChgTitle")->trigger();
-    EXPECT_EQ(list(), ";T2\r\n004|Unknown description|1044\r\n");
+    EXPECT_EQ(dialogs.asked.back(), "T");
+    EXPECT_EQ(list(), ";" + QByteArray(100, 'y') + "\r\n004|Unknown description|1044\r\n");
 }
 
 TEST_F(MessageFolderWindowTest, AnUnreadableListLeavesTheFolderClosed)
@@ -189,9 +159,16 @@ TEST_F(MessageFolderWindowTest, EmptyListFindAndChangeDescription)
     addWav("010.WAV", 1);
     writeList(";T\r\n001|One|46\r\n010|Ten|46\r\n");
     openFolder(folder());
-    dialogs.answers = {"9", "10", "Platform|ten"};
+    dialogs.answers = {"abc", "10"}; // not a number: reported, and the search ends
+    action("FileFnd")->trigger();
+    EXPECT_EQ(dialogs.warnings, (std::vector<test::ScriptedDialogs::Box>{
+                                    {"Q7582 message folder compiler", "'abc' is not a valid integer value"}}));
+    EXPECT_EQ(grid()->currentRow(), 0);
+    dialogs.answers = {"9", "10", QString(51, 'x'), QString(50, 'p')};
     action("FileFnd")->trigger();
     EXPECT_EQ(grid()->currentRow(), 1);
-    action("ChgFile")->trigger();
-    EXPECT_EQ(list(), ";T\r\n001|One|46\r\n010|Platform ten|46\r\n");
+    action("ChgFile")->trigger(); // asked again until the description fits
+    EXPECT_EQ(dialogs.asked.back(), "Ten");
+    action("ChgFile")->trigger(); // Cancel keeps it
+    EXPECT_EQ(list(), ";T\r\n001|One|46\r\n010|" + QByteArray(50, 'p') + "|46\r\n");
 }

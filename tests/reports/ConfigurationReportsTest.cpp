@@ -100,17 +100,16 @@ TEST_F(ConfigurationReports, IoCardShowsInputLogicTransitionsAndOutputs)
     EXPECT_EQ(lines.mid(15, 3), (QStringList{"", "Output    |Logic|", "Output  7 |  H  |"}));
     EXPECT_EQ(lines.mid(20, 2), (QStringList{"Output 10 |  H  |", "Output 11 |  L  |"}));
     EXPECT_TRUE(lines.contains("       | Input10          | Input11          | Input12          |"));
-}
 
-TEST_F(ConfigurationReports, IoCardAboveAddressSixHasNoLineAttributes)
-{
+    // Above address 6 the bytes past the attribute table are not line attributes.
+    unit(1, 0);
     unit(7, 0xA0);
-    image.ioLineAttribute(7, 0) = 0xFF; // the uninterpreted bytes past the table must not show
-    const QStringList lines = texts(buildIoCardReport(sources()));
-    EXPECT_EQ(lines[9], "Input 43  | None  |    None    |   -    |  -  |     -    |");
-    EXPECT_TRUE(lines.contains("Output 43 |  -  |"));
-    EXPECT_TRUE(lines.contains("-: no line attributes are kept for an IO card at address 8"));
-    EXPECT_FALSE(lines.join('\n').contains("  L  |"));
+    image.ioLineAttribute(7, 0) = 0xFF;
+    const QStringList above = texts(buildIoCardReport(sources()));
+    EXPECT_EQ(above[9], "Input 43  | None  |    None    |   -    |  -  |     -    |");
+    EXPECT_TRUE(above.contains("Output 43 |  -  |"));
+    EXPECT_TRUE(above.contains("-: no line attributes are kept for an IO card at address 8"));
+    EXPECT_FALSE(above.join('\n').contains("  L  |"));
 }
 
 TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
@@ -148,20 +147,14 @@ TEST_F(ConfigurationReports, TimersShowRepetitionTimesAndEvents)
 
     weekly.setRepeatDays(0x80); // no day bit: nothing to strip a separator from
     EXPECT_EQ(texts(buildTimerReport(sources()))[5], "Weekly event ()");
-}
 
-TEST_F(ConfigurationReports, PeriodicStopTimePastMidnightNamesTheNextDay)
-{
-    const TimerEventRecord timer = image.timer(1);
-    timer.setMessageEvent(0, 1);
-    timer.setRepeatDays(0x7F);
-    timer.setStartTime({2024, 3, 5, 23, 30, 0, 2});
-    timer.setDurationSeconds(3600);
-    const QStringList lines = texts(buildTimerReport(sources()));
-    EXPECT_EQ(lines[5], "Daily event");
-    EXPECT_EQ(lines[9], "Stop time 00:30.00 (next day)");
-
-    timer.setDurationSeconds(1799);
+    // A periodic stop time past midnight names the next day.
+    weekly.setRepeatDays(0x7F);
+    weekly.setStartTime({2024, 3, 5, 23, 30, 0, 2});
+    EXPECT_EQ(texts(buildTimerReport(sources())).mid(5, 5),
+              (QStringList{"Daily event", "Event start date 05/03/2024", "Event start time 23:30.00",
+                           "Period = 60 sec.", "Stop time 00:30.00 (next day)"}));
+    weekly.setDurationSeconds(1799);
     EXPECT_EQ(texts(buildTimerReport(sources()))[9], "Stop time 23:59.59");
 }
 

@@ -36,23 +36,21 @@ TEST(SettingsRecords, MatchKeyEqualsValueWordsWithTheReadersQuirks)
     EXPECT_EQ(records(std::string("a\0b = c", 7)), std::string("[a\0b|c]", 7));
 }
 
-TEST_F(SettingsFileTest, FirstStartWritesTheStartValues)
+TEST_F(SettingsFileTest, FirstStartWritesTheStartValuesThenRecordsAreReadInAnyOrder)
 {
-    SettingsFile init(dir());
-    ASSERT_TRUE(init.loadSettings().ok);
-    EXPECT_EQ(read("QS7582.ini"), "Lingua = (null)\r\nmapfile = (null)\r\nhelp = italiano\r\n");
-    EXPECT_EQ(init.helpFile(), dir() + "/help/qs7582_ita.chm");
-}
+    const std::string startValues = "Lingua = (null)\r\nmapfile = (null)\r\nhelp = italiano\r\n";
+    SettingsFile first(dir());
+    ASSERT_TRUE(first.loadSettings().ok);
+    EXPECT_EQ(read("QS7582.ini"), startValues);
+    EXPECT_EQ(first.helpFile(), dir() + "/help/qs7582_ita.chm");
 
-TEST_F(SettingsFileTest, ReadsRecordsInAnyOrderAndWritesThemBackOnAChoice)
-{
     write("QS7582.ini", "x = 1\nhelp = italiano\nmapfile = (null)\nhelp = english\n");
     SettingsFile init(dir());
     ASSERT_TRUE(init.loadSettings().ok);
     EXPECT_EQ(init.helpFile(), dir() + "/help/qs7582_eng.chm");
     EXPECT_EQ(read("QS7582.ini").substr(0, 5), "x = 1"); // not rewritten on load
-    ASSERT_TRUE(init.chooseHelpLanguage(true).ok);
-    EXPECT_EQ(read("QS7582.ini"), "Lingua = (null)\r\nmapfile = (null)\r\nhelp = italiano\r\n");
+    ASSERT_TRUE(init.chooseHelpLanguage(true).ok);       // written back on a choice
+    EXPECT_EQ(read("QS7582.ini"), startValues);
 
     write("QS7582.ini", "help = Italiano\nLingua = (null)");
     SettingsFile exact(dir());

@@ -28,18 +28,6 @@ void FakeChip::queueReply(const Bytes& bytes)
     received_.insert(received_.end(), bytes.begin(), bytes.end());
 }
 
-std::vector<FakeChip::Bytes> FakeChip::writes() const
-{
-    std::lock_guard lock(mutex_);
-    return writes_;
-}
-
-int FakeChip::openCount() const
-{
-    std::lock_guard lock(mutex_);
-    return openCount_;
-}
-
 bool FakeChip::isOpen() const
 {
     std::lock_guard lock(mutex_);
@@ -60,7 +48,6 @@ int FakeChip::open()
     if (openFailure_ != OpenFailure::None)
         return fail(openFailureName(openFailure_));
     open_ = true;
-    ++openCount_;
     received_.clear();
     return 0;
 }
@@ -71,8 +58,6 @@ int FakeChip::reset()
     return open_ && present_ ? 0 : fail("reset failed");
 }
 
-int FakeChip::setTimeouts(unsigned, unsigned) { return 0; }
-
 int FakeChip::purge()
 {
     std::lock_guard lock(mutex_);
@@ -81,8 +66,6 @@ int FakeChip::purge()
     received_.clear();
     return 0;
 }
-
-int FakeChip::setLatencyTimer(int) { return 0; }
 
 int FakeChip::write(const Byte* data, int count, int& written)
 {
@@ -93,7 +76,6 @@ int FakeChip::write(const Byte* data, int count, int& written)
         std::lock_guard lock(mutex_);
         if (!open_ || !present_)
             return fail("write failed");
-        writes_.push_back(frame);
         written = count;
         device = device_;
     }

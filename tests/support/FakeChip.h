@@ -1,6 +1,6 @@
 #pragma once
 // A chip without hardware, for tests: bytes the test queues (or a device function
-// answers each write with) wait in the receive queue; every write is recorded.
+// answers each write with) wait in the receive queue.
 // Safe to script from one thread while the worker uses it from another.
 
 #include "link/Chip.h"
@@ -23,15 +23,13 @@ public:
     void setOpenFailure(OpenFailure failure); // a present device that open fails on
     void queueReply(const Bytes& bytes);
 
-    std::vector<Bytes> writes() const;
-    int openCount() const;
     bool isOpen() const;
 
     int open() override;
     int reset() override;
-    int setTimeouts(unsigned readMs, unsigned writeMs) override;
+    int setTimeouts(unsigned, unsigned) override { return 0; }
     int purge() override;
-    int setLatencyTimer(int ms) override;
+    int setLatencyTimer(int) override { return 0; }
     int write(const Byte* data, int count, int& written) override;
     int getStatus(int& receiveQueue) override;
     int read(Byte* buffer, int count, int& got) override;
@@ -48,9 +46,7 @@ private:
     bool present_ = true;
     OpenFailure openFailure_ = OpenFailure::None;
     bool open_ = false;
-    int openCount_ = 0;
     std::deque<Byte> received_;
-    std::vector<Bytes> writes_;
     std::string error_;
 };
 

@@ -59,6 +59,12 @@ public:
     {
         message(parent, QStringLiteral("Errore"), text, QMessageBox::Critical);
     }
+    // A failed file operation's reason in the "Errore" box; nothing for a success.
+    void fileError(QWidget* parent, const FileResult& result)
+    {
+        if (!result.ok)
+            error(parent, QString::fromStdString(result.error));
+    }
 };
 
 class QtDialogProvider final : public DialogProvider {

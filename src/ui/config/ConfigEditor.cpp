@@ -4,12 +4,12 @@
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
 #include "ui/config/EditorPictures.h"
+#include "ui/config/GridPages.h"
 #include "ui/config/IoLogicPage.h"
 #include "ui/config/Listings.h"
 #include "ui/config/TimerPage.h"
 #include "ui/config/ZoneGrid.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <array>
 
 namespace q7582 {
 
@@ -53,11 +55,33 @@ void ConfigEditor::buildWindow()
     mainPanel_->setGeometry(0, 0, ClientWidth, ClientHeight);
     mainPanel_->setFocusPolicy(Qt::StrongFocus);
 
+    buildPages();
+    buildListingButtons();
+    buildStatusBar();
+
+    modifiedTimer_ = new QTimer(this);
+    modifiedTimer_->setObjectName(QStringLiteral("Timer1"));
+    modifiedTimer_->setInterval(500);
+    connect(modifiedTimer_, &QTimer::timeout, this, &ConfigEditor::showModifiedState);
+    modifiedTimer_->start();
+
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpContext::ConfigEditor); });
+}
+
+void ConfigEditor::buildPages()
+{
     pages_ = new QTabWidget(mainPanel_);
     pages_->setObjectName(QStringLiteral("Page"));
     pages_->setGeometry(10, 10, ClientWidth - 20, PageHeight);
 
-    buildGridPages();
+    gridPages_ = new GridPages(session_, names_, dialogs_, pages_);
+    const int helpTop = ZoneGrid::bottom() + 50;
+    addHelpButton(gridPages_->page(PageUnits), "BbKey", HelpContext::EditorKeys, 10, helpTop);
+    addHelpButton(gridPages_->page(PageVox), "BbVox", HelpContext::EditorVox, 10, helpTop);
+    addHelpButton(gridPages_->page(PageMessages), "BbMsg", HelpContext::EditorMessages, 10, helpTop);
+    addHelpButton(gridPages_->page(PageOutEvents), "BbOut", HelpContext::EditorOutEvents, 10, helpTop);
+
     timerPage_ = new TimerPage(session_, dialogs_, pages_);
     pages_->addTab(timerPage_, QStringLiteral("Timer events"));
     addHelpButton(timerPage_, "BbTimer", HelpContext::EditorTimers, 10, 220);
@@ -65,8 +89,11 @@ void ConfigEditor::buildWindow()
     pages_->addTab(ioLogicPage_, QStringLiteral("IN/OUT logic"));
     addHelpButton(ioLogicPage_, "BbLogic", HelpContext::EditorLogic, 10, 220);
     connect(pages_, &QTabWidget::currentChanged, this, &ConfigEditor::pageChanged);
+}
 
-    // The five listings and their help, in two columns under the pages.
+// The five listings and their help, in two columns under the pages.
+void ConfigEditor::buildListingButtons()
+{
     auto* listings = new QWidget(mainPanel_);
     listings->setGeometry(10, 10 + PageHeight + 2, ClientWidth - 20, ClientHeight - PageHeight - 36);
     auto* layout = new QGridLayout(listings);
@@ -91,7 +118,10 @@ void ConfigEditor::buildWindow()
     }
     QPushButton* report = addHelpButton(listings, "BbReport", HelpContext::EditorListings, 0, 0);
     layout->addWidget(report, 2, 1, Qt::AlignLeft);
+}
 
+void ConfigEditor::buildStatusBar()
+{
     statusBar_ = new QStatusBar(mainPanel_);
     statusBar_->setObjectName(QStringLiteral("StatusBar1"));
     statusBar_->setSizeGripEnabled(false);
@@ -103,15 +133,6 @@ void ConfigEditor::buildWindow()
     spacerPanel->setFixedWidth(50);
     statusBar_->addWidget(modifiedPanel_);
     statusBar_->addWidget(spacerPanel);
-
-    modifiedTimer_ = new QTimer(this);
-    modifiedTimer_->setObjectName(QStringLiteral("Timer1"));
-    modifiedTimer_->setInterval(500);
-    connect(modifiedTimer_, &QTimer::timeout, this, &ConfigEditor::showModifiedState);
-    modifiedTimer_->start();
-
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpContext::ConfigEditor); });
 }
 
 QPushButton* ConfigEditor::addHelpButton(QWidget* parent, const char* name, int context, int x, int y)
@@ -153,7 +174,7 @@ int ConfigEditor::execEditor()
 void ConfigEditor::prepareShow()
 {
     session_.workingCopy = workspace_.config();
-    fillUnitList();
+    gridPages_->fillUnitList();
     session_.modified = false;
     if (pages_->currentIndex() != PageUnits)
         pages_->setCurrentIndex(PageUnits); // runs the page change
@@ -165,42 +186,15 @@ void ConfigEditor::prepareShow()
 
 void ConfigEditor::pageChanged(int index)
 {
-    switch (index) {
-    case PageUnits:
-        grid_->moveTo(unitsPage_);
-        session_.currentPage = PageUnits;
-        showKey();
-        grid_->showBoxes(true, QStringLiteral("Message"));
-        break;
-    case PageVox:
-        grid_->moveTo(voxPage_);
-        session_.currentPage = PageVox;
-        showVox();
-        grid_->showBoxes(true, QStringLiteral("Priority"));
-        break;
-    case PageMessages:
-        grid_->moveTo(messagesPage_);
-        session_.currentPage = PageMessages;
-        showMessageEvent();
-        grid_->showBoxes(true, QStringLiteral("Message"));
-        break;
-    case PageOutEvents:
-        grid_->moveTo(outEventsPage_);
-        session_.currentPage = PageOutEvents;
-        showOutEvent();
-        grid_->showBoxes(false);
-        break;
-    case PageTimers:
-        session_.currentPage = PageTimers;
+    if (index < PageUnits || index > PageInOut)
+        return;
+    session_.currentPage = index;
+    if (index == PageTimers)
         timerPage_->showTimer();
-        break;
-    case PageInOut:
-        session_.currentPage = PageInOut;
+    else if (index == PageInOut)
         ioLogicPage_->refresh();
-        break;
-    default:
-        break;
-    }
+    else
+        gridPages_->showPage(index);
 }
 
 void ConfigEditor::showModifiedState()

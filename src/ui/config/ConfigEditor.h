@@ -7,16 +7,12 @@
 #include "ui/common/HelpContexts.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/EditorSession.h"
-#include "ui/config/GridRules.h"
 
 #include <QDateTime>
 #include <QDialog>
 
-#include <array>
 #include <functional>
-#include <memory>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -25,12 +21,11 @@ class QTimer;
 
 namespace q7582 {
 
-class NameTables;
-class SettingsFile;
+class GridPages;
 class IoLogicPage;
+class NameTables;
 class ReportViewer;
 class TimerPage;
-class ZoneGrid;
 
 class ConfigEditor : public QDialog {
     Q_OBJECT
@@ -74,32 +69,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Config.cpp
     void buildWindow();
+    void buildPages();
+    void buildListingButtons();
+    void buildStatusBar();
     QPushButton* addHelpButton(QWidget* parent, const char* name, int context, int x, int y);
     void openHelp(int context);
-
-    // ConfigGridPages.cpp
-    void buildGridPages();
-    QWidget* buildGridPage(const char* name, const QString& title, bool outputs);
-    void fillUnitList();
-    void fillKeyList();
-    GridTarget currentTarget();
-    KeyRecord currentPagingRecord();
-    void showPagingNumbers(bool messageNumber);
-    void showKey();
-    void showVox();
-    void showMessageEvent();
-    void showOutEvent();
-    void unitChanged();
-    void keyChanged();
-    void voxChanged();
-    void messageEventChanged();
-    void outEventChanged();
-    void toggleZone(int m, int z);
-    void toggleZoneRow(int m);
-    void editNumber();
-    void editOutputEvent();
 
     Workspace& workspace_;
     const NameTables& names_;
@@ -111,19 +86,9 @@ private:
 
     QWidget* mainPanel_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    QWidget* unitsPage_ = nullptr;
-    QWidget* voxPage_ = nullptr;
-    QWidget* messagesPage_ = nullptr;
-    QWidget* outEventsPage_ = nullptr;
+    GridPages* gridPages_ = nullptr;
     TimerPage* timerPage_ = nullptr;
     IoLogicPage* ioLogicPage_ = nullptr;
-    ZoneGrid* grid_ = nullptr;
-    QComboBox* unitCombo_ = nullptr;
-    QComboBox* keyCombo_ = nullptr;
-    QComboBox* voxCombo_ = nullptr;
-    QComboBox* messageEventCombo_ = nullptr;
-    QComboBox* outEventCombo_ = nullptr;
-    QLabel* unaffectedLegend_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QLabel* modifiedPanel_ = nullptr;
     QTimer* modifiedTimer_ = nullptr;

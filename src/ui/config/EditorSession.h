@@ -20,6 +20,7 @@ struct EditorSession {
     int selectedTimer = 0;        // 0..126
 
     void markModified() { modified = true; }
+    TimerEventRecord selectedTimerRecord() { return workingCopy.timer(selectedTimer + 1); }
 };
 
 } // namespace q7582

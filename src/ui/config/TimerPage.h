@@ -1,7 +1,7 @@
 #pragma once
 // The "Timer events" page: one timer event record of the working copy at a time, its
 // start, repetition, period, output event and message event list. Showing a timer
-// repairs what cannot be shown; start and stop times that contradict are refused.
+// repairs what cannot be shown.
 
 #include "ui/common/DialogProvider.h"
 #include "ui/config/EditorSession.h"
@@ -9,21 +9,17 @@
 #include <QDateTime>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
-class QAbstractButton;
 class QComboBox;
-class QDateEdit;
-class QLabel;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
-class QTimeEdit;
 
 namespace q7582 {
 
 class CellLabel;
+class MessageEventPicker;
+class RepeatDaysRow;
+class TimerSchedule;
 
 class TimerPage : public QWidget {
     Q_OBJECT
@@ -37,15 +33,9 @@ public:
     // Handlers, public so that the window's tests drive them like clicks.
     void priorityChanged();
     void enabledClicked();
-    void oneTimeClicked();
-    void dailyClicked();
-    void weeklyClicked();
+    // One time, daily or weekly clicked, with the repeat days it starts from.
+    void repeatKindClicked(Byte days);
     void dayClicked();
-    void periodicClicked();
-    void editInterval();
-    void startDateChanged();
-    void startTimeChanged();
-    void stopTimeChanged();
     void risingEdgeClicked();
     void fallingEdgeClicked();
     void editTimerOutputEvent();
@@ -56,13 +46,11 @@ public:
 
 private:
     void build();
-    TimerEventRecord record();
+    void buildOutputEventControls();
+    void connectControls();
+    TimerEventRecord record() { return session_.selectedTimerRecord(); }
     void showOutputEvent(int code);
-    void showPeriodic(bool periodic, int startSecond, unsigned duration);
-    void showRepeatDays(Byte days);
     void showEnabled(bool on);
-    void putRecordIntoPickers();
-    void setStopTime(int second);
 
     EditorSession& session_;
     DialogProvider& dialogs_;
@@ -71,25 +59,12 @@ private:
     QComboBox* timerCombo_ = nullptr;
     QComboBox* priorityCombo_ = nullptr;
     QPushButton* enabledButton_ = nullptr;
-    QRadioButton* oneTimeRadio_ = nullptr;
-    QRadioButton* dailyRadio_ = nullptr;
-    QRadioButton* weeklyRadio_ = nullptr;
-    QWidget* daysPanel_ = nullptr;
-    std::array<QPushButton*, 7> days_{}; // SpeedButton1..7, Monday first
-    QDateEdit* startDateEdit_ = nullptr;
-    QTimeEdit* startTimeEdit_ = nullptr;
-    QLabel* startDateCaption_ = nullptr;
-    QLabel* startTimeCaption_ = nullptr;
-    QPushButton* periodicButton_ = nullptr;
-    CellLabel* intervalCell_ = nullptr;
-    QTimeEdit* stopTimeEdit_ = nullptr;
+    RepeatDaysRow* repeatRow_ = nullptr;
+    TimerSchedule* schedule_ = nullptr;
     CellLabel* outputEventCell_ = nullptr;
     QPushButton* risingEdgeButton_ = nullptr;
     QPushButton* fallingEdgeButton_ = nullptr;
-    QListWidget* messageEventList_ = nullptr;
-    QListWidget* chosenEventList_ = nullptr;
-    QPushButton* addButton_ = nullptr;
-    QPushButton* removeButton_ = nullptr;
+    MessageEventPicker* eventPicker_ = nullptr;
 };
 
 } // namespace q7582

@@ -112,6 +112,13 @@ Byte settleRepeatDays(TimerEventRecord r)
     return r.repeatDays();
 }
 
+RepeatKind repeatKind(Byte days)
+{
+    if (days == 0)
+        return RepeatKind::OneTime;
+    return days == TimerEventRecord::Daily ? RepeatKind::Daily : RepeatKind::Weekly;
+}
+
 SlotScan scanSlots(ConstTimerEventRecord r)
 {
     SlotScan scan;

@@ -58,6 +58,9 @@ bool settlePeriod(TimerEventRecord r);
 
 // Bit 7 of the repeat days is never used: cleared silently. Returns what is left.
 Byte settleRepeatDays(TimerEventRecord r);
+// No day is one time, every day (0x7F) daily, any other set of days weekly.
+enum class RepeatKind { OneTime, Daily, Weekly };
+RepeatKind repeatKind(Byte days);
 
 // The message event slots: numbers 1..127 in order, zeros skipped; `hadInvalid` when
 // a value of 128 or more was skipped.

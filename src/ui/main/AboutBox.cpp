@@ -1,5 +1,7 @@
 #include "ui/main/AboutBox.h"
 
+#include "link/LinkShared.h"
+#include "ui/common/DialogProvider.h"
 #include "ui/main/Icons.h"
 
 #include <QFrame>
@@ -71,5 +73,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 }
 
 void AboutBox::setFirmwareLine(const QString& text) { firmware_->setText(text); }
+
+void showAboutBox(DialogProvider& dialogs, QWidget* parent, LinkShared& shared, bool generatorMode)
+{
+    const bool connected = shared.connectionState.load() == Connected;
+    const StatusBlock sb = shared.withStatus([](const StatusBlock& s) { return s; });
+    const GeneratorStatus gen = shared.withGenerator([](const GeneratorStatus& g) { return g; });
+    AboutBox box(parent);
+    box.setFirmwareLine(firmwareLine(connected, generatorMode, sb, gen));
+    dialogs.exec(box);
+}
 
 } // namespace q7582

@@ -11,8 +11,13 @@ class QLabel;
 
 namespace q7582 {
 
+class DialogProvider;
+class LinkShared;
+
 // Empty when nothing is connected.
 QString firmwareLine(bool connected, bool generatorMode, const StatusBlock& status, const GeneratorStatus& generator);
+// The box, modal over parent, with the firmware of the device the link holds.
+void showAboutBox(DialogProvider& dialogs, QWidget* parent, LinkShared& shared, bool generatorMode);
 
 class AboutBox : public QDialog {
     Q_OBJECT

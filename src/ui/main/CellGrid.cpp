@@ -65,10 +65,40 @@ void CellGrid::paintEvent(QPaintEvent* event)
     const QRect dirty = event->rect();
     for (int r = 0; r < Rows; ++r)
         if (rowRect(r).intersects(dirty))
-            paintItem(painter, rowRect(r), rows_[std::size_t(r)].background, rowText(r));
+            painter.drawPixmap(rowRect(r).topLeft(),
+                               itemPicture(r, rowRect(r), rows_[std::size_t(r)].background, rowText(r)));
     for (int n = 0; n < Cells; ++n)
         if (cellRect(n).intersects(dirty))
-            paintItem(painter, cellRect(n), cells_[std::size_t(n)].background, QString::number(n + 1));
+            painter.drawPixmap(
+                cellRect(n).topLeft(),
+                itemPicture(Rows + n, cellRect(n), cells_[std::size_t(n)].background, QString::number(n + 1)));
+}
+
+// An item is drawn once per colour, enabled state and pixel ratio, then copied: a refresh
+// that recolours every cell, or the window enabled again, repaints every item.
+const QPixmap& CellGrid::itemPicture(int item, const QRect& rect, const QColor& background, const QString& text)
+{
+    const qreal ratio = devicePixelRatioF();
+    const quint64 key = quint64(item) | quint64(isEnabled()) << 6 | quint64(background.isValid()) << 7
+                        | quint64(qRound(ratio * 4) & 0xFF) << 8 | quint64(background.rgba()) << 32;
+    auto found = pictures_.constFind(key);
+    if (found != pictures_.constEnd())
+        return *found;
+    QPixmap picture(rect.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    QPainter painter(&picture);
+    painter.setFont(font()); // as a painter on the widget starts
+    painter.setLayoutDirection(layoutDirection());
+    paintItem(painter, QRect(QPoint(), rect.size()), background, text);
+    return *pictures_.insert(key, picture);
+}
+
+void CellGrid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange
+        || event->type() == QEvent::FontChange)
+        pictures_.clear();
+    QWidget::changeEvent(event);
 }
 
 // Drawn as a sunken panel label with its own background would be: filled, framed by the

@@ -7,6 +7,8 @@
 // accessibility.
 
 #include <QColor>
+#include <QHash>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -48,6 +50,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
@@ -59,10 +62,12 @@ private:
     };
     void setBackground(Item& item, const QRect& rect, const QColor& colour);
     void paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text);
+    const QPixmap& itemPicture(int item, const QRect& rect, const QColor& background, const QString& text);
 
     Naming naming_;
     std::array<Item, Rows> rows_{};
     std::array<Item, Cells> cells_{};
+    QHash<quint64, QPixmap> pictures_; // drawn items: rows 0..5, then cells
 };
 
 } // namespace q7582

@@ -1,20 +1,26 @@
-// MainWindow: construction, the two window modes, the link's observer calls, closing.
+// MainWindow: construction and wiring, the two window modes, the link's observer calls, closing.
 
 #include "ui/main/MainWindow.h"
 
 #include "link/LinkThread.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportViewer.h"
+#include "ui/main/AboutBox.h"
+#include "ui/main/ConfigCommands.h"
+#include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
+#include "ui/main/LiveControls.h"
+#include "ui/main/MainMenuBar.h"
+#include "ui/main/NameCommands.h"
 #include "ui/main/StatusBarPanel.h"
+#include "ui/main/StatusRules.h"
+#include "ui/main/TransferController.h"
+#include "ui/main/TransferMessages.h"
 
-#include <QDir>
-#include <QLabel>
-#include <QMenu>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStackedWidget>
-#include <QStatusBar>
 
 namespace q7582 {
 
@@ -22,11 +28,9 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace) : MainWindow(sh
 
 MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options)
     : shared_(shared), ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
-      dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()), now_(std::move(options.now)),
-      workspace_(workspace), settings_(workspace.settings()), names_(workspace.names()),
-      help_([this] { return QString::fromStdString(settings_.helpFile()); }, std::move(options.help), this),
-      config_(workspace.config()), provenance_(workspace.provenance()), legalFile_(workspace.legalFile()),
-      startDirectory_(QDir::currentPath())
+      dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
+      now_(options.now ? std::move(options.now) : &QDateTime::currentDateTime), workspace_(workspace),
+      help_([this] { return QString::fromStdString(workspace_.settings().helpFile()); }, std::move(options.help), this)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Q7582 Manager"));
@@ -39,26 +43,54 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     modes_ = new QStackedWidget(this);
     modes_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(modes_);
-    buildMenus();
     buildPanels();
     statusBar_ = new StatusBarPanel(shared_, this);
     setStatusBar(statusBar_);
-    connect(statusBar_, &StatusBarPanel::cancelClicked, this, &MainWindow::cancelTransfer);
-    connect(statusBar_, &StatusBarPanel::noticeChanged, this, &MainWindow::captionRefresh);
-    connectControls();
+    buildCollaborators();
+    connectCollaborators();
+    connectHelpButtons();
     setFixedSize(MasterWidth, MasterHeight);
 
-    loadSettingsAndNames();
+    // A missing settings file is created from the values in force, an unreadable one
+    // leaves them in force; no message at start-up.
+    (void)workspace_.settings().loadSettings();
+    menus_->showHelpLanguage();
+    nameCommands_->loadNames();
     statusDisplayRefresh(); // the all-zero block: everything absent, clock "-"
     repaintStatusBar();
     showActivity();
-    closing_ = new ClosingGuard(shared_, closingHooks(), this);
-    connect(&workspace, &Workspace::configurationChanged, this, &MainWindow::configurationReplaced);
     captionRefresh();
-    helpContext_ = HelpContext::MainWindow;
 }
 
 MainWindow::~MainWindow() { stopLink(); }
+
+void MainWindow::connectCollaborators()
+{
+    connect(statusBar_, &StatusBarPanel::noticeChanged, this, &MainWindow::captionRefresh);
+    connect(transfers_, &TransferController::started, this, &MainWindow::disableMainWindow);
+    connect(transfers_, &TransferController::captionChanged, this, &MainWindow::captionRefresh);
+    connect(configCommands_, &ConfigCommands::saved, this, &MainWindow::captionRefresh);
+    connect(configCommands_, &ConfigCommands::replaced, transfers_, &TransferController::configurationReplaced);
+    connect(&workspace_, &Workspace::configurationChanged, transfers_, &TransferController::configurationReplaced);
+    connect(menus_, &MainMenuBar::statusReportTriggered, this,
+            [this] { reports_->showStatusReport(liveControls_->statusWindowValues()); });
+    connect(menus_, &MainMenuBar::aboutTriggered, this,
+            [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
+    connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);
+}
+
+int MainWindow::selectedMusicSource() const { return liveControls_->selectedMusicSource(); }
+
+bool MainWindow::generatorModeEntered() const { return generatorCommands_->modeEnteredPending(); }
+
+bool MainWindow::partialDownload() const { return transfers_->partialDownload(); }
+
+void MainWindow::setMessageCompilerOpener(std::function<void()> open)
+{
+    menus_->setMessageCompilerOpener(std::move(open));
+}
+
+void MainWindow::setConfigEditorOpener(std::function<void()> open) { menus_->setConfigEditorOpener(std::move(open)); }
 
 void MainWindow::startLink(std::unique_ptr<Chip> chip, double pacing)
 {
@@ -77,22 +109,20 @@ void MainWindow::stopLink()
 
 void MainWindow::enterGeneratorMode()
 {
-    for (QMenu* m : masterOnlyMenus_)
-        m->setEnabled(false);
+    menus_->enableMasterMenus(false);
     generatorMode_ = true;
     modes_->setCurrentWidget(generatorPage_);
     const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
     setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
     statusBar_->setCaptionWidth(120);
     captionRefresh(); // and the window's title
-    generatorModeEntered_ = true;
+    generatorCommands_->modeEntered();
     helpContext_ = HelpContext::GeneratorPanel;
 }
 
 void MainWindow::enterMasterMode()
 {
-    for (QMenu* m : masterOnlyMenus_)
-        m->setEnabled(true);
+    menus_->enableMasterMenus(true);
     generatorMode_ = false;
     modes_->setCurrentWidget(masterArea_);
     statusBar_->setCaptionWidth(300);
@@ -115,17 +145,58 @@ void MainWindow::disableMainWindow()
     menuBar()->setEnabled(false);
 }
 
-void MainWindow::copyConfigForDownload(ConfigImage& out) { out = config_; }
+void MainWindow::statusDisplayRefresh() { liveControls_->refreshStatus(); }
 
-void MainWindow::copyLegalFileImage(LegalFileImage& out) { out = legalFile_; }
+void MainWindow::generatorPanelRefresh() { generatorCommands_->refresh(); }
+
+void MainWindow::repaintStatusBar()
+{
+    statusBar_->showConnection();
+    liveControls_->showConnection();
+    statusBar_->showAccess();
+}
+
+void MainWindow::showActivity() { statusBar_->showActivity(); }
+
+// Panel 3 shows a notice while there is one; the window's title carries the partial
+// download mark too, so it stays in sight.
+void MainWindow::captionRefresh()
+{
+    const QString mark = transfers_->partialDownload() ? PartialDownloadMark : QString();
+    statusBar_->showCaption(configurationCaption(workspace_.provenance(), generatorMode_) + mark);
+    setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
+}
+
+void MainWindow::copyConfigForDownload(ConfigImage& out) { out = workspace_.config(); }
+
+void MainWindow::copyLegalFileImage(LegalFileImage& out) { out = workspace_.legalFile(); }
 
 void MainWindow::uploadCompleted(const ConfigImage& received, Byte addressChime)
 {
-    config_ = received;
-    applyUploadCompleted(provenance_, addressChime);
+    workspace_.config() = received;
+    applyUploadCompleted(workspace_.provenance(), addressChime);
     captionRefresh();
 }
 
-void MainWindow::downloadCompleted(Byte addressChime) { applyDownloadCompleted(provenance_, addressChime); }
+void MainWindow::downloadCompleted(Byte addressChime) { applyDownloadCompleted(workspace_.provenance(), addressChime); }
+
+void MainWindow::transferEnded(const TransferReport& report) { transfers_->transferEnded(report); }
+
+void MainWindow::requestClose(CloseSource source)
+{
+    if (transfers_->allowClose(source))
+        close(); // allowed from now on
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!transfers_->allowClose(CloseSource::User)) {
+        event->ignore();
+        return;
+    }
+    stopLink(); // nothing is saved
+    event->accept();
+    emit closed();
+}
 
 } // namespace q7582

@@ -1,24 +1,67 @@
-// MainWindow: the panels and controls, built once at construction.
+// MainWindow: the panels and the collaborators, built once at construction.
 
+#include "reports/ReportCommands.h"
+#include "reports/ReportViewer.h"
 #include "ui/main/ActiveSourcePanel.h"
+#include "ui/main/ConfigCommands.h"
+#include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/GroupsPanel.h"
 #include "ui/main/IoGridPanel.h"
 #include "ui/main/LevelTag.h"
 #include "ui/main/LevelsPanel.h"
+#include "ui/main/LiveControls.h"
+#include "ui/main/MainMenuBar.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MasterPanel.h"
 #include "ui/main/MusicSelectionPanel.h"
+#include "ui/main/NameCommands.h"
+#include "ui/main/StatusBarPanel.h"
+#include "ui/main/TransferController.h"
 #include "ui/main/UnitsPanel.h"
-#include "ui/main/Widgets.h"
 #include "ui/main/ZoneGridPanel.h"
 
-#include <QSlider>
+#include <QMenuBar>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QToolButton>
 
 namespace q7582 {
+
+void MainWindow::buildPanels()
+{
+    masterArea_ = new QWidget(modes_);
+    masterArea_->setObjectName(QStringLiteral("MasterArea"));
+    panels_.speech = new LevelsPanel(LevelsPanel::Speech, masterArea_);
+    panels_.music = new LevelsPanel(LevelsPanel::Music, masterArea_);
+    panels_.vox = new VoxPanel(masterArea_);
+    panels_.units = new UnitsPanel(masterArea_);
+    panels_.activeSource = new ActiveSourcePanel(masterArea_);
+    panels_.groups = new GroupsPanel(masterArea_);
+    panels_.musicSelection = new MusicSelectionPanel(masterArea_);
+    panels_.zones = new ZoneGridPanel(masterArea_);
+    panels_.outputs = new IoGridPanel(IoGridPanel::Outputs, masterArea_);
+    panels_.inputs = new IoGridPanel(IoGridPanel::Inputs, masterArea_);
+    panels_.master = new MasterPanel(masterArea_);
+    generatorPage_ = new GeneratorPage(QSize(GeneratorClientWidth, GeneratorClientHeight), modes_);
+    modes_->addWidget(masterArea_);
+    modes_->addWidget(generatorPage_);
+    // The value tag of the last moved slider, on that slider's panel.
+    panels_.levelTag = new LevelTag(masterArea_);
+}
+
+void MainWindow::buildCollaborators()
+{
+    liveControls_ = new LiveControls(shared_, pending_, panels_, *dialogs_, now_, this);
+    generatorCommands_ = new GeneratorCommands(shared_, pending_, workspace_.legalFile(), now_, *generatorPage_);
+    nameCommands_ = new NameCommands(workspace_.names(), panels_, *dialogs_, this);
+    configCommands_ = new ConfigCommands(workspace_, *dialogs_, this);
+    transfers_ = new TransferController(
+        shared_, *statusBar_, *dialogs_, workspace_.provenance(), [this] { return generatorMode_; }, this);
+    reportViewer_ = std::make_unique<ReportViewer>(*dialogs_);
+    reports_ = std::make_unique<ReportCommands>(shared_, workspace_, *reportViewer_, *dialogs_, this, now_);
+    menus_ = new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_, help_}, workspace_.settings(),
+                             *dialogs_, this);
+}
 
 // Every panel's help button opens its topic; leaving one takes the focus off the sliders.
 void MainWindow::connectHelpButtons()
@@ -27,46 +70,9 @@ void MainWindow::connectHelpButtons()
         const QVariant context = b->property("helpContext");
         if (!context.isValid())
             continue;
-        b->installEventFilter(this);
+        b->installEventFilter(liveControls_);
         connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context.toInt()); });
     }
-}
-
-void MainWindow::buildPanels()
-{
-    masterArea_ = new QWidget(modes_);
-    masterArea_->setObjectName(QStringLiteral("MasterArea"));
-
-    speechPanel_ = new LevelsPanel(LevelsPanel::Speech, masterArea_);
-    musicPanel_ = new LevelsPanel(LevelsPanel::Music, masterArea_);
-    voxPanel_ = new VoxPanel(masterArea_);
-    for (LevelSliderPanel* panel :
-         {static_cast<LevelSliderPanel*>(speechPanel_), static_cast<LevelSliderPanel*>(musicPanel_),
-          static_cast<LevelSliderPanel*>(voxPanel_)}) {
-        for (QSlider* s : panel->sliders())
-            levelSliders_[std::size_t(s->property("liveParam").toInt())] = s;
-        connect(panel, &LevelSliderPanel::levelMoved, this, &MainWindow::levelChanged);
-    }
-    unitsPanel_ = new UnitsPanel(masterArea_);
-    activeSourcePanel_ = new ActiveSourcePanel(masterArea_);
-    groupsPanel_ = new GroupsPanel(masterArea_);
-    musicSelectionPanel_ = new MusicSelectionPanel(masterArea_);
-    zonePanel_ = new ZoneGridPanel(masterArea_);
-    outputPanel_ = new IoGridPanel(IoGridPanel::Outputs, masterArea_);
-    inputPanel_ = new IoGridPanel(IoGridPanel::Inputs, masterArea_);
-    masterPanel_ = new MasterPanel(masterArea_);
-    generatorPage_ = new GeneratorPage(QSize(GeneratorClientWidth, GeneratorClientHeight), modes_);
-    connectGeneratorPage();
-    modes_->addWidget(masterArea_);
-    modes_->addWidget(generatorPage_);
-
-    // The value tag of the last moved slider, on that slider's panel.
-    levelTag_ = new LevelTag(masterArea_);
-
-    parkFocusTimer_ = new QTimer(this);
-    parkFocusTimer_->setObjectName(QStringLiteral("togliFocus"));
-    parkFocusTimer_->setInterval(3000);
-    parkFocusTimer_->setSingleShot(true);
 }
 
 } // namespace q7582

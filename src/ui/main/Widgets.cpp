@@ -2,6 +2,7 @@
 
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Icons.h"
+#include "ui/main/PanelFrameCache.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -13,6 +14,7 @@ void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const
 {
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
+    new PanelFrameCache(panel);
     auto* b = new QToolButton(panel);
     b->setObjectName(QString::fromLatin1(helpName));
     b->setIcon(QIcon(icons::help()));

@@ -19,9 +19,6 @@ class EditorFixture : public ::testing::Test {
 protected:
     Workspace workspace;
     ConfigImage& image = workspace.config();
-    Provenance& provenance = workspace.provenance();
-    NameTables& names = workspace.names();
-    SettingsFile& init = workspace.settings();
     test::ScriptedDialogs dialogs;
     ReportViewer viewer{dialogs};
     std::unique_ptr<ConfigEditor> form;

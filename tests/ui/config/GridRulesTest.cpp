@@ -16,7 +16,7 @@ std::vector<CellColour> clicks(const GridTarget& t, int m, int z, int n)
     return seen;
 }
 
-TEST(GridCellClick, EachPageCyclesItsColoursAndLeavesTheMatchingBits)
+TEST(GridClicks, EachPageCyclesItsColoursAndRowsAndLeavesTheMatchingBits)
 {
     using C = CellColour;
     ConfigImage image;
@@ -40,42 +40,27 @@ TEST(GridCellClick, EachPageCyclesItsColoursAndLeavesTheMatchingBits)
     EXPECT_EQ(clicks(reset, 5, 0, 3), (std::vector<C>{C::Green, C::Red, C::Green}));
     EXPECT_TRUE(image.resetOutEvent().states().test(5, 1));
     clicks(reset, 5, 0, 1);
+
+    // A row sets all its zones unless all are set, then clears them; none past zone 36.
+    ZoneSet row = image.messageEvent(4).zones();
+    ASSERT_TRUE(toggleRow(GridTarget::zones(row), 3));
+    const Byte* mask = row.mask(3);
+    EXPECT_EQ(std::vector<Byte>(mask, mask + 5), (std::vector<Byte>{0xFF, 0xFF, 0xFF, 0xFF, 0x0F}));
+    ASSERT_TRUE(toggleRow(GridTarget::zones(row), 3));
+    EXPECT_FALSE(toggleRow(reset, 0));
     EXPECT_EQ(image, ConfigImage{}); // every cycle ended where it began
 }
 
-TEST(GridRowToggle, SetsAllUnlessFullThenClearsAndLeavesOutEventsAlone)
-{
-    ConfigImage image;
-    ZoneSet zones = image.messageEvent(4).zones();
-    for (int z = 1; z <= 36; ++z)
-        if (z != 17)
-            zones.set(3, z);
-    const GridTarget t = GridTarget::zones(zones);
-    ASSERT_TRUE(toggleRow(t, 3));
-    const Byte* mask = zones.mask(3);
-    EXPECT_EQ(std::vector<Byte>(mask, mask + 5), (std::vector<Byte>{0xFF, 0xFF, 0xFF, 0xFF, 0x0F}));
-    ASSERT_TRUE(toggleRow(t, 3));
-    EXPECT_EQ(image, ConfigImage{});
-    EXPECT_FALSE(toggleRow(GridTarget::outEvent(image.outEvent(1)), 0));
-    EXPECT_FALSE(toggleRow(GridTarget::reset(image.resetOutEvent()), 0));
-}
-
-TEST(GridBoxes, PrefillsAndSilentRepairs)
+TEST(GridBoxes, PrefillsAndTheRepairsLeaveValidValuesAndTheDeviceBytes)
 {
     EXPECT_EQ(outputEventPrefill("System") + outputEventPrefill("Master") + messageNumberPrefill("None"), "65640");
 
     ConfigImage image;
     KeyRecord key = image.key(0, 0);
-    key.setMessageNumber(200);
-    key.setOutputEvent(66);
-    EXPECT_TRUE(repairMessageNumber(key) && repairOutputEvent(key));
-    EXPECT_EQ(key.messageNumber() + key.outputEvent(), 0);
     key.setMessageNumber(127);
     key.setOutputEvent(65);
     EXPECT_FALSE(repairMessageNumber(key) || repairOutputEvent(key));
-
     VoxRecord vox = image.vox(2);
-    EXPECT_TRUE(repairVoxPriority(vox)); // 0
     vox.setVoxPriority(8);
     EXPECT_TRUE(repairVoxPriority(vox));
     EXPECT_EQ(vox.voxPriority(), 1);
@@ -95,7 +80,7 @@ TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
     // "\u0667" is an Arabic-Indic seven.
     for (const char* refused : {"12a", "128", "\u0667", "99999999999999999999"})
         EXPECT_EQ(acceptMessageNumber(QString::fromUtf8(refused)), std::nullopt) << refused;
-    EXPECT_FALSE(acceptPriority("") || acceptPriority("8") || acceptOutputEvent("66"));
+    EXPECT_FALSE(acceptPriority("") || acceptPriority("0") || acceptPriority("8") || acceptOutputEvent("66"));
     EXPECT_FALSE(acceptPeriod("9", 43200) || acceptPeriod("43201", 43200));
 }
 

@@ -46,29 +46,6 @@ protected:
     }
 };
 
-// The generator panel fills the smaller client area; master mode gives the window back.
-TEST_F(GeneratorPanelTest, TheModesTakeTurnsInTheClientArea)
-{
-    QWidget* generatorPanel = find("PanelMG");
-    QWidget* masterArea = find("MasterArea");
-    window->show(); // the layouts place the client area and its pages
-    QCoreApplication::sendPostedEvents();
-    EXPECT_TRUE(generatorPanel->isVisibleTo(window.get()));
-    EXPECT_FALSE(masterArea->isVisibleTo(window.get()));
-    EXPECT_EQ(window->width(), MainWindow::GeneratorClientWidth);
-    EXPECT_EQ(generatorPanel->geometry(), window->centralWidget()->rect());
-    EXPECT_EQ(window->centralWidget()->height(), MainWindow::GeneratorClientHeight);
-
-    window->enterMasterMode();
-    QCoreApplication::sendPostedEvents();
-    EXPECT_FALSE(generatorPanel->isVisibleTo(window.get()));
-    EXPECT_TRUE(masterArea->isVisibleTo(window.get()));
-    EXPECT_EQ(window->size(), QSize(MainWindow::MasterWidth, MainWindow::MasterHeight));
-    // The last panels' bottom edge stays inside the client area.
-    EXPECT_TRUE(masterArea->rect().contains(find("PanelAddr")->geometry()));
-    window->hide();
-}
-
 TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMapIsUnchanged)
 {
     insertCard({128, 1, 10});

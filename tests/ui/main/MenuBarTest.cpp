@@ -44,8 +44,6 @@ TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirModalWindows)
     EXPECT_TRUE(find<QAction>("Open2")->isEnabled() && find<QAction>("Edit2")->isEnabled());
     EXPECT_EQ(w.editor->parentWidget(), window.get());
     EXPECT_EQ(w.compiler->parentWidget(), window.get());
-    acceptEdited(workspace->config()); // the editor's "Yes" reaches the window through the workspace
-    EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
 
     QStringList opened;
     window->setMessageCompilerOpener([&] { opened << "compiler"; });
@@ -91,13 +89,6 @@ TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
     EXPECT_EQ(refusal("ConnectedIOcard1"), "");
     EXPECT_EQ(window->reportViewer().windowTitle(), "Configuration report");
     window->reportViewer().close();
-}
-
-TEST_F(MenuBar, ExitClosesTheWindow)
-{
-    window->show();
-    trigger("Exit1");
-    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MenuBar, HelpLanguageMenuMirrorsAndSavesTheSetting)

@@ -7,11 +7,15 @@
 #include "link/TtyChip.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 
 namespace q7582::test {
 
-// The tty chip, remembering every request frame the link writes.
+// The tty chip, remembering every request frame the link writes. It can hold the
+// worker before one request goes out, so that a test acts mid-transfer however loaded
+// the machine is.
 class RecordingChip : public TtyChip {
 public:
     using TtyChip::TtyChip;
@@ -19,13 +23,44 @@ public:
     {
         Frame::Request r;
         if (Frame::decodeRequest(data, count, r)) {
-            std::lock_guard lock(mutex);
+            std::unique_lock lock(mutex);
             requests.push_back(r);
+            if (r.command == holdCommand_ && r.index == holdBlock_) {
+                held_ = true;
+                // The bound only keeps a failed test from hanging.
+                released_.wait_for(lock, std::chrono::minutes(2), [&] { return holdBlock_ < 0; });
+            }
         }
         return TtyChip::write(data, count, written);
     }
+    // The worker stops before it writes that request, until release().
+    void holdBefore(Byte command, int block)
+    {
+        std::lock_guard lock(mutex);
+        holdCommand_ = command;
+        holdBlock_ = block;
+    }
+    bool holding()
+    {
+        std::lock_guard lock(mutex);
+        return held_ && holdBlock_ >= 0;
+    }
+    void release()
+    {
+        {
+            std::lock_guard lock(mutex);
+            holdBlock_ = -1;
+        }
+        released_.notify_all();
+    }
     std::mutex mutex;
     std::vector<Frame::Request> requests;
+
+private:
+    std::condition_variable released_;
+    Byte holdCommand_ = 0;
+    int holdBlock_ = -1;
+    bool held_ = false;
 };
 
 class WindowWithSimulator : public WindowTest {
@@ -36,13 +71,13 @@ protected:
     static constexpr int TransferMs = 30000;
 
     // Starts the link on the simulator; for a master, waits until it is found.
-    bool start(simtest::SimulatorProcess& sim, bool master = true)
+    bool start(simtest::SimulatorProcess& sim, bool master = true, double pacing = Pacing)
     {
         if (!sim.waitReady())
             return false;
         auto recording = std::make_unique<RecordingChip>(sim.link());
         chip = recording.get();
-        window->startLink(std::move(recording), Pacing);
+        window->startLink(std::move(recording), pacing);
         return !master || spinUntil([&] { return shared.connectionState == Connected; }, 10000);
     }
     // Runs a transfer command and waits until the window is enabled again.

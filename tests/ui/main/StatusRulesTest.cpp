@@ -1,5 +1,5 @@
-// The display rules without a window: captions, dialog answers, texts, I/O cells. The
-// zone cells, their folding and the report checks are checked through the window.
+// The display rules without a window: dialog answers, texts, I/O cells. The captions,
+// the zone cells, their folding and the report checks are checked through the window.
 
 #include "ui/main/StatusRules.h"
 #include "link/LinkShared.h"
@@ -8,24 +8,6 @@
 
 namespace q7582 {
 namespace {
-
-TEST(ConfigurationCaption, NamesWhereTheImageCameFromAndMarksItModified)
-{
-    Provenance p;
-    p.defaultMasterNumber = 3;
-    EXPECT_EQ(configurationCaption(p, false), "DEFAULT Configuration of Master 3");
-    p.origin = ConfigOrigin::OriginMaster;
-    p.uploadedMasterByte = 0x85; // chime bit and address 5: the low nibble is shown
-    EXPECT_EQ(configurationCaption(p, false), "Configuration from Master 5");
-    p.origin = ConfigOrigin::OriginFile;
-    EXPECT_EQ(configurationCaption(p, false), "Configuration from File");
-    p.modified = true;
-    EXPECT_EQ(configurationCaption(p, false), "Configuration from File - MODIFIED");
-    // The generator window shows only the modification mark.
-    EXPECT_EQ(configurationCaption(p, true), " - MODIFIED");
-    p.modified = false;
-    EXPECT_EQ(configurationCaption(p, true), "");
-}
 
 TEST(DialogAnswers, AddressIsOneDigitFromZeroToFiveAndNamesAtMostTwentyCharacters)
 {

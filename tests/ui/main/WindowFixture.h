@@ -112,9 +112,8 @@ protected:
     bool refreshWrites()
     {
         refresh();
-        return takeStatusWrite();
+        return shared.requests.statusWriteRequest.exchange(false);
     }
-    bool takeStatusWrite() { return shared.requests.statusWriteRequest.exchange(false); }
     bool takeClockWrite() { return shared.requests.clockWriteRequest.exchange(false); }
     std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
     void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
@@ -140,7 +139,6 @@ protected:
             a->trigger();
     }
 
-    static void click(QWidget* w, Qt::MouseButton button) { mouse(w, QEvent::MouseButtonPress, button); }
     static void doubleClick(QWidget* w) { mouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton); }
     static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPointF at = QPointF(2, 2))
     {

@@ -30,7 +30,6 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
     auto* tuner = find<QSlider>("LevelSliders9");
     ASSERT_TRUE(spinUntil([&] { return tuner->value() == 9; }));
     EXPECT_EQ(shared.connectionState, Connected);
-    EXPECT_TRUE(find("STAddr")->isEnabled());
 
     tuner->setValue(14);
     ASSERT_TRUE(spinUntil([&] {
@@ -62,28 +61,6 @@ TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
     ASSERT_EQ(memory.size(), ConfigImage::Size);
     EXPECT_EQ(read("master.cfi"), memory.toStdString());
     window->stopLink(); // before the simulator goes
-}
-
-TEST_F(WindowWithSimulator, OpenThenDownloadPutsTheFileIntoTheSimulatorsMemory)
-{
-    std::string content(ConfigImage::Size, '\0');
-    for (std::size_t i = 0; i < content.size(); ++i)
-        content[i] = char((i * 7 + i / 256) % 251);
-    write("plan.cfi", content);
-
-    simtest::SimulatorProcess sim;
-    ASSERT_TRUE(start(sim));
-    dialogs.answers.push_back(dir.filePath("plan.cfi"));
-    trigger("Open1");
-    // A simulator starved of CPU can miss a reply: the failed Download is reported and,
-    // as the user is told, run again. The check is what the master holds in the end.
-    bool held = false;
-    for (int attempt = 0; attempt < 3 && !held; ++attempt) {
-        ASSERT_TRUE(transfer("Download1"));
-        held = spinUntil([&] { return sim.dump("config.bin").toStdString() == content; });
-    }
-    EXPECT_TRUE(held);
-    window->stopLink();
 }
 
 TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)

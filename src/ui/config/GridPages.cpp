@@ -1,8 +1,6 @@
-// The four pages that share the zone/output grid: Units, VOX, Message events and Out
-// events of ConfigEditor.
+#include "ui/config/GridPages.h"
 
 #include "settings/NameTables.h"
-#include "ui/config/ConfigEditor.h"
 #include "ui/config/DialogAnswers.h"
 #include "ui/config/EditorQuestions.h"
 #include "ui/config/ZoneGrid.h"
@@ -44,11 +42,33 @@ QLabel* legend(QWidget* page, CellColour colour, const QString& text, int x, int
 
 } // namespace
 
-QWidget* ConfigEditor::buildGridPage(const char* name, const QString& title, bool outputs)
+GridPages::GridPages(EditorSession& session, const NameTables& names, DialogProvider& dialogs, QTabWidget* tabs)
+    : QObject(tabs), session_(session), names_(names), dialogs_(dialogs)
 {
-    auto* page = new QWidget(pages_);
+    pages_ = {buildPage(tabs, "TSunits", QStringLiteral("Units"), false),
+              buildPage(tabs, "TSvox", QStringLiteral("VOX"), false),
+              buildPage(tabs, "TSmsg", QStringLiteral("Message events"), false),
+              buildPage(tabs, "TSout", QStringLiteral("Out events"), true)};
+    buildLists();
+
+    grid_ = new ZoneGrid(pages_[PageUnits]);
+    connect(grid_, &ZoneGrid::cellClicked, this, &GridPages::toggleZone);
+    connect(grid_, &ZoneGrid::rowClicked, this, &GridPages::toggleZoneRow);
+    connect(grid_, &ZoneGrid::numberBoxClicked, this, &GridPages::editNumber);
+    connect(grid_, &ZoneGrid::outputEventBoxClicked, this, &GridPages::editOutputEvent);
+
+    connect(unitCombo_, &QComboBox::currentIndexChanged, this, &GridPages::unitChanged);
+    connect(keyCombo_, &QComboBox::currentIndexChanged, this, &GridPages::showKey);
+    connect(voxCombo_, &QComboBox::currentIndexChanged, this, &GridPages::showVox);
+    connect(messageEventCombo_, &QComboBox::currentIndexChanged, this, &GridPages::showMessageEvent);
+    connect(outEventCombo_, &QComboBox::currentIndexChanged, this, &GridPages::showOutEvent);
+}
+
+QWidget* GridPages::buildPage(QTabWidget* tabs, const char* name, const QString& title, bool outputs)
+{
+    auto* page = new QWidget(tabs);
     page->setObjectName(QString::fromLatin1(name));
-    pages_->addTab(page, title);
+    tabs->addTab(page, title);
     for (int g = 0; g < 6; ++g) {
         auto* c = new QLabel(outputs ? QStringLiteral("Card %1").arg(g + 1) : QStringLiteral("Slave %1").arg(g), page);
         c->setAlignment(Qt::AlignCenter);
@@ -66,45 +86,22 @@ QWidget* ConfigEditor::buildGridPage(const char* name, const QString& title, boo
     return page;
 }
 
-void ConfigEditor::buildGridPages()
+void GridPages::buildLists()
 {
-    unitsPage_ = buildGridPage("TSunits", QStringLiteral("Units"), false);
-    voxPage_ = buildGridPage("TSvox", QStringLiteral("VOX"), false);
-    messagesPage_ = buildGridPage("TSmsg", QStringLiteral("Message events"), false);
-    outEventsPage_ = buildGridPage("TSout", QStringLiteral("Out events"), true);
-
-    unitCombo_ = combo(unitsPage_, "CBUnit", 10);
-    keyCombo_ = combo(unitsPage_, "CBKey", 33);
-    voxCombo_ = combo(voxPage_, "CBVox", 10);
+    unitCombo_ = combo(pages_[PageUnits], "CBUnit", 10);
+    keyCombo_ = combo(pages_[PageUnits], "CBKey", 33);
+    voxCombo_ = combo(pages_[PageVox], "CBVox", 10);
     voxCombo_->addItems({QStringLiteral("VOX1"), QStringLiteral("VOX2")});
-    messageEventCombo_ = combo(messagesPage_, "CBMsg1", 10);
+    messageEventCombo_ = combo(pages_[PageMessages], "CBMsg1", 10);
     fillNumbered(messageEventCombo_, QStringLiteral("Message event "), ConfigImage::MessageEvents);
-    outEventCombo_ = combo(outEventsPage_, "CBOut", 10);
+    outEventCombo_ = combo(pages_[PageOutEvents], "CBOut", 10);
     fillNumbered(outEventCombo_, QStringLiteral("Out event "), ConfigImage::OutEvents);
     outEventCombo_->addItem(QStringLiteral("RESET"));
     fillUnitList();
     fillKeyList();
-
-    const int helpTop = ZoneGrid::bottom() + 50;
-    addHelpButton(unitsPage_, "BbKey", HelpContext::EditorKeys, 10, helpTop);
-    addHelpButton(voxPage_, "BbVox", HelpContext::EditorVox, 10, helpTop);
-    addHelpButton(messagesPage_, "BbMsg", HelpContext::EditorMessages, 10, helpTop);
-    addHelpButton(outEventsPage_, "BbOut", HelpContext::EditorOutEvents, 10, helpTop);
-
-    grid_ = new ZoneGrid(unitsPage_);
-    connect(grid_, &ZoneGrid::cellClicked, this, &ConfigEditor::toggleZone);
-    connect(grid_, &ZoneGrid::rowClicked, this, &ConfigEditor::toggleZoneRow);
-    connect(grid_, &ZoneGrid::numberBoxClicked, this, &ConfigEditor::editNumber);
-    connect(grid_, &ZoneGrid::outputEventBoxClicked, this, &ConfigEditor::editOutputEvent);
-
-    connect(unitCombo_, &QComboBox::currentIndexChanged, this, &ConfigEditor::unitChanged);
-    connect(keyCombo_, &QComboBox::currentIndexChanged, this, &ConfigEditor::keyChanged);
-    connect(voxCombo_, &QComboBox::currentIndexChanged, this, &ConfigEditor::voxChanged);
-    connect(messageEventCombo_, &QComboBox::currentIndexChanged, this, &ConfigEditor::messageEventChanged);
-    connect(outEventCombo_, &QComboBox::currentIndexChanged, this, &ConfigEditor::outEventChanged);
 }
 
-void ConfigEditor::fillUnitList()
+void GridPages::fillUnitList()
 {
     const QSignalBlocker block(unitCombo_);
     unitCombo_->clear();
@@ -120,7 +117,7 @@ void ConfigEditor::fillUnitList()
     }
 }
 
-void ConfigEditor::fillKeyList()
+void GridPages::fillKeyList()
 {
     const QSignalBlocker block(keyCombo_);
     keyCombo_->clear();
@@ -132,7 +129,33 @@ void ConfigEditor::fillKeyList()
     keyCombo_->setCurrentIndex(session_.selectedKey);
 }
 
-KeyRecord ConfigEditor::currentPagingRecord()
+void GridPages::showPage(int index)
+{
+    grid_->moveTo(pages_[index]);
+    switch (index) {
+    case PageUnits:
+        showKey();
+        grid_->showBoxes(true, QStringLiteral("Message"));
+        break;
+    case PageVox:
+        showVox();
+        grid_->showBoxes(true, QStringLiteral("Priority"));
+        break;
+    case PageMessages:
+        showMessageEvent();
+        grid_->showBoxes(true, QStringLiteral("Message"));
+        break;
+    default:
+        showOutEvent();
+        grid_->showBoxes(false);
+        break;
+    }
+}
+
+// The dialogs stand over the editor window.
+QWidget* GridPages::dialogParent() const { return pages_[PageUnits]->window(); }
+
+KeyRecord GridPages::currentPagingRecord()
 {
     ConfigImage& w = session_.workingCopy;
     switch (session_.currentPage) {
@@ -145,7 +168,7 @@ KeyRecord ConfigEditor::currentPagingRecord()
     }
 }
 
-GridTarget ConfigEditor::currentTarget()
+GridTarget GridPages::currentTarget()
 {
     if (session_.currentPage != PageOutEvents)
         return GridTarget::zones(currentPagingRecord().zones());
@@ -154,7 +177,7 @@ GridTarget ConfigEditor::currentTarget()
     return GridTarget::outEvent(session_.workingCopy.outEvent(session_.selectedOutEvent + 1));
 }
 
-void ConfigEditor::showPagingNumbers(bool messageNumber)
+void GridPages::showPagingNumbers(bool messageNumber)
 {
     KeyRecord r = currentPagingRecord();
     if (messageNumber) {
@@ -168,7 +191,7 @@ void ConfigEditor::showPagingNumbers(bool messageNumber)
     grid_->showOutputEvent(r.outputEvent());
 }
 
-void ConfigEditor::showKey()
+void GridPages::showKey()
 {
     session_.selectedUnit = unitCombo_->currentIndex();
     session_.selectedKey = keyCombo_->currentIndex();
@@ -176,21 +199,21 @@ void ConfigEditor::showKey()
     showPagingNumbers(true);
 }
 
-void ConfigEditor::showVox()
+void GridPages::showVox()
 {
     session_.selectedVox = voxCombo_->currentIndex();
     grid_->draw(currentTarget());
     showPagingNumbers(false);
 }
 
-void ConfigEditor::showMessageEvent()
+void GridPages::showMessageEvent()
 {
     session_.selectedMessageEvent = messageEventCombo_->currentIndex();
     grid_->draw(currentTarget());
     showPagingNumbers(true);
 }
 
-void ConfigEditor::showOutEvent()
+void GridPages::showOutEvent()
 {
     session_.selectedOutEvent = outEventCombo_->currentIndex();
     const bool reset = session_.selectedOutEvent == ConfigImage::OutEvents;
@@ -202,25 +225,20 @@ void ConfigEditor::showOutEvent()
     clearOutEventNumbers(currentTarget().states);
 }
 
-void ConfigEditor::unitChanged()
+void GridPages::unitChanged()
 {
     showKey();
     fillKeyList();
 }
 
-void ConfigEditor::keyChanged() { showKey(); }
-void ConfigEditor::voxChanged() { showVox(); }
-void ConfigEditor::messageEventChanged() { showMessageEvent(); }
-void ConfigEditor::outEventChanged() { showOutEvent(); }
-
-void ConfigEditor::toggleZone(int m, int z)
+void GridPages::toggleZone(int m, int z)
 {
     CellLabel* cell = grid_->cell(m, z);
     cell->setColour(clickCell(currentTarget(), m, z, cell->colour()));
     session_.markModified();
 }
 
-void ConfigEditor::toggleZoneRow(int m)
+void GridPages::toggleZoneRow(int m)
 {
     const GridTarget t = currentTarget();
     if (!toggleRow(t, m))
@@ -229,12 +247,12 @@ void ConfigEditor::toggleZoneRow(int m)
     session_.markModified();
 }
 
-void ConfigEditor::editNumber()
+void GridPages::editNumber()
 {
     KeyRecord r = currentPagingRecord();
     const QString box = grid_->numberBox()->text();
     if (session_.currentPage == PageVox) {
-        const auto a = askNumber(dialogs_, this, QStringLiteral("Change priority"),
+        const auto a = askNumber(dialogs_, dialogParent(), QStringLiteral("Change priority"),
                                  QStringLiteral("Priority number 1...7"), box, acceptPriority);
         if (!a)
             return;
@@ -245,7 +263,7 @@ void ConfigEditor::editNumber()
         return;
     }
     const auto a =
-        askNumber(dialogs_, this, QStringLiteral("Change message number"),
+        askNumber(dialogs_, dialogParent(), QStringLiteral("Change message number"),
                   QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box), acceptMessageNumber);
     if (!a)
         return;
@@ -255,9 +273,9 @@ void ConfigEditor::editNumber()
     r.setMessageNumber(Byte(a->value));
 }
 
-void ConfigEditor::editOutputEvent()
+void GridPages::editOutputEvent()
 {
-    const auto a = askOutputEvent(dialogs_, this, grid_->outputEventBox()->text());
+    const auto a = askOutputEvent(dialogs_, dialogParent(), grid_->outputEventBox()->text());
     if (!a)
         return;
     if (a->changed)

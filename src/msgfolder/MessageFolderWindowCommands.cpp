@@ -1,0 +1,108 @@
+#include "msgfolder/MessageFolderWindowCommands.h"
+
+#include "msgfolder/MessageFolderWindow.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace q7582 {
+
+MessageFolderWindowCommands::MessageFolderWindowCommands(MessageFolderWindow& window) : toolBar_(new QToolBar(&window))
+{
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    buildActions(window);
+    buildMenuBar(window);
+    buildToolBar();
+}
+
+void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
+{
+    constexpr auto NoIcon = QStyle::SP_CustomBase;
+    const struct {
+        QAction** member;
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        const char* hint; // "short|long": tool tip and status bar text
+        void (MessageFolderWindow::*handler)();
+        QStyle::StandardPixmap icon;
+    } table[] = {
+        {&openFolderAction_, "MsgFolder", "&Open-create Message Folder", "Ctrl+O",
+         "Open-Create|Open or create a message folder", &MessageFolderWindow::chooseAndOpenFolder,
+         QStyle::SP_DialogOpenButton},
+        {&closeFolderAction_, "CloseFolder", "&Close Folder", "Ctrl+C", "Close|Close message folder",
+         &MessageFolderWindow::closeFolder, QStyle::SP_DialogCloseButton},
+        {&addMessageAction_, "AddMsg", "&Add Message to List", "Ctrl+A", "Add|Add a .wav file to the message list",
+         &MessageFolderWindow::addMessageFromFile, QStyle::SP_FileIcon},
+        {&deleteMessageAction_, "DeleteMsg", "&Delete Message from List", "Ctrl+X",
+         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon},
+        {&changeTitleAction_, "ChgTitle", "&Change title", "Ctrl+T", "Change title|Change title of message list",
+         &MessageFolderWindow::changeTitle, QStyle::SP_FileDialogDetailedView},
+        {&findMessageAction_, "FileFnd", "&Find file", "Ctrl+F", "Find|Find file in the message list",
+         &MessageFolderWindow::findMessage, QStyle::SP_FileDialogContentsView},
+        {&changeDescriptionAction_, "ChgFile", "C&hange description", "Ctrl+E",
+         "Change description|Change description of message file", &MessageFolderWindow::changeDescription,
+         QStyle::SP_FileDialogInfoView},
+        {&helpAction_, "HelpAct", "&Help", "", "Help|Help compiler info", &MessageFolderWindow::showHelp, NoIcon},
+        {&exitAction_, "ExitAct", "Exit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
+        // The File menu's own Exit item closes the window like the top-level Exit.
+        {&fileExitAction_, "Exit1", "E&xit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
+    };
+    for (const auto& entry : table) {
+        auto* action = new QAction(QString::fromLatin1(entry.caption), &window);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        const QString hint = QString::fromLatin1(entry.hint);
+        action->setToolTip(hint.section(u'|', 0, 0));
+        action->setStatusTip(hint.section(u'|', 1));
+        if (entry.icon != NoIcon)
+            action->setIcon(window.style()->standardIcon(entry.icon));
+        QObject::connect(action, &QAction::triggered, &window, entry.handler);
+        window.addAction(action); // shortcuts work while the menus are closed
+        *entry.member = action;
+    }
+}
+
+void MessageFolderWindowCommands::buildMenuBar(MessageFolderWindow& window)
+{
+    menuBar_ = new QMenuBar(&window);
+    menuBar_->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    file->addActions({openFolderAction_, closeFolderAction_, addMessageAction_, deleteMessageAction_});
+    file->addSeparator();
+    file->addAction(fileExitAction_);
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
+    edit->addActions({changeTitleAction_, findMessageAction_, changeDescriptionAction_});
+    menuBar_->addAction(helpAction_);
+    menuBar_->addAction(exitAction_);
+}
+
+void MessageFolderWindowCommands::buildToolBar()
+{
+    toolBar_->addActions({openFolderAction_, closeFolderAction_});
+    toolBar_->addSeparator();
+    toolBar_->addActions({addMessageAction_, deleteMessageAction_});
+    toolBar_->addSeparator();
+    toolBar_->addActions({findMessageAction_, changeTitleAction_, changeDescriptionAction_});
+    // The Close button has a hint of its own; the button takes the action's hint
+    // again whenever the action changes, so it is set again after that.
+    QWidget* closeButton = toolBar_->widgetForAction(closeFolderAction_);
+    auto closeHint = [closeButton] {
+        closeButton->setToolTip(QStringLiteral("Close"));
+        closeButton->setStatusTip(QStringLiteral("Close Message Folder"));
+    };
+    closeHint();
+    QObject::connect(closeFolderAction_, &QAction::changed, closeButton, closeHint);
+}
+
+void MessageFolderWindowCommands::showFolderOpen(bool open)
+{
+    openFolderAction_->setEnabled(!open);
+    for (QAction* action : {closeFolderAction_, addMessageAction_, deleteMessageAction_, changeTitleAction_,
+                            findMessageAction_, changeDescriptionAction_})
+        action->setEnabled(open);
+}
+
+} // namespace q7582

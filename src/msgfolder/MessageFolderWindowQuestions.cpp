@@ -1,0 +1,45 @@
+#include "msgfolder/MessageFolderWindowQuestions.h"
+
+#include "msgfolder/MessageNumber.h"
+#include "ui/common/AskUntilValid.h"
+
+namespace q7582 {
+
+bool editListText(DialogProvider& dialogs, QWidget* parent, QString& text, ListText which)
+{
+    const bool title = which == ListText::Title;
+    const QString prompt = title ? QStringLiteral("Enter a title for the message list (max.100 char.)")
+                                 : QStringLiteral("Enter a description of the message file (max. 50 char.)");
+    const int limit = title ? ListTitleLimit : DescriptionLimit;
+    const std::optional<QString> answer =
+        askUntilValid(dialogs, parent, QStringLiteral("Edit text box"), prompt, text, [limit](const QString& entry) {
+            return entry.size() <= limit ? std::optional(entry) : std::nullopt;
+        });
+    if (answer)
+        text = *answer;
+    return answer.has_value();
+}
+
+std::optional<QString> askMessageNumber(DialogProvider& dialogs, QWidget* parent, const QString& caption)
+{
+    // An accepted entry holds the number, or nothing when it was not a whole number:
+    // that ends the action rather than asking again.
+    using Entry = std::optional<QString>;
+    const std::optional<Entry> accepted = askUntilValid(
+        dialogs, parent, caption, QStringLiteral("Enter a message number (1..127)"), QStringLiteral("1"),
+        [&](const QString& entry) -> std::optional<Entry> {
+            bool whole = false;
+            const int number = entry.trimmed().toInt(&whole);
+            if (!whole) {
+                dialogs.message(parent, parent->windowTitle(),
+                                QStringLiteral("'%1' is not a valid integer value").arg(entry), QMessageBox::Critical);
+                return std::make_optional(Entry());
+            }
+            if (number >= FirstMessage && number <= LastMessage)
+                return std::make_optional(Entry(messageName(number)));
+            return std::nullopt;
+        });
+    return accepted.value_or(std::nullopt);
+}
+
+} // namespace q7582

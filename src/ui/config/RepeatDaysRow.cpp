@@ -1,0 +1,50 @@
+#include "ui/config/RepeatDaysRow.h"
+
+#include "ui/config/PlacedControls.h"
+#include "ui/config/TimerRules.h"
+
+#include <QRadioButton>
+
+namespace q7582 {
+
+using placed::place;
+
+RepeatDaysRow::RepeatDaysRow(QWidget* page)
+    : QWidget(page), oneTime_(place(new QRadioButton(QStringLiteral("One Time"), this), "RBoneTime", 0, 2, 85)),
+      daily_(place(new QRadioButton(QStringLiteral("Daily"), this), "RBdaily", 85, 2, 65)),
+      weekly_(place(new QRadioButton(QStringLiteral("Weekly"), this), "RBweekly", 150, 2, 75)),
+      daysPanel_(place(new QWidget(this), "Panel2", 228, 0, 7 * 38, 26))
+{
+    const std::array<const char*, 7> dayNames{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    for (int d = 0; d < 7; ++d) {
+        const QByteArray name = "SpeedButton" + QByteArray::number(d + 1);
+        days_[d] = placed::toggle(daysPanel_, QString::fromLatin1(dayNames[d]), name.constData(), 38 * d, 2, 36);
+        connect(days_[d], &QPushButton::clicked, this, &RepeatDaysRow::dayClicked);
+    }
+    connect(oneTime_, &QRadioButton::clicked, this, [this] { emit kindClicked(0); });
+    connect(daily_, &QRadioButton::clicked, this, [this] { emit kindClicked(TimerEventRecord::Daily); });
+    connect(weekly_, &QRadioButton::clicked, this, [this] { emit kindClicked(1); }); // Monday only
+}
+
+void RepeatDaysRow::showDays(Byte days)
+{
+    const RepeatKind kind = repeatKind(days);
+    oneTime_->setChecked(kind == RepeatKind::OneTime);
+    daily_->setChecked(kind == RepeatKind::Daily);
+    weekly_->setChecked(kind == RepeatKind::Weekly);
+    daysPanel_->setVisible(kind == RepeatKind::Weekly);
+    if (kind == RepeatKind::Weekly)
+        for (int d = 0; d < 7; ++d)
+            days_[d]->setChecked(days & (1 << d));
+}
+
+Byte RepeatDaysRow::pressedDays() const
+{
+    Byte days = 0;
+    for (int d = 0; d < 7; ++d)
+        if (days_[d]->isChecked())
+            days |= Byte(1 << d);
+    return days;
+}
+
+} // namespace q7582

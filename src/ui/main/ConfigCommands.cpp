@@ -1,0 +1,62 @@
+#include "ui/main/ConfigCommands.h"
+
+#include "model/DefaultConfiguration.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/Workspace.h"
+#include "ui/main/ConfigFiles.h"
+
+#include <QWidget>
+
+namespace q7582 {
+
+ConfigCommands::ConfigCommands(Workspace& workspace, DialogProvider& dialogs, QWidget* window)
+    : QObject(window), workspace_(workspace), dialogs_(dialogs), window_(window)
+{
+}
+
+void ConfigCommands::save()
+{
+    const QString chosen = dialogs_.getSaveFileName(window_, SaveConfigTitle, QStringLiteral("."), SaveConfigFilter);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = withCfiExtension(chosen.toStdString());
+    // The dialog asked about the name as typed; a name that gained ".cfi" is asked here.
+    if (path != chosen.toStdString() && fileExists(path)
+        && !dialogs_.okCancel(window_, SaveConfigTitle,
+                              QString::fromStdString(path) + QStringLiteral(" already exists.\nReplace it?")))
+        return;
+    const FileResult written = saveConfigFile(path, workspace_.config());
+    if (!written.ok) {
+        dialogs_.fileError(window_, written);
+        return;
+    }
+    applySaved(workspace_.provenance(), path);
+    emit saved();
+}
+
+void ConfigCommands::open()
+{
+    const QString chosen = dialogs_.getOpenFileName(window_, OpenConfigTitle, QString(), OpenConfigFilter);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = chosen.toStdString();
+    ConfigFileContent content;
+    const FileResult read = readConfigFile(path, content);
+    if (!read.ok) {
+        dialogs_.fileError(window_, read);
+        return;
+    }
+    if (!content.wholeImage()
+        && !dialogs_.okCancel(window_, OpenConfigTitle, partialFileWarning(path, content.fileSize)))
+        return;
+    applyOpenedFile(workspace_.config(), workspace_.provenance(), path, content);
+    emit replaced();
+}
+
+void ConfigCommands::loadDefault(int tag)
+{
+    buildDefaultConfiguration(workspace_.config(), tag).applyTo(workspace_.provenance());
+    emit replaced();
+}
+
+} // namespace q7582

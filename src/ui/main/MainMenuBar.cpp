@@ -1,0 +1,146 @@
+#include "ui/main/MainMenuBar.h"
+
+#include "model/ZoneMask.h"
+#include "reports/ReportCommands.h"
+#include "settings/SettingsFile.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
+#include "ui/main/ConfigCommands.h"
+#include "ui/main/HelpOpener.h"
+#include "ui/main/TransferController.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace q7582 {
+namespace {
+
+template <typename Context, typename Handler>
+QAction* addItem(QMenu* menu, const QString& caption, const char* name, Context* context, Handler handler)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    QObject::connect(a, &QAction::triggered, context, handler);
+    return a;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& caption, const char* name)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
+MainMenuBar::MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& settings, DialogProvider& dialogs,
+                         QWidget* window)
+    : QObject(window), commands_(commands), settings_(settings), dialogs_(dialogs), window_(window)
+{
+    QMenu* message = addMenu(bar, QStringLiteral("&Message"), "Message1");
+    messageFolderAction_ = addItem(message, QStringLiteral("&Open"), "Open2", this, [this] {
+        if (openMessageCompiler_)
+            openMessageCompiler_();
+    });
+    messageFolderAction_->setEnabled(false);
+    QMenu* config = addMenu(bar, QStringLiteral("&Config"), "Config1");
+    buildConfigMenu(config);
+    QMenu* report = addMenu(bar, QStringLiteral("&Report"), "Report1");
+    buildReportMenu(report);
+    masterMenus_ = {message, config, report};
+    buildHelpMenus(bar);
+
+    // Not "&Exit": Alt+E opens "H&elp Language", and pressed twice it must not end the program.
+    QAction* exit = bar->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("Exit1"));
+    connect(exit, &QAction::triggered, this, &MainMenuBar::exitTriggered);
+}
+
+void MainMenuBar::buildConfigMenu(QMenu* config)
+{
+    editAction_ = addItem(config, QStringLiteral("&Edit"), "Edit2", this, [this] {
+        if (openConfigEditor_)
+            openConfigEditor_();
+    });
+    editAction_->setEnabled(false);
+    TransferController* transfers = &commands_.transfers;
+    ConfigCommands* files = &commands_.config;
+    addItem(config, QStringLiteral("&Upload"), "Edit1", transfers, &TransferController::startUpload);
+    addItem(config, QStringLiteral("&Download"), "Download1", transfers, &TransferController::startDownload);
+    addItem(config, QStringLiteral("&Save"), "Save1", files, &ConfigCommands::save);
+    addItem(config, QStringLiteral("&Open"), "Open1", files, &ConfigCommands::open);
+    QMenu* defaults = config->addMenu(QStringLiteral("&Load Default"));
+    defaults->setObjectName(QStringLiteral("LoadDefault1"));
+    for (int n = 0; n < ZoneSet::Masters; ++n) {
+        QAction* a = defaults->addAction(QStringLiteral("Master %1").arg(n));
+        a->setObjectName(QStringLiteral("Master%1").arg(n));
+        a->setData(n); // the item's tag
+        connect(a, &QAction::triggered, files, [files, a] { files->loadDefault(a->data().toInt()); });
+    }
+}
+
+void MainMenuBar::buildReportMenu(QMenu* report)
+{
+    addItem(report, QStringLiteral("&Status"), "Status1", this, &MainMenuBar::statusReportTriggered);
+    QMenu* configuration = report->addMenu(QStringLiteral("&Configuration"));
+    configuration->setObjectName(QStringLiteral("Configuration1"));
+    ReportCommands* reports = &commands_.reports;
+    const auto addReport = [&](const QString& caption, const char* name, void (ReportCommands::*run)()) {
+        addItem(configuration, caption, name, this, [reports, run] { (reports->*run)(); });
+    };
+    addReport(QStringLiteral("Connected &units"), "Connectedunits1", &ReportCommands::showDeskMicrophoneReport);
+    addReport(QStringLiteral("Connected &IO card"), "ConnectedIOcard1", &ReportCommands::showIoCardReport);
+    addReport(QStringLiteral("Configured &Timers"), "imers1", &ReportCommands::showTimerReport);
+}
+
+void MainMenuBar::buildHelpMenus(QMenuBar* bar)
+{
+    QMenu* language = addMenu(bar, QStringLiteral("H&elp Language"), "HelpLanguage1");
+    italianHelp_ =
+        addItem(language, QStringLiteral("&italiano"), "italiano1", this, [this] { chooseHelpLanguage(true); });
+    italianHelp_->setCheckable(true);
+    italianHelp_->setChecked(true);
+    englishHelp_ =
+        addItem(language, QStringLiteral("&english"), "english1", this, [this] { chooseHelpLanguage(false); });
+    englishHelp_->setCheckable(true);
+
+    QMenu* help = addMenu(bar, QStringLiteral("&Help"), "Help1");
+    HelpOpener* opener = &commands_.help;
+    QAction* contents =
+        addItem(help, QStringLiteral("&Help"), "Help2", this, [opener] { opener->open(HelpContext::Contents); });
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    addItem(help, QStringLiteral("&Info"), "Info1", this, &MainMenuBar::aboutTriggered);
+}
+
+void MainMenuBar::setMessageCompilerOpener(std::function<void()> open)
+{
+    openMessageCompiler_ = std::move(open);
+    messageFolderAction_->setEnabled(bool(openMessageCompiler_));
+}
+
+void MainMenuBar::setConfigEditorOpener(std::function<void()> open)
+{
+    openConfigEditor_ = std::move(open);
+    editAction_->setEnabled(bool(openConfigEditor_));
+}
+
+void MainMenuBar::enableMasterMenus(bool enabled)
+{
+    for (QMenu* m : masterMenus_)
+        m->setEnabled(enabled);
+}
+
+void MainMenuBar::showHelpLanguage()
+{
+    const bool italian = settings_.helpLanguageItalian();
+    italianHelp_->setChecked(italian);
+    englishHelp_->setChecked(!italian);
+}
+
+void MainMenuBar::chooseHelpLanguage(bool italian)
+{
+    dialogs_.fileError(window_, settings_.chooseHelpLanguage(italian));
+    showHelpLanguage();
+}
+
+} // namespace q7582

@@ -1,0 +1,70 @@
+#pragma once
+// The main window's menu bar in its order (Message, Config, Report, the two help menus,
+// Exit). The configuration and report items run their commands; the help-language menu
+// ticks and stores the language the settings hold.
+
+#include <QObject>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QString;
+class QWidget;
+
+namespace q7582 {
+
+class ConfigCommands;
+class DialogProvider;
+class HelpOpener;
+class ReportCommands;
+class SettingsFile;
+class TransferController;
+
+class MainMenuBar : public QObject {
+    Q_OBJECT
+public:
+    struct Commands {
+        ConfigCommands& config;
+        TransferController& transfers;
+        ReportCommands& reports;
+        HelpOpener& help;
+    };
+
+    // window: the parent of the error box and of this object.
+    MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& settings, DialogProvider& dialogs, QWidget* window);
+
+    // "&Message"/"&Open" and "&Config"/"&Edit" stay disabled until given what they open.
+    void setMessageCompilerOpener(std::function<void()> open);
+    void setConfigEditorOpener(std::function<void()> open);
+    // Message, Config and Report serve a master only.
+    void enableMasterMenus(bool enabled);
+    // Ticks the help language the settings hold.
+    void showHelpLanguage();
+
+signals:
+    void statusReportTriggered();
+    void aboutTriggered();
+    void exitTriggered();
+
+private:
+    void buildConfigMenu(QMenu* config);
+    void buildReportMenu(QMenu* report);
+    void buildHelpMenus(QMenuBar* bar);
+    void chooseHelpLanguage(bool italian);
+
+    Commands commands_;
+    SettingsFile& settings_;
+    DialogProvider& dialogs_;
+    QWidget* window_;
+    std::vector<QMenu*> masterMenus_;
+    std::function<void()> openMessageCompiler_;
+    std::function<void()> openConfigEditor_;
+    QAction* messageFolderAction_ = nullptr;
+    QAction* editAction_ = nullptr;
+    QAction* italianHelp_ = nullptr;
+    QAction* englishHelp_ = nullptr;
+};
+
+} // namespace q7582

@@ -1,0 +1,33 @@
+#pragma once
+// The panels of the master page, built once by the window. The live controls and the
+// name commands work on them; the window owns them as Qt children.
+
+namespace q7582 {
+
+class ActiveSourcePanel;
+class GroupsPanel;
+class IoGridPanel;
+class LevelTag;
+class LevelsPanel;
+class MasterPanel;
+class MusicSelectionPanel;
+class UnitsPanel;
+class VoxPanel;
+class ZoneGridPanel;
+
+struct MasterPagePanels {
+    LevelsPanel* speech = nullptr;
+    LevelsPanel* music = nullptr;
+    VoxPanel* vox = nullptr;
+    LevelTag* levelTag = nullptr; // the value tag of the last moved slider
+    UnitsPanel* units = nullptr;
+    ActiveSourcePanel* activeSource = nullptr;
+    GroupsPanel* groups = nullptr;
+    MusicSelectionPanel* musicSelection = nullptr;
+    ZoneGridPanel* zones = nullptr;
+    IoGridPanel* outputs = nullptr;
+    IoGridPanel* inputs = nullptr;
+    MasterPanel* master = nullptr;
+};
+
+} // namespace q7582
