@@ -5,6 +5,7 @@
 #include "model/Bytes.h"
 #include "model/ConfigImage.h"
 
+#include <cstdint>
 #include <string>
 
 namespace q7582 {
@@ -16,6 +17,7 @@ struct Provenance {
     bool modified = false;
     int defaultMasterNumber = 0;
     Byte uploadedMasterByte = 0;
+    std::int64_t uploadedAtMsecs = 0; // when the last Upload completed, ms since the epoch
     std::string currentFileName;
     // Changed by the editor since it was last saved, uploaded or downloaded: closing asks.
     bool unsaved = false;
@@ -25,11 +27,12 @@ struct Provenance {
 
 namespace q7582 {
 
-// End of a completed Upload: the image now is the master's.
-inline void applyUploadCompleted(Provenance& p, Byte addressChime)
+// End of a completed Upload at atMsecs: the image now is the master's.
+inline void applyUploadCompleted(Provenance& p, Byte addressChime, std::int64_t atMsecs)
 {
     p.origin = ConfigOrigin::OriginMaster;
     p.uploadedMasterByte = addressChime;
+    p.uploadedAtMsecs = atMsecs;
     p.modified = false;
     p.unsaved = false;
 }

@@ -49,7 +49,7 @@ TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
 
     link.connectionState = Connected;
     link.withStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
-    applyUploadCompleted(workspace.provenance(), 0x83);
+    applyUploadCompleted(workspace.provenance(), 0x83, 0);
     commands.showIoCardReport();
     EXPECT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(viewer.isVisible());

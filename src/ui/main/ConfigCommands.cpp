@@ -1,6 +1,8 @@
 #include "ui/main/ConfigCommands.h"
 
 #include "model/DefaultConfiguration.h"
+#include "reports/ComparisonCommand.h"
+#include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
 #include "ui/main/ConfigFiles.h"
@@ -57,6 +59,22 @@ void ConfigCommands::loadDefault(int tag)
 {
     buildDefaultConfiguration(workspace_.config(), tag).applyTo(workspace_.provenance());
     emit replaced();
+}
+
+void ConfigCommands::compare()
+{
+    const QString chosen = dialogs_.getOpenFileName(window_, CompareConfigTitle, QString(), OpenConfigFilter);
+    if (chosen.isEmpty())
+        return;
+    ConfigImage file;
+    if (const FileResult read = readWholeImage(chosen.toStdString(), file); !read.ok) {
+        dialogs_.fileError(window_, read);
+        return;
+    }
+    emit compared(compareConfigurations({file, chosen},
+                                        {workspace_.config(), configurationDescription(workspace_.provenance())},
+                                        workspace_.names())
+                      .report);
 }
 
 } // namespace q7582

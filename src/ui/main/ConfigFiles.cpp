@@ -1,5 +1,8 @@
 #include "ui/main/ConfigFiles.h"
 
+#include "reports/ReportText.h"
+
+#include <QDateTime>
 #include <algorithm>
 
 namespace q7582 {
@@ -40,6 +43,26 @@ QString partialFileWarning(const std::string& path, std::uint64_t fileSize)
                           "ignored.\n\nOpen it anyway?")
         .arg(name, size)
         .arg(ConfigImage::Size);
+}
+
+QString configurationDescription(const Provenance& p)
+{
+    QString text;
+    switch (p.origin) {
+    case ConfigOrigin::OriginDefault:
+        text = QStringLiteral("default configuration of master %1").arg(p.defaultMasterNumber);
+        break;
+    case ConfigOrigin::OriginMaster: {
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(p.uploadedAtMsecs);
+        text = QStringLiteral("uploaded from master %1 at ").arg(p.uploadedMasterByte & 15) + reportDate(at.date())
+               + QLatin1Char(' ') + reportTime(at.time());
+        break;
+    }
+    case ConfigOrigin::OriginFile:
+        text = QString::fromStdString(p.currentFileName);
+        break;
+    }
+    return p.modified ? text + QStringLiteral(", modified") : text;
 }
 
 void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content)

@@ -18,6 +18,7 @@ inline const QString OpenConfigTitle = QStringLiteral("Load configuration from f
 inline const QString OpenConfigFilter = QStringLiteral("Configuration files (*.cfi);;All files (*.*)");
 inline const QString SaveConfigTitle = QStringLiteral("Save current configuration to file");
 inline const QString SaveConfigFilter = QStringLiteral("Configuration files (*.cfi);;All Files (*.*)");
+inline const QString CompareConfigTitle = QStringLiteral("Compare with configuration file");
 
 // A name without "." after its last "/" gets ".cfi"; any other name is kept as chosen.
 std::string withCfiExtension(const std::string& name);
@@ -36,6 +37,11 @@ FileResult readConfigFile(const std::string& path, ConfigFileContent& out);
 
 // The question before applying a file that is not exactly one image long.
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
+
+// Where the configuration in memory came from, for the comparison's header: "uploaded
+// from master 3 at 07/12/2026 09:15.02", the file's name or "default configuration of
+// master 0", followed by ", modified" once edited.
+QString configurationDescription(const Provenance& p);
 
 // Open: the file's bytes replace the image from offset 0 (a short file only its length).
 void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content);

@@ -68,6 +68,7 @@ void MainMenuBar::buildConfigMenu(QMenu* config)
     addItem(config, QStringLiteral("&Upload"), "Edit1", transfers, &TransferController::startUpload);
     addItem(config, QStringLiteral("&Download"), "Download1", transfers, &TransferController::startDownload);
     addItem(config, QStringLiteral("&Save"), "Save1", files, &ConfigCommands::save);
+    addItem(config, QStringLiteral("&Compare..."), "Compare1", files, &ConfigCommands::compare);
     addItem(config, QStringLiteral("&Open"), "Open1", files, &ConfigCommands::open);
     QMenu* defaults = config->addMenu(QStringLiteral("&Load Default"));
     defaults->setObjectName(QStringLiteral("LoadDefault1"));

@@ -70,6 +70,7 @@ void MainWindow::connectCollaborators()
     connect(transfers_, &TransferController::started, this, &MainWindow::disableMainWindow);
     connect(transfers_, &TransferController::captionChanged, this, &MainWindow::captionRefresh);
     connect(configCommands_, &ConfigCommands::saved, this, &MainWindow::captionRefresh);
+    connect(configCommands_, &ConfigCommands::compared, reportViewer_.get(), &ReportViewer::showReport);
     connect(configCommands_, &ConfigCommands::replaced, transfers_, &TransferController::configurationReplaced);
     connect(&workspace_, &Workspace::configurationChanged, transfers_, &TransferController::configurationReplaced);
     connect(menus_, &MainMenuBar::statusReportTriggered, this,
@@ -174,7 +175,7 @@ void MainWindow::copyLegalFileImage(LegalFileImage& out) { out = workspace_.lega
 void MainWindow::uploadCompleted(const ConfigImage& received, Byte addressChime)
 {
     workspace_.config() = received;
-    applyUploadCompleted(workspace_.provenance(), addressChime);
+    applyUploadCompleted(workspace_.provenance(), addressChime, now_().toMSecsSinceEpoch());
     captionRefresh();
 }
 

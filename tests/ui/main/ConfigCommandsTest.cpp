@@ -4,9 +4,11 @@
 #include "WindowFixture.h"
 #include "WriteFailure.h"
 #include "model/DefaultConfiguration.h"
+#include "reports/ReportViewer.h"
 #include "ui/main/ConfigFiles.h"
 
 #include <QDir>
+#include <QTextEdit>
 
 namespace q7582::test {
 namespace {
@@ -186,4 +188,34 @@ TEST_F(ConfigCommands, TransfersAreRefusedWithoutAMaster)
 }
 
 } // namespace
+// Compare shows what changed since the chosen file, names where the image in memory came
+// from, and changes neither; a file that is not one image is refused with its size.
+TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
+{
+    ConfigImage lastVisit;
+    buildDefaultConfiguration(lastVisit, 0);
+    write("last.cfi", std::string(reinterpret_cast<const char*>(lastVisit.data()), ConfigImage::Size));
+    write("short.cfi", imageBytes(0).substr(0, 100));
+    ConfigImage edited = lastVisit;
+    edited.messageEvent(5).setMessageNumber(9);
+    acceptEdited(edited);
+    const Provenance before = p();
+
+    run("Compare1", "last.cfi");
+    const QString shown = window->reportViewer().richEdit()->toPlainText();
+    EXPECT_TRUE(shown.contains("From: " + QString::fromStdString(path("last.cfi")))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("To: default configuration of master 0, modified"));
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("Message event 5: message 5 → 9")));
+    EXPECT_EQ(workspace->config(), edited);
+    EXPECT_EQ(p().unsaved, before.unsaved);
+    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - MODIFIED");
+
+    window->reportViewer().richEdit()->clear();
+    run("Compare1", "short.cfi");
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(dialogs.warnings[0].first, "Errore");
+    EXPECT_TRUE(dialogs.warnings[0].second.contains("short.cfi: 100 bytes long, not 32768"));
+    EXPECT_TRUE(window->reportViewer().richEdit()->toPlainText().isEmpty());
+}
+
 } // namespace q7582::test

@@ -34,7 +34,7 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrder)
     EXPECT_EQ(captions(window->menuBar()),
               QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
     EXPECT_EQ(captions(find("Config1")),
-              QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Open", "&Load Default"}));
+              QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "&Open", "&Load Default"}));
 }
 
 TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirModalWindows)
