@@ -11,6 +11,7 @@
 #include "bench_window_support.h"
 #include "link/LinkShared.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/StatusRules.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -7,7 +7,7 @@
 
 namespace q7582 {
 
-ActiveSourcePanel::ActiveSourcePanel(QWidget* parent) : QGroupBox(QStringLiteral("Active source"), parent)
+ActiveSourcePanel::ActiveSourcePanel(QWidget* parent) : Panel(QStringLiteral("Active source"), parent)
 {
     placePanel(this, "PanelAtt", QRect(308, 304, 262, 96), "BbAtt", HelpContext::ActiveSourcePanel);
     makeLabel(this, QStringLiteral("Source"), QRect(8, 24, 60, 16));

@@ -4,13 +4,13 @@
 
 #include "model/StatusBlock.h"
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 
 namespace q7582 {
 
 class ClickLabel;
 
-class ActiveSourcePanel : public QGroupBox {
+class ActiveSourcePanel : public Panel {
     Q_OBJECT
 public:
     explicit ActiveSourcePanel(QWidget* parent);

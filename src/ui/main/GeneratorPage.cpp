@@ -31,7 +31,7 @@ void showState(ClickLabel* l, const StateText& s)
 } // namespace
 
 GeneratorPage::GeneratorPage(const QSize& size, QWidget* parent)
-    : QGroupBox(QStringLiteral("RKDV7582 message generator"), parent)
+    : Panel(QStringLiteral("RKDV7582 message generator"), parent)
 {
     placePanel(this, "PanelMG", QRect(QPoint(0, 0), size), "BbLegal", HelpContext::GeneratorPanel);
     buildStates();

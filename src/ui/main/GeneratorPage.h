@@ -6,7 +6,7 @@
 #include "ui/main/GeneratorPanel.h"
 #include "ui/main/PendingChanges.h"
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 
 class QComboBox;
 class QPushButton;
@@ -15,7 +15,7 @@ namespace q7582 {
 
 class ClickLabel;
 
-class GeneratorPage : public QGroupBox {
+class GeneratorPage : public Panel {
     Q_OBJECT
 public:
     GeneratorPage(const QSize& size, QWidget* parent);

@@ -5,7 +5,7 @@
 namespace q7582 {
 
 GridPanel::GridPanel(const QString& title, const CellGrid::Naming& naming, QWidget* parent)
-    : QGroupBox(title, parent), grid_(new CellGrid(naming, this))
+    : Panel(title, parent), grid_(new CellGrid(naming, this))
 {
     grid_->move(8, 22);
 }

@@ -6,14 +6,14 @@
 #include "ui/main/CellGrid.h"
 #include "ui/main/StatusRules.h"
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace q7582 {
 
-class GridPanel : public QGroupBox {
+class GridPanel : public Panel {
     Q_OBJECT
 public:
     GridPanel(const QString& title, const CellGrid::Naming& naming, QWidget* parent);

@@ -3,14 +3,14 @@
 
 #include "model/StatusBlock.h"
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 #include <array>
 
 namespace q7582 {
 
 class ClickLabel;
 
-class GroupsPanel : public QGroupBox {
+class GroupsPanel : public Panel {
     Q_OBJECT
 public:
     explicit GroupsPanel(QWidget* parent);

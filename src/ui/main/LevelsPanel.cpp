@@ -14,7 +14,7 @@
 
 namespace q7582 {
 
-LevelSliderPanel::LevelSliderPanel(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+LevelSliderPanel::LevelSliderPanel(const QString& title, QWidget* parent) : Panel(title, parent) {}
 
 void LevelSliderPanel::addSlider(int index, const QRect& geometry)
 {

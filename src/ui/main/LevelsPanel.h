@@ -3,7 +3,7 @@
 // "VOX" (two thresholds and the two input meters). They own their sliders and report a
 // moved slider; the window decides whether that is the user's change.
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 #include <array>
 #include <vector>
 
@@ -17,7 +17,7 @@ class NameTables;
 class StatusBlock;
 
 // A panel of level sliders, each named `LevelSlidersN` after its live parameter N.
-class LevelSliderPanel : public QGroupBox {
+class LevelSliderPanel : public Panel {
     Q_OBJECT
 public:
     LevelSliderPanel(const QString& title, QWidget* parent);

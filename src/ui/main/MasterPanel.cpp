@@ -15,7 +15,7 @@ QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"
 
 } // namespace
 
-MasterPanel::MasterPanel(QWidget* parent) : QGroupBox(QStringLiteral("Master"), parent)
+MasterPanel::MasterPanel(QWidget* parent) : Panel(QStringLiteral("Master"), parent)
 {
     placePanel(this, "PanelAddr", QRect(574, 380, 272, 216), "BbAddr", HelpContext::MasterPanel);
     labels_.push_back(makeLabel(this, QStringLiteral("Master address"), QRect(8, 26, 100, 16), "LabelAddr"));

@@ -5,7 +5,7 @@
 
 #include "model/StatusBlock.h"
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 #include <vector>
 
 class QPushButton;
@@ -14,7 +14,7 @@ namespace q7582 {
 
 class ClickLabel;
 
-class MasterPanel : public QGroupBox {
+class MasterPanel : public Panel {
     Q_OBJECT
 public:
     explicit MasterPanel(QWidget* parent);

@@ -10,7 +10,7 @@
 
 namespace q7582 {
 
-MusicSelectionPanel::MusicSelectionPanel(QWidget* parent) : QGroupBox(QStringLiteral("Music selection"), parent)
+MusicSelectionPanel::MusicSelectionPanel(QWidget* parent) : Panel(QStringLiteral("Music selection"), parent)
 {
     placePanel(this, "PanelMuSel", QRect(308, 468, 262, 128), "BbMuSel", HelpContext::MusicSelectionPanel);
     makeLabel(this, QStringLiteral("Music source"), QRect(8, 28, 100, 16));

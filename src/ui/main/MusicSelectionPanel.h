@@ -1,7 +1,7 @@
 #pragma once
 // The "Music selection" panel: the master's music source and music on remote.
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 
 class QPushButton;
 
@@ -10,7 +10,7 @@ namespace q7582 {
 class MusicCombo;
 class NameTables;
 
-class MusicSelectionPanel : public QGroupBox {
+class MusicSelectionPanel : public Panel {
     Q_OBJECT
 public:
     explicit MusicSelectionPanel(QWidget* parent);

@@ -14,7 +14,7 @@ constexpr int RowPitch = 16, RowHeight = 15;
 
 } // namespace
 
-UnitsPanel::UnitsPanel(QWidget* parent) : QGroupBox(QStringLiteral("Units"), parent)
+UnitsPanel::UnitsPanel(QWidget* parent) : Panel(QStringLiteral("Units"), parent)
 {
     placePanel(this, "PanelUnit", QRect(308, 2, 262, 300), "BbUnit", HelpContext::UnitPanel);
     makeLabel(this, QStringLiteral("Name"), QRect(28, 18, 140, 14));

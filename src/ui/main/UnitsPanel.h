@@ -4,7 +4,7 @@
 
 #include "model/StatusBlock.h"
 
-#include <QGroupBox>
+#include "ui/main/Panel.h"
 #include <array>
 
 class QLabel;
@@ -14,7 +14,7 @@ namespace q7582 {
 class ClickLabel;
 class NameTables;
 
-class UnitsPanel : public QGroupBox {
+class UnitsPanel : public Panel {
     Q_OBJECT
 public:
     explicit UnitsPanel(QWidget* parent);

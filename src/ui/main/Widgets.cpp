@@ -2,7 +2,7 @@
 
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Icons.h"
-#include "ui/main/PanelFrameCache.h"
+#include "ui/main/Panel.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -14,7 +14,6 @@ void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const
 {
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
-    new PanelFrameCache(panel);
     auto* b = new QToolButton(panel);
     b->setObjectName(QString::fromLatin1(helpName));
     b->setIcon(QIcon(icons::help()));
@@ -27,7 +26,7 @@ void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const
 QGroupBox* makePanel(QWidget* parent, const QString& title, const char* name, const QRect& geometry,
                      const char* helpName, int helpContext)
 {
-    auto* panel = new QGroupBox(title, parent);
+    auto* panel = new Panel(title, parent);
     placePanel(panel, name, geometry, helpName, helpContext);
     return panel;
 }
