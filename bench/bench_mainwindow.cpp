@@ -6,7 +6,8 @@
 // it asks for: a live master (clock and VOX meters moving), the same less the meters,
 // every byte changing, against a steady master. Last, the window disabled and enabled
 // as at an Upload's start and end, repaint included (the Upload's largest stall).
-// Targets: changing master, repaint included: median <= 1 ms, p99 <= 4 ms.
+// Targets: changing master, repaint included: median <= 1 ms, p99 <= 4 ms; the window
+// disabled or enabled: max <= 8 ms.
 
 #include "bench_window_support.h"
 #include "link/LinkShared.h"
@@ -237,8 +238,17 @@ void printEnablingSpread()
     constexpr int Toggles = 100;
     Bench& b = fixture();
     std::vector<double> disabling, enabling, repainting;
+    // The first disable after start draws the panels' and cells' disabled pictures.
+    Clock::time_point start = Clock::now();
+    b.window->disableMainWindow();
+    QCoreApplication::sendPostedEvents();
+    const double firstDisable = msBetween(start, Clock::now());
+    start = Clock::now();
+    b.window->enableMainWindow();
+    QCoreApplication::sendPostedEvents();
+    const double firstEnable = msBetween(start, Clock::now());
     for (int i = 0; i < Toggles; ++i) {
-        Clock::time_point start = Clock::now();
+        start = Clock::now();
         for (QWidget* w : b.window->findChildren<QWidget*>())
             w->update();
         QCoreApplication::sendPostedEvents();
@@ -252,9 +262,11 @@ void printEnablingSpread()
         QCoreApplication::sendPostedEvents();
         enabling.push_back(msBetween(start, Clock::now()));
     }
-    std::printf("\nWindow disabled and enabled on the shown window, repaint included, %d times each\n", Toggles);
-    printSpread("disabled", disabling, "stall <= 16");
-    printSpread("enabled", enabling, "stall <= 16");
+    std::printf("\nWindow disabled and enabled on the shown window, repaint included, %d times each\n"
+                "after a first time (disabled %.3f ms, enabled %.3f ms) that draws the disabled pictures\n",
+                Toggles, firstDisable, firstEnable);
+    printSpread("disabled", disabling, "max <= 8");
+    printSpread("enabled", enabling, "max <= 8");
     printSpread("every widget repainted (baseline)", repainting, "information");
     printRatio("median disabled vs every widget repainted", median(disabling), "ms", "repainted", median(repainting),
                "information");

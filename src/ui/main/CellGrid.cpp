@@ -74,13 +74,15 @@ void CellGrid::paintEvent(QPaintEvent* event)
                 itemPicture(Rows + n, cellRect(n), cells_[std::size_t(n)].background, QString::number(n + 1)));
 }
 
-// An item is drawn once per colour, enabled state and pixel ratio, then copied: a refresh
-// that recolours every cell, or the window enabled again, repaints every item.
+// An item is drawn once per colour, palette group (enabled, disabled, inactive window) and
+// pixel ratio, then copied: a refresh that recolours every cell, or the window enabled
+// again, repaints every item.
 const QPixmap& CellGrid::itemPicture(int item, const QRect& rect, const QColor& background, const QString& text)
 {
     const qreal ratio = devicePixelRatioF();
-    const quint64 key = quint64(item) | quint64(isEnabled()) << 6 | quint64(background.isValid()) << 7
-                        | quint64(qRound(ratio * 4) & 0xFF) << 8 | quint64(background.rgba()) << 32;
+    const QPalette::ColorGroup group = palette().currentColorGroup(); // disabled, active or inactive
+    const quint64 key = quint64(item) | quint64(group) << 6 | quint64(background.isValid()) << 8
+                        | quint64(qRound(ratio * 4) & 0xFF) << 9 | quint64(background.rgba()) << 32;
     auto found = pictures_.constFind(key);
     if (found != pictures_.constEnd())
         return *found;
