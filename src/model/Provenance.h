@@ -17,10 +17,10 @@ struct Provenance {
     bool modified = false;
     int defaultMasterNumber = 0;
     Byte uploadedMasterByte = 0;
-    std::int64_t uploadedAtMsecs = 0; // when the last Upload completed, ms since the epoch
     std::string currentFileName;
     // Changed by the editor since it was last saved, uploaded or downloaded: closing asks.
     bool unsaved = false;
+    std::int64_t uploadedAtMsecs = 0; // when the last Upload completed, ms since the epoch
 };
 
 } // namespace q7582
