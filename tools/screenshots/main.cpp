@@ -1,8 +1,11 @@
-// Writes the documentation's screenshots of the configuration editor, of the message
-// folder compiler and of a configuration comparison: qs7582-screenshots [OUTPUT_FOLDER]
-// (default: docs). The windows are drawn off-screen on fixed sample data, so that every
-// run gives the same pictures.
+// Writes the documentation's screenshots: the main window on a simulated master and on a
+// simulated message generator, the configuration editor, the message folder compiler and
+// a configuration comparison. qs7582-screenshots [--scale 200] [OUTPUT_FOLDER] (default:
+// docs). The windows are drawn off-screen, the editor, compiler and comparison on fixed
+// sample data, so that every run gives the same pictures. With --scale 200 it draws the
+// main window and the editor as a 1920 x 1080 screen at 200 % shows them.
 
+#include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "msgfolder/MessageFolderWindow.h"
@@ -18,6 +21,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,7 +47,7 @@ bool saveGrab(QWidget& window, const QString& path)
 
 // The Units page, and the Timer events page on an enabled weekly periodic timer with
 // two messages and an output event. Its empty start is repaired to a fixed "now".
-bool saveEditorPages(const QString& outputFolder)
+bool saveEditorPages(const QString& outputFolder, const QString& suffix)
 {
     Workspace workspace;
     ConfigImage& image = workspace.config();
@@ -66,7 +70,9 @@ bool saveEditorPages(const QString& outputFolder)
     editor.prepareShow();
     auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("Page"));
     pages->setCurrentIndex(0);
-    const bool units = saveGrab(editor, outputFolder + QStringLiteral("/editor-units.png"));
+    const bool units = saveGrab(editor, outputFolder + QStringLiteral("/editor-units%1.png").arg(suffix));
+    if (!suffix.isEmpty())
+        return units;
     pages->setCurrentIndex(4);
     return saveGrab(editor, outputFolder + QStringLiteral("/editor-timers.png")) && units;
 }
@@ -140,17 +146,51 @@ bool saveComparison(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
 }
 
+// A 1920 x 1080 off-screen display at twice the normal scale. The file must outlive
+// the application, which reads it when it starts.
+bool useDoubleScaleScreen(QTemporaryFile& screens)
+{
+    if (!screens.open()
+        || screens.write(R"({"screens": [{"name": "FullHd", "x": 0, "y": 0, "width": 1920,)"
+                         R"( "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
+               < 0)
+        return false;
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", "2");
+    return true;
+}
+
 } // namespace
 } // namespace q7582
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool doubleScale =
+        arguments.size() > 1 && arguments[0] == QStringLiteral("--scale") && arguments[1] == QStringLiteral("200");
+    if (doubleScale)
+        arguments.remove(0, 2);
+    const QString outputFolder = arguments.isEmpty() ? QStringLiteral("docs") : arguments.last();
+    QTemporaryFile screens;
+    if (doubleScale && !q7582::useDoubleScaleScreen(screens)) {
+        std::fprintf(stderr, "cannot write the screen description\n");
+        return 1;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    const bool editor = q7582::saveEditorPages(outputFolder);
+    if (doubleScale)
+        return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-200.png"), false)
+                       && q7582::saveEditorPages(outputFolder, QStringLiteral("-200"))
+                   ? 0
+                   : 1;
+    const bool master = q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window.png"), false);
+    const bool generator = q7582::saveMainWindow(outputFolder + QStringLiteral("/generator-mode.png"), true);
+    const bool editor = q7582::saveEditorPages(outputFolder, QString());
     const bool compiler = q7582::saveMessageFolder(outputFolder);
     const bool comparison = q7582::saveComparison(outputFolder);
-    return editor && compiler && comparison ? 0 : 1;
+    return master && generator && editor && compiler && comparison ? 0 : 1;
 }
