@@ -1,15 +1,17 @@
 // Writes the documentation's screenshots: the main window on a simulated master and on a
-// simulated message generator, the configuration editor, the message folder compiler and
-// a configuration comparison. qs7582-screenshots [--scale 200] [OUTPUT_FOLDER] (default:
-// docs). The windows are drawn off-screen, the editor, compiler and comparison on fixed
-// sample data, so that every run gives the same pictures. With --scale 200 it draws the
-// main window and the editor as a 1920 x 1080 screen at 200 % shows them.
+// simulated message generator, the configuration editor, the message folder compiler, an
+// I/O card report and a configuration comparison, into OUTPUT_FOLDER (default: docs):
+//     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
+// Everything is drawn off-screen, all but the main window on fixed sample data, so that
+// every run gives the same pictures. With --scale 200 it draws the main window and the
+// editor as a 1920 x 1080 screen at 200 % shows them.
 
 #include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "msgfolder/MessageFolderWindow.h"
 #include "reports/ConfigurationComparison.h"
+#include "reports/ConfigurationReports.h"
 #include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
@@ -146,6 +148,31 @@ bool saveComparison(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
 }
 
+// The I/O card report of a master with one card on line B: a few inputs programmed.
+bool saveReport(const QString& outputFolder)
+{
+    StatusBlock status;
+    status.setMasterAddress(1);
+    status.bytes[StatusBlock::UnitInfo + 2] = 0xE0; // connected I/O card on line B
+    ConfigImage image;
+    (void)buildDefaultConfiguration(image, 1);
+    image.ioLineAttribute(2, 0) = 0x0B; // priority 3, negative logic, level
+    image.ioLineAttribute(2, 1) = 0x1A; // priority 2, rising edge
+    image.ioLineAttribute(2, 5) = 0x80; // output negative
+    image.key(2, 0).setMessageNumber(5);
+    image.key(2, 0).setOutputEvent(12);
+    image.key(2, 0).zones().set(0, 1);
+    image.key(2, 1).setOutputEvent(OutputEventCode::ResetMaster);
+    image.key(2, 1).zones().set(1, 3);
+    NameTables names;
+    names.units[2] = "Lobby IO";
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    viewer.showReport(buildIoCardReport({status, image, names, QDateTime(QDate(2026, 12, 7), QTime(8, 17, 24))}));
+    viewer.resize(800, 700);
+    return saveGrab(viewer, outputFolder + QStringLiteral("/report.png"));
+}
+
 // A 1920 x 1080 off-screen display at twice the normal scale. The file must outlive
 // the application, which reads it when it starts.
 bool useDoubleScaleScreen(QTemporaryFile& screens)
@@ -192,5 +219,6 @@ int main(int argc, char** argv)
     const bool editor = q7582::saveEditorPages(outputFolder, QString());
     const bool compiler = q7582::saveMessageFolder(outputFolder);
     const bool comparison = q7582::saveComparison(outputFolder);
-    return master && generator && editor && compiler && comparison ? 0 : 1;
+    const bool report = q7582::saveReport(outputFolder);
+    return master && generator && editor && compiler && comparison && report ? 0 : 1;
 }
