@@ -1,5 +1,6 @@
 // Writes the documentation's screenshots of the configuration editor, of the message
-// folder compiler and of a configuration comparison: qs7582-screenshots [OUTPUT_FOLDER]
+// folder compiler, of a configuration comparison and of the help window:
+// qs7582-screenshots [OUTPUT_FOLDER]
 // (default: docs). The windows are drawn off-screen on fixed sample data, so that every
 // run gives the same pictures.
 
@@ -10,6 +11,7 @@
 #include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
+#include "ui/help/HelpOpener.h"
 
 #include <QAction>
 #include <QApplication>
@@ -140,6 +142,17 @@ bool saveComparison(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
 }
 
+// The Italian contents, reached from a panel's topic, so that Back is enabled.
+bool saveHelp(const QString& outputFolder)
+{
+    HelpOpener::Platform noViewer{[] { return QString(); }, [](const QString&, const QStringList&) { return false; },
+                                  [](const QString&) { return false; }};
+    HelpOpener opener([] { return HelpOpener::Language{QString(), true}; }, noViewer);
+    opener.open(HelpContext::ZonePanel);
+    opener.open(HelpContext::Contents);
+    return saveGrab(*opener.window(), outputFolder + QStringLiteral("/help.png"));
+}
+
 } // namespace
 } // namespace q7582
 
@@ -152,5 +165,6 @@ int main(int argc, char** argv)
     const bool editor = q7582::saveEditorPages(outputFolder);
     const bool compiler = q7582::saveMessageFolder(outputFolder);
     const bool comparison = q7582::saveComparison(outputFolder);
-    return editor && compiler && comparison ? 0 : 1;
+    const bool help = q7582::saveHelp(outputFolder);
+    return editor && compiler && comparison && help ? 0 : 1;
 }
