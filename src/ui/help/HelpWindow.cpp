@@ -104,11 +104,11 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 // running beneath it, or to the owner.
 void HelpWindow::giveBack()
 {
-    QWidget* lender = borrower_;
-    lender->removeEventFilter(this);
+    QWidget* leaving = borrower_;
+    leaving->removeEventFilter(this);
     borrower_ = nullptr;
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != lender && modal != this && modal->isVisible())
+    if (modal && modal != leaving && modal != this && modal->isVisible())
         lendTo(modal);
     else
         moveUnder(owner_);

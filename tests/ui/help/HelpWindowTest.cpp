@@ -146,12 +146,20 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
     EXPECT_EQ(help->parentWidget(), owner.get());
     EXPECT_TRUE(help->isVisible());
 
-    // The opener takes its window along, even one lent to a modal window.
+    // A modal window over another: closing the upper one hands it to the one beneath.
     QDialog other(owner.get());
     other.setWindowModality(Qt::ApplicationModal);
     other.show();
+    QDialog upper(&other);
+    upper.setWindowModality(Qt::ApplicationModal);
+    upper.show();
     opener->open(HelpContext::ConfigEditor);
-    ASSERT_EQ(help->parentWidget(), &other);
+    ASSERT_EQ(help->parentWidget(), &upper);
+    upper.hide();
+    EXPECT_EQ(help->parentWidget(), &other);
+    EXPECT_TRUE(help->isVisible());
+
+    // The opener takes its window along, even one lent to a modal window.
     opener.reset();
     EXPECT_FALSE(help);
     other.hide();
