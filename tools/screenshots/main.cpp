@@ -1,6 +1,7 @@
 // Writes the documentation's screenshots: the main window on a simulated master and on a
 // simulated message generator, the configuration editor, the message folder compiler, an
-// I/O card report and a configuration comparison, into OUTPUT_FOLDER (default: docs):
+// I/O card report, a configuration comparison and the help window, into OUTPUT_FOLDER
+// (default: docs):
 //     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
 // Everything is drawn off-screen, all but the main window on fixed sample data, so that
 // every run gives the same pictures. With --scale 200 it draws the main window and the
@@ -15,6 +16,7 @@
 #include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
+#include "ui/help/HelpOpener.h"
 
 #include <QAction>
 #include <QApplication>
@@ -148,6 +150,17 @@ bool saveComparison(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
 }
 
+// The Italian contents, reached from a panel's topic, so that Back is enabled.
+bool saveHelp(const QString& outputFolder)
+{
+    HelpOpener::Platform noViewer{[] { return QString(); }, [](const QString&, const QStringList&) { return false; },
+                                  [](const QString&) { return false; }};
+    HelpOpener opener([] { return HelpOpener::Language{QString(), true}; }, noViewer);
+    opener.open(HelpContext::ZonePanel);
+    opener.open(HelpContext::Contents);
+    return saveGrab(*opener.window(), outputFolder + QStringLiteral("/help.png"));
+}
+
 // The I/O card report of a master with one card on line B: a few inputs programmed.
 bool saveReport(const QString& outputFolder)
 {
@@ -220,5 +233,6 @@ int main(int argc, char** argv)
     const bool compiler = q7582::saveMessageFolder(outputFolder);
     const bool comparison = q7582::saveComparison(outputFolder);
     const bool report = q7582::saveReport(outputFolder);
-    return master && generator && editor && compiler && comparison && report ? 0 : 1;
+    const bool help = q7582::saveHelp(outputFolder);
+    return master && generator && editor && compiler && comparison && report && help ? 0 : 1;
 }

@@ -2,8 +2,8 @@
 
 #include "model/StatusBlock.h"
 #include "settings/NameTables.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/Meter.h"
 #include "ui/main/PendingChanges.h"
 #include "ui/main/StatusRules.h"

@@ -30,7 +30,12 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     : shared_(shared), ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
       now_(options.now ? std::move(options.now) : &QDateTime::currentDateTime), workspace_(workspace),
-      help_([this] { return QString::fromStdString(workspace_.settings().helpFile()); }, std::move(options.help), this)
+      help_(
+          [this] {
+              const SettingsFile& settings = workspace_.settings();
+              return HelpOpener::Language{QString::fromStdString(settings.helpFile()), settings.helpLanguageItalian()};
+          },
+          std::move(options.help), this)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Q7582 Manager"));

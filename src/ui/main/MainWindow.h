@@ -11,8 +11,8 @@
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/common/Workspace.h"
+#include "ui/help/HelpOpener.h"
 #include "ui/main/ClosingGuard.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/MasterPagePanels.h"
 #include "ui/main/PendingChanges.h"
 

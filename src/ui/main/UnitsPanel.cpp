@@ -1,9 +1,9 @@
 #include "ui/main/UnitsPanel.h"
 
 #include "settings/NameTables.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/Icons.h"
 #include "ui/main/Widgets.h"
 
