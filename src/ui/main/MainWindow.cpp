@@ -20,8 +20,8 @@
 #include "ui/main/TransferMessages.h"
 
 #include <QCloseEvent>
-#include <QScrollArea>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 namespace q7582 {
