@@ -67,7 +67,6 @@ public:
     // Open dialogs without a folder of their own start where the last one was left.
     QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter);
     QString getExistingDirectory(QWidget* parent, const QString& title);
-    const QString& lastFolder() const { return lastFolder_; }
 
 protected:
     // The dialogs themselves, given the folder they start in.

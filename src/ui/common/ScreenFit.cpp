@@ -6,8 +6,6 @@
 #include <QStyle>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace q7582 {
 namespace {
 
