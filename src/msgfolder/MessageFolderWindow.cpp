@@ -2,6 +2,7 @@
 #include "msgfolder/MessageFolderWindow.h"
 
 #include "msgfolder/MessageFolderWindowCommands.h"
+#include "ui/common/ScreenFit.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -56,6 +57,7 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
     commands_ = std::make_unique<MessageFolderWindowCommands>(*this);
     buildLayout(titleLabel);
     resize(600, 400);
+    fitResizableWindow(*this);
 
     showFolderState();
 }

@@ -114,6 +114,8 @@ private:
 
     // MainWindow.cpp
     void connectCollaborators();
+    int barsHeight() const;
+    void fitToScreen(QSize windowSize);
 
     LinkShared& shared_;
     std::unique_ptr<DialogProvider> ownDialogs_;
