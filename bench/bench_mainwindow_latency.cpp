@@ -5,6 +5,7 @@
 // Also the main thread's own CPU time between two ticks, which the machine's other loads
 // do not lengthen. Target: the loop never comes back more than 16 ms late (max).
 
+#include "LaptopScreen.h"
 #include "SimHarness.h"
 #include "bench_window_support.h"
 #include "link/Chip.h"
@@ -71,8 +72,7 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    test::useLaptopScreen();
     QApplication app(argc, argv);
     simtest::SimulatorProcess sim;
     if (!sim.waitReady() || !sim.control("life on")) {

@@ -9,6 +9,7 @@
 // - Baseline, same run: a child showing an empty main window of the same size.
 // Targets: start to window shown and link started <= 800 ms; resident set <= 60 MB.
 
+#include "LaptopScreen.h"
 #include "SimHarness.h"
 #include "bench_window_support.h"
 #include "link/Chip.h"
@@ -138,8 +139,6 @@ public:
     explicit Launcher(const simtest::SimulatorProcess& sim) : sim_(sim), env_(QProcessEnvironment::systemEnvironment())
     {
         env_.insert(QStringLiteral("Q7582_PORT"), QString::fromStdString(sim.link()));
-        if (!env_.contains(QStringLiteral("QT_QPA_PLATFORM")))
-            env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
 
     // The program: ready when the simulator's pty is open in it.
@@ -240,6 +239,7 @@ void printFigure(const char* name, const std::vector<double>& values, const char
 
 int parent(int argc, char** argv)
 {
+    test::useLaptopScreen(); // the programs started inherit it
     QCoreApplication app(argc, argv);
     simtest::SimulatorProcess sim;
     if (!sim.waitReady() || !sim.control("life on")) {

@@ -4,6 +4,7 @@
 // the viewer (laid out and painted, offscreen); prints both medians and their ratio.
 // Targets: either shown within 0.5 s; the comparison's lines built within 50 ms.
 
+#include "LaptopScreen.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/ConfigurationReports.h"
@@ -158,7 +159,7 @@ void printMedians(const char* title, std::size_t lines, double build, double sho
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(quietOffscreen);
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    test::useLaptopScreen();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;

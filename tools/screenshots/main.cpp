@@ -7,6 +7,7 @@
 // every run gives the same pictures. With --scale 200 it draws the main window and the
 // editor as a 1920 x 1080 screen at 200 % shows them.
 
+#include "LaptopScreen.h"
 #include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
@@ -25,7 +26,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTabWidget>
-#include <QTemporaryFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -186,21 +186,6 @@ bool saveReport(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/report.png"));
 }
 
-// A 1920 x 1080 off-screen display at twice the normal scale. The file must outlive
-// the application, which reads it when it starts.
-bool useDoubleScaleScreen(QTemporaryFile& screens)
-{
-    if (!screens.open()
-        || screens.write(R"({"screens": [{"name": "FullHd", "x": 0, "y": 0, "width": 1920,)"
-                         R"( "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
-               < 0)
-        return false;
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", "2");
-    return true;
-}
-
 } // namespace
 } // namespace q7582
 
@@ -214,13 +199,9 @@ int main(int argc, char** argv)
     if (doubleScale)
         arguments.remove(0, 2);
     const QString outputFolder = arguments.isEmpty() ? QStringLiteral("docs") : arguments.last();
-    QTemporaryFile screens;
-    if (doubleScale && !q7582::useDoubleScaleScreen(screens)) {
-        std::fprintf(stderr, "cannot write the screen description\n");
-        return 1;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    q7582::test::useLaptopScreen();
+    if (doubleScale)
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     if (doubleScale)
         return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-200.png"), false)
