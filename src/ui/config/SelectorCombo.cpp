@@ -39,6 +39,7 @@ void SelectorCombo::paintEvent(QPaintEvent*)
 {
     // As QComboBox draws itself, with the current text fitted to the edit field.
     QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
     QStyleOptionComboBox option;
     initStyleOption(&option);
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
