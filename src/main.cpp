@@ -45,7 +45,6 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qs7582"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Q7582 Manager"));
     QApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.q7582.Manager")); // the desktop's name for the window
 

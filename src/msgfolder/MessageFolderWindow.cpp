@@ -2,6 +2,7 @@
 #include "msgfolder/MessageFolderWindow.h"
 
 #include "msgfolder/MessageFolderWindowCommands.h"
+#include "ui/common/ScreenFit.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -57,6 +58,7 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
     fitHintPanel();
     buildLayout(titleLabel);
     resize(600, 400);
+    fitResizableWindow(*this);
 
     showFolderState();
 }

@@ -48,7 +48,7 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
         {&changeDescriptionAction_, "ChgFile", "C&hange description", "Ctrl+E",
          "Change description|Change description of message file", &MessageFolderWindow::changeDescription,
          QStyle::SP_FileDialogInfoView},
-        {&helpAction_, "HelpAct", "&Help", "", "Help|Help compiler info", &MessageFolderWindow::showHelp, NoIcon},
+        {&helpAction_, "HelpAct", "&Help", "F1", "Help|Help compiler info", &MessageFolderWindow::showHelp, NoIcon},
         {&exitAction_, "ExitAct", "Exit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
         // The File menu's own Exit item closes the window like the top-level Exit.
         {&fileExitAction_, "Exit1", "E&xit", "", "", &MessageFolderWindow::exitWindow, NoIcon},

@@ -3,9 +3,6 @@
 // without a window. Nothing is written: the unit names come from the folder's unit.txt
 // when there is one.
 
-#include "model/ConfigImage.h"
-#include "model/FileIo.h"
-
 #include <QString>
 #include <string>
 
@@ -21,9 +18,6 @@ struct ComparisonCommandOutput {
     int exitCode = ComparisonExit::Failed;
     QString out, err;
 };
-
-// Reads a .cfi file that holds exactly one image; any other length is refused with its size.
-FileResult readWholeImage(const std::string& path, ConfigImage& image);
 
 ComparisonCommandOutput runComparisonCommand(const std::string& from, const std::string& to,
                                              const std::string& namesFolder = ".");

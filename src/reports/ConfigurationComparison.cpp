@@ -235,18 +235,22 @@ void ComparisonBuilder::listOtherBytes()
     startSection(QStringLiteral("Other bytes"));
     constexpr int MaxGap = 16;
     int first = -1, last = -1, count = 0;
+    QString area; // of the range being gathered
     const auto flush = [&] {
         if (count > 0)
-            add(byteRange(first, last), {byteCount(count) + QStringLiteral(" (") + areaName(first) + QLatin1Char(')')});
+            add(byteRange(first, last), {byteCount(count) + QStringLiteral(" (") + area + QLatin1Char(')')});
         count = 0;
     };
     for (int at = 0; at < ConfigImage::Size; ++at) {
         if (!((from_.bytes[std::size_t(at)] ^ to_.bytes[std::size_t(at)]) & ~named_[std::size_t(at)]))
             continue;
-        if (count > 0 && (at - last > MaxGap || areaName(at) != areaName(first)))
+        QString atArea = areaName(at);
+        if (count > 0 && (at - last > MaxGap || atArea != area))
             flush();
-        if (count == 0)
+        if (count == 0) {
             first = at;
+            area = std::move(atArea);
+        }
         last = at;
         ++count;
     }

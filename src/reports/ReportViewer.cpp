@@ -1,6 +1,7 @@
 #include "reports/ReportViewer.h"
 
 #include "model/FileIo.h"
+#include "ui/common/ScreenFit.h"
 
 #include <QAction>
 #include <QFile>
@@ -127,6 +128,7 @@ void ReportViewer::showReport(const Report& report)
     startReport(report.caption);
     if (report.width > 0)
         resize(report.width, height());
+    fitResizableWindow(*this);
     // One edit block: the view lays the document out once, not once per line.
     cursor_.beginEditBlock();
     for (const ReportLine& line : report.lines)

@@ -72,6 +72,7 @@ FileResult NameTables::loadNames()
 }
 
 FileResult NameTables::loadUnitNames() { return loadTable(UnitFile, units); }
+bool NameTables::unitFileExists() const { return fileExists(path(UnitFile)); }
 FileResult NameTables::loadZoneNames() { return loadTable(ZoneFile, zones); }
 FileResult NameTables::loadOutputNames() { return loadTable(OutputFile, outputs); }
 FileResult NameTables::loadInputNames() { return loadTable(InputFile, inputs); }

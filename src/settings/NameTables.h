@@ -33,6 +33,7 @@ public:
     // A file with fewer lines than entries leaves the other entries' names in force.
     FileResult loadNames(); // units, zones, outputs, inputs, music, in that order
     FileResult loadUnitNames();
+    bool unitFileExists() const;
     FileResult saveUnitNames();
     FileResult loadZoneNames();
     FileResult saveZoneNames();

@@ -28,18 +28,22 @@ public:
     QString pdfName;                    // where the print dialog prints; empty: cancelled
 
     QStringList asked, askedTitles;       // the text dialogs' starting texts and captions
+    QStringList askedPrompts;             // and their prompts
     std::vector<Box> warnings;            // every box with an OK button only
     std::vector<QMessageBox::Icon> icons; // and its icon
     std::vector<Box> okCancelAsked;
     QStringList questions; // the Yes/No texts
     int saveQuestions = 0;
+    std::vector<Box> saveBoxes;   // the Yes/No/Cancel boxes asked
     QStringList executed, viewed; // the dialogs run, the files shown
+    QStringList startFolders;     // where each open file or folder dialog started
     QString lastFirmwareLine;     // of the last About box
     QString jobName;              // of the last print
 
-    std::optional<QString> getText(QWidget*, S caption, S, S text) override
+    std::optional<QString> getText(QWidget*, S caption, S prompt, S text) override
     {
         asked << text;
+        askedPrompts << prompt;
         askedTitles << caption;
         const QString a = next();
         return a.isNull() ? std::nullopt : std::optional(a);
@@ -59,9 +63,10 @@ public:
         questions << text;
         return yeses > 0 ? (--yeses, true) : false;
     }
-    SaveAnswer askSave(S, S) override
+    SaveAnswer askSave(S caption, S text) override
     {
         ++saveQuestions;
+        saveBoxes.emplace_back(caption, text);
         return take(saveAnswers, SaveAnswer::Cancel);
     }
     void exec(QDialog& dialog) override
@@ -70,9 +75,7 @@ public:
         if (const auto* firmware = dialog.findChild<QLabel*>("Firmware"))
             lastFirmwareLine = firmware->text();
     }
-    QString getOpenFileName(QWidget*, S, S, S) override { return next(); }
     QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
-    QString getExistingDirectory(QWidget*, S) override { return next(); }
     bool choosePrinter(QWidget*, QPrinter& printer) override
     {
         jobName = printer.docName();
@@ -86,6 +89,18 @@ public:
     {
         viewed << path;
         return {};
+    }
+
+protected:
+    QString chooseOpenFile(QWidget*, S, S dir, S) override
+    {
+        startFolders << dir;
+        return next();
+    }
+    QString chooseDirectory(QWidget*, S, S dir) override
+    {
+        startFolders << dir;
+        return next();
     }
 
 private:

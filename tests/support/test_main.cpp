@@ -5,9 +5,10 @@
 // run in the same way as model tests.
 int main(int argc, char** argv)
 {
-    // Headless unless a display is asked for explicitly.
+    // Headless unless a display is asked for explicitly, on a 1920 x 1080 screen as a
+    // laptop's (the default offscreen screen, 800 x 600, is too small for the main window).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" Q7582_TEST_SCREENS);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

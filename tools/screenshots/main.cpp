@@ -1,15 +1,22 @@
-// Writes the documentation's screenshots of the configuration editor, of the message
-// folder compiler and of a configuration comparison: qs7582-screenshots [OUTPUT_FOLDER]
-// (default: docs). The windows are drawn off-screen on fixed sample data, so that every
-// run gives the same pictures.
+// Writes the documentation's screenshots: the main window on a simulated master and on a
+// simulated message generator, the configuration editor, the message folder compiler, an
+// I/O card report, a configuration comparison and the help window, into OUTPUT_FOLDER
+// (default: docs):
+//     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
+// Everything is drawn off-screen, all but the main window on fixed sample data, so that
+// every run gives the same pictures. With --scale 200 it draws the main window and the
+// editor as a 1920 x 1080 screen at 200 % shows them.
 
+#include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "msgfolder/MessageFolderWindow.h"
 #include "reports/ConfigurationComparison.h"
+#include "reports/ConfigurationReports.h"
 #include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
+#include "ui/help/HelpOpener.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +25,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,7 +51,7 @@ bool saveGrab(QWidget& window, const QString& path)
 
 // The Units page, and the Timer events page on an enabled weekly periodic timer with
 // two messages and an output event. Its empty start is repaired to a fixed "now".
-bool saveEditorPages(const QString& outputFolder)
+bool saveEditorPages(const QString& outputFolder, const QString& suffix)
 {
     Workspace workspace;
     ConfigImage& image = workspace.config();
@@ -66,7 +74,9 @@ bool saveEditorPages(const QString& outputFolder)
     editor.prepareShow();
     auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("Page"));
     pages->setCurrentIndex(0);
-    const bool units = saveGrab(editor, outputFolder + QStringLiteral("/editor-units.png"));
+    const bool units = saveGrab(editor, outputFolder + QStringLiteral("/editor-units%1.png").arg(suffix));
+    if (!suffix.isEmpty())
+        return units;
     pages->setCurrentIndex(4);
     return saveGrab(editor, outputFolder + QStringLiteral("/editor-timers.png")) && units;
 }
@@ -140,17 +150,89 @@ bool saveComparison(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
 }
 
+// The Italian contents, reached from a panel's topic, so that Back is enabled.
+bool saveHelp(const QString& outputFolder)
+{
+    HelpOpener::Platform noViewer{[] { return QString(); }, [](const QString&, const QStringList&) { return false; },
+                                  [](const QString&) { return false; }};
+    HelpOpener opener([] { return HelpOpener::Language{QString(), true}; }, noViewer);
+    opener.open(HelpContext::ZonePanel);
+    opener.open(HelpContext::Contents);
+    return saveGrab(*opener.window(), outputFolder + QStringLiteral("/help.png"));
+}
+
+// The I/O card report of a master with one card on line B: a few inputs programmed.
+bool saveReport(const QString& outputFolder)
+{
+    StatusBlock status;
+    status.setMasterAddress(1);
+    status.bytes[StatusBlock::UnitInfo + 2] = 0xE0; // connected I/O card on line B
+    ConfigImage image;
+    (void)buildDefaultConfiguration(image, 1);
+    image.ioLineAttribute(2, 0) = 0x0B; // priority 3, negative logic, level
+    image.ioLineAttribute(2, 1) = 0x1A; // priority 2, rising edge
+    image.ioLineAttribute(2, 5) = 0x80; // output negative
+    image.key(2, 0).setMessageNumber(5);
+    image.key(2, 0).setOutputEvent(12);
+    image.key(2, 0).zones().set(0, 1);
+    image.key(2, 1).setOutputEvent(OutputEventCode::ResetMaster);
+    image.key(2, 1).zones().set(1, 3);
+    NameTables names;
+    names.units[2] = "Lobby IO";
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    viewer.showReport(buildIoCardReport({status, image, names, QDateTime(QDate(2026, 12, 7), QTime(8, 17, 24))}));
+    viewer.resize(800, 700);
+    return saveGrab(viewer, outputFolder + QStringLiteral("/report.png"));
+}
+
+// A 1920 x 1080 off-screen display at twice the normal scale. The file must outlive
+// the application, which reads it when it starts.
+bool useDoubleScaleScreen(QTemporaryFile& screens)
+{
+    if (!screens.open()
+        || screens.write(R"({"screens": [{"name": "FullHd", "x": 0, "y": 0, "width": 1920,)"
+                         R"( "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
+               < 0)
+        return false;
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", "2");
+    return true;
+}
+
 } // namespace
 } // namespace q7582
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool doubleScale =
+        arguments.size() > 1 && arguments[0] == QStringLiteral("--scale") && arguments[1] == QStringLiteral("200");
+    if (doubleScale)
+        arguments.remove(0, 2);
+    const QString outputFolder = arguments.isEmpty() ? QStringLiteral("docs") : arguments.last();
+    QTemporaryFile screens;
+    if (doubleScale && !q7582::useDoubleScaleScreen(screens)) {
+        std::fprintf(stderr, "cannot write the screen description\n");
+        return 1;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
-    const bool editor = q7582::saveEditorPages(outputFolder);
+    if (doubleScale)
+        return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-200.png"), false)
+                       && q7582::saveEditorPages(outputFolder, QStringLiteral("-200"))
+                   ? 0
+                   : 1;
+    const bool master = q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window.png"), false);
+    const bool generator = q7582::saveMainWindow(outputFolder + QStringLiteral("/generator-mode.png"), true);
+    const bool editor = q7582::saveEditorPages(outputFolder, QString());
     const bool compiler = q7582::saveMessageFolder(outputFolder);
     const bool comparison = q7582::saveComparison(outputFolder);
-    return editor && compiler && comparison ? 0 : 1;
+    const bool report = q7582::saveReport(outputFolder);
+    const bool help = q7582::saveHelp(outputFolder);
+    return master && generator && editor && compiler && comparison && report && help ? 0 : 1;
 }

@@ -3,18 +3,67 @@
 #include "ui/common/TextFileViewer.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace q7582 {
+
+QString DialogProvider::getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
+                                        const QString& filter)
+{
+    const QString chosen = chooseOpenFile(parent, title, dir.isEmpty() ? lastFolder_ : dir, filter);
+    if (!chosen.isEmpty())
+        lastFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString DialogProvider::getExistingDirectory(QWidget* parent, const QString& title)
+{
+    const QString chosen = chooseDirectory(parent, title, lastFolder_);
+    if (!chosen.isEmpty())
+        lastFolder_ = QDir(chosen).absolutePath();
+    return chosen;
+}
+
+QString shownTitle(const QString& title) { return title.isEmpty() ? QStringLiteral(" ") : title; }
+
+int messageBoxWidthForTitle(int titleAdvance, int lineHeight, int screenWidth)
+{
+    if (titleAdvance <= 0)
+        return 0;
+    const int titleBarExtras = 8 * lineHeight; // icon, three buttons, margins
+    return std::min(titleAdvance + titleBarExtras, screenWidth);
+}
+
+std::unique_ptr<QMessageBox> QtDialogProvider::makeBox(QMessageBox::Icon icon, const QString& title,
+                                                       const QString& text, QMessageBox::StandardButtons buttons,
+                                                       QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(icon, shownTitle(title), text, buttons, parent);
+    // The box sizes itself to its layout when shown: a spacer across it widens it.
+    const QFontMetrics metrics(box->font());
+    const QScreen* screen = parent ? parent->screen() : box->screen();
+    const int width = messageBoxWidthForTitle(metrics.horizontalAdvance(title), metrics.height(),
+                                              screen ? screen->availableGeometry().width() : 640);
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    return box;
+}
 
 std::optional<QString> QtDialogProvider::getText(QWidget* parent, const QString& caption, const QString& prompt,
                                                  const QString& text)
 {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
+    const QString answer = QInputDialog::getText(parent, shownTitle(caption), prompt, QLineEdit::Normal, text, &ok);
     if (!ok)
         return std::nullopt;
     return answer;
@@ -22,28 +71,29 @@ std::optional<QString> QtDialogProvider::getText(QWidget* parent, const QString&
 
 void QtDialogProvider::message(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-    box.exec();
+    makeBox(icon, title, text, QMessageBox::Ok, parent)->exec();
 }
 
 bool QtDialogProvider::confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    const auto box = makeBox(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box->setDefaultButton(QMessageBox::Cancel);
+    return box->exec() == QMessageBox::Ok;
 }
 
 bool QtDialogProvider::yesNo(QWidget* parent, const QString& title, const QString& text)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+    const auto box = makeBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
 }
 
 SaveAnswer QtDialogProvider::askSave(const QString& caption, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    const auto box = makeBox(QMessageBox::Question, caption, text,
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, nullptr);
+    box->setDefaultButton(QMessageBox::Cancel);
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return SaveAnswer::Yes;
     case QMessageBox::No:
@@ -55,8 +105,8 @@ SaveAnswer QtDialogProvider::askSave(const QString& caption, const QString& text
 
 void QtDialogProvider::exec(QDialog& dialog) { dialog.exec(); }
 
-QString QtDialogProvider::getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
-                                          const QString& filter)
+QString QtDialogProvider::chooseOpenFile(QWidget* parent, const QString& title, const QString& dir,
+                                         const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
@@ -67,9 +117,9 @@ QString QtDialogProvider::getSaveFileName(QWidget* parent, const QString& title,
     return QFileDialog::getSaveFileName(parent, title, dir, filter);
 }
 
-QString QtDialogProvider::getExistingDirectory(QWidget* parent, const QString& title)
+QString QtDialogProvider::chooseDirectory(QWidget* parent, const QString& title, const QString& dir)
 {
-    return QFileDialog::getExistingDirectory(parent, title);
+    return QFileDialog::getExistingDirectory(parent, title, dir);
 }
 
 bool QtDialogProvider::choosePrinter(QWidget* parent, QPrinter& printer)

@@ -6,6 +6,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -34,11 +35,8 @@ public:
     virtual void exec(QDialog& dialog) = 0;
     // File dialogs: the chosen name, empty when cancelled. The save dialog asks before
     // replacing an existing file.
-    virtual QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
-                                    const QString& filter) = 0;
     virtual QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
                                     const QString& filter) = 0;
-    virtual QString getExistingDirectory(QWidget* parent, const QString& title) = 0;
     // Sets up the printer as the user chose; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // The file in a modal read-only viewer; returns when the user closes it.
@@ -65,7 +63,28 @@ public:
         if (!result.ok)
             error(parent, QString::fromStdString(result.error));
     }
+
+    // Open dialogs without a folder of their own start where the last one was left.
+    QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter);
+    QString getExistingDirectory(QWidget* parent, const QString& title);
+
+protected:
+    // The dialogs themselves, given the folder they start in.
+    virtual QString chooseOpenFile(QWidget* parent, const QString& title, const QString& dir,
+                                   const QString& filter) = 0;
+    virtual QString chooseDirectory(QWidget* parent, const QString& title, const QString& dir) = 0;
+
+private:
+    QString lastFolder_; // for this session only: the settings file keeps no folder
 };
+
+// What the window system is given for a caption: X11 shows the program's name for an
+// empty one, so an empty caption goes as one space.
+QString shownTitle(const QString& title);
+// The least width of a message box whose title, `titleAdvance` pixels wide in a font
+// `lineHeight` high, should be read whole: the title bar also holds the window's icon
+// and buttons. Never wider than the screen; 0 for an empty title.
+int messageBoxWidthForTitle(int titleAdvance, int lineHeight, int screenWidth);
 
 class QtDialogProvider final : public DialogProvider {
 public:
@@ -76,11 +95,17 @@ public:
     bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
     SaveAnswer askSave(const QString& caption, const QString& text) override;
     void exec(QDialog& dialog) override;
-    QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
-    QString getExistingDirectory(QWidget* parent, const QString& title) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     FileResult showTextFile(QWidget* parent, const QString& path) override;
+
+    // The boxes as shown, their titles readable whole.
+    static std::unique_ptr<QMessageBox> makeBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons, QWidget* parent);
+
+protected:
+    QString chooseOpenFile(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
+    QString chooseDirectory(QWidget* parent, const QString& title, const QString& dir) override;
 };
 
 } // namespace q7582

@@ -1,6 +1,6 @@
 #pragma once
 // The help topics by context number: the help file's topic ids, the same in the chm
-// viewer and in the built-in browser (help/<number>.html).
+// viewer and in the built-in help window (help/topics/<language>/<number>.html).
 
 namespace q7582::HelpContext {
 
@@ -18,5 +18,30 @@ inline constexpr int InputPanel = 3001, MasterPanel = 3002, MusicPanel = 3003, S
 inline constexpr int MessageFolderCompiler = 4000;
 
 inline constexpr int GeneratorPanel = 5000;
+
+// Every number above: each needs a topic in both languages.
+inline constexpr int All[] = {Contents,
+                              ConfigEditor,
+                              EditorKeys,
+                              EditorVox,
+                              EditorMessages,
+                              EditorOutEvents,
+                              EditorTimers,
+                              EditorLogic,
+                              EditorListings,
+                              MainWindow,
+                              InputPanel,
+                              MasterPanel,
+                              MusicPanel,
+                              SpeechPanel,
+                              VoxPanel,
+                              ZonePanel,
+                              OutputPanel,
+                              GroupPanel,
+                              ActiveSourcePanel,
+                              UnitPanel,
+                              MusicSelectionPanel,
+                              MessageFolderCompiler,
+                              GeneratorPanel};
 
 } // namespace q7582::HelpContext

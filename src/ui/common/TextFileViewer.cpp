@@ -1,5 +1,7 @@
 #include "ui/common/TextFileViewer.h"
 
+#include "ui/common/ScreenFit.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -38,6 +40,7 @@ FileResult showTextFileModal(QWidget* owner, const QString& path)
     layout->addWidget(view);
     layout->addWidget(buttons);
     dialog.resize(640, 400);
+    fitResizableWindow(dialog);
     dialog.exec();
     return {};
 }

@@ -3,6 +3,7 @@
 #include "reports/ReportViewer.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/config/EditorPictures.h"
 #include "ui/config/GridPages.h"
 #include "ui/config/IoLogicPage.h"
@@ -35,13 +36,13 @@ ConfigEditor::ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogPro
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
-    setFixedSize(ClientWidth, ClientHeight);
     // Until the main window passes its opener, the topic is named in a box.
     help_ = [this](int context) {
         dialogs_.warning(this, QStringLiteral("Help"),
                          QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
     };
     buildWindow();
+    fitFixedWindow(*this, QSize(ClientWidth, ClientHeight));
 }
 
 ConfigEditor::~ConfigEditor() = default;

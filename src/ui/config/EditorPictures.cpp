@@ -1,5 +1,7 @@
 #include "ui/config/EditorPictures.h"
 
+#include "ui/common/ScreenFit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,8 +12,7 @@ namespace {
 // A step from low to high (rising) or high to low (falling), with an arrow on the edge.
 QPixmap drawEdge(bool rising)
 {
-    QPixmap pix(11, 11);
-    pix.fill(Qt::transparent);
+    QPixmap pix = transparentCanvas(QSize(11, 11), screensPixelRatio());
     QPainter p(&pix);
     p.setPen(QPen(Qt::black, 1));
     const int low = 9, high = 1, mid = 5;
@@ -27,8 +28,7 @@ QPixmap drawEdge(bool rising)
 
 QPixmap drawHelp()
 {
-    QPixmap pix(16, 16);
-    pix.fill(Qt::transparent);
+    QPixmap pix = transparentCanvas(QSize(16, 16), screensPixelRatio());
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(QColor(0x20, 0x60, 0xC0));

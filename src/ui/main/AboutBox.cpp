@@ -2,6 +2,7 @@
 
 #include "link/LinkShared.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/main/Icons.h"
 
 #include <QFrame>
@@ -39,7 +40,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TAboutBoxMain"));
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
-    setFixedSize(298, 220);
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -70,6 +70,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     ok->setDefault(true);
     ok->setGeometry(112, 186, 75, 26);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    fitFixedWindow(*this, QSize(298, 220));
 }
 
 void AboutBox::setFirmwareLine(const QString& text) { firmware_->setText(text); }

@@ -1,7 +1,6 @@
 #include "ui/main/ConfigCommands.h"
 
 #include "model/DefaultConfiguration.h"
-#include "reports/ComparisonCommand.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"

@@ -20,16 +20,6 @@ FileResult saveConfigFile(const std::string& path, const ConfigImage& image)
     return replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), ConfigImage::Size));
 }
 
-FileResult readConfigFile(const std::string& path, ConfigFileContent& out)
-{
-    ConfigFileContent content;
-    // One byte more than an image tells a longer file even when its size is not known.
-    if (FileResult r = readFile(path, content.bytes, ConfigImage::Size + 1, &content.fileSize); !r.ok)
-        return r;
-    out = std::move(content);
-    return {};
-}
-
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize)
 {
     const QString name = QString::fromStdString(path);

@@ -1,7 +1,8 @@
 #pragma once
 // The .cfi file commands without widgets: the extension rule, reading and writing the
-// raw image, and what Save, Open and the editor do to the provenance state.
+// raw image (read in model/ConfigFile), and what Save, Open and the editor do to the provenance state.
 
+#include "model/ConfigFile.h"
 #include "model/ConfigImage.h"
 #include "model/FileIo.h"
 #include "model/Provenance.h"
@@ -26,14 +27,6 @@ std::string withCfiExtension(const std::string& name);
 // Writes the whole image through a temporary file renamed over path: a failure leaves
 // the old file as it was.
 FileResult saveConfigFile(const std::string& path, const ConfigImage& image);
-
-// A .cfi file read but not yet applied: at most one byte more than an image, and the real size.
-struct ConfigFileContent {
-    std::string bytes;
-    std::uint64_t fileSize = 0;
-    bool wholeImage() const { return fileSize == ConfigImage::Size; }
-};
-FileResult readConfigFile(const std::string& path, ConfigFileContent& out);
 
 // The question before applying a file that is not exactly one image long.
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize);

@@ -28,8 +28,8 @@ int ConnectionIcon::imageFor(int connectionState)
 void ConnectionIcon::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QPixmap& pm = icons::connection(shownImage());
-    p.drawPixmap(0, (height() - pm.height()) / 2, pm);
+    const QPixmap& pm = icons::connection(shownImage(), devicePixelRatioF());
+    p.drawPixmap(0, (height() - int(pm.deviceIndependentSize().height())) / 2, pm);
 }
 
 } // namespace q7582

@@ -1,8 +1,8 @@
 #include "ui/main/GeneratorPage.h"
 
+#include "ui/common/HelpContexts.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/StatusRules.h"
 #include "ui/main/Widgets.h"
 

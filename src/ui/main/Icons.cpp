@@ -1,7 +1,10 @@
 #include "ui/main/Icons.h"
 
+#include "ui/common/ScreenFit.h"
+
 #include <QPainter>
-#include <array>
+#include <map>
+#include <tuple>
 
 namespace q7582::icons {
 namespace {
@@ -9,17 +12,22 @@ namespace {
 constexpr int ConnSize = 20;
 constexpr int UnitSize = 14;
 
-QPixmap blank(int w, int h)
+// Each picture is drawn once for each pixel ratio asked for.
+enum class Kind { Connection, Unit, Help };
+const QPixmap& drawnOnce(Kind kind, int image, qreal ratio, QPixmap (*draw)(int image, qreal ratio))
 {
-    QPixmap p(w, h);
-    p.fill(Qt::transparent);
-    return p;
+    static std::map<std::tuple<Kind, int, qreal>, QPixmap> drawn;
+    const auto key = std::make_tuple(kind, image, ratio);
+    auto found = drawn.find(key);
+    if (found == drawn.end())
+        found = drawn.emplace(key, draw(image, ratio)).first;
+    return found->second;
 }
 
 // Two plug halves: joined when connected, apart otherwise.
-QPixmap drawConnection(int image)
+QPixmap drawConnection(int image, qreal ratio)
 {
-    QPixmap pm = blank(ConnSize, ConnSize);
+    QPixmap pm = transparentCanvas(QSize(ConnSize, ConnSize), ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor colour = image == ConnConnected   ? QColor(0x20, 0xA0, 0x20)
@@ -44,9 +52,9 @@ QPixmap drawConnection(int image)
     return pm;
 }
 
-QPixmap drawUnit(int image)
+QPixmap drawUnit(int image, qreal ratio)
 {
-    QPixmap pm = blank(UnitSize, UnitSize);
+    QPixmap pm = transparentCanvas(QSize(UnitSize, UnitSize), ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
@@ -68,9 +76,9 @@ QPixmap drawUnit(int image)
     return pm;
 }
 
-QPixmap drawHelp()
+QPixmap drawHelp(int, qreal ratio)
 {
-    QPixmap pm = blank(16, 16);
+    QPixmap pm = transparentCanvas(QSize(16, 16), ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x10, 0x30, 0x90), 1));
@@ -86,26 +94,13 @@ QPixmap drawHelp()
     return pm;
 }
 
-// A loudspeaker with three sound arcs.
 } // namespace
 
-const QPixmap& connection(int image)
-{
-    static const std::array<QPixmap, 3> images{drawConnection(0), drawConnection(1), drawConnection(2)};
-    return images.at(std::size_t(image));
-}
+const QPixmap& connection(int image, qreal ratio) { return drawnOnce(Kind::Connection, image, ratio, drawConnection); }
 
-const QPixmap& unit(int image)
-{
-    static const std::array<QPixmap, 2> images{drawUnit(0), drawUnit(1)};
-    return images.at(std::size_t(image));
-}
+const QPixmap& unit(int image, qreal ratio) { return drawnOnce(Kind::Unit, image, ratio, drawUnit); }
 
-const QPixmap& help()
-{
-    static const QPixmap image = drawHelp();
-    return image;
-}
+const QPixmap& help(qreal ratio) { return drawnOnce(Kind::Help, 0, ratio, drawHelp); }
 
 // Q_INIT_RESOURCE may not stand inside a namespace.
 } // namespace q7582::icons

@@ -11,9 +11,10 @@ namespace q7582::icons {
 enum ConnectionImage { ConnSearching = 0, ConnConnected = 1, ConnNotConnected = 2 };
 enum UnitImage { UnitIoCard = 0, UnitDeskMicrophone = 1 };
 
-const QPixmap& connection(int image); // ILconn
-const QPixmap& unit(int image);       // ILunit
-const QPixmap& help();                // Image12
+// Drawn for a device pixel ratio: `ratio` device pixels to each of the picture's own.
+const QPixmap& connection(int image, qreal ratio); // ILconn
+const QPixmap& unit(int image, qreal ratio);       // ILunit
+const QPixmap& help(qreal ratio);                  // Image12
 // The program's icon, the one the desktop shows (About box, window icon).
 const QIcon& logo();
 

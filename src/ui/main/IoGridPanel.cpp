@@ -1,6 +1,6 @@
 #include "ui/main/IoGridPanel.h"
 
-#include "ui/main/HelpOpener.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/Widgets.h"
 
 namespace q7582 {

@@ -2,8 +2,9 @@
 
 #include "model/StatusBlock.h"
 #include "settings/NameTables.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/HelpOpener.h"
+#include "ui/main/LevelSlider.h"
 #include "ui/main/Meter.h"
 #include "ui/main/PendingChanges.h"
 #include "ui/main/StatusRules.h"
@@ -19,13 +20,13 @@ LevelSliderPanel::LevelSliderPanel(const QString& title, QWidget* parent) : Pane
 void LevelSliderPanel::addSlider(int index, const QRect& geometry)
 {
     const bool vertical = levelSliderIsVertical(index);
-    auto* s = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, this);
+    auto* s = new LevelSlider(vertical ? Qt::Vertical : Qt::Horizontal, this);
     s->setObjectName(QStringLiteral("LevelSliders%1").arg(index));
     s->setRange(0, StatusBlock::LevelMax);
     s->setTickPosition(vertical ? QSlider::TicksBothSides : QSlider::TicksBelow);
     s->setTickInterval(vertical ? 2 : 5);
     s->setPageStep(vertical ? 2 : 5);
-    // Position 0 at the top, as the level sent is 20 - position.
+    // Position 0 at the top, as the level sent is 20 - position; filled from the bottom.
     s->setInvertedAppearance(vertical);
     s->setInvertedControls(vertical);
     s->setValue(sliderPositionForLevel(index, 0)); // where the all-zero block puts it: no tag at start-up

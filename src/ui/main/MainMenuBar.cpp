@@ -5,8 +5,8 @@
 #include "settings/SettingsFile.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
+#include "ui/help/HelpOpener.h"
 #include "ui/main/ConfigCommands.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/TransferController.h"
 
 #include <QMenu>

@@ -5,6 +5,7 @@
 #include "link/LinkThread.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportViewer.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ConfigCommands.h"
 #include "ui/main/GeneratorCommands.h"
@@ -20,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 namespace q7582 {
@@ -30,7 +32,12 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     : shared_(shared), ownDialogs_(options.dialogs ? nullptr : std::make_unique<QtDialogProvider>()),
       dialogs_(options.dialogs ? options.dialogs : ownDialogs_.get()),
       now_(options.now ? std::move(options.now) : &QDateTime::currentDateTime), workspace_(workspace),
-      help_([this] { return QString::fromStdString(workspace_.settings().helpFile()); }, std::move(options.help), this)
+      help_(
+          [this] {
+              const SettingsFile& settings = workspace_.settings();
+              return HelpOpener::Language{QString::fromStdString(settings.helpFile()), settings.helpLanguageItalian()};
+          },
+          std::move(options.help), this)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Q7582 Manager"));
@@ -39,17 +46,17 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
-    // Master and generator mode are its two pages.
-    modes_ = new QStackedWidget(this);
+    // Master and generator mode are its two pages, scrolled on a screen too small for them.
+    modes_ = new QStackedWidget;
     modes_->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(modes_);
+    setCentralWidget(scrollingArea(modes_));
     buildPanels();
     statusBar_ = new StatusBarPanel(shared_, this);
     setStatusBar(statusBar_);
     buildCollaborators();
     connectCollaborators();
     connectHelpButtons();
-    setFixedSize(MasterWidth, MasterHeight);
+    fitToScreen({MasterWidth, MasterHeight});
 
     // A missing settings file is created from the values in force, an unreadable one
     // leaves them in force; no message at start-up.
@@ -113,8 +120,7 @@ void MainWindow::enterGeneratorMode()
     menus_->enableMasterMenus(false);
     generatorMode_ = true;
     modes_->setCurrentWidget(generatorPage_);
-    const int extra = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    setFixedSize(GeneratorClientWidth, GeneratorClientHeight + extra);
+    fitToScreen({GeneratorClientWidth, GeneratorClientHeight + barsHeight()});
     statusBar_->setCaptionWidth(120);
     captionRefresh(); // and the window's title
     generatorCommands_->modeEntered();
@@ -127,9 +133,18 @@ void MainWindow::enterMasterMode()
     generatorMode_ = false;
     modes_->setCurrentWidget(masterArea_);
     statusBar_->setCaptionWidth(300);
-    setFixedSize(MasterWidth, MasterHeight);
+    fitToScreen({MasterWidth, MasterHeight});
     captionRefresh(); // and the window's title
     helpContext_ = HelpContext::MainWindow;
+}
+
+int MainWindow::barsHeight() const { return menuBar()->sizeHint().height() + statusBar()->sizeHint().height(); }
+
+// The window keeps its size, bars included, where the screen has room for it.
+void MainWindow::fitToScreen(QSize windowSize)
+{
+    modes_->setMinimumSize(windowSize.width(), windowSize.height() - barsHeight());
+    setFixedSize(fitWindow(windowSize, roomOnScreen(*this), scrollBarExtent(*this)).size);
 }
 
 // During a transfer everything but the status bar is disabled: its Cancel button and

@@ -11,8 +11,8 @@
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/common/Workspace.h"
+#include "ui/help/HelpOpener.h"
 #include "ui/main/ClosingGuard.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/MasterPagePanels.h"
 #include "ui/main/PendingChanges.h"
 
@@ -114,6 +114,8 @@ private:
 
     // MainWindow.cpp
     void connectCollaborators();
+    int barsHeight() const;
+    void fitToScreen(QSize windowSize);
 
     LinkShared& shared_;
     std::unique_ptr<DialogProvider> ownDialogs_;

@@ -1,7 +1,7 @@
 #include "ui/main/MasterPanel.h"
 
+#include "ui/common/HelpContexts.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/StatusRules.h"
 #include "ui/main/Widgets.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/StatusBlock.h"
 #include "settings/NameTables.h"
-#include "ui/main/HelpOpener.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/MusicCombo.h"
 #include "ui/main/Widgets.h"
 

@@ -60,7 +60,8 @@ std::optional<QString> NameCommands::askName(const QString& current)
 {
     return askUntilValid(
         dialogs_, window_, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
-        [](const QString& answer) { return validNameAnswer(answer) ? std::optional(answer) : std::nullopt; });
+        [](const QString& answer) { return validNameAnswer(answer) ? std::optional(answer) : std::nullopt; },
+        NameTooLongLine);
 }
 
 void NameCommands::renameUnit(int n)

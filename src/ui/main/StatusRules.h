@@ -77,6 +77,8 @@ QString configurationCaption(const Provenance& p, bool generatorMode);
 // Answers of the one-line dialogs.
 bool validAddressAnswer(const QString& answer);
 inline constexpr int MaxNameLength = 20;
+// Under the prompt when a longer name brings the dialog back.
+inline const QString NameTooLongLine = QStringLiteral("Names are at most 20 characters.");
 bool validNameAnswer(const QString& answer);
 
 } // namespace q7582

@@ -1,9 +1,9 @@
 #include "ui/main/UnitsPanel.h"
 
 #include "settings/NameTables.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Colours.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/Icons.h"
 #include "ui/main/Widgets.h"
 
@@ -48,7 +48,7 @@ void UnitsPanel::showStatus(const StatusBlock& sb)
         // A label repaints itself and the panel beneath on every setPixmap, also of the
         // picture it shows.
         if (row.connected && icon->property("unitImage") != QVariant(image)) {
-            icon->setPixmap(icons::unit(image));
+            icon->setPixmap(icons::unit(image, icon->devicePixelRatioF()));
             icon->setProperty("unitImage", image);
         }
         icon->setVisible(row.connected);

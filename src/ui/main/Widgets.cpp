@@ -17,7 +17,7 @@ void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const
     panel->setGeometry(geometry);
     auto* b = new QToolButton(panel);
     b->setObjectName(QString::fromLatin1(helpName));
-    b->setIcon(QIcon(icons::help()));
+    b->setIcon(QIcon(icons::help(b->devicePixelRatioF())));
     b->setAutoRaise(true);
     b->setToolTip(QStringLiteral("Help"));
     b->setGeometry(panel->width() - 24, 0, 20, 18);

@@ -1,7 +1,7 @@
 #include "ui/main/ZoneGridPanel.h"
 
+#include "ui/common/HelpContexts.h"
 #include "ui/main/Colours.h"
-#include "ui/main/HelpOpener.h"
 #include "ui/main/Widgets.h"
 
 namespace q7582 {

@@ -146,6 +146,8 @@ TEST_F(ClosingAndTransfers, ReplacingTheConfigurationDropsAPendingUploadAndEscCa
     trigger("Edit1");
     EXPECT_FALSE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(cancelShown());
+    // What the user watches meanwhile is not greyed.
+    EXPECT_TRUE(find("ProgressBar1")->isEnabled());
     window->enableMainWindow(); // the link failed
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 20, 1);
     trigger("Master2");

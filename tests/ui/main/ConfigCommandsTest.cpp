@@ -218,4 +218,22 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
     EXPECT_TRUE(window->reportViewer().richEdit()->toPlainText().isEmpty());
 }
 
+// Open and Compare start in the folder of the file chosen last; a cancelled dialog
+// leaves it; a folder chosen in a folder dialog is where the next one starts.
+TEST_F(ConfigCommands, OpenDialogsStartWhereTheLastOneWasLeft)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("site"));
+    write("site/hall.cfi", imageBytes(1));
+    run("Open1", "site/hall.cfi");
+    trigger("Compare1"); // cancelled
+    trigger("Open1");    // cancelled
+    const QString site = QDir(QString::fromStdString(path("site"))).absolutePath();
+    EXPECT_EQ(dialogs.startFolders, QStringList({QString(), site, site}));
+
+    dialogs.answers = {dir.path()};
+    EXPECT_EQ(dialogs.getExistingDirectory(window.get(), "Message list folder"), dir.path());
+    trigger("Open1");
+    EXPECT_EQ(dialogs.startFolders.back(), QDir(dir.path()).absolutePath());
+}
+
 } // namespace q7582::test

@@ -330,6 +330,8 @@ TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)
     dialogs.answers = {QString(21, QLatin1Char('x')), "Reception desk"};
     doubleClick(find("UnitName3"));
     EXPECT_EQ(dialogs.asked, QStringList({"Unit", "Unit"})); // back with the old name
+    EXPECT_EQ(dialogs.askedPrompts,
+              QStringList({"Max 20 Characters", "Max 20 Characters\nNames are at most 20 characters."}));
     EXPECT_EQ(text("UnitName3"), "Reception desk (3)");
     EXPECT_EQ(lines(read("unit.txt")).at(2), "Reception desk");
 

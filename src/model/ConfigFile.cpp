@@ -1,0 +1,29 @@
+#include "model/ConfigFile.h"
+
+#include <algorithm>
+
+namespace q7582 {
+
+FileResult readConfigFile(const std::string& path, ConfigFileContent& out)
+{
+    ConfigFileContent content;
+    // One byte more than an image tells a longer file even when its size is not known.
+    if (FileResult r = readFile(path, content.bytes, ConfigImage::Size + 1, &content.fileSize); !r.ok)
+        return r;
+    out = std::move(content);
+    return {};
+}
+
+FileResult readWholeImage(const std::string& path, ConfigImage& image)
+{
+    ConfigFileContent content;
+    if (FileResult r = readConfigFile(path, content); !r.ok)
+        return r;
+    if (!content.wholeImage())
+        return FileResult::failure(path, std::to_string(content.fileSize) + " bytes long, not "
+                                             + std::to_string(ConfigImage::Size));
+    std::copy_n(reinterpret_cast<const Byte*>(content.bytes.data()), ConfigImage::Size, image.data());
+    return {};
+}
+
+} // namespace q7582

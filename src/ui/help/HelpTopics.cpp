@@ -1,0 +1,28 @@
+#include "ui/help/HelpTopics.h"
+
+#include "ui/common/HelpContexts.h"
+
+#include <QFile>
+
+// Resources in a static library are pulled in only when referenced.
+static void initHelpTopics() { Q_INIT_RESOURCE(helptopics); }
+
+namespace q7582::helpTopics {
+
+QString folder(bool italian)
+{
+    static const bool registered = (initHelpTopics(), true);
+    Q_UNUSED(registered);
+    return italian ? QStringLiteral(":/help/it") : QStringLiteral(":/help/en");
+}
+
+QUrl topicUrl(int context, bool italian)
+{
+    const QString dir = folder(italian);
+    QString path = QStringLiteral("%1/%2.html").arg(dir).arg(context);
+    if (!QFile::exists(path))
+        path = QStringLiteral("%1/%2.html").arg(dir).arg(HelpContext::Contents);
+    return QUrl(QStringLiteral("qrc") + path);
+}
+
+} // namespace q7582::helpTopics

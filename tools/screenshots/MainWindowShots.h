@@ -1,0 +1,12 @@
+#pragma once
+// The main window on a simulated device, for the documentation's screenshots.
+
+#include <QString>
+
+namespace q7582 {
+
+// Starts qs7582-sim (built beside this program) as a master or a message generator,
+// connects a main window to it and saves the window once it shows the device.
+bool saveMainWindow(const QString& path, bool generator);
+
+} // namespace q7582
