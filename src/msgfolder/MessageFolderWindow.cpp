@@ -13,6 +13,7 @@
 #include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace q7582 {
@@ -47,14 +48,14 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
     statusBar_->setSizeGripEnabled(false);
     hintPanel_ = new QLabel(this);
     hintPanel_->setObjectName(QStringLiteral("HintPanel"));
-    hintPanel_->setFixedWidth(200);
     folderPanel_ = new QLabel(this);
     folderPanel_->setObjectName(QStringLiteral("FolderPanel"));
-    folderPanel_->setFixedWidth(400);
+    folderPanel_->setMinimumWidth(100);
     statusBar_->addWidget(hintPanel_);
-    statusBar_->addWidget(folderPanel_);
+    statusBar_->addWidget(folderPanel_, 1);
 
     commands_ = std::make_unique<MessageFolderWindowCommands>(*this);
+    fitHintPanel();
     buildLayout(titleLabel);
     resize(600, 400);
     fitResizableWindow(*this);
@@ -75,7 +76,23 @@ void MessageFolderWindow::buildLayout(QLabel* titleLabel)
     titleRow->addWidget(titleEdit_, 1);
     layout->addLayout(titleRow);
     layout->addWidget(messageTable_, 1);
+    // Takes the grid's room while the grid is hidden, so the status bar stays at the bottom.
+    layout->addStretch();
     layout->addWidget(statusBar_);
+}
+
+void MessageFolderWindow::fitHintPanel()
+{
+    // 200 pixels at the least, and as wide as the longest hint, which is never cut.
+    // The tool buttons are searched too: the Close button has a hint of its own.
+    int widest = 0;
+    const QFontMetrics metrics = hintPanel_->fontMetrics();
+    for (const QAction* action : actions())
+        widest = std::max(widest, metrics.horizontalAdvance(action->statusTip()));
+    for (const QToolButton* button : commands_->toolBar()->findChildren<QToolButton*>())
+        widest = std::max(widest, metrics.horizontalAdvance(button->statusTip()));
+    const int frame = 2 * (hintPanel_->frameWidth() + hintPanel_->margin()) + 8;
+    hintPanel_->setFixedWidth(std::max(200, widest + frame));
 }
 
 MessageFolderWindow::~MessageFolderWindow() = default;

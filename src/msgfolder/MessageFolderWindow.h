@@ -48,6 +48,7 @@ protected:
 
 private:
     void buildLayout(QLabel* titleLabel);
+    void fitHintPanel();
     void showSystemError(const FileResult& failure);
     void showFolderState();
     void showList(int currentRow);

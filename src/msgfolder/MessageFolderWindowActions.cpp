@@ -114,7 +114,9 @@ void MessageFolderWindow::deleteSelectedMessage()
     const int row = currentRow();
     if (row < 0 || folder_.list().rows.empty())
         return;
-    if (!dialogs_.okCancel(this, QStringLiteral("Remove file from Message List"), QStringLiteral("ARE YOU SURE ?")))
+    // The question names the row, so that a wrong current row is seen before its file goes.
+    const QString question = QStringLiteral("ARE YOU SURE ?\n") + entryCaption(folder_.list().rows[row]);
+    if (!dialogs_.okCancel(this, QStringLiteral("Remove file from Message List"), question))
         return;
     const FileResult deleted = folder_.deleteMessage(row);
     showList(row);

@@ -1,6 +1,7 @@
 #include "msgfolder/MessageFolderWindowCommands.h"
 
 #include "msgfolder/MessageFolderWindow.h"
+#include "msgfolder/MessageFolderWindowIcons.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -28,6 +29,7 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
         const char* hint; // "short|long": tool tip and status bar text
         void (MessageFolderWindow::*handler)();
         QStyle::StandardPixmap icon;
+        IconMark mark = IconMark::None;
     } table[] = {
         {&openFolderAction_, "MsgFolder", "&Open-create Message Folder", "Ctrl+O",
          "Open-Create|Open or create a message folder", &MessageFolderWindow::chooseAndOpenFolder,
@@ -35,9 +37,10 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
         {&closeFolderAction_, "CloseFolder", "&Close Folder", "Ctrl+C", "Close|Close message folder",
          &MessageFolderWindow::closeFolder, QStyle::SP_DialogCloseButton},
         {&addMessageAction_, "AddMsg", "&Add Message to List", "Ctrl+A", "Add|Add a .wav file to the message list",
-         &MessageFolderWindow::addMessageFromFile, QStyle::SP_FileIcon},
+         &MessageFolderWindow::addMessageFromFile, QStyle::SP_FileIcon, IconMark::Add},
         {&deleteMessageAction_, "DeleteMsg", "&Delete Message from List", "Ctrl+X",
-         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon},
+         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon,
+         IconMark::Remove},
         {&changeTitleAction_, "ChgTitle", "&Change title", "Ctrl+T", "Change title|Change title of message list",
          &MessageFolderWindow::changeTitle, QStyle::SP_FileDialogDetailedView},
         {&findMessageAction_, "FileFnd", "&Find file", "Ctrl+F", "Find|Find file in the message list",
@@ -58,7 +61,7 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
         action->setToolTip(hint.section(u'|', 0, 0));
         action->setStatusTip(hint.section(u'|', 1));
         if (entry.icon != NoIcon)
-            action->setIcon(window.style()->standardIcon(entry.icon));
+            action->setIcon(toolBarIcon(*window.style(), entry.icon, entry.mark));
         QObject::connect(action, &QAction::triggered, &window, entry.handler);
         window.addAction(action); // shortcuts work while the menus are closed
         *entry.member = action;

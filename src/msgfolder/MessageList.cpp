@@ -55,4 +55,9 @@ QString titleText(const QString& text) { return latin1Line(text, true, MaxTitleL
 
 QString descriptionText(const QString& text) { return latin1Line(text, false, MaxDescriptionLength); }
 
+QString entryCaption(const MessageEntry& entry)
+{
+    return QStringLiteral("Message %1: %2 (%1.WAV)").arg(entry.number, entry.description);
+}
+
 } // namespace q7582

@@ -17,6 +17,9 @@ struct MessageEntry {
     bool operator==(const MessageEntry&) const = default;
 };
 
+// The row as the delete question names it: "Message 012: Lobby closing (012.WAV)".
+QString entryCaption(const MessageEntry& entry);
+
 class MessageList {
 public:
     QString title;

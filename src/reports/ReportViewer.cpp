@@ -47,6 +47,16 @@ QAction* toolAction(QToolBar* bar, const QString& name, const QIcon& icon)
     return action;
 }
 
+// The style has no printer picture; Qt's print preview, which is linked anyway, brings one.
+QIcon printerPicture()
+{
+    QIcon icon;
+    for (const char* size : {"24", "32"})
+        icon.addFile(QStringLiteral(":/qt-project.org/dialogs/qprintpreviewdialog/images/printer-%1.png")
+                         .arg(QLatin1String(size)));
+    return icon;
+}
+
 } // namespace
 
 ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
@@ -71,7 +81,8 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     saveAction_ = toolAction(
         bar, QStringLiteral("save"),
         QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
-    printAction_ = toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print")));
+    printAction_ =
+        toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print"), printerPicture()));
     connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
     connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);
 
@@ -123,6 +134,9 @@ void ReportViewer::showReport(const Report& report)
     for (const ReportLine& line : report.lines)
         appendLine(line.text, line.style);
     cursor_.endEditBlock();
+    // The view lays its text out again on a resize only while it holds centred lines: a
+    // width set while it was empty would leave the titles centred on the old width.
+    text_->document()->setTextWidth(text_->viewport()->width());
     // The view's own cursor moved along with the text; a report opens at its top.
     text_->moveCursor(QTextCursor::Start);
     bringToFront();

@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace q7582;
 
@@ -82,6 +84,64 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
     EXPECT_EQ(context, 4000);
 }
 
+// Dark or coloured pixels: what makes a picture look alive.
+int livelyPixels(const QImage& picture)
+{
+    int lively = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            lively += c.alpha() > 96 && (c.value() < 110 || c.hsvSaturation() > 110);
+        }
+    return lively;
+}
+
+TEST_F(MessageFolderWindowTest, ToolBarAndStatusBarLookRightInBothStates)
+{
+    window->show();
+    const QList<QToolButton*> buttons = window->findChild<QToolBar*>()->findChildren<QToolButton*>();
+    auto expectButtonsFollowActions = [&] {
+        int checked = 0;
+        for (QToolButton* button : buttons) {
+            QAction* action = button->defaultAction();
+            if (!action)
+                continue; // the tool bar's extension button
+            ++checked;
+            EXPECT_EQ(button->isEnabled(), action->isEnabled()) << action->objectName().toStdString();
+            const QImage normal = action->icon().pixmap(16, QIcon::Normal).toImage();
+            const QImage disabled = action->icon().pixmap(16, QIcon::Disabled).toImage();
+            EXPECT_GE(livelyPixels(normal), 12) << action->objectName().toStdString();
+            EXPECT_EQ(livelyPixels(disabled), 0) << action->objectName().toStdString();
+        }
+        EXPECT_EQ(checked, 7);
+    };
+    auto statusBar = [&] { return window->findChild<QStatusBar*>("StatusBar"); };
+
+    // No folder: the grid is hidden, and the status bar still ends the window.
+    expectButtonsFollowActions();
+    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
+    openFolder(tmp.path());
+    expectButtonsFollowActions();
+    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
+    action("CloseFolder")->trigger();
+    expectButtonsFollowActions();
+    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
+
+    // Every hint fits its panel whole.
+    QLabel* hints = window->findChild<QLabel*>("HintPanel");
+    QStringList tips;
+    for (QToolButton* button : buttons)
+        tips << button->statusTip();
+    for (QAction* a : window->actions())
+        tips << a->statusTip();
+    for (const QString& tip : tips) {
+        QStatusTipEvent hover(tip);
+        QCoreApplication::sendEvent(window.get(), &hover);
+        EXPECT_LE(hints->fontMetrics().horizontalAdvance(hints->text()), hints->contentsRect().width())
+            << hints->text().toStdString();
+    }
+}
+
 TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheFile)
 {
     addWav("003.WAV", 1);
@@ -102,7 +162,7 @@ TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheF
     action("DeleteMsg")->trigger();
     EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
     action("DeleteMsg")->trigger();
-    EXPECT_EQ(dialogs.okCancelAsked.back().second, "ARE YOU SURE ?");
+    EXPECT_EQ(dialogs.okCancelAsked.back().second, "ARE YOU SURE ?\nMessage 005: new.wav (005.WAV)");
     EXPECT_FALSE(QFile::exists(inFolder("005.WAV")));
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 }

@@ -1,10 +1,14 @@
 #include "reports/ReportViewer.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 #include "ScriptedDialogs.h"
@@ -67,6 +71,42 @@ TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
     viewer.showReport(status);
     EXPECT_EQ(viewer.windowTitle(), "Status report");
     EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
+}
+
+namespace {
+
+// Where the middle of a line is drawn, against the middle of the view.
+double lineCentreOffset(const ReportViewer& viewer, const QTextBlock& block)
+{
+    QTextEdit* edit = viewer.richEdit();
+    const QRectF box = edit->document()->documentLayout()->blockBoundingRect(block);
+    const QTextLine line = block.layout()->lineAt(0);
+    const double middle = box.x() + line.cursorToX(0) + line.naturalTextWidth() / 2;
+    return middle - edit->viewport()->width() / 2.0;
+}
+
+} // namespace
+
+TEST_F(ReportViewerTest, TitlesAndHeadingsAreCentredAcrossTheViewAndThePrintButtonHasAPicture)
+{
+    Report report = sampleReport();
+    report.width = 800;
+    report.lines.insert(report.lines.begin() + 1, {"Creation date-hour: 06/12/2026 - 08:30.15", ReportStyle::Heading});
+    // Fresh, and after the user widened the viewer, which the report narrows again to 800.
+    for (int width : {0, 1000}) {
+        if (width)
+            viewer.resize(width, viewer.height());
+        viewer.showReport(report);
+        QCoreApplication::processEvents();
+        const QTextDocument* doc = viewer.richEdit()->document();
+        EXPECT_NEAR(lineCentreOffset(viewer, doc->firstBlock()), 0, 2) << width;
+        EXPECT_NEAR(lineCentreOffset(viewer, doc->firstBlock().next()), 0, 2) << width;
+        EXPECT_LT(doc->lastBlock().layout()->lineAt(0).cursorToX(0), 1); // tables stay on the left
+    }
+
+    QAction* print = viewer.findChild<QAction*>("print");
+    ASSERT_NE(print, nullptr);
+    EXPECT_FALSE(print->icon().pixmap(24).isNull());
 }
 
 TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)

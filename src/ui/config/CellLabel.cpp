@@ -34,6 +34,10 @@ void CellLabel::setColour(CellColour c)
     QPalette p = palette();
     p.setColor(QPalette::Window, cellQColor(c));
     p.setColor(QPalette::WindowText, Qt::black);
+    // A disabled box (the period of a timer that does not repeat) looks like any disabled field.
+    const QPalette plain;
+    p.setColor(QPalette::Disabled, QPalette::Window, plain.color(QPalette::Disabled, QPalette::Window));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, plain.color(QPalette::Disabled, QPalette::WindowText));
     setPalette(p);
 }
 

@@ -3,6 +3,7 @@
 #include "settings/NameTables.h"
 #include "ui/config/DialogAnswers.h"
 #include "ui/config/EditorQuestions.h"
+#include "ui/config/SelectorCombo.h"
 #include "ui/config/ZoneGrid.h"
 
 #include <QComboBox>
@@ -14,14 +15,8 @@ namespace q7582 {
 
 namespace {
 
-QComboBox* combo(QWidget* page, const char* name, int top, int width = 120)
-{
-    auto* c = new QComboBox(page);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setGeometry(10, top, width, 22);
-    c->setMaxVisibleItems(20);
-    return c;
-}
+// Left of the zone grid's row captions.
+QComboBox* combo(QWidget* page, const char* name, int top) { return new SelectorCombo(page, name, {10, top, 125, 22}); }
 
 void fillNumbered(QComboBox* c, const QString& prefix, int count)
 {
@@ -29,15 +24,18 @@ void fillNumbered(QComboBox* c, const QString& prefix, int count)
         c->addItem(prefix + QString::number(n));
 }
 
-QLabel* legend(QWidget* page, CellColour colour, const QString& text, int x, int y)
+// A colour square and its text, shown and hidden together.
+QWidget* legend(QWidget* page, CellColour colour, const QString& text, int x, int y)
 {
-    auto* swatch = new CellLabel(QString(), page, false);
+    auto* both = new QWidget(page);
+    both->setGeometry(x, y, 130, 15);
+    auto* swatch = new CellLabel(QString(), both, false);
     swatch->setColour(colour);
-    swatch->setGeometry(x, y, 15, 15);
+    swatch->setGeometry(0, 0, 15, 15);
     swatch->setFixedHeight(15);
-    auto* l = new QLabel(text, page);
-    l->setGeometry(x + 20, y, 110, 15);
-    return l;
+    auto* l = new QLabel(text, both);
+    l->setGeometry(20, 0, 110, 15);
+    return both;
 }
 
 } // namespace

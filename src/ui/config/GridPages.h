@@ -12,7 +12,6 @@
 #include <array>
 
 class QComboBox;
-class QLabel;
 class QTabWidget;
 
 namespace q7582 {
@@ -61,7 +60,7 @@ private:
     QComboBox* voxCombo_ = nullptr;
     QComboBox* messageEventCombo_ = nullptr;
     QComboBox* outEventCombo_ = nullptr;
-    QLabel* unaffectedLegend_ = nullptr;
+    QWidget* unaffectedLegend_ = nullptr;
 };
 
 } // namespace q7582

@@ -1,6 +1,8 @@
 #pragma once
 // Controls of the timer events page, each named and placed by its pixel rectangle.
 
+#include "ui/common/PressedLook.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,6 +28,7 @@ inline QPushButton* toggle(QWidget* parent, const QString& text, const char* nam
 {
     auto* b = place(new QPushButton(text, parent), name, x, y, width, height);
     b->setCheckable(true);
+    givePressedLook(b);
     return b;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/config/MessageEventPicker.h"
 #include "ui/config/PlacedControls.h"
 #include "ui/config/RepeatDaysRow.h"
+#include "ui/config/SelectorCombo.h"
 #include "ui/config/TimerPage.h"
 #include "ui/config/TimerSchedule.h"
 
@@ -18,10 +19,9 @@ using placed::toggle;
 
 void TimerPage::build()
 {
-    timerCombo_ = place(new QComboBox(this), "CBTimer", 10, 10, 130);
+    timerCombo_ = new SelectorCombo(this, "CBTimer", {10, 10, 130, 22});
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
         timerCombo_->addItem(QStringLiteral("Timer event ") + QString::number(t));
-    timerCombo_->setMaxVisibleItems(20);
     label(this, QStringLiteral("Priority"), 155, 10, 45);
     priorityCombo_ = place(new QComboBox(this), "CBpty", 205, 10, 45);
     for (int p = 1; p <= 7; ++p)

@@ -1,5 +1,6 @@
 #include "ui/main/Widgets.h"
 
+#include "ui/common/PressedLook.h"
 #include "ui/main/ClickLabel.h"
 #include "ui/main/Icons.h"
 #include "ui/main/Panel.h"
@@ -54,6 +55,7 @@ QPushButton* makeToggle(QWidget* parent, const char* name, const QString& captio
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setCheckable(true);
+    givePressedLook(b);
     b->setGeometry(geometry);
     return b;
 }
