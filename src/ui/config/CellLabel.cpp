@@ -1,6 +1,8 @@
 #include "ui/config/CellLabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace q7582 {
 
@@ -46,6 +48,27 @@ void CellLabel::setFaceColour()
     QPalette p = palette();
     p.setColor(QPalette::Window, QPalette().color(QPalette::Button));
     setPalette(p);
+}
+
+void CellLabel::paintEvent(QPaintEvent* e)
+{
+    const QRect room = contentsRect();
+    const int wanted = fontMetrics().horizontalAdvance(text());
+    if (wanted <= room.width() || room.width() <= 0) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    // Hinted sizes do not scale evenly: step down until it fits with a pixel to spare.
+    QFont smaller = font();
+    qreal size = smaller.pointSizeF() * room.width() / wanted;
+    do {
+        smaller.setPointSizeF(size);
+        size -= 0.25;
+    } while (size > 1 && QFontMetrics(smaller).horizontalAdvance(text()) > room.width() - 2);
+    painter.setFont(smaller);
+    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void CellLabel::mousePressEvent(QMouseEvent* e)

@@ -24,6 +24,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    // A text wider than the cell ("Master" in a narrow box) is drawn smaller, never cut.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     CellColour colour_ = CellColour::White;

@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "ui/config/CellLabel.h"
 #include "ui/config/SelectorCombo.h"
 
 #include <QApplication>
@@ -28,6 +29,29 @@ QColor background(QWidget* w)
 int colourDistance(const QColor& a, const QColor& b)
 {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+// A text wider than its cell is drawn whole and smaller: the cell's edges stay its background
+// and the text is still there.
+TEST(CellLabelLook, ATextWiderThanItsCellIsShrunkNotCut)
+{
+    CellLabel cell(QStringLiteral("Master"), nullptr, false);
+    cell.setColour(CellColour::Red);
+    for (const int width : {36, 80}) {
+        cell.setFixedWidth(width);
+        const QImage image = cell.grab().toImage();
+        const QRect room = cell.contentsRect();
+        const auto isText = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
+        int textPixels = 0;
+        bool atEdge = false;
+        for (int y = room.top(); y <= room.bottom(); ++y)
+            for (int x = room.left(); x <= room.right(); ++x) {
+                textPixels += isText(x, y);
+                atEdge = atEdge || ((x == room.left() || x == room.right()) && isText(x, y));
+            }
+        EXPECT_GT(textPixels, 20) << width;
+        EXPECT_FALSE(atEdge) << width;
+    }
 }
 
 TEST(ElideKeepingNumber, CutsTheNameAndKeepsTheNumberWhole)
