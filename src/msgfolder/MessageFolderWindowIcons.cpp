@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace q7582 {
 
 namespace {
@@ -30,6 +32,27 @@ void drawMark(QImage& picture, IconMark mark)
     }
 }
 
+// The icon at size x size, scaled by the painter. The icon's own smooth scaling hands a
+// large source picture to Qt's thread pool, whose hand-over the thread checker cannot
+// follow; at these sizes the painter works on the calling thread.
+QImage pictureAt(const QIcon& icon, int size)
+{
+    QList<QSize> sizes = icon.availableSizes();
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QSize source(size, size); // an icon without a list of sizes (a scalable one) draws at any
+    if (!sizes.isEmpty()) {
+        const auto larger = std::find_if(sizes.begin(), sizes.end(), [size](QSize s) { return s.width() >= size; });
+        source = larger != sizes.end() ? *larger : sizes.last();
+    }
+    QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(drawn.rect(), icon.pixmap(source, 1.0));
+    painter.end();
+    return drawn.convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace
 
 QImage fadedPicture(const QImage& picture)
@@ -51,7 +74,7 @@ QIcon toolBarIcon(const QStyle& style, QStyle::StandardPixmap picture, IconMark 
     QIcon icon;
     // Sizes enough for a tool bar at 100 % to 300 % scale.
     for (const int size : {16, 24, 32, 48}) {
-        QImage drawn = standard.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        QImage drawn = pictureAt(standard, size);
         drawMark(drawn, mark);
         icon.addPixmap(QPixmap::fromImage(drawn), QIcon::Normal);
         icon.addPixmap(QPixmap::fromImage(fadedPicture(drawn)), QIcon::Disabled);
