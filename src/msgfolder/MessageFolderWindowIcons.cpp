@@ -3,32 +3,62 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace q7582 {
 
 namespace {
 
-// A round badge in the bottom right quarter: a green plus or a red cross.
+// How much of a pixel a shape covers, from the signed distance of its centre to the
+// shape's edge (negative inside): a soft edge one pixel wide.
+double coverage(double distance) { return std::clamp(0.5 - distance, 0.0, 1.0); }
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a, ap = p - a;
+    const double t = std::clamp(QPointF::dotProduct(ap, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+    const QPointF off = ap - t * ab;
+    return std::hypot(off.x(), off.y());
+}
+
+// colour laid over a straight (not premultiplied) ARGB pixel with that opacity.
+QRgb over(QRgb below, const QColor& colour, double opacity)
+{
+    const double belowAlpha = qAlpha(below) / 255.0 * (1 - opacity);
+    const double alpha = opacity + belowAlpha;
+    if (alpha <= 0)
+        return below;
+    const auto mix = [&](int top, int bottom) {
+        return int(std::lround((top * opacity + bottom * belowAlpha) / alpha));
+    };
+    return qRgba(mix(colour.red(), qRed(below)), mix(colour.green(), qGreen(below)), mix(colour.blue(), qBlue(below)),
+                 int(std::lround(alpha * 255)));
+}
+
+// A round badge in the bottom right quarter: a green plus or a red cross. Computed pixel
+// by pixel: an antialiased painter splits a shape into more spans than Qt fills on the
+// calling thread, and its thread pool's hand-over is invisible to the thread checker.
 void drawMark(QImage& picture, IconMark mark)
 {
     if (mark == IconMark::None)
         return;
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal side = picture.width() * 0.55;
-    const QRectF badge(picture.width() - side, picture.height() - side, side, side);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(mark == IconMark::Add ? QColor(0x20, 0xA0, 0x30) : QColor(0xD0, 0x20, 0x20));
-    painter.drawEllipse(badge);
-    painter.setPen(QPen(Qt::white, std::max(1.5, side / 6), Qt::SolidLine, Qt::RoundCap));
-    const QPointF centre = badge.center();
-    const qreal arm = side * 0.26;
-    if (mark == IconMark::Add) {
-        painter.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
-        painter.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
-    } else {
-        painter.drawLine(centre - QPointF(arm, arm), centre + QPointF(arm, arm));
-        painter.drawLine(centre - QPointF(arm, -arm), centre + QPointF(arm, -arm));
+    const double side = picture.width() * 0.55;
+    const QPointF centre(picture.width() - side / 2, picture.height() - side / 2);
+    const double arm = side * 0.26, halfPen = std::max(1.5, side / 6) / 2;
+    const QPointF across = mark == IconMark::Add ? QPointF(arm, 0) : QPointF(arm, arm);
+    const QPointF down = mark == IconMark::Add ? QPointF(0, arm) : QPointF(arm, -arm);
+    const QColor badge = mark == IconMark::Add ? QColor(0x20, 0xA0, 0x30) : QColor(0xD0, 0x20, 0x20);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const QPointF p(x + 0.5, y + 0.5);
+            const double disc = coverage(std::hypot(p.x() - centre.x(), p.y() - centre.y()) - side / 2);
+            if (disc <= 0)
+                continue;
+            const double strokes = std::max(coverage(distanceToSegment(p, centre - across, centre + across) - halfPen),
+                                            coverage(distanceToSegment(p, centre - down, centre + down) - halfPen));
+            line[x] = over(over(line[x], badge, disc), Qt::white, std::min(strokes, disc));
+        }
     }
 }
 
