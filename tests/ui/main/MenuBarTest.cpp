@@ -11,12 +11,9 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTextBrowser>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
-#include <QWindow>
 
 namespace q7582::test {
 namespace {
@@ -129,37 +126,6 @@ TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
     find<QToolButton>("BbMuSel")->click();
     EXPECT_EQ(viewerStarts.size(), 1u);
     EXPECT_EQ(topic(), "qrc:/help/en/3011.html");
-}
-
-// Qt blocks every window but the running modal window's own; the help window is one of
-// them while it runs and the main window's again after.
-TEST_F(MenuBar, HelpFromTheEditorAndTheCompilerStaysUsableWhileTheyRun)
-{
-    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
-    window->show();
-    const std::function<void()> askHelp[] = {
-        [&] { w.editor->findChild<QPushButton*>("BbKey")->click(); },
-        [&] { w.compiler->findChild<QAction*>("HelpAct")->trigger(); },
-    };
-    const char* items[] = {"Edit2", "Open2"};
-    const char* topics[] = {"qrc:/help/it/2001.html", "qrc:/help/it/4000.html"};
-    for (int i = 0; i < 2; ++i) {
-        SCOPED_TRACE(items[i]);
-        QTimer::singleShot(0, window.get(), [&, i] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_TRUE(modal == w.editor || modal == w.compiler);
-            askHelp[i]();
-            const HelpWindow* help = window->helpOpener().window();
-            ASSERT_NE(help, nullptr);
-            EXPECT_TRUE(modal->windowHandle()->isAncestorOf(help->windowHandle(), QWindow::IncludeTransients));
-            modal->close();
-        });
-        trigger(items[i]);
-        const HelpWindow* help = window->helpOpener().window();
-        EXPECT_EQ(help->parentWidget(), window.get());
-        EXPECT_TRUE(help->isVisible());
-        EXPECT_EQ(help->browser()->source().toString(), topics[i]);
-    }
 }
 
 TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevice)

@@ -1,0 +1,54 @@
+// Help asked from the running editor and compiler of a whole main window. Here rather
+// than with the main window's tests, which also run under ThreadSanitizer: showing the
+// editor fills areas large enough for Qt to hand the fill to its thread pool, whose
+// hand-over the uninstrumented Qt hides from the checker.
+
+#include "WindowFixture.h"
+#include "msgfolder/MessageFolderWindow.h"
+#include "ui/config/ConfigEditor.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/main/SecondaryWindows.h"
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
+
+namespace q7582::test {
+namespace {
+
+using HelpFromModalWindows = WindowTest;
+
+// Qt blocks every window but the running modal window's own; the help window is one of
+// them while it runs and the main window's again after.
+TEST_F(HelpFromModalWindows, StaysUsableWhileTheEditorOrTheCompilerRuns)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    window->show();
+    const std::function<void()> askHelp[] = {
+        [&] { w.editor->findChild<QPushButton*>("BbKey")->click(); },
+        [&] { w.compiler->findChild<QAction*>("HelpAct")->trigger(); },
+    };
+    const char* items[] = {"Edit2", "Open2"};
+    const char* topics[] = {"qrc:/help/it/2001.html", "qrc:/help/it/4000.html"};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(items[i]);
+        QTimer::singleShot(0, window.get(), [&, i] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_TRUE(modal == w.editor || modal == w.compiler);
+            askHelp[i]();
+            const HelpWindow* help = window->helpOpener().window();
+            ASSERT_NE(help, nullptr);
+            EXPECT_TRUE(modal->windowHandle()->isAncestorOf(help->windowHandle(), QWindow::IncludeTransients));
+            modal->close();
+        });
+        trigger(items[i]);
+        const HelpWindow* help = window->helpOpener().window();
+        EXPECT_EQ(help->parentWidget(), window.get());
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(help->browser()->source().toString(), topics[i]);
+    }
+}
+
+} // namespace
+} // namespace q7582::test
