@@ -1,5 +1,6 @@
 #include "MainWindowShots.h"
 
+#include "EventWait.h"
 #include "link/LinkShared.h"
 #include "link/TtyChip.h"
 #include "model/DefaultConfiguration.h"
@@ -7,36 +8,13 @@
 #include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <cstdio>
-#include <functional>
 
 namespace q7582 {
 namespace {
-
-// Runs the event loop until done() holds; false after ms.
-bool spinUntil(const std::function<bool()>& done, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QEventLoop pause;
-        QTimer::singleShot(20, &pause, &QEventLoop::quit);
-        pause.exec();
-    }
-    return true;
-}
-
-void settle(int ms)
-{
-    spinUntil([] { return false; }, ms);
-}
 
 bool fail(const char* what, const QString& detail)
 {
@@ -69,9 +47,9 @@ bool saveMainWindow(const QString& path, bool generator)
     window.captionRefresh();
     window.show();
     window.startLink(std::make_unique<TtyChip>(link.toStdString()));
-    const bool shown = spinUntil(
+    const bool shown = test::spinUntil(
         [&] { return generator ? window.generatorModeEntered() : shared.connectionState == Connected; }, 20000);
-    settle(3000); // a few status refreshes
+    test::serveEventsFor(3000); // a few status refreshes
     const bool saved = shown && window.grab().save(path);
     window.stopLink();
     simulator.terminate();

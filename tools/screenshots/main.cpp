@@ -7,6 +7,7 @@
 // every run gives the same pictures. With --scale 200 it draws the main window and the
 // editor as a 1920 x 1080 screen at 200 % shows them.
 
+#include "EventWait.h"
 #include "LaptopScreen.h"
 #include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
@@ -23,10 +24,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -37,9 +36,7 @@ bool saveGrab(QWidget& window, const QString& path)
 {
     window.show();
     // Long enough for the editor's modified panel, which follows every 500 ms.
-    QEventLoop settle;
-    QTimer::singleShot(600, &settle, &QEventLoop::quit);
-    settle.exec();
+    test::serveEventsFor(600);
     // Drawn as an inactive window is: no focus frame on the current control.
     if (QWidget* focused = QApplication::focusWidget())
         focused->clearFocus();
