@@ -1,16 +1,34 @@
 #include "ui/help/HelpTopics.h"
+#include "WindowFixture.h"
+#include "msgfolder/MessageFolderWindow.h"
+#include "reports/ReportGuards.h"
 #include "ui/common/HelpContexts.h"
+#include "ui/config/GridRules.h"
+#include "ui/main/ClosingGuard.h"
+#include "ui/main/DeviceHint.h"
+#include "ui/main/SecondaryWindows.h"
+#include "ui/main/StatusRules.h"
+#include "ui/main/TransferMessages.h"
+#include "ui/main/WorkingFolderLock.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace q7582;
 
 namespace {
 
-QString read(const QString& path)
+QString readTopic(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -36,6 +54,58 @@ QStringList topicFiles(bool italian)
     return QDir(helpTopics::folder(italian)).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
+// Every text the program shows that the help may quote: the captions, titles and items
+// of its windows (menus without their '&'), and the messages of its commands as the
+// program words them for the help's examples.
+class HelpCaptions : public test::WindowTest {
+protected:
+    void addWindowTexts()
+    {
+        shown << window->windowTitle();
+        for (const QObject* o : window->findChildren<QObject*>()) {
+            if (const auto* w = qobject_cast<const QWidget*>(o))
+                shown << w->windowTitle();
+            if (const auto* a = qobject_cast<const QAction*>(o))
+                shown << QString(a->text()).remove(u'&');
+            else if (const auto* m = qobject_cast<const QMenu*>(o))
+                shown << QString(m->title()).remove(u'&');
+            else if (const auto* b = qobject_cast<const QAbstractButton*>(o))
+                shown << b->text();
+            else if (const auto* l = qobject_cast<const QLabel*>(o))
+                shown << l->text();
+            else if (const auto* g = qobject_cast<const QGroupBox*>(o))
+                shown << g->title();
+            else if (const auto* c = qobject_cast<const QComboBox*>(o))
+                for (int i = 0; i < c->count(); ++i)
+                    shown << c->itemText(i);
+            else if (const auto* t = qobject_cast<const QTabWidget*>(o))
+                for (int i = 0; i < t->count(); ++i)
+                    shown << t->tabText(i);
+            else if (const auto* grid = qobject_cast<const CellGrid*>(o))
+                for (int r = 0; r < CellGrid::Rows; ++r)
+                    shown << grid->rowText(r);
+        }
+    }
+    void addDialogTexts()
+    {
+        for (const auto& boxes : {dialogs.warnings, dialogs.okCancelAsked, dialogs.saveBoxes})
+            for (const auto& [title, text] : boxes)
+                shown << title << text;
+    }
+    // A quote is the program's text or a whole-word part of one ("PARTIAL DOWNLOAD").
+    bool programShows(const QString& quote) const
+    {
+        const QString pattern = (quote.front().isLetterOrNumber() ? QStringLiteral("(?<!\\w)") : QString())
+                                + QRegularExpression::escape(quote)
+                                + (quote.back().isLetterOrNumber() ? QStringLiteral("(?!\\w)") : QString());
+        const QRegularExpression part(pattern);
+        return std::any_of(shown.begin(), shown.end(),
+                           [&](const QString& text) { return part.match(text).hasMatch(); });
+    }
+
+    QStringList shown;
+};
+
 } // namespace
 
 TEST(HelpTopics, EveryContextHasATopicInBothLanguagesAndTheSameFilesInEach)
@@ -48,7 +118,8 @@ TEST(HelpTopics, EveryContextHasATopicInBothLanguagesAndTheSameFilesInEach)
     EXPECT_EQ(topicFiles(true), topicFiles(false));
 
     // The two languages are not one text twice.
-    EXPECT_NE(read(QStringLiteral(":/help/it/connecting.html")), read(QStringLiteral(":/help/en/connecting.html")));
+    EXPECT_NE(readTopic(QStringLiteral(":/help/it/connecting.html")),
+              readTopic(QStringLiteral(":/help/en/connecting.html")));
     EXPECT_EQ(helpTopics::topicUrl(HelpContext::ZonePanel, true), QUrl("qrc:/help/it/3006.html"));
     EXPECT_EQ(helpTopics::topicUrl(HelpContext::ZonePanel, false), QUrl("qrc:/help/en/3006.html"));
     EXPECT_EQ(helpTopics::topicUrl(1234, true), QUrl("qrc:/help/it/1000.html")); // no topic: the contents
@@ -59,23 +130,111 @@ TEST(HelpTopics, EveryLinkResolvesAndTheContentsReachEveryTopic)
     for (const bool italian : {true, false}) {
         const QString dir = helpTopics::folder(italian);
         for (const QString& name : topicFiles(italian)) {
-            const QString html = read(dir + u'/' + name);
+            const QString html = readTopic(dir + u'/' + name);
             EXPECT_TRUE(html.contains(QStringLiteral("<title>"))) << name.toStdString();
             for (const QString& link : hrefs(html)) {
                 if (link.startsWith(QStringLiteral("http://")) || link.startsWith(QStringLiteral("https://")))
                     continue;
                 const QString file = link.section(u'#', 0, 0);
                 const QString anchor = link.section(u'#', 1);
-                const QString target = file.isEmpty() ? html : read(dir + u'/' + file);
+                const QString target = file.isEmpty() ? html : readTopic(dir + u'/' + file);
                 EXPECT_FALSE(target.isEmpty()) << name.toStdString() << " -> " << link.toStdString();
                 if (!anchor.isEmpty()) {
                     EXPECT_TRUE(hasAnchor(target, anchor)) << name.toStdString() << " -> " << link.toStdString();
                 }
             }
         }
-        QStringList fromContents = hrefs(read(dir + QStringLiteral("/1000.html")));
+        QStringList fromContents = hrefs(readTopic(dir + QStringLiteral("/1000.html")));
         for (const QString& name : topicFiles(italian))
             EXPECT_TRUE(name == QStringLiteral("1000.html") || fromContents.contains(name))
                 << name.toStdString() << " is not in the contents";
     }
+}
+
+// Every option a topic tells to type is one the manager or the simulator takes.
+TEST(HelpTopics, EveryCommandLineOptionIsOneTheProgramsTake)
+{
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("Q7582_SIM")) << "CTest names the simulator, beside the manager";
+    const QFileInfo simulator(qEnvironmentVariable("Q7582_SIM"));
+    QString usage;
+    for (const QString& program : {simulator.filePath(), simulator.dir().filePath(QStringLiteral("qs7582"))}) {
+        QProcess run;
+        run.start(program, {QStringLiteral("--help")});
+        ASSERT_TRUE(run.waitForFinished()) << program.toStdString();
+        usage += QString::fromUtf8(run.readAllStandardOutput());
+    }
+    // In the text's <code>, where the topics write what is typed (a <pre> may hold other commands).
+    static const QRegularExpression code(QStringLiteral("<code>([^<]*)</code>"));
+    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+    for (const bool italian : {true, false})
+        for (const QString& name : topicFiles(italian))
+            for (const QRegularExpressionMatch& c :
+                 code.globalMatch(readTopic(helpTopics::folder(italian) + u'/' + name)))
+                for (const QRegularExpressionMatch& m : option.globalMatch(c.captured(1)))
+                    EXPECT_TRUE(
+                        usage.contains(QRegularExpression(QRegularExpression::escape(m.captured()) + "(?![a-z-])")))
+                        << name.toStdString() << " names " << m.captured().toStdString();
+}
+
+TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
+{
+    // The windows as they first show, then on a connected master and generator; the
+    // questions and refusals as the program asks them.
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    w.editor->prepareShow();
+    addWindowTexts();
+    acceptEdited(workspace->config());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("MSGVELA"));
+    write("MSGVELA/MSGLIST.TXT", ";T\r\n001|One|1\r\n"); // no WAV file: a repair
+    dialogs.answers = {dir.path() + "/missing.cfi", dir.path() + "/MSGVELA"};
+    trigger("Open1");
+    w.compiler->findChild<QAction*>("MsgFolder")->trigger();
+    addDialogTexts();
+    connectMaster();
+    addWindowTexts();
+    window->enterGeneratorMode();
+    shared.withGenerator([](GeneratorStatus& g) {
+        g.bytes[GeneratorStatus::MediaFlags] = GeneratorStatus::MediaCardInserted | GeneratorStatus::MediaFolderFound;
+        g.bytes[GeneratorStatus::LegalId] = 8; // table 8.10.14
+        g.bytes[GeneratorStatus::LegalId + 1] = 10;
+        g.bytes[GeneratorStatus::LegalId + 2] = 14;
+    });
+    window->generatorPanelRefresh();
+    addWindowTexts();
+    QPrintDialog print; // the printers are listed as it shows
+    print.show();
+    for (const QComboBox* c : print.findChildren<QComboBox*>())
+        for (int i = 0; i < c->count(); ++i)
+            shown << c->itemText(i);
+
+    for (const char* name : ActivityNames)
+        shown << name;
+    shown << StatusReportTitle << ConfigurationReportTitle << *statusReportRefusal(NotConnected) << ClosingNotice
+          << AlreadyRunningText << PartialDownloadMark << TransferCancelledNotice << summerTimeCaption(true)
+          << deviceHint(OpenFailure::NoAccess).text << deviceHint(OpenFailure::InUse).text;
+    for (const int code : {64, 65})
+        shown << outputEventText(code);
+    Provenance p; // uploaded from master 0; master 1 is connected
+    for (const bool modified : {true, false})
+        for (const auto origin : {ConfigOrigin::OriginDefault, ConfigOrigin::OriginFile, ConfigOrigin::OriginMaster}) {
+            p.origin = origin;
+            p.modified = modified;
+            shown << configurationCaption(p, false) << configurationReportRefusal(Connected, p, 1).value_or(QString());
+        }
+    for (const TransferFault fault : {TransferFault::NoReply, TransferFault::Busy, TransferFault::BadReply,
+                                      TransferFault::LinkError, TransferFault::LinkLost})
+        shown << whatHappened({TransferKind::Download, TransferEnd::Failed, fault, 37});
+
+    static const QRegularExpression commands(QStringLiteral("<(pre|code)>.*?</\\1>"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
+    for (const bool italian : {true, false})
+        for (const QString& name : topicFiles(italian)) {
+            QTextDocument topic;
+            topic.setHtml(readTopic(helpTopics::folder(italian) + u'/' + name).remove(commands));
+            for (const QRegularExpressionMatch& m : quoted.globalMatch(topic.toPlainText()))
+                EXPECT_TRUE(programShows(m.captured(1)))
+                    << name.toStdString() << (italian ? " it" : " en") << " quotes \"" << m.captured(1).toStdString()
+                    << "\", which the program does not show";
+        }
 }
