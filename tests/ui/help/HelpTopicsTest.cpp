@@ -59,10 +59,10 @@ QStringList topicFiles(bool italian)
 // program words them for the help's examples.
 class HelpCaptions : public test::WindowTest {
 protected:
-    void addWindowTexts()
+    void addWindowTexts(const QWidget& root)
     {
-        shown << window->windowTitle();
-        for (const QObject* o : window->findChildren<QObject*>()) {
+        shown << root.windowTitle();
+        for (const QObject* o : root.findChildren<QObject*>()) {
             if (const auto* w = qobject_cast<const QWidget*>(o))
                 shown << w->windowTitle();
             if (const auto* a = qobject_cast<const QAction*>(o))
@@ -81,9 +81,6 @@ protected:
             else if (const auto* t = qobject_cast<const QTabWidget*>(o))
                 for (int i = 0; i < t->count(); ++i)
                     shown << t->tabText(i);
-            else if (const auto* grid = qobject_cast<const CellGrid*>(o))
-                for (int r = 0; r < CellGrid::Rows; ++r)
-                    shown << grid->rowText(r);
         }
     }
     void addDialogTexts()
@@ -163,17 +160,19 @@ TEST(HelpTopics, EveryCommandLineOptionIsOneTheProgramsTake)
         ASSERT_TRUE(run.waitForFinished()) << program.toStdString();
         usage += QString::fromUtf8(run.readAllStandardOutput());
     }
-    // In the text's <code>, where the topics write what is typed (a <pre> may hold other commands).
+    // In a <code>, where the topics write what is typed; a <pre> may hold other programs' commands.
     static const QRegularExpression code(QStringLiteral("<code>([^<]*)</code>"));
     static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
     for (const bool italian : {true, false})
-        for (const QString& name : topicFiles(italian))
-            for (const QRegularExpressionMatch& c :
-                 code.globalMatch(readTopic(helpTopics::folder(italian) + u'/' + name)))
-                for (const QRegularExpressionMatch& m : option.globalMatch(c.captured(1)))
-                    EXPECT_TRUE(
-                        usage.contains(QRegularExpression(QRegularExpression::escape(m.captured()) + "(?![a-z-])")))
-                        << name.toStdString() << " names " << m.captured().toStdString();
+        for (const QString& name : topicFiles(italian)) {
+            const QString html = readTopic(helpTopics::folder(italian) + u'/' + name);
+            for (const QRegularExpressionMatch& c : code.globalMatch(html))
+                for (const QRegularExpressionMatch& m : option.globalMatch(c.captured(1))) {
+                    const QRegularExpression taken(QRegularExpression::escape(m.captured())
+                                                   + QStringLiteral("(?![a-z-])"));
+                    EXPECT_TRUE(usage.contains(taken)) << name.toStdString() << " names " << m.captured().toStdString();
+                }
+        }
 }
 
 TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
@@ -182,7 +181,7 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     // questions and refusals as the program asks them.
     const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
     w.editor->prepareShow();
-    addWindowTexts();
+    addWindowTexts(*window);
     acceptEdited(workspace->config());
     ASSERT_TRUE(QDir(dir.path()).mkdir("MSGVELA"));
     write("MSGVELA/MSGLIST.TXT", ";T\r\n001|One|1\r\n"); // no WAV file: a repair
@@ -191,7 +190,7 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     w.compiler->findChild<QAction*>("MsgFolder")->trigger();
     addDialogTexts();
     connectMaster();
-    addWindowTexts();
+    addWindowTexts(*window);
     window->enterGeneratorMode();
     shared.withGenerator([](GeneratorStatus& g) {
         g.bytes[GeneratorStatus::MediaFlags] = GeneratorStatus::MediaCardInserted | GeneratorStatus::MediaFolderFound;
@@ -200,12 +199,10 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
         g.bytes[GeneratorStatus::LegalId + 2] = 14;
     });
     window->generatorPanelRefresh();
-    addWindowTexts();
-    QPrintDialog print; // the printers are listed as it shows
+    addWindowTexts(*window);
+    QPrintDialog print; // lists the printers as it shows
     print.show();
-    for (const QComboBox* c : print.findChildren<QComboBox*>())
-        for (int i = 0; i < c->count(); ++i)
-            shown << c->itemText(i);
+    addWindowTexts(print);
 
     for (const char* name : ActivityNames)
         shown << name;
