@@ -27,8 +27,8 @@ const char* Description = "Emulates a Q7582 master or a message generator on a p
                           "  refuse-open on|off  opening the device fails for want of permission\n"
                           "  claim-busy on|off   its interface is held by another program\n"
                           "  stall N             the next N bulk reads time out\n"
-                          "  add-device 0403:PID [SERIAL]   another FTDI device (PID 6001, 6010, 6011, 6014,\n"
-                          "                      6015) joins the bus; nothing answers behind it\n"
+                          "  add-device 0403:PID [SERIAL]   another FTDI device (PID 6001, 6010 or 6015)\n"
+                          "                      joins the bus; nothing answers behind it\n"
                           "  remove-device SERIAL            it leaves the bus\n"
                           "  quit               stop the simulator";
 

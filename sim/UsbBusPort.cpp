@@ -309,7 +309,7 @@ bool UsbBusPort::control(const std::string& word, std::istream& args)
                    && k.product == product;
         });
         if (kind == std::end(ChipKinds)) {
-            std::fprintf(stderr, "qs7582-sim: add-device wants 0403:6001, 6010, 6011, 6014 or 6015\n");
+            std::fprintf(stderr, "qs7582-sim: add-device wants 0403:6001, 0403:6010 or 0403:6015\n");
             return true;
         }
         DeviceInfo info;

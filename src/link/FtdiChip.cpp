@@ -35,33 +35,54 @@ int FtdiChip::open()
     if (!ctx_)
         return fail(-1);
     ftdi_device_list* list = nullptr;
-    const int found = ftdi_usb_find_all(ctx_, &list, 0, 0);
-    if (found <= 0) {
-        ftdi_list_free(&list);
-        if (found == 0)
-            error_ = "no FTDI device found";
-        return found == 0 ? -1 : fail(found);
-    }
+    devicesFound_ = ftdi_usb_find_all(ctx_, &list, 0, 0);
+    std::vector<libusb_device*> devices;
+    for (ftdi_device_list* d = list; d; d = d->next)
+        devices.push_back(d->dev);
+    // In bus order, from the device after the silent one when the link asked to move on.
+    std::size_t first = 0;
+    for (std::size_t i = 0; startAfterNode_ && i < devices.size(); ++i)
+        if (usbDeviceNode(libusb_get_bus_number(devices[i]), libusb_get_device_address(devices[i])) == node_)
+            first = i + 1;
+    startAfterNode_ = false;
+    int rc = devicesFound_ < 0 ? fail(devicesFound_) : -1;
+    if (devices.empty() && devicesFound_ == 0)
+        error_ = "no FTDI device found";
+    for (std::size_t i = 0; i < devices.size() && rc != 0; ++i)
+        rc = openOne(devices[(first + i) % devices.size()]);
+    ftdi_list_free(&list);
+    return rc;
+}
+
+int FtdiChip::openOne(libusb_device* device)
+{
     // Give /dev/ttyUSB* back to the kernel driver when we close.
     ctx_->module_detach_mode = AUTO_DETACH_REATACH_SIO_MODULE;
-    libusb_device* dev = list->dev;
-    const std::string node = usbDeviceNode(libusb_get_bus_number(dev), libusb_get_device_address(dev));
+    node_ = usbDeviceNode(libusb_get_bus_number(device), libusb_get_device_address(device));
     libusb_device_descriptor desc{};
-    libusb_get_device_descriptor(dev, &desc);
+    libusb_get_device_descriptor(device, &desc);
     char id[16];
     std::snprintf(id, sizeof id, "%04x:%04x", desc.idVendor, desc.idProduct);
-    device_ = std::string("libftdi ") + id + " at " + node;
+    device_ = std::string("libftdi ") + id + " at " + node_;
     errno = 0;
-    const int rc = ftdi_usb_open_dev(ctx_, dev);
+    const int rc = ftdi_usb_open_dev(ctx_, device);
     const int openErrno = errno;
-    ftdi_list_free(&list);
     if (rc < 0) {
-        openFailure_ = classifyFtdiOpenFailure(rc, openErrno, deviceNodeRefused(node));
+        // No access says the most (the udev rule mends every device), then in use.
+        const OpenFailure failure = classifyFtdiOpenFailure(rc, openErrno, deviceNodeRefused(node_));
+        if (failure == OpenFailure::NoAccess || openFailure_ == OpenFailure::None)
+            openFailure_ = failure;
         return fail(rc);
     }
     open_ = true;
     received_.clear();
     return 0;
+}
+
+bool FtdiChip::moveToNextDevice()
+{
+    startAfterNode_ = devicesFound_ > 1;
+    return startAfterNode_;
 }
 
 int FtdiChip::reset()
