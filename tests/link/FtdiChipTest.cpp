@@ -7,6 +7,7 @@
 #include "link/OpenFailure.h"
 #include "virtualusb/Journal.h"
 
+#include <ftdi.h>
 #include <gtest/gtest.h>
 
 using namespace q7582;
@@ -21,9 +22,9 @@ TEST(FtdiChip, OpensTheChipWithTheRequestsTheLinkNeedsAndNoOther)
     LinkToSimulator run({}, 1.0, Cable::Usb);
     ASSERT_TRUE(run.start()) << run.sim.problem();
     ASSERT_TRUE(run.waitCalls("statusDisplayRefresh", 2));
-    EXPECT_EQ(vusb::takeRequests(), (std::vector<std::string>{"Q7582M0: reset", "Q7582M0: baud 9600",
-                                                              "Q7582M0: reset", "Q7582M0: purge output",
-                                                              "Q7582M0: purge input", "Q7582M0: latency 1"}));
+    EXPECT_EQ(vusb::takeRequests(),
+              (std::vector<std::string>{"Q7582M0: reset", "Q7582M0: baud 9600", "Q7582M0: reset",
+                                        "Q7582M0: purge output", "Q7582M0: purge input", "Q7582M0: latency 1"}));
     run.link->shutdown();
     EXPECT_EQ(vusb::takeRequests(), std::vector<std::string>{}) << "closing sends nothing";
 }
@@ -66,7 +67,9 @@ TEST(FtdiChip, AStalledReadEndsAtTheTimeoutAndTheUploadStartsAgain)
 }
 
 // Other FTDI devices on the bus, listed before the master once it is plugged in again:
-// one of another kind, one FT232R with nothing behind it. The manager finds the master.
+// one of another kind with nothing behind it, and an FT232R another program holds. The
+// manager gives up the silent one after a few searches, passes the held one by, and
+// finds the master.
 TEST(FtdiChip, FindsTheMasterBehindOtherFtdiDevices)
 {
     LinkToSimulator run({}, 1.0, Cable::Usb);
@@ -75,6 +78,13 @@ TEST(FtdiChip, FindsTheMasterBehindOtherFtdiDevices)
     ASSERT_TRUE(run.sim.control("add-device 0403:6001 FT000002"));
     ASSERT_TRUE(run.sim.control("unplug 0.2"));
     ASSERT_TRUE(run.sim.waitReady());
+    run.sim.useFromEnvironment();
+    ftdi_context* otherProgram = ftdi_new();
+    ASSERT_EQ(ftdi_usb_open_desc(otherProgram, 0x0403, 0x6001, nullptr, "FT000002"), 0);
+
     run.startLink();
     EXPECT_TRUE(run.waitState(Connected, 10000)) << "only the master answers the search";
+    EXPECT_EQ(OpenFailure(run.shared.openFailure.load()), OpenFailure::None);
+    run.link->shutdown();
+    ftdi_free(otherProgram);
 }
