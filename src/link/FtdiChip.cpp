@@ -9,11 +9,14 @@
 namespace q7582 {
 
 namespace {
-// One non-blocking drain; more than the longest reply plus slack.
-constexpr int DrainChunk = 1024;
+// A bulk-in packet of the chip: two modem-status bytes, then up to 62 bytes of data.
+constexpr std::size_t PacketSize = 64;
+constexpr std::size_t StatusSize = 2;
+// What getStatus takes at most: well over the longest reply.
+constexpr std::size_t MaxQueued = 4096;
 } // namespace
 
-FtdiChip::FtdiChip() : ctx_(ftdi_new()) { received_.reserve(2 * DrainChunk); }
+FtdiChip::FtdiChip() : ctx_(ftdi_new()) { received_.reserve(MaxQueued); }
 
 FtdiChip::~FtdiChip()
 {
@@ -123,20 +126,33 @@ int FtdiChip::write(const Byte* data, int count, int& written)
     return 0;
 }
 
+// One bulk-in transfer takes what the chip holds: its packets come full while 62 bytes
+// wait, and the transfer ends with a short one once the chip is empty. Asked for a
+// single byte, libftdi returns as soon as that transfer ends and keeps the rest in its
+// buffer; asked for more than it got, it would start another transfer only to find the
+// chip empty, which waits out the latency timer once more.
 int FtdiChip::getStatus(int& receiveQueue)
 {
     receiveQueue = 0;
-    Byte chunk[DrainChunk];
     for (;;) {
-        const int rc = ftdi_read_data(ctx_, chunk, DrainChunk);
+        Byte first;
+        int rc = ftdi_read_data(ctx_, &first, 1);
         if (rc < 0)
             return fail(rc);
         if (rc == 0)
-            break;
-        received_.insert(received_.end(), chunk, chunk + rc);
-        // A chattering line must not grow the buffer without end; the link rejects
-        // anything longer than the longest reply anyway.
-        if (received_.size() > 4 * DrainChunk)
+            break; // the status bytes alone: nothing waits
+        const std::size_t before = received_.size();
+        received_.push_back(first);
+        received_.resize(before + 1 + ctx_->readbuffer_remaining);
+        rc = ftdi_read_data(ctx_, received_.data() + before + 1, int(ctx_->readbuffer_remaining)); // from its buffer
+        if (rc < 0)
+            return fail(rc);
+        received_.resize(before + 1 + std::size_t(rc));
+        // A transfer that filled libftdi's buffer may have left more in the chip. A
+        // chattering line must not grow the buffer without end; the link rejects anything
+        // longer than the longest reply anyway.
+        const std::size_t fullTransfer = ctx_->readbuffer_chunksize / PacketSize * (PacketSize - StatusSize);
+        if (received_.size() - before < fullTransfer || received_.size() > MaxQueued)
             break;
     }
     receiveQueue = int(received_.size());
