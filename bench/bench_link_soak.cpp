@@ -1,7 +1,8 @@
 // Soak: the link polls a simulated master with its life running, which spoils a share
 // of its replies at random (busy, silence, truncated, bad escape) and is unplugged now
 // and then, while an Upload is asked for periodically, at the device's own pacing.
-// Off unless asked: --soak SECONDS (600 without a value); --faults RATE (0.005).
+// Off unless asked: --soak SECONDS (600 without a value); --faults RATE (0.005); --usb
+// to run libftdi on the virtual FT232R instead of the tty backend.
 // Passes with no crash, the window's ConfigImage equal to the last completed Upload and
 // to the master's memory, the master found again at the end, and the resident set flat.
 
@@ -26,6 +27,7 @@ constexpr int SampleEveryMs = 5000;
 struct SoakOptions {
     double seconds = 0; // 0: off
     double faultRate = DefaultFaultRate;
+    simtest::Cable cable = simtest::Cable::Tty;
 };
 
 SoakOptions parse(int argc, char** argv)
@@ -37,6 +39,8 @@ SoakOptions parse(int argc, char** argv)
             o.seconds = valueFollows ? std::atof(argv[++i]) : DefaultSoakSeconds;
         else if (std::strcmp(argv[i], "--faults") == 0 && valueFollows)
             o.faultRate = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--usb") == 0)
+            o.cable = simtest::Cable::Usb;
     }
     return o;
 }
@@ -57,11 +61,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const SoakOptions options = parse(argc, argv);
     if (options.seconds <= 0) {
-        std::printf("soak off: --soak SECONDS (%g without a value) [--faults RATE]\n", DefaultSoakSeconds);
+        std::printf("soak off: --soak SECONDS (%g without a value) [--faults RATE] [--usb]\n", DefaultSoakSeconds);
         return 0;
     }
 
-    LinkToSimulator run({"--faults", QString::number(options.faultRate), "--seed", "7582"});
+    LinkToSimulator run({"--faults", QString::number(options.faultRate), "--seed", "7582"}, 1.0, options.cable);
     Counts counts;
     ConfigImage lastUpload;
     run.window.onCall = [&](const std::string& call) {

@@ -3,6 +3,8 @@
 // resident set size and the figure lines they print. The link itself runs through the
 // end-to-end tests' LinkToSimulator, against a simulator each program starts.
 
+#include "SimHarness.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -15,6 +17,15 @@
 namespace q7582::bench {
 
 using Clock = std::chrono::steady_clock;
+
+// Each link benchmark measures both cables in one run: the tty backend on the
+// simulator's pty, and libftdi on the virtual FT232R with its latency timer.
+constexpr simtest::Cable Cables[] = {simtest::Cable::Tty, simtest::Cable::Usb};
+
+inline const char* cableTitle(simtest::Cable cable)
+{
+    return cable == simtest::Cable::Tty ? "tty backend on the pty" : "libftdi on the virtual FT232R";
+}
 
 inline double msBetween(Clock::time_point from, Clock::time_point to)
 {

@@ -14,13 +14,22 @@ namespace q7582::sim {
 namespace {
 
 const char* Description = "Emulates a Q7582 master or a message generator on a pseudo-terminal, for trying\n"
-                          "the manager without hardware: Q7582_PORT=<link> qs7582.\n"
+                          "the manager without hardware: Q7582_PORT=<link> qs7582. With --usb the device sits\n"
+                          "behind a virtual FT232R on a virtual USB bus, which the manager reaches through the\n"
+                          "real libftdi: Q7582_VIRTUAL_USB=<link> LD_PRELOAD=<libq7582-virtualusb.so> qs7582.\n"
                           "\n"
                           "Run-time control (--control FIFO), one command a line:\n"
                           "  busy N | silence N | truncate N | bad-escape N   the next N replies get that fault\n"
                           "  faults RATE        random faults on that share of the replies (0..1)\n"
                           "  unplug [SEC]       unplug now, replug after SEC (default --replug-after)\n"
                           "  life on|off        start or freeze the simulated activity\n"
+                          "With --usb, faults of the bus:\n"
+                          "  refuse-open on|off  opening the device fails for want of permission\n"
+                          "  claim-busy on|off   its interface is held by another program\n"
+                          "  stall N             the next N bulk reads time out\n"
+                          "  add-device 0403:PID [SERIAL]   another FTDI device (PID 6001, 6010 or 6015)\n"
+                          "                      joins the bus; nothing answers behind it\n"
+                          "  remove-device SERIAL            it leaves the bus\n"
                           "  quit               stop the simulator";
 
 [[noreturn]] void fail(const QString& message)
@@ -51,14 +60,16 @@ void addOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
         {"generator", "Be a message generator (default: a master)."},
+        {"usb", "Sit behind a virtual FT232R on a virtual USB bus (a socket) instead of a pty."},
         {"address", "Master address 0..5 (default 0): status byte and default configuration.", "N", "0"},
         {"link",
          "Symlink to the pty, replaced if stale, removed on exit (default /tmp/q7582-master,\n"
-         "or /tmp/q7582-generator with --generator).",
+         "or /tmp/q7582-generator with --generator); with --usb the bus's socket\n"
+         "(default /tmp/q7582-usb).",
          "PATH"},
         {"dump-dir", "Keep config.bin, status.bin, generator.bin and legal.bin up to date in DIR.", "DIR"},
         {"control", "Read run-time commands from this FIFO (created if missing).", "FIFO"},
-        {"print-ready", "Print the pty path on stdout each time the device is plugged in."},
+        {"print-ready", "Print the pty path (the socket with --usb) on stdout at each plug-in."},
         {"quiet-life", "Freeze the clock, meters, zones and units (deterministic tests)."},
         {"no-card", "Generator without an SD card."},
         {"busy-every", "Answer every Nth request busy (0xFF).", "N", "0"},
@@ -77,8 +88,10 @@ void addOptions(QCommandLineParser& parser)
 void readDeviceOptions(const QCommandLineParser& parser, Options& o)
 {
     o.generator = parser.isSet("generator");
+    o.usb = parser.isSet("usb");
     o.address = toCount(parser, "address", 0, 5);
     o.link = parser.isSet("link") ? parser.value("link").toStdString()
+             : o.usb              ? "/tmp/q7582-usb"
              : o.generator        ? "/tmp/q7582-generator"
                                   : "/tmp/q7582-master";
     if (o.link.empty())

@@ -17,6 +17,7 @@ struct FaultCounts {
 
 struct Options {
     bool generator = false;
+    bool usb = false; // an FT232R on a virtual USB bus instead of a pty
     int address = 0;
     std::string link;
     std::string dumpDir;

@@ -78,12 +78,28 @@ void PtyPort::unplug()
     slavePath_.clear();
 }
 
-int PtyPort::read(Byte* buffer, int size)
+void PtyPort::watch(std::vector<pollfd>& fds) const
 {
-    const ssize_t n = ::read(master_, buffer, size_t(size));
-    if (n >= 0)
-        return int(n);
-    return errno == EAGAIN || errno == EINTR ? 0 : -1;
+    if (master_ >= 0)
+        fds.push_back({master_, POLLIN, 0});
+}
+
+bool PtyPort::serve(std::vector<Byte>& fromPc)
+{
+    if (master_ < 0)
+        return true;
+    Byte buffer[1024];
+    for (;;) {
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n > 0) {
+            fromPc.insert(fromPc.end(), buffer, buffer + n);
+            continue;
+        }
+        if (n == 0 || errno == EAGAIN || errno == EINTR)
+            return true;
+        error_ = std::string("reading the pty: ") + std::strerror(errno);
+        return false;
+    }
 }
 
 bool PtyPort::write(const Byte* data, int size) { return ::write(master_, data, size_t(size)) == size; }

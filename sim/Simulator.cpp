@@ -15,8 +15,8 @@ std::chrono::milliseconds toDuration(double seconds) { return std::chrono::milli
 
 } // namespace
 
-Simulator::Simulator(const Options& options, Device& device, FaultInjector& faults, ControlFifo* control)
-    : options_(options), device_(device), faults_(faults), control_(control), port_(options.link)
+Simulator::Simulator(const Options& options, Port& port, Device& device, FaultInjector& faults, ControlFifo* control)
+    : options_(options), device_(device), faults_(faults), control_(control), port_(port)
 {
 }
 
@@ -26,10 +26,10 @@ bool Simulator::plug()
         std::fprintf(stderr, "qs7582-sim: %s\n", port_.error().c_str());
         return false;
     }
-    std::fprintf(stderr, "qs7582-sim: %s plugged in on %s, link %s\n",
-                 options_.generator ? "message generator" : "master", port_.slavePath().c_str(), options_.link.c_str());
+    std::fprintf(stderr, "qs7582-sim: %s plugged in on %s\n", options_.generator ? "message generator" : "master",
+                 port_.where().c_str());
     if (options_.printReady) {
-        std::printf("%s\n", port_.slavePath().c_str());
+        std::printf("%s\n", port_.readyLine().c_str());
         std::fflush(stdout);
     }
     return true;
@@ -56,12 +56,9 @@ int Simulator::run(int signalFd)
         runTimers();
         if (quit_)
             break;
-        pollfd fds[3] = {{signalFd, POLLIN, 0}, {-1, POLLIN, 0}, {-1, POLLIN, 0}};
-        if (port_.plugged())
-            fds[1].fd = port_.fd();
-        if (control_)
-            fds[2].fd = control_->fd();
-        if (poll(fds, 3, pollTimeoutMs()) < 0)
+        std::vector<pollfd> fds = {{signalFd, POLLIN, 0}, {control_ ? control_->fd() : -1, POLLIN, 0}};
+        port_.watch(fds);
+        if (poll(fds.data(), fds.size(), pollTimeoutMs()) < 0)
             continue; // EINTR: the signals that matter arrive through signalFd
         if (fds[0].revents & POLLIN) {
             signalfd_siginfo info{};
@@ -69,11 +66,11 @@ int Simulator::run(int signalFd)
                 std::fprintf(stderr, "qs7582-sim: signal %u, stopping\n", info.ssi_signo);
             quit_ = true;
         }
-        if (fds[1].revents && !serve()) {
+        if (!serve()) {
             exitCode_ = 1;
             break;
         }
-        if (fds[2].revents & POLLIN)
+        if (fds[1].revents & POLLIN)
             for (const std::string& line : control_->readLines())
                 control(line);
     }
@@ -109,18 +106,17 @@ int Simulator::pollTimeoutMs() const
     return int(std::max<long>(left.count(), 0));
 }
 
-// Reads what the PC has sent and answers every request completed by it.
+// Takes what the PC has sent and answers every request completed by it.
 bool Simulator::serve()
 {
-    Byte buffer[1024];
-    int n;
-    while ((n = port_.read(buffer, sizeof buffer)) > 0)
-        for (int i = 0; i < n; ++i)
-            if (reader_.feed(buffer[i]))
-                answer(reader_.frame());
-    if (n < 0)
-        std::perror("qs7582-sim: reading the pty");
-    return n == 0;
+    std::vector<Byte> received;
+    const bool ok = port_.serve(received);
+    for (Byte b : received)
+        if (reader_.feed(b))
+            answer(reader_.frame());
+    if (!ok)
+        std::fprintf(stderr, "qs7582-sim: %s\n", port_.error().c_str());
+    return ok;
 }
 
 void Simulator::answer(const std::vector<Byte>& frame)
@@ -167,7 +163,7 @@ void Simulator::control(const std::string& line)
         device_.setLifeRunning(word == "on");
     } else if (word == "quit") {
         quit_ = true;
-    } else if (!word.empty()) {
+    } else if (!word.empty() && !port_.control(word, in)) {
         std::fprintf(stderr, "qs7582-sim: unknown control command \"%s\" (see --help)\n", line.c_str());
     }
 }

@@ -7,7 +7,7 @@
 #include "Device.h"
 #include "FaultInjector.h"
 #include "Options.h"
-#include "PtyPort.h"
+#include "Port.h"
 #include "RequestReader.h"
 
 #include <chrono>
@@ -21,7 +21,7 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds TickPeriod{150};
 
-    Simulator(const Options& options, Device& device, FaultInjector& faults, ControlFifo* control);
+    Simulator(const Options& options, Port& port, Device& device, FaultInjector& faults, ControlFifo* control);
 
     // Runs until SIGINT, SIGTERM, SIGHUP or "quit"; returns the exit code.
     // The caller blocks those signals first.
@@ -40,7 +40,7 @@ private:
     Device& device_;
     FaultInjector& faults_;
     ControlFifo* control_;
-    PtyPort port_;
+    Port& port_;
     RequestReader reader_;
     Clock::time_point nextTick_;
     std::optional<Clock::time_point> unplugAt_;

@@ -1,12 +1,15 @@
-// qs7582-sim: a Q7582 master or message generator on a pseudo-terminal.
+// qs7582-sim: a Q7582 master or message generator on a pseudo-terminal or behind a
+// virtual FT232R.
 
 #include "ControlFifo.h"
 #include "FaultInjector.h"
 #include "GeneratorDevice.h"
 #include "MasterDevice.h"
 #include "Options.h"
+#include "PtyPort.h"
 #include "Simulator.h"
 #include "StateDump.h"
+#include "UsbBusPort.h"
 
 #include <csignal>
 #include <cstdio>
@@ -54,7 +57,14 @@ int main(int argc, char** argv)
         device = std::make_unique<MasterDevice>(options.address, options.seed, dump);
     device->setLifeRunning(!options.quietLife);
 
+    std::unique_ptr<Port> port;
+    if (options.usb)
+        port = std::make_unique<UsbBusPort>(
+            options.link, options.generator ? std::string("Q7582G") : "Q7582M" + std::to_string(options.address));
+    else
+        port = std::make_unique<PtyPort>(options.link);
+
     FaultInjector faults(options.faults, options.faultRate, options.seed);
-    Simulator simulator(options, *device, faults, control.get());
+    Simulator simulator(options, *port, *device, faults, control.get());
     return simulator.run(signalFd);
 }

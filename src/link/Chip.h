@@ -15,7 +15,10 @@ class Chip {
 public:
     virtual ~Chip() = default;
 
-    virtual int open() = 0; // the first device
+    virtual int open() = 0; // the first device that opens
+    // The open device did not answer as a master or generator: true when the next open
+    // should try another device on the bus first (there is one).
+    virtual bool moveToNextDevice() { return false; }
     virtual int reset() = 0;
     virtual int setTimeouts(unsigned readMs, unsigned writeMs) = 0;
     virtual int purge() = 0; // receive and transmit; fails once the device has gone

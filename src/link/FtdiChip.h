@@ -1,13 +1,15 @@
 #pragma once
-// The chip through libftdi1: the first FTDI device on the USB bus. libftdi has no
-// "bytes waiting" call, so what the chip has is drained into a buffer of this layer,
-// whose size is the receive-queue count and from which reads are served.
+// The chip through libftdi1: the first FTDI device on the USB bus that opens, or, when
+// the link found the open one silent, the next one after it. libftdi has no "bytes
+// waiting" call, so what the chip has is drained into a buffer of this layer, whose
+// size is the receive-queue count and from which reads are served.
 
 #include "link/Chip.h"
 
 #include <vector>
 
 struct ftdi_context;
+struct libusb_device;
 
 namespace q7582 {
 
@@ -19,6 +21,7 @@ public:
     FtdiChip& operator=(const FtdiChip&) = delete;
 
     int open() override;
+    bool moveToNextDevice() override;
     int reset() override;
     int setTimeouts(unsigned readMs, unsigned writeMs) override;
     int purge() override;
@@ -33,9 +36,14 @@ public:
 
 private:
     int fail(int rc);
+    // Opens that device; its failure is kept where it says more than one seen before.
+    int openOne(libusb_device* device);
 
     ftdi_context* ctx_ = nullptr;
     bool open_ = false;
+    std::string node_;         // the device node of the device opened last
+    int devicesFound_ = 0;     // FTDI devices on the bus at the last open
+    bool startAfterNode_ = false; // the next open begins after node_
     OpenFailure openFailure_ = OpenFailure::None;
     std::string device_ = "libftdi";
     std::vector<Byte> received_;

@@ -39,6 +39,7 @@ bool LinkEngine::openDevice(bool* hintChanged)
     chip_.purge();
     chip_.setLatencyTimer(1);
     open_ = true;
+    unansweredSearches_ = 0;
     return true;
 }
 
@@ -112,13 +113,24 @@ bool LinkEngine::handleLinkFailure()
     const bool deviceGone = chip_.purge() != 0;
     if (running_)
         reportFailedTransfer(deviceGone);
-    if (deviceGone) {
+    if (deviceGone || !deviceForNextSearch()) {
         closeDevice();
         showNoDevice();
         return true;
     }
     startSearch();
     return false;
+}
+
+// A silent device may be another FTDI device on the bus (a USB serial adapter, say)
+// listed before the master's: after a few searches in vain, the chip tries the next.
+bool LinkEngine::deviceForNextSearch()
+{
+    if ((linkOperation_ & ~1) != OpIdSearch || ++unansweredSearches_ < SearchesBeforeNextDevice ||
+        !chip_.moveToNextDevice())
+        return true;
+    closeDevice();
+    return openDevice();
 }
 
 void LinkEngine::closeDevice()
@@ -176,6 +188,7 @@ bool LinkEngine::idSearch()
     case TransferBusy:
         return retryAfterBusy();
     case TransferMaster:
+        unansweredSearches_ = 0;
         linkOperation_ = OpStatusRead;
         shared_.progressPosition = 0;
         shared_.connectionState = Connected;
@@ -186,6 +199,7 @@ bool LinkEngine::idSearch()
         shared_.justConnected = true;
         return true;
     case TransferGenerator:
+        unansweredSearches_ = 0;
         linkOperation_ = OpGeneratorRead;
         shared_.progressPosition = 0;
         shared_.connectionState = Connected;

@@ -44,6 +44,8 @@ public:
 
     static constexpr int TimeoutMs = 300;
     static constexpr int BusyRetryLimit = 3;
+    // ID searches in vain before another device on the bus is tried (about 2 s).
+    static constexpr int SearchesBeforeNextDevice = 4;
 
     LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, Sleep sleep);
 
@@ -97,6 +99,8 @@ private:
     void chooseAfterGeneratorRead();
     void stepProgress();
     void showActivity(int activity);
+    // After a failed step: false when no device is open for the next search.
+    bool deviceForNextSearch();
 
     Chip& chip_;
     LinkShared& shared_;
@@ -111,6 +115,7 @@ private:
     int page0ReadCount_ = 0;
     int configBlockIndex_ = 0;
     int busyRetryCount_ = 0;
+    int unansweredSearches_ = 0; // since the device was opened or last answered
     TransferResult lastResult_ = TransferOk; // of the last frame sent or reply taken
     std::optional<TransferKind> running_;
     std::array<int, 4> failedAttempts_{}; // per TransferKind, since it last completed

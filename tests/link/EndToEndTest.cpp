@@ -1,7 +1,9 @@
-// The link as the program runs it with Q7582_PORT set (tty backend, worker thread)
-// against the simulator, whose dump files show what reached the device. A Download and
-// the generator through this path are the main window's tests with the simulator.
+// The link as the program runs it (worker thread, tty backend or libftdi on the virtual
+// FT232R) against the simulator, whose dump files show what reached the device. A
+// Download and the generator through this path are the main window's tests with the
+// simulator.
 
+#include "BothCables.h"
 #include "LinkToSimulator.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +20,16 @@ constexpr int TransferMs = 30000;
 
 QByteArray bytesOf(const Byte* data, int size) { return QByteArray(reinterpret_cast<const char*>(data), size); }
 
+class EndToEnd : public ::testing::TestWithParam<simtest::Cable> {};
+
 } // namespace
 
 // What the polls read is the master's status; an unplug mid-Upload keeps the worker,
 // which waits for the device and, once it is back, starts the Upload over and brings
 // the master's memory. The window hears of it all on the main thread.
-TEST(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
+TEST_P(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
 {
-    LinkToSimulator run({}, Pacing);
+    LinkToSimulator run({}, Pacing, GetParam());
     std::vector<int> states; // at every repaint of the status bar
     run.window.onCall = [&](const std::string& call) {
         if (call == "repaintStatusBar")
@@ -60,12 +64,14 @@ TEST(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
 }
 
 // The longest pause of the link, after the summer-time table, must not hold it up.
-TEST(EndToEnd, ShutdownIsPromptAtTheDevicesOwnPacing)
+TEST_P(EndToEnd, ShutdownIsPromptAtTheDevicesOwnPacing)
 {
-    LinkToSimulator run({"--generator"});
+    LinkToSimulator run({"--generator"}, 1.0, GetParam());
     ASSERT_TRUE(run.start()) << run.sim.problem();
     ASSERT_TRUE(run.waitState(Connected));
     run.shared.requests.legalFileWriteRequest = true;
     ASSERT_TRUE(run.waitCalls("copyLegalFileImage", 1)); // then the 1000 ms sleep
     EXPECT_LT(shutdownMs(*run.link), 300);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cable, EndToEnd, simtest::BothCables, simtest::cableTestName);

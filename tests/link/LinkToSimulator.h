@@ -1,6 +1,6 @@
 #pragma once
-// The link as the program runs it with Q7582_PORT set: the tty backend on the
-// simulator's link path, the worker thread and a recording window, against a
+// The link as the program runs it: the tty backend on the simulator's pty, or libftdi
+// on the virtual FT232R; the worker thread and a recording window, against a
 // simulator started here. Used by the end-to-end tests and the link benchmarks.
 
 #include "EventWait.h"
@@ -25,7 +25,11 @@ inline qint64 shutdownMs(LinkThread& link)
 class LinkToSimulator {
 public:
     // pacing scales the link's sleeps; the simulator answers at once whatever it is.
-    explicit LinkToSimulator(const QStringList& simArgs = {}, double pacing = 1.0) : sim(simArgs), pacing_(pacing) {}
+    explicit LinkToSimulator(const QStringList& simArgs = {}, double pacing = 1.0,
+                             simtest::Cable cable = simtest::Cable::Tty)
+        : sim(simArgs, cable), pacing_(pacing)
+    {
+    }
 
     // Waits for the simulator, then starts the link on its path; false when the
     // simulator did not come up.
@@ -36,10 +40,10 @@ public:
         startLink();
         return true;
     }
-    // Starts the link as the program does with Q7582_PORT naming the simulator's link.
+    // Starts the link as the program does, on the simulator's cable.
     void startLink()
     {
-        qputenv("Q7582_PORT", QByteArray::fromStdString(sim.link()));
+        sim.useFromEnvironment();
         link = std::make_unique<LinkThread>(shared, window, makeChipFromEnvironment(), nullptr, pacing_);
         link->setObjectName("LinkThread"); // the worker's name in /proc, top and gdb
         link->startLink();

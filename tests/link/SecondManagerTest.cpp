@@ -1,17 +1,21 @@
-// Two managers on one simulator link: the second is told the device is in use and
-// keeps trying; the first keeps polling undisturbed.
+// Two managers on one simulator: the second is told the device is in use (the tty is
+// locked, or the USB interface claimed) and keeps trying; the first keeps polling
+// undisturbed.
 
+#include "BothCables.h"
 #include "LinkToSimulator.h"
 #include "link/OpenFailure.h"
-
-#include <gtest/gtest.h>
 
 using namespace q7582;
 using namespace q7582::test;
 
-TEST(SecondManager, SeesTheDeviceInUseWhileTheFirstKeepsPolling)
+namespace {
+class SecondManager : public ::testing::TestWithParam<simtest::Cable> {};
+} // namespace
+
+TEST_P(SecondManager, SeesTheDeviceInUseWhileTheFirstKeepsPolling)
 {
-    LinkToSimulator first;
+    LinkToSimulator first({}, 1.0, GetParam());
     ASSERT_TRUE(first.start()) << first.sim.problem();
     ASSERT_TRUE(first.waitState(Connected));
 
@@ -35,3 +39,5 @@ TEST(SecondManager, SeesTheDeviceInUseWhileTheFirstKeepsPolling)
     EXPECT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 5000));
     EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::None);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cable, SecondManager, simtest::BothCables, simtest::cableTestName);

@@ -28,11 +28,14 @@ QString simulatorPath()
 
 } // namespace
 
-SimulatorProcess::SimulatorProcess(const QStringList& extra) : program_(simulatorPath().toStdString())
+std::string cableName(Cable cable) { return cable == Cable::Tty ? "Tty" : "Usb"; }
+
+SimulatorProcess::SimulatorProcess(const QStringList& extra, Cable cable)
+    : cable_(cable), program_(simulatorPath().toStdString())
 {
     const QStringList args = QStringList{"--link",    dir_.filePath("link"),    "--dump-dir",    dir_.path(),
                                          "--control", dir_.filePath("control"), "--print-ready", "--quiet-life"}
-                             + extra;
+                             + (cable == Cable::Usb ? QStringList{"--usb"} : QStringList{}) + extra;
     std::vector<std::string> words{program_};
     for (const QString& a : args)
         words.push_back(a.toStdString());
@@ -121,6 +124,18 @@ QByteArray SimulatorProcess::dump(const QString& name) const
 {
     QFile f(dir_.filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void SimulatorProcess::useFromEnvironment() const
+{
+    const QByteArray path = QByteArray::fromStdString(link());
+    if (cable_ == Cable::Tty) {
+        qputenv("Q7582_PORT", path);
+        qunsetenv("Q7582_VIRTUAL_USB");
+    } else {
+        qunsetenv("Q7582_PORT");
+        qputenv("Q7582_VIRTUAL_USB", path);
+    }
 }
 
 bool SimulatorProcess::control(const char* line) const

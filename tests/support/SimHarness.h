@@ -16,11 +16,16 @@
 
 namespace q7582::simtest {
 
+// How the manager reaches the simulator: its tty backend on the pty (Q7582_PORT), or
+// the default libftdi path on the virtual FT232R (Q7582_VIRTUAL_USB).
+enum class Cable { Tty, Usb };
+std::string cableName(Cable cable);
+
 class SimulatorProcess {
 public:
     // Starts a quiet (deterministic) simulator with a control FIFO named "control"
     // in its folder, and the extra arguments.
-    explicit SimulatorProcess(const QStringList& extra = {});
+    explicit SimulatorProcess(const QStringList& extra = {}, Cable cable = Cable::Tty);
     ~SimulatorProcess(); // kills it if it still runs
     SimulatorProcess(const SimulatorProcess&) = delete;
     SimulatorProcess& operator=(const SimulatorProcess&) = delete;
@@ -30,6 +35,9 @@ public:
     // Why the simulator is not there, for failure messages.
     std::string problem() const;
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
+    Cable cable() const { return cable_; }
+    // Points makeChipFromEnvironment() at this simulator through its cable.
+    void useFromEnvironment() const;
     QByteArray dump(const QString& name) const;
     // Writes one run-time command (see the simulator's README) to its control FIFO and
     // gives it a moment to read it; false when the FIFO cannot be opened.
@@ -42,6 +50,7 @@ private:
     int reap(int ms);
 
     QTemporaryDir dir_;
+    Cable cable_;
     std::string program_;
     pid_t pid_ = -1;
     int stdout_ = -1;     // read end of the simulator's standard output

@@ -1,14 +1,22 @@
 #include "LaptopScreen.h"
+#include "virtualusb/Journal.h"
 
 #include <QApplication>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 // One QApplication for every test program, so that widget and timer tests
-// run in the same way as model tests.
+// run in the same way as model tests. A request the virtual FT232R refused, which a
+// real chip would refuse too, fails the program even where every assertion held.
 int main(int argc, char** argv)
 {
     q7582::test::useLaptopScreen();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int failed = RUN_ALL_TESTS();
+    const std::vector<std::string> faults = q7582::vusb::takeFaults();
+    if (!faults.empty())
+        std::fprintf(stderr, "FAILED: the virtual USB chip refused %zu request(s) of the PC's side (above)\n",
+                     faults.size());
+    return failed || !faults.empty();
 }

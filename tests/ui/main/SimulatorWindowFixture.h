@@ -1,10 +1,11 @@
 #pragma once
-// The main window with its worker on the tty chip, against a simulator the test starts.
+// The main window with its worker, against a simulator the test starts, on either
+// cable: the tty chip on its pty, or libftdi on the virtual FT232R.
 
-#include "SimHarness.h"
+#include "BothCables.h"
 #include "WindowFixture.h"
+#include "link/Chip.h"
 #include "link/FrameCodec.h"
-#include "link/TtyChip.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,12 +14,23 @@
 
 namespace q7582::test {
 
-// The tty chip, remembering every request frame the link writes. It can hold the
+// A chip remembering every request frame the link writes through it. It can hold the
 // worker before one request goes out, so that a test acts mid-transfer however loaded
 // the machine is.
-class RecordingChip : public TtyChip {
+class RecordingChip : public Chip {
 public:
-    using TtyChip::TtyChip;
+    explicit RecordingChip(std::unique_ptr<Chip> chip) : chip_(std::move(chip)) {}
+    int open() override { return chip_->open(); }
+    int reset() override { return chip_->reset(); }
+    int setTimeouts(unsigned readMs, unsigned writeMs) override { return chip_->setTimeouts(readMs, writeMs); }
+    int purge() override { return chip_->purge(); }
+    int setLatencyTimer(int ms) override { return chip_->setLatencyTimer(ms); }
+    int getStatus(int& receiveQueue) override { return chip_->getStatus(receiveQueue); }
+    int read(Byte* buffer, int count, int& got) override { return chip_->read(buffer, count, got); }
+    void close() override { chip_->close(); }
+    std::string lastError() const override { return chip_->lastError(); }
+    OpenFailure openFailure() const override { return chip_->openFailure(); }
+    std::string description() const override { return chip_->description(); }
     int write(const Byte* data, int count, int& written) override
     {
         Frame::Request r;
@@ -31,7 +43,7 @@ public:
                 released_.wait_for(lock, std::chrono::minutes(2), [&] { return holdBlock_ < 0; });
             }
         }
-        return TtyChip::write(data, count, written);
+        return chip_->write(data, count, written);
     }
     // The worker stops before it writes that request, until release().
     void holdBefore(Byte command, int block)
@@ -57,25 +69,29 @@ public:
     std::vector<Frame::Request> requests;
 
 private:
+    std::unique_ptr<Chip> chip_;
     std::condition_variable released_;
     Byte holdCommand_ = 0;
     int holdBlock_ = -1;
     bool held_ = false;
 };
 
-class WindowWithSimulator : public WindowTest {
+class WindowWithSimulator : public WindowTest, public ::testing::WithParamInterface<simtest::Cable> {
 protected:
     // A transfer in about four seconds. The link takes a reply after the pause that
     // follows its request, and much shorter pauses leave the simulator too little time.
     static constexpr double Pacing = 1.0; // the device's own: shorter pauses can cut replies short under load
     static constexpr int TransferMs = 30000;
 
+    // The test's cable.
+    static simtest::Cable cable() { return GetParam(); }
     // Starts the link on the simulator; for a master, waits until it is found.
     bool start(simtest::SimulatorProcess& sim, bool master = true, double pacing = Pacing)
     {
         if (!sim.waitReady())
             return false;
-        auto recording = std::make_unique<RecordingChip>(sim.link());
+        sim.useFromEnvironment();
+        auto recording = std::make_unique<RecordingChip>(makeChipFromEnvironment());
         chip = recording.get();
         window->startLink(std::move(recording), pacing);
         return !master || spinUntil([&] { return shared.connectionState == Connected; }, 10000);

@@ -75,9 +75,9 @@ protected:
 // A close request in the middle of a Download lets it finish; then the window closes.
 // The link waits before block 100 until the request is seen, so the Download is still
 // running when it comes, whatever the machine's load.
-TEST_F(TransfersWithSimulator, ACloseRequestMidDownloadLetsItFinishThenEnds)
+TEST_P(TransfersWithSimulator, ACloseRequestMidDownloadLetsItFinishThenEnds)
 {
-    simtest::SimulatorProcess sim;
+    simtest::SimulatorProcess sim({}, cable());
     ASSERT_TRUE(start(sim, true, ClosingPacing)) << sim.problem();
     const std::string content = downloadHeldMidWay(0);
     window->close();
@@ -90,7 +90,7 @@ TEST_F(TransfersWithSimulator, ACloseRequestMidDownloadLetsItFinishThenEnds)
     // The same for SIGTERM, as the program runs: the signal reaches the window.
     restart();
     routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
-    simtest::SimulatorProcess second;
+    simtest::SimulatorProcess second({}, cable());
     ASSERT_TRUE(start(second, true, ClosingPacing)) << second.problem();
     const std::string again = downloadHeldMidWay(0x5A);
     std::raise(SIGTERM);
@@ -101,9 +101,9 @@ TEST_F(TransfersWithSimulator, ACloseRequestMidDownloadLetsItFinishThenEnds)
     EXPECT_TRUE(holds(second, again));
 }
 
-TEST_F(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksThePartialDownload)
+TEST_P(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksThePartialDownload)
 {
-    simtest::SimulatorProcess sim;
+    simtest::SimulatorProcess sim({}, cable());
     ASSERT_TRUE(start(sim)) << sim.problem();
     openPlan();
     ASSERT_TRUE(downloadHeldBefore(39));
@@ -122,9 +122,9 @@ TEST_F(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksTheParti
     window->stopLink();
 }
 
-TEST_F(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
+TEST_P(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
 {
-    simtest::SimulatorProcess sim;
+    simtest::SimulatorProcess sim({}, cable());
     ASSERT_TRUE(start(sim)) << sim.problem();
     trigger("Edit1");
     ASSERT_TRUE(reachesBlock(Frame::ReadConfig, 16));
@@ -144,9 +144,9 @@ TEST_F(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
 }
 
 // Every 40th reply truncated: no Upload can complete.
-TEST_F(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCancelsOne)
+TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCancelsOne)
 {
-    simtest::SimulatorProcess sim({"--truncate-every", "40"});
+    simtest::SimulatorProcess sim({"--truncate-every", "40"}, cable());
     ASSERT_TRUE(start(sim)) << sim.problem();
     const ConfigImage before = workspace->config();
     trigger("Edit1");
@@ -169,6 +169,8 @@ TEST_F(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCanc
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     window->stopLink();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cable, TransfersWithSimulator, simtest::BothCables, simtest::cableTestName);
 
 } // namespace
 } // namespace q7582::test

@@ -1,11 +1,10 @@
-// The window and its worker thread, on a fake chip and end to end on the tty chip
-// against qs7582-sim. The window is never shown (showing it starts Qt's own pooled
+// The window and its worker thread, on a fake chip and end to end against qs7582-sim
+// on either cable. The window is never shown (showing it starts Qt's own pooled
 // threads).
 
 #include "../../link/FakeDevice.h"
 #include "SimulatorWindowFixture.h"
 #include "link/FrameCodec.h"
-#include "link/TtyChip.h"
 #include "model/LegalFile.h"
 
 #include <QComboBox>
@@ -47,9 +46,9 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
     window.reset(); // and destroying it after close is harmless
 }
 
-TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
+TEST_P(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
 {
-    simtest::SimulatorProcess sim;
+    simtest::SimulatorProcess sim({}, cable());
     ASSERT_TRUE(start(sim));
     ASSERT_TRUE(transfer("Edit1"));
     EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from Master 0");
@@ -63,12 +62,12 @@ TEST_F(WindowWithSimulator, UploadThenSaveGivesTheSimulatorsMemory)
     window->stopLink(); // before the simulator goes
 }
 
-TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
+TEST_P(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
 {
     ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
     ASSERT_TRUE(loadLegalFile(workspace->legalFile(), path("LEGAL.BIN")).ok);
 
-    simtest::SimulatorProcess sim({"--generator"});
+    simtest::SimulatorProcess sim({"--generator"}, cable());
     ASSERT_TRUE(start(sim, false));
     auto* list = find<QComboBox>("CBMsgList");
     ASSERT_TRUE(spinUntil([&] { return window->generatorMode() && list->count() == 5; }, 10000));
@@ -94,6 +93,8 @@ TEST_F(WindowWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTab
     EXPECT_TRUE(spinUntil([&] { return !update->isEnabled(); }));
     window->stopLink();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cable, WindowWithSimulator, simtest::BothCables, simtest::cableTestName);
 
 } // namespace
 } // namespace q7582::test
