@@ -4,6 +4,7 @@
 #include "ui/common/ScreenFit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -11,7 +12,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 namespace q7582 {
 
@@ -20,6 +23,9 @@ namespace {
 constexpr int InitialWidth = 541;
 constexpr int InitialHeight = 241;
 constexpr int ShownAt = 10;
+// How long a report shown just after a dialog closed waits for the window system to
+// activate the dialog's parent before it activates itself anyway.
+constexpr int FocusReturnWaitMs = 250;
 
 QTextCharFormat charFormatFor(int style)
 {
@@ -86,6 +92,17 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
     connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);
 
+    auto* closeKey = new QAction(this);
+    closeKey->setObjectName(QStringLiteral("CloseReport"));
+    closeKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(closeKey, &QAction::triggered, this, &QWidget::close);
+    addAction(closeKey);
+
+    focusWait_ = new QTimer(this);
+    focusWait_->setSingleShot(true);
+    focusWait_->setInterval(FocusReturnWaitMs);
+    connect(focusWait_, &QTimer::timeout, this, &ReportViewer::comeToFront);
+
     resize(InitialWidth, InitialHeight);
     cursor_ = QTextCursor(text_->document());
 }
@@ -119,6 +136,31 @@ void ReportViewer::bringToFront()
 {
     move(ShownAt, ShownAt);
     show();
+    raise();
+    if (QApplication::activeWindow())
+        activateWindow();
+    else
+        activateOnceFocusReturns();
+}
+
+// No window of the program is active just after a modal dialog (Compare's file dialog)
+// closed: the window system activates the dialog's parent a moment later, over a report
+// activated now. The report comes to the front again once another of the program's
+// windows is activated, or when the wait is over.
+void ReportViewer::activateOnceFocusReturns()
+{
+    disconnect(focusReturn_);
+    focusReturn_ = connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused != windowHandle())
+            comeToFront();
+    });
+    focusWait_->start();
+}
+
+void ReportViewer::comeToFront()
+{
+    disconnect(focusReturn_);
+    focusWait_->stop();
     raise();
     activateWindow();
 }

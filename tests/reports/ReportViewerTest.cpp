@@ -2,7 +2,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -11,6 +13,7 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include "EventWait.h"
 #include "ScriptedDialogs.h"
 #include "WriteFailure.h"
 
@@ -71,6 +74,35 @@ TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
     viewer.showReport(status);
     EXPECT_EQ(viewer.windowTitle(), "Status report");
     EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
+}
+
+// As after Compare's file dialog: the window system activates the dialog's parent only
+// after the report was shown. The report still ends in front; Esc closes it.
+TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
+{
+    QWidget parent;
+    parent.show();
+    ASSERT_TRUE(test::spinUntil([&] { return parent.isActiveWindow(); }));
+    QDialog dialog(&parent);
+    QTimer closeOnceActive;
+    QObject::connect(&closeOnceActive, &QTimer::timeout, [&] {
+        if (dialog.isActiveWindow())
+            dialog.accept();
+    });
+    closeOnceActive.start(1);
+    dialog.exec();
+    QTimer::singleShot(0, &parent, [&] { parent.activateWindow(); });
+
+    viewer.showReport(sampleReport());
+    EXPECT_TRUE(test::spinUntil([&] { return viewer.isActiveWindow(); }, 1000));
+    test::serveEventsFor(400);
+    EXPECT_TRUE(viewer.isActiveWindow());
+
+    QAction* close = viewer.findChild<QAction*>("CloseReport");
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->shortcut(), QKeySequence(Qt::Key_Escape));
+    close->trigger();
+    EXPECT_FALSE(viewer.isVisible());
 }
 
 namespace {
