@@ -1,6 +1,7 @@
 #include "reports/ReportViewer.h"
 
 #include "model/FileIo.h"
+#include "reports/ReportLayout.h"
 #include "ui/common/ScreenFit.h"
 
 #include <QAction>
@@ -78,6 +79,7 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     text_->setLineWrapMode(QTextEdit::NoWrap);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->document()->setDocumentLayout(new ReportLayout(text_->document()));
     setCentralWidget(text_);
 
     QToolBar* bar = addToolBar(QString());
@@ -121,7 +123,8 @@ void ReportViewer::appendLine(const QString& text, int style)
     block.setAlignment(style & ReportStyle::Centred ? Qt::AlignHCenter : Qt::AlignLeft);
     const QTextCharFormat& chars = charFormats_[style & ReportStyle::AllBits];
 
-    cursor_.movePosition(QTextCursor::End);
+    if (!cursor_.atEnd())
+        cursor_.movePosition(QTextCursor::End);
     if (lineCount_ == 0) {
         cursor_.setBlockFormat(block);
         cursor_.setBlockCharFormat(chars);
@@ -171,14 +174,11 @@ void ReportViewer::showReport(const Report& report)
     if (report.width > 0)
         resize(report.width, height());
     fitResizableWindow(*this);
-    // One edit block: the view lays the document out once, not once per line.
+    // One edit block: the layout hears of one change, not of one per line.
     cursor_.beginEditBlock();
     for (const ReportLine& line : report.lines)
         appendLine(line.text, line.style);
     cursor_.endEditBlock();
-    // The view lays its text out again on a resize only while it holds centred lines: a
-    // width set while it was empty would leave the titles centred on the old width.
-    text_->document()->setTextWidth(text_->viewport()->width());
     // The view's own cursor moved along with the text; a report opens at its top.
     text_->moveCursor(QTextCursor::Start);
     bringToFront();

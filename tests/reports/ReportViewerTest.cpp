@@ -1,4 +1,5 @@
 #include "reports/ReportViewer.h"
+#include "reports/ReportLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -6,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -139,6 +141,53 @@ TEST_F(ReportViewerTest, TitlesAndHeadingsAreCentredAcrossTheViewAndThePrintButt
     QAction* print = viewer.findChild<QAction*>("print");
     ASSERT_NE(print, nullptr);
     EXPECT_FALSE(print->icon().pixmap(24).isNull());
+}
+
+namespace {
+
+QImage drawn(QTextDocument& doc, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    doc.drawContents(&painter, QRectF(QPointF(), QSizeF(size)));
+    return image;
+}
+
+} // namespace
+
+// The viewer lays out only what it shows and measures the rest while idle; every line
+// lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
+// wider than the view, a glyph from a fallback font, at two widths. The lines not yet
+// laid out are placed right already.
+TEST_F(ReportViewerTest, LinesLieWhereQtsOwnLayoutPutsThem)
+{
+    Report report = sampleReport();
+    report.width = 800;
+    report.add(QString::fromUtf8("Unit (3) 会议室 → 9"), ReportStyle::TableRow);
+    report.add(QString(600, QLatin1Char('+')), ReportStyle::Body);
+    for (int row = 0; row < 600; ++row) // more than the layout measures at once
+        for (int style = 0; style <= ReportStyle::AllBits; style += row % 5 == 4 ? 1 : 8)
+            report.add(row % 3 == 2 ? QString() : QStringLiteral("Key %1 | %2 | 1 +2 +3 -4").arg(row).arg(style),
+                       style);
+    for (int width : {800, 500}) {
+        viewer.showReport(report);
+        viewer.resize(width, 700);
+        auto* layout = qobject_cast<ReportLayout*>(viewer.richEdit()->document()->documentLayout());
+        ASSERT_NE(layout, nullptr);
+        QTextDocument* ours = viewer.richEdit()->document();
+        const std::unique_ptr<QTextDocument> qts(ours->clone());
+        ASSERT_EQ(ours->pageSize(), qts->pageSize());
+        EXPECT_FALSE(layout->allMeasured() && width == 800);
+        EXPECT_EQ(layout->documentSize().height(), qts->documentLayout()->documentSize().height()) << width;
+        ASSERT_TRUE(test::spinUntil([&] { return layout->allMeasured(); }, 2000));
+        EXPECT_EQ(layout->documentSize(), qts->documentLayout()->documentSize()) << width;
+        for (QTextBlock a = ours->begin(), b = qts->begin(); a.isValid(); a = a.next(), b = b.next())
+            EXPECT_EQ(layout->blockBoundingRect(a), qts->documentLayout()->blockBoundingRect(b))
+                << width << " " << a.blockNumber();
+        const QSize size = layout->documentSize().toSize().boundedTo({4000, 2000});
+        EXPECT_EQ(drawn(*ours, size), drawn(*qts, size)) << width;
+    }
 }
 
 TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
