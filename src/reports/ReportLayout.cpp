@@ -16,7 +16,7 @@ namespace q7582 {
 namespace {
 
 // So many characters are laid out at a time to learn their widths: a few milliseconds.
-constexpr int MeasureStepChars = 20000;
+constexpr int MeasureStepChars = 10000;
 
 } // namespace
 
@@ -118,7 +118,8 @@ void ReportLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     const bool wholeText = from == 0 && charsRemoved == 0 && charsAdded == document()->characterCount();
     if (!wholeText || !current())
         replace(from, charsAdded);
-    measureSome();
+    if (document()->characterCount() <= MeasureStepChars)
+        measureSome(); // a short text is whole at once; a long one shows before it is measured
     sizeChanged_ = false;
     emit documentSizeChanged(documentSize());
     emit update();

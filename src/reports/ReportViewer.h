@@ -48,6 +48,7 @@ public slots:
     void printReport();
 
 private:
+    void appendLines(const QString& joined, int style, int count);
     void activateOnceFocusReturns();
     void comeToFront();
 
