@@ -1,9 +1,11 @@
 #include "reports/ReportViewer.h"
 
 #include "model/FileIo.h"
+#include "reports/ReportLayout.h"
 #include "ui/common/ScreenFit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -11,7 +13,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace q7582 {
 
@@ -20,6 +26,9 @@ namespace {
 constexpr int InitialWidth = 541;
 constexpr int InitialHeight = 241;
 constexpr int ShownAt = 10;
+// How long a report shown just after a dialog closed waits for the window system to
+// activate the dialog's parent before it activates itself anyway.
+constexpr int FocusReturnWaitMs = 250;
 
 QTextCharFormat charFormatFor(int style)
 {
@@ -72,6 +81,7 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     text_->setLineWrapMode(QTextEdit::NoWrap);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->document()->setDocumentLayout(new ReportLayout(text_->document()));
     setCentralWidget(text_);
 
     QToolBar* bar = addToolBar(QString());
@@ -86,6 +96,17 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
     connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);
 
+    auto* closeKey = new QAction(this);
+    closeKey->setObjectName(QStringLiteral("CloseReport"));
+    closeKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(closeKey, &QAction::triggered, this, &QWidget::close);
+    addAction(closeKey);
+
+    focusWait_ = new QTimer(this);
+    focusWait_->setSingleShot(true);
+    focusWait_->setInterval(FocusReturnWaitMs);
+    connect(focusWait_, &QTimer::timeout, this, &ReportViewer::comeToFront);
+
     resize(InitialWidth, InitialHeight);
     cursor_ = QTextCursor(text_->document());
 }
@@ -98,27 +119,57 @@ void ReportViewer::startReport(const QString& caption)
     lineCount_ = 0;
 }
 
-void ReportViewer::appendLine(const QString& text, int style)
+void ReportViewer::appendLine(const QString& text, int style) { appendLines(text, style, 1); }
+
+// Lines of one style joined by '\n': the text inserts every line after the first as a
+// block of the same formats, without looking the formats up again for each.
+void ReportViewer::appendLines(const QString& joined, int style, int count)
 {
     QTextBlockFormat block;
     block.setAlignment(style & ReportStyle::Centred ? Qt::AlignHCenter : Qt::AlignLeft);
     const QTextCharFormat& chars = charFormats_[style & ReportStyle::AllBits];
 
-    cursor_.movePosition(QTextCursor::End);
+    if (!cursor_.atEnd())
+        cursor_.movePosition(QTextCursor::End);
     if (lineCount_ == 0) {
         cursor_.setBlockFormat(block);
         cursor_.setBlockCharFormat(chars);
     } else {
         cursor_.insertBlock(block, chars);
     }
-    cursor_.insertText(text, chars);
-    ++lineCount_;
+    cursor_.insertText(joined, chars);
+    lineCount_ += count;
 }
 
 void ReportViewer::bringToFront()
 {
     move(ShownAt, ShownAt);
     show();
+    raise();
+    if (QApplication::activeWindow())
+        activateWindow();
+    else
+        activateOnceFocusReturns();
+}
+
+// No window of the program is active just after a modal dialog (Compare's file dialog)
+// closed: the window system activates the dialog's parent a moment later, over a report
+// activated now. The report comes to the front again once another of the program's
+// windows is activated, or when the wait is over.
+void ReportViewer::activateOnceFocusReturns()
+{
+    disconnect(focusReturn_);
+    focusReturn_ = connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused && focused != windowHandle())
+            comeToFront();
+    });
+    focusWait_->start();
+}
+
+void ReportViewer::comeToFront()
+{
+    disconnect(focusReturn_);
+    focusWait_->stop();
     raise();
     activateWindow();
 }
@@ -129,14 +180,18 @@ void ReportViewer::showReport(const Report& report)
     if (report.width > 0)
         resize(report.width, height());
     fitResizableWindow(*this);
-    // One edit block: the view lays the document out once, not once per line.
+    // One edit block: the layout hears of one change, not of one per line.
     cursor_.beginEditBlock();
-    for (const ReportLine& line : report.lines)
-        appendLine(line.text, line.style);
+    for (auto line = report.lines.begin(); line != report.lines.end();) {
+        QString joined = line->text;
+        const auto run = std::find_if(line + 1, report.lines.end(),
+                                      [style = line->style](const ReportLine& next) { return next.style != style; });
+        for (auto next = line + 1; next != run; ++next)
+            joined += QLatin1Char('\n') + next->text;
+        appendLines(joined, line->style, int(run - line));
+        line = run;
+    }
     cursor_.endEditBlock();
-    // The view lays its text out again on a resize only while it holds centred lines: a
-    // width set while it was empty would leave the titles centred on the old width.
-    text_->document()->setTextWidth(text_->viewport()->width());
     // The view's own cursor moved along with the text; a report opens at its top.
     text_->moveCursor(QTextCursor::Start);
     bringToFront();

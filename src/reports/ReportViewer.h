@@ -15,6 +15,7 @@
 
 class QAction;
 class QPrinter;
+class QTimer;
 class QTextEdit;
 
 namespace q7582 {
@@ -29,7 +30,7 @@ public:
     void startReport(const QString& caption);
     // Appends one line with the alignment, underline, size and font of its style bits.
     void appendLine(const QString& text, int style);
-    // Visible at 10, 10 and in front.
+    // Visible at 10, 10, raised and active.
     void bringToFront();
     // startReport, widen if the report asks for it, append every line, bringToFront.
     void showReport(const Report& report);
@@ -47,6 +48,10 @@ public slots:
     void printReport();
 
 private:
+    void appendLines(const QString& joined, int style, int count);
+    void activateOnceFocusReturns();
+    void comeToFront();
+
     QTextEdit* text_;
     QAction* saveAction_;
     QAction* printAction_;
@@ -54,6 +59,8 @@ private:
     std::array<QTextCharFormat, ReportStyle::AllBits + 1> charFormats_;
     QTextCursor cursor_;
     int lineCount_ = 0;
+    QMetaObject::Connection focusReturn_; // while a closed dialog's parent has yet to be activated
+    QTimer* focusWait_;
 };
 
 } // namespace q7582

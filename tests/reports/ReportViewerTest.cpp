@@ -1,9 +1,13 @@
 #include "reports/ReportViewer.h"
+#include "reports/ReportLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -11,6 +15,7 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include "EventWait.h"
 #include "ScriptedDialogs.h"
 #include "WriteFailure.h"
 
@@ -73,6 +78,35 @@ TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
     EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
 }
 
+// As after Compare's file dialog: the window system activates the dialog's parent only
+// after the report was shown. The report still ends in front; Esc closes it.
+TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
+{
+    QWidget parent;
+    parent.show();
+    ASSERT_TRUE(test::spinUntil([&] { return parent.isActiveWindow(); }));
+    QDialog dialog(&parent);
+    QTimer closeOnceActive;
+    QObject::connect(&closeOnceActive, &QTimer::timeout, [&] {
+        if (dialog.isActiveWindow())
+            dialog.accept();
+    });
+    closeOnceActive.start(1);
+    dialog.exec();
+    QTimer::singleShot(0, &parent, [&] { parent.activateWindow(); });
+
+    viewer.showReport(sampleReport());
+    EXPECT_TRUE(test::spinUntil([&] { return viewer.isActiveWindow(); }, 1000));
+    test::serveEventsFor(400);
+    EXPECT_TRUE(viewer.isActiveWindow());
+
+    QAction* close = viewer.findChild<QAction*>("CloseReport");
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->shortcut(), QKeySequence(Qt::Key_Escape));
+    close->trigger();
+    EXPECT_FALSE(viewer.isVisible());
+}
+
 namespace {
 
 // Where the middle of a line is drawn, against the middle of the view.
@@ -107,6 +141,53 @@ TEST_F(ReportViewerTest, TitlesAndHeadingsAreCentredAcrossTheViewAndThePrintButt
     QAction* print = viewer.findChild<QAction*>("print");
     ASSERT_NE(print, nullptr);
     EXPECT_FALSE(print->icon().pixmap(24).isNull());
+}
+
+namespace {
+
+QImage drawn(QTextDocument& doc, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    doc.drawContents(&painter, QRectF(QPointF(), QSizeF(size)));
+    return image;
+}
+
+} // namespace
+
+// The viewer lays out only what it shows and measures the rest while idle; every line
+// lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
+// wider than the view, a glyph from a fallback font, at two widths. The lines not yet
+// laid out are placed right already.
+TEST_F(ReportViewerTest, LinesLieWhereQtsOwnLayoutPutsThem)
+{
+    Report report = sampleReport();
+    report.width = 800;
+    report.add(QString::fromUtf8("Unit (3) 会议室 → 9"), ReportStyle::TableRow);
+    report.add(QString(600, QLatin1Char('+')), ReportStyle::Body);
+    for (int row = 0; row < 600; ++row) // more than the layout measures at once
+        for (int style = 0; style <= ReportStyle::AllBits; style += row % 5 == 4 ? 1 : 8)
+            report.add(row % 3 == 2 ? QString() : QStringLiteral("Key %1 | %2 | 1 +2 +3 -4").arg(row).arg(style),
+                       style);
+    for (int width : {800, 500}) {
+        viewer.showReport(report);
+        viewer.resize(width, 700);
+        auto* layout = qobject_cast<ReportLayout*>(viewer.richEdit()->document()->documentLayout());
+        ASSERT_NE(layout, nullptr);
+        QTextDocument* ours = viewer.richEdit()->document();
+        const std::unique_ptr<QTextDocument> qts(ours->clone());
+        ASSERT_EQ(ours->pageSize(), qts->pageSize());
+        EXPECT_FALSE(layout->allMeasured() && width == 800);
+        EXPECT_EQ(layout->documentSize().height(), qts->documentLayout()->documentSize().height()) << width;
+        ASSERT_TRUE(test::spinUntil([&] { return layout->allMeasured(); }, 2000));
+        EXPECT_EQ(layout->documentSize(), qts->documentLayout()->documentSize()) << width;
+        for (QTextBlock a = ours->begin(), b = qts->begin(); a.isValid(); a = a.next(), b = b.next())
+            EXPECT_EQ(layout->blockBoundingRect(a), qts->documentLayout()->blockBoundingRect(b))
+                << width << " " << a.blockNumber();
+        const QSize size = layout->documentSize().toSize().boundedTo({4000, 2000});
+        EXPECT_EQ(drawn(*ours, size), drawn(*qts, size)) << width;
+    }
 }
 
 TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)

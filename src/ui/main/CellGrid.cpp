@@ -62,25 +62,36 @@ void CellGrid::setBackground(Item& item, const QRect& rect, const QColor& colour
 void CellGrid::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRect dirty = event->rect();
+    const QPalette::ColorGroup group = palette().currentColorGroup(); // disabled, active or inactive
+    forEachPicture(event->rect(), group, [&](QPoint at, const QPixmap& picture) { painter.drawPixmap(at, picture); });
+}
+
+void CellGrid::prepareDisabledLook()
+{
+    if (isEnabled())
+        forEachPicture(rect(), QPalette::Disabled, [](QPoint, const QPixmap&) {});
+}
+
+// The pictures of the items within an area, and where each goes; missing ones are drawn.
+void CellGrid::forEachPicture(const QRect& within, QPalette::ColorGroup group,
+                              const std::function<void(QPoint, const QPixmap&)>& use)
+{
     for (int r = 0; r < Rows; ++r)
-        if (rowRect(r).intersects(dirty))
-            painter.drawPixmap(rowRect(r).topLeft(),
-                               itemPicture(r, rowRect(r), rows_[std::size_t(r)].background, rowText(r)));
+        if (rowRect(r).intersects(within))
+            use(rowRect(r).topLeft(), itemPicture(r, rowRect(r), rows_[std::size_t(r)].background, rowText(r), group));
     for (int n = 0; n < Cells; ++n)
-        if (cellRect(n).intersects(dirty))
-            painter.drawPixmap(
-                cellRect(n).topLeft(),
-                itemPicture(Rows + n, cellRect(n), cells_[std::size_t(n)].background, QString::number(n + 1)));
+        if (cellRect(n).intersects(within))
+            use(cellRect(n).topLeft(),
+                itemPicture(Rows + n, cellRect(n), cells_[std::size_t(n)].background, QString::number(n + 1), group));
 }
 
 // An item is drawn once per colour, palette group (enabled, disabled, inactive window) and
 // pixel ratio, then copied: a refresh that recolours every cell, or the window enabled
 // again, repaints every item.
-const QPixmap& CellGrid::itemPicture(int item, const QRect& rect, const QColor& background, const QString& text)
+const QPixmap& CellGrid::itemPicture(int item, const QRect& rect, const QColor& background, const QString& text,
+                                     QPalette::ColorGroup group)
 {
     const qreal ratio = devicePixelRatioF();
-    const QPalette::ColorGroup group = palette().currentColorGroup(); // disabled, active or inactive
     const quint64 key = quint64(item) | quint64(group) << 6 | quint64(background.isValid()) << 8
                         | quint64(qRound(ratio * 4) & 0xFF) << 9 | quint64(background.rgba()) << 32;
     auto found = pictures_.constFind(key);
@@ -91,7 +102,7 @@ const QPixmap& CellGrid::itemPicture(int item, const QRect& rect, const QColor& 
     QPainter painter(&picture);
     painter.setFont(font()); // as a painter on the widget starts
     painter.setLayoutDirection(layoutDirection());
-    paintItem(painter, QRect(QPoint(), rect.size()), background, text);
+    paintItem(painter, QRect(QPoint(), rect.size()), background, text, group);
     return *pictures_.insert(key, picture);
 }
 
@@ -105,10 +116,16 @@ void CellGrid::changeEvent(QEvent* event)
 
 // Drawn as a sunken panel label with its own background would be: filled, framed by the
 // style, the text centred in the frame in the window's text colour (greyed when disabled).
-void CellGrid::paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text)
+void CellGrid::paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text,
+                         QPalette::ColorGroup group)
 {
     QStyleOptionFrame frame;
     frame.initFrom(this);
+    if (group == QPalette::Disabled && isEnabled()) {
+        // Drawn ahead: the option as the disabled grid will give it.
+        frame.state &= ~QStyle::State_Enabled;
+        frame.palette.setCurrentColorGroup(QPalette::Disabled);
+    }
     frame.rect = rect;
     frame.frameShape = QFrame::Panel;
     frame.state |= QStyle::State_Sunken;
@@ -119,8 +136,8 @@ void CellGrid::paintItem(QPainter& painter, const QRect& rect, const QColor& bac
     painter.fillRect(rect, frame.palette.window());
     style()->drawControl(QStyle::CE_ShapedFrame, &frame, &painter, this);
     const QRect inside = rect.adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth);
-    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextForceLeftToRight, frame.palette, isEnabled(),
-                          text, QPalette::WindowText);
+    style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextForceLeftToRight, frame.palette,
+                          group != QPalette::Disabled, text, QPalette::WindowText);
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event)

@@ -6,16 +6,20 @@
 // ("ZoneCell1".."ZoneCell36", "SlaveLabel0".."SlaveLabel5"), for hit-testing and
 // accessibility.
 
+#include "ui/main/DisabledLook.h"
+
 #include <QColor>
 #include <QHash>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 namespace q7582 {
 
-class CellGrid : public QWidget {
+class CellGrid : public QWidget, public DisabledLook {
     Q_OBJECT
 public:
     static constexpr int Rows = 6, Columns = 6, Cells = Rows * Columns;
@@ -44,6 +48,9 @@ public:
     QString rowName(int row) const { return naming_.rowPrefix + QString::number(row); }
     QString rowText(int row) const { return naming_.rowCaption + QString::number(row + naming_.rowBase); }
 
+    // Every item's disabled picture in its present colour.
+    void prepareDisabledLook() override;
+
 signals:
     void cellPressed(int cell, Qt::MouseButton button);
     void cellDoubleClicked(int cell);
@@ -61,8 +68,12 @@ private:
         QString toolTip;
     };
     void setBackground(Item& item, const QRect& rect, const QColor& colour);
-    void paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text);
-    const QPixmap& itemPicture(int item, const QRect& rect, const QColor& background, const QString& text);
+    void paintItem(QPainter& painter, const QRect& rect, const QColor& background, const QString& text,
+                   QPalette::ColorGroup group);
+    const QPixmap& itemPicture(int item, const QRect& rect, const QColor& background, const QString& text,
+                               QPalette::ColorGroup group);
+    void forEachPicture(const QRect& within, QPalette::ColorGroup group,
+                        const std::function<void(QPoint, const QPixmap&)>& use);
 
     Naming naming_;
     std::array<Item, Rows> rows_{};

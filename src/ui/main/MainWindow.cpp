@@ -8,6 +8,7 @@
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ConfigCommands.h"
+#include "ui/main/DisabledLook.h"
 #include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     repaintStatusBar();
     showActivity();
     captionRefresh();
+    prepareDisabledLookWhenIdle(*this); // for the first transfer's start
 }
 
 MainWindow::~MainWindow() { stopLink(); }

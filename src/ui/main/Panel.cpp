@@ -14,20 +14,21 @@ constexpr int Band = 64;
 // The largest rectangle around the centre of one colour, or an empty one.
 QRect uniformInside(const QImage& image)
 {
+    const auto pixel = [&image](int x, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]; };
     const QPoint centre = image.rect().center();
-    const QRgb colour = image.pixel(centre);
+    const QRgb colour = pixel(centre.x(), centre.y());
     QRect r(centre, centre);
-    while (r.left() > 0 && image.pixel(r.left() - 1, centre.y()) == colour)
+    while (r.left() > 0 && pixel(r.left() - 1, centre.y()) == colour)
         r.setLeft(r.left() - 1);
-    while (r.right() < image.width() - 1 && image.pixel(r.right() + 1, centre.y()) == colour)
+    while (r.right() < image.width() - 1 && pixel(r.right() + 1, centre.y()) == colour)
         r.setRight(r.right() + 1);
-    while (r.top() > 0 && image.pixel(centre.x(), r.top() - 1) == colour)
+    while (r.top() > 0 && pixel(centre.x(), r.top() - 1) == colour)
         r.setTop(r.top() - 1);
-    while (r.bottom() < image.height() - 1 && image.pixel(centre.x(), r.bottom() + 1) == colour)
+    while (r.bottom() < image.height() - 1 && pixel(centre.x(), r.bottom() + 1) == colour)
         r.setBottom(r.bottom() + 1);
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixel(x, y) != colour)
+            if (pixel(x, y) != colour)
                 return {};
     return r;
 }
@@ -74,12 +75,24 @@ void Panel::keepFrame(Frame& f, const QImage& whole)
     f.sides = QPixmap::fromImage(sides);
 }
 
-const Panel::Frame& Panel::frame()
+void Panel::prepareDisabledLook()
+{
+    if (isEnabled())
+        frame(false);
+}
+
+const Panel::Frame& Panel::frame(bool enabled)
 {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
+    if (!enabled && isEnabled()) {
+        // Drawn ahead: the option as the disabled panel will give it.
+        option.state &= ~QStyle::State_Enabled;
+        option.palette.setCurrentColorGroup(QPalette::Disabled);
+        option.textColor = QColor(style()->styleHint(QStyle::SH_GroupBox_TextLabelColor, &option, this));
+    }
     const qreal ratio = devicePixelRatioF();
-    Frame& f = frames_[isEnabled() ? 1 : 0];
+    Frame& f = frames_[enabled ? 1 : 0];
     if (!f.rows.isNull() && f.size == size() && f.ratio == ratio && f.title == title() && f.state == option.state)
         return f;
     f.size = size();
@@ -105,7 +118,7 @@ const Panel::Frame& Panel::frame()
 
 void Panel::paintEvent(QPaintEvent*)
 {
-    const Frame& f = frame();
+    const Frame& f = frame(isEnabled());
     QPainter painter(this);
     const QRect in = f.inside;
     if (in.isEmpty()) {

@@ -3,7 +3,10 @@
 // title and state and then copied. The style looks its frame picture up and stretches it
 // over the whole panel on every paint, also on the small ones beneath a changed label or
 // meter: most of the time of a window repaint went there. Only the frame's edges are
-// kept; its inside, one colour, is filled.
+// kept; its inside, one colour, is filled. The disabled picture can be drawn ahead, while
+// the program is idle, so that a transfer's start only copies it.
+
+#include "ui/main/DisabledLook.h"
 
 #include <QGroupBox>
 #include <QPixmap>
@@ -11,10 +14,12 @@
 
 namespace q7582 {
 
-class Panel : public QGroupBox {
+class Panel : public QGroupBox, public DisabledLook {
     Q_OBJECT
 public:
     explicit Panel(const QString& title, QWidget* parent = nullptr);
+
+    void prepareDisabledLook() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,7 +38,7 @@ private:
         QStyle::State state;
     };
 
-    const Frame& frame();
+    const Frame& frame(bool enabled);
     void keepFrame(Frame& f, const QImage& whole);
 
     Frame frames_[2]; // disabled, enabled: a transfer toggles between them

@@ -87,31 +87,39 @@ TEST_F(CellGridTest, EachCellShowsItsOwnToolTip)
     grid.hide();
 }
 
-// Each item is drawn pixel for pixel as the sunken framed text it replaces, enabled or not.
+// Each item is drawn pixel for pixel as the sunken framed text it replaces, enabled or not
+// (its disabled picture drawn on the spot or ahead).
 TEST_F(CellGridTest, ItemsLookLikeTheFramedTextsTheyReplace)
 {
     QWidget host;
     host.setFont(QFont(QStringLiteral("Tahoma"), 8));
-    auto* painted =
-        new CellGrid({QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")}, &host);
     const QColor blue(0xA0, 0xA0, 0xFF), white(0xFF, 0xFF, 0xFF);
-    ClickLabel* cell = makeText(&host, QStringLiteral("OutCell14"), QRect(QPoint(), painted->cellRect(13).size()));
+    std::vector<CellGrid*> grids;
+    for (int g = 0; g < 2; ++g) {
+        grids.push_back(new CellGrid(
+            {QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")}, &host));
+        grids.back()->setCellBackground(13, blue);
+        grids.back()->setRowBackground(1, white);
+    }
+    grids.back()->prepareDisabledLook();
+    ClickLabel* cell = makeText(&host, QStringLiteral("OutCell14"), QRect(QPoint(), grids[0]->cellRect(13).size()));
     cell->setText(QStringLiteral("14"));
     cell->setBackground(blue);
-    painted->setCellBackground(13, blue);
-    ClickLabel* caption = makeText(&host, QStringLiteral("OutCardLabel1"), QRect(QPoint(), painted->rowRect(1).size()));
+    ClickLabel* caption =
+        makeText(&host, QStringLiteral("OutCardLabel1"), QRect(QPoint(), grids[0]->rowRect(1).size()));
     caption->setText(QStringLiteral("Card 2"));
     caption->setBackground(white);
-    painted->setRowBackground(1, white);
-    for (bool enabled : {true, false}) {
-        host.setEnabled(enabled);
-        EXPECT_EQ(opaque(painted->grab(painted->cellRect(13))), opaque(cell->grab())) << enabled;
-        EXPECT_EQ(opaque(painted->grab(painted->rowRect(1))), opaque(caption->grab())) << enabled;
-        // The gap between two cells is not painted.
-        EXPECT_EQ(rendered(*painted).pixelColor(painted->cellRect(13).topRight() + QPoint(1, 0)), QColor(Qt::black));
-    }
-    EXPECT_EQ(painted->cellBackground(13), blue);
-    EXPECT_EQ(painted->rowBackground(1), white);
+    for (bool enabled : {true, false})
+        for (CellGrid* painted : grids) {
+            host.setEnabled(enabled);
+            EXPECT_EQ(opaque(painted->grab(painted->cellRect(13))), opaque(cell->grab())) << enabled;
+            EXPECT_EQ(opaque(painted->grab(painted->rowRect(1))), opaque(caption->grab())) << enabled;
+            // The gap between two cells is not painted.
+            EXPECT_EQ(rendered(*painted).pixelColor(painted->cellRect(13).topRight() + QPoint(1, 0)),
+                      QColor(Qt::black));
+        }
+    EXPECT_EQ(grids[0]->cellBackground(13), blue);
+    EXPECT_EQ(grids[0]->rowBackground(1), white);
 }
 
 TEST_F(CellGridTest, AccessibilityNamesEachCaptionAndCellWhereItLies)
