@@ -67,11 +67,13 @@ void MessageFolderWindow::openLoadedFolder()
         showSystemError(loaded.log);
     if (loaded.findings.empty())
         return;
-    if (loaded.log.ok && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"))) {
+    // OK only goes on here, so Enter does.
+    if (loaded.log.ok
+        && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"), EnterMeans::Ok)) {
         if (const FileResult shown = dialogs_.showTextFile(this, folder_.errorLogPath()); !shown.ok)
             showSystemError(shown);
     }
-    if (dialogs_.okCancel(this, LoadCaption, QStringLiteral("Save the list with the corrections?"))) {
+    if (dialogs_.okCancel(this, LoadCaption, QStringLiteral("Save the list with the corrections?"), EnterMeans::Ok)) {
         if (const FileResult saved = folder_.save(); !saved.ok)
             showSystemError(saved);
     }
@@ -140,7 +142,8 @@ bool MessageFolderWindow::listIsEmptyStops()
     if (!folder_.list().rows.empty())
         return false;
     // An OK/Cancel box without icon; either button just closes it.
-    dialogs_.confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"), QMessageBox::NoIcon);
+    dialogs_.confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"), QMessageBox::NoIcon,
+                     EnterMeans::Cancel);
     return true;
 }
 

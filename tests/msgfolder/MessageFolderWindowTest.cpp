@@ -163,6 +163,7 @@ TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheF
     EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
     action("DeleteMsg")->trigger();
     EXPECT_EQ(dialogs.okCancelAsked.back().second, "ARE YOU SURE ?\nMessage 005: new.wav (005.WAV)");
+    EXPECT_EQ(dialogs.okCancelEnter.back(), EnterMeans::Cancel); // Enter never deletes
     EXPECT_FALSE(QFile::exists(inFolder("005.WAV")));
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 }
@@ -176,6 +177,7 @@ TEST_F(MessageFolderWindowTest, FindingsOfALoadOfferTheLogAndASave)
     ASSERT_EQ(dialogs.okCancelAsked.size(), 2u);
     EXPECT_EQ(dialogs.okCancelAsked[0].first, "Error loading message folder.");
     EXPECT_EQ(dialogs.okCancelAsked[1].second, "Save the list with the corrections?");
+    EXPECT_EQ(dialogs.okCancelEnter, (std::vector<EnterMeans>{EnterMeans::Ok, EnterMeans::Ok})); // Enter goes on
     EXPECT_EQ(dialogs.viewed, QStringList{inFolder("error.log")});
     EXPECT_EQ(list(), ";T\r\n004|Four|1044\r\n");
 

@@ -9,8 +9,10 @@
 #include "ui/main/Icons.h"
 #include "ui/main/LevelSlider.h"
 
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace q7582::test {
 namespace {
@@ -39,6 +41,19 @@ TEST(BoxWidth, TheEditorsCloseQuestionIsWideEnoughForItsTitle)
     const auto untitled =
         QtDialogProvider::makeBox(QMessageBox::Warning, QString(), "Invalid 'Stop time'", QMessageBox::Ok, nullptr);
     EXPECT_EQ(untitled->windowTitle(), " ");
+}
+
+// Enter takes the default button: OK only where OK just goes on.
+TEST(BoxWidth, EnterInAnOkCancelBoxPressesTheButtonItWasGiven)
+{
+    QtDialogProvider dialogs;
+    for (auto [enter, answer] : {std::pair{EnterMeans::Ok, true}, {EnterMeans::Cancel, false}}) {
+        QTimer::singleShot(0, [] {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::activeModalWidget(), &key);
+        });
+        EXPECT_EQ(dialogs.okCancel(nullptr, "Error loading message folder.", "Save the list?", enter), answer);
+    }
 }
 
 class WindowTitles : public WindowTest {};
