@@ -18,6 +18,7 @@
 #include "ui/main/StatusRules.h"
 #include "ui/main/TransferController.h"
 #include "ui/main/TransferMessages.h"
+#include "ui/main/WheelNeedsFocus.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -51,6 +52,7 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     modes_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(scrollingArea(modes_));
     buildPanels();
+    WheelNeedsFocus::guardLiveControls(*modes_);
     statusBar_ = new StatusBarPanel(shared_, this);
     setStatusBar(statusBar_);
     buildCollaborators();

@@ -9,8 +9,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace q7582::test {
 namespace {
@@ -139,6 +143,44 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBackAndSendTheUsersMov
         EXPECT_TRUE(refreshWrites());
         EXPECT_EQ(level(slider), sent);
     }
+}
+
+// A wheel turned over a control as the user's would be: passed up to the parents when ignored.
+void wheel(QWidget* control)
+{
+    const QPointF at(control->width() / 2.0, control->height() / 2.0);
+    QWheelEvent e(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    QApplication::instance()->notify(control, &e);
+}
+
+// On a window that scrolls (a magnified screen), the wheel over a slider or the music
+// source moves it only while it has the keyboard focus; otherwise the window scrolls.
+TEST_F(StatusDisplay, TheWheelChangesALiveControlOnlyWhenItHasTheFocus)
+{
+    setStatus([](StatusBlock& s) {
+        s.setMusicSourceLevel(0, 12);
+        s.setMusicSelect(2);
+    });
+    connectMaster();
+    window->setFixedSize(MainWindow::MasterWidth, MainWindow::MasterHeight / 2);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QCoreApplication::sendPostedEvents();
+    QScrollBar* scroll = window->findChild<QScrollArea*>()->verticalScrollBar();
+    for (const char* name : {"LevelSliders7", "CbMusicAtt"}) {
+        QWidget* control = find(name);
+        window->setFocus();
+        const int scrolled = scroll->value();
+        wheel(control);
+        EXPECT_GT(scroll->value(), scrolled) << name;
+        EXPECT_FALSE(refreshWrites()) << name;
+        control->setFocus();
+        wheel(control);
+        EXPECT_TRUE(refreshWrites()) << name;
+    }
+    window->hide();
 }
 
 TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwritten)
