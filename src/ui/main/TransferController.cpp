@@ -2,6 +2,7 @@
 
 #include "model/Provenance.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/main/ReplaceQuestion.h"
 #include "ui/main/StatusBarPanel.h"
 #include "ui/main/TransferMessages.h"
 
@@ -44,7 +45,8 @@ bool TransferController::masterServesTransfers(const QString& command)
 
 void TransferController::startUpload()
 {
-    if (!masterServesTransfers(QStringLiteral("Upload")))
+    if (!masterServesTransfers(QStringLiteral("Upload"))
+        || !mayReplaceConfiguration(dialogs_, window_, provenance_, QStringLiteral("Upload")))
         return;
     emit started();
     shared_.requests.uploadRequest = true;
