@@ -5,6 +5,7 @@
 #include "link/LinkThread.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportViewer.h"
+#include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ConfigCommands.h"
@@ -21,6 +22,7 @@
 #include "ui/main/WheelNeedsFocus.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -68,6 +70,7 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     statusDisplayRefresh(); // the all-zero block: everything absent, clock "-"
     repaintStatusBar();
     showActivity();
+    showKeptChanges();
     captionRefresh();
 }
 
@@ -82,11 +85,33 @@ void MainWindow::connectCollaborators()
     connect(configCommands_, &ConfigCommands::compared, reportViewer_.get(), &ReportViewer::showReport);
     connect(configCommands_, &ConfigCommands::replaced, transfers_, &TransferController::configurationReplaced);
     connect(&workspace_, &Workspace::configurationChanged, transfers_, &TransferController::configurationReplaced);
+    connect(configCommands_, &ConfigCommands::replaced, this, &MainWindow::dropKeptChangesNotice);
+    connect(&workspace_, &Workspace::configurationChanged, this, &MainWindow::dropKeptChangesNotice);
     connect(menus_, &MainMenuBar::statusReportTriggered, this,
             [this] { reports_->showStatusReport(liveControls_->statusWindowValues()); });
     connect(menus_, &MainMenuBar::aboutTriggered, this,
             [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
     connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);
+}
+
+void MainWindow::showKeptChanges()
+{
+    const QStringList kept = recoveryFiles(workspace_.settings().dir());
+    if (kept.isEmpty())
+        return;
+    const QString path = QDir(QString::fromStdString(workspace_.settings().dir())).absoluteFilePath(kept.last());
+    keptChangesNotice_ = QStringLiteral("Editor changes kept in ") + kept.last();
+    statusBar_->showNotice(keptChangesNotice_, false,
+                           QStringLiteral("The editor was open with changes when the program was ended: "
+                                          "Config / Open loads them from %1")
+                               .arg(path));
+}
+
+void MainWindow::dropKeptChangesNotice()
+{
+    if (!keptChangesNotice_.isEmpty() && statusBar_->notice() == keptChangesNotice_)
+        statusBar_->clearNotice();
+    keptChangesNotice_.clear();
 }
 
 int MainWindow::selectedMusicSource() const { return liveControls_->selectedMusicSource(); }
@@ -202,6 +227,8 @@ void MainWindow::transferEnded(const TransferReport& report) { transfers_->trans
 
 void MainWindow::requestClose(CloseSource source)
 {
+    if (source == CloseSource::Session)
+        emit sessionEnding();
     if (transfers_->allowClose(source))
         close(); // allowed from now on
 }

@@ -33,6 +33,7 @@ public:
     // A line in place of the configuration caption; a timed one goes after a while.
     void showNotice(const QString& text, bool timed, const QString& detail = {});
     void clearNotice();
+    const QString& notice() const { return notice_; }
     // Shows the Cancel button and enables Esc, or hides and disables both.
     void offerCancel(bool offered);
 

@@ -1,10 +1,22 @@
 #include "EditorFixture.h"
 
+#include "link/LinkShared.h"
+#include "model/ConfigFile.h"
+#include "ui/common/RecoveryFiles.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ProgramEnd.h"
+#include "ui/main/SecondaryWindows.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
+#include <csignal>
 #include <tuple>
 
 namespace q7582 {
@@ -84,6 +96,44 @@ TEST_F(EditorLifecycle, YesAfterRepairAndEditStoresBothAndEveryUninterpretedByte
     EXPECT_EQ(image, expected);
     EXPECT_TRUE(workspace.provenance().modified);
     EXPECT_EQ(commits, 1);
+}
+
+// A termination signal or the session's end while the editor is open with a change: the
+// program ends at once, asking nothing, and the change waits in a recovery file that
+// the next start names until the configuration in memory is replaced.
+TEST_F(EditorLifecycle, TheProgramEndedWithoutAnswerKeepsTheChangesForTheNextStart)
+{
+    QTemporaryDir folder;
+    Workspace site(folder.path().toStdString());
+    LinkShared shared;
+    MainWindow::Options options;
+    options.dialogs = &dialogs;
+    auto window = std::make_unique<MainWindow>(shared, site, options);
+    routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
+    ConfigEditor* editor = createSecondaryWindows(*window, site).editor;
+    QTimer::singleShot(0, window.get(), [&] { window->findChild<QAction*>("Edit2")->trigger(); });
+    QTimer::singleShot(0, window.get(), [&] { // inside the editor's own loop
+        press(editor->findChild<CellLabel*>("ZoneCell0_0"));
+        std::raise(SIGTERM);
+    });
+    QTimer stuck; // a program that does not end fails the test instead of hanging it
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    stuck.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(dialogs.saveQuestions, 0);
+    const QStringList kept = recoveryFiles(site.settings().dir());
+    ASSERT_EQ(kept.size(), 1);
+    ConfigImage recovered;
+    ASSERT_TRUE(readWholeImage(folder.filePath(kept[0]).toStdString(), recovered).ok);
+    EXPECT_EQ(recovered, editor->session().workingCopy);
+    EXPECT_NE(recovered, site.config());
+
+    window = std::make_unique<MainWindow>(shared, site, options); // the next start
+    const auto* panel = window->findChild<QLabel*>("StatusBar1Panel3");
+    EXPECT_EQ(panel->text(), "Editor changes kept in " + kept[0]);
+    EXPECT_TRUE(panel->toolTip().contains(folder.filePath(kept[0])));
+    window->findChild<QAction*>("Master1")->trigger();
+    EXPECT_EQ(panel->text(), "DEFAULT Configuration of Master 1");
 }
 
 TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
