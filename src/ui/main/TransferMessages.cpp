@@ -57,7 +57,7 @@ QString transferFailureText(const TransferReport& report)
     const QString givenUp = QStringLiteral(", again after %1 restarts").arg(TransferReport::MaxRestarts);
     switch (report.kind) {
     case TransferKind::Download:
-        return happened + QStringLiteral(": it now holds a partial configuration. Download again.");
+        return happened + QStringLiteral(": the master now holds a partial configuration. Download again.");
     case TransferKind::Upload:
         return happened + givenUp
                + QStringLiteral(": the Upload was given up. The configuration in memory is unchanged.");

@@ -12,7 +12,7 @@ inline const QString UploadDroppedNotice = QStringLiteral("Pending Upload droppe
 inline const QString TransferCancelledNotice = QStringLiteral("Transfer cancelled");
 
 // The "Errore" box of a transfer that failed for good, such as "The master did not
-// answer at block 40 of 128: it now holds a partial configuration. Download again."
+// answer at block 40 of 128: the master now holds a partial configuration. Download again."
 QString transferFailureText(const TransferReport& report);
 // The status bar's line while a failed transfer waits to start again.
 QString transferRestartText(const TransferReport& report);

@@ -47,20 +47,27 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
     EXPECT_EQ(closings, 1);
 }
 
-// First request: wait and say so, starting no new transfer; second: ask (No by default);
-// the end of the transfer closes the window. A session's end never asks.
+// First request: wait and say so, starting no new transfer; second: ask (No by default)
+// what cutting it would leave behind; the end of the transfer closes the window. A
+// session's end never asks.
 TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
 {
-    shared.transferRunning = true;
-    window->close();
-    EXPECT_EQ(caption(), ClosingNotice);
-    EXPECT_TRUE(shared.closing);
-    window->close();
-    EXPECT_EQ(dialogs.questions, QStringList{ForceCloseQuestion});
-    EXPECT_EQ(closings, 0);
-    end(TransferKind::Download, TransferEnd::Completed);
-    EXPECT_EQ(closings, 0); // not from inside the worker's call
-    EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+    for (auto [kind, question] :
+         {std::pair{TransferKind::Download, ForceCloseQuestion}, {TransferKind::Upload, CutUploadQuestion}}) {
+        restart();
+        shared.transferRunning = true;
+        shared.requests.of(kind) = true;
+        window->close();
+        EXPECT_EQ(caption(), ClosingNotice);
+        EXPECT_TRUE(shared.closing);
+        window->close();
+        EXPECT_EQ(dialogs.questions, QStringList{question});
+        EXPECT_EQ(closings, 0);
+        shared.requests.of(kind) = false;
+        end(kind, TransferEnd::Completed);
+        EXPECT_EQ(closings, 0); // not from inside the worker's call
+        EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+    }
 
     restart(); // a failed one is told first
     shared.transferRunning = true;
@@ -117,7 +124,7 @@ TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarke
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 1000));
     using Warning = std::pair<QString, QString>;
     EXPECT_EQ(dialogs.warnings.back(),
-              Warning("Errore", "The master did not answer at block 40 of 128: it now holds a partial "
+              Warning("Errore", "The master did not answer at block 40 of 128: the master now holds a partial "
                                 "configuration. Download again."));
 
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 12, 1);
