@@ -126,6 +126,9 @@ TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
     find<QToolButton>("BbMuSel")->click();
     EXPECT_EQ(viewerStarts.size(), 1u);
     EXPECT_EQ(topic(), "qrc:/help/en/3011.html");
+    window->enterGeneratorMode(); // F1 there: the generator's topic
+    trigger("Help2");
+    EXPECT_EQ(topic(), "qrc:/help/en/5000.html");
 }
 
 TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevice)
