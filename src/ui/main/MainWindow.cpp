@@ -9,6 +9,7 @@
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ConfigCommands.h"
+#include "ui/main/ConfigFiles.h"
 #include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
@@ -151,8 +152,8 @@ void MainWindow::enterGeneratorMode()
     generatorMode_ = true;
     modes_->setCurrentWidget(generatorPage_);
     fitToScreen({GeneratorClientWidth, GeneratorClientHeight + barsHeight()});
-    statusBar_->setCaptionWidth(120);
-    captionRefresh(); // and the window's title
+    statusBar_->setCaptionWidth(120, 120); // the small window has no room to widen it
+    captionRefresh();                      // and the window's title
     generatorCommands_->modeEntered();
     helpContext_ = HelpContext::GeneratorPanel;
 }
@@ -205,11 +206,14 @@ void MainWindow::repaintStatusBar()
 void MainWindow::showActivity() { statusBar_->showActivity(); }
 
 // Panel 3 shows a notice while there is one; the window's title carries the partial
-// download mark too, so it stays in sight.
+// download mark too, so it stays in sight. The tool tip says where the configuration
+// came from: the file's path, or the master and time of the Upload.
 void MainWindow::captionRefresh()
 {
     const QString mark = transfers_->partialDownload() ? PartialDownloadMark : QString();
-    statusBar_->showCaption(configurationCaption(workspace_.provenance(), generatorMode_) + mark);
+    const Provenance& provenance = workspace_.provenance();
+    statusBar_->showCaption(configurationCaption(provenance, generatorMode_) + mark,
+                            generatorMode_ ? QString() : configurationDescription(provenance));
     setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
 }
 

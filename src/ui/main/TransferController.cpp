@@ -79,8 +79,11 @@ void TransferController::transferEnded(const TransferReport& report)
         offerCancel(std::nullopt);
     if (report.end != TransferEnd::Cancelled)
         statusBar_.clearNotice(); // a restart or closing line no longer holds
-    if (report.end == TransferEnd::Completed && isConfigurationTransfer(report.kind))
+    if (report.end == TransferEnd::Completed && isConfigurationTransfer(report.kind)) {
         partialDownload_ = false;
+        const int master = shared_.withStatus([](const StatusBlock& s) { return s.masterAddress(); });
+        statusBar_.showNotice(transferCompletedText(report.kind, master), true);
+    }
     if (report.end == TransferEnd::Failed && report.kind == TransferKind::Download)
         partialDownload_ = true;
     emit captionChanged();

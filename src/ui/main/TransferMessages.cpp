@@ -69,6 +69,14 @@ QString transferFailureText(const TransferReport& report)
     return happened + givenUp + QStringLiteral(": the summer-time table was not sent.");
 }
 
+QString transferCompletedText(TransferKind kind, int master)
+{
+    const int blocks = ConfigImage::BlockCount;
+    if (kind == TransferKind::Download)
+        return QStringLiteral("Download complete: %1 blocks written to master %2").arg(blocks).arg(master);
+    return QStringLiteral("Upload complete: %1 blocks read from master %2").arg(blocks).arg(master);
+}
+
 QString transferRestartText(const TransferReport& report)
 {
     return QStringLiteral("%1: restart %2 of %3, Esc cancels")

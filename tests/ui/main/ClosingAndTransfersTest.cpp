@@ -142,7 +142,10 @@ TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarke
     EXPECT_TRUE(window->partialDownload());
     end(TransferKind::Upload, TransferEnd::Completed);
     EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
-    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0");
+    EXPECT_EQ(caption(), "Upload complete: 128 blocks read from master 0"); // for a while
+    setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
+    end(TransferKind::Download, TransferEnd::Completed);
+    EXPECT_EQ(caption(), "Download complete: 128 blocks written to master 2");
 }
 
 // A pending Upload never overwrites a configuration the user chose meanwhile; Esc and

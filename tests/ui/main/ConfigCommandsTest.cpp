@@ -68,6 +68,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
+    EXPECT_EQ(find("StatusBar1Panel3")->toolTip(), QString::fromStdString(path("a.cfi"))); // where it came from
 
     // editor accepted
     ConfigImage edited = workspace->config();

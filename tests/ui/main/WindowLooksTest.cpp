@@ -11,6 +11,8 @@
 
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -57,6 +59,30 @@ TEST(BoxWidth, EnterInAnOkCancelBoxPressesTheButtonItWasGiven)
 }
 
 class WindowTitles : public WindowTest {};
+
+// The Cancel button beside the progress bar does not heighten the status bar (the window
+// would scroll), and a long caption widens its panel to be read whole.
+TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
+{
+    connectMaster();
+    window->show();
+    QCoreApplication::sendPostedEvents();
+    auto* area = window->findChild<QScrollArea*>();
+    trigger("Edit1"); // an Upload: the Cancel button shows
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible());
+
+    window->enableMainWindow();
+    trigger("Master3");
+    acceptEdited(workspace->config());
+    window->transferEnded({TransferKind::Download, TransferEnd::Failed, TransferFault::LinkLost, 91, 0});
+    QCoreApplication::sendPostedEvents();
+    const auto* caption = find<QLabel>("StatusBar1Panel3");
+    EXPECT_EQ(caption->text(), "DEFAULT Configuration of Master 3 - MODIFIED - PARTIAL DOWNLOAD");
+    EXPECT_GE(caption->contentsRect().width(), caption->fontMetrics().horizontalAdvance(caption->text()));
+    EXPECT_LE(caption->geometry().right(), window->statusBar()->width());
+    window->hide();
+}
 
 TEST_F(WindowTitles, EveryWindowCarriesItsOwnTitleAlone)
 {
