@@ -92,12 +92,12 @@ void MessageFolderWindow::addMessageFromFile()
                                                     QStringLiteral("wave files (*.wav *.WAV)"));
     if (source.isEmpty())
         return;
-    std::optional<QString> number;
-    do {
-        number = askMessageNumber(dialogs_, this, QStringLiteral("Add message to list"));
-        if (!number)
-            return;
-    } while (folder_.list().contains(*number));
+    const std::optional<QString> number =
+        askMessageNumber(dialogs_, this, QStringLiteral("Add message to list"), [this](const QString& n) {
+            return folder_.list().contains(n) ? QStringLiteral("Message %1 is already in the list.").arg(n) : QString();
+        });
+    if (!number)
+        return;
 
     AddOutcome added;
     {
@@ -151,13 +151,12 @@ void MessageFolderWindow::findMessage()
 {
     if (listIsEmptyStops())
         return;
-    while (const std::optional<QString> number =
-               askMessageNumber(dialogs_, this, QStringLiteral("Find message in list"))) {
-        if (const int row = folder_.list().indexOf(*number); row >= 0) {
-            messageTable_->selectRow(row);
-            return;
-        }
-    }
+    const std::optional<QString> number =
+        askMessageNumber(dialogs_, this, QStringLiteral("Find message in list"), [this](const QString& n) {
+            return folder_.list().indexOf(n) < 0 ? QStringLiteral("Message %1 is not in the list.").arg(n) : QString();
+        });
+    if (number)
+        messageTable_->selectRow(folder_.list().indexOf(*number));
 }
 
 void MessageFolderWindow::changeDescription()

@@ -153,6 +153,10 @@ TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheF
     dialogs.answers = {source, "3", "0", "128", " 5"};
     action("AddMsg")->trigger();
     EXPECT_EQ(dialogs.asked, (QStringList{"1", "1", "1", "1"}));
+    const QString prompt = "Enter a message number (1..127)\n";
+    EXPECT_EQ(dialogs.askedPrompts.mid(1),
+              (QStringList{prompt + "Message 003 is already in the list.", prompt + "0 is less than 1.",
+                           prompt + "128 is more than 127."}));
     ASSERT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(grid()->item(1, 0)->text(), "005");
     EXPECT_EQ(grid()->currentRow(), 1);

@@ -1,5 +1,11 @@
 #include "ui/config/DialogAnswers.h"
 
+#include "ui/common/AskUntilValid.h"
+#include "ui/config/TimerRules.h"
+
+#include <algorithm>
+#include <limits>
+
 namespace q7582 {
 
 std::optional<int> digitsValue(const QString& text, int max)
@@ -31,9 +37,32 @@ std::optional<int> acceptOutputEvent(const QString& text) { return digitsValue(t
 std::optional<int> acceptPeriod(const QString& text, int upper)
 {
     const auto v = digitsValue(text, upper);
-    if (!v || (*v != 0 && *v < 10))
+    if (!v || (*v != 0 && *v < MinPeriod))
         return std::nullopt;
     return v;
+}
+
+QString numberRefusal(const QString& text, int lowest, int highest)
+{
+    const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!digits)
+        return notAWholeNumber(text);
+    // Too many digits for an int is more than any bound.
+    const std::optional<int> value = digitsValue(text, std::numeric_limits<int>::max());
+    if (value && *value < lowest)
+        return numberTooSmall(text.isEmpty() ? QStringLiteral("0") : text, lowest);
+    return numberTooLarge(text, highest);
+}
+
+QString periodRefusal(const QString& text, int upper)
+{
+    const QString line = numberRefusal(text, MinPeriod, upper);
+    const std::optional<int> value = digitsValue(text, std::numeric_limits<int>::max());
+    if (value && *value < MinPeriod)
+        return line + QStringLiteral(" 0 makes the event not periodic.");
+    if (value && upper < HalfDay)
+        return line + QStringLiteral(" The period must end before midnight.");
+    return line;
 }
 
 } // namespace q7582

@@ -232,6 +232,7 @@ TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
 
     dialogs.answers = {QString("66"), QString("65")};
     press(cell("OutputEventBox"));
+    EXPECT_TRUE(dialogs.askedPrompts.last().endsWith("SYSTEM)\n66 is more than 65.")); // why it came back
     EXPECT_EQ(cell("OutputEventBox")->text(), "System");
     EXPECT_EQ(cell("OutputEventBox")->colour(), CellColour::Red);
     EXPECT_EQ(work().key(0, 0).outputEvent(), 65);

@@ -329,6 +329,7 @@ TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
     dialogs.answers = {"6", "05", "a", "4"};
     doubleClick(find("STAddr"));
     EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
+    EXPECT_EQ(dialogs.askedPrompts.last(), "Addr 0...5\n'a' is not one digit from 0 to 5.");
     EXPECT_EQ(text("STAddr"), "4");
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().addressChime(), 0x80 | 4);
