@@ -8,13 +8,22 @@
 
 namespace q7582 {
 
+namespace {
+
+// Only ASCII digits: other scripts' digits are not numbers to the device.
+bool allDigits(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
 std::optional<int> digitsValue(const QString& text, int max)
 {
+    if (!allDigits(text))
+        return std::nullopt;
     long long value = 0;
     for (QChar c : text) {
-        // Only ASCII digits: other scripts' digits are not numbers to the device.
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
         value = value * 10 + (c.unicode() - '0');
         if (value > max)
             return std::nullopt;
@@ -44,8 +53,7 @@ std::optional<int> acceptPeriod(const QString& text, int upper)
 
 QString numberRefusal(const QString& text, int lowest, int highest)
 {
-    const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (!digits)
+    if (!allDigits(text))
         return notAWholeNumber(text);
     // Too many digits for an int is more than any bound.
     const std::optional<int> value = digitsValue(text, std::numeric_limits<int>::max());
