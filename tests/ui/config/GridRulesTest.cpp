@@ -92,9 +92,7 @@ TEST(DialogAnswers, ARefusedEntrySaysWhy)
         {numberRefusal("", 1, 7), "0 is less than 1."},
         {numberRefusal("99999999999999999999", 0, 127), "99999999999999999999 is more than 127."},
         {periodRefusal("5", 43200), "5 is less than 10. 0 makes the event not periodic."},
-        {periodRefusal("43201", 43200), "43201 is more than 43200."},
-        {periodRefusal("14400", 14399), "14400 is more than 14399. The period must end before midnight."},
-    };
+        {periodRefusal("14400", 14399), "14400 is more than 14399. The period must end before midnight."}};
     for (const auto& [line, expected] : cases)
         EXPECT_EQ(line, expected);
 }

@@ -145,12 +145,10 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBackAndSendTheUsersMov
     }
 }
 
-// A wheel turned over a control as the user's would be: passed up to the parents when ignored.
+// The wheel as the user turns it: passed up to the parents when ignored.
 void wheel(QWidget* control)
 {
-    const QPointF at(control->width() / 2.0, control->height() / 2.0);
-    QWheelEvent e(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e({5, 5}, control->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
     QSpontaneKeyEvent::setSpontaneous(&e);
     QApplication::instance()->notify(control, &e);
 }
@@ -159,28 +157,21 @@ void wheel(QWidget* control)
 // source moves it only while it has the keyboard focus; otherwise the window scrolls.
 TEST_F(StatusDisplay, TheWheelChangesALiveControlOnlyWhenItHasTheFocus)
 {
-    setStatus([](StatusBlock& s) {
-        s.setMusicSourceLevel(0, 12);
-        s.setMusicSelect(2);
-    });
+    setStatus([](StatusBlock& s) { s.setMusicSourceLevel(0, 12), s.setMusicSelect(2); });
     connectMaster();
     window->setFixedSize(MainWindow::MasterWidth, MainWindow::MasterHeight / 2);
     window->show();
     QApplication::setActiveWindow(window.get());
-    QCoreApplication::sendPostedEvents();
     QScrollBar* scroll = window->findChild<QScrollArea*>()->verticalScrollBar();
     for (const char* name : {"LevelSliders7", "CbMusicAtt"}) {
-        QWidget* control = find(name);
-        window->setFocus();
         const int scrolled = scroll->value();
-        wheel(control);
-        EXPECT_GT(scroll->value(), scrolled) << name;
-        EXPECT_FALSE(refreshWrites()) << name;
-        control->setFocus();
-        wheel(control);
+        wheel(find(name));
+        EXPECT_TRUE(scroll->value() > scrolled && !refreshWrites()) << name;
+        find(name)->setFocus();
+        wheel(find(name));
         EXPECT_TRUE(refreshWrites()) << name;
+        window->setFocus();
     }
-    window->hide();
 }
 
 TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwritten)

@@ -48,30 +48,27 @@ TEST(BoxWidth, TheEditorsCloseQuestionIsWideEnoughForItsTitle)
 // Enter takes the default button: OK only where OK just goes on.
 TEST(BoxWidth, EnterInAnOkCancelBoxPressesTheButtonItWasGiven)
 {
-    QtDialogProvider dialogs;
     for (auto [enter, answer] : {std::pair{EnterMeans::Ok, true}, {EnterMeans::Cancel, false}}) {
         QTimer::singleShot(0, [] {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             QApplication::sendEvent(QApplication::activeModalWidget(), &key);
         });
-        EXPECT_EQ(dialogs.okCancel(nullptr, "Error loading message folder.", "Save the list?", enter), answer);
+        EXPECT_EQ(QtDialogProvider().okCancel(nullptr, "Error loading message folder.", "Save?", enter), answer);
     }
 }
 
 class WindowTitles : public WindowTest {};
 
-// The Cancel button beside the progress bar does not heighten the status bar (the window
-// would scroll), and a long caption widens its panel to be read whole.
+// The Cancel button does not heighten the status bar, which would make the window
+// scroll; a long caption widens its panel to be read whole.
 TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
 {
     connectMaster();
     window->show();
-    QCoreApplication::sendPostedEvents();
-    auto* area = window->findChild<QScrollArea*>();
     trigger("Edit1"); // an Upload: the Cancel button shows
     QCoreApplication::sendPostedEvents();
+    const auto* area = window->findChild<QScrollArea*>();
     EXPECT_FALSE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible());
-
     window->enableMainWindow();
     trigger("Master3");
     acceptEdited(workspace->config());
@@ -81,7 +78,6 @@ TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
     EXPECT_EQ(caption->text(), "DEFAULT Configuration of Master 3 - MODIFIED - PARTIAL DOWNLOAD");
     EXPECT_GE(caption->contentsRect().width(), caption->fontMetrics().horizontalAdvance(caption->text()));
     EXPECT_LE(caption->geometry().right(), window->statusBar()->width());
-    window->hide();
 }
 
 TEST_F(WindowTitles, EveryWindowCarriesItsOwnTitleAlone)
