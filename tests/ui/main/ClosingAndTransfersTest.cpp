@@ -52,22 +52,24 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
 // session's end never asks.
 TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
 {
-    for (auto [kind, question] :
-         {std::pair{TransferKind::Download, ForceCloseQuestion}, {TransferKind::Upload, CutUploadQuestion}}) {
-        restart();
-        shared.transferRunning = true;
-        shared.requests.of(kind) = true;
-        window->close();
-        EXPECT_EQ(caption(), ClosingNotice);
-        EXPECT_TRUE(shared.closing);
-        window->close();
-        EXPECT_EQ(dialogs.questions, QStringList{question});
-        EXPECT_EQ(closings, 0);
-        shared.requests.of(kind) = false;
-        end(kind, TransferEnd::Completed);
-        EXPECT_EQ(closings, 0); // not from inside the worker's call
-        EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
-    }
+    shared.transferRunning = shared.requests.downloadRequest = true;
+    window->close();
+    EXPECT_EQ(caption(), ClosingNotice);
+    EXPECT_TRUE(shared.closing);
+    window->close();
+    EXPECT_EQ(dialogs.questions, QStringList{ForceCloseQuestion});
+    EXPECT_EQ(closings, 0);
+    end(TransferKind::Download, TransferEnd::Completed);
+    EXPECT_EQ(closings, 0); // not from inside the worker's call
+    EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+
+    restart(); // an Upload leaves the configuration in memory as it was
+    shared.requests.downloadRequest = false;
+    shared.transferRunning = shared.requests.uploadRequest = true;
+    window->close();
+    window->close();
+    EXPECT_EQ(dialogs.questions, QStringList{CutUploadQuestion});
+    shared.requests.uploadRequest = false;
 
     restart(); // a failed one is told first
     shared.transferRunning = true;
