@@ -67,11 +67,13 @@ void MessageFolderWindow::openLoadedFolder()
         showSystemError(loaded.log);
     if (loaded.findings.empty())
         return;
-    if (loaded.log.ok && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"))) {
+    // OK only goes on here, so Enter does.
+    if (loaded.log.ok
+        && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"), EnterMeans::Ok)) {
         if (const FileResult shown = dialogs_.showTextFile(this, folder_.errorLogPath()); !shown.ok)
             showSystemError(shown);
     }
-    if (dialogs_.okCancel(this, LoadCaption, QStringLiteral("Save the list with the corrections?"))) {
+    if (dialogs_.okCancel(this, LoadCaption, QStringLiteral("Save the list with the corrections?"), EnterMeans::Ok)) {
         if (const FileResult saved = folder_.save(); !saved.ok)
             showSystemError(saved);
     }
@@ -90,12 +92,12 @@ void MessageFolderWindow::addMessageFromFile()
                                                     QStringLiteral("wave files (*.wav *.WAV)"));
     if (source.isEmpty())
         return;
-    std::optional<QString> number;
-    do {
-        number = askMessageNumber(dialogs_, this, QStringLiteral("Add message to list"));
-        if (!number)
-            return;
-    } while (folder_.list().contains(*number));
+    const std::optional<QString> number =
+        askMessageNumber(dialogs_, this, QStringLiteral("Add message to list"), [this](const QString& n) {
+            return folder_.list().contains(n) ? QStringLiteral("Message %1 is already in the list.").arg(n) : QString();
+        });
+    if (!number)
+        return;
 
     AddOutcome added;
     {
@@ -140,7 +142,8 @@ bool MessageFolderWindow::listIsEmptyStops()
     if (!folder_.list().rows.empty())
         return false;
     // An OK/Cancel box without icon; either button just closes it.
-    dialogs_.confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"), QMessageBox::NoIcon);
+    dialogs_.confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"), QMessageBox::NoIcon,
+                     EnterMeans::Cancel);
     return true;
 }
 
@@ -148,13 +151,12 @@ void MessageFolderWindow::findMessage()
 {
     if (listIsEmptyStops())
         return;
-    while (const std::optional<QString> number =
-               askMessageNumber(dialogs_, this, QStringLiteral("Find message in list"))) {
-        if (const int row = folder_.list().indexOf(*number); row >= 0) {
-            messageTable_->selectRow(row);
-            return;
-        }
-    }
+    const std::optional<QString> number =
+        askMessageNumber(dialogs_, this, QStringLiteral("Find message in list"), [this](const QString& n) {
+            return folder_.list().indexOf(n) < 0 ? QStringLiteral("Message %1 is not in the list.").arg(n) : QString();
+        });
+    if (number)
+        messageTable_->selectRow(folder_.list().indexOf(*number));
 }
 
 void MessageFolderWindow::changeDescription()

@@ -11,16 +11,18 @@ bool editListText(DialogProvider& dialogs, QWidget* parent, QString& text, ListT
     const QString prompt = title ? QStringLiteral("Enter a title for the message list (max.100 char.)")
                                  : QStringLiteral("Enter a description of the message file (max. 50 char.)");
     const int limit = title ? ListTitleLimit : DescriptionLimit;
-    const std::optional<QString> answer =
-        askUntilValid(dialogs, parent, QStringLiteral("Edit text box"), prompt, text, [limit](const QString& entry) {
-            return entry.size() <= limit ? std::optional(entry) : std::nullopt;
-        });
+    const QString what = title ? QStringLiteral("title") : QStringLiteral("description");
+    const std::optional<QString> answer = askUntilValid(
+        dialogs, parent, QStringLiteral("Edit text box"), prompt, text,
+        [limit](const QString& entry) { return entry.size() <= limit ? std::optional(entry) : std::nullopt; },
+        [&](const QString& entry) { return QStringLiteral("The %1 has %2 characters.").arg(what).arg(entry.size()); });
     if (answer)
         text = *answer;
     return answer.has_value();
 }
 
-std::optional<QString> askMessageNumber(DialogProvider& dialogs, QWidget* parent, const QString& caption)
+std::optional<QString> askMessageNumber(DialogProvider& dialogs, QWidget* parent, const QString& caption,
+                                        const NumberCheck& unusable)
 {
     // An accepted entry holds the number, or nothing when it was not a whole number:
     // that ends the action rather than asking again.
@@ -35,9 +37,17 @@ std::optional<QString> askMessageNumber(DialogProvider& dialogs, QWidget* parent
                                 QStringLiteral("'%1' is not a valid integer value").arg(entry), QMessageBox::Critical);
                 return std::make_optional(Entry());
             }
-            if (number >= FirstMessage && number <= LastMessage)
+            if (number >= FirstMessage && number <= LastMessage && unusable(messageName(number)).isEmpty())
                 return std::make_optional(Entry(messageName(number)));
             return std::nullopt;
+        },
+        [&](const QString& entry) { // a whole number: any other ended the action
+            const int number = entry.trimmed().toInt();
+            if (number < FirstMessage)
+                return numberTooSmall(entry.trimmed(), FirstMessage);
+            if (number > LastMessage)
+                return numberTooLarge(entry.trimmed(), LastMessage);
+            return unusable(messageName(number));
         });
     return accepted.value_or(std::nullopt);
 }

@@ -3,6 +3,7 @@
 
 #include "ui/common/DialogProvider.h"
 
+#include <functional>
 #include <optional>
 
 namespace q7582 {
@@ -16,7 +17,11 @@ inline constexpr int DescriptionLimit = 50;
 bool editListText(DialogProvider& dialogs, QWidget* parent, QString& text, ListText which);
 
 // "001".."127", or none on Cancel or after an entry that is not a whole number (which
-// is reported under the parent's title).
-std::optional<QString> askMessageNumber(DialogProvider& dialogs, QWidget* parent, const QString& caption);
+// is reported under the parent's title). `unusable` says why a number in range cannot be
+// taken, empty when it can; such a number, or one out of range, brings the dialog back
+// with the reason under its prompt.
+using NumberCheck = std::function<QString(const QString& number)>;
+std::optional<QString> askMessageNumber(DialogProvider& dialogs, QWidget* parent, const QString& caption,
+                                        const NumberCheck& unusable);
 
 } // namespace q7582

@@ -4,10 +4,23 @@
 
 namespace q7582 {
 
+namespace {
+
+const QString AskAgain = QStringLiteral(", then choose the report again.");
+
+QString refusal(const QString& caption, const QString& nextStep) { return caption + u'\n' + nextStep + AskAgain; }
+
+QString noMaster()
+{
+    return refusal(QStringLiteral("No master connected"), QStringLiteral("Connect the PC to a master"));
+}
+
+} // namespace
+
 std::optional<QString> statusReportRefusal(int connectionState)
 {
     if (connectionState != Connected)
-        return QStringLiteral("No master connected");
+        return noMaster();
     return std::nullopt;
 }
 
@@ -15,13 +28,19 @@ std::optional<QString> configurationReportRefusal(int connectionState, const Pro
                                                   Byte currentAddressChime)
 {
     if (connectionState != Connected)
-        return QStringLiteral("No master connected");
+        return noMaster();
     if (provenance.origin != ConfigOrigin::OriginMaster)
-        return QStringLiteral("Configuration not Uploaded");
+        return refusal(QStringLiteral("Configuration not Uploaded"),
+                       QStringLiteral("A configuration report shows what the connected master holds: Upload its "
+                                      "configuration (Config / Upload)"));
     if (provenance.modified)
-        return QStringLiteral("Configuration modified");
+        return refusal(QStringLiteral("Configuration modified"),
+                       QStringLiteral("The configuration was edited since the Upload: Download it to the master, or "
+                                      "Upload the master's again (Config / Upload)"));
     if (provenance.uploadedMasterByte != currentAddressChime)
-        return QStringLiteral("Configuration is not uploaded from the connected master");
+        return refusal(QStringLiteral("Configuration is not uploaded from the connected master"),
+                       QStringLiteral("Another master is connected, or its address or chime was changed since the "
+                                      "Upload: Upload again (Config / Upload)"));
     return std::nullopt;
 }
 

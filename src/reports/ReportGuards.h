@@ -1,6 +1,7 @@
 #pragma once
 // The checks a report command makes before it builds anything. Each returns the
-// warning text of the first check that fails, or nothing when the report may be made.
+// warning text of the first check that fails, or nothing when the report may be made:
+// the check's own caption, then on a line of its own what to do about it.
 
 #include "model/Provenance.h"
 

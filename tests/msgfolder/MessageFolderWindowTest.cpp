@@ -153,6 +153,10 @@ TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheF
     dialogs.answers = {source, "3", "0", "128", " 5"};
     action("AddMsg")->trigger();
     EXPECT_EQ(dialogs.asked, (QStringList{"1", "1", "1", "1"}));
+    const QString prompt = "Enter a message number (1..127)\n";
+    EXPECT_EQ(dialogs.askedPrompts.mid(1),
+              (QStringList{prompt + "Message 003 is already in the list.", prompt + "0 is less than 1.",
+                           prompt + "128 is more than 127."}));
     ASSERT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(grid()->item(1, 0)->text(), "005");
     EXPECT_EQ(grid()->currentRow(), 1);
@@ -163,6 +167,7 @@ TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheF
     EXPECT_TRUE(QFile::exists(inFolder("005.WAV")));
     action("DeleteMsg")->trigger();
     EXPECT_EQ(dialogs.okCancelAsked.back().second, "ARE YOU SURE ?\nMessage 005: new.wav (005.WAV)");
+    EXPECT_EQ(dialogs.okCancelEnter.back(), EnterMeans::Cancel); // Enter never deletes
     EXPECT_FALSE(QFile::exists(inFolder("005.WAV")));
     EXPECT_EQ(list(), ";Gates\r\n003|Three|46\r\n010|Ten|46\r\n");
 }
@@ -176,6 +181,7 @@ TEST_F(MessageFolderWindowTest, FindingsOfALoadOfferTheLogAndASave)
     ASSERT_EQ(dialogs.okCancelAsked.size(), 2u);
     EXPECT_EQ(dialogs.okCancelAsked[0].first, "Error loading message folder.");
     EXPECT_EQ(dialogs.okCancelAsked[1].second, "Save the list with the corrections?");
+    EXPECT_EQ(dialogs.okCancelEnter, (std::vector<EnterMeans>{EnterMeans::Ok, EnterMeans::Ok})); // Enter goes on
     EXPECT_EQ(dialogs.viewed, QStringList{inFolder("error.log")});
     EXPECT_EQ(list(), ";T\r\n004|Four|1044\r\n");
 

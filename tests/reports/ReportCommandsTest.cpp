@@ -10,22 +10,27 @@
 
 namespace q7582 {
 
+// The first line of a refusal: the check's caption.
+QString caption(const std::optional<QString>& refusal) { return refusal ? refusal->section('\n', 0, 0) : "none"; }
+
 // Without a master every report is refused: see the commands' test below.
-TEST(ReportGuards, FirstFailingCheckGivesItsMessage)
+TEST(ReportGuards, FirstFailingCheckGivesItsMessageAndWhatToDoNext)
 {
     Provenance p;
     p.origin = ConfigOrigin::OriginFile;
     p.modified = true;
     p.uploadedMasterByte = 0x02;
-    EXPECT_EQ(statusReportRefusal(Searching), "No master connected");
+    EXPECT_EQ(caption(statusReportRefusal(Searching)), "No master connected");
     EXPECT_EQ(statusReportRefusal(Connected), std::nullopt);
 
-    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration not Uploaded");
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82),
+              "Configuration not Uploaded\nA configuration report shows what the connected master holds: Upload "
+              "its configuration (Config / Upload), then choose the report again.");
     p.origin = ConfigOrigin::OriginMaster;
-    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82), "Configuration modified");
+    EXPECT_EQ(caption(configurationReportRefusal(Connected, p, 0x82)), "Configuration modified");
     p.modified = false;
     // The chime bit counts: switching the chime on makes the image another master's.
-    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82),
+    EXPECT_EQ(caption(configurationReportRefusal(Connected, p, 0x82)),
               "Configuration is not uploaded from the connected master");
     EXPECT_EQ(configurationReportRefusal(Connected, p, 0x02), std::nullopt);
 }
@@ -43,8 +48,8 @@ TEST(ReportCommands, RefusalLeavesTheViewerAloneAndSuccessShowsTheReport)
     commands.showStatusReport({});
     commands.showTimerReport();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0], std::make_pair(QString("Status Report"), QString("No master connected")));
-    EXPECT_EQ(boxes[1], std::make_pair(QString("Configuration Report"), QString("No master connected")));
+    EXPECT_EQ(boxes[0].first + ": " + caption(boxes[0].second), "Status Report: No master connected");
+    EXPECT_EQ(boxes[1].first + ": " + caption(boxes[1].second), "Configuration Report: No master connected");
     EXPECT_FALSE(viewer.isVisible());
 
     link.connectionState = Connected;

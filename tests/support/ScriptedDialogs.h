@@ -32,7 +32,8 @@ public:
     std::vector<Box> warnings;            // every box with an OK button only
     std::vector<QMessageBox::Icon> icons; // and its icon
     std::vector<Box> okCancelAsked;
-    QStringList questions; // the Yes/No texts
+    std::vector<EnterMeans> okCancelEnter; // and what Enter would have pressed in each
+    QStringList questions;                 // the Yes/No texts
     int saveQuestions = 0;
     std::vector<Box> saveBoxes;   // the Yes/No/Cancel boxes asked
     QStringList executed, viewed; // the dialogs run, the files shown
@@ -53,9 +54,10 @@ public:
         warnings.emplace_back(title, text);
         icons.push_back(icon);
     }
-    bool confirm(QWidget*, S title, S text, QMessageBox::Icon) override
+    bool confirm(QWidget*, S title, S text, QMessageBox::Icon, EnterMeans enter) override
     {
         okCancelAsked.emplace_back(title, text);
+        okCancelEnter.push_back(enter);
         return take(oks, false);
     }
     bool yesNo(QWidget*, S, S text) override

@@ -74,10 +74,11 @@ void QtDialogProvider::message(QWidget* parent, const QString& title, const QStr
     makeBox(icon, title, text, QMessageBox::Ok, parent)->exec();
 }
 
-bool QtDialogProvider::confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon)
+bool QtDialogProvider::confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
+                               EnterMeans enter)
 {
     const auto box = makeBox(icon, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box->setDefaultButton(QMessageBox::Cancel);
+    box->setDefaultButton(enter == EnterMeans::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     return box->exec() == QMessageBox::Ok;
 }
 

@@ -16,6 +16,9 @@ class QWidget;
 namespace q7582 {
 
 enum class SaveAnswer { Yes, No, Cancel };
+// The button Enter presses in an OK/Cancel box: Cancel where OK overwrites, deletes or
+// discards, OK where OK only goes on.
+enum class EnterMeans { Cancel, Ok };
 
 class DialogProvider {
 public:
@@ -25,8 +28,9 @@ public:
                                            const QString& text) = 0;
     // A box with an OK button only.
     virtual void message(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) = 0;
-    // A box with OK and Cancel, Cancel the default: true for OK.
-    virtual bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) = 0;
+    // A box with OK and Cancel: true for OK.
+    virtual bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
+                         EnterMeans enter) = 0;
     // Question with Yes and No, No the default: true for Yes.
     virtual bool yesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // Yes / No / Cancel, Cancel the default, with no owner window.
@@ -48,9 +52,9 @@ public:
         message(parent, title, text, QMessageBox::Warning);
     }
     // Warning with OK and Cancel: true for OK.
-    bool okCancel(QWidget* parent, const QString& title, const QString& text)
+    bool okCancel(QWidget* parent, const QString& title, const QString& text, EnterMeans enter = EnterMeans::Cancel)
     {
-        return confirm(parent, title, text, QMessageBox::Warning);
+        return confirm(parent, title, text, QMessageBox::Warning, enter);
     }
     // A failed operation, with the system's reason in the text: the one "Errore" box.
     void error(QWidget* parent, const QString& text)
@@ -91,7 +95,8 @@ public:
     std::optional<QString> getText(QWidget* parent, const QString& caption, const QString& prompt,
                                    const QString& text) override;
     void message(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) override;
-    bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon) override;
+    bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
+                 EnterMeans enter) override;
     bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
     SaveAnswer askSave(const QString& caption, const QString& text) override;
     void exec(QDialog& dialog) override;

@@ -1,8 +1,10 @@
 #include "ui/config/ConfigEditor.h"
 
+#include "model/FileLog.h"
 #include "reports/ReportViewer.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
+#include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/config/EditorPictures.h"
 #include "ui/config/GridPages.h"
@@ -219,6 +221,19 @@ bool ConfigEditor::confirmClose()
         break;
     }
     return false;
+}
+
+void ConfigEditor::closeKeepingChanges()
+{
+    if (!isVisible())
+        return;
+    if (session_.modified) {
+        const FileResult kept =
+            saveRecoveryFile(workspace_.settings().dir(), session_.workingCopy, QDateTime::currentDateTime());
+        if (!kept.ok)
+            qCWarning(lcFiles).noquote() << "the editor's changes were lost:" << QString::fromStdString(kept.error);
+    }
+    done(QDialog::Rejected); // past reject(), which would ask
 }
 
 void ConfigEditor::reject()

@@ -47,6 +47,10 @@ public:
     void prepareShow();
     // The close question; true when the window may close.
     bool confirmClose();
+    // The program is ending with nobody to answer (a termination signal, the session's
+    // end): an open editor closes without its question, and changes in it are kept in
+    // a recovery file in the working folder.
+    void closeKeepingChanges();
 
     EditorSession& session() { return session_; }
     const EditorSession& session() const { return session_; }

@@ -1,7 +1,7 @@
 #pragma once
 // The editor's number dialogs: the accepted value and whether the entry changed it.
 
-#include "ui/common/DialogProvider.h"
+#include "ui/common/AskUntilValid.h"
 
 #include <functional>
 #include <optional>
@@ -15,10 +15,11 @@ struct Answer {
     bool changed = false;
 };
 
-// Asks until `accept` takes the answer. Cancel keeps the value as it was: nothing.
+// Asks until `accept` takes the answer, saying under the prompt why the last one was
+// refused. Cancel keeps the value as it was: nothing.
 using AcceptNumber = std::function<std::optional<int>(const QString&)>;
 std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const QString& title, const QString& prompt,
-                                const QString& prefill, const AcceptNumber& accept);
+                                const QString& prefill, const AcceptNumber& accept, const RefusalReason& why);
 
 // The output event dialog of the grid pages and the timer page, from the box text.
 std::optional<Answer> askOutputEvent(DialogProvider& dialogs, QWidget* parent, const QString& boxText);

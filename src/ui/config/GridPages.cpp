@@ -251,7 +251,8 @@ void GridPages::editNumber()
     const QString box = grid_->numberBox()->text();
     if (session_.currentPage == PageVox) {
         const auto a = askNumber(dialogs_, dialogParent(), QStringLiteral("Change priority"),
-                                 QStringLiteral("Priority number 1...7"), box, acceptPriority);
+                                 QStringLiteral("Priority number 1...7"), box, acceptPriority,
+                                 [](const QString& text) { return numberRefusal(text, 1, 7); });
         if (!a)
             return;
         if (a->changed)
@@ -260,9 +261,9 @@ void GridPages::editNumber()
         r.setVoxPriority(Byte(a->value));
         return;
     }
-    const auto a =
-        askNumber(dialogs_, dialogParent(), QStringLiteral("Change message number"),
-                  QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box), acceptMessageNumber);
+    const auto a = askNumber(dialogs_, dialogParent(), QStringLiteral("Change message number"),
+                             QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
+                             acceptMessageNumber, [](const QString& text) { return numberRefusal(text, 0, 127); });
     if (!a)
         return;
     if (a->changed)

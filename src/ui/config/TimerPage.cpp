@@ -84,9 +84,12 @@ void TimerPage::enabledClicked()
 {
     TimerEventRecord r = record();
     if (eventPicker_->chosenCount() == 0 && r.outputEvent() == 0) {
-        // Nothing to do: such a timer cannot be enabled.
+        // Nothing to do: such a timer cannot be enabled, and the user is told why.
+        const bool tried = enabledButton_->isChecked();
         showEnabled(false);
         r.setEnabled(false);
+        if (tried)
+            dialogs_.warning(this, QString(), TimerWithNothingToDo);
         return;
     }
     r.setEnabled(enabledButton_->isChecked());

@@ -21,6 +21,11 @@ class MessageEventPicker;
 class RepeatDaysRow;
 class TimerSchedule;
 
+// Why "On" did not stay pressed.
+inline const QString TimerWithNothingToDo =
+    QStringLiteral("A timer with no message event and no output event cannot be enabled: add message events "
+                   "(\">>\") or set a timer output event first.");
+
 class TimerPage : public QWidget {
     Q_OBJECT
 public:

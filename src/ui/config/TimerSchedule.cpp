@@ -91,9 +91,10 @@ void TimerSchedule::editInterval()
     if (!intervalCell_->isEnabled())
         return;
     const int upper = periodUpperBound(secondOfDay(startTimeEdit_->time()));
-    const auto a =
-        askNumber(dialogs_, this, QStringLiteral("Change interval time"), QStringLiteral("Seconds 10...43200"),
-                  intervalCell_->text(), [upper](const QString& text) { return acceptPeriod(text, upper); });
+    const auto a = askNumber(
+        dialogs_, this, QStringLiteral("Change interval time"), QStringLiteral("Seconds 10...43200"),
+        intervalCell_->text(), [upper](const QString& text) { return acceptPeriod(text, upper); },
+        [upper](const QString& text) { return periodRefusal(text, upper); });
     if (!a)
         return;
     if (a->changed)

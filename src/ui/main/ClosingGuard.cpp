@@ -16,7 +16,7 @@ bool ClosingGuard::allowClose(CloseSource source)
         return true;
     const bool user = source == CloseSource::User;
     if (waiting_) {
-        const bool cut = !user || hooks_.confirm(ForceCloseQuestion);
+        const bool cut = !user || hooks_.confirm(cutQuestion());
         if (!waiting_) // the transfer ended while the question was open
             return approved_;
         if (cut) {
@@ -39,6 +39,17 @@ bool ClosingGuard::allowClose(CloseSource source)
     hooks_.notice(ClosingNotice);
     fallback_.start();
     return false;
+}
+
+// The running transfer's request stays raised until it ends; a Download is served
+// before an Upload, so a raised Download request is the one running.
+QString ClosingGuard::cutQuestion() const
+{
+    if (shared_.requests.downloadRequest)
+        return ForceCloseQuestion;
+    if (shared_.requests.uploadRequest)
+        return CutUploadQuestion;
+    return CutGeneratorTransferQuestion;
 }
 
 void ClosingGuard::transferEnded()

@@ -18,8 +18,13 @@ namespace q7582 {
 enum class CloseSource { User, Session };
 
 inline const QString ClosingNotice = QStringLiteral("Closing when the transfer has finished");
+// Cutting the transfer being waited for, by what it leaves behind.
 inline const QString ForceCloseQuestion =
     QStringLiteral("The master will be left with a partial configuration. Close anyway?");
+inline const QString CutUploadQuestion =
+    QStringLiteral("The Upload will stop: the configuration in memory stays as it was. Close anyway?");
+inline const QString CutGeneratorTransferQuestion =
+    QStringLiteral("The message generator will not get what is being sent. Close anyway?");
 inline const QString UnsavedCloseQuestion =
     QStringLiteral("The configuration was changed and not saved. Close anyway?");
 
@@ -46,6 +51,7 @@ public:
 
 private:
     void closeAnyway();
+    QString cutQuestion() const;
 
     LinkShared& shared_;
     Hooks hooks_;

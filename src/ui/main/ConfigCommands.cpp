@@ -5,6 +5,7 @@
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
 #include "ui/main/ConfigFiles.h"
+#include "ui/main/ReplaceQuestion.h"
 
 #include <QWidget>
 
@@ -37,6 +38,8 @@ void ConfigCommands::save()
 
 void ConfigCommands::open()
 {
+    if (!mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), QStringLiteral("Open")))
+        return;
     const QString chosen = dialogs_.getOpenFileName(window_, OpenConfigTitle, QString(), OpenConfigFilter);
     if (chosen.isEmpty())
         return;
@@ -56,6 +59,8 @@ void ConfigCommands::open()
 
 void ConfigCommands::loadDefault(int tag)
 {
+    if (!mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), QStringLiteral("Load Default")))
+        return;
     buildDefaultConfiguration(workspace_.config(), tag).applyTo(workspace_.provenance());
     emit replaced();
 }

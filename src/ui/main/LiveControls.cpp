@@ -103,7 +103,8 @@ void LiveControls::changeMasterAddress()
     // Cancel keeps the address, even one the master reports outside 0..5.
     const std::optional<QString> answer = askUntilValid(
         dialogs_, window_, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
-        [](const QString& text) { return validAddressAnswer(text) ? std::optional(text) : std::nullopt; });
+        [](const QString& text) { return validAddressAnswer(text) ? std::optional(text) : std::nullopt; },
+        [](const QString& text) { return QStringLiteral("'%1' is not one digit from 0 to 5.").arg(text); });
     if (answer && *answer != current) {
         panel.setAddressText(*answer);
         pending_[LiveMasterAddress].changed = true;

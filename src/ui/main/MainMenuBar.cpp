@@ -4,8 +4,6 @@
 #include "reports/ReportCommands.h"
 #include "settings/SettingsFile.h"
 #include "ui/common/DialogProvider.h"
-#include "ui/common/HelpContexts.h"
-#include "ui/help/HelpOpener.h"
 #include "ui/main/ConfigCommands.h"
 #include "ui/main/TransferController.h"
 
@@ -106,9 +104,7 @@ void MainMenuBar::buildHelpMenus(QMenuBar* bar)
     englishHelp_->setCheckable(true);
 
     QMenu* help = addMenu(bar, QStringLiteral("&Help"), "Help1");
-    HelpOpener* opener = &commands_.help;
-    QAction* contents =
-        addItem(help, QStringLiteral("&Help"), "Help2", this, [opener] { opener->open(HelpContext::Contents); });
+    QAction* contents = addItem(help, QStringLiteral("&Help"), "Help2", this, &MainMenuBar::helpTriggered);
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     addItem(help, QStringLiteral("&Info"), "Info1", this, &MainMenuBar::aboutTriggered);
 }

@@ -17,7 +17,6 @@ namespace q7582 {
 
 class ConfigCommands;
 class DialogProvider;
-class HelpOpener;
 class ReportCommands;
 class SettingsFile;
 class TransferController;
@@ -29,7 +28,6 @@ public:
         ConfigCommands& config;
         TransferController& transfers;
         ReportCommands& reports;
-        HelpOpener& help;
     };
 
     // window: the parent of the error box and of this object.
@@ -44,6 +42,8 @@ public:
     void showHelpLanguage();
 
 signals:
+    // "&Help" or F1: the window knows which topic its mode asks for.
+    void helpTriggered();
     void statusReportTriggered();
     void aboutTriggered();
     void exitTriggered();

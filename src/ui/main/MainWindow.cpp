@@ -5,9 +5,11 @@
 #include "link/LinkThread.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportViewer.h"
+#include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ConfigCommands.h"
+#include "ui/main/ConfigFiles.h"
 #include "ui/main/DisabledLook.h"
 #include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
@@ -19,8 +21,10 @@
 #include "ui/main/StatusRules.h"
 #include "ui/main/TransferController.h"
 #include "ui/main/TransferMessages.h"
+#include "ui/main/WheelNeedsFocus.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -52,6 +56,7 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     modes_->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(scrollingArea(modes_));
     buildPanels();
+    WheelNeedsFocus::guardLiveControls(*modes_);
     statusBar_ = new StatusBarPanel(shared_, this);
     setStatusBar(statusBar_);
     buildCollaborators();
@@ -67,6 +72,7 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     statusDisplayRefresh(); // the all-zero block: everything absent, clock "-"
     repaintStatusBar();
     showActivity();
+    showKeptChanges();
     captionRefresh();
     prepareDisabledLookWhenIdle(*this); // for the first transfer's start
 }
@@ -82,11 +88,36 @@ void MainWindow::connectCollaborators()
     connect(configCommands_, &ConfigCommands::compared, reportViewer_.get(), &ReportViewer::showReport);
     connect(configCommands_, &ConfigCommands::replaced, transfers_, &TransferController::configurationReplaced);
     connect(&workspace_, &Workspace::configurationChanged, transfers_, &TransferController::configurationReplaced);
+    connect(configCommands_, &ConfigCommands::replaced, this, &MainWindow::dropKeptChangesNotice);
+    connect(&workspace_, &Workspace::configurationChanged, this, &MainWindow::dropKeptChangesNotice);
     connect(menus_, &MainMenuBar::statusReportTriggered, this,
             [this] { reports_->showStatusReport(liveControls_->statusWindowValues()); });
+    // F1 opens the contents, and in generator mode the one topic that window has.
+    connect(menus_, &MainMenuBar::helpTriggered, this,
+            [this] { help_.open(generatorMode_ ? HelpContext::GeneratorPanel : HelpContext::Contents); });
     connect(menus_, &MainMenuBar::aboutTriggered, this,
             [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
     connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);
+}
+
+void MainWindow::showKeptChanges()
+{
+    const QStringList kept = recoveryFiles(workspace_.settings().dir());
+    if (kept.isEmpty())
+        return;
+    const QString path = QDir(QString::fromStdString(workspace_.settings().dir())).absoluteFilePath(kept.last());
+    keptChangesNotice_ = QStringLiteral("Editor changes kept in ") + kept.last();
+    statusBar_->showNotice(keptChangesNotice_, false,
+                           QStringLiteral("The editor was open with changes when the program was ended: "
+                                          "Config / Open loads them from %1")
+                               .arg(path));
+}
+
+void MainWindow::dropKeptChangesNotice()
+{
+    if (!keptChangesNotice_.isEmpty() && statusBar_->notice() == keptChangesNotice_)
+        statusBar_->clearNotice();
+    keptChangesNotice_.clear();
 }
 
 int MainWindow::selectedMusicSource() const { return liveControls_->selectedMusicSource(); }
@@ -123,8 +154,8 @@ void MainWindow::enterGeneratorMode()
     generatorMode_ = true;
     modes_->setCurrentWidget(generatorPage_);
     fitToScreen({GeneratorClientWidth, GeneratorClientHeight + barsHeight()});
-    statusBar_->setCaptionWidth(120);
-    captionRefresh(); // and the window's title
+    statusBar_->setCaptionWidth(120, 120); // the small window has no room to widen it
+    captionRefresh();                      // and the window's title
     generatorCommands_->modeEntered();
     helpContext_ = HelpContext::GeneratorPanel;
 }
@@ -177,11 +208,14 @@ void MainWindow::repaintStatusBar()
 void MainWindow::showActivity() { statusBar_->showActivity(); }
 
 // Panel 3 shows a notice while there is one; the window's title carries the partial
-// download mark too, so it stays in sight.
+// download mark too, so it stays in sight. The tool tip says where the configuration
+// came from: the file's path, or the master and time of the Upload.
 void MainWindow::captionRefresh()
 {
     const QString mark = transfers_->partialDownload() ? PartialDownloadMark : QString();
-    statusBar_->showCaption(configurationCaption(workspace_.provenance(), generatorMode_) + mark);
+    const Provenance& provenance = workspace_.provenance();
+    statusBar_->showCaption(configurationCaption(provenance, generatorMode_) + mark,
+                            generatorMode_ ? QString() : configurationDescription(provenance));
     setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
 }
 
@@ -202,6 +236,8 @@ void MainWindow::transferEnded(const TransferReport& report) { transfers_->trans
 
 void MainWindow::requestClose(CloseSource source)
 {
+    if (source == CloseSource::Session)
+        emit sessionEnding();
     if (transfers_->allowClose(source))
         close(); // allowed from now on
 }

@@ -100,6 +100,9 @@ public:
     void transferEnded(const TransferReport& report) override;
 
 signals:
+    // The program is asked to end with nobody there to answer: the windows over this
+    // one keep their work and close without asking.
+    void sessionEnding();
     // The window closed for good: the program ends, whatever other window is open.
     void closed();
 
@@ -114,6 +117,10 @@ private:
 
     // MainWindow.cpp
     void connectCollaborators();
+    // Names the editor's changes kept when the program last ended without asking,
+    // until the configuration in memory is replaced.
+    void showKeptChanges();
+    void dropKeptChangesNotice();
     int barsHeight() const;
     void fitToScreen(QSize windowSize);
 
@@ -127,6 +134,7 @@ private:
 
     PendingChangeTable pending_{};
     bool generatorMode_ = false;
+    QString keptChangesNotice_;
     int helpContext_ = HelpContext::MainWindow;
 
     QStackedWidget* modes_ = nullptr;

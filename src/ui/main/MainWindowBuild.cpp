@@ -59,8 +59,8 @@ void MainWindow::buildCollaborators()
         shared_, *statusBar_, *dialogs_, workspace_.provenance(), [this] { return generatorMode_; }, this);
     reportViewer_ = std::make_unique<ReportViewer>(*dialogs_);
     reports_ = std::make_unique<ReportCommands>(shared_, workspace_, *reportViewer_, *dialogs_, this, now_);
-    menus_ = new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_, help_}, workspace_.settings(),
-                             *dialogs_, this);
+    menus_ =
+        new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_}, workspace_.settings(), *dialogs_, this);
 }
 
 // Every panel's help button opens its topic; leaving one takes the focus off the sliders.

@@ -61,7 +61,7 @@ std::optional<QString> NameCommands::askName(const QString& current)
     return askUntilValid(
         dialogs_, window_, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
         [](const QString& answer) { return validNameAnswer(answer) ? std::optional(answer) : std::nullopt; },
-        NameTooLongLine);
+        [](const QString&) { return NameTooLongLine; });
 }
 
 void NameCommands::renameUnit(int n)

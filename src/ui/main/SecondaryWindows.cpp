@@ -12,6 +12,7 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     w.editor = new ConfigEditor(workspace, window.reportViewer(), window.dialogs(), &window);
     w.editor->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
+    QObject::connect(&window, &MainWindow::sessionEnding, w.editor, &ConfigEditor::closeKeepingChanges);
 
     w.compiler = new MessageFolderWindow(window.dialogs(), &window);
     w.compiler->setHelpHook([&window](int context) { window.helpOpener().open(context); });

@@ -16,7 +16,7 @@ struct SecondaryWindows {
 };
 
 // Creates both on the workspace, in start-up order, and connects them to the window's
-// menu items and help.
+// menu items and help; the editor keeps its changes when the session ends.
 SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace);
 
 } // namespace q7582

@@ -53,7 +53,11 @@ StatusBarPanel::StatusBarPanel(const LinkShared& shared, QMainWindow* window) : 
     buildCancelButton(progressPanel, window);
 
     activityText_ = makePanelText(this, QStringLiteral("StatusBar1Panel2"), 100, Qt::AlignHCenter);
+    // No higher than the text panels: a higher bar would leave the window's content too
+    // little room, and it would scroll while the button shows.
+    cancelButton_->setFixedHeight(activityText_->sizeHint().height());
     captionText_ = makePanelText(this, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
+    setCaptionWidth(300);
     accessText_ = makePanelText(this, QStringLiteral("StatusBar1Panel4"), 70, Qt::AlignHCenter);
 
     // A timed notice in panel 3 gives way to the configuration caption again.
@@ -71,7 +75,6 @@ void StatusBarPanel::buildCancelButton(QWidget* progressPanel, QMainWindow* wind
     cancelButton_->setObjectName(QStringLiteral("CancelTransfer"));
     cancelButton_->setText(QStringLiteral("Cancel"));
     cancelButton_->setToolTip(QStringLiteral("Cancel the transfer (Esc)"));
-    cancelButton_->setFixedHeight(16);
     cancelButton_->hide();
     progressPanel->layout()->addWidget(cancelButton_);
     connect(cancelButton_, &QToolButton::clicked, this, &StatusBarPanel::cancelClicked);
@@ -103,17 +106,22 @@ void StatusBarPanel::showAccess()
     accessText_->setToolTip(hint.toolTip);
 }
 
-void StatusBarPanel::showCaption(const QString& caption)
+void StatusBarPanel::showCaption(const QString& caption, const QString& toolTip)
 {
     captionText_->setText(notice_.isEmpty() ? caption : notice_);
+    captionText_->setToolTip(notice_.isEmpty() ? toolTip : noticeDetail_);
 }
 
-void StatusBarPanel::setCaptionWidth(int width) { captionText_->setFixedWidth(width); }
+void StatusBarPanel::setCaptionWidth(int least, int most)
+{
+    captionText_->setMinimumWidth(least);
+    captionText_->setMaximumWidth(most);
+}
 
 void StatusBarPanel::showNotice(const QString& text, bool timed, const QString& detail)
 {
     notice_ = text;
-    captionText_->setToolTip(detail);
+    noticeDetail_ = detail;
     if (timed)
         noticeTimer_->start();
     else
@@ -125,7 +133,7 @@ void StatusBarPanel::clearNotice()
 {
     noticeTimer_->stop();
     notice_.clear();
-    captionText_->setToolTip(QString());
+    noticeDetail_.clear();
     emit noticeChanged();
 }
 

@@ -27,12 +27,14 @@ public:
     void showActivity();
     // The device is there but cannot be had: say why, and what fixes it.
     void showAccess();
-    // Panel 3: the notice while there is one, else the caption.
-    void showCaption(const QString& caption);
-    void setCaptionWidth(int width);
+    // Panel 3: the notice while there is one, else the caption; each with its tool tip.
+    void showCaption(const QString& caption, const QString& toolTip);
+    // Panel 3's width: a longer text widens it from the least up to the most.
+    void setCaptionWidth(int least, int most = QWIDGETSIZE_MAX);
     // A line in place of the configuration caption; a timed one goes after a while.
     void showNotice(const QString& text, bool timed, const QString& detail = {});
     void clearNotice();
+    const QString& notice() const { return notice_; }
     // Shows the Cancel button and enables Esc, or hides and disables both.
     void offerCancel(bool offered);
 
@@ -53,7 +55,7 @@ private:
     QToolButton* cancelButton_ = nullptr;
     QAction* cancelKey_ = nullptr;
     QTimer* noticeTimer_;
-    QString notice_;
+    QString notice_, noticeDetail_;
 };
 
 } // namespace q7582

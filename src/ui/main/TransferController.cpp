@@ -2,6 +2,7 @@
 
 #include "model/Provenance.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/main/ReplaceQuestion.h"
 #include "ui/main/StatusBarPanel.h"
 #include "ui/main/TransferMessages.h"
 
@@ -44,7 +45,8 @@ bool TransferController::masterServesTransfers(const QString& command)
 
 void TransferController::startUpload()
 {
-    if (!masterServesTransfers(QStringLiteral("Upload")))
+    if (!masterServesTransfers(QStringLiteral("Upload"))
+        || !mayReplaceConfiguration(dialogs_, window_, provenance_, QStringLiteral("Upload")))
         return;
     emit started();
     shared_.requests.uploadRequest = true;
@@ -77,8 +79,11 @@ void TransferController::transferEnded(const TransferReport& report)
         offerCancel(std::nullopt);
     if (report.end != TransferEnd::Cancelled)
         statusBar_.clearNotice(); // a restart or closing line no longer holds
-    if (report.end == TransferEnd::Completed && isConfigurationTransfer(report.kind))
+    if (report.end == TransferEnd::Completed && isConfigurationTransfer(report.kind)) {
         partialDownload_ = false;
+        const int master = shared_.withStatus([](const StatusBlock& s) { return s.masterAddress(); });
+        statusBar_.showNotice(transferCompletedText(report.kind, master), true);
+    }
     if (report.end == TransferEnd::Failed && report.kind == TransferKind::Download)
         partialDownload_ = true;
     emit captionChanged();

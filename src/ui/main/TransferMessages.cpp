@@ -57,7 +57,7 @@ QString transferFailureText(const TransferReport& report)
     const QString givenUp = QStringLiteral(", again after %1 restarts").arg(TransferReport::MaxRestarts);
     switch (report.kind) {
     case TransferKind::Download:
-        return happened + QStringLiteral(": it now holds a partial configuration. Download again.");
+        return happened + QStringLiteral(": the master now holds a partial configuration. Download again.");
     case TransferKind::Upload:
         return happened + givenUp
                + QStringLiteral(": the Upload was given up. The configuration in memory is unchanged.");
@@ -67,6 +67,14 @@ QString transferFailureText(const TransferReport& report)
         break;
     }
     return happened + givenUp + QStringLiteral(": the summer-time table was not sent.");
+}
+
+QString transferCompletedText(TransferKind kind, int master)
+{
+    const int blocks = ConfigImage::BlockCount;
+    if (kind == TransferKind::Download)
+        return QStringLiteral("Download complete: %1 blocks written to master %2").arg(blocks).arg(master);
+    return QStringLiteral("Upload complete: %1 blocks read from master %2").arg(blocks).arg(master);
 }
 
 QString transferRestartText(const TransferReport& report)

@@ -12,8 +12,11 @@ inline const QString UploadDroppedNotice = QStringLiteral("Pending Upload droppe
 inline const QString TransferCancelledNotice = QStringLiteral("Transfer cancelled");
 
 // The "Errore" box of a transfer that failed for good, such as "The master did not
-// answer at block 40 of 128: it now holds a partial configuration. Download again."
+// answer at block 40 of 128: the master now holds a partial configuration. Download again."
 QString transferFailureText(const TransferReport& report);
+// The status bar's line when an Upload or a Download has completed with that master:
+// "Download complete: 128 blocks written to master 2".
+QString transferCompletedText(TransferKind kind, int master);
 // The status bar's line while a failed transfer waits to start again.
 QString transferRestartText(const TransferReport& report);
 // What happened, for the tooltip of that line: "The link was lost at block 12 of 128".

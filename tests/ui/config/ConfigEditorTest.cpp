@@ -1,10 +1,22 @@
 #include "EditorFixture.h"
 
+#include "link/LinkShared.h"
+#include "model/ConfigFile.h"
+#include "ui/common/RecoveryFiles.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ProgramEnd.h"
+#include "ui/main/SecondaryWindows.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 
+#include <csignal>
 #include <tuple>
 
 namespace q7582 {
@@ -84,6 +96,38 @@ TEST_F(EditorLifecycle, YesAfterRepairAndEditStoresBothAndEveryUninterpretedByte
     EXPECT_EQ(image, expected);
     EXPECT_TRUE(workspace.provenance().modified);
     EXPECT_EQ(commits, 1);
+}
+
+// A signal while the editor is open with a change: the program ends at once, asking
+// nothing, and the change waits in a recovery file that the next start names.
+TEST_F(EditorLifecycle, ASignalEndsTheProgramAndKeepsTheEditorsChangesForTheNextStart)
+{
+    QTemporaryDir folder;
+    Workspace site(folder.path().toStdString());
+    LinkShared shared;
+    MainWindow::Options options;
+    options.dialogs = &dialogs;
+    auto window = std::make_unique<MainWindow>(shared, site, options);
+    routeProgramEnd(*qApp, *window);
+    ConfigEditor* editor = createSecondaryWindows(*window, site).editor;
+    QTimer::singleShot(0, window.get(), [&] { window->findChild<QAction*>("Edit2")->trigger(); });
+    QTimer::singleShot(0, window.get(), [&] { // inside the editor's own loop
+        press(editor->findChild<CellLabel*>("ZoneCell0_0"));
+        std::raise(SIGTERM);
+    });
+    QTimer::singleShot(3000, window.get(), [] { QCoreApplication::exit(1); }); // fails rather than hangs
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(dialogs.saveQuestions, 0);
+    const QStringList kept = recoveryFiles(site.settings().dir());
+    ConfigImage recovered;
+    ASSERT_TRUE(kept.size() == 1 && readWholeImage(folder.filePath(kept[0]).toStdString(), recovered).ok);
+    EXPECT_EQ(recovered, editor->session().workingCopy);
+
+    window = std::make_unique<MainWindow>(shared, site, options); // the next start
+    const auto* panel = window->findChild<QLabel*>("StatusBar1Panel3");
+    EXPECT_EQ(panel->text(), "Editor changes kept in " + kept[0]);
+    window->findChild<QAction*>("Master1")->trigger(); // until the configuration is replaced
+    EXPECT_EQ(panel->text(), "DEFAULT Configuration of Master 1");
 }
 
 TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
@@ -182,6 +226,7 @@ TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
 
     dialogs.answers = {QString("66"), QString("65")};
     press(cell("OutputEventBox"));
+    EXPECT_TRUE(dialogs.askedPrompts.last().endsWith("SYSTEM)\n66 is more than 65.")); // why it came back
     EXPECT_EQ(cell("OutputEventBox")->text(), "System");
     EXPECT_EQ(cell("OutputEventBox")->colour(), CellColour::Red);
     EXPECT_EQ(work().key(0, 0).outputEvent(), 65);

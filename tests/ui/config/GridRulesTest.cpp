@@ -84,5 +84,18 @@ TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
     EXPECT_FALSE(acceptPeriod("9", 43200) || acceptPeriod("43201", 43200));
 }
 
+TEST(DialogAnswers, ARefusedEntrySaysWhy)
+{
+    const std::pair<QString, const char*> cases[] = {
+        {numberRefusal("66", 0, 65), "66 is more than 65."},
+        {numberRefusal("12a", 0, 127), "'12a' is not a whole number."},
+        {numberRefusal("", 1, 7), "0 is less than 1."},
+        {numberRefusal("99999999999999999999", 0, 127), "99999999999999999999 is more than 127."},
+        {periodRefusal("5", 43200), "5 is less than 10. 0 makes the event not periodic."},
+        {periodRefusal("14400", 14399), "14400 is more than 14399. The period must end before midnight."}};
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(line, expected);
+}
+
 } // namespace
 } // namespace q7582

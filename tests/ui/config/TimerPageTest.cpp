@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 
+#include "ui/config/TimerPage.h"
 #include "ui/config/TimerRules.h"
 
 #include <QComboBox>
@@ -63,6 +64,7 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
     dialogs.answers = {QString("43201"), QString("5"), QString("43200")};
     press(child("STint"));
     EXPECT_EQ(dialogs.asked, (QStringList{"60", "60", "60"}));
+    EXPECT_EQ(dialogs.askedPrompts[1], "Seconds 10...43200\n43201 is more than 43200."); // why it came back
     EXPECT_EQ(timer().periodSeconds(), 43200);
 
     picker("DTPtime")->setTime(QTime(20, 0, 0)); // still before the 23:00 stop
@@ -70,6 +72,7 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
     dialogs.answers = {QString("14400"), QString()}; // the pre-filled 43200 is over 14399 now
     press(child("STint"));
     EXPECT_EQ(dialogs.asked.size(), 5u);
+    EXPECT_TRUE(dialogs.askedPrompts[4].endsWith("14400 is more than 14399. The period must end before midnight."));
     EXPECT_EQ(timer().periodSeconds(), 43200);
     dialogs.answers = {QString("14399")};
     press(child("STint"));
@@ -107,8 +110,9 @@ TEST_F(TimerPageTest, MessageEventSlotsTheTwoListsAndTheEnableRule)
 {
     prepare(QTime(10, 0, 0));
     showTimers();
-    button("SpeedButton9")->click(); // nothing to do: stays off, not an edit
+    button("SpeedButton9")->click(); // nothing to do: stays off, not an edit, and says why
     EXPECT_FALSE(button("SpeedButton9")->isChecked() || timer().enabled() || modified());
+    EXPECT_EQ(dialogs.warnings, (std::vector<test::ScriptedDialogs::Box>{{"", TimerWithNothingToDo}}));
 
     image.timer(1).setMessageEvent(0, 5);
     image.timer(1).setMessageEvent(2, 9);

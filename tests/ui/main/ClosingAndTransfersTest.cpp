@@ -47,11 +47,12 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
     EXPECT_EQ(closings, 1);
 }
 
-// First request: wait and say so, starting no new transfer; second: ask (No by default);
-// the end of the transfer closes the window. A session's end never asks.
+// First request: wait and say so, starting no new transfer; second: ask (No by default)
+// what cutting it would leave behind; the end of the transfer closes the window. A
+// session's end never asks.
 TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
 {
-    shared.transferRunning = true;
+    shared.transferRunning = shared.requests.downloadRequest = true;
     window->close();
     EXPECT_EQ(caption(), ClosingNotice);
     EXPECT_TRUE(shared.closing);
@@ -61,6 +62,14 @@ TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
     end(TransferKind::Download, TransferEnd::Completed);
     EXPECT_EQ(closings, 0); // not from inside the worker's call
     EXPECT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
+
+    restart(); // an Upload leaves the configuration in memory as it was
+    shared.requests.downloadRequest = false;
+    shared.transferRunning = shared.requests.uploadRequest = true;
+    window->close();
+    window->close();
+    EXPECT_EQ(dialogs.questions, QStringList{CutUploadQuestion});
+    shared.requests.uploadRequest = false;
 
     restart(); // a failed one is told first
     shared.transferRunning = true;
@@ -117,7 +126,7 @@ TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarke
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 1000));
     using Warning = std::pair<QString, QString>;
     EXPECT_EQ(dialogs.warnings.back(),
-              Warning("Errore", "The master did not answer at block 40 of 128: it now holds a partial "
+              Warning("Errore", "The master did not answer at block 40 of 128: the master now holds a partial "
                                 "configuration. Download again."));
 
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 12, 1);
@@ -135,7 +144,10 @@ TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarke
     EXPECT_TRUE(window->partialDownload());
     end(TransferKind::Upload, TransferEnd::Completed);
     EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
-    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0");
+    EXPECT_EQ(caption(), "Upload complete: 128 blocks read from master 0"); // for a while
+    setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
+    end(TransferKind::Download, TransferEnd::Completed);
+    EXPECT_EQ(caption(), "Download complete: 128 blocks written to master 2");
 }
 
 // A pending Upload never overwrites a configuration the user chose meanwhile; Esc and

@@ -6,6 +6,7 @@
 #include "model/DefaultConfiguration.h"
 #include "reports/ReportViewer.h"
 #include "ui/main/ConfigFiles.h"
+#include "ui/main/ReplaceQuestion.h"
 
 #include <QDir>
 #include <QTextEdit>
@@ -44,8 +45,9 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     // start-up
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0");
 
-    // Load Default n, from a modified image
+    // Load Default n, from a modified image (Yes to replacing it)
     acceptEdited(ConfigImage{});
+    dialogs.yeses = 1;
     trigger("Master3");
     EXPECT_FALSE(p().unsaved);
     ConfigImage expected;
@@ -61,10 +63,12 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     // Open
     write("a.cfi", imageBytes(0x11));
     acceptEdited(workspace->config());
+    dialogs.yeses = 1;
     open("a.cfi");
     EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(p().currentFileName, path("a.cfi"));
+    EXPECT_EQ(find("StatusBar1Panel3")->toolTip(), QString::fromStdString(path("a.cfi"))); // where it came from
 
     // editor accepted
     ConfigImage edited = workspace->config();
@@ -123,6 +127,7 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndReplacesOnlyItsLength)
 {
     workspace->config().bytes.fill(0xEE);
     acceptEdited(workspace->config());
+    dialogs.yeses = 2; // to replacing it, while it is unsaved
     write("short.cfi", std::string(100, '\x01'));
 
     open("short.cfi"); // Cancel
@@ -166,6 +171,7 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
     // A folder chosen to open: the reason, and the image and state as they were.
     const ConfigImage image = workspace->config();
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfi"));
+    dialogs.yeses = 1;
     open("folder.cfi");
     ASSERT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_EQ(dialogs.warnings[1].first, "Errore");
@@ -173,6 +179,24 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
     EXPECT_EQ(workspace->config(), image);
     EXPECT_EQ(p().currentFileName, path("good.cfi"));
     EXPECT_TRUE(p().modified);
+}
+
+// Load Default, Open and Upload ask before replacing a configuration changed and not
+// saved, and leave it alone on No, the default.
+TEST_F(ConfigCommands, ReplacingAnUnsavedConfigurationAsksFirst)
+{
+    connectMaster();
+    write("a.cfi", imageBytes(0x11));
+    for (const char* command : {"Master1", "Open1", "Edit1"}) {
+        acceptEdited(ConfigImage{});
+        dialogs.answers = {QString::fromStdString(path("a.cfi"))};
+        trigger(command);
+        EXPECT_TRUE(workspace->config() == ConfigImage{} && !shared.requests.uploadRequest) << command;
+        dialogs.yeses = 1;
+        trigger(command);
+        EXPECT_TRUE(workspace->config() != ConfigImage{} || shared.requests.uploadRequest) << command;
+    }
+    EXPECT_EQ(dialogs.questions, QStringList(6, UnsavedReplaceQuestion));
 }
 
 // With a master they start: the end-to-end tests run them.

@@ -52,16 +52,17 @@ TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
     QObject::connect(bar, &StatusBarPanel::noticeChanged, [&] { ++noticeChanges; });
     auto* caption = child<QLabel>(*bar, "StatusBar1Panel3");
 
-    bar->showCaption(QStringLiteral("Configuration A"));
+    bar->showCaption(QStringLiteral("Configuration A"), QStringLiteral("a.cfi"));
     EXPECT_EQ(caption->text(), "Configuration A");
     bar->showNotice(QStringLiteral("Transfer cancelled"), true, QStringLiteral("why"));
-    bar->showCaption(QStringLiteral("Configuration B")); // a refresh meanwhile keeps the notice
+    // a refresh meanwhile keeps the notice
+    bar->showCaption(QStringLiteral("Configuration B"), QStringLiteral("b.cfi"));
     EXPECT_EQ(caption->text(), "Transfer cancelled");
     EXPECT_EQ(caption->toolTip(), "why");
     bar->clearNotice();
-    bar->showCaption(QStringLiteral("Configuration B"));
+    bar->showCaption(QStringLiteral("Configuration B"), QStringLiteral("b.cfi"));
     EXPECT_EQ(caption->text(), "Configuration B");
-    EXPECT_TRUE(caption->toolTip().isEmpty());
+    EXPECT_EQ(caption->toolTip(), "b.cfi");
     EXPECT_EQ(noticeChanges, 2);
 
     // The Cancel button and Esc come and go together (the window's tests click them).

@@ -9,8 +9,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace q7582::test {
 namespace {
@@ -138,6 +142,35 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBackAndSendTheUsersMov
         slider->setValue(position);
         EXPECT_TRUE(refreshWrites());
         EXPECT_EQ(level(slider), sent);
+    }
+}
+
+// The wheel as the user turns it: passed up to the parents when ignored.
+void wheel(QWidget* control)
+{
+    QWheelEvent e({5, 5}, control->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    QApplication::instance()->notify(control, &e);
+}
+
+// On a window that scrolls (a magnified screen), the wheel over a slider or the music
+// source moves it only while it has the keyboard focus; otherwise the window scrolls.
+TEST_F(StatusDisplay, TheWheelChangesALiveControlOnlyWhenItHasTheFocus)
+{
+    setStatus([](StatusBlock& s) { s.setMusicSourceLevel(0, 12), s.setMusicSelect(2); });
+    connectMaster();
+    window->setFixedSize(MainWindow::MasterWidth, MainWindow::MasterHeight / 2);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QScrollBar* scroll = window->findChild<QScrollArea*>()->verticalScrollBar();
+    for (const char* name : {"LevelSliders7", "CbMusicAtt"}) {
+        const int scrolled = scroll->value();
+        wheel(find(name));
+        EXPECT_TRUE(scroll->value() > scrolled && !refreshWrites()) << name;
+        find(name)->setFocus();
+        wheel(find(name));
+        EXPECT_TRUE(refreshWrites()) << name;
+        window->setFocus();
     }
 }
 
@@ -287,6 +320,7 @@ TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
     dialogs.answers = {"6", "05", "a", "4"};
     doubleClick(find("STAddr"));
     EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
+    EXPECT_EQ(dialogs.askedPrompts.last(), "Addr 0...5\n'a' is not one digit from 0 to 5.");
     EXPECT_EQ(text("STAddr"), "4");
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().addressChime(), 0x80 | 4);

@@ -113,8 +113,8 @@ TEST_P(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksTheParti
     const int unanswered = lastBlockOf(Frame::WriteConfig);
     EXPECT_EQ(dialogs.warnings.back().first, "Errore");
     EXPECT_EQ(dialogs.warnings.back().second,
-              QStringLiteral("The master did not answer at block %1 of 128: it now holds a partial configuration. "
-                             "Download again.")
+              QStringLiteral("The master did not answer at block %1 of 128: the master now holds a partial "
+                             "configuration. Download again.")
                   .arg(unanswered));
     EXPECT_TRUE(text("StatusBar1Panel3").endsWith(" - PARTIAL DOWNLOAD"));
     EXPECT_EQ(window->windowTitle(), "Q7582 Manager - PARTIAL DOWNLOAD");

@@ -9,8 +9,12 @@
 #include "ui/main/Icons.h"
 #include "ui/main/LevelSlider.h"
 
+#include <QKeyEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace q7582::test {
 namespace {
@@ -41,7 +45,40 @@ TEST(BoxWidth, TheEditorsCloseQuestionIsWideEnoughForItsTitle)
     EXPECT_EQ(untitled->windowTitle(), " ");
 }
 
+// Enter takes the default button: OK only where OK just goes on.
+TEST(BoxWidth, EnterInAnOkCancelBoxPressesTheButtonItWasGiven)
+{
+    for (auto [enter, answer] : {std::pair{EnterMeans::Ok, true}, {EnterMeans::Cancel, false}}) {
+        QTimer::singleShot(0, [] {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::activeModalWidget(), &key);
+        });
+        EXPECT_EQ(QtDialogProvider().okCancel(nullptr, "Error loading message folder.", "Save?", enter), answer);
+    }
+}
+
 class WindowTitles : public WindowTest {};
+
+// The Cancel button does not heighten the status bar, which would make the window
+// scroll; a long caption widens its panel to be read whole.
+TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
+{
+    connectMaster();
+    window->show();
+    trigger("Edit1"); // an Upload: the Cancel button shows
+    QCoreApplication::sendPostedEvents();
+    const auto* area = window->findChild<QScrollArea*>();
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible());
+    window->enableMainWindow();
+    trigger("Master3");
+    acceptEdited(workspace->config());
+    window->transferEnded({TransferKind::Download, TransferEnd::Failed, TransferFault::LinkLost, 91, 0});
+    QCoreApplication::sendPostedEvents();
+    const auto* caption = find<QLabel>("StatusBar1Panel3");
+    EXPECT_EQ(caption->text(), "DEFAULT Configuration of Master 3 - MODIFIED - PARTIAL DOWNLOAD");
+    EXPECT_GE(caption->contentsRect().width(), caption->fontMetrics().horizontalAdvance(caption->text()));
+    EXPECT_LE(caption->geometry().right(), window->statusBar()->width());
+}
 
 TEST_F(WindowTitles, EveryWindowCarriesItsOwnTitleAlone)
 {

@@ -1,0 +1,22 @@
+#pragma once
+// Before Open, Load Default or Upload replaces a configuration that was changed and not
+// saved, the user is asked; No, the default, keeps it.
+
+#include <QString>
+
+class QWidget;
+
+namespace q7582 {
+
+class DialogProvider;
+struct Provenance;
+
+inline const QString UnsavedReplaceQuestion =
+    QStringLiteral("The configuration was changed and not saved. Replace it anyway?");
+
+// True when nothing unsaved would be lost, or the user answered Yes to the question
+// titled after the command.
+bool mayReplaceConfiguration(DialogProvider& dialogs, QWidget* parent, const Provenance& provenance,
+                             const QString& command);
+
+} // namespace q7582
