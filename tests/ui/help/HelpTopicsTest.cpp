@@ -88,6 +88,7 @@ protected:
         for (const auto& boxes : {dialogs.warnings, dialogs.okCancelAsked, dialogs.saveBoxes})
             for (const auto& [title, text] : boxes)
                 shown << title << text;
+        shown << dialogs.questions;
     }
     // A quote is the program's text or a whole-word part of one ("PARTIAL DOWNLOAD").
     bool programShows(const QString& quote) const
@@ -186,6 +187,7 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     ASSERT_TRUE(QDir(dir.path()).mkdir("MSGVELA"));
     write("MSGVELA/MSGLIST.TXT", ";T\r\n001|One|1\r\n"); // no WAV file: a repair
     dialogs.answers = {dir.path() + "/missing.cfi", dir.path() + "/MSGVELA"};
+    dialogs.yeses = 1; // replace the edited configuration
     trigger("Open1");
     w.compiler->findChild<QAction*>("MsgFolder")->trigger();
     addDialogTexts();
