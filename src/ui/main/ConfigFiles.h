@@ -37,6 +37,7 @@ QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
 QString configurationDescription(const Provenance& p);
 
 // Open: the file's bytes replace the image from offset 0 (a short file only its length).
+// A history entry's name tells which master the configuration belongs to.
 void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content);
 // Save: only saving the opened file under its own name makes the image unmodified.
 void applySaved(Provenance& p, const std::string& savedPath);

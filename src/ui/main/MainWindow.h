@@ -5,7 +5,9 @@
 // the work (LiveControls, GeneratorCommands, NameCommands, ConfigCommands,
 // TransferController, MainMenuBar) and wires them (MainWindow.cpp).
 
+#include "history/TransferHistory.h"
 #include "link/Chip.h"
+#include "link/ConnectedMaster.h"
 #include "link/LinkObserver.h"
 #include "link/LinkShared.h"
 #include "ui/common/DialogProvider.h"
@@ -81,6 +83,8 @@ public:
     // compiler, "&Config"/"&Edit" the configuration editor, each modally.
     void setMessageCompilerOpener(std::function<void()> open);
     void setConfigEditorOpener(std::function<void()> open);
+    // "&Config"/"&History..." shows the history window, modally.
+    void setHistoryOpener(std::function<void()> open);
     ReportViewer& reportViewer() { return *reportViewer_; }
 
     // LinkObserver: each runs on the main thread.
@@ -116,6 +120,11 @@ private:
     void connectCollaborators();
     int barsHeight() const;
     void fitToScreen(QSize windowSize);
+    // A Download of a configuration known to be another master's goes on only when the
+    // user says so.
+    bool confirmDownloadTarget();
+    // A history write that failed is told after the transfer's own notice.
+    void keptInHistory(const std::optional<TransferHistory::Recorded>& recorded);
 
     LinkShared& shared_;
     std::unique_ptr<DialogProvider> ownDialogs_;
@@ -124,6 +133,9 @@ private:
     Workspace& workspace_;
     HelpOpener help_;
     std::unique_ptr<LinkThread> link_;
+    TransferHistory transferHistory_;
+    ConnectedMaster connectedMaster_;
+    QString historyFailure_; // to tell when the transfer has ended
 
     PendingChangeTable pending_{};
     bool generatorMode_ = false;

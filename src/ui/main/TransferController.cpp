@@ -53,7 +53,7 @@ void TransferController::startUpload()
 
 void TransferController::startDownload()
 {
-    if (!masterServesTransfers(QStringLiteral("Download")))
+    if (!masterServesTransfers(QStringLiteral("Download")) || (downloadCheck_ && !downloadCheck_()))
         return;
     emit started();
     shared_.requests.downloadRequest = true;

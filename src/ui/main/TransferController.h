@@ -30,6 +30,8 @@ public:
 
     void startUpload();
     void startDownload();
+    // Asked before a Download starts; false leaves the master untouched.
+    void setDownloadCheck(std::function<bool()> check) { downloadCheck_ = std::move(check); }
     // Withdraws an Upload or a transfer waiting to restart.
     void cancel();
     void transferEnded(const TransferReport& report);
@@ -59,6 +61,7 @@ private:
     DialogProvider& dialogs_;
     const Provenance& provenance_;
     std::function<bool()> generatorMode_;
+    std::function<bool()> downloadCheck_;
     QWidget* window_;
     ClosingGuard* closing_;
     std::optional<TransferKind> cancellable_;
