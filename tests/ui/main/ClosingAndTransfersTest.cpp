@@ -2,8 +2,8 @@
 // when a transfer fails, restarts or is dropped. The link is played by the test.
 
 #include "WindowFixture.h"
+#include "app/TerminationSignals.h"
 #include "ui/main/ProgramEnd.h"
-#include "ui/main/TerminationSignals.h"
 #include "ui/main/TransferMessages.h"
 
 #include <QToolButton>
