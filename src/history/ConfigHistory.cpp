@@ -86,10 +86,8 @@ HistoryWrite ConfigHistory::record(const ConfigImage& image, int master, History
         write.fileName = newestFile;
         return write;
     }
-    // A name of the folder's never taken, whatever stands there (a dangling link would
-    // lead the write out of the folder).
-    while (std::find(names.begin(), names.end(), historyFileName(entry)) != names.end())
-        ++entry.sequence;
+    // Past every entry of that second, so no name already there is written through, not
+    // even a dangling link's, which would lead the write out of the folder.
     write.fileName = historyFileName(entry);
     write.result = replaceFile(pathOf(write.fileName), bytesOf(image));
     write.added = write.result.ok;

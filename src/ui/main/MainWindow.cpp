@@ -101,21 +101,22 @@ void MainWindow::connectCollaborators()
     connect(menus_, &MainMenuBar::aboutTriggered, this,
             [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
     connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);
-    transfers_->setDownloadCheck([this] { return confirmDownloadTarget(); });
+    transfers_->setStartCheck([this](TransferKind kind) { return confirmTransferStart(kind); });
 }
 
-bool MainWindow::confirmDownloadTarget()
+bool MainWindow::confirmTransferStart(TransferKind kind)
 {
-    const std::optional<int> owner = configurationMaster(workspace_.provenance());
-    if (!owner)
-        return true; // a file from elsewhere goes as it is
+    const bool upload = kind == TransferKind::Upload;
     const std::optional<int> connected = connectedMaster_.address(shared_);
     if (!connected) {
-        dialogs_->warning(this, DownloadTitle,
+        dialogs_->warning(this, upload ? QStringLiteral("Upload") : DownloadTitle,
                           QStringLiteral("The connected master has not told its address yet. Try again in a moment."));
         return false;
     }
-    return *connected == *owner || dialogs_->yesNo(this, DownloadTitle, wrongMasterQuestion(*owner, *connected));
+    const std::optional<int> owner = configurationMaster(workspace_.provenance());
+    if (upload || !owner || *owner == *connected)
+        return true; // a file from elsewhere goes as it is
+    return dialogs_->yesNo(this, DownloadTitle, wrongMasterQuestion(*owner, *connected));
 }
 
 int MainWindow::selectedMusicSource() const { return liveControls_->selectedMusicSource(); }

@@ -67,6 +67,8 @@ public:
     int helpContext() const { return helpContext_; }
     // The master holds a partial configuration since a Download failed.
     bool partialDownload() const;
+    // The connected master's address, once read since it was found.
+    std::optional<int> connectedMasterAddress() { return connectedMaster_.address(shared_); }
 
     // Creates the worker on the chip and opens the device (or starts reconnecting).
     // pacing scales the link's sleeps (tests run it faster than the device).
@@ -120,9 +122,10 @@ private:
     void connectCollaborators();
     int barsHeight() const;
     void fitToScreen(QSize windowSize);
-    // A Download of a configuration known to be another master's goes on only when the
-    // user says so.
-    bool confirmDownloadTarget();
+    // A transfer waits for the master's address (the Upload names it, the Download checks
+    // it); a Download of a configuration known to be another master's goes on only when
+    // the user says so.
+    bool confirmTransferStart(TransferKind kind);
     // A history write that failed is told after the transfer's own notice.
     void keptInHistory(const std::optional<TransferHistory::Recorded>& recorded);
 

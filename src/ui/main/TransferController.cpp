@@ -42,9 +42,14 @@ bool TransferController::masterServesTransfers(const QString& command)
     return false;
 }
 
+bool TransferController::mayStart(TransferKind kind, const QString& command)
+{
+    return masterServesTransfers(command) && (!startCheck_ || startCheck_(kind));
+}
+
 void TransferController::startUpload()
 {
-    if (!masterServesTransfers(QStringLiteral("Upload")))
+    if (!mayStart(TransferKind::Upload, QStringLiteral("Upload")))
         return;
     emit started();
     shared_.requests.uploadRequest = true;
@@ -53,7 +58,7 @@ void TransferController::startUpload()
 
 void TransferController::startDownload()
 {
-    if (!masterServesTransfers(QStringLiteral("Download")) || (downloadCheck_ && !downloadCheck_()))
+    if (!mayStart(TransferKind::Download, QStringLiteral("Download")))
         return;
     emit started();
     shared_.requests.downloadRequest = true;
