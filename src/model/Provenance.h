@@ -24,7 +24,7 @@ struct Provenance {
     bool unsaved = false;
     std::int64_t uploadedAtMsecs = 0; // when the last Upload completed, ms since the epoch
     // The master of the history entry last opened; nothing for any other file.
-    std::optional<int> fileMaster;
+    std::optional<int> fileMaster = std::nullopt;
 };
 
 // The master the configuration belongs to: the one it was uploaded from, whose default
