@@ -10,12 +10,13 @@
 #include "link/LinkShared.h"
 #include "terminal/TerminalProgress.h"
 
-#include <QEventLoop>
-
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+
+class QEventLoop;
 
 namespace q7582 {
 
