@@ -115,7 +115,7 @@ bool MainWindow::confirmTransferStart(TransferKind kind)
     }
     const std::optional<int> owner = configurationMaster(workspace_.provenance());
     if (upload || !owner || *owner == *connected)
-        return true; // a file from elsewhere goes as it is
+        return true; // a configuration of unknown origin goes as it always did
     return dialogs_->yesNo(this, DownloadTitle, wrongMasterQuestion(*owner, *connected));
 }
 
