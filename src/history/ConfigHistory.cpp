@@ -14,11 +14,6 @@ namespace q7582 {
 
 namespace {
 
-std::string_view bytesOf(const ConfigImage& image)
-{
-    return {reinterpret_cast<const char*>(image.data()), std::size_t(ConfigImage::Size)};
-}
-
 // Oldest first, the unknown names before all others.
 bool olderThan(const HistoryEntry& a, const HistoryEntry& b)
 {
@@ -89,7 +84,7 @@ HistoryWrite ConfigHistory::record(const ConfigImage& image, int master, History
     // Past every entry of that second, so no name already there is written through, not
     // even a dangling link's, which would lead the write out of the folder.
     write.fileName = historyFileName(entry);
-    write.result = replaceFile(pathOf(write.fileName), bytesOf(image));
+    write.result = writeConfigFile(pathOf(write.fileName), image);
     write.added = write.result.ok;
     return write;
 }

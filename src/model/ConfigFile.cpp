@@ -26,4 +26,9 @@ FileResult readWholeImage(const std::string& path, ConfigImage& image)
     return {};
 }
 
+FileResult writeConfigFile(const std::string& path, const ConfigImage& image)
+{
+    return replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), ConfigImage::Size));
+}
+
 } // namespace q7582

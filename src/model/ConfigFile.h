@@ -1,5 +1,5 @@
 #pragma once
-// Reading a .cfi file: the raw configuration image, nothing around it.
+// Reading and writing a .cfi file: the raw configuration image, nothing around it.
 
 #include "model/ConfigImage.h"
 #include "model/FileIo.h"
@@ -19,5 +19,9 @@ FileResult readConfigFile(const std::string& path, ConfigFileContent& out);
 
 // Reads a .cfi file that holds exactly one image; any other length is refused with its size.
 FileResult readWholeImage(const std::string& path, ConfigImage& image);
+
+// Writes the whole image through a temporary file renamed over path (replaceFile): a
+// failure leaves the old file as it was.
+FileResult writeConfigFile(const std::string& path, const ConfigImage& image);
 
 } // namespace q7582

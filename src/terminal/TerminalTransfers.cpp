@@ -2,6 +2,7 @@
 
 #include "history/TransferHistory.h"
 #include "link/OpenFailure.h"
+#include "model/ConfigFile.h"
 #include "reports/TransferText.h"
 #include "terminal/TerminalOutput.h"
 
@@ -12,11 +13,6 @@ namespace q7582 {
 namespace {
 
 using Clock = TerminalLink::Clock;
-
-std::string_view bytesOf(const ConfigImage& image)
-{
-    return {reinterpret_cast<const char*>(image.data()), std::size_t(ConfigImage::Size)};
-}
 
 // Why no master answered in time, as the window's status bar would tell it.
 int noMaster(TerminalLink& link, int waitSeconds)
@@ -101,7 +97,7 @@ int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHis
         printResult(QString::fromStdString(history.pathOf(kept.write.fileName)));
     if (options.output.isEmpty())
         return kept.write.result.ok ? TerminalExit::Done : TerminalExit::TransferFailed;
-    if (const FileResult written = replaceFile(options.output.toStdString(), bytesOf(*link.uploaded())); !written.ok) {
+    if (const FileResult written = writeConfigFile(options.output.toStdString(), *link.uploaded()); !written.ok) {
         say(QString::fromStdString(written.error));
         return TerminalExit::TransferFailed;
     }

@@ -16,11 +16,6 @@ std::string withCfiExtension(const std::string& name)
     return hasExtension ? name : name + ".cfi";
 }
 
-FileResult saveConfigFile(const std::string& path, const ConfigImage& image)
-{
-    return replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), ConfigImage::Size));
-}
-
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize)
 {
     const QString name = QString::fromStdString(path);

@@ -1,6 +1,6 @@
 #pragma once
-// The .cfi file commands without widgets: the extension rule, reading and writing the
-// raw image (read in model/ConfigFile), and what Save, Open and the editor do to the provenance state.
+// The .cfi file commands without widgets: the extension rule and what Save, Open and the
+// editor do to the provenance state (the raw image is read and written by model/ConfigFile).
 
 #include "model/ConfigFile.h"
 #include "model/ConfigImage.h"
@@ -23,10 +23,6 @@ inline const QString CompareConfigTitle = QStringLiteral("Compare with configura
 
 // A name without "." after its last "/" gets ".cfi"; any other name is kept as chosen.
 std::string withCfiExtension(const std::string& name);
-
-// Writes the whole image through a temporary file renamed over path: a failure leaves
-// the old file as it was.
-FileResult saveConfigFile(const std::string& path, const ConfigImage& image);
 
 // The question before applying a file that is not exactly one image long.
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
