@@ -7,6 +7,7 @@
 #include "model/DefaultConfiguration.h"
 #include "model/LegalFile.h"
 #include "reports/ComparisonCommand.h"
+#include "terminal/TerminalCommands.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/SecondaryWindows.h"
@@ -32,7 +33,7 @@ void loadStartUpData(q7582::Workspace& workspace)
 
 int main(int argc, char* argv[])
 {
-    // First: --help, --version, bad usage and --compare answer without a window or a file.
+    // First: --help, --version, bad usage, --compare and the terminal commands run without a window.
     q7582::ManagerOptions options;
     if (const std::optional<int> exitCode = q7582::readManagerCommandLine(argc, argv, options))
         return *exitCode;
@@ -42,6 +43,8 @@ int main(int argc, char* argv[])
         q7582::printAnswer({compared.exitCode, compared.out, compared.err});
         return compared.exitCode;
     }
+    if (!options.command.isEmpty())
+        return q7582::runTerminalCommand(argc, argv, options);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qs7582"));

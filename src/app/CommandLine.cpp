@@ -59,14 +59,79 @@ void printAnswer(const CommandLineAnswer& answer)
     std::fputs(answer.err.toLocal8Bit().constData(), stderr);
 }
 
+namespace {
+
+const QString ManagerDescription =
+    QStringLiteral("Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
+                   "reads and writes the master's configuration and keeps it in .cfi files.\n"
+                   "The manager keeps its settings and name files in the folder it is started from.\n"
+                   "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi.\n"
+                   "\n"
+                   "Commands, run without a window in the folder they start in, under the same lock as the window:\n"
+                   "  upload [-o FILE]       read the master's configuration into the history (history/) and FILE\n"
+                   "  download FILE          write FILE (32768 bytes) to the master; --master N refuses another\n"
+                   "                         address; a history entry of another master needs --force\n"
+                   "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
+                   "  history                list the history, newest first, one entry a line\n"
+                   "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
+                   "2 bad usage or a bad file, 3 no master, the device or the folder in use, or another master.");
+
+// The options of the commands, each for the commands it is named with.
+struct CommandOptions {
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("upload: also write the configuration into FILE."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption master{QStringLiteral("master"),
+                              QStringLiteral("download: refuse a master with another address than N (0..5)."),
+                              QStringLiteral("N")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("download: write a history entry of another master all the same.")};
+    QCommandLineOption wait{QStringLiteral("wait"),
+                            QStringLiteral("How many seconds a command waits for a master (default 10)."),
+                            QStringLiteral("SEC"), QStringLiteral("10")};
+
+    void addTo(QCommandLineParser& parser) const { parser.addOptions({output, master, force, wait}); }
+};
+
+// The command's own arguments and options; an error text for bad usage.
+QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, ManagerOptions& options)
+{
+    QStringList words = parser.positionalArguments();
+    options.command = words.takeFirst();
+    const QStringList commands{TerminalCommand::Upload, TerminalCommand::Download, TerminalCommand::Status,
+                               TerminalCommand::History};
+    if (!commands.contains(options.command))
+        return QStringLiteral("unknown command \"%1\"").arg(options.command);
+    const bool download = options.command == TerminalCommand::Download;
+    if (download != (words.size() == 1))
+        return download ? QStringLiteral("download wants one FILE")
+                        : QStringLiteral("unexpected argument \"%1\"").arg(words.first());
+    if (download)
+        options.file = words.first();
+    if (parser.isSet(o.output) && options.command != TerminalCommand::Upload)
+        return QStringLiteral("-o is an option of upload");
+    if ((parser.isSet(o.master) || parser.isSet(o.force)) && !download)
+        return QStringLiteral("--master and --force are options of download");
+    options.output = parser.value(o.output);
+    options.force = parser.isSet(o.force);
+    bool ok = true;
+    if (parser.isSet(o.master)) {
+        options.master = parser.value(o.master).toInt(&ok);
+        if (!ok || *options.master < 0 || *options.master > 5)
+            return QStringLiteral("--master wants a number 0..5");
+    }
+    options.waitSeconds = parser.value(o.wait).toInt(&ok);
+    if (!ok || options.waitSeconds < 0 || options.waitSeconds > 3600)
+        return QStringLiteral("--wait wants a number of seconds 0..3600");
+    return {};
+}
+
+} // namespace
+
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
-                       "reads and writes the master's configuration and keeps it in .cfi files.\n"
-                       "The manager keeps its settings and name files in the folder it is started from.\n"
-                       "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi."));
+    parser.setApplicationDescription(ManagerDescription);
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Log the device link and file writes on standard error "
                                                     "(the q7582.* logging categories)."));
@@ -76,6 +141,11 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
         QStringLiteral("Print the differences between two .cfi files given after the options (FROM TO) and exit\n"
                        "without a window: status 0 when they are the same, 1 when they differ, 2 on an error."));
     parser.addOption(compare);
+    const CommandOptions commandOptions;
+    commandOptions.addTo(parser);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("upload, download FILE, status or history (see above)."),
+                                 QStringLiteral("[command]"));
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
@@ -83,11 +153,20 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(compare) && files.size() != 2)
         return usageError(parser, QStringLiteral("--compare wants two files, FROM and TO"));
-    if (!parser.isSet(compare) && !files.isEmpty())
-        return usageError(parser, QStringLiteral("unexpected argument \"%1\"").arg(files.first()));
     options.verbose = parser.isSet(verbose);
-    if (parser.isSet(compare))
+    if (parser.isSet(compare)) {
         options.compareFiles = files;
+        return answer;
+    }
+    if (!files.isEmpty()) {
+        if (const QString error = readCommand(parser, commandOptions, options); !error.isEmpty())
+            return usageError(parser, error);
+        return answer;
+    }
+    for (const QCommandLineOption& o :
+         {commandOptions.output, commandOptions.master, commandOptions.force, commandOptions.wait})
+        if (parser.isSet(o))
+            return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
     return answer;
 }
 

@@ -29,10 +29,32 @@ CommandLineAnswer usageError(const QCommandLineParser& parser, const QString& me
 // Writes the answer's texts to standard output and standard error.
 void printAnswer(const CommandLineAnswer& answer);
 
+// The commands run from a terminal instead of the window, and their exit statuses.
+namespace TerminalCommand {
+inline const QString Upload = QStringLiteral("upload");
+inline const QString Download = QStringLiteral("download");
+inline const QString Status = QStringLiteral("status");
+inline const QString History = QStringLiteral("history");
+} // namespace TerminalCommand
+
+namespace TerminalExit {
+inline constexpr int Done = 0;
+inline constexpr int TransferFailed = 1;
+inline constexpr int BadUsageOrFile = UsageExitCode;
+inline constexpr int NoDevice = 3; // no master in time, the device in use, another master, the folder in use
+} // namespace TerminalExit
+
 // The manager's options.
 struct ManagerOptions {
     bool verbose = false;     // switches the q7582.* logging categories on
     QStringList compareFiles; // --compare FROM TO: the two .cfi files, no window
+
+    QString command;           // a TerminalCommand; empty: the window
+    QString file;              // download FILE
+    QString output;            // upload -o FILE
+    std::optional<int> master; // download --master N
+    bool force = false;        // download --force
+    int waitSeconds = 10;      // --wait SEC: how long a command waits for a master
 };
 
 // Parses the manager's command line; an answer with exitCode ends the program.

@@ -26,7 +26,7 @@ FileResult readWholeImage(const std::string& path, ConfigImage& image)
     return {};
 }
 
-FileResult saveConfigFile(const std::string& path, const ConfigImage& image)
+FileResult writeConfigFile(const std::string& path, const ConfigImage& image)
 {
     return replaceFile(path, std::string_view(reinterpret_cast<const char*>(image.data()), ConfigImage::Size));
 }

@@ -20,8 +20,8 @@ FileResult readConfigFile(const std::string& path, ConfigFileContent& out);
 // Reads a .cfi file that holds exactly one image; any other length is refused with its size.
 FileResult readWholeImage(const std::string& path, ConfigImage& image);
 
-// Writes the whole image through a temporary file renamed over path: a failure leaves
-// the old file as it was.
-FileResult saveConfigFile(const std::string& path, const ConfigImage& image);
+// Writes the whole image through a temporary file renamed over path (replaceFile): a
+// failure leaves the old file as it was.
+FileResult writeConfigFile(const std::string& path, const ConfigImage& image);
 
 } // namespace q7582

@@ -4,8 +4,10 @@
 
 #include "model/Bytes.h"
 #include "model/ConfigImage.h"
+#include "model/StatusBlock.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace q7582 {
@@ -21,7 +23,24 @@ struct Provenance {
     // Changed by the editor since it was last saved, uploaded or downloaded: closing asks.
     bool unsaved = false;
     std::int64_t uploadedAtMsecs = 0; // when the last Upload completed, ms since the epoch
+    // The master of the history entry last opened; nothing for any other file.
+    std::optional<int> fileMaster = std::nullopt;
 };
+
+// The master the configuration belongs to: the one it was uploaded from, whose default
+// it is, or whose history entry was opened; nothing for any other file.
+inline std::optional<int> configurationMaster(const Provenance& p)
+{
+    switch (p.origin) {
+    case ConfigOrigin::OriginDefault:
+        return p.defaultMasterNumber;
+    case ConfigOrigin::OriginMaster:
+        return StatusBlock::masterAddressOf(p.uploadedMasterByte);
+    case ConfigOrigin::OriginFile:
+        break;
+    }
+    return p.fileMaster;
+}
 
 } // namespace q7582
 

@@ -65,7 +65,9 @@ public:
     void setVoxThreshold(int v, Byte value) { bytes[VoxThresholds + v] = value; }
 
     Byte addressChime() const { return bytes[AddressChime]; }
-    int masterAddress() const { return bytes[AddressChime] & 0x07; }
+    // The master address is the low three bits of the address and chime byte.
+    static constexpr int masterAddressOf(Byte addressChime) { return addressChime & 0x07; }
+    int masterAddress() const { return masterAddressOf(bytes[AddressChime]); }
     void setMasterAddress(int a) { bytes[AddressChime] = Byte((bytes[AddressChime] & ~0x07) | (a & 0x07)); }
     bool chimeEnabled() const { return bytes[AddressChime] & 0x80; }
     void setChimeEnabled(bool on) { setBit(AddressChime, 7, on); }

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace q7582 {
 namespace {
 
@@ -29,6 +31,12 @@ private:
     bool sectionShown_ = false;
     int differences_ = 0;
 
+    // Equal bytes read the same: a record without a differing byte is skipped unread,
+    // which keeps comparing two near-identical images cheap.
+    bool same(int offset, int length) const
+    {
+        return std::equal(from_.data() + offset, from_.data() + offset + length, to_.data() + offset);
+    }
     void startSection(const QString& title);
     void add(const QString& item, const QStringList& changes);
     void name(int offset, int length, Byte mask = 0xFF);
@@ -114,7 +122,8 @@ void ComparisonBuilder::compareKeys()
     for (int u = 0; u < ConfigImage::Units; ++u) {
         const QString unit = QString::fromStdString(names_.unitCaption(u + 1));
         for (int k = 0; k < ConfigImage::KeysPerUnit; ++k)
-            comparePagingRecord(unit + QStringLiteral(", ") + keyName(u, k), ConfigImage::keyOffset(u, k), false);
+            if (!same(ConfigImage::keyOffset(u, k), ConstKeyRecord::Size))
+                comparePagingRecord(unit + QStringLiteral(", ") + keyName(u, k), ConfigImage::keyOffset(u, k), false);
     }
 }
 
@@ -122,14 +131,16 @@ void ComparisonBuilder::compareMessageEvents()
 {
     startSection(QStringLiteral("Message events"));
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
-        comparePagingRecord(QStringLiteral("Message event %1").arg(e), ConfigImage::messageEventOffset(e), false);
+        if (!same(ConfigImage::messageEventOffset(e), ConstMessageEventRecord::Size))
+            comparePagingRecord(QStringLiteral("Message event %1").arg(e), ConfigImage::messageEventOffset(e), false);
 }
 
 void ComparisonBuilder::compareVoxes()
 {
     startSection(QStringLiteral("VOX"));
     for (int v = 1; v <= ConfigImage::Voxes; ++v)
-        comparePagingRecord(QStringLiteral("VOX%1").arg(v), ConfigImage::voxOffset(v), true);
+        if (!same(ConfigImage::voxOffset(v), ConstVoxRecord::Size))
+            comparePagingRecord(QStringLiteral("VOX%1").arg(v), ConfigImage::voxOffset(v), true);
 }
 
 // Per master, the outputs whose reading changed. Without an affect set (the RESET out
@@ -166,10 +177,13 @@ void ComparisonBuilder::compareOutEvents()
     startSection(QStringLiteral("Out events"));
     for (int o = 1; o <= ConfigImage::OutEvents; ++o) {
         const int at = ConfigImage::outEventOffset(o);
+        if (same(at, ConstOutEventRecord::Size))
+            continue;
         add(QStringLiteral("Out event %1").arg(o),
             outputChanges(at + ConstOutEventRecord::StateSet, at + ConstOutEventRecord::AffectSet));
     }
-    add(QStringLiteral("RESET out event"), outputChanges(ConfigImage::ResetOutEventAt, -1));
+    if (!same(ConfigImage::ResetOutEventAt, ConstResetOutEventRecord::Size))
+        add(QStringLiteral("RESET out event"), outputChanges(ConfigImage::ResetOutEventAt, -1));
 }
 
 void ComparisonBuilder::compareIoLines()
@@ -179,6 +193,8 @@ void ComparisonBuilder::compareIoLines()
         for (int line = 0; line < ConfigImage::IoLines; ++line) {
             const int at = ConfigImage::ioLineOffset(card, line), n = 6 * card + line + 1;
             const Byte from = from_.bytes[at], to = to_.bytes[at];
+            if (from == to)
+                continue;
             QStringList input, output;
             compareValue(input, QStringLiteral("priority"), at, IoLine::PriorityMask,
                          priorityText(Byte(IoLine::priority(from))), priorityText(Byte(IoLine::priority(to))));
@@ -198,11 +214,13 @@ void ComparisonBuilder::compareIoLines()
 // differently.
 void ComparisonBuilder::compareTimer(int t)
 {
+    const int at = ConfigImage::timerOffset(t);
+    if (same(at, ConstTimerEventRecord::Size))
+        return;
     const ConstTimerEventRecord from = from_.timer(t), to = to_.timer(t);
     const QString item = QStringLiteral("Timer event %1").arg(t);
     if (!from.programmed() && !to.programmed())
         return; // neither is reported anywhere: any differing byte stays for the offset ranges
-    const int at = ConfigImage::timerOffset(t);
     if (from.programmed() != to.programmed()) {
         const bool added = to.programmed();
         add(item,

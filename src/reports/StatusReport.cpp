@@ -1,6 +1,8 @@
 #include "reports/StatusReport.h"
 #include "reports/ReportText.h"
 
+#include <algorithm>
+
 namespace q7582 {
 
 namespace {
@@ -35,7 +37,36 @@ void addUnit(Report& report, const StatusBlock& status, const NameTables& names,
     report.add(QString(), ReportStyle::Body);
 }
 
+// Level slider i shows status byte i; the speech and music level sliders stand upright
+// and count from the top. Bytes out of range pin at the ends.
+int sliderPosition(const StatusBlock& status, int slider)
+{
+    const int level = status.bytes[std::size_t(slider)];
+    const bool upright = slider == StatusBlock::SpeechLevel || slider == StatusBlock::MusicLevel;
+    return std::clamp(upright ? StatusBlock::LevelMax - level : level, 0, StatusBlock::LevelMax);
+}
+
 } // namespace
+
+StatusWindowValues statusValuesShownFor(const StatusBlock& status, const NameTables& names)
+{
+    StatusWindowValues v;
+    v.speechLevelPosition = sliderPosition(status, StatusBlock::SpeechLevel);
+    v.musicLevelPosition = sliderPosition(status, StatusBlock::MusicLevel);
+    for (int i = 0; i < StatusBlock::SpeechInputCount; ++i)
+        v.speechInputPositions[std::size_t(i)] = sliderPosition(status, StatusBlock::SpeechInputLevels + i);
+    for (int i = 0; i < StatusBlock::MusicSourceCount; ++i)
+        v.musicSourcePositions[std::size_t(i)] = sliderPosition(status, StatusBlock::MusicSourceLevels + i);
+    for (int i = 0; i < 2; ++i)
+        v.voxThresholdPositions[std::size_t(i)] = sliderPosition(status, StatusBlock::VoxThresholds + i);
+    const int source = status.musicSelect();
+    if (source < StatusBlock::MusicSourceCount)
+        v.musicSourceSelected = QString::fromStdString(names.musicName(source + 1));
+    v.musicOnRemote = status.musicOnRemote();
+    v.masterAddressText = QString::number(status.masterAddress());
+    v.chimeOn = status.chimeEnabled();
+    return v;
+}
 
 Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const NameTables& names,
                          const QDateTime& now)

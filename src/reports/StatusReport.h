@@ -38,6 +38,10 @@ struct StatusWindowValues {
     bool chimeOn = false;
 };
 
+// What the window's controls show for a status block once it is refreshed with no change
+// pending: the values of the report made without a window (`qs7582 status`).
+StatusWindowValues statusValuesShownFor(const StatusBlock& status, const NameTables& names);
+
 // Music source labels carry the music names; unit labels the unit captions.
 Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& window, const NameTables& names,
                          const QDateTime& now);

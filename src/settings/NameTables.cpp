@@ -46,9 +46,14 @@ std::string NameTables::path(const char* file) const { return dir_ + "/" + file;
 
 FileResult NameTables::loadTable(const char* file, std::vector<std::string>& names)
 {
-    const std::string p = path(file);
-    if (!fileExists(p))
+    if (!fileExists(path(file)))
         return saveTable(file, names);
+    return readTable(file, names);
+}
+
+FileResult NameTables::readTable(const char* file, std::vector<std::string>& names)
+{
+    const std::string p = path(file);
     std::string text;
     const FileResult r = readFile(p, text, names.size() * NameLineBytes);
     if (r.ok)
@@ -68,6 +73,17 @@ FileResult NameTables::loadNames()
     r.add(loadOutputNames());
     r.add(loadInputNames());
     r.add(loadMusicNames());
+    return r;
+}
+
+FileResult NameTables::readExistingNames()
+{
+    FileResult r;
+    for (auto [file, names] :
+         {std::pair{UnitFile, &units}, std::pair{ZoneFile, &zones}, std::pair{OutputFile, &outputs},
+          std::pair{InputFile, &inputs}, std::pair{MusicFile, &music}})
+        if (fileExists(path(file)))
+            r.add(readTable(file, *names));
     return r;
 }
 

@@ -32,6 +32,8 @@ public:
     // cannot be read or written leaves the names in memory as they are and is reported.
     // A file with fewer lines than entries leaves the other entries' names in force.
     FileResult loadNames(); // units, zones, outputs, inputs, music, in that order
+    // Reads the name files that exist and creates none, for a command that writes nothing.
+    FileResult readExistingNames();
     FileResult loadUnitNames();
     bool unitFileExists() const;
     FileResult saveUnitNames();
@@ -50,6 +52,7 @@ public:
 private:
     std::string path(const char* file) const;
     FileResult loadTable(const char* file, std::vector<std::string>& names);
+    FileResult readTable(const char* file, std::vector<std::string>& names);
     FileResult saveTable(const char* file, const std::vector<std::string>& names) const;
 
     std::string dir_;

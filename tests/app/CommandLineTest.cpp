@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "ProgramRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace q7582;
+using namespace q7582::test;
 
 namespace {
 
@@ -17,36 +19,6 @@ CommandLineAnswer manager(const QStringList& options, ManagerOptions& parsed)
     QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
     QCoreApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
     return parseManagerCommandLine(QStringList{QStringLiteral("qs7582")} + options, parsed);
-}
-
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-    QStringList filesLeft;
-};
-
-// The programs are built side by side; the tests are told where the simulator is.
-QString programPath(const QString& name) { return QFileInfo(qEnvironmentVariable("Q7582_SIM")).dir().filePath(name); }
-
-// Runs a program in a folder with no display at all, as from a text console.
-ProgramRun runInFolder(const QString& folder, const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(env);
-    process.start(programPath(program), arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(20000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    run.filesLeft = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    return run;
 }
 
 ProgramRun runInEmptyFolder(const QString& program, const QStringList& arguments)
@@ -94,8 +66,20 @@ TEST(CommandLine, ManagerAnswersHelpVersionAndBadUsage)
     EXPECT_FALSE(answer.exitCode);
     EXPECT_EQ(parsed.compareFiles, (QStringList{"old.cfi", "new.cfi"}));
 
-    for (const QStringList& bad : {QStringList{"--bogus"}, QStringList{"file.cfi"}, QStringList{"--verbose=yes"},
-                                   QStringList{"--compare", "old.cfi"}, QStringList{"--compare", "a", "b", "c"}}) {
+    answer = manager({"download", "site.cfi", "--master", "2", "--force", "--wait", "60"}, parsed);
+    EXPECT_FALSE(answer.exitCode) << answer.err.toStdString();
+    EXPECT_TRUE(parsed.command == "download" && parsed.file == "site.cfi" && parsed.master == 2 && parsed.force
+                && parsed.waitSeconds == 60);
+    answer = manager({"upload", "-o", "copy.cfi"}, parsed);
+    EXPECT_TRUE(!answer.exitCode && parsed.command == "upload" && parsed.output == "copy.cfi");
+    EXPECT_TRUE(manager({"--help"}, parsed).out.contains("download FILE"));
+
+    for (const QStringList& bad :
+         {QStringList{"--bogus"}, QStringList{"file.cfi"}, QStringList{"--verbose=yes"},
+          QStringList{"--compare", "old.cfi"}, QStringList{"--compare", "a", "b", "c"}, QStringList{"upload", "x"},
+          QStringList{"download"}, QStringList{"download", "a", "b"}, QStringList{"status", "-o", "x"},
+          QStringList{"upload", "--force"}, QStringList{"download", "a", "--master", "6"},
+          QStringList{"history", "--wait", "-1"}, QStringList{"--wait", "5"}}) {
         answer = manager(bad, parsed);
         EXPECT_EQ(answer.exitCode, UsageExitCode) << bad.join(' ').toStdString();
         EXPECT_TRUE(answer.out.isEmpty());

@@ -30,7 +30,7 @@ TEST_F(KeptPermissions, SettingsNamesAndConfigurationFilesKeepTheirModeOnARewrit
     NameTables names(dir());
     ASSERT_TRUE(names.loadNames().ok);
     ConfigImage image;
-    ASSERT_TRUE(saveConfigFile(path("plan.cfi"), image).ok);
+    ASSERT_TRUE(writeConfigFile(path("plan.cfi"), image).ok);
     for (const char* file : {SettingsFile::FileName, "unit.txt", "plan.cfi"})
         ASSERT_EQ(::chmod(path(file).c_str(), 0640), 0) << file;
 
@@ -38,7 +38,7 @@ TEST_F(KeptPermissions, SettingsNamesAndConfigurationFilesKeepTheirModeOnARewrit
     names.units[0] = "Desk";
     ASSERT_TRUE(names.saveUnitNames().ok);
     image.bytes[0] = 1;
-    ASSERT_TRUE(saveConfigFile(path("plan.cfi"), image).ok);
+    ASSERT_TRUE(writeConfigFile(path("plan.cfi"), image).ok);
 
     for (const char* file : {SettingsFile::FileName, "unit.txt", "plan.cfi"})
         EXPECT_EQ(modeOf(path(file)), 0640u) << file;

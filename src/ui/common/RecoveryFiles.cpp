@@ -14,7 +14,7 @@ QString recoveryFileName(const QDateTime& at)
 
 FileResult saveRecoveryFile(const std::string& folder, const ConfigImage& image, const QDateTime& at)
 {
-    return saveConfigFile(folder + '/' + recoveryFileName(at).toStdString(), image);
+    return writeConfigFile(folder + '/' + recoveryFileName(at).toStdString(), image);
 }
 
 QStringList recoveryFiles(const std::string& folder)

@@ -2,7 +2,7 @@
 
 namespace q7582 {
 
-Workspace::Workspace(const std::string& dir) : settings_(dir), names_(dir) {}
+Workspace::Workspace(const std::string& dir) : settings_(dir), names_(dir), history_(dir) {}
 
 void Workspace::acceptEdited(const ConfigImage& edited)
 {

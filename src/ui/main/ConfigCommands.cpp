@@ -27,7 +27,7 @@ void ConfigCommands::save()
         && !dialogs_.okCancel(window_, SaveConfigTitle,
                               QString::fromStdString(path) + QStringLiteral(" already exists.\nReplace it?")))
         return;
-    const FileResult written = saveConfigFile(path, workspace_.config());
+    const FileResult written = writeConfigFile(path, workspace_.config());
     if (!written.ok) {
         dialogs_.fileError(window_, written);
         return;

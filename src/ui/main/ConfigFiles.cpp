@@ -1,5 +1,6 @@
 #include "ui/main/ConfigFiles.h"
 
+#include "history/HistoryName.h"
 #include "reports/ReportText.h"
 
 #include <QDateTime>
@@ -56,6 +57,8 @@ void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path,
     std::copy_n(reinterpret_cast<const Byte*>(content.bytes.data()), n, image.data());
     p.currentFileName = path;
     p.origin = ConfigOrigin::OriginFile;
+    const std::optional<HistoryName> entry = parseHistoryFileName(path.substr(path.rfind('/') + 1));
+    p.fileMaster = entry ? std::optional(entry->master) : std::nullopt;
     p.modified = false;
     p.unsaved = false;
 }

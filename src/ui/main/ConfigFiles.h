@@ -1,6 +1,6 @@
 #pragma once
-// The .cfi file commands without widgets: the extension rule (the raw image is read and
-// written by model/ConfigFile), and what Save, Open and the editor do to the provenance state.
+// The .cfi file commands without widgets: the extension rule and what Save, Open and the
+// editor do to the provenance state (the raw image is read and written by model/ConfigFile).
 
 #include "model/ConfigFile.h"
 #include "model/ConfigImage.h"
@@ -33,6 +33,7 @@ QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
 QString configurationDescription(const Provenance& p);
 
 // Open: the file's bytes replace the image from offset 0 (a short file only its length).
+// A history entry's name tells which master the configuration belongs to.
 void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path, const ConfigFileContent& content);
 // Save: only saving the opened file under its own name makes the image unmodified.
 void applySaved(Provenance& p, const std::string& savedPath);

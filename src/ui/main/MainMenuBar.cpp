@@ -36,11 +36,7 @@ MainMenuBar::MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& setting
     : QObject(window), commands_(commands), settings_(settings), dialogs_(dialogs), window_(window)
 {
     QMenu* message = addMenu(bar, QStringLiteral("&Message"), "Message1");
-    messageFolderAction_ = addItem(message, QStringLiteral("&Open"), "Open2", this, [this] {
-        if (openMessageCompiler_)
-            openMessageCompiler_();
-    });
-    messageFolderAction_->setEnabled(false);
+    messageFolderAction_ = addOpenerItem(message, QStringLiteral("&Open"), "Open2", openMessageCompiler_);
     QMenu* config = addMenu(bar, QStringLiteral("&Config"), "Config1");
     buildConfigMenu(config);
     QMenu* report = addMenu(bar, QStringLiteral("&Report"), "Report1");
@@ -56,11 +52,7 @@ MainMenuBar::MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& setting
 
 void MainMenuBar::buildConfigMenu(QMenu* config)
 {
-    editAction_ = addItem(config, QStringLiteral("&Edit"), "Edit2", this, [this] {
-        if (openConfigEditor_)
-            openConfigEditor_();
-    });
-    editAction_->setEnabled(false);
+    editAction_ = addOpenerItem(config, QStringLiteral("&Edit"), "Edit2", openConfigEditor_);
     TransferController* transfers = &commands_.transfers;
     ConfigCommands* files = &commands_.config;
     addItem(config, QStringLiteral("&Upload"), "Edit1", transfers, &TransferController::startUpload);
@@ -68,6 +60,7 @@ void MainMenuBar::buildConfigMenu(QMenu* config)
     addItem(config, QStringLiteral("&Save"), "Save1", files, &ConfigCommands::save);
     addItem(config, QStringLiteral("&Compare..."), "Compare1", files, &ConfigCommands::compare);
     addItem(config, QStringLiteral("&Open"), "Open1", files, &ConfigCommands::open);
+    historyAction_ = addOpenerItem(config, QStringLiteral("&History..."), "History1", openHistory_);
     QMenu* defaults = config->addMenu(QStringLiteral("&Load Default"));
     defaults->setObjectName(QStringLiteral("LoadDefault1"));
     for (int n = 0; n < ZoneSet::Masters; ++n) {
@@ -109,16 +102,36 @@ void MainMenuBar::buildHelpMenus(QMenuBar* bar)
     addItem(help, QStringLiteral("&Info"), "Info1", this, &MainMenuBar::aboutTriggered);
 }
 
+QAction* MainMenuBar::addOpenerItem(QMenu* menu, const QString& caption, const char* name,
+                                    const std::function<void()>& opener)
+{
+    QAction* a = addItem(menu, caption, name, this, [&opener] {
+        if (opener)
+            opener();
+    });
+    a->setEnabled(false);
+    return a;
+}
+
+void MainMenuBar::setOpener(QAction* item, std::function<void()>& opener, std::function<void()> open)
+{
+    opener = std::move(open);
+    item->setEnabled(bool(opener));
+}
+
 void MainMenuBar::setMessageCompilerOpener(std::function<void()> open)
 {
-    openMessageCompiler_ = std::move(open);
-    messageFolderAction_->setEnabled(bool(openMessageCompiler_));
+    setOpener(messageFolderAction_, openMessageCompiler_, std::move(open));
 }
 
 void MainMenuBar::setConfigEditorOpener(std::function<void()> open)
 {
-    openConfigEditor_ = std::move(open);
-    editAction_->setEnabled(bool(openConfigEditor_));
+    setOpener(editAction_, openConfigEditor_, std::move(open));
+}
+
+void MainMenuBar::setHistoryOpener(std::function<void()> open)
+{
+    setOpener(historyAction_, openHistory_, std::move(open));
 }
 
 void MainMenuBar::enableMasterMenus(bool enabled)

@@ -33,9 +33,11 @@ public:
     // window: the parent of the error box and of this object.
     MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& settings, DialogProvider& dialogs, QWidget* window);
 
-    // "&Message"/"&Open" and "&Config"/"&Edit" stay disabled until given what they open.
+    // "&Message"/"&Open", "&Config"/"&Edit" and "&Config"/"&History..." stay disabled
+    // until given what they open.
     void setMessageCompilerOpener(std::function<void()> open);
     void setConfigEditorOpener(std::function<void()> open);
+    void setHistoryOpener(std::function<void()> open);
     // Message, Config and Report serve a master only.
     void enableMasterMenus(bool enabled);
     // Ticks the help language the settings hold.
@@ -53,6 +55,9 @@ private:
     void buildReportMenu(QMenu* report);
     void buildHelpMenus(QMenuBar* bar);
     void chooseHelpLanguage(bool italian);
+    // An item that opens a window built elsewhere: disabled until given its opener.
+    QAction* addOpenerItem(QMenu* menu, const QString& caption, const char* name, const std::function<void()>& opener);
+    void setOpener(QAction* item, std::function<void()>& opener, std::function<void()> open);
 
     Commands commands_;
     SettingsFile& settings_;
@@ -61,8 +66,10 @@ private:
     std::vector<QMenu*> masterMenus_;
     std::function<void()> openMessageCompiler_;
     std::function<void()> openConfigEditor_;
+    std::function<void()> openHistory_;
     QAction* messageFolderAction_ = nullptr;
     QAction* editAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
     QAction* italianHelp_ = nullptr;
     QAction* englishHelp_ = nullptr;
 };

@@ -28,8 +28,23 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <utility>
 
 namespace q7582 {
+
+namespace {
+
+const QString DownloadTitle = QStringLiteral("Download");
+const QString HistoryFailureNotice = QStringLiteral("Configuration history not written");
+
+QString wrongMasterQuestion(int configurationMaster, int connectedMaster)
+{
+    return QStringLiteral("This configuration was read from master %1; the connected master is %2. Download anyway?")
+        .arg(configurationMaster)
+        .arg(connectedMaster);
+}
+
+} // namespace
 
 MainWindow::MainWindow(LinkShared& shared, Workspace& workspace) : MainWindow(shared, workspace, Options{}) {}
 
@@ -42,7 +57,8 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
               const SettingsFile& settings = workspace_.settings();
               return HelpOpener::Language{QString::fromStdString(settings.helpFile()), settings.helpLanguageItalian()};
           },
-          std::move(options.help), this)
+          std::move(options.help), this),
+      transferHistory_(workspace.history())
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Q7582 Manager"));
@@ -98,6 +114,22 @@ void MainWindow::connectCollaborators()
     connect(menus_, &MainMenuBar::aboutTriggered, this,
             [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
     connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);
+    transfers_->setStartCheck([this](TransferKind kind) { return confirmTransferStart(kind); });
+}
+
+bool MainWindow::confirmTransferStart(TransferKind kind)
+{
+    const bool upload = kind == TransferKind::Upload;
+    const std::optional<int> connected = connectedMaster_.address(shared_);
+    if (!connected) {
+        dialogs_->warning(this, upload ? QStringLiteral("Upload") : DownloadTitle,
+                          QStringLiteral("The connected master has not told its address yet. Try again in a moment."));
+        return false;
+    }
+    const std::optional<int> owner = configurationMaster(workspace_.provenance());
+    if (upload || !owner || *owner == *connected)
+        return true; // a configuration of unknown origin goes as it always did
+    return dialogs_->yesNo(this, DownloadTitle, wrongMasterQuestion(*owner, *connected));
 }
 
 void MainWindow::showKeptChanges()
@@ -133,6 +165,8 @@ void MainWindow::setMessageCompilerOpener(std::function<void()> open)
 
 void MainWindow::setConfigEditorOpener(std::function<void()> open) { menus_->setConfigEditorOpener(std::move(open)); }
 
+void MainWindow::setHistoryOpener(std::function<void()> open) { menus_->setHistoryOpener(std::move(open)); }
+
 void MainWindow::startLink(std::unique_ptr<Chip> chip, double pacing)
 {
     stopLink();
@@ -146,6 +180,8 @@ void MainWindow::stopLink()
         return;
     link_->shutdown();
     link_.reset();
+    // A Download the link was stopped under is cut: the master holds part of it.
+    (void)transferHistory_.downloadEnded(false, now_());
 }
 
 void MainWindow::enterGeneratorMode()
@@ -194,12 +230,17 @@ void MainWindow::disableMainWindow()
     menuBar()->setEnabled(false);
 }
 
-void MainWindow::statusDisplayRefresh() { liveControls_->refreshStatus(); }
+void MainWindow::statusDisplayRefresh()
+{
+    liveControls_->refreshStatus();
+    connectedMaster_.statusRefreshed(shared_);
+}
 
 void MainWindow::generatorPanelRefresh() { generatorCommands_->refresh(); }
 
 void MainWindow::repaintStatusBar()
 {
+    connectedMaster_.connectionShown(shared_);
     statusBar_->showConnection();
     liveControls_->showConnection();
     statusBar_->showAccess();
@@ -219,7 +260,11 @@ void MainWindow::captionRefresh()
     setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
 }
 
-void MainWindow::copyConfigForDownload(ConfigImage& out) { out = workspace_.config(); }
+void MainWindow::copyConfigForDownload(ConfigImage& out)
+{
+    out = workspace_.config();
+    transferHistory_.downloadStarting(out, shared_.withStatus([](const StatusBlock& s) { return s.masterAddress(); }));
+}
 
 void MainWindow::copyLegalFileImage(LegalFileImage& out) { out = workspace_.legalFile(); }
 
@@ -227,12 +272,30 @@ void MainWindow::uploadCompleted(const ConfigImage& received, Byte addressChime)
 {
     workspace_.config() = received;
     applyUploadCompleted(workspace_.provenance(), addressChime, now_().toMSecsSinceEpoch());
+    keptInHistory(transferHistory_.uploadCompleted(received, StatusBlock::masterAddressOf(addressChime), now_()));
     captionRefresh();
 }
 
-void MainWindow::downloadCompleted(Byte addressChime) { applyDownloadCompleted(workspace_.provenance(), addressChime); }
+void MainWindow::downloadCompleted(Byte addressChime)
+{
+    applyDownloadCompleted(workspace_.provenance(), addressChime);
+    keptInHistory(transferHistory_.downloadEnded(true, now_()));
+}
 
-void MainWindow::transferEnded(const TransferReport& report) { transfers_->transferEnded(report); }
+void MainWindow::transferEnded(const TransferReport& report)
+{
+    if (report.kind == TransferKind::Download && report.end == TransferEnd::Failed)
+        keptInHistory(transferHistory_.downloadEnded(false, now_()));
+    transfers_->transferEnded(report);
+    if (!historyFailure_.isEmpty())
+        statusBar_->showNotice(HistoryFailureNotice, true, std::exchange(historyFailure_, QString()));
+}
+
+void MainWindow::keptInHistory(const std::optional<TransferHistory::Recorded>& recorded)
+{
+    if (recorded && recorded->tell)
+        historyFailure_ = QString::fromStdString(recorded->write.result.error);
+}
 
 void MainWindow::requestClose(CloseSource source)
 {

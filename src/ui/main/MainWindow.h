@@ -5,7 +5,9 @@
 // the work (LiveControls, GeneratorCommands, NameCommands, ConfigCommands,
 // TransferController, MainMenuBar) and wires them (MainWindow.cpp).
 
+#include "history/TransferHistory.h"
 #include "link/Chip.h"
+#include "link/ConnectedMaster.h"
 #include "link/LinkObserver.h"
 #include "link/LinkShared.h"
 #include "ui/common/DialogProvider.h"
@@ -65,6 +67,8 @@ public:
     int helpContext() const { return helpContext_; }
     // The master holds a partial configuration since a Download failed.
     bool partialDownload() const;
+    // The connected master's address, once read since it was found.
+    std::optional<int> connectedMasterAddress() { return connectedMaster_.address(shared_); }
 
     // Creates the worker on the chip and opens the device (or starts reconnecting).
     // pacing scales the link's sleeps (tests run it faster than the device).
@@ -81,6 +85,8 @@ public:
     // compiler, "&Config"/"&Edit" the configuration editor, each modally.
     void setMessageCompilerOpener(std::function<void()> open);
     void setConfigEditorOpener(std::function<void()> open);
+    // "&Config"/"&History..." shows the history window, modally.
+    void setHistoryOpener(std::function<void()> open);
     ReportViewer& reportViewer() { return *reportViewer_; }
 
     // LinkObserver: each runs on the main thread.
@@ -123,6 +129,12 @@ private:
     void dropKeptChangesNotice();
     int barsHeight() const;
     void fitToScreen(QSize windowSize);
+    // A transfer waits for the master's address (the Upload names it, the Download checks
+    // it); a Download of a configuration known to be another master's goes on only when
+    // the user says so.
+    bool confirmTransferStart(TransferKind kind);
+    // A history write that failed is told after the transfer's own notice.
+    void keptInHistory(const std::optional<TransferHistory::Recorded>& recorded);
 
     LinkShared& shared_;
     std::unique_ptr<DialogProvider> ownDialogs_;
@@ -131,6 +143,9 @@ private:
     Workspace& workspace_;
     HelpOpener help_;
     std::unique_ptr<LinkThread> link_;
+    TransferHistory transferHistory_;
+    ConnectedMaster connectedMaster_;
+    QString historyFailure_; // to tell when the transfer has ended
 
     PendingChangeTable pending_{};
     bool generatorMode_ = false;

@@ -1,7 +1,7 @@
 #include "ui/main/ProgramEnd.h"
 
+#include "app/TerminationSignals.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/TerminationSignals.h"
 
 #include <QApplication>
 #include <QSessionManager>

@@ -2,6 +2,7 @@
 
 #include "msgfolder/MessageFolderWindow.h"
 #include "ui/config/ConfigEditor.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/main/MainWindow.h"
 
 namespace q7582 {
@@ -13,6 +14,11 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     w.editor->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setConfigEditorOpener([editor = w.editor] { editor->execEditor(); });
     QObject::connect(&window, &MainWindow::sessionEnding, w.editor, &ConfigEditor::closeKeepingChanges);
+
+    w.history = new HistoryWindow(workspace, window.reportViewer(), window.dialogs(), &window);
+    window.setHistoryOpener([history = w.history] { history->execHistory(); });
+    // An opened entry replaced the configuration, as the editor's "Yes" does.
+    QObject::connect(w.history, &HistoryWindow::opened, &workspace, &Workspace::configurationChanged);
 
     w.compiler = new MessageFolderWindow(window.dialogs(), &window);
     w.compiler->setHelpHook([&window](int context) { window.helpOpener().open(context); });

@@ -43,9 +43,14 @@ bool TransferController::masterServesTransfers(const QString& command)
     return false;
 }
 
+bool TransferController::mayStart(TransferKind kind, const QString& command)
+{
+    return masterServesTransfers(command) && (!startCheck_ || startCheck_(kind));
+}
+
 void TransferController::startUpload()
 {
-    if (!masterServesTransfers(QStringLiteral("Upload"))
+    if (!mayStart(TransferKind::Upload, QStringLiteral("Upload"))
         || !mayReplaceConfiguration(dialogs_, window_, provenance_, QStringLiteral("Upload")))
         return;
     emit started();
@@ -55,7 +60,7 @@ void TransferController::startUpload()
 
 void TransferController::startDownload()
 {
-    if (!masterServesTransfers(QStringLiteral("Download")))
+    if (!mayStart(TransferKind::Download, QStringLiteral("Download")))
         return;
     emit started();
     shared_.requests.downloadRequest = true;

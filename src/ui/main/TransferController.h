@@ -30,6 +30,8 @@ public:
 
     void startUpload();
     void startDownload();
+    // Asked before an Upload or a Download starts; false leaves the master untouched.
+    void setStartCheck(std::function<bool(TransferKind)> check) { startCheck_ = std::move(check); }
     // Withdraws an Upload or a transfer waiting to restart.
     void cancel();
     void transferEnded(const TransferReport& report);
@@ -49,6 +51,7 @@ signals:
 
 private:
     bool masterServesTransfers(const QString& command);
+    bool mayStart(TransferKind kind, const QString& command);
     // The Cancel button and Esc withdraw this transfer's request; nothing: both idle.
     void offerCancel(std::optional<TransferKind> kind);
     ClosingGuard::Hooks closingHooks();
@@ -59,6 +62,7 @@ private:
     DialogProvider& dialogs_;
     const Provenance& provenance_;
     std::function<bool()> generatorMode_;
+    std::function<bool(TransferKind)> startCheck_;
     QWidget* window_;
     ClosingGuard* closing_;
     std::optional<TransferKind> cancellable_;

@@ -6,14 +6,10 @@ namespace q7582 {
 
 std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QString& folder)
 {
-    auto lock = std::make_unique<QLockFile>(folder + u'/' + QLatin1String(WorkingFolderLockName));
-    // Held for the whole run: only a lock whose process is gone counts as stale, never
-    // one that is merely old.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError)
-        return lock;
-    dialogs.error(nullptr, AlreadyRunningText);
-    return nullptr;
+    auto lock = tryLockWorkingFolder(folder);
+    if (!lock)
+        dialogs.error(nullptr, AlreadyRunningText);
+    return lock;
 }
 
 std::unique_ptr<QLockFile> lockWorkingFolder()

@@ -2,10 +2,11 @@
 // when a transfer fails, restarts or is dropped. The link is played by the test.
 
 #include "WindowFixture.h"
+#include "app/TerminationSignals.h"
 #include "ui/main/ProgramEnd.h"
-#include "ui/main/TerminationSignals.h"
 #include "ui/main/TransferMessages.h"
 
+#include <QDir>
 #include <QToolButton>
 #include <csignal>
 
@@ -87,6 +88,67 @@ TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
     EXPECT_EQ(closings, 1);
 }
 
+// A configuration known to be another master's is asked about before a Download, No
+// by default; one of this master or of unknown origin goes at once.
+TEST_F(ClosingAndTransfers, ADownloadToAnotherMasterThanTheConfigurationsIsAsked)
+{
+    setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
+    connectMaster(); // page 1 read: the address is not known yet
+    trigger("Edit1");
+    trigger("Download1");
+    const QString unknown = "The connected master has not told its address yet. Try again in a moment.";
+    using Box = std::pair<QString, QString>;
+    EXPECT_EQ(dialogs.warnings, (std::vector<Box>{{"Upload", unknown}, {"Download", unknown}}));
+    EXPECT_FALSE(shared.requests.uploadRequest || shared.requests.downloadRequest);
+    refresh();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("history"));
+    for (const char* name : {"site.cfi", "history/2026-01-01_08.00.00_master-2_upload.cfi",
+                             "history/2026-01-01_08.00.00_master-3_download-partial.cfi"})
+        write(name, std::string(ConfigImage::Size, '\0'));
+    const auto open = [this](const char* name) {
+        return [this, name] {
+            dialogs.answers << dir.filePath(name);
+            trigger("Open1");
+        };
+    };
+    const struct {
+        std::function<void()> load;
+        int asked; // the configuration's master, -1: no question
+    } cases[] = {
+        {[this] { trigger("Master0"); }, 0},
+        {[this] { trigger("Master2"); }, -1},
+        {[this] { window->uploadCompleted(ConfigImage{}, 0x81); }, 1},
+        {open("site.cfi"), -1},
+        {open("history/2026-01-01_08.00.00_master-2_upload.cfi"), -1},
+        {open("history/2026-01-01_08.00.00_master-3_download-partial.cfi"), 3},
+    };
+    for (const auto& c : cases) {
+        c.load();
+        dialogs.questions.clear();
+        trigger("Download1");
+        const QStringList question{
+            QStringLiteral("This configuration was read from master %1; the connected master is 2. Download anyway?")
+                .arg(c.asked)};
+        EXPECT_EQ(dialogs.questions, c.asked < 0 ? QStringList() : question) << c.asked;
+        EXPECT_EQ(shared.requests.downloadRequest.exchange(false), c.asked < 0);
+        window->enableMainWindow();
+    }
+    dialogs.yeses = 1;
+    trigger("Download1");
+    EXPECT_TRUE(shared.requests.downloadRequest);
+}
+
+// The transfer goes on, and the status bar says it once, not at every transfer.
+TEST_F(ClosingAndTransfers, AHistoryThatCannotBeWrittenIsToldOnce)
+{
+    write("history", "a file where the folder should be");
+    for (const char* shown : {"Configuration history not written", "Configuration from Master 1"}) {
+        window->uploadCompleted(ConfigImage{}, 0x01);
+        end(TransferKind::Upload, TransferEnd::Completed);
+        EXPECT_EQ(caption(), shown);
+    }
+}
+
 // Qt alone ends the program when its last visible window closes, so an open report
 // viewer kept it running; no window is shown here (showing starts Qt's pooled threads),
 // so without the window's own signal the program would not end at all.
@@ -155,6 +217,7 @@ TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarke
 TEST_F(ClosingAndTransfers, ReplacingTheConfigurationDropsAPendingUploadAndEscCancelsARestart)
 {
     connectMaster();
+    refresh(); // page 0: the address
     trigger("Edit1");
     EXPECT_FALSE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(cancelShown());

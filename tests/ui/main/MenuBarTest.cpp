@@ -5,6 +5,7 @@
 #include "msgfolder/MessageFolderWindow.h"
 #include "reports/ReportViewer.h"
 #include "ui/config/ConfigEditor.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/SecondaryWindows.h"
 
@@ -33,17 +34,21 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrder)
 {
     EXPECT_EQ(captions(window->menuBar()),
               QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
-    EXPECT_EQ(captions(find("Config1")),
-              QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "&Open", "&Load Default"}));
+    EXPECT_EQ(captions(find("Config1")), QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "&Open",
+                                                      "&History...", "&Load Default"}));
 }
 
-TEST_F(MenuBar, CompilerAndEditorItemsWaitForTheirModalWindows)
+TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)
 {
-    EXPECT_FALSE(find<QAction>("Open2")->isEnabled() || find<QAction>("Edit2")->isEnabled());
+    const QStringList items{"Open2", "Edit2", "History1"};
+    for (const QString& item : items)
+        EXPECT_FALSE(find<QAction>(item)->isEnabled()) << item.toStdString();
     const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
-    EXPECT_TRUE(find<QAction>("Open2")->isEnabled() && find<QAction>("Edit2")->isEnabled());
+    for (const QString& item : items)
+        EXPECT_TRUE(find<QAction>(item)->isEnabled()) << item.toStdString();
     EXPECT_EQ(w.editor->parentWidget(), window.get());
     EXPECT_EQ(w.compiler->parentWidget(), window.get());
+    EXPECT_EQ(w.history->parentWidget(), window.get());
 
     QStringList opened;
     window->setMessageCompilerOpener([&] { opened << "compiler"; });

@@ -85,7 +85,8 @@ protected:
 
     // The test's cable.
     static simtest::Cable cable() { return GetParam(); }
-    // Starts the link on the simulator; for a master, waits until it is found.
+    // Starts the link on the simulator; for a master, waits until it is found and has
+    // told its address.
     bool start(simtest::SimulatorProcess& sim, bool master = true, double pacing = Pacing)
     {
         if (!sim.waitReady())
@@ -94,7 +95,7 @@ protected:
         auto recording = std::make_unique<RecordingChip>(makeChipFromEnvironment());
         chip = recording.get();
         window->startLink(std::move(recording), pacing);
-        return !master || spinUntil([&] { return shared.connectionState == Connected; }, 10000);
+        return !master || spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000);
     }
     // Runs a transfer command and waits until the window is enabled again.
     bool transfer(const char* command)

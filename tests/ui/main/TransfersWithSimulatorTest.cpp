@@ -57,7 +57,7 @@ protected:
             spinUntil([&] { return chip->holding() || !dialogs.warnings.empty(); }, 2 * TransferMs);
             if (chip->holding())
                 return true;
-            spinUntil([&] { return shared.connectionState == Connected; }, 10000);
+            spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000);
         }
         return false;
     }
@@ -122,6 +122,52 @@ TEST_P(TransfersWithSimulator, AMissingReplyMidDownloadSaysWhereAndMarksTheParti
     window->stopLink();
 }
 
+// Each completed Upload and Download is kept once; a Download cut at block 40 is kept
+// as partial, with the image it was writing.
+TEST_P(TransfersWithSimulator, TransfersAreKeptInTheHistory)
+{
+    simtest::SimulatorProcess sim({}, cable());
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    ASSERT_TRUE(transfer("Edit1"));
+    ASSERT_TRUE(transfer("Edit1")); // the same image again
+    openPlan();
+    ASSERT_TRUE(transfer("Download1"));
+    const std::string cut = openPlan(1);
+    ASSERT_TRUE(downloadHeldBefore(40));
+    ASSERT_TRUE(sim.control("silence 1"));
+    chip->release();
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, TransferMs));
+    window->stopLink();
+
+    std::vector<HistoryEntry> entries;
+    ASSERT_TRUE(workspace->history().list(entries).ok);
+    std::vector<std::string> kept;
+    for (const HistoryEntry& e : entries)
+        kept.push_back(e.fileName);
+    EXPECT_EQ(kept, (std::vector<std::string>{"2026-03-15_09.08.07_master-0_download-partial_3.cfi",
+                                              "2026-03-15_09.08.07_master-0_download_2.cfi",
+                                              "2026-03-15_09.08.07_master-0_upload.cfi"}));
+    EXPECT_EQ(read("history/" + kept[0]), cut);
+}
+
+// Master 1's configuration meets master 2: asked, and No writes no block.
+TEST_P(TransfersWithSimulator, MasterOnesConfigurationIsNotWrittenToMasterTwoUnasked)
+{
+    simtest::SimulatorProcess one({"--address", "1"}, cable());
+    ASSERT_TRUE(start(one)) << one.problem();
+    ASSERT_TRUE(transfer("Edit1"));
+    window->stopLink();
+    simtest::SimulatorProcess two({"--address", "2"}, cable());
+    ASSERT_TRUE(start(two)) << two.problem();
+    trigger("Download1");
+    EXPECT_EQ(dialogs.questions.join('|').toStdString(),
+              "This configuration was read from master 1; the connected master is 2. Download anyway?");
+    serveEventsFor(1500);
+    EXPECT_EQ(requestsOf(Frame::WriteConfig), 0);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    window->stopLink();
+}
+
 TEST_P(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
 {
     simtest::SimulatorProcess sim({}, cable());
@@ -156,7 +202,7 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCanc
     EXPECT_FALSE(shared.requests.uploadRequest);
     EXPECT_EQ(workspace->config(), before);
 
-    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
+    ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000));
     trigger("Edit1");
     ASSERT_TRUE(
         spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; }, TransferMs));

@@ -1,4 +1,4 @@
-#include "ui/main/TerminationSignals.h"
+#include "app/TerminationSignals.h"
 
 #include <QSocketNotifier>
 #include <array>

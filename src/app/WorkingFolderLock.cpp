@@ -1,0 +1,16 @@
+#include "app/WorkingFolderLock.h"
+
+namespace q7582 {
+
+std::unique_ptr<QLockFile> tryLockWorkingFolder(const QString& folder)
+{
+    auto lock = std::make_unique<QLockFile>(folder + u'/' + QLatin1String(WorkingFolderLockName));
+    // Held for the whole run: only a lock whose process is gone counts as stale, never
+    // one that is merely old.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError)
+        return lock;
+    return nullptr;
+}
+
+} // namespace q7582

@@ -1,0 +1,93 @@
+#include "terminal/TerminalCommands.h"
+
+#include "app/WorkingFolderLock.h"
+#include "history/HistoryRows.h"
+#include "model/ConfigFile.h"
+#include "reports/ConfigurationComparison.h"
+#include "reports/StatusReport.h"
+#include "terminal/TerminalOutput.h"
+#include "terminal/TerminalTransfers.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace q7582 {
+
+namespace {
+
+// `status`: the status report as "Report" > "Status" makes it. The names are read, never
+// created: a command writes nothing it was not asked for.
+int runStatus(TerminalLink& link, const ManagerOptions& options)
+{
+    if (const std::optional<int> refused = awaitMaster(link, options.waitSeconds))
+        return *refused;
+    NameTables names;
+    if (const FileResult read = names.readExistingNames(); !read.ok)
+        say(QString::fromStdString(read.error));
+    const StatusBlock status = link.shared().withStatus([](const StatusBlock& s) { return s; });
+    const Report report =
+        buildStatusReport(status, statusValuesShownFor(status, names), names, QDateTime::currentDateTime());
+    std::fputs(plainText(report).toLocal8Bit().constData(), stdout);
+    return TerminalExit::Done;
+}
+
+// `history`: one line for each entry, as the history window lists them.
+int runHistory(const ConfigHistory& history)
+{
+    std::vector<HistoryEntry> entries;
+    if (const FileResult listed = history.list(entries); !listed.ok) {
+        say(QString::fromStdString(listed.error));
+        return TerminalExit::BadUsageOrFile;
+    }
+    for (const HistoryEntry& entry : entries)
+        printResult(historyLine(historyRow(entry)));
+    return TerminalExit::Done;
+}
+
+// Where `upload -o` may write: into a folder that exists, over nothing but a file.
+FileResult outputPlace(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile())
+        return FileResult::failure(path.toStdString(), "not a regular file");
+    if (!QFileInfo(file.absolutePath()).isDir())
+        return FileResult::failure(path.toStdString(), "no such folder");
+    return {};
+}
+
+} // namespace
+
+int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
+
+    // A bad file is refused before the folder or the device is touched.
+    ConfigImage image;
+    FileResult file;
+    if (options.command == TerminalCommand::Download)
+        file = readWholeImage(options.file.toStdString(), image);
+    else if (!options.output.isEmpty())
+        file = outputPlace(options.output);
+    if (!file.ok) {
+        say(QString::fromStdString(file.error));
+        return TerminalExit::BadUsageOrFile;
+    }
+
+    const auto lock = tryLockWorkingFolder(QStringLiteral("."));
+    if (!lock) {
+        say(AlreadyRunningText);
+        return TerminalExit::NoDevice;
+    }
+    const ConfigHistory history;
+    if (options.command == TerminalCommand::History)
+        return runHistory(history);
+    TerminalLink link;
+    if (options.command == TerminalCommand::Status)
+        return runStatus(link, options);
+    if (options.command == TerminalCommand::Upload)
+        return runUpload(link, options, history);
+    return runDownload(link, options, image, history);
+}
+
+} // namespace q7582

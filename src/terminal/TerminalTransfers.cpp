@@ -1,0 +1,172 @@
+#include "terminal/TerminalTransfers.h"
+
+#include "history/TransferHistory.h"
+#include "link/OpenFailure.h"
+#include "model/ConfigFile.h"
+#include "reports/TransferText.h"
+#include "terminal/TerminalOutput.h"
+
+#include <QFileInfo>
+
+namespace q7582 {
+
+namespace {
+
+using Clock = TerminalLink::Clock;
+
+// Why no master answered in time, as the window's status bar would tell it.
+int noMaster(TerminalLink& link, int waitSeconds)
+{
+    const auto failure = OpenFailure(link.shared().openFailure.load());
+    if (failure == OpenFailure::InUse)
+        say(QStringLiteral("The device is in use by another program."));
+    else if (failure == OpenFailure::NoAccess)
+        say(QStringLiteral("The device may not be opened: no access (see \"Device permissions\" in the README)."));
+    else if (link.generatorConnected())
+        say(QStringLiteral("A message generator is connected, not a master."));
+    else if (link.shared().connectionState == NotConnected)
+        say(QStringLiteral("No device found within %1 s.").arg(waitSeconds));
+    else
+        say(QStringLiteral("No master answered within %1 s.").arg(waitSeconds));
+    return TerminalExit::NoDevice;
+}
+
+// A history write that failed is said; whether the history holds the image.
+bool told(const TransferHistory::Recorded& recorded)
+{
+    if (!recorded.write.result.ok && recorded.tell)
+        say(QStringLiteral("Configuration history not written: ")
+            + QString::fromStdString(recorded.write.result.error));
+    return recorded.write.result.ok;
+}
+
+} // namespace
+
+std::optional<int> awaitMaster(TerminalLink& link, int waitSeconds)
+{
+    link.start(makeChipFromEnvironment());
+    link.waitUntil([&] { return link.masterAddress() || link.signalCount() > 0; },
+                   Clock::now() + std::chrono::seconds(waitSeconds));
+    if (link.signalCount() > 0) {
+        say(QStringLiteral("Interrupted."));
+        return TerminalExit::TransferFailed;
+    }
+    if (!link.masterAddress())
+        return noMaster(link, waitSeconds);
+    return std::nullopt;
+}
+
+int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHistory& history)
+{
+    if (const std::optional<int> refused = awaitMaster(link, options.waitSeconds))
+        return *refused;
+    const auto patience = std::chrono::seconds(options.waitSeconds);
+    link.shared().requests.uploadRequest = true;
+    for (;;) {
+        std::optional<TransferReport> restart;
+        link.waitUntil([&] {
+            restart = link.takeRestart();
+            return restart || link.lastEnd() || link.signalCount() > 0 || link.masterMissingFor() > patience;
+        });
+        if (restart) {
+            say(whatHappened(*restart)
+                + QStringLiteral(": the Upload starts again (%1 of %2).")
+                      .arg(restart->restarts)
+                      .arg(TransferReport::MaxRestarts));
+            continue;
+        }
+        if (link.lastEnd())
+            break;
+        // Withdrawn: a running Upload stops at its next block and hands nothing over.
+        link.shared().requests.uploadRequest = false;
+        link.stop();
+        say(link.signalCount() > 0
+                ? QStringLiteral("Upload cancelled.")
+                : QStringLiteral("No master answered within %1 s: the Upload was given up.").arg(options.waitSeconds));
+        return TerminalExit::TransferFailed;
+    }
+    if (const TransferReport& end = *link.lastEnd(); end.end != TransferEnd::Completed) {
+        say(transferFailureText(end));
+        return TerminalExit::TransferFailed;
+    }
+
+    TransferHistory transfers(history);
+    const TransferHistory::Recorded kept = transfers.uploadCompleted(
+        *link.uploaded(), StatusBlock::masterAddressOf(link.addressChime()), QDateTime::currentDateTime());
+    if (told(kept))
+        printResult(QString::fromStdString(history.pathOf(kept.write.fileName)));
+    if (options.output.isEmpty())
+        return kept.write.result.ok ? TerminalExit::Done : TerminalExit::TransferFailed;
+    if (const FileResult written = writeConfigFile(options.output.toStdString(), *link.uploaded()); !written.ok) {
+        say(QString::fromStdString(written.error));
+        return TerminalExit::TransferFailed;
+    }
+    printResult(options.output);
+    return TerminalExit::Done;
+}
+
+int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigImage& image,
+                const ConfigHistory& history)
+{
+    if (const std::optional<int> refused = awaitMaster(link, options.waitSeconds))
+        return *refused;
+    const int connected = *link.masterAddress();
+    if (options.master && *options.master != connected) {
+        say(QStringLiteral("The connected master is %1, not %2: nothing was written.")
+                .arg(connected)
+                .arg(*options.master));
+        return TerminalExit::NoDevice;
+    }
+    const std::optional<HistoryName> entry = parseHistoryFileName(QFileInfo(options.file).fileName().toStdString());
+    if (entry && entry->master != connected && !options.force) {
+        say(QStringLiteral("%1 was read from master %2; the connected master is %3. Nothing was written: "
+                           "--force downloads it anyway.")
+                .arg(options.file)
+                .arg(entry->master)
+                .arg(connected));
+        return TerminalExit::NoDevice;
+    }
+
+    link.setDownloadImage(image);
+    link.shared().requests.downloadRequest = true;
+    bool interrupted = false;
+    link.waitUntil([&] {
+        if (link.signalCount() == 1 && !interrupted) {
+            interrupted = true;
+            say(QStringLiteral("Interrupted: the Download finishes first; interrupt again to cut it."));
+        }
+        // A link failure before the first block drops the request, with no transfer to end.
+        const bool dropped = !link.shared().requests.downloadRequest && !link.downloadBegun();
+        return link.lastEnd() || link.signalCount() > 1 || dropped;
+    });
+
+    TransferHistory transfers(history);
+    if (link.downloadBegun())
+        transfers.downloadStarting(image, connected);
+    const std::optional<TransferReport> end = link.lastEnd();
+    const bool complete = end && end->end == TransferEnd::Completed;
+    if (!end) {
+        link.shared().requests.downloadRequest = false; // one not begun never begins
+        link.stop();
+    }
+    if (const auto kept = transfers.downloadEnded(complete, QDateTime::currentDateTime()))
+        (void)told(*kept);
+    if (complete) {
+        printResult(QStringLiteral("Download complete: %1 blocks written to master %2")
+                        .arg(ConfigImage::BlockCount)
+                        .arg(connected));
+        return TerminalExit::Done;
+    }
+    if (end)
+        say(transferFailureText(*end));
+    else if (link.downloadBegun())
+        say(QStringLiteral("Download cut at block %1 of %2: the master holds a partial configuration.")
+                .arg(link.blocksDone())
+                .arg(ConfigImage::BlockCount));
+    else
+        say(link.signalCount() > 1 ? QStringLiteral("Download cut before it began: nothing was written.")
+                                   : QStringLiteral("The link failed before the Download began: nothing was written."));
+    return TerminalExit::TransferFailed;
+}
+
+} // namespace q7582

@@ -1,0 +1,212 @@
+#include "ui/history/HistoryWindow.h"
+
+#include "history/HistoryRows.h"
+#include "model/ConfigFile.h"
+#include "reports/ConfigurationComparison.h"
+#include "reports/ReportViewer.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/common/Workspace.h"
+#include "ui/main/ConfigFiles.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace q7582 {
+
+namespace {
+
+enum Column { DateColumn, MasterColumn, DirectionColumn, PartialColumn, DifferencesColumn, FileColumn, Columns };
+
+const QString Title = QStringLiteral("Configuration history");
+
+// Widths from the longest texts, so that a thousand rows need not be measured.
+void setColumnWidths(QTableWidget& list)
+{
+    const QFontMetrics metrics(list.font());
+    const auto width = [&metrics](const char* text) { return metrics.horizontalAdvance(QLatin1String(text)) + 16; };
+    list.setColumnWidth(DateColumn, width("00/00/0000 00:00.00"));
+    list.setColumnWidth(MasterColumn, width("Master"));
+    list.setColumnWidth(DirectionColumn, width("Download"));
+    list.setColumnWidth(PartialColumn, width("partial"));
+    list.setColumnWidth(DifferencesColumn, width("Differences"));
+}
+
+QTableWidgetItem* cell(const QString& text, const HistoryRow& row)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setToolTip(row.problem.isEmpty() ? row.fileName : row.fileName + QLatin1Char('\n') + row.problem);
+    if (!row.problem.isEmpty())
+        item->setFlags(Qt::ItemIsEnabled); // listed, never selected, so never loaded
+    return item;
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent,
+                             UrlOpener openUrl)
+    : QDialog(parent), workspace_(workspace), viewer_(viewer), dialogs_(dialogs),
+      openUrl_(openUrl ? std::move(openUrl) : UrlOpener(&QDesktopServices::openUrl))
+{
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setWindowTitle(Title);
+    buildControls();
+    resize(780, 420);
+}
+
+void HistoryWindow::buildControls()
+{
+    list_ = new QTableWidget(0, Columns, this);
+    list_->setObjectName(QStringLiteral("HistoryList"));
+    list_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Master"), QStringLiteral("Direction"),
+                                      QStringLiteral("Partial"), QStringLiteral("Differences"),
+                                      QStringLiteral("File")});
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    setColumnWidths(*list_);
+    connect(list_, &QTableWidget::itemSelectionChanged, this, &HistoryWindow::selectionChanged);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("HistorySummary"));
+    auto* buttons = new QHBoxLayout;
+    const auto addButton = [this, buttons](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    open_ = addButton("HistoryOpen", QStringLiteral("&Open"));
+    compareMemory_ = addButton("HistoryCompareMemory", QStringLiteral("Compare with &memory"));
+    compareTwo_ = addButton("HistoryCompareEntries", QStringLiteral("Compare &two"));
+    QPushButton* folder = addButton("HistoryFolder", QStringLiteral("Open &folder"));
+    buttons->addStretch();
+    QPushButton* close = addButton("HistoryClose", QStringLiteral("&Close"));
+    connect(open_, &QPushButton::clicked, this, &HistoryWindow::openEntry);
+    connect(compareMemory_, &QPushButton::clicked, this, &HistoryWindow::compareWithMemory);
+    connect(compareTwo_, &QPushButton::clicked, this, &HistoryWindow::compareEntries);
+    connect(folder, &QPushButton::clicked, this, &HistoryWindow::openFolder);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(summary_);
+    layout->addLayout(buttons);
+    selectionChanged();
+}
+
+void HistoryWindow::reload()
+{
+    entries_.clear();
+    const FileResult listed = workspace_.history().list(entries_);
+    list_->clearContents();
+    list_->setRowCount(int(entries_.size()));
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const HistoryRow row = historyRow(entries_[i]);
+        const int r = int(i);
+        list_->setItem(r, DateColumn, cell(row.date, row));
+        list_->setItem(r, MasterColumn, cell(row.master, row));
+        list_->setItem(r, DirectionColumn, cell(row.direction, row));
+        list_->setItem(r, PartialColumn, cell(row.partial, row));
+        list_->setItem(r, DifferencesColumn, cell(row.differences, row));
+        list_->setItem(r, FileColumn, cell(row.fileName, row));
+    }
+    const QString folder = QDir(QString::fromStdString(workspace_.history().folder())).absolutePath();
+    summary_->setText(listed.ok ? QStringLiteral("%1 entries in %2").arg(entries_.size()).arg(folder)
+                                : QString::fromStdString(listed.error));
+    selectionChanged();
+}
+
+int HistoryWindow::execHistory()
+{
+    reload();
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    return exec();
+}
+
+std::vector<const HistoryEntry*> HistoryWindow::selectedImages() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    std::vector<const HistoryEntry*> selected;
+    for (int r : rows)
+        if (entries_[std::size_t(r)].readable())
+            selected.push_back(&entries_[std::size_t(r)]);
+    return selected;
+}
+
+void HistoryWindow::selectionChanged()
+{
+    const std::size_t selected = selectedImages().size();
+    open_->setEnabled(selected == 1);
+    compareMemory_->setEnabled(selected == 1);
+    compareTwo_->setEnabled(selected == 2);
+}
+
+// Read again: the file may have changed since the list was made.
+bool HistoryWindow::readEntry(const HistoryEntry& entry, ConfigImage& image)
+{
+    const FileResult read = readWholeImage(workspace_.history().pathOf(entry.fileName), image);
+    dialogs_.fileError(this, read);
+    return read.ok;
+}
+
+void HistoryWindow::openEntry()
+{
+    const std::vector<const HistoryEntry*> selected = selectedImages();
+    ConfigImage image;
+    if (selected.size() != 1 || !readEntry(*selected[0], image))
+        return;
+    const ConfigFileContent content{std::string(reinterpret_cast<const char*>(image.data()), ConfigImage::Size),
+                                    ConfigImage::Size};
+    applyOpenedFile(workspace_.config(), workspace_.provenance(), workspace_.history().pathOf(selected[0]->fileName),
+                    content);
+    emit opened();
+    accept();
+}
+
+void HistoryWindow::compareWithMemory()
+{
+    const std::vector<const HistoryEntry*> selected = selectedImages();
+    ConfigImage image;
+    if (selected.size() != 1 || !readEntry(*selected[0], image))
+        return;
+    viewer_.showReport(compareConfigurations({image, QString::fromStdString(selected[0]->fileName)},
+                                             {workspace_.config(), configurationDescription(workspace_.provenance())},
+                                             workspace_.names())
+                           .report);
+}
+
+// The older entry (lower in the list) is the one compared from.
+void HistoryWindow::compareEntries()
+{
+    const std::vector<const HistoryEntry*> selected = selectedImages();
+    ConfigImage newer, older;
+    if (selected.size() != 2 || !readEntry(*selected[0], newer) || !readEntry(*selected[1], older))
+        return;
+    viewer_.showReport(compareConfigurations({older, QString::fromStdString(selected[1]->fileName)},
+                                             {newer, QString::fromStdString(selected[0]->fileName)}, workspace_.names())
+                           .report);
+}
+
+void HistoryWindow::openFolder()
+{
+    const QString folder = QDir(QString::fromStdString(workspace_.history().folder())).absolutePath();
+    // Made when missing: the user asked to see it, and entries may be dropped in.
+    if (!QDir().mkpath(folder) || !openUrl_(QUrl::fromLocalFile(folder)))
+        dialogs_.warning(this, Title, QStringLiteral("The file manager could not open %1").arg(folder));
+}
+
+} // namespace q7582

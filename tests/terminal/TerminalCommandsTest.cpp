@@ -1,0 +1,166 @@
+// The commands without a window against the simulator, as a script runs them: no
+// display, the simulator's link in Q7582_PORT, the exit status and the words.
+
+#include "EventWait.h"
+#include "ProgramRun.h"
+#include "ScriptedDialogs.h"
+#include "SimHarness.h"
+#include "app/WorkingFolderLock.h"
+#include "link/TtyChip.h"
+#include "reports/ReportViewer.h"
+#include "ui/main/MainWindow.h"
+
+#include <QAction>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace q7582::test {
+namespace {
+
+class TerminalCommands : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(sim.waitReady()) << sim.problem(); }
+    ProgramRun run(const QStringList& arguments)
+    {
+        return runInFolder(dir.path(), "qs7582", arguments, {"Q7582_PORT=" + QString::fromStdString(sim.link())});
+    }
+    QByteArray memory() const { return sim.dump("config.bin"); }
+    QByteArray read(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList history() const { return QDir(dir.filePath("history")).entryList(QDir::Files); }
+
+    QTemporaryDir dir;
+    simtest::SimulatorProcess sim{{"--address", "1"}};
+};
+
+// Every status of the four commands, and nothing written but the history and the files
+// they were given.
+TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
+{
+    ProgramRun r = run({"upload"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(history().size(), 1);
+    const QString entry = "history/" + history().first();
+    EXPECT_TRUE(entry.endsWith("_master-1_upload.cfi"));
+    EXPECT_EQ(r.out, entry + "\n");
+    EXPECT_EQ(r.err, ""); // no bar on a pipe
+    // On a terminal (script(1) gives it one) the blocks show as a bar. The same image
+    // makes no second entry.
+    r = runInFolder(dir.path(), "/usr/bin/script", {"-qec", programPath("qs7582") + " upload -o copy.cfi", "/dev/null"},
+                    {"Q7582_PORT=" + QString::fromStdString(sim.link())});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("Upload [################################] 128/128 blocks\r\n" + entry + "\r\ncopy.cfi"))
+        << r.out.toStdString();
+    EXPECT_EQ(history().size(), 1);
+    write("short.cfi", memory().left(100));
+    QByteArray other = memory();
+    other[0] = char(other[0] ^ 1);
+    write("2026-01-01_08.00.00_master-2_upload.cfi", other);
+
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* says;
+    } cases[] = {
+        {{"download", "short.cfi"}, 2, "short.cfi: 100 bytes long, not 32768"},
+        {{"download", "missing.cfi"}, 2, "missing.cfi: No such file or directory"},
+        {{"upload", "-o", "nowhere/copy.cfi"}, 2, "nowhere/copy.cfi: no such folder"},
+        {{"download", "copy.cfi", "--master", "2"}, 3, "The connected master is 1, not 2: nothing was written."},
+        {{"download", "2026-01-01_08.00.00_master-2_upload.cfi"},
+         3,
+         "was read from master 2; the connected master is 1"},
+        {{"download", "2026-01-01_08.00.00_master-2_upload.cfi", "--master", "1", "--force"}, 0, ""},
+        {{"history"}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        r = run(c.arguments);
+        EXPECT_EQ(r.exitCode, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+    }
+    EXPECT_EQ(r.out.count('\n'), 2); // the upload and the download
+    EXPECT_EQ(memory(), other);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"2026-01-01_08.00.00_master-2_upload.cfi", "copy.cfi", "history", "short.cfi"}));
+
+    {
+        const auto window = tryLockWorkingFolder(dir.path());
+        r = run({"status"});
+        EXPECT_EQ(r.exitCode, 3);
+        EXPECT_EQ(r.err, AlreadyRunningText + "\n");
+    }
+    r = runInFolder(dir.path(), "qs7582", {"status", "--wait", "1"}, {"Q7582_PORT=" + dir.filePath("no-device")});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.err, "No device found within 1 s.\n");
+}
+
+// The same text as "Report" > "Status" in the window, but for the time it was made.
+TEST_F(TerminalCommands, StatusPrintsTheWindowsStatusReport)
+{
+    const ProgramRun printed = run({"status"});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+
+    QTemporaryDir windowFolder;
+    LinkShared shared;
+    Workspace workspace(windowFolder.path().toStdString());
+    ScriptedDialogs dialogs;
+    MainWindow::Options options;
+    options.dialogs = &dialogs;
+    MainWindow window(shared, workspace, options);
+    window.startLink(std::make_unique<TtyChip>(sim.link()));
+    ASSERT_TRUE(spinUntil([&] { return window.connectedMasterAddress().has_value(); }, 10000));
+    window.findChild<QAction*>("Status1")->trigger();
+    window.stopLink();
+    const auto withoutTime = [](QString text) {
+        return text.remove(QRegularExpression("Creation date-hour: [^\n]*")).trimmed().toStdString();
+    };
+    EXPECT_EQ(withoutTime(printed.out), withoutTime(window.reportViewer().richEdit()->toPlainText()));
+}
+
+// A Download lets a first SIGINT pass and is cut by a second, which it says; the
+// history keeps what it was writing as partial.
+TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
+{
+    for (int interrupts : {1, 2}) {
+        QByteArray plan(ConfigImage::Size, '\0');
+        for (int i = 0; i < plan.size(); ++i)
+            plan[i] = char(i * 7 + interrupts);
+        write("plan.cfi", plan);
+        QProcess process;
+        startInFolder(process, dir.path(), "qs7582", {"download", "plan.cfi"},
+                      {"Q7582_PORT=" + QString::fromStdString(sim.link())});
+        const QByteArray before = memory();
+        ASSERT_TRUE(spinUntil([&] { return memory() != before; }, 20000)); // the first block arrived
+        for (int i = 0; i < interrupts; ++i)
+            ::kill(pid_t(process.processId()), SIGINT);
+        const ProgramRun r = finished(process, dir.path());
+        EXPECT_TRUE(r.err.startsWith("Interrupted: the Download finishes first; interrupt again to cut it.\n"));
+        if (interrupts == 1) {
+            EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+            EXPECT_EQ(memory(), plan);
+            continue;
+        }
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains(
+            QRegularExpression("Download cut at block \\d+ of 128: the master holds a partial configuration.\n")))
+            << r.err.toStdString();
+        const QStringList kept = history().filter("_master-1_download-partial");
+        ASSERT_EQ(kept.size(), 1);
+        EXPECT_EQ(read("history/" + kept.first()), plan);
+        EXPECT_NE(memory(), plan);
+    }
+}
+
+} // namespace
+} // namespace q7582::test

@@ -1,0 +1,67 @@
+// The history window on entries laid in the folder: listed with their differences,
+// compared in the report viewer, opened as the configuration in memory.
+
+#include "ui/history/HistoryWindow.h"
+#include "WindowFixture.h"
+#include "reports/ReportViewer.h"
+#include "ui/main/SecondaryWindows.h"
+
+#include <QDir>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace q7582::test {
+namespace {
+
+std::string bytesOf(const ConfigImage& image)
+{
+    return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
+}
+
+TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
+{
+    ConfigImage older, newer;
+    older.messageEvent(1).setMessageNumber(3);
+    newer.messageEvent(1).setMessageNumber(4);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("history"));
+    write("history/2026-01-01_08.00.00_master-2_upload.cfi", bytesOf(older));
+    write("history/2026-01-02_08.00.00_master-2_download.cfi", bytesOf(newer));
+    write("history/2026-01-03_08.00.00_master-2_download.cfi", "not an image");
+    HistoryWindow& history = *createSecondaryWindows(*window, *workspace).history;
+    history.reload();
+    auto* list = history.findChild<QTableWidget*>("HistoryList");
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(list->item(0, 4)->text(), "unreadable");
+    EXPECT_EQ(list->item(1, 4)->text(), "1");
+    const auto click = [&history](const char* name) { history.findChild<QAbstractButton*>(name)->click(); };
+    const auto shown = [this] { return window->reportViewer().richEdit()->toPlainText(); };
+
+    list->selectAll(); // the unreadable entry cannot be chosen
+    EXPECT_FALSE(history.findChild<QAbstractButton*>("HistoryOpen")->isEnabled());
+    click("HistoryCompareEntries");
+    EXPECT_TRUE(shown().contains("From: 2026-01-01_08.00.00_master-2_upload.cfi\nTo: 2026-01-02_08.00.00_master-2_"
+                                 "download.cfi\n"))
+        << shown().toStdString();
+    EXPECT_TRUE(shown().contains(QString::fromUtf8("Message event 1: message 3 → 4")));
+
+    list->selectRow(1);
+    click("HistoryCompareMemory");
+    EXPECT_TRUE(shown().contains("To: default configuration of master 0")) << shown().toStdString();
+    click("HistoryOpen");
+    EXPECT_EQ(workspace->config(), newer);
+    EXPECT_EQ(workspace->provenance().currentFileName, path("history/2026-01-02_08.00.00_master-2_download.cfi"));
+    EXPECT_EQ(configurationMaster(workspace->provenance()), 2);
+    EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from File");
+    EXPECT_EQ(history.result(), QDialog::Accepted);
+
+    std::vector<QUrl> opened;
+    HistoryWindow folder(*workspace, window->reportViewer(), dialogs, window.get(), [&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    folder.findChild<QAbstractButton*>("HistoryFolder")->click();
+    EXPECT_EQ(opened, std::vector<QUrl>{QUrl::fromLocalFile(QDir(dir.filePath("history")).absolutePath())});
+}
+
+} // namespace
+} // namespace q7582::test
