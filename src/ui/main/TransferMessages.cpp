@@ -1,5 +1,7 @@
 #include "ui/main/TransferMessages.h"
 
+#include "model/ConfigImage.h"
+
 namespace q7582 {
 
 namespace {

@@ -142,10 +142,10 @@ TEST_F(ClosingAndTransfers, ADownloadToAnotherMasterThanTheConfigurationsIsAsked
 TEST_F(ClosingAndTransfers, AHistoryThatCannotBeWrittenIsToldOnce)
 {
     write("history", "a file where the folder should be");
-    for (const char* shown : {"Configuration history not written", "Configuration from Master 1"}) {
+    for (const char* shown : {"Configuration history not written", "Upload complete"}) {
         window->uploadCompleted(ConfigImage{}, 0x01);
         end(TransferKind::Upload, TransferEnd::Completed);
-        EXPECT_EQ(caption(), shown);
+        EXPECT_TRUE(caption().startsWith(shown)) << caption().toStdString();
     }
 }
 

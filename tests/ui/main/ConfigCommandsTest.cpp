@@ -186,6 +186,7 @@ TEST_F(ConfigCommands, FailedSaveOrOpenShowsTheReasonAndChangesNothing)
 TEST_F(ConfigCommands, ReplacingAnUnsavedConfigurationAsksFirst)
 {
     connectMaster();
+    refresh(); // page 0: the master has told its address
     write("a.cfi", imageBytes(0x11));
     for (const char* command : {"Master1", "Open1", "Edit1"}) {
         acceptEdited(ConfigImage{});
