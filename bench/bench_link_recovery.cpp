@@ -19,7 +19,6 @@ namespace {
 constexpr int Rounds = 7;
 constexpr int WaitMs = 5000;
 
-
 // Replug to identified on one cable, every round; empty when the link failed.
 std::vector<double> measure(simtest::Cable cable)
 {

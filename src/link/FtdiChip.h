@@ -41,8 +41,8 @@ private:
 
     ftdi_context* ctx_ = nullptr;
     bool open_ = false;
-    std::string node_;         // the device node of the device opened last
-    int devicesFound_ = 0;     // FTDI devices on the bus at the last open
+    std::string node_;            // the device node of the device opened last
+    int devicesFound_ = 0;        // FTDI devices on the bus at the last open
     bool startAfterNode_ = false; // the next open begins after node_
     OpenFailure openFailure_ = OpenFailure::None;
     std::string device_ = "libftdi";

@@ -126,8 +126,8 @@ bool LinkEngine::handleLinkFailure()
 // listed before the master's: after a few searches in vain, the chip tries the next.
 bool LinkEngine::deviceForNextSearch()
 {
-    if ((linkOperation_ & ~1) != OpIdSearch || ++unansweredSearches_ < SearchesBeforeNextDevice ||
-        !chip_.moveToNextDevice())
+    if ((linkOperation_ & ~1) != OpIdSearch || ++unansweredSearches_ < SearchesBeforeNextDevice
+        || !chip_.moveToNextDevice())
         return true;
     closeDevice();
     return openDevice();

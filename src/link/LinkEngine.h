@@ -115,7 +115,7 @@ private:
     int page0ReadCount_ = 0;
     int configBlockIndex_ = 0;
     int busyRetryCount_ = 0;
-    int unansweredSearches_ = 0; // since the device was opened or last answered
+    int unansweredSearches_ = 0;             // since the device was opened or last answered
     TransferResult lastResult_ = TransferOk; // of the last frame sent or reply taken
     std::optional<TransferKind> running_;
     std::array<int, 4> failedAttempts_{}; // per TransferKind, since it last completed

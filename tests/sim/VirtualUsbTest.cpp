@@ -124,7 +124,8 @@ TEST(VirtualFt232r, TakesTheRequestsOfItsDataSheetAndStallsEveryOther)
     takeRequests();
     takeFaults();
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "request " << int(c.request) << " value " << c.value << " index " << c.index);
+        SCOPED_TRACE(testing::Message() << "request " << int(c.request) << " value " << c.value << " index "
+                                        << c.index);
         std::uint8_t data[2] = {};
         const int rc = device.chip.control(c.type, c.request, c.value, c.index, data, c.length);
         if (c.taken) {
