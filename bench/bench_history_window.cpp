@@ -8,9 +8,9 @@
 #include "LaptopScreen.h"
 #include "history/HistoryRows.h"
 #include "model/DefaultConfiguration.h"
-#include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -13,9 +13,9 @@
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/ConfigurationReports.h"
-#include "reports/ReportViewer.h"
+#include "ui/reports/ReportViewer.h"
 
-#include "reports/ReportLayout.h"
+#include "ui/reports/ReportLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

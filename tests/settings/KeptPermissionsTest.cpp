@@ -1,9 +1,9 @@
 // A rewrite of a file the manager keeps replaces it through a temporary file: the
 // permission bits the user gave the old file must survive the rename.
 
+#include "history/ConfigFiles.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
-#include "ui/main/ConfigFiles.h"
 
 #include "FileFixture.h"
 

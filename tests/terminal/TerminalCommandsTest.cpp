@@ -7,8 +7,8 @@
 #include "SimHarness.h"
 #include "app/WorkingFolderLock.h"
 #include "link/TtyChip.h"
-#include "reports/ReportViewer.h"
 #include "ui/main/MainWindow.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QAction>
 #include <QRegularExpression>

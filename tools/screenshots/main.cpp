@@ -12,13 +12,13 @@
 #include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
-#include "msgfolder/MessageFolderWindow.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/ConfigurationReports.h"
-#include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
 #include "ui/config/ConfigEditor.h"
 #include "ui/help/HelpOpener.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "ui/config/ConfigEditor.h"
 
 #include "model/FileLog.h"
-#include "reports/ReportViewer.h"
 #include "settings/NameTables.h"
 #include "settings/SettingsFile.h"
 #include "ui/common/RecoveryFiles.h"
@@ -12,6 +11,7 @@
 #include "ui/config/Listings.h"
 #include "ui/config/TimerPage.h"
 #include "ui/config/ZoneGrid.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 #include "ui/history/HistoryWindow.h"
 
+#include "history/ConfigFiles.h"
 #include "history/HistoryRows.h"
 #include "model/ConfigFile.h"
 #include "reports/ConfigurationComparison.h"
-#include "reports/ReportViewer.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
-#include "ui/main/ConfigFiles.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QDesktopServices>
 #include <QDir>

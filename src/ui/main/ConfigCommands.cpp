@@ -1,10 +1,10 @@
 #include "ui/main/ConfigCommands.h"
 
+#include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
-#include "ui/main/ConfigFiles.h"
 #include "ui/main/ReplaceQuestion.h"
 
 #include <QWidget>

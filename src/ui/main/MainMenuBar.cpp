@@ -1,11 +1,11 @@
 #include "ui/main/MainMenuBar.h"
 
 #include "model/ZoneMask.h"
-#include "reports/ReportCommands.h"
 #include "settings/SettingsFile.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/main/ConfigCommands.h"
 #include "ui/main/TransferController.h"
+#include "ui/reports/ReportCommands.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -2,14 +2,12 @@
 
 #include "ui/main/MainWindow.h"
 
+#include "history/ConfigFiles.h"
 #include "link/LinkThread.h"
-#include "reports/ReportCommands.h"
-#include "reports/ReportViewer.h"
 #include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/ConfigCommands.h"
-#include "ui/main/ConfigFiles.h"
 #include "ui/main/DisabledLook.h"
 #include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
@@ -22,6 +20,8 @@
 #include "ui/main/TransferController.h"
 #include "ui/main/TransferMessages.h"
 #include "ui/main/WheelNeedsFocus.h"
+#include "ui/reports/ReportCommands.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QCloseEvent>
 #include <QDir>

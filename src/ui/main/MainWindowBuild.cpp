@@ -1,7 +1,5 @@
 // MainWindow: the panels and the collaborators, built once at construction.
 
-#include "reports/ReportCommands.h"
-#include "reports/ReportViewer.h"
 #include "ui/main/ActiveSourcePanel.h"
 #include "ui/main/ConfigCommands.h"
 #include "ui/main/GeneratorCommands.h"
@@ -20,6 +18,8 @@
 #include "ui/main/TransferController.h"
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
+#include "ui/reports/ReportCommands.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QMenuBar>
 #include <QStackedWidget>

@@ -2,10 +2,10 @@
 
 #include "link/LinkShared.h"
 #include "model/ConfigFile.h"
+#include "program/SecondaryWindows.h"
 #include "ui/common/RecoveryFiles.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
-#include "ui/main/SecondaryWindows.h"
 
 #include <QAction>
 #include <QApplication>

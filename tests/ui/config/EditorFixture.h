@@ -3,9 +3,9 @@
 
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
-#include "reports/ReportViewer.h"
 #include "ui/config/CellLabel.h"
 #include "ui/config/ConfigEditor.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

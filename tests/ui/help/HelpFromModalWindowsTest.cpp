@@ -4,10 +4,10 @@
 // hand-over the uninstrumented Qt hides from the checker.
 
 #include "WindowFixture.h"
-#include "msgfolder/MessageFolderWindow.h"
+#include "program/SecondaryWindows.h"
 #include "ui/config/ConfigEditor.h"
 #include "ui/help/HelpWindow.h"
-#include "ui/main/SecondaryWindows.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QPushButton>
 #include <QTextBrowser>

@@ -1,15 +1,15 @@
 #include "ui/help/HelpTopics.h"
 #include "WindowFixture.h"
-#include "msgfolder/MessageFolderWindow.h"
+#include "program/SecondaryWindows.h"
 #include "reports/ReportGuards.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/config/GridRules.h"
 #include "ui/main/ClosingGuard.h"
 #include "ui/main/DeviceHint.h"
-#include "ui/main/SecondaryWindows.h"
 #include "ui/main/StatusRules.h"
 #include "ui/main/TransferMessages.h"
 #include "ui/main/WorkingFolderLock.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "ui/help/HelpWindow.h"
 #include "ScriptedDialogs.h"
-#include "msgfolder/MessageFolderWindow.h"
 #include "ui/help/HelpOpener.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -3,10 +3,10 @@
 
 #include "WindowFixture.h"
 #include "WriteFailure.h"
+#include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
-#include "reports/ReportViewer.h"
-#include "ui/main/ConfigFiles.h"
 #include "ui/main/ReplaceQuestion.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QDir>
 #include <QTextEdit>

@@ -2,12 +2,12 @@
 // the help language, help and the About box.
 
 #include "WindowFixture.h"
-#include "msgfolder/MessageFolderWindow.h"
-#include "reports/ReportViewer.h"
+#include "program/SecondaryWindows.h"
 #include "ui/config/ConfigEditor.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/AboutBox.h"
-#include "ui/main/SecondaryWindows.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QDir>
 #include <QMenu>

@@ -3,11 +3,11 @@
 // screen, windows that fit the screen.
 
 #include "WindowFixture.h"
-#include "msgfolder/MessageFolderWindow.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/Icons.h"
 #include "ui/main/LevelSlider.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QKeyEvent>
 #include <QScrollArea>

@@ -1,11 +1,11 @@
-#include "reports/ReportCommands.h"
+#include "ui/reports/ReportCommands.h"
 
 #include "link/LinkShared.h"
 #include "reports/ConfigurationReports.h"
 #include "reports/ReportGuards.h"
-#include "reports/ReportViewer.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
+#include "ui/reports/ReportViewer.h"
 
 namespace q7582 {
 

@@ -2,9 +2,9 @@
 // compared in the report viewer, opened as the configuration in memory.
 
 #include "ui/history/HistoryWindow.h"
-#include "WindowFixture.h"
-#include "reports/ReportViewer.h"
-#include "ui/main/SecondaryWindows.h"
+#include "../main/WindowFixture.h"
+#include "program/SecondaryWindows.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QDir>
 #include <QTableWidget>

@@ -6,11 +6,11 @@
 #include "link/LinkShared.h"
 #include "model/DefaultConfiguration.h"
 #include "model/LegalFile.h"
+#include "program/SecondaryWindows.h"
 #include "reports/ComparisonCommand.h"
 #include "terminal/TerminalCommands.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
-#include "ui/main/SecondaryWindows.h"
 #include "ui/main/WorkingFolderLock.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "reports/ReportViewer.h"
-#include "reports/ReportLayout.h"
+#include "ui/reports/ReportViewer.h"
+#include "ui/reports/ReportLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

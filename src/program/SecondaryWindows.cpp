@@ -1,9 +1,9 @@
-#include "ui/main/SecondaryWindows.h"
+#include "program/SecondaryWindows.h"
 
-#include "msgfolder/MessageFolderWindow.h"
 #include "ui/config/ConfigEditor.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/MainWindow.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 namespace q7582 {
 

@@ -1,6 +1,6 @@
 // MessageFolderWindow: the action handlers.
-#include "msgfolder/MessageFolderWindow.h"
-#include "msgfolder/MessageFolderWindowQuestions.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/msgfolder/MessageFolderWindowQuestions.h"
 
 #include <QApplication>
 #include <QTableWidget>

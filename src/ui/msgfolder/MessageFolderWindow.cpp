@@ -1,8 +1,8 @@
 // MessageFolderWindow: controls, layout and the two window states.
-#include "msgfolder/MessageFolderWindow.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
-#include "msgfolder/MessageFolderWindowCommands.h"
 #include "ui/common/ScreenFit.h"
+#include "ui/msgfolder/MessageFolderWindowCommands.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "ui/main/ConfigFiles.h"
+#include "history/ConfigFiles.h"
 
 #include "history/HistoryName.h"
 #include "reports/ReportText.h"

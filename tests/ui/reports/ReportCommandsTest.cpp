@@ -1,9 +1,9 @@
-#include "reports/ReportCommands.h"
+#include "ui/reports/ReportCommands.h"
 #include "ScriptedDialogs.h"
 #include "link/LinkShared.h"
 #include "reports/ReportGuards.h"
-#include "reports/ReportViewer.h"
 #include "ui/common/Workspace.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QTextEdit>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "msgfolder/MessageFolderWindowCommands.h"
+#include "ui/msgfolder/MessageFolderWindowCommands.h"
 
-#include "msgfolder/MessageFolderWindow.h"
-#include "msgfolder/MessageFolderWindowIcons.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/msgfolder/MessageFolderWindowIcons.h"
 
 #include <QAction>
 #include <QMenuBar>

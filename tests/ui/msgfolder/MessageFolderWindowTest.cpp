@@ -1,7 +1,7 @@
-#include "MessageFolderFixture.h"
+#include "../../msgfolder/MessageFolderFixture.h"
 #include "ScriptedDialogs.h"
 
-#include "msgfolder/MessageFolderWindow.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

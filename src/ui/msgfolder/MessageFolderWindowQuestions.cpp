@@ -1,4 +1,4 @@
-#include "msgfolder/MessageFolderWindowQuestions.h"
+#include "ui/msgfolder/MessageFolderWindowQuestions.h"
 
 #include "msgfolder/MessageNumber.h"
 #include "ui/common/AskUntilValid.h"

@@ -1,4 +1,4 @@
-#include "reports/ReportLayout.h"
+#include "ui/reports/ReportLayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "msgfolder/MessageFolderWindowIcons.h"
+#include "ui/msgfolder/MessageFolderWindowIcons.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "reports/ReportViewer.h"
+#include "ui/reports/ReportViewer.h"
 
 #include "model/FileIo.h"
-#include "reports/ReportLayout.h"
 #include "ui/common/ScreenFit.h"
+#include "ui/reports/ReportLayout.h"
 
 #include <QAction>
 #include <QApplication>
