@@ -4,6 +4,7 @@
 #include "reports/ReportGuards.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/config/GridRules.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/main/ClosingGuard.h"
 #include "ui/main/DeviceHint.h"
 #include "ui/main/StatusRules.h"
@@ -21,6 +22,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -54,9 +56,9 @@ QStringList topicFiles(bool italian)
     return QDir(helpTopics::folder(italian)).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
-// Every text the program shows that the help may quote: the captions, titles and items
-// of its windows (menus without their '&'), and the messages of its commands as the
-// program words them for the help's examples.
+// Every text the program shows that the help may quote: the captions, titles, items and
+// table cells of its windows (menus and buttons without their '&'), and the messages of
+// its commands as the program words them for the help's examples.
 class HelpCaptions : public test::WindowTest {
 protected:
     void addWindowTexts(const QWidget& root)
@@ -70,7 +72,7 @@ protected:
             else if (const auto* m = qobject_cast<const QMenu*>(o))
                 shown << QString(m->title()).remove(u'&');
             else if (const auto* b = qobject_cast<const QAbstractButton*>(o))
-                shown << b->text();
+                shown << QString(b->text()).remove(u'&');
             else if (const auto* l = qobject_cast<const QLabel*>(o))
                 shown << l->text();
             else if (const auto* g = qobject_cast<const QGroupBox*>(o))
@@ -81,6 +83,9 @@ protected:
             else if (const auto* t = qobject_cast<const QTabWidget*>(o))
                 for (int i = 0; i < t->count(); ++i)
                     shown << t->tabText(i);
+            else if (const auto* table = qobject_cast<const QTableWidget*>(o))
+                for (const QTableWidgetItem* item : table->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+                    shown << item->text();
         }
     }
     void addDialogTexts()
@@ -190,8 +195,18 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     dialogs.yeses = 1; // replace the edited configuration
     trigger("Open1");
     w.compiler->findChild<QAction*>("MsgFolder")->trigger();
-    addDialogTexts();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("history"));
+    write("history/2026-01-01_08.00.00_master-1_download-partial.cfi", std::string(ConfigImage::Size, '\0'));
+    write("history/notes.txt", "no configuration, nor an entry's name");
+    w.history->reload();
+    setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
     connectMaster();
+    trigger("Edit1"); // Upload before the master told its address
+    refresh();
+    dialogs.yeses = 1; // replace the edited configuration with master 1's default
+    trigger("Master1");
+    trigger("Download1"); // to master 2: asked
+    addDialogTexts();
     addWindowTexts(*window);
     window->enterGeneratorMode();
     shared.withGenerator([](GeneratorStatus& g) {
@@ -210,7 +225,8 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
         shown << name;
     shown << StatusReportTitle << ConfigurationReportTitle << *statusReportRefusal(NotConnected) << ClosingNotice
           << AlreadyRunningText << PartialDownloadMark << TransferCancelledNotice << summerTimeCaption(true)
-          << deviceHint(OpenFailure::NoAccess).text << deviceHint(OpenFailure::InUse).text;
+          << deviceHint(OpenFailure::NoAccess).text << deviceHint(OpenFailure::InUse).text
+          << transferCompletedText(TransferKind::Upload, 2) << transferCompletedText(TransferKind::Download, 2);
     for (const int code : {64, 65})
         shown << outputEventText(code);
     Provenance p; // uploaded from master 0; master 1 is connected
