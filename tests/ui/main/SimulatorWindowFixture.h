@@ -97,12 +97,17 @@ protected:
         window->startLink(std::move(recording), pacing);
         return !master || spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000);
     }
-    // Runs a transfer command and waits until the window is enabled again.
+    // Runs a transfer command and waits until it has ended, the window enabled again.
+    // An Upload that a loaded machine's slow reply fails is restarted; the window is
+    // enabled between the attempts, and its request stays raised until the last.
     bool transfer(const char* command)
     {
         trigger(command);
         QWidget* controls = window->centralWidget();
-        return !controls->isEnabled() && spinUntil([&] { return controls->isEnabled(); }, TransferMs);
+        const auto done = [&] {
+            return controls->isEnabled() && !shared.requests.uploadRequest && !shared.requests.downloadRequest;
+        };
+        return !controls->isEnabled() && spinUntil(done, 4 * TransferMs);
     }
     // How many requests of that command the link has written.
     int requestsOf(Byte command)
