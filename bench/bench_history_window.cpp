@@ -6,6 +6,7 @@
 // Target: the window shown within 0.3 s.
 
 #include "LaptopScreen.h"
+#include "bench_google_support.h"
 #include "history/HistoryRows.h"
 #include "model/DefaultConfiguration.h"
 #include "ui/common/Workspace.h"
@@ -26,6 +27,7 @@
 #include <random>
 
 using namespace q7582;
+using namespace q7582::bench;
 
 namespace {
 
@@ -111,26 +113,6 @@ void BM_ViewerShown(benchmark::State& state)
 BENCHMARK(BM_BuildRows)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WindowShown)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ViewerShown)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-
-// Keeps the medians, in seconds, as the console reporter prints them.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> medians;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime() / 1000.0;
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
-// The offscreen platform warns about every raise(); nothing else is filtered.
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        qt_message_output(type, context, message);
-}
 
 } // namespace
 

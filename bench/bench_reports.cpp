@@ -9,6 +9,7 @@
 // built within 50 ms.
 
 #include "LaptopScreen.h"
+#include "bench_google_support.h"
 #include "bench_link_support.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
@@ -30,6 +31,8 @@
 
 using namespace q7582;
 using q7582::bench::median;
+using q7582::bench::MedianReporter;
+using q7582::bench::quietOffscreen;
 
 namespace {
 
@@ -186,26 +189,6 @@ BENCHMARK(BM_BuildAndShowQtLayout)->Unit(benchmark::kMillisecond)->Repetitions(9
 BENCHMARK(BM_CompareLines)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CompareAndShow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CompareAndShowQtLayout)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-
-// Keeps the medians, in seconds, as the console reporter prints them.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> medians;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime() / 1000.0;
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
-// The offscreen platform warns about every raise(); nothing else is filtered.
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        qt_message_output(type, context, message);
-}
 
 const char* met(bool ok) { return ok ? "met" : "NOT met"; }
 
