@@ -24,7 +24,7 @@ int noMaster(TerminalLink& link, int waitSeconds)
         say(QStringLiteral("The device may not be opened: no access (see \"Device permissions\" in the README)."));
     else if (link.generatorConnected())
         say(QStringLiteral("A message generator is connected, not a master."));
-    else if (link.shared().connectionState == NotConnected)
+    else if (link.shared().connectionState == ConnectionState::NotConnected)
         say(QStringLiteral("No device found within %1 s.").arg(waitSeconds));
     else
         say(QStringLiteral("No master answered within %1 s.").arg(waitSeconds));

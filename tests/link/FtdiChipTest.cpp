@@ -12,6 +12,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 using simtest::Cable;
 
 // libftdi's open resets the chip and sets 9600 baud; the link then resets, purges both

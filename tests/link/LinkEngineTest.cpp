@@ -9,6 +9,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 
 namespace {
 class SecondManager : public ::testing::TestWithParam<simtest::Cable> {};

@@ -92,9 +92,7 @@ void StatusBarPanel::showConnection() { connectionIcon_->update(); }
 
 void StatusBarPanel::showActivity()
 {
-    const int index = shared_.activityIndex.load();
-    const bool known = index >= 0 && index < int(ActivityNames.size());
-    activityText_->setText(known ? QString::fromLatin1(ActivityNames[std::size_t(index)]) : QString());
+    activityText_->setText(QString::fromLatin1(activityName(shared_.activityIndex.load())));
     progressBar_->setValue(shared_.progressPosition.load());
     showAccess();
 }

@@ -97,7 +97,7 @@ TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
     clickCell("ZoneCell1", Qt::RightButton);
     find<QSlider>("LevelSliders5")->setValue(11);
 
-    shared.connectionState = Connected;
+    shared.connectionState = ConnectionState::Connected;
     shared.justConnected = true;
     EXPECT_FALSE(refreshWrites());
     EXPECT_FALSE(takeClockWrite());
@@ -208,7 +208,7 @@ TEST_F(StatusDisplay, ClockShowsTheMasterDateOrADashThatDisablesTheClockButtons)
     EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
 
     // Losing the master disables them again.
-    shared.connectionState = Searching;
+    shared.connectionState = ConnectionState::Searching;
     window->repaintStatusBar();
     EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPChime")->isEnabled());
 }
@@ -251,7 +251,7 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
 
 TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheDeviceHint)
 {
-    shared.activityIndex = ActivityConfigUL;
+    shared.activityIndex = Activity::ConfigUL;
     shared.progressPosition = 9;
     shared.openFailure = int(OpenFailure::NoAccess);
     window->showActivity();
