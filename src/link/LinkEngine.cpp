@@ -22,14 +22,14 @@ LinkEngine::LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, S
 
 bool LinkEngine::openDevice(bool* hintChanged)
 {
-    const int before = shared_.openFailure.load();
+    const OpenFailure before = shared_.openFailure.load();
     bool ok = chip_.open() == 0;
     if (ok && chip_.reset() != 0) {
         chip_.close();
         ok = false;
     }
-    const int failure = ok ? int(OpenFailure::None) : int(chip_.openFailure());
-    shared_.openFailure = failure;
+    const OpenFailure failure = ok ? OpenFailure::None : chip_.openFailure();
+    shared_.openFailure.store(failure);
     if (hintChanged)
         *hintChanged = failure != before;
     logDeviceOpen(chip_, ok, failure != before);

@@ -3,6 +3,7 @@
 // blocks are touched only under their mutex, so the worker never copies a page
 // while a control handler changes a field of it.
 
+#include "link/OpenFailure.h"
 #include "link/TransferReport.h"
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
@@ -93,8 +94,8 @@ public:
     std::atomic<int> progressPosition{0};
     // Set when a master is found; the next status display refresh clears it.
     std::atomic<bool> justConnected{false};
-    // Why the present device could not be opened (an OpenFailure), None once it opens.
-    std::atomic<int> openFailure{0};
+    // Why the present device could not be opened, None once it opens.
+    std::atomic<OpenFailure> openFailure{OpenFailure::None};
     RequestFlags requests;
     // The worker runs an Upload, a Download, a generator block write or the summer-time
     // table: cutting it would leave the device or the request half-served.

@@ -17,7 +17,7 @@ using Clock = TerminalLink::Clock;
 // Why no master answered in time, as the window's status bar would tell it.
 int noMaster(TerminalLink& link, int waitSeconds)
 {
-    const auto failure = OpenFailure(link.shared().openFailure.load());
+    const OpenFailure failure = link.shared().openFailure;
     if (failure == OpenFailure::InUse)
         say(QStringLiteral("The device is in use by another program."));
     else if (failure == OpenFailure::NoAccess)

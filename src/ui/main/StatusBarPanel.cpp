@@ -99,7 +99,7 @@ void StatusBarPanel::showActivity()
 
 void StatusBarPanel::showAccess()
 {
-    const DeviceHint hint = deviceHint(OpenFailure(shared_.openFailure.load()));
+    const DeviceHint hint = deviceHint(shared_.openFailure.load());
     accessText_->setText(hint.text);
     accessText_->setToolTip(hint.toolTip);
 }

@@ -253,18 +253,18 @@ TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheDeviceHint)
 {
     shared.activityIndex = Activity::ConfigUL;
     shared.progressPosition = 9;
-    shared.openFailure = int(OpenFailure::NoAccess);
+    shared.openFailure.store(OpenFailure::NoAccess);
     window->showActivity();
     EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
     EXPECT_EQ(find<Meter>("ProgressBar1")->value(), 9);
     QWidget* access = find("StatusBar1Panel4");
     EXPECT_EQ(text("StatusBar1Panel4"), "No access");
     EXPECT_TRUE(access->toolTip().contains("packaging/60-qs7582.rules"));
-    shared.openFailure = int(OpenFailure::InUse);
+    shared.openFailure.store(OpenFailure::InUse);
     window->repaintStatusBar();
     EXPECT_EQ(text("StatusBar1Panel4"), "In use");
     EXPECT_TRUE(access->toolTip().contains("Another program holds the device"));
-    shared.openFailure = int(OpenFailure::None);
+    shared.openFailure.store(OpenFailure::None);
     window->repaintStatusBar();
     EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
 }
