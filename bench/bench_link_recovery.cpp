@@ -11,6 +11,7 @@
 
 using namespace q7582;
 using namespace q7582::bench;
+using enum ConnectionState;
 using q7582::test::LinkToSimulator;
 using q7582::test::spinUntil;
 

@@ -14,6 +14,7 @@
 
 using namespace q7582;
 using namespace q7582::bench;
+using enum ConnectionState;
 using q7582::test::LinkToSimulator;
 
 namespace {

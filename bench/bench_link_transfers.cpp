@@ -10,6 +10,7 @@
 
 using namespace q7582;
 using namespace q7582::bench;
+using enum ConnectionState;
 using q7582::test::LinkToSimulator;
 
 namespace {

@@ -37,7 +37,7 @@ struct Bench {
     Bench()
     {
         window = std::make_unique<MainWindow>(shared, workspace);
-        shared.connectionState = Connected;
+        shared.connectionState = ConnectionState::Connected;
     }
 };
 

@@ -39,7 +39,7 @@ bool round(TimedWindow& window, LoopLatency& probe, Samples& s)
     window.startLink(makeChipFromEnvironment());
     const int refreshesBefore = window.refreshes;
     probe.measureUntil([&] { return window.refreshes >= refreshesBefore + 3; }, ConnectTimeoutMs); // not counted
-    if (window.shared().connectionState != Connected)
+    if (window.shared().connectionState != ConnectionState::Connected)
         return false;
     append(s.polling, probe.measureFor(PollingMs));
     append(s.pollingBusy, probe.busyMs());

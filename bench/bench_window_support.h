@@ -53,7 +53,7 @@ public:
     }
     void repaintStatusBar() override
     {
-        searches += shared().connectionState == Searching;
+        searches += shared().connectionState == ConnectionState::Searching;
         MainWindow::repaintStatusBar();
     }
     void disableMainWindow() override

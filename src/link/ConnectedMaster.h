@@ -15,13 +15,13 @@ public:
     // After each repaint of the connection state: a new connection starts afresh.
     void connectionShown(const LinkShared& shared)
     {
-        if (shared.connectionState != Connected)
+        if (shared.connectionState != ConnectionState::Connected)
             refreshes_ = 0;
     }
     // After each status display refresh.
     void statusRefreshed(const LinkShared& shared)
     {
-        if (shared.connectionState == Connected && refreshes_ < PagesRead)
+        if (shared.connectionState == ConnectionState::Connected && refreshes_ < PagesRead)
             ++refreshes_;
     }
     // Nothing until the master's page 0 has been read since it was found.

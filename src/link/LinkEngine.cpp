@@ -22,14 +22,14 @@ LinkEngine::LinkEngine(Chip& chip, LinkShared& shared, LinkObserver& observer, S
 
 bool LinkEngine::openDevice(bool* hintChanged)
 {
-    const int before = shared_.openFailure.load();
+    const OpenFailure before = shared_.openFailure.load();
     bool ok = chip_.open() == 0;
     if (ok && chip_.reset() != 0) {
         chip_.close();
         ok = false;
     }
-    const int failure = ok ? int(OpenFailure::None) : int(chip_.openFailure());
-    shared_.openFailure = failure;
+    const OpenFailure failure = ok ? OpenFailure::None : chip_.openFailure();
+    shared_.openFailure.store(failure);
     if (hintChanged)
         *hintChanged = failure != before;
     logDeviceOpen(chip_, ok, failure != before);
@@ -45,19 +45,19 @@ bool LinkEngine::openDevice(bool* hintChanged)
 
 void LinkEngine::startSearch()
 {
-    shared_.connectionState = Searching;
+    shared_.connectionState = ConnectionState::Searching;
     observer_.repaintStatusBar();
     linkOperation_ = OpIdSearch;
     shared_.progressPosition = 0;
-    showActivity(ActivityIdSearch);
+    showActivity(Activity::IdSearch);
 }
 
 void LinkEngine::showNoDevice()
 {
-    shared_.connectionState = NotConnected;
+    shared_.connectionState = ConnectionState::NotConnected;
     observer_.repaintStatusBar();
     shared_.progressPosition = 0;
-    showActivity(ActivityNone);
+    showActivity(Activity::None);
 }
 
 LinkEngine::Outcome LinkEngine::step()
@@ -171,7 +171,7 @@ bool LinkEngine::replyTaken(TransferResult result, bool& stepOk)
 
 void LinkEngine::stepProgress() { shared_.progressPosition = (shared_.progressPosition + 1) % 16; }
 
-void LinkEngine::showActivity(int activity)
+void LinkEngine::showActivity(Activity activity)
 {
     shared_.activityIndex = activity;
     observer_.showActivity();
@@ -191,8 +191,8 @@ bool LinkEngine::idSearch()
         unansweredSearches_ = 0;
         linkOperation_ = OpStatusRead;
         shared_.progressPosition = 0;
-        shared_.connectionState = Connected;
-        showActivity(ActivityStatusUL);
+        shared_.connectionState = ConnectionState::Connected;
+        showActivity(Activity::StatusUL);
         observer_.repaintStatusBar();
         statusPage_ = 1;
         page0ReadCount_ = 0;
@@ -202,8 +202,8 @@ bool LinkEngine::idSearch()
         unansweredSearches_ = 0;
         linkOperation_ = OpGeneratorRead;
         shared_.progressPosition = 0;
-        shared_.connectionState = Connected;
-        showActivity(ActivityGeneratorUL);
+        shared_.connectionState = ConnectionState::Connected;
+        showActivity(Activity::GeneratorUL);
         observer_.repaintStatusBar();
         generatorMode_ = true;
         observer_.enterGeneratorMode();
@@ -244,25 +244,25 @@ void LinkEngine::chooseAfterStatusRead()
 {
     forgetWithdrawnRestarts();
     RequestFlags& requests = shared_.requests;
-    int activity = ActivityStatusUL;
+    Activity activity = Activity::StatusUL;
     if (requests.statusWriteRequest || requests.clockWriteRequest) {
         statusPage_ = requests.statusWriteRequest ? 0 : 1;
         linkOperation_ = OpStatusWrite;
-        activity = ActivityStatusDL;
+        activity = Activity::StatusDL;
         stepProgress();
     } else if (requests.downloadRequest && beginTransfer(TransferKind::Download)) {
         // The window is disabled for the whole transfer, whoever enabled it meanwhile.
         observer_.disableMainWindow();
         observer_.copyConfigForDownload(outgoing_);
         linkOperation_ = OpConfigWrite;
-        activity = ActivityConfigDL;
+        activity = Activity::ConfigDL;
         configBlockIndex_ = 0;
         shared_.progressPosition = 0;
     } else if (requests.uploadRequest && beginTransfer(TransferKind::Upload)) {
         // Also after an interrupted Upload, whose failure enabled the window again.
         observer_.disableMainWindow();
         linkOperation_ = OpConfigRead;
-        activity = ActivityConfigUL;
+        activity = Activity::ConfigUL;
         configBlockIndex_ = 0;
         shared_.progressPosition = 0;
     } else {

@@ -98,7 +98,7 @@ private:
     void chooseAfterStatusRead();
     void chooseAfterGeneratorRead();
     void stepProgress();
-    void showActivity(int activity);
+    void showActivity(Activity activity);
     // After a failed step: false when no device is open for the next search.
     bool deviceForNextSearch();
 

@@ -3,6 +3,7 @@
 // blocks are touched only under their mutex, so the worker never copies a page
 // while a control handler changes a field of it.
 
+#include "link/OpenFailure.h"
 #include "link/TransferReport.h"
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
@@ -13,25 +14,53 @@
 
 namespace q7582 {
 
-enum ConnectionState : int { NotConnected = 0, Searching = 1, Connected = 2 };
+enum class ConnectionState : int { NotConnected = 0, Searching = 1, Connected = 2 };
 
-inline constexpr std::array<const char*, 10> ActivityNames = {
-    "None",      "Status DL",   "Status UL",   "Config DL", "Config UL",
-    "ID search", "RKDV7582 DL", "RKDV7582 UL", "Legal DL",  "Legal UL",
+// What the link is doing, as status bar panel 2 names it.
+enum class Activity : int {
+    None = 0,
+    StatusDL,
+    StatusUL,
+    ConfigDL,
+    ConfigUL,
+    IdSearch,
+    GeneratorDL,
+    GeneratorUL,
+    LegalDL,
+    LegalUL,
 };
 
-enum ActivityIndexValue : int {
-    ActivityNone = 0,
-    ActivityStatusDL,
-    ActivityStatusUL,
-    ActivityConfigDL,
-    ActivityConfigUL,
-    ActivityIdSearch,
-    ActivityGeneratorDL,
-    ActivityGeneratorUL,
-    ActivityLegalDL,
-    ActivityLegalUL,
+struct ActivityName {
+    Activity activity;
+    const char* name;
 };
+
+inline constexpr std::array<ActivityName, 10> ActivityNames{{
+    {Activity::None, "None"},
+    {Activity::StatusDL, "Status DL"},
+    {Activity::StatusUL, "Status UL"},
+    {Activity::ConfigDL, "Config DL"},
+    {Activity::ConfigUL, "Config UL"},
+    {Activity::IdSearch, "ID search"},
+    {Activity::GeneratorDL, "RKDV7582 DL"},
+    {Activity::GeneratorUL, "RKDV7582 UL"},
+    {Activity::LegalDL, "Legal DL"},
+    {Activity::LegalUL, "Legal UL"},
+}};
+
+// Each activity's entry sits at its own value, so a name is found by index.
+static_assert([] {
+    for (std::size_t i = 0; i < ActivityNames.size(); ++i)
+        if (ActivityNames[i].activity != Activity(i))
+            return false;
+    return true;
+}());
+
+constexpr const char* activityName(Activity activity)
+{
+    const auto index = std::size_t(activity);
+    return index < ActivityNames.size() ? ActivityNames[index].name : "";
+}
 
 // Set by the main thread, cleared by the worker.
 struct RequestFlags {
@@ -60,13 +89,13 @@ struct RequestFlags {
 
 class LinkShared {
 public:
-    std::atomic<int> connectionState{NotConnected};
-    std::atomic<int> activityIndex{ActivityNone};
+    std::atomic<ConnectionState> connectionState{ConnectionState::NotConnected};
+    std::atomic<Activity> activityIndex{Activity::None};
     std::atomic<int> progressPosition{0};
     // Set when a master is found; the next status display refresh clears it.
     std::atomic<bool> justConnected{false};
-    // Why the present device could not be opened (an OpenFailure), None once it opens.
-    std::atomic<int> openFailure{0};
+    // Why the present device could not be opened, None once it opens.
+    std::atomic<OpenFailure> openFailure{OpenFailure::None};
     RequestFlags requests;
     // The worker runs an Upload, a Download, a generator block write or the summer-time
     // table: cutting it would leave the device or the request half-served.

@@ -77,7 +77,7 @@ bool LinkEngine::cancelUpload()
     linkOperation_ = OpStatusRead;
     shared_.progressPosition = 0;
     observer_.enableMainWindow();
-    showActivity(ActivityStatusUL);
+    showActivity(Activity::StatusUL);
     TransferReport report;
     report.kind = TransferKind::Upload;
     report.end = TransferEnd::Cancelled;

@@ -48,7 +48,7 @@ bool LinkEngine::statusWrite()
     busyRetryCount_ = 0;
     linkOperation_ = OpStatusRead;
     stepProgress();
-    showActivity(ActivityStatusUL);
+    showActivity(Activity::StatusUL);
     sleep_(StatusWriteSleepMs);
     return true;
 }
@@ -66,7 +66,7 @@ bool LinkEngine::configWrite()
     if (++configBlockIndex_ < ConfigImage::BlockCount) {
         linkOperation_ = OpConfigWrite;
         shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
-        showActivity(ActivityConfigDL);
+        showActivity(Activity::ConfigDL);
     } else {
         shared_.requests.downloadRequest = false;
         linkOperation_ = OpStatusRead;
@@ -74,7 +74,7 @@ bool LinkEngine::configWrite()
         observer_.downloadCompleted(addressChimeOf(shared_));
         observer_.enableMainWindow();
         observer_.captionRefresh();
-        showActivity(ActivityStatusUL);
+        showActivity(Activity::StatusUL);
         endTransfer(completed(TransferKind::Download));
     }
     busyRetryCount_ = 0;
@@ -98,7 +98,7 @@ bool LinkEngine::configRead()
     if (++configBlockIndex_ < ConfigImage::BlockCount) {
         linkOperation_ = OpConfigRead;
         shared_.progressPosition = configBlockIndex_ / BlocksPerProgressStep;
-        showActivity(ActivityConfigUL);
+        showActivity(Activity::ConfigUL);
     } else if (!shared_.requests.uploadRequest.exchange(false)) {
         return cancelUpload(); // withdrawn while the last block travelled
     } else {
@@ -107,7 +107,7 @@ bool LinkEngine::configRead()
         observer_.uploadCompleted(staging_, addressChimeOf(shared_));
         observer_.enableMainWindow();
         observer_.captionRefresh();
-        showActivity(ActivityStatusUL);
+        showActivity(Activity::StatusUL);
         endTransfer(completed(TransferKind::Upload));
     }
     busyRetryCount_ = 0;
@@ -136,14 +136,14 @@ bool LinkEngine::generatorRead()
 void LinkEngine::chooseAfterGeneratorRead()
 {
     forgetWithdrawnRestarts();
-    int activity = ActivityGeneratorUL;
+    Activity activity = Activity::GeneratorUL;
     if (shared_.requests.generatorWriteRequest && beginTransfer(TransferKind::GeneratorWrite)) {
         linkOperation_ = OpGeneratorWrite;
-        activity = ActivityGeneratorDL;
+        activity = Activity::GeneratorDL;
     } else if (shared_.requests.legalFileWriteRequest && beginTransfer(TransferKind::LegalTable)) {
         observer_.copyLegalFileImage(legal_);
         linkOperation_ = OpLegalWrite;
-        activity = ActivityLegalDL;
+        activity = Activity::LegalDL;
     } else {
         linkOperation_ = OpGeneratorRead;
     }
@@ -186,7 +186,7 @@ void LinkEngine::finishGeneratorTransfer(TransferKind kind)
     busyRetryCount_ = 0;
     linkOperation_ = OpGeneratorRead;
     stepProgress();
-    showActivity(ActivityGeneratorUL);
+    showActivity(Activity::GeneratorUL);
     endTransfer(completed(kind));
 }
 

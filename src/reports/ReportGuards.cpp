@@ -1,7 +1,5 @@
 #include "reports/ReportGuards.h"
 
-#include "link/LinkShared.h"
-
 namespace q7582 {
 
 namespace {
@@ -17,17 +15,17 @@ QString noMaster()
 
 } // namespace
 
-std::optional<QString> statusReportRefusal(int connectionState)
+std::optional<QString> statusReportRefusal(ConnectionState connectionState)
 {
-    if (connectionState != Connected)
+    if (connectionState != ConnectionState::Connected)
         return noMaster();
     return std::nullopt;
 }
 
-std::optional<QString> configurationReportRefusal(int connectionState, const Provenance& provenance,
+std::optional<QString> configurationReportRefusal(ConnectionState connectionState, const Provenance& provenance,
                                                   Byte currentAddressChime)
 {
-    if (connectionState != Connected)
+    if (connectionState != ConnectionState::Connected)
         return noMaster();
     if (provenance.origin != ConfigOrigin::OriginMaster)
         return refusal(QStringLiteral("Configuration not Uploaded"),

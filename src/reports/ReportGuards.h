@@ -3,6 +3,7 @@
 // warning text of the first check that fails, or nothing when the report may be made:
 // the check's own caption, then on a line of its own what to do about it.
 
+#include "link/LinkShared.h"
 #include "model/Provenance.h"
 
 #include <QString>
@@ -14,11 +15,11 @@ namespace q7582 {
 inline const QString StatusReportTitle = QStringLiteral("Status Report");
 inline const QString ConfigurationReportTitle = QStringLiteral("Configuration Report");
 
-std::optional<QString> statusReportRefusal(int connectionState);
+std::optional<QString> statusReportRefusal(ConnectionState connectionState);
 
 // The image must be the connected master's own, unchanged: uploaded from it, not
 // edited since, and taken while its address and chime byte were what it is now.
-std::optional<QString> configurationReportRefusal(int connectionState, const Provenance& provenance,
+std::optional<QString> configurationReportRefusal(ConnectionState connectionState, const Provenance& provenance,
                                                   Byte currentAddressChime);
 
 } // namespace q7582

@@ -68,7 +68,7 @@ TerminalLink::Clock::duration TerminalLink::masterMissingFor() const
 void TerminalLink::repaintStatusBar()
 {
     connectedMaster_.connectionShown(shared_);
-    const bool master = shared_.connectionState == Connected && !generator_;
+    const bool master = shared_.connectionState == ConnectionState::Connected && !generator_;
     if (master)
         missingSince_.reset();
     else if (!missingSince_)
@@ -100,12 +100,12 @@ void TerminalLink::disableMainWindow()
 
 void TerminalLink::showActivity()
 {
-    const int activity = shared_.activityIndex;
-    if (activity != ActivityConfigDL && activity != ActivityConfigUL)
+    const Activity activity = shared_.activityIndex;
+    if (activity != Activity::ConfigDL && activity != Activity::ConfigUL)
         return;
     // The first is shown as the transfer begins, then one after each block.
     blocks_ = configSteps_++;
-    progress_.show(activity == ActivityConfigDL ? QStringLiteral("Download") : QStringLiteral("Upload"), blocks_);
+    progress_.show(activity == Activity::ConfigDL ? QStringLiteral("Download") : QStringLiteral("Upload"), blocks_);
 }
 
 void TerminalLink::copyConfigForDownload(ConfigImage& out)

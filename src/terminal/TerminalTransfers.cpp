@@ -17,14 +17,14 @@ using Clock = TerminalLink::Clock;
 // Why no master answered in time, as the window's status bar would tell it.
 int noMaster(TerminalLink& link, int waitSeconds)
 {
-    const auto failure = OpenFailure(link.shared().openFailure.load());
+    const OpenFailure failure = link.shared().openFailure;
     if (failure == OpenFailure::InUse)
         say(QStringLiteral("The device is in use by another program."));
     else if (failure == OpenFailure::NoAccess)
         say(QStringLiteral("The device may not be opened: no access (see \"Device permissions\" in the README)."));
     else if (link.generatorConnected())
         say(QStringLiteral("A message generator is connected, not a master."));
-    else if (link.shared().connectionState == NotConnected)
+    else if (link.shared().connectionState == ConnectionState::NotConnected)
         say(QStringLiteral("No device found within %1 s.").arg(waitSeconds));
     else
         say(QStringLiteral("No master answered within %1 s.").arg(waitSeconds));

@@ -10,6 +10,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 
 namespace {
 
@@ -30,7 +31,7 @@ class EndToEnd : public ::testing::TestWithParam<simtest::Cable> {};
 TEST_P(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
 {
     LinkToSimulator run({}, Pacing, GetParam());
-    std::vector<int> states; // at every repaint of the status bar
+    std::vector<ConnectionState> states; // at every repaint of the status bar
     run.window.onCall = [&](const std::string& call) {
         if (call == "repaintStatusBar")
             states.push_back(run.shared.connectionState);
@@ -56,7 +57,7 @@ TEST_P(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
     // Once the master answers again the Upload starts over from block 0 and completes.
     ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, TransferMs));
     EXPECT_EQ(bytesOf(run.window.image.data(), ConfigImage::Size), run.sim.dump("config.bin"));
-    EXPECT_EQ(states, (std::vector<int>{Searching, Connected, NotConnected, Searching, Connected}));
+    EXPECT_EQ(states, (std::vector{Searching, Connected, NotConnected, Searching, Connected}));
     EXPECT_FALSE(run.link->reconnectTimerActive());
     EXPECT_EQ(std::count(run.window.threads.begin(), run.window.threads.end(), QThread::currentThread()),
               long(run.window.threads.size()))

@@ -12,6 +12,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 using simtest::Cable;
 
 // libftdi's open resets the chip and sets 9600 baud; the link then resets, purges both
@@ -41,11 +42,11 @@ TEST(FtdiChip, ARefusedOpenIsNoAccessAndAClaimedInterfaceInUseUntilTheyClear)
         ASSERT_TRUE(run.sim.waitReady()) << run.sim.problem();
         ASSERT_TRUE(run.sim.control((std::string(fault) + " on").c_str()));
         run.startLink();
-        EXPECT_EQ(OpenFailure(run.shared.openFailure.load()), expected);
+        EXPECT_EQ(run.shared.openFailure.load(), expected);
         EXPECT_EQ(run.shared.connectionState, NotConnected);
         ASSERT_TRUE(run.sim.control((std::string(fault) + " off").c_str()));
         EXPECT_TRUE(run.waitState(Connected));
-        EXPECT_EQ(OpenFailure(run.shared.openFailure.load()), OpenFailure::None);
+        EXPECT_EQ(run.shared.openFailure.load(), OpenFailure::None);
     }
 }
 
@@ -84,7 +85,7 @@ TEST(FtdiChip, FindsTheMasterBehindOtherFtdiDevices)
 
     run.startLink();
     EXPECT_TRUE(run.waitState(Connected, 10000)) << "only the master answers the search";
-    EXPECT_EQ(OpenFailure(run.shared.openFailure.load()), OpenFailure::None);
+    EXPECT_EQ(run.shared.openFailure.load(), OpenFailure::None);
     run.link->shutdown();
     ftdi_free(otherProgram);
 }

@@ -9,6 +9,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 
 namespace {
 
@@ -300,7 +301,7 @@ TEST_F(LinkEngineTest, UploadGivesUpAfterThreeRestartsStopsWhenWithdrawnAndNoneB
 
 TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpens)
 {
-    const auto failure = [&] { return OpenFailure(shared.openFailure.load()); };
+    const auto failure = [&] { return shared.openFailure.load(); };
     chip.setOpenFailure(OpenFailure::NoAccess);
     bool changed = false;
     EXPECT_FALSE(engine.openDevice(&changed));

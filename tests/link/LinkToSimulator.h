@@ -49,7 +49,7 @@ public:
         link->startLink();
     }
 
-    bool waitState(int state, int ms = 5000)
+    bool waitState(ConnectionState state, int ms = 5000)
     {
         return spinUntil([&] { return shared.connectionState == state; }, ms);
     }

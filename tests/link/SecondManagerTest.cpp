@@ -8,6 +8,7 @@
 
 using namespace q7582;
 using namespace q7582::test;
+using enum ConnectionState;
 
 namespace {
 class SecondManager : public ::testing::TestWithParam<simtest::Cable> {};
@@ -23,21 +24,21 @@ TEST_P(SecondManager, SeesTheDeviceInUseWhileTheFirstKeepsPolling)
     RecordingObserver window;
     LinkThread second(shared, window, makeChipFromEnvironment());
     second.startLink();
-    EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::InUse);
+    EXPECT_EQ(shared.openFailure.load(), OpenFailure::InUse);
     EXPECT_EQ(shared.connectionState, NotConnected);
     EXPECT_TRUE(second.reconnectTimerActive());
 
     // A second and more of retries: the first polls on, the second never gets in.
     ASSERT_TRUE(first.waitCalls("statusDisplayRefresh", 8));
     EXPECT_EQ(first.shared.connectionState, Connected);
-    EXPECT_EQ(OpenFailure(first.shared.openFailure.load()), OpenFailure::None);
-    EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::InUse);
+    EXPECT_EQ(first.shared.openFailure.load(), OpenFailure::None);
+    EXPECT_EQ(shared.openFailure.load(), OpenFailure::InUse);
     EXPECT_EQ(window.count("statusDisplayRefresh"), 0);
 
     // The first lets go: the second takes the device at its next retry.
     first.link->shutdown();
     EXPECT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 5000));
-    EXPECT_EQ(OpenFailure(shared.openFailure.load()), OpenFailure::None);
+    EXPECT_EQ(shared.openFailure.load(), OpenFailure::None);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cable, SecondManager, simtest::BothCables, simtest::cableTestName);

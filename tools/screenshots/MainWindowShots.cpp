@@ -48,7 +48,10 @@ bool saveMainWindow(const QString& path, bool generator)
     window.show();
     window.startLink(std::make_unique<TtyChip>(link.toStdString()));
     const bool shown = test::spinUntil(
-        [&] { return generator ? window.generatorModeEntered() : shared.connectionState == Connected; }, 20000);
+        [&] {
+            return generator ? window.generatorModeEntered() : shared.connectionState == ConnectionState::Connected;
+        },
+        20000);
     test::serveEventsFor(3000); // a few status refreshes
     const bool saved = shown && window.grab().save(path);
     window.stopLink();

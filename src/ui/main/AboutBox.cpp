@@ -77,7 +77,7 @@ void AboutBox::setFirmwareLine(const QString& text) { firmware_->setText(text); 
 
 void showAboutBox(DialogProvider& dialogs, QWidget* parent, LinkShared& shared, bool generatorMode)
 {
-    const bool connected = shared.connectionState.load() == Connected;
+    const bool connected = shared.connectionState.load() == ConnectionState::Connected;
     const StatusBlock sb = shared.withStatus([](const StatusBlock& s) { return s; });
     const GeneratorStatus gen = shared.withGenerator([](const GeneratorStatus& g) { return g; });
     AboutBox box(parent);

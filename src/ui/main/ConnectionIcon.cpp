@@ -1,27 +1,27 @@
 #include "ui/main/ConnectionIcon.h"
 
-#include "link/LinkShared.h"
 #include "ui/main/Icons.h"
 
 #include <QPainter>
 
 namespace q7582 {
 
-ConnectionIcon::ConnectionIcon(const std::atomic<int>& connectionState, QWidget* parent)
+ConnectionIcon::ConnectionIcon(const std::atomic<ConnectionState>& connectionState, QWidget* parent)
     : QWidget(parent), state_(connectionState)
 {
 }
 
-int ConnectionIcon::imageFor(int connectionState)
+int ConnectionIcon::imageFor(ConnectionState connectionState)
 {
     switch (connectionState) {
-    case Connected:
+    case ConnectionState::Connected:
         return icons::ConnConnected;
-    case Searching:
+    case ConnectionState::Searching:
         return icons::ConnSearching;
-    default:
-        return icons::ConnNotConnected;
+    case ConnectionState::NotConnected:
+        break;
     }
+    return icons::ConnNotConnected;
 }
 
 // Draws only: enabling the master controls happens where the state is announced.

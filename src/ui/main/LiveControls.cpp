@@ -224,7 +224,10 @@ void LiveControls::foldOrShowLevels(StatusBlock& sb)
     }
 }
 
-void LiveControls::showConnection() { panels_.master->setConnected(shared_.connectionState.load() == Connected); }
+void LiveControls::showConnection()
+{
+    panels_.master->setConnected(shared_.connectionState.load() == ConnectionState::Connected);
+}
 
 StatusWindowValues LiveControls::statusWindowValues() const
 {

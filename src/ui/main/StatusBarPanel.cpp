@@ -92,16 +92,14 @@ void StatusBarPanel::showConnection() { connectionIcon_->update(); }
 
 void StatusBarPanel::showActivity()
 {
-    const int index = shared_.activityIndex.load();
-    const bool known = index >= 0 && index < int(ActivityNames.size());
-    activityText_->setText(known ? QString::fromLatin1(ActivityNames[std::size_t(index)]) : QString());
+    activityText_->setText(QString::fromLatin1(activityName(shared_.activityIndex.load())));
     progressBar_->setValue(shared_.progressPosition.load());
     showAccess();
 }
 
 void StatusBarPanel::showAccess()
 {
-    const DeviceHint hint = deviceHint(OpenFailure(shared_.openFailure.load()));
+    const DeviceHint hint = deviceHint(shared_.openFailure.load());
     accessText_->setText(hint.text);
     accessText_->setToolTip(hint.toolTip);
 }

@@ -37,7 +37,7 @@ ClosingGuard::Hooks TransferController::closingHooks()
 // would stay disabled waiting for it.
 bool TransferController::masterServesTransfers(const QString& command)
 {
-    if (shared_.connectionState.load() == Connected && !generatorMode_())
+    if (shared_.connectionState.load() == ConnectionState::Connected && !generatorMode_())
         return true;
     dialogs_.warning(window_, command, QStringLiteral("No master connected"));
     return false;

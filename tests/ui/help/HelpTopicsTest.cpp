@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace q7582;
+using enum ConnectionState;
 
 namespace {
 
@@ -221,8 +222,8 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     print.show();
     addWindowTexts(print);
 
-    for (const char* name : ActivityNames)
-        shown << name;
+    for (const ActivityName& entry : ActivityNames)
+        shown << entry.name;
     shown << StatusReportTitle << ConfigurationReportTitle << *statusReportRefusal(NotConnected) << ClosingNotice
           << AlreadyRunningText << PartialDownloadMark << TransferCancelledNotice << summerTimeCaption(true)
           << deviceHint(OpenFailure::NoAccess).text << deviceHint(OpenFailure::InUse).text

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        shared.connectionState = Connected;
+        shared.connectionState = ConnectionState::Connected;
         window->enterGeneratorMode();
     }
     void setGenerator(const std::function<void(G&)>& f) { shared.withGenerator(f); }

@@ -143,7 +143,7 @@ TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevic
     EXPECT_EQ(dialogs.executed, QStringList{"TAboutBoxMain"});
     EXPECT_EQ(dialogs.lastFirmwareLine, "");
     setStatus([](StatusBlock& s) { std::copy_n("\x01\x05", 2, &s.bytes[StatusBlock::FirmwareRelease]); });
-    shared.connectionState = Connected;
+    shared.connectionState = ConnectionState::Connected;
     trigger("Info1");
     EXPECT_EQ(dialogs.lastFirmwareLine, "Q7582 firmware release: 1.5");
     shared.withGenerator(

@@ -97,7 +97,7 @@ TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
     clickCell("ZoneCell1", Qt::RightButton);
     find<QSlider>("LevelSliders5")->setValue(11);
 
-    shared.connectionState = Connected;
+    shared.connectionState = ConnectionState::Connected;
     shared.justConnected = true;
     EXPECT_FALSE(refreshWrites());
     EXPECT_FALSE(takeClockWrite());
@@ -208,7 +208,7 @@ TEST_F(StatusDisplay, ClockShowsTheMasterDateOrADashThatDisablesTheClockButtons)
     EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
 
     // Losing the master disables them again.
-    shared.connectionState = Searching;
+    shared.connectionState = ConnectionState::Searching;
     window->repaintStatusBar();
     EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPChime")->isEnabled());
 }
@@ -251,20 +251,20 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
 
 TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheDeviceHint)
 {
-    shared.activityIndex = ActivityConfigUL;
+    shared.activityIndex = Activity::ConfigUL;
     shared.progressPosition = 9;
-    shared.openFailure = int(OpenFailure::NoAccess);
+    shared.openFailure.store(OpenFailure::NoAccess);
     window->showActivity();
     EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
     EXPECT_EQ(find<Meter>("ProgressBar1")->value(), 9);
     QWidget* access = find("StatusBar1Panel4");
     EXPECT_EQ(text("StatusBar1Panel4"), "No access");
     EXPECT_TRUE(access->toolTip().contains("packaging/60-qs7582.rules"));
-    shared.openFailure = int(OpenFailure::InUse);
+    shared.openFailure.store(OpenFailure::InUse);
     window->repaintStatusBar();
     EXPECT_EQ(text("StatusBar1Panel4"), "In use");
     EXPECT_TRUE(access->toolTip().contains("Another program holds the device"));
-    shared.openFailure = int(OpenFailure::None);
+    shared.openFailure.store(OpenFailure::None);
     window->repaintStatusBar();
     EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
 }

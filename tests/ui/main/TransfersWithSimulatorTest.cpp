@@ -175,11 +175,11 @@ TEST_P(TransfersWithSimulator, AnUploadCutByAnUnplugIsDroppedByLoadDefault)
     trigger("Edit1");
     ASSERT_TRUE(reachesBlock(Frame::ReadConfig, 16));
     ASSERT_TRUE(sim.control("unplug 1"));
-    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == NotConnected; }));
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
     trigger("Master1");
     EXPECT_FALSE(shared.requests.uploadRequest);
     ASSERT_TRUE(sim.waitReady(5000));
-    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 10000));
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::Connected; }, 10000));
     const int reads = requestsOf(Frame::ReadConfig);
     serveEventsFor(1500);
     EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);

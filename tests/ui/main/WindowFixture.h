@@ -102,7 +102,7 @@ protected:
     // The link found a master: connected, and the first refresh is done.
     void connectMaster()
     {
-        shared.connectionState = Connected;
+        shared.connectionState = ConnectionState::Connected;
         shared.justConnected = true;
         window->repaintStatusBar();
         refresh();

@@ -28,7 +28,7 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesPromptlyMidPoll)
 
     auto* tuner = find<QSlider>("LevelSliders9");
     ASSERT_TRUE(spinUntil([&] { return tuner->value() == 9; }));
-    EXPECT_EQ(shared.connectionState, Connected);
+    EXPECT_EQ(shared.connectionState, ConnectionState::Connected);
 
     tuner->setValue(14);
     ASSERT_TRUE(spinUntil([&] {

@@ -10,6 +10,8 @@
 
 namespace q7582 {
 
+using enum ConnectionState;
+
 // The first line of a refusal: the check's caption.
 QString caption(const std::optional<QString>& refusal) { return refusal ? refusal->section('\n', 0, 0) : "none"; }
 
