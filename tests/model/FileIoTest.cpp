@@ -151,11 +151,11 @@ TEST_F(FileIo, EveryNameKeepsItsBytesThroughAQString)
         {"plain.cfi", true},
         {"caf\xc3\xa9 \xf0\x9f\x8e\xb5.cfi", true},
         {"bad\xff\xfe.cfi", false},
-        {"cut\xe2\x82", false},              // a sequence cut short
-        {"overlong\xc0\xaf", false},         // '/' in two bytes
-        {"surrogate\xed\xb2\x80", false},    // U+DC80, the stand-in of byte 0x80
-        {"above\xf4\x90\x80\x80", false},    // past U+10FFFF
-        {"pair\xf0\x90\x82\x80\xc2", false}, // U+10080 (low half U+DC80), then a cut
+        {"cut\xe2\x82", false},                                  // a sequence cut short
+        {"overlong\xc0\xaf\xe0\x80\xaf\xf0\x80\x80\xaf", false}, // '/' in two, three and four bytes
+        {"surrogate\xed\xb2\x80", false},                        // U+DC80, the stand-in of byte 0x80
+        {"above\xf4\x90\x80\x80", false},                        // past U+10FFFF
+        {"pair\xf0\x90\x82\x80\xc2", false},                     // U+10080 (low half U+DC80), then a cut
     };
     for (const auto& n : names) {
         const QString held = fileNameFromPath(path(n.name));

@@ -182,7 +182,7 @@ TEST_F(TerminalCommands, NamesThatAreNotUtf8ReachTheirFiles)
     EXPECT_EQ(QByteArray::fromStdString(image), memory());
     // Read, the file goes on to the master's check.
     r = runThere("download --master 2");
-    EXPECT_EQ(r.err, "The connected master is 1, not 2: nothing was written.\n");
+    EXPECT_EQ(r.err.toStdString(), "The connected master is 1, not 2: nothing was written.\n");
 }
 
 } // namespace
