@@ -1,6 +1,7 @@
 #include "Options.h"
 
 #include "app/CommandLine.h"
+#include "model/FilePath.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -90,14 +91,14 @@ void readDeviceOptions(const QCommandLineParser& parser, Options& o)
     o.generator = parser.isSet("generator");
     o.usb = parser.isSet("usb");
     o.address = toCount(parser, "address", 0, 5);
-    o.link = parser.isSet("link") ? parser.value("link").toStdString()
+    o.link = parser.isSet("link") ? filePath(parser.value("link"))
              : o.usb              ? "/tmp/q7582-usb"
              : o.generator        ? "/tmp/q7582-generator"
                                   : "/tmp/q7582-master";
     if (o.link.empty())
         fail("--link wants a path");
-    o.dumpDir = parser.value("dump-dir").toStdString();
-    o.controlFifo = parser.value("control").toStdString();
+    o.dumpDir = filePath(parser.value("dump-dir"));
+    o.controlFifo = filePath(parser.value("control"));
     o.printReady = parser.isSet("print-ready");
     o.quietLife = parser.isSet("quiet-life");
     o.noCard = parser.isSet("no-card");
@@ -133,7 +134,7 @@ Options parseOptions(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(Description);
     addOptions(parser);
-    const CommandLineAnswer answer = parseCommandLine(parser, QCoreApplication::arguments());
+    const CommandLineAnswer answer = parseCommandLine(parser, commandLineArguments(argc, argv));
     if (answer.exitCode) {
         printAnswer(answer);
         std::exit(*answer.exitCode);

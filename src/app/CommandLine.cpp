@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "model/FilePath.h"
+
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <cstdio>
@@ -27,6 +29,14 @@ void acceptQtGuiOptions(QCommandLineParser& parser)
 }
 
 } // namespace
+
+QStringList commandLineArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << fileNameFromPath(argv[i]);
+    return arguments;
+}
 
 CommandLineAnswer parseCommandLine(QCommandLineParser& parser, const QStringList& arguments)
 {
@@ -177,7 +187,7 @@ std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions&
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
         QCoreApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
-        answer = parseManagerCommandLine(QCoreApplication::arguments(), options);
+        answer = parseManagerCommandLine(commandLineArguments(argc, argv), options);
     }
     printAnswer(answer);
     if (answer.exitCode)

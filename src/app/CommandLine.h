@@ -19,6 +19,11 @@ struct CommandLineAnswer {
     QString err;                 // for standard error
 };
 
+// The program's arguments, its name first, each decoded by fileNameFromPath, so that a
+// file operand keeps its bytes: QCoreApplication::arguments() turns bytes that are not
+// UTF-8 into U+FFFD, which names another file.
+QStringList commandLineArguments(int argc, char** argv);
+
 // Parses arguments (the program's name first) with the parser's options plus --help
 // and --version. An answer without exitCode means: run, reading the parser's values.
 CommandLineAnswer parseCommandLine(QCommandLineParser& parser, const QStringList& arguments);

@@ -5,10 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <dirent.h>
-#include <memory>
-#include <sys/stat.h>
 
 namespace q7582 {
 
@@ -38,27 +34,14 @@ ConfigHistory::ConfigHistory(const std::string& workingFolder)
 {
 }
 
-FileResult ConfigHistory::fileNames(std::vector<std::string>& names) const
-{
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder_.c_str()), ::closedir);
-    if (!dir)
-        return errno == ENOENT ? FileResult{} : FileResult::failure(folder_, errno);
-    while (const dirent* e = ::readdir(dir.get()))
-        if (e->d_name[0] != '.')
-            names.emplace_back(e->d_name);
-    return {};
-}
-
 HistoryWrite ConfigHistory::record(const ConfigImage& image, int master, HistoryDirection direction, bool partial,
                                    const QDateTime& now) const
 {
     HistoryWrite write;
-    if (::mkdir(folder_.c_str(), 0777) != 0 && !(errno == EEXIST && isDirectory(folder_))) {
-        write.result = FileResult::failure(folder_, errno == EEXIST ? ENOTDIR : errno);
+    if (write.result = makeFolder(folder_); !write.result.ok)
         return write;
-    }
     std::vector<std::string> names;
-    if (write.result = fileNames(names); !write.result.ok)
+    if (write.result = listFolder(folder_, names); !write.result.ok)
         return write;
 
     const QTime second(now.time().hour(), now.time().minute(), now.time().second());
@@ -92,7 +75,7 @@ HistoryWrite ConfigHistory::record(const ConfigImage& image, int master, History
 FileResult ConfigHistory::list(std::vector<HistoryEntry>& entries) const
 {
     std::vector<std::string> names;
-    if (FileResult r = fileNames(names); !r.ok)
+    if (FileResult r = listFolder(folder_, names); !r.ok)
         return r;
     std::vector<HistoryEntry> found;
     found.reserve(names.size());

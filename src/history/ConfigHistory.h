@@ -49,8 +49,6 @@ public:
     FileResult list(std::vector<HistoryEntry>& entries) const;
 
 private:
-    FileResult fileNames(std::vector<std::string>& names) const;
-
     std::string folder_;
 };
 

@@ -1,5 +1,7 @@
 #include "history/HistoryName.h"
 
+#include "model/FilePath.h"
+
 #include <QRegularExpression>
 
 namespace q7582 {
@@ -31,7 +33,7 @@ std::string historyFileName(const HistoryName& n)
                    + QLatin1String(directionWord(n));
     if (n.sequence > 1)
         name += QStringLiteral("_%1").arg(n.sequence);
-    return (name + QStringLiteral(".cfi")).toStdString();
+    return filePath(name + QStringLiteral(".cfi"));
 }
 
 std::optional<HistoryName> parseHistoryFileName(const std::string& fileName)

@@ -7,8 +7,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,6 +42,38 @@ bool isDirectory(const std::string& path)
 {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+FileResult listFolder(const std::string& folder, std::vector<std::string>& names)
+{
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        return errno == ENOENT ? FileResult{} : FileResult::failure(folder, errno);
+    while (const dirent* e = ::readdir(dir.get()))
+        if (e->d_name[0] != '.')
+            names.emplace_back(e->d_name);
+    return {};
+}
+
+FileResult makeFolder(const std::string& folder)
+{
+    if (::mkdir(folder.c_str(), 0777) != 0 && !(errno == EEXIST && isDirectory(folder)))
+        return FileResult::failure(folder, errno == EEXIST ? ENOTDIR : errno);
+    return {};
 }
 
 namespace {
@@ -114,14 +148,6 @@ private:
     struct stat st_ {};
     FileResult result_;
 };
-
-std::string folderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The file a path finally names: symbolic links are followed even when the last one
 // dangles, so that the rename replaces the target and the link stays a link.

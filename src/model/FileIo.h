@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace q7582 {
 
@@ -23,6 +24,15 @@ struct [[nodiscard]] FileResult {
 
 bool fileExists(const std::string& path); // a folder counts too
 bool isDirectory(const std::string& path);
+bool isRegularFile(const std::string& path);
+// The folder a path names its file in: "." for a bare name, "/" for one right under the root.
+std::string folderOf(const std::string& path);
+
+// The names in folder but the hidden ones (a leading '.', such as a write's temporary);
+// a missing folder holds none.
+FileResult listFolder(const std::string& folder, std::vector<std::string>& names);
+// Makes the folder when missing (its parent must be there); a file in its place is refused.
+FileResult makeFolder(const std::string& folder);
 
 // Reads at most maxBytes of path into out; fileSize, when given, gets the file's length
 // (never less than what was read). Anything but a regular file (a pipe, a device, a

@@ -1,6 +1,6 @@
 #include "msgfolder/ErrorLog.h"
 
-#include <QFile>
+#include "model/FilePath.h"
 
 namespace q7582 {
 
@@ -37,7 +37,7 @@ QByteArray errorLogText(const std::vector<LoadFinding>& findings, const QDateTim
 FileResult writeErrorLog(const QString& folder, const std::vector<LoadFinding>& findings, const QDateTime& now,
                          const QLocale& locale)
 {
-    return replaceFile(QFile::encodeName(folder + u'/' + QLatin1String(ErrorLogName)).toStdString(),
+    return replaceFile(filePath(folder + u'/' + QLatin1String(ErrorLogName)),
                        errorLogText(findings, now, locale).toStdString());
 }
 

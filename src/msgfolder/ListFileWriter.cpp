@@ -1,6 +1,6 @@
 #include "msgfolder/ListFileWriter.h"
 
-#include <QFile>
+#include "model/FilePath.h"
 
 namespace q7582 {
 
@@ -16,8 +16,7 @@ QByteArray listFileText(const MessageList& list)
 
 FileResult saveMessageList(const QString& folder, const MessageList& list)
 {
-    return replaceFile(QFile::encodeName(folder + u'/' + QLatin1String(ListFileName)).toStdString(),
-                       listFileText(list).toStdString());
+    return replaceFile(filePath(folder + u'/' + QLatin1String(ListFileName)), listFileText(list).toStdString());
 }
 
 } // namespace q7582

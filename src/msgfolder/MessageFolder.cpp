@@ -1,10 +1,10 @@
 #include "msgfolder/MessageFolder.h"
 
+#include "model/FilePath.h"
 #include "msgfolder/ErrorLog.h"
 #include "msgfolder/ListFileWriter.h"
 #include "msgfolder/WavFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -32,7 +32,7 @@ FolderChoice messageFolderFor(QString chosen)
     if (QFileInfo(folder).isDir())
         return {{}, folder};
     // mkdir(2) rather than QDir::mkdir: the user needs the system's reason.
-    if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
+    if (::mkdir(filePath(folder).c_str(), 0777) != 0)
         return {{false, std::strerror(errno)}, {}};
     return {{}, folder};
 }
@@ -57,8 +57,7 @@ LoadOutcome MessageFolder::LoadMessageList(const QDateTime& now, const QLocale& 
 {
     LoadOutcome outcome;
     std::string content;
-    outcome.list = readFile(QFile::encodeName(path_ + u'/' + QLatin1String(ListFileName)).toStdString(), content,
-                            MaxListFileBytes);
+    outcome.list = readFile(filePath(path_ + u'/' + QLatin1String(ListFileName)), content, MaxListFileBytes);
     if (!outcome.list.ok)
         return outcome;
     MessageList loaded;

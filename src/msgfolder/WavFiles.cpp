@@ -1,5 +1,7 @@
 #include "msgfolder/WavFiles.h"
 
+#include "model/FilePath.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,8 +42,7 @@ FileResult copyWav(const QString& source, const QString& folder, const QString& 
 {
     const QString target = upperName(number);
     std::uint64_t copiedBytes = 0;
-    const FileResult copied = copyFile(QFile::encodeName(source).toStdString(),
-                                       QFile::encodeName(QDir(folder).filePath(target)).toStdString(), copiedBytes);
+    const FileResult copied = copyFile(filePath(source), filePath(QDir(folder).filePath(target)), copiedBytes);
     if (!copied.ok)
         return copied;
     bytes = qint64(copiedBytes);

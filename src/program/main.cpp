@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
         return *exitCode;
     if (!options.compareFiles.isEmpty()) {
         const q7582::ComparisonCommandOutput compared =
-            q7582::runComparisonCommand(options.compareFiles[0].toStdString(), options.compareFiles[1].toStdString());
+            q7582::runComparisonCommand(options.compareFiles[0], options.compareFiles[1]);
         q7582::printAnswer({compared.exitCode, compared.out, compared.err});
         return compared.exitCode;
     }

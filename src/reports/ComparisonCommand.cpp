@@ -1,18 +1,18 @@
 #include "reports/ComparisonCommand.h"
 
 #include "model/ConfigFile.h"
+#include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "settings/NameTables.h"
 
 namespace q7582 {
 
-ComparisonCommandOutput runComparisonCommand(const std::string& from, const std::string& to,
-                                             const std::string& namesFolder)
+ComparisonCommandOutput runComparisonCommand(const QString& from, const QString& to, const std::string& namesFolder)
 {
     ComparisonCommandOutput output;
     ConfigImage fromImage, toImage;
-    FileResult read = readWholeImage(from, fromImage);
-    read.add(readWholeImage(to, toImage));
+    FileResult read = readWholeImage(filePath(from), fromImage);
+    read.add(readWholeImage(filePath(to), toImage));
     if (!read.ok) {
         output.err = QString::fromStdString(read.error) + QLatin1Char('\n');
         return output;
@@ -21,8 +21,7 @@ ComparisonCommandOutput runComparisonCommand(const std::string& from, const std:
     // Only read: the table would create a missing file.
     if (names.unitFileExists() && !names.loadUnitNames().ok)
         output.err = QStringLiteral("unit.txt could not be read: units keep their default names\n");
-    const ConfigurationComparison comparison =
-        compareConfigurations({fromImage, QString::fromStdString(from)}, {toImage, QString::fromStdString(to)}, names);
+    const ConfigurationComparison comparison = compareConfigurations({fromImage, from}, {toImage, to}, names);
     output.out = plainText(comparison.report);
     output.exitCode = comparison.differences == 0 ? ComparisonExit::Same : ComparisonExit::Different;
     return output;

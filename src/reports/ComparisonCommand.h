@@ -19,7 +19,8 @@ struct ComparisonCommandOutput {
     QString out, err;
 };
 
-ComparisonCommandOutput runComparisonCommand(const std::string& from, const std::string& to,
+// from and to name the files as the command line gave them.
+ComparisonCommandOutput runComparisonCommand(const QString& from, const QString& to,
                                              const std::string& namesFolder = ".");
 
 } // namespace q7582

@@ -3,13 +3,13 @@
 #include "app/WorkingFolderLock.h"
 #include "history/HistoryRows.h"
 #include "model/ConfigFile.h"
+#include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/StatusReport.h"
 #include "terminal/TerminalOutput.h"
 #include "terminal/TerminalTransfers.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace q7582 {
 
@@ -45,13 +45,12 @@ int runHistory(const ConfigHistory& history)
 }
 
 // Where `upload -o` may write: into a folder that exists, over nothing but a file.
-FileResult outputPlace(const QString& path)
+FileResult outputPlace(const std::string& path)
 {
-    const QFileInfo file(path);
-    if (file.exists() && !file.isFile())
-        return FileResult::failure(path.toStdString(), "not a regular file");
-    if (!QFileInfo(file.absolutePath()).isDir())
-        return FileResult::failure(path.toStdString(), "no such folder");
+    if (fileExists(path) && !isRegularFile(path))
+        return FileResult::failure(path, "not a regular file");
+    if (!isDirectory(folderOf(path)))
+        return FileResult::failure(path, "no such folder");
     return {};
 }
 
@@ -66,9 +65,9 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
     ConfigImage image;
     FileResult file;
     if (options.command == TerminalCommand::Download)
-        file = readWholeImage(options.file.toStdString(), image);
+        file = readWholeImage(filePath(options.file), image);
     else if (!options.output.isEmpty())
-        file = outputPlace(options.output);
+        file = outputPlace(filePath(options.output));
     if (!file.ok) {
         say(QString::fromStdString(file.error));
         return TerminalExit::BadUsageOrFile;

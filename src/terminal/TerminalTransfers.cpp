@@ -3,6 +3,7 @@
 #include "history/TransferHistory.h"
 #include "link/OpenFailure.h"
 #include "model/ConfigFile.h"
+#include "model/FilePath.h"
 #include "reports/TransferText.h"
 #include "terminal/TerminalOutput.h"
 
@@ -97,7 +98,7 @@ int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHis
         printResult(QString::fromStdString(history.pathOf(kept.write.fileName)));
     if (options.output.isEmpty())
         return kept.write.result.ok ? TerminalExit::Done : TerminalExit::TransferFailed;
-    if (const FileResult written = writeConfigFile(options.output.toStdString(), *link.uploaded()); !written.ok) {
+    if (const FileResult written = writeConfigFile(filePath(options.output), *link.uploaded()); !written.ok) {
         say(QString::fromStdString(written.error));
         return TerminalExit::TransferFailed;
     }
@@ -117,7 +118,7 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
                 .arg(*options.master));
         return TerminalExit::NoDevice;
     }
-    const std::optional<HistoryName> entry = parseHistoryFileName(QFileInfo(options.file).fileName().toStdString());
+    const std::optional<HistoryName> entry = parseHistoryFileName(filePath(QFileInfo(options.file).fileName()));
     if (entry && entry->master != connected && !options.force) {
         say(QStringLiteral("%1 was read from master %2; the connected master is %3. Nothing was written: "
                            "--force downloads it anyway.")

@@ -143,4 +143,10 @@ TEST(CommandLine, CompareExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith("missing.cfi: ")) << run.err.toStdString();
     EXPECT_EQ(run.filesLeft, files); // nothing written, no name file created
+
+    // A name that is not UTF-8 reaches its file.
+    run = runShellInFolder(dir.path(), R"(bad=$(printf 'bad\377\376.cfi') && cp old.cfi "$bad" &&
+                                          "$0" --compare "$bad" old.cfi; status=$?; rm "$bad"; exit $status)");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8("From: bad\uFFFD\uFFFD.cfi\n"))) << run.out.toStdString();
 }

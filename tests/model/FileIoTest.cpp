@@ -1,4 +1,5 @@
 #include "model/FileIo.h"
+#include "model/FilePath.h"
 
 #include "FileFixture.h"
 #include "WriteFailure.h"
@@ -137,4 +138,35 @@ TEST_F(FileIo, AnyValidNameWorksAndAFailedWriteLeavesNothingBehind)
     }
     EXPECT_EQ(read("007.WAV"), read("source.wav"));
     EXPECT_EQ(entries().size(), 4);
+}
+
+// A name keeps its bytes from the system to a QString and back, whatever they are, and
+// reads as Qt reads it where they are UTF-8.
+TEST_F(FileIo, EveryNameKeepsItsBytesThroughAQString)
+{
+    const struct {
+        std::string name;
+        bool utf8;
+    } names[] = {
+        {"plain.cfi", true},
+        {"caf\xc3\xa9 \xf0\x9f\x8e\xb5.cfi", true},
+        {"bad\xff\xfe.cfi", false},
+        {"cut\xe2\x82", false},                                  // a sequence cut short
+        {"overlong\xc0\xaf\xe0\x80\xaf\xf0\x80\x80\xaf", false}, // '/' in two, three and four bytes
+        {"surrogate\xed\xb2\x80", false},                        // U+DC80, the stand-in of byte 0x80
+        {"above\xf4\x90\x80\x80", false},                        // past U+10FFFF
+        {"pair\xf0\x90\x82\x80\xc2", false},                     // U+10080 (low half U+DC80), then a cut
+    };
+    for (const auto& n : names) {
+        const QString held = fileNameFromPath(path(n.name));
+        EXPECT_EQ(filePath(held), path(n.name)) << n.name;
+        EXPECT_EQ(held == QString::fromUtf8(path(n.name)), n.utf8) << n.name;
+        ASSERT_TRUE(replaceFile(filePath(held), n.name).ok) << n.name;
+        EXPECT_EQ(read(n.name), n.name);
+    }
+    std::vector<std::string> listed;
+    ASSERT_TRUE(listFolder(dir(), listed).ok);
+    EXPECT_EQ(listed.size(), std::size(names));
+    for (const std::string& name : listed)
+        ::unlink(path(name).c_str()); // QTemporaryDir cannot remove what it cannot name
 }

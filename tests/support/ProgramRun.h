@@ -57,4 +57,13 @@ inline ProgramRun runInFolder(const QString& folder, const QString& program, con
     return finished(process, folder);
 }
 
+// Runs a shell command line in the folder, the manager as "$0": QProcess passes only
+// UTF-8, and the shell makes a name of any bytes ("$(printf 'bad\377.cfi')").
+inline ProgramRun runShellInFolder(const QString& folder, const QString& commandLine,
+                                   const QStringList& environment = {})
+{
+    return runInFolder(folder, QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine, programPath("qs7582")},
+                       environment);
+}
+
 } // namespace q7582::test

@@ -77,7 +77,6 @@ public:
         if (const auto* firmware = dialog.findChild<QLabel*>("Firmware"))
             lastFirmwareLine = firmware->text();
     }
-    QString getSaveFileName(QWidget*, S, S, S) override { return next(); }
     bool choosePrinter(QWidget*, QPrinter& printer) override
     {
         jobName = printer.docName();
@@ -104,6 +103,7 @@ protected:
         startFolders << dir;
         return next();
     }
+    QString chooseSaveFile(QWidget*, S, S, S) override { return next(); }
 
 private:
     QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }

@@ -1,12 +1,14 @@
 // The commands without a window against the simulator, as a script runs them: no
 // display, the simulator's link in Q7582_PORT, the exit status and the words.
 
+#include "ByteNamedFolder.h"
 #include "EventWait.h"
 #include "ProgramRun.h"
 #include "ScriptedDialogs.h"
 #include "SimHarness.h"
 #include "app/WorkingFolderLock.h"
 #include "link/TtyChip.h"
+#include "model/FileIo.h"
 #include "ui/main/MainWindow.h"
 #include "ui/reports/ReportViewer.h"
 
@@ -160,6 +162,27 @@ TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
         EXPECT_EQ(read("history/" + kept.first()), plan);
         EXPECT_NE(memory(), plan);
     }
+}
+
+// A folder and a file whose names are not UTF-8 are reached by their bytes.
+TEST_F(TerminalCommands, NamesThatAreNotUtf8ReachTheirFiles)
+{
+    const ByteNamedFolder site(dir.path().toStdString() + "/site\xff");
+    const std::string copy = site.path + "/copy\xfe.cfi";
+    const auto runThere = [this](const QString& command) {
+        return runShellInFolder(dir.path(),
+                                R"sh(cd "$(printf 'site\377')" && exec "$0" )sh" + command
+                                    + R"sh( "$(printf 'copy\376.cfi')")sh",
+                                {"Q7582_PORT=" + QString::fromStdString(sim.link())});
+    };
+    ProgramRun r = runThere("upload -o");
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    std::string image;
+    ASSERT_TRUE(readFile(copy, image, ConfigImage::Size).ok);
+    EXPECT_EQ(QByteArray::fromStdString(image), memory());
+    // Read, the file goes on to the master's check.
+    r = runThere("download --master 2");
+    EXPECT_EQ(r.err.toStdString(), "The connected master is 1, not 2: nothing was written.\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/common/DialogProvider.h"
 
+#include "model/FilePath.h"
 #include "ui/common/TextFileViewer.h"
 
 #include <QDialog>
@@ -16,21 +17,41 @@
 
 namespace q7582 {
 
+namespace {
+
+// "." and no folder at all (Qt's way of saying the working folder) become the link
+// when Qt cannot reach the working folder by its own name.
+QString startFolder(const QString& dir, const QString& link)
+{
+    return (dir.isEmpty() || dir == u'.') && !link.isEmpty() ? link : dir;
+}
+
+} // namespace
+
 QString DialogProvider::getOpenFileName(QWidget* parent, const QString& title, const QString& dir,
                                         const QString& filter)
 {
-    const QString chosen = chooseOpenFile(parent, title, dir.isEmpty() ? lastFolder_ : dir, filter);
+    const QString link = workingFolderLink();
+    const QString chosen = chooseOpenFile(parent, title, startFolder(dir.isEmpty() ? lastFolder_ : dir, link), filter);
     if (!chosen.isEmpty())
         lastFolder_ = QFileInfo(chosen).absolutePath();
-    return chosen;
+    return relativeToWorkingFolder(chosen, link);
 }
 
 QString DialogProvider::getExistingDirectory(QWidget* parent, const QString& title)
 {
-    const QString chosen = chooseDirectory(parent, title, lastFolder_);
+    const QString link = workingFolderLink();
+    const QString chosen = chooseDirectory(parent, title, startFolder(lastFolder_, link));
     if (!chosen.isEmpty())
         lastFolder_ = QDir(chosen).absolutePath();
-    return chosen;
+    return relativeToWorkingFolder(chosen, link);
+}
+
+QString DialogProvider::getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                        const QString& filter)
+{
+    const QString link = workingFolderLink();
+    return relativeToWorkingFolder(chooseSaveFile(parent, title, startFolder(dir, link), filter), link);
 }
 
 QString shownTitle(const QString& title) { return title.isEmpty() ? QStringLiteral(" ") : title; }
@@ -112,8 +133,8 @@ QString QtDialogProvider::chooseOpenFile(QWidget* parent, const QString& title, 
     return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
-QString QtDialogProvider::getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
-                                          const QString& filter)
+QString QtDialogProvider::chooseSaveFile(QWidget* parent, const QString& title, const QString& dir,
+                                         const QString& filter)
 {
     return QFileDialog::getSaveFileName(parent, title, dir, filter);
 }

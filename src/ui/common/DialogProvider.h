@@ -37,10 +37,6 @@ public:
     virtual SaveAnswer askSave(const QString& caption, const QString& text) = 0;
     // A modal dialog the window built (About box).
     virtual void exec(QDialog& dialog) = 0;
-    // File dialogs: the chosen name, empty when cancelled. The save dialog asks before
-    // replacing an existing file.
-    virtual QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir,
-                                    const QString& filter) = 0;
     // Sets up the printer as the user chose; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // The file in a modal read-only viewer; returns when the user closes it.
@@ -68,15 +64,21 @@ public:
             error(parent, QString::fromStdString(result.error));
     }
 
-    // Open dialogs without a folder of their own start where the last one was left.
+    // File dialogs: the chosen name, empty when cancelled. A name in the working folder
+    // is always one that reaches it, also when the folder's own name is not UTF-8
+    // (workingFolderLink). Open dialogs without a folder of their own start where the
+    // last one was left; the save dialog asks before replacing an existing file.
     QString getOpenFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter);
     QString getExistingDirectory(QWidget* parent, const QString& title);
+    QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter);
 
 protected:
     // The dialogs themselves, given the folder they start in.
     virtual QString chooseOpenFile(QWidget* parent, const QString& title, const QString& dir,
                                    const QString& filter) = 0;
     virtual QString chooseDirectory(QWidget* parent, const QString& title, const QString& dir) = 0;
+    virtual QString chooseSaveFile(QWidget* parent, const QString& title, const QString& dir,
+                                   const QString& filter) = 0;
 
 private:
     QString lastFolder_; // for this session only: the settings file keeps no folder
@@ -100,7 +102,6 @@ public:
     bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
     SaveAnswer askSave(const QString& caption, const QString& text) override;
     void exec(QDialog& dialog) override;
-    QString getSaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     FileResult showTextFile(QWidget* parent, const QString& path) override;
 
@@ -111,6 +112,7 @@ public:
 protected:
     QString chooseOpenFile(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
     QString chooseDirectory(QWidget* parent, const QString& title, const QString& dir) override;
+    QString chooseSaveFile(QWidget* parent, const QString& title, const QString& dir, const QString& filter) override;
 };
 
 } // namespace q7582

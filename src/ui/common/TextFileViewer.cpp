@@ -1,10 +1,10 @@
 #include "ui/common/TextFileViewer.h"
 
+#include "model/FilePath.h"
 #include "ui/common/ScreenFit.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -22,7 +22,7 @@ constexpr std::size_t MaxShownBytes = 4 << 20;
 FileResult showTextFileModal(QWidget* owner, const QString& path)
 {
     std::string content;
-    if (FileResult r = readFile(QFile::encodeName(path).toStdString(), content, MaxShownBytes); !r.ok)
+    if (FileResult r = readFile(filePath(path), content, MaxShownBytes); !r.ok)
         return r;
     // Shown as a text-mode read would give it: CR LF becomes one line end.
     const QString text = QString::fromUtf8(content).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

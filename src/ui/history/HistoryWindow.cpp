@@ -3,6 +3,7 @@
 #include "history/ConfigFiles.h"
 #include "history/HistoryRows.h"
 #include "model/ConfigFile.h"
+#include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
@@ -121,10 +122,14 @@ void HistoryWindow::reload()
         list_->setItem(r, DifferencesColumn, cell(row.differences, row));
         list_->setItem(r, FileColumn, cell(row.fileName, row));
     }
-    const QString folder = QDir(QString::fromStdString(workspace_.history().folder())).absolutePath();
-    summary_->setText(listed.ok ? QStringLiteral("%1 entries in %2").arg(entries_.size()).arg(folder)
+    summary_->setText(listed.ok ? QStringLiteral("%1 entries in %2").arg(entries_.size()).arg(shownFolder())
                                 : QString::fromStdString(listed.error));
     selectionChanged();
+}
+
+QString HistoryWindow::shownFolder() const
+{
+    return QDir(QString::fromStdString(workspace_.history().folder())).absolutePath();
 }
 
 int HistoryWindow::execHistory()
@@ -203,10 +208,11 @@ void HistoryWindow::compareEntries()
 
 void HistoryWindow::openFolder()
 {
-    const QString folder = QDir(QString::fromStdString(workspace_.history().folder())).absolutePath();
-    // Made when missing: the user asked to see it, and entries may be dropped in.
-    if (!QDir().mkpath(folder) || !openUrl_(QUrl::fromLocalFile(folder)))
-        dialogs_.warning(this, Title, QStringLiteral("The file manager could not open %1").arg(folder));
+    const std::string& folder = workspace_.history().folder();
+    // Made when missing: the user asked to see it, and entries may be dropped in. Both by
+    // the folder's bytes: a name Qt decoded would reach no folder if they are not UTF-8.
+    if (!makeFolder(folder).ok || !openUrl_(fileUrl(folder)))
+        dialogs_.warning(this, Title, QStringLiteral("The file manager could not open %1").arg(shownFolder()));
 }
 
 } // namespace q7582

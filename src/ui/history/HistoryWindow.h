@@ -54,6 +54,8 @@ private:
     void compareWithMemory();
     void compareEntries();
     void openFolder();
+    // The history folder's absolute name, to be read.
+    QString shownFolder() const;
 
     Workspace& workspace_;
     ReportViewer& viewer_;

@@ -2,6 +2,7 @@
 
 #include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
+#include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/Workspace.h"
@@ -21,9 +22,9 @@ void ConfigCommands::save()
     const QString chosen = dialogs_.getSaveFileName(window_, SaveConfigTitle, QStringLiteral("."), SaveConfigFilter);
     if (chosen.isEmpty())
         return;
-    const std::string path = withCfiExtension(chosen.toStdString());
+    const std::string path = withCfiExtension(filePath(chosen));
     // The dialog asked about the name as typed; a name that gained ".cfi" is asked here.
-    if (path != chosen.toStdString() && fileExists(path)
+    if (path != filePath(chosen) && fileExists(path)
         && !dialogs_.okCancel(window_, SaveConfigTitle,
                               QString::fromStdString(path) + QStringLiteral(" already exists.\nReplace it?")))
         return;
@@ -43,7 +44,7 @@ void ConfigCommands::open()
     const QString chosen = dialogs_.getOpenFileName(window_, OpenConfigTitle, QString(), OpenConfigFilter);
     if (chosen.isEmpty())
         return;
-    const std::string path = chosen.toStdString();
+    const std::string path = filePath(chosen);
     ConfigFileContent content;
     const FileResult read = readConfigFile(path, content);
     if (!read.ok) {
@@ -71,7 +72,7 @@ void ConfigCommands::compare()
     if (chosen.isEmpty())
         return;
     ConfigImage file;
-    if (const FileResult read = readWholeImage(chosen.toStdString(), file); !read.ok) {
+    if (const FileResult read = readWholeImage(filePath(chosen), file); !read.ok) {
         dialogs_.fileError(window_, read);
         return;
     }

@@ -1,6 +1,7 @@
 #include "ui/reports/ReportViewer.h"
 
 #include "model/FileIo.h"
+#include "model/FilePath.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/reports/ReportLayout.h"
 
@@ -205,7 +206,7 @@ std::optional<QString> ReportViewer::saveTo(const QString& fileName) const
             text += block.text().toUtf8() + "\r\n";
 
     // The old file stays whole until the new text is safely written.
-    const FileResult saved = replaceFile(QFile::encodeName(fileName).toStdString(), text.toStdString());
+    const FileResult saved = replaceFile(filePath(fileName), text.toStdString());
     if (!saved.ok)
         return QString::fromStdString(saved.error);
     return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include "ui/history/HistoryWindow.h"
 #include "../main/WindowFixture.h"
+#include "ByteNamedFolder.h"
 #include "program/SecondaryWindows.h"
 #include "ui/reports/ReportViewer.h"
 
@@ -54,13 +55,22 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from File");
     EXPECT_EQ(history.result(), QDialog::Accepted);
 
-    std::vector<QUrl> opened;
-    HistoryWindow folder(*workspace, window->reportViewer(), dialogs, window.get(), [&](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
-    folder.findChild<QAbstractButton*>("HistoryFolder")->click();
-    EXPECT_EQ(opened, std::vector<QUrl>{QUrl::fromLocalFile(QDir(dir.filePath("history")).absolutePath())});
+    // The folder is made and shown by its bytes, also where they are not UTF-8.
+    const ByteNamedFolder site(path("site\xff"));
+    for (const std::string& folder : {dir.path().toStdString(), site.path}) {
+        Workspace there(folder);
+        std::vector<QUrl> opened;
+        HistoryWindow shown(there, window->reportViewer(), dialogs, window.get(), [&](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        });
+        shown.findChild<QAbstractButton*>("HistoryFolder")->click();
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(opened[0].scheme(), "file");
+        EXPECT_EQ(QByteArray::fromPercentEncoding(opened[0].path(QUrl::FullyEncoded).toLatin1()).toStdString(),
+                  folder + "/history");
+        EXPECT_TRUE(isDirectory(folder + "/history"));
+    }
 }
 
 } // namespace

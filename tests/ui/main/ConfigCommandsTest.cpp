@@ -1,6 +1,8 @@
 // The configuration commands: the provenance they leave, the .cfi files they write and
 // read, and how they fail.
 
+#include "ui/main/ConfigCommands.h"
+#include "ByteNamedFolder.h"
 #include "WindowFixture.h"
 #include "WriteFailure.h"
 #include "history/ConfigFiles.h"
@@ -9,7 +11,13 @@
 #include "ui/reports/ReportViewer.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+#include <unistd.h>
 
 namespace q7582::test {
 namespace {
@@ -259,6 +267,40 @@ TEST_F(ConfigCommands, OpenDialogsStartWhereTheLastOneWasLeft)
     EXPECT_EQ(dialogs.getExistingDirectory(window.get(), "Message list folder"), dir.path());
     trigger("Open1");
     EXPECT_EQ(dialogs.startFolders.back(), QDir(dir.path()).absolutePath());
+}
+
+// Qt's file dialog reaches the working folder by its absolute name; one that is not UTF-8
+// reaches no folder, and the dialog would start in the parent and save there.
+TEST_F(ConfigCommands, SaveDialogsSaveInAWorkingFolderWhoseNameIsNotUtf8)
+{
+    const ByteNamedFolder site(dir.path().toStdString() + "/site\xff");
+    struct WorkIn {
+        QString before = QDir::currentPath();
+        explicit WorkIn(const std::string& to) { EXPECT_EQ(::chdir(to.c_str()), 0); }
+        ~WorkIn() { QDir::setCurrent(before); }
+    } there(site.path);
+    QtDialogProvider qtDialogs;
+    q7582::ConfigCommands commands(*workspace, qtDialogs, window.get());
+    ReportViewer viewer(qtDialogs);
+    const struct {
+        std::function<void()> command;
+        const char* typed;
+        const char* saved;
+    } cases[] = {{[&] { commands.save(); }, "x", "x.cfi"}, {[&] { viewer.saveAs(); }, "r.txt", "r.txt"}};
+    for (const auto& c : cases) {
+        // The dialog as a user answers it: the name typed, then Save.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&answer, &c] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                answer.stop();
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        answer.start(10);
+        c.command();
+        EXPECT_TRUE(isRegularFile(site.path + "/" + c.saved)) << c.saved;
+    }
 }
 
 } // namespace q7582::test
