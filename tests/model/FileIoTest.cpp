@@ -100,10 +100,16 @@ TEST_F(FileIo, ReplacingThroughASymbolicLinkRewritesItsTargetAndKeepsTheLink)
     EXPECT_EQ(entries(), (QStringList{"loop", "real", "unit.txt", "zone.txt"}));
 }
 
-// The modes of rewritten files are checked on each file the manager keeps.
-TEST_F(FileIo, NewFilesFollowTheUmaskAndAWriteProtectedFileIsRefused)
+// Every file the manager keeps is rewritten here: the mode the user gave it survives the
+// rename of the temporary file over it.
+TEST_F(FileIo, ARewriteKeepsTheModeNewFilesFollowTheUmaskAndAWriteProtectedFileIsRefused)
 {
-    write("shared.cfi", "new");
+    write("shared.cfi", "old");
+    ASSERT_EQ(::chmod(path("shared.cfi").c_str(), 0640), 0);
+    ASSERT_TRUE(replaceFile(path("shared.cfi"), "new").ok);
+    EXPECT_EQ(read("shared.cfi"), "new");
+    EXPECT_EQ(modeOf(path("shared.cfi")), 0640u);
+
     const mode_t mask = ::umask(022);
     ASSERT_TRUE(replaceFile(path("fresh.cfi"), "new").ok);
     ::umask(mask);

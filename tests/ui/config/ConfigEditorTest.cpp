@@ -34,6 +34,7 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
     const ConfigImage before = image;
 
     form->prepareShow();
+    EXPECT_EQ(form->windowTitle(), "Edit configuration");
     EXPECT_EQ(cell("NumberBox")->text() + cell("OutputEventBox")->text(), "NoneNone");
     EXPECT_EQ(work().key(0, 0).messageNumber() + work().key(0, 0).outputEvent(), 0);
     for (int p : {PageVox, PageOutEvents, PageInOut, PageUnits})
@@ -50,7 +51,9 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
     press(cell("ZoneCell0_0")); // back as it was: still a modification
     dialogs.saveAnswers = {SaveAnswer::Cancel, SaveAnswer::No};
     form->reject();
-    EXPECT_EQ(dialogs.saveQuestions, 1);
+    EXPECT_EQ(dialogs.saveBoxes,
+              (std::vector<test::ScriptedDialogs::Box>{
+                  {"Configuration is modified, save changes ?", "Yes = save & quit\nNo = quit\nCancel = continue"}}));
     EXPECT_TRUE(modified());
     EXPECT_TRUE(form->confirmClose());
     EXPECT_EQ(image, before);
