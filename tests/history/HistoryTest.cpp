@@ -5,7 +5,6 @@
 #include "history/HistoryRows.h"
 #include "history/TransferHistory.h"
 
-#include <numeric>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,21 +108,21 @@ TEST_F(History, ListsEveryEntryWithItsDifferencesAndNeverLoadsANonImage)
     ASSERT_EQ(::mkfifo(path("history/2026-01-05_08.00.00_master-1_upload.cfi").c_str(), 0666), 0);
     ASSERT_EQ(::symlink("loop.cfi", path("history/loop.cfi").c_str()), 0);
 
-    std::string lines;
+    QStringList lines;
     for (const HistoryEntry& e : list())
-        lines += historyLine(historyRow(e)).toStdString() + "\n";
-    const char* expected[] = {
-        "05/01/2026 08:00.00  1  Upload             unreadable  2026-01-05_08.00.00_master-1_upload.cfi",
-        "04/01/2026 08:00.00  1  Upload             unreadable  2026-01-04_08.00.00_master-1_upload.cfi",
-        "03/01/2026 08:00.00  1  Download  partial           2  2026-01-03_08.00.00_master-1_download-partial.cfi",
-        "02/01/2026 08:00.00  1  Download           unreadable  2026-01-02_08.00.00_master-1_download.cfi",
-        "01/01/2026 09:00.00  2  Upload                      -  2026-01-01_09.00.00_master-2_upload.cfi",
-        "01/01/2026 08:00.00  1  Upload                      -  2026-01-01_08.00.00_master-1_upload.cfi",
-        "unknown              -  -                           -  site.cfi",
-        "unknown              -  -                  unreadable  loop.cfi",
-    };
-    EXPECT_EQ(lines, std::accumulate(std::begin(expected), std::end(expected), std::string(),
-                                     [](const std::string& all, const char* line) { return all + line + "\n"; }));
+        lines << historyLine(historyRow(e));
+    EXPECT_EQ(
+        lines,
+        (QStringList{
+            "05/01/2026 08:00.00  1  Upload             unreadable  2026-01-05_08.00.00_master-1_upload.cfi",
+            "04/01/2026 08:00.00  1  Upload             unreadable  2026-01-04_08.00.00_master-1_upload.cfi",
+            "03/01/2026 08:00.00  1  Download  partial           2  2026-01-03_08.00.00_master-1_download-partial.cfi",
+            "02/01/2026 08:00.00  1  Download           unreadable  2026-01-02_08.00.00_master-1_download.cfi",
+            "01/01/2026 09:00.00  2  Upload                      -  2026-01-01_09.00.00_master-2_upload.cfi",
+            "01/01/2026 08:00.00  1  Upload                      -  2026-01-01_08.00.00_master-1_upload.cfi",
+            "unknown              -  -                           -  site.cfi",
+            "unknown              -  -                  unreadable  loop.cfi",
+        }));
     EXPECT_TRUE(list()[3].unreadable.ends_with("100 bytes long, not 32768"));
 }
 
