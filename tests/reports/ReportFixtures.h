@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers shared by the report tests.
+// Small helpers shared by the report tests and the editor's listing tests.
 
 #include "reports/ReportLine.h"
 

@@ -1,19 +1,11 @@
 #include "ui/config/Listings.h"
+#include "../../reports/ReportFixtures.h"
 #include "model/DefaultConfiguration.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace q7582 {
 namespace {
-
-QStringList texts(const Report& r)
-{
-    QStringList out;
-    for (const ReportLine& l : r.lines)
-        out << l.text;
-    return out;
-}
 
 TEST(ConsistencyListings, DefaultConfigurationMatchesNothing)
 {
