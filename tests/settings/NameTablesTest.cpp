@@ -21,7 +21,9 @@ std::string lines(const std::string& prefix, int count, const std::string& suffi
 
 } // namespace
 
-TEST_F(NameTablesTest, FirstStartCreatesTheFiveFilesWithTheDefaults)
+// The first start creates the five files with the defaults; what the user writes there
+// becomes the names.
+TEST_F(NameTablesTest, DefaultsFirstThenLinesBecomeNamesWithoutSpillingOrLosingCharacters)
 {
     NameTables names(dir());
     ASSERT_TRUE(names.loadNames().ok);
@@ -31,23 +33,16 @@ TEST_F(NameTablesTest, FirstStartCreatesTheFiveFilesWithTheDefaults)
     EXPECT_EQ(read("input.txt"), lines("In ", 36));
     EXPECT_EQ(read("musica.txt"), "TAPE\r\nCD\r\nTUNER\r\nAUX\r\nRemote input\r\n");
     EXPECT_EQ(names.unitCaption(1) + names.unitCaption(16), "Unit (1)Unit (16)");
-}
 
-TEST_F(NameTablesTest, LinesBecomeNamesWithoutSpillingOrLosingCharacters)
-{
     const std::string longName(60, 'L');
     write("unit.txt", "Desk 1\nSecond\r\nFront desk\n" + longName + "\nAfter long\n" + std::string("Nul\0tail\n", 9)
                           + "Mid\rCR\r\nLast");
     write("zone.txt", lines("Z", 40));
-    NameTables names(dir());
     ASSERT_TRUE(names.loadNames().ok);
     EXPECT_EQ(names.unitCaption(3), "Front desk (3)");
-    EXPECT_EQ(names.units[3], longName.substr(0, 48));
-    EXPECT_EQ(names.units[4], "After long");
-    EXPECT_EQ(names.units[5], "Nul");
-    EXPECT_EQ(names.units[6], "Mid\rCR");
-    EXPECT_EQ(names.units[7], "Last"); // no line end, nothing lost
-    EXPECT_EQ(names.units[8], "Unit"); // fewer lines than entries: the rest keep their names
+    // "Last" has no line end and loses nothing; fewer lines than entries: the rest keep their names.
+    EXPECT_EQ(std::vector(names.units.begin() + 3, names.units.begin() + 9),
+              (std::vector<std::string>{longName.substr(0, 48), "After long", "Nul", "Mid\rCR", "Last", "Unit"}));
     EXPECT_EQ(names.zones[35], "Z36");
 
     names.units[8] = "Trailing   ";
