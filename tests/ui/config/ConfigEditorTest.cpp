@@ -4,6 +4,7 @@
 #include "model/ConfigFile.h"
 #include "program/SecondaryWindows.h"
 #include "ui/common/RecoveryFiles.h"
+#include "ui/config/IoLogicRules.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
 
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 
 #include <csignal>
 #include <tuple>
@@ -240,6 +242,40 @@ TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
     EXPECT_EQ(dialogs.askedTitles.back(), "Change priority");
     EXPECT_EQ(dialogs.asked.back(), "5");
     EXPECT_EQ(work().vox(1).voxPriority(), 3);
+}
+
+TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
+{
+    ioLine(image, 2) = 0x08;
+    ioLine(image, 8) = 0x08;
+    form->prepareShow();
+    page(PageInOut);
+    EXPECT_EQ(cell("InCell0")->colour(), CellColour::Green);
+    EXPECT_EQ(cell("InCell2")->colour(), CellColour::Red);
+    EXPECT_EQ(cell("OutCell35")->colour(), CellColour::Green);
+    EXPECT_FALSE(modified());
+
+    auto* rise = child<QToolButton>("RiseButton2");
+    rise->click();
+    EXPECT_EQ(cell("InCell2")->colour(), CellColour::White);
+    child<QToolButton>("FallButton2")->click();
+    EXPECT_EQ(IoLine::transition(ioLine(work(), 2)), 3);
+    EXPECT_TRUE(modified());
+    press(cell("InCell2")); // a white cell goes back to positive level
+    EXPECT_FALSE(rise->isChecked());
+    EXPECT_EQ(ioLine(work(), 2), 0x01);
+    press(cell("PriorityBox4"));
+    EXPECT_EQ(IoLine::priority(ioLine(work(), 4)), 2);
+
+    press(cell("InContact")); // input 9 still negative: all become positive
+    EXPECT_EQ(cell("InCell8")->colour(), CellColour::Green);
+    press(cell("InContact"));
+    EXPECT_EQ(cell("InCell35")->colour(), CellColour::Red);
+    press(cell("OutContact"));
+    EXPECT_EQ(cell("OutCell0")->colour(), CellColour::Red);
+    EXPECT_TRUE(IoLine::outputNegative(ioLine(work(), 20)));
+    press(cell("OutCell0"));
+    EXPECT_FALSE(IoLine::outputNegative(ioLine(work(), 0)));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "ui/config/GridRules.h"
 #include "ui/config/DialogAnswers.h"
+#include "ui/config/IoLogicRules.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace q7582 {
@@ -72,7 +74,9 @@ TEST(GridBoxes, PrefillsAndTheRepairsLeaveValidValuesAndTheDeviceBytes)
     EXPECT_EQ(out[0x1E] + out[0x3E], 0xAB);
 }
 
-TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
+// A refused entry says why; the editor's tests see "66 is more than 65." and the period's
+// bounds in its dialogs.
+TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAcceptedAndARefusalSaysWhy)
 {
     EXPECT_EQ(acceptMessageNumber("007"), 7);
     EXPECT_EQ(acceptMessageNumber(""), 0);
@@ -82,19 +86,27 @@ TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAccepted)
         EXPECT_EQ(acceptMessageNumber(QString::fromUtf8(refused)), std::nullopt) << refused;
     EXPECT_FALSE(acceptPriority("") || acceptPriority("0") || acceptPriority("8") || acceptOutputEvent("66"));
     EXPECT_FALSE(acceptPeriod("9", 43200) || acceptPeriod("43201", 43200));
+    EXPECT_EQ(
+        QStringList({numberRefusal("12a", 0, 127), numberRefusal("", 1, 7),
+                     numberRefusal("99999999999999999999", 0, 127), periodRefusal("5", 43200)}),
+        QStringList({"'12a' is not a whole number.", "0 is less than 1.", "99999999999999999999 is more than 127.",
+                     "5 is less than 10. 0 makes the event not periodic."}));
 }
 
-TEST(DialogAnswers, ARefusedEntrySaysWhy)
+TEST(IoLogicRules, ReleasingOneEdgeKeepsTheOtherAndPriorityWrapsAfterSeven)
 {
-    const std::pair<QString, const char*> cases[] = {
-        {numberRefusal("66", 0, 65), "66 is more than 65."},
-        {numberRefusal("12a", 0, 127), "'12a' is not a whole number."},
-        {numberRefusal("", 1, 7), "0 is less than 1."},
-        {numberRefusal("99999999999999999999", 0, 127), "99999999999999999999 is more than 127."},
-        {periodRefusal("5", 43200), "5 is less than 10. 0 makes the event not periodic."},
-        {periodRefusal("14400", 14399), "14400 is more than 14399. The period must end before midnight."}};
-    for (const auto& [line, expected] : cases)
-        EXPECT_EQ(line, expected);
+    Byte a = 0x08 | 0x03 | 0x40; // negative level, priority 3, bit 6 preserved
+    EXPECT_EQ(risingEdge(a, true, false), CellColour::White);
+    EXPECT_EQ(a, 0x10 | 0x03 | 0x40); // logic bit cleared with the edge
+    a |= 0x20;
+    EXPECT_EQ(risingEdge(a, false, true), std::nullopt); // falling still down: stays white
+    EXPECT_EQ(IoLine::transition(a), 2);
+    EXPECT_EQ(fallingEdge(a, false, false), CellColour::Green);
+    EXPECT_EQ(a, 0x03 | 0x40);
+
+    a = 0x87;
+    EXPECT_EQ(stepPriority(a, 7), 1);
+    EXPECT_EQ(a, 0x81);
 }
 
 } // namespace
