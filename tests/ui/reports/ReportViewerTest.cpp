@@ -59,25 +59,6 @@ protected:
 
 } // namespace
 
-TEST_F(ReportViewerTest, NewReportReplacesContentAndCaption)
-{
-    viewer.showReport(sampleReport());
-    EXPECT_TRUE(viewer.isVisible());
-    EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0); // opens at the top
-    const QTextDocument* doc = viewer.richEdit()->document();
-    ASSERT_EQ(doc->blockCount(), 3);
-    EXPECT_EQ(doc->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    const QTextCharFormat table = doc->lastBlock().begin().fragment().charFormat();
-    EXPECT_TRUE(table.fontUnderline() && table.fontFixedPitch());
-
-    Report status;
-    status.caption = "Status report";
-    status.add("Status report of the master with address 0", ReportStyle::Title);
-    viewer.showReport(status);
-    EXPECT_EQ(viewer.windowTitle(), "Status report");
-    EXPECT_EQ(doc->toPlainText(), "Status report of the master with address 0");
-}
-
 // As after Compare's file dialog: the window system activates the dialog's parent only
 // after the report was shown. The report still ends in front; Esc closes it.
 TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
@@ -121,8 +102,18 @@ double lineCentreOffset(const ReportViewer& viewer, const QTextBlock& block)
 
 } // namespace
 
-TEST_F(ReportViewerTest, TitlesAndHeadingsAreCentredAcrossTheViewAndThePrintButtonHasAPicture)
+// A new report replaces the content and the caption and opens at the top; titles and
+// headings are centred across the view, tables stay on the left and underlined.
+TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndCentresItsTitlesAndThePrintButtonHasAPicture)
 {
+    Report status;
+    status.caption = "Status report";
+    status.add("Status report of the master with address 0", ReportStyle::Title);
+    viewer.showReport(status);
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.windowTitle(), "Status report");
+    EXPECT_EQ(viewer.richEdit()->document()->toPlainText(), "Status report of the master with address 0");
+
     Report report = sampleReport();
     report.width = 800;
     report.lines.insert(report.lines.begin() + 1, {"Creation date-hour: 06/12/2026 - 08:30.15", ReportStyle::Heading});
@@ -133,10 +124,15 @@ TEST_F(ReportViewerTest, TitlesAndHeadingsAreCentredAcrossTheViewAndThePrintButt
         viewer.showReport(report);
         QCoreApplication::processEvents();
         const QTextDocument* doc = viewer.richEdit()->document();
+        ASSERT_EQ(doc->blockCount(), 4); // the status report is gone
         EXPECT_NEAR(lineCentreOffset(viewer, doc->firstBlock()), 0, 2) << width;
         EXPECT_NEAR(lineCentreOffset(viewer, doc->firstBlock().next()), 0, 2) << width;
-        EXPECT_LT(doc->lastBlock().layout()->lineAt(0).cursorToX(0), 1); // tables stay on the left
+        EXPECT_LT(doc->lastBlock().layout()->lineAt(0).cursorToX(0), 1);
+        EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0);
+        const QTextCharFormat table = doc->lastBlock().begin().fragment().charFormat();
+        EXPECT_TRUE(table.fontUnderline() && table.fontFixedPitch());
     }
+    EXPECT_EQ(viewer.windowTitle(), "Configuration report");
 
     QAction* print = viewer.findChild<QAction*>("print");
     ASSERT_NE(print, nullptr);
