@@ -24,6 +24,7 @@ TEST(ReportCommands, TheFirstFailingCheckRefusesAndSuccessShowsTheReport)
     p.origin = ConfigOrigin::OriginFile;
     p.modified = true;
     p.uploadedMasterByte = 0x02;
+    EXPECT_EQ(statusReportRefusal(Connected), std::nullopt);
     EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82),
               "Configuration not Uploaded\nA configuration report shows what the connected master holds: Upload "
               "its configuration (Config / Upload), then choose the report again.");
