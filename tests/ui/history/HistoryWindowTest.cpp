@@ -14,11 +14,6 @@
 namespace q7582::test {
 namespace {
 
-std::string bytesOf(const ConfigImage& image)
-{
-    return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
-}
-
 TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
 {
     ConfigImage older, newer;

@@ -149,13 +149,39 @@ TEST_F(ClosingAndTransfers, AHistoryThatCannotBeWrittenIsToldOnce)
     }
 }
 
+// Each completed Upload and Download is kept once; a failed Download is kept as
+// partial, with the image it was writing.
+TEST_F(ClosingAndTransfers, TransfersAreKeptInTheHistory)
+{
+    window->uploadCompleted(ConfigImage{}, 0x80);
+    window->uploadCompleted(ConfigImage{}, 0x80); // the same image again
+    ConfigImage sent;
+    workspace->config().bytes.fill(0x11);
+    window->copyConfigForDownload(sent);
+    window->downloadCompleted(0x80);
+    workspace->config().bytes.fill(0x22);
+    window->copyConfigForDownload(sent);
+    end(TransferKind::Download, TransferEnd::Failed, TransferFault::NoReply, 40);
+
+    std::vector<HistoryEntry> entries;
+    ASSERT_TRUE(workspace->history().list(entries).ok);
+    std::vector<std::string> kept;
+    for (const HistoryEntry& e : entries)
+        kept.push_back(e.fileName);
+    EXPECT_EQ(kept, (std::vector<std::string>{"2026-03-15_09.08.07_master-0_download-partial_3.cfi",
+                                              "2026-03-15_09.08.07_master-0_download_2.cfi",
+                                              "2026-03-15_09.08.07_master-0_upload.cfi"}));
+    EXPECT_EQ(read("history/" + kept[0]), bytesOf(sent));
+}
+
 // Qt alone ends the program when its last visible window closes, so an open report
 // viewer kept it running; no window is shown here (showing starts Qt's pooled threads),
-// so without the window's own signal the program would not end at all.
+// so without the window's own signal the program would not end at all. SIGTERM closes
+// the window as the user's close does.
 TEST_F(ClosingAndTransfers, TheProgramEndsWhenTheWindowCloses)
 {
     routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
-    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
     QTimer stuck; // a program that does not end fails the test instead of hanging it
     stuck.setSingleShot(true);
     QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });

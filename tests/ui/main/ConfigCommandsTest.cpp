@@ -227,7 +227,7 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
 {
     ConfigImage lastVisit;
     buildDefaultConfiguration(lastVisit, 0);
-    write("last.cfi", std::string(reinterpret_cast<const char*>(lastVisit.data()), ConfigImage::Size));
+    write("last.cfi", bytesOf(lastVisit));
     write("short.cfi", imageBytes(0).substr(0, 100));
     ConfigImage edited = lastVisit;
     edited.messageEvent(5).setMessageNumber(9);

@@ -117,6 +117,10 @@ protected:
     bool takeClockWrite() { return shared.requests.clockWriteRequest.exchange(false); }
     std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
     void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
+    static std::string bytesOf(const ConfigImage& image)
+    {
+        return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
+    }
     std::string read(const std::string& name) const
     {
         std::ifstream in(path(name), std::ios::binary);
