@@ -23,6 +23,8 @@
 
 namespace q7582::test {
 
+using Box = std::pair<QString, QString>; // a message box's title and text
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,6 +59,7 @@ protected:
         auto* b = find<QAbstractButton>(name);
         return b ? b->text() : QString();
     }
+    QString caption() const { return text("StatusBar1Panel3"); }
     QColor bg(const QString& name) const
     {
         if (const GridItem item = gridItem(name); item.grid)

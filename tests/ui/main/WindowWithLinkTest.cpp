@@ -39,7 +39,7 @@ protected:
     FakeDevice device;
 };
 
-TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderUploadsAndClosesMidPoll)
+TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderTransfersAndClosesMidPoll)
 {
     device.status.bytes[StatusBlock::SlaveZones] = 0x80;
     device.status.setMusicSourceLevel(2, 9);
@@ -57,12 +57,13 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderUploadsAndClosesMidPoll)
 
     ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }));
     trigger("Edit1");
-    ASSERT_TRUE(spinUntil([&] { return window->centralWidget()->isEnabled() && !shared.requests.uploadRequest; }));
-    EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from Master 0");
+    ASSERT_TRUE(spinUntil([&] { return caption() == "Upload complete: 128 blocks read from master 0"; }));
     dialogs.answers.push_back(dir.filePath("master"));
     trigger("Save1");
     EXPECT_TRUE(dialogs.warnings.empty());
     EXPECT_EQ(read("master.cfi"), bytesOf(device.config));
+    trigger("Download1"); // the same image back
+    EXPECT_TRUE(spinUntil([&] { return caption() == "Download complete: 128 blocks written to master 0"; }));
 
     window->close(); // mid-poll: the link stops with it
     window.reset();  // and destroying it after close is harmless
