@@ -126,7 +126,10 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBackAndSendTheUsersMov
     EXPECT_EQ(vox->value(), 20);
     EXPECT_TRUE(find("LevelTag")->isVisibleTo(window.get()));
     EXPECT_TRUE(find<QTimer>("TBox")->isActive()); // hides the tag after 2 s
-    EXPECT_TRUE(find<QTimer>("togliFocus")->isActive());
+    auto* parking = find<QTimer>("togliFocus");    // takes the focus off the sliders after 3 s
+    ASSERT_TRUE(parking->isActive());
+    QMetaObject::invokeMethod(parking, "timeout");
+    EXPECT_EQ(window->focusWidget(), find("prBar1"));
     EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().speechLevel(), 15);
     setStatus([](StatusBlock& s) { s.setSpeechLevel(25); });

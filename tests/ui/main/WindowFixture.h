@@ -21,6 +21,9 @@
 #include <iterator>
 #include <memory>
 
+// Failures print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace q7582::test {
 
 using Box = std::pair<QString, QString>; // a message box's title and text
