@@ -31,7 +31,11 @@ protected:
     bool cancelShown() const { return !find<QToolButton>("CancelTransfer")->isHidden(); }
 };
 
-TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
+// A changed configuration is asked about (No by default). A running transfer: at the
+// first request, wait and say so, starting no new transfer; at the second, ask (No by
+// default) what cutting it would leave behind; the end of the transfer closes the
+// window. A session's end never asks.
+TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutAndARunningTransferLetFinish)
 {
     trigger("Exit1"); // the default built at start-up is not a change
     EXPECT_TRUE(dialogs.questions.isEmpty());
@@ -45,13 +49,8 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
     dialogs.yeses = 1;
     window->close();
     EXPECT_EQ(closings, 1);
-}
 
-// First request: wait and say so, starting no new transfer; second: ask (No by default)
-// what cutting it would leave behind; the end of the transfer closes the window. A
-// session's end never asks.
-TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
-{
+    restart(); // a Download running
     shared.transferRunning = shared.requests.downloadRequest = true;
     window->close();
     EXPECT_EQ(caption(), ClosingNotice);
