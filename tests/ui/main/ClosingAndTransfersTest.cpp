@@ -142,10 +142,13 @@ TEST_F(ClosingAndTransfers, TransfersAreKeptInTheHistoryOrItsFailureIsToldOnce)
 {
     window->uploadCompleted(ConfigImage{}, 0x80);
     window->uploadCompleted(ConfigImage{}, 0x80); // the same image again
+    trigger("Master0"); // a changed configuration of no master stays changed after its Download
     ConfigImage sent;
-    workspace->config().bytes.fill(0x11);
+    sent.bytes.fill(0x11);
+    acceptEdited(sent);
     window->copyConfigForDownload(sent);
     window->downloadCompleted(0x80);
+    EXPECT_TRUE(workspace->provenance().modified);
     workspace->config().bytes.fill(0x22);
     window->copyConfigForDownload(sent);
     end(TransferKind::Download, TransferEnd::Failed, TransferFault::BadReply, 40);

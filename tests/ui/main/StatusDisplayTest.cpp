@@ -4,6 +4,7 @@
 
 #include "WindowFixture.h"
 #include "ui/main/Colours.h"
+#include "ui/main/Icons.h"
 #include "ui/main/Meter.h"
 #include "ui/main/StatusRules.h"
 
@@ -95,6 +96,7 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         s.bytes[StatusBlock::SlaveGroup] = 0x80 | 9;      // group 9
         s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy: busy shows before music
         s.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x80; // I/O card at address 0
+        s.bytes[StatusBlock::UnitInfo + 2] = 0x20 | 0x40; // desk microphone at address 2
         s.bytes[StatusBlock::InputStates] = 0x01;         // input 1 of card 1
         s.bytes[StatusBlock::ActiveSource] = 0x01 | 0x60; // unit, priority 3
         s.bytes[StatusBlock::ActiveSourceNumber] = 4;
@@ -115,6 +117,9 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
     EXPECT_EQ(text("UnitLine0"), "A");
     EXPECT_TRUE(find("UnitIcon0")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("UnitIcon1")->isVisibleTo(window.get()));
+    refresh(); // the same units again: the pictures stay
+    for (auto [icon, image] : {std::pair{"UnitIcon0", icons::UnitIoCard}, {"UnitIcon2", icons::UnitDeskMicrophone}})
+        EXPECT_EQ(find<QLabel>(icon)->pixmap().toImage(), icons::unit(image, 1.0).toImage()) << icon;
     EXPECT_EQ(text("STUnitAtt"), "Unit 4");
     EXPECT_EQ(find<Meter>("prBar2")->value(), 13);
 }

@@ -1,8 +1,9 @@
-// The window and its worker thread on a fake master or message generator (the link's
-// own tests run it end to end against qs7582-sim). The window is never shown (showing
-// it starts Qt's own pooled threads).
+// The window and its worker thread on a fake master or message generator, and its
+// transfers end to end against qs7582-sim on either cable. The window is never shown
+// (showing it starts Qt's own pooled threads).
 
 #include "../../link/FakeDevice.h"
+#include "BothCables.h"
 #include "WindowFixture.h"
 #include "link/FrameCodec.h"
 #include "model/LegalFile.h"
@@ -39,12 +40,10 @@ protected:
     FakeDevice device;
 };
 
-TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderTransfersAndClosesMidPoll)
+TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderAndClosesMidPoll)
 {
     device.status.bytes[StatusBlock::SlaveZones] = 0x80;
     device.status.setMusicSourceLevel(2, 9);
-    for (std::size_t i = 0; i < ConfigImage::Size; ++i)
-        device.config.bytes[i] = Byte(i * 7 + i / ConfigImage::BlockSize);
     start();
 
     auto* tuner = find<QSlider>("LevelSliders9");
@@ -54,16 +53,6 @@ TEST_F(WindowWithLink, ShowsTheMasterSendsAMovedSliderTransfersAndClosesMidPoll)
     EXPECT_TRUE(receives(Frame::WriteStatus, [](const std::vector<Byte>& page) {
         return page.size() == StatusBlock::PageSize && page[StatusBlock::MusicSourceLevels + 2] == 14;
     }));
-
-    ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }));
-    trigger("Edit1");
-    ASSERT_TRUE(spinUntil([&] { return caption() == "Upload complete: 128 blocks read from master 0"; }));
-    dialogs.answers.push_back(dir.filePath("master"));
-    trigger("Save1");
-    EXPECT_TRUE(dialogs.warnings.empty());
-    EXPECT_EQ(read("master.cfi"), bytesOf(device.config));
-    trigger("Download1"); // the same image back
-    EXPECT_TRUE(spinUntil([&] { return caption() == "Download complete: 128 blocks written to master 0"; }));
 
     window->close(); // mid-poll: the link stops with it
     window.reset();  // and destroying it after close is harmless
@@ -97,6 +86,36 @@ TEST_F(WindowWithLink, AGeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
         return std::string(table.begin(), table.end()) == sent;
     }));
 }
+
+class WindowWithSimulator : public WindowTest, public ::testing::WithParamInterface<simtest::Cable> {};
+
+// At the device's own pacing: an Upload that a loaded machine's slow reply fails is
+// restarted until it completes.
+TEST_P(WindowWithSimulator, UploadAndDownloadMoveTheSimulatorsMemory)
+{
+    simtest::SimulatorProcess sim({}, GetParam());
+    ASSERT_TRUE(sim.waitReady()) << sim.problem();
+    sim.useFromEnvironment();
+    window->startLink(makeChipFromEnvironment(), 1.0);
+    ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000));
+    trigger("Edit1");
+    ASSERT_TRUE(spinUntil([&] { return caption() == "Upload complete: 128 blocks read from master 0"; }, 120000));
+    dialogs.answers.push_back(dir.filePath("master"));
+    trigger("Save1");
+    EXPECT_EQ(read("master.cfi"), sim.dump("config.bin").toStdString());
+
+    std::string plan(ConfigImage::Size, '\0'); // each block holds both bytes that travel escaped
+    for (std::size_t i = 0; i < plan.size(); ++i)
+        plan[i] = char(i * 7 + i / ConfigImage::BlockSize);
+    write("plan.cfi", plan);
+    dialogs.answers.push_back(dir.filePath("plan.cfi"));
+    trigger("Open1");
+    trigger("Download1");
+    EXPECT_TRUE(spinUntil([&] { return sim.dump("config.bin").toStdString() == plan; }, 60000));
+    window->stopLink(); // before the simulator goes
+}
+
+INSTANTIATE_TEST_SUITE_P(Cable, WindowWithSimulator, simtest::BothCables, simtest::cableTestName);
 
 } // namespace
 } // namespace q7582::test
