@@ -111,8 +111,12 @@ TEST_P(WindowWithSimulator, UploadAndDownloadMoveTheSimulatorsMemory)
     dialogs.answers.push_back(dir.filePath("plan.cfi"));
     trigger("Open1");
     trigger("Download1");
-    EXPECT_TRUE(spinUntil([&] { return sim.dump("config.bin").toStdString() == plan; }, 60000));
-    window->stopLink(); // before the simulator goes
+    ASSERT_TRUE(spinUntil([&] { return caption() == "Download complete: 128 blocks written to master 0"; }, 60000));
+    EXPECT_EQ(sim.dump("config.bin").toStdString(), plan);
+    std::vector<HistoryEntry> kept;
+    ASSERT_TRUE(workspace->history().list(kept).ok);
+    EXPECT_EQ(kept.size(), 2u); // the Upload and the Download
+    window->stopLink();         // before the simulator goes
 }
 
 INSTANTIATE_TEST_SUITE_P(Cable, WindowWithSimulator, simtest::BothCables, simtest::cableTestName);
