@@ -116,7 +116,9 @@ TEST_P(WindowWithSimulator, UploadAndDownloadMoveTheSimulatorsMemory)
     std::vector<HistoryEntry> kept;
     ASSERT_TRUE(workspace->history().list(kept).ok);
     EXPECT_EQ(kept.size(), 2u); // the Upload and the Download
-    window->stopLink();         // before the simulator goes
+    ASSERT_TRUE(sim.control("unplug 1"));
+    EXPECT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
+    window->stopLink(); // before the simulator goes
 }
 
 INSTANTIATE_TEST_SUITE_P(Cable, WindowWithSimulator, simtest::BothCables, simtest::cableTestName);
