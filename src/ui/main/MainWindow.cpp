@@ -193,7 +193,6 @@ void MainWindow::enterGeneratorMode()
     statusBar_->setCaptionWidth(120, 120); // the small window has no room to widen it
     captionRefresh();                      // and the window's title
     generatorCommands_->modeEntered();
-    helpContext_ = HelpContext::GeneratorPanel;
 }
 
 void MainWindow::enterMasterMode()
@@ -204,7 +203,6 @@ void MainWindow::enterMasterMode()
     statusBar_->setCaptionWidth(300);
     fitToScreen({MasterWidth, MasterHeight});
     captionRefresh(); // and the window's title
-    helpContext_ = HelpContext::MainWindow;
 }
 
 int MainWindow::barsHeight() const { return menuBar()->sizeHint().height() + statusBar()->sizeHint().height(); }

@@ -64,7 +64,6 @@ public:
     int selectedMusicSource() const;
     bool generatorMode() const { return generatorMode_; }
     bool generatorModeEntered() const;
-    int helpContext() const { return helpContext_; }
     // The master holds a partial configuration since a Download failed.
     bool partialDownload() const;
     // The connected master's address, once read since it was found.
@@ -150,7 +149,6 @@ private:
     PendingChangeTable pending_{};
     bool generatorMode_ = false;
     QString keptChangesNotice_;
-    int helpContext_ = HelpContext::MainWindow;
 
     QStackedWidget* modes_ = nullptr;
     QWidget* masterArea_ = nullptr;

@@ -14,11 +14,6 @@
 namespace q7582::test {
 namespace {
 
-std::string bytesOf(const ConfigImage& image)
-{
-    return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
-}
-
 TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
 {
     ConfigImage older, newer;
@@ -52,7 +47,7 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     EXPECT_EQ(workspace->config(), newer);
     EXPECT_EQ(workspace->provenance().currentFileName, path("history/2026-01-02_08.00.00_master-2_download.cfi"));
     EXPECT_EQ(configurationMaster(workspace->provenance()), 2);
-    EXPECT_EQ(text("StatusBar1Panel3"), "Configuration from File");
+    EXPECT_EQ(caption(), "Configuration from File");
     EXPECT_EQ(history.result(), QDialog::Accepted);
 
     // The folder is made and shown by its bytes, also where they are not UTF-8.

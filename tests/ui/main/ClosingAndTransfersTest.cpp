@@ -28,11 +28,14 @@ protected:
         shared.transferRunning = false;
         window->transferEnded({kind, how, fault, block, restarts});
     }
-    QString caption() const { return text("StatusBar1Panel3"); }
     bool cancelShown() const { return !find<QToolButton>("CancelTransfer")->isHidden(); }
 };
 
-TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
+// A changed configuration is asked about (No by default). A running transfer: at the
+// first request, wait and say so, starting no new transfer; at the second, ask (No by
+// default) what cutting it would leave behind; the end of the transfer closes the
+// window. A session's end never asks.
+TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutAndARunningTransferLetFinish)
 {
     trigger("Exit1"); // the default built at start-up is not a change
     EXPECT_TRUE(dialogs.questions.isEmpty());
@@ -46,13 +49,8 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutBeforeClosing)
     dialogs.yeses = 1;
     window->close();
     EXPECT_EQ(closings, 1);
-}
 
-// First request: wait and say so, starting no new transfer; second: ask (No by default)
-// what cutting it would leave behind; the end of the transfer closes the window. A
-// session's end never asks.
-TEST_F(ClosingAndTransfers, ARunningTransferIsLetFinishBeforeTheWindowCloses)
-{
+    restart(); // a Download running
     shared.transferRunning = shared.requests.downloadRequest = true;
     window->close();
     EXPECT_EQ(caption(), ClosingNotice);
@@ -97,7 +95,6 @@ TEST_F(ClosingAndTransfers, ADownloadToAnotherMasterThanTheConfigurationsIsAsked
     trigger("Edit1");
     trigger("Download1");
     const QString unknown = "The connected master has not told its address yet. Try again in a moment.";
-    using Box = std::pair<QString, QString>;
     EXPECT_EQ(dialogs.warnings, (std::vector<Box>{{"Upload", unknown}, {"Download", unknown}}));
     EXPECT_FALSE(shared.requests.uploadRequest || shared.requests.downloadRequest);
     refresh();
@@ -138,9 +135,38 @@ TEST_F(ClosingAndTransfers, ADownloadToAnotherMasterThanTheConfigurationsIsAsked
     EXPECT_TRUE(shared.requests.downloadRequest);
 }
 
-// The transfer goes on, and the status bar says it once, not at every transfer.
-TEST_F(ClosingAndTransfers, AHistoryThatCannotBeWrittenIsToldOnce)
+// Each completed Upload and Download is kept once; a failed Download is kept as
+// partial, with the image it was writing. A history that cannot be written does not
+// stop a transfer, and the status bar says so once, not at every transfer.
+TEST_F(ClosingAndTransfers, TransfersAreKeptInTheHistoryOrItsFailureIsToldOnce)
 {
+    window->uploadCompleted(ConfigImage{}, 0x80);
+    window->uploadCompleted(ConfigImage{}, 0x80); // the same image again
+    trigger("Master0"); // a changed configuration of no master stays changed after its Download
+    ConfigImage sent;
+    sent.bytes.fill(0x11);
+    acceptEdited(sent);
+    window->copyConfigForDownload(sent);
+    window->downloadCompleted(0x80);
+    EXPECT_TRUE(workspace->provenance().modified);
+    workspace->config().bytes.fill(0x22);
+    window->copyConfigForDownload(sent);
+    end(TransferKind::Download, TransferEnd::Failed, TransferFault::BadReply, 40);
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 1000));
+    EXPECT_EQ(dialogs.warnings.back().second, "The master gave a garbled reply at block 40 of 128: the master now "
+                                              "holds a partial configuration. Download again.");
+
+    std::vector<HistoryEntry> entries;
+    ASSERT_TRUE(workspace->history().list(entries).ok);
+    std::vector<std::string> kept;
+    for (const HistoryEntry& e : entries)
+        kept.push_back(e.fileName);
+    EXPECT_EQ(kept, (std::vector<std::string>{"2026-03-15_09.08.07_master-0_download-partial_3.cfi",
+                                              "2026-03-15_09.08.07_master-0_download_2.cfi",
+                                              "2026-03-15_09.08.07_master-0_upload.cfi"}));
+    EXPECT_EQ(read("history/" + kept[0]), bytesOf(sent));
+
+    ASSERT_TRUE(QDir(dir.filePath("history")).removeRecursively());
     write("history", "a file where the folder should be");
     for (const char* shown : {"Configuration history not written", "Upload complete"}) {
         window->uploadCompleted(ConfigImage{}, 0x01);
@@ -151,11 +177,12 @@ TEST_F(ClosingAndTransfers, AHistoryThatCannotBeWrittenIsToldOnce)
 
 // Qt alone ends the program when its last visible window closes, so an open report
 // viewer kept it running; no window is shown here (showing starts Qt's pooled threads),
-// so without the window's own signal the program would not end at all.
+// so without the window's own signal the program would not end at all. SIGTERM closes
+// the window as the user's close does.
 TEST_F(ClosingAndTransfers, TheProgramEndsWhenTheWindowCloses)
 {
     routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
-    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
     QTimer stuck; // a program that does not end fails the test instead of hanging it
     stuck.setSingleShot(true);
     QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -186,10 +213,9 @@ TEST_F(ClosingAndTransfers, FailuresSayWhatHappenedAndAPartialDownloadStaysMarke
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - PARTIAL DOWNLOAD");
     EXPECT_EQ(window->windowTitle(), "Q7582 Manager - PARTIAL DOWNLOAD");
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 1000));
-    using Warning = std::pair<QString, QString>;
     EXPECT_EQ(dialogs.warnings.back(),
-              Warning("Errore", "The master did not answer at block 40 of 128: the master now holds a partial "
-                                "configuration. Download again."));
+              Box("Errore", "The master did not answer at block 40 of 128: the master now holds a partial "
+                            "configuration. Download again."));
 
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 12, 1);
     EXPECT_EQ(caption(), "Upload: restart 1 of 3, Esc cancels");

@@ -32,7 +32,6 @@ protected:
     }
     void save(const std::string& name) { run("Save1", name); }
     void open(const std::string& name) { run("Open1", name); }
-    QString caption() const { return text("StatusBar1Panel3"); }
     const Provenance& p() { return workspace->provenance(); }
 };
 
@@ -213,9 +212,8 @@ TEST_F(ConfigCommands, TransfersAreRefusedWithoutAMaster)
 {
     trigger("Edit1");
     trigger("Download1");
-    using Warning = std::pair<QString, QString>;
     EXPECT_EQ(dialogs.warnings,
-              (std::vector<Warning>{{"Upload", "No master connected"}, {"Download", "No master connected"}}));
+              (std::vector<Box>{{"Upload", "No master connected"}, {"Download", "No master connected"}}));
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_FALSE(shared.requests.uploadRequest || shared.requests.downloadRequest);
 }
@@ -227,7 +225,7 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
 {
     ConfigImage lastVisit;
     buildDefaultConfiguration(lastVisit, 0);
-    write("last.cfi", std::string(reinterpret_cast<const char*>(lastVisit.data()), ConfigImage::Size));
+    write("last.cfi", bytesOf(lastVisit));
     write("short.cfi", imageBytes(0).substr(0, 100));
     ConfigImage edited = lastVisit;
     edited.messageEvent(5).setMessageNumber(9);

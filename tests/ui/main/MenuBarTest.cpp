@@ -49,6 +49,7 @@ TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)
     EXPECT_EQ(w.editor->parentWidget(), window.get());
     EXPECT_EQ(w.compiler->parentWidget(), window.get());
     EXPECT_EQ(w.history->parentWidget(), window.get());
+    EXPECT_EQ(w.compiler->windowTitle(), "Q7582 message folder compiler");
 
     QStringList opened;
     window->setMessageCompilerOpener([&] { opened << "compiler"; });
@@ -157,6 +158,7 @@ TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevic
     QDir::setCurrent(dir.path());
     AboutBox box;
     QDir::setCurrent(before);
+    EXPECT_EQ(box.windowTitle(), "About");
     EXPECT_EQ(box.findChild<QLabel*>("Version")->text(), QStringLiteral("Version: " Q7582_VERSION));
 
     // The packaged icon, in the box and on the window, at the sizes the desktop has.

@@ -1,10 +1,13 @@
-// The master's panels: what the status display refresh shows, and how it folds the
-// changes of the live controls (buttons, sliders, the address and name dialogs).
+// The master's panels: the display rules without a window (dialog answers, texts, I/O
+// cells), what the status display refresh shows, and how it folds the changes of the
+// live controls (buttons, sliders, the address and name dialogs).
 
 #include "WindowFixture.h"
 #include "ui/main/Colours.h"
-
+#include "ui/main/Icons.h"
 #include "ui/main/Meter.h"
+#include "ui/main/StatusRules.h"
+
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
@@ -18,6 +21,62 @@
 
 namespace q7582::test {
 namespace {
+
+TEST(DialogAnswers, AddressIsOneDigitFromZeroToFiveAndNamesAtMostTwentyCharacters)
+{
+    for (const char* ok : {"0", "3", "5"})
+        EXPECT_TRUE(validAddressAnswer(QString::fromLatin1(ok))) << ok;
+    for (const char* bad : {"6", "05", "a", "", " 1", "-1"})
+        EXPECT_FALSE(validAddressAnswer(QString::fromLatin1(bad))) << bad;
+    EXPECT_TRUE(validNameAnswer(QString()));
+    EXPECT_TRUE(validNameAnswer(QString(20, QChar(0x00E8)))); // characters, not bytes
+    EXPECT_FALSE(validNameAnswer(QString(21, QLatin1Char('x'))));
+}
+
+TEST(StatusTexts, UnitsActiveSourceAndMessage)
+{
+    StatusBlock sb;
+    sb.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x40 | 0x05; // desk microphone, priority 5, line B
+    sb.bytes[StatusBlock::UnitInfo + 1] = 0x20 | 0x80;        // I/O card on line A
+    sb.bytes[StatusBlock::UnitInfo + 2] = 0x80 | 0x40;        // not connected
+    EXPECT_EQ(unitRowView(sb, 0).lineText, "5 / B");
+    EXPECT_EQ(unitRowView(sb, 1).lineText, "A");
+    EXPECT_FALSE(unitRowView(sb, 2).connected);
+
+    // Kinds 1 to 5 name a source and show its priority; the others show none.
+    sb.bytes[StatusBlock::ActiveSourceNumber] = 7;
+    for (auto [kind, source] : {std::pair{0, "None"}, {1, "Unit 7"}, {5, "Remote 7"}, {6, "None"}}) {
+        sb.bytes[StatusBlock::ActiveSource] = Byte(kind | (6 << 5));
+        EXPECT_EQ(activeSourceView(sb).source, source);
+        EXPECT_EQ(activeSourceView(sb).priority, kind >= 1 && kind <= 5 ? "6" : "");
+    }
+    EXPECT_EQ(activeMessageView(sb).text, "-");
+    sb.bytes[StatusBlock::ActiveMessage] = 0x80 | 12; // bit 7 is not part of the number
+    EXPECT_EQ(activeMessageView(sb).text, "Message 12");
+}
+
+TEST(MasterClockTexts, ImpossibleDatesShowNothingAndMondayIsOne)
+{
+    const QLocale c(QLocale::C);
+    EXPECT_FALSE(clockTexts(StatusBlock().masterClock(), c)); // all zeros: month 0
+    EXPECT_FALSE(clockTexts({2026, 2, 30, 10, 0, 0, 1}, c));
+    const auto texts = clockTexts({2026, 3, 15, 9, 8, 7, 7}, c);
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->date, "Sun, 15/03/2026");
+    EXPECT_EQ(texts->time, "09:08.07");
+    // Sunday as 7 is checked through the clock alignment.
+    EXPECT_EQ(clockFromDateTime(QDateTime(QDate(2026, 3, 16), QTime(0, 0))).weekday, 1);
+}
+
+TEST(IoCellStates, FollowTheCardBitAndRunOnAcrossTheRows)
+{
+    StatusBlock sb;
+    sb.bytes[StatusBlock::OutputStates + 0] = 0x80; // output 8: the second of card 2
+    EXPECT_EQ(outputCellState(sb, 7), CellState::Absent);
+    sb.bytes[StatusBlock::UnitInfo + 1] = 0x80;
+    EXPECT_EQ(outputCellState(sb, 7), CellState::Busy);
+    EXPECT_EQ(inputCellState(sb, 7), CellState::Idle);
+}
 
 using StatusDisplay = WindowTest;
 using LiveControls = WindowTest;
@@ -37,6 +96,7 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         s.bytes[StatusBlock::SlaveGroup] = 0x80 | 9;      // group 9
         s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy: busy shows before music
         s.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x80; // I/O card at address 0
+        s.bytes[StatusBlock::UnitInfo + 2] = 0x20 | 0x40; // desk microphone at address 2
         s.bytes[StatusBlock::InputStates] = 0x01;         // input 1 of card 1
         s.bytes[StatusBlock::ActiveSource] = 0x01 | 0x60; // unit, priority 3
         s.bytes[StatusBlock::ActiveSourceNumber] = 4;
@@ -57,6 +117,9 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
     EXPECT_EQ(text("UnitLine0"), "A");
     EXPECT_TRUE(find("UnitIcon0")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("UnitIcon1")->isVisibleTo(window.get()));
+    refresh(); // the same units again: the pictures stay
+    for (auto [icon, image] : {std::pair{"UnitIcon0", icons::UnitIoCard}, {"UnitIcon2", icons::UnitDeskMicrophone}})
+        EXPECT_EQ(find<QLabel>(icon)->pixmap().toImage(), icons::unit(image, 1.0).toImage()) << icon;
     EXPECT_EQ(text("STUnitAtt"), "Unit 4");
     EXPECT_EQ(find<Meter>("prBar2")->value(), 13);
 }
@@ -126,7 +189,10 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBackAndSendTheUsersMov
     EXPECT_EQ(vox->value(), 20);
     EXPECT_TRUE(find("LevelTag")->isVisibleTo(window.get()));
     EXPECT_TRUE(find<QTimer>("TBox")->isActive()); // hides the tag after 2 s
-    EXPECT_TRUE(find<QTimer>("togliFocus")->isActive());
+    auto* parking = find<QTimer>("togliFocus");    // takes the focus off the sliders after 3 s
+    ASSERT_TRUE(parking->isActive());
+    QMetaObject::invokeMethod(parking, "timeout");
+    EXPECT_EQ(window->focusWidget(), find("prBar1"));
     EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().speechLevel(), 15);
     setStatus([](StatusBlock& s) { s.setSpeechLevel(25); });
@@ -194,25 +260,6 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwritten)
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 0x80 | 0x08 | 3);
 }
 
-TEST_F(StatusDisplay, ClockShowsTheMasterDateOrADashThatDisablesTheClockButtons)
-{
-    EXPECT_FALSE(find("STAddr")->isEnabled());
-    connectMaster();
-    EXPECT_EQ(text("STMDate"), "-");
-    EXPECT_TRUE(find("STAddr")->isEnabled());
-    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPLegalTime")->isEnabled());
-    setStatus([](StatusBlock& s) { s.setMasterClock({2026, 12, 6, 8, 30, 5, 7}); });
-    refresh();
-    EXPECT_EQ(text("STMTime"), "08:30.05");
-    EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
-    EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
-
-    // Losing the master disables them again.
-    shared.connectionState = ConnectionState::Searching;
-    window->repaintStatusBar();
-    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPChime")->isEnabled());
-}
-
 // The generator panel fills the smaller client area; master mode gives the window back.
 TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
 {
@@ -232,9 +279,8 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
     EXPECT_EQ(window->width(), MainWindow::GeneratorClientWidth);
     EXPECT_EQ(generatorPanel->geometry(), window->centralWidget()->rect());
     EXPECT_EQ(window->centralWidget()->height(), MainWindow::GeneratorClientHeight);
-    EXPECT_EQ(text("StatusBar1Panel3"), " - MODIFIED");
+    EXPECT_EQ(caption(), " - MODIFIED");
     EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
-    EXPECT_EQ(window->helpContext(), 5000);
 
     window->enterMasterMode();
     QCoreApplication::sendPostedEvents();
@@ -244,8 +290,7 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
     EXPECT_EQ(window->size(), QSize(MainWindow::MasterWidth, MainWindow::MasterHeight));
     // The last panels' bottom edge stays inside the client area.
     EXPECT_TRUE(masterArea->rect().contains(find("PanelAddr")->geometry()));
-    EXPECT_EQ(text("StatusBar1Panel3"), "DEFAULT Configuration of Master 0 - MODIFIED");
-    EXPECT_EQ(window->helpContext(), 3000);
+    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - MODIFIED");
     window->hide();
 }
 
@@ -253,20 +298,19 @@ TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheDeviceHint)
 {
     shared.activityIndex = Activity::ConfigUL;
     shared.progressPosition = 9;
-    shared.openFailure.store(OpenFailure::NoAccess);
     window->showActivity();
     EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
     EXPECT_EQ(find<Meter>("ProgressBar1")->value(), 9);
     QWidget* access = find("StatusBar1Panel4");
-    EXPECT_EQ(text("StatusBar1Panel4"), "No access");
-    EXPECT_TRUE(access->toolTip().contains("packaging/60-qs7582.rules"));
-    shared.openFailure.store(OpenFailure::InUse);
-    window->repaintStatusBar();
-    EXPECT_EQ(text("StatusBar1Panel4"), "In use");
-    EXPECT_TRUE(access->toolTip().contains("Another program holds the device"));
-    shared.openFailure.store(OpenFailure::None);
-    window->repaintStatusBar();
-    EXPECT_EQ(text("StatusBar1Panel4") + access->toolTip(), ""); // text and hint gone
+    for (auto [failure, shown, hint] : {std::tuple{OpenFailure::InUse, "In use", "Another program holds the device"},
+                                        {OpenFailure::NoAccess, "No access", "packaging/60-qs7582.rules"},
+                                        {OpenFailure::None, "", ""}}) { // None: text and hint gone
+        shared.openFailure.store(failure);
+        window->repaintStatusBar();
+        EXPECT_EQ(text("StatusBar1Panel4"), shown);
+        EXPECT_TRUE(access->toolTip().contains(hint));
+        EXPECT_EQ(access->toolTip().isEmpty(), failure == OpenFailure::None);
+    }
 }
 
 TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
@@ -289,28 +333,6 @@ TEST_F(LiveControls, MusicOnRemoteStaysOffWhileTheRemoteInputIsTheSource)
     EXPECT_EQ(mor->text(), "ON");
     EXPECT_TRUE(refreshWrites());
     EXPECT_TRUE(status().musicOnRemote());
-}
-
-TEST_F(LiveControls, ChimeAndSummerTimeFoldIntoTheirPages)
-{
-    connectMaster();
-    find<QPushButton>("SPChime")->click();
-    EXPECT_EQ(text("SPChime"), "ON");
-    EXPECT_TRUE(refreshWrites());
-    EXPECT_FALSE(takeClockWrite());
-    EXPECT_TRUE(status().chimeEnabled());
-
-    setStatus([](StatusBlock& s) {
-        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
-        s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
-    });
-    refresh();
-    auto* legal = find<QPushButton>("SPLegalTime");
-    legal->click();
-    EXPECT_EQ(legal->text(), "Enable summer legal time");
-    EXPECT_FALSE(refreshWrites());
-    EXPECT_TRUE(takeClockWrite());
-    EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
 }
 
 TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
@@ -341,14 +363,38 @@ TEST_F(LiveControls, AddressDialogAcceptsOnlyZeroToFive)
     EXPECT_EQ(status().addressChime(), 7);
 }
 
-TEST_F(LiveControls, ClockAlignmentWritesThePcTimeWithSundayAsSeven)
+// The clock shows the master's date, or a dash that disables its buttons. The chime
+// folds into the status page; summer time and the alignment into the clock page.
+TEST_F(LiveControls, ClockAndChimeButtonsFoldIntoTheirPages)
 {
-    setStatus([](StatusBlock& s) {
-        s.setMasterClock({2026, 12, 6, 8, 0, 0, 7});
-        s.setSummerTimeOff(true);
-        s.bytes[StatusBlock::WeekdaySummer] |= 0x08; // cleared when the weekday is written
-    });
+    EXPECT_FALSE(find("STAddr")->isEnabled());
     connectMaster();
+    EXPECT_EQ(text("STMDate"), "-");
+    EXPECT_TRUE(find("STAddr")->isEnabled());
+    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPLegalTime")->isEnabled());
+    find<QPushButton>("SPChime")->click();
+    EXPECT_EQ(text("SPChime"), "ON");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_FALSE(takeClockWrite());
+    EXPECT_TRUE(status().chimeEnabled());
+
+    setStatus([](StatusBlock& s) {
+        s.setMasterClock({2026, 12, 6, 8, 30, 5, 7});
+        s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
+    });
+    refresh();
+    EXPECT_EQ(text("STMTime"), "08:30.05");
+    EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
+    EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
+    find<QPushButton>("SPLegalTime")->click();
+    EXPECT_EQ(text("SPLegalTime"), "Enable summer legal time");
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_TRUE(takeClockWrite());
+    EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
+
+    // The PC's time, Sunday as 7; bit 3 is cleared when the weekday is written.
+    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::WeekdaySummer] = 0x80 | 0x08 | 7; });
+    refresh();
     find<QPushButton>("SPTime")->click();
     EXPECT_FALSE(refreshWrites());
     EXPECT_TRUE(takeClockWrite());
@@ -357,6 +403,11 @@ TEST_F(LiveControls, ClockAlignmentWritesThePcTimeWithSundayAsSeven)
     const std::vector<Byte> expected{0x07, 0x08, 0x09, 0x80 | 7, 0x15, 0x03, 0x26};
     EXPECT_EQ(std::vector<Byte>(&sb.bytes[StatusBlock::MasterClock], &sb.bytes[StatusBlock::MasterClock + 7]),
               expected);
+
+    // Losing the master disables them again.
+    shared.connectionState = ConnectionState::Searching;
+    window->repaintStatusBar();
+    EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPChime")->isEnabled());
 }
 
 TEST_F(LiveControls, NamesAreAskedAgainUntilShortEnoughAndSaved)

@@ -21,7 +21,12 @@
 #include <iterator>
 #include <memory>
 
+// Failures print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace q7582::test {
+
+using Box = std::pair<QString, QString>; // a message box's title and text
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -57,6 +62,7 @@ protected:
         auto* b = find<QAbstractButton>(name);
         return b ? b->text() : QString();
     }
+    QString caption() const { return text("StatusBar1Panel3"); }
     QColor bg(const QString& name) const
     {
         if (const GridItem item = gridItem(name); item.grid)
@@ -117,6 +123,10 @@ protected:
     bool takeClockWrite() { return shared.requests.clockWriteRequest.exchange(false); }
     std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
     void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
+    static std::string bytesOf(const ConfigImage& image)
+    {
+        return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
+    }
     std::string read(const std::string& name) const
     {
         std::ifstream in(path(name), std::ios::binary);

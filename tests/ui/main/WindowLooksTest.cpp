@@ -4,10 +4,8 @@
 
 #include "WindowFixture.h"
 #include "ui/common/ScreenFit.h"
-#include "ui/main/AboutBox.h"
 #include "ui/main/Icons.h"
 #include "ui/main/LevelSlider.h"
-#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QKeyEvent>
 #include <QScrollArea>
@@ -78,13 +76,6 @@ TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
     EXPECT_EQ(caption->text(), "DEFAULT Configuration of Master 3 - MODIFIED - PARTIAL DOWNLOAD");
     EXPECT_GE(caption->contentsRect().width(), caption->fontMetrics().horizontalAdvance(caption->text()));
     EXPECT_LE(caption->geometry().right(), window->statusBar()->width());
-}
-
-TEST_F(WindowTitles, EveryWindowCarriesItsOwnTitleAlone)
-{
-    EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
-    EXPECT_EQ(AboutBox(window.get()).windowTitle(), "About");
-    EXPECT_EQ(MessageFolderWindow(dialogs).windowTitle(), "Q7582 message folder compiler");
 }
 
 struct ProbedSlider : LevelSlider {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 using namespace q7582;
+using q7582::test::Box;
 using q7582::test::ScriptedDialogs;
 
 namespace {
@@ -47,8 +48,7 @@ TEST(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsTak
     const QByteArray held = contents(lockPath);
 
     EXPECT_FALSE(lockWorkingFolder(dialogs, folder.path()));
-    using Warning = std::pair<QString, QString>;
-    EXPECT_EQ(dialogs.warnings, (std::vector<Warning>{{"Errore", AlreadyRunningText}}));
+    EXPECT_EQ(dialogs.warnings, (std::vector<Box>{{"Errore", AlreadyRunningText}}));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{WorkingFolderLockName});
     EXPECT_EQ(contents(lockPath), held);
