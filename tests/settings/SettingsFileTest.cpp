@@ -137,6 +137,8 @@ TEST_F(SettingsFileTest, FirstStartWritesTheStartValuesThenRecordsAreReadInAnyOr
     EXPECT_TRUE(stale.empty());
     // Up to ten words, each cut at 51 characters.
     std::filesystem::create_directory(path("Language"));
+    write("Language/Lingue.txt", "italiano english\n");
+    EXPECT_EQ(NameTables::loadLanguageList(dir(), stale), 2);
     write("Language/Lingue.txt", "italiano english\r\n" + std::string(70, 'w') + "\n a b c d e f g h i j");
     SettingsFile withList(dir());
     ASSERT_TRUE(withList.loadSettings().ok);
