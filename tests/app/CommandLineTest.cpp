@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
+#include "FileFixture.h"
 #include "ProgramRun.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -95,20 +95,17 @@ TEST(CommandLine, ProgramsAnswerWithoutAWindowAndWriteNothing)
 }
 
 // A script can tell a backup from the master's configuration by the exit status alone.
-TEST(CommandLine, CompareExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
+using CompareCommand = FileFixture;
+
+TEST_F(CompareCommand, ExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
 {
-    QTemporaryDir dir;
-    QByteArray image(32768, '\0');
-    const auto writeFile = [&](const char* name, const QByteArray& bytes) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    };
-    writeFile("old.cfi", image);
+    std::string image(32768, '\0');
+    write("old.cfi", image);
     image[0] = 0x01; // unit 1, key 1 pages zone 1 of master 0
-    writeFile("new.cfi", image);
-    writeFile("short.cfi", image.left(100));
+    write("new.cfi", image);
+    write("short.cfi", image.substr(0, 100));
     const auto compare = [&](const char* from, const char* to) {
-        return runInFolder(dir.path(), "qs7582", {"--compare", from, to});
+        return runInFolder(tmp.path(), "qs7582", {"--compare", from, to});
     };
 
     ProgramRun run = compare("old.cfi", "old.cfi");
@@ -131,7 +128,7 @@ TEST(CommandLine, CompareExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
     EXPECT_EQ(run.filesLeft, (QStringList{"new.cfi", "old.cfi", "short.cfi"})); // nothing written
 
     // A name that is not UTF-8 reaches its file.
-    run = runShellInFolder(dir.path(), R"(bad=$(printf 'bad\377\376.cfi') && cp old.cfi "$bad" &&
+    run = runShellInFolder(tmp.path(), R"(bad=$(printf 'bad\377\376.cfi') && cp old.cfi "$bad" &&
                                           "$0" --compare "$bad" old.cfi; status=$?; rm "$bad"; exit $status)");
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QString::fromUtf8("From: bad\uFFFD\uFFFD.cfi\n"))) << run.out.toStdString();

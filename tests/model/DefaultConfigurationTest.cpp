@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 using namespace q7582;
@@ -59,9 +60,8 @@ TEST(DefaultConfiguration, RebuildingForAnotherMasterLeavesNoTrace)
 
     Provenance p{ConfigOrigin::OriginFile, true, 0, 0x85, "a.cfi"};
     buildDefaultConfiguration(twice, 4).applyTo(p);
-    EXPECT_EQ(p.origin, ConfigOrigin::OriginDefault);
-    EXPECT_EQ(p.defaultMasterNumber, 4);
-    EXPECT_FALSE(p.modified);
+    EXPECT_EQ(std::tuple(p.origin, p.defaultMasterNumber, p.modified),
+              std::tuple(ConfigOrigin::OriginDefault, 4, false));
 
     const ConfigImage before = twice;
     EXPECT_THROW(buildDefaultConfiguration(twice, 6), std::out_of_range);

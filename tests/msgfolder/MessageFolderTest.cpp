@@ -1,13 +1,140 @@
 #include "MessageFolderFixture.h"
 
+#include "msgfolder/ErrorLog.h"
 #include "msgfolder/ListFileWriter.h"
 #include "msgfolder/MessageFolder.h"
 
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 using namespace q7582;
 using q7582::test::MessageFolderTest;
 using q7582::test::wavBytes;
+
+namespace {
+
+const QDateTime Now(QDate(2026, 12, 6), QTime(14, 5, 33));
+const QByteArray Header = "loading message list at 14:05.33 of Sun, 06/12/2026\r\n";
+
+QString rowsOf(const MessageList& list)
+{
+    QStringList rows;
+    for (const MessageEntry& e : list.rows)
+        rows << e.number + '=' + e.description;
+    return rows.join(", ");
+}
+
+} // namespace
+
+TEST(ListLines, PiecesRowNumbersAndLineEnds)
+{
+    const QByteArray file = QByteArray(198, 'a') + "\r\n" // fits the buffer with its line end
+                            + QByteArray(199, 'b') + "\n" // one byte too long: two pieces
+                            + QByteArray("c\rd\0f\n", 6)  // a lone CR stays, a NUL ends the text
+                            + "tail";                     // no line end at the end
+    const std::vector<ListLine> lines = listLines(file);
+    ASSERT_EQ(lines.size(), 5u);
+    const std::pair<QByteArray, int> expected[] = {
+        {QByteArray(198, 'a'), 1}, {QByteArray(199, 'b'), 1}, {"", 2}, {"c\rd", 3}, {"tail", 3}};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].text, expected[i].first) << i;
+        EXPECT_EQ(lines[i].row, expected[i].second) << i;
+    }
+}
+
+TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
+{
+    addWav("003.wav", 10);  // 64 bytes, lower-case extension
+    addWav("004.WAV", 500); // 1044 bytes
+    addWav("002.Wav", 0);   // 44 bytes
+    writeList(";Station north\r\n"
+              "7|one digit|1044\r\n"
+              "008|gone|10\r\n"
+              "003||\r\n"
+              "004|Platform 4|1000\r\n"
+              "003|again|64\r\n"
+              "../|x|0\r\n"
+              ";second title\r\n"
+              "002|Last line|abc");
+
+    MessageFolder mf;
+    mf.open(folder());
+    const LoadOutcome loaded = mf.LoadMessageList(Now, QLocale::c());
+    ASSERT_TRUE(loaded.list.ok && loaded.log.ok);
+    EXPECT_EQ(mf.list().title, "Station north");
+    EXPECT_EQ(rowsOf(mf.list()), "003=Unknown description, 004=Platform 4, 002=Last line");
+    EXPECT_EQ(fileBytes("MSGVELA/error.log"),
+              Header
+                  + "Row 2: invalid file name in the list, discarded from list\r\n"
+                    "Row 3: file not found in message folder, discarded from list\r\n"
+                    "Row 4: missing file dimension, recovered from file\r\n"
+                    "Row 4: missing file description, loaded 'unknown description'\r\n"
+                    "Row 5: file dimension in list different from file in message folder, "
+                    "updated from file\r\n"
+                    "Row 6: duplicate message number in the list, discarded from list\r\n"
+                    "Row 7: invalid file name in the list, discarded from list\r\n"
+                    "Row 8: file dimension in list different from file in message folder, "
+                    "updated from file\r\n"
+                    "End of log\r\n");
+
+    // The repaired list, once saved, loads clean in the same order.
+    ASSERT_TRUE(mf.save().ok);
+    EXPECT_EQ(list(), ";Station north\r\n003|Unknown description|64\r\n"
+                      "004|Platform 4|1044\r\n002|Last line|44\r\n");
+    mf.open(folder());
+    EXPECT_TRUE(mf.LoadMessageList(Now, QLocale::c()).findings.empty());
+    EXPECT_EQ(mf.list().rows.size(), 3u);
+    EXPECT_EQ(fileBytes("MSGVELA/error.log"), Header + "End of log\r\n");
+}
+
+// The title line is optional; hostile list files load safely.
+TEST_F(MessageFolderTest, TitleLineIsOptionalAndHostileListFilesLoadSafely)
+{
+    MessageFolder mf;
+    mf.open(folder());
+    writeList(";Only title\n");
+    EXPECT_TRUE(mf.LoadMessageList().findings.empty());
+    EXPECT_EQ(mf.list().title, "Only title");
+    EXPECT_TRUE(mf.list().rows.empty());
+    addWav("001.WAV", 1);
+    writeList("001|One|46|further bars belong to the size\n");
+    mf.open(folder());
+    EXPECT_TRUE(mf.LoadMessageList().findings.empty());
+    EXPECT_EQ(mf.list().title, "");
+    EXPECT_EQ(mf.list().rows.size(), 1u);
+
+    const QByteArray hostile[] = {
+        QByteArray(100000, '|'),
+        QByteArray(5000, 'x') + "\n" + QByteArray(3000, '\0'),
+        "001|d|18446744073709551616999\r001|d|-46\r", // CR-only line ends: one line
+        QByteArray("\0\0\0|\0|\0", 8),
+    };
+    for (const QByteArray& content : hostile) {
+        writeList(content);
+        const LoadOutcome loaded = mf.LoadMessageList();
+        EXPECT_TRUE(loaded.list.ok && loaded.log.ok);
+        EXPECT_FALSE(loaded.findings.empty());
+        EXPECT_LE(mf.list().rows.size(), 1u);
+        EXPECT_EQ(mf.list().size("001"), mf.list().rows.empty() ? 0 : 46);
+    }
+
+    // An error.log that cannot be written is reported; the list is loaded all the same.
+    ASSERT_TRUE(QFile::remove(inFolder("error.log")) && QDir(folder()).mkdir("error.log"));
+    writeList("001|One|46\r\n");
+    const LoadOutcome noLog = mf.LoadMessageList();
+    EXPECT_TRUE(noLog.list.ok);
+    EXPECT_FALSE(noLog.log.ok || noLog.log.error.empty());
+    EXPECT_EQ(mf.list().rows.size(), 1u);
+
+    // A pipe in place of the list is refused at once and loads nothing.
+    ASSERT_TRUE(QFile::remove(inFolder("MSGLIST.TXT")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("MSGLIST.TXT")).constData(), 0666), 0);
+    const LoadOutcome pipe = mf.LoadMessageList();
+    EXPECT_FALSE(pipe.list.ok);
+    EXPECT_NE(pipe.list.error.find("MSGLIST.TXT: not a regular file"), std::string::npos) << pipe.list.error;
+    EXPECT_EQ(mf.list().rows.size(), 1u);
+}
 
 TEST(ListFileText, TextsCannotBreakTheLineFormat)
 {
@@ -37,7 +164,7 @@ TEST_F(MessageFolderTest, ChosenFolderLeadsToMsgvela)
     EXPECT_FALSE(blocked.result.ok || blocked.result.error.empty());
 }
 
-TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWav)
+TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWavAndAnUnsavedChangeIsTakenBack)
 {
     addWav("003.WAV", 1);
     addWav("010.WAV", 1);
@@ -62,20 +189,13 @@ TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWav)
     EXPECT_FALSE(failed.copy.ok || failed.copy.error.empty());
     EXPECT_EQ(mf.list().rows.back().number, "127");
     EXPECT_EQ(list(), saved);
-}
 
-TEST_F(MessageFolderTest, AChangeThatCannotBeSavedIsTakenBack)
-{
-    addWav("001.WAV", 1);
-    writeList(";Old title\r\n001|One|46\r\n");
-    MessageFolder mf;
-    mf.open(folder());
-    ASSERT_TRUE(mf.LoadMessageList().list.ok);
-
+    // A change that cannot be saved is taken back.
+    const std::vector<MessageEntry> rows = mf.list().rows;
     ASSERT_TRUE(QDir(folder()).removeRecursively()); // the card was pulled out
     const FileResult title = mf.setTitle("New title");
     EXPECT_FALSE(title.ok || title.error.empty());
     EXPECT_FALSE(mf.setDescription(0, "New").ok || mf.deleteMessage(0).ok);
-    EXPECT_EQ(mf.list().title, "Old title");
-    EXPECT_EQ(mf.list().rows, (std::vector<MessageEntry>{{"001", "One"}}));
+    EXPECT_EQ(mf.list().title, "Gates");
+    EXPECT_EQ(mf.list().rows, rows);
 }

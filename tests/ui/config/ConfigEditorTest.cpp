@@ -5,6 +5,7 @@
 #include "program/SecondaryWindows.h"
 #include "ui/common/RecoveryFiles.h"
 #include "ui/config/IoLogicRules.h"
+#include "ui/config/SelectorCombo.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ProgramEnd.h"
 
@@ -18,13 +19,16 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <csignal>
+#include <map>
 #include <tuple>
 
 namespace q7582 {
 namespace {
 
 using EditorLifecycle = EditorFixture;
+using EditorLooks = EditorFixture;
 using ZonePages = EditorFixture;
 
 TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
@@ -41,9 +45,8 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
     EXPECT_EQ(work().key(0, 0).messageNumber() + work().key(0, 0).outputEvent(), 0);
     for (int p : {PageVox, PageOutEvents, PageInOut, PageUnits})
         page(p);
-    EXPECT_EQ(work().vox(1).voxPriority(), 1);
-    EXPECT_EQ(work().ioLineAttribute(5, 5), 1);
-    EXPECT_FALSE(modified());
+    EXPECT_EQ(std::tuple(work().vox(1).voxPriority(), int(work().ioLineAttribute(5, 5)), modified()),
+              std::tuple(1, 1, false));
     form->showModifiedState();
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Original configuration");
     EXPECT_TRUE(form->confirmClose()); // silent repairs ask nothing
@@ -59,8 +62,7 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
     EXPECT_TRUE(modified());
     EXPECT_TRUE(form->confirmClose());
     EXPECT_EQ(image, before);
-    EXPECT_FALSE(workspace.provenance().modified);
-    EXPECT_EQ(commits, 0);
+    EXPECT_EQ(std::tuple(workspace.provenance().modified, commits), std::tuple(false, 0));
 
     press(cell("ZoneCell1_1"));
     buildDefaultConfiguration(image, 0); // a new image arrived while closed
@@ -99,8 +101,7 @@ TEST_F(EditorLifecycle, YesAfterRepairAndEditStoresBothAndEveryUninterpretedByte
         expected.ioLineAttribute(k / 6, k % 6) = 1;
     expected.ioLineAttribute(0, 3) |= 0x80;
     EXPECT_EQ(image, expected);
-    EXPECT_TRUE(workspace.provenance().modified);
-    EXPECT_EQ(commits, 1);
+    EXPECT_EQ(std::tuple(workspace.provenance().modified, commits), std::tuple(true, 1));
 }
 
 // A signal while the editor is open with a change: the program ends at once, asking
@@ -150,12 +151,10 @@ TEST_F(EditorLifecycle, SelectionsSurviveReShowingWhileThePageResets)
 
     workspace.names().units[7] = "Lobby";
     form->prepareShow();
-    EXPECT_EQ(child<QTabWidget>("Page")->currentIndex(), PageUnits);
     const EditorSession& s = form->session();
-    EXPECT_EQ(s.currentPage, PageUnits);
-    EXPECT_EQ((std::vector<int>{s.selectedUnit, s.selectedKey, s.selectedVox, s.selectedMessageEvent,
-                                s.selectedOutEvent, s.selectedTimer}),
-              (std::vector<int>{7, 20, 1, 50, 63, 10}));
+    EXPECT_EQ((std::vector<int>{child<QTabWidget>("Page")->currentIndex(), s.currentPage, s.selectedUnit, s.selectedKey,
+                                s.selectedVox, s.selectedMessageEvent, s.selectedOutEvent, s.selectedTimer}),
+              (std::vector<int>{PageUnits, PageUnits, 7, 20, 1, 50, 63, 10}));
     EXPECT_EQ(child<QComboBox>("CBUnit")->currentText(), "Lobby (8)");
     EXPECT_EQ(child<QComboBox>("CBKey")->currentText(), "Key 21");
     page(PageOutEvents);
@@ -201,8 +200,7 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
     page(PageOutEvents);
     form->session().modified = false;
     press(cell("ZoneRow0")); // no row toggle on out events
-    EXPECT_FALSE(modified());
-    EXPECT_FALSE(child<QLabel>("NumberBox")->isVisibleTo(child("TSout")));
+    EXPECT_FALSE(modified() || child<QLabel>("NumberBox")->isVisibleTo(child("TSout")));
     child<QComboBox>("CBOut")->setCurrentIndex(63);
     press(cell("ZoneCell0_7"));
     EXPECT_EQ(cell("ZoneCell0_7")->colour(), CellColour::Green);
@@ -232,15 +230,14 @@ TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
     dialogs.answers = {QString("66"), QString("65")};
     press(cell("OutputEventBox"));
     EXPECT_TRUE(dialogs.askedPrompts.last().endsWith("SYSTEM)\n66 is more than 65.")); // why it came back
-    EXPECT_EQ(cell("OutputEventBox")->text(), "System");
-    EXPECT_EQ(cell("OutputEventBox")->colour(), CellColour::Red);
-    EXPECT_EQ(work().key(0, 0).outputEvent(), 65);
+    EXPECT_EQ(
+        std::tuple(cell("OutputEventBox")->text(), cell("OutputEventBox")->colour(), work().key(0, 0).outputEvent()),
+        std::tuple(QString("System"), CellColour::Red, 65));
 
     page(PageVox);
     dialogs.answers = {QString("8"), QString("3")};
     press(cell("NumberBox"));
-    EXPECT_EQ(dialogs.askedTitles.back(), "Change priority");
-    EXPECT_EQ(dialogs.asked.back(), "5");
+    EXPECT_EQ(dialogs.askedTitles.back() + dialogs.asked.back(), "Change priority5");
     EXPECT_EQ(work().vox(1).voxPriority(), 3);
 }
 
@@ -250,10 +247,8 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     ioLine(image, 8) = 0x08;
     form->prepareShow();
     page(PageInOut);
-    EXPECT_EQ(cell("InCell0")->colour(), CellColour::Green);
-    EXPECT_EQ(cell("InCell2")->colour(), CellColour::Red);
-    EXPECT_EQ(cell("OutCell35")->colour(), CellColour::Green);
-    EXPECT_FALSE(modified());
+    EXPECT_EQ(std::tuple(cell("InCell0")->colour(), cell("InCell2")->colour(), cell("OutCell35")->colour(), modified()),
+              std::tuple(CellColour::Green, CellColour::Red, CellColour::Green, false));
 
     auto* rise = child<QToolButton>("RiseButton2");
     rise->click();
@@ -262,8 +257,7 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     EXPECT_EQ(IoLine::transition(ioLine(work(), 2)), 3);
     EXPECT_TRUE(modified());
     press(cell("InCell2")); // a white cell goes back to positive level
-    EXPECT_FALSE(rise->isChecked());
-    EXPECT_EQ(ioLine(work(), 2), 0x01);
+    EXPECT_EQ(std::tuple(rise->isChecked(), int(ioLine(work(), 2))), std::tuple(false, 0x01));
     press(cell("PriorityBox4"));
     EXPECT_EQ(IoLine::priority(ioLine(work(), 4)), 2);
 
@@ -272,10 +266,111 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     press(cell("InContact"));
     EXPECT_EQ(cell("InCell35")->colour(), CellColour::Red);
     press(cell("OutContact"));
-    EXPECT_EQ(cell("OutCell0")->colour(), CellColour::Red);
-    EXPECT_TRUE(IoLine::outputNegative(ioLine(work(), 20)));
+    EXPECT_TRUE(cell("OutCell0")->colour() == CellColour::Red && IoLine::outputNegative(ioLine(work(), 20)));
     press(cell("OutCell0"));
     EXPECT_FALSE(IoLine::outputNegative(ioLine(work(), 0)));
+}
+
+// The colour most of a widget's inside has, away from its frame: its background.
+QColor background(QWidget* w)
+{
+    const QImage image = w->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor(most->first);
+}
+
+int colourDistance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+// A text wider than its cell is drawn whole and smaller: the cell's edges stay its background
+// and the text is still there.
+TEST(CellLabelLook, ATextWiderThanItsCellIsShrunkNotCut)
+{
+    CellLabel cell(QStringLiteral("Master"), nullptr, false);
+    cell.setColour(CellColour::Red);
+    for (const int width : {36, 80}) {
+        cell.setFixedWidth(width);
+        const QImage image = cell.grab().toImage();
+        const QRect room = cell.contentsRect();
+        const auto isText = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
+        int textPixels = 0;
+        bool atEdge = false;
+        for (int y = room.top(); y <= room.bottom(); ++y)
+            for (int x = room.left(); x <= room.right(); ++x) {
+                textPixels += isText(x, y);
+                atEdge = atEdge || ((x == room.left() || x == room.right()) && isText(x, y));
+            }
+        EXPECT_GT(textPixels, 20) << width;
+        EXPECT_FALSE(atEdge) << width;
+    }
+}
+
+TEST(ElideKeepingNumber, CutsTheNameAndKeepsTheNumberWhole)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString event = QStringLiteral("Message event 127");
+    const QString unit = QStringLiteral("Reception desk north (16)");
+    EXPECT_EQ(elideKeepingNumber(event, metrics, metrics.horizontalAdvance(event)), event);
+
+    for (const QString& text : {event, unit}) {
+        const QString number = text.section(u' ', -1);
+        for (int width = metrics.horizontalAdvance(text) - 1; width >= metrics.horizontalAdvance(number); --width) {
+            const QString shown = elideKeepingNumber(text, metrics, width);
+            ASSERT_LE(metrics.horizontalAdvance(shown), width) << shown.toStdString();
+            ASSERT_TRUE(shown.endsWith(u' ' + number) || shown == number) << shown.toStdString();
+            ASSERT_TRUE(shown.contains(QChar(0x2026)) || shown == number) << shown.toStdString();
+        }
+    }
+    EXPECT_EQ(elideKeepingNumber(unit, metrics, 1), "(16)"); // never cut inside the number
+    const QString plain = QStringLiteral("PTT/Lock");
+    EXPECT_EQ(elideKeepingNumber(plain, metrics, metrics.horizontalAdvance(plain) - 1),
+              metrics.elidedText(plain, Qt::ElideRight, metrics.horizontalAdvance(plain) - 1));
+}
+
+TEST_F(EditorLooks, LegendPeriodBoxAndTogglesFollowTheState)
+{
+    form->prepareShow();
+
+    // RESET has no "unaffected" state: its square goes with its text.
+    page(PageOutEvents);
+    QWidget* outPage = child("TSout");
+    QLabel* unaffected = nullptr;
+    for (QLabel* l : outPage->findChildren<QLabel*>())
+        if (l->text() == "Unaffected out")
+            unaffected = l;
+    ASSERT_NE(unaffected, nullptr);
+    const QList<CellLabel*> squares = unaffected->parentWidget()->findChildren<CellLabel*>();
+    ASSERT_EQ(squares.size(), 1);
+    EXPECT_TRUE(squares[0]->isVisibleTo(outPage));
+    child<QComboBox>("CBOut")->setCurrentIndex(ConfigImage::OutEvents);
+    EXPECT_FALSE(squares[0]->isVisibleTo(outPage));
+    EXPECT_FALSE(unaffected->isVisibleTo(outPage));
+
+    // The period box of a one-time timer is disabled and drawn so, not white.
+    page(PageTimers);
+    CellLabel* period = cell("STint");
+    ASSERT_FALSE(work().timer(1).periodSeconds());
+    EXPECT_FALSE(period->isEnabled());
+    EXPECT_EQ(background(period), period->palette().color(QPalette::Disabled, QPalette::Window));
+    child<QPushButton>("SBrepeat")->click();
+    EXPECT_TRUE(period->isEnabled());
+    EXPECT_EQ(background(period), QColor(Qt::white));
+
+    // A pressed toggle is told from a released one at a glance.
+    for (const char* name : {"SpeedButton9", "SBrepeat", "SBsuT"}) {
+        auto* toggle = child<QPushButton>(name);
+        toggle->setChecked(false);
+        const QColor released = background(toggle);
+        toggle->setChecked(true);
+        EXPECT_GT(colourDistance(background(toggle), released), 120) << name;
+    }
 }
 
 } // namespace

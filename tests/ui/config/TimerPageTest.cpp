@@ -69,9 +69,8 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
     EXPECT_EQ(timer().durationSeconds(), 3u * 3600);
     dialogs.answers = {QString("14400"), QString()}; // the pre-filled 43200 is over 14399 now
     press(child("STint"));
-    EXPECT_EQ(dialogs.asked.size(), 5u);
+    EXPECT_EQ(std::tuple(dialogs.asked.size(), timer().periodSeconds()), std::tuple(5, 43200)); // cancelled: kept
     EXPECT_TRUE(dialogs.askedPrompts[4].endsWith("14400 is more than 14399. The period must end before midnight."));
-    EXPECT_EQ(timer().periodSeconds(), 43200);
     dialogs.answers = {QString("14399")};
     press(child("STint"));
     EXPECT_EQ(timer().periodSeconds(), 14399);
@@ -96,8 +95,7 @@ TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedAndPutBack)
 
     stop->setTime(QTime(12, 0, 0));
     start->setTime(QTime(10, 30, 0));
-    EXPECT_EQ(timer().durationSeconds(), 5400u);
-    EXPECT_EQ(startTime(timer()), QTime(10, 30, 0));
+    EXPECT_EQ(std::tuple(timer().durationSeconds(), startTime(timer())), std::tuple(5400u, QTime(10, 30, 0)));
     child<QDateEdit>("DTPday")->setDate(QDate(2027, 1, 1)); // a Friday
     EXPECT_EQ(std::tuple(timer().start()[Bcd::Weekday], timer().start()[Bcd::Year], modified()),
               std::tuple(Byte(0x05), Byte(0x27), true));
@@ -117,13 +115,11 @@ TEST_F(TimerPageTest, MessageEventSlotsTheTwoListsAndTheEnableRule)
     auto* chosen = child<QListWidget>("ListBox2");
     ASSERT_EQ(chosen->count(), 2);
     EXPECT_EQ(chosen->item(1)->text(), "Message event 9");
-    EXPECT_EQ(timer().messageEvent(1), 0); // valid: left as it is
-    EXPECT_FALSE(modified());
+    EXPECT_EQ(std::tuple(timer().messageEvent(1), modified()), std::tuple(0, false)); // valid: left as it is
     image.timer(1).setMessageEvent(1, 200);
     showTimers();
-    EXPECT_EQ(chosen->count(), 2);
-    EXPECT_EQ(timer().messageEvent(1) * 100 + timer().messageEvent(2), 900);
-    EXPECT_TRUE(modified());
+    EXPECT_EQ(std::tuple(chosen->count(), timer().messageEvent(1), timer().messageEvent(2), modified()),
+              std::tuple(2, 9, 0, true));
 
     for (int e : {19, 21})
         child<QListWidget>("ListBox1")->item(e)->setSelected(true);
@@ -134,9 +130,7 @@ TEST_F(TimerPageTest, MessageEventSlotsTheTwoListsAndTheEnableRule)
     EXPECT_TRUE(timer().enabled());
     chosen->selectAll();
     button("Button1")->click();
-    EXPECT_EQ(chosen->count(), 0);
-    EXPECT_EQ(timer().messageEvent(0), 0);
-    EXPECT_FALSE(timer().enabled());
+    EXPECT_EQ(std::tuple(chosen->count(), timer().messageEvent(0), timer().enabled()), std::tuple(0, 0, false));
 }
 
 TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
@@ -151,9 +145,8 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     EXPECT_TRUE(button("SpeedButton3")->isChecked() && !button("SpeedButton2")->isChecked());
     EXPECT_TRUE(button("SBsuT")->isChecked() && !button("SBgiuT")->isChecked());
     button("SBgiuT")->click();
-    EXPECT_FALSE(button("SBsuT")->isChecked());
-    EXPECT_EQ(timer().transition(), 2);
-    EXPECT_EQ(child<QComboBox>("CBpty")->currentText(), "4");
+    EXPECT_EQ(std::tuple(button("SBsuT")->isChecked(), timer().transition(), child<QComboBox>("CBpty")->currentText()),
+              std::tuple(false, 2, QString("4")));
     child<QComboBox>("CBpty")->setCurrentIndex(6);
     EXPECT_EQ(timer().priority(), 7);
 

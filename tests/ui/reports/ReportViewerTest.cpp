@@ -3,19 +3,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QFile>
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
-#include <gtest/gtest.h>
 
 #include "EventWait.h"
+#include "FileFixture.h"
 #include "ScriptedDialogs.h"
 #include "WriteFailure.h"
 
@@ -35,13 +30,26 @@ Report sampleReport()
     return report;
 }
 
-QByteArray contents(const QString& name)
+// Where the middle of a line is drawn, against the middle of the view.
+double lineCentreOffset(const ReportViewer& viewer, const QTextBlock& block)
 {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QTextEdit* edit = viewer.richEdit();
+    const QRectF box = edit->document()->documentLayout()->blockBoundingRect(block);
+    const QTextLine line = block.layout()->lineAt(0);
+    const double middle = box.x() + line.cursorToX(0) + line.naturalTextWidth() / 2;
+    return middle - edit->viewport()->width() / 2.0;
 }
 
-class ReportViewerTest : public ::testing::Test {
+QImage drawn(QTextDocument& doc, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    doc.drawContents(&painter, QRectF(QPointF(), QSizeF(size)));
+    return image;
+}
+
+class ReportViewerTest : public FileFixture {
 protected:
     test::ScriptedDialogs dialogs;
     // The texts of the "Errore" boxes shown.
@@ -54,7 +62,6 @@ protected:
         return texts;
     }
     ReportViewer viewer{dialogs};
-    QTemporaryDir dir;
 };
 
 } // namespace
@@ -87,20 +94,6 @@ TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
     close->trigger();
     EXPECT_FALSE(viewer.isVisible());
 }
-
-namespace {
-
-// Where the middle of a line is drawn, against the middle of the view.
-double lineCentreOffset(const ReportViewer& viewer, const QTextBlock& block)
-{
-    QTextEdit* edit = viewer.richEdit();
-    const QRectF box = edit->document()->documentLayout()->blockBoundingRect(block);
-    const QTextLine line = block.layout()->lineAt(0);
-    const double middle = box.x() + line.cursorToX(0) + line.naturalTextWidth() / 2;
-    return middle - edit->viewport()->width() / 2.0;
-}
-
-} // namespace
 
 // A new report replaces the content and the caption and opens at the top; titles and
 // headings are centred across the view, tables stay on the left and underlined.
@@ -139,19 +132,6 @@ TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndCentresItsTitlesAndThePrint
     EXPECT_FALSE(print->icon().pixmap(24).isNull());
 }
 
-namespace {
-
-QImage drawn(QTextDocument& doc, QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    doc.drawContents(&painter, QRectF(QPointF(), QSizeF(size)));
-    return image;
-}
-
-} // namespace
-
 // The viewer lays out only what it shows and measures the rest while idle; every line
 // lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
 // wider than the view, a glyph from a fallback font, at two widths. The lines not yet
@@ -189,29 +169,28 @@ TEST_F(ReportViewerTest, LinesLieWhereQtsOwnLayoutPutsThem)
 TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
 {
     viewer.showReport(sampleReport());
-    const QString report = dir.filePath("report.rtf");
+    const QString report = tmp.filePath("report.rtf");
     dialogs.answers = {report, QString()}; // then cancelled
     viewer.saveAs();
-    EXPECT_EQ(contents(report), "Title\r\n\r\nKey  1    |\r\n");
+    EXPECT_EQ(read("report.rtf"), "Title\r\n\r\nKey  1    |\r\n");
     viewer.saveAs();
     EXPECT_TRUE(errors().isEmpty());
 
-    dialogs.answers = {dir.filePath("missing/report.txt")};
+    dialogs.answers = {tmp.filePath("missing/report.txt")};
     viewer.saveAs();
     ASSERT_EQ(errors().size(), 1);
-    EXPECT_TRUE(errors()[0].contains("missing/report.txt"));
-    EXPECT_TRUE(errors()[0].contains("No such file or directory")) << errors()[0].toStdString();
+    EXPECT_TRUE(errors()[0].contains("missing/report.txt") && errors()[0].contains("No such file or directory"))
+        << errors()[0].toStdString();
     EXPECT_EQ(dialogs.icons[0], QMessageBox::Critical);
 
     // Saved whole or not at all: a full disk keeps the old report.
-    const QByteArray saved = contents(report);
     dialogs.answers = {report};
     {
         WriteFailure diskFull;
         viewer.saveAs();
     }
     EXPECT_EQ(errors().size(), 2);
-    EXPECT_EQ(contents(report), saved);
+    EXPECT_EQ(read("report.rtf"), "Title\r\n\r\nKey  1    |\r\n");
 }
 
 TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
@@ -220,16 +199,15 @@ TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
     viewer.printReport(); // cancelled
     EXPECT_EQ(dialogs.jobName, "Configuration report");
 
-    dialogs.pdfName = dir.filePath("report.pdf");
+    dialogs.pdfName = tmp.filePath("report.pdf");
     viewer.printReport();
     EXPECT_TRUE(errors().isEmpty());
-    const QByteArray pdf = contents(dialogs.pdfName);
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_GT(pdf.size(), 1000);
+    const std::string pdf = read("report.pdf");
+    EXPECT_TRUE(pdf.starts_with("%PDF") && pdf.size() > 1000);
 
     // A pipe chosen as the PDF file is refused at once.
-    dialogs.pdfName = dir.filePath("pipe.pdf");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dialogs.pdfName).constData(), 0666), 0);
+    dialogs.pdfName = tmp.filePath("pipe.pdf");
+    ASSERT_EQ(::mkfifo(path("pipe.pdf").c_str(), 0666), 0);
     viewer.printReport();
     ASSERT_EQ(errors().size(), 1);
     EXPECT_TRUE(errors()[0].endsWith("pipe.pdf: not a regular file")) << errors()[0].toStdString();
