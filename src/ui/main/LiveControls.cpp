@@ -55,11 +55,11 @@ void LiveControls::connectControls()
     connect(parkFocusTimer_, &QTimer::timeout, this, &LiveControls::parkFocus);
 }
 
-void LiveControls::levelChanged(int slider)
+void LiveControls::levelChanged(LiveParam slider)
 {
-    panels_.levelTag->showFor(slider, levelSliders_[std::size_t(slider)]);
+    panels_.levelTag->showFor(slider, levelSliders_[slider]);
     parkFocusTimer_->start();
-    PendingChange& entry = pending_[std::size_t(slider)];
+    PendingChange& entry = pending_[slider];
     if (entry.ignoreNextChange)
         entry.ignoreNextChange = false; // the refresh moved it
     else
@@ -207,16 +207,18 @@ void LiveControls::foldOrShowMasterPanel(StatusBlock& sb)
 void LiveControls::foldOrShowLevels(StatusBlock& sb)
 {
     for (int i = 0; i < LevelSliderCount; ++i) {
-        QSlider* slider = levelSliders_[std::size_t(i)];
-        PendingChange& entry = pending_[std::size_t(i)];
+        const auto level = LiveParam(i);
+        QSlider* slider = levelSliders_[level];
+        PendingChange& entry = pending_[level];
         if (entry.changed) {
-            setLevelByte(sb, i, levelForSliderPosition(i, slider->value()));
+            setLevelByte(sb, level, levelForSliderPosition(level, slider->value()));
             requestWrite(shared_.requests.statusWriteRequest);
             entry.changed = false;
             continue;
         }
         // Out-of-range bytes pin at the slider's ends; only a real move is made.
-        const int position = std::clamp(sliderPositionForLevel(i, levelByte(sb, i)), 0, int(StatusBlock::LevelMax));
+        const int position =
+            std::clamp(sliderPositionForLevel(level, levelByte(sb, level)), 0, int(StatusBlock::LevelMax));
         if (position != slider->value()) {
             entry.ignoreNextChange = true;
             slider->setValue(position);
@@ -229,14 +231,14 @@ void LiveControls::showConnection() { panels_.master->setConnected(shared_.conne
 StatusWindowValues LiveControls::statusWindowValues() const
 {
     StatusWindowValues v;
-    const auto position = [this](int slider) { return levelSliders_[std::size_t(slider)]->value(); };
+    const auto position = [this](LiveParam slider) { return levelSliders_[slider]->value(); };
     v.speechLevelPosition = position(LiveSpeechLevel);
     v.musicLevelPosition = position(LiveMusicLevel);
     for (int i = 0; i < StatusBlock::SpeechInputCount; ++i)
-        v.speechInputPositions[std::size_t(i)] = position(2 + i);
+        v.speechInputPositions[std::size_t(i)] = position(speechInputLevel(i));
     for (int i = 0; i < StatusBlock::MusicSourceCount; ++i)
-        v.musicSourcePositions[std::size_t(i)] = position(7 + i);
-    v.voxThresholdPositions = {position(12), position(13)};
+        v.musicSourcePositions[std::size_t(i)] = position(musicSourceLevel(i));
+    v.voxThresholdPositions = {position(voxThreshold(0)), position(voxThreshold(1))};
     v.musicSourceSelected = panels_.musicSelection->sourceText();
     v.musicOnRemote = panels_.musicSelection->musicOnRemote();
     v.masterAddressText = panels_.master->addressText();

@@ -43,7 +43,7 @@ protected:
 
 private:
     void connectControls();
-    void levelChanged(int slider);
+    void levelChanged(LiveParam slider);
     void parkFocus();
     void musicSourceChosen(int index);
     void musicOnRemoteClicked();
