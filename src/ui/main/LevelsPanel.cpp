@@ -95,6 +95,6 @@ void VoxPanel::showMeters(const StatusBlock& sb)
     rightMeter_->setValue(sb.voxInputMeter(1));
 }
 
-void VoxPanel::takeFocus() { leftMeter_->setFocus(); }
+QWidget* VoxPanel::focusPark() const { return leftMeter_; }
 
 } // namespace q7582

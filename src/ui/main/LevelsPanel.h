@@ -57,8 +57,8 @@ class VoxPanel : public LevelSliderPanel {
 public:
     explicit VoxPanel(QWidget* parent);
     void showMeters(const StatusBlock& sb);
-    // Takes the focus off the sliders, so the arrow keys stop moving them.
-    void takeFocus();
+    // Where the focus goes off the sliders, so that the arrow keys stop moving them.
+    QWidget* focusPark() const;
 
 private:
     Meter* leftMeter_;

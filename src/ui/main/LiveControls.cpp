@@ -12,7 +12,6 @@
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
 
-#include <QEvent>
 #include <QSlider>
 #include <QTimer>
 
@@ -69,7 +68,7 @@ void LiveControls::levelChanged(LiveParam slider)
 void LiveControls::parkFocus()
 {
     parkFocusTimer_->stop();
-    panels_.vox->takeFocus();
+    panels_.vox->focusPark()->setFocus();
 }
 
 void LiveControls::musicSourceChosen(int index)
@@ -118,13 +117,6 @@ void LiveControls::toggleZoneMusic(int cell, Qt::MouseButton button)
     const bool music = panels_.zones->cells()[std::size_t(cell)] == CellState::Music;
     shared_.withStatus([&](StatusBlock& s) { s.setZoneMusic(cell / 6, cell % 6, music); });
     pending_[LiveZoneMusic].changed = true;
-}
-
-bool LiveControls::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Leave && watched->property("helpContext").isValid())
-        panels_.vox->takeFocus();
-    return QObject::eventFilter(watched, event);
 }
 
 // While JustConnected is set the change stays local: the next read replaces it.

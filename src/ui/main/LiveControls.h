@@ -37,10 +37,6 @@ public:
     // What the status report reads from the controls.
     StatusWindowValues statusWindowValues() const;
 
-protected:
-    // Leaving a help button takes the focus off the sliders.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void connectControls();
     void levelChanged(LiveParam slider);

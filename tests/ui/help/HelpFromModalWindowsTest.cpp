@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
+#include <tuple>
 
 namespace q7582::test {
 namespace {
@@ -47,6 +48,23 @@ TEST_F(HelpFromModalWindows, StaysUsableWhileTheEditorOrTheCompilerRuns)
         EXPECT_EQ(help->parentWidget(), window.get());
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(help->browser()->source().toString(), topics[i]);
+    }
+}
+
+// A help button opens its topic; leaving it hands the keyboard focus to its window's home.
+TEST_F(HelpFromModalWindows, HelpButtonsOpenTheirTopicAndGiveTheFocusBack)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    const std::tuple<QWidget*, const char*, const char*, const char*> cases[] = {
+        {window.get(), "BbSlave", "3006", "prBar1"}, {w.editor, "BbKey", "2001", "MainPanel"}};
+    for (const auto& [owner, name, topic, home] : cases) {
+        auto* button = owner->findChild<QAbstractButton*>(name);
+        ASSERT_TRUE(button) << name;
+        button->click();
+        EXPECT_EQ(window->helpOpener().browser()->source().toString(), QString("qrc:/help/it/%1.html").arg(topic));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        EXPECT_EQ(owner->focusWidget(), owner->findChild<QWidget*>(home)) << name;
     }
 }
 
