@@ -5,6 +5,7 @@
 #include "model/ConfigFile.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/common/Workspace.h"
 #include "ui/reports/ReportViewer.h"
 
@@ -167,7 +168,9 @@ void HistoryWindow::openEntry()
 {
     const std::vector<const HistoryEntry*> selected = selectedImages();
     ConfigImage image;
-    if (selected.size() != 1 || !readEntry(*selected[0], image))
+    if (selected.size() != 1
+        || !mayReplaceConfiguration(dialogs_, this, workspace_.provenance(), QStringLiteral("Open"))
+        || !readEntry(*selected[0], image))
         return;
     const ConfigFileContent content{std::string(reinterpret_cast<const char*>(image.data()), ConfigImage::Size),
                                     ConfigImage::Size};

@@ -4,8 +4,8 @@
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/common/Workspace.h"
-#include "ui/main/ReplaceQuestion.h"
 
 #include <QWidget>
 
