@@ -54,7 +54,7 @@ StatusBlock busyMaster(std::mt19937& rng)
     for (auto& b : sb.bytes)
         b = Byte(byte(rng));
     for (int i = 0; i < LevelSliderCount; ++i)
-        setLevelByte(sb, i, level(rng));
+        setLevelByte(sb, LiveParam(i), level(rng));
     sb.setMasterClock({2026, 12, 6, level(rng), level(rng), level(rng), 7});
     return sb;
 }

@@ -16,6 +16,7 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     QObject::connect(&window, &MainWindow::sessionEnding, w.editor, &ConfigEditor::closeKeepingChanges);
 
     w.history = new HistoryWindow(workspace, window.reportViewer(), window.dialogs(), &window);
+    w.history->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setHistoryOpener([history = w.history] { history->execHistory(); });
     // An opened entry replaced the configuration, as the editor's "Yes" does.
     QObject::connect(w.history, &HistoryWindow::opened, &workspace, &Workspace::configurationChanged);

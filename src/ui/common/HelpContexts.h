@@ -19,6 +19,9 @@ inline constexpr int MessageFolderCompiler = 4000;
 
 inline constexpr int GeneratorPanel = 5000;
 
+// The built-in help's task topic history.html; the help files have no topic for it.
+inline constexpr int HistoryWindow = 6000;
+
 // Every number above: each needs a topic in both languages.
 inline constexpr int All[] = {Contents,
                               ConfigEditor,
@@ -42,6 +45,7 @@ inline constexpr int All[] = {Contents,
                               UnitPanel,
                               MusicSelectionPanel,
                               MessageFolderCompiler,
-                              GeneratorPanel};
+                              GeneratorPanel,
+                              HistoryWindow};
 
 } // namespace q7582::HelpContext

@@ -5,7 +5,7 @@
 #include "settings/SettingsFile.h"
 #include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
-#include "ui/config/EditorPictures.h"
+#include "ui/common/WindowHelp.h"
 #include "ui/config/GridPages.h"
 #include "ui/config/IoLogicPage.h"
 #include "ui/config/Listings.h"
@@ -13,11 +13,9 @@
 #include "ui/config/ZoneGrid.h"
 #include "ui/reports/ReportViewer.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -39,10 +37,12 @@ ConfigEditor::ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogPro
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Edit configuration"));
     // Until the main window passes its opener, the topic is named in a box.
-    help_ = [this](int context) {
-        dialogs_.warning(this, QStringLiteral("Help"),
-                         QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
-    };
+    help_ = new WindowHelp(
+        *this, "HelpKey", [] { return HelpContext::ConfigEditor; },
+        [this](int context) {
+            dialogs_.warning(this, QStringLiteral("Help"),
+                             QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
+        });
     buildWindow();
     fitFixedWindow(*this, QSize(ClientWidth, ClientHeight));
 }
@@ -68,8 +68,8 @@ void ConfigEditor::buildWindow()
     connect(modifiedTimer_, &QTimer::timeout, this, &ConfigEditor::showModifiedState);
     modifiedTimer_->start();
 
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(HelpContext::ConfigEditor); });
+    // Leaving a help button hands the keyboard focus back to the panel.
+    help_->connectButtons(mainPanel_);
 }
 
 void ConfigEditor::buildPages()
@@ -79,18 +79,24 @@ void ConfigEditor::buildPages()
     pages_->setGeometry(10, 10, ClientWidth - 20, PageHeight);
 
     gridPages_ = new GridPages(session_, names_, dialogs_, pages_);
-    const int helpTop = ZoneGrid::bottom() + 50;
-    addHelpButton(gridPages_->page(PageUnits), "BbKey", HelpContext::EditorKeys, 10, helpTop);
-    addHelpButton(gridPages_->page(PageVox), "BbVox", HelpContext::EditorVox, 10, helpTop);
-    addHelpButton(gridPages_->page(PageMessages), "BbMsg", HelpContext::EditorMessages, 10, helpTop);
-    addHelpButton(gridPages_->page(PageOutEvents), "BbOut", HelpContext::EditorOutEvents, 10, helpTop);
+    const struct {
+        int page;
+        const char* name;
+        int context;
+    } gridHelp[] = {{PageUnits, "BbKey", HelpContext::EditorKeys},
+                    {PageVox, "BbVox", HelpContext::EditorVox},
+                    {PageMessages, "BbMsg", HelpContext::EditorMessages},
+                    {PageOutEvents, "BbOut", HelpContext::EditorOutEvents}};
+    for (const auto& help : gridHelp)
+        makeHelpButton(gridPages_->page(help.page), help.name, help.context, HelpButtonLook::Framed,
+                       QPoint(10, ZoneGrid::bottom() + 50));
 
     timerPage_ = new TimerPage(session_, dialogs_, pages_);
     pages_->addTab(timerPage_, QStringLiteral("Timer events"));
-    addHelpButton(timerPage_, "BbTimer", HelpContext::EditorTimers, 10, 220);
+    makeHelpButton(timerPage_, "BbTimer", HelpContext::EditorTimers, HelpButtonLook::Framed, QPoint(10, 220));
     ioLogicPage_ = new IoLogicPage(session_, pages_);
     pages_->addTab(ioLogicPage_, QStringLiteral("IN/OUT logic"));
-    addHelpButton(ioLogicPage_, "BbLogic", HelpContext::EditorLogic, 10, 220);
+    makeHelpButton(ioLogicPage_, "BbLogic", HelpContext::EditorLogic, HelpButtonLook::Framed, QPoint(10, 220));
     connect(pages_, &QTabWidget::currentChanged, this, &ConfigEditor::pageChanged);
 }
 
@@ -119,8 +125,8 @@ void ConfigEditor::buildListingButtons()
         connect(b, &QPushButton::clicked, this, handlers[i]);
         layout->addWidget(b, i / 2, i % 2);
     }
-    QPushButton* report = addHelpButton(listings, "BbReport", HelpContext::EditorListings, 0, 0);
-    layout->addWidget(report, 2, 1, Qt::AlignLeft);
+    layout->addWidget(makeHelpButton(listings, "BbReport", HelpContext::EditorListings, HelpButtonLook::Framed), 2, 1,
+                      Qt::AlignLeft);
 }
 
 void ConfigEditor::buildStatusBar()
@@ -138,32 +144,7 @@ void ConfigEditor::buildStatusBar()
     statusBar_->addWidget(spacerPanel);
 }
 
-QPushButton* ConfigEditor::addHelpButton(QWidget* parent, const char* name, int context, int x, int y)
-{
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setIcon(QIcon(editorPictures::help()));
-    b->setToolTip(QStringLiteral("Help"));
-    b->setGeometry(x, y, 25, 25);
-    b->setFixedSize(25, 25);
-    b->installEventFilter(this);
-    connect(b, &QPushButton::clicked, this, [this, context] { openHelp(context); });
-    return b;
-}
-
-void ConfigEditor::openHelp(int context)
-{
-    if (help_)
-        help_(context);
-}
-
-bool ConfigEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    // Leaving a help button hands the keyboard focus back to the panel.
-    if (event->type() == QEvent::Leave && qobject_cast<QPushButton*>(watched))
-        mainPanel_->setFocus();
-    return QDialog::eventFilter(watched, event);
-}
+void ConfigEditor::setHelpHook(std::function<void(int context)> hook) { help_->setOpener(std::move(hook)); }
 
 int ConfigEditor::execEditor()
 {

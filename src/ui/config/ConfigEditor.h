@@ -14,7 +14,6 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
@@ -26,6 +25,7 @@ class IoLogicPage;
 class NameTables;
 class ReportViewer;
 class TimerPage;
+class WindowHelp;
 
 class ConfigEditor : public QDialog {
     Q_OBJECT
@@ -37,7 +37,7 @@ public:
     ~ConfigEditor() override;
 
     // Opens a help topic by context number (the main window passes its help opener).
-    void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
+    void setHelpHook(std::function<void(int context)> hook);
     // "Now" for the timer date repairs.
     void setClock(std::function<QDateTime()> now);
 
@@ -69,22 +69,17 @@ public slots:
     // Escape and the close box: the close question decides.
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildWindow();
     void buildPages();
     void buildListingButtons();
     void buildStatusBar();
-    QPushButton* addHelpButton(QWidget* parent, const char* name, int context, int x, int y);
-    void openHelp(int context);
 
     Workspace& workspace_;
     const NameTables& names_;
     ReportViewer& viewer_;
     DialogProvider& dialogs_;
-    std::function<void(int)> help_;
+    WindowHelp* help_ = nullptr;
     QString helpFile_;
     EditorSession session_;
 

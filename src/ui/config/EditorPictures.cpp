@@ -26,23 +26,6 @@ QPixmap drawEdge(bool rising)
     return pix;
 }
 
-QPixmap drawHelp()
-{
-    QPixmap pix = transparentCanvas(QSize(16, 16), screensPixelRatio());
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(0x20, 0x60, 0xC0));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-    QFont f;
-    f.setBold(true);
-    f.setPixelSize(12);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
-    return pix;
-}
-
 } // namespace
 
 const QPixmap& risingEdge()
@@ -54,12 +37,6 @@ const QPixmap& risingEdge()
 const QPixmap& fallingEdge()
 {
     static const QPixmap pix = drawEdge(false);
-    return pix;
-}
-
-const QPixmap& help()
-{
-    static const QPixmap pix = drawHelp();
     return pix;
 }
 

@@ -33,7 +33,7 @@ QTextBrowser* HelpOpener::browser() const { return window_ ? window_->browser() 
 HelpOpener::Shown HelpOpener::open(int context)
 {
     const Language language = language_();
-    if (platform_.fileExists(language.helpFile)) {
+    if (helpTopics::inHelpFile(context) && platform_.fileExists(language.helpFile)) {
         const QString viewer = platform_.findViewer();
         if (!viewer.isEmpty()
             && platform_.startDetached(viewer, {QStringLiteral("--contextid=%1").arg(context), language.helpFile}))

@@ -16,10 +16,13 @@ QString folder(bool italian)
     return italian ? QStringLiteral(":/help/it") : QStringLiteral(":/help/en");
 }
 
+bool inHelpFile(int context) { return context != HelpContext::HistoryWindow; }
+
 QUrl topicUrl(int context, bool italian)
 {
     const QString dir = folder(italian);
-    QString path = QStringLiteral("%1/%2.html").arg(dir).arg(context);
+    const QString name = inHelpFile(context) ? QString::number(context) : QStringLiteral("history");
+    QString path = QStringLiteral("%1/%2.html").arg(dir, name);
     if (!QFile::exists(path))
         path = QStringLiteral("%1/%2.html").arg(dir).arg(HelpContext::Contents);
     return QUrl(QStringLiteral("qrc") + path);

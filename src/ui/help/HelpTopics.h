@@ -14,4 +14,8 @@ QString folder(bool italian);
 // The topic of a context number in that language; the contents for a number without one.
 QUrl topicUrl(int context, bool italian);
 
+// Whether the help files hold the number's topic: the history window's is a task topic
+// of the built-in help only.
+bool inHelpFile(int context);
+
 } // namespace q7582::helpTopics

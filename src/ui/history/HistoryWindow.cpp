@@ -6,6 +6,9 @@
 #include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
+#include "ui/common/ReplaceQuestion.h"
+#include "ui/common/WindowHelp.h"
 #include "ui/common/Workspace.h"
 #include "ui/reports/ReportViewer.h"
 
@@ -54,7 +57,8 @@ QTableWidgetItem* cell(const QString& text, const HistoryRow& row)
 HistoryWindow::HistoryWindow(Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent,
                              UrlOpener openUrl)
     : QDialog(parent), workspace_(workspace), viewer_(viewer), dialogs_(dialogs),
-      openUrl_(openUrl ? std::move(openUrl) : UrlOpener(&QDesktopServices::openUrl))
+      openUrl_(openUrl ? std::move(openUrl) : UrlOpener(&QDesktopServices::openUrl)),
+      help_(new WindowHelp(*this, "HelpKey", [] { return HelpContext::HistoryWindow; }))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(Title);
@@ -80,10 +84,10 @@ void HistoryWindow::buildControls()
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("HistorySummary"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makeHelpButton(this, "BbHistory", HelpContext::HistoryWindow, HelpButtonLook::Framed));
     const auto addButton = [this, buttons](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
         buttons->addWidget(b);
         return b;
     };
@@ -103,8 +107,13 @@ void HistoryWindow::buildControls()
     layout->addWidget(list_);
     layout->addWidget(summary_);
     layout->addLayout(buttons);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false); // none is pressed by Enter
     selectionChanged();
+    help_->connectButtons(list_);
 }
+
+void HistoryWindow::setHelpHook(std::function<void(int context)> hook) { help_->setOpener(std::move(hook)); }
 
 void HistoryWindow::reload()
 {
@@ -172,7 +181,9 @@ void HistoryWindow::openEntry()
 {
     const std::vector<const HistoryEntry*> selected = selectedImages();
     ConfigImage image;
-    if (selected.size() != 1 || !readEntry(*selected[0], image))
+    if (selected.size() != 1
+        || !mayReplaceConfiguration(dialogs_, this, workspace_.provenance(), QStringLiteral("Open"))
+        || !readEntry(*selected[0], image))
         return;
     const ConfigFileContent content{std::string(reinterpret_cast<const char*>(image.data()), ConfigImage::Size),
                                     ConfigImage::Size};

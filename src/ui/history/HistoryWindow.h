@@ -20,6 +20,7 @@ namespace q7582 {
 
 class DialogProvider;
 class ReportViewer;
+class WindowHelp;
 class Workspace;
 
 class HistoryWindow : public QDialog {
@@ -30,6 +31,9 @@ public:
 
     HistoryWindow(Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs, QWidget* parent = nullptr,
                   UrlOpener openUrl = {});
+
+    // Opens a help topic by context number (the main window passes its help opener).
+    void setHelpHook(std::function<void(int context)> hook);
 
     // Lists the history afresh.
     void reload();
@@ -61,6 +65,7 @@ private:
     ReportViewer& viewer_;
     DialogProvider& dialogs_;
     UrlOpener openUrl_;
+    WindowHelp* help_;
     std::vector<HistoryEntry> entries_;
 
     QTableWidget* list_ = nullptr;

@@ -5,8 +5,8 @@
 #include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/common/Workspace.h"
-#include "ui/main/ReplaceQuestion.h"
 
 #include <QWidget>
 

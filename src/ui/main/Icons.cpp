@@ -13,7 +13,7 @@ constexpr int ConnSize = 20;
 constexpr int UnitSize = 14;
 
 // Each picture is drawn once for each pixel ratio asked for.
-enum class Kind { Connection, Unit, Help };
+enum class Kind { Connection, Unit };
 const QPixmap& drawnOnce(Kind kind, int image, qreal ratio, QPixmap (*draw)(int image, qreal ratio))
 {
     static std::map<std::tuple<Kind, int, qreal>, QPixmap> drawn;
@@ -76,31 +76,11 @@ QPixmap drawUnit(int image, qreal ratio)
     return pm;
 }
 
-QPixmap drawHelp(int, qreal ratio)
-{
-    QPixmap pm = transparentCanvas(QSize(16, 16), ratio);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x10, 0x30, 0x90), 1));
-    p.setBrush(QColor(0x30, 0x60, 0xD0));
-    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-    QFont f(QStringLiteral("Tahoma"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setBold(true);
-    f.setPixelSize(12);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
-    return pm;
-}
-
 } // namespace
 
 const QPixmap& connection(int image, qreal ratio) { return drawnOnce(Kind::Connection, image, ratio, drawConnection); }
 
 const QPixmap& unit(int image, qreal ratio) { return drawnOnce(Kind::Unit, image, ratio, drawUnit); }
-
-const QPixmap& help(qreal ratio) { return drawnOnce(Kind::Help, 0, ratio, drawHelp); }
 
 // Q_INIT_RESOURCE may not stand inside a namespace.
 } // namespace q7582::icons

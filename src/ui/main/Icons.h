@@ -1,7 +1,6 @@
 #pragma once
-// The window's small pictures, drawn once: connection states (ILconn), unit kinds
-// (ILunit) and the help glyph of the panels' help buttons; and the program's icon,
-// the PNGs the desktop shows too (packaging/icons).
+// The window's small pictures, drawn once: connection states (ILconn) and unit kinds
+// (ILunit); and the program's icon, the PNGs the desktop shows too (packaging/icons).
 
 #include <QIcon>
 #include <QPixmap>
@@ -14,7 +13,6 @@ enum UnitImage { UnitIoCard = 0, UnitDeskMicrophone = 1 };
 // Drawn for a device pixel ratio: `ratio` device pixels to each of the picture's own.
 const QPixmap& connection(int image, qreal ratio); // ILconn
 const QPixmap& unit(int image, qreal ratio);       // ILunit
-const QPixmap& help(qreal ratio);                  // Image12
 // The program's icon, the one the desktop shows (About box, window icon).
 const QIcon& logo();
 

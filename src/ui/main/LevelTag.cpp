@@ -26,15 +26,15 @@ LevelTag::LevelTag(QWidget* parent) : QLabel(parent)
     connect(timer_, &QTimer::timeout, this, &LevelTag::hideTag);
 }
 
-void LevelTag::showFor(int index, QSlider* slider)
+void LevelTag::showFor(LiveParam entry, QSlider* slider)
 {
     const int position = slider->value();
-    setText(QString::number(levelForSliderPosition(index, position)));
+    setText(QString::number(levelForSliderPosition(entry, position)));
     setParent(slider->parentWidget());
     const QRect g = slider->geometry();
-    if (levelSliderIsVertical(index))
+    if (levelSliderIsVertical(entry))
         move(g.left() - 25, g.top() + 6 * position + 6);
-    else if (index >= 12)
+    else if (entry >= LiveVoxThreshold)
         move(g.left() + 3 * position + 2, g.top() - 16);
     else
         move(g.left() + 4 * position + 1, g.top() - 16);

@@ -2,6 +2,8 @@
 // The value tag of the last moved level slider, shown beside it on that slider's panel
 // for 2 s (timer `TBox`).
 
+#include "ui/main/PendingChanges.h"
+
 #include <QLabel>
 
 class QSlider;
@@ -13,8 +15,8 @@ class LevelTag : public QLabel {
     Q_OBJECT
 public:
     explicit LevelTag(QWidget* parent);
-    // Shows the level of slider `index` at its position and starts the 2 s.
-    void showFor(int index, QSlider* slider);
+    // Shows the level of `slider` at its position and starts the 2 s.
+    void showFor(LiveParam entry, QSlider* slider);
     void hideTag();
 
 private:

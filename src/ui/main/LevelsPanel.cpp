@@ -6,7 +6,6 @@
 #include "ui/main/ClickLabel.h"
 #include "ui/main/LevelSlider.h"
 #include "ui/main/Meter.h"
-#include "ui/main/PendingChanges.h"
 #include "ui/main/StatusRules.h"
 #include "ui/main/Widgets.h"
 
@@ -17,11 +16,11 @@ namespace q7582 {
 
 LevelSliderPanel::LevelSliderPanel(const QString& title, QWidget* parent) : Panel(title, parent) {}
 
-void LevelSliderPanel::addSlider(int index, const QRect& geometry)
+void LevelSliderPanel::addSlider(LiveParam entry, const QRect& geometry)
 {
-    const bool vertical = levelSliderIsVertical(index);
+    const bool vertical = levelSliderIsVertical(entry);
     auto* s = new LevelSlider(vertical ? Qt::Vertical : Qt::Horizontal, this);
-    s->setObjectName(QStringLiteral("LevelSliders%1").arg(index));
+    s->setObjectName(QStringLiteral("LevelSliders%1").arg(entry));
     s->setRange(0, StatusBlock::LevelMax);
     s->setTickPosition(vertical ? QSlider::TicksBothSides : QSlider::TicksBelow);
     s->setTickInterval(vertical ? 2 : 5);
@@ -29,10 +28,10 @@ void LevelSliderPanel::addSlider(int index, const QRect& geometry)
     // Position 0 at the top, as the level sent is 20 - position; filled from the bottom.
     s->setInvertedAppearance(vertical);
     s->setInvertedControls(vertical);
-    s->setValue(sliderPositionForLevel(index, 0)); // where the all-zero block puts it: no tag at start-up
+    s->setValue(sliderPositionForLevel(entry, 0)); // where the all-zero block puts it: no tag at start-up
     s->setGeometry(geometry);
-    s->setProperty("liveParam", index);
-    connect(s, &QSlider::valueChanged, this, [this, index] { emit levelMoved(index); });
+    s->setProperty("liveParam", entry);
+    connect(s, &QSlider::valueChanged, this, [this, entry] { emit levelMoved(entry); });
     sliders_.push_back(s);
 }
 
@@ -47,7 +46,6 @@ LevelsPanel::LevelsPanel(Kind kind, QWidget* parent)
         placePanel(this, "PanelMusic", QRect(4, 204, 300, 200), "BbMusic", HelpContext::MusicPanel);
     makeLabel(this, speech ? QStringLiteral("Speech level") : QStringLiteral("Music level"), QRect(8, 18, 80, 16));
     addSlider(speech ? LiveSpeechLevel : LiveMusicLevel, QRect(36, 36, 30, 144));
-    const int firstInput = speech ? 2 : 7;
     for (int i = 0; i < 5; ++i) {
         const int y = 40 + 32 * i;
         const QRect nameGeometry(84, y + 2, 90, 16);
@@ -60,7 +58,7 @@ LevelsPanel::LevelsPanel(Kind kind, QWidget* parent)
                 connect(name, &ClickLabel::doubleClicked, this, [this, i] { emit sourceNameDoubleClicked(i + 1); });
             sourceNames_[std::size_t(i)] = name;
         }
-        addSlider(firstInput + i, QRect(176, y, 100, 20));
+        addSlider(speech ? speechInputLevel(i) : musicSourceLevel(i), QRect(176, y, 100, 20));
     }
 }
 
@@ -76,9 +74,9 @@ VoxPanel::VoxPanel(QWidget* parent) : LevelSliderPanel(QStringLiteral("VOX"), pa
 {
     placePanel(this, "PanelVox", QRect(4, 406, 300, 190), "BbVox", HelpContext::VoxPanel);
     makeLabel(this, QStringLiteral("VOX1 threshold"), QRect(8, 42, 100, 16));
-    addSlider(12, QRect(120, 40, 80, 20));
+    addSlider(voxThreshold(0), QRect(120, 40, 80, 20));
     makeLabel(this, QStringLiteral("VOX2 threshold"), QRect(8, 82, 100, 16));
-    addSlider(13, QRect(120, 80, 80, 20));
+    addSlider(voxThreshold(1), QRect(120, 80, 80, 20));
     makeLabel(this, QStringLiteral("VOX1 level"), QRect(8, 122, 100, 16));
     makeLabel(this, QStringLiteral("VOX2 level"), QRect(8, 150, 100, 16));
     leftMeter_ = new Meter(StatusBlock::LevelMax, this);
@@ -97,6 +95,6 @@ void VoxPanel::showMeters(const StatusBlock& sb)
     rightMeter_->setValue(sb.voxInputMeter(1));
 }
 
-void VoxPanel::takeFocus() { leftMeter_->setFocus(); }
+QWidget* VoxPanel::focusPark() const { return leftMeter_; }
 
 } // namespace q7582

@@ -4,6 +4,8 @@
 // moved slider; the window decides whether that is the user's change.
 
 #include "ui/main/Panel.h"
+#include "ui/main/PendingChanges.h"
+
 #include <array>
 #include <vector>
 
@@ -24,10 +26,10 @@ public:
     const std::vector<QSlider*>& sliders() const { return sliders_; }
 
 signals:
-    void levelMoved(int slider);
+    void levelMoved(LiveParam slider);
 
 protected:
-    void addSlider(int index, const QRect& geometry);
+    void addSlider(LiveParam entry, const QRect& geometry);
 
 private:
     std::vector<QSlider*> sliders_;
@@ -55,8 +57,8 @@ class VoxPanel : public LevelSliderPanel {
 public:
     explicit VoxPanel(QWidget* parent);
     void showMeters(const StatusBlock& sb);
-    // Takes the focus off the sliders, so the arrow keys stop moving them.
-    void takeFocus();
+    // Where the focus goes off the sliders, so that the arrow keys stop moving them.
+    QWidget* focusPark() const;
 
 private:
     Meter* leftMeter_;

@@ -12,7 +12,6 @@
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
 
-#include <QEvent>
 #include <QSlider>
 #include <QTimer>
 
@@ -55,11 +54,11 @@ void LiveControls::connectControls()
     connect(parkFocusTimer_, &QTimer::timeout, this, &LiveControls::parkFocus);
 }
 
-void LiveControls::levelChanged(int slider)
+void LiveControls::levelChanged(LiveParam slider)
 {
-    panels_.levelTag->showFor(slider, levelSliders_[std::size_t(slider)]);
+    panels_.levelTag->showFor(slider, levelSliders_[slider]);
     parkFocusTimer_->start();
-    PendingChange& entry = pending_[std::size_t(slider)];
+    PendingChange& entry = pending_[slider];
     if (entry.ignoreNextChange)
         entry.ignoreNextChange = false; // the refresh moved it
     else
@@ -69,7 +68,7 @@ void LiveControls::levelChanged(int slider)
 void LiveControls::parkFocus()
 {
     parkFocusTimer_->stop();
-    panels_.vox->takeFocus();
+    panels_.vox->focusPark()->setFocus();
 }
 
 void LiveControls::musicSourceChosen(int index)
@@ -118,13 +117,6 @@ void LiveControls::toggleZoneMusic(int cell, Qt::MouseButton button)
     const bool music = panels_.zones->cells()[std::size_t(cell)] == CellState::Music;
     shared_.withStatus([&](StatusBlock& s) { s.setZoneMusic(cell / 6, cell % 6, music); });
     pending_[LiveZoneMusic].changed = true;
-}
-
-bool LiveControls::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Leave && watched->property("helpContext").isValid())
-        panels_.vox->takeFocus();
-    return QObject::eventFilter(watched, event);
 }
 
 // While JustConnected is set the change stays local: the next read replaces it.
@@ -207,16 +199,18 @@ void LiveControls::foldOrShowMasterPanel(StatusBlock& sb)
 void LiveControls::foldOrShowLevels(StatusBlock& sb)
 {
     for (int i = 0; i < LevelSliderCount; ++i) {
-        QSlider* slider = levelSliders_[std::size_t(i)];
-        PendingChange& entry = pending_[std::size_t(i)];
+        const auto level = LiveParam(i);
+        QSlider* slider = levelSliders_[level];
+        PendingChange& entry = pending_[level];
         if (entry.changed) {
-            setLevelByte(sb, i, levelForSliderPosition(i, slider->value()));
+            setLevelByte(sb, level, levelForSliderPosition(level, slider->value()));
             requestWrite(shared_.requests.statusWriteRequest);
             entry.changed = false;
             continue;
         }
         // Out-of-range bytes pin at the slider's ends; only a real move is made.
-        const int position = std::clamp(sliderPositionForLevel(i, levelByte(sb, i)), 0, int(StatusBlock::LevelMax));
+        const int position =
+            std::clamp(sliderPositionForLevel(level, levelByte(sb, level)), 0, int(StatusBlock::LevelMax));
         if (position != slider->value()) {
             entry.ignoreNextChange = true;
             slider->setValue(position);
@@ -232,14 +226,14 @@ void LiveControls::showConnection()
 StatusWindowValues LiveControls::statusWindowValues() const
 {
     StatusWindowValues v;
-    const auto position = [this](int slider) { return levelSliders_[std::size_t(slider)]->value(); };
+    const auto position = [this](LiveParam slider) { return levelSliders_[slider]->value(); };
     v.speechLevelPosition = position(LiveSpeechLevel);
     v.musicLevelPosition = position(LiveMusicLevel);
     for (int i = 0; i < StatusBlock::SpeechInputCount; ++i)
-        v.speechInputPositions[std::size_t(i)] = position(2 + i);
+        v.speechInputPositions[std::size_t(i)] = position(speechInputLevel(i));
     for (int i = 0; i < StatusBlock::MusicSourceCount; ++i)
-        v.musicSourcePositions[std::size_t(i)] = position(7 + i);
-    v.voxThresholdPositions = {position(12), position(13)};
+        v.musicSourcePositions[std::size_t(i)] = position(musicSourceLevel(i));
+    v.voxThresholdPositions = {position(voxThreshold(0)), position(voxThreshold(1))};
     v.musicSourceSelected = panels_.musicSelection->sourceText();
     v.musicOnRemote = panels_.musicSelection->musicOnRemote();
     v.masterAddressText = panels_.master->addressText();

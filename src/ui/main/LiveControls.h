@@ -37,13 +37,9 @@ public:
     // What the status report reads from the controls.
     StatusWindowValues statusWindowValues() const;
 
-protected:
-    // Leaving a help button takes the focus off the sliders.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void connectControls();
-    void levelChanged(int slider);
+    void levelChanged(LiveParam slider);
     void parkFocus();
     void musicSourceChosen(int index);
     void musicOnRemoteClicked();

@@ -31,8 +31,8 @@ QMenu* addMenu(QMenuBar* bar, const QString& caption, const char* name)
 
 } // namespace
 
-MainMenuBar::MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& settings, DialogProvider& dialogs,
-                         QWidget* window)
+MainMenuBar::MainMenuBar(QMenuBar* bar, Commands commands, QAction* help, SettingsFile& settings,
+                         DialogProvider& dialogs, QWidget* window)
     : QObject(window), commands_(commands), settings_(settings), dialogs_(dialogs), window_(window)
 {
     QMenu* message = addMenu(bar, QStringLiteral("&Message"), "Message1");
@@ -42,7 +42,7 @@ MainMenuBar::MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& setting
     QMenu* report = addMenu(bar, QStringLiteral("&Report"), "Report1");
     buildReportMenu(report);
     masterMenus_ = {message, config, report};
-    buildHelpMenus(bar);
+    buildHelpMenus(bar, help);
 
     // Not "&Exit": Alt+E opens "H&elp Language", and pressed twice it must not end the program.
     QAction* exit = bar->addAction(QStringLiteral("E&xit"));
@@ -85,7 +85,7 @@ void MainMenuBar::buildReportMenu(QMenu* report)
     addReport(QStringLiteral("Configured &Timers"), "imers1", &ReportCommands::showTimerReport);
 }
 
-void MainMenuBar::buildHelpMenus(QMenuBar* bar)
+void MainMenuBar::buildHelpMenus(QMenuBar* bar, QAction* help)
 {
     QMenu* language = addMenu(bar, QStringLiteral("H&elp Language"), "HelpLanguage1");
     italianHelp_ =
@@ -96,10 +96,9 @@ void MainMenuBar::buildHelpMenus(QMenuBar* bar)
         addItem(language, QStringLiteral("&english"), "english1", this, [this] { chooseHelpLanguage(false); });
     englishHelp_->setCheckable(true);
 
-    QMenu* help = addMenu(bar, QStringLiteral("&Help"), "Help1");
-    QAction* contents = addItem(help, QStringLiteral("&Help"), "Help2", this, &MainMenuBar::helpTriggered);
-    contents->setShortcut(QKeySequence(Qt::Key_F1));
-    addItem(help, QStringLiteral("&Info"), "Info1", this, &MainMenuBar::aboutTriggered);
+    QMenu* helpMenu = addMenu(bar, QStringLiteral("&Help"), "Help1");
+    helpMenu->addAction(help);
+    addItem(helpMenu, QStringLiteral("&Info"), "Info1", this, &MainMenuBar::aboutTriggered);
 }
 
 QAction* MainMenuBar::addOpenerItem(QMenu* menu, const QString& caption, const char* name,

@@ -30,8 +30,9 @@ public:
         ReportCommands& reports;
     };
 
-    // window: the parent of the error box and of this object.
-    MainMenuBar(QMenuBar* bar, Commands commands, SettingsFile& settings, DialogProvider& dialogs, QWidget* window);
+    // help: the window's F1, shown as "&Help". window: the parent of the error box and of this object.
+    MainMenuBar(QMenuBar* bar, Commands commands, QAction* help, SettingsFile& settings, DialogProvider& dialogs,
+                QWidget* window);
 
     // "&Message"/"&Open", "&Config"/"&Edit" and "&Config"/"&History..." stay disabled
     // until given what they open.
@@ -44,8 +45,6 @@ public:
     void showHelpLanguage();
 
 signals:
-    // "&Help" or F1: the window knows which topic its mode asks for.
-    void helpTriggered();
     void statusReportTriggered();
     void aboutTriggered();
     void exitTriggered();
@@ -53,7 +52,7 @@ signals:
 private:
     void buildConfigMenu(QMenu* config);
     void buildReportMenu(QMenu* report);
-    void buildHelpMenus(QMenuBar* bar);
+    void buildHelpMenus(QMenuBar* bar, QAction* help);
     void chooseHelpLanguage(bool italian);
     // An item that opens a window built elsewhere: disabled until given its opener.
     QAction* addOpenerItem(QMenu* menu, const QString& caption, const char* name, const std::function<void()>& opener);

@@ -77,7 +77,6 @@ MainWindow::MainWindow(LinkShared& shared, Workspace& workspace, Options options
     setStatusBar(statusBar_);
     buildCollaborators();
     connectCollaborators();
-    connectHelpButtons();
     fitToScreen({MasterWidth, MasterHeight});
 
     // A missing settings file is created from the values in force, an unreadable one
@@ -108,9 +107,6 @@ void MainWindow::connectCollaborators()
     connect(&workspace_, &Workspace::configurationChanged, this, &MainWindow::dropKeptChangesNotice);
     connect(menus_, &MainMenuBar::statusReportTriggered, this,
             [this] { reports_->showStatusReport(liveControls_->statusWindowValues()); });
-    // F1 opens the contents, and in generator mode the one topic that window has.
-    connect(menus_, &MainMenuBar::helpTriggered, this,
-            [this] { help_.open(generatorMode_ ? HelpContext::GeneratorPanel : HelpContext::Contents); });
     connect(menus_, &MainMenuBar::aboutTriggered, this,
             [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
     connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);

@@ -38,6 +38,7 @@ class ReportCommands;
 class ReportViewer;
 class StatusBarPanel;
 class TransferController;
+class WindowHelp;
 
 class MainWindow : public QMainWindow, public LinkObserver {
     Q_OBJECT
@@ -118,7 +119,6 @@ private:
     // MainWindowBuild.cpp
     void buildPanels();
     void buildCollaborators();
-    void connectHelpButtons();
 
     // MainWindow.cpp
     void connectCollaborators();
@@ -157,6 +157,7 @@ private:
     StatusBarPanel* statusBar_ = nullptr;
 
     // Collaborators, each a Qt child of the window but the report viewer and commands.
+    WindowHelp* windowHelp_ = nullptr;
     LiveControls* liveControls_ = nullptr;
     GeneratorCommands* generatorCommands_ = nullptr;
     NameCommands* nameCommands_ = nullptr;

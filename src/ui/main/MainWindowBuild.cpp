@@ -1,5 +1,6 @@
 // MainWindow: the panels and the collaborators, built once at construction.
 
+#include "ui/common/WindowHelp.h"
 #include "ui/main/ActiveSourcePanel.h"
 #include "ui/main/ConfigCommands.h"
 #include "ui/main/GeneratorCommands.h"
@@ -23,7 +24,6 @@
 
 #include <QMenuBar>
 #include <QStackedWidget>
-#include <QToolButton>
 
 namespace q7582 {
 
@@ -51,6 +51,12 @@ void MainWindow::buildPanels()
 
 void MainWindow::buildCollaborators()
 {
+    // F1 opens the contents, and in generator mode the one topic that window has.
+    windowHelp_ = new WindowHelp(
+        *this, "Help2", [this] { return generatorMode_ ? HelpContext::GeneratorPanel : HelpContext::Contents; },
+        [this](int context) { help_.open(context); });
+    // Leaving a help button takes the focus off the sliders.
+    windowHelp_->connectButtons(panels_.vox->focusPark());
     liveControls_ = new LiveControls(shared_, pending_, panels_, *dialogs_, now_, this);
     generatorCommands_ = new GeneratorCommands(shared_, pending_, workspace_.legalFile(), now_, *generatorPage_);
     nameCommands_ = new NameCommands(workspace_.names(), panels_, *dialogs_, this);
@@ -59,20 +65,8 @@ void MainWindow::buildCollaborators()
         shared_, *statusBar_, *dialogs_, workspace_.provenance(), [this] { return generatorMode_; }, this);
     reportViewer_ = std::make_unique<ReportViewer>(*dialogs_);
     reports_ = std::make_unique<ReportCommands>(shared_, workspace_, *reportViewer_, *dialogs_, this, now_);
-    menus_ =
-        new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_}, workspace_.settings(), *dialogs_, this);
-}
-
-// Every panel's help button opens its topic; leaving one takes the focus off the sliders.
-void MainWindow::connectHelpButtons()
-{
-    for (QToolButton* b : findChildren<QToolButton*>()) {
-        const QVariant context = b->property("helpContext");
-        if (!context.isValid())
-            continue;
-        b->installEventFilter(liveControls_);
-        connect(b, &QToolButton::clicked, this, [this, context] { help_.open(context.toInt()); });
-    }
+    menus_ = new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_}, windowHelp_->keyAction(),
+                             workspace_.settings(), *dialogs_, this);
 }
 
 } // namespace q7582

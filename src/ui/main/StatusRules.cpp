@@ -49,22 +49,25 @@ void foldZoneCells(StatusBlock& sb, const ZoneCells& cells)
     }
 }
 
-bool levelSliderIsVertical(int slider) { return slider == 0 || slider == 1; }
+bool levelSliderIsVertical(LiveParam slider) { return slider == LiveSpeechLevel || slider == LiveMusicLevel; }
 
-int levelForSliderPosition(int slider, int position)
+int levelForSliderPosition(LiveParam slider, int position)
 {
     return levelSliderIsVertical(slider) ? StatusBlock::LevelMax - position : position;
 }
 
-int sliderPositionForLevel(int slider, int level)
+int sliderPositionForLevel(LiveParam slider, int level)
 {
     // Same mapping both ways: 20 - x is its own inverse.
     return levelForSliderPosition(slider, level);
 }
 
-Byte levelByte(const StatusBlock& sb, int slider) { return sb.bytes[StatusBlock::SpeechLevel + slider]; }
+Byte levelByte(const StatusBlock& sb, LiveParam slider) { return sb.bytes[StatusBlock::SpeechLevel + slider]; }
 
-void setLevelByte(StatusBlock& sb, int slider, int level) { sb.bytes[StatusBlock::SpeechLevel + slider] = Byte(level); }
+void setLevelByte(StatusBlock& sb, LiveParam slider, int level)
+{
+    sb.bytes[StatusBlock::SpeechLevel + slider] = Byte(level);
+}
 
 UnitRowView unitRowView(const StatusBlock& sb, int unit)
 {

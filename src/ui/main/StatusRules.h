@@ -5,6 +5,7 @@
 #include "model/BcdClock.h"
 #include "model/Provenance.h"
 #include "model/StatusBlock.h"
+#include "ui/main/PendingChanges.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -30,13 +31,12 @@ bool toggleZoneCell(CellState& state);
 // Green cells clear their music bit, blue ones set it, both set bit 6 of their slave byte.
 void foldZoneCells(StatusBlock& sb, const ZoneCells& cells);
 
-// Level sliders 0 and 1 run downwards: the master's level is 20 - position.
-inline constexpr int LevelSliderCount = 14;
-bool levelSliderIsVertical(int slider);
-int levelForSliderPosition(int slider, int position);
-int sliderPositionForLevel(int slider, int level);
-Byte levelByte(const StatusBlock& sb, int slider);
-void setLevelByte(StatusBlock& sb, int slider, int level);
+// The speech and music level sliders run downwards: the master's level is 20 - position.
+bool levelSliderIsVertical(LiveParam slider);
+int levelForSliderPosition(LiveParam slider, int position);
+int sliderPositionForLevel(LiveParam slider, int level);
+Byte levelByte(const StatusBlock& sb, LiveParam slider);
+void setLevelByte(StatusBlock& sb, LiveParam slider, int level);
 
 // The unit panel row of unit address u.
 struct UnitRowView {

@@ -2,7 +2,7 @@
 
 #include "model/Provenance.h"
 #include "ui/common/DialogProvider.h"
-#include "ui/main/ReplaceQuestion.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/main/StatusBarPanel.h"
 #include "ui/main/TransferMessages.h"
 

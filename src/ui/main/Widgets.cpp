@@ -1,13 +1,12 @@
 #include "ui/main/Widgets.h"
 
 #include "ui/common/PressedLook.h"
+#include "ui/common/WindowHelp.h"
 #include "ui/main/ClickLabel.h"
-#include "ui/main/Icons.h"
 #include "ui/main/Panel.h"
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace q7582 {
 
@@ -15,13 +14,7 @@ void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const
 {
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
-    auto* b = new QToolButton(panel);
-    b->setObjectName(QString::fromLatin1(helpName));
-    b->setIcon(QIcon(icons::help(b->devicePixelRatioF())));
-    b->setAutoRaise(true);
-    b->setToolTip(QStringLiteral("Help"));
-    b->setGeometry(panel->width() - 24, 0, 20, 18);
-    b->setProperty("helpContext", helpContext);
+    makeHelpButton(panel, helpName, helpContext, HelpButtonLook::TitleCorner, QPoint(panel->width() - 24, 0));
 }
 
 QGroupBox* makePanel(QWidget* parent, const QString& title, const char* name, const QRect& geometry,

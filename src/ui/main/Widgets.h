@@ -13,8 +13,8 @@ namespace q7582 {
 
 class ClickLabel;
 
-// Names and places a panel, with its help button in the top right corner. The button
-// carries the property "helpContext"; the window connects it to the help.
+// Names and places a panel, with its help button in the top right corner; the window's
+// WindowHelp connects it.
 void placePanel(QGroupBox* panel, const char* name, const QRect& geometry, const char* helpName, int helpContext);
 QGroupBox* makePanel(QWidget* parent, const QString& title, const char* name, const QRect& geometry,
                      const char* helpName, int helpContext);

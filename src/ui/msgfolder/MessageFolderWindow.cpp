@@ -1,7 +1,9 @@
 // MessageFolderWindow: controls, layout and the two window states.
 #include "ui/msgfolder/MessageFolderWindow.h"
 
+#include "ui/common/HelpContexts.h"
 #include "ui/common/ScreenFit.h"
+#include "ui/common/WindowHelp.h"
 #include "ui/msgfolder/MessageFolderWindowCommands.h"
 
 #include <QEvent>
@@ -18,7 +20,9 @@
 
 namespace q7582 {
 
-MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs)
+MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs),
+      help_(new WindowHelp(*this, "HelpAct", [] { return HelpContext::MessageFolderCompiler; }))
 {
     setObjectName(QStringLiteral("SDIAppForm"));
     setWindowTitle(QStringLiteral("Q7582 message folder compiler"));
@@ -54,7 +58,7 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
     statusBar_->addWidget(hintPanel_);
     statusBar_->addWidget(folderPanel_, 1);
 
-    commands_ = std::make_unique<MessageFolderWindowCommands>(*this);
+    commands_ = std::make_unique<MessageFolderWindowCommands>(*this, help_->keyAction());
     fitHintPanel();
     buildLayout(titleLabel);
     resize(600, 400);
@@ -96,6 +100,8 @@ void MessageFolderWindow::fitHintPanel()
 }
 
 MessageFolderWindow::~MessageFolderWindow() = default;
+
+void MessageFolderWindow::setHelpHook(std::function<void(int context)> hook) { help_->setOpener(std::move(hook)); }
 
 bool MessageFolderWindow::event(QEvent* event)
 {

@@ -6,7 +6,6 @@
 #include "model/FileIo.h"
 #include "msgfolder/MessageFolder.h"
 #include "ui/common/DialogProvider.h"
-#include "ui/common/HelpContexts.h"
 
 #include <QDialog>
 
@@ -21,6 +20,7 @@ class QTableWidget;
 namespace q7582 {
 
 class MessageFolderWindowCommands;
+class WindowHelp;
 
 class MessageFolderWindow : public QDialog {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
     ~MessageFolderWindow() override;
 
     // Opens a help topic by context number (the main window passes its help opener).
-    void setHelpHook(std::function<void(int context)> hook) { help_ = std::move(hook); }
+    void setHelpHook(std::function<void(int context)> hook);
 
     const MessageFolder& folder() const { return folder_; }
 
@@ -40,7 +40,6 @@ public:
     void changeTitle();
     void findMessage();
     void changeDescription();
-    void showHelp();
     void exitWindow();
 
 protected:
@@ -57,7 +56,7 @@ private:
     void openLoadedFolder();
 
     DialogProvider& dialogs_;
-    std::function<void(int)> help_;
+    WindowHelp* help_;
     MessageFolder folder_;
 
     std::unique_ptr<MessageFolderWindowCommands> commands_;

@@ -175,12 +175,6 @@ void MessageFolderWindow::changeDescription()
         showSystemError(saved);
 }
 
-void MessageFolderWindow::showHelp()
-{
-    if (help_)
-        help_(HelpContext::MessageFolderCompiler);
-}
-
 void MessageFolderWindow::exitWindow() { close(); }
 
 } // namespace q7582

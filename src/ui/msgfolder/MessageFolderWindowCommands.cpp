@@ -10,15 +10,16 @@
 
 namespace q7582 {
 
-MessageFolderWindowCommands::MessageFolderWindowCommands(MessageFolderWindow& window) : toolBar_(new QToolBar(&window))
+MessageFolderWindowCommands::MessageFolderWindowCommands(MessageFolderWindow& window, QAction* help)
+    : toolBar_(new QToolBar(&window))
 {
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
-    buildActions(window);
+    buildActions(window, help);
     buildMenuBar(window);
     buildToolBar();
 }
 
-void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
+void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window, QAction* help)
 {
     constexpr auto NoIcon = QStyle::SP_CustomBase;
     const struct {
@@ -48,7 +49,6 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
         {&changeDescriptionAction_, "ChgFile", "C&hange description", "Ctrl+E",
          "Change description|Change description of message file", &MessageFolderWindow::changeDescription,
          QStyle::SP_FileDialogInfoView},
-        {&helpAction_, "HelpAct", "&Help", "F1", "Help|Help compiler info", &MessageFolderWindow::showHelp, NoIcon},
         {&exitAction_, "ExitAct", "Exit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
         // The File menu's own Exit item closes the window like the top-level Exit.
         {&fileExitAction_, "Exit1", "E&xit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
@@ -66,6 +66,9 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window)
         window.addAction(action); // shortcuts work while the menus are closed
         *entry.member = action;
     }
+    helpAction_ = help;
+    helpAction_->setToolTip(QStringLiteral("Help"));
+    helpAction_->setStatusTip(QStringLiteral("Help compiler info"));
 }
 
 void MessageFolderWindowCommands::buildMenuBar(MessageFolderWindow& window)

@@ -12,7 +12,8 @@ class MessageFolderWindow;
 
 class MessageFolderWindowCommands {
 public:
-    explicit MessageFolderWindowCommands(MessageFolderWindow& window);
+    // help: the window's F1, shown in the menu bar.
+    MessageFolderWindowCommands(MessageFolderWindow& window, QAction* help);
 
     QMenuBar* menuBar() const { return menuBar_; }
     QToolBar* toolBar() const { return toolBar_; }
@@ -20,7 +21,7 @@ public:
     void showFolderOpen(bool open);
 
 private:
-    void buildActions(MessageFolderWindow& window);
+    void buildActions(MessageFolderWindow& window, QAction* help);
     void buildMenuBar(MessageFolderWindow& window);
     void buildToolBar();
 

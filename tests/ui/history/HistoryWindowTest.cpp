@@ -5,6 +5,7 @@
 #include "../main/WindowFixture.h"
 #include "ByteNamedFolder.h"
 #include "program/SecondaryWindows.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/reports/ReportViewer.h"
 
 #include <QDir>
@@ -43,6 +44,11 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     list->selectRow(1);
     click("HistoryCompareMemory");
     EXPECT_TRUE(shown().contains("To: default configuration of master 0")) << shown().toStdString();
+    acceptEdited(ConfigImage{}); // changed and not saved: Open asks first, and No keeps it
+    click("HistoryOpen");
+    EXPECT_EQ(dialogs.questions, QStringList{UnsavedReplaceQuestion});
+    EXPECT_EQ(workspace->config(), ConfigImage{});
+    dialogs.yeses = 1;
     click("HistoryOpen");
     EXPECT_EQ(workspace->config(), newer);
     EXPECT_EQ(workspace->provenance().currentFileName, path("history/2026-01-02_08.00.00_master-2_download.cfi"));

@@ -7,7 +7,7 @@
 #include "WriteFailure.h"
 #include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
-#include "ui/main/ReplaceQuestion.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/reports/ReportViewer.h"
 
 #include <QDir>

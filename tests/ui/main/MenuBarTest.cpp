@@ -127,6 +127,8 @@ TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
     find<QToolButton>("BbAddr")->click();
     ASSERT_EQ(viewerStarts.size(), 1u);
     EXPECT_EQ(viewerStarts[0].second, (QStringList{"--contextid=3002", dir.filePath("help/qs7582_ita.chm")}));
+    window->helpOpener().open(HelpContext::HistoryWindow); // a topic the help file has not
+    EXPECT_EQ(topic(), "qrc:/help/it/history.html");
 
     // English help chosen, its file missing: built-in again.
     trigger("english1");

@@ -197,7 +197,7 @@ TEST(PanelWidgetsTest, LevelTagFollowsTheMovedSliderAndHidesAfterItsTime)
     area.show();
     QSlider* threshold = child<QSlider>(vox, "LevelSliders12");
     threshold->setValue(4);
-    tag.showFor(12, threshold);
+    tag.showFor(voxThreshold(0), threshold);
     EXPECT_EQ(tag.parentWidget(), &vox); // on the slider's panel, above its handle
     EXPECT_EQ(tag.pos(), QPoint(120 + 3 * 4 + 2, 40 - 16));
     EXPECT_TRUE(tag.isVisible());

@@ -4,6 +4,7 @@
 
 #include "WindowFixture.h"
 #include "ui/common/ScreenFit.h"
+#include "ui/common/WindowHelp.h"
 #include "ui/main/Icons.h"
 #include "ui/main/LevelSlider.h"
 
@@ -161,8 +162,9 @@ TEST(ScreenFit, AFixedWindowLargerThanTheScreenScrollsItsContent)
 TEST(ScreenFit, IconsAreDrawnAtTheScreensPixelRatio)
 {
     for (qreal ratio : {1.0, 1.5, 2.0}) {
-        for (const QPixmap* picture : {&icons::connection(icons::ConnConnected, ratio),
-                                       &icons::unit(icons::UnitIoCard, ratio), &icons::help(ratio)}) {
+        for (const QPixmap* picture :
+             {&icons::connection(icons::ConnConnected, ratio), &icons::unit(icons::UnitIoCard, ratio),
+              &helpGlyph(HelpButtonLook::TitleCorner, ratio)}) {
             EXPECT_EQ(picture->devicePixelRatio(), ratio);
             EXPECT_EQ(picture->width(), qRound(picture->deviceIndependentSize().width() * ratio));
         }
@@ -170,8 +172,8 @@ TEST(ScreenFit, IconsAreDrawnAtTheScreensPixelRatio)
     EXPECT_EQ(icons::connection(icons::ConnConnected, 2.0).size(), QSize(40, 40));
     EXPECT_EQ(icons::connection(icons::ConnConnected, 1.0).size(), QSize(20, 20));
     // drawn, not scaled: the sharp picture has edges a scaled one has not
-    const QImage sharp = icons::help(2.0).toImage();
-    const QImage scaled = icons::help(1.0).toImage().scaled(32, 32);
+    const QImage sharp = helpGlyph(HelpButtonLook::TitleCorner, 2.0).toImage();
+    const QImage scaled = helpGlyph(HelpButtonLook::TitleCorner, 1.0).toImage().scaled(32, 32);
     EXPECT_NE(sharp.convertToFormat(QImage::Format_ARGB32), scaled.convertToFormat(QImage::Format_ARGB32));
 }
 

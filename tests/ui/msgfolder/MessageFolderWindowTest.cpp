@@ -77,11 +77,6 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
     QStatusTipEvent hover(closeButton->statusTip());
     QCoreApplication::sendEvent(closeButton, &hover);
     EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
-
-    int context = 0;
-    window->setHelpHook([&](int c) { context = c; });
-    action("HelpAct")->trigger();
-    EXPECT_EQ(context, 4000);
 }
 
 // Dark or coloured pixels: what makes a picture look alive.

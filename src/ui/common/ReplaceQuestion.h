@@ -1,6 +1,6 @@
 #pragma once
-// Before Open, Load Default or Upload replaces a configuration that was changed and not
-// saved, the user is asked; No, the default, keeps it.
+// Before Open (a file or a history entry), Load Default or Upload replaces a configuration
+// that was changed and not saved, the user is asked; No, the default, keeps it.
 
 #include <QString>
 

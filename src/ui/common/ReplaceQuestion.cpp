@@ -1,4 +1,4 @@
-#include "ui/main/ReplaceQuestion.h"
+#include "ui/common/ReplaceQuestion.h"
 
 #include "model/Provenance.h"
 #include "ui/common/DialogProvider.h"
