@@ -5,6 +5,7 @@
 // interceptor (clang 14) aborts the child that QProcess forks.
 
 #include "link/FrameCodec.h"
+#include "link/TtyChip.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -60,25 +61,24 @@ private:
 
 std::vector<Byte> requestFrame(Byte command, Byte index, const std::vector<Byte>& payload = {});
 
+// The manager's side of the simulator's pty, through the tty backend.
 class SimLink {
 public:
-    explicit SimLink(const std::string& path);
-    ~SimLink();
-    SimLink(const SimLink&) = delete;
-    SimLink& operator=(const SimLink&) = delete;
+    explicit SimLink(const std::string& path) : chip_(path) { chip_.open(); }
 
-    int fd() const { return fd_; }
     bool send(const std::vector<Byte>& bytes);
     // What has arrived once the line stays quiet for a moment; nothing after waitMs.
     std::vector<Byte> receive(int waitMs = 1000);
+    // True once the line has hung up, within waitMs.
+    bool hungUp(int waitMs);
     // Sends a request frame and receives the reply.
     std::vector<Byte> exchange(Byte command, Byte index, const std::vector<Byte>& payload = {}, int waitMs = 1000);
-    // exchange() checked as the manager checks a reply; the payload lands in dest.
-    TransferResult transfer(Byte command, Byte index, const std::vector<Byte>& payload, std::vector<Byte>& dest,
-                            int waitMs = 1000);
+    // exchange() checked as the manager checks a reply; its count payload bytes land in dest.
+    TransferResult transfer(Byte command, Byte index, const std::vector<Byte>& payload = {}, Byte* dest = nullptr,
+                            int count = 0, int waitMs = 1000);
 
 private:
-    int fd_ = -1;
+    TtyChip chip_;
 };
 
 } // namespace q7582::simtest
