@@ -64,15 +64,4 @@ TEST_P(EndToEnd, PollsTheMasterAndAnUnplugRestartsTheUploadOnTheSameWorker)
         << "the window is called on the main thread only";
 }
 
-// The longest pause of the link, after the summer-time table, must not hold it up.
-TEST_P(EndToEnd, ShutdownIsPromptAtTheDevicesOwnPacing)
-{
-    LinkToSimulator run({"--generator"}, 1.0, GetParam());
-    ASSERT_TRUE(run.start()) << run.sim.problem();
-    ASSERT_TRUE(run.waitState(Connected));
-    run.shared.requests.legalFileWriteRequest = true;
-    ASSERT_TRUE(run.waitCalls("copyLegalFileImage", 1)); // then the 1000 ms sleep
-    EXPECT_LT(shutdownMs(*run.link), 300);
-}
-
 INSTANTIATE_TEST_SUITE_P(Cable, EndToEnd, simtest::BothCables, simtest::cableTestName);

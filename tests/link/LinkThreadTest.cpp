@@ -15,8 +15,9 @@ struct RunningLink {
     FakeChip* chip = nullptr;
     std::unique_ptr<LinkThread> link;
 
-    RunningLink(double pacing, bool present)
+    RunningLink(double pacing, bool present, FakeDevice::Kind kind = FakeDevice::Master)
     {
+        device.kind = kind;
         auto owned = std::make_unique<FakeChip>();
         chip = owned.get();
         chip->setPresent(present);
@@ -58,5 +59,11 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
         const size_t callsBefore = polling.window.calls.size();
         EXPECT_LT(shutdownMs(*polling.link), PromptMs);
         EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
+    }
+    { // the longest pause, after the summer-time table, at the device's own pacing
+        RunningLink writingTable(1.0, true, FakeDevice::Generator);
+        writingTable.shared.requests.legalFileWriteRequest = true;
+        ASSERT_TRUE(spinUntil([&] { return writingTable.window.count("copyLegalFileImage") == 1; }));
+        EXPECT_LT(shutdownMs(*writingTable.link), PromptMs);
     }
 }
