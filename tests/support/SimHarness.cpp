@@ -27,8 +27,6 @@ QString simulatorPath()
 
 } // namespace
 
-std::string cableName(Cable cable) { return cable == Cable::Tty ? "Tty" : "Usb"; }
-
 SimulatorProcess::SimulatorProcess(const QStringList& extra, Cable cable)
     : cable_(cable), program_(simulatorPath().toStdString())
 {
@@ -129,14 +127,9 @@ QByteArray SimulatorProcess::dump(const QString& name) const
 
 void SimulatorProcess::useFromEnvironment() const
 {
-    const QByteArray path = QByteArray::fromStdString(link());
-    if (cable_ == Cable::Tty) {
-        qputenv("Q7582_PORT", path);
-        qunsetenv("Q7582_VIRTUAL_USB");
-    } else {
-        qunsetenv("Q7582_PORT");
-        qputenv("Q7582_VIRTUAL_USB", path);
-    }
+    const bool tty = cable_ == Cable::Tty;
+    qunsetenv(tty ? "Q7582_VIRTUAL_USB" : "Q7582_PORT");
+    qputenv(tty ? "Q7582_PORT" : "Q7582_VIRTUAL_USB", QByteArray::fromStdString(link()));
 }
 
 bool SimulatorProcess::control(const char* line) const

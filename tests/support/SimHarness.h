@@ -20,7 +20,6 @@ namespace q7582::simtest {
 // How the manager reaches the simulator: its tty backend on the pty (Q7582_PORT), or
 // the default libftdi path on the virtual FT232R (Q7582_VIRTUAL_USB).
 enum class Cable { Tty, Usb };
-std::string cableName(Cable cable);
 
 class SimulatorProcess {
 public:
@@ -36,7 +35,6 @@ public:
     // Why the simulator is not there, for failure messages.
     std::string problem() const;
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
-    Cable cable() const { return cable_; }
     // Points makeChipFromEnvironment() at this simulator through its cable.
     void useFromEnvironment() const;
     QByteArray dump(const QString& name) const;
