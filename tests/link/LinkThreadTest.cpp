@@ -25,6 +25,12 @@ struct RunningLink {
         link = std::make_unique<LinkThread>(shared, window, std::move(owned), nullptr, pacing);
         link->startLink();
     }
+    // True once the device was sent a request of that command.
+    bool sent(Byte command)
+    {
+        const auto r = device.received();
+        return std::any_of(r.begin(), r.end(), [&](const Frame::Request& q) { return q.command == command; });
+    }
 };
 
 } // namespace
@@ -40,7 +46,7 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
     }
     {
         RunningLink searching(1.0, true);
-        ASSERT_TRUE(spinUntil([&] { return !searching.device.received().empty(); }));
+        ASSERT_TRUE(spinUntil([&] { return searching.sent(Frame::Identify); }));
         EXPECT_LT(shutdownMs(*searching.link), PromptMs);
     }
     {
@@ -63,7 +69,7 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
     { // the longest pause, after the summer-time table, at the device's own pacing
         RunningLink writingTable(1.0, true, FakeDevice::Generator);
         writingTable.shared.requests.legalFileWriteRequest = true;
-        ASSERT_TRUE(spinUntil([&] { return writingTable.window.count("copyLegalFileImage") == 1; }));
+        ASSERT_TRUE(spinUntil([&] { return writingTable.sent(Frame::WriteConfig); })); // then the 1000 ms sleep
         EXPECT_LT(shutdownMs(*writingTable.link), PromptMs);
     }
 }
