@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -100,9 +99,8 @@ TEST_F(TerminalCommands, StatusPrintsTheWindowsStatusReport)
     const ProgramRun printed = run({"status"});
     ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
 
-    QTemporaryDir windowFolder;
     LinkShared shared;
-    Workspace workspace(windowFolder.path().toStdString());
+    Workspace workspace(dir()); // the command has ended and let go of the folder
     ScriptedDialogs dialogs;
     MainWindow::Options options;
     options.dialogs = &dialogs;
