@@ -17,7 +17,9 @@ using simtest::Cable;
 
 // libftdi's open resets the chip and sets 9600 baud; the link then resets, purges both
 // ways and sets the latency timer to 1 ms. Nothing else: no data format, no flow control.
-TEST(FtdiChip, OpensTheChipWithTheRequestsTheLinkNeedsAndNoOther)
+// A read the chip never answers ends at the link's 300 ms timeout: the Upload under way
+// starts again and completes.
+TEST(FtdiChip, OpensWithTheRequestsTheLinkNeedsAndAStalledReadRestartsTheUpload)
 {
     vusb::takeRequests();
     LinkToSimulator run({}, 1.0, Cable::Usb);
@@ -26,6 +28,17 @@ TEST(FtdiChip, OpensTheChipWithTheRequestsTheLinkNeedsAndNoOther)
     EXPECT_EQ(vusb::takeRequests(),
               (std::vector<std::string>{"Q7582M0: reset", "Q7582M0: baud 9600", "Q7582M0: reset",
                                         "Q7582M0: purge output", "Q7582M0: purge input", "Q7582M0: latency 1"}));
+
+    run.shared.requests.uploadRequest = true;
+    ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 1; }));
+    ASSERT_TRUE(run.sim.control("stall 2"));
+    ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, 30000));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(run.window.image.data()), ConfigImage::Size),
+              run.sim.dump("config.bin"));
+    ASSERT_EQ(run.window.reports.size(), 1u);
+    EXPECT_EQ(run.window.reports[0].end, TransferEnd::Restarting) << "the stalled attempt was reported";
+
+    vusb::takeRequests();
     run.link->shutdown();
     EXPECT_EQ(vusb::takeRequests(), std::vector<std::string>{}) << "closing sends nothing";
 }
@@ -48,23 +61,6 @@ TEST(FtdiChip, ARefusedOpenIsNoAccessAndAClaimedInterfaceInUseUntilTheyClear)
         EXPECT_TRUE(run.waitState(Connected));
         EXPECT_EQ(run.shared.openFailure.load(), OpenFailure::None);
     }
-}
-
-// A read the chip never answers ends at the link's 300 ms timeout: the Upload under way
-// starts again and completes.
-TEST(FtdiChip, AStalledReadEndsAtTheTimeoutAndTheUploadStartsAgain)
-{
-    LinkToSimulator run({}, 1.0, Cable::Usb);
-    ASSERT_TRUE(run.start()) << run.sim.problem();
-    ASSERT_TRUE(run.waitState(Connected));
-    run.shared.requests.uploadRequest = true;
-    ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 1; }));
-    ASSERT_TRUE(run.sim.control("stall 2"));
-    ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, 30000));
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(run.window.image.data()), ConfigImage::Size),
-              run.sim.dump("config.bin"));
-    ASSERT_EQ(run.window.reports.size(), 1u);
-    EXPECT_EQ(run.window.reports[0].end, TransferEnd::Restarting) << "the stalled attempt was reported";
 }
 
 // Other FTDI devices on the bus, listed before the master once it is plugged in again:

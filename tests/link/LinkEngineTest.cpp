@@ -15,23 +15,19 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-// Collects "category: message" while it lives; the rules it switched on end with it.
+// Collects "category: message" while it lives; the rules switched on end with it.
 // Main thread only: the engine runs here.
-class LogCapture {
-public:
+struct LogCapture {
     static inline QStringList lines;
+    QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& c, const QString& m) {
+        lines << QString::fromLatin1(c.category) + QStringLiteral(": ") + m;
+    });
     LogCapture() { lines.clear(); }
     ~LogCapture()
     {
         QLoggingCategory::setFilterRules(QString());
-        qInstallMessageHandler(previous_);
+        qInstallMessageHandler(previous);
     }
-
-private:
-    QtMessageHandler previous_ =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& message) {
-            lines << QString::fromLatin1(context.category) + QStringLiteral(": ") + message;
-        });
 };
 
 class LinkEngineTest : public ::testing::Test {
@@ -82,7 +78,6 @@ protected:
     {
         return {window.calls.end() - std::min(n, long(window.calls.size())), window.calls.end()};
     }
-
     // The transfers the device was asked for, polls left out: command * 10, plus the page of a page write.
     std::vector<int> transfers()
     {
@@ -112,6 +107,7 @@ TEST_F(LinkEngineTest, PollingReadsPage1FirstThenPage0SevenTimesAndSoOn)
 
 TEST_F(LinkEngineTest, MasterRequestsAreServedInOrderAndNoneIsLost)
 {
+    auto& asks = shared.requests;
     connect(2);
     bool asked = false;
     window.onCall = [&](const std::string& call) { // as the window does, inside a refresh
@@ -121,34 +117,33 @@ TEST_F(LinkEngineTest, MasterRequestsAreServedInOrderAndNoneIsLost)
             s.setMusicLevel(9);
             s.setSummerTimeOff(true);
         });
-        for (auto* flag : {&shared.requests.statusWriteRequest, &shared.requests.clockWriteRequest,
-                           &shared.requests.downloadRequest, &shared.requests.uploadRequest,
-                           &shared.requests.generatorWriteRequest, &shared.requests.legalFileWriteRequest})
+        for (auto* flag : {&asks.statusWriteRequest, &asks.clockWriteRequest, &asks.downloadRequest,
+                           &asks.uploadRequest, &asks.generatorWriteRequest, &asks.legalFileWriteRequest})
             *flag = true;
     };
-    ASSERT_TRUE(runUntil([&] { return asked && !shared.requests.uploadRequest; }, 4000));
+    ASSERT_TRUE(runUntil([&] { return asked && !asks.uploadRequest; }, 4000));
     // Page 0, then the clock (page 1) at the next opportunity, Download, Upload.
     EXPECT_EQ(transfers(), (std::vector<int>{20, 21, 40, 30}));
     EXPECT_EQ(device.status.musicLevel(), 9);
     EXPECT_TRUE(device.status.summerTimeOff());
     // A master never looks at the generator's requests.
-    EXPECT_TRUE(shared.requests.generatorWriteRequest && shared.requests.legalFileWriteRequest);
+    EXPECT_TRUE(asks.generatorWriteRequest && asks.legalFileWriteRequest);
 }
 
 TEST_F(LinkEngineTest, GeneratorRequestsAreServedInOrderAndMasterOnesIgnored)
 {
+    auto& asks = shared.requests;
     device.kind = FakeDevice::Generator;
     connect();
     for (int i = 0; i < LegalFileSize; ++i)
         window.legal.buffer[i] = Byte(255 - i);
-    for (auto* flag : {&shared.requests.uploadRequest, &shared.requests.statusWriteRequest,
-                       &shared.requests.legalFileWriteRequest, &shared.requests.generatorWriteRequest})
+    for (auto* flag :
+         {&asks.uploadRequest, &asks.statusWriteRequest, &asks.legalFileWriteRequest, &asks.generatorWriteRequest})
         *flag = true;
-
-    ASSERT_TRUE(runUntil([&] { return !shared.requests.legalFileWriteRequest; }));
+    ASSERT_TRUE(runUntil([&] { return !asks.legalFileWriteRequest; }));
     EXPECT_EQ(transfers(), (std::vector<int>{20, 40}));
     EXPECT_EQ(device.legal, Bytes(window.legal.buffer.begin(), window.legal.buffer.begin() + LegalFileSize));
-    EXPECT_TRUE(shared.requests.uploadRequest && shared.requests.statusWriteRequest);
+    EXPECT_TRUE(asks.uploadRequest && asks.statusWriteRequest);
 
     chip.setPresent(false); // gone: the window goes back to master mode
     ASSERT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 5));

@@ -15,14 +15,21 @@ struct RunningLink {
     FakeChip* chip = nullptr;
     std::unique_ptr<LinkThread> link;
 
-    RunningLink(double pacing, bool present)
+    RunningLink(double pacing, bool present, FakeDevice::Kind kind = FakeDevice::Master)
     {
+        device.kind = kind;
         auto owned = std::make_unique<FakeChip>();
         chip = owned.get();
         chip->setPresent(present);
         device.attach(*chip);
         link = std::make_unique<LinkThread>(shared, window, std::move(owned), nullptr, pacing);
         link->startLink();
+    }
+    // True once the device was sent a request of that command.
+    bool sent(Byte command)
+    {
+        const auto r = device.received();
+        return std::any_of(r.begin(), r.end(), [&](const Frame::Request& q) { return q.command == command; });
     }
 };
 
@@ -39,7 +46,7 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
     }
     {
         RunningLink searching(1.0, true);
-        ASSERT_TRUE(spinUntil([&] { return !searching.device.received().empty(); }));
+        ASSERT_TRUE(spinUntil([&] { return searching.sent(Frame::Identify); }));
         EXPECT_LT(shutdownMs(*searching.link), PromptMs);
     }
     {
@@ -58,5 +65,11 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
         const size_t callsBefore = polling.window.calls.size();
         EXPECT_LT(shutdownMs(*polling.link), PromptMs);
         EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
+    }
+    { // the longest pause, after the summer-time table, at the device's own pacing
+        RunningLink writingTable(1.0, true, FakeDevice::Generator);
+        writingTable.shared.requests.legalFileWriteRequest = true;
+        ASSERT_TRUE(spinUntil([&] { return writingTable.sent(Frame::WriteConfig); })); // then the 1000 ms sleep
+        EXPECT_LT(shutdownMs(*writingTable.link), PromptMs);
     }
 }

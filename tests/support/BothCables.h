@@ -10,6 +10,9 @@ namespace q7582::simtest {
 
 inline const auto BothCables = ::testing::Values(Cable::Tty, Cable::Usb);
 
-inline std::string cableTestName(const ::testing::TestParamInfo<Cable>& info) { return cableName(info.param); }
+inline std::string cableTestName(const ::testing::TestParamInfo<Cable>& info)
+{
+    return info.param == Cable::Tty ? "Tty" : "Usb";
+}
 
 } // namespace q7582::simtest

@@ -5,6 +5,8 @@
 
 #include "link/Chip.h"
 
+#include <algorithm>
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -18,34 +20,99 @@ public:
     // Answers a written frame; the returned bytes join the receive queue.
     using Device = std::function<Bytes(const Bytes& frame)>;
 
-    void setDevice(Device device);
-    void setPresent(bool present);            // absent: open fails, every operation after it fails
-    void setOpenFailure(OpenFailure failure); // a present device that open fails on
-    void queueReply(const Bytes& bytes);
+    void setDevice(Device device)
+    {
+        std::lock_guard lock(mutex_);
+        device_ = std::move(device);
+    }
+    void setPresent(bool present) { present_ = present; } // absent: open fails, every operation after it fails
+    void setOpenFailure(OpenFailure failure) { openFailure_.store(failure); } // a present device that open fails on
+    void queueReply(const Bytes& bytes)
+    {
+        std::lock_guard lock(mutex_);
+        received_.insert(received_.end(), bytes.begin(), bytes.end());
+    }
+    bool isOpen() const { return open_; }
 
-    bool isOpen() const;
-
-    int open() override;
-    int reset() override;
+    int open() override
+    {
+        if (!present_ || openFailure() != OpenFailure::None)
+            return fail(present_ ? openFailureName(openFailure_) : "no device");
+        std::lock_guard lock(mutex_);
+        open_ = true;
+        received_.clear();
+        return 0;
+    }
+    int reset() override { return usable() ? 0 : fail("reset failed"); }
     int setTimeouts(unsigned, unsigned) override { return 0; }
-    int purge() override;
+    int purge() override
+    {
+        if (!usable())
+            return fail("device gone");
+        std::lock_guard lock(mutex_);
+        received_.clear();
+        return 0;
+    }
     int setLatencyTimer(int) override { return 0; }
-    int write(const Byte* data, int count, int& written) override;
-    int getStatus(int& receiveQueue) override;
-    int read(Byte* buffer, int count, int& got) override;
-    void close() override;
-    std::string lastError() const override;
-    OpenFailure openFailure() const override;
+    int write(const Byte* data, int count, int& written) override
+    {
+        written = 0;
+        if (!usable())
+            return fail("write failed");
+        written = count;
+        Device device;
+        {
+            std::lock_guard lock(mutex_);
+            device = device_;
+        }
+        // The device runs outside the lock so that it may script the chip itself.
+        if (device)
+            queueReply(device(Bytes(data, data + count)));
+        return 0;
+    }
+    int getStatus(int& receiveQueue) override
+    {
+        receiveQueue = 0;
+        if (!usable())
+            return fail("status failed");
+        std::lock_guard lock(mutex_);
+        receiveQueue = int(received_.size());
+        return 0;
+    }
+    int read(Byte* buffer, int count, int& got) override
+    {
+        got = 0;
+        if (!usable())
+            return fail("read failed");
+        std::lock_guard lock(mutex_);
+        got = std::min(count, int(received_.size()));
+        std::copy_n(received_.begin(), got, buffer);
+        received_.erase(received_.begin(), received_.begin() + got);
+        return 0;
+    }
+    void close() override { open_ = false; }
+    std::string lastError() const override
+    {
+        std::lock_guard lock(mutex_);
+        return error_;
+    }
+    OpenFailure openFailure() const override { return present_ ? openFailure_.load() : OpenFailure::None; }
     std::string description() const override { return "fake"; }
 
 private:
-    int fail(const char* why);
+    bool usable() const { return open_ && present_; }
+    int fail(const char* why)
+    {
+        std::lock_guard lock(mutex_);
+        error_ = why;
+        return -1;
+    }
 
-    mutable std::mutex mutex_;
+    std::atomic<bool> present_ = true;
+    std::atomic<OpenFailure> openFailure_ = OpenFailure::None;
+    std::atomic<bool> open_ = false;
+    mutable std::mutex mutex_; // guards the rest
     Device device_;
-    bool present_ = true;
-    OpenFailure openFailure_ = OpenFailure::None;
-    bool open_ = false;
     std::deque<Byte> received_;
     std::string error_;
 };

@@ -11,7 +11,6 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -27,8 +26,6 @@ QString simulatorPath()
 }
 
 } // namespace
-
-std::string cableName(Cable cable) { return cable == Cable::Tty ? "Tty" : "Usb"; }
 
 SimulatorProcess::SimulatorProcess(const QStringList& extra, Cable cable)
     : cable_(cable), program_(simulatorPath().toStdString())
@@ -130,14 +127,9 @@ QByteArray SimulatorProcess::dump(const QString& name) const
 
 void SimulatorProcess::useFromEnvironment() const
 {
-    const QByteArray path = QByteArray::fromStdString(link());
-    if (cable_ == Cable::Tty) {
-        qputenv("Q7582_PORT", path);
-        qunsetenv("Q7582_VIRTUAL_USB");
-    } else {
-        qunsetenv("Q7582_PORT");
-        qputenv("Q7582_VIRTUAL_USB", path);
-    }
+    const bool tty = cable_ == Cable::Tty;
+    qunsetenv(tty ? "Q7582_VIRTUAL_USB" : "Q7582_PORT");
+    qputenv(tty ? "Q7582_PORT" : "Q7582_VIRTUAL_USB", QByteArray::fromStdString(link()));
 }
 
 bool SimulatorProcess::control(const char* line) const
@@ -159,23 +151,6 @@ bool SimulatorProcess::stop()
     return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-SimLink::SimLink(const std::string& path)
-{
-    fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    termios t{};
-    if (fd_ >= 0 && tcgetattr(fd_, &t) == 0) {
-        cfmakeraw(&t);
-        tcsetattr(fd_, TCSANOW, &t);
-        tcflush(fd_, TCIOFLUSH);
-    }
-}
-
-SimLink::~SimLink()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
 std::vector<Byte> requestFrame(Byte command, Byte index, const std::vector<Byte>& payload)
 {
     std::vector<Byte> frame(Frame::BufferSize);
@@ -185,27 +160,34 @@ std::vector<Byte> requestFrame(Byte command, Byte index, const std::vector<Byte>
 
 bool SimLink::send(const std::vector<Byte>& bytes)
 {
-    return ::write(fd_, bytes.data(), bytes.size()) == ssize_t(bytes.size());
+    int written = 0;
+    return chip_.write(bytes.data(), int(bytes.size()), written) == 0 && written == int(bytes.size());
 }
 
 std::vector<Byte> SimLink::receive(int waitMs)
 {
-    std::vector<Byte> reply;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    while (std::chrono::steady_clock::now() < deadline) {
-        pollfd p{fd_, POLLIN, 0};
-        if (poll(&p, 1, reply.empty() ? 20 : 50) <= 0) {
-            if (!reply.empty())
-                break; // the reply has stopped growing
-            continue;
-        }
-        Byte buffer[Frame::BufferSize];
-        const ssize_t got = ::read(fd_, buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        reply.insert(reply.end(), buffer, buffer + got);
+    int waiting = 0;
+    for (int waited = 0, before = 0; waited < waitMs; waited += 50, before = waiting) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (chip_.getStatus(waiting) != 0 || (waiting > 0 && waiting == before))
+            break; // hung up, or the reply has stopped growing
     }
+    std::vector<Byte> reply(static_cast<size_t>(waiting));
+    int got = 0;
+    chip_.read(reply.data(), waiting, got);
+    reply.resize(size_t(got));
     return reply;
+}
+
+bool SimLink::hungUp(int waitMs)
+{
+    int waiting = 0;
+    for (int waited = 0; waited < waitMs; waited += 20) {
+        if (chip_.getStatus(waiting) != 0)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
 }
 
 std::vector<Byte> SimLink::exchange(Byte command, Byte index, const std::vector<Byte>& payload, int waitMs)
@@ -213,14 +195,12 @@ std::vector<Byte> SimLink::exchange(Byte command, Byte index, const std::vector<
     return send(requestFrame(command, index, payload)) ? receive(waitMs) : std::vector<Byte>{};
 }
 
-TransferResult SimLink::transfer(Byte command, Byte index, const std::vector<Byte>& payload, std::vector<Byte>& dest,
+TransferResult SimLink::transfer(Byte command, Byte index, const std::vector<Byte>& payload, Byte* dest, int count,
                                  int waitMs)
 {
     const std::vector<Byte> reply = exchange(command, index, payload, waitMs);
-    if (reply.empty())
-        return TransferNoReply;
-    return Frame::decodeReply(reply.data(), int(reply.size()), command, index, dest.empty() ? nullptr : dest.data(),
-                              int(dest.size()));
+    return reply.empty() ? TransferNoReply
+                         : Frame::decodeReply(reply.data(), int(reply.size()), command, index, dest, count);
 }
 
 } // namespace q7582::simtest

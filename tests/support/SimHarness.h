@@ -5,6 +5,7 @@
 // interceptor (clang 14) aborts the child that QProcess forks.
 
 #include "link/FrameCodec.h"
+#include "link/TtyChip.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -19,7 +20,6 @@ namespace q7582::simtest {
 // How the manager reaches the simulator: its tty backend on the pty (Q7582_PORT), or
 // the default libftdi path on the virtual FT232R (Q7582_VIRTUAL_USB).
 enum class Cable { Tty, Usb };
-std::string cableName(Cable cable);
 
 class SimulatorProcess {
 public:
@@ -35,7 +35,6 @@ public:
     // Why the simulator is not there, for failure messages.
     std::string problem() const;
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
-    Cable cable() const { return cable_; }
     // Points makeChipFromEnvironment() at this simulator through its cable.
     void useFromEnvironment() const;
     QByteArray dump(const QString& name) const;
@@ -60,25 +59,24 @@ private:
 
 std::vector<Byte> requestFrame(Byte command, Byte index, const std::vector<Byte>& payload = {});
 
+// The manager's side of the simulator's pty, through the tty backend.
 class SimLink {
 public:
-    explicit SimLink(const std::string& path);
-    ~SimLink();
-    SimLink(const SimLink&) = delete;
-    SimLink& operator=(const SimLink&) = delete;
+    explicit SimLink(const std::string& path) : chip_(path) { chip_.open(); }
 
-    int fd() const { return fd_; }
     bool send(const std::vector<Byte>& bytes);
     // What has arrived once the line stays quiet for a moment; nothing after waitMs.
     std::vector<Byte> receive(int waitMs = 1000);
+    // True once the line has hung up, within waitMs.
+    bool hungUp(int waitMs);
     // Sends a request frame and receives the reply.
     std::vector<Byte> exchange(Byte command, Byte index, const std::vector<Byte>& payload = {}, int waitMs = 1000);
-    // exchange() checked as the manager checks a reply; the payload lands in dest.
-    TransferResult transfer(Byte command, Byte index, const std::vector<Byte>& payload, std::vector<Byte>& dest,
-                            int waitMs = 1000);
+    // exchange() checked as the manager checks a reply; its count payload bytes land in dest.
+    TransferResult transfer(Byte command, Byte index, const std::vector<Byte>& payload = {}, Byte* dest = nullptr,
+                            int count = 0, int waitMs = 1000);
 
 private:
-    int fd_ = -1;
+    TtyChip chip_;
 };
 
 } // namespace q7582::simtest

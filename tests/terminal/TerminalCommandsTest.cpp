@@ -3,6 +3,7 @@
 
 #include "ByteNamedFolder.h"
 #include "EventWait.h"
+#include "FileFixture.h"
 #include "ProgramRun.h"
 #include "ScriptedDialogs.h"
 #include "SimHarness.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -22,28 +22,14 @@
 namespace q7582::test {
 namespace {
 
-class TerminalCommands : public ::testing::Test {
+class TerminalCommands : public FileFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(sim.waitReady()) << sim.problem(); }
-    ProgramRun run(const QStringList& arguments)
-    {
-        return runInFolder(dir.path(), "qs7582", arguments, {"Q7582_PORT=" + QString::fromStdString(sim.link())});
-    }
-    QByteArray memory() const { return sim.dump("config.bin"); }
-    QByteArray read(const QString& name) const
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QStringList history() const { return QDir(dir.filePath("history")).entryList(QDir::Files); }
+    ProgramRun run(const QStringList& arguments) { return runInFolder(tmp.path(), "qs7582", arguments, port()); }
+    QStringList port() const { return {"Q7582_PORT=" + QString::fromStdString(sim.link())}; }
+    std::string memory() const { return sim.dump("config.bin").toStdString(); }
+    QStringList history() const { return QDir(tmp.filePath("history")).entryList(QDir::Files); }
 
-    QTemporaryDir dir;
     simtest::SimulatorProcess sim{{"--address", "1"}};
 };
 
@@ -60,14 +46,14 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
     EXPECT_EQ(r.err, ""); // no bar on a pipe
     // On a terminal (script(1) gives it one) the blocks show as a bar. The same image
     // makes no second entry.
-    r = runInFolder(dir.path(), "/usr/bin/script", {"-qec", programPath("qs7582") + " upload -o copy.cfi", "/dev/null"},
-                    {"Q7582_PORT=" + QString::fromStdString(sim.link())});
+    r = runInFolder(tmp.path(), "/usr/bin/script", {"-qec", programPath("qs7582") + " upload -o copy.cfi", "/dev/null"},
+                    port());
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("Upload [################################] 128/128 blocks\r\n" + entry + "\r\ncopy.cfi"))
         << r.out.toStdString();
     EXPECT_EQ(history().size(), 1);
-    write("short.cfi", memory().left(100));
-    QByteArray other = memory();
+    write("short.cfi", memory().substr(0, 100));
+    std::string other = memory();
     other[0] = char(other[0] ^ 1);
     write("2026-01-01_08.00.00_master-2_upload.cfi", other);
 
@@ -93,16 +79,16 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
     }
     EXPECT_EQ(r.out.count('\n'), 2); // the upload and the download
     EXPECT_EQ(memory(), other);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"2026-01-01_08.00.00_master-2_upload.cfi", "copy.cfi", "history", "short.cfi"}));
 
     {
-        const auto window = tryLockWorkingFolder(dir.path());
+        const auto window = tryLockWorkingFolder(tmp.path());
         r = run({"status"});
         EXPECT_EQ(r.exitCode, 3);
         EXPECT_EQ(r.err, AlreadyRunningText + "\n");
     }
-    r = runInFolder(dir.path(), "qs7582", {"status", "--wait", "1"}, {"Q7582_PORT=" + dir.filePath("no-device")});
+    r = runInFolder(tmp.path(), "qs7582", {"status", "--wait", "1"}, {"Q7582_PORT=" + tmp.filePath("no-device")});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err, "No device found within 1 s.\n");
 }
@@ -113,9 +99,8 @@ TEST_F(TerminalCommands, StatusPrintsTheWindowsStatusReport)
     const ProgramRun printed = run({"status"});
     ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
 
-    QTemporaryDir windowFolder;
     LinkShared shared;
-    Workspace workspace(windowFolder.path().toStdString());
+    Workspace workspace(dir()); // the command has ended and let go of the folder
     ScriptedDialogs dialogs;
     MainWindow::Options options;
     options.dialogs = &dialogs;
@@ -135,18 +120,20 @@ TEST_F(TerminalCommands, StatusPrintsTheWindowsStatusReport)
 TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
 {
     for (int interrupts : {1, 2}) {
-        QByteArray plan(ConfigImage::Size, '\0');
-        for (int i = 0; i < plan.size(); ++i)
+        std::string plan(ConfigImage::Size, '\0');
+        for (int i = 0; i < ConfigImage::Size; ++i)
             plan[i] = char(i * 7 + interrupts);
         write("plan.cfi", plan);
         QProcess process;
-        startInFolder(process, dir.path(), "qs7582", {"download", "plan.cfi"},
-                      {"Q7582_PORT=" + QString::fromStdString(sim.link())});
-        const QByteArray before = memory();
+        startInFolder(process, tmp.path(), "qs7582", {"download", "plan.cfi"}, port());
+        const std::string before = memory();
         ASSERT_TRUE(spinUntil([&] { return memory() != before; }, 20000)); // the first block arrived
-        for (int i = 0; i < interrupts; ++i)
+        process.setReadChannel(QProcess::StandardError);
+        for (int i = 0; i < interrupts; ++i) { // each once the last was taken: two pending signals are one
             ::kill(pid_t(process.processId()), SIGINT);
-        const ProgramRun r = finished(process, dir.path());
+            ASSERT_TRUE(spinUntil([&] { return process.canReadLine(); }));
+        }
+        const ProgramRun r = finished(process, tmp.path());
         EXPECT_TRUE(r.err.startsWith("Interrupted: the Download finishes first; interrupt again to cut it.\n"));
         if (interrupts == 1) {
             EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -159,7 +146,7 @@ TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
             << r.err.toStdString();
         const QStringList kept = history().filter("_master-1_download-partial");
         ASSERT_EQ(kept.size(), 1);
-        EXPECT_EQ(read("history/" + kept.first()), plan);
+        EXPECT_EQ(read("history/" + kept.first().toStdString()), plan);
         EXPECT_NE(memory(), plan);
     }
 }
@@ -167,19 +154,18 @@ TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
 // A folder and a file whose names are not UTF-8 are reached by their bytes.
 TEST_F(TerminalCommands, NamesThatAreNotUtf8ReachTheirFiles)
 {
-    const ByteNamedFolder site(dir.path().toStdString() + "/site\xff");
+    const ByteNamedFolder site(tmp.path().toStdString() + "/site\xff");
     const std::string copy = site.path + "/copy\xfe.cfi";
     const auto runThere = [this](const QString& command) {
-        return runShellInFolder(dir.path(),
-                                R"sh(cd "$(printf 'site\377')" && exec "$0" )sh" + command
-                                    + R"sh( "$(printf 'copy\376.cfi')")sh",
-                                {"Q7582_PORT=" + QString::fromStdString(sim.link())});
+        return runShellInFolder(
+            tmp.path(),
+            R"sh(cd "$(printf 'site\377')" && exec "$0" )sh" + command + R"sh( "$(printf 'copy\376.cfi')")sh", port());
     };
     ProgramRun r = runThere("upload -o");
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     std::string image;
     ASSERT_TRUE(readFile(copy, image, ConfigImage::Size).ok);
-    EXPECT_EQ(QByteArray::fromStdString(image), memory());
+    EXPECT_EQ(image, memory());
     // Read, the file goes on to the master's check.
     r = runThere("download --master 2");
     EXPECT_EQ(r.err.toStdString(), "The connected master is 1, not 2: nothing was written.\n");
