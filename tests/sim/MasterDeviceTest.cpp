@@ -81,11 +81,11 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     EXPECT_TRUE(link.receive(200).empty());
 }
 
-// The four faults, three asked for at run time and one by option. How the link takes
+// The four faults, three asked for at run time and two by option. How the link takes
 // each spoilt reply is the frame codec's test.
 TEST(SimulatorFaults, SpoilRepliesAsAskedFromOptionsAndAtRunTime)
 {
-    SimulatorProcess sim({"--busy-every", "4"});
+    SimulatorProcess sim({"--busy-every", "4", "--truncate-every", "5"});
     ASSERT_TRUE(sim.waitReady()) << sim.problem();
     SimLink link(sim.link());
     Byte page[StatusBlock::PageSize];
@@ -99,6 +99,7 @@ TEST(SimulatorFaults, SpoilRepliesAsAskedFromOptionsAndAtRunTime)
     ASSERT_GE(spoilt.size(), 5u);
     EXPECT_EQ(std::vector<Byte>(spoilt.begin() + 3, spoilt.begin() + 5), (std::vector<Byte>{Frame::Escape, 0x07}));
     EXPECT_EQ(link.exchange(Frame::ReadStatus, 1), (std::vector<Byte>{Frame::Start, Frame::ReplyBusy, 0x01}));
+    EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page, StatusBlock::PageSize), TransferLengthMismatch);
     EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, page, StatusBlock::PageSize), TransferOk)
         << "faults last as long as asked";
 }

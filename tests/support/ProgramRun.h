@@ -36,8 +36,9 @@ inline void startInFolder(QProcess& process, const QString& folder, const QStrin
     process.start(programPath(program), arguments);
 }
 
-// Waits for a started program to end and takes what it said.
-inline ProgramRun finished(QProcess& process, const QString& folder, int timeoutMs = 20000)
+// Waits for a started program to end and takes what it said. An Upload takes 8 s at
+// the device's pacing; a loaded machine under a sanitizer can take several times that.
+inline ProgramRun finished(QProcess& process, const QString& folder, int timeoutMs = 60000)
 {
     ProgramRun run;
     if (!process.waitForFinished(timeoutMs))
