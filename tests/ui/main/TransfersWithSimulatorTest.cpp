@@ -1,12 +1,15 @@
-// Transfers cut by closing, by a missing reply, by an unplug or by a bad link, end to
-// end against qs7582-sim.
+// Transfers cut by closing, by a missing reply, by an unplug or by a bad link, and the
+// generator's, end to end against qs7582-sim.
 
 #include "SimulatorWindowFixture.h"
 #include "model/DefaultConfiguration.h"
+#include "model/LegalFile.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/TransferMessages.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
 #include <csignal>
 
 namespace q7582::test {
@@ -213,6 +216,39 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsAndEscCanc
     EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
     EXPECT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_TRUE(window->centralWidget()->isEnabled());
+    window->stopLink();
+}
+
+// The generator's live command and its summer-time table, the transfers of generator mode.
+TEST_P(TransfersWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
+{
+    ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    ASSERT_TRUE(loadLegalFile(workspace->legalFile(), path("LEGAL.BIN")).ok);
+
+    simtest::SimulatorProcess sim({"--generator"}, cable());
+    ASSERT_TRUE(start(sim, false));
+    auto* list = find<QComboBox>("CBMsgList");
+    ASSERT_TRUE(spinUntil([&] { return window->generatorMode() && list->count() == 5; }, 10000));
+    EXPECT_EQ(list->itemText(3), "010.WAV");
+
+    list->setCurrentIndex(3);
+    find<QPushButton>("SPstartHP")->click();
+    EXPECT_TRUE(spinUntil([&] {
+        std::lock_guard lock(chip->mutex);
+        return std::any_of(chip->requests.begin(), chip->requests.end(), [](const Frame::Request& r) {
+            return r.command == Frame::WriteStatus && r.payload.size() == GeneratorStatus::Size
+                   && (r.payload[GeneratorStatus::Command] & GeneratorStatus::CmdPlayHeadphone)
+                   && r.payload[GeneratorStatus::PlayMessage] == 10;
+        });
+    }));
+
+    auto* update = find<QPushButton>("SPLegalUpdate");
+    ASSERT_TRUE(spinUntil([&] { return update->isEnabled(); }));
+    update->click();
+    const std::string sent = read("LEGAL.BIN");
+    ASSERT_EQ(sent.size(), std::size_t(LegalFileSize));
+    EXPECT_TRUE(spinUntil([&] { return sim.dump("legal.bin").toStdString() == sent; }));
+    EXPECT_TRUE(spinUntil([&] { return !update->isEnabled(); }));
     window->stopLink();
 }
 
