@@ -72,6 +72,11 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
                   folder + "/history");
         EXPECT_TRUE(isDirectory(folder + "/history"));
     }
+    // A desktop that cannot show it is told.
+    HistoryWindow refused(*workspace, window->reportViewer(), dialogs, window.get(), [](const QUrl&) { return false; });
+    refused.findChild<QAbstractButton*>("HistoryFolder")->click();
+    ASSERT_FALSE(dialogs.warnings.empty());
+    EXPECT_TRUE(dialogs.warnings.back().second.startsWith("The file manager could not open "));
 }
 
 } // namespace
