@@ -3,6 +3,7 @@
 // what the real libftdi returns for a refused open, a claimed interface, a stalled read
 // and other FTDI devices on the bus.
 
+#include "link/FtdiChip.h"
 #include "LinkToSimulator.h"
 #include "link/OpenFailure.h"
 #include "virtualusb/Journal.h"
@@ -57,6 +58,10 @@ TEST(FtdiChip, ARefusedOpenIsNoAccessAndAClaimedInterfaceInUseUntilTheyClear)
         run.startLink();
         EXPECT_EQ(run.shared.openFailure.load(), expected);
         EXPECT_EQ(run.shared.connectionState, NotConnected);
+        FtdiChip chip; // the chip alone keeps libftdi's words for the link's log
+        EXPECT_LT(chip.open(), 0);
+        EXPECT_EQ(chip.openFailure(), expected);
+        EXPECT_FALSE(chip.lastError().empty());
         ASSERT_TRUE(run.sim.control((std::string(fault) + " off").c_str()));
         EXPECT_TRUE(run.waitState(Connected));
         EXPECT_EQ(run.shared.openFailure.load(), OpenFailure::None);
