@@ -156,11 +156,7 @@ TEST_F(ClosingAndTransfers, TransfersAreKeptInTheHistoryOrItsFailureIsToldOnce)
     EXPECT_EQ(dialogs.warnings.back().second, "The master gave a garbled reply at block 40 of 128: the master now "
                                               "holds a partial configuration. Download again.");
 
-    std::vector<HistoryEntry> entries;
-    ASSERT_TRUE(workspace->history().list(entries).ok);
-    std::vector<std::string> kept;
-    for (const HistoryEntry& e : entries)
-        kept.push_back(e.fileName);
+    const std::vector<std::string> kept = historyNames();
     EXPECT_EQ(kept, (std::vector<std::string>{"2026-03-15_09.08.07_master-0_download-partial_3.cfi",
                                               "2026-03-15_09.08.07_master-0_download_2.cfi",
                                               "2026-03-15_09.08.07_master-0_upload.cfi"}));

@@ -142,11 +142,7 @@ TEST_P(TransfersWithSimulator, TransfersAreKeptInTheHistory)
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, TransferMs));
     window->stopLink();
 
-    std::vector<HistoryEntry> entries;
-    ASSERT_TRUE(workspace->history().list(entries).ok);
-    std::vector<std::string> kept;
-    for (const HistoryEntry& e : entries)
-        kept.push_back(e.fileName);
+    const std::vector<std::string> kept = historyNames();
     EXPECT_EQ(kept, (std::vector<std::string>{"2026-03-15_09.08.07_master-0_download-partial_3.cfi",
                                               "2026-03-15_09.08.07_master-0_download_2.cfi",
                                               "2026-03-15_09.08.07_master-0_upload.cfi"}));
