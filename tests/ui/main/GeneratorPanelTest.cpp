@@ -4,7 +4,6 @@
 #include "ui/main/Colours.h"
 
 #include <QComboBox>
-#include <QPushButton>
 
 namespace q7582::test {
 namespace {
@@ -24,8 +23,8 @@ protected:
     {
         return shared.withGenerator([](const G& g) { return g; });
     }
-    // A card with its message folder holding these messages; playing or not.
-    void insertCard(std::initializer_list<int> messages, bool playing = false)
+    // A card with its message folder holding these messages, playing or not, as the next refresh reads it.
+    void showCard(std::initializer_list<int> messages, bool playing = false)
     {
         setGenerator([&](G& g) {
             g.bytes[G::MediaFlags] = Byte(G::MediaCardInserted | G::MediaFolderFound);
@@ -34,6 +33,7 @@ protected:
             for (int n : messages)
                 g.bytes[G::MessageMap + (n - 1) / 8] |= Byte(1u << ((n - 1) % 8));
         });
+        refresh();
     }
     void refresh() { window->generatorPanelRefresh(); }
     QComboBox* list() { return find<QComboBox>("CBMsgList"); }
@@ -45,7 +45,9 @@ protected:
             out << list()->itemText(i);
         return out;
     }
-    QPushButton* button(const char* name) { return find<QPushButton>(name); }
+    void click(const char* button) { find<QAbstractButton>(button)->click(); }
+    // Whether each play button can be clicked: headphone, channels.
+    std::pair<bool, bool> playable() { return {find("SPstartHP")->isEnabled(), find("SPstartCh")->isEnabled()}; }
     // A refresh, and whether it asked for a generator write.
     bool refreshWrites()
     {
@@ -56,21 +58,19 @@ protected:
 
 TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMapIsUnchanged)
 {
-    insertCard({128, 1, 10});
-    refresh();
+    showCard({128, 1, 10});
     EXPECT_EQ(items(), QStringList({"001.WAV", "010.WAV", "128.WAV"}));
     EXPECT_EQ(list()->currentIndex(), 0);
     EXPECT_EQ(bg("STMsgNum"), colours::lightGreen());
     EXPECT_EQ(texts(), QStringList({"SD card inserted", "MSGVELA dir found", "3 message in SD card"}));
-    EXPECT_TRUE(button("SPstartHP")->isEnabled() && button("SPstartCh")->isEnabled());
+    EXPECT_EQ(playable(), std::pair(true, true));
 
     // Not rebuilt, so the user's choice stays, until the map changes.
     list()->setCurrentIndex(2);
     refresh();
     refresh();
     EXPECT_EQ(list()->currentIndex(), 2);
-    insertCard({1, 10, 128, 4});
-    refresh();
+    showCard({1, 10, 128, 4});
     EXPECT_EQ(items(), QStringList({"001.WAV", "004.WAV", "010.WAV", "128.WAV"}));
     EXPECT_EQ(list()->currentIndex(), 0);
 
@@ -78,12 +78,10 @@ TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMap
     setGenerator([](G& g) { g.bytes[G::MediaFlags] = 0; });
     refresh();
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_FALSE(button("SPstartHP")->isEnabled() || button("SPstartCh")->isEnabled());
+    EXPECT_EQ(playable(), std::pair(false, false));
     EXPECT_EQ(texts(), QStringList({"SD card NOT inserted", "MSGVELA dir NOT found", "No messages in SD card"}));
     EXPECT_EQ(bg("STMsgSD"), colours::lightRed());
-
-    insertCard({1, 10, 128, 4}); // the same card again is listed again
-    refresh();
+    showCard({1, 10, 128, 4}); // the same card again is listed again
     EXPECT_EQ(list()->count(), 4);
 }
 
@@ -95,7 +93,7 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
     EXPECT_EQ(text("STMsgLegalRel"), "Summer legal time ID = 8.10.13");
     EXPECT_TRUE(text("LabelLegalW").endsWith("ID = 8.10.14"));
     EXPECT_EQ(bg("LabelLegalW"), colours::lightRed());
-    button("SPLegalUpdate")->click();
+    click("SPLegalUpdate");
     refresh();
     EXPECT_TRUE(shared.requests.legalFileWriteRequest.exchange(false));
 
@@ -103,55 +101,50 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
     refresh();
     EXPECT_EQ(text("LabelLegalW"), "The 'summer legal time' file is updated to the last version available.");
     EXPECT_EQ(bg("LabelLegalW"), colours::lightGreen());
-    EXPECT_FALSE(button("SPLegalUpdate")->isEnabled());
+    EXPECT_FALSE(find("SPLegalUpdate")->isEnabled());
     EXPECT_FALSE(shared.requests.legalFileWriteRequest);
 }
 
 TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockOnlyWithAMessageSelected)
 {
-    insertCard({1, 10});
-    refresh();
+    auto* headphone = find<QAbstractButton>("SPstartHP");
+    showCard({1, 10});
     list()->setCurrentIndex(-1);
-    button("SPstartHP")->click(); // nothing selected: nothing happens
-    EXPECT_FALSE(button("SPstartHP")->isChecked());
-    EXPECT_EQ(text("SPstartHP"), "PLAY HeadPhone >");
+    headphone->click(); // nothing selected: nothing happens
+    EXPECT_FALSE(headphone->isChecked());
+    EXPECT_EQ(headphone->text(), "PLAY HeadPhone >");
     EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(generator().genCommand(), 0);
-    EXPECT_FALSE(button("SPstartHP")->isEnabled());
+    EXPECT_FALSE(playable().first);
 
     list()->setCurrentIndex(1);
     refresh();
-    button("SPstartHP")->click();
-    EXPECT_EQ(text("SPstartHP"), "STOP HeadPhone ||");
+    headphone->click();
+    EXPECT_EQ(headphone->text(), "STOP HeadPhone ||");
     EXPECT_TRUE(refreshWrites());
-    EXPECT_EQ(generator().genCommand(), G::CmdPlayHeadphone);
-    EXPECT_EQ(generator().genPlayMessage(), 10);
-    EXPECT_FALSE(button("SPstartCh")->isEnabled());
+    EXPECT_EQ(std::tuple(generator().genCommand(), generator().genPlayMessage()), std::tuple(G::CmdPlayHeadphone, 10));
+    EXPECT_FALSE(playable().second);
 
     // The next read: playing, the command consumed; a second click stops.
-    insertCard({1, 10}, true);
     setGenerator([](G& g) { g.setGenCommand(0); });
-    refresh();
-    EXPECT_TRUE(button("SPstartHP")->isChecked());
-    button("SPstartHP")->click();
+    showCard({1, 10}, true);
+    EXPECT_TRUE(headphone->isChecked());
+    headphone->click();
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(generator().genCommand(), G::CmdStop);
-    insertCard({1, 10});
-    refresh();
-    EXPECT_TRUE(button("SPstartHP")->isEnabled() && button("SPstartCh")->isEnabled());
+    showCard({1, 10});
+    EXPECT_EQ(playable(), std::pair(true, true));
     EXPECT_EQ(text("SPstartCh"), "PLAY Channels >");
 }
 
 TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopChannels)
 {
-    insertCard({3}, true);
     ASSERT_TRUE(window->generatorModeEntered());
-    refresh();
+    showCard({3}, true);
     EXPECT_FALSE(window->generatorModeEntered());
     for (int i = 0; i < 2; ++i) { // and the offer stays while it plays
-        EXPECT_FALSE(button("SPstartHP")->isEnabled());
-        EXPECT_TRUE(button("SPstartCh")->isEnabled());
-        EXPECT_TRUE(button("SPstartCh")->isChecked());
+        EXPECT_EQ(playable(), std::pair(false, true));
+        EXPECT_TRUE(find<QAbstractButton>("SPstartCh")->isChecked());
         EXPECT_EQ(text("SPstartCh"), "STOP Channels ||");
         refresh();
     }
@@ -162,15 +155,14 @@ TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)
     setGenerator([](G& g) { g.bytes[G::ClockExtra] = 0x5A; });
     refresh();
     EXPECT_EQ(text("STMsgDate"), "-"); // an all-zero clock is no date
-    button("SPAlign")->click();
-    button("SPMsgLegal")->click();
+    click("SPAlign");
+    click("SPMsgLegal");
     EXPECT_EQ(text("SPMsgLegal"), "Enable summer legal time");
     EXPECT_TRUE(refreshWrites());
     const G g = generator();
-    EXPECT_EQ(g.genCommand(), G::CmdSetClock | G::CmdSummerTime);
-    EXPECT_TRUE(g.summerTimeOff());
+    EXPECT_EQ(std::tuple(g.genCommand(), g.summerTimeOff(), g.bytes[G::ClockSetExtra]),
+              std::tuple(G::CmdSetClock | G::CmdSummerTime, true, 0x5A));
     EXPECT_EQ(Bcd::decodeClock(g.data() + G::ClockSet), clockFromDateTime(clock));
-    EXPECT_EQ(g.bytes[G::ClockSetExtra], 0x5A);
     setGenerator([](G& g) { std::copy_n(g.data() + G::ClockSet, 7, g.data() + G::Clock); }); // the clock as set
     refresh();
     EXPECT_EQ(text("STMsgDate") + " " + text("STMsgTime"), "Sun, 15/03/2026 09:08.07");
