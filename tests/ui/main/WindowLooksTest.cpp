@@ -24,12 +24,10 @@ TEST(BoxWidth, ATitleIsReadWholeBesideTheTitleBarsButtonsButNeverWiderThanTheScr
     EXPECT_EQ(messageBoxWidthForTitle(300, 13, 1920), 300 + 8 * 13);
     EXPECT_EQ(messageBoxWidthForTitle(300, 26, 1920), 300 + 8 * 26); // a larger font, larger buttons
     EXPECT_EQ(messageBoxWidthForTitle(2000, 13, 960), 960);
-    EXPECT_EQ(shownTitle(QString()), " "); // not the program's name, which X11 would show
-    EXPECT_EQ(shownTitle("Errore"), "Errore");
-}
+    EXPECT_EQ(std::tuple(shownTitle(QString()), shownTitle("Errore")),
+              std::tuple(" ", "Errore")); // not the program's name, which X11 would show
 
-TEST(BoxWidth, TheEditorsCloseQuestionIsWideEnoughForItsTitle)
-{
+    // The editor's close question, as shown.
     const QString caption = "Configuration is modified, save changes ?";
     const auto box = QtDialogProvider::makeBox(QMessageBox::Question, caption, "Yes = save & quit\nNo = quit",
                                                QMessageBox::Yes | QMessageBox::No, nullptr);
@@ -122,23 +120,18 @@ TEST(LevelSliderLook, TheFilledPartGrowsWithTheLevelWhileTheHandleStaysAtItsPosi
 
 TEST(ScreenFit, AWindowKeepsItsSizeWhereItFitsAndScrollsWhereItDoesNot)
 {
-    const int bar = 16;
-    // 100 %: the main window as designed
-    WindowFit fit = fitWindow({850, 655}, {1912, 1040}, bar);
-    EXPECT_EQ(fit.size, QSize(850, 655));
-    EXPECT_FALSE(fit.scrolls);
-    // 200 % of 1920 x 1080: too high, so it scrolls down and the bar takes width
-    fit = fitWindow({850, 655}, {952, 500}, bar);
-    EXPECT_EQ(fit.size, QSize(850 + bar, 500));
-    EXPECT_TRUE(fit.scrolls);
-    // too wide only: the bar below still fits
-    EXPECT_EQ(fitWindow({1000, 400}, {952, 500}, bar).size, QSize(952, 400 + bar));
-    // too wide, and the bar below makes it too high as well
-    fit = fitWindow({1000, 490}, {952, 500}, bar);
-    EXPECT_EQ(fit.size, QSize(952, 500));
-    EXPECT_TRUE(fit.scrolls);
-    // exactly the room
-    EXPECT_FALSE(fitWindow({952, 500}, {952, 500}, bar).scrolls);
+    // wanted, room, the window's size and whether it scrolls, with a 16-pixel scroll bar
+    const std::tuple<QSize, QSize, QSize, bool> cases[] = {
+        {{850, 655}, {1912, 1040}, {850, 655}, false},    // 100 %: the main window as designed
+        {{850, 655}, {952, 500}, {850 + 16, 500}, true},  // 200 % of 1920 x 1080: too high, the bar takes width
+        {{1000, 400}, {952, 500}, {952, 400 + 16}, true}, // too wide only: the bar below still fits
+        {{1000, 490}, {952, 500}, {952, 500}, true},      // too wide, and the bar below makes it too high
+        {{952, 500}, {952, 500}, {952, 500}, false}};     // exactly the room
+    for (auto [wanted, room, size, scrolls] : cases) {
+        const WindowFit fit = fitWindow(wanted, room, 16);
+        EXPECT_EQ(std::tuple(fit.size, fit.scrolls), std::tuple(size, scrolls))
+            << wanted.width() << " " << room.width();
+    }
 }
 
 TEST(ScreenFit, AFixedWindowLargerThanTheScreenScrollsItsContent)
