@@ -1,5 +1,6 @@
 #include "ui/main/WorkingFolderLock.h"
-#include "WindowFixture.h"
+#include "FileFixture.h"
+#include "ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,23 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace q7582;
-using q7582::test::Box;
-using q7582::test::ScriptedDialogs;
-
+namespace q7582::test {
 namespace {
-
-QByteArray contents(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void put(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 // The id of a process that has already ended, as a crashed manager's would be.
 qint64 endedProcess()
@@ -35,32 +21,32 @@ qint64 endedProcess()
     return child;
 }
 
-} // namespace
+using WorkingFolderLock = FileFixture;
 
-TEST(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsTakenOver)
+TEST_F(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsTakenOver)
 {
-    QTemporaryDir folder;
-    const QString lockPath = folder.filePath(WorkingFolderLockName);
+    const std::string lockName = WorkingFolderLockName;
     ScriptedDialogs dialogs;
-    auto running = lockWorkingFolder(dialogs, folder.path());
+    auto running = lockWorkingFolder(dialogs, tmp.path());
     ASSERT_TRUE(running);
     EXPECT_TRUE(dialogs.warnings.empty());
-    const QByteArray held = contents(lockPath);
+    const std::string held = read(lockName);
 
-    EXPECT_FALSE(lockWorkingFolder(dialogs, folder.path()));
-    EXPECT_EQ(dialogs.warnings, (std::vector<Box>{{"Errore", AlreadyRunningText}}));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_FALSE(lockWorkingFolder(dialogs, tmp.path()));
+    EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", AlreadyRunningText}}));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{WorkingFolderLockName});
-    EXPECT_EQ(contents(lockPath), held);
+    EXPECT_EQ(read(lockName), held);
 
     // The same lock, left behind by a process that is gone.
     running.reset();
-    ASSERT_FALSE(QFile::exists(lockPath));
-    QByteArray stale = held;
-    stale.replace(0, stale.indexOf('\n'), QByteArray::number(endedProcess()));
-    put(lockPath, stale);
-    running = lockWorkingFolder(dialogs, folder.path());
+    ASSERT_FALSE(QFile::exists(tmp.filePath(WorkingFolderLockName)));
+    write(lockName, std::to_string(endedProcess()) + held.substr(held.find('\n')));
+    running = lockWorkingFolder(dialogs, tmp.path());
     EXPECT_TRUE(running);
     EXPECT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(contents(lockPath), held);
+    EXPECT_EQ(read(lockName), held);
 }
+
+} // namespace
+} // namespace q7582::test
