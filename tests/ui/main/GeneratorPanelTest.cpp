@@ -105,8 +105,20 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
     EXPECT_FALSE(shared.requests.legalFileWriteRequest);
 }
 
-TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockOnlyWithAMessageSelected)
+// Entering while the device plays offers "STOP Channels"; after that, play and stop fold
+// into the block only with a message selected.
+TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopAndPlayNeedsAMessageSelected)
 {
+    ASSERT_TRUE(window->generatorModeEntered());
+    showCard({3}, true);
+    EXPECT_FALSE(window->generatorModeEntered());
+    for (int i = 0; i < 2; ++i) { // and the offer stays while it plays
+        EXPECT_EQ(playable(), std::pair(false, true));
+        EXPECT_TRUE(find<QAbstractButton>("SPstartCh")->isChecked());
+        EXPECT_EQ(text("SPstartCh"), "STOP Channels ||");
+        refresh();
+    }
+
     auto* headphone = find<QAbstractButton>("SPstartHP");
     showCard({1, 10});
     list()->setCurrentIndex(-1);
@@ -135,19 +147,6 @@ TEST_F(GeneratorPanelTest, PlayAndStopFoldIntoTheBlockOnlyWithAMessageSelected)
     showCard({1, 10});
     EXPECT_EQ(playable(), std::pair(true, true));
     EXPECT_EQ(text("SPstartCh"), "PLAY Channels >");
-}
-
-TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopChannels)
-{
-    ASSERT_TRUE(window->generatorModeEntered());
-    showCard({3}, true);
-    EXPECT_FALSE(window->generatorModeEntered());
-    for (int i = 0; i < 2; ++i) { // and the offer stays while it plays
-        EXPECT_EQ(playable(), std::pair(false, true));
-        EXPECT_TRUE(find<QAbstractButton>("SPstartCh")->isChecked());
-        EXPECT_EQ(text("SPstartCh"), "STOP Channels ||");
-        refresh();
-    }
 }
 
 TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)

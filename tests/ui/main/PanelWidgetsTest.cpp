@@ -77,8 +77,9 @@ TEST_F(CellGridTest, NamesHitTestingAndClicksFollowTheCellsLayout)
     EXPECT_EQ(doubled, std::vector<int>{35});
 }
 
-TEST_F(CellGridTest, EachCellShowsItsOwnToolTip)
+TEST_F(CellGridTest, EachCellShowsItsOwnToolTipAndIsNamedForAccessibility)
 {
+    grid.setCellToolTip(0, QStringLiteral("Lobby"));
     grid.setCellToolTip(4, QStringLiteral("Hall"));
     grid.setCellToolTip(35, QStringLiteral("Garden"));
     grid.show();
@@ -90,6 +91,23 @@ TEST_F(CellGridTest, EachCellShowsItsOwnToolTip)
     }
     QToolTip::hideText();
     grid.hide();
+
+    // Accessibility names each caption and cell where it lies.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->childCount(), CellGrid::Rows + CellGrid::Cells);
+    QAccessibleInterface* caption = table->child(1);
+    QAccessibleInterface* first = table->child(CellGrid::Rows);
+    QAccessibleInterface* last = table->child(CellGrid::Rows + 35);
+    const QStringList texts{caption->text(QAccessible::Name), caption->text(QAccessible::Value),
+                            first->text(QAccessible::Name), first->text(QAccessible::Description),
+                            last->text(QAccessible::Value)};
+    EXPECT_EQ(texts, QStringList({"InCardLabel1", "Card 2", "InCell1", "Lobby", "36"}));
+    EXPECT_EQ(last->rect().topLeft(), grid.mapToGlobal(grid.cellRect(35).topLeft()));
+    EXPECT_EQ(table->indexOfChild(last), CellGrid::Rows + 35);
+    EXPECT_EQ(last->parent(), table);
+    const QPoint middle = grid.mapToGlobal(grid.cellRect(8).center());
+    EXPECT_EQ(table->childAt(middle.x(), middle.y()), table->child(CellGrid::Rows + 8));
 }
 
 // Each item is drawn pixel for pixel as the sunken framed text it replaces, enabled or not
@@ -123,26 +141,6 @@ TEST_F(CellGridTest, ItemsLookLikeTheFramedTextsTheyReplace)
             EXPECT_EQ(rendered(*painted).pixelColor(painted->cellRect(13).topRight() + QPoint(1, 0)),
                       QColor(Qt::black));
         }
-}
-
-TEST_F(CellGridTest, AccessibilityNamesEachCaptionAndCellWhereItLies)
-{
-    grid.setCellToolTip(0, QStringLiteral("Lobby"));
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
-    ASSERT_NE(table, nullptr);
-    ASSERT_EQ(table->childCount(), CellGrid::Rows + CellGrid::Cells);
-    QAccessibleInterface* caption = table->child(1);
-    QAccessibleInterface* first = table->child(CellGrid::Rows);
-    QAccessibleInterface* last = table->child(CellGrid::Rows + 35);
-    const QStringList texts{caption->text(QAccessible::Name), caption->text(QAccessible::Value),
-                            first->text(QAccessible::Name), first->text(QAccessible::Description),
-                            last->text(QAccessible::Value)};
-    EXPECT_EQ(texts, QStringList({"InCardLabel1", "Card 2", "InCell1", "Lobby", "36"}));
-    EXPECT_EQ(last->rect().topLeft(), grid.mapToGlobal(grid.cellRect(35).topLeft()));
-    EXPECT_EQ(table->indexOfChild(last), CellGrid::Rows + 35);
-    EXPECT_EQ(last->parent(), table);
-    const QPoint middle = grid.mapToGlobal(grid.cellRect(8).center());
-    EXPECT_EQ(table->childAt(middle.x(), middle.y()), table->child(CellGrid::Rows + 8));
 }
 
 // A panel drawn from its kept frame, in bands, looks as the style draws a group box, in

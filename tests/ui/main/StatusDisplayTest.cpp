@@ -213,7 +213,7 @@ TEST_F(StatusDisplay, TheWheelChangesALiveControlOnlyWhenItHasTheFocus)
 }
 
 // The generator panel fills the smaller client area; master mode gives the window back.
-TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
+TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaAndTheStatusBarShowsActivityAndDevice)
 {
     const auto shown = [&](const char* name) { return find(name)->isVisibleTo(window.get()); };
     const auto masterMenusEnabled = [&] {
@@ -241,10 +241,8 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaWithTheirMenusCaptionAndHelp)
     EXPECT_TRUE(find("MasterArea")->rect().contains(find("PanelAddr")->geometry()));
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - MODIFIED");
     window->hide();
-}
 
-TEST_F(StatusDisplay, StatusBarShowsActivityProgressAndTheDeviceHint)
-{
+    // The status bar's activity, progress and device hint.
     shared.activityIndex = Activity::ConfigUL;
     shared.progressPosition = 9;
     window->showActivity();
@@ -300,10 +298,16 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
     EXPECT_TRUE(status().musicOnRemote());
 }
 
-TEST_F(StatusDisplay, AddressDialogAcceptsOnlyZeroToFive)
+// The address dialog accepts only 0 to 5. The clock shows the master's date, or a dash that
+// disables its buttons. The address and the chime fold into the status page; summer time and
+// the alignment into the clock page.
+TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
 {
+    const auto click = [&](const char* name) { find<QAbstractButton>(name)->click(); };
+    EXPECT_FALSE(find("STAddr")->isEnabled());
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x80 | 2; });
     connectMaster();
+    EXPECT_TRUE(find("STAddr")->isEnabled());
     dialogs.answers = {"6", "05", "a", "4"};
     doubleClick(find("STAddr"));
     EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
@@ -326,17 +330,9 @@ TEST_F(StatusDisplay, AddressDialogAcceptsOnlyZeroToFive)
     EXPECT_EQ(dialogs.asked, QStringList{"7"});
     EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(status().addressChime(), 7);
-}
 
-// The clock shows the master's date, or a dash that disables its buttons. The chime
-// folds into the status page; summer time and the alignment into the clock page.
-TEST_F(StatusDisplay, ClockAndChimeButtonsFoldIntoTheirPages)
-{
-    const auto click = [&](const char* name) { find<QAbstractButton>(name)->click(); };
-    EXPECT_FALSE(find("STAddr")->isEnabled());
-    connectMaster();
+    // The chime and the clock.
     EXPECT_EQ(text("STMDate"), "-");
-    EXPECT_TRUE(find("STAddr")->isEnabled());
     EXPECT_FALSE(find("SPTime")->isEnabled() || find("SPLegalTime")->isEnabled());
     click("SPChime");
     EXPECT_EQ(text("SPChime"), "ON");

@@ -132,10 +132,8 @@ TEST(ScreenFit, AWindowKeepsItsSizeWhereItFitsAndScrollsWhereItDoesNot)
         EXPECT_EQ(std::tuple(fit.size, fit.scrolls), std::tuple(size, scrolls))
             << wanted.width() << " " << room.width();
     }
-}
 
-TEST(ScreenFit, AFixedWindowLargerThanTheScreenScrollsItsContent)
-{
+    // A fixed window larger than the screen scrolls its content.
     QWidget window;
     auto* far = new QWidget(&window);
     far->setGeometry(2900, 1900, 50, 50);
