@@ -284,8 +284,7 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
     EXPECT_EQ(mor->text(), "ON");
     mor->click(); // up
     mor->click(); // and down again: refused
-    EXPECT_FALSE(mor->isChecked());
-    EXPECT_EQ(mor->text(), "OFF");
+    EXPECT_EQ(std::tuple(mor->isChecked(), mor->text()), std::tuple(false, "OFF"));
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 4); // turned off on the master
 
@@ -371,10 +370,6 @@ TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
 
 TEST_F(StatusDisplay, NamesAreAskedAgainUntilShortEnoughAndSaved)
 {
-    const auto renameCell = [&](const char* cell, QStringList answers) {
-        dialogs.answers = answers;
-        doubleClickCell(cell);
-    };
     dialogs.answers = {QString(21, QLatin1Char('x')), "Reception desk"};
     doubleClick(find("UnitName3"));
     EXPECT_EQ(dialogs.asked, QStringList({"Unit", "Unit"})); // back with the old name
@@ -385,13 +380,16 @@ TEST_F(StatusDisplay, NamesAreAskedAgainUntilShortEnoughAndSaved)
 
     // A zone rename rewrites the three grid files together.
     QFile::remove(dir.filePath("uscite.txt"));
-    renameCell("ZoneCell5", {"Hall"});
+    dialogs.answers = {"Hall"};
+    doubleClickCell("ZoneCell5");
     EXPECT_EQ(cellToolTip("ZoneCell5"), "Hall");
     EXPECT_EQ(lines(read("zone.txt")).at(4), "Hall");
     EXPECT_EQ(lines(read("uscite.txt")).size(), 36 + 1); // each line ends in CRLF
-    renameCell("InCell36", {"Garden"});
+    dialogs.answers = {"Garden"};
+    doubleClickCell("InCell36");
     EXPECT_EQ(std::tuple(cellToolTip("InCell36"), cellToolTip("OutCell36")), std::tuple("Garden", "Out 36"));
-    renameCell("ZoneCell5", {}); // cancel keeps the name
+    dialogs.answers = {}; // cancel keeps the name
+    doubleClickCell("ZoneCell5");
     EXPECT_EQ(cellToolTip("ZoneCell5"), "Hall");
 
     // A music source renamed refills the selector; the remote input keeps its name.
