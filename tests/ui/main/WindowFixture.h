@@ -123,16 +123,6 @@ protected:
     bool takeClockWrite() { return shared.requests.clockWriteRequest.exchange(false); }
     std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
     void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
-    // The names of the history's entries, newest first.
-    std::vector<std::string> historyNames() const
-    {
-        std::vector<HistoryEntry> entries;
-        EXPECT_TRUE(workspace->history().list(entries).ok);
-        std::vector<std::string> names;
-        for (const HistoryEntry& e : entries)
-            names.push_back(e.fileName);
-        return names;
-    }
     static std::string bytesOf(const ConfigImage& image)
     {
         return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
