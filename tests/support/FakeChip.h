@@ -38,10 +38,8 @@ public:
     {
         if (!present_ || openFailure() != OpenFailure::None)
             return fail(present_ ? openFailureName(openFailure_) : "no device");
-        std::lock_guard lock(mutex_);
         open_ = true;
-        received_.clear();
-        return 0;
+        return purge();
     }
     int reset() override { return usable() ? 0 : fail("reset failed"); }
     int setTimeouts(unsigned, unsigned) override { return 0; }

@@ -16,19 +16,10 @@
 
 namespace q7582::simtest {
 
-namespace {
-
 // Q7582_SIM names the simulator; by default it is the one built beside the tests.
-QString simulatorPath()
-{
-    const QString fromEnv = qEnvironmentVariable("Q7582_SIM");
-    return fromEnv.isEmpty() ? QCoreApplication::applicationDirPath() + "/qs7582-sim" : fromEnv;
-}
-
-} // namespace
-
 SimulatorProcess::SimulatorProcess(const QStringList& extra, Cable cable)
-    : cable_(cable), program_(simulatorPath().toStdString())
+    : cable_(cable),
+      program_(qEnvironmentVariable("Q7582_SIM", QCoreApplication::applicationDirPath() + "/qs7582-sim").toStdString())
 {
     const QStringList args = QStringList{"--link",    dir_.filePath("link"),    "--dump-dir",    dir_.path(),
                                          "--control", dir_.filePath("control"), "--print-ready", "--quiet-life"}
@@ -52,13 +43,11 @@ SimulatorProcess::SimulatorProcess(const QStringList& extra, Cable cable)
     const int rc = posix_spawn(&pid_, program_.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
+    stdout_ = out[0];
     if (rc != 0) {
         pid_ = -1;
         error_ = std::strerror(rc);
-        ::close(out[0]);
-        return;
     }
-    stdout_ = out[0];
 }
 
 SimulatorProcess::~SimulatorProcess()
@@ -94,7 +83,7 @@ bool SimulatorProcess::waitReady(int ms)
     while (pending_.find('\n') == std::string::npos) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (stdout_ < 0 || left.count() <= 0)
+        if (pid_ <= 0 || left.count() <= 0)
             return false;
         pollfd p{stdout_, POLLIN, 0};
         const int ready = poll(&p, 1, int(left.count()));
