@@ -1,6 +1,6 @@
 #include "SimHarness.h"
-#include "model/ConfigImage.h"
 #include "model/DefaultConfiguration.h"
+#include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
 
 #include <QFileInfo>
@@ -13,15 +13,18 @@ using namespace q7582::simtest;
 
 namespace {
 
-bool readPage(SimLink& link, int p, StatusBlock& into)
+GeneratorStatus readBlock(SimLink& link)
 {
-    return link.transfer(Frame::ReadStatus, Byte(p), {}, into.page(p), StatusBlock::PageSize) == TransferOk;
+    GeneratorStatus g;
+    EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, g.data(), GeneratorStatus::Size), TransferOk);
+    return g;
 }
 
-bool writePage(SimLink& link, int p, const StatusBlock& from)
+// Writes the block with these command bits added.
+void command(SimLink& link, GeneratorStatus g, Byte bits)
 {
-    return link.transfer(Frame::WriteStatus, Byte(p), {from.page(p), from.page(p) + StatusBlock::PageSize})
-           == TransferOk;
+    g.addCommand(bits);
+    EXPECT_EQ(link.transfer(Frame::WriteStatus, 0, {g.bytes.begin(), g.bytes.end()}), TransferOk);
 }
 
 } // namespace
@@ -37,8 +40,8 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     EXPECT_EQ(link.exchange(Frame::Identify, 0), (std::vector<Byte>{Frame::Start, Frame::ReplyMaster, 0x00}));
 
     StatusBlock status;
-    ASSERT_TRUE(readPage(link, 0, status));
-    ASSERT_TRUE(readPage(link, 1, status));
+    for (Byte p : {0, 1})
+        ASSERT_EQ(link.transfer(Frame::ReadStatus, p, {}, status.page(p), StatusBlock::PageSize), TransferOk);
     EXPECT_EQ(status.masterAddress(), 3);
     EXPECT_TRUE(status.slavePresent(0) && !status.slavePresent(5) && status.unitIsIoCard(1));
     EXPECT_EQ(status.firmwareRelease(0) * 10 + status.firmwareRelease(1), 23) << "release 2.3";
@@ -54,19 +57,18 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     // Configuration blocks written are checked end to end by the link's Download.
     status.bytes[StatusBlock::MusicLevel] = 0xC0; // needs escaping on the wire
     status.setZoneMusic(1, 0, true);              // zone 7, with the PC's change mark (bit 6)
-    ASSERT_TRUE(writePage(link, 0, status));
-    StatusBlock kept = status;
-    kept.bytes[StatusBlock::SlaveZones + 2] &= Byte(~0x40); // the master clears the PC's change mark
+    ASSERT_EQ(link.transfer(Frame::WriteStatus, 0, {status.page(0), status.page(1)}), TransferOk);
+    status.bytes[StatusBlock::SlaveZones + 2] &= Byte(~0x40); // the master clears the PC's change mark
     EXPECT_EQ(sim.dump("status.bin").left(StatusBlock::PageSize),
-              QByteArray(reinterpret_cast<const char*>(kept.page(0)), StatusBlock::PageSize));
+              QByteArray(reinterpret_cast<const char*>(status.page(0)), StatusBlock::PageSize));
 
     // Page 1 sets the clock and the summer-time switch; the release stays the master's.
     const ClockTime set{2030, 6, 15, 10, 20, 30, 6};
     status.setMasterClock(set);
     status.setSummerTimeOff(true);
     status.bytes[StatusBlock::FirmwareRelease] = 9;
-    ASSERT_TRUE(writePage(link, 1, status));
-    ASSERT_TRUE(readPage(link, 1, status));
+    ASSERT_EQ(link.transfer(Frame::WriteStatus, 1, {status.page(1), status.page(2)}), TransferOk);
+    ASSERT_EQ(link.transfer(Frame::ReadStatus, 1, {}, status.page(1), StatusBlock::PageSize), TransferOk);
     EXPECT_EQ(status.masterClock(), set); // the clock stands still in a quiet simulator
     EXPECT_TRUE(status.summerTimeOff());
     EXPECT_EQ(status.firmwareRelease(0), 2);
@@ -104,10 +106,17 @@ TEST(SimulatorFaults, SpoilRepliesAsAskedFromOptionsAndAtRunTime)
         << "faults last as long as asked";
 }
 
-TEST(SimulatorUnplug, HangsUpRemovesTheLinkAndComesBackOnANewPty)
+// The dump folder is made as the simulator starts; a file in its way ends it at once.
+// Unplugged, it hangs up and removes the link, and comes back on a new pty.
+TEST(SimulatorLife, MakesItsDumpFolderHangsUpWhenUnpluggedAndComesBackOnANewPty)
 {
-    SimulatorProcess sim({"--unplug-after", "0.3", "--replug-after", "0.4"});
+    QTemporaryDir outside;
+    const QString nested = outside.filePath("dumps/master");
+    SimulatorProcess sim({"--dump-dir", nested, "--unplug-after", "0.3", "--replug-after", "0.4"});
     ASSERT_TRUE(sim.waitReady()) << sim.problem();
+    EXPECT_EQ(QFileInfo(nested + "/config.bin").size(), ConfigImage::Size);
+    EXPECT_EQ(QFileInfo(nested + "/status.bin").size(), StatusBlock::Size);
+
     {
         SimLink link(sim.link());
         EXPECT_TRUE(link.hungUp(2000)) << "the PC sees the cable pulled";
@@ -118,20 +127,59 @@ TEST(SimulatorUnplug, HangsUpRemovesTheLinkAndComesBackOnANewPty)
 
     EXPECT_TRUE(sim.stop());
     EXPECT_FALSE(QFileInfo(QString::fromStdString(sim.link())).isSymLink()) << "the link is removed on exit";
-}
-
-TEST(SimulatorDump, CreatesAMissingDumpFolderOrSaysWhyItCannot)
-{
-    QTemporaryDir outside;
-    const QString nested = outside.filePath("dumps/master");
-    {
-        SimulatorProcess sim({"--dump-dir", nested});
-        ASSERT_TRUE(sim.waitReady()) << sim.problem();
-        EXPECT_EQ(QFileInfo(nested + "/config.bin").size(), ConfigImage::Size);
-        EXPECT_EQ(QFileInfo(nested + "/status.bin").size(), StatusBlock::Size);
-    }
-    // A file where the folder should be: the simulator gives up at once.
     SimulatorProcess blocked({"--dump-dir", nested + "/config.bin/inside"});
     EXPECT_FALSE(blocked.waitReady());
     EXPECT_NE(blocked.problem().find("exited before it was ready"), std::string::npos) << blocked.problem();
+}
+
+TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithoutCardPlaysNothing)
+{
+    SimulatorProcess sim({"--generator"});
+    ASSERT_TRUE(sim.waitReady()) << sim.problem();
+    SimLink link(sim.link());
+    EXPECT_EQ(link.exchange(Frame::Identify, 0), (std::vector<Byte>{Frame::Start, Frame::ReplyGenerator, 0x00}));
+
+    GeneratorStatus g = readBlock(link);
+    EXPECT_TRUE(g.cardInserted() && g.folderFound() && g.messagePresent(10) && g.messagePresent(128));
+    EXPECT_FALSE(g.messagePresent(4) || g.playing());
+
+    g.setGenPlayMessage(10);
+    command(link, g, GeneratorStatus::CmdPlayChannels);
+    g = readBlock(link);
+    EXPECT_TRUE(g.playing());
+    EXPECT_EQ(g.genPlayMessage(), 10);
+    EXPECT_EQ(g.genCommand(), 0) << "the generator clears the command bits it has obeyed";
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(g.data()), GeneratorStatus::Size), sim.dump("generator.bin"));
+
+    command(link, g, GeneratorStatus::CmdStop);
+    EXPECT_FALSE(readBlock(link).playing());
+    command(link, g, GeneratorStatus::CmdPlayHeadphone);
+    EXPECT_TRUE(readBlock(link).playing());
+
+    const ClockTime set{2031, 2, 28, 23, 59, 30, 5};
+    g.setClockFromPc(set);
+    g.setSummerTimeOff(true);
+    command(link, g, GeneratorStatus::CmdSummerTime);
+    g = readBlock(link);
+    EXPECT_EQ(g.genClock(), set); // the clock stands still in a quiet simulator
+    EXPECT_TRUE(g.summerTimeOff());
+
+    EXPECT_EQ(g.genLegalId(), 0x080A0D00u);
+    const std::array<Byte, LegalFileSize> table = builtInLegalTable();
+    ASSERT_EQ(link.transfer(Frame::WriteConfig, 0, {table.begin(), table.end()}), TransferOk);
+    EXPECT_EQ(readBlock(link).genLegalId(), 0x080A0E00u);
+    EXPECT_EQ(sim.dump("legal.bin"), QByteArray(reinterpret_cast<const char*>(table.data()), LegalFileSize));
+    // A generator holds no configuration.
+    EXPECT_TRUE(link.exchange(Frame::ReadConfig, 0, {}, 300).empty());
+
+    // Without its card it shows no messages and plays nothing.
+    SimulatorProcess noCard({"--generator", "--no-card"});
+    ASSERT_TRUE(noCard.waitReady()) << noCard.problem();
+    SimLink bare(noCard.link());
+    g = readBlock(bare);
+    EXPECT_EQ(g.mediaFlags(), 0);
+    EXPECT_FALSE(g.messagePresent(1));
+    g.setGenPlayMessage(1);
+    command(bare, g, GeneratorStatus::CmdPlayChannels);
+    EXPECT_FALSE(readBlock(bare).playing());
 }
