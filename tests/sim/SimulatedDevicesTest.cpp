@@ -20,11 +20,12 @@ GeneratorStatus readBlock(SimLink& link)
     return g;
 }
 
-// Writes the block with these command bits added.
-void command(SimLink& link, GeneratorStatus g, Byte bits)
+// Writes the block with these command bits added; the block read back.
+GeneratorStatus command(SimLink& link, GeneratorStatus g, Byte bits)
 {
     g.addCommand(bits);
     EXPECT_EQ(link.transfer(Frame::WriteStatus, 0, {g.bytes.begin(), g.bytes.end()}), TransferOk);
+    return readBlock(link);
 }
 
 } // namespace
@@ -43,9 +44,9 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     for (Byte p : {0, 1})
         ASSERT_EQ(link.transfer(Frame::ReadStatus, p, {}, status.page(p), StatusBlock::PageSize), TransferOk);
     EXPECT_EQ(status.masterAddress(), 3);
-    EXPECT_TRUE(status.slavePresent(0) && !status.slavePresent(5) && status.unitIsIoCard(1));
+    EXPECT_TRUE(status.slavePresent(0) && !status.slavePresent(5) && status.unitIsIoCard(1)
+                && status.masterClock().isValid());
     EXPECT_EQ(status.firmwareRelease(0) * 10 + status.firmwareRelease(1), 23) << "release 2.3";
-    EXPECT_TRUE(status.masterClock().isValid());
     // A page that does not exist gets no answer, as from the device.
     EXPECT_TRUE(link.exchange(Frame::ReadStatus, 2, {}, 300).empty());
 
@@ -70,8 +71,7 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     ASSERT_EQ(link.transfer(Frame::WriteStatus, 1, {status.page(1), status.page(2)}), TransferOk);
     ASSERT_EQ(link.transfer(Frame::ReadStatus, 1, {}, status.page(1), StatusBlock::PageSize), TransferOk);
     EXPECT_EQ(status.masterClock(), set); // the clock stands still in a quiet simulator
-    EXPECT_TRUE(status.summerTimeOff());
-    EXPECT_EQ(status.firmwareRelease(0), 2);
+    EXPECT_TRUE(status.summerTimeOff() && status.firmwareRelease(0) == 2);
 
     // A request that arrives in two pieces is answered once, when it is complete.
     const std::vector<Byte> frame = requestFrame(Frame::WriteStatus, 0, std::vector<Byte>(StatusBlock::PageSize, 7));
@@ -144,23 +144,18 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
     EXPECT_FALSE(g.messagePresent(4) || g.playing());
 
     g.setGenPlayMessage(10);
-    command(link, g, GeneratorStatus::CmdPlayChannels);
-    g = readBlock(link);
-    EXPECT_TRUE(g.playing());
-    EXPECT_EQ(g.genPlayMessage(), 10);
+    g = command(link, g, GeneratorStatus::CmdPlayChannels);
+    EXPECT_TRUE(g.playing() && g.genPlayMessage() == 10);
     EXPECT_EQ(g.genCommand(), 0) << "the generator clears the command bits it has obeyed";
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(g.data()), GeneratorStatus::Size), sim.dump("generator.bin"));
 
-    command(link, g, GeneratorStatus::CmdStop);
-    EXPECT_FALSE(readBlock(link).playing());
-    command(link, g, GeneratorStatus::CmdPlayHeadphone);
-    EXPECT_TRUE(readBlock(link).playing());
+    EXPECT_FALSE(command(link, g, GeneratorStatus::CmdStop).playing());
+    EXPECT_TRUE(command(link, g, GeneratorStatus::CmdPlayHeadphone).playing());
 
     const ClockTime set{2031, 2, 28, 23, 59, 30, 5};
     g.setClockFromPc(set);
     g.setSummerTimeOff(true);
-    command(link, g, GeneratorStatus::CmdSummerTime);
-    g = readBlock(link);
+    g = command(link, g, GeneratorStatus::CmdSummerTime);
     EXPECT_EQ(g.genClock(), set); // the clock stands still in a quiet simulator
     EXPECT_TRUE(g.summerTimeOff());
 
@@ -177,9 +172,7 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
     ASSERT_TRUE(noCard.waitReady()) << noCard.problem();
     SimLink bare(noCard.link());
     g = readBlock(bare);
-    EXPECT_EQ(g.mediaFlags(), 0);
-    EXPECT_FALSE(g.messagePresent(1));
+    EXPECT_TRUE(g.mediaFlags() == 0 && !g.messagePresent(1));
     g.setGenPlayMessage(1);
-    command(bare, g, GeneratorStatus::CmdPlayChannels);
-    EXPECT_FALSE(readBlock(bare).playing());
+    EXPECT_FALSE(command(bare, g, GeneratorStatus::CmdPlayChannels).playing());
 }

@@ -44,7 +44,7 @@ struct ScriptedDevice : SerialSide {
 
 } // namespace
 
-TEST(VirtualFt232r, SendsPacketsAsItsLatencyTimerSaysStallsReadsAsAskedAndFailsOnceUnplugged)
+TEST(VirtualFt232r, SendsPacketsByItsLatencyTimerTakesOnlyItsDataSheetsRequestsAndFailsOnceUnplugged)
 {
     ScriptedDevice device;
     ASSERT_EQ(device.read(), 0);
@@ -79,14 +79,7 @@ TEST(VirtualFt232r, SendsPacketsAsItsLatencyTimerSaysStallsReadsAsAskedAndFailsO
     EXPECT_EQ(device.chip.bulk(Ft232r::InEndpoint, small, 10, &written, 50), LIBUSB_ERROR_OVERFLOW);
     EXPECT_THAT(takeFaults(), Contains(HasSubstr("bulk-in buffer of 10 bytes is not a whole number of packets")));
 
-    device.chip.unplug();
-    EXPECT_EQ(device.read(), LIBUSB_ERROR_NO_DEVICE);
-    EXPECT_EQ(device.chip.control(0x40, 0x09, 1, 1, nullptr, 0), LIBUSB_ERROR_NO_DEVICE);
-}
-
-// Each request as the chip takes it, or its stall (recorded as a fault of the PC's side).
-TEST(VirtualFt232r, TakesTheRequestsOfItsDataSheetAndStallsEveryOther)
-{
+    // Each request as the chip takes it, or its stall (recorded as a fault of the PC's side).
     struct Case {
         std::uint8_t type, request;
         std::uint16_t value, index, length;
@@ -120,8 +113,6 @@ TEST(VirtualFt232r, TakesTheRequestsOfItsDataSheetAndStallsEveryOther)
         {0x40, 0x0B, 0x01FF, 1, 0, "bit mode 1"},
         {0xC0, 0x0A, 0, 1, 1, "get latency"}, // the 255 set above: see below
     };
-    ScriptedDevice device;
-    takeRequests();
     std::uint8_t data[2] = {};
     for (const Case& c : cases) {
         SCOPED_TRACE("row " + std::to_string(&c - cases));
@@ -132,6 +123,10 @@ TEST(VirtualFt232r, TakesTheRequestsOfItsDataSheetAndStallsEveryOther)
         EXPECT_EQ(takeFaults().size(), c.taken ? 0u : 1u);
     }
     EXPECT_EQ(data[0], 255);
+
+    device.chip.unplug();
+    EXPECT_EQ(device.read(), LIBUSB_ERROR_NO_DEVICE);
+    EXPECT_EQ(device.chip.control(0x40, 0x09, 1, 1, nullptr, 0), LIBUSB_ERROR_NO_DEVICE);
 }
 
 TEST(VirtualUsb, TheStandInRefusesWhatLibusbOrTheChipWouldUnderTheRealLibftdi)

@@ -51,9 +51,9 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
     std::string other = memory();
     other[0] = char(other[0] ^ 1);
     write(stale.toStdString(), other);
-    const QString refused = stale
-                            + " was read from master 2; the connected master is 1. Nothing was written: "
-                              "--force downloads it anyway.\n";
+    const QString refused = QString("%1 was read from master 2; the connected master is 1. Nothing was written: "
+                                    "--force downloads it anyway.\n")
+                                .arg(stale);
 
     const struct {
         QStringList arguments;
