@@ -45,11 +45,12 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
     }
 }
 
-// The real programs, run in a fixture's empty folder.
+// The real programs, run in a fixture's folder: they answer without a display and leave
+// the folder empty. A script can tell a backup from the master's configuration by the
+// exit status of --compare alone; a name that is not UTF-8 reaches its file.
 using Programs = FileFixture;
 
-// They answer without a display and leave the folder empty.
-TEST_F(Programs, AnswerWithoutAWindowAndWriteNothing)
+TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
 {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("Q7582_SIM")) << "CTest names the simulator, beside the manager";
     for (const QString& name : {QStringLiteral("qs7582"), QStringLiteral("qs7582-sim")}) {
@@ -63,16 +64,12 @@ TEST_F(Programs, AnswerWithoutAWindowAndWriteNothing)
         EXPECT_TRUE(bad.err.contains("no-such-option") && bad.err.contains("Usage:")) << bad.err.toStdString();
         EXPECT_TRUE(bad.out.isEmpty());
     }
-    const ProgramRun run = runInFolder(tmp.path(), "qs7582-sim", {"--address", "9"});
+    ProgramRun run = runInFolder(tmp.path(), "qs7582-sim", {"--address", "9"});
     EXPECT_EQ(run.exitCode, UsageExitCode);
     EXPECT_TRUE(run.err.contains("--address wants a number 0..5")) << run.err.toStdString();
     EXPECT_EQ(run.filesLeft, QStringList()) << "in the folder all of them ran in";
-}
 
-// A script can tell a backup from the master's configuration by the exit status alone.
-// A name that is not UTF-8 reaches its file.
-TEST_F(Programs, CompareExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
-{
+    // --compare: 0 when the same, 1 when different, 2 on a bad file.
     std::string image(32768, '\0');
     write("old.cfi", image);
     write("bad\xff\xfe.cfi", image);
@@ -94,7 +91,6 @@ TEST_F(Programs, CompareExitsZeroWhenTheSameOneWhenDifferentTwoOnABadFile)
         {"old.cfi", "short.cfi", 2, "", "short.cfi: 100 bytes long, not 32768\n"},
         {"missing.cfi", "old.cfi", 2, "", "missing.cfi: No such file or directory\n"},
     };
-    ProgramRun run;
     for (const auto& c : cases) {
         run = runShellInFolder(tmp.path(), "exec \"$0\" --compare " + c.from + " " + c.to);
         EXPECT_EQ(run.exitCode, c.status) << c.to.toStdString();

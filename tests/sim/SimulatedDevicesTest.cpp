@@ -70,8 +70,8 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     status.bytes[StatusBlock::FirmwareRelease] = 9;
     ASSERT_EQ(link.transfer(Frame::WriteStatus, 1, {status.page(1), status.page(2)}), TransferOk);
     ASSERT_EQ(link.transfer(Frame::ReadStatus, 1, {}, status.page(1), StatusBlock::PageSize), TransferOk);
-    EXPECT_EQ(status.masterClock(), set); // the clock stands still in a quiet simulator
-    EXPECT_TRUE(status.summerTimeOff() && status.firmwareRelease(0) == 2);
+    // The clock stands still in a quiet simulator.
+    EXPECT_TRUE(status.masterClock() == set && status.summerTimeOff() && status.firmwareRelease(0) == 2);
 
     // A request that arrives in two pieces is answered once, when it is complete.
     const std::vector<Byte> frame = requestFrame(Frame::WriteStatus, 0, std::vector<Byte>(StatusBlock::PageSize, 7));
@@ -117,11 +117,8 @@ TEST(SimulatorLife, MakesItsDumpFolderHangsUpWhenUnpluggedAndComesBackOnANewPty)
     EXPECT_EQ(QFileInfo(nested + "/config.bin").size(), ConfigImage::Size);
     EXPECT_EQ(QFileInfo(nested + "/status.bin").size(), StatusBlock::Size);
 
-    {
-        SimLink link(sim.link());
-        EXPECT_TRUE(link.hungUp(2000)) << "the PC sees the cable pulled";
-        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(sim.link())));
-    }
+    EXPECT_TRUE(SimLink(sim.link()).hungUp(2000)) << "the PC sees the cable pulled";
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(sim.link())));
     ASSERT_TRUE(sim.waitReady(2000)) << "no replug";
     EXPECT_EQ(SimLink(sim.link()).transfer(Frame::Identify, 0), TransferMaster);
 
@@ -145,8 +142,8 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
 
     g.setGenPlayMessage(10);
     g = command(link, g, GeneratorStatus::CmdPlayChannels);
-    EXPECT_TRUE(g.playing() && g.genPlayMessage() == 10);
-    EXPECT_EQ(g.genCommand(), 0) << "the generator clears the command bits it has obeyed";
+    // The generator clears the command bits it has obeyed.
+    EXPECT_TRUE(g.playing() && g.genPlayMessage() == 10 && g.genCommand() == 0);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(g.data()), GeneratorStatus::Size), sim.dump("generator.bin"));
 
     EXPECT_FALSE(command(link, g, GeneratorStatus::CmdStop).playing());
@@ -156,8 +153,7 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
     g.setClockFromPc(set);
     g.setSummerTimeOff(true);
     g = command(link, g, GeneratorStatus::CmdSummerTime);
-    EXPECT_EQ(g.genClock(), set); // the clock stands still in a quiet simulator
-    EXPECT_TRUE(g.summerTimeOff());
+    EXPECT_TRUE(g.genClock() == set && g.summerTimeOff()); // the clock stands still in a quiet simulator
 
     EXPECT_EQ(g.genLegalId(), 0x080A0D00u);
     const std::array<Byte, LegalFileSize> table = builtInLegalTable();

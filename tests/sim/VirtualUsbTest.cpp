@@ -14,8 +14,7 @@
 
 using namespace q7582;
 using namespace q7582::vusb;
-using testing::Contains;
-using testing::HasSubstr;
+using namespace testing;
 
 namespace {
 
@@ -136,7 +135,7 @@ TEST(VirtualUsb, TheStandInRefusesWhatLibusbOrTheChipWouldUnderTheRealLibftdi)
     sim.useFromEnvironment();
     ftdi_context* ftdi = ftdi_new();
     ASSERT_EQ(ftdi_usb_open(ftdi, 0x0403, 0x6001), 0) << ftdi_get_error_string(ftdi);
-    libusb_device_handle* handle = ftdi->usb_dev;
+    libusb_device_handle* handle = ftdi->usb_dev; // kept past the close
 
     EXPECT_EQ(libusb_control_transfer(handle, 0x40, 0x03, 0x4001, 0, nullptr, 0, 300), LIBUSB_ERROR_PIPE);
     EXPECT_THAT(takeFaults(), Contains(HasSubstr("stalled request 3")));

@@ -8,7 +8,6 @@
 #include "ScriptedDialogs.h"
 #include "SimHarness.h"
 #include "app/WorkingFolderLock.h"
-#include "link/TtyChip.h"
 #include "model/ConfigImage.h"
 #include "ui/main/MainWindow.h"
 #include "ui/reports/ReportViewer.h"
