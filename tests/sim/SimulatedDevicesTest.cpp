@@ -1,3 +1,6 @@
+// The simulated master and generator as the PC's side sees them on the pty: their
+// answers, their faults, their dumps, unplugging and replugging.
+
 #include "SimHarness.h"
 #include "model/DefaultConfiguration.h"
 #include "model/GeneratorStatus.h"
@@ -58,6 +61,7 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     // Configuration blocks written are checked end to end by the link's Download.
     status.bytes[StatusBlock::MusicLevel] = 0xC0; // needs escaping on the wire
     status.setZoneMusic(1, 0, true);              // zone 7, with the PC's change mark (bit 6)
+    // (A page's bytes run up to where the next page begins.)
     ASSERT_EQ(link.transfer(Frame::WriteStatus, 0, {status.page(0), status.page(1)}), TransferOk);
     status.bytes[StatusBlock::SlaveZones + 2] &= Byte(~0x40); // the master clears the PC's change mark
     EXPECT_EQ(sim.dump("status.bin").left(StatusBlock::PageSize),
