@@ -2,12 +2,12 @@
 // function that invents WAV lengths, so nothing is read from or written to disk.
 // Beyond not crashing, a loaded list must save and load again unchanged and clean.
 
+#include "FuzzCheck.h"
 #include "msgfolder/ErrorLog.h"
 #include "msgfolder/ListFileReader.h"
 #include "msgfolder/ListFileWriter.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace q7582;
 
@@ -16,17 +16,8 @@ namespace {
 std::optional<qint64> inventedLength(const QString& number)
 {
     const int n = messageNumberOf(number).value_or(0);
-    if (n == 0)
-        std::abort(); // the reader asked about a name it should have refused
-    if (n % 3 == 0)
-        return std::nullopt;
-    return 44 + qint64(n) * 1000;
-}
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
+    check(n != 0); // else the reader asked about a name it should have refused
+    return n % 3 == 0 ? std::nullopt : std::optional<qint64>(44 + qint64(n) * 1000);
 }
 
 } // namespace
@@ -37,9 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MessageList list;
     const std::vector<LoadFinding> findings = readMessageList(file, inventedLength, list);
 
-    const int lineEnds = int(file.count('\n'));
     for (const LoadFinding& f : findings)
-        check(f.row >= 0 && f.row <= lineEnds);
+        check(f.row >= 0 && f.row <= file.count('\n'));
     for (const MessageEntry& row : list.rows) {
         check(list.indexOf(row.number) == &row - list.rows.data()); // numbers are unique
         check(list.size(row.number) == inventedLength(row.number));
@@ -49,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MessageList again;
     check(readMessageList(listFileText(list), inventedLength, again).empty());
     check(again.title == list.title && again.rows == list.rows);
-
-    const QByteArray log = errorLogText(findings, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), QLocale::c());
-    check(log.endsWith("End of log\r\n"));
+    check(
+        errorLogText(findings, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), QLocale::c()).endsWith("End of log\r\n"));
     return 0;
 }

@@ -4,26 +4,13 @@
 // The same bytes also go to the device side's request decoder.
 
 #include "FakeChip.h"
+#include "FuzzCheck.h"
 #include "link/FramePort.h"
 
-#include <cstddef>
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <vector>
 
 using namespace q7582;
-
-namespace {
-
-bool known(int r) { return (r >= TransferOk && r <= TransferNoReply) || r == TransferMaster || r == TransferGenerator; }
-
-void check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -33,32 +20,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Byte command = data[0];
     const Byte index = data[1] & 0x7F;
     const std::vector<Byte> reply(data + 2, data + size);
-    static const int counts[] = {0, 64, 256};
 
-    for (int count : counts) {
+    for (int count : {0, 64, 256}) {
         std::vector<Byte> dest(Frame::MaxPayload, 0xAA);
         const int direct =
             Frame::decodeReply(reply.data(), int(reply.size()), command, index, count ? dest.data() : nullptr, count);
-        check(known(direct));
-        if (direct != TransferOk)
-            for (Byte b : dest)
-                check(b == 0xAA);
+        check((direct >= TransferOk && direct <= TransferNoReply) || direct == TransferMaster
+              || direct == TransferGenerator);
+        check(direct == TransferOk || std::all_of(dest.begin(), dest.end(), [](Byte b) { return b == 0xAA; }));
 
         FakeChip chip;
         check(chip.open() == 0);
         chip.queueReply(reply);
-        FramePort port(chip);
-        const int taken = port.receiveFrame(count, count ? dest.data() : nullptr, command, index);
-        check(known(taken));
-        if (reply.empty())
-            check(taken == TransferNoReply);
-        else if (int(reply.size()) > Frame::maxFrameLength(count))
-            check(taken == TransferDeviceError);
-        else
-            check(taken == direct);
+        const int taken = FramePort(chip).receiveFrame(count, count ? dest.data() : nullptr, command, index);
+        check(taken
+              == (reply.empty()                                      ? TransferNoReply
+                  : int(reply.size()) > Frame::maxFrameLength(count) ? TransferDeviceError
+                                                                     : direct));
     }
     Frame::Request request;
-    if (Frame::decodeRequest(data, int(size), request))
-        check(request.payload.size() < size);
+    check(!Frame::decodeRequest(data, int(size), request) || request.payload.size() < size);
     return 0;
 }

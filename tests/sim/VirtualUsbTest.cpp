@@ -7,19 +7,18 @@
 #include "virtualusb/Journal.h"
 
 #include <ftdi.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <libusb.h>
-#include <numeric>
 #include <thread>
 
 using namespace q7582;
 using namespace q7582::vusb;
+using namespace testing;
 
 namespace {
 
-class ScriptedDevice : public SerialSide {
-public:
-    ScriptedDevice() : chip(*this, "T") {}
+struct ScriptedDevice : SerialSide {
     void send(const std::uint8_t* data, int size) override { sent.insert(sent.end(), data, data + size); }
     void takeArrived() override
     {
@@ -37,56 +36,49 @@ public:
         return rc;
     }
 
-    Ft232r chip;
-    std::vector<std::uint8_t> reply; // what the device sends next
-    std::vector<std::uint8_t> sent;
-    std::vector<std::uint8_t> in;
+    Ft232r chip{*this, "T"};
+    // What the device sends next, what it was sent, what the last read brought.
+    std::vector<std::uint8_t> reply, sent, in;
 };
-
-std::chrono::milliseconds since(Clock::time_point t)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t);
-}
 
 } // namespace
 
-TEST(VirtualFt232r, PacketsStartWithTheStatusBytesAndComeFullOrWhenTheLatencyTimerRunsOut)
+TEST(VirtualFt232r, SendsPacketsByItsLatencyTimerTakesOnlyItsDataSheetsRequestsAndFailsOnceUnplugged)
 {
     ScriptedDevice device;
     ASSERT_EQ(device.read(), 0);
     EXPECT_EQ(device.in, (std::vector<std::uint8_t>{0x31, 0x60})) << "nothing waits: the status bytes alone";
 
-    std::vector<std::uint8_t> sent(130);
-    std::iota(sent.begin(), sent.end(), std::uint8_t(0));
-    device.reply = sent;
-    const Clock::time_point start = Clock::now();
+    // Two full packets of 62 bytes, then a short one with the other 6 once the latency
+    // timer runs out; each packet starts with the status bytes.
+    for (int i = 0; i < 130; ++i)
+        device.reply.push_back(std::uint8_t(i));
+    std::vector<std::uint8_t> packets = device.reply;
+    for (long at : {124, 62, 0})
+        packets.insert(packets.begin() + at, {0x31, 0x60});
+    Clock::time_point start = Clock::now();
     ASSERT_EQ(device.read(), 0);
-    ASSERT_EQ(device.in.size(), 64u + 64u + 8u) << "two full packets of 62 bytes, then the other 6";
-    std::vector<std::uint8_t> data;
-    for (std::size_t at = 0; at < device.in.size(); at += Ft232r::PacketSize) {
-        EXPECT_TRUE(device.in[at] == 0x31 && device.in[at + 1] == 0x60) << "each packet starts with the status bytes";
-        data.insert(data.end(), device.in.begin() + long(at) + 2,
-                    device.in.begin() + long(std::min(at + Ft232r::PacketSize, device.in.size())));
-    }
-    EXPECT_EQ(data, sent);
-    EXPECT_GE(since(start).count(), Ft232r::DefaultLatencyMs) << "the short packet waited for the latency timer";
+    EXPECT_EQ(device.in, packets);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(Ft232r::DefaultLatencyMs));
 
-    ASSERT_EQ(device.chip.control(0x40, 0x09, 1, 1, nullptr, 0), 0);
-    std::uint8_t latency = 0;
-    ASSERT_EQ(device.chip.control(0xC0, 0x0A, 0, 1, &latency, 1), 1);
-    EXPECT_EQ(latency, 1);
-
-    const std::uint8_t request[] = {0xC0, 0x05, 0x00};
+    std::uint8_t request[] = {0xC0, 0x05, 0x00};
     int written = 0;
-    ASSERT_EQ(device.chip.bulk(Ft232r::OutEndpoint, const_cast<std::uint8_t*>(request), 3, &written, 300), 0);
+    ASSERT_EQ(device.chip.bulk(Ft232r::OutEndpoint, request, 3, &written, 300), 0);
     EXPECT_EQ(written, 3);
     EXPECT_EQ(device.sent, std::vector<std::uint8_t>(request, request + 3));
-    takeRequests();
-}
 
-// Each request as the chip takes it, or its stall (recorded as a fault of the PC's side).
-TEST(VirtualFt232r, TakesTheRequestsOfItsDataSheetAndStallsEveryOther)
-{
+    device.chip.stallReads(1);
+    start = Clock::now();
+    EXPECT_EQ(device.read(50), LIBUSB_ERROR_TIMEOUT);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_EQ(device.read(50), 0) << "only the next read was stalled";
+
+    device.reply.assign(20, 0x55);
+    std::uint8_t small[10];
+    EXPECT_EQ(device.chip.bulk(Ft232r::InEndpoint, small, 10, &written, 50), LIBUSB_ERROR_OVERFLOW);
+    EXPECT_THAT(takeFaults(), Contains(HasSubstr("bulk-in buffer of 10 bytes is not a whole number of packets")));
+
+    // Each request as the chip takes it, or its stall (recorded as a fault of the PC's side).
     struct Case {
         std::uint8_t type, request;
         std::uint16_t value, index, length;
@@ -118,52 +110,23 @@ TEST(VirtualFt232r, TakesTheRequestsOfItsDataSheetAndStallsEveryOther)
         {0xC0, 0x05, 0, 1, 1, nullptr}, // too short for the answer
         {0x40, 0x0B, 0x0200, 1, 0, nullptr},
         {0x40, 0x0B, 0x01FF, 1, 0, "bit mode 1"},
+        {0xC0, 0x0A, 0, 1, 1, "get latency"}, // the 255 set above: see below
     };
-    ScriptedDevice device;
-    takeRequests();
-    takeFaults();
+    std::uint8_t data[2] = {};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "request " << int(c.request) << " value " << c.value << " index "
-                                        << c.index);
-        std::uint8_t data[2] = {};
+        SCOPED_TRACE("row " + std::to_string(&c - cases));
         const int rc = device.chip.control(c.type, c.request, c.value, c.index, data, c.length);
-        if (c.taken) {
-            EXPECT_EQ(rc, c.type & 0x80 ? c.length : 0);
-            EXPECT_EQ(takeRequests(), std::vector<std::string>{std::string("T: ") + c.taken});
-        } else {
-            EXPECT_EQ(rc, LIBUSB_ERROR_PIPE);
-            EXPECT_EQ(takeFaults().size(), 1u);
-        }
+        EXPECT_EQ(rc, !c.taken ? LIBUSB_ERROR_PIPE : c.type & 0x80 ? c.length : 0);
+        EXPECT_EQ(takeRequests(),
+                  c.taken ? std::vector<std::string>{std::string("T: ") + c.taken} : std::vector<std::string>{});
+        EXPECT_EQ(takeFaults().size(), c.taken ? 0u : 1u);
     }
-}
-
-TEST(VirtualFt232r, AStalledReadEndsAtItsTimeoutAndAnUnpluggedChipFailsEveryTransfer)
-{
-    ScriptedDevice device;
-    device.chip.stallReads(1);
-    const Clock::time_point start = Clock::now();
-    EXPECT_EQ(device.read(50), LIBUSB_ERROR_TIMEOUT);
-    EXPECT_GE(since(start).count(), 50);
-    EXPECT_EQ(device.read(50), 0) << "only the next read was stalled";
-
-    device.reply.assign(20, 0x55);
-    std::uint8_t small[10];
-    int got = 0;
-    EXPECT_EQ(device.chip.bulk(Ft232r::InEndpoint, small, 10, &got, 50), LIBUSB_ERROR_OVERFLOW);
-    EXPECT_EQ(takeFaults().size(), 1u) << "a buffer that is no whole number of packets";
+    EXPECT_EQ(data[0], 255);
 
     device.chip.unplug();
     EXPECT_EQ(device.read(), LIBUSB_ERROR_NO_DEVICE);
     EXPECT_EQ(device.chip.control(0x40, 0x09, 1, 1, nullptr, 0), LIBUSB_ERROR_NO_DEVICE);
 }
-
-namespace {
-bool hasFault(const std::string& part)
-{
-    const std::vector<std::string> faults = takeFaults();
-    return std::any_of(faults.begin(), faults.end(), [&](const std::string& f) { return f.find(part) != f.npos; });
-}
-} // namespace
 
 TEST(VirtualUsb, TheStandInRefusesWhatLibusbOrTheChipWouldUnderTheRealLibftdi)
 {
@@ -172,19 +135,19 @@ TEST(VirtualUsb, TheStandInRefusesWhatLibusbOrTheChipWouldUnderTheRealLibftdi)
     sim.useFromEnvironment();
     ftdi_context* ftdi = ftdi_new();
     ASSERT_EQ(ftdi_usb_open(ftdi, 0x0403, 0x6001), 0) << ftdi_get_error_string(ftdi);
-    libusb_device_handle* handle = ftdi->usb_dev;
+    libusb_device_handle* handle = ftdi->usb_dev; // kept past the close
 
     EXPECT_EQ(libusb_control_transfer(handle, 0x40, 0x03, 0x4001, 0, nullptr, 0, 300), LIBUSB_ERROR_PIPE);
-    EXPECT_TRUE(hasFault("stalled request 3"));
+    EXPECT_THAT(takeFaults(), Contains(HasSubstr("stalled request 3")));
 
     ASSERT_EQ(libusb_release_interface(handle, 0), 0);
     const unsigned char byte = 0xC0;
     EXPECT_LT(ftdi_write_data(ftdi, &byte, 1), 0);
-    EXPECT_TRUE(hasFault("bulk transfer on an interface that is not claimed"));
+    EXPECT_THAT(takeFaults(), Contains(HasSubstr("bulk transfer on an interface that is not claimed")));
 
     ftdi_usb_close(ftdi);
-    EXPECT_TRUE(hasFault("release of interface 0, which this handle has not claimed"));
+    EXPECT_THAT(takeFaults(), Contains(HasSubstr("release of interface 0, which this handle has not claimed")));
     EXPECT_EQ(libusb_control_transfer(handle, 0x40, 0x09, 1, 1, nullptr, 0, 300), LIBUSB_ERROR_NO_DEVICE);
-    EXPECT_TRUE(hasFault("libusb_control_transfer on a handle that is not open"));
+    EXPECT_THAT(takeFaults(), Contains(HasSubstr("libusb_control_transfer on a handle that is not open")));
     ftdi_free(ftdi);
 }
