@@ -55,8 +55,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
 
     // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
     openFolder(tmp.path());
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0], "Unknown description");
+    EXPECT_EQ(dialogs.asked, QStringList{"Unknown description"});
     EXPECT_EQ(list(), ";Unknown description\r\n");
     EXPECT_EQ(title(), "Unknown description");
     expectOpen(true);
@@ -95,32 +94,25 @@ TEST_F(MessageFolderWindowTest, ToolBarAndStatusBarLookRightInBothStates)
 {
     window->show();
     const QList<QToolButton*> buttons = window->findChild<QToolBar*>()->findChildren<QToolButton*>();
-    auto expectButtonsFollowActions = [&] {
+    // No folder (the grid hidden), a folder, none again: the status bar still ends the window.
+    const std::function<void()> states[] = {[] {}, [&] { openFolder(tmp.path()); },
+                                            [&] { action("CloseFolder")->trigger(); }};
+    for (const auto& enter : states) {
+        enter();
         int checked = 0;
         for (QToolButton* button : buttons) {
-            QAction* action = button->defaultAction();
+            const QAction* action = button->defaultAction();
             if (!action)
                 continue; // the tool bar's extension button
             ++checked;
-            EXPECT_EQ(button->isEnabled(), action->isEnabled()) << action->objectName().toStdString();
-            const QImage normal = action->icon().pixmap(16, QIcon::Normal).toImage();
-            const QImage disabled = action->icon().pixmap(16, QIcon::Disabled).toImage();
-            EXPECT_GE(livelyPixels(normal), 12) << action->objectName().toStdString();
-            EXPECT_EQ(livelyPixels(disabled), 0) << action->objectName().toStdString();
+            const std::string name = action->objectName().toStdString();
+            EXPECT_EQ(button->isEnabled(), action->isEnabled()) << name;
+            EXPECT_GE(livelyPixels(action->icon().pixmap(16, QIcon::Normal).toImage()), 12) << name;
+            EXPECT_EQ(livelyPixels(action->icon().pixmap(16, QIcon::Disabled).toImage()), 0) << name;
         }
         EXPECT_EQ(checked, 7);
-    };
-    auto statusBar = [&] { return window->findChild<QStatusBar*>("StatusBar"); };
-
-    // No folder: the grid is hidden, and the status bar still ends the window.
-    expectButtonsFollowActions();
-    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
-    openFolder(tmp.path());
-    expectButtonsFollowActions();
-    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
-    action("CloseFolder")->trigger();
-    expectButtonsFollowActions();
-    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
+        EXPECT_EQ(window->findChild<QStatusBar*>("StatusBar")->geometry().bottom(), window->rect().bottom());
+    }
 
     // Every hint fits its panel whole.
     QLabel* hints = window->findChild<QLabel*>("HintPanel");
@@ -200,8 +192,7 @@ TEST_F(MessageFolderWindowTest, AnUnreadableListLeavesTheFolderClosed)
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].first, "Errore");
     EXPECT_EQ(dialogs.icons[0], QMessageBox::Critical);
-    EXPECT_TRUE(action("MsgFolder")->isEnabled());
-    EXPECT_TRUE(QFileInfo(inFolder("MSGLIST.TXT")).isDir());
+    EXPECT_TRUE(action("MsgFolder")->isEnabled() && QFileInfo(inFolder("MSGLIST.TXT")).isDir());
 }
 
 TEST_F(MessageFolderWindowTest, EmptyListFindAndChangeDescription)
