@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
@@ -34,11 +33,6 @@ protected:
             },
             noViewer, owner.get());
     }
-    void TearDown() override
-    {
-        opener.reset();
-        owner.reset();
-    }
 
     std::string topic() const { return opener->browser()->source().toString().toStdString(); }
     QPushButton* button(const char* name) const { return opener->window()->findChild<QPushButton*>(name); }
@@ -54,7 +48,7 @@ protected:
 
     bool italian = true;
     std::unique_ptr<QWidget> owner;
-    std::unique_ptr<HelpOpener> opener;
+    std::unique_ptr<HelpOpener> opener; // gone before its owner
 };
 
 } // namespace
@@ -115,37 +109,6 @@ TEST_F(HelpWindowTest, OpensBesideItsOwnerFollowsLinksInTheLanguageInForceAndSta
     click("HelpContents");
     EXPECT_EQ(topic(), "qrc:/help/en/1000.html");
     EXPECT_FALSE(opener->browser()->toPlainText().isEmpty());
-}
-
-TEST_F(HelpWindowTest, UsableWhileAModalWindowRunsAndBackWithItsOwnerAfter)
-{
-    for (const Qt::WindowModality modality : {Qt::WindowModal, Qt::ApplicationModal}) {
-        SCOPED_TRACE(modality);
-        QDialog dialog(owner.get());
-        dialog.setWindowModality(modality);
-        dialog.setGeometry(60, 60, 400, 300);
-        QPointer<HelpWindow> help;
-        QTimer::singleShot(0, &dialog, [&] {
-            opener->open(HelpContext::MessageFolderCompiler);
-            help = opener->window();
-            EXPECT_EQ(help->parentWidget(), &dialog);
-            EXPECT_TRUE(help->isWindow() && help->isVisible() && onScreen(help));
-            EXPECT_TRUE(help->frameGeometry().intersects(dialog.frameGeometry())); // over its caller
-            click("HelpContents");
-            EXPECT_EQ(topic(), "qrc:/help/it/1000.html");
-            click("HelpBack");
-            EXPECT_EQ(topic(), "qrc:/help/it/4000.html");
-            dialog.accept();
-        });
-        dialog.exec();
-
-        // Closing the modal window hands the help window back, still shown, where it was.
-        ASSERT_TRUE(help);
-        EXPECT_EQ(help->parentWidget(), owner.get());
-        EXPECT_TRUE(help->isVisible());
-        click("HelpContents");
-        EXPECT_EQ(topic(), "qrc:/help/it/1000.html");
-    }
 }
 
 TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)

@@ -20,12 +20,6 @@ namespace {
 
 class MessageFolderWindowTest : public q7582::test::MessageFolderTest {
 protected:
-    void SetUp() override
-    {
-        MessageFolderTest::SetUp();
-        window = std::make_unique<MessageFolderWindow>(dialogs);
-    }
-
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
     QTableWidget* grid() { return window->findChild<QTableWidget*>("Lista"); }
     QString panel(const char* name) { return window->findChild<QLabel*>(name)->text(); }
@@ -37,7 +31,7 @@ protected:
     }
 
     test::ScriptedDialogs dialogs;
-    std::unique_ptr<MessageFolderWindow> window;
+    std::unique_ptr<MessageFolderWindow> window = std::make_unique<MessageFolderWindow>(dialogs);
 };
 
 } // namespace
@@ -114,15 +108,10 @@ TEST_F(MessageFolderWindowTest, ToolBarAndStatusBarLookRightInBothStates)
         EXPECT_EQ(window->findChild<QStatusBar*>("StatusBar")->geometry().bottom(), window->rect().bottom());
     }
 
-    // Every hint fits its panel whole.
+    // Every hint, of a button, an action or any other control, fits its panel whole.
     QLabel* hints = window->findChild<QLabel*>("HintPanel");
-    QStringList tips;
-    for (QToolButton* button : buttons)
-        tips << button->statusTip();
-    for (QAction* a : window->actions())
-        tips << a->statusTip();
-    for (const QString& tip : tips) {
-        QStatusTipEvent hover(tip);
+    for (const QObject* o : window->findChildren<QObject*>()) {
+        QStatusTipEvent hover(o->property("statusTip").toString());
         QCoreApplication::sendEvent(window.get(), &hover);
         EXPECT_LE(hints->fontMetrics().horizontalAdvance(hints->text()), hints->contentsRect().width())
             << hints->text().toStdString();
