@@ -8,8 +8,29 @@
 #include <QRadioButton>
 #include <QTimeEdit>
 
+#include <algorithm>
+#include <map>
+
 namespace q7582 {
 namespace {
+
+// The colour most of a widget's inside has, away from its frame: its background.
+QColor background(QWidget* w)
+{
+    const QImage image = w->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor(most->first);
+}
+
+int colourDistance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
 
 class TimerPageTest : public EditorFixture {
 protected:
@@ -52,7 +73,13 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
 {
     prepare(QTime(8, 0, 0));
     showTimers();
+    // The period box of a one-time timer is disabled and drawn so, not white.
+    CellLabel* period = cell("STint");
+    EXPECT_FALSE(period->isEnabled());
+    EXPECT_EQ(background(period), period->palette().color(QPalette::Disabled, QPalette::Window));
     button("SBrepeat")->click();
+    EXPECT_TRUE(period->isEnabled());
+    EXPECT_EQ(background(period), QColor(Qt::white));
     EXPECT_EQ(button("SBrepeat")->text(), "Reset periodic event");
     EXPECT_EQ(picker("DTPstop")->time(), QTime(8, 1, 0));
     picker("DTPstop")->setTime(QTime(23, 0, 0));
@@ -157,6 +184,15 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     EXPECT_TRUE(child<QRadioButton>("RBweekly")->isChecked()); // until shown again
     child<QRadioButton>("RBdaily")->click();
     EXPECT_EQ(timer().repeatDays(), 0x7F);
+
+    // A pressed toggle is told from a released one at a glance.
+    for (const char* name : {"SpeedButton9", "SBrepeat", "SBsuT"}) {
+        QPushButton* toggle = button(name);
+        toggle->setChecked(false);
+        const QColor released = background(toggle);
+        toggle->setChecked(true);
+        EXPECT_GT(colourDistance(background(toggle), released), 120) << name;
+    }
 }
 
 void setStart(TimerEventRecord r, int h, int m, int s) { writeStart(r, QDate(2026, 3, 14), QTime(h, m, s)); }
