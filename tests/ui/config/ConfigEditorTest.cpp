@@ -11,24 +11,18 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
-#include <algorithm>
 #include <csignal>
-#include <map>
 #include <tuple>
 
 namespace q7582 {
 namespace {
 
 using EditorLifecycle = EditorFixture;
-using EditorLooks = EditorFixture;
 using ZonePages = EditorFixture;
 
 TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
@@ -49,8 +43,7 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
               std::tuple(1, 1, false));
     form->showModifiedState();
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Original configuration");
-    EXPECT_TRUE(form->confirmClose()); // silent repairs ask nothing
-    EXPECT_EQ(dialogs.saveQuestions, 0);
+    EXPECT_TRUE(form->confirmClose() && dialogs.saveQuestions == 0); // silent repairs ask nothing
 
     press(cell("ZoneCell0_0"));
     press(cell("ZoneCell0_0")); // back as it was: still a modification
@@ -200,8 +193,19 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
     page(PageOutEvents);
     form->session().modified = false;
     press(cell("ZoneRow0")); // no row toggle on out events
-    EXPECT_FALSE(modified() || child<QLabel>("NumberBox")->isVisibleTo(child("TSout")));
-    child<QComboBox>("CBOut")->setCurrentIndex(63);
+    QWidget* outPage = child("TSout");
+    EXPECT_FALSE(modified() || child<QLabel>("NumberBox")->isVisibleTo(outPage));
+    // RESET has no "unaffected" state: its square goes with its text.
+    QLabel* unaffected = nullptr;
+    for (QLabel* l : outPage->findChildren<QLabel*>())
+        if (l->text() == "Unaffected out")
+            unaffected = l;
+    ASSERT_NE(unaffected, nullptr);
+    const QList<CellLabel*> squares = unaffected->parentWidget()->findChildren<CellLabel*>();
+    ASSERT_EQ(squares.size(), 1);
+    EXPECT_TRUE(squares[0]->isVisibleTo(outPage));
+    child<QComboBox>("CBOut")->setCurrentIndex(ConfigImage::OutEvents);
+    EXPECT_FALSE(squares[0]->isVisibleTo(outPage) || unaffected->isVisibleTo(outPage));
     press(cell("ZoneCell0_7"));
     EXPECT_EQ(cell("ZoneCell0_7")->colour(), CellColour::Green);
     EXPECT_TRUE(work().resetOutEvent().states().test(0, 8));
@@ -254,8 +258,7 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     rise->click();
     EXPECT_EQ(cell("InCell2")->colour(), CellColour::White);
     child<QToolButton>("FallButton2")->click();
-    EXPECT_EQ(IoLine::transition(ioLine(work(), 2)), 3);
-    EXPECT_TRUE(modified());
+    EXPECT_EQ(std::tuple(IoLine::transition(ioLine(work(), 2)), modified()), std::tuple(3, true));
     press(cell("InCell2")); // a white cell goes back to positive level
     EXPECT_EQ(std::tuple(rise->isChecked(), int(ioLine(work(), 2))), std::tuple(false, 0x01));
     press(cell("PriorityBox4"));
@@ -271,24 +274,6 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     EXPECT_FALSE(IoLine::outputNegative(ioLine(work(), 0)));
 }
 
-// The colour most of a widget's inside has, away from its frame: its background.
-QColor background(QWidget* w)
-{
-    const QImage image = w->grab().toImage();
-    std::map<QRgb, int> counts;
-    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
-        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
-            ++counts[image.pixel(x, y)];
-    const auto most = std::max_element(counts.begin(), counts.end(),
-                                       [](const auto& a, const auto& b) { return a.second < b.second; });
-    return QColor(most->first);
-}
-
-int colourDistance(const QColor& a, const QColor& b)
-{
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-}
-
 // A text wider than its cell is drawn whole and smaller: the cell's edges stay its background
 // and the text is still there.
 TEST(CellLabelLook, ATextWiderThanItsCellIsShrunkNotCut)
@@ -299,16 +284,16 @@ TEST(CellLabelLook, ATextWiderThanItsCellIsShrunkNotCut)
         cell.setFixedWidth(width);
         const QImage image = cell.grab().toImage();
         const QRect room = cell.contentsRect();
-        const auto isText = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
         int textPixels = 0;
-        bool atEdge = false;
+        int atEdge = 0;
         for (int y = room.top(); y <= room.bottom(); ++y)
-            for (int x = room.left(); x <= room.right(); ++x) {
-                textPixels += isText(x, y);
-                atEdge = atEdge || ((x == room.left() || x == room.right()) && isText(x, y));
-            }
+            for (int x = room.left(); x <= room.right(); ++x)
+                if (qRed(image.pixel(x, y)) < 128) {
+                    ++textPixels;
+                    atEdge += x == room.left() || x == room.right();
+                }
         EXPECT_GT(textPixels, 20) << width;
-        EXPECT_FALSE(atEdge) << width;
+        EXPECT_EQ(atEdge, 0) << width;
     }
 }
 
@@ -324,53 +309,14 @@ TEST(ElideKeepingNumber, CutsTheNameAndKeepsTheNumberWhole)
         for (int width = metrics.horizontalAdvance(text) - 1; width >= metrics.horizontalAdvance(number); --width) {
             const QString shown = elideKeepingNumber(text, metrics, width);
             ASSERT_LE(metrics.horizontalAdvance(shown), width) << shown.toStdString();
-            ASSERT_TRUE(shown.endsWith(u' ' + number) || shown == number) << shown.toStdString();
-            ASSERT_TRUE(shown.contains(QChar(0x2026)) || shown == number) << shown.toStdString();
+            ASSERT_TRUE(shown == number || (shown.endsWith(u' ' + number) && shown.contains(QChar(0x2026))))
+                << shown.toStdString();
         }
     }
     EXPECT_EQ(elideKeepingNumber(unit, metrics, 1), "(16)"); // never cut inside the number
     const QString plain = QStringLiteral("PTT/Lock");
     EXPECT_EQ(elideKeepingNumber(plain, metrics, metrics.horizontalAdvance(plain) - 1),
               metrics.elidedText(plain, Qt::ElideRight, metrics.horizontalAdvance(plain) - 1));
-}
-
-TEST_F(EditorLooks, LegendPeriodBoxAndTogglesFollowTheState)
-{
-    form->prepareShow();
-
-    // RESET has no "unaffected" state: its square goes with its text.
-    page(PageOutEvents);
-    QWidget* outPage = child("TSout");
-    QLabel* unaffected = nullptr;
-    for (QLabel* l : outPage->findChildren<QLabel*>())
-        if (l->text() == "Unaffected out")
-            unaffected = l;
-    ASSERT_NE(unaffected, nullptr);
-    const QList<CellLabel*> squares = unaffected->parentWidget()->findChildren<CellLabel*>();
-    ASSERT_EQ(squares.size(), 1);
-    EXPECT_TRUE(squares[0]->isVisibleTo(outPage));
-    child<QComboBox>("CBOut")->setCurrentIndex(ConfigImage::OutEvents);
-    EXPECT_FALSE(squares[0]->isVisibleTo(outPage));
-    EXPECT_FALSE(unaffected->isVisibleTo(outPage));
-
-    // The period box of a one-time timer is disabled and drawn so, not white.
-    page(PageTimers);
-    CellLabel* period = cell("STint");
-    ASSERT_FALSE(work().timer(1).periodSeconds());
-    EXPECT_FALSE(period->isEnabled());
-    EXPECT_EQ(background(period), period->palette().color(QPalette::Disabled, QPalette::Window));
-    child<QPushButton>("SBrepeat")->click();
-    EXPECT_TRUE(period->isEnabled());
-    EXPECT_EQ(background(period), QColor(Qt::white));
-
-    // A pressed toggle is told from a released one at a glance.
-    for (const char* name : {"SpeedButton9", "SBrepeat", "SBsuT"}) {
-        auto* toggle = child<QPushButton>(name);
-        toggle->setChecked(false);
-        const QColor released = background(toggle);
-        toggle->setChecked(true);
-        EXPECT_GT(colourDistance(background(toggle), released), 120) << name;
-    }
 }
 
 } // namespace

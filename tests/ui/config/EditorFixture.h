@@ -7,8 +7,11 @@
 #include "ui/config/ConfigEditor.h"
 #include "ui/reports/ReportViewer.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStringList>
 #include <QTabWidget>
 #include <gtest/gtest.h>

@@ -3,16 +3,34 @@
 #include "ui/config/TimerPage.h"
 #include "ui/config/TimerRules.h"
 
-#include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
 
+#include <algorithm>
+#include <map>
+
 namespace q7582 {
 namespace {
+
+// The colour most of a widget's inside has, away from its frame: its background.
+QColor background(QWidget* w)
+{
+    const QImage image = w->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor(most->first);
+}
+
+int colourDistance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
 
 class TimerPageTest : public EditorFixture {
 protected:
@@ -55,7 +73,13 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
 {
     prepare(QTime(8, 0, 0));
     showTimers();
+    // The period box of a one-time timer is disabled and drawn so, not white.
+    CellLabel* period = cell("STint");
+    EXPECT_FALSE(period->isEnabled());
+    EXPECT_EQ(background(period), period->palette().color(QPalette::Disabled, QPalette::Window));
     button("SBrepeat")->click();
+    EXPECT_TRUE(period->isEnabled());
+    EXPECT_EQ(background(period), QColor(Qt::white));
     EXPECT_EQ(button("SBrepeat")->text(), "Reset periodic event");
     EXPECT_EQ(picker("DTPstop")->time(), QTime(8, 1, 0));
     picker("DTPstop")->setTime(QTime(23, 0, 0));
@@ -84,13 +108,11 @@ TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedAndPutBack)
     auto* start = picker("DTPtime");
     auto* stop = picker("DTPstop");
     start->setTime(QTime(11, 0, 0));
-    EXPECT_EQ(start->time(), QTime(10, 0, 0));
     stop->setTime(QTime(9, 0, 0));
-    EXPECT_EQ(stop->time(), QTime(11, 0, 0));
-    using Box = test::ScriptedDialogs::Box;
-    EXPECT_EQ(dialogs.warnings,
-              (std::vector<Box>{{"", "Invalid 'Start event time' (must be lower than 'Stop time')"},
-                                {"", "Invalid 'Stop time' (must be higher than 'Start event time')"}}));
+    EXPECT_EQ(std::pair(start->time(), stop->time()), std::pair(QTime(10, 0, 0), QTime(11, 0, 0)));
+    EXPECT_EQ(dialogs.warnings, (std::vector<test::ScriptedDialogs::Box>{
+                                    {"", "Invalid 'Start event time' (must be lower than 'Stop time')"},
+                                    {"", "Invalid 'Stop time' (must be higher than 'Start event time')"}}));
     EXPECT_FALSE(modified());
 
     stop->setTime(QTime(12, 0, 0));
@@ -141,9 +163,9 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     showTimers();
     EXPECT_EQ(std::tuple(timer().repeatDays(), timer().flags(), modified()),
               std::tuple(Byte(0x05), Byte(0x14 | 0x48), false));
-    EXPECT_TRUE(child<QRadioButton>("RBweekly")->isChecked());
-    EXPECT_TRUE(button("SpeedButton3")->isChecked() && !button("SpeedButton2")->isChecked());
-    EXPECT_TRUE(button("SBsuT")->isChecked() && !button("SBgiuT")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>("RBweekly")->isChecked() && button("SpeedButton3")->isChecked()
+                && !button("SpeedButton2")->isChecked() && button("SBsuT")->isChecked()
+                && !button("SBgiuT")->isChecked());
     button("SBgiuT")->click();
     EXPECT_EQ(std::tuple(button("SBsuT")->isChecked(), timer().transition(), child<QComboBox>("CBpty")->currentText()),
               std::tuple(false, 2, QString("4")));
@@ -162,6 +184,15 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     EXPECT_TRUE(child<QRadioButton>("RBweekly")->isChecked()); // until shown again
     child<QRadioButton>("RBdaily")->click();
     EXPECT_EQ(timer().repeatDays(), 0x7F);
+
+    // A pressed toggle is told from a released one at a glance.
+    for (const char* name : {"SpeedButton9", "SBrepeat", "SBsuT"}) {
+        QPushButton* toggle = button(name);
+        toggle->setChecked(false);
+        const QColor released = background(toggle);
+        toggle->setChecked(true);
+        EXPECT_GT(colourDistance(background(toggle), released), 120) << name;
+    }
 }
 
 void setStart(TimerEventRecord r, int h, int m, int s) { writeStart(r, QDate(2026, 3, 14), QTime(h, m, s)); }
@@ -186,21 +217,18 @@ TEST(TimerRules, InvalidStartsPeriodsAndSlotsAreRefusedOrCut)
     setStart(r, 10, 0, 0);
     r.setPeriodSeconds(5);
     r.setDurationSeconds(600);
-    EXPECT_FALSE(settlePeriod(r));
-    EXPECT_EQ(r.durationSeconds(), 0u);
+    EXPECT_FALSE(settlePeriod(r) || r.durationSeconds());
     // 23:59:10 allows a 20 s period, but the forced minute would pass midnight.
     setStart(r, 23, 59, 10);
     r.setPeriodSeconds(20);
-    EXPECT_FALSE(settlePeriod(r));
-    EXPECT_EQ(r.periodSeconds() + r.durationSeconds(), 0u);
+    EXPECT_FALSE(settlePeriod(r) || r.periodSeconds() || r.durationSeconds());
 
     TimerEventRecord last = image.timer(127);
     rewriteSlots(last, std::vector<int>(20, 127));
     EXPECT_EQ(scanSlots(last).events, std::vector<int>(16, 127));
     EXPECT_EQ(image.bytes[ConfigImage::VoxAt], 0); // nothing past the last record
     const std::vector<int> added = addToSelection(std::vector<int>(15, 1), {3, 4, 5});
-    EXPECT_EQ(added.size(), 16u);
-    EXPECT_EQ(added.back(), 3);
+    EXPECT_EQ(std::tuple(added.size(), added.back()), std::tuple(16u, 3));
     EXPECT_EQ(addToSelection({7}, {7}), (std::vector<int>{7, 7})); // a repeat is added again
 }
 

@@ -4,6 +4,7 @@
 #include "reports/ReportGuards.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/config/GridRules.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/ClosingGuard.h"
 #include "ui/main/DeviceHint.h"
@@ -16,15 +17,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace q7582;
 using enum ConnectionState;
@@ -46,19 +52,13 @@ QStringList hrefs(const QString& html)
     return found;
 }
 
-bool hasAnchor(const QString& html, const QString& anchor)
-{
-    return html.contains(QStringLiteral("name=\"%1\"").arg(anchor))
-           || html.contains(QStringLiteral("id=\"%1\"").arg(anchor));
-}
-
 QStringList topicFiles(bool italian)
 {
     return QDir(helpTopics::folder(italian)).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
 // Every text the program shows that the help may quote: the captions, titles, items and
-// table cells of its windows (menus and buttons without their '&'), and the messages of
+// table cells of its windows (captions without their '&'), and the messages of
 // its commands as the program words them for the help's examples.
 class HelpCaptions : public test::WindowTest {
 protected:
@@ -68,16 +68,10 @@ protected:
         for (const QObject* o : root.findChildren<QObject*>()) {
             if (const auto* w = qobject_cast<const QWidget*>(o))
                 shown << w->windowTitle();
-            if (const auto* a = qobject_cast<const QAction*>(o))
-                shown << QString(a->text()).remove(u'&');
-            else if (const auto* m = qobject_cast<const QMenu*>(o))
-                shown << QString(m->title()).remove(u'&');
-            else if (const auto* b = qobject_cast<const QAbstractButton*>(o))
-                shown << QString(b->text()).remove(u'&');
-            else if (const auto* l = qobject_cast<const QLabel*>(o))
-                shown << l->text();
-            else if (const auto* g = qobject_cast<const QGroupBox*>(o))
-                shown << g->title();
+            if (o->inherits("QAction") || o->inherits("QAbstractButton") || o->inherits("QLabel"))
+                shown << o->property("text").toString().remove(u'&');
+            else if (o->inherits("QMenu") || o->inherits("QGroupBox"))
+                shown << o->property("title").toString().remove(u'&');
             else if (const auto* c = qobject_cast<const QComboBox*>(o))
                 for (int i = 0; i < c->count(); ++i)
                     shown << c->itemText(i);
@@ -85,16 +79,9 @@ protected:
                 for (int i = 0; i < t->count(); ++i)
                     shown << t->tabText(i);
             else if (const auto* table = qobject_cast<const QTableWidget*>(o))
-                for (const QTableWidgetItem* item : table->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+                for (const QTableWidgetItem* item : table->findItems("*", Qt::MatchWildcard))
                     shown << item->text();
         }
-    }
-    void addDialogTexts()
-    {
-        for (const auto& boxes : {dialogs.warnings, dialogs.okCancelAsked, dialogs.saveBoxes})
-            for (const auto& [title, text] : boxes)
-                shown << title << text;
-        shown << dialogs.questions;
     }
     // A quote is the program's text or a whole-word part of one ("PARTIAL DOWNLOAD").
     bool programShows(const QString& quote) const
@@ -122,66 +109,54 @@ TEST(HelpTopics, EveryContextHasATopicInBothLanguagesAndTheSameFilesInEach)
                 << context << (italian ? " it" : " en");
     EXPECT_GE(topicFiles(true).size(), std::size(HelpContext::All));
     EXPECT_EQ(topicFiles(true), topicFiles(false));
+    EXPECT_EQ(helpTopics::topicUrl(1234, true), QUrl("qrc:/help/it/1000.html")); // no topic: the contents
 
     // The two languages are not one text twice.
-    EXPECT_NE(readTopic(QStringLiteral(":/help/it/connecting.html")),
-              readTopic(QStringLiteral(":/help/en/connecting.html")));
-    EXPECT_EQ(helpTopics::topicUrl(HelpContext::ZonePanel, true), QUrl("qrc:/help/it/3006.html"));
-    EXPECT_EQ(helpTopics::topicUrl(HelpContext::ZonePanel, false), QUrl("qrc:/help/en/3006.html"));
-    EXPECT_EQ(helpTopics::topicUrl(1234, true), QUrl("qrc:/help/it/1000.html")); // no topic: the contents
+    EXPECT_NE(readTopic(":/help/it/connecting.html"), readTopic(":/help/en/connecting.html"));
 }
 
-TEST(HelpTopics, EveryLinkResolvesAndTheContentsReachEveryTopic)
-{
-    for (const bool italian : {true, false}) {
-        const QString dir = helpTopics::folder(italian);
-        for (const QString& name : topicFiles(italian)) {
-            const QString html = readTopic(dir + u'/' + name);
-            EXPECT_TRUE(html.contains(QStringLiteral("<title>"))) << name.toStdString();
-            for (const QString& link : hrefs(html)) {
-                if (link.startsWith(QStringLiteral("http://")) || link.startsWith(QStringLiteral("https://")))
-                    continue;
-                const QString file = link.section(u'#', 0, 0);
-                const QString anchor = link.section(u'#', 1);
-                const QString target = file.isEmpty() ? html : readTopic(dir + u'/' + file);
-                EXPECT_FALSE(target.isEmpty()) << name.toStdString() << " -> " << link.toStdString();
-                if (!anchor.isEmpty()) {
-                    EXPECT_TRUE(hasAnchor(target, anchor)) << name.toStdString() << " -> " << link.toStdString();
-                }
-            }
-        }
-        QStringList fromContents = hrefs(readTopic(dir + QStringLiteral("/1000.html")));
-        for (const QString& name : topicFiles(italian))
-            EXPECT_TRUE(name == QStringLiteral("1000.html") || fromContents.contains(name))
-                << name.toStdString() << " is not in the contents";
-    }
-}
-
-// Every option a topic tells to type is one the manager or the simulator takes.
-TEST(HelpTopics, EveryCommandLineOptionIsOneTheProgramsTake)
+// Every topic has a title and is in the contents; every link resolves; every option a
+// topic tells to type is one the manager or the simulator takes.
+TEST(HelpTopics, EveryLinkResolvesAndEveryCommandLineOptionIsOneTheProgramsTake)
 {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("Q7582_SIM")) << "CTest names the simulator, beside the manager";
     const QFileInfo simulator(qEnvironmentVariable("Q7582_SIM"));
     QString usage;
-    for (const QString& program : {simulator.filePath(), simulator.dir().filePath(QStringLiteral("qs7582"))}) {
+    for (const QString& program : {simulator.filePath(), simulator.dir().filePath("qs7582")}) {
         QProcess run;
-        run.start(program, {QStringLiteral("--help")});
+        run.start(program, {"--help"});
         ASSERT_TRUE(run.waitForFinished()) << program.toStdString();
         usage += QString::fromUtf8(run.readAllStandardOutput());
     }
     // In a <code>, where the topics write what is typed; a <pre> may hold other programs' commands.
-    static const QRegularExpression code(QStringLiteral("<code>([^<]*)</code>"));
-    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
-    for (const bool italian : {true, false})
+    static const QRegularExpression code("<code>([^<]*)</code>");
+    static const QRegularExpression option("--[a-z][a-z-]*");
+    for (const bool italian : {true, false}) {
+        const QString dir = helpTopics::folder(italian);
+        const QStringList fromContents = hrefs(readTopic(dir + "/1000.html"));
         for (const QString& name : topicFiles(italian)) {
-            const QString html = readTopic(helpTopics::folder(italian) + u'/' + name);
+            SCOPED_TRACE(name.toStdString());
+            const QString html = readTopic(dir + u'/' + name);
+            EXPECT_TRUE(html.contains("<title>"));
+            EXPECT_TRUE(name == "1000.html" || fromContents.contains(name)) << "not in the contents";
+            for (const QString& link : hrefs(html)) {
+                if (link.startsWith("http://") || link.startsWith("https://"))
+                    continue;
+                const QString file = link.section(u'#', 0, 0);
+                const QString anchor = link.section(u'#', 1);
+                const QString target = file.isEmpty() ? html : readTopic(dir + u'/' + file);
+                EXPECT_FALSE(target.isEmpty()) << link.toStdString();
+                EXPECT_TRUE(anchor.isEmpty() || target.contains("name=\"" + anchor + '"')
+                            || target.contains("id=\"" + anchor + '"'))
+                    << link.toStdString();
+            }
             for (const QRegularExpressionMatch& c : code.globalMatch(html))
-                for (const QRegularExpressionMatch& m : option.globalMatch(c.captured(1))) {
-                    const QRegularExpression taken(QRegularExpression::escape(m.captured())
-                                                   + QStringLiteral("(?![a-z-])"));
-                    EXPECT_TRUE(usage.contains(taken)) << name.toStdString() << " names " << m.captured().toStdString();
-                }
+                for (const QRegularExpressionMatch& m : option.globalMatch(c.captured(1)))
+                    EXPECT_TRUE(
+                        usage.contains(QRegularExpression(QRegularExpression::escape(m.captured()) + "(?![a-z-])")))
+                        << "names " << m.captured().toStdString();
         }
+    }
 }
 
 TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
@@ -209,7 +184,10 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     dialogs.yeses = 1; // replace the edited configuration with master 1's default
     trigger("Master1");
     trigger("Download1"); // to master 2: asked
-    addDialogTexts();
+    for (const auto& boxes : {dialogs.warnings, dialogs.okCancelAsked, dialogs.saveBoxes})
+        for (const auto& [title, text] : boxes)
+            shown << title << text;
+    shown << dialogs.questions;
     addWindowTexts(*window);
     window->enterGeneratorMode();
     shared.withGenerator([](GeneratorStatus& g) {
@@ -229,9 +207,8 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     shown << StatusReportTitle << ConfigurationReportTitle << *statusReportRefusal(NotConnected) << ClosingNotice
           << AlreadyRunningText << PartialDownloadMark << TransferCancelledNotice << summerTimeCaption(true)
           << deviceHint(OpenFailure::NoAccess).text << deviceHint(OpenFailure::InUse).text
-          << transferCompletedText(TransferKind::Upload, 2) << transferCompletedText(TransferKind::Download, 2);
-    for (const int code : {64, 65})
-        shown << outputEventText(code);
+          << transferCompletedText(TransferKind::Upload, 2) << transferCompletedText(TransferKind::Download, 2)
+          << outputEventText(64) << outputEventText(65);
     Provenance p; // uploaded from master 0; master 1 is connected
     for (const bool modified : {true, false})
         for (const auto origin : {ConfigOrigin::OriginDefault, ConfigOrigin::OriginFile, ConfigOrigin::OriginMaster}) {
@@ -255,4 +232,76 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
                     << name.toStdString() << (italian ? " it" : " en") << " quotes \"" << m.captured(1).toStdString()
                     << "\", which the program does not show";
         }
+}
+
+// Help asked from the running editor, compiler and history window of a whole main
+// window. Here rather than with the main window's tests, which also run under
+// ThreadSanitizer: showing the editor fills areas large enough for Qt to hand the fill
+// to its thread pool, whose hand-over the uninstrumented Qt hides from the checker.
+using HelpFromModalWindows = test::WindowTest;
+
+// Qt blocks every window but the running modal window's own; the help window is one of
+// them while it runs, over it, and the main window's again after. A user's click
+// through the window system reaches it both times.
+TEST_F(HelpFromModalWindows, StaysUsableWhileTheEditorTheCompilerOrTheHistoryRuns)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    window->show();
+    const auto shownAfterClicking = [this](const char* name) {
+        HelpWindow* help = window->helpOpener().window();
+        auto* b = help->findChild<QPushButton*>(name);
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, b->mapTo(help, b->rect().center()));
+        return help->browser()->source().toString();
+    };
+    const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
+        {"Edit2", [&] { w.editor->findChild<QAbstractButton*>("BbKey")->click(); }, "2001"},
+        {"Open2", [&] { w.compiler->findChild<QAction*>("HelpAct")->trigger(); }, "4000"},
+        {"History1", [&] { w.history->findChild<QAction*>("HelpKey")->trigger(); }, "history"},
+    };
+    for (const auto& [item, askHelp, topic] : cases) {
+        SCOPED_TRACE(item);
+        QTimer::singleShot(0, window.get(), [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_TRUE(modal == w.editor || modal == w.compiler || modal == w.history);
+            askHelp();
+            const HelpWindow* help = window->helpOpener().window();
+            ASSERT_NE(help, nullptr);
+            EXPECT_TRUE(modal->windowHandle()->isAncestorOf(help->windowHandle(), QWindow::IncludeTransients));
+            EXPECT_TRUE(help->frameGeometry().intersects(modal->frameGeometry())
+                        && help->screen()->availableGeometry().contains(help->frameGeometry()));
+            EXPECT_EQ(shownAfterClicking("HelpContents"), "qrc:/help/it/1000.html");
+            EXPECT_EQ(shownAfterClicking("HelpBack"), QString("qrc:/help/it/%1.html").arg(topic));
+            modal->close();
+        });
+        trigger(item);
+        const HelpWindow* help = window->helpOpener().window();
+        EXPECT_EQ(help->parentWidget(), window.get());
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_EQ(shownAfterClicking("HelpContents"), "qrc:/help/it/1000.html");
+    }
+}
+
+// A help button opens its topic; leaving it hands the keyboard focus to its window's home.
+// F1 opens the topic of the compiler.
+TEST_F(HelpFromModalWindows, HelpButtonsAndF1OpenTheirTopicAndGiveTheFocusBack)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    const std::tuple<QWidget*, const char*, const char*, const char*> cases[] = {
+        {window.get(), "BbSlave", "3006", "prBar1"},
+        {w.editor, "BbKey", "2001", "MainPanel"},
+        {w.history, "BbHistory", "history", "HistoryList"}};
+    for (const auto& [owner, name, topic, home] : cases) {
+        auto* button = owner->findChild<QAbstractButton*>(name);
+        ASSERT_TRUE(button) << name;
+        button->click();
+        EXPECT_EQ(window->helpOpener().browser()->source().toString(), QString("qrc:/help/it/%1.html").arg(topic));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        EXPECT_EQ(owner->focusWidget(), owner->findChild<QWidget*>(home)) << name;
+    }
+    w.compiler->show();
+    w.compiler->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.compiler));
+    QTest::keyClick(w.compiler, Qt::Key_F1);
+    EXPECT_EQ(window->helpOpener().browser()->source().toString(), "qrc:/help/it/4000.html");
 }

@@ -1,7 +1,6 @@
 #include "ui/help/HelpWindow.h"
-#include "ScriptedDialogs.h"
 #include "ui/help/HelpOpener.h"
-#include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/help/HelpPlacement.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,9 +9,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 using namespace q7582;
 
@@ -34,11 +33,6 @@ protected:
             },
             noViewer, owner.get());
     }
-    void TearDown() override
-    {
-        opener.reset();
-        owner.reset();
-    }
 
     std::string topic() const { return opener->browser()->source().toString().toStdString(); }
     QPushButton* button(const char* name) const { return opener->window()->findChild<QPushButton*>(name); }
@@ -54,17 +48,44 @@ protected:
 
     bool italian = true;
     std::unique_ptr<QWidget> owner;
-    std::unique_ptr<HelpOpener> opener;
+    std::unique_ptr<HelpOpener> opener; // gone before its owner
 };
 
 } // namespace
 
-TEST_F(HelpWindowTest, LinksBackForwardAndContentsInTheLanguageInForce)
+TEST(HelpPlacement, BesideOrOverItsCallerAndAlwaysWhollyOnScreen)
+{
+    using namespace helpPlacement;
+    const QRect screen(0, 0, 1920, 1040);    // 1920 x 1080 less a panel
+    const QRect second(1920, 0, 1280, 1000); // a second screen to the right: its own edges count, not zero
+    const QSize help(560, 510);
+    const std::tuple<QRect, QRect, QPoint> besides[] = {
+        {QRect(100, 50, 850, 680), screen, {958, 50}},     // room on the right: beside it, top edges level
+        {QRect(1000, 50, 850, 680), screen, {432, 50}},    // else on the left
+        {QRect(200, 600, 1600, 700), screen, {1240, 530}}, // else over its right part
+        {QRect(2600, 100, 500, 400), second, {2600 - Gap - 560, 100}}};
+    for (const auto& [anchor, on, at] : besides)
+        EXPECT_EQ(beside(help, anchor, on), QRect(at, help)) << anchor.x();
+    // Over a modal caller, inside its top right corner with its title bar in sight; back on
+    // screen at the screen's corner.
+    EXPECT_EQ(over(help, QRect(300, 200, 850, 450), screen), QRect(QPoint(1149 - 32 - 559, 232), help));
+    EXPECT_EQ(over(help, QRect(1700, 900, 600, 400), screen), QRect(QPoint(1360, 530), help));
+    // A window larger than the screen is cut to it; one above or left of it comes back.
+    EXPECT_EQ(onScreen(QRect(-50, -20, 2400, 1200), screen), screen);
+    EXPECT_EQ(onScreen(QRect(-50, -20, 100, 100), screen), QRect(0, 0, 100, 100));
+}
+
+// Beside its owner first; links, Back, Forward and the contents in the language in force;
+// where the user left it after.
+TEST_F(HelpWindowTest, OpensBesideItsOwnerFollowsLinksInTheLanguageInForceAndStaysWhereLeft)
 {
     opener->open(HelpContext::ZonePanel);
+    HelpWindow* help = opener->window();
+    EXPECT_GT(help->frameGeometry().left(), owner->frameGeometry().right());
+    EXPECT_EQ(help->frameGeometry().top(), owner->frameGeometry().top());
+    EXPECT_TRUE(onScreen(help));
     EXPECT_EQ(topic(), "qrc:/help/it/3006.html");
-    EXPECT_FALSE(button("HelpBack")->isEnabled());
-    EXPECT_FALSE(button("HelpForward")->isEnabled());
+    EXPECT_FALSE(button("HelpBack")->isEnabled() || button("HelpForward")->isEnabled());
 
     // Tab picks the first link ("the main window"), Enter follows it.
     QTest::keyClick(opener->browser(), Qt::Key_Tab);
@@ -78,59 +99,16 @@ TEST_F(HelpWindowTest, LinksBackForwardAndContentsInTheLanguageInForce)
     EXPECT_EQ(topic(), "qrc:/help/it/3000.html");
     EXPECT_FALSE(button("HelpForward")->isEnabled());
 
-    // English chosen: the next topic and its contents are English.
+    // Moved and closed, it opens where the user left it; English chosen, in English.
+    help->move(300, 40);
+    help->close();
     italian = false;
     opener->open(HelpContext::MasterPanel);
+    EXPECT_EQ(help->pos(), QPoint(300, 40));
     EXPECT_EQ(topic(), "qrc:/help/en/3002.html");
     click("HelpContents");
     EXPECT_EQ(topic(), "qrc:/help/en/1000.html");
     EXPECT_FALSE(opener->browser()->toPlainText().isEmpty());
-}
-
-TEST_F(HelpWindowTest, OpensBesideItsOwnerFirstThenWhereTheUserLeftIt)
-{
-    opener->open(HelpContext::Contents);
-    HelpWindow* help = opener->window();
-    EXPECT_GT(help->frameGeometry().left(), owner->frameGeometry().right());
-    EXPECT_EQ(help->frameGeometry().top(), owner->frameGeometry().top());
-    EXPECT_TRUE(onScreen(help));
-
-    help->move(300, 40);
-    help->close();
-    opener->open(HelpContext::ZonePanel);
-    EXPECT_EQ(help->pos(), QPoint(300, 40));
-}
-
-TEST_F(HelpWindowTest, UsableWhileAModalWindowRunsAndBackWithItsOwnerAfter)
-{
-    for (const Qt::WindowModality modality : {Qt::WindowModal, Qt::ApplicationModal}) {
-        SCOPED_TRACE(modality);
-        QDialog dialog(owner.get());
-        dialog.setWindowModality(modality);
-        dialog.setGeometry(60, 60, 400, 300);
-        QPointer<HelpWindow> help;
-        QTimer::singleShot(0, &dialog, [&] {
-            opener->open(HelpContext::MessageFolderCompiler);
-            help = opener->window();
-            EXPECT_EQ(help->parentWidget(), &dialog);
-            EXPECT_TRUE(help->isWindow() && help->isVisible());
-            EXPECT_TRUE(onScreen(help));
-            EXPECT_TRUE(help->frameGeometry().intersects(dialog.frameGeometry())); // over its caller
-            click("HelpContents");
-            EXPECT_EQ(topic(), "qrc:/help/it/1000.html");
-            click("HelpBack");
-            EXPECT_EQ(topic(), "qrc:/help/it/4000.html");
-            dialog.accept();
-        });
-        dialog.exec();
-
-        // Closing the modal window hands the help window back, still shown, where it was.
-        ASSERT_TRUE(help);
-        EXPECT_EQ(help->parentWidget(), owner.get());
-        EXPECT_TRUE(help->isVisible());
-        click("HelpContents");
-        EXPECT_EQ(topic(), "qrc:/help/it/1000.html");
-    }
 }
 
 TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
@@ -148,11 +126,11 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
 
     // A modal window over another: closing the upper one hands it to the one beneath.
     QDialog other(owner.get());
-    other.setWindowModality(Qt::ApplicationModal);
-    other.show();
     QDialog upper(&other);
-    upper.setWindowModality(Qt::ApplicationModal);
-    upper.show();
+    for (QDialog* d : {&other, &upper}) {
+        d->setWindowModality(Qt::ApplicationModal);
+        d->show();
+    }
     opener->open(HelpContext::ConfigEditor);
     ASSERT_EQ(help->parentWidget(), &upper);
     upper.hide();
@@ -163,17 +141,4 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
     opener.reset();
     EXPECT_FALSE(help);
     other.hide();
-}
-
-TEST_F(HelpWindowTest, F1InTheMessageFolderCompilerOpensItsTopic)
-{
-    test::ScriptedDialogs dialogs;
-    MessageFolderWindow compiler(dialogs);
-    std::vector<int> asked;
-    compiler.setHelpHook([&](int context) { asked.push_back(context); });
-    compiler.show();
-    compiler.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&compiler));
-    QTest::keyClick(&compiler, Qt::Key_F1);
-    EXPECT_EQ(asked, std::vector<int>{HelpContext::MessageFolderCompiler});
 }

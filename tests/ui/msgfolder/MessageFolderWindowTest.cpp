@@ -20,12 +20,6 @@ namespace {
 
 class MessageFolderWindowTest : public q7582::test::MessageFolderTest {
 protected:
-    void SetUp() override
-    {
-        MessageFolderTest::SetUp();
-        window = std::make_unique<MessageFolderWindow>(dialogs);
-    }
-
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
     QTableWidget* grid() { return window->findChild<QTableWidget*>("Lista"); }
     QString panel(const char* name) { return window->findChild<QLabel*>(name)->text(); }
@@ -37,47 +31,10 @@ protected:
     }
 
     test::ScriptedDialogs dialogs;
-    std::unique_ptr<MessageFolderWindow> window;
+    std::unique_ptr<MessageFolderWindow> window = std::make_unique<MessageFolderWindow>(dialogs);
 };
 
 } // namespace
-
-TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExit)
-{
-    auto expectOpen = [&](bool open) {
-        EXPECT_EQ(action("MsgFolder")->isEnabled(), !open);
-        for (const char* name : {"CloseFolder", "AddMsg", "DeleteMsg", "ChgTitle", "FileFnd", "ChgFile"})
-            EXPECT_EQ(action(name)->isEnabled(), open) << name;
-        EXPECT_EQ(grid()->isHidden(), !open);
-        EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder() : QString("Message folder: not selected"));
-    };
-    expectOpen(false);
-
-    // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
-    openFolder(tmp.path());
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0], "Unknown description");
-    EXPECT_EQ(list(), ";Unknown description\r\n");
-    EXPECT_EQ(title(), "Unknown description");
-    expectOpen(true);
-
-    // Both Exits close the window; the folder is still open when it comes back.
-    for (const char* exit : {"ExitAct", "Exit1"}) {
-        window->show();
-        action(exit)->trigger();
-        EXPECT_FALSE(window->isVisible()) << exit;
-    }
-    expectOpen(true);
-
-    // The Close button keeps its own hint through the state changes; hints go to the first panel.
-    action("CloseFolder")->trigger();
-    expectOpen(false);
-    EXPECT_EQ(title(), "");
-    QWidget* closeButton = window->findChild<QToolBar*>()->widgetForAction(action("CloseFolder"));
-    QStatusTipEvent hover(closeButton->statusTip());
-    QCoreApplication::sendEvent(closeButton, &hover);
-    EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
-}
 
 // Dark or coloured pixels: what makes a picture look alive.
 int livelyPixels(const QImage& picture)
@@ -91,46 +48,62 @@ int livelyPixels(const QImage& picture)
     return lively;
 }
 
-TEST_F(MessageFolderWindowTest, ToolBarAndStatusBarLookRightInBothStates)
+TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightInEach)
 {
     window->show();
     const QList<QToolButton*> buttons = window->findChild<QToolBar*>()->findChildren<QToolButton*>();
-    auto expectButtonsFollowActions = [&] {
+    // The tool bar's buttons follow their actions; the status bar still ends the window when the grid is hidden.
+    auto expectOpen = [&](bool open) {
+        EXPECT_EQ(action("MsgFolder")->isEnabled(), !open);
+        for (const char* name : {"CloseFolder", "AddMsg", "DeleteMsg", "ChgTitle", "FileFnd", "ChgFile"})
+            EXPECT_EQ(action(name)->isEnabled(), open) << name;
+        EXPECT_EQ(grid()->isHidden(), !open);
+        EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder() : QString("Message folder: not selected"));
         int checked = 0;
         for (QToolButton* button : buttons) {
-            QAction* action = button->defaultAction();
+            const QAction* action = button->defaultAction();
             if (!action)
                 continue; // the tool bar's extension button
             ++checked;
-            EXPECT_EQ(button->isEnabled(), action->isEnabled()) << action->objectName().toStdString();
-            const QImage normal = action->icon().pixmap(16, QIcon::Normal).toImage();
-            const QImage disabled = action->icon().pixmap(16, QIcon::Disabled).toImage();
-            EXPECT_GE(livelyPixels(normal), 12) << action->objectName().toStdString();
-            EXPECT_EQ(livelyPixels(disabled), 0) << action->objectName().toStdString();
+            const std::string name = action->objectName().toStdString();
+            EXPECT_EQ(button->isEnabled(), action->isEnabled()) << name;
+            EXPECT_GE(livelyPixels(action->icon().pixmap(16, QIcon::Normal).toImage()), 12) << name;
+            EXPECT_EQ(livelyPixels(action->icon().pixmap(16, QIcon::Disabled).toImage()), 0) << name;
         }
         EXPECT_EQ(checked, 7);
+        EXPECT_EQ(window->findChild<QStatusBar*>("StatusBar")->geometry().bottom(), window->rect().bottom());
     };
-    auto statusBar = [&] { return window->findChild<QStatusBar*>("StatusBar"); };
+    expectOpen(false);
 
-    // No folder: the grid is hidden, and the status bar still ends the window.
-    expectButtonsFollowActions();
-    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
+    // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
     openFolder(tmp.path());
-    expectButtonsFollowActions();
-    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
-    action("CloseFolder")->trigger();
-    expectButtonsFollowActions();
-    EXPECT_EQ(statusBar()->geometry().bottom(), window->rect().bottom());
+    EXPECT_EQ(dialogs.asked, QStringList{"Unknown description"});
+    EXPECT_EQ(list(), ";Unknown description\r\n");
+    EXPECT_EQ(title(), "Unknown description");
+    expectOpen(true);
 
-    // Every hint fits its panel whole.
+    // Both Exits close the window; the folder is still open when it comes back.
+    for (const char* exit : {"ExitAct", "Exit1"}) {
+        window->show();
+        action(exit)->trigger();
+        EXPECT_FALSE(window->isVisible()) << exit;
+    }
+    window->show();
+    expectOpen(true);
+
+    // The Close button keeps its own hint through the state changes; hints go to the first panel.
+    action("CloseFolder")->trigger();
+    expectOpen(false);
+    EXPECT_EQ(title(), "");
+    QWidget* closeButton = window->findChild<QToolBar*>()->widgetForAction(action("CloseFolder"));
+    QStatusTipEvent closeHover(closeButton->statusTip());
+    QCoreApplication::sendEvent(closeButton, &closeHover);
+    EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
+
+    // Every hint, of a button, an action or any other control, fits its panel whole.
     QLabel* hints = window->findChild<QLabel*>("HintPanel");
-    QStringList tips;
-    for (QToolButton* button : buttons)
-        tips << button->statusTip();
-    for (QAction* a : window->actions())
-        tips << a->statusTip();
-    for (const QString& tip : tips) {
-        QStatusTipEvent hover(tip);
+    for (const QObject* o : window->findChildren<QObject*>()) {
+        QStatusTipEvent hover(o->property("statusTip").toString());
         QCoreApplication::sendEvent(window.get(), &hover);
         EXPECT_LE(hints->fontMetrics().horizontalAdvance(hints->text()), hints->contentsRect().width())
             << hints->text().toStdString();
@@ -200,8 +173,7 @@ TEST_F(MessageFolderWindowTest, AnUnreadableListLeavesTheFolderClosed)
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].first, "Errore");
     EXPECT_EQ(dialogs.icons[0], QMessageBox::Critical);
-    EXPECT_TRUE(action("MsgFolder")->isEnabled());
-    EXPECT_TRUE(QFileInfo(inFolder("MSGLIST.TXT")).isDir());
+    EXPECT_TRUE(action("MsgFolder")->isEnabled() && QFileInfo(inFolder("MSGLIST.TXT")).isDir());
 }
 
 TEST_F(MessageFolderWindowTest, EmptyListFindAndChangeDescription)

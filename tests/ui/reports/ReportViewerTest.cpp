@@ -1,4 +1,8 @@
 #include "ui/reports/ReportViewer.h"
+#include "link/LinkShared.h"
+#include "reports/ReportGuards.h"
+#include "ui/common/Workspace.h"
+#include "ui/reports/ReportCommands.h"
 #include "ui/reports/ReportLayout.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -64,6 +68,9 @@ protected:
     ReportViewer viewer{dialogs};
 };
 
+// The first line of a refusal: the check's caption.
+QString firstLine(const std::optional<QString>& refusal) { return refusal ? refusal->section('\n', 0, 0) : "none"; }
+
 } // namespace
 
 // As after Compare's file dialog: the window system activates the dialog's parent only
@@ -97,7 +104,11 @@ TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
 
 // A new report replaces the content and the caption and opens at the top; titles and
 // headings are centred across the view, tables stay on the left and underlined.
-TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndCentresItsTitlesAndThePrintButtonHasAPicture)
+// The viewer lays out only what it shows and measures the rest while idle; every line
+// lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
+// wider than the view, a glyph from a fallback font, at two widths. The lines not yet
+// laid out are placed right already.
+TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayoutPutsThem)
 {
     Report status;
     status.caption = "Status report";
@@ -110,48 +121,32 @@ TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndCentresItsTitlesAndThePrint
     Report report = sampleReport();
     report.width = 800;
     report.lines.insert(report.lines.begin() + 1, {"Creation date-hour: 06/12/2026 - 08:30.15", ReportStyle::Heading});
-    // Fresh, and after the user widened the viewer, which the report narrows again to 800.
-    for (int width : {0, 1000}) {
-        if (width)
-            viewer.resize(width, viewer.height());
-        viewer.showReport(report);
-        QCoreApplication::processEvents();
-        const QTextDocument* doc = viewer.richEdit()->document();
-        ASSERT_EQ(doc->blockCount(), 4); // the status report is gone
-        EXPECT_NEAR(lineCentreOffset(viewer, doc->firstBlock()), 0, 2) << width;
-        EXPECT_NEAR(lineCentreOffset(viewer, doc->firstBlock().next()), 0, 2) << width;
-        EXPECT_LT(doc->lastBlock().layout()->lineAt(0).cursorToX(0), 1);
-        EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0);
-        const QTextCharFormat table = doc->lastBlock().begin().fragment().charFormat();
-        EXPECT_TRUE(table.fontUnderline() && table.fontFixedPitch());
-    }
-    EXPECT_EQ(viewer.windowTitle(), "Configuration report");
-
-    QAction* print = viewer.findChild<QAction*>("print");
-    ASSERT_NE(print, nullptr);
-    EXPECT_FALSE(print->icon().pixmap(24).isNull());
-}
-
-// The viewer lays out only what it shows and measures the rest while idle; every line
-// lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
-// wider than the view, a glyph from a fallback font, at two widths. The lines not yet
-// laid out are placed right already.
-TEST_F(ReportViewerTest, LinesLieWhereQtsOwnLayoutPutsThem)
-{
-    Report report = sampleReport();
-    report.width = 800;
     report.add(QString::fromUtf8("Unit (3) 会议室 → 9"), ReportStyle::TableRow);
     report.add(QString(600, QLatin1Char('+')), ReportStyle::Body);
     for (int row = 0; row < 600; ++row) // more than the layout measures at once
         for (int style = 0; style <= ReportStyle::AllBits; style += row % 5 == 4 ? 1 : 8)
             report.add(row % 3 == 2 ? QString() : QStringLiteral("Key %1 | %2 | 1 +2 +3 -4").arg(row).arg(style),
                        style);
+    // Fresh, and after the user widened the viewer, which the report narrows again to 800.
     for (int width : {800, 500}) {
+        if (width != 800)
+            viewer.resize(1000, 700);
         viewer.showReport(report);
-        viewer.resize(width, 700);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(viewer.windowTitle(), "Configuration report");
         auto* layout = qobject_cast<ReportLayout*>(viewer.richEdit()->document()->documentLayout());
         ASSERT_NE(layout, nullptr);
         QTextDocument* ours = viewer.richEdit()->document();
+        ASSERT_EQ(std::size_t(ours->blockCount()), report.lines.size()); // the status report is gone
+        EXPECT_NEAR(lineCentreOffset(viewer, ours->firstBlock()), 0, 2) << width;
+        EXPECT_NEAR(lineCentreOffset(viewer, ours->firstBlock().next()), 0, 2) << width;
+        const QTextBlock table = ours->findBlockByNumber(3);
+        EXPECT_LT(table.layout()->lineAt(0).cursorToX(0), 1);
+        EXPECT_TRUE(table.begin().fragment().charFormat().fontUnderline()
+                    && table.begin().fragment().charFormat().fontFixedPitch());
+        EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0);
+
+        viewer.resize(width, 700);
         const std::unique_ptr<QTextDocument> qts(ours->clone());
         ASSERT_EQ(ours->pageSize(), qts->pageSize());
         EXPECT_FALSE(layout->allMeasured() && width == 800);
@@ -164,6 +159,7 @@ TEST_F(ReportViewerTest, LinesLieWhereQtsOwnLayoutPutsThem)
         const QSize size = layout->documentSize().toSize().boundedTo({4000, 2000});
         EXPECT_EQ(drawn(*ours, size), drawn(*qts, size)) << width;
     }
+    EXPECT_FALSE(viewer.findChild<QAction*>("print")->icon().pixmap(24).isNull());
 }
 
 TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
@@ -211,6 +207,50 @@ TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
     viewer.printReport();
     ASSERT_EQ(errors().size(), 1);
     EXPECT_TRUE(errors()[0].endsWith("pipe.pdf: not a regular file")) << errors()[0].toStdString();
+}
+
+// The first failing check gives its message and what to do next; without a master every
+// report is refused and the viewer is left alone. (The menu bar's test takes each refusal
+// through the window.)
+TEST_F(ReportViewerTest, ReportCommandsRefuseAtTheFirstFailingCheckAndSuccessShowsTheReport)
+{
+    using enum ConnectionState;
+    Provenance p;
+    p.origin = ConfigOrigin::OriginFile;
+    p.modified = true;
+    p.uploadedMasterByte = 0x02;
+    EXPECT_EQ(statusReportRefusal(Connected), std::nullopt);
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82),
+              "Configuration not Uploaded\nA configuration report shows what the connected master holds: Upload "
+              "its configuration (Config / Upload), then choose the report again.");
+    p.origin = ConfigOrigin::OriginMaster;
+    EXPECT_EQ(firstLine(configurationReportRefusal(Connected, p, 0x82)), "Configuration modified");
+    p.modified = false;
+    // The chime bit counts: switching the chime on makes the image another master's.
+    EXPECT_EQ(firstLine(configurationReportRefusal(Connected, p, 0x82)),
+              "Configuration is not uploaded from the connected master");
+    EXPECT_EQ(configurationReportRefusal(Connected, p, 0x02), std::nullopt);
+
+    LinkShared link;
+    Workspace workspace;
+    ReportCommands commands(link, workspace, viewer, dialogs, nullptr,
+                            [] { return QDateTime(QDate(2024, 3, 5), QTime(8, 30, 15)); });
+    link.connectionState = Searching;
+    commands.showStatusReport({});
+    commands.showTimerReport();
+    ASSERT_EQ(dialogs.warnings.size(), 2u);
+    EXPECT_EQ(firstLine(dialogs.warnings[0].second) + firstLine(dialogs.warnings[1].second),
+              "No master connectedNo master connected");
+    EXPECT_FALSE(viewer.isVisible());
+
+    link.connectionState = Connected;
+    link.withStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
+    applyUploadCompleted(workspace.provenance(), 0x83, 0);
+    commands.showIoCardReport();
+    EXPECT_EQ(dialogs.warnings.size(), 2u);
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.width(), 800);
+    EXPECT_EQ(viewer.richEdit()->document()->toPlainText().split('\n').last(), "NO I/O CARDS CONNECTED TO THE MASTER");
 }
 
 } // namespace q7582
