@@ -21,12 +21,7 @@ namespace {
 // Seconds from 1999-12-31 00:00:00, by the calendar.
 std::uint32_t since1999(sys_seconds t) { return std::uint32_t((t - sys_days{1999y / December / 31}).count()); }
 
-mode_t modeOf(const std::string& path)
-{
-    struct stat st {};
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
+unsigned modeOf(const std::string& path) { return unsigned(std::filesystem::status(path).permissions()); }
 
 } // namespace
 
