@@ -5,6 +5,8 @@
 #include "history/HistoryRows.h"
 #include "history/TransferHistory.h"
 
+#include <filesystem>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,8 +65,7 @@ TEST_F(History, RecordsOnlyWhatTheNewestOfItsMasterAndDirectionDoesNotHold)
     };
     // A name already there, even a dangling link's, is never written through.
     ASSERT_EQ(::mkdir(path("history").c_str(), 0777), 0);
-    ASSERT_EQ(::symlink(path("elsewhere.cfi").c_str(), path("history/2026-12-07_09.15.02_master-1_upload.cfi").c_str()),
-              0);
+    std::filesystem::create_symlink(path("elsewhere.cfi"), path("history/2026-12-07_09.15.02_master-1_upload.cfi"));
     for (const auto& [fill, master, direction, partial, kept, added] : steps) {
         const HistoryWrite w = history.record(imageOf(fill), master, direction, partial, At);
         ASSERT_TRUE(w.result.ok) << w.result.error;
@@ -129,8 +130,7 @@ TEST_F(History, AFailingHistoryIsToldOnceAndACutDownloadIsKeptAsPartial)
     EXPECT_EQ(cut->write.fileName, "2026-12-07_09.15.02_master-4_download-partial.cfi");
     EXPECT_EQ(read("history/" + cut->write.fileName), std::string(ConfigImage::Size, '\3'));
 
-    ASSERT_EQ(::unlink(path("history/" + cut->write.fileName).c_str()), 0);
-    ASSERT_EQ(::rmdir(path("history").c_str()), 0);
+    ASSERT_EQ(std::filesystem::remove_all(path("history")), 2u);
     write("history", "");
     EXPECT_TRUE(transfers.uploadCompleted(imageOf(1), 1, At).tell); // told again after a success
 }
