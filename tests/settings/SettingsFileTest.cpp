@@ -50,10 +50,10 @@ TEST_F(NameTablesTest, DefaultsFirstThenLinesBecomeNamesWithoutSpillingOrLosingC
                           + "Mid\rCR\r\nLast");
     write("zone.txt", lines("Z", 40));
     ASSERT_TRUE(names.loadNames().ok);
-    EXPECT_EQ(names.unitCaption(3), "Front desk (3)");
     // "Last" has no line end and loses nothing; fewer lines than entries: the rest keep their names.
-    EXPECT_EQ(std::vector(names.units.begin() + 3, names.units.begin() + 9),
-              (std::vector<std::string>{longName.substr(0, 48), "After long", "Nul", "Mid\rCR", "Last", "Unit"}));
+    EXPECT_EQ(std::vector(names.units.begin(), names.units.begin() + 9),
+              (std::vector<std::string>{"Desk 1", "Second", "Front desk", longName.substr(0, 48), "After long", "Nul",
+                                        "Mid\rCR", "Last", "Unit"}));
     EXPECT_EQ(names.zones[35], "Z36");
 
     names.units[8] = "Trailing   ";
