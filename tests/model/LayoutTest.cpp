@@ -53,7 +53,7 @@ std::vector<Byte> at(const ConfigImage& c, int offset)
     return {c.bytes.begin() + offset, c.bytes.begin() + offset + 5};
 }
 
-const std::vector<Byte> AllZones{0xFF, 0xFF, 0xFF, 0xFF, 0x0F}, NoZones(5, 0), Key2{0x02, 0, 0, 0, 0};
+const std::vector<Byte> NoZones(5, 0), Key2{0x02, 0, 0, 0, 0};
 
 // A write through accessors of block b, and a read of them.
 #define W(...) [](auto& b) { __VA_ARGS__; }
@@ -190,15 +190,12 @@ TEST(DefaultConfiguration, FillsOnlyTheMasksOfItsOwnMaster)
         c.bytes.fill(0xEE);
         EXPECT_EQ(buildDefaultConfiguration(c, n).masterNumber, n);
         const int m = 5 * n;
-        const std::pair<int, std::vector<Byte>> masks[] = {{0x0000, {0x01, 0, 0, 0, 0}},
-                                                           {0x0400, {0, 0, 0, 0, 0x01}},
-                                                           {0x4E0 * 15 + 0x460, {0, 0, 0, 0, 0x08}},
-                                                           {0x0480, AllZones},
-                                                           {0x04A0, {0x00, 0xF0, 0xFF, 0x00, 0x00}},
-                                                           {0x4DE0, {0, 0, 0, 0xFF, 0x0F}},
-                                                           {0x5DC0, AllZones},
-                                                           {0x7DA0, AllZones},
-                                                           {0x7DC0, AllZones}};
+        const std::pair<int, std::vector<Byte>> masks[] = {
+            {0x0000, {0x01, 0x00, 0x00, 0x00, 0x00}}, {0x0400, {0x00, 0x00, 0x00, 0x00, 0x01}},
+            {0x4D80, {0x00, 0x00, 0x00, 0x00, 0x08}}, {0x0480, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}},
+            {0x04A0, {0x00, 0xF0, 0xFF, 0x00, 0x00}}, {0x4DE0, {0x00, 0x00, 0x00, 0xFF, 0x0F}},
+            {0x5DC0, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}}, {0x7DA0, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}},
+            {0x7DC0, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}}};
         // unit 1 keys 1 and 33, unit 16 key 36, PTT/Lock, ALL Esp. 1, unit 16 ALL Esp. 2,
         // message event 127, VOX1, VOX2
         for (const auto& [offset, mask] : masks)
