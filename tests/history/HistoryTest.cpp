@@ -5,6 +5,8 @@
 #include "history/HistoryRows.h"
 #include "history/TransferHistory.h"
 
+#include <filesystem>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,34 +37,23 @@ protected:
 TEST(HistoryName, NamesReadBackAndOtherNamesAreUnknown)
 {
     for (const char* name : {"2026-12-07_09.15.02_master-1_upload.cfi", "2026-12-07_09.15.02_master-5_download.cfi",
-                             "2026-12-07_09.15.02_master-0_download-partial_12.cfi"}) {
-        const std::optional<HistoryName> parsed = parseHistoryFileName(name);
-        ASSERT_TRUE(parsed) << name;
-        EXPECT_EQ(historyFileName(*parsed), name);
-    }
+                             "2026-12-07_09.15.02_master-0_download-partial_12.cfi"})
+        EXPECT_EQ(historyFileName(parseHistoryFileName(name).value()), name); // throws when not read
     for (const char* name :
          {"2026-02-30_09.15.02_master-1_upload.cfi", "2026-12-07_24.00.00_master-1_upload.cfi",
           "2026-12-07_09.15.02_master-8_upload.cfi", "2026-12-07_09.15.02_master-1_upload-partial.cfi",
           "2026-12-07_09.15.02_master-1_upload_1.cfi", "2026-12-07_09.15.02_master-1_upload_02.cfi",
-          "2026-12-07_09.15.02_master-1_upload.CFI", "2026-12-07_09.15.02_master-1_upload.cfi.bak", "site.cfi"}) {
+          "2026-12-07_09.15.02_master-1_upload.CFI", "2026-12-07_09.15.02_master-1_upload.cfi.bak", "site.cfi"})
         EXPECT_FALSE(parseHistoryFileName(name)) << name;
-    }
 }
 
 // An image like the newest of its master and direction is not stored again; anything
 // else is, under a name of its own even within one second.
 TEST_F(History, RecordsOnlyWhatTheNewestOfItsMasterAndDirectionDoesNotHold)
 {
-    struct Step {
-        Byte fill;
-        int master;
-        HistoryDirection direction;
-        bool partial;
-        const char* kept;
-        bool added;
-    };
     using D = HistoryDirection;
-    const Step steps[] = {
+    // image fill, master, direction, partial; the name it is kept under and whether it was added
+    const std::tuple<Byte, int, D, bool, const char*, bool> steps[] = {
         {1, 1, D::Upload, false, "2026-12-07_09.15.02_master-1_upload_2.cfi", true},
         {1, 1, D::Upload, false, "2026-12-07_09.15.02_master-1_upload_2.cfi", false},
         {1, 2, D::Upload, false, "2026-12-07_09.15.02_master-2_upload_3.cfi", true},
@@ -74,14 +65,12 @@ TEST_F(History, RecordsOnlyWhatTheNewestOfItsMasterAndDirectionDoesNotHold)
     };
     // A name already there, even a dangling link's, is never written through.
     ASSERT_EQ(::mkdir(path("history").c_str(), 0777), 0);
-    ASSERT_EQ(::symlink(path("elsewhere.cfi").c_str(), path("history/2026-12-07_09.15.02_master-1_upload.cfi").c_str()),
-              0);
-    for (const Step& s : steps) {
-        const HistoryWrite w = history.record(imageOf(s.fill), s.master, s.direction, s.partial, At);
+    std::filesystem::create_symlink(path("elsewhere.cfi"), path("history/2026-12-07_09.15.02_master-1_upload.cfi"));
+    for (const auto& [fill, master, direction, partial, kept, added] : steps) {
+        const HistoryWrite w = history.record(imageOf(fill), master, direction, partial, At);
         ASSERT_TRUE(w.result.ok) << w.result.error;
-        EXPECT_EQ(w.fileName, s.kept);
-        EXPECT_EQ(w.added, s.added) << s.kept;
-        EXPECT_EQ(read("history/" + w.fileName), std::string(ConfigImage::Size, char(s.fill)));
+        EXPECT_EQ(std::tuple(w.fileName, w.added), std::tuple(kept, added));
+        EXPECT_EQ(read("history/" + w.fileName), std::string(ConfigImage::Size, char(fill)));
     }
     EXPECT_EQ(list().size(), 7u);
     EXPECT_FALSE(fileExists(path("elsewhere.cfi")));
@@ -94,9 +83,7 @@ TEST_F(History, ListsEveryEntryWithItsDifferencesAndNeverLoadsANonImage)
     ConfigImage changed = imageOf(0);
     changed.messageEvent(5).setMessageNumber(9);
     changed.messageEvent(6).setMessageNumber(9);
-    const auto bytes = [](const ConfigImage& i) {
-        return std::string(reinterpret_cast<const char*>(i.data()), i.Size);
-    };
+    const auto bytes = [](const ConfigImage& i) { return std::string(i.bytes.begin(), i.bytes.end()); };
     ASSERT_EQ(::mkdir(path("history").c_str(), 0777), 0);
     put("2026-01-01_08.00.00_master-1_upload.cfi", bytes(imageOf(0)));
     put("2026-01-01_09.00.00_master-2_upload.cfi", bytes(changed));
@@ -143,8 +130,7 @@ TEST_F(History, AFailingHistoryIsToldOnceAndACutDownloadIsKeptAsPartial)
     EXPECT_EQ(cut->write.fileName, "2026-12-07_09.15.02_master-4_download-partial.cfi");
     EXPECT_EQ(read("history/" + cut->write.fileName), std::string(ConfigImage::Size, '\3'));
 
-    ASSERT_EQ(::unlink(path("history/" + cut->write.fileName).c_str()), 0);
-    ASSERT_EQ(::rmdir(path("history").c_str()), 0);
+    ASSERT_EQ(std::filesystem::remove_all(path("history")), 2u);
     write("history", "");
     EXPECT_TRUE(transfers.uploadCompleted(imageOf(1), 1, At).tell); // told again after a success
 }

@@ -1,13 +1,16 @@
 // Every accessor against the offset and bits the device uses: a write through the
-// accessor changes exactly the listed bytes of an all-zero block, and the listed bytes
-// read back through the accessor.
+// accessor changes exactly the listed bytes of a block filled with `fill`, and the listed
+// bytes read back through the accessor. The default configuration's masks, the same way.
 #include "model/ConfigImage.h"
+#include "model/DefaultConfiguration.h"
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <tuple>
 #include <vector>
 
 using namespace q7582;
@@ -27,13 +30,15 @@ struct Field {
 };
 
 template <typename Block>
-void check(const std::vector<Field<Block>>& fields)
+void check(const std::vector<Field<Block>>& fields, Byte fill = 0)
 {
     for (const auto& f : fields) {
         Block expected;
+        expected.bytes.fill(fill);
         std::copy(f.bytes.begin(), f.bytes.end(), expected.bytes.begin() + f.offset);
         if (f.write) {
             Block written;
+            written.bytes.fill(fill);
             f.write(written);
             EXPECT_TRUE(written.bytes == expected.bytes) << f.name;
         }
@@ -43,6 +48,13 @@ void check(const std::vector<Field<Block>>& fields)
     }
 }
 
+std::vector<Byte> at(const ConfigImage& c, int offset)
+{
+    return {c.bytes.begin() + offset, c.bytes.begin() + offset + 5};
+}
+
+const std::vector<Byte> NoZones(5, 0), Key2{0x02, 0, 0, 0, 0};
+
 // A write through accessors of block b, and a read of them.
 #define W(...) [](auto& b) { __VA_ARGS__; }
 #define R(...) [](const auto& b) -> long long { return __VA_ARGS__; }
@@ -51,8 +63,7 @@ void check(const std::vector<Field<Block>>& fields)
 
 TEST(Layout, StatusAndGeneratorFieldsSitWhereTheDevicesPutThem)
 {
-    using S = StatusBlock;
-    check<S>({
+    check<StatusBlock>({
         {"speechLevel", 0x00, {7}, W(b.setSpeechLevel(7)), R(b.speechLevel()), 7},
         {"musicLevel", 0x01, {7}, W(b.setMusicLevel(7)), R(b.musicLevel()), 7},
         {"remote input level", 0x06, {9}, W(b.setSpeechInputLevel(4, 9))},
@@ -78,7 +89,13 @@ TEST(Layout, StatusAndGeneratorFieldsSitWhereTheDevicesPutThem)
         {"input 1", 0x3B, {0x01}, {}, R(b.inputActive(0, 0)), 1},
         {"summer time off", 0x67, {0x80}, W(b.setSummerTimeOff(true)), R(b.summerTimeOff()), 1},
         {"firmware", 0x6B, {3, 14}, {}, R(b.firmwareRelease(0) * 100 + b.firmwareRelease(1)), 314},
+        {"clock", 0x64, {0x09, 0x05, 0x08, 0x07, 0x06, 0x12, 0x26}, W(b.setMasterClock({2026, 12, 6, 8, 5, 9, 0}))},
     });
+    // In a block of ones: a setter keeps the bits it does not own.
+    check<StatusBlock>({{"address keeps the chime", 0x0E, {0xFA}, W(b.setMasterAddress(2))},
+                        {"music select keeps the remote", 0x38, {0xF8}, W(b.setMusicSelect(0))},
+                        {"zone music keeps the others", 0x0F, {0xFE}, W(b.setZoneMusic(0, 0, false))}},
+                       0xFF);
     using G = GeneratorStatus;
     check<G>({
         {"command", 0x08, {0x14}, W(b.addCommand(G::CmdPlayChannels | G::CmdStop)), R(b.genCommand()), 0x14},
@@ -89,13 +106,17 @@ TEST(Layout, StatusAndGeneratorFieldsSitWhereTheDevicesPutThem)
         {"folder found", 0x23, {0x02}, {}, R(b.folderFound()), 1},
         {"playing", 0x23, {0x04}, {}, R(b.playing()), 1},
         {"legal id", 0x26, {8, 10, 14}, {}, R(b.genLegalId()), 0x080A0E00},
+        // the weekday's high nibble is kept, byte 0x07 goes along with the clock
+        {"clock from the PC",
+         0x07,
+         {0x5A, G::CmdSetClock, 0x58, 0x59, 0x23, 0x36, 0x31, 0x01, 0x99, 0x5A},
+         W(b.bytes[0x07] = 0x5A, b.bytes[0x0C] = 0x30, b.setClockFromPc(ClockTime{2099, 1, 31, 23, 59, 58, 6}))},
     });
 }
 
 TEST(Layout, ConfigurationRecordsSitWhereTheMasterKeepsThem)
 {
-    using C = ConfigImage;
-    check<C>({
+    check<ConfigImage>({
         {"unit 1 key 1 number", 0x001E, {0x7F}, W(b.key(0, 0).setMessageNumber(0x7F))},
         {"unit 2 key 1 zone 36 of master 5", 0x04FD, {0x08}, W(b.key(1, 0).zones().set(5, 36))},
         {"unit 16 ALL Esp. 2 output event", 0x4DFF, {65}, W(b.key(15, 38).setOutputEvent(65))},
@@ -133,23 +154,11 @@ TEST(Layout, ConfigurationRecordsSitWhereTheMasterKeepsThem)
          3},
         {"I/O output logic", 0x7F40, {0x80}, {}, R(IoLine::outputNegative(b.ioLineAttribute(0, 0))), 1},
     });
-}
-
-TEST(Layout, SettersKeepTheBitsTheyDoNotOwn)
-{
-    StatusBlock s;
-    s.bytes.fill(0xFF);
-    s.setMasterAddress(2);
-    s.setMusicSelect(0);
-    s.setZoneMusic(0, 0, false);
-    EXPECT_EQ(std::vector<Byte>({s.bytes[0x0E], s.bytes[0x38], s.bytes[0x0F]}), (std::vector<Byte>{0xFA, 0xF8, 0xFE}));
-
-    ConfigImage c;
-    c.bytes.fill(0xFF);
-    c.timer(5).setPriority(1);
-    c.timer(5).setTransition(0);
-    c.timer(5).setEnabled(false);
-    EXPECT_EQ(c.bytes[0x6E4F], 0x49); // bits 3 and 6 survive
+    check<ConfigImage>({{"timer 5 flags keep bits 3 and 6",
+                         0x6E4F,
+                         {0x49},
+                         W(b.timer(5).setPriority(1), b.timer(5).setTransition(0), b.timer(5).setEnabled(false))}},
+                       0xFF);
 }
 
 TEST(BcdClock, RoundTripsEveryDayOfALeapYearWithSundayAsSeven)
@@ -166,24 +175,56 @@ TEST(BcdClock, RoundTripsEveryDayOfALeapYearWithSundayAsSeven)
     }
 }
 
-TEST(BcdClock, EncodesTheBytesTheDevicesExpect)
+TEST(BcdClock, ImpossibleDatesAreInvalidAndNamesFollowTheDevice)
 {
-    // Sunday 2026-12-06 08:05:09, the PC's Sunday (0) written as 7.
-    StatusBlock status;
-    status.setMasterClock(ClockTime{2026, 12, 6, 8, 5, 9, 0});
-    const Byte master[7] = {0x09, 0x05, 0x08, 0x07, 0x06, 0x12, 0x26};
-    EXPECT_TRUE(std::equal(master, master + 7, status.data() + 0x64));
-
-    GeneratorStatus gen;
-    gen.bytes[0x07] = 0x5A;
-    gen.bytes[0x0C] = 0x30; // the high nibble of the weekday is kept
-    gen.setClockFromPc(ClockTime{2099, 1, 31, 23, 59, 58, 6});
-    const Byte set[8] = {0x58, 0x59, 0x23, 0x36, 0x31, 0x01, 0x99, 0x5A};
-    EXPECT_TRUE(std::equal(set, set + 8, gen.data() + 0x09));
-    EXPECT_EQ(gen.genCommand(), GeneratorStatus::CmdSetClock);
-
     EXPECT_FALSE(StatusBlock().masterClock().isValid()); // month 0: nothing to show
     EXPECT_FALSE((ClockTime{2027, 2, 29, 0, 0, 0, 1}.isValid()));
     EXPECT_EQ(messageFileName(7) + messageFileName(10) + messageFileName(128), "007.WAV010.WAV128.WAV");
     EXPECT_EQ(legalIdText(0x080A0E00), "8.10.14");
+}
+
+TEST(DefaultConfiguration, FillsOnlyTheMasksOfItsOwnMaster)
+{
+    for (int n : {0, 3}) {
+        ConfigImage c;
+        c.bytes.fill(0xEE);
+        EXPECT_EQ(buildDefaultConfiguration(c, n).masterNumber, n);
+        const int m = 5 * n;
+        const std::pair<int, std::vector<Byte>> masks[] = {
+            {0x0000, {0x01, 0x00, 0x00, 0x00, 0x00}}, {0x0400, {0x00, 0x00, 0x00, 0x00, 0x01}},
+            {0x4D80, {0x00, 0x00, 0x00, 0x00, 0x08}}, {0x0480, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}},
+            {0x04A0, {0x00, 0xF0, 0xFF, 0x00, 0x00}}, {0x4DE0, {0x00, 0x00, 0x00, 0xFF, 0x0F}},
+            {0x5DC0, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}}, {0x7DA0, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}},
+            {0x7DC0, {0xFF, 0xFF, 0xFF, 0xFF, 0x0F}}};
+        // unit 1 keys 1 and 33, unit 16 key 36, PTT/Lock, ALL Esp. 1, unit 16 ALL Esp. 2,
+        // message event 127, VOX1, VOX2
+        for (const auto& [offset, mask] : masks)
+            EXPECT_EQ(at(c, offset + m), mask) << std::hex << offset << " master " << n;
+        EXPECT_EQ(std::vector<Byte>({c.bytes[0x4E1E], c.bytes[0x5DDE], c.bytes[0x7DBE], c.bytes[0x7DDE]}),
+                  (std::vector<Byte>{1, 0x7F, 5, 2}));
+        for (int other = 0; other < 6; ++other)
+            EXPECT_EQ(at(c, 0x20 + 5 * other), other == n ? Key2 : NoZones) << other;
+        // Nothing else: per unit 36 one-bit keys and 5 + 2 + 2 mask bytes, per VOX and
+        // message event five mask bytes and its number.
+        EXPECT_EQ(std::count_if(c.bytes.begin(), c.bytes.end(), [](Byte b) { return b != 0; }),
+                  16 * (36 + 5 + 2 + 2) + 2 * 6 + 127 * 6);
+    }
+}
+
+TEST(DefaultConfiguration, RebuildingForAnotherMasterLeavesNoTrace)
+{
+    ConfigImage twice, once;
+    buildDefaultConfiguration(twice, 5);
+    buildDefaultConfiguration(twice, 1);
+    buildDefaultConfiguration(once, 1);
+    EXPECT_TRUE(twice == once);
+
+    Provenance p{ConfigOrigin::OriginFile, true, 0, 0x85, "a.cfi"};
+    buildDefaultConfiguration(twice, 4).applyTo(p);
+    EXPECT_EQ(std::tuple(p.origin, p.defaultMasterNumber, p.modified),
+              std::tuple(ConfigOrigin::OriginDefault, 4, false));
+
+    const ConfigImage before = twice;
+    EXPECT_THROW(buildDefaultConfiguration(twice, 6), std::out_of_range);
+    EXPECT_TRUE(twice == before);
 }

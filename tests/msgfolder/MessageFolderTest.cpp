@@ -9,8 +9,7 @@
 #include <sys/stat.h>
 
 using namespace q7582;
-using q7582::test::MessageFolderTest;
-using q7582::test::wavBytes;
+using namespace q7582::test;
 
 namespace {
 
@@ -33,14 +32,11 @@ TEST(ListLines, PiecesRowNumbersAndLineEnds)
                             + QByteArray(199, 'b') + "\n" // one byte too long: two pieces
                             + QByteArray("c\rd\0f\n", 6)  // a lone CR stays, a NUL ends the text
                             + "tail";                     // no line end at the end
-    const std::vector<ListLine> lines = listLines(file);
-    ASSERT_EQ(lines.size(), 5u);
-    const std::pair<QByteArray, int> expected[] = {
-        {QByteArray(198, 'a'), 1}, {QByteArray(199, 'b'), 1}, {"", 2}, {"c\rd", 3}, {"tail", 3}};
-    for (size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].text, expected[i].first) << i;
-        EXPECT_EQ(lines[i].row, expected[i].second) << i;
-    }
+    std::vector<std::pair<QByteArray, int>> lines;
+    for (const ListLine& line : listLines(file))
+        lines.emplace_back(line.text, line.row);
+    EXPECT_EQ(lines, (std::vector<std::pair<QByteArray, int>>{
+                         {QByteArray(198, 'a'), 1}, {QByteArray(199, 'b'), 1}, {"", 2}, {"c\rd", 3}, {"tail", 3}}));
 }
 
 TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
@@ -84,7 +80,7 @@ TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
                       "004|Platform 4|1044\r\n002|Last line|44\r\n");
     mf.open(folder());
     EXPECT_TRUE(mf.LoadMessageList(Now, QLocale::c()).findings.empty());
-    EXPECT_EQ(mf.list().rows.size(), 3u);
+    EXPECT_EQ(rowsOf(mf.list()), "003=Unknown description, 004=Platform 4, 002=Last line");
     EXPECT_EQ(fileBytes("MSGVELA/error.log"), Header + "End of log\r\n");
 }
 
@@ -95,14 +91,12 @@ TEST_F(MessageFolderTest, TitleLineIsOptionalAndHostileListFilesLoadSafely)
     mf.open(folder());
     writeList(";Only title\n");
     EXPECT_TRUE(mf.LoadMessageList().findings.empty());
-    EXPECT_EQ(mf.list().title, "Only title");
-    EXPECT_TRUE(mf.list().rows.empty());
+    EXPECT_EQ(std::tuple(mf.list().title, mf.list().rows.size()), std::tuple("Only title", 0u));
     addWav("001.WAV", 1);
     writeList("001|One|46|further bars belong to the size\n");
     mf.open(folder());
     EXPECT_TRUE(mf.LoadMessageList().findings.empty());
-    EXPECT_EQ(mf.list().title, "");
-    EXPECT_EQ(mf.list().rows.size(), 1u);
+    EXPECT_EQ(std::tuple(mf.list().title, mf.list().rows.size()), std::tuple("", 1u));
 
     const QByteArray hostile[] = {
         QByteArray(100000, '|'),

@@ -1,8 +1,11 @@
 #include "reports/ConfigurationReports.h"
 #include "ReportFixtures.h"
+#include "model/DefaultConfiguration.h"
+#include "reports/ConfigurationComparison.h"
 #include "reports/StatusReport.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace q7582 {
 
@@ -20,6 +23,27 @@ protected:
     NameTables names;
 };
 
+// The fixture's image is the one compared from.
+class ConfigurationComparisonTest : public ConfigurationReports {
+protected:
+    ConfigurationComparison compare() const
+    {
+        return compareConfigurations({from, QStringLiteral("site.cfi")}, {to, QStringLiteral("memory")}, names);
+    }
+
+    ConfigImage& from = image;
+    ConfigImage to;
+};
+
+void setTimer(TimerEventRecord timer, const ClockTime& start, Byte days, Byte message)
+{
+    timer.setStartTime(start);
+    timer.setRepeatDays(days);
+    timer.setMessageEvent(0, message);
+    timer.setPriority(3);
+    timer.setEnabled(true);
+}
+
 } // namespace
 
 TEST_F(ConfigurationReports, EmptyReportsSayNothingIsThere)
@@ -27,11 +51,12 @@ TEST_F(ConfigurationReports, EmptyReportsSayNothingIsThere)
     unit(0, 0xA0); // an I/O card is no desk microphone
     const Report desks = buildDeskMicrophoneReport(sources());
     EXPECT_EQ(desks.caption, "Configuration report");
-    ASSERT_EQ(desks.lines.size(), 4u);
-    EXPECT_EQ(desks.lines[0],
-              (ReportLine{"Desk microphones configuration report of the master with address 2", ReportStyle::Title}));
-    EXPECT_EQ(desks.lines[1], (ReportLine{"Creation date-hour: 05/03/2024 - 08:30.15", ReportStyle::Heading}));
-    EXPECT_EQ(desks.lines[3], (ReportLine{"NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER", ReportStyle::Heading}));
+    EXPECT_EQ(desks.lines,
+              (std::vector<ReportLine>{
+                  {"Desk microphones configuration report of the master with address 2", ReportStyle::Title},
+                  {"Creation date-hour: 05/03/2024 - 08:30.15", ReportStyle::Heading},
+                  {"", ReportStyle::Heading},
+                  {"NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER", ReportStyle::Heading}}));
 
     unit(0, 0x80); // not connected
     EXPECT_EQ(texts(buildIoCardReport(sources())).last(), "NO I/O CARDS CONNECTED TO THE MASTER");
@@ -53,11 +78,10 @@ TEST_F(ConfigurationReports, DeskMicrophoneShowsKeysMessagesEventsAndZones)
     const Report report = buildDeskMicrophoneReport(sources());
     const QStringList lines = texts(report);
     ASSERT_EQ(lines.size(), 3 + 2 + 4 + 1 + 39 + 13 * 39);
-    EXPECT_EQ(lines.mid(3, 7),
-              (QStringList{"Configuration of desk microphone Desk A (4)", "", "Address = 4", "Priority = 5",
-                           "Connection line = A", "", "Key       |Message|Output event|"}));
-    EXPECT_EQ(lines[10], "Key  1    |   5   |     12     |");
-    EXPECT_EQ(lines[12], "Key  3    | 100   |    100     |");
+    EXPECT_EQ(lines.mid(3, 10), (QStringList{"Configuration of desk microphone Desk A (4)", "", "Address = 4",
+                                             "Priority = 5", "Connection line = A", "",
+                                             "Key       |Message|Output event|", "Key  1    |   5   |     12     |",
+                                             "Key  2    | None  |    None    |", "Key  3    | 100   |    100     |"}));
     EXPECT_EQ(lines.mid(18, 2), (QStringList{"Key  9    | None  |    None    |", "Key 10    | None  |    None    |"}));
     EXPECT_EQ(lines[46], "PTT/Lock  | None  |    None    |");
     EXPECT_EQ(lines[48], "ALL Esp.2 | None  |System RESET|");
@@ -88,16 +112,17 @@ TEST_F(ConfigurationReports, IoCardShowsInputLogicTransitionsAndOutputs)
     image.key(1, 3).setOutputEvent(OutputEventCode::ResetMaster);
 
     const QStringList lines = texts(buildIoCardReport(sources()));
-    EXPECT_EQ(lines.mid(3, 6),
+    EXPECT_EQ(lines.mid(3, 19),
               (QStringList{"Configuration of IO card Unit (2)", "", "Address = 2", "Connection line = B", "",
-                           "Input     |Message|Output event|Priority|Logic|Transition|"}));
-    EXPECT_EQ(lines[9], "Input  7  | None  |    None    |   3    |  L  |     -    |");
-    EXPECT_EQ(lines[10], "Input  8  | None  |    None    |   2    |  -  |     R    |");
-    EXPECT_EQ(lines[11], "Input  9  | None  |    None    |   0    |  -  |    R+F   |");
-    EXPECT_EQ(lines[12], "Input 10  |  12   |Master RESET|   0    |  -  |     F    |");
-    EXPECT_EQ(lines[13], "Input 11  | None  |    None    |   0    |  H  |     -    |");
-    EXPECT_EQ(lines.mid(15, 3), (QStringList{"", "Output    |Logic|", "Output  7 |  H  |"}));
-    EXPECT_EQ(lines.mid(20, 2), (QStringList{"Output 10 |  H  |", "Output 11 |  L  |"}));
+                           "Input     |Message|Output event|Priority|Logic|Transition|",
+                           "Input  7  | None  |    None    |   3    |  L  |     -    |",
+                           "Input  8  | None  |    None    |   2    |  -  |     R    |",
+                           "Input  9  | None  |    None    |   0    |  -  |    R+F   |",
+                           "Input 10  |  12   |Master RESET|   0    |  -  |     F    |",
+                           "Input 11  | None  |    None    |   0    |  H  |     -    |",
+                           "Input 12  | None  |    None    |   0    |  H  |     -    |", "", "Output    |Logic|",
+                           "Output  7 |  H  |", "Output  8 |  H  |", "Output  9 |  H  |", "Output 10 |  H  |",
+                           "Output 11 |  L  |"}));
     EXPECT_TRUE(lines.contains("       | Input10          | Input11          | Input12          |"));
 
     // Above address 6 the bytes past the attribute table are not line attributes.
@@ -167,13 +192,12 @@ TEST_F(ConfigurationReports, StatusListsSettingsUnitsAndSlavesInOrder)
     status.bytes[StatusBlock::FirmwareRelease] = 1;
     status.bytes[StatusBlock::FirmwareRelease + 1] = 5;
     names.music[1] = "Radio";
-    StatusWindowValues window;
-    window.musicLevelPosition = 5;
-    window.musicSourcePositions = {1, 7, 0, 0, 20};
-    window.speechLevelPosition = 20;
-    window.musicSourceSelected = "Radio";
-    window.masterAddressText = "2";
-    window.chimeOn = true;
+    const StatusWindowValues window{.musicLevelPosition = 5,
+                                    .musicSourcePositions = {1, 7, 0, 0, 20},
+                                    .speechLevelPosition = 20,
+                                    .musicSourceSelected = "Radio",
+                                    .masterAddressText = "2",
+                                    .chimeOn = true};
 
     const Report report = buildStatusReport(status, window, names, At);
     EXPECT_EQ(report.caption, "Status report");
@@ -184,10 +208,9 @@ TEST_F(ConfigurationReports, StatusListsSettingsUnitsAndSlavesInOrder)
                            "Music level setting = 15", "TAPE setting = 1", "Radio setting = 7", "TUNER setting = 0",
                            "AUX setting = 0", "Remote input setting = 20"}));
     EXPECT_EQ(lines[14], "Speech level setting = 0");
-    EXPECT_TRUE(lines.contains("Music source selected = Radio"));
-    EXPECT_TRUE(lines.contains("Music on Remote setting = OFF"));
-    EXPECT_TRUE(lines.contains("Chime enable = ON"));
-    EXPECT_TRUE(lines.contains("Master firmware release = 1.5"));
+    for (const char* line : {"Music source selected = Radio", "Music on Remote setting = OFF", "Chime enable = ON",
+                             "Master firmware release = 1.5"})
+        EXPECT_TRUE(lines.contains(line)) << line;
 
     const int units = lines.indexOf("Units/IO cards connected to master:");
     ASSERT_GT(units, 0);
@@ -197,6 +220,72 @@ TEST_F(ConfigurationReports, StatusListsSettingsUnitsAndSlavesInOrder)
                            "Slave units connected to the master:", "", "Slave address = 3  -  Group = 2", ""}));
     EXPECT_EQ(report.lines[units + 2].style, ReportStyle::SubHeading);
     EXPECT_EQ(report.lines[units + 11].style, ReportStyle::Heading);
+}
+
+TEST_F(ConfigurationComparisonTest, NamesOneChangedItemOfEachKindOutOfRangeAsInvalidAndNothingElse)
+{
+    names.units[7] = "Desk lobby";
+    from.key(7, 3).zones().set(0, 7);
+    to.key(7, 3).zones().set(0, 12);
+    to.key(7, 3).zones().set(0, 13);
+    to.key(7, 3).zones().set(5, 1);
+    to.messageEvent(5).setMessageNumber(7);
+    to.outEvent(2).affects().set(1, 7);
+    to.outEvent(2).states().set(1, 7);
+    from.vox(2).setVoxPriority(2);
+    to.vox(2).setVoxPriority(4);
+    to.ioLineAttribute(1, 2) = 0x10; // rising edge
+    setTimer(from.timer(3), {2026, 6, 1, 8, 0, 0, 1}, 0x01, 4);
+    setTimer(to.timer(3), {2026, 6, 1, 8, 0, 0, 1}, 0x03, 4);
+    setTimer(to.timer(9), {2026, 6, 1, 9, 30, 0, 1}, 0x7F, 2);
+    to.bytes[0x7E00] = 0x55;
+    to.key(0, 0).setMessageNumber(200); // out of range: shown as invalid
+    to.messageEvent(1).setOutputEvent(70);
+    to.timer(1).setMessageEvent(0, 1);
+    to.timer(1).data()[ConstTimerEventRecord::Start + Bcd::Month] = 0x13;
+
+    const ConfigurationComparison result = compare();
+    const QStringList text = texts(result.report);
+    EXPECT_EQ(text.mid(0, 3), (QStringList{"Configuration comparison", "From: site.cfi", "To: memory"}));
+    for (const char* expected : {
+             "Desk lobby (8), Key 4: Master 0 zones +12 +13 −7; Master 5 zones +1",
+             "Message event 5: message None → 7",
+             "Out event 2: Master 1 out 7 unaffected → activated",
+             "VOX2: priority 2 → 4",
+             "Input 9 (Card 2): transition - → R",
+             "Timer event 3: repetition Weekly event (Mon) → Weekly event (Mon, Tue)",
+             "Timer event 9: added: repetition Daily event, start 01/06/2026 09:30.00, period 0 sec., stop time "
+             "none, priority 3, enable ON, messages 2, output event none, transition -",
+             "0x7E00: 1 byte differs (not interpreted)",
+             "Unit (1), Key/input 1: message None → 200 (invalid)",
+             "Message event 1: output event None → 70 (invalid)",
+         })
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.join('\n').toStdString();
+    EXPECT_TRUE(text.filter("Timer event 1: added: ").value(0).contains("00/13/2000 (invalid)"));
+    EXPECT_EQ(result.differences, 11);
+    EXPECT_EQ(text.last(), "11 differences");
+    for (const char* section :
+         {"Units", "Message events", "Out events", "VOX", "IN/OUT logic", "Timer events", "Other bytes"})
+        EXPECT_TRUE(text.contains(section)) << section;
+}
+
+// Whatever bit changes, some line says so: a sample of bits over the whole image, and
+// two images that differ everywhere. An image compared with itself says so.
+TEST_F(ConfigurationComparisonTest, NoChangedBitIsHiddenAndNoChangeIsSaid)
+{
+    buildDefaultConfiguration(from, 3);
+    to = from;
+    EXPECT_EQ(compare().differences, 0);
+    EXPECT_EQ(texts(compare().report).mid(3), (QStringList{"", "The two configurations are the same."}));
+    for (int at = 0; at < ConfigImage::Size; at += 13) {
+        to = from;
+        to.bytes[std::size_t(at)] ^= Byte(1u << (at % 8));
+        ASSERT_GT(compare().differences, 0) << "offset " << at << " bit " << at % 8;
+    }
+    std::mt19937 rng(7);
+    for (Byte& b : to.bytes)
+        b = Byte(rng());
+    EXPECT_GT(compare().differences, 1000);
 }
 
 } // namespace q7582
