@@ -1,8 +1,10 @@
 #include "StateDump.h"
 
+#include "model/FileIo.h"
+
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <string_view>
 #include <system_error>
 
 namespace q7582::sim {
@@ -21,18 +23,10 @@ void StateDump::write(const char* name, const Byte* data, int size) const
 {
     if (dir_.empty())
         return;
-    // Written beside and renamed, so that a reader never sees half a file, but not synced:
-    // the device replies after this write, and a disk kept busy must not delay its replies.
-    const std::string path = dir_ + "/" + name;
-    const std::string beside = path + ".new";
-    std::ofstream out(beside, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), size);
-    out.close();
-    std::error_code ec;
-    if (out)
-        std::filesystem::rename(beside, path, ec);
-    if (!out || ec)
-        std::fprintf(stderr, "qs7582-sim: cannot write %s\n", path.c_str());
+    const FileResult r =
+        replaceFile(dir_ + "/" + name, std::string_view(reinterpret_cast<const char*>(data), size_t(size)));
+    if (!r.ok)
+        std::fprintf(stderr, "qs7582-sim: cannot write %s\n", r.error.c_str());
 }
 
 } // namespace q7582::sim
