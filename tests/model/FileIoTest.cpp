@@ -202,7 +202,7 @@ TEST_F(LegalFile, FilesAreReadAsFarAsTheBufferGoesAndFailuresKeepTheTableInForce
     EXPECT_EQ(std::tuple(image.buffer, image.legalFileId), std::tuple(decltype(image.buffer){1, 2, 3}, 0u));
 
     std::string big(1000, '\x55');
-    big[0xFD] = 1, big[0xFE] = 2, big[0xFF] = 3;
+    big.replace(0xFD, 3, "\x01\x02\x03");
     write("big.bin", big);
     ASSERT_TRUE(loadLegalFile(image, path("big.bin")).ok);
     const auto big299AndId = std::tuple(Byte(0x55), 0x03020100u);
