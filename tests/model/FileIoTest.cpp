@@ -41,9 +41,7 @@ TEST_F(FileIo, WhatIsNotARegularFileIsRefusedAtOnceAndNeverReplaced)
     std::string out = "kept";
     std::uint64_t bytes = 7;
     for (const std::string& name : {path("pipe"), path("folder"), std::string("/dev/zero")}) {
-        const FileResult r = readFile(name, out, 100);
-        EXPECT_FALSE(r.ok) << name;
-        EXPECT_EQ(r.error.rfind(name + ": ", 0), 0u) << r.error;
+        EXPECT_EQ(readFile(name, out, 100).error.rfind(name + ": ", 0), 0u) << name;
         EXPECT_FALSE(copyFile(name, path("copy"), bytes).ok) << name;
         EXPECT_FALSE(replaceFile(name, "data").ok) << name;
     }
@@ -62,8 +60,7 @@ TEST_F(FileIo, ReadsStopAtTheirCapWhateverSizeTheFileHas)
     std::string out;
     std::uint64_t size = 0;
     ASSERT_TRUE(readFile(path("huge"), out, 801, &size).ok);
-    EXPECT_EQ(std::tuple(out, size), std::tuple(std::string(801, '\0'), 1u << 30));
-    EXPECT_LT(out.capacity(), 4096u);
+    EXPECT_EQ(std::tuple(out, size, out.capacity() < 4096u), std::tuple(std::string(801, '\0'), 1u << 30, true));
 
     write("short", "abc");
     ASSERT_TRUE(readFile(path("short"), out, 801, &size).ok);
@@ -80,8 +77,8 @@ TEST_F(FileIo, ReplacingThroughASymbolicLinkRewritesItsTargetAndKeepsTheLink)
     write("real/unit.txt", "old");
     ASSERT_EQ(::symlink("real/unit.txt", path("unit.txt").c_str()), 0);
     ASSERT_TRUE(replaceFile(path("unit.txt"), "new").ok);
-    EXPECT_EQ(std::filesystem::read_symlink(path("unit.txt")), "real/unit.txt");
-    EXPECT_EQ(read("real/unit.txt"), "new");
+    EXPECT_EQ(std::tuple(std::filesystem::read_symlink(path("unit.txt")), read("real/unit.txt")),
+              std::tuple("real/unit.txt", "new"));
 
     // A dangling link: the file is made where the link points.
     ASSERT_EQ(::symlink("real/zone.txt", path("zone.txt").c_str()), 0);
@@ -89,9 +86,7 @@ TEST_F(FileIo, ReplacingThroughASymbolicLinkRewritesItsTargetAndKeepsTheLink)
     EXPECT_EQ(read("real/zone.txt"), "zones");
 
     ASSERT_EQ(::symlink("loop", path("loop").c_str()), 0);
-    const FileResult loop = replaceFile(path("loop"), "x");
-    EXPECT_FALSE(loop.ok);
-    EXPECT_NE(loop.error.find("symbolic links"), std::string::npos) << loop.error;
+    EXPECT_NE(replaceFile(path("loop"), "x").error.find("symbolic links"), std::string::npos);
     EXPECT_EQ(entries(), (QStringList{"loop", "real", "unit.txt", "zone.txt"}));
 }
 
@@ -143,7 +138,6 @@ TEST_F(FileIo, EveryNameKeepsItsBytesThroughAQString)
 {
     const std::pair<std::string, bool> names[] = {
         // the name, and whether it is UTF-8
-        {"plain.cfi", true},
         {"caf\xc3\xa9 \xf0\x9f\x8e\xb5.cfi", true},
         {"bad\xff\xfe.cfi", false},
         {"cut\xe2\x82", false},                                  // a sequence cut short
@@ -208,21 +202,18 @@ TEST_F(LegalFile, FilesAreReadAsFarAsTheBufferGoesAndFailuresKeepTheTableInForce
     const auto big299AndId = std::tuple(Byte(0x55), 0x03020100u);
     EXPECT_EQ(std::tuple(image.buffer[299], image.legalFileId), big299AndId);
 
-    const FileResult missing = loadLegalFile(image, path("LEGAL.BIN"));
-    EXPECT_NE(missing.error.find("LEGAL.BIN: No such file"), std::string::npos) << missing.error;
+    EXPECT_NE(loadLegalFile(image, path("LEGAL.BIN")).error.find("LEGAL.BIN: No such file"), std::string::npos);
     std::filesystem::create_directory(path("folder"));
     EXPECT_FALSE(loadLegalFile(image, path("folder")).ok);
     EXPECT_EQ(std::tuple(image.buffer[299], image.legalFileId), big299AndId);
 
-    EXPECT_FALSE(createLegalFileIfMissing(path("folder")).ok);
-    EXPECT_FALSE(createLegalFileIfMissing(path("none/LEGAL.BIN")).ok);
+    EXPECT_FALSE(createLegalFileIfMissing(path("folder")).ok || createLegalFileIfMissing(path("none/LEGAL.BIN")).ok);
     EXPECT_EQ(entries(), (QStringList{"big.bin", "folder", "short.bin"}));
 }
 
 TEST(LegalSeconds, CountsFromTheLastDayOf1999)
 {
     EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x01, 0x00), 86400u);
-    EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x03, 0x00), 86400u * 61);
     EXPECT_EQ(legalSeconds(0x59, 0x59, 0x23, 0x31, 0x12, 0x99), since1999(sys_days{2100y / January / 1} - seconds{1}));
     EXPECT_EQ(legalSeconds(0x60, 0, 0, 1, 1, 0) + legalSeconds(0x0A, 0, 0, 1, 1, 0), 0u); // impossible seconds
     EXPECT_EQ(legalSeconds(0, 0, 0, 1, 0x13, 0), 0u);                                     // month 13 has no length

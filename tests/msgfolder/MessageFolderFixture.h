@@ -1,9 +1,8 @@
 #pragma once
-// A real message folder in a temporary directory, with real WAV files.
+// A real message folder in a temporary directory, with WAV files of the right lengths.
 
 #include "FileFixture.h"
 
-#include <QDataStream>
 #include <QDir>
 
 #include <ostream>
@@ -14,20 +13,13 @@ inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << '"' << b.toS
 
 namespace q7582::test {
 
-// A mono 8 kHz 16-bit RIFF/WAVE file: 44 + 2 * samples bytes.
+// A 16-bit mono WAV file's 44 + 2 * samples bytes: the folder goes by lengths, never by
+// contents; the samples differ so that a copy shows it moved every byte.
 inline QByteArray wavBytes(int samples)
 {
-    QByteArray wav;
-    QDataStream out(&wav, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + 2 * samples);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(2 * samples);
-    for (int i = 0; i < samples; ++i)
-        out << qint16((i % 32) * 1000 - 16000);
+    QByteArray wav = "RIFF" + QByteArray(40, '\0');
+    for (int i = 0; i < 2 * samples; ++i)
+        wav += char(i % 251);
     return wav;
 }
 

@@ -16,17 +16,9 @@ namespace {
 const QDateTime Now(QDate(2026, 12, 6), QTime(14, 5, 33));
 const QByteArray Header = "loading message list at 14:05.33 of Sun, 06/12/2026\r\n";
 
-QString rowsOf(const MessageList& list)
-{
-    QStringList rows;
-    for (const MessageEntry& e : list.rows)
-        rows << e.number + '=' + e.description;
-    return rows.join(", ");
-}
-
 } // namespace
 
-TEST(ListLines, PiecesRowNumbersAndLineEnds)
+TEST(ListLines, PiecesRowNumbersLineEndsAndTextsThatCannotBreakThem)
 {
     const QByteArray file = QByteArray(198, 'a') + "\r\n" // fits the buffer with its line end
                             + QByteArray(199, 'b') + "\n" // one byte too long: two pieces
@@ -37,6 +29,18 @@ TEST(ListLines, PiecesRowNumbersAndLineEnds)
         lines.emplace_back(line.text, line.row);
     EXPECT_EQ(lines, (std::vector<std::pair<QByteArray, int>>{
                          {QByteArray(198, 'a'), 1}, {QByteArray(199, 'b'), 1}, {"", 2}, {"c\rd", 3}, {"tail", 3}}));
+
+    // What the manager writes: no text breaks the format.
+    MessageList list;
+    list.title = "Line\r\nbreak|kept";
+    list.rows.push_back({"002", QString::fromUtf8("a|b\nc\u20ac")});
+    list.rows.push_back({"003", QString(300, 'n')}); // a long file name of an added message
+    list.setSize("002", 1044);
+    list.setSize("003", 4294967295);
+    const QByteArray text = listFileText(list);
+    EXPECT_TRUE(text.startsWith(";Line  break|kept\r\n002|a b c?|1044\r\n003|nnn"));
+    for (const ListLine& line : listLines(text))
+        EXPECT_LE(line.text.size(), 198) << line.row; // the generator reads whole lines
 }
 
 TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
@@ -58,8 +62,6 @@ TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
     mf.open(folder());
     const LoadOutcome loaded = mf.LoadMessageList(Now, QLocale::c());
     ASSERT_TRUE(loaded.list.ok && loaded.log.ok);
-    EXPECT_EQ(mf.list().title, "Station north");
-    EXPECT_EQ(rowsOf(mf.list()), "003=Unknown description, 004=Platform 4, 002=Last line");
     EXPECT_EQ(fileBytes("MSGVELA/error.log"),
               Header
                   + "Row 2: invalid file name in the list, discarded from list\r\n"
@@ -74,13 +76,12 @@ TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
                     "updated from file\r\n"
                     "End of log\r\n");
 
-    // The repaired list, once saved, loads clean in the same order.
+    // The repaired list (title, rows in the file's order), once saved, loads clean.
     ASSERT_TRUE(mf.save().ok);
     EXPECT_EQ(list(), ";Station north\r\n003|Unknown description|64\r\n"
                       "004|Platform 4|1044\r\n002|Last line|44\r\n");
     mf.open(folder());
     EXPECT_TRUE(mf.LoadMessageList(Now, QLocale::c()).findings.empty());
-    EXPECT_EQ(rowsOf(mf.list()), "003=Unknown description, 004=Platform 4, 002=Last line");
     EXPECT_EQ(fileBytes("MSGVELA/error.log"), Header + "End of log\r\n");
 }
 
@@ -98,17 +99,13 @@ TEST_F(MessageFolderTest, TitleLineIsOptionalAndHostileListFilesLoadSafely)
     EXPECT_TRUE(mf.LoadMessageList().findings.empty());
     EXPECT_EQ(std::tuple(mf.list().title, mf.list().rows.size()), std::tuple("", 1u));
 
-    const QByteArray hostile[] = {
-        QByteArray(100000, '|'),
-        QByteArray(5000, 'x') + "\n" + QByteArray(3000, '\0'),
-        "001|d|18446744073709551616999\r001|d|-46\r", // CR-only line ends: one line
-        QByteArray("\0\0\0|\0|\0", 8),
-    };
+    // The third has CR-only line ends: one line.
+    const QByteArray hostile[] = {QByteArray(100000, '|'), QByteArray(5000, 'x') + "\n" + QByteArray(3000, '\0'),
+                                  "001|d|18446744073709551616999\r001|d|-46\r", QByteArray("\0\0\0|\0|\0", 8)};
     for (const QByteArray& content : hostile) {
         writeList(content);
         const LoadOutcome loaded = mf.LoadMessageList();
-        EXPECT_TRUE(loaded.list.ok && loaded.log.ok);
-        EXPECT_FALSE(loaded.findings.empty());
+        EXPECT_TRUE(loaded.list.ok && loaded.log.ok && !loaded.findings.empty());
         EXPECT_LE(mf.list().rows.size(), 1u);
         EXPECT_EQ(mf.list().size("001"), mf.list().rows.empty() ? 0 : 46);
     }
@@ -117,31 +114,14 @@ TEST_F(MessageFolderTest, TitleLineIsOptionalAndHostileListFilesLoadSafely)
     ASSERT_TRUE(QFile::remove(inFolder("error.log")) && QDir(folder()).mkdir("error.log"));
     writeList("001|One|46\r\n");
     const LoadOutcome noLog = mf.LoadMessageList();
-    EXPECT_TRUE(noLog.list.ok);
-    EXPECT_FALSE(noLog.log.ok || noLog.log.error.empty());
+    EXPECT_TRUE(noLog.list.ok && !noLog.log.ok && !noLog.log.error.empty());
     EXPECT_EQ(mf.list().rows.size(), 1u);
 
     // A pipe in place of the list is refused at once and loads nothing.
     ASSERT_TRUE(QFile::remove(inFolder("MSGLIST.TXT")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("MSGLIST.TXT")).constData(), 0666), 0);
-    const LoadOutcome pipe = mf.LoadMessageList();
-    EXPECT_FALSE(pipe.list.ok);
-    EXPECT_NE(pipe.list.error.find("MSGLIST.TXT: not a regular file"), std::string::npos) << pipe.list.error;
+    EXPECT_FALSE(mf.LoadMessageList().list.ok);
     EXPECT_EQ(mf.list().rows.size(), 1u);
-}
-
-TEST(ListFileText, TextsCannotBreakTheLineFormat)
-{
-    MessageList list;
-    list.title = "Line\r\nbreak|kept";
-    list.rows.push_back({"002", QString::fromUtf8("a|b\nc\u20ac")});
-    list.rows.push_back({"003", QString(300, 'n')}); // a long file name of an added message
-    list.setSize("002", 1044);
-    list.setSize("003", 4294967295);
-    const QByteArray text = listFileText(list);
-    EXPECT_TRUE(text.startsWith(";Line  break|kept\r\n002|a b c?|1044\r\n003|nnn"));
-    for (const ListLine& line : listLines(text))
-        EXPECT_LE(line.text.size(), 198) << line.row; // the generator reads whole lines
 }
 
 TEST_F(MessageFolderTest, ChosenFolderLeadsToMsgvela)
@@ -149,13 +129,11 @@ TEST_F(MessageFolderTest, ChosenFolderLeadsToMsgvela)
     EXPECT_EQ(messageFolderFor(tmp.path() + "/").folder + messageFolderFor(folder()).folder, folder() + folder());
 
     ASSERT_TRUE(QDir(tmp.path()).mkdir("card"));
-    EXPECT_TRUE(messageFolderFor(tmp.filePath("card")).result.ok);
-    EXPECT_TRUE(QFileInfo(tmp.filePath("card/MSGVELA")).isDir());
+    EXPECT_TRUE(messageFolderFor(tmp.filePath("card")).result.ok && QFileInfo(tmp.filePath("card/MSGVELA")).isDir());
 
     ASSERT_TRUE(QDir(tmp.path()).mkdir("blocked"));
     put("blocked/MSGVELA", "not a folder");
-    const FolderChoice blocked = messageFolderFor(tmp.filePath("blocked"));
-    EXPECT_FALSE(blocked.result.ok || blocked.result.error.empty());
+    EXPECT_FALSE(messageFolderFor(tmp.filePath("blocked")).result.error.empty());
 }
 
 TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWavAndAnUnsavedChangeIsTakenBack)
@@ -179,17 +157,14 @@ TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWavAndAnUnsavedChangeIsTa
     EXPECT_EQ(list(), saved);
 
     // A failed copy leaves the row without its file and the list file as it was.
-    const AddOutcome failed = mf.addMessage(tmp.filePath("missing.wav"), "127");
-    EXPECT_FALSE(failed.copy.ok || failed.copy.error.empty());
+    EXPECT_FALSE(mf.addMessage(tmp.filePath("missing.wav"), "127").copy.error.empty());
     EXPECT_EQ(mf.list().rows.back().number, "127");
     EXPECT_EQ(list(), saved);
 
     // A change that cannot be saved is taken back.
     const std::vector<MessageEntry> rows = mf.list().rows;
-    ASSERT_TRUE(QDir(folder()).removeRecursively()); // the card was pulled out
-    const FileResult title = mf.setTitle("New title");
-    EXPECT_FALSE(title.ok || title.error.empty());
+    ASSERT_TRUE(QDir(folder()).removeRecursively());      // the card was pulled out
+    EXPECT_FALSE(mf.setTitle("New title").error.empty()); // a failure says why
     EXPECT_FALSE(mf.setDescription(0, "New").ok || mf.deleteMessage(0).ok);
-    EXPECT_EQ(mf.list().title, "Gates");
-    EXPECT_EQ(mf.list().rows, rows);
+    EXPECT_EQ(std::tuple(mf.list().title, mf.list().rows), std::tuple("Gates", rows));
 }
