@@ -4,7 +4,7 @@
 // simulator started here. Used by the end-to-end tests and the link benchmarks.
 
 #include "EventWait.h"
-#include "RecordingObserver.h"
+#include "FakeDevice.h"
 #include "SimHarness.h"
 #include "link/LinkThread.h"
 

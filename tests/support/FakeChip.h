@@ -1,5 +1,5 @@
 #pragma once
-// A chip without hardware, for tests: bytes the test queues (or a device function
+// A chip without hardware, for tests: bytes the test queues (or a device behind it
 // answers each write with) wait in the receive queue.
 // Safe to script from one thread while the worker uses it from another.
 
@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <atomic>
 #include <deque>
-#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -17,16 +16,9 @@ namespace q7582 {
 class FakeChip : public Chip {
 public:
     using Bytes = std::vector<Byte>;
-    // Answers a written frame; the returned bytes join the receive queue.
-    using Device = std::function<Bytes(const Bytes& frame)>;
-
-    void setDevice(Device device)
-    {
-        std::lock_guard lock(mutex_);
-        device_ = std::move(device);
-    }
     void setPresent(bool present) { present_ = present; } // absent: open fails, every operation after it fails
     void setOpenFailure(OpenFailure failure) { openFailure_.store(failure); } // a present device that open fails on
+    void setShortReads(bool shortReads) { shortReads_ = shortReads; } // read hands out one byte fewer than it took
     void queueReply(const Bytes& bytes)
     {
         std::lock_guard lock(mutex_);
@@ -58,14 +50,7 @@ public:
         if (!usable())
             return fail("write failed");
         written = count;
-        Device device;
-        {
-            std::lock_guard lock(mutex_);
-            device = device_;
-        }
-        // The device runs outside the lock so that it may script the chip itself.
-        if (device)
-            queueReply(device(Bytes(data, data + count)));
+        queueReply(answer(Bytes(data, data + count)));
         return 0;
     }
     int getStatus(int& receiveQueue) override
@@ -86,22 +71,24 @@ public:
         got = std::min(count, int(received_.size()));
         std::copy_n(received_.begin(), got, buffer);
         received_.erase(received_.begin(), received_.begin() + got);
+        if (shortReads_)
+            --got;
         return 0;
     }
     void close() override { open_ = false; }
-    std::string lastError() const override
-    {
-        std::lock_guard lock(mutex_);
-        return error_;
-    }
+    std::string lastError() const override { return error_.load(); }
     OpenFailure openFailure() const override { return present_ ? openFailure_.load() : OpenFailure::None; }
     std::string description() const override { return "fake"; }
+
+protected:
+    // The device behind the chip: answers a written frame, outside the chip's lock so
+    // that it may script the chip itself; the returned bytes join the receive queue.
+    virtual Bytes answer(const Bytes&) { return {}; }
 
 private:
     bool usable() const { return open_ && present_; }
     int fail(const char* why)
     {
-        std::lock_guard lock(mutex_);
         error_ = why;
         return -1;
     }
@@ -109,10 +96,10 @@ private:
     std::atomic<bool> present_ = true;
     std::atomic<OpenFailure> openFailure_ = OpenFailure::None;
     std::atomic<bool> open_ = false;
-    mutable std::mutex mutex_; // guards the rest
-    Device device_;
+    std::atomic<bool> shortReads_ = false;
+    std::atomic<const char*> error_ = "";
+    mutable std::mutex mutex_; // guards the receive queue
     std::deque<Byte> received_;
-    std::string error_;
 };
 
 } // namespace q7582

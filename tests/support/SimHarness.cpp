@@ -1,6 +1,7 @@
 #include "SimHarness.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 
 #include <cerrno>
@@ -79,14 +80,13 @@ int SimulatorProcess::reap(int ms)
 
 bool SimulatorProcess::waitReady(int ms)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    const QDeadlineTimer deadline(ms);
     while (pending_.find('\n') == std::string::npos) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (pid_ <= 0 || left.count() <= 0)
+        const int left = int(deadline.remainingTime());
+        if (pid_ <= 0 || left <= 0)
             return false;
         pollfd p{stdout_, POLLIN, 0};
-        const int ready = poll(&p, 1, int(left.count()));
+        const int ready = poll(&p, 1, left);
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready <= 0)
