@@ -26,9 +26,7 @@ TEST(GridClicks, EachPageCyclesItsColoursAndRowsAndLeavesTheMatchingBits)
     using C = CellColour;
     ConfigImage image;
     const GridTarget zones = GridTarget::zones(image.key(3, 5).zones());
-    EXPECT_EQ(clicks(zones, 2, 12, 1), (std::vector<C>{C::Green}));
-    EXPECT_TRUE(image.key(3, 5).zones().test(2, 13));
-    EXPECT_EQ(clicks(zones, 2, 12, 1), (std::vector<C>{C::White}));
+    EXPECT_EQ(clicks(zones, 2, 12, 2), (std::vector<C>{C::Green, C::White}));
 
     OutEventRecord out = image.outEvent(7);
     const GridTarget outEvent = GridTarget::outEvent(out);
@@ -41,9 +39,7 @@ TEST(GridClicks, EachPageCyclesItsColoursAndRowsAndLeavesTheMatchingBits)
     out.states().clear(0, 1);
 
     const GridTarget reset = GridTarget::reset(image.resetOutEvent());
-    EXPECT_EQ(cellColour(reset, 5, 0), C::Red); // every output affected
-    EXPECT_EQ(clicks(reset, 5, 0, 3), (std::vector<C>{C::Green, C::Red, C::Green}));
-    EXPECT_TRUE(image.resetOutEvent().states().test(5, 1));
+    EXPECT_EQ(clicks(reset, 5, 0, 3), (std::vector<C>{C::Green, C::Red, C::Green})); // from red: all affected
     clicks(reset, 5, 0, 1);
 
     // A row sets all its zones unless all are set, then clears them; none past zone 36.
@@ -125,12 +121,9 @@ TEST(ConsistencyListings, DefaultMatchesNothingAndACraftedImageListsEachMatch)
                                   "Keys and inputs with no zones associated",
                                   "Message events with output event associated",
                                   "Message events with no messages or zones associated", "Programmed timer events"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(none[i].caption, titles[i]);
-        EXPECT_EQ(texts(none[i]), (QStringList{titles[i], "", "No match found"}));
-    }
-    EXPECT_EQ(std::vector({none[0].lines[0].style, none[0].lines[1].style, none[0].lines[2].style}),
-              std::vector({ReportStyle::Title, ReportStyle::Title, ReportStyle::Body}));
+    for (int i = 0; i < 5; ++i) // the caption, then the lines
+        EXPECT_EQ(QStringList(none[i].caption) + texts(none[i]),
+                  (QStringList{titles[i], titles[i], "", "No match found"}));
 
     names.units[3] = "Desk hall";
     buildDefaultConfiguration(image, 0);
@@ -163,7 +156,6 @@ TEST(ConsistencyListings, DefaultMatchesNothingAndACraftedImageListsEachMatch)
     const QStringList empty = texts(found[1]);
     ASSERT_EQ(empty.size(), 2 + 38);
     EXPECT_EQ(empty.mid(6, 2), (QStringList{"Unit (10) - Key/input 6", "Unit (10) - Key 7"}));
-    EXPECT_EQ(empty.last(), "Unit (10) - ALL Esp. 2");
 
     EXPECT_EQ(texts(found[2]).mid(2), (QStringList{"Message event 1 - output event 64"}));
     EXPECT_EQ(texts(found[3]).mid(2), (QStringList{"Message event 2 - NO message", "Message event 3 - NO zones",

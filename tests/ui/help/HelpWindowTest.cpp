@@ -1,6 +1,10 @@
 #include "ui/help/HelpWindow.h"
+#include "WindowFixture.h"
+#include "program/SecondaryWindows.h"
 #include "ui/help/HelpOpener.h"
 #include "ui/help/HelpPlacement.h"
+#include "ui/history/HistoryWindow.h"
+#include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,6 +13,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
@@ -17,38 +23,33 @@ using namespace q7582;
 
 namespace {
 
+// A user's click, through the window system: Qt drops it when a modal window blocks the
+// help window. Returns the topic shown after.
+QString clickOn(HelpWindow* help, const char* name)
+{
+    auto* b = help->findChild<QPushButton*>(name);
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, b->mapTo(help, b->rect().center()));
+    return help->browser()->source().toString();
+}
+
 class HelpWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        owner = std::make_unique<QWidget>();
         owner->setGeometry(10, 10, 200, 150);
         owner->show();
-        HelpOpener::Platform noViewer{[] { return QString(); },
-                                      [](const QString&, const QStringList&) { return false; },
-                                      [](const QString&) { return false; }};
-        opener = std::make_unique<HelpOpener>(
-            [this] {
-                return HelpOpener::Language{QString(), italian};
-            },
-            noViewer, owner.get());
     }
 
     std::string topic() const { return opener->browser()->source().toString().toStdString(); }
-    QPushButton* button(const char* name) const { return opener->window()->findChild<QPushButton*>(name); }
-    // A user's click, through the window system: Qt drops it when a modal window blocks
-    // the help window.
-    void click(const char* name) const
-    {
-        HelpWindow* help = opener->window();
-        QPushButton* b = button(name);
-        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, b->mapTo(help, b->rect().center()));
-    }
-    bool onScreen(const QWidget* w) const { return w->screen()->availableGeometry().contains(w->frameGeometry()); }
+    QString click(const char* name) const { return clickOn(opener->window(), name); }
 
     bool italian = true;
-    std::unique_ptr<QWidget> owner;
-    std::unique_ptr<HelpOpener> opener; // gone before its owner
+    std::unique_ptr<QWidget> owner = std::make_unique<QWidget>();
+    // No help file nor viewer: the built-in topics. Gone before its owner.
+    const std::function<HelpOpener::Language()> language = [this] { return HelpOpener::Language{{}, italian}; };
+    const HelpOpener::Platform noViewer{[] { return QString(); }, [](auto&, auto&) { return false; },
+                                        [](auto&) { return false; }};
+    std::unique_ptr<HelpOpener> opener = std::make_unique<HelpOpener>(language, noViewer, owner.get());
 };
 
 } // namespace
@@ -75,29 +76,13 @@ TEST(HelpPlacement, BesideOrOverItsCallerAndAlwaysWhollyOnScreen)
     EXPECT_EQ(onScreen(QRect(-50, -20, 100, 100), screen), QRect(0, 0, 100, 100));
 }
 
-// Beside its owner first; links, Back, Forward and the contents in the language in force;
-// where the user left it after.
-TEST_F(HelpWindowTest, OpensBesideItsOwnerFollowsLinksInTheLanguageInForceAndStaysWhereLeft)
+// Beside its owner first, its topic in the language in force; where the user left it after.
+TEST_F(HelpWindowTest, OpensBesideItsOwnerInTheLanguageInForceAndStaysWhereLeft)
 {
     opener->open(HelpContext::ZonePanel);
     HelpWindow* help = opener->window();
     EXPECT_GT(help->frameGeometry().left(), owner->frameGeometry().right());
-    EXPECT_EQ(help->frameGeometry().top(), owner->frameGeometry().top());
-    EXPECT_TRUE(onScreen(help));
     EXPECT_EQ(topic(), "qrc:/help/it/3006.html");
-    EXPECT_FALSE(button("HelpBack")->isEnabled() || button("HelpForward")->isEnabled());
-
-    // Tab picks the first link ("the main window"), Enter follows it.
-    QTest::keyClick(opener->browser(), Qt::Key_Tab);
-    QTest::keyClick(opener->browser(), Qt::Key_Return);
-    EXPECT_EQ(topic(), "qrc:/help/it/3000.html");
-    ASSERT_TRUE(button("HelpBack")->isEnabled());
-    click("HelpBack");
-    EXPECT_EQ(topic(), "qrc:/help/it/3006.html");
-    ASSERT_TRUE(button("HelpForward")->isEnabled());
-    click("HelpForward");
-    EXPECT_EQ(topic(), "qrc:/help/it/3000.html");
-    EXPECT_FALSE(button("HelpForward")->isEnabled());
 
     // Moved and closed, it opens where the user left it; English chosen, in English.
     help->move(300, 40);
@@ -105,10 +90,7 @@ TEST_F(HelpWindowTest, OpensBesideItsOwnerFollowsLinksInTheLanguageInForceAndSta
     italian = false;
     opener->open(HelpContext::MasterPanel);
     EXPECT_EQ(help->pos(), QPoint(300, 40));
-    EXPECT_EQ(topic(), "qrc:/help/en/3002.html");
-    click("HelpContents");
-    EXPECT_EQ(topic(), "qrc:/help/en/1000.html");
-    EXPECT_FALSE(opener->browser()->toPlainText().isEmpty());
+    EXPECT_EQ(click("HelpContents"), "qrc:/help/en/1000.html");
 }
 
 TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
@@ -118,7 +100,6 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
     dialog->show();
     opener->open(HelpContext::ConfigEditor);
     QPointer<HelpWindow> help = opener->window();
-    ASSERT_EQ(help->parentWidget(), dialog);
     delete dialog; // while the help window is its child
     ASSERT_TRUE(help);
     EXPECT_EQ(help->parentWidget(), owner.get());
@@ -132,7 +113,6 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
         d->show();
     }
     opener->open(HelpContext::ConfigEditor);
-    ASSERT_EQ(help->parentWidget(), &upper);
     upper.hide();
     EXPECT_EQ(help->parentWidget(), &other);
     EXPECT_TRUE(help->isVisible());
@@ -141,4 +121,66 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
     opener.reset();
     EXPECT_FALSE(help);
     other.hide();
+}
+
+// Help asked from the running editor, compiler and history window of a whole main
+// window. Here rather than with the main window's tests, which also run under
+// ThreadSanitizer: showing the editor fills areas large enough for Qt to hand the fill
+// to its thread pool, whose hand-over the uninstrumented Qt hides from the checker.
+using HelpFromModalWindows = test::WindowTest;
+
+// Qt blocks every window but the running modal window's own; the help window is one of
+// them while it runs, over it, and the main window's again after. A user's click
+// through the window system reaches it both times.
+TEST_F(HelpFromModalWindows, StaysUsableWhileTheEditorTheCompilerOrTheHistoryRuns)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    window->show();
+    const auto shownAfterClicking = [this](const char* name) { return clickOn(window->helpOpener().window(), name); };
+    const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
+        {"Edit2", [&] { w.editor->findChild<QAbstractButton*>("BbKey")->click(); }, "2001"},
+        {"Open2", [&] { w.compiler->findChild<QAction*>("HelpAct")->trigger(); }, "4000"},
+        {"History1", [&] { w.history->findChild<QAction*>("HelpKey")->trigger(); }, "history"},
+    };
+    for (const auto& [item, askHelp, topic] : cases) {
+        SCOPED_TRACE(item);
+        QTimer::singleShot(0, window.get(), [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_TRUE(modal == w.editor || modal == w.compiler || modal == w.history);
+            askHelp();
+            const HelpWindow* help = window->helpOpener().window();
+            ASSERT_NE(help, nullptr);
+            EXPECT_TRUE(modal->windowHandle()->isAncestorOf(help->windowHandle(), QWindow::IncludeTransients));
+            EXPECT_TRUE(help->frameGeometry().intersects(modal->frameGeometry())
+                        && help->screen()->availableGeometry().contains(help->frameGeometry()));
+            EXPECT_EQ(shownAfterClicking("HelpContents"), "qrc:/help/it/1000.html");
+            EXPECT_EQ(shownAfterClicking("HelpBack"), QString("qrc:/help/it/%1.html").arg(topic));
+            modal->close();
+        });
+        trigger(item);
+        EXPECT_EQ(shownAfterClicking("HelpContents"), "qrc:/help/it/1000.html");
+    }
+}
+
+// A help button opens its topic; leaving it hands the keyboard focus to its window's home.
+// F1 opens the topic of the compiler.
+TEST_F(HelpFromModalWindows, HelpButtonsAndF1OpenTheirTopicAndGiveTheFocusBack)
+{
+    const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
+    const std::tuple<QWidget*, const char*, const char*, const char*> buttons[] = {
+        {window.get(), "BbSlave", "3006", "prBar1"}, {w.history, "BbHistory", "history", "HistoryList"}};
+    for (const auto& [owner, name, topic, home] : buttons) {
+        auto* button = owner->findChild<QAbstractButton*>(name);
+        ASSERT_TRUE(button) << name;
+        button->click();
+        EXPECT_EQ(window->helpOpener().browser()->source().toString(), QString("qrc:/help/it/%1.html").arg(topic));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        EXPECT_EQ(owner->focusWidget(), owner->findChild<QWidget*>(home)) << name;
+    }
+    w.compiler->show();
+    w.compiler->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.compiler));
+    QTest::keyClick(w.compiler, Qt::Key_F1);
+    EXPECT_EQ(window->helpOpener().browser()->source().toString(), "qrc:/help/it/4000.html");
 }
