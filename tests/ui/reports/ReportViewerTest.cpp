@@ -56,15 +56,6 @@ QImage drawn(QTextDocument& doc, QSize size)
 class ReportViewerTest : public FileFixture {
 protected:
     test::ScriptedDialogs dialogs;
-    // The texts of the "Errore" boxes shown.
-    QStringList errors() const
-    {
-        QStringList texts;
-        for (const auto& [title, text] : dialogs.warnings)
-            if (title == "Errore")
-                texts << text;
-        return texts;
-    }
     ReportViewer viewer{dialogs};
 };
 
@@ -114,9 +105,6 @@ TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayou
     status.caption = "Status report";
     status.add("Status report of the master with address 0", ReportStyle::Title);
     viewer.showReport(status);
-    EXPECT_TRUE(viewer.isVisible());
-    EXPECT_EQ(viewer.windowTitle(), "Status report");
-    EXPECT_EQ(viewer.richEdit()->document()->toPlainText(), "Status report of the master with address 0");
 
     Report report = sampleReport();
     report.width = 800;
@@ -148,7 +136,6 @@ TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayou
 
         viewer.resize(width, 700);
         const std::unique_ptr<QTextDocument> qts(ours->clone());
-        ASSERT_EQ(ours->pageSize(), qts->pageSize());
         EXPECT_FALSE(layout->allMeasured() && width == 800);
         EXPECT_EQ(layout->documentSize().height(), qts->documentLayout()->documentSize().height()) << width;
         ASSERT_TRUE(test::spinUntil([&] { return layout->allMeasured(); }, 2000));
@@ -166,26 +153,22 @@ TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReason)
 {
     viewer.showReport(sampleReport());
     const QString report = tmp.filePath("report.rtf");
-    dialogs.answers = {report, QString()}; // then cancelled
+    // Saved, cancelled (nothing said), refused by the system, then saved over on a full disk.
+    dialogs.answers = {report, QString(), tmp.filePath("missing/report.txt"), report};
     viewer.saveAs();
-    EXPECT_EQ(read("report.rtf"), "Title\r\n\r\nKey  1    |\r\n");
     viewer.saveAs();
-    EXPECT_TRUE(errors().isEmpty());
-
-    dialogs.answers = {tmp.filePath("missing/report.txt")};
     viewer.saveAs();
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_TRUE(errors()[0].contains("missing/report.txt") && errors()[0].contains("No such file or directory"))
-        << errors()[0].toStdString();
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    const auto& [title, text] = dialogs.warnings[0];
+    EXPECT_TRUE(title == "Errore" && text.contains("missing/report.txt") && text.contains("No such file or directory"))
+        << text.toStdString();
     EXPECT_EQ(dialogs.icons[0], QMessageBox::Critical);
-
-    // Saved whole or not at all: a full disk keeps the old report.
-    dialogs.answers = {report};
     {
         WriteFailure diskFull;
         viewer.saveAs();
     }
-    EXPECT_EQ(errors().size(), 2);
+    // Saved whole or not at all: the full disk kept the first report.
+    EXPECT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_EQ(read("report.rtf"), "Title\r\n\r\nKey  1    |\r\n");
 }
 
@@ -197,7 +180,6 @@ TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
 
     dialogs.pdfName = tmp.filePath("report.pdf");
     viewer.printReport();
-    EXPECT_TRUE(errors().isEmpty());
     const std::string pdf = read("report.pdf");
     EXPECT_TRUE(pdf.starts_with("%PDF") && pdf.size() > 1000);
 
@@ -205,8 +187,9 @@ TEST_F(ReportViewerTest, PrintsToAPdfFileNamedAfterTheCaption)
     dialogs.pdfName = tmp.filePath("pipe.pdf");
     ASSERT_EQ(::mkfifo(path("pipe.pdf").c_str(), 0666), 0);
     viewer.printReport();
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_TRUE(errors()[0].endsWith("pipe.pdf: not a regular file")) << errors()[0].toStdString();
+    ASSERT_EQ(dialogs.warnings.size(), 1u); // none for the PDF written
+    EXPECT_TRUE(dialogs.warnings[0].second.endsWith("pipe.pdf: not a regular file"))
+        << dialogs.warnings[0].second.toStdString();
 }
 
 // The first failing check gives its message and what to do next; without a master every
@@ -219,7 +202,6 @@ TEST_F(ReportViewerTest, ReportCommandsRefuseAtTheFirstFailingCheckAndSuccessSho
     p.origin = ConfigOrigin::OriginFile;
     p.modified = true;
     p.uploadedMasterByte = 0x02;
-    EXPECT_EQ(statusReportRefusal(Connected), std::nullopt);
     EXPECT_EQ(configurationReportRefusal(Connected, p, 0x82),
               "Configuration not Uploaded\nA configuration report shows what the connected master holds: Upload "
               "its configuration (Config / Upload), then choose the report again.");
@@ -239,8 +221,6 @@ TEST_F(ReportViewerTest, ReportCommandsRefuseAtTheFirstFailingCheckAndSuccessSho
     commands.showStatusReport({});
     commands.showTimerReport();
     ASSERT_EQ(dialogs.warnings.size(), 2u);
-    EXPECT_EQ(firstLine(dialogs.warnings[0].second) + firstLine(dialogs.warnings[1].second),
-              "No master connectedNo master connected");
     EXPECT_FALSE(viewer.isVisible());
 
     link.connectionState = Connected;
