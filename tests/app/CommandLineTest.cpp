@@ -52,7 +52,6 @@ using Programs = FileFixture;
 
 TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
 {
-    ASSERT_FALSE(qEnvironmentVariableIsEmpty("Q7582_SIM")) << "CTest names the simulator, beside the manager";
     for (const QString& name : {QStringLiteral("qs7582"), QStringLiteral("qs7582-sim")}) {
         SCOPED_TRACE(name.toStdString());
         const ProgramRun version = runInFolder(tmp.path(), name, {"--version"});
@@ -60,9 +59,8 @@ TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
         const ProgramRun bad = runInFolder(tmp.path(), name, {"--no-such-option"});
         EXPECT_EQ(std::tuple(version.exitCode, help.exitCode, bad.exitCode), std::tuple(0, 0, UsageExitCode));
         EXPECT_EQ(version.out, name + QStringLiteral(" " Q7582_VERSION "\n"));
-        EXPECT_TRUE(help.out.contains("--version"));
+        EXPECT_TRUE(help.out.contains("--version") && bad.out.isEmpty());
         EXPECT_TRUE(bad.err.contains("no-such-option") && bad.err.contains("Usage:")) << bad.err.toStdString();
-        EXPECT_TRUE(bad.out.isEmpty());
     }
     ProgramRun run = runInFolder(tmp.path(), "qs7582-sim", {"--address", "9"});
     EXPECT_EQ(run.exitCode, UsageExitCode);
@@ -79,15 +77,13 @@ TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
     const struct {
         QString from, to;
         int status;
-        std::string out, err;
+        std::string out, err = {};
     } cases[] = {
         {R"sh("$(printf 'bad\377\376.cfi')")sh", "old.cfi", 0,
-         "Configuration comparison\nFrom: bad\uFFFD\uFFFD.cfi\nTo: old.cfi\n\nThe two configurations are the same.\n",
-         ""},
+         "Configuration comparison\nFrom: bad\uFFFD\uFFFD.cfi\nTo: old.cfi\n\nThe two configurations are the same.\n"},
         {"old.cfi", "new.cfi", 1,
          "Configuration comparison\nFrom: old.cfi\nTo: new.cfi\n\nUnits\nUnit (1), Key/input 1: Master 0 zones +1\n\n1 "
-         "difference\n",
-         ""},
+         "difference\n"},
         {"old.cfi", "short.cfi", 2, "", "short.cfi: 100 bytes long, not 32768\n"},
         {"missing.cfi", "old.cfi", 2, "", "missing.cfi: No such file or directory\n"},
     };
