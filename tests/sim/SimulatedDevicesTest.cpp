@@ -123,11 +123,11 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
     EXPECT_EQ(link.exchange(Frame::Identify, 0), (std::vector<Byte>{Frame::Start, Frame::ReplyGenerator, 0x00}));
 
     GeneratorStatus g = readBlock(link);
+    EXPECT_TRUE(g.cardInserted() && g.folderFound() && g.messagePresent(10) && g.messagePresent(128));
     g.setGenPlayMessage(10);
     g = command(link, g, GeneratorStatus::CmdPlayChannels);
     // The generator clears the command bits it has obeyed.
     EXPECT_TRUE(g.playing() && g.genPlayMessage() == 10 && g.genCommand() == 0);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(g.data()), GeneratorStatus::Size), sim.dump("generator.bin"));
 
     EXPECT_FALSE(command(link, g, GeneratorStatus::CmdStop).playing());
     EXPECT_TRUE(command(link, g, GeneratorStatus::CmdPlayHeadphone).playing());
@@ -139,8 +139,8 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
     EXPECT_TRUE(g.genClock() == set && g.summerTimeOff()); // the clock stands still in a quiet simulator
 
     const std::array<Byte, LegalFileSize> table = builtInLegalTable();
-    // The legal id it then shows is read by the generator page's test on the simulator.
     ASSERT_EQ(link.transfer(Frame::WriteConfig, 0, {table.begin(), table.end()}), TransferOk);
+    EXPECT_EQ(readBlock(link).genLegalId(), 0x080A0E00u); // was 0x080A0D00
     // A generator holds no configuration.
     EXPECT_TRUE(link.exchange(Frame::ReadConfig, 0, {}, 300).empty());
 
