@@ -44,7 +44,7 @@ protected:
 
 // As after Compare's file dialog: the window system activates the dialog's parent only
 // after the report was shown. The report still ends in front; Esc closes it.
-TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
+TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedClosesWithEscAndSavesAndPrints)
 {
     QWidget parent;
     parent.show();
@@ -69,82 +69,9 @@ TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedAndClosesWithEsc)
     EXPECT_EQ(close->shortcut(), QKeySequence(Qt::Key_Escape));
     close->trigger();
     EXPECT_FALSE(viewer.isVisible());
-}
 
-// A new report replaces the content and the caption and opens at the top; titles and
-// headings are centred across the view, tables stay on the left and underlined.
-// The viewer lays out only what it shows and measures the rest while idle; every line
-// lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
-// wider than the view, a glyph from a fallback font, at two widths. The lines not yet
-// laid out are placed right already.
-TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayoutPutsThem)
-{
-    // Where the middle of a line is drawn, against the middle of the view.
-    const auto lineCentreOffset = [this](const QTextBlock& block) {
-        QTextEdit* edit = viewer.richEdit();
-        const QRectF box = edit->document()->documentLayout()->blockBoundingRect(block);
-        const QTextLine line = block.layout()->lineAt(0);
-        return box.x() + line.cursorToX(0) + line.naturalTextWidth() / 2 - edit->viewport()->width() / 2.0;
-    };
-    const auto drawn = [](QTextDocument& doc, QSize size) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        doc.drawContents(&painter, QRectF(QPointF(), QSizeF(size)));
-        return image;
-    };
-    Report status;
-    status.caption = "Status report";
-    status.add("Status report of the master with address 0", ReportStyle::Title);
-    viewer.showReport(status);
-
-    Report report = sampleReport();
-    report.width = 800;
-    report.lines.insert(report.lines.begin() + 1, {"Creation date-hour: 06/12/2026 - 08:30.15", ReportStyle::Heading});
-    report.add(QString::fromUtf8("Unit (3) 会议室 → 9"), ReportStyle::TableRow);
-    report.add(QString(600, QLatin1Char('+')), ReportStyle::Body);
-    for (int row = 0; row < 600; ++row) // more than the layout measures at once
-        for (int style = 0; style <= ReportStyle::AllBits; style += row % 5 == 4 ? 1 : 8)
-            report.add(row % 3 == 2 ? QString() : QStringLiteral("Key %1 | %2 | 1 +2 +3 -4").arg(row).arg(style),
-                       style);
-    // Fresh, and after the user widened the viewer, which the report narrows again to 800.
-    for (int width : {800, 500}) {
-        if (width != 800)
-            viewer.resize(1000, 700);
-        viewer.showReport(report);
-        QCoreApplication::processEvents();
-        auto* layout = qobject_cast<ReportLayout*>(viewer.richEdit()->document()->documentLayout());
-        ASSERT_NE(layout, nullptr);
-        QTextDocument* ours = viewer.richEdit()->document();
-        ASSERT_EQ(std::size_t(ours->blockCount()), report.lines.size()); // the status report is gone
-        EXPECT_NEAR(lineCentreOffset(ours->firstBlock()), 0, 2) << width;
-        EXPECT_NEAR(lineCentreOffset(ours->firstBlock().next()), 0, 2) << width;
-        const QTextBlock table = ours->findBlockByNumber(3);
-        EXPECT_LT(table.layout()->lineAt(0).cursorToX(0), 1);
-        EXPECT_TRUE(table.begin().fragment().charFormat().fontUnderline()
-                    && table.begin().fragment().charFormat().fontFixedPitch());
-        EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0);
-
-        viewer.resize(width, 700);
-        const std::unique_ptr<QTextDocument> qts(ours->clone());
-        EXPECT_FALSE(layout->allMeasured() && width == 800);
-        EXPECT_EQ(layout->documentSize().height(), qts->documentLayout()->documentSize().height()) << width;
-        ASSERT_TRUE(test::spinUntil([&] { return layout->allMeasured(); }, 2000));
-        EXPECT_EQ(layout->documentSize(), qts->documentLayout()->documentSize()) << width;
-        for (QTextBlock a = ours->begin(), b = qts->begin(); a.isValid(); a = a.next(), b = b.next())
-            EXPECT_EQ(layout->blockBoundingRect(a), qts->documentLayout()->blockBoundingRect(b))
-                << width << " " << a.blockNumber();
-        const QSize size = layout->documentSize().toSize().boundedTo({4000, 2000});
-        EXPECT_EQ(drawn(*ours, size), drawn(*qts, size)) << width;
-    }
-    EXPECT_FALSE(viewer.findChild<QAction*>("print")->icon().pixmap(24).isNull());
-}
-
-// Saved as plain text with CR LF, or the system's reason is told; printed to a PDF file
-// named after the caption.
-TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReasonAndPrintsToAPdf)
-{
-    viewer.showReport(sampleReport());
+    // Its report saved as plain text with CR LF, or the system's reason told; printed to a
+    // PDF file named after the caption.
     const QString report = tmp.filePath("report.rtf");
     // Saved, cancelled (nothing said), refused by the system, then saved over on a full disk.
     dialogs.answers = {report, QString(), tmp.filePath("missing/report.txt"), report};
@@ -178,6 +105,72 @@ TEST_F(ReportViewerTest, SaveWritesPlainTextWithCrLfOrReportsTheSystemReasonAndP
     ASSERT_EQ(dialogs.warnings.size(), 3u); // none for the PDF written
     EXPECT_TRUE(dialogs.warnings[2].second.endsWith("pipe.pdf: not a regular file"))
         << dialogs.warnings[2].second.toStdString();
+}
+
+// A new report replaces the content and opens at the top; titles and
+// headings are centred across the view, tables stay on the left and underlined.
+// The viewer lays out only what it shows and measures the rest while idle; every line
+// lies, and is drawn, where Qt's own layout puts it: every style, empty lines, a line
+// wider than the view, a glyph from a fallback font, at two widths. The lines not yet
+// laid out are placed right already.
+TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayoutPutsThem)
+{
+    // Where the middle of a line is drawn, against the middle of the view.
+    const auto lineCentreOffset = [this](const QTextBlock& block) {
+        QTextEdit* edit = viewer.richEdit();
+        const QRectF box = edit->document()->documentLayout()->blockBoundingRect(block);
+        const QTextLine line = block.layout()->lineAt(0);
+        return box.x() + line.cursorToX(0) + line.naturalTextWidth() / 2 - edit->viewport()->width() / 2.0;
+    };
+    const auto drawn = [](QTextDocument& doc, QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        doc.drawContents(&painter, QRectF(QPointF(), QSizeF(size)));
+        return image;
+    };
+    viewer.showReport(sampleReport()); // the report replaced below
+
+    Report report = sampleReport();
+    report.width = 800;
+    report.lines.insert(report.lines.begin() + 1, {"Creation date-hour: 06/12/2026 - 08:30.15", ReportStyle::Heading});
+    report.add(QString::fromUtf8("Unit (3) 会议室 → 9"), ReportStyle::TableRow);
+    report.add(QString(600, QLatin1Char('+')), ReportStyle::Body);
+    for (int row = 0; row < 600; ++row) // more than the layout measures at once
+        for (int style = 0; style <= ReportStyle::AllBits; style += row % 5 == 4 ? 1 : 8)
+            report.add(row % 3 == 2 ? QString() : QStringLiteral("Key %1 | %2 | 1 +2 +3 -4").arg(row).arg(style),
+                       style);
+    // Fresh, and after the user widened the viewer, which the report narrows again to 800.
+    for (int width : {800, 500}) {
+        if (width != 800)
+            viewer.resize(1000, 700);
+        viewer.showReport(report);
+        QCoreApplication::processEvents();
+        auto* layout = qobject_cast<ReportLayout*>(viewer.richEdit()->document()->documentLayout());
+        ASSERT_NE(layout, nullptr);
+        QTextDocument* ours = viewer.richEdit()->document();
+        ASSERT_EQ(std::size_t(ours->blockCount()), report.lines.size()); // the first report is gone
+        EXPECT_NEAR(lineCentreOffset(ours->firstBlock()), 0, 2) << width;
+        EXPECT_NEAR(lineCentreOffset(ours->firstBlock().next()), 0, 2) << width;
+        const QTextBlock table = ours->findBlockByNumber(3);
+        EXPECT_LT(table.layout()->lineAt(0).cursorToX(0), 1);
+        EXPECT_TRUE(table.begin().fragment().charFormat().fontUnderline()
+                    && table.begin().fragment().charFormat().fontFixedPitch());
+        EXPECT_EQ(viewer.richEdit()->textCursor().position(), 0);
+
+        viewer.resize(width, 700);
+        const std::unique_ptr<QTextDocument> qts(ours->clone());
+        EXPECT_FALSE(layout->allMeasured() && width == 800);
+        EXPECT_EQ(layout->documentSize().height(), qts->documentLayout()->documentSize().height()) << width;
+        ASSERT_TRUE(test::spinUntil([&] { return layout->allMeasured(); }, 2000));
+        EXPECT_EQ(layout->documentSize(), qts->documentLayout()->documentSize()) << width;
+        for (QTextBlock a = ours->begin(), b = qts->begin(); a.isValid(); a = a.next(), b = b.next())
+            EXPECT_EQ(layout->blockBoundingRect(a), qts->documentLayout()->blockBoundingRect(b))
+                << width << " " << a.blockNumber();
+        const QSize size = layout->documentSize().toSize().boundedTo({4000, 2000});
+        EXPECT_EQ(drawn(*ours, size), drawn(*qts, size)) << width;
+    }
+    EXPECT_FALSE(viewer.findChild<QAction*>("print")->icon().pixmap(24).isNull());
 }
 
 // The first failing check gives its message and what to do next; without a master every
@@ -215,9 +208,8 @@ TEST_F(ReportViewerTest, ReportCommandsRefuseAtTheFirstFailingCheckAndSuccessSho
     link.withStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x83; });
     applyUploadCompleted(workspace.provenance(), 0x83, 0);
     commands.showIoCardReport();
-    EXPECT_EQ(dialogs.warnings.size(), 2u);
-    EXPECT_TRUE(viewer.isVisible());
-    EXPECT_EQ(viewer.width(), 800); // the report's own
+    // No box, and the viewer shown at the report's own width.
+    EXPECT_EQ(std::tuple(dialogs.warnings.size(), viewer.isVisible(), viewer.width()), std::tuple(2u, true, 800));
 }
 
 } // namespace q7582
