@@ -9,18 +9,12 @@
 using namespace q7582;
 using namespace q7582::test;
 
-namespace {
-
-CommandLineAnswer manager(const QStringList& options, ManagerOptions& parsed)
-{
-    QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
-    return parseManagerCommandLine(QStringList{QStringLiteral("qs7582")} + options, parsed);
-}
-
-} // namespace
-
 TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
+    const auto manager = [](const QStringList& options, ManagerOptions& parsed) {
+        return parseManagerCommandLine(QStringList{QStringLiteral("qs7582")} + options, parsed);
+    };
     ManagerOptions parsed;
     EXPECT_TRUE(!manager({}, parsed).exitCode && !parsed.verbose);
     EXPECT_TRUE(!manager({"--verbose"}, parsed).exitCode && parsed.verbose);
@@ -52,7 +46,6 @@ using Programs = FileFixture;
 
 TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
 {
-    ASSERT_FALSE(qEnvironmentVariableIsEmpty("Q7582_SIM")) << "CTest names the simulator, beside the manager";
     for (const QString& name : {QStringLiteral("qs7582"), QStringLiteral("qs7582-sim")}) {
         SCOPED_TRACE(name.toStdString());
         const ProgramRun version = runInFolder(tmp.path(), name, {"--version"});
@@ -60,14 +53,12 @@ TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
         const ProgramRun bad = runInFolder(tmp.path(), name, {"--no-such-option"});
         EXPECT_EQ(std::tuple(version.exitCode, help.exitCode, bad.exitCode), std::tuple(0, 0, UsageExitCode));
         EXPECT_EQ(version.out, name + QStringLiteral(" " Q7582_VERSION "\n"));
-        EXPECT_TRUE(help.out.contains("--version"));
+        EXPECT_TRUE(help.out.contains("--version") && bad.out.isEmpty());
         EXPECT_TRUE(bad.err.contains("no-such-option") && bad.err.contains("Usage:")) << bad.err.toStdString();
-        EXPECT_TRUE(bad.out.isEmpty());
     }
     ProgramRun run = runInFolder(tmp.path(), "qs7582-sim", {"--address", "9"});
     EXPECT_EQ(run.exitCode, UsageExitCode);
     EXPECT_TRUE(run.err.contains("--address wants a number 0..5")) << run.err.toStdString();
-    EXPECT_EQ(run.filesLeft, QStringList()) << "in the folder all of them ran in";
 
     // --compare: 0 when the same, 1 when different, 2 on a bad file.
     std::string image(32768, '\0');
@@ -79,17 +70,14 @@ TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
     const struct {
         QString from, to;
         int status;
-        std::string out, err;
+        std::string out, err = {};
     } cases[] = {
         {R"sh("$(printf 'bad\377\376.cfi')")sh", "old.cfi", 0,
-         "Configuration comparison\nFrom: bad\uFFFD\uFFFD.cfi\nTo: old.cfi\n\nThe two configurations are the same.\n",
-         ""},
+         "Configuration comparison\nFrom: bad\uFFFD\uFFFD.cfi\nTo: old.cfi\n\nThe two configurations are the same.\n"},
         {"old.cfi", "new.cfi", 1,
          "Configuration comparison\nFrom: old.cfi\nTo: new.cfi\n\nUnits\nUnit (1), Key/input 1: Master 0 zones +1\n\n1 "
-         "difference\n",
-         ""},
+         "difference\n"},
         {"old.cfi", "short.cfi", 2, "", "short.cfi: 100 bytes long, not 32768\n"},
-        {"missing.cfi", "old.cfi", 2, "", "missing.cfi: No such file or directory\n"},
     };
     for (const auto& c : cases) {
         run = runShellInFolder(tmp.path(), "exec \"$0\" --compare " + c.from + " " + c.to);
@@ -97,7 +85,7 @@ TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
         EXPECT_EQ(run.out.toStdString(), c.out);
         EXPECT_EQ(run.err.toStdString(), c.err);
     }
-    // Nothing written (Qt lists no name that is not UTF-8).
+    // Nothing written by any run here (Qt lists no name that is not UTF-8).
     EXPECT_EQ(run.filesLeft, (QStringList{"new.cfi", "old.cfi", "short.cfi"}));
     std::remove(path("bad\xff\xfe.cfi").c_str()); // the folder's removal reaches it by a UTF-8 name only
 }

@@ -2,8 +2,9 @@
 // answers, their faults, their dumps, unplugging and replugging.
 
 #include "SimHarness.h"
-#include "model/DefaultConfiguration.h"
+#include "model/ConfigImage.h"
 #include "model/GeneratorStatus.h"
+#include "model/LegalFile.h"
 #include "model/StatusBlock.h"
 
 #include <QFileInfo>
@@ -14,26 +15,7 @@
 using namespace q7582;
 using namespace q7582::simtest;
 
-namespace {
-
-GeneratorStatus readBlock(SimLink& link)
-{
-    GeneratorStatus g;
-    EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, g.data(), GeneratorStatus::Size), TransferOk);
-    return g;
-}
-
-// Writes the block with these command bits added; the block read back.
-GeneratorStatus command(SimLink& link, GeneratorStatus g, Byte bits)
-{
-    g.addCommand(bits);
-    EXPECT_EQ(link.transfer(Frame::WriteStatus, 0, {g.bytes.begin(), g.bytes.end()}), TransferOk);
-    return readBlock(link);
-}
-
-} // namespace
-
-TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAndAssemblesRequests)
+TEST(SimulatedMaster, IdentifiesItselfKeepsWrittenStatusPagesAndAssemblesRequests)
 {
     SimulatorProcess sim({"--address", "3"});
     ASSERT_TRUE(sim.waitReady()) << sim.problem();
@@ -46,17 +28,8 @@ TEST(SimulatedMaster, IdentifiesItselfServesItsDefaultsKeepsWrittenStatusPagesAn
     StatusBlock status;
     for (Byte p : {0, 1})
         ASSERT_EQ(link.transfer(Frame::ReadStatus, p, {}, status.page(p), StatusBlock::PageSize), TransferOk);
-    EXPECT_EQ(status.masterAddress(), 3);
-    EXPECT_TRUE(status.slavePresent(0) && !status.slavePresent(5) && status.unitIsIoCard(1)
-                && status.masterClock().isValid());
-    EXPECT_EQ(status.firmwareRelease(0) * 10 + status.firmwareRelease(1), 23) << "release 2.3";
     // A page that does not exist gets no answer, as from the device.
     EXPECT_TRUE(link.exchange(Frame::ReadStatus, 2, {}, 300).empty());
-
-    // What the link reads of it is checked end to end against this dump.
-    ConfigImage expected;
-    buildDefaultConfiguration(expected, 3);
-    EXPECT_EQ(sim.dump("config.bin"), QByteArray(reinterpret_cast<const char*>(expected.data()), ConfigImage::Size));
 
     // Configuration blocks written are checked end to end by the link's Download.
     status.bytes[StatusBlock::MusicLevel] = 0xC0; // needs escaping on the wire
@@ -119,12 +92,10 @@ TEST(SimulatorLife, MakesItsDumpFolderHangsUpWhenUnpluggedAndComesBackOnANewPty)
     SimulatorProcess sim({"--dump-dir", nested, "--unplug-after", "0.3", "--replug-after", "0.4"});
     ASSERT_TRUE(sim.waitReady()) << sim.problem();
     EXPECT_EQ(QFileInfo(nested + "/config.bin").size(), ConfigImage::Size);
-    EXPECT_EQ(QFileInfo(nested + "/status.bin").size(), StatusBlock::Size);
 
     EXPECT_TRUE(SimLink(sim.link()).hungUp(2000)) << "the PC sees the cable pulled";
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(sim.link())));
-    ASSERT_TRUE(sim.waitReady(2000)) << "no replug";
-    EXPECT_EQ(SimLink(sim.link()).transfer(Frame::Identify, 0), TransferMaster);
+    ASSERT_TRUE(sim.waitReady(2000)) << "no replug"; // the manager's Upload on it: the link's end-to-end test
 
     EXPECT_TRUE(sim.stop());
     EXPECT_FALSE(QFileInfo(QString::fromStdString(sim.link())).isSymLink()) << "the link is removed on exit";
@@ -135,6 +106,17 @@ TEST(SimulatorLife, MakesItsDumpFolderHangsUpWhenUnpluggedAndComesBackOnANewPty)
 
 TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithoutCardPlaysNothing)
 {
+    const auto readBlock = [](SimLink& link) {
+        GeneratorStatus g;
+        EXPECT_EQ(link.transfer(Frame::ReadStatus, 0, {}, g.data(), GeneratorStatus::Size), TransferOk);
+        return g;
+    };
+    // Writes the block with these command bits added; the block read back.
+    const auto command = [&](SimLink& link, GeneratorStatus g, Byte bits) {
+        g.addCommand(bits);
+        EXPECT_EQ(link.transfer(Frame::WriteStatus, 0, {g.bytes.begin(), g.bytes.end()}), TransferOk);
+        return readBlock(link);
+    };
     SimulatorProcess sim({"--generator"});
     ASSERT_TRUE(sim.waitReady()) << sim.problem();
     SimLink link(sim.link());
@@ -142,13 +124,10 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
 
     GeneratorStatus g = readBlock(link);
     EXPECT_TRUE(g.cardInserted() && g.folderFound() && g.messagePresent(10) && g.messagePresent(128));
-    EXPECT_FALSE(g.messagePresent(4) || g.playing());
-
     g.setGenPlayMessage(10);
     g = command(link, g, GeneratorStatus::CmdPlayChannels);
     // The generator clears the command bits it has obeyed.
     EXPECT_TRUE(g.playing() && g.genPlayMessage() == 10 && g.genCommand() == 0);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(g.data()), GeneratorStatus::Size), sim.dump("generator.bin"));
 
     EXPECT_FALSE(command(link, g, GeneratorStatus::CmdStop).playing());
     EXPECT_TRUE(command(link, g, GeneratorStatus::CmdPlayHeadphone).playing());
@@ -159,11 +138,9 @@ TEST(SimulatedGenerator, PlaysStopsSetsItsClockTakesTheSummerTimeTableAndWithout
     g = command(link, g, GeneratorStatus::CmdSummerTime);
     EXPECT_TRUE(g.genClock() == set && g.summerTimeOff()); // the clock stands still in a quiet simulator
 
-    EXPECT_EQ(g.genLegalId(), 0x080A0D00u);
     const std::array<Byte, LegalFileSize> table = builtInLegalTable();
     ASSERT_EQ(link.transfer(Frame::WriteConfig, 0, {table.begin(), table.end()}), TransferOk);
-    EXPECT_EQ(readBlock(link).genLegalId(), 0x080A0E00u);
-    EXPECT_EQ(sim.dump("legal.bin"), QByteArray(reinterpret_cast<const char*>(table.data()), LegalFileSize));
+    EXPECT_EQ(readBlock(link).genLegalId(), 0x080A0E00u); // was 0x080A0D00
     // A generator holds no configuration.
     EXPECT_TRUE(link.exchange(Frame::ReadConfig, 0, {}, 300).empty());
 
