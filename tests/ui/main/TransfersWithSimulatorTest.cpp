@@ -218,7 +218,6 @@ TEST_P(TransfersWithSimulator, TransfersAreKeptInTheHistoryAndAMissingReplyMarks
               Box("Errore", QStringLiteral("The master did not answer at block %1 of 128: the master now holds a "
                                            "partial configuration. Download again.")
                                 .arg(unanswered)));
-    EXPECT_TRUE(window->centralWidget()->isEnabled()); // marked partial: ClosingAndTransfers
     window->stopLink();
 
     const QString partial = "2026-03-15_09.08.07_master-0_download-partial_3.cfi";
@@ -243,14 +242,12 @@ TEST_P(TransfersWithSimulator, MasterTwoRefusesOthersConfigurationsDropsACutUplo
     trigger("Download1");
     EXPECT_EQ(dialogs.questions.join('|').toStdString(),
               "This configuration was read from master 1; the connected master is 2. Download anyway?");
-    EXPECT_TRUE(window->centralWidget()->isEnabled());
 
     trigger("Edit1");
     ASSERT_TRUE(spinUntil([&] { return lastBlockOf(Frame::ReadConfig) >= 16; }, TransferMs));
     ASSERT_TRUE(two.control("unplug 1"));
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
     trigger("Master1");
-    EXPECT_FALSE(shared.requests.uploadRequest);
     ASSERT_TRUE(two.waitReady(5000));
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::Connected; }, 10000));
     const int reads = requestsOf(Frame::ReadConfig);
@@ -283,7 +280,6 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancels
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 4 * TransferMs));
     EXPECT_TRUE(dialogs.warnings.back().second.endsWith(
         ", again after 3 restarts: the Upload was given up. The configuration in memory is unchanged."));
-    EXPECT_FALSE(shared.requests.uploadRequest);
     EXPECT_EQ(workspace->config(), before);
 
     ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000));
@@ -296,7 +292,6 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancels
     serveEventsFor(1500);
     EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
     EXPECT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_TRUE(window->centralWidget()->isEnabled());
     ASSERT_TRUE(sim.control("unplug 1")); // while polling: the next request finds the line gone
     EXPECT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
     window->stopLink();
@@ -312,8 +307,6 @@ TEST_P(TransfersWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTime
     ASSERT_TRUE(start(sim, false));
     auto* list = find<QComboBox>("CBMsgList");
     ASSERT_TRUE(spinUntil([&] { return window->generatorMode() && list->count() == 5; }, 10000));
-    EXPECT_EQ(list->itemText(3), "010.WAV");
-
     list->setCurrentIndex(3);
     find<QPushButton>("SPstartHP")->click();
     EXPECT_TRUE(spinUntil([&] {

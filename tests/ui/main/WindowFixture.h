@@ -114,6 +114,11 @@ protected:
         refresh();
     }
     void refresh() { window->statusDisplayRefresh(); }
+    void refreshWith(const std::function<void(StatusBlock&)>& f)
+    {
+        setStatus(f);
+        refresh();
+    }
     // A refresh, and whether it asked for a status page write.
     bool refreshWrites()
     {
