@@ -3,7 +3,6 @@
 
 #include "WindowFixture.h"
 #include "program/SecondaryWindows.h"
-#include "ui/config/ConfigEditor.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/AboutBox.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
