@@ -1,17 +1,15 @@
-// What the user sees: the painted 6 x 6 grid (names, hit-testing, clicks, tool tips,
-// painted colours), the panel frame, the level tag and the status bar on their own;
-// titles exactly as the windows name themselves, boxes wide enough for their titles,
-// level sliders filled up to the level, sharp icons on a magnified screen, windows that
-// fit the screen.
+// What the user sees and handles: the painted 6 x 6 grid (names, hit-testing, clicks, tool
+// tips, accessibility), the level tag and the status bar on their own; titles exactly as
+// the windows name themselves, boxes wide enough for their titles, sharp icons on a
+// magnified screen, windows that fit the screen. How the grids, panels and level sliders
+// are drawn is compared pixel for pixel by the screenshots of docs/.
 
 #include "WindowFixture.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/WindowHelp.h"
 #include "ui/main/Icons.h"
-#include "ui/main/LevelSlider.h"
 #include "ui/main/LevelTag.h"
 #include "ui/main/LevelsPanel.h"
-#include "ui/main/Panel.h"
 #include "ui/main/StatusBarPanel.h"
 #include "ui/main/Widgets.h"
 
@@ -23,15 +21,12 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 
 namespace q7582::test {
 namespace {
-
-QImage opaque(const QPixmap& shot) { return shot.toImage().convertToFormat(QImage::Format_RGB32); }
 
 class CellGridTest : public ::testing::Test {
 protected:
@@ -41,13 +36,6 @@ protected:
     {
         QMouseEvent e(type, QPointF(at), grid.mapToGlobal(QPointF(at)), button, button, Qt::NoModifier);
         QApplication::sendEvent(&grid, &e);
-    }
-    static QImage rendered(CellGrid& grid)
-    {
-        QImage image(grid.size(), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        grid.render(&image, QPoint(), QRegion(), QWidget::DrawChildren); // no window background
-        return image;
     }
 };
 
@@ -110,63 +98,6 @@ TEST_F(CellGridTest, EachCellShowsItsOwnToolTipAndIsNamedForAccessibility)
     const QPoint middle = grid.mapToGlobal(grid.cellRect(8).center());
     EXPECT_EQ(std::tuple(table->indexOfChild(last), last->parent(), table->childAt(middle.x(), middle.y())),
               std::tuple(CellGrid::Rows + 35, table, table->child(CellGrid::Rows + 8)));
-}
-
-// Each item is drawn pixel for pixel as the sunken framed text it replaces, enabled or not
-// (its disabled picture drawn on the spot or ahead).
-TEST_F(CellGridTest, ItemsLookLikeTheFramedTextsTheyReplace)
-{
-    QWidget host;
-    host.setFont(QFont(QStringLiteral("Tahoma"), 8));
-    const QColor blue(0xA0, 0xA0, 0xFF), white(0xFF, 0xFF, 0xFF);
-    std::vector<CellGrid*> grids;
-    for (int g = 0; g < 2; ++g) {
-        grids.push_back(new CellGrid(
-            {QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")}, &host));
-        grids.back()->setCellBackground(13, blue);
-        grids.back()->setRowBackground(1, white);
-    }
-    grids.back()->prepareDisabledLook();
-    ClickLabel* cell = makeText(&host, QStringLiteral("OutCell14"), QRect(QPoint(), grids[0]->cellRect(13).size()));
-    cell->setText(QStringLiteral("14"));
-    cell->setBackground(blue);
-    for (bool enabled : {true, false})
-        for (CellGrid* painted : grids) {
-            host.setEnabled(enabled);
-            EXPECT_EQ(opaque(painted->grab(painted->cellRect(13))), opaque(cell->grab())) << enabled;
-            // The gap between two cells is not painted.
-            EXPECT_EQ(rendered(*painted).pixelColor(painted->cellRect(13).topRight() + QPoint(1, 0)),
-                      QColor(Qt::black));
-        }
-}
-
-// A panel drawn from its kept frame, in bands, looks as the style draws a group box, in
-// either state (its disabled frame drawn on the spot or ahead), after its title changes
-// and after it is resized. (Lower than 96 pixels: a taller reference would be filled by
-// Qt's thread pool, which ThreadSanitizer cannot follow.)
-TEST(Panel, LooksAsTheStyleDrawsAGroupBoxWhateverChanges)
-{
-    QWidget host;
-    host.resize(600, 400);
-    auto* panel = new Panel(QStringLiteral("Units"), &host);
-    auto* drawnAhead = new Panel(QStringLiteral("Units"), &host);
-    auto* plain = new QGroupBox(QStringLiteral("Units"), &host);
-    const auto same = [&](const char* when) {
-        EXPECT_EQ(panel->grab().toImage(), plain->grab().toImage()) << when;
-        EXPECT_EQ(drawnAhead->grab().toImage(), plain->grab().toImage()) << when;
-    };
-    for (QGroupBox* box : {static_cast<QGroupBox*>(panel), static_cast<QGroupBox*>(drawnAhead), plain})
-        box->setGeometry(0, 0, 262, 90);
-    same("first paint");
-    drawnAhead->prepareDisabledLook();
-    host.setEnabled(false);
-    same("disabled");
-    host.setEnabled(true);
-    for (QGroupBox* box : {static_cast<QGroupBox*>(panel), static_cast<QGroupBox*>(drawnAhead), plain}) {
-        box->setTitle(QStringLiteral("Music selection"));
-        box->resize(300, 80);
-    }
-    same("new title and size");
 }
 
 template <typename T>
@@ -280,46 +211,6 @@ TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
     EXPECT_EQ(caption->text(), "DEFAULT Configuration of Master 3 - MODIFIED - PARTIAL DOWNLOAD");
     EXPECT_GE(caption->contentsRect().width(), caption->fontMetrics().horizontalAdvance(caption->text()));
     EXPECT_LE(caption->geometry().right(), window->statusBar()->width());
-}
-
-struct ProbedSlider : LevelSlider {
-    using LevelSlider::LevelSlider;
-    QStyleOptionSlider plainOption() const
-    {
-        QStyleOptionSlider option;
-        initStyleOption(&option);
-        return option;
-    }
-};
-
-TEST(LevelSliderLook, TheFilledPartGrowsWithTheLevelWhileTheHandleStaysAtItsPosition)
-{
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-    ProbedSlider slider(Qt::Vertical, nullptr);
-    slider.setStyle(fusion.get());
-    slider.setRange(0, 20);
-    slider.setInvertedAppearance(true); // position 0, level 20, at the top
-    slider.setTickPosition(QSlider::TicksBothSides);
-    slider.resize(30, 144);
-    int lastFill = -1;
-    for (int position : {20, 15, 10, 5, 0}) { // level 0 up to 20
-        slider.setValue(position);
-        const QStyleOptionSlider option = slider.paintOption();
-        const QStyleOptionSlider plain = slider.plainOption(); // what keys and mouse work on
-        const QRect groove = fusion->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, &slider);
-        const QRect handle = fusion->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
-        EXPECT_EQ(handle, fusion->subControlRect(QStyle::CC_Slider, &plain, QStyle::SC_SliderHandle, &slider))
-            << position;
-        const int fill = groove.bottom() - handle.bottom();
-        EXPECT_GT(fill, lastFill) << position;
-        lastFill = fill;
-    }
-    EXPECT_GT(lastFill, 100); // the top level: nearly the whole groove
-
-    QStyleOptionSlider horizontal;
-    horizontal.orientation = Qt::Horizontal;
-    horizontal.sliderPosition = 3;
-    EXPECT_EQ(filledFromBottom(horizontal).sliderPosition, 3); // drawn as it is
 }
 
 TEST(ScreenFit, AWindowKeepsItsSizeWhereItFitsAndScrollsWhereItDoesNot)
