@@ -339,21 +339,15 @@ protected:
         };
         return !controls->isEnabled() && spinUntil(done, 4 * TransferMs);
     }
-    // How many requests of that command the link has written (with a payload `match` accepts).
-    int requestsOf(Byte command, const std::function<bool(const std::vector<Byte>&)>& match = {})
+    // The requests of that command the link has written, in order; with `match`, those whose
+    // payload it accepts.
+    std::vector<Frame::Request> sent(Byte command, const std::function<bool(const std::vector<Byte>&)>& match = {})
     {
         std::lock_guard lock(chip->mutex);
-        return int(std::count_if(chip->requests.begin(), chip->requests.end(), [&](const Frame::Request& r) {
-            return r.command == command && (!match || match(r.payload));
-        }));
-    }
-    // The block of the last configuration request of that command, -1 before the first.
-    int lastBlockOf(Byte command)
-    {
-        std::lock_guard lock(chip->mutex);
-        const auto last = std::find_if(chip->requests.rbegin(), chip->requests.rend(),
-                                       [&](const Frame::Request& r) { return r.command == command; });
-        return last == chip->requests.rend() ? -1 : last->index;
+        std::vector<Frame::Request> out;
+        std::copy_if(chip->requests.begin(), chip->requests.end(), std::back_inserter(out),
+                     [&](const Frame::Request& r) { return r.command == command && (!match || match(r.payload)); });
+        return out;
     }
     // Opens a file of distinct bytes (each block holds both bytes that travel escaped).
     std::string openPlan(int seed = 0)
@@ -437,7 +431,7 @@ TEST_P(TransfersWithSimulator, TransfersAreKeptInTheHistoryAndAMissingReplyMarks
     ASSERT_TRUE(sim.control("silence 1"));
     chip->release();
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, TransferMs));
-    const int unanswered = lastBlockOf(Frame::WriteConfig);
+    const int unanswered = sent(Frame::WriteConfig).back().index;
     EXPECT_EQ(dialogs.warnings.back(),
               Box("Errore", QStringLiteral("The master did not answer at block %1 of 128: the master now holds a "
                                            "partial configuration. Download again.")
@@ -466,18 +460,19 @@ TEST_P(TransfersWithSimulator, MasterTwoRefusesOthersConfigurationsDropsACutUplo
     trigger("Download1");
     EXPECT_EQ(dialogs.questions.join('|').toStdString(),
               "This configuration was read from master 1; the connected master is 2. Download anyway?");
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
 
     trigger("Edit1");
-    ASSERT_TRUE(spinUntil([&] { return lastBlockOf(Frame::ReadConfig) >= 16; }, TransferMs));
+    ASSERT_TRUE(spinUntil([&] { return sent(Frame::ReadConfig).size() > 16; }, TransferMs));
     ASSERT_TRUE(two.control("unplug 1"));
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
     trigger("Master1");
     ASSERT_TRUE(two.waitReady(5000));
     ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::Connected; }, 10000));
-    const int reads = requestsOf(Frame::ReadConfig);
+    const std::size_t reads = sent(Frame::ReadConfig).size();
     serveEventsFor(1500);
-    EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
-    EXPECT_EQ(requestsOf(Frame::WriteConfig), 0);
+    EXPECT_EQ(sent(Frame::ReadConfig).size(), reads);
+    EXPECT_TRUE(sent(Frame::WriteConfig).empty());
     ConfigImage defaults;
     buildDefaultConfiguration(defaults, 1);
     EXPECT_EQ(workspace->config(), defaults);
@@ -486,9 +481,9 @@ TEST_P(TransfersWithSimulator, MasterTwoRefusesOthersConfigurationsDropsACutUplo
     ASSERT_TRUE(spinUntil([&] { return tuner->value() == 10; })); // the simulator's third music source
     tuner->setValue(14);
     EXPECT_TRUE(spinUntil([&] {
-        return requestsOf(Frame::WriteStatus, [](const std::vector<Byte>& page) {
-            return page.size() == StatusBlock::PageSize && page[StatusBlock::MusicSourceLevels + 2] == 14;
-        });
+        return !sent(Frame::WriteStatus, [](const std::vector<Byte>& page) {
+                    return page.size() == StatusBlock::PageSize && page[StatusBlock::MusicSourceLevels + 2] == 14;
+                }).empty();
     }));
     window->close();
     window.reset(); // destroying it after close is harmless
@@ -512,9 +507,9 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancels
         spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; }, TransferMs));
     trigger("CancelTransferKey");
     serveEventsFor(500); // a running attempt stops at its next block
-    const int reads = requestsOf(Frame::ReadConfig);
+    const std::size_t reads = sent(Frame::ReadConfig).size();
     serveEventsFor(1500);
-    EXPECT_EQ(requestsOf(Frame::ReadConfig), reads);
+    EXPECT_EQ(sent(Frame::ReadConfig).size(), reads);
     EXPECT_EQ(dialogs.warnings.size(), 1u);
     ASSERT_TRUE(sim.control("unplug 1")); // while polling: the next request finds the line gone
     EXPECT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
@@ -534,11 +529,11 @@ TEST_P(TransfersWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTime
     list->setCurrentIndex(3);
     find<QPushButton>("SPstartHP")->click();
     EXPECT_TRUE(spinUntil([&] {
-        return requestsOf(Frame::WriteStatus, [](const std::vector<Byte>& g) {
-            return g.size() == GeneratorStatus::Size
-                   && (g[GeneratorStatus::Command] & GeneratorStatus::CmdPlayHeadphone)
-                   && g[GeneratorStatus::PlayMessage] == 10;
-        });
+        return !sent(Frame::WriteStatus, [](const std::vector<Byte>& g) {
+                    return g.size() == GeneratorStatus::Size
+                           && (g[GeneratorStatus::Command] & GeneratorStatus::CmdPlayHeadphone)
+                           && g[GeneratorStatus::PlayMessage] == 10;
+                }).empty();
     }));
 
     auto* update = find<QPushButton>("SPLegalUpdate");

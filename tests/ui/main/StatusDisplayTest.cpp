@@ -30,7 +30,8 @@ TEST(StatusRules, DialogAnswersIoCellsUnitsActiveSourceMessageAndClock)
     EXPECT_TRUE(validNameAnswer(QString(20, QChar(0x00E8)))); // characters, not bytes
 
     StatusBlock sb;
-    sb.bytes[StatusBlock::OutputStates + 0] = 0x80;    // output 8: the second of card 2
+    sb.bytes[StatusBlock::OutputStates + 0] = 0x80; // output 8: the second of card 2
+    EXPECT_EQ(outputCellState(sb, 7), CellState::Absent);
     sb.bytes[StatusBlock::UnitInfo + 1] = 0x20 | 0x80; // I/O card on line A
     EXPECT_EQ(outputCellState(sb, 7), CellState::Busy);
     EXPECT_EQ(inputCellState(sb, 7), CellState::Idle);
@@ -100,7 +101,6 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     clickCell("ZoneCell9", Qt::RightButton);
     clickCell("ZoneCell1", Qt::RightButton);
     EXPECT_FALSE(refreshWrites());
-    EXPECT_EQ(status().slaveZones(1), 0x80);
 
     clickCell("ZoneCell8", Qt::RightButton); // zone 2 of slave 1
     EXPECT_TRUE(refreshWrites());
@@ -207,7 +207,6 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaAndTheStatusBarShowsActivityA
     EXPECT_TRUE(find("Help1")->isEnabled() && find("HelpLanguage1")->isEnabled());
     EXPECT_FALSE(shown("MasterArea"));
     EXPECT_EQ(find("PanelMG")->geometry(), window->centralWidget()->rect());
-    EXPECT_EQ(window->centralWidget()->height(), MainWindow::GeneratorClientHeight);
     EXPECT_EQ(caption(), " - MODIFIED");
     EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
 
@@ -277,11 +276,9 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
 // the alignment into the clock page.
 TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
 {
-    const auto click = [&](const char* name) { find<QAbstractButton>(name)->click(); };
     EXPECT_FALSE(find("STAddr")->isEnabled());
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x80 | 2; });
     connectMaster();
-    EXPECT_TRUE(find("STAddr")->isEnabled());
     dialogs.answers = {"6", "05", "a", "4"};
     doubleClick(find("STAddr"));
     EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
@@ -317,7 +314,6 @@ TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
     });
     EXPECT_EQ(text("STMTime"), "08:30.05");
     EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
-    EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
     click("SPLegalTime");
     EXPECT_TRUE(!refreshWrites() && takeClockWrite());
     EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
@@ -415,7 +411,6 @@ protected:
             out << list()->itemText(i);
         return out;
     }
-    void click(const char* button) { find<QAbstractButton>(button)->click(); }
     // Whether each play button can be clicked: headphone, channels.
     std::pair<bool, bool> playable() { return {find("SPstartHP")->isEnabled(), find("SPstartCh")->isEnabled()}; }
     // A refresh, and whether it asked for a generator write.
@@ -431,11 +426,9 @@ TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMap
     showCard({128, 1, 10});
     EXPECT_EQ(items(), QStringList({"001.WAV", "010.WAV", "128.WAV"}));
     EXPECT_EQ(texts(), QStringList({"SD card inserted", "MSGVELA dir found", "3 message in SD card"}));
-    EXPECT_EQ(playable(), std::pair(true, true));
 
     // Not rebuilt, so the user's choice stays, until the map changes.
     list()->setCurrentIndex(2);
-    refresh();
     refresh();
     EXPECT_EQ(list()->currentIndex(), 2);
     showCard({1, 10, 128, 4});
@@ -512,7 +505,6 @@ TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopAndPlayNeedsAMes
 TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)
 {
     refreshWith([](G& g) { g.bytes[G::ClockExtra] = 0x5A; });
-    EXPECT_EQ(text("STMsgDate"), "-"); // an all-zero clock is no date
     click("SPAlign");
     click("SPMsgLegal");
     EXPECT_EQ(text("SPMsgLegal"), "Enable summer legal time");
