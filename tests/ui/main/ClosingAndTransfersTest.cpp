@@ -1,13 +1,29 @@
 // Closing the window around transfers and unsaved changes, and what the window shows
-// when a transfer fails, restarts or is dropped. The link is played by the test.
+// when a transfer fails, restarts or is dropped, with the link played by the test; then
+// transfers end to end against qs7582-sim: completed and kept, cut by closing, by a
+// missing reply, by an unplug or by a bad link, and the generator's.
 
+#include "BothCables.h"
 #include "WindowFixture.h"
 #include "app/TerminationSignals.h"
+#include "link/Chip.h"
+#include "link/FrameCodec.h"
+#include "model/DefaultConfiguration.h"
+#include "model/LegalFile.h"
+#include "ui/main/ProgramEnd.h"
 #include "ui/main/TransferMessages.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
+#include <mutex>
 
 namespace q7582::test {
 namespace {
@@ -193,9 +209,8 @@ TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestar
               "The master stayed busy at block 3 of 128, again after 3 restarts: the Upload was given up. "
               "The configuration in memory is unchanged.");
     EXPECT_FALSE(cancelShown());
-    EXPECT_TRUE(window->partialDownload()); // only a complete transfer clears it
 
-    end(TransferKind::LegalTable, TransferEnd::Completed);
+    end(TransferKind::LegalTable, TransferEnd::Completed); // only a complete transfer clears it
     EXPECT_TRUE(window->partialDownload());
     end(TransferKind::Upload, TransferEnd::Completed);
     EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
@@ -209,7 +224,6 @@ TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestar
     connectMaster();
     refresh(); // page 0: the address
     trigger("Edit1");
-    EXPECT_FALSE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(cancelShown());
     // What the user watches meanwhile is not greyed.
     EXPECT_TRUE(find("ProgressBar1")->isEnabled());
@@ -233,6 +247,306 @@ TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestar
     EXPECT_FALSE(shared.requests.legalFileWriteRequest);
     EXPECT_FALSE(cancelShown());
 }
+
+// A chip remembering every request frame the link writes through it. It can hold the
+// worker before one request goes out, so that a test acts mid-transfer however loaded
+// the machine is.
+class RecordingChip : public Chip {
+public:
+    explicit RecordingChip(std::unique_ptr<Chip> chip) : chip_(std::move(chip)) {}
+    int open() override { return chip_->open(); }
+    int reset() override { return chip_->reset(); }
+    int setTimeouts(unsigned readMs, unsigned writeMs) override { return chip_->setTimeouts(readMs, writeMs); }
+    int purge() override { return chip_->purge(); }
+    int setLatencyTimer(int ms) override { return chip_->setLatencyTimer(ms); }
+    int getStatus(int& receiveQueue) override { return chip_->getStatus(receiveQueue); }
+    int read(Byte* buffer, int count, int& got) override { return chip_->read(buffer, count, got); }
+    void close() override { chip_->close(); }
+    std::string lastError() const override { return chip_->lastError(); }
+    OpenFailure openFailure() const override { return chip_->openFailure(); }
+    std::string description() const override { return chip_->description(); }
+    int write(const Byte* data, int count, int& written) override
+    {
+        Frame::Request r;
+        if (Frame::decodeRequest(data, count, r)) {
+            std::unique_lock lock(mutex);
+            requests.push_back(r);
+            if (r.command == holdCommand_ && r.index == holdBlock_) {
+                held_ = true;
+                // The bound only keeps a failed test from hanging.
+                released_.wait_for(lock, std::chrono::minutes(2), [&] { return holdBlock_ < 0; });
+            }
+        }
+        return chip_->write(data, count, written);
+    }
+    // The worker stops before it writes that request, until release().
+    void holdBefore(Byte command, int block)
+    {
+        std::lock_guard lock(mutex);
+        holdCommand_ = command;
+        holdBlock_ = block;
+    }
+    bool holding()
+    {
+        std::lock_guard lock(mutex);
+        return held_ && holdBlock_ >= 0;
+    }
+    void release()
+    {
+        std::lock_guard lock(mutex);
+        holdBlock_ = -1;
+        released_.notify_all();
+    }
+    std::mutex mutex;
+    std::vector<Frame::Request> requests;
+
+private:
+    std::unique_ptr<Chip> chip_;
+    std::condition_variable released_;
+    Byte holdCommand_ = 0;
+    int holdBlock_ = -1;
+    bool held_ = false;
+};
+
+class TransfersWithSimulator : public WindowTest, public ::testing::WithParamInterface<simtest::Cable> {
+protected:
+    // A transfer in about four seconds. The link takes a reply after the pause that
+    // follows its request, and much shorter pauses leave the simulator too little time.
+    static constexpr double Pacing = 1.0; // the device's own: shorter pauses can cut replies short under load
+    static constexpr int TransferMs = 30000;
+
+    // Starts the link on the simulator; for a master, waits until it is found and has
+    // told its address.
+    bool start(simtest::SimulatorProcess& sim, bool master = true, double pacing = Pacing)
+    {
+        if (!sim.waitReady())
+            return false;
+        sim.useFromEnvironment();
+        auto recording = std::make_unique<RecordingChip>(makeChipFromEnvironment());
+        chip = recording.get();
+        window->startLink(std::move(recording), pacing);
+        return !master || spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000);
+    }
+    // Runs a transfer command and waits until it has ended, the window enabled again.
+    // An Upload that a loaded machine's slow reply fails is restarted; the window is
+    // enabled between the attempts, and its request stays raised until the last.
+    bool transfer(const char* command)
+    {
+        trigger(command);
+        QWidget* controls = window->centralWidget();
+        const auto done = [&] {
+            return controls->isEnabled() && !shared.requests.uploadRequest && !shared.requests.downloadRequest;
+        };
+        return !controls->isEnabled() && spinUntil(done, 4 * TransferMs);
+    }
+    // The requests of that command the link has written, in order; with `match`, those whose
+    // payload it accepts.
+    std::vector<Frame::Request> sent(Byte command, const std::function<bool(const std::vector<Byte>&)>& match = {})
+    {
+        std::lock_guard lock(chip->mutex);
+        std::vector<Frame::Request> out;
+        std::copy_if(chip->requests.begin(), chip->requests.end(), std::back_inserter(out),
+                     [&](const Frame::Request& r) { return r.command == command && (!match || match(r.payload)); });
+        return out;
+    }
+    // Opens a file of distinct bytes (each block holds both bytes that travel escaped).
+    std::string openPlan(int seed = 0)
+    {
+        std::string content(ConfigImage::Size, '\0');
+        for (std::size_t i = 0; i < content.size(); ++i)
+            content[i] = char(i * 7 + i / ConfigImage::BlockSize + std::size_t(seed));
+        write("plan.cfi", content);
+        dialogs.answers.push_back(dir.filePath("plan.cfi"));
+        trigger("Open1");
+        return content;
+    }
+    // Whether the master's memory came to hold content; on failure, says what the user was told.
+    ::testing::AssertionResult holds(simtest::SimulatorProcess& sim, const std::string& content)
+    {
+        if (spinUntil([&] { return sim.dump("config.bin").toStdString() == content; }, TransferMs))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "told: " << (dialogs.warnings.empty() ? "nothing" : dialogs.warnings.back().second.toStdString());
+    }
+    // Starts a Download and holds the link before that block goes out. A Download that a
+    // starved simulator fails before then is run again, as the user is told.
+    bool downloadHeldBefore(int block)
+    {
+        chip->holdBefore(Frame::WriteConfig, block);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            dialogs.warnings.clear();
+            trigger("Download1");
+            spinUntil([&] { return chip->holding() || !dialogs.warnings.empty(); }, 2 * TransferMs);
+            if (chip->holding())
+                return true;
+            spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000);
+        }
+        return false;
+    }
+    RecordingChip* chip = nullptr; // goes with the link: not after stopLink() or close
+};
+
+// SIGTERM in the middle of a Download lets it finish; then the window closes and the
+// program ends. The link
+// waits before block 100 until the request is seen, so the Download is still running
+// when it comes, whatever the machine's load, and the rest is well inside the closing
+// guard's fallback. Such a Download cannot be run again: the link waits twice the
+// device's pause for each reply, so that a simulator starved of CPU still answers.
+TEST_P(TransfersWithSimulator, SigtermMidDownloadLetsItFinishThenEnds)
+{
+    routeProgramEnd(*qobject_cast<QApplication*>(QCoreApplication::instance()), *window);
+    simtest::SimulatorProcess sim({}, GetParam());
+    ASSERT_TRUE(start(sim, true, 2 * Pacing)) << sim.problem();
+    const std::string content = openPlan(0x5A);
+    ASSERT_TRUE(downloadHeldBefore(100));
+    std::raise(SIGTERM);
+    ASSERT_TRUE(spinUntil([&] { return caption() == ClosingNotice; }, TransferMs));
+    EXPECT_EQ(closings, 0);
+    chip->release();
+    // Qt alone ends the program when its last visible window closes; no window is shown
+    // here (showing starts Qt's pooled threads), so only the window's own signal ends it.
+    QTimer::singleShot(4 * TransferMs, window.get(), [] { QCoreApplication::exit(1); }); // instead of hanging
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(holds(sim, content)); // all 128 blocks (the chip went with the link)
+}
+
+// An Upload saved is the master's memory; a Download puts a file there. Each completed
+// Upload and Download is kept once; a Download whose reply goes missing at block 39
+// says where, is marked partial and is kept as partial, with the image it was writing.
+TEST_P(TransfersWithSimulator, TransfersAreKeptInTheHistoryAndAMissingReplyMarksAPartialDownload)
+{
+    simtest::SimulatorProcess sim({}, GetParam());
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    ASSERT_TRUE(transfer("Edit1"));
+    dialogs.answers.push_back(dir.filePath("master"));
+    trigger("Save1");
+    EXPECT_EQ(read("master.cfi"), sim.dump("config.bin").toStdString());
+    ASSERT_TRUE(transfer("Edit1")); // the same image again
+    const std::string plan = openPlan();
+    ASSERT_TRUE(transfer("Download1"));
+    EXPECT_TRUE(holds(sim, plan));
+
+    const std::string cut = openPlan(1);
+    ASSERT_TRUE(downloadHeldBefore(39));
+    ASSERT_TRUE(sim.control("silence 1"));
+    chip->release();
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, TransferMs));
+    const int unanswered = sent(Frame::WriteConfig).back().index;
+    EXPECT_EQ(dialogs.warnings.back(),
+              Box("Errore", QStringLiteral("The master did not answer at block %1 of 128: the master now holds a "
+                                           "partial configuration. Download again.")
+                                .arg(unanswered)));
+    window->stopLink();
+
+    const QString partial = "2026-03-15_09.08.07_master-0_download-partial_3.cfi";
+    EXPECT_EQ(QDir(dir.filePath("history")).entryList(QDir::Files),
+              QStringList(
+                  {partial, "2026-03-15_09.08.07_master-0_download_2.cfi", "2026-03-15_09.08.07_master-0_upload.cfi"}));
+    EXPECT_EQ(read("history/" + partial.toStdString()), cut);
+}
+
+// At master 2: master 1's configuration is asked about, and No writes no block; Load
+// Default drops an Upload cut by an unplug, which is not started again once the master
+// is back. The window shows the master's levels and sends a moved slider; it closes
+// mid-poll, the link with it.
+TEST_P(TransfersWithSimulator, MasterTwoRefusesOthersConfigurationsDropsACutUploadAndTakesASlider)
+{
+    simtest::SimulatorProcess one({"--address", "1"}, GetParam());
+    ASSERT_TRUE(start(one)) << one.problem();
+    ASSERT_TRUE(transfer("Edit1"));
+    window->stopLink();
+    simtest::SimulatorProcess two({"--address", "2"}, GetParam());
+    ASSERT_TRUE(start(two)) << two.problem();
+    trigger("Download1");
+    EXPECT_EQ(dialogs.questions.join('|').toStdString(),
+              "This configuration was read from master 1; the connected master is 2. Download anyway?");
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+
+    trigger("Edit1");
+    ASSERT_TRUE(spinUntil([&] { return sent(Frame::ReadConfig).size() > 16; }, TransferMs));
+    ASSERT_TRUE(two.control("unplug 1"));
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
+    trigger("Master1");
+    ASSERT_TRUE(two.waitReady(5000));
+    ASSERT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::Connected; }, 10000));
+    const std::size_t reads = sent(Frame::ReadConfig).size();
+    serveEventsFor(1500);
+    EXPECT_EQ(sent(Frame::ReadConfig).size(), reads);
+    EXPECT_TRUE(sent(Frame::WriteConfig).empty());
+    ConfigImage defaults;
+    buildDefaultConfiguration(defaults, 1);
+    EXPECT_EQ(workspace->config(), defaults);
+
+    auto* tuner = find<QSlider>("LevelSliders9");
+    ASSERT_TRUE(spinUntil([&] { return tuner->value() == 10; })); // the simulator's third music source
+    tuner->setValue(14);
+    EXPECT_TRUE(spinUntil([&] {
+        return !sent(Frame::WriteStatus, [](const std::vector<Byte>& page) {
+                    return page.size() == StatusBlock::PageSize && page[StatusBlock::MusicSourceLevels + 2] == 14;
+                }).empty();
+    }));
+    window->close();
+    window.reset(); // destroying it after close is harmless
+}
+
+// Every 40th reply truncated: no Upload can complete. An unplug while polling is seen.
+TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancelsOneAndAnUnplugIsSeen)
+{
+    simtest::SimulatorProcess sim({"--truncate-every", "40"}, GetParam());
+    ASSERT_TRUE(start(sim)) << sim.problem();
+    const ConfigImage before = workspace->config();
+    trigger("Edit1");
+    ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 4 * TransferMs));
+    EXPECT_TRUE(dialogs.warnings.back().second.endsWith(
+        ", again after 3 restarts: the Upload was given up. The configuration in memory is unchanged."));
+    EXPECT_EQ(workspace->config(), before);
+
+    ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000));
+    trigger("Edit1");
+    ASSERT_TRUE(
+        spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; }, TransferMs));
+    trigger("CancelTransferKey");
+    serveEventsFor(500); // a running attempt stops at its next block
+    const std::size_t reads = sent(Frame::ReadConfig).size();
+    serveEventsFor(1500);
+    EXPECT_EQ(sent(Frame::ReadConfig).size(), reads);
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+    ASSERT_TRUE(sim.control("unplug 1")); // while polling: the next request finds the line gone
+    EXPECT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
+    window->stopLink();
+}
+
+// The generator's live command and its summer-time table, the transfers of generator mode.
+TEST_P(TransfersWithSimulator, GeneratorPlaysOnTheHeadphoneAndTakesTheSummerTimeTable)
+{
+    ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    ASSERT_TRUE(loadLegalFile(workspace->legalFile(), path("LEGAL.BIN")).ok);
+
+    simtest::SimulatorProcess sim({"--generator"}, GetParam());
+    ASSERT_TRUE(start(sim, false));
+    auto* list = find<QComboBox>("CBMsgList");
+    ASSERT_TRUE(spinUntil([&] { return window->generatorMode() && list->count() == 5; }, 10000));
+    list->setCurrentIndex(3);
+    find<QPushButton>("SPstartHP")->click();
+    EXPECT_TRUE(spinUntil([&] {
+        return !sent(Frame::WriteStatus, [](const std::vector<Byte>& g) {
+                    return g.size() == GeneratorStatus::Size
+                           && (g[GeneratorStatus::Command] & GeneratorStatus::CmdPlayHeadphone)
+                           && g[GeneratorStatus::PlayMessage] == 10;
+                }).empty();
+    }));
+
+    auto* update = find<QPushButton>("SPLegalUpdate");
+    ASSERT_TRUE(spinUntil([&] { return update->isEnabled(); }));
+    update->click();
+    const std::string sent = read("LEGAL.BIN");
+    ASSERT_EQ(sent.size(), std::size_t(LegalFileSize));
+    EXPECT_TRUE(spinUntil([&] { return sim.dump("legal.bin").toStdString() == sent; }));
+    EXPECT_TRUE(spinUntil([&] { return !update->isEnabled(); }));
+    window->stopLink();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cable, TransfersWithSimulator, simtest::BothCables, simtest::cableTestName);
 
 } // namespace
 } // namespace q7582::test

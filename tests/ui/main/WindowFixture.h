@@ -26,6 +26,22 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace q7582::test {
 
+// A mouse event sent to w, as a user's at that point.
+inline void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPointF at = QPointF(2, 2))
+{
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// parent's child of that type and name, which the test expects to be there.
+template <typename T = QWidget>
+T* child(const QObject& parent, const QString& name)
+{
+    T* found = parent.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
 using Box = std::pair<QString, QString>; // a message box's title and text
 
 class WindowTest : public ::testing::Test {
@@ -51,9 +67,7 @@ protected:
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return child<T>(*window, name);
     }
     QString text(const QString& name) const
     {
@@ -93,6 +107,7 @@ protected:
         ASSERT_TRUE(item.grid && item.cell >= 0) << name.toStdString();
         mouse(item.grid, type, button, item.grid->cellRect(item.cell).center());
     }
+    void click(const QString& button) const { find<QAbstractButton>(button)->click(); }
     void doubleClickCell(const QString& name) const { clickCell(name, Qt::LeftButton, QEvent::MouseButtonDblClick); }
     QString cellToolTip(const QString& name) const
     {
@@ -114,6 +129,11 @@ protected:
         refresh();
     }
     void refresh() { window->statusDisplayRefresh(); }
+    void refreshWith(const std::function<void(StatusBlock&)>& f)
+    {
+        setStatus(f);
+        refresh();
+    }
     // A refresh, and whether it asked for a status page write.
     bool refreshWrites()
     {
@@ -150,11 +170,6 @@ protected:
     }
 
     static void doubleClick(QWidget* w) { mouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton); }
-    static void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPointF at = QPointF(2, 2))
-    {
-        QMouseEvent e(type, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
 
     QTemporaryDir dir;
     std::unique_ptr<Workspace> workspace;
