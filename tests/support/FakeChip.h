@@ -71,7 +71,7 @@ public:
         got = std::min(count, int(received_.size()));
         std::copy_n(received_.begin(), got, buffer);
         received_.erase(received_.begin(), received_.begin() + got);
-        if (shortReads_)
+        if (shortReads_ && got > 0)
             --got;
         return 0;
     }
