@@ -72,7 +72,7 @@ int Simulator::run(int signalFd)
         }
         if (fds[1].revents & POLLIN)
             for (const std::string& line : control_->readLines())
-                control(line);
+                acknowledge(line, control(line));
     }
     port_.unplug();
     return exitCode_;
@@ -137,7 +137,16 @@ void Simulator::answer(const std::vector<Byte>& frame)
         std::perror("qs7582-sim: writing the reply");
 }
 
-void Simulator::control(const std::string& line)
+// With --print-ready a script or test learns on stdout that its command took effect.
+void Simulator::acknowledge(const std::string& line, bool known) const
+{
+    if (!options_.printReady)
+        return;
+    std::printf("%s %s\n", known ? "done" : "unknown", line.c_str());
+    std::fflush(stdout);
+}
+
+bool Simulator::control(const std::string& line)
 {
     std::istringstream in(line);
     std::string word;
@@ -151,7 +160,7 @@ void Simulator::control(const std::string& line)
             int count = 1;
             in >> count;
             faults_.force(fault, std::max(count, 0));
-            return;
+            return true;
         }
     }
     double value = 0;
@@ -165,7 +174,9 @@ void Simulator::control(const std::string& line)
         quit_ = true;
     } else if (!word.empty() && !port_.control(word, in)) {
         std::fprintf(stderr, "qs7582-sim: unknown control command \"%s\" (see --help)\n", line.c_str());
+        return false;
     }
+    return true;
 }
 
 } // namespace q7582::sim

@@ -34,7 +34,9 @@ private:
     int pollTimeoutMs() const;
     bool serve();
     void answer(const std::vector<Byte>& frame);
-    void control(const std::string& line);
+    // Carries out one control command; false when it is not one.
+    bool control(const std::string& line);
+    void acknowledge(const std::string& line, bool known) const;
 
     const Options& options_;
     Device& device_;

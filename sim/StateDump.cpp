@@ -1,10 +1,8 @@
 #include "StateDump.h"
 
-#include "model/FileIo.h"
-
 #include <cstdio>
 #include <filesystem>
-#include <string_view>
+#include <fstream>
 #include <system_error>
 
 namespace q7582::sim {
@@ -23,10 +21,15 @@ void StateDump::write(const char* name, const Byte* data, int size) const
 {
     if (dir_.empty())
         return;
-    const FileResult r =
-        replaceFile(dir_ + "/" + name, std::string_view(reinterpret_cast<const char*>(data), size_t(size)));
-    if (!r.ok)
-        std::fprintf(stderr, "qs7582-sim: cannot write %s\n", r.error.c_str());
+    // Not synced to the disk, which could hold the reply up on a busy machine for longer
+    // than the manager waits for it; the rename alone keeps a reader from half a file.
+    const std::string path = dir_ + "/" + name, temporary = path + ".new";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), size);
+    out.close();
+    std::error_code ec;
+    if (out.fail() || (std::filesystem::rename(temporary, path, ec), ec))
+        std::fprintf(stderr, "qs7582-sim: cannot write %s\n", path.c_str());
 }
 
 } // namespace q7582::sim

@@ -78,10 +78,10 @@ int SimulatorProcess::reap(int ms)
     return -1;
 }
 
-bool SimulatorProcess::waitReady(int ms)
+bool SimulatorProcess::nextLine(std::string& line, const QDeadlineTimer& deadline)
 {
-    const QDeadlineTimer deadline(ms);
-    while (pending_.find('\n') == std::string::npos) {
+    size_t end;
+    while ((end = pending_.find('\n')) == std::string::npos) {
         const int left = int(deadline.remainingTime());
         if (pid_ <= 0 || left <= 0)
             return false;
@@ -94,13 +94,29 @@ bool SimulatorProcess::waitReady(int ms)
         char buffer[256];
         const ssize_t got = ::read(stdout_, buffer, sizeof buffer);
         if (got <= 0) {
-            error_ = "exited before it was ready";
+            error_ = "exited";
             return false;
         }
         pending_.append(buffer, size_t(got));
     }
-    pending_.erase(0, pending_.find('\n') + 1);
+    line = pending_.substr(0, end);
+    pending_.erase(0, end + 1);
     return true;
+}
+
+bool SimulatorProcess::waitReady(int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    if (!readyLines_.empty()) {
+        readyLines_.pop_front();
+        return true;
+    }
+    for (std::string line; nextLine(line, deadline);)
+        if (!line.starts_with("done ") && !line.starts_with("unknown "))
+            return true;
+    if (error_ == "exited")
+        error_ = "exited before it was ready";
+    return false;
 }
 
 std::string SimulatorProcess::problem() const
@@ -121,15 +137,28 @@ void SimulatorProcess::useFromEnvironment() const
     qputenv(tty ? "Q7582_PORT" : "Q7582_VIRTUAL_USB", QByteArray::fromStdString(link()));
 }
 
-bool SimulatorProcess::control(const char* line) const
+bool SimulatorProcess::control(const char* line)
 {
     QFile fifo(dir_.filePath("control"));
-    if (!fifo.open(QIODevice::WriteOnly))
+    if (!fifo.open(QIODevice::WriteOnly) || fifo.write(QByteArray(line) + '\n') <= 0) {
+        error_ = "its control FIFO cannot be written";
         return false;
-    const bool written = fifo.write(QByteArray(line) + '\n') > 0;
+    }
     fifo.close();
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    return written;
+    // Ready lines of a replug meanwhile are kept for waitReady().
+    const QDeadlineTimer deadline(5000);
+    for (std::string answer; nextLine(answer, deadline);) {
+        if (answer == std::string("done ") + line)
+            return true;
+        if (answer == std::string("unknown ") + line) {
+            error_ = std::string("refused \"") + line + '"';
+            return false;
+        }
+        if (!answer.starts_with("done ") && !answer.starts_with("unknown "))
+            readyLines_.push_back(answer);
+    }
+    error_ = std::string("did not acknowledge \"") + line + "\" within 5 s";
+    return false;
 }
 
 bool SimulatorProcess::stop()

@@ -8,9 +8,11 @@
 #include "link/TtyChip.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <deque>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -39,21 +41,25 @@ public:
     void useFromEnvironment() const;
     QByteArray dump(const QString& name) const;
     // Writes one run-time command (see the simulator's README) to its control FIFO and
-    // gives it a moment to read it; false when the FIFO cannot be opened.
-    bool control(const char* line) const;
+    // waits until the simulator says it took effect; false (problem() says why) when
+    // the FIFO cannot be written or the command was refused or not acknowledged.
+    bool control(const char* line);
     // Sends SIGTERM and waits; true when the simulator exited with code 0.
     bool stop();
 
 private:
     // Waits up to ms for the simulator to exit; its wait status, or -1 if it runs on.
     int reap(int ms);
+    // The next line of the simulator's stdout; false at the deadline or its exit.
+    bool nextLine(std::string& line, const QDeadlineTimer& deadline);
 
     QTemporaryDir dir_;
     Cable cable_;
     std::string program_;
     pid_t pid_ = -1;
-    int stdout_ = -1;     // read end of the simulator's standard output
-    std::string pending_; // output read but not yet taken as lines
+    int stdout_ = -1;                    // read end of the simulator's standard output
+    std::string pending_;                // output read but not yet taken as lines
+    std::deque<std::string> readyLines_; // read while waiting for an acknowledgement
     std::string error_;
 };
 
