@@ -11,6 +11,8 @@
 #include "link/FtdiChip.h"
 #include "virtualusb/Journal.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <ftdi.h>
 #include <gmock/gmock.h>
 
@@ -39,6 +41,7 @@ struct RunningLink {
         device->kind = kind;
         device->setPresent(present);
         link = std::make_unique<LinkThread>(shared, window, std::move(owned), nullptr, pacing);
+        link->setObjectName("LinkThread"); // found by it in /proc
         link->startLink();
     }
     // True once the device was sent a request of that command.
@@ -48,6 +51,20 @@ struct RunningLink {
         return std::any_of(r.begin(), r.end(), [&](const Frame::Request& q) { return q.command == command; });
     }
 };
+
+// The scheduler state of the worker thread, found by its name: 'S' while it waits.
+char workerState()
+{
+    for (const QString& tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm("/proc/self/task/" + tid + "/comm"), stat("/proc/self/task/" + tid + "/stat");
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "LinkThread"
+            && stat.open(QIODevice::ReadOnly)) {
+            const QByteArray line = stat.readAll();
+            return line.mid(line.lastIndexOf(')') + 2, 1).at(0);
+        }
+    }
+    return '?';
+}
 
 } // namespace
 
@@ -165,22 +182,24 @@ TEST(FtdiChip, FindsTheMasterBehindOtherFtdiDevices)
     ftdi_free(otherProgram);
 }
 
+// Prompt: it cuts the pause it finds the worker in, each case paced so that the pause is
+// at least twice the bound, which leaves a loaded machine and sanitizer builds room.
 TEST(WorkerThread, ShutdownIsPromptInEveryState)
 {
-    constexpr int PromptMs = 300; // well under the 500 ms search sleep
+    constexpr int PromptMs = 1000;
     {
-        RunningLink noDevice(1.0, false);
+        RunningLink noDevice(1.0, false); // waiting for the reconnect timer: no pause to cut
         EXPECT_TRUE(noDevice.link->reconnectTimerActive());
         EXPECT_LT(shutdownMs(*noDevice.link), PromptMs);
         EXPECT_TRUE(noDevice.link->isFinished());
     }
     {
-        RunningLink searching(1.0, true);
+        RunningLink searching(4.0, true); // 2000 ms after each search request
         ASSERT_TRUE(spinUntil([&] { return searching.sent(Frame::Identify); }));
         EXPECT_LT(shutdownMs(*searching.link), PromptMs);
     }
     {
-        RunningLink uploading(0.2, true);
+        RunningLink uploading(0.5, true); // the rest of the Upload: about 3.5 s
         uploading.shared.requests.uploadRequest = true;
         ASSERT_TRUE(spinUntil([&] { return uploading.shared.progressPosition >= 1; })); // 8 blocks in
         EXPECT_LT(shutdownMs(*uploading.link), PromptMs);
@@ -190,16 +209,20 @@ TEST(WorkerThread, ShutdownIsPromptInEveryState)
     {
         RunningLink polling(0.0, true);
         ASSERT_TRUE(spinUntil([&] { return polling.window.count("statusDisplayRefresh") >= 1; }));
-        // The main thread is busy elsewhere: the worker blocks in its next synchronised call.
-        QThread::msleep(50);
+        // The main thread is busy elsewhere: the worker comes to wait in its next
+        // synchronised call (at this pacing nothing else makes it wait).
         const size_t callsBefore = polling.window.calls.size();
+        QDeadlineTimer deadline(5000);
+        while (workerState() != 'S' && !deadline.hasExpired())
+            QThread::msleep(1);
+        ASSERT_EQ(workerState(), 'S') << "the worker never waited for the main thread";
         EXPECT_LT(shutdownMs(*polling.link), PromptMs);
         EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
     }
-    { // the longest pause, after the summer-time table, at the device's own pacing
-        RunningLink writingTable(1.0, true, FakeDevice::Generator);
+    { // the longest pause, after the summer-time table: 2000 ms here
+        RunningLink writingTable(2.0, true, FakeDevice::Generator);
         writingTable.shared.requests.legalFileWriteRequest = true;
-        ASSERT_TRUE(spinUntil([&] { return writingTable.sent(Frame::WriteConfig); })); // then the 1000 ms sleep
+        ASSERT_TRUE(spinUntil([&] { return writingTable.sent(Frame::WriteConfig); }, 15000));
         EXPECT_LT(shutdownMs(*writingTable.link), PromptMs);
     }
 }

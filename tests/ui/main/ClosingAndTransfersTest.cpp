@@ -505,8 +505,10 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancels
     trigger("Edit1");
     ASSERT_TRUE(
         spinUntil([&] { return text("StatusBar1Panel3") == "Upload: restart 1 of 3, Esc cancels"; }, TransferMs));
+    const std::size_t polls = sent(Frame::ReadStatus).size();
     trigger("CancelTransferKey");
-    serveEventsFor(500); // a running attempt stops at its next block
+    // A running attempt stops at its next block, and the link polls again.
+    ASSERT_TRUE(spinUntil([&] { return sent(Frame::ReadStatus).size() > polls; }, TransferMs));
     const std::size_t reads = sent(Frame::ReadConfig).size();
     serveEventsFor(1500);
     EXPECT_EQ(sent(Frame::ReadConfig).size(), reads);
