@@ -2,6 +2,7 @@
 
 #include "model/FilePath.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -79,9 +80,10 @@ NewSite createSite(const QString& parent, const QString& name)
         site.result = FileResult::failure(filePath(parent + QLatin1Char('/') + name), problem.toStdString());
         return site;
     }
-    site.result = makeFolder(filePath(parent));
-    if (!site.result.ok)
+    if (!QDir().mkpath(parent)) { // the documents folder itself may be missing
+        site.result = FileResult::failure(filePath(parent), "cannot be made");
         return site;
+    }
     // A taken name, folder or file, gets the next number; mkdir tells it atomically.
     for (int n = 1;; ++n) {
         const QString folder = parent + QLatin1Char('/') + name + (n == 1 ? QString() : QStringLiteral(" (%1)").arg(n));
