@@ -4,7 +4,13 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace q7582 {
 
@@ -74,17 +80,23 @@ namespace {
 const QString ManagerDescription =
     QStringLiteral("Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
                    "reads and writes the master's configuration and keeps it in .cfi files.\n"
-                   "The manager keeps its settings and name files in the folder it is started from.\n"
+                   "The manager keeps its settings, name files and history in the folder it is started from:\n"
+                   "that folder is the site (one installation); -C DIR starts in DIR instead, as git -C does.\n"
                    "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi.\n"
                    "\n"
-                   "Commands, run without a window in the folder they start in, under the same lock as the window:\n"
+                   "Commands, run without a window in the site they start in, under the same lock as the window:\n"
                    "  upload [-o FILE]       read the master's configuration into the history (history/) and FILE\n"
                    "  download FILE          write FILE (32768 bytes) to the master; --master N refuses another\n"
-                   "                         address; a history entry of another master needs --force\n"
+                   "                         address; a history entry of another master, or a file of another\n"
+                   "                         site, needs --force\n"
+                   "  download FILE --dry-run  print what the Download would change on the master, write nothing:\n"
+                   "                         status 0 no difference, 1 some, 2 what the master holds is unknown\n"
                    "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
                    "  history                list the history, newest first, one entry a line\n"
+                   "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
                    "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
-                   "2 bad usage or a bad file, 3 no master, the device or the folder in use, or another master.");
+                   "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
+                   "master or another site's configuration.");
 
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
@@ -95,12 +107,16 @@ struct CommandOptions {
                               QStringLiteral("download: refuse a master with another address than N (0..5)."),
                               QStringLiteral("N")};
     QCommandLineOption force{QStringLiteral("force"),
-                             QStringLiteral("download: write a history entry of another master all the same.")};
+                             QStringLiteral("download: write a history entry of another master, or a file of "
+                                            "another site, all the same.")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"),
+                              QStringLiteral("download: print the differences from what the master holds (its "
+                                             "newest complete history entry) and write nothing.")};
     QCommandLineOption wait{QStringLiteral("wait"),
                             QStringLiteral("How many seconds a command waits for a master (default 10)."),
                             QStringLiteral("SEC"), QStringLiteral("10")};
 
-    void addTo(QCommandLineParser& parser) const { parser.addOptions({output, master, force, wait}); }
+    void addTo(QCommandLineParser& parser) const { parser.addOptions({output, master, force, dryRun, wait}); }
 };
 
 // The command's own arguments and options; an error text for bad usage.
@@ -109,7 +125,7 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
     QStringList words = parser.positionalArguments();
     options.command = words.takeFirst();
     const QStringList commands{TerminalCommand::Upload, TerminalCommand::Download, TerminalCommand::Status,
-                               TerminalCommand::History};
+                               TerminalCommand::History, TerminalCommand::Sites};
     if (!commands.contains(options.command))
         return QStringLiteral("unknown command \"%1\"").arg(options.command);
     const bool download = options.command == TerminalCommand::Download;
@@ -120,10 +136,11 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
         options.file = words.first();
     if (parser.isSet(o.output) && options.command != TerminalCommand::Upload)
         return QStringLiteral("-o is an option of upload");
-    if ((parser.isSet(o.master) || parser.isSet(o.force)) && !download)
-        return QStringLiteral("--master and --force are options of download");
+    if ((parser.isSet(o.master) || parser.isSet(o.force) || parser.isSet(o.dryRun)) && !download)
+        return QStringLiteral("--master, --force and --dry-run are options of download");
     options.output = parser.value(o.output);
     options.force = parser.isSet(o.force);
+    options.dryRun = parser.isSet(o.dryRun);
     bool ok = true;
     if (parser.isSet(o.master)) {
         options.master = parser.value(o.master).toInt(&ok);
@@ -151,10 +168,15 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
         QStringLiteral("Print the differences between two .cfi files given after the options (FROM TO) and exit\n"
                        "without a window: status 0 when they are the same, 1 when they differ, 2 on an error."));
     parser.addOption(compare);
+    const QCommandLineOption site(QStringLiteral("C"),
+                                  QStringLiteral("Work in the site folder DIR, as if started there; it becomes a "
+                                                 "known site."),
+                                  QStringLiteral("DIR"));
+    parser.addOption(site);
     const CommandOptions commandOptions;
     commandOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("upload, download FILE, status or history (see above)."),
+                                 QStringLiteral("upload, download FILE, status, history or sites (see above)."),
                                  QStringLiteral("[command]"));
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
@@ -164,6 +186,7 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     if (parser.isSet(compare) && files.size() != 2)
         return usageError(parser, QStringLiteral("--compare wants two files, FROM and TO"));
     options.verbose = parser.isSet(verbose);
+    options.siteFolders = parser.values(site);
     if (parser.isSet(compare)) {
         options.compareFiles = files;
         return answer;
@@ -173,11 +196,59 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
             return usageError(parser, error);
         return answer;
     }
-    for (const QCommandLineOption& o :
-         {commandOptions.output, commandOptions.master, commandOptions.force, commandOptions.wait})
+    for (const QCommandLineOption& o : {commandOptions.output, commandOptions.master, commandOptions.force,
+                                        commandOptions.dryRun, commandOptions.wait})
         if (parser.isSet(o))
             return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
     return answer;
+}
+
+namespace {
+
+// Why the working folder cannot be a site: its files could be neither listed nor read.
+QString unreadableFolder()
+{
+    DIR* listing = ::opendir(".");
+    if (!listing)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::closedir(listing);
+    return {};
+}
+
+} // namespace
+
+CommandLineAnswer enterSiteFolders(ManagerOptions& options)
+{
+    if (options.siteFolders.isEmpty())
+        return {};
+    const int start = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QString problem;
+    QString failed;
+    for (const QString& folder : options.siteFolders) {
+        if (::chdir(filePath(folder).c_str()) != 0)
+            problem = QString::fromLocal8Bit(std::strerror(errno));
+        else
+            problem = unreadableFolder();
+        if (!problem.isEmpty()) {
+            failed = folder;
+            break;
+        }
+    }
+    if (problem.isEmpty()) {
+        char* here = ::getcwd(nullptr, 0);
+        options.siteFolder = here ? fileNameFromPath(here) : options.siteFolders.last();
+        std::free(here);
+    } else if (start >= 0) {
+        (void)!::fchdir(start); // where it started, so that nothing happens in a folder half-way
+    }
+    if (start >= 0)
+        ::close(start);
+    if (problem.isEmpty())
+        return {};
+    return {UsageExitCode,
+            {},
+            QCoreApplication::applicationName()
+                + QStringLiteral(": cannot work in the site folder %1: %2\n").arg(failed, problem)};
 }
 
 std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions& options)
@@ -188,6 +259,8 @@ std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions&
         QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
         QCoreApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
         answer = parseManagerCommandLine(commandLineArguments(argc, argv), options);
+        if (!answer.exitCode) // before any file of the site is read or written
+            answer = enterSiteFolders(options);
     }
     printAnswer(answer);
     if (answer.exitCode)

@@ -40,6 +40,7 @@ inline const QString Upload = QStringLiteral("upload");
 inline const QString Download = QStringLiteral("download");
 inline const QString Status = QStringLiteral("status");
 inline const QString History = QStringLiteral("history");
+inline const QString Sites = QStringLiteral("sites");
 } // namespace TerminalCommand
 
 namespace TerminalExit {
@@ -59,16 +60,24 @@ struct ManagerOptions {
     QString output;            // upload -o FILE
     std::optional<int> master; // download --master N
     bool force = false;        // download --force
+    bool dryRun = false;       // download --dry-run: the differences only, nothing written
+    QStringList siteFolders;   // -C DIR, each from the one before, as given
+    QString siteFolder;        // the folder -C entered, made absolute; empty: none given
     int waitSeconds = 10;      // --wait SEC: how long a command waits for a master
 };
 
 // Parses the manager's command line; an answer with exitCode ends the program.
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options);
 
+// Enters each -C folder in turn (relative to the one before, as git -C does) and sets
+// options.siteFolder; a folder that is missing, not a folder or unreadable is bad usage,
+// with the reason, and leaves the working folder as it was.
+CommandLineAnswer enterSiteFolders(ManagerOptions& options);
+
 // For main(), before anything else: parses argv under a short-lived QCoreApplication
 // (no display needed), prints any answer and returns its exit status; otherwise applies
-// the options (--verbose switches the logging categories on), fills options and returns
-// nothing.
+// the options (--verbose switches the logging categories on, -C changes the working
+// folder), fills options and returns nothing.
 std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions& options);
 
 } // namespace q7582

@@ -59,6 +59,7 @@ void applyOpenedFile(ConfigImage& image, Provenance& p, const std::string& path,
     p.origin = ConfigOrigin::OriginFile;
     const std::optional<HistoryName> entry = parseHistoryFileName(path.substr(path.rfind('/') + 1));
     p.fileMaster = entry ? std::optional(entry->master) : std::nullopt;
+    clearOriginSite(p); // the caller names the site when the file is another site's
     p.modified = false;
     p.unsaved = false;
 }

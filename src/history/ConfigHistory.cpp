@@ -20,14 +20,15 @@ bool olderThan(const HistoryEntry& a, const HistoryEntry& b)
     return a.fileName < b.fileName;
 }
 
-int countDifferences(const ConfigImage& from, const ConfigImage& to, const NameTables& names)
+} // namespace
+
+int countDifferences(const ConfigImage& from, const ConfigImage& to)
 {
     if (from == to)
         return 0;
-    return compareConfigurations({from, {}}, {to, {}}, names).differences;
+    const NameTables unitNames; // the count does not depend on the names
+    return compareConfigurations({from, {}}, {to, {}}, unitNames).differences;
 }
-
-} // namespace
 
 ConfigHistory::ConfigHistory(const std::string& workingFolder)
     : folder_(workingFolder == "." ? std::string(FolderName) : workingFolder + "/" + FolderName)
@@ -86,7 +87,6 @@ FileResult ConfigHistory::list(std::vector<HistoryEntry>& entries) const
     std::sort(found.begin(), found.end(), olderThan);
 
     // Only the newest readable image of each master is kept while going forward in time.
-    const NameTables unitNames; // the count does not depend on the names
     std::array<std::optional<ConfigImage>, HistoryMasters> previous;
     ConfigImage image;
     for (HistoryEntry& entry : found) {
@@ -98,7 +98,7 @@ FileResult ConfigHistory::list(std::vector<HistoryEntry>& entries) const
             continue;
         std::optional<ConfigImage>& before = previous[std::size_t(entry.name->master)];
         if (before)
-            entry.differences = countDifferences(*before, image, unitNames);
+            entry.differences = countDifferences(*before, image);
         before = image;
     }
     std::reverse(found.begin(), found.end());

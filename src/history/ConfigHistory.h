@@ -28,6 +28,9 @@ struct HistoryWrite {
     bool added = false;
 };
 
+// The lines the comparison counts between two images (0 when identical).
+int countDifferences(const ConfigImage& from, const ConfigImage& to);
+
 class ConfigHistory {
 public:
     static constexpr const char* FolderName = "history";

@@ -15,6 +15,7 @@ struct DefaultBuilt {
     {
         p.origin = ConfigOrigin::OriginDefault;
         p.defaultMasterNumber = masterNumber;
+        clearOriginSite(p);
         p.modified = false;
         p.unsaved = false;
     }

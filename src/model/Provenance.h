@@ -25,7 +25,21 @@ struct Provenance {
     std::int64_t uploadedAtMsecs = 0; // when the last Upload completed, ms since the epoch
     // The master of the history entry last opened; nothing for any other file.
     std::optional<int> fileMaster = std::nullopt;
+    // Another site's configuration (opened from its folder or recognised after an
+    // Upload): its folder, name and master when known. Empty folder: none.
+    std::string originSiteFolder{};
+    std::string originSiteName{};
+    std::optional<int> originSiteMaster = std::nullopt;
 };
+
+// The configuration is this site's own, or nobody's: a default, a file or an Upload
+// until recognised.
+inline void clearOriginSite(Provenance& p)
+{
+    p.originSiteFolder.clear();
+    p.originSiteName.clear();
+    p.originSiteMaster.reset();
+}
 
 // The master the configuration belongs to: the one it was uploaded from, whose default
 // it is, or whose history entry was opened; nothing for any other file.
@@ -52,6 +66,7 @@ inline void applyUploadCompleted(Provenance& p, Byte addressChime, std::int64_t 
     p.origin = ConfigOrigin::OriginMaster;
     p.uploadedMasterByte = addressChime;
     p.uploadedAtMsecs = atMsecs;
+    clearOriginSite(p); // set again when another site's history holds it
     p.modified = false;
     p.unsaved = false;
 }

@@ -23,6 +23,7 @@ ComparisonCommandOutput runComparisonCommand(const QString& from, const QString&
         output.err = QStringLiteral("unit.txt could not be read: units keep their default names\n");
     const ConfigurationComparison comparison = compareConfigurations({fromImage, from}, {toImage, to}, names);
     output.out = plainText(comparison.report);
+    output.differences = comparison.differences;
     output.exitCode = comparison.differences == 0 ? ComparisonExit::Same : ComparisonExit::Different;
     return output;
 }

@@ -17,6 +17,7 @@ inline constexpr int Failed = 2; // a file missing, unreadable or not one image 
 struct ComparisonCommandOutput {
     int exitCode = ComparisonExit::Failed;
     QString out, err;
+    int differences = 0; // the lines of out that name one
 };
 
 // from and to name the files as the command line gave them.

@@ -6,7 +6,9 @@
 #include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/StatusReport.h"
+#include "terminal/TerminalDryRun.h"
 #include "terminal/TerminalOutput.h"
+#include "terminal/TerminalSites.h"
 #include "terminal/TerminalTransfers.h"
 
 #include <QCoreApplication>
@@ -60,6 +62,10 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
+    rememberSite(options);
+    if (options.command == TerminalCommand::Sites)
+        return runSites();
+    const OpenSite site = openSite();
 
     // A bad file is refused before the folder or the device is touched.
     ConfigImage image;
@@ -73,20 +79,32 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
         return TerminalExit::BadUsageOrFile;
     }
 
+    const ConfigHistory history;
+    // Given its master, a dry run needs neither the device nor the lock: it writes nothing.
+    if (options.dryRun && options.master) {
+        say(siteHeading(site));
+        return runDryRun(options, *options.master, false, site, history);
+    }
     const auto lock = tryLockWorkingFolder(QStringLiteral("."));
     if (!lock) {
         say(AlreadyRunningText);
         return TerminalExit::NoDevice;
     }
-    const ConfigHistory history;
+    if (options.command != TerminalCommand::Status)
+        say(siteHeading(site));
     if (options.command == TerminalCommand::History)
         return runHistory(history);
     TerminalLink link;
     if (options.command == TerminalCommand::Status)
         return runStatus(link, options);
     if (options.command == TerminalCommand::Upload)
-        return runUpload(link, options, history);
-    return runDownload(link, options, image, history);
+        return runUpload(link, options, history, site);
+    if (options.dryRun) {
+        if (const std::optional<int> refused = awaitMaster(link, options.waitSeconds))
+            return *refused;
+        return runDryRun(options, *link.masterAddress(), true, site, history);
+    }
+    return runDownload(link, options, image, history, site);
 }
 
 } // namespace q7582

@@ -5,6 +5,9 @@
 #include "model/ConfigFile.h"
 #include "model/FilePath.h"
 #include "reports/TransferText.h"
+#include "sites/Fingerprints.h"
+#include "sites/KnownSites.h"
+#include "sites/SiteOrigin.h"
 #include "terminal/TerminalOutput.h"
 
 #include <QFileInfo>
@@ -57,7 +60,7 @@ std::optional<int> awaitMaster(TerminalLink& link, int waitSeconds)
     return std::nullopt;
 }
 
-int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHistory& history)
+int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHistory& history, const OpenSite& site)
 {
     if (const std::optional<int> refused = awaitMaster(link, options.waitSeconds))
         return *refused;
@@ -94,8 +97,11 @@ int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHis
     TransferHistory transfers(history);
     const TransferHistory::Recorded kept = transfers.uploadCompleted(
         *link.uploaded(), StatusBlock::masterAddressOf(link.addressChime()), QDateTime::currentDateTime());
-    if (told(kept))
+    if (told(kept)) {
         printResult(QString::fromStdString(history.pathOf(kept.write.fileName)));
+        refreshFingerprints(site.folder);
+    }
+    sayRecognised(*link.uploaded(), site);
     if (options.output.isEmpty())
         return kept.write.result.ok ? TerminalExit::Done : TerminalExit::TransferFailed;
     if (const FileResult written = writeConfigFile(filePath(options.output), *link.uploaded()); !written.ok) {
@@ -106,8 +112,23 @@ int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHis
     return TerminalExit::Done;
 }
 
+QStringList downloadObjections(const QString& file, int master, bool connected, const OpenSite& site)
+{
+    QStringList objections;
+    const std::optional<HistoryName> entry = parseHistoryFileName(filePath(QFileInfo(file).fileName()));
+    if (entry && entry->master != master)
+        objections << (connected ? QStringLiteral("%1 was read from master %2; the connected master is %3.")
+                                 : QStringLiteral("%1 was read from master %2, not master %3."))
+                          .arg(file)
+                          .arg(entry->master)
+                          .arg(master);
+    if (const std::optional<SiteOrigin> origin = siteOfFile(file, KnownSites().list(), site.folder))
+        objections << crossSiteFact(*origin, site.name);
+    return objections;
+}
+
 int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigImage& image,
-                const ConfigHistory& history)
+                const ConfigHistory& history, const OpenSite& site)
 {
     if (const std::optional<int> refused = awaitMaster(link, options.waitSeconds))
         return *refused;
@@ -118,13 +139,9 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
                 .arg(*options.master));
         return TerminalExit::NoDevice;
     }
-    const std::optional<HistoryName> entry = parseHistoryFileName(filePath(QFileInfo(options.file).fileName()));
-    if (entry && entry->master != connected && !options.force) {
-        say(QStringLiteral("%1 was read from master %2; the connected master is %3. Nothing was written: "
-                           "--force downloads it anyway.")
-                .arg(options.file)
-                .arg(entry->master)
-                .arg(connected));
+    if (const QStringList objections = downloadObjections(options.file, connected, true, site);
+        !objections.isEmpty() && !options.force) {
+        say(objections.join(QLatin1Char(' ')) + QStringLiteral(" Nothing was written: --force downloads it anyway."));
         return TerminalExit::NoDevice;
     }
 
@@ -150,8 +167,8 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
         link.shared().requests.downloadRequest = false; // one not begun never begins
         link.stop();
     }
-    if (const auto kept = transfers.downloadEnded(complete, QDateTime::currentDateTime()))
-        (void)told(*kept);
+    if (const auto kept = transfers.downloadEnded(complete, QDateTime::currentDateTime()); kept && told(*kept))
+        refreshFingerprints(site.folder);
     if (complete) {
         printResult(QStringLiteral("Download complete: %1 blocks written to master %2")
                         .arg(ConfigImage::BlockCount)

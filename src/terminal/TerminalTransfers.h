@@ -5,6 +5,9 @@
 #include "app/CommandLine.h"
 #include "history/ConfigHistory.h"
 #include "terminal/TerminalLink.h"
+#include "terminal/TerminalSites.h"
+
+#include <QStringList>
 
 #include <optional>
 
@@ -14,10 +17,15 @@ namespace q7582 {
 // Nothing when one did; otherwise the exit status, once the reason has been said.
 std::optional<int> awaitMaster(TerminalLink& link, int waitSeconds);
 
-// `upload [-o FILE]`: the configuration into the history and FILE; prints where it went.
-int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHistory& history);
+// `upload [-o FILE]`: the configuration into the history and FILE; prints where it went,
+// and which other site keeps the same configuration.
+int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHistory& history, const OpenSite& site);
 // `download FILE`: the image (FILE's content, read already) to the connected master.
 int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigImage& image,
-                const ConfigHistory& history);
+                const ConfigHistory& history, const OpenSite& site);
+
+// What stands against writing file to master without --force: it is a history entry of
+// another master, or a file of another known site. Each is one sentence.
+QStringList downloadObjections(const QString& file, int master, bool connected, const OpenSite& site);
 
 } // namespace q7582

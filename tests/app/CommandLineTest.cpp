@@ -3,6 +3,7 @@
 #include "ProgramRun.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -32,7 +33,8 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
 
     for (const char* bad :
          {"--bogus", "file.cfi", "--verbose=yes", "--compare old.cfi", "--compare a b c", "upload x", "download",
-          "download a b", "status -o x", "upload --force", "download a --master 6", "history --wait -1", "--wait 5"}) {
+          "download a b", "status -o x", "upload --force", "download a --master 6", "history --wait -1", "--wait 5",
+          "upload --dry-run", "--dry-run", "sites x", "history -C"}) {
         answer = manager(QString(bad).split(' '), parsed);
         EXPECT_TRUE(answer.exitCode == UsageExitCode && answer.out.isEmpty()) << bad;
         EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();
@@ -88,4 +90,29 @@ TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
     // Nothing written by any run here (Qt lists no name that is not UTF-8).
     EXPECT_EQ(run.filesLeft, (QStringList{"new.cfi", "old.cfi", "short.cfi"}));
     std::remove(path("bad\xff\xfe.cfi").c_str()); // the folder's removal reaches it by a UTF-8 name only
+}
+
+// -C enters each folder from the one before, as git -C does; a folder it cannot enter
+// is bad usage with the reason, and the command runs nowhere half-way.
+using SiteFolders = FileFixture;
+
+TEST_F(SiteFolders, MinusCEntersEachFolderInTurnOrStaysWhereItWas)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
+    const QString start = QDir::currentPath();
+    ASSERT_TRUE(QDir(tmp.path()).mkpath("a/b"));
+    const QString inner = QDir(tmp.filePath("a/b")).canonicalPath();
+    ManagerOptions options;
+    options.siteFolders = {tmp.filePath("a"), "b"};
+    const CommandLineAnswer entered = enterSiteFolders(options);
+    EXPECT_FALSE(entered.exitCode) << entered.err.toStdString();
+    EXPECT_EQ(std::tuple(QDir::currentPath(), options.siteFolder), std::tuple(inner, inner));
+
+    options = {};
+    options.siteFolders = {"..", "nowhere"};
+    const CommandLineAnswer refused = enterSiteFolders(options);
+    EXPECT_EQ(refused.exitCode, UsageExitCode);
+    EXPECT_EQ(refused.err.toStdString(), "qs7582: cannot work in the site folder nowhere: No such file or directory\n");
+    EXPECT_EQ(std::tuple(QDir::currentPath(), options.siteFolder), std::tuple(inner, QString()));
+    QDir::setCurrent(start);
 }
