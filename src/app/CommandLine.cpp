@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
 
+#include "model/FileIo.h"
 #include "model/FilePath.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -94,9 +96,13 @@ const QString ManagerDescription =
                    "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
                    "  history                list the history, newest first, one entry a line\n"
                    "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
+                   "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does.\n"
                    "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
                    "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
                    "master or another site's configuration.");
+
+const QString Commands[] = {TerminalCommand::Upload, TerminalCommand::Download, TerminalCommand::Status,
+                            TerminalCommand::History, TerminalCommand::Sites};
 
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
@@ -124,9 +130,7 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
 {
     QStringList words = parser.positionalArguments();
     options.command = words.takeFirst();
-    const QStringList commands{TerminalCommand::Upload, TerminalCommand::Download, TerminalCommand::Status,
-                               TerminalCommand::History, TerminalCommand::Sites};
-    if (!commands.contains(options.command))
+    if (std::find(std::begin(Commands), std::end(Commands), options.command) == std::end(Commands))
         return QStringLiteral("unknown command \"%1\"").arg(options.command);
     const bool download = options.command == TerminalCommand::Download;
     if (download != (words.size() == 1))
@@ -153,6 +157,16 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
     return {};
 }
 
+// A lone operand that is no command names a file for the window when it looks like one
+// (a ".cfi" name, a path) or is there; a mistyped command stays bad usage.
+bool namesWindowFile(const QString& word)
+{
+    if (std::find(std::begin(Commands), std::end(Commands), word) != std::end(Commands))
+        return false;
+    return word.endsWith(QStringLiteral(".cfi"), Qt::CaseInsensitive) || word.contains(QLatin1Char('/'))
+           || fileExists(filePath(word));
+}
+
 } // namespace
 
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options)
@@ -176,8 +190,9 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     const CommandOptions commandOptions;
     commandOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("upload, download FILE, status, history or sites (see above)."),
-                                 QStringLiteral("[command]"));
+                                 QStringLiteral("upload, download FILE, status, history or sites (see above), or a "
+                                                ".cfi FILE to open in the window."),
+                                 QStringLiteral("[command | FILE]"));
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
@@ -191,7 +206,9 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
         options.compareFiles = files;
         return answer;
     }
-    if (!files.isEmpty()) {
+    if (files.size() == 1 && namesWindowFile(files.first()))
+        options.windowFile = files.first();
+    else if (!files.isEmpty()) {
         if (const QString error = readCommand(parser, commandOptions, options); !error.isEmpty())
             return usageError(parser, error);
         return answer;

@@ -56,6 +56,7 @@ struct ManagerOptions {
     QStringList compareFiles; // --compare FROM TO: the two .cfi files, no window
 
     QString command;           // a TerminalCommand; empty: the window
+    QString windowFile;        // qs7582 FILE.cfi: the window opens it at start
     QString file;              // download FILE
     QString output;            // upload -o FILE
     std::optional<int> master; // download --master N

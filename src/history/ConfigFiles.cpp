@@ -1,6 +1,7 @@
 #include "history/ConfigFiles.h"
 
 #include "history/HistoryName.h"
+#include "model/FilePath.h"
 #include "reports/ReportText.h"
 
 #include <QDateTime>
@@ -14,6 +15,25 @@ std::string withCfiExtension(const std::string& name)
     const auto dot = name.rfind('.');
     const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return hasExtension ? name : name + ".cfi";
+}
+
+DroppedFile droppedConfigFile(const QList<QUrl>& urls)
+{
+    if (urls.size() != 1)
+        return {{}, QStringLiteral("Drop one configuration file at a time: %1 were dropped.").arg(urls.size())};
+    const QUrl& url = urls.front();
+    if (!url.isLocalFile())
+        return {{}, QStringLiteral("Only a file on this computer can be opened, not %1.").arg(url.toDisplayString())};
+    // The encoded path keeps every byte: toLocalFile() would turn bytes that are not UTF-8 into U+FFFD.
+    const std::string path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+    const QString name = fileNameFromPath(path);
+    if (isDirectory(path))
+        return {{}, QStringLiteral("%1 is a folder: drop the configuration file itself.").arg(name)};
+    if (fileExists(path) && !isRegularFile(path))
+        return {
+            {},
+            QStringLiteral("%1 is not a regular file (a pipe or a device): only a .cfi file can be opened.").arg(name)};
+    return {path, {}};
 }
 
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize)

@@ -7,7 +7,9 @@
 #include "model/FileIo.h"
 #include "model/Provenance.h"
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,6 +28,15 @@ std::string withCfiExtension(const std::string& name);
 
 // The question before applying a file that is not exactly one image long.
 QString partialFileWarning(const std::string& path, std::uint64_t fileSize);
+
+// What was dropped on the main window: the one local file's path as the system spells it
+// (a name that is not UTF-8 kept byte for byte), or why it is not opened (several files,
+// a remote one, a folder, a pipe or a device). A missing file is left to the read to tell.
+struct DroppedFile {
+    std::string path;
+    QString refusal;
+};
+DroppedFile droppedConfigFile(const QList<QUrl>& urls);
 
 // Where the configuration in memory came from, for the comparison's header: "uploaded
 // from master 3 at 07/12/2026 09:15.02", the file's name or "default configuration of

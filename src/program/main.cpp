@@ -68,6 +68,9 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
+    // qs7582 FILE.cfi: opened once the window is up, so that a refusal stands over it.
+    if (!options.windowFile.isEmpty())
+        QTimer::singleShot(0, &window, [&window, &options] { window.openConfigurationFile(options.windowFile); });
 
     // The link starts after the first all-zero display has been up for 500 ms.
     QTimer::singleShot(500, &window, [&window] { window.startLink(q7582::makeChipFromEnvironment()); });

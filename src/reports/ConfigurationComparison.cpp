@@ -19,7 +19,8 @@ public:
     }
 
     void compareAll(Report& report);
-    int differences() const { return differences_; }
+    int differences() const { return int(lines_.size()); }
+    QStringList lines() const { return lines_; }
 
 private:
     const ConfigImage& from_;
@@ -29,7 +30,7 @@ private:
     Report* report_ = nullptr;
     QString section_;
     bool sectionShown_ = false;
-    int differences_ = 0;
+    QStringList lines_;
 
     // Equal bytes read the same: a record without a differing byte is skipped unread,
     // which keeps comparing two near-identical images cheap.
@@ -70,8 +71,8 @@ void ComparisonBuilder::add(const QString& item, const QStringList& changes)
         report_->add(section_, ReportStyle::SubHeading);
         sectionShown_ = true;
     }
-    report_->add(item + QStringLiteral(": ") + changes.join(QStringLiteral("; ")), ReportStyle::Body);
-    ++differences_;
+    lines_ << item + QStringLiteral(": ") + changes.join(QStringLiteral("; "));
+    report_->add(lines_.back(), ReportStyle::Body);
 }
 
 void ComparisonBuilder::name(int offset, int length, Byte mask)
@@ -303,6 +304,7 @@ ConfigurationComparison compareConfigurations(const ComparedConfiguration& from,
     ComparisonBuilder builder(from.image, to.image, names);
     builder.compareAll(report);
     result.differences = builder.differences();
+    result.lines = builder.lines();
 
     report.add(QString(), ReportStyle::Body);
     report.add(result.differences == 0   ? QStringLiteral("The two configurations are the same.")

@@ -9,6 +9,8 @@
 #include "reports/ReportLine.h"
 #include "settings/NameTables.h"
 
+#include <QStringList>
+
 namespace q7582 {
 
 struct ComparedConfiguration {
@@ -19,6 +21,7 @@ struct ComparedConfiguration {
 struct ConfigurationComparison {
     Report report;
     int differences = 0; // lines that name a difference
+    QStringList lines;   // those lines: "Unit 1, Key 3: Master 0 zones +14"
 };
 
 // The differences from `from` to `to`: "+12" is a zone `to` pages and `from` does not.

@@ -31,10 +31,18 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
                     && answer.out.contains("download FILE"));
     }
 
+    // A lone .cfi name, or a path, is the file the window opens; a command word stays a command.
+    for (const char* file : {"site/B1.cfi", "OLD.CFI", "./upload"}) {
+        ManagerOptions opened;
+        EXPECT_TRUE(!manager({file}, opened).exitCode && opened.windowFile == file && opened.command.isEmpty()) << file;
+    }
+    EXPECT_TRUE(!manager({"status"}, parsed).exitCode && parsed.command == "status" && parsed.windowFile.isEmpty());
+
     for (const char* bad :
-         {"--bogus", "file.cfi", "--verbose=yes", "--compare old.cfi", "--compare a b c", "upload x", "download",
-          "download a b", "status -o x", "upload --force", "download a --master 6", "history --wait -1", "--wait 5",
-          "upload --dry-run", "--dry-run", "sites x", "history -C"}) {
+         {"--bogus", "uplaod", "a.cfi b.cfi", "file.cfi --wait 3", "--verbose=yes", "--compare old.cfi",
+          "--compare a b c", "upload x", "download", "download a b", "status -o x", "upload --force",
+          "download a --master 6", "history --wait -1", "--wait 5", "upload --dry-run", "--dry-run", "sites x",
+          "history -C"}) {
         answer = manager(QString(bad).split(' '), parsed);
         EXPECT_TRUE(answer.exitCode == UsageExitCode && answer.out.isEmpty()) << bad;
         EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();

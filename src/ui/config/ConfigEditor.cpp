@@ -13,9 +13,11 @@
 #include "ui/config/ZoneGrid.h"
 #include "ui/reports/ReportViewer.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -61,6 +63,7 @@ void ConfigEditor::buildWindow()
     buildPages();
     buildListingButtons();
     buildStatusBar();
+    buildUndoControls();
 
     modifiedTimer_ = new QTimer(this);
     modifiedTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -144,6 +147,37 @@ void ConfigEditor::buildStatusBar()
     statusBar_->addWidget(spacerPanel);
 }
 
+void ConfigEditor::buildUndoControls()
+{
+    const auto button = [this](const char* name, void (ConfigEditor::*handler)()) {
+        auto* b = new QPushButton(statusBar_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFixedWidth(260);
+        b->setFocusPolicy(Qt::NoFocus); // the focus stays on the page being edited
+        connect(b, &QPushButton::clicked, this, handler);
+        statusBar_->addPermanentWidget(b);
+        return b;
+    };
+    undoButton_ = button("UndoButton", &ConfigEditor::undo);
+    redoButton_ = button("RedoButton", &ConfigEditor::redo);
+    const auto shortcut = [this](const char* name, QList<QKeySequence> keys, void (ConfigEditor::*handler)()) {
+        auto* a = new QAction(this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, handler);
+        addAction(a);
+    };
+    shortcut("UndoKey", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &ConfigEditor::undo);
+    shortcut("RedoKey", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+             &ConfigEditor::redo);
+    session_.changed = [this] {
+        history_.shown(session_.workingCopy, selection());
+        scheduleCommit();
+    };
+    showUndoState();
+}
+
 void ConfigEditor::setHelpHook(std::function<void(int context)> hook) { help_->setOpener(std::move(hook)); }
 
 int ConfigEditor::execEditor()
@@ -165,7 +199,92 @@ void ConfigEditor::prepareShow()
     else
         pageChanged(PageUnits);
     helpFile_ = QString::fromStdString(workspace_.settings().helpFile());
+    // The first page's repairs are part of what is shown, not a step: undoing them would
+    // show the record, which repairs it again.
+    history_.start(session_.workingCopy, selection());
     showModifiedState();
+    showUndoState();
+}
+
+EditorSelection ConfigEditor::selection() const
+{
+    const EditorSession& s = session_;
+    return {s.currentPage,          s.selectedUnit,     s.selectedKey,  s.selectedVox,
+            s.selectedMessageEvent, s.selectedOutEvent, s.selectedTimer};
+}
+
+// One step per gesture: the edits and the repairs of one event are gathered until the
+// event loop is back.
+void ConfigEditor::scheduleCommit()
+{
+    if (commitPending_)
+        return;
+    commitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (commitPending_)
+            commitStep();
+    });
+}
+
+void ConfigEditor::commitStep()
+{
+    commitPending_ = false;
+    const bool stepped = history_.record(
+        session_.workingCopy, session_.modified, selection(),
+        [this](const ConfigImage& before, const ConfigImage& after) { return describeStep(before, after, names_); });
+    if (stepped)
+        showUndoState();
+}
+
+void ConfigEditor::undo()
+{
+    commitStep();
+    restore(history_.undo());
+}
+
+void ConfigEditor::redo()
+{
+    commitStep();
+    restore(history_.redo());
+}
+
+// The state's selection was shown with these very bytes, so showing it again repairs
+// nothing; should a page still write, that write becomes a step of its own.
+void ConfigEditor::restore(const std::optional<EditorState>& state)
+{
+    if (!state)
+        return;
+    session_.workingCopy = state->image;
+    session_.modified = state->modified;
+    const EditorSelection& s = state->selection;
+    session_.selectedUnit = s.unit;
+    session_.selectedKey = s.key;
+    session_.selectedVox = s.vox;
+    session_.selectedMessageEvent = s.messageEvent;
+    session_.selectedOutEvent = s.outEvent;
+    session_.selectedTimer = s.timer;
+    gridPages_->showSelection();
+    timerPage_->selectSessionTimer();
+    {
+        const QSignalBlocker block(pages_);
+        pages_->setCurrentIndex(s.page);
+    }
+    pageChanged(s.page);
+    commitStep();
+    showModifiedState();
+    showUndoState();
+}
+
+void ConfigEditor::showUndoState()
+{
+    const auto show = [](QPushButton* b, const QString& verb, const QString& label, const QString& keys) {
+        const QString text = label.isEmpty() ? verb : verb + QStringLiteral(": ") + label;
+        b->setText(b->fontMetrics().elidedText(text, Qt::ElideRight, b->width() - 12));
+        b->setToolTip(text + QStringLiteral(" (") + keys + QLatin1Char(')'));
+        b->setEnabled(!label.isEmpty());
+    };
+    show(undoButton_, QStringLiteral("Undo"), history_.undoLabel(), QStringLiteral("Ctrl+Z"));
+    show(redoButton_, QStringLiteral("Redo"), history_.redoLabel(), QStringLiteral("Ctrl+Shift+Z, Ctrl+Y"));
 }
 
 void ConfigEditor::pageChanged(int index)

@@ -6,6 +6,7 @@
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/common/Workspace.h"
+#include "ui/config/EditHistory.h"
 #include "ui/config/EditorSession.h"
 
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <functional>
 
 class QLabel;
+class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
@@ -54,6 +56,7 @@ public:
 
     EditorSession& session() { return session_; }
     const EditorSession& session() const { return session_; }
+    const EditHistory& history() const { return history_; }
     // The help file the window uses, as chosen at the last show.
     const QString& helpFile() const { return helpFile_; }
 
@@ -69,11 +72,24 @@ public slots:
     // Escape and the close box: the close question decides.
     void reject() override;
 
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and the two buttons: the working copy, the modified
+    // flag and the page and record shown go back or forward one step.
+    void undo();
+    void redo();
+    // Ends the gesture now: what it changed becomes one step (otherwise this runs once
+    // the event loop is back).
+    void commitStep();
+
 private:
     void buildWindow();
     void buildPages();
     void buildListingButtons();
     void buildStatusBar();
+    void buildUndoControls();
+    EditorSelection selection() const;
+    void scheduleCommit();
+    void restore(const std::optional<EditorState>& state);
+    void showUndoState();
 
     Workspace& workspace_;
     const NameTables& names_;
@@ -91,6 +107,10 @@ private:
     QStatusBar* statusBar_ = nullptr;
     QLabel* modifiedPanel_ = nullptr;
     QTimer* modifiedTimer_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* redoButton_ = nullptr;
+    EditHistory history_;
+    bool commitPending_ = false;
 };
 
 } // namespace q7582

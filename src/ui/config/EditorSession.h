@@ -4,6 +4,8 @@
 
 #include "model/ConfigImage.h"
 
+#include <functional>
+
 namespace q7582 {
 
 enum EditorPage { PageUnits = 0, PageVox, PageMessages, PageOutEvents, PageTimers, PageInOut };
@@ -19,7 +21,20 @@ struct EditorSession {
     int selectedOutEvent = 0;     // 0..63, 63 = RESET
     int selectedTimer = 0;        // 0..126
 
-    void markModified() { modified = true; }
+    // Called after each edit and each record shown (which may repair it): the window
+    // gathers what one gesture changed into one undo step.
+    std::function<void()> changed;
+
+    void markModified()
+    {
+        modified = true;
+        noteShown();
+    }
+    void noteShown()
+    {
+        if (changed)
+            changed();
+    }
     TimerEventRecord selectedTimerRecord() { return workingCopy.timer(selectedTimer + 1); }
 };
 

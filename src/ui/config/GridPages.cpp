@@ -115,6 +115,12 @@ void GridPages::fillUnitList()
     }
 }
 
+void GridPages::showSelection()
+{
+    fillUnitList();
+    fillKeyList();
+}
+
 void GridPages::fillKeyList()
 {
     const QSignalBlocker block(keyCombo_);
@@ -187,6 +193,7 @@ void GridPages::showPagingNumbers(bool messageNumber)
     }
     repairOutputEvent(r);
     grid_->showOutputEvent(r.outputEvent());
+    session_.noteShown();
 }
 
 void GridPages::showKey()
@@ -221,6 +228,7 @@ void GridPages::showOutEvent()
     grid_->showOutputEvent(-1);
     // Both out event records start with their state set; the zero bytes follow it.
     clearOutEventNumbers(currentTarget().states);
+    session_.noteShown();
 }
 
 void GridPages::unitChanged()

@@ -29,6 +29,8 @@ public:
     QWidget* page(int index) const { return pages_[index]; }
     // The unit captions may have changed since the last show; the selections are put back.
     void fillUnitList();
+    // The lists put back to the session's selections (after an undo), without showing.
+    void showSelection();
     // Moves the grid onto page `index` and shows the selected record.
     void showPage(int index);
 

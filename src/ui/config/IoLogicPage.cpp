@@ -109,6 +109,7 @@ void IoLogicPage::refresh()
         priorities_[k]->setText(QString::number(s.priority));
         outputs_[k]->setColour(outputColour(line(k)));
     }
+    session_.noteShown();
 }
 
 void IoLogicPage::inputCellClicked(int k)

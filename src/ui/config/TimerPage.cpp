@@ -57,6 +57,13 @@ void TimerPage::showTimer()
     }
 
     showEnabled(settleEnabled(r, eventPicker_->chosenCount() == 0));
+    session_.noteShown();
+}
+
+void TimerPage::selectSessionTimer()
+{
+    const QSignalBlocker block(timerCombo_);
+    timerCombo_->setCurrentIndex(session_.selectedTimer);
 }
 
 void TimerPage::showOutputEvent(int code)

@@ -34,6 +34,8 @@ public:
     void setClock(std::function<QDateTime()> now) { now_ = std::move(now); }
     // Show timer: every check, repair and control of the selected timer, in order.
     void showTimer();
+    // The timer list put back to the session's selection (after an undo), without showing.
+    void selectSessionTimer();
 
     // Handlers, public so that the window's tests drive them like clicks.
     void priorityChanged();

@@ -2,6 +2,7 @@
 
 #include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
+#include "model/FileLog.h"
 #include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
 #include "ui/common/DialogProvider.h"
@@ -13,7 +14,7 @@
 namespace q7582 {
 
 ConfigCommands::ConfigCommands(Workspace& workspace, DialogProvider& dialogs, QWidget* window)
-    : QObject(window), workspace_(workspace), dialogs_(dialogs), window_(window)
+    : QObject(window), workspace_(workspace), dialogs_(dialogs), window_(window), recent_(workspace.settings().dir())
 {
 }
 
@@ -34,6 +35,7 @@ void ConfigCommands::save()
         return;
     }
     applySaved(workspace_.provenance(), path);
+    remember(path);
     emit saved();
 }
 
@@ -42,9 +44,42 @@ void ConfigCommands::open()
     if (!mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), QStringLiteral("Open")))
         return;
     const QString chosen = dialogs_.getOpenFileName(window_, OpenConfigTitle, QString(), OpenConfigFilter);
-    if (chosen.isEmpty())
+    if (!chosen.isEmpty())
+        openPath(filePath(chosen));
+}
+
+void ConfigCommands::openNamed(const QString& name)
+{
+    if (mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), QStringLiteral("Open")))
+        openPath(filePath(name));
+}
+
+void ConfigCommands::openDropped(const QList<QUrl>& urls)
+{
+    const DroppedFile dropped = droppedConfigFile(urls);
+    if (!dropped.refusal.isEmpty())
+        dialogs_.warning(window_, QStringLiteral("Open"), dropped.refusal);
+    else
+        openNamed(fileNameFromPath(dropped.path));
+}
+
+void ConfigCommands::openRecent(const QString& name)
+{
+    const std::string path = filePath(name);
+    if (fileExists(path)) {
+        openNamed(name);
         return;
-    const std::string path = filePath(chosen);
+    }
+    if (dialogs_.okCancel(window_, QStringLiteral("Recent files"),
+                          name + QStringLiteral(" is not there any more.\nRemove it from the recent files?"))) {
+        if (const FileResult r = recent_.remove(path); !r.ok)
+            dialogs_.fileError(window_, r);
+    }
+}
+
+// The chosen file, read whole before anything changes.
+void ConfigCommands::openPath(const std::string& path)
+{
     ConfigFileContent content;
     const FileResult read = readConfigFile(path, content);
     if (!read.ok) {
@@ -55,7 +90,15 @@ void ConfigCommands::open()
         && !dialogs_.okCancel(window_, OpenConfigTitle, partialFileWarning(path, content.fileSize)))
         return;
     applyOpenedFile(workspace_.config(), workspace_.provenance(), path, content);
+    remember(path);
     emit replaced();
+}
+
+// A list that cannot be written costs the list only: the file was opened or saved.
+void ConfigCommands::remember(const std::string& path)
+{
+    if (const FileResult r = recent_.add(path); !r.ok)
+        qCWarning(lcFiles).noquote() << "recent files not written:" << QString::fromStdString(r.error);
 }
 
 void ConfigCommands::loadDefault(int tag)

@@ -2,9 +2,12 @@
 // The ".cfi" file commands on the whole configuration: Save, Open, Load Default and
 // Compare. The file rules are ConfigFiles'; this asks the user and reports what changed.
 
+#include "history/RecentFiles.h"
 #include "reports/ReportLine.h"
 
+#include <QList>
 #include <QObject>
+#include <QUrl>
 
 class QWidget;
 
@@ -26,6 +29,16 @@ public:
     // Compares a chosen file (from) with the configuration in memory (to); changes neither.
     void compare();
 
+    // Opens the file as "Open" does once it is chosen, the unsaved question first: a
+    // recent file, a file dropped on the window, the file named on the command line.
+    void openNamed(const QString& name);
+    // A drop on the window: one local .cfi file is opened, anything else is refused in a box.
+    void openDropped(const QList<QUrl>& urls);
+    // A recent file; a missing one is offered for removal from the list.
+    void openRecent(const QString& name);
+    // The site's recent files, opened or saved here, newest first.
+    const RecentFiles& recentFiles() const { return recent_; }
+
 signals:
     // The configuration was saved: the caption changes at once.
     void saved();
@@ -35,9 +48,13 @@ signals:
     void compared(const Report& report);
 
 private:
+    void openPath(const std::string& path);
+    void remember(const std::string& path);
+
     Workspace& workspace_;
     DialogProvider& dialogs_;
     QWidget* window_;
+    RecentFiles recent_;
 };
 
 } // namespace q7582

@@ -4,6 +4,7 @@
 #include "settings/SettingsFile.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/main/ConfigCommands.h"
+#include "ui/main/RecentFilesMenu.h"
 #include "ui/main/TransferController.h"
 #include "ui/reports/ReportCommands.h"
 
@@ -69,6 +70,7 @@ void MainMenuBar::buildConfigMenu(QMenu* config)
         a->setData(n); // the item's tag
         connect(a, &QAction::triggered, files, [files, a] { files->loadDefault(a->data().toInt()); });
     }
+    new RecentFilesMenu(config, *files);
 }
 
 void MainMenuBar::buildReportMenu(QMenu* report)

@@ -161,6 +161,8 @@ void MainWindow::setMessageCompilerOpener(std::function<void()> open)
 
 void MainWindow::setConfigEditorOpener(std::function<void()> open) { menus_->setConfigEditorOpener(std::move(open)); }
 
+void MainWindow::openConfigurationFile(const QString& name) { configCommands_->openNamed(name); }
+
 void MainWindow::setHistoryOpener(std::function<void()> open) { menus_->setHistoryOpener(std::move(open)); }
 
 void MainWindow::startLink(std::unique_ptr<Chip> chip, double pacing)

@@ -88,6 +88,8 @@ public:
     // "&Config"/"&History..." shows the history window, modally.
     void setHistoryOpener(std::function<void()> open);
     ReportViewer& reportViewer() { return *reportViewer_; }
+    // A .cfi file named on the command line (or dropped), opened as "&Config"/"&Open" opens it.
+    void openConfigurationFile(const QString& name);
 
     // LinkObserver: each runs on the main thread.
     void repaintStatusBar() override;

@@ -3,6 +3,7 @@
 #include "ui/common/WindowHelp.h"
 #include "ui/main/ActiveSourcePanel.h"
 #include "ui/main/ConfigCommands.h"
+#include "ui/main/FileDrop.h"
 #include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/GroupsPanel.h"
@@ -67,6 +68,9 @@ void MainWindow::buildCollaborators()
     reports_ = std::make_unique<ReportCommands>(shared_, workspace_, *reportViewer_, *dialogs_, this, now_);
     menus_ = new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_}, windowHelp_->keyAction(),
                              workspace_.settings(), *dialogs_, this);
+    new FileDrop(
+        this, [this] { return !generatorMode_; },
+        [this](const QList<QUrl>& urls) { configCommands_->openDropped(urls); });
 }
 
 } // namespace q7582

@@ -248,7 +248,7 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
     EXPECT_EQ(captions(window->menuBar()),
               QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
     EXPECT_EQ(captions(find("Config1")), QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "&Open",
-                                                      "&History...", "&Load Default"}));
+                                                      "&History...", "&Load Default", "&Recent Files"}));
 
     // The help language menu mirrors and saves the setting.
     auto* italiano = find<QAction>("italiano1");
