@@ -38,11 +38,10 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
     }
     EXPECT_TRUE(!manager({"status"}, parsed).exitCode && parsed.command == "status" && parsed.windowFile.isEmpty());
 
-    for (const char* bad :
-         {"--bogus", "uplaod", "a.cfi b.cfi", "file.cfi --wait 3", "--verbose=yes", "--compare old.cfi",
-          "--compare a b c", "upload x", "download", "download a b", "status -o x", "upload --force",
-          "download a --master 6", "history --wait -1", "--wait 5", "upload --dry-run", "--dry-run", "sites x",
-          "history -C"}) {
+    for (const char* bad : {"--bogus", "uplaod", "a.cfi b.cfi", "file.cfi --wait 3", "--verbose=yes",
+                            "--compare old.cfi", "--compare a b c", "upload x", "download", "download a b",
+                            "status -o x", "upload --force", "download a --master 6", "history --wait -1", "--wait 5",
+                            "upload --dry-run", "--dry-run", "sites x", "history -C"}) {
         answer = manager(QString(bad).split(' '), parsed);
         EXPECT_TRUE(answer.exitCode == UsageExitCode && answer.out.isEmpty()) << bad;
         EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();
