@@ -187,6 +187,10 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
                                                  "known site."),
                                   QStringLiteral("DIR"));
     parser.addOption(site);
+    const QCommandLineOption lastSite(QStringLiteral("last-site"),
+                                      QStringLiteral("Open the window in the site used last (asking for a first "
+                                                     "site's name when there is none), as the menu entry does."));
+    parser.addOption(lastSite);
     const CommandOptions commandOptions;
     commandOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("command"),
@@ -202,6 +206,9 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
         return usageError(parser, QStringLiteral("--compare wants two files, FROM and TO"));
     options.verbose = parser.isSet(verbose);
     options.siteFolders = parser.values(site);
+    options.lastSite = parser.isSet(lastSite);
+    if (options.lastSite && !options.siteFolders.isEmpty())
+        return usageError(parser, QStringLiteral("--last-site and -C name two sites"));
     if (parser.isSet(compare)) {
         options.compareFiles = files;
         return answer;
@@ -211,6 +218,8 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     else if (!files.isEmpty()) {
         if (const QString error = readCommand(parser, commandOptions, options); !error.isEmpty())
             return usageError(parser, error);
+        if (options.lastSite)
+            return usageError(parser, QStringLiteral("--last-site is for the window"));
         return answer;
     }
     for (const QCommandLineOption& o : {commandOptions.output, commandOptions.master, commandOptions.force,

@@ -65,6 +65,7 @@ struct ManagerOptions {
     QStringList siteFolders;   // -C DIR, each from the one before, as given
     QString siteFolder;        // the folder -C entered, made absolute; empty: none given
     int waitSeconds = 10;      // --wait SEC: how long a command waits for a master
+    bool lastSite = false;     // --last-site: the window opens the site used last (the menu entry)
 };
 
 // Parses the manager's command line; an answer with exitCode ends the program.

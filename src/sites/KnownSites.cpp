@@ -17,21 +17,6 @@ namespace {
 
 constexpr std::size_t MaxListBytes = 1 << 20;
 
-// Why a listed folder cannot be opened; empty for a folder.
-QString folderProblem(const QString& folder)
-{
-    struct stat st;
-    if (::stat(filePath(folder).c_str(), &st) != 0)
-        return QStringLiteral("missing");
-    if (S_ISDIR(st.st_mode))
-        return {};
-    if (S_ISREG(st.st_mode))
-        return QStringLiteral("a file, not a folder");
-    if (S_ISFIFO(st.st_mode))
-        return QStringLiteral("a FIFO, not a folder");
-    return QStringLiteral("not a folder");
-}
-
 // The listed folders, as read: one a line, empty lines and repeats left out.
 std::vector<QString> readFolders(const QString& listFile)
 {
@@ -85,6 +70,20 @@ QString absoluteFolder(const QString& folder)
 
 } // namespace
 
+QString siteFolderProblem(const QString& folder)
+{
+    struct stat st;
+    if (::stat(filePath(folder).c_str(), &st) != 0)
+        return QStringLiteral("missing");
+    if (S_ISDIR(st.st_mode))
+        return ::access(filePath(folder).c_str(), R_OK | X_OK) == 0 ? QString() : QStringLiteral("not readable");
+    if (S_ISREG(st.st_mode))
+        return QStringLiteral("a file, not a folder");
+    if (S_ISFIFO(st.st_mode))
+        return QStringLiteral("a FIFO, not a folder");
+    return QStringLiteral("not a folder");
+}
+
 KnownSites::KnownSites(QString listFile) : listFile_(std::move(listFile)) {}
 
 QString KnownSites::defaultListFile()
@@ -104,7 +103,7 @@ std::vector<KnownSite> KnownSites::list() const
             break;
         KnownSite site;
         site.folder = folder;
-        site.problem = folderProblem(folder);
+        site.problem = siteFolderProblem(folder);
         site.present = site.problem.isEmpty();
         site.name = siteNameOf(folder); // a missing folder: its base name
         sites.push_back(std::move(site));

@@ -19,6 +19,9 @@ struct KnownSite {
     QString problem;      // why it is not: missing, a file, a FIFO...
 };
 
+// Why the folder cannot be a site: missing, a file, a FIFO, not readable...; empty when it can.
+QString siteFolderProblem(const QString& folder);
+
 class KnownSites {
 public:
     static constexpr int MaxSites = 50;

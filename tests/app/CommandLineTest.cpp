@@ -37,11 +37,31 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
         EXPECT_TRUE(!manager({file}, opened).exitCode && opened.windowFile == file && opened.command.isEmpty()) << file;
     }
     EXPECT_TRUE(!manager({"status"}, parsed).exitCode && parsed.command == "status" && parsed.windowFile.isEmpty());
+    ManagerOptions menuEntry; // the desktop file's Exec line, with and without a file
+    EXPECT_TRUE(!manager({"--last-site"}, menuEntry).exitCode && menuEntry.lastSite && menuEntry.windowFile.isEmpty());
+    EXPECT_TRUE(!manager({"--last-site", "a.cfi"}, menuEntry).exitCode && menuEntry.windowFile == "a.cfi");
 
-    for (const char* bad : {"--bogus", "uplaod", "a.cfi b.cfi", "file.cfi --wait 3", "--verbose=yes",
-                            "--compare old.cfi", "--compare a b c", "upload x", "download", "download a b",
-                            "status -o x", "upload --force", "download a --master 6", "history --wait -1", "--wait 5",
-                            "upload --dry-run", "--dry-run", "sites x", "history -C"}) {
+    for (const char* bad : {"--bogus",
+                            "uplaod",
+                            "a.cfi b.cfi",
+                            "file.cfi --wait 3",
+                            "--verbose=yes",
+                            "--compare old.cfi",
+                            "--compare a b c",
+                            "upload x",
+                            "download",
+                            "download a b",
+                            "status -o x",
+                            "upload --force",
+                            "download a --master 6",
+                            "history --wait -1",
+                            "--wait 5",
+                            "upload --dry-run",
+                            "--dry-run",
+                            "sites x",
+                            "history -C",
+                            "--last-site -C x",
+                            "--last-site upload"}) {
         answer = manager(QString(bad).split(' '), parsed);
         EXPECT_TRUE(answer.exitCode == UsageExitCode && answer.out.isEmpty()) << bad;
         EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();

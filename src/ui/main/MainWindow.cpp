@@ -253,8 +253,18 @@ void MainWindow::captionRefresh()
     const Provenance& provenance = workspace_.provenance();
     statusBar_->showCaption(configurationCaption(provenance, generatorMode_) + mark,
                             generatorMode_ ? QString() : configurationDescription(provenance));
-    setWindowTitle((generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager")) + mark);
+    const QString product = generatorMode_ ? QStringLiteral("RKDV7582 Manager") : QStringLiteral("Q7582 Manager");
+    setWindowTitle((siteName_.isEmpty() ? product : siteName_ + QStringLiteral(" - ") + product) + mark);
 }
+
+void MainWindow::setSiteName(const QString& name)
+{
+    siteName_ = name;
+    statusBar_->showSite(name);
+    captionRefresh();
+}
+
+bool MainWindow::closingWhenTransferEnds() const { return transfers_->closingWhenTransferEnds(); }
 
 void MainWindow::copyConfigForDownload(ConfigImage& out)
 {
@@ -285,6 +295,8 @@ void MainWindow::transferEnded(const TransferReport& report)
     transfers_->transferEnded(report);
     if (!historyFailure_.isEmpty())
         statusBar_->showNotice(HistoryFailureNotice, true, std::exchange(historyFailure_, QString()));
+    if (report.kind == TransferKind::Upload && report.end == TransferEnd::Completed)
+        emit uploadFinished();
 }
 
 void MainWindow::keptInHistory(const std::optional<TransferHistory::Recorded>& recorded)

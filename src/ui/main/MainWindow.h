@@ -90,6 +90,10 @@ public:
     ReportViewer& reportViewer() { return *reportViewer_; }
     // A .cfi file named on the command line (or dropped), opened as "&Config"/"&Open" opens it.
     void openConfigurationFile(const QString& name);
+    // The open site's name, in the title ("<site> - Q7582 Manager") and the status bar.
+    void setSiteName(const QString& name);
+    // A close was asked during a transfer: the window closes when it ends.
+    bool closingWhenTransferEnds() const;
 
     // LinkObserver: each runs on the main thread.
     void repaintStatusBar() override;
@@ -113,6 +117,8 @@ signals:
     void sessionEnding();
     // The window closed for good: the program ends, whatever other window is open.
     void closed();
+    // An Upload has completed and its transfer ended: the configuration in memory is the one read.
+    void uploadFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -151,6 +157,7 @@ private:
     PendingChangeTable pending_{};
     bool generatorMode_ = false;
     QString keptChangesNotice_;
+    QString siteName_;
 
     QStackedWidget* modes_ = nullptr;
     QWidget* masterArea_ = nullptr;

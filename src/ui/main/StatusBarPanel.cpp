@@ -59,12 +59,21 @@ StatusBarPanel::StatusBarPanel(const LinkShared& shared, QMainWindow* window) : 
     captionText_ = makePanelText(this, QStringLiteral("StatusBar1Panel3"), 300, Qt::AlignHCenter);
     setCaptionWidth(300);
     accessText_ = makePanelText(this, QStringLiteral("StatusBar1Panel4"), 70, Qt::AlignHCenter);
+    siteText_ = makePanelText(this, QStringLiteral("StatusBar1Panel5"), 150, Qt::AlignLeft);
+    siteText_->hide();
 
     // A timed notice in panel 3 gives way to the configuration caption again.
     noticeTimer_ = new QTimer(this);
     noticeTimer_->setSingleShot(true);
     noticeTimer_->setInterval(8000);
     connect(noticeTimer_, &QTimer::timeout, this, &StatusBarPanel::clearNotice);
+}
+
+void StatusBarPanel::showSite(const QString& name)
+{
+    siteText_->setText(fontMetrics().elidedText(name, Qt::ElideRight, siteText_->width() - 6));
+    siteText_->setToolTip(name);
+    siteText_->setVisible(!name.isEmpty());
 }
 
 // Beside the progress bar, shown while an Upload runs or a failed transfer waits to

@@ -27,6 +27,8 @@ public:
     void showActivity();
     // The device is there but cannot be had: say why, and what fixes it.
     void showAccess();
+    // Panel 5: the open site's name, hidden when there is none.
+    void showSite(const QString& name);
     // Panel 3: the notice while there is one, else the caption; each with its tool tip.
     void showCaption(const QString& caption, const QString& toolTip);
     // Panel 3's width: a longer text widens it from the least up to the most.
@@ -52,6 +54,7 @@ private:
     QLabel* activityText_;
     QLabel* captionText_;
     QLabel* accessText_;
+    QLabel* siteText_;
     QToolButton* cancelButton_ = nullptr;
     QAction* cancelKey_ = nullptr;
     QTimer* noticeTimer_;

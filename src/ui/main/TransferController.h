@@ -40,6 +40,7 @@ public:
     void configurationReplaced();
     // Whether a close request may close the window now.
     bool allowClose(CloseSource source) { return closing_->allowClose(source); }
+    bool closingWhenTransferEnds() const { return closing_->waitingForTransfer(); }
     // The master holds a partial configuration since a Download failed.
     bool partialDownload() const { return partialDownload_; }
 

@@ -3,6 +3,9 @@
 #include "WindowFixture.h"
 #include "program/SecondaryWindows.h"
 #include "reports/ReportGuards.h"
+#include "sites/Fingerprints.h"
+#include "sites/LegacyFolder.h"
+#include "sites/SiteSession.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/config/GridRules.h"
 #include "ui/history/HistoryWindow.h"
@@ -12,6 +15,8 @@
 #include "ui/main/TransferMessages.h"
 #include "ui/main/WorkingFolderLock.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/sites/SiteMenu.h"
+#include "ui/sites/SiteOverview.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -140,6 +145,12 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     // questions and refusals as the program asks them.
     const SecondaryWindows w = createSecondaryWindows(*window, *workspace);
     w.editor->prepareShow();
+    KnownSites known(QString::fromStdString(path("sites.txt")));
+    SiteSession session(known);
+    new SiteMenu(window->menuBar(), session, dialogs, window.get(), {});
+    auto* overview = new SiteOverview(*workspace, window->reportViewer(), dialogs,
+                                      {[] { return std::optional(1); }, {}}, window.get());
+    window->setSiteName("Hotel Milano");
     addWindowTexts(*window);
     acceptEdited(workspace->config());
     ASSERT_TRUE(QDir(dir.path()).mkdir("MSGVELA") && QDir(dir.path()).mkdir("history"));
@@ -151,6 +162,7 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     write("history/2026-01-01_08.00.00_master-1_download-partial.cfi", std::string(ConfigImage::Size, '\0'));
     write("history/notes.txt", "no configuration, nor an entry's name");
     w.history->reload();
+    overview->reload();
     setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
     connectMaster();
     trigger("Edit1"); // Upload before the master told its address
@@ -182,7 +194,8 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
           << AlreadyRunningText << PartialDownloadMark << TransferCancelledNotice << summerTimeCaption(true)
           << deviceHint(OpenFailure::NoAccess).text << deviceHint(OpenFailure::InUse).text
           << transferCompletedText(TransferKind::Upload, 2) << transferCompletedText(TransferKind::Download, 2)
-          << outputEventText(64) << outputEventText(65);
+          << outputEventText(64) << outputEventText(65) << LegacySiteName
+          << recognitionText({{}, "Hotel Milano", {}, {QDate(2026, 10, 3), {}, 1, HistoryDirection::Download}});
     Provenance p; // uploaded from master 0; master 1 is connected
     for (const bool modified : {true, false})
         for (const auto origin : {ConfigOrigin::OriginDefault, ConfigOrigin::OriginFile, ConfigOrigin::OriginMaster}) {

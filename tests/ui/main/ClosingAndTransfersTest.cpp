@@ -195,9 +195,14 @@ TEST_F(ClosingAndTransfers, TerminationSignalsArriveOnTheMainThreadOnePerSignal)
 
 TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestartCanBeWithdrawn)
 {
+    int uploadsFinished = 0; // each asks whether another site keeps what was read
+    QObject::connect(window.get(), &MainWindow::uploadFinished, [&] { ++uploadsFinished; });
     end(TransferKind::Download, TransferEnd::Failed, TransferFault::NoReply, 40);
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - PARTIAL DOWNLOAD");
     EXPECT_EQ(window->windowTitle(), "Q7582 Manager - PARTIAL DOWNLOAD");
+    window->setSiteName("Hotel Milano");
+    EXPECT_EQ(window->windowTitle(), "Hotel Milano - Q7582 Manager - PARTIAL DOWNLOAD");
+    EXPECT_EQ(text("StatusBar1Panel5"), "Hotel Milano");
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 1000)); // its text: TransfersWithSimulator
 
     end(TransferKind::Upload, TransferEnd::Restarting, TransferFault::LinkLost, 12, 1);
@@ -212,8 +217,10 @@ TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestar
 
     end(TransferKind::LegalTable, TransferEnd::Completed); // only a complete transfer clears it
     EXPECT_TRUE(window->partialDownload());
+    EXPECT_EQ(uploadsFinished, 0);
     end(TransferKind::Upload, TransferEnd::Completed);
-    EXPECT_EQ(window->windowTitle(), "Q7582 Manager");
+    EXPECT_EQ(uploadsFinished, 1);
+    EXPECT_EQ(window->windowTitle(), "Hotel Milano - Q7582 Manager");
     EXPECT_EQ(caption(), "Upload complete: 128 blocks read from master 0"); // for a while
     setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
     end(TransferKind::Download, TransferEnd::Completed);
