@@ -1,19 +1,24 @@
 // The window's run as the program makes it: a file named at start opens in the first
 // window; an Upload another site keeps offers that site, and the switch starts a fresh
-// window there, under its lock and with its name.
+// window there, under its lock and with its name. The "Site" menu and the overview.
 
 #include "program/SiteWindows.h"
+#include "../ui/main/WindowFixture.h"
 #include "FileFixture.h"
 #include "ScriptedDialogs.h"
 #include "app/CommandLine.h"
 #include "model/FileIo.h"
-#include "model/FilePath.h"
-#include "sites/KnownSites.h"
+#include "sites/SiteSession.h"
 #include "ui/main/MainWindow.h"
+#include "ui/reports/ReportViewer.h"
+#include "ui/sites/SiteMenu.h"
+#include "ui/sites/SiteOverview.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <unistd.h>
@@ -22,51 +27,97 @@ namespace q7582 {
 namespace {
 
 using Program = FileFixture;
+using test::WindowTest;
 
 TEST_F(Program, AFileNamedAtStartOpensAndAnUploadAnotherSiteKeepsSwitchesToIt)
 {
-    ConfigImage image;
-    image.messageEvent(1).setMessageNumber(9);
-    const std::string bytes(reinterpret_cast<const char*>(image.data()), ConfigImage::Size);
+    const std::string bytes(ConfigImage::Size, '\5');
     ASSERT_TRUE(QDir().mkpath(tmp.path() + "/a") && QDir().mkpath(tmp.path() + "/b/history"));
     write("a/x.cfi", bytes);
     write("b/site.txt", "Hotel Milano\r\n");
     write("b/history/2026-10-03_10.00.00_master-1_download.cfi", bytes);
     qputenv("Q7582_SITES_LIST", QFile::encodeName(tmp.path() + "/sites.txt"));
-    ASSERT_TRUE(KnownSites().markUsed(tmp.path() + "/b").ok);
-    ASSERT_EQ(::chdir(path("a").c_str()), 0);
+    ASSERT_TRUE(KnownSites().markUsed(tmp.path() + "/b").ok && ::chdir(path("a").c_str()) == 0);
 
     test::ScriptedDialogs dialogs;
     dialogs.yeses = 1; // open the site that keeps it
-    QStringList seen;  // each window's title and caption, once its start is done
-    bool lockedWhileOpen = false, timedOut = false;
+    QStringList seen;  // each window's title and caption once its start is done, and the locks
     ManagerOptions options;
     options.windowFile = "x.cfi";
-    SiteWindowHooks hooks{
-        &dialogs, [&](MainWindow& window) {
-            QTimer::singleShot(0, &window, [&] {
-                seen << window.windowTitle() + " | " + window.findChild<QLabel*>("StatusBar1Panel3")->text();
-                if (seen.size() == 1) {
-                    emit window.uploadFinished();
-                } else {
-                    lockedWhileOpen = fileExists(path("b/QS7582.lock")) && !fileExists(path("a/QS7582.lock"));
-                    window.close();
-                }
-            });
-            QTimer::singleShot(10000, &window, [&] { timedOut = true, QApplication::quit(); });
-        }};
-    const int status = runSiteWindows(*qobject_cast<QApplication*>(QCoreApplication::instance()), options, hooks);
-    ASSERT_EQ(::chdir("/"), 0);
+    const SiteWindowHooks hooks{&dialogs, [&](MainWindow& window) {
+                                    QTimer::singleShot(0, &window, [&] {
+                                        seen << window.windowTitle() + " | "
+                                                    + window.findChild<QLabel*>("StatusBar1Panel3")->text();
+                                        if (seen.size() > 1)
+                                            seen << QString::number(fileExists(path("a/QS7582.lock")))
+                                                        + QString::number(fileExists(path("b/QS7582.lock")));
+                                        seen.size() == 1 ? emit window.uploadFinished() : (void)window.close();
+                                    });
+                                    QTimer::singleShot(10000, &window, [&] { seen << "timed out", qApp->quit(); });
+                                }};
+    EXPECT_EQ(runSiteWindows(*qobject_cast<QApplication*>(qApp), options, hooks), 0);
     qunsetenv("Q7582_SITES_LIST");
-
-    EXPECT_TRUE(status == 0 && !timedOut);
+    ASSERT_EQ(::chdir("/"), 0);
     EXPECT_EQ(seen, QStringList({"a - Q7582 Manager | Configuration from File",
-                                 "Hotel Milano - Q7582 Manager | DEFAULT Configuration of Master 0"}));
+                                 "Hotel Milano - Q7582 Manager | DEFAULT Configuration of Master 0", "01"}));
     EXPECT_EQ(dialogs.questions, QStringList{"This configuration is the one site Hotel Milano keeps for master 1, "
                                              "Download of 03/10/2026.\nOpen the site Hotel Milano?"});
-    EXPECT_TRUE(lockedWhileOpen);
-    EXPECT_FALSE(fileExists(path("b/QS7582.lock")));
-    EXPECT_EQ(filePath(*KnownSites(tmp.path() + "/sites.txt").lastUsed()), path("b"));
+    EXPECT_EQ(KnownSites(tmp.path() + "/sites.txt").lastUsed(), tmp.path() + "/b");
+}
+
+TEST_F(WindowTest, TheSiteMenuKeepsTheOtherMenusAndTheirLettersAndListsTheRecentSites)
+{
+    KnownSites known(dir.path() + "/sites.txt");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("b") && known.markUsed(dir.path() + "/gone").ok
+                && known.markUsed(dir.path() + "/b").ok);
+    SiteSession session(known);
+    QStringList switched, shown;
+    SiteMenu menu(window->menuBar(), session, dialogs, window.get(),
+                  {[&](const QString& folder) { switched << folder; }, [] {},
+                   [&](const QUrl& url) { return shown << url.toLocalFile(), true; }});
+    for (const QAction* a : window->menuBar()->actions())
+        shown << a->text();
+    EXPECT_EQ(shown.join(' '), "&Message &Config &Report &Site H&elp Language &Help E&xit");
+    const auto item = [&](const QString& name) { return menu.menu()->findChild<QAction*>(name); };
+    ASSERT_TRUE(item("RecentSite1") && item("RecentSite2") && !item("RecentSite3"));
+    EXPECT_EQ(item("RecentSite1")->text() + ", " + item("RecentSite2")->text(), "&1 b, &2 gone (missing)");
+    item("RecentSite1")->trigger();
+    dialogs.yeses = 1; // a missing one is offered for removal, not opened
+    item("RecentSite2")->trigger();
+    EXPECT_EQ(switched, QStringList{dir.path() + "/b"});
+    menu.refill();
+    EXPECT_TRUE(item("RecentSite1") && !item("RecentSite2"));
+    item("OpenSiteFolder1")->trigger();
+    EXPECT_EQ(shown.last(), session.folder());
+}
+
+TEST_F(WindowTest, TheOverviewShowsEachMastersNewestEntriesAndComparesOrOpensThem)
+{
+    ConfigImage uploaded, downloaded;
+    downloaded.messageEvent(1).setMessageNumber(4);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("history"));
+    write("history/2026-01-01_08.00.00_master-0_upload.cfi", bytesOf(uploaded));
+    write("history/2026-01-02_08.00.00_master-0_download.cfi", bytesOf(downloaded));
+    write("history/2026-01-03_09.30.00_master-4_download-partial.cfi", bytesOf(downloaded));
+    QStringList opened, rows;
+    SiteOverview overview(*workspace, window->reportViewer(), dialogs,
+                          {[] { return std::optional(4); }, [&](const QString& path) { opened << path; }});
+    overview.reload();
+    auto* table = overview.findChild<QTableWidget*>("OverviewList");
+    ASSERT_EQ(table->rowCount(), 6);
+    for (int r : {0, 1, 4})
+        for (int c = 0; c < 5; ++c)
+            rows << table->item(r, c)->text();
+    EXPECT_EQ(rows.join('|'), "0|01/01/2026 08:00:00|02/01/2026 08:00:00|1||1|-|-|-||4|-|03/01/2026 09:30:00 "
+                              "(partial)|-|connected");
+    const auto click = [&](const char* name) { overview.findChild<QAbstractButton*>(name)->click(); };
+    const auto report = [this] { return window->reportViewer().richEdit()->toPlainText(); };
+    table->selectRow(0);
+    click("OverviewCompare");
+    EXPECT_TRUE(report().contains("From: 2026-01-01_08.00.00_master-0_upload.cfi\nTo: 2026-01-02_08.00.00_master-0_"
+                                  "download.cfi\n"));
+    click("OverviewOpen"); // the newer of the two
+    EXPECT_EQ(opened, QStringList{dir.path() + "/history/2026-01-02_08.00.00_master-0_download.cfi"});
 }
 
 } // namespace

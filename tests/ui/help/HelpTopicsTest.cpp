@@ -4,7 +4,6 @@
 #include "program/SecondaryWindows.h"
 #include "reports/ReportGuards.h"
 #include "sites/Fingerprints.h"
-#include "sites/LegacyFolder.h"
 #include "sites/SiteSession.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/config/GridRules.h"
@@ -16,7 +15,6 @@
 #include "ui/main/WorkingFolderLock.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
 #include "ui/sites/SiteMenu.h"
-#include "ui/sites/SiteOverview.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -148,8 +146,6 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     KnownSites known(QString::fromStdString(path("sites.txt")));
     SiteSession session(known);
     new SiteMenu(window->menuBar(), session, dialogs, window.get(), {});
-    auto* overview = new SiteOverview(*workspace, window->reportViewer(), dialogs,
-                                      {[] { return std::optional(1); }, {}}, window.get());
     window->setSiteName("Hotel Milano");
     addWindowTexts(*window);
     acceptEdited(workspace->config());
@@ -162,7 +158,6 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     write("history/2026-01-01_08.00.00_master-1_download-partial.cfi", std::string(ConfigImage::Size, '\0'));
     write("history/notes.txt", "no configuration, nor an entry's name");
     w.history->reload();
-    overview->reload();
     setStatus([](StatusBlock& s) { s.setMasterAddress(2); });
     connectMaster();
     trigger("Edit1"); // Upload before the master told its address
