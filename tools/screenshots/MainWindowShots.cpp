@@ -4,8 +4,10 @@
 #include "link/LinkShared.h"
 #include "link/TtyChip.h"
 #include "model/DefaultConfiguration.h"
+#include "sites/SiteSession.h"
 #include "ui/common/Workspace.h"
 #include "ui/main/MainWindow.h"
+#include "ui/sites/SiteMenu.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -24,7 +26,7 @@ bool fail(const char* what, const QString& detail)
 
 } // namespace
 
-bool saveMainWindow(const QString& path, bool generator)
+bool saveMainWindow(const QString& path, bool generator, const QString& site)
 {
     QTemporaryDir folder;
     if (!folder.isValid())
@@ -45,6 +47,12 @@ bool saveMainWindow(const QString& path, bool generator)
     buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
     MainWindow window(shared, workspace);
     window.captionRefresh();
+    KnownSites known(folder.filePath(QStringLiteral("sites.txt")));
+    SiteSession session(known);
+    if (!site.isEmpty()) {
+        window.setSiteName(site);
+        new SiteMenu(window.menuBar(), session, window.dialogs(), &window, {});
+    }
     window.show();
     window.startLink(std::make_unique<TtyChip>(link.toStdString()));
     const bool shown = test::spinUntil(

@@ -1,6 +1,7 @@
 // Writes the documentation's screenshots: the main window on a simulated master and on a
 // simulated message generator, the configuration editor, the message folder compiler, an
-// I/O card report, a configuration comparison and the help window, into OUTPUT_FOLDER
+// I/O card report, a configuration comparison, the help window, a site's window and its
+// overview, into OUTPUT_FOLDER
 // (default: docs):
 //     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
 // Everything is drawn off-screen, all but the main window on fixed sample data, so that
@@ -19,6 +20,7 @@
 #include "ui/help/HelpOpener.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
 #include "ui/reports/ReportViewer.h"
+#include "ui/sites/SiteOverview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -147,6 +150,29 @@ bool saveComparison(const QString& outputFolder)
     return saveGrab(viewer, outputFolder + QStringLiteral("/compare.png"));
 }
 
+// A site of four masters: newest Uploads and Downloads a few edits apart, one cut.
+bool saveSiteOverview(const QString& outputFolder)
+{
+    QTemporaryDir site;
+    Workspace workspace(site.path().toStdString());
+    buildDefaultConfiguration(workspace.config(), 0).applyTo(workspace.provenance());
+    QDateTime at(QDate(2026, 11, 3), QTime(9, 12, 40));
+    for (int m = 0; m < 4; ++m) {
+        ConfigImage image;
+        (void)buildDefaultConfiguration(image, m);
+        for (int edit = 0; edit <= m; ++edit, at = at.addSecs(86400 + 1800)) {
+            (void)workspace.history().record(image, m, HistoryDirection::Upload, false, at);
+            image.messageEvent(edit + 1).setMessageNumber(Byte(10 + m));
+            (void)workspace.history().record(image, m, HistoryDirection::Download, m == 2, at.addSecs(600));
+        }
+    }
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    SiteOverview overview(workspace, viewer, dialogs, {[] { return std::optional(1); }, [](const QString&) {}});
+    overview.reload();
+    return saveGrab(overview, outputFolder + QStringLiteral("/site-overview.png"));
+}
+
 // The Italian contents, reached from a panel's topic, so that Back is enabled.
 bool saveHelp(const QString& outputFolder)
 {
@@ -210,7 +236,10 @@ int main(int argc, char** argv)
     const bool editor = q7582::saveEditorPages(outputFolder, QString());
     const bool compiler = q7582::saveMessageFolder(outputFolder);
     const bool comparison = q7582::saveComparison(outputFolder);
+    const bool site =
+        q7582::saveMainWindow(outputFolder + QStringLiteral("/site-window.png"), false, QStringLiteral("Hotel Milano"))
+        && q7582::saveSiteOverview(outputFolder);
     const bool report = q7582::saveReport(outputFolder);
     const bool help = q7582::saveHelp(outputFolder);
-    return master && generator && editor && compiler && comparison && report && help ? 0 : 1;
+    return master && generator && editor && compiler && comparison && report && help && site ? 0 : 1;
 }
