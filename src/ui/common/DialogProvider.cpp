@@ -124,6 +124,7 @@ int QtDialogProvider::choose(QWidget* parent, const QString& title, const QStrin
         box->setDefaultButton(pushed[std::size_t(defaultIndex)]);
     if (!pushed.empty())
         box->setEscapeButton(pushed.back());
+    box->setWindowModality(Qt::WindowModal); // the report viewer it may have opened stays usable
     box->exec();
     const auto clicked = std::find(pushed.begin(), pushed.end(), box->clickedButton());
     return clicked == pushed.end() ? -1 : int(clicked - pushed.begin());
