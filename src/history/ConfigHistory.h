@@ -50,6 +50,9 @@ public:
     // Every entry, newest first, entries with an unknown name last. Hidden files (the
     // temporaries of a write cut short) are left out; a missing folder is an empty history.
     FileResult list(std::vector<HistoryEntry>& entries) const;
+    // The same order, by name only: no file is read, so no entry is marked unreadable
+    // and none has its differences counted.
+    FileResult listNames(std::vector<HistoryEntry>& entries) const;
 
 private:
     std::string folder_;

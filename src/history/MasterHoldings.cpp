@@ -7,10 +7,21 @@ namespace q7582 {
 MasterHolds whatMasterHolds(const ConfigHistory& history, int master)
 {
     std::vector<HistoryEntry> entries;
-    if (const FileResult listed = history.list(entries); !listed.ok)
+    if (const FileResult listed = history.listNames(entries); !listed.ok)
         return {std::nullopt,
                 QStringLiteral("The history cannot be read: %1").arg(QString::fromStdString(listed.error))};
-    return whatMasterHolds(entries, master);
+    ConfigImage image;
+    for (HistoryEntry& entry : entries) {
+        if (!entry.name || entry.name->master != master)
+            continue;
+        if (const FileResult read = readWholeImage(history.pathOf(entry.fileName), image); !read.ok)
+            entry.unreadable = read.error;
+        MasterHolds holds = whatMasterHolds(std::vector<HistoryEntry>{entry}, master);
+        if (holds.entry)
+            holds.image = image;
+        return holds;
+    }
+    return whatMasterHolds(std::vector<HistoryEntry>{}, master);
 }
 
 MasterHolds whatMasterHolds(const std::vector<HistoryEntry>& entries, int master)

@@ -14,12 +14,13 @@ namespace q7582 {
 struct MasterHolds {
     std::optional<HistoryEntry> entry; // the newest complete readable entry of the master
     QString unknownReason;             // why nothing is known, when entry is empty
+    ConfigImage image{};               // the entry's bytes, read by the history's form below
 };
 
 // Unknown when the master's newest entry is a partial Download or unreadable, or when
-// it has none.
+// it has none. Reads that one entry only, whatever the length of the history.
 MasterHolds whatMasterHolds(const ConfigHistory& history, int master);
-// The same over entries already listed (newest first).
+// The same over entries already listed (newest first); the image is not read.
 MasterHolds whatMasterHolds(const std::vector<HistoryEntry>& entries, int master);
 
 // What a Download of a configuration with that many differences from holds changes:

@@ -60,6 +60,16 @@ std::optional<SiteOrigin> siteOfFile(const QString& filePathName, const std::vec
     return found;
 }
 
+void applySiteOfFile(Provenance& p, const QString& filePath, const QString& openFolder)
+{
+    clearOriginSite(p);
+    if (const std::optional<SiteOrigin> origin = siteOfFile(filePath, KnownSites().list(), openFolder)) {
+        p.originSiteFolder = origin->folder.toStdString();
+        p.originSiteName = origin->name.toStdString();
+        p.originSiteMaster = origin->master;
+    }
+}
+
 QString crossSiteFact(const SiteOrigin& origin, const QString& openSiteName)
 {
     const QString master = origin.master ? QStringLiteral(" (master %1)").arg(*origin.master) : QString();

@@ -1,6 +1,7 @@
 #pragma once
 // Which other site a configuration file belongs to, and the question a Download of it asks.
 
+#include "model/Provenance.h"
 #include "sites/KnownSites.h"
 
 #include <QString>
@@ -20,6 +21,10 @@ struct SiteOrigin {
 // symbolic links resolved); nothing when it is in none, or in the open one.
 std::optional<SiteOrigin> siteOfFile(const QString& filePath, const std::vector<KnownSite>& sites,
                                      const QString& openFolder);
+
+// Names in p the known site other than openFolder that holds the file just opened, or
+// none.
+void applySiteOfFile(Provenance& p, const QString& filePath, const QString& openFolder);
 
 // "This configuration belongs to site A (master 1); the open site is B."
 QString crossSiteFact(const SiteOrigin& origin, const QString& openSiteName);

@@ -34,6 +34,13 @@ public:
     std::vector<Box> okCancelAsked;
     std::vector<EnterMeans> okCancelEnter; // and what Enter would have pressed in each
     QStringList questions;                 // the Yes/No texts
+    QStringList choices;                   // the boxes of buttons of their own in turn: the button pressed
+    struct Choice {
+        QString text;
+        QStringList buttons;
+        QString defaultButton;
+    };
+    std::vector<Choice> choiceBoxes; // those boxes asked
     int saveQuestions = 0;
     std::vector<Box> saveBoxes;   // the Yes/No/Cancel boxes asked
     QStringList executed, viewed; // the dialogs run, the files shown
@@ -64,6 +71,11 @@ public:
     {
         questions << text;
         return yeses > 0 ? (--yeses, true) : false;
+    }
+    int choose(QWidget*, S, S text, const QStringList& buttons, int defaultIndex) override
+    {
+        choiceBoxes.push_back({text, buttons, buttons.value(defaultIndex)});
+        return choices.isEmpty() ? -1 : int(buttons.indexOf(choices.takeFirst()));
     }
     SaveAnswer askSave(S caption, S text) override
     {

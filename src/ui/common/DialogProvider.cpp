@@ -11,9 +11,11 @@
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
+#include <vector>
 
 namespace q7582 {
 
@@ -108,6 +110,24 @@ bool QtDialogProvider::yesNo(QWidget* parent, const QString& title, const QStrin
     const auto box = makeBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box->setDefaultButton(QMessageBox::No);
     return box->exec() == QMessageBox::Yes;
+}
+
+int QtDialogProvider::choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+                             int defaultIndex)
+{
+    const auto box = makeBox(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    std::vector<QPushButton*> pushed;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        pushed.push_back(
+            box->addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    if (defaultIndex >= 0 && std::size_t(defaultIndex) < pushed.size())
+        box->setDefaultButton(pushed[std::size_t(defaultIndex)]);
+    if (!pushed.empty())
+        box->setEscapeButton(pushed.back());
+    box->setWindowModality(Qt::WindowModal); // the report viewer it may have opened stays usable
+    box->exec();
+    const auto clicked = std::find(pushed.begin(), pushed.end(), box->clickedButton());
+    return clicked == pushed.end() ? -1 : int(clicked - pushed.begin());
 }
 
 SaveAnswer QtDialogProvider::askSave(const QString& caption, const QString& text)

@@ -6,6 +6,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -33,6 +34,10 @@ public:
                          EnterMeans enter) = 0;
     // Question with Yes and No, No the default: true for Yes.
     virtual bool yesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with buttons of its own, the last one the Esc key's: the index of the
+    // button pressed, -1 when none was. Enter presses defaultIndex.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+                       int defaultIndex) = 0;
     // Yes / No / Cancel, Cancel the default, with no owner window.
     virtual SaveAnswer askSave(const QString& caption, const QString& text) = 0;
     // A modal dialog the window built (About box).
@@ -100,6 +105,8 @@ public:
     bool confirm(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
                  EnterMeans enter) override;
     bool yesNo(QWidget* parent, const QString& title, const QString& text) override;
+    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+               int defaultIndex) override;
     SaveAnswer askSave(const QString& caption, const QString& text) override;
     void exec(QDialog& dialog) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;

@@ -6,12 +6,14 @@
 #include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/WindowHelp.h"
+#include "ui/common/Workspace.h"
 #include "ui/config/GridPages.h"
 #include "ui/config/IoLogicPage.h"
 #include "ui/config/Listings.h"
 #include "ui/config/TimerPage.h"
 #include "ui/config/ZoneGrid.h"
 #include "ui/reports/ReportViewer.h"
+#include "ui/reports/WhereUsedMenu.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -82,6 +84,12 @@ void ConfigEditor::buildPages()
     pages_->setGeometry(10, 10, ClientWidth - 20, PageHeight);
 
     gridPages_ = new GridPages(session_, names_, dialogs_, pages_);
+    connect(gridPages_, &GridPages::whereUsedRequested, this, [this](const UsedItem& item, QPoint at) {
+        popUpWhereUsed(this, {item}, at, [this](const UsedItem& shown) {
+            viewer_.showReport(
+                whereUsed(session_.workingCopy, shown, names_, configurationMaster(workspace_.provenance())).report);
+        });
+    });
     const struct {
         int page;
         const char* name;

@@ -52,6 +52,10 @@ GridPages::GridPages(EditorSession& session, const NameTables& names, DialogProv
     grid_ = new ZoneGrid(pages_[PageUnits]);
     connect(grid_, &ZoneGrid::cellClicked, this, &GridPages::toggleZone);
     connect(grid_, &ZoneGrid::rowClicked, this, &GridPages::toggleZoneRow);
+    connect(grid_, &ZoneGrid::cellMenuRequested, this, [this](int m, int z, QPoint at) {
+        const UsedKind kind = session_.currentPage == PageOutEvents ? UsedKind::Output : UsedKind::Zone;
+        emit whereUsedRequested({kind, m, z + 1}, at);
+    });
     connect(grid_, &ZoneGrid::numberBoxClicked, this, &GridPages::editNumber);
     connect(grid_, &ZoneGrid::outputEventBoxClicked, this, &GridPages::editOutputEvent);
 

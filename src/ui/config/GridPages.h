@@ -3,11 +3,13 @@
 // sharing one ZoneGrid that moves onto the page shown. Each page edits the record its
 // lists select in the working copy.
 
+#include "reports/WhereUsed.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/config/EditorSession.h"
 #include "ui/config/GridRules.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <array>
 
@@ -33,6 +35,10 @@ public:
     void showSelection();
     // Moves the grid onto page `index` and shows the selected record.
     void showPage(int index);
+
+signals:
+    // "Where used" was asked for over the grid: a zone, or an output on the Out events page.
+    void whereUsedRequested(const UsedItem& item, QPoint globalPos);
 
 private:
     QWidget* buildPage(QTabWidget* tabs, const char* name, const QString& title, bool outputs);

@@ -43,6 +43,9 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
             f.setPixelSize(9); // two digits in 15 pixels
             c->setFont(f);
             connect(c, &CellLabel::clicked, this, [this, m, z] { emit cellClicked(m, z); });
+            c->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(c, &QWidget::customContextMenuRequested, this,
+                    [this, c, m, z](QPoint at) { emit cellMenuRequested(m, z, c->mapToGlobal(at)); });
             cells_[m][z] = c;
         }
     }

@@ -8,6 +8,7 @@
 #include "ui/config/GridRules.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <array>
 
@@ -40,6 +41,8 @@ public:
 
 signals:
     void cellClicked(int m, int z);
+    // The cell's context menu was asked for.
+    void cellMenuRequested(int m, int z, QPoint globalPos);
     void rowClicked(int m);
     void numberBoxClicked();
     void outputEventBoxClicked();

@@ -2,6 +2,7 @@
 
 #include "ui/main/CellGridAccessible.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -146,6 +147,21 @@ void CellGrid::mousePressEvent(QMouseEvent* event)
     if (cell >= 0)
         emit cellPressed(cell, event->button());
     QWidget::mousePressEvent(event);
+}
+
+int CellGrid::rowAt(const QPoint& point) const
+{
+    for (int r = 0; r < Rows; ++r)
+        if (rowRect(r).contains(point))
+            return r;
+    return -1;
+}
+
+void CellGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    const int cell = cellAt(event->pos()), row = rowAt(event->pos());
+    if (cell >= 0 || row >= 0)
+        emit menuRequested(cell, row, event->globalPos());
 }
 
 // As a label's: a double click is also a second press (a right double click toggles twice).

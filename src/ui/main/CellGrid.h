@@ -44,6 +44,7 @@ public:
     QRect cellRect(int cell) const;
     QRect rowRect(int row) const;
     int cellAt(const QPoint& point) const;
+    int rowAt(const QPoint& point) const; // a row's caption; -1: none
     QString cellName(int cell) const { return naming_.cellPrefix + QString::number(cell + 1); }
     QString rowName(int row) const { return naming_.rowPrefix + QString::number(row); }
     QString rowText(int row) const { return naming_.rowCaption + QString::number(row + naming_.rowBase); }
@@ -54,12 +55,15 @@ public:
 signals:
     void cellPressed(int cell, Qt::MouseButton button);
     void cellDoubleClicked(int cell);
+    // The context menu was asked for over a cell or a row caption (the other is -1).
+    void menuRequested(int cell, int row, QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

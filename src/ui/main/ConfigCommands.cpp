@@ -5,6 +5,7 @@
 #include "model/FileLog.h"
 #include "model/FilePath.h"
 #include "reports/ConfigurationComparison.h"
+#include "sites/SiteOrigin.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/ReplaceQuestion.h"
 #include "ui/common/Workspace.h"
@@ -90,6 +91,7 @@ void ConfigCommands::openPath(const std::string& path)
         && !dialogs_.okCancel(window_, OpenConfigTitle, partialFileWarning(path, content.fileSize)))
         return;
     applyOpenedFile(workspace_.config(), workspace_.provenance(), path, content);
+    applySiteOfFile(workspace_.provenance(), fileNameFromPath(path), fileNameFromPath(workspace_.settings().dir()));
     remember(path);
     emit replaced();
 }
@@ -120,6 +122,19 @@ void ConfigCommands::compare()
         return;
     }
     emit compared(compareConfigurations({file, chosen},
+                                        {workspace_.config(), configurationDescription(workspace_.provenance())},
+                                        workspace_.names())
+                      .report);
+}
+
+void ConfigCommands::compareWithDefault()
+{
+    int master = configurationMaster(workspace_.provenance()).value_or(connected_ ? connected_().value_or(0) : 0);
+    if (master < 0 || master >= ZoneSet::Masters)
+        master = 0; // an address no default is built for
+    ConfigImage factory;
+    buildDefaultConfiguration(factory, master);
+    emit compared(compareConfigurations({factory, QStringLiteral("Default configuration of master %1").arg(master)},
                                         {workspace_.config(), configurationDescription(workspace_.provenance())},
                                         workspace_.names())
                       .report);

@@ -9,6 +9,9 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 namespace q7582 {
@@ -28,6 +31,11 @@ public:
     void loadDefault(int tag);
     // Compares a chosen file (from) with the configuration in memory (to); changes neither.
     void compare();
+    // Compares the factory default of the configuration's master (the connected one's when
+    // the configuration names none, else master 0's) with the configuration in memory.
+    void compareWithDefault();
+    // The connected master's address, once it has told it.
+    void setConnectedMaster(std::function<std::optional<int>()> connected) { connected_ = std::move(connected); }
 
     // Opens the file as "Open" does once it is chosen, the unsaved question first: a
     // recent file, a file dropped on the window, the file named on the command line.
@@ -55,6 +63,7 @@ private:
     DialogProvider& dialogs_;
     QWidget* window_;
     RecentFiles recent_;
+    std::function<std::optional<int>()> connected_;
 };
 
 } // namespace q7582

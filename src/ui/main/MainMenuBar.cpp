@@ -60,6 +60,8 @@ void MainMenuBar::buildConfigMenu(QMenu* config)
     addItem(config, QStringLiteral("&Download"), "Download1", transfers, &TransferController::startDownload);
     addItem(config, QStringLiteral("&Save"), "Save1", files, &ConfigCommands::save);
     addItem(config, QStringLiteral("&Compare..."), "Compare1", files, &ConfigCommands::compare);
+    addItem(config, QStringLiteral("Compare with De&fault"), "CompareDefault1", files,
+            &ConfigCommands::compareWithDefault);
     addItem(config, QStringLiteral("&Open"), "Open1", files, &ConfigCommands::open);
     historyAction_ = addOpenerItem(config, QStringLiteral("&History..."), "History1", openHistory_);
     QMenu* defaults = config->addMenu(QStringLiteral("&Load Default"));

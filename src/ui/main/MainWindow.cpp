@@ -4,14 +4,18 @@
 
 #include "history/ConfigFiles.h"
 #include "link/LinkThread.h"
+#include "sites/DownloadQuestion.h"
+#include "sites/SiteFolder.h"
 #include "ui/common/RecoveryFiles.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/main/AboutBox.h"
+#include "ui/main/CellGrid.h"
 #include "ui/main/ConfigCommands.h"
 #include "ui/main/DisabledLook.h"
 #include "ui/main/GeneratorCommands.h"
 #include "ui/main/GeneratorPage.h"
 #include "ui/main/Icons.h"
+#include "ui/main/IoGridPanel.h"
 #include "ui/main/LiveControls.h"
 #include "ui/main/MainMenuBar.h"
 #include "ui/main/NameCommands.h"
@@ -20,14 +24,18 @@
 #include "ui/main/TransferController.h"
 #include "ui/main/TransferMessages.h"
 #include "ui/main/WheelNeedsFocus.h"
+#include "ui/main/ZoneGridPanel.h"
 #include "ui/reports/ReportCommands.h"
 #include "ui/reports/ReportViewer.h"
+#include "ui/reports/WhereUsedMenu.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace q7582 {
@@ -37,12 +45,7 @@ namespace {
 const QString DownloadTitle = QStringLiteral("Download");
 const QString HistoryFailureNotice = QStringLiteral("Configuration history not written");
 
-QString wrongMasterQuestion(int configurationMaster, int connectedMaster)
-{
-    return QStringLiteral("This configuration was read from master %1; the connected master is %2. Download anyway?")
-        .arg(configurationMaster)
-        .arg(connectedMaster);
-}
+const QString ReadFirstFailedNotice = QStringLiteral("The master was not read: nothing was written to it");
 
 } // namespace
 
@@ -111,6 +114,13 @@ void MainWindow::connectCollaborators()
             [this] { showAboutBox(*dialogs_, this, shared_, generatorMode_); });
     connect(menus_, &MainMenuBar::exitTriggered, this, &MainWindow::close);
     transfers_->setStartCheck([this](TransferKind kind) { return confirmTransferStart(kind); });
+    const std::pair<CellGrid*, UsedKind> grids[] = {{&panels_.zones->grid(), UsedKind::Zone},
+                                                    {&panels_.outputs->grid(), UsedKind::Output},
+                                                    {&panels_.inputs->grid(), UsedKind::Input}};
+    for (const auto& [grid, kind] : grids)
+        connect(grid, &CellGrid::menuRequested, this,
+                [this, kind](int cell, int row, QPoint at) { offerWhereUsed(kind, cell, row, at); });
+    configCommands_->setConnectedMaster([this] { return connectedMaster_.address(shared_); });
 }
 
 bool MainWindow::confirmTransferStart(TransferKind kind)
@@ -122,10 +132,61 @@ bool MainWindow::confirmTransferStart(TransferKind kind)
                           QStringLiteral("The connected master has not told its address yet. Try again in a moment."));
         return false;
     }
-    const std::optional<int> owner = configurationMaster(workspace_.provenance());
-    if (upload || !owner || *owner == *connected)
-        return true; // a configuration of unknown origin goes as it always did
-    return dialogs_->yesNo(this, DownloadTitle, wrongMasterQuestion(*owner, *connected));
+    return upload || confirmDownload(*connected);
+}
+
+bool MainWindow::confirmDownload(int connectedMaster)
+{
+    const QString site = siteNameOf(QDir(QString::fromStdString(workspace_.settings().dir())).absolutePath());
+    for (;;) {
+        const DownloadQuestion question =
+            downloadQuestion({workspace_.config(), workspace_.provenance(), connectedMaster, site},
+                             workspace_.history(), workspace_.names());
+        QStringList buttons;
+        for (const DownloadAnswer answer : question.answers)
+            buttons << answerText(answer, question);
+        const auto at = std::find(question.answers.begin(), question.answers.end(), question.defaultAnswer);
+        const int chosen =
+            dialogs_->choose(this, DownloadTitle, question.text, buttons, int(at - question.answers.begin()));
+        const DownloadAnswer answer = chosen < 0 ? DownloadAnswer::No : question.answers[std::size_t(chosen)];
+        switch (answer) {
+        case DownloadAnswer::Download:
+            return true;
+        case DownloadAnswer::ShowDifferences:
+            reportViewer_->showReport(question.differences.report);
+            continue; // the box again, over the differences
+        case DownloadAnswer::ReadMasterFirst:
+            readingFirst_ = true;
+            transfers_->startReadFirst();
+            return false;
+        case DownloadAnswer::No:
+            return false;
+        }
+    }
+}
+
+void MainWindow::readFirstEnded(const TransferReport& report)
+{
+    readingFirst_ = false;
+    if (report.end == TransferEnd::Completed)
+        QTimer::singleShot(0, transfers_, &TransferController::startDownload);
+    else // a failed one is also told in its box
+        statusBar_->showNotice(ReadFirstFailedNotice, true);
+}
+
+void MainWindow::offerWhereUsed(UsedKind kind, int cell, int row, QPoint globalPos)
+{
+    const std::optional<int> own = configurationMaster(workspace_.provenance());
+    const int master = connectedMaster_.address(shared_).value_or(own.value_or(0));
+    std::vector<UsedItem> items;
+    if (row >= 0)
+        for (int n = 1; n <= CellGrid::Columns; ++n)
+            items.push_back({kind, master, CellGrid::Columns * row + n});
+    else if (kind != UsedKind::Zone)
+        items.push_back({kind, master, cell + 1});
+    popUpWhereUsed(this, items, globalPos, [this, own](const UsedItem& item) {
+        reportViewer_->showReport(whereUsed(workspace_.config(), item, workspace_.names(), own).report);
+    });
 }
 
 void MainWindow::showKeptChanges()
@@ -276,6 +337,10 @@ void MainWindow::copyLegalFileImage(LegalFileImage& out) { out = workspace_.lega
 
 void MainWindow::uploadCompleted(const ConfigImage& received, Byte addressChime)
 {
+    if (readingFirst_) { // kept in the history only
+        keptInHistory(transferHistory_.uploadCompleted(received, StatusBlock::masterAddressOf(addressChime), now_()));
+        return;
+    }
     workspace_.config() = received;
     applyUploadCompleted(workspace_.provenance(), addressChime, now_().toMSecsSinceEpoch());
     keptInHistory(transferHistory_.uploadCompleted(received, StatusBlock::masterAddressOf(addressChime), now_()));
@@ -293,6 +358,8 @@ void MainWindow::transferEnded(const TransferReport& report)
     if (report.kind == TransferKind::Download && report.end == TransferEnd::Failed)
         keptInHistory(transferHistory_.downloadEnded(false, now_()));
     transfers_->transferEnded(report);
+    if (readingFirst_ && report.kind == TransferKind::Upload && report.end != TransferEnd::Restarting)
+        readFirstEnded(report);
     if (!historyFailure_.isEmpty())
         statusBar_->showNotice(HistoryFailureNotice, true, std::exchange(historyFailure_, QString()));
     if (report.kind == TransferKind::Upload && report.end == TransferEnd::Completed)

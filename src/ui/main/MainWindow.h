@@ -10,6 +10,7 @@
 #include "link/ConnectedMaster.h"
 #include "link/LinkObserver.h"
 #include "link/LinkShared.h"
+#include "reports/WhereUsed.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
 #include "ui/common/Workspace.h"
@@ -140,6 +141,14 @@ private:
     // it); a Download of a configuration known to be another master's goes on only when
     // the user says so.
     bool confirmTransferStart(TransferKind kind);
+    // The Download's one box, asked again after its differences were shown.
+    bool confirmDownload(int connectedMaster);
+    // The read-first Upload ended: a completed one asks the Download's question again.
+    void readFirstEnded(const TransferReport& report);
+    // "Where used" from the zone, output and input boxes: a row caption offers its six
+    // items, an output's or input's cell its own; a zone's cell keeps its right click
+    // for the music.
+    void offerWhereUsed(UsedKind kind, int cell, int row, QPoint globalPos);
     // A history write that failed is told after the transfer's own notice.
     void keptInHistory(const std::optional<TransferHistory::Recorded>& recorded);
 
@@ -152,7 +161,8 @@ private:
     std::unique_ptr<LinkThread> link_;
     TransferHistory transferHistory_;
     ConnectedMaster connectedMaster_;
-    QString historyFailure_; // to tell when the transfer has ended
+    QString historyFailure_;    // to tell when the transfer has ended
+    bool readingFirst_ = false; // the Upload running is the Download's read-first
 
     PendingChangeTable pending_{};
     bool generatorMode_ = false;

@@ -58,6 +58,15 @@ void TransferController::startUpload()
     offerCancel(TransferKind::Upload);
 }
 
+void TransferController::startReadFirst()
+{
+    if (!masterServesTransfers(QStringLiteral("Upload")))
+        return;
+    emit started();
+    shared_.requests.uploadRequest = true;
+    offerCancel(TransferKind::Upload);
+}
+
 void TransferController::startDownload()
 {
     if (!mayStart(TransferKind::Download, QStringLiteral("Download")))

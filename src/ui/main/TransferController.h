@@ -30,6 +30,9 @@ public:
 
     void startUpload();
     void startDownload();
+    // An Upload that leaves the configuration in memory alone (the window keeps what it
+    // reads in the history only): asks nothing but whether a master serves it.
+    void startReadFirst();
     // Asked before an Upload or a Download starts; false leaves the master untouched.
     void setStartCheck(std::function<bool(TransferKind)> check) { startCheck_ = std::move(check); }
     // Withdraws an Upload or a transfer waiting to restart.

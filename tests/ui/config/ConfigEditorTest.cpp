@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -192,6 +193,14 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
     EXPECT_FALSE(squares[0]->isVisibleTo(outPage) || (*unaffected)->isVisibleTo(outPage));
     press(cell("ZoneCell0_7"));
     EXPECT_TRUE(work().resetOutEvent().states().test(0, 8));
+
+    // A cell's context menu: Where used of that output, on the working copy.
+    emit cell("ZoneCell2_8")->customContextMenuRequested(QPoint(2, 2));
+    const std::unique_ptr<QMenu> menu(form->findChild<QMenu*>("WhereUsedMenu"));
+    ASSERT_TRUE(menu && menu->actions().size() == 1);
+    EXPECT_EQ(menu->actions()[0]->text(), "Where used: Output 9 of master 2");
+    menu->actions()[0]->trigger();
+    EXPECT_TRUE(viewer.richEdit()->toPlainText().contains("RESET out event: deactivated"));
 }
 
 TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)

@@ -169,6 +169,8 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
         for (const auto& [title, text] : boxes)
             shown << title << text;
     shown << dialogs.questions;
+    for (const auto& box : dialogs.choiceBoxes)
+        shown << box.text << box.buttons;
     addWindowTexts(*window);
     window->enterGeneratorMode();
     shared.withGenerator([](GeneratorStatus& g) {

@@ -10,8 +10,11 @@
 #include "link/FrameCodec.h"
 #include "model/DefaultConfiguration.h"
 #include "model/LegalFile.h"
+#include "sites/KnownSites.h"
+#include "sites/SiteFolder.h"
 #include "ui/main/ProgramEnd.h"
 #include "ui/main/TransferMessages.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -128,17 +131,18 @@ TEST_F(ClosingAndTransfers, ADownloadToAnotherMasterThanTheConfigurationsIsAsked
             dialogs.answers << dir.filePath(c.file);
         }
         trigger(c.command);
-        dialogs.questions.clear();
+        dialogs.choices = {c.asked < 0 ? "Download" : "Esc"};
         trigger("Download1");
-        const QStringList question{
-            QStringLiteral("This configuration was read from master %1; the connected master is 2. Download anyway?")
-                .arg(c.asked)};
-        EXPECT_EQ(dialogs.questions, c.asked < 0 ? QStringList() : question) << c.asked;
+        EXPECT_EQ(dialogs.choiceBoxes.back().text.endsWith(
+                      QStringLiteral("\n\nThis configuration was read from master %1; the connected master is 2. "
+                                     "Download anyway?")
+                          .arg(c.asked)),
+                  c.asked >= 0);
         EXPECT_EQ(shared.requests.downloadRequest.exchange(false), c.asked < 0);
         window->enableMainWindow();
     }
     window->uploadCompleted(ConfigImage{}, 0x81); // kept beside other masters' entries; asked
-    dialogs.yeses = 1;
+    dialogs.choices << "Download";
     trigger("Download1");
     EXPECT_TRUE(shared.requests.downloadRequest);
 }
@@ -191,6 +195,57 @@ TEST_F(ClosingAndTransfers, TerminationSignalsArriveOnTheMainThreadOnePerSignal)
     struct sigaction restored = {};
     ::sigaction(SIGTERM, nullptr, &restored);
     EXPECT_EQ(restored.sa_handler, SIG_DFL);
+}
+
+// What the master holds is unknown: "Read the master first" uploads into the history
+// only, then asks again with the differences one click away. A read that fails writes
+// nothing. A file in another known site's folder is that site's: asked, No by default.
+TEST_F(ClosingAndTransfers, TheDownloadReadsTheMasterFirstAndNamesAnotherSitesConfiguration)
+{
+    connectMaster(); // master 0, with its default in memory
+    refresh();
+    const ConfigImage before = workspace->config();
+    ConfigImage held = before;
+    held.key(0, 0).setOutputEvent(9);
+    const auto download = [&](const QStringList& answers) {
+        dialogs.choices = answers;
+        trigger("Download1");
+        return dialogs.choiceBoxes.empty() ? ScriptedDialogs::Choice{} : dialogs.choiceBoxes.back();
+    };
+    EXPECT_TRUE(download({"Read the master first"}).text.startsWith("The history holds nothing of master 0.\n"));
+    EXPECT_TRUE(shared.requests.uploadRequest.exchange(false));
+    window->uploadCompleted(held, 0x00);
+    dialogs.choices = {"Show differences", "Download"};
+    end(TransferKind::Upload, TransferEnd::Completed);
+    EXPECT_EQ(workspace->config(), before);
+    ASSERT_TRUE(spinUntil([&] { return dialogs.choiceBoxes.size() == 3; }));
+    EXPECT_EQ(std::pair(dialogs.choiceBoxes[1].text, dialogs.choiceBoxes[1].buttons),
+              std::pair(QString("Download: 1 difference from what master 0 holds (its Upload of 15/03/2026)"),
+                        QStringList({"Download", "Show differences", "Cancel"})));
+    EXPECT_TRUE(window->reportViewer().isVisible() && shared.requests.downloadRequest.exchange(false));
+
+    window->enableMainWindow();
+    write("history/2026-03-15_10.00.00_master-0_download-partial.cfi", std::string(ConfigImage::Size, '\0'));
+    download({"Read the master first"});
+    end(TransferKind::Upload, TransferEnd::Failed, TransferFault::NoReply, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(caption(), "The master was not read: nothing was written to it");
+    EXPECT_EQ(dialogs.choiceBoxes.size(), 4u);
+
+    window->enableMainWindow();
+    const QTemporaryDir spa; // another site, outside the open one
+    qputenv("Q7582_SITES_LIST", dir.filePath("sites.txt").toUtf8());
+    ASSERT_TRUE(writeSiteName(spa.path(), "Spa").ok && KnownSites().markUsed(spa.path()).ok);
+    std::ofstream(spa.filePath("plan.cfi").toStdString(), std::ios::binary) << std::string(ConfigImage::Size, '\0');
+    dialogs.answers << spa.filePath("plan.cfi");
+    trigger("Open1");
+    const auto asked = download({});
+    qunsetenv("Q7582_SITES_LIST");
+    EXPECT_TRUE(asked.text.endsWith("\n\nThis configuration belongs to site Spa; the open site is "
+                                    + QDir(dir.path()).dirName() + ". Download anyway?"))
+        << asked.text.toStdString();
+    EXPECT_EQ(asked.defaultButton, "No");
+    EXPECT_FALSE(shared.requests.downloadRequest);
 }
 
 TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestartCanBeWithdrawn)
@@ -339,6 +394,8 @@ protected:
     // enabled between the attempts, and its request stays raised until the last.
     bool transfer(const char* command)
     {
+        if (QString(command) == "Download1")
+            dialogs.choices = {"Download"};
         trigger(command);
         QWidget* controls = window->centralWidget();
         const auto done = [&] {
@@ -382,6 +439,7 @@ protected:
         chip->holdBefore(Frame::WriteConfig, block);
         for (int attempt = 0; attempt < 3; ++attempt) {
             dialogs.warnings.clear();
+            dialogs.choices = {"Download"};
             trigger("Download1");
             spinUntil([&] { return chip->holding() || !dialogs.warnings.empty(); }, 2 * TransferMs);
             if (chip->holding())
@@ -464,9 +522,11 @@ TEST_P(TransfersWithSimulator, MasterTwoRefusesOthersConfigurationsDropsACutUplo
     window->stopLink();
     simtest::SimulatorProcess two({"--address", "2"}, GetParam());
     ASSERT_TRUE(start(two)) << two.problem();
-    trigger("Download1");
-    EXPECT_EQ(dialogs.questions.join('|').toStdString(),
-              "This configuration was read from master 1; the connected master is 2. Download anyway?");
+    trigger("Download1"); // unanswered: Esc presses No
+    ASSERT_EQ(dialogs.choiceBoxes.size(), 1u);
+    EXPECT_TRUE(dialogs.choiceBoxes[0].text.endsWith(
+        "This configuration was read from master 1; the connected master is 2. Download anyway?"))
+        << dialogs.choiceBoxes[0].text.toStdString();
     EXPECT_TRUE(window->centralWidget()->isEnabled());
 
     trigger("Edit1");

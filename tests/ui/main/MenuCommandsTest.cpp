@@ -247,8 +247,9 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
 {
     EXPECT_EQ(captions(window->menuBar()),
               QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
-    EXPECT_EQ(captions(find("Config1")), QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "&Open",
-                                                      "&History...", "&Load Default", "&Recent Files"}));
+    EXPECT_EQ(captions(find("Config1")),
+              QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "Compare with De&fault", "&Open",
+                           "&History...", "&Load Default", "&Recent Files"}));
 
     // The help language menu mirrors and saves the setting.
     auto* italiano = find<QAction>("italiano1");
@@ -393,6 +394,18 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_TRUE(dialogs.warnings[0].second.contains("short.cfi: 100 bytes long, not 32768"));
     EXPECT_TRUE(window->reportViewer().richEdit()->toPlainText().isEmpty());
+
+    // In one step, against the factory default of the configuration's own master.
+    dialogs.yeses = 1; // to replacing the edited one
+    trigger("Master3");
+    edited = workspace->config();
+    edited.key(7, 4).setOutputEvent(7);
+    acceptEdited(edited);
+    trigger("CompareDefault1");
+    const QString fromDefault = window->reportViewer().richEdit()->toPlainText();
+    EXPECT_TRUE(fromDefault.contains("From: Default configuration of master 3")) << fromDefault.toStdString();
+    EXPECT_TRUE(fromDefault.contains(QString::fromUtf8("Key 5: output event None → 7"))) << fromDefault.toStdString();
+    EXPECT_EQ(fromDefault.count(QString::fromUtf8(" → ")), 1);
 }
 
 // Open and Compare start in the folder of the file chosen last; a cancelled dialog

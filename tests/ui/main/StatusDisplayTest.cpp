@@ -8,12 +8,16 @@
 #include "ui/main/Icons.h"
 #include "ui/main/Meter.h"
 #include "ui/main/StatusRules.h"
+#include "ui/reports/ReportViewer.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
@@ -112,6 +116,34 @@ TEST_F(StatusDisplay, RightClickOnAGreenZoneFoldsTheMusicBitAtTheNextRefresh)
     clickCell("ZoneCell8", Qt::RightButton);
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(status().slaveZones(1), 0x80 | 0x40);
+}
+
+// "Where used" from the boxes' context menus: a row caption offers its six items, an
+// output's or an input's cell its own; a zone cell's right click stays the music's.
+TEST_F(StatusDisplay, TheBoxesContextMenusOfferWhereUsedAndAZoneCellKeepsItsRightClick)
+{
+    setStatus([](StatusBlock& s) { s.setMasterAddress(1); });
+    connectMaster();
+    refresh(); // the address is known from the second page on
+    workspace->config().outEvent(3).affects().set(1, 20);
+    const auto menuAt = [&](const QString& name, bool row) { // its first and last entries; the last chosen
+        const GridItem item = gridItem(name);
+        const QPoint at = (row ? item.grid->rowRect(item.row) : item.grid->cellRect(item.cell)).center();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, at, item.grid->mapToGlobal(at));
+        QApplication::sendEvent(item.grid, &e);
+        const std::unique_ptr<QMenu> menu(window->findChild<QMenu*>("WhereUsedMenu"));
+        if (!menu)
+            return QStringList();
+        menu->actions().back()->trigger();
+        return QStringList({menu->actions().front()->text(), menu->actions().back()->text()});
+    };
+    EXPECT_EQ(menuAt("ZoneCell8", false), QStringList());
+    EXPECT_EQ(menuAt("SlaveLabel1", true),
+              QStringList({"Where used: Zone 7 of master 1", "Where used: Zone 12 of master 1"}));
+    EXPECT_EQ(menuAt("OutCell20", false).value(1), "Where used: Output 20 of master 1");
+    EXPECT_TRUE(window->reportViewer().richEdit()->toPlainText().contains("Out event 3: deactivated"));
+    EXPECT_EQ(menuAt("InCardLabel0", true),
+              QStringList({"Where used: Input 1 (Card 1)", "Where used: Input 6 (Card 1)"}));
 }
 
 TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
