@@ -73,7 +73,7 @@ HistoryWrite ConfigHistory::record(const ConfigImage& image, int master, History
     return write;
 }
 
-FileResult ConfigHistory::list(std::vector<HistoryEntry>& entries) const
+FileResult ConfigHistory::listNames(std::vector<HistoryEntry>& entries) const
 {
     std::vector<std::string> names;
     if (FileResult r = listFolder(folder_, names); !r.ok)
@@ -85,23 +85,31 @@ FileResult ConfigHistory::list(std::vector<HistoryEntry>& entries) const
         found.push_back({std::move(file), name, {}, {}});
     }
     std::sort(found.begin(), found.end(), olderThan);
+    std::reverse(found.begin(), found.end());
+    entries = std::move(found);
+    return {};
+}
 
+FileResult ConfigHistory::list(std::vector<HistoryEntry>& entries) const
+{
+    std::vector<HistoryEntry> found;
+    if (FileResult r = listNames(found); !r.ok)
+        return r;
     // Only the newest readable image of each master is kept while going forward in time.
     std::array<std::optional<ConfigImage>, HistoryMasters> previous;
     ConfigImage image;
-    for (HistoryEntry& entry : found) {
-        if (const FileResult read = readWholeImage(pathOf(entry.fileName), image); !read.ok) {
-            entry.unreadable = read.error;
+    for (auto entry = found.rbegin(); entry != found.rend(); ++entry) {
+        if (const FileResult read = readWholeImage(pathOf(entry->fileName), image); !read.ok) {
+            entry->unreadable = read.error;
             continue;
         }
-        if (!entry.name)
+        if (!entry->name)
             continue;
-        std::optional<ConfigImage>& before = previous[std::size_t(entry.name->master)];
+        std::optional<ConfigImage>& before = previous[std::size_t(entry->name->master)];
         if (before)
-            entry.differences = countDifferences(*before, image);
+            entry->differences = countDifferences(*before, image);
         before = image;
     }
-    std::reverse(found.begin(), found.end());
     entries = std::move(found);
     return {};
 }

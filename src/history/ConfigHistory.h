@@ -50,6 +50,8 @@ public:
     // Every entry, newest first, entries with an unknown name last. Hidden files (the
     // temporaries of a write cut short) are left out; a missing folder is an empty history.
     FileResult list(std::vector<HistoryEntry>& entries) const;
+    // The same order by the names alone: no file is read (no reason unreadable, no differences).
+    FileResult listNames(std::vector<HistoryEntry>& entries) const;
 
 private:
     std::string folder_;
