@@ -54,6 +54,8 @@ void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& h
     window.setSiteName(session.name());
     createSecondaryWindows(window, workspace);
     routeProgramEnd(app, window);
+    // Nobody is there to see another site: the program ends.
+    QObject::connect(&window, &MainWindow::sessionEnding, &window, [&session] { session.cancelSwitch(); });
 
     // Asks what closing asks; a refusal (or another manager in that site) keeps this one.
     const auto switchTo = [&session, &window, &dialogs](const QString& folder) {
@@ -112,7 +114,9 @@ int runSiteWindows(QApplication& app, const ManagerOptions& options, const SiteW
     KnownSites known;
     SiteSession session(known);
     const StartSite chosen = chooseStartSite(options.lastSite, known);
-    WindowStart start{options.windowFile, chosen.notice};
+    // A file named relative to where the program started, whichever site it opens in.
+    const bool relative = !options.windowFile.isEmpty() && !options.windowFile.startsWith(u'/');
+    WindowStart start{relative ? session.folder() + u'/' + options.windowFile : options.windowFile, chosen.notice};
     QString folder = chosen.folder;
     if (chosen.askName) {
         folder = askNewSite(dialogs, nullptr, sitesHome());

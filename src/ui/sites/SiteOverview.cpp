@@ -79,7 +79,8 @@ SiteOverview::SiteOverview(Workspace& workspace, ReportViewer& viewer, DialogPro
 void SiteOverview::reload()
 {
     std::vector<HistoryEntry> entries;
-    dialogs_.fileError(this, workspace_.history().list(entries));
+    // By the names: only the two entries a row shows are read.
+    dialogs_.fileError(this, workspace_.history().listNames(entries));
     rows_ = siteOverview(workspace_.history(), entries);
     const std::optional<int> connected = hooks_.connectedMaster();
     table_->setRowCount(int(rows_.size()));
