@@ -358,11 +358,13 @@ void MainWindow::transferEnded(const TransferReport& report)
     if (report.kind == TransferKind::Download && report.end == TransferEnd::Failed)
         keptInHistory(transferHistory_.downloadEnded(false, now_()));
     transfers_->transferEnded(report);
-    if (readingFirst_ && report.kind == TransferKind::Upload && report.end != TransferEnd::Restarting)
+    // A read-first Upload put nothing in memory: it is no Upload the window offers more about.
+    const bool readFirst = readingFirst_;
+    if (readFirst && report.kind == TransferKind::Upload && report.end != TransferEnd::Restarting)
         readFirstEnded(report);
     if (!historyFailure_.isEmpty())
         statusBar_->showNotice(HistoryFailureNotice, true, std::exchange(historyFailure_, QString()));
-    if (report.kind == TransferKind::Upload && report.end == TransferEnd::Completed)
+    if (!readFirst && report.kind == TransferKind::Upload && report.end == TransferEnd::Completed)
         emit uploadFinished();
 }
 
