@@ -15,8 +15,9 @@ std::chrono::milliseconds toDuration(double seconds) { return std::chrono::milli
 
 } // namespace
 
-Simulator::Simulator(const Options& options, Port& port, Device& device, FaultInjector& faults, ControlFifo* control)
-    : options_(options), device_(device), faults_(faults), control_(control), port_(port)
+Simulator::Simulator(const Options& options, Port& port, Device& device, const StateDump& dump, FaultInjector& faults,
+                     ControlFifo* control)
+    : options_(options), device_(device), dump_(dump), faults_(faults), control_(control), port_(port)
 {
 }
 
@@ -46,6 +47,7 @@ void Simulator::unplugFor(double seconds)
 
 int Simulator::run(int signalFd)
 {
+    dump_.flush(); // the device as it starts
     if (!plug())
         return 1;
     nextTick_ = Clock::now();
@@ -71,8 +73,12 @@ int Simulator::run(int signalFd)
             break;
         }
         if (fds[1].revents & POLLIN)
-            for (const std::string& line : control_->readLines())
-                acknowledge(line, control(line));
+            for (const std::string& line : control_->readLines()) {
+                const bool known = control(line);
+                dump_.flush(); // done once its files show it
+                acknowledge(line, known);
+            }
+        dump_.flush(); // what the device's life changed
     }
     port_.unplug();
     return exitCode_;
@@ -135,6 +141,7 @@ void Simulator::answer(const std::vector<Byte>& frame)
     const std::vector<Byte> bytes = spoil(*reply, fault);
     if (!bytes.empty() && !port_.write(bytes.data(), int(bytes.size())))
         std::perror("qs7582-sim: writing the reply");
+    dump_.flush();
 }
 
 // With --print-ready a script or test learns on stdout that its command took effect.
@@ -170,6 +177,8 @@ bool Simulator::control(const std::string& line)
         unplugFor(in >> value && value >= 0 ? value : options_.replugAfter);
     } else if (word == "life" && in >> word && (word == "on" || word == "off")) {
         device_.setLifeRunning(word == "on");
+    } else if (word == "sync") {
+        // nothing: its answer says that everything before it took effect
     } else if (word == "quit") {
         quit_ = true;
     } else if (!word.empty() && !port_.control(word, in)) {

@@ -9,6 +9,7 @@
 #include "Options.h"
 #include "Port.h"
 #include "RequestReader.h"
+#include "StateDump.h"
 
 #include <chrono>
 #include <optional>
@@ -21,7 +22,8 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds TickPeriod{150};
 
-    Simulator(const Options& options, Port& port, Device& device, FaultInjector& faults, ControlFifo* control);
+    Simulator(const Options& options, Port& port, Device& device, const StateDump& dump, FaultInjector& faults,
+              ControlFifo* control);
 
     // Runs until SIGINT, SIGTERM, SIGHUP or "quit"; returns the exit code.
     // The caller blocks those signals first.
@@ -40,6 +42,7 @@ private:
 
     const Options& options_;
     Device& device_;
+    const StateDump& dump_;
     FaultInjector& faults_;
     ControlFifo* control_;
     Port& port_;

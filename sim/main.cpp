@@ -65,6 +65,6 @@ int main(int argc, char** argv)
         port = std::make_unique<PtyPort>(options.link);
 
     FaultInjector faults(options.faults, options.faultRate, options.seed);
-    Simulator simulator(options, *port, *device, faults, control.get());
+    Simulator simulator(options, *port, *device, dump, faults, control.get());
     return simulator.run(signalFd);
 }

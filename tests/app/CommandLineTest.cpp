@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -133,6 +134,11 @@ TEST_F(SiteFolders, MinusCEntersEachFolderInTurnOrStaysWhereItWas)
     const CommandLineAnswer entered = enterSiteFolders(options);
     EXPECT_FALSE(entered.exitCode) << entered.err.toStdString();
     EXPECT_EQ(std::tuple(QDir::currentPath(), options.siteFolder), std::tuple(inner, inner));
+    // There, a lone word that names a file is the window's file, whatever its name.
+    QFile(inner + "/plan").open(QIODevice::WriteOnly);
+    ManagerOptions opened;
+    EXPECT_FALSE(parseManagerCommandLine({"qs7582", "plan"}, opened).exitCode);
+    EXPECT_EQ(std::pair(opened.windowFile, opened.command), std::pair(QString("plan"), QString()));
 
     options = {};
     options.siteFolders = {"..", "nowhere"};

@@ -41,6 +41,7 @@ TEST_F(Holdings, TheNewestCompleteEntryOfThatMasterIsWhatItHolds)
     record(1, 1, D::Download, false, 1);
     record(2, 1, D::Upload, false, 3);
     record(3, 2, D::Upload, false, 4);
+    write("history/2026-10-09 notes.cfi", "a name the history did not give: no master's"); // newest by name
     MasterHolds holds = whatMasterHolds(history, 1);
     ASSERT_TRUE(holds.entry);
     EXPECT_EQ(holds.entry->fileName, "2026-10-03_09.00.00_master-1_upload.cfi");

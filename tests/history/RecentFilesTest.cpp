@@ -31,9 +31,16 @@ TEST_F(Recent, NewestFirstOnceEachKeptByteForByteAndCapped)
     EXPECT_EQ(std::tuple(names.size(), names.front(), names.back()),
               std::tuple(RecentFiles::Kept, "f11.cfi", "f2.cfi"));
 
-    // A list edited by hand: LF alone, blank lines and a repeated name read as one list.
-    write(RecentFilesName, "x.cfi\n\ny.cfi\r\nx.cfi\n");
-    EXPECT_EQ(recent.names(), (std::vector<std::string>{"x.cfi", "y.cfi"}));
+    // A list edited by hand: LF alone, blank lines, a repeated name and no last line end read
+    // as one list, of the first names kept; no name is no entry.
+    std::string edited = "x.cfi\n\ny.cfi\r\nx.cfi\n";
+    for (int i = 0; i < 12; ++i)
+        edited += "\ng" + std::to_string(i) + ".cfi";
+    write(RecentFilesName, edited);
+    ASSERT_TRUE(recent.add("").ok);
+    const std::vector<std::string> read = recent.names();
+    EXPECT_EQ(std::tuple(read.size(), read[0], read[1], read.back()),
+              std::tuple(RecentFiles::Kept, "x.cfi", "y.cfi", "g" + std::to_string(RecentFiles::Kept - 3) + ".cfi"));
 }
 
 TEST_F(Recent, ADropNamesOneLocalRegularFileAndRefusesTheRest)

@@ -78,14 +78,19 @@ protected:
     {
         return {window.calls.end() - std::min(n, long(window.calls.size())), window.calls.end()};
     }
-    // The transfers the device was asked for, polls left out: command * 10, plus the page of a page write.
-    std::vector<int> transfers()
+    // The transfers the device was asked for, polls left out: each status page written, and
+    // each configuration read or write (its blocks from block 0 on, or a change of command).
+    std::vector<std::string> transfers()
     {
-        std::vector<int> out;
-        for (const auto& r : device.received())
-            if (r.command != Frame::ReadStatus && r.command != Frame::Identify)
-                out.push_back(r.command * 10 + (r.command == Frame::WriteStatus ? r.index : 0));
-        out.erase(std::unique(out.begin(), out.end()), out.end());
+        std::vector<std::string> out;
+        for (const auto& r : device.received()) {
+            const std::string name = r.command == Frame::WriteStatus   ? "status page " + std::to_string(r.index)
+                                     : r.command == Frame::ReadConfig  ? "config read"
+                                     : r.command == Frame::WriteConfig ? "config write"
+                                                                       : std::string();
+            if (!name.empty() && (r.command == Frame::WriteStatus || r.index == 0 || out.empty() || out.back() != name))
+                out.push_back(name);
+        }
         return out;
     }
 };
@@ -121,7 +126,7 @@ TEST_F(LinkEngineTest, PollingReadsPage1FirstThenPage0SevenTimesAndMasterRequest
     };
     ASSERT_TRUE(runUntil([&] { return asked && !asks.uploadRequest; }, 4000));
     // Page 0, then the clock (page 1) at the next opportunity, Download, Upload.
-    EXPECT_EQ(transfers(), (std::vector<int>{20, 21, 40, 30}));
+    EXPECT_EQ(transfers(), (std::vector<std::string>{"status page 0", "status page 1", "config write", "config read"}));
     EXPECT_EQ(std::pair(int(device.status.musicLevel()), device.status.summerTimeOff()), std::pair(9, true));
     // A master never looks at the generator's requests.
     EXPECT_TRUE(asks.generatorWriteRequest && asks.legalFileWriteRequest);
@@ -138,7 +143,7 @@ TEST_F(LinkEngineTest, GeneratorRequestsAreServedInOrderAndMasterOnesIgnored)
          {&asks.uploadRequest, &asks.statusWriteRequest, &asks.legalFileWriteRequest, &asks.generatorWriteRequest})
         *flag = true;
     ASSERT_TRUE(runUntil([&] { return !asks.legalFileWriteRequest; }));
-    EXPECT_EQ(transfers(), (std::vector<int>{20, 40}));
+    EXPECT_EQ(transfers(), (std::vector<std::string>{"status page 0", "config write"}));
     EXPECT_EQ(device.legal, Bytes(window.legal.buffer.begin(), window.legal.buffer.begin() + LegalFileSize));
     EXPECT_TRUE(asks.uploadRequest && asks.statusWriteRequest);
 

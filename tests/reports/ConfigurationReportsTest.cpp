@@ -247,7 +247,9 @@ TEST_F(ConfigurationReports, ComparisonNoChangedBitIsHiddenAndNoChangeIsSaid)
 {
     buildDefaultConfiguration(from, 3);
     to = from;
-    EXPECT_EQ(compare().differences, 0);
+    const ConfigurationComparison same = compare();
+    EXPECT_EQ(std::tuple(same.differences, texts(same.report).last()),
+              std::tuple(0, "The two configurations are the same."));
     for (int at = 0; at < ConfigImage::Size; at += 13) {
         to = from;
         to.bytes[std::size_t(at)] ^= Byte(1u << (at % 8));

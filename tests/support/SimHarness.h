@@ -39,7 +39,8 @@ public:
     std::string link() const { return (dir_.path() + "/link").toStdString(); }
     // Points makeChipFromEnvironment() at this simulator through its cable.
     void useFromEnvironment() const;
-    QByteArray dump(const QString& name) const;
+    // A dump file once the simulator has written what its replies so far changed.
+    QByteArray dump(const QString& name);
     // Writes one run-time command (see the simulator's README) to its control FIFO and
     // waits until the simulator says it took effect; false (problem() says why) when
     // the FIFO cannot be written or the command was refused or not acknowledged.

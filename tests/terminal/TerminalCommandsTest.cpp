@@ -37,7 +37,7 @@ protected:
         const QDir folder(tmp.path());
         return "Site " + folder.dirName() + ": " + folder.canonicalPath() + "\n";
     }
-    std::string memory() const { return sim.dump("config.bin").toStdString(); }
+    std::string memory() { return sim.dump("config.bin").toStdString(); }
     QStringList history() const { return QDir(tmp.filePath("history")).entryList(QDir::Files); }
 
     simtest::SimulatorProcess sim{{"--address", "1"}};

@@ -37,14 +37,15 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
 
     form->prepareShow();
     EXPECT_EQ(form->windowTitle(), "Edit configuration");
-    EXPECT_EQ(cell("NumberBox")->text() + cell("OutputEventBox")->text(), "NoneNone");
+    EXPECT_EQ(std::tuple(cell("NumberBox")->text(), cell("OutputEventBox")->text()), std::tuple("None", "None"));
     for (int p : {PageVox, PageOutEvents, PageInOut, PageUnits})
         page(p);
     EXPECT_EQ(std::tuple(work().vox(1).voxPriority(), int(work().ioLineAttribute(5, 5)), modified()),
               std::tuple(1, 1, false));
     form->showModifiedState();
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Original configuration");
-    EXPECT_TRUE(form->confirmClose() && dialogs.saveQuestions == 0); // silent repairs ask nothing
+    EXPECT_TRUE(form->confirmClose());
+    EXPECT_EQ(dialogs.saveQuestions, 0); // silent repairs ask nothing
 
     press(cell("ZoneCell0_0"));
     press(cell("ZoneCell0_0")); // back as it was: still a modification
@@ -53,7 +54,8 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
     EXPECT_EQ(dialogs.saveBoxes,
               (std::vector<test::ScriptedDialogs::Box>{
                   {"Configuration is modified, save changes ?", "Yes = save & quit\nNo = quit\nCancel = continue"}}));
-    EXPECT_TRUE(modified() && form->confirmClose());
+    EXPECT_TRUE(modified());
+    EXPECT_TRUE(form->confirmClose());
     EXPECT_EQ(image, before);
     EXPECT_EQ(std::tuple(workspace.provenance().modified, commits), std::tuple(false, 0));
 
@@ -181,7 +183,7 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
     form->session().modified = false;
     press(cell("ZoneRow0")); // no row toggle on out events
     QWidget* outPage = child("TSout");
-    EXPECT_FALSE(modified() || child<QLabel>("NumberBox")->isVisibleTo(outPage));
+    EXPECT_EQ(std::pair(modified(), child<QLabel>("NumberBox")->isVisibleTo(outPage)), std::pair(false, false));
     // RESET has no "unaffected" state: its square goes with its text.
     const QList<QLabel*> labels = outPage->findChildren<QLabel*>();
     const auto unaffected =
@@ -190,7 +192,8 @@ TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
     const QList<CellLabel*> squares = (*unaffected)->parentWidget()->findChildren<CellLabel*>();
     ASSERT_EQ(squares.size(), 1);
     child<QComboBox>("CBOut")->setCurrentIndex(ConfigImage::OutEvents);
-    EXPECT_FALSE(squares[0]->isVisibleTo(outPage) || (*unaffected)->isVisibleTo(outPage));
+    EXPECT_EQ(std::pair(squares[0]->isVisibleTo(outPage), (*unaffected)->isVisibleTo(outPage)),
+              std::pair(false, false));
     press(cell("ZoneCell0_7"));
     EXPECT_TRUE(work().resetOutEvent().states().test(0, 8));
 
@@ -231,7 +234,7 @@ TEST_F(ZonePages, NumberAndOutputEventDialogsAskUntilValidAndCompareTexts)
     page(PageVox);
     dialogs.answers = {QString("8"), QString("3")};
     press(cell("NumberBox"));
-    EXPECT_EQ(dialogs.askedTitles.back() + dialogs.asked.back(), "Change priority5");
+    EXPECT_EQ(std::tuple(dialogs.askedTitles.back(), dialogs.asked.back()), std::tuple("Change priority", "5"));
     EXPECT_EQ(work().vox(1).voxPriority(), 3);
 }
 
@@ -257,7 +260,8 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
     press(cell("InContact"));
     EXPECT_EQ(cell("InCell35")->colour(), CellColour::Red);
     press(cell("OutContact"));
-    EXPECT_TRUE(cell("OutCell0")->colour() == CellColour::Red && IoLine::outputNegative(ioLine(work(), 20)));
+    EXPECT_EQ(std::pair(cell("OutCell0")->colour(), IoLine::outputNegative(ioLine(work(), 20))),
+              std::pair(CellColour::Red, true));
     press(cell("OutCell0"));
     EXPECT_FALSE(IoLine::outputNegative(ioLine(work(), 0)));
 }

@@ -39,30 +39,20 @@ TEST_F(EditorUndo, RandomWalkUndoesAndRedoesEveryStepByteForByte)
     const std::vector<std::vector<const char*>> lists{{"CBUnit", "CBKey"}, {"CBVox"},   {"CBMsg1"},
                                                       {"CBOut"},           {"CBTimer"}, {}};
     for (int action = 0; action < 260; ++action) {
-        switch (random.bounded(8)) {
-        case 0:
+        const int shownPage = child<QTabWidget>("Page")->currentIndex();
+        const auto& shown = lists[std::size_t(shownPage)];
+        const int what = int(random.bounded(8));
+        if (what == 0)
             page(int(random.bounded(6)));
-            break;
-        case 1: {
-            const auto& shown = lists[std::size_t(child<QTabWidget>("Page")->currentIndex())];
-            if (shown.empty())
-                break;
+        else if (what == 1 && !shown.empty()) {
             auto* list = child<QComboBox>(shown[random.bounded(int(shown.size()))]);
             list->setCurrentIndex(int(random.bounded(list->count())));
-            break;
-        }
-        case 2:
+        } else if (what == 2)
             press(cell(QStringLiteral("ZoneRow%1").arg(random.bounded(6))));
-            break;
-        case 3:
-            if (child<QTabWidget>("Page")->currentIndex() == PageInOut)
-                press(cell(QStringLiteral("InCell%1").arg(random.bounded(36))));
-            break;
-        default:
-            if (child<QTabWidget>("Page")->currentIndex() <= PageOutEvents)
-                press(cell(QStringLiteral("ZoneCell%1_%2").arg(random.bounded(6)).arg(random.bounded(36))));
-            break;
-        }
+        else if (what == 3 && shownPage == PageInOut)
+            press(cell(QStringLiteral("InCell%1").arg(random.bounded(36))));
+        else if (what > 3 && shownPage <= PageOutEvents)
+            press(cell(QStringLiteral("ZoneCell%1_%2").arg(random.bounded(6)).arg(random.bounded(36))));
         QCoreApplication::processEvents();
         if (!(work() == seen.back().image))
             seen.push_back({work(), modified()});

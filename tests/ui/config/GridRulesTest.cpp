@@ -54,13 +54,14 @@ TEST(GridClicks, EachPageCyclesItsColoursAndRowsAndLeavesTheMatchingBits)
 
 TEST(GridBoxes, PrefillsAndTheRepairsLeaveValidValuesAndTheDeviceBytes)
 {
-    EXPECT_EQ(outputEventPrefill("System") + outputEventPrefill("Master") + messageNumberPrefill("None"), "65640");
+    EXPECT_EQ(QStringList({outputEventPrefill("System"), outputEventPrefill("Master"), messageNumberPrefill("None")}),
+              QStringList({"65", "64", "0"}));
 
     ConfigImage image;
     KeyRecord key = image.key(0, 0);
     key.setMessageNumber(127);
     key.setOutputEvent(65);
-    EXPECT_FALSE(repairMessageNumber(key) || repairOutputEvent(key));
+    EXPECT_EQ(std::pair(repairMessageNumber(key), repairOutputEvent(key)), std::pair(false, false));
     VoxRecord vox = image.vox(2);
     vox.setVoxPriority(8);
     EXPECT_TRUE(repairVoxPriority(vox));
@@ -70,7 +71,7 @@ TEST(GridBoxes, PrefillsAndTheRepairsLeaveValidValuesAndTheDeviceBytes)
     out[0x1E] = 0x12;
     out[0x3E] = 0xAB; // the last two bytes are the device's
     EXPECT_TRUE(clearOutEventNumbers(out));
-    EXPECT_EQ(out[0x1E] + out[0x3E], 0xAB);
+    EXPECT_EQ(std::pair(out[0x1E], out[0x3E]), std::pair(Byte(0), Byte(0xAB)));
 }
 
 // A refused entry says why. The editor's tests take "007", "", "128", priority 8, output
@@ -81,7 +82,8 @@ TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAcceptedAndARefusalSaysWhy)
     // "\u0667" is an Arabic-Indic seven.
     for (const char* refused : {"12a", "\u0667", "99999999999999999999"})
         EXPECT_EQ(acceptMessageNumber(QString::fromUtf8(refused)), std::nullopt) << refused;
-    EXPECT_FALSE(acceptPriority("") || acceptPriority("0") || acceptPeriod("9", 43200));
+    EXPECT_EQ(std::tuple(acceptPriority(""), acceptPriority("0"), acceptPeriod("9", 43200)),
+              std::tuple(std::nullopt, std::nullopt, std::nullopt));
     EXPECT_EQ(
         QStringList({numberRefusal("12a", 0, 127), numberRefusal("", 1, 7),
                      numberRefusal("99999999999999999999", 0, 127), periodRefusal("5", 43200)}),

@@ -51,7 +51,7 @@ TEST_F(TimerPageTest, ShowingAnAllZeroTimerRepairsDateAndPriorityAndShowsItOneTi
     // Sunday is 7; priority 1; off; an edit.
     EXPECT_EQ(std::tuple(timer().start()[Bcd::Weekday], timer().priority(), timer().enabled(), modified()),
               std::tuple(Byte(7), 1, false, true));
-    EXPECT_EQ(child<QLabel>("SToe")->text() + button("SpeedButton9")->text(), "NoneOff");
+    EXPECT_EQ(std::tuple(child<QLabel>("SToe")->text(), button("SpeedButton9")->text()), std::tuple("None", "Off"));
 }
 
 TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTime)
@@ -108,7 +108,8 @@ TEST_F(TimerPageTest, MessageEventSlotsTheTwoListsAndTheEnableRule)
     prepare(QTime(10, 0, 0));
     showTimers();
     button("SpeedButton9")->click(); // nothing to do: stays off, not an edit, and says why
-    EXPECT_FALSE(button("SpeedButton9")->isChecked() || timer().enabled() || modified());
+    EXPECT_EQ(std::tuple(button("SpeedButton9")->isChecked(), timer().enabled(), modified()),
+              std::tuple(false, false, false));
     EXPECT_EQ(dialogs.warnings, (std::vector<test::ScriptedDialogs::Box>{{"", TimerWithNothingToDo}}));
 
     image.timer(1).setMessageEvent(0, 5);
@@ -142,9 +143,10 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     showTimers();
     EXPECT_EQ(std::tuple(timer().repeatDays(), timer().flags(), modified()),
               std::tuple(Byte(0x05), Byte(0x14 | 0x48), false));
-    EXPECT_TRUE(child<QRadioButton>("RBweekly")->isChecked() && button("SpeedButton3")->isChecked()
-                && !button("SpeedButton2")->isChecked() && button("SBsuT")->isChecked()
-                && !button("SBgiuT")->isChecked());
+    EXPECT_EQ(std::tuple(child<QRadioButton>("RBweekly")->isChecked(), button("SpeedButton3")->isChecked(),
+                         button("SpeedButton2")->isChecked(), button("SBsuT")->isChecked(),
+                         button("SBgiuT")->isChecked()),
+              std::tuple(true, true, false, true, false));
     button("SBgiuT")->click();
     EXPECT_EQ(std::tuple(button("SBsuT")->isChecked(), timer().transition(), child<QComboBox>("CBpty")->currentText()),
               std::tuple(false, 2, QString("4")));
@@ -192,11 +194,13 @@ TEST(TimerRules, InvalidStartsPeriodsAndSlotsAreRefusedOrCut)
     setStart(r, 10, 0, 0);
     r.setPeriodSeconds(5);
     r.setDurationSeconds(600);
-    EXPECT_FALSE(settlePeriod(r) || r.durationSeconds());
+    EXPECT_FALSE(settlePeriod(r));
+    EXPECT_EQ(r.durationSeconds(), 0u);
     // 23:59:10 allows a 20 s period, but the forced minute would pass midnight.
     setStart(r, 23, 59, 10);
     r.setPeriodSeconds(20);
-    EXPECT_FALSE(settlePeriod(r) || r.periodSeconds() || r.durationSeconds());
+    EXPECT_FALSE(settlePeriod(r));
+    EXPECT_EQ(std::tuple(r.periodSeconds(), r.durationSeconds()), std::tuple(0u, 0u));
 
     TimerEventRecord last = image.timer(127);
     rewriteSlots(last, std::vector<int>(20, 127));

@@ -83,6 +83,18 @@ TEST_F(HelpWindowTest, OpensBesideItsOwnerInTheLanguageInForceAndStaysWhereLeft)
     HelpWindow* help = opener->window();
     EXPECT_GT(help->frameGeometry().left(), owner->frameGeometry().right());
     EXPECT_EQ(topic(), "qrc:/help/it/3006.html");
+    // Back and Forward wait for a link followed: Tab picks the first ("the main window"), Enter follows it.
+    const auto enabled = [&] {
+        return std::pair(help->findChild<QPushButton*>("HelpBack")->isEnabled(),
+                         help->findChild<QPushButton*>("HelpForward")->isEnabled());
+    };
+    EXPECT_EQ(enabled(), std::pair(false, false));
+    QTest::keyClick(opener->browser(), Qt::Key_Tab);
+    QTest::keyClick(opener->browser(), Qt::Key_Return);
+    EXPECT_EQ(std::pair(topic(), enabled()), std::pair(std::string("qrc:/help/it/3000.html"), std::pair(true, false)));
+    EXPECT_EQ(click("HelpBack"), "qrc:/help/it/3006.html");
+    EXPECT_EQ(click("HelpForward"), "qrc:/help/it/3000.html");
+    EXPECT_EQ(enabled(), std::pair(true, false));
 
     // Moved and closed, it opens where the user left it; English chosen, in English.
     help->move(300, 40);
@@ -144,8 +156,7 @@ TEST_F(HelpFromModalWindows, StaysUsableWhileTheEditorTheCompilerOrTheHistoryRun
     };
     for (const auto& [item, askHelp, topic] : cases) {
         SCOPED_TRACE(item);
-        QTimer::singleShot(0, window.get(), [&] {
-            QWidget* modal = QApplication::activeModalWidget();
+        const test::InModal inside([&](QWidget* modal) {
             ASSERT_TRUE(modal == w.editor || modal == w.compiler || modal == w.history);
             askHelp();
             const HelpWindow* help = window->helpOpener().window();
@@ -155,7 +166,6 @@ TEST_F(HelpFromModalWindows, StaysUsableWhileTheEditorTheCompilerOrTheHistoryRun
                         && help->screen()->availableGeometry().contains(help->frameGeometry()));
             EXPECT_EQ(shownAfterClicking("HelpContents"), "qrc:/help/it/1000.html");
             EXPECT_EQ(shownAfterClicking("HelpBack"), QString("qrc:/help/it/%1.html").arg(topic));
-            modal->close();
         });
         trigger(item);
         EXPECT_EQ(shownAfterClicking("HelpContents"), "qrc:/help/it/1000.html");

@@ -432,21 +432,23 @@ protected:
         return ::testing::AssertionFailure()
                << "told: " << (dialogs.warnings.empty() ? "nothing" : dialogs.warnings.back().second.toStdString());
     }
-    // Starts a Download and holds the link before that block goes out. A Download that a
-    // starved simulator fails before then is run again, as the user is told.
-    bool downloadHeldBefore(int block)
+    // Starts a Download once the master is connected and has told its address, and holds
+    // the link before that block goes out. Not run again when it fails: the failure says
+    // whether the link had lost the master or what the user was told.
+    ::testing::AssertionResult downloadHeldBefore(int block)
     {
         chip->holdBefore(Frame::WriteConfig, block);
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            dialogs.warnings.clear();
-            dialogs.choices = {"Download"};
-            trigger("Download1");
-            spinUntil([&] { return chip->holding() || !dialogs.warnings.empty(); }, 2 * TransferMs);
-            if (chip->holding())
-                return true;
-            spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000);
-        }
-        return false;
+        if (!spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000))
+            return ::testing::AssertionFailure() << "no master with an address within 10 s: the link lost it";
+        dialogs.warnings.clear();
+        dialogs.choices = {"Download"};
+        trigger("Download1");
+        spinUntil([&] { return chip->holding() || !dialogs.warnings.empty(); }, 2 * TransferMs);
+        if (chip->holding())
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "the Download did not reach block " << block
+               << ", told: " << (dialogs.warnings.empty() ? "nothing" : dialogs.warnings.back().second.toStdString());
     }
     RecordingChip* chip = nullptr; // goes with the link: not after stopLink() or close
 };

@@ -1,8 +1,8 @@
 // What the user sees and handles: the painted 6 x 6 grid (names, hit-testing, clicks, tool
 // tips, accessibility), the level tag and the status bar on their own; titles exactly as
 // the windows name themselves, boxes wide enough for their titles, sharp icons on a
-// magnified screen, windows that fit the screen. How the grids, panels and level sliders
-// are drawn is compared pixel for pixel by the screenshots of docs/.
+// magnified screen, windows that fit the screen; grids, panels and level sliders drawn as
+// the widgets they replace.
 
 #include "WindowFixture.h"
 #include "ui/common/ScreenFit.h"
@@ -16,6 +16,7 @@
 #include "ui/main/Widgets.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -23,6 +24,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
@@ -38,8 +40,11 @@ protected:
 TEST_F(CellGridTest, NamesHitTestingAndClicksFollowTheCellsLayout)
 {
     // The names are checked where the window's tests find cells by them.
-    const QRect last = grid.cellRect(35);
-    EXPECT_EQ(std::pair(grid.cellAt(last.topLeft()), grid.cellAt(last.bottomRight())), std::pair(35, 35));
+    for (int n = 0; n < CellGrid::Cells; ++n) {
+        const QRect r = grid.cellRect(n);
+        EXPECT_EQ(std::tuple(grid.cellAt(r.topLeft()), grid.cellAt(r.bottomRight()), grid.rect().contains(r)),
+                  std::tuple(n, n, true));
+    }
     // Rows 16 pixels apart, cells 31: the one-pixel gaps and the captions hit no cell.
     EXPECT_EQ(grid.cellRect(7).topLeft() - grid.cellRect(0).topLeft(), QPoint(31, 16));
     EXPECT_EQ(grid.cellAt(grid.cellRect(0).topRight() + QPoint(1, 0)), -1);
@@ -63,12 +68,15 @@ TEST_F(CellGridTest, NamesHitTestingAndClicksFollowTheCellsLayout)
 TEST_F(CellGridTest, EachCellShowsItsOwnToolTipAndIsNamedForAccessibility)
 {
     grid.setCellToolTip(0, QStringLiteral("Lobby"));
+    grid.setCellToolTip(4, QStringLiteral("Hall"));
     grid.setCellToolTip(35, QStringLiteral("Garden"));
     grid.show();
-    const QPoint at = grid.cellRect(35).center();
-    QHelpEvent help(QEvent::ToolTip, at, grid.mapToGlobal(at));
-    QApplication::sendEvent(&grid, &help);
-    EXPECT_EQ(QToolTip::text(), "Garden");
+    for (auto [cell, tip] : {std::pair{4, "Hall"}, {35, "Garden"}}) {
+        const QPoint at = grid.cellRect(cell).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid.mapToGlobal(at));
+        QApplication::sendEvent(&grid, &help);
+        EXPECT_EQ(QToolTip::text(), tip);
+    }
     QToolTip::hideText();
     grid.hide();
 
@@ -92,28 +100,29 @@ TEST_F(CellGridTest, EachCellShowsItsOwnToolTipAndIsNamedForAccessibility)
 QImage opaque(const QPixmap& shot) { return shot.toImage().convertToFormat(QImage::Format_RGB32); }
 
 // The window has its grids and panels draw their disabled look ahead while it is idle. Drawn
-// ahead or on the spot, enabled or not, a grid's part and a panel look the same, also after
-// the panel's title and size change, and a cell as the framed text it replaces. (The enabled
-// looks are compared with the widgets they replace by the screenshots of docs/. Panels lower
-// than 96 pixels: a taller one would be filled by Qt's thread pool, which ThreadSanitizer
-// cannot follow.)
+// ahead or on the spot, enabled or not, a grid's part looks the same with its gaps unpainted,
+// a cell as the framed text it replaces and a panel as the style draws a group box, also
+// after the panel's title and size change. (Panels lower than 96 pixels: a taller one would
+// be filled by Qt's thread pool, which ThreadSanitizer cannot follow.)
 TEST(DisabledLook, DrawnAheadOrOnTheSpotItLooksTheSame)
 {
     QWidget host;
     host.resize(600, 400);
     const QColor blue(0xA0, 0xA0, 0xFF);
     std::vector<CellGrid*> grids;
-    std::vector<Panel*> panels;
+    std::vector<QGroupBox*> panels; // the last one plain
     for (int n = 0; n < 2; ++n) {
         grids.push_back(new CellGrid(
             {QStringLiteral("OutCardLabel"), QStringLiteral("Card "), 1, QStringLiteral("OutCell")}, &host));
         grids.back()->setCellBackground(13, blue);
         grids.back()->setRowBackground(2, Qt::white);
         panels.push_back(new Panel(QStringLiteral("Units"), &host));
-        panels.back()->setGeometry(0, 0, 262, 90);
     }
+    panels.push_back(new QGroupBox(QStringLiteral("Units"), &host));
+    for (QGroupBox* panel : panels)
+        panel->setGeometry(0, 0, 262, 90);
     grids.back()->prepareDisabledLook();
-    panels.back()->prepareDisabledLook();
+    static_cast<Panel*>(panels[1])->prepareDisabledLook();
     ClickLabel* cell = makeText(&host, QStringLiteral("OutCell14"), QRect(QPoint(), grids[0]->cellRect(13).size()));
     cell->setText(QStringLiteral("14"));
     cell->setBackground(blue);
@@ -121,30 +130,58 @@ TEST(DisabledLook, DrawnAheadOrOnTheSpotItLooksTheSame)
     const auto same = [&](const char* when) {
         EXPECT_EQ(opaque(grids[0]->grab(part)), opaque(grids[1]->grab(part))) << when;
         EXPECT_EQ(opaque(grids[1]->grab(grids[1]->cellRect(13))), opaque(cell->grab())) << when;
-        EXPECT_EQ(panels[0]->grab().toImage(), panels[1]->grab().toImage()) << when;
+        for (int n : {0, 1})
+            EXPECT_EQ(panels[n]->grab().toImage(), panels[2]->grab().toImage()) << when << n;
+        QImage image(grids[1]->size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        grids[1]->render(&image, QPoint(), QRegion(), QWidget::DrawChildren); // no window background
+        EXPECT_EQ(image.pixelColor(grids[1]->cellRect(13).topRight() + QPoint(1, 0)), QColor(Qt::black)) << when;
     };
     same("enabled");
     host.setEnabled(false);
     same("disabled");
     host.setEnabled(true);
-    for (Panel* panel : panels) {
+    for (QGroupBox* panel : panels) {
         panel->setTitle(QStringLiteral("Music selection"));
         panel->resize(300, 80);
     }
     same("new title and size");
 }
 
-// The fill is compared by the screenshots; a vertical slider is drawn mirrored, from the
-// bottom up, and a horizontal one as it is.
-TEST(LevelSliderLook, AVerticalSliderIsDrawnMirroredAndAHorizontalOneAsItIs)
+struct ProbedSlider : LevelSlider {
+    using LevelSlider::initStyleOption; // what keys and mouse work on
+    using LevelSlider::LevelSlider;
+};
+
+// A vertical slider is drawn mirrored, from the bottom up: its fill grows with the level
+// while the handle stays where keys and mouse have it. A horizontal one is drawn as it is.
+TEST(LevelSliderLook, TheFillGrowsWithTheLevelWhileTheHandleStays)
 {
-    LevelSlider slider(Qt::Vertical, nullptr);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    ProbedSlider slider(Qt::Vertical, nullptr);
+    slider.setStyle(fusion.get());
     slider.setRange(0, 20);
     slider.setInvertedAppearance(true); // position 0, level 20, at the top
     slider.setTickPosition(QSlider::TicksBothSides);
+    slider.resize(30, 144);
     slider.setValue(15);
-    const QStyleOptionSlider option = slider.paintOption();
-    EXPECT_EQ(std::tuple(option.upsideDown, option.sliderPosition), std::tuple(true, 5));
+    EXPECT_EQ(std::tuple(slider.paintOption().upsideDown, slider.paintOption().sliderPosition), std::tuple(true, 5));
+    int lastFill = -1;
+    for (int position : {20, 15, 10, 5, 0}) { // level 0 up to 20
+        slider.setValue(position);
+        const QStyleOptionSlider painted = slider.paintOption();
+        QStyleOptionSlider plain;
+        slider.initStyleOption(&plain);
+        const auto rect = [&](const QStyleOptionSlider& o, QStyle::SubControl c) {
+            return fusion->subControlRect(QStyle::CC_Slider, &o, c, &slider);
+        };
+        EXPECT_EQ(rect(painted, QStyle::SC_SliderHandle), rect(plain, QStyle::SC_SliderHandle)) << position;
+        const int fill =
+            rect(painted, QStyle::SC_SliderGroove).bottom() - rect(painted, QStyle::SC_SliderHandle).bottom();
+        EXPECT_GT(fill, lastFill) << position;
+        lastFill = fill;
+    }
+    EXPECT_GT(lastFill, 100); // the top level: nearly the whole groove
     QStyleOptionSlider horizontal;
     horizontal.orientation = Qt::Horizontal;
     horizontal.sliderPosition = 3;
@@ -173,6 +210,8 @@ TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
     QMainWindow window;
     auto* bar = new StatusBarPanel(shared, &window);
     window.setStatusBar(bar);
+    int noticeChanges = 0; // what has the window refresh its caption
+    QObject::connect(bar, &StatusBarPanel::noticeChanged, [&] { ++noticeChanges; });
     auto* caption = child<QLabel>(*bar, "StatusBar1Panel3");
     const auto shown = [&] { return std::tuple(caption->text(), caption->toolTip()); };
 
@@ -184,7 +223,8 @@ TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
     EXPECT_EQ(shown(), std::tuple("Transfer cancelled", "why"));
     bar->clearNotice();
     bar->showCaption(QStringLiteral("Configuration B"), QStringLiteral("b.cfi"));
-    EXPECT_EQ(shown(), std::tuple("Configuration B", "b.cfi"));
+    EXPECT_EQ(std::tuple(caption->text(), caption->toolTip(), noticeChanges),
+              std::tuple("Configuration B", "b.cfi", 2));
 
     // The Cancel button and Esc come and go together (the window's tests click them).
     auto* cancel = child<QToolButton>(*bar, "CancelTransfer");
@@ -221,11 +261,12 @@ TEST(BoxWidth, ATitleIsReadWholeBesideTheTitleBarsButtonsButNeverWiderThanTheScr
 TEST(BoxWidth, EnterInAnOkCancelBoxPressesTheButtonItWasGiven)
 {
     for (auto [enter, answer] : {std::pair{EnterMeans::Ok, true}, {EnterMeans::Cancel, false}}) {
-        QTimer::singleShot(0, [] {
+        const InModal pressReturn([](QWidget* box) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QApplication::sendEvent(QApplication::activeModalWidget(), &key);
+            QApplication::sendEvent(box, &key);
         });
         EXPECT_EQ(QtDialogProvider().okCancel(nullptr, "Error loading message folder.", "Save?", enter), answer);
+        EXPECT_FALSE(pressReturn.leftOpen());
     }
 }
 
@@ -282,20 +323,23 @@ TEST(ScreenFit, AWindowKeepsItsSizeWhereItFitsAndScrollsWhereItDoesNot)
     EXPECT_EQ(small.findChild<QScrollArea*>(), nullptr);
 }
 
+// Icons are drawn at the screen's pixel ratio: a 20-pixel connection icon has 40 pixels at
+// 200 %, drawn sharp, not scaled up.
 TEST(ScreenFit, IconsAreDrawnAtTheScreensPixelRatio)
 {
     for (qreal ratio : {1.0, 1.5, 2.0}) {
-        for (const QPixmap* picture :
-             {&icons::connection(icons::ConnConnected, ratio), &icons::unit(icons::UnitIoCard, ratio),
-              &helpGlyph(HelpButtonLook::TitleCorner, ratio)}) {
-            EXPECT_EQ(std::tuple(picture->devicePixelRatio(), picture->width()),
-                      std::tuple(ratio, qRound(picture->deviceIndependentSize().width() * ratio)));
-        }
+        const std::pair<const QPixmap*, int> pictures[] = {{&icons::connection(icons::ConnConnected, ratio), 20},
+                                                           {&icons::unit(icons::UnitIoCard, ratio), 14},
+                                                           {&helpGlyph(HelpButtonLook::TitleCorner, ratio), 16}};
+        for (auto [picture, side] : pictures)
+            EXPECT_EQ(std::tuple(picture->devicePixelRatio(), picture->size()),
+                      std::tuple(ratio, QSize(qRound(side * ratio), qRound(side * ratio))))
+                << side;
     }
-    // drawn, not scaled: the sharp picture has edges a scaled one has not
-    const QImage sharp = helpGlyph(HelpButtonLook::TitleCorner, 2.0).toImage();
+    const QImage sharp = helpGlyph(HelpButtonLook::TitleCorner, 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
     const QImage scaled = helpGlyph(HelpButtonLook::TitleCorner, 1.0).toImage().scaled(32, 32);
-    EXPECT_NE(sharp.convertToFormat(QImage::Format_ARGB32), scaled.convertToFormat(QImage::Format_ARGB32));
+    ASSERT_EQ(sharp.size(), scaled.size());
+    EXPECT_NE(sharp, scaled.convertToFormat(QImage::Format_ARGB32));
 }
 
 } // namespace

@@ -38,20 +38,26 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightI
 {
     window->show();
     const QToolBar* bar = window->findChild<QToolBar*>();
-    // Each action's tool-bar button follows it; the status bar still ends the window when the grid is hidden.
+    // The seven actions, enabled only while a folder is open but the first; each tool-bar
+    // button follows its action, and each picture is lively (dark or coloured pixels) enabled
+    // and has none of them disabled. The status bar still ends the window when the grid is hidden.
+    const std::pair<const char*, bool> actions[] = {{"MsgFolder", false}, {"CloseFolder", true}, {"AddMsg", true},
+                                                    {"DeleteMsg", true},  {"ChgTitle", true},    {"FileFnd", true},
+                                                    {"ChgFile", true}};
     auto expectOpen = [&](bool open) {
-        for (const char* name : {"MsgFolder", "CloseFolder", "AddMsg", "DeleteMsg", "ChgTitle", "FileFnd", "ChgFile"}) {
-            const bool enabled = open != (std::string_view(name) == "MsgFolder");
+        for (auto [name, whileOpen] : actions) {
             const QWidget* button = bar->widgetForAction(action(name));
-            EXPECT_TRUE(action(name)->isEnabled() == enabled && button && button->isEnabled() == enabled) << name;
+            ASSERT_NE(button, nullptr) << name;
+            EXPECT_EQ(std::pair(action(name)->isEnabled(), button->isEnabled()),
+                      std::pair(open == whileOpen, open == whileOpen))
+                << name;
         }
         EXPECT_EQ(grid()->isHidden(), !open);
         EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder() : QString("Message folder: not selected"));
         EXPECT_EQ(window->findChild<QStatusBar*>("StatusBar")->geometry().bottom(), window->rect().bottom());
     };
-    // One picture stands for all: lively (dark or coloured pixels) while enabled, none of
-    // them when disabled.
-    const auto livelyPixels = [](const QImage& picture) {
+    const auto livelyPixels = [this](const char* name, QIcon::Mode mode) {
+        const QImage picture = action(name)->icon().pixmap(16, mode).toImage();
         int lively = 0;
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x) {
@@ -60,9 +66,10 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightI
             }
         return lively;
     };
-    const QIcon add = action("AddMsg")->icon();
-    EXPECT_GE(livelyPixels(add.pixmap(16, QIcon::Normal).toImage()), 12);
-    EXPECT_EQ(livelyPixels(add.pixmap(16, QIcon::Disabled).toImage()), 0);
+    for (auto [name, whileOpen] : actions) {
+        EXPECT_GE(livelyPixels(name, QIcon::Normal), 12) << name;
+        EXPECT_EQ(livelyPixels(name, QIcon::Disabled), 0) << name;
+    }
     expectOpen(false);
 
     // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
@@ -156,7 +163,8 @@ TEST_F(MessageFolderWindowTest, UnreadableOrEmptyListFindAndChangeDescription)
     openFolder(folder());
     ASSERT_EQ(dialogs.warnings.size(), 1u);
     EXPECT_EQ(dialogs.warnings[0].first, "Errore");
-    EXPECT_TRUE(action("MsgFolder")->isEnabled() && QDir(folder()).rmdir("MSGLIST.TXT"));
+    EXPECT_TRUE(action("MsgFolder")->isEnabled());
+    ASSERT_TRUE(QDir(folder()).rmdir("MSGLIST.TXT"));
     dialogs.warnings.clear();
 
     writeList(";T\r\n");

@@ -15,6 +15,7 @@
 
 #include "EventWait.h"
 #include "FileFixture.h"
+#include "InModal.h"
 #include "ScriptedDialogs.h"
 #include "WriteFailure.h"
 
@@ -56,7 +57,10 @@ TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedClosesWithEscAndSavesA
             dialog.accept();
     });
     closeOnceActive.start(1);
-    dialog.exec();
+    {
+        const test::InModal deadline;
+        dialog.exec();
+    }
     QTimer::singleShot(0, &parent, [&] { parent.activateWindow(); });
 
     viewer.showReport(sampleReport());
@@ -160,7 +164,9 @@ TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayou
 
         viewer.resize(width, 700);
         const std::unique_ptr<QTextDocument> qts(ours->clone());
-        EXPECT_FALSE(layout->allMeasured() && width == 800);
+        if (width == 800) { // a fresh long report is measured in steps
+            EXPECT_FALSE(layout->allMeasured());
+        }
         EXPECT_EQ(layout->documentSize().height(), qts->documentLayout()->documentSize().height()) << width;
         ASSERT_TRUE(test::spinUntil([&] { return layout->allMeasured(); }, 2000));
         EXPECT_EQ(layout->documentSize(), qts->documentLayout()->documentSize()) << width;

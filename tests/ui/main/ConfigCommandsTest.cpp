@@ -1,35 +1,21 @@
-// The menu bar (its order, the items waiting for their windows, the report items, the help
-// language, help and the About box) and the configuration commands: the provenance they
-// leave, the .cfi files they write and read, and how they fail; the working folder's lock.
+// The configuration commands: the provenance they leave, the .cfi files they write and
+// read, the questions before replacing an unsaved image, Compare, and how they fail.
 
+#include "ui/main/ConfigCommands.h"
 #include "ByteNamedFolder.h"
-#include "FileFixture.h"
 #include "WindowFixture.h"
 #include "WriteFailure.h"
 #include "history/ConfigFiles.h"
 #include "model/DefaultConfiguration.h"
-#include "program/SecondaryWindows.h"
 #include "ui/common/ReplaceQuestion.h"
-#include "ui/history/HistoryWindow.h"
-#include "ui/main/AboutBox.h"
-#include "ui/main/ConfigCommands.h"
-#include "ui/main/WorkingFolderLock.h"
-#include "ui/msgfolder/MessageFolderWindow.h"
 #include "ui/reports/ReportViewer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTextBrowser>
 #include <QTextEdit>
-#include <QTimer>
-#include <QToolButton>
 
 #include <functional>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace q7582::test {
@@ -184,191 +170,23 @@ TEST_F(ConfigCommands, ReplacingAnUnsavedConfigurationAsksFirst)
     connectMaster();
     refresh(); // page 0: the master has told its address
     write("a.cfi", imageBytes(0x11));
-    for (const char* command : {"Master1", "Open1", "Edit1"}) {
+    // Load Default and Open replace the image, Upload asks the link for one.
+    for (auto [command, uploads] : {std::pair{"Master1", false}, {"Open1", false}, {"Edit1", true}}) {
         acceptEdited(ConfigImage{});
         dialogs.answers = {QString::fromStdString(path("a.cfi"))};
         trigger(command);
-        EXPECT_TRUE(workspace->config() == ConfigImage{} && !shared.requests.uploadRequest) << command;
+        EXPECT_EQ(std::pair(workspace->config() != ConfigImage{}, shared.requests.uploadRequest.load()),
+                  std::pair(false, false))
+            << command;
         dialogs.yeses = 1;
         trigger(command);
-        EXPECT_TRUE(workspace->config() != ConfigImage{} || shared.requests.uploadRequest) << command;
+        EXPECT_EQ(std::pair(workspace->config() != ConfigImage{}, shared.requests.uploadRequest.exchange(false)),
+                  std::pair(!uploads, uploads))
+            << command;
     }
     EXPECT_EQ(dialogs.questions, QStringList(6, UnsavedReplaceQuestion));
 }
 
-// The id of a process that has already ended, as a crashed manager's would be.
-qint64 endedProcess()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
-using WorkingFolderLock = FileFixture;
-
-TEST_F(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsTakenOver)
-{
-    const std::string lockName = WorkingFolderLockName;
-    ScriptedDialogs dialogs;
-    auto running = lockWorkingFolder(dialogs, tmp.path());
-    ASSERT_TRUE(running);
-    const std::string held = read(lockName);
-
-    EXPECT_FALSE(lockWorkingFolder(dialogs, tmp.path()));
-    EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", AlreadyRunningText}}));
-    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{WorkingFolderLockName});
-    EXPECT_EQ(read(lockName), held);
-
-    // The same lock, left behind by a process that is gone.
-    running.reset();
-    ASSERT_FALSE(QFile::exists(tmp.filePath(WorkingFolderLockName)));
-    write(lockName, std::to_string(endedProcess()) + held.substr(held.find('\n')));
-    running = lockWorkingFolder(dialogs, tmp.path());
-    EXPECT_TRUE(running);
-    EXPECT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(read(lockName), held);
-}
-
-using MenuBar = WindowTest;
-
-QStringList captions(const QWidget* menu)
-{
-    QStringList out;
-    for (QAction* a : menu->actions())
-        if (!a->isSeparator())
-            out << a->text();
-    return out;
-}
-
-TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
-{
-    EXPECT_EQ(captions(window->menuBar()),
-              QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
-    EXPECT_EQ(captions(find("Config1")),
-              QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "Compare with De&fault", "&Open",
-                           "&History...", "&Load Default", "&Recent Files"}));
-
-    // The help language menu mirrors and saves the setting.
-    auto* italiano = find<QAction>("italiano1");
-    auto* english = find<QAction>("english1");
-    for (int i = 0; i < 2; ++i) { // picking the language in force again leaves one mark
-        english->trigger();
-        EXPECT_TRUE(!italiano->isChecked() && english->isChecked());
-    }
-    EXPECT_NE(read("QS7582.ini").find("help = english\r\n"), std::string::npos);
-}
-
-TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)
-{
-    const QStringList items{"Open2", "Edit2", "History1"};
-    for (const QString& item : items)
-        EXPECT_FALSE(find<QAction>(item)->isEnabled()) << item.toStdString();
-    [[maybe_unused]] const SecondaryWindows windows = createSecondaryWindows(*window, *workspace);
-    for (const QString& item : items)
-        EXPECT_TRUE(find<QAction>(item)->isEnabled()) << item.toStdString();
-
-    QStringList opened;
-    window->setMessageCompilerOpener([&] { opened << "compiler"; });
-    window->setConfigEditorOpener([&] { opened << "editor"; });
-    trigger("Open2");
-    trigger("Edit2");
-    EXPECT_EQ(opened, QStringList({"compiler", "editor"}));
-    window->setConfigEditorOpener(nullptr);
-    EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
-}
-
-TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
-{
-    trigger("Status1");
-    trigger("imers1");
-    ASSERT_EQ(dialogs.warnings.size(), 2u);
-    EXPECT_EQ(std::tuple(dialogs.warnings[0].first, dialogs.warnings[1].first),
-              std::tuple("Status Report", "Configuration Report"));
-    setStatus([](StatusBlock& s) {
-        s.bytes[StatusBlock::AddressChime] = 0x82;
-        s.setMusicSourceLevel(1, 6);
-    });
-    connectMaster();
-    trigger("Status1");
-    const QString report = window->reportViewer().richEdit()->toPlainText();
-    EXPECT_TRUE(report.startsWith("Status report of the master with address 2")) << report.toStdString();
-    EXPECT_TRUE(report.contains("Chime enable = ON") && report.contains("CD setting = 6"));
-
-    // The configuration reports want an unmodified Upload from this master, chime bit and all.
-    const auto refusal = [&](const char* item) {
-        const std::size_t before = dialogs.warnings.size();
-        trigger(item);
-        return dialogs.warnings.size() > before ? dialogs.warnings.back().second.section('\n', 0, 0) : QString();
-    };
-    EXPECT_EQ(refusal("Connectedunits1"), "Configuration not Uploaded");
-    window->uploadCompleted(ConfigImage{}, 0x02);
-    EXPECT_EQ(refusal("imers1"), "Configuration is not uploaded from the connected master");
-    window->uploadCompleted(ConfigImage{}, 0x82);
-    acceptEdited(workspace->config());
-    EXPECT_EQ(refusal("ConnectedIOcard1"), "Configuration modified");
-    window->uploadCompleted(ConfigImage{}, 0x82);
-    EXPECT_EQ(refusal("ConnectedIOcard1"), "");
-    EXPECT_EQ(window->reportViewer().windowTitle(), "Configuration report");
-    window->reportViewer().close();
-}
-
-TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
-{
-    // The help buttons' own topics are checked with the help window.
-    const auto topic = [&] { return window->helpOpener().browser()->source().toString(); };
-    // The file of the language in force is there, and so is the viewer.
-    QDir(dir.path()).mkpath("help");
-    write("help/qs7582_ita.chm", "");
-    trigger("Help2"); // no viewer yet
-    ASSERT_NE(window->helpOpener().browser(), nullptr);
-    EXPECT_EQ(topic(), "qrc:/help/it/1000.html"); // Italian help unless English is chosen
-    viewerInstalled = true;
-    find<QToolButton>("BbAddr")->click();
-    ASSERT_EQ(viewerStarts.size(), 1u);
-    EXPECT_EQ(viewerStarts[0].second, (QStringList{"--contextid=3002", dir.filePath("help/qs7582_ita.chm")}));
-    window->helpOpener().open(HelpContext::HistoryWindow); // a topic the help file has not
-    EXPECT_EQ(topic(), "qrc:/help/it/history.html");
-
-    // English help chosen, its file missing: built-in again.
-    trigger("english1");
-    find<QToolButton>("BbMuSel")->click();
-    EXPECT_EQ(viewerStarts.size(), 1u);
-    EXPECT_EQ(topic(), "qrc:/help/en/3011.html");
-    window->enterGeneratorMode(); // F1 there: the generator's topic
-    trigger("Help2");
-    EXPECT_EQ(topic(), "qrc:/help/en/5000.html");
-}
-
-TEST_F(MenuBar, AboutBoxShowsTheCompiledVersionAndTheFirmwareOfTheConnectedDevice)
-{
-    trigger("Info1");
-    EXPECT_EQ(std::tuple(dialogs.executed, dialogs.lastFirmwareLine), std::tuple(QStringList{"TAboutBoxMain"}, ""));
-    setStatus([](StatusBlock& s) { std::copy_n("\x01\x05", 2, &s.bytes[StatusBlock::FirmwareRelease]); });
-    shared.connectionState = ConnectionState::Connected;
-    trigger("Info1");
-    EXPECT_EQ(dialogs.lastFirmwareLine, "Q7582 firmware release: 1.5");
-    shared.withGenerator(
-        [](GeneratorStatus& g) { std::copy_n("\x02\x0A", 2, &g.bytes[GeneratorStatus::FirmwareRelease]); });
-    window->enterGeneratorMode();
-    trigger("Info1");
-    EXPECT_EQ(dialogs.lastFirmwareLine, "RKDV7582 firmware release: 2.10");
-
-    // Compiled in: the same from any working directory.
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    AboutBox box;
-    QDir::setCurrent(before);
-    EXPECT_EQ(std::tuple(box.windowTitle(), box.findChild<QLabel*>("Version")->text()),
-              std::tuple("About", QStringLiteral("Version: " Q7582_VERSION)));
-
-    // The packaged icon.
-    EXPECT_FALSE(box.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
-}
-
-} // namespace
 // Compare shows what changed since the chosen file, names where the image in memory came
 // from, and changes neither; a file that is not one image is refused with its size.
 TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
@@ -443,19 +261,18 @@ TEST_F(ConfigCommands, SaveDialogsSaveInAWorkingFolderWhoseNameIsNotUtf8)
     } cases[] = {{[&] { commands.save(); }, "x", "x.cfi"}, {[&] { viewer.saveAs(); }, "r.txt", "r.txt"}};
     for (const auto& c : cases) {
         // The dialog as a user answers it: the name typed, then Save.
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&answer, &c] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                answer.stop();
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
+        const InModal answer([&c](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+            ASSERT_NE(name, nullptr) << modal->metaObject()->className();
+            name->setText(c.typed);
+            QMetaObject::invokeMethod(dialog, "accept");
         });
-        answer.start(10);
         c.command();
         EXPECT_TRUE(isRegularFile(site.path + "/" + c.saved)) << c.saved;
     }
     QDir::setCurrent(before);
 }
 
+} // namespace
 } // namespace q7582::test
