@@ -184,11 +184,11 @@ void LinkEngine::tapConnection(bool fresh, StatusTap& tap, std::int64_t ms)
     if (!fresh)
         return;
     const auto state = shared_.connectionState.load();
-    tap.event(state == ConnectionState::NotConnected ? TapEvent::Unplugged
-              : state == ConnectionState::Searching  ? TapEvent::IdSearch
-              : generatorMode_                       ? TapEvent::ConnectedGenerator
-                                                     : TapEvent::ConnectedMaster,
-              0, {}, ms);
+    tapConnection_ = state == ConnectionState::NotConnected ? TapEvent::Unplugged
+                     : state == ConnectionState::Searching  ? TapEvent::IdSearch
+                     : generatorMode_                       ? TapEvent::ConnectedGenerator
+                                                            : TapEvent::ConnectedMaster;
+    tap.event(tapConnection_, 0, {}, ms);
     tapAddress_ = -1;
 }
 
@@ -210,9 +210,15 @@ void LinkEngine::tapEvent(TapEvent kind, std::int64_t value, const std::string& 
 {
     shared_.tap.call([&](StatusTap& tap, bool fresh) {
         const auto ms = tapNowMs();
-        tapConnection(fresh && kind > TapEvent::ConnectedGenerator, tap, ms);
-        if (kind <= TapEvent::ConnectedGenerator)
+        if (kind > TapEvent::ConnectedGenerator) {
+            tapConnection(fresh, tap, ms);
+        } else {
+            // A search that starts again, silent device after silent device, is no change.
+            if (!fresh && kind == tapConnection_)
+                return;
+            tapConnection_ = kind;
             tapAddress_ = -1;
+        }
         tap.event(kind, value, detail, ms);
     });
 }

@@ -119,9 +119,10 @@ private:
     int page0ReadCount_ = 0;
     int configBlockIndex_ = 0;
     int busyRetryCount_ = 0;
-    int tapAddress_ = -1;                    // the master address last told to the recorder
-    int unansweredSearches_ = 0;             // since the device was opened or last answered
-    TransferResult lastResult_ = TransferOk; // of the last frame sent or reply taken
+    int tapAddress_ = -1;                          // the master address last told to the recorder
+    TapEvent tapConnection_ = TapEvent::Unplugged; // the connection last told to it
+    int unansweredSearches_ = 0;                   // since the device was opened or last answered
+    TransferResult lastResult_ = TransferOk;       // of the last frame sent or reply taken
     std::optional<TransferKind> running_;
     std::array<int, 4> failedAttempts_{}; // per TransferKind, since it last completed
 
