@@ -1,30 +1,23 @@
 #include "terminal/TerminalRecord.h"
 
-#include "model/FileIo.h"
-#include "model/FilePath.h"
+#include "recorder/RecordingFiles.h"
 #include "recorder/RecordingWriter.h"
 #include "settings/NameTables.h"
 #include "terminal/TerminalOutput.h"
-
-#include <QDateTime>
 
 namespace q7582 {
 
 int runRecord(TerminalLink& link, const ManagerOptions& options, const OpenSite& site)
 {
-    QString path = options.output;
+    QString error;
+    const QString path = options.output.isEmpty() ? newRecordingPath(&error) : options.output;
     if (path.isEmpty()) {
-        if (const FileResult made = makeFolder("recordings"); !made.ok) {
-            say(QString::fromStdString(made.error));
-            return TerminalExit::BadUsageOrFile;
-        }
-        path = QStringLiteral("recordings/%1.q7582rec")
-                   .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+        say(error);
+        return TerminalExit::BadUsageOrFile;
     }
     NameTables names;
     if (const FileResult read = names.readExistingNames(); !read.ok)
         say(QString::fromStdString(read.error));
-    QString error;
     const auto writer = RecordingWriter::create(path, {site.name, QString::fromStdString(names.asText())}, &error);
     if (!writer) {
         say(error);
