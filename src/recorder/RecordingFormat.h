@@ -6,7 +6,7 @@
 //       up to 64 consecutive reads of one stream: data holds the first read whole and
 //       each later one as the bytes that changed; summary is the block's lane summary
 //   summaries(stream, level, first_ms, last_ms, reads, summary)
-//       level n covers 16^n blocks, for the timeline's coarse zoom levels
+//       level n covers 4^n blocks, for the timeline's coarse zoom levels
 //   events(id, ms, kind, value, detail)   connection changes and what this program wrote
 //
 // Times are the PC's, in milliseconds since the epoch.
@@ -24,8 +24,8 @@ namespace q7582 {
 inline constexpr int RecordingFormatVersion = 1;
 inline constexpr const char* RecordingKind = "q7582-recording";
 inline constexpr int BlockReads = 64;
-inline constexpr int SummaryFanout = 16; // blocks of level n-1 per summary of level n
-inline constexpr int SummaryLevels = 3;  // 0: one block, 1: 16 blocks, 2: 256 blocks
+inline constexpr int SummaryFanout = 4; // pieces of level n-1 per summary of level n
+inline constexpr int SummaryLevels = 6; // 0: one block, n: 4^n blocks
 
 using RecordBytes = std::array<Byte, TapRecordSize>;
 

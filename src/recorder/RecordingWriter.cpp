@@ -10,6 +10,7 @@
 
 #include <array>
 #include <chrono>
+#include <pthread.h>
 
 namespace q7582 {
 
@@ -261,6 +262,7 @@ RecordingWriter::~RecordingWriter() { stop(); }
 
 void RecordingWriter::run(const RecordingStart& start, std::promise<QString>* opened)
 {
+    pthread_setname_np(pthread_self(), ThreadName);
     Store store(path_);
     const QString why = store.create(start, startedMs_);
     if (!why.isEmpty()) {
@@ -273,7 +275,8 @@ void RecordingWriter::run(const RecordingStart& start, std::promise<QString>* op
         bool last = false;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait_for(lock, std::chrono::milliseconds(CommitIntervalMs), [this] { return stopping_; });
+            wake_.wait_for(lock, std::chrono::milliseconds(CommitIntervalMs),
+                           [this] { return stopping_ || queue_.size() >= QueueLimit / 2; });
             batch.swap(queue_);
             last = stopping_;
         }
@@ -329,6 +332,8 @@ bool RecordingWriter::push(Item&& item)
         pendingLost_ = 0;
     }
     queue_.push_back(std::move(item));
+    if (queue_.size() == QueueLimit / 2) // a burst: written before the queue fills
+        wake_.notify_one();
     return true;
 }
 

@@ -29,6 +29,7 @@ class RecordingWriter : public StatusTap {
 public:
     static constexpr int QueueLimit = 4096;
     static constexpr int CommitIntervalMs = 500;
+    static constexpr const char* ThreadName = "q7582-recorder";
 
     // Creates the file (it must not exist) and starts writing; null with the reason.
     static std::unique_ptr<RecordingWriter> create(const QString& path, const RecordingStart& start, QString* error);
