@@ -215,5 +215,33 @@ TEST_F(TerminalCommands, RecordKeepsEveryReadAcrossAnUnpluggingAndSurvivesKillMi
     EXPECT_EQ(run({"record", "-o", "r.q7582rec"}).exitCode, 2) << "an existing file is never overwritten";
 }
 
+// The simulator's scripted activity, as a recording keeps it: the desk microphone at address
+// 3 drops off the bus and comes back, line 5 of the I/O card flickers.
+TEST_F(TerminalCommands, ARecordingOfTheScriptedActivityShowsWhatTheSiteDid)
+{
+    simtest::SimulatorProcess busy({"--activity", "--seed", "3"});
+    ASSERT_TRUE(busy.waitReady() && busy.control("life on")) << busy.problem();
+    const ProgramRun r = runInFolder(tmp.path(), "qs7582", {"record", "-o", "busy.q7582rec", "--for", "4s"},
+                                     port(QString::fromStdString(busy.link())));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QString error;
+    const auto reader = RecordingReader::open(tmp.filePath("busy.q7582rec"), &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    std::vector<bool> microphone;
+    int flickers = 0;
+    std::optional<bool> line;
+    StatusBlock s;
+    reader->forEachRead(TapStream::MasterPage0, 0, reader->span().lastMs, [&](const RecordedRead& read) {
+        std::copy(read.bytes.begin(), read.bytes.end(), s.page(0));
+        if (microphone.empty() || microphone.back() != s.unitConnected(3))
+            microphone.push_back(s.unitConnected(3));
+        flickers += line && *line != s.inputActive(1, 5);
+        line = s.inputActive(1, 5);
+        return true;
+    });
+    EXPECT_EQ(microphone, (std::vector<bool>{false, true})) << "dropped off at start, back after 2 s";
+    EXPECT_GE(flickers, 3);
+}
+
 } // namespace
 } // namespace q7582::test
