@@ -307,7 +307,7 @@ void RecordingWriter::fail(const QString& why)
 
 QString RecordingWriter::failure() const
 {
-    std::lock_guard lock(const_cast<std::mutex&>(mutex_));
+    std::lock_guard lock(mutex_);
     return failure_;
 }
 

@@ -70,7 +70,7 @@ private:
     QString path_;
     std::int64_t startedMs_ = 0;
     std::thread thread_;
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::vector<Item> queue_;
     bool stopping_ = false;
