@@ -3,15 +3,19 @@
 // transfer time), the transfer time (request out, whole reply in through the chip the
 // link uses, the latency timer included) measured on the same simulator just before the
 // link starts; and the worker thread's CPU time while it polls.
-// Targets: ratio >= 0.97; worker CPU <= 1 % of one core. Also printed: the same two
+// Then the same while a recording is written (recorder/RecordingWriter on the link's tap),
+// with the recorder thread's CPU time.
+// Targets: ratio >= 0.97, also while recording; worker plus recorder CPU <= 1 % of one core. Also printed: the same two
 // sleeps alone on this machine now, to tell the scheduler's share of any shortfall, and
 // the two cables side by side.
 
 #include "LinkToSimulator.h"
 #include "bench_link_support.h"
 #include "link/LinkEngine.h"
+#include "recorder/RecordingWriter.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <thread>
 
 using namespace q7582;
@@ -103,16 +107,34 @@ double measure(simtest::Cable cable)
         return 0;
     }
 
-    std::vector<double> rates, cpuPercents;
-    for (int w = 0; w < Windows; ++w) {
-        const int readsBefore = run.window.count("statusDisplayRefresh");
-        const double cpuBefore = threadCpuMs("LinkThread");
-        const Clock::time_point start = Clock::now();
-        test::serveEventsFor(WindowMs);
-        const double elapsedMs = msBetween(start, Clock::now());
-        rates.push_back((run.window.count("statusDisplayRefresh") - readsBefore) * 1000.0 / elapsedMs);
-        cpuPercents.push_back((threadCpuMs("LinkThread") - cpuBefore) * 100.0 / elapsedMs);
+    // Reads per second and CPU per window, idle or while recording.
+    std::vector<double> rates, cpuPercents, recordingRates, recordingCpu, recorderCpu;
+    const auto windows = [&](std::vector<double>& rate, std::vector<double>& cpu, std::vector<double>* recorder) {
+        for (int w = 0; w < Windows; ++w) {
+            const int readsBefore = run.window.count("statusDisplayRefresh");
+            const double cpuBefore = threadCpuMs("LinkThread");
+            const double recorderBefore = threadCpuMs(RecordingWriter::ThreadName);
+            const Clock::time_point start = Clock::now();
+            test::serveEventsFor(WindowMs);
+            const double elapsedMs = msBetween(start, Clock::now());
+            rate.push_back((run.window.count("statusDisplayRefresh") - readsBefore) * 1000.0 / elapsedMs);
+            cpu.push_back((threadCpuMs("LinkThread") - cpuBefore) * 100.0 / elapsedMs);
+            if (recorder)
+                recorder->push_back((threadCpuMs(RecordingWriter::ThreadName) - recorderBefore) * 100.0 / elapsedMs);
+        }
+    };
+    windows(rates, cpuPercents, nullptr);
+    QTemporaryDir folder;
+    QString error;
+    auto writer = RecordingWriter::create(folder.filePath("bench.q7582rec"), {}, &error);
+    if (!writer) {
+        std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+        return 0;
     }
+    run.shared.tap.attach(writer.get());
+    windows(recordingRates, recordingCpu, &recorderCpu);
+    run.shared.tap.attach(nullptr);
+    writer->stop();
     const bool stayedConnected = run.window.count("enableMainWindow") == 0 && run.shared.connectionState == Connected;
 
     std::printf("\n%s\n", cableTitle(cable));
@@ -123,6 +145,15 @@ double measure(simtest::Cable cable)
                "information");
     std::printf("%-34s %9.3f %% of one core (median; target <= 1 %%)\n", "worker CPU while polling",
                 median(cpuPercents));
+    const double ideal = 1000.0 / (RequestSleepMs + ReplySleepMs + transferMs);
+    printRatio("reads per second while recording", median(recordingRates), "/s", "pacing ideal", ideal, ">= 0.97");
+    printRatio("reads per second while recording", median(recordingRates), "/s", "not recording", median(rates),
+               "information");
+    std::printf("%-34s %9.3f %% of one core (median; target <= 1 %% with the recorder)\n", "worker CPU while recording",
+                median(recordingCpu));
+    std::printf("%-34s %9.3f %% of one core (median)\n", "recorder CPU", median(recorderCpu));
+    std::printf("%-34s %lld written, %lld lost\n", "reads recorded", static_cast<long long>(writer->readsWritten()),
+                static_cast<long long>(writer->readsLost()));
     std::printf("%-34s %s\n", "no failed step during the run", stayedConnected ? "yes" : "NO");
     return stayedConnected ? median(rates) : 0;
 }

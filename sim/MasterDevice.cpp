@@ -17,7 +17,8 @@ Reply replyWith(const Frame::Request& r, const Byte* payload = nullptr, int coun
 
 } // namespace
 
-MasterDevice::MasterDevice(int address, std::uint32_t seed, const StateDump& dump) : life_(seed), dump_(dump)
+MasterDevice::MasterDevice(int address, std::uint32_t seed, const StateDump& dump, bool scripted)
+    : life_(seed, scripted), dump_(dump)
 {
     buildDefaultConfiguration(config_, address);
     MasterLife::setUp(status_, address);

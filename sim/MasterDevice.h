@@ -14,7 +14,7 @@ namespace q7582::sim {
 
 class MasterDevice : public Device {
 public:
-    MasterDevice(int address, std::uint32_t seed, const StateDump& dump);
+    MasterDevice(int address, std::uint32_t seed, const StateDump& dump, bool scripted = false);
 
     std::optional<Reply> answer(const Frame::Request& request) override;
     void tick() override;

@@ -51,6 +51,8 @@ void MasterLife::setUp(StatusBlock& s, int address)
 
 void MasterLife::tick(StatusBlock& s)
 {
+    if (scripted_)
+        scriptedTick(s);
     moveMeters(s);
     if (chance(12))
         toggleIoLine(s);
@@ -59,6 +61,34 @@ void MasterLife::tick(StatusBlock& s)
             endAnnouncement(s);
     } else if (chance(25)) {
         startAnnouncement(s);
+    }
+}
+
+// About every 10 s an input fires an announcement in its zones; every 30 s line 5 of the
+// I/O card flickers for 3 s; every 40 s the desk microphone at address 3 drops off the
+// bus for 2 s; every 15 s the speech and music levels move.
+void MasterLife::scriptedTick(StatusBlock& s)
+{
+    ++ticks_;
+    Byte* b = s.data();
+    if (ticks_ % 67 == 0 && announcementTicks_ == 0) {
+        const int line = pick(5);
+        setBit40(b + StatusBlock::InputStates, 6 * IoCard + line, true);
+        b[StatusBlock::ActiveSource] = Byte(StatusBlock::SourceInput | 3 << 5);
+        b[StatusBlock::ActiveSourceNumber] = Byte(6 * IoCard + line);
+        b[StatusBlock::ActiveMessage] = Byte(1 + line);
+        writeLe40(b + StatusBlock::BusyZones, std::uint64_t(0x3F) << (6 * (line % 3)));
+        announcementTicks_ = 20;
+    } else if (announcementTicks_ == 1 && s.activeSourceKind() == StatusBlock::SourceInput) {
+        setBit40(b + StatusBlock::InputStates, s.activeSourceNumber(), false);
+    }
+    if (ticks_ % 200 < 20)
+        setBit40(b + StatusBlock::InputStates, 6 * IoCard + FlickeringLine, ticks_ % 2);
+    Byte& microphone = b[StatusBlock::UnitInfo + DroppingMicrophone];
+    microphone = Byte(ticks_ % 270 < 14 ? microphone & ~Connected : microphone | Connected);
+    if (ticks_ % 100 == 0) {
+        s.setSpeechLevel(Byte(4 + pick(8)));
+        s.setMusicLevel(Byte(6 + pick(10)));
     }
 }
 

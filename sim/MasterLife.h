@@ -15,7 +15,11 @@ public:
     static constexpr int IoCard = 1;
     static constexpr int DeskMicrophones[] = {0, 3};
 
-    explicit MasterLife(std::uint32_t seed) : rng_(seed) {}
+    static constexpr int FlickeringLine = 5; // of the I/O card
+    static constexpr int DroppingMicrophone = 3;
+
+    // scripted: the busy site of --activity on top of the life below.
+    explicit MasterLife(std::uint32_t seed, bool scripted = false) : rng_(seed), scripted_(scripted) {}
 
     // Start values: sensible levels, the units, slaves and firmware release 2.3.
     static void setUp(StatusBlock& s, int address);
@@ -29,9 +33,12 @@ private:
     void toggleIoLine(StatusBlock& s);
     void startAnnouncement(StatusBlock& s);
     static void endAnnouncement(StatusBlock& s);
+    void scriptedTick(StatusBlock& s);
 
     std::mt19937 rng_;
     int announcementTicks_ = 0;
+    bool scripted_ = false;
+    int ticks_ = 0;
 };
 
 } // namespace q7582::sim

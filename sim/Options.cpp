@@ -72,6 +72,9 @@ void addOptions(QCommandLineParser& parser)
         {"control", "Read run-time commands from this FIFO (created if missing).", "FIFO"},
         {"print-ready", "Print the pty path (the socket with --usb) on stdout at each plug-in."},
         {"quiet-life", "Freeze the clock, meters, zones and units (deterministic tests)."},
+        {"activity", "A busy site's scripted activity on top of the master's life: inputs that fire announcements\n"
+                     "in zones, a desk microphone that drops off, a flickering input, levels that move;\n"
+                     "with --seed the same each time."},
         {"no-card", "Generator without an SD card."},
         {"busy-every", "Answer every Nth request busy (0xFF).", "N", "0"},
         {"silent-every", "Leave every Nth request without a reply.", "N", "0"},
@@ -101,6 +104,7 @@ void readDeviceOptions(const QCommandLineParser& parser, Options& o)
     o.controlFifo = filePath(parser.value("control"));
     o.printReady = parser.isSet("print-ready");
     o.quietLife = parser.isSet("quiet-life");
+    o.scripted = parser.isSet("activity");
     o.noCard = parser.isSet("no-card");
     o.verbose = parser.isSet("verbose");
 }

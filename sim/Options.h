@@ -24,6 +24,7 @@ struct Options {
     std::string controlFifo;
     bool printReady = false;
     bool quietLife = false;
+    bool scripted = false; // --activity: the scripted busy site
     bool noCard = false;
     bool verbose = false;
     FaultCounts faults;

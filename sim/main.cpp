@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     if (options.generator)
         device = std::make_unique<GeneratorDevice>(!options.noCard, dump);
     else
-        device = std::make_unique<MasterDevice>(options.address, options.seed, dump);
+        device = std::make_unique<MasterDevice>(options.address, options.seed, dump, options.scripted);
     device->setLifeRunning(!options.quietLife);
 
     std::unique_ptr<Port> port;

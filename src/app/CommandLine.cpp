@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -96,18 +97,23 @@ const QString ManagerDescription =
                    "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
                    "  history                list the history, newest first, one entry a line\n"
                    "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
+                   "  record [-o FILE] [--for DURATION]  record every status read, the connection's changes and\n"
+                   "                         what this program writes into FILE (recordings/<date-time>.q7582rec),\n"
+                   "                         until DURATION (90s, 15m, 2h, 1d) has passed or Ctrl-C; status 1 when\n"
+                   "                         writing failed (disk full), the file then holds what came before\n"
                    "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does.\n"
                    "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
                    "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
                    "master or another site's configuration.");
 
-const QString Commands[] = {TerminalCommand::Upload, TerminalCommand::Download, TerminalCommand::Status,
-                            TerminalCommand::History, TerminalCommand::Sites};
+const QString Commands[] = {TerminalCommand::Upload,  TerminalCommand::Download, TerminalCommand::Status,
+                            TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Record};
 
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("upload: also write the configuration into FILE."),
+                              QStringLiteral("upload: also write the configuration into FILE; record: record "
+                                             "into FILE."),
                               QStringLiteral("FILE")};
     QCommandLineOption master{QStringLiteral("master"),
                               QStringLiteral("download: refuse a master with another address than N (0..5)."),
@@ -118,11 +124,18 @@ struct CommandOptions {
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               QStringLiteral("download: print the differences from what the master holds (its "
                                              "newest complete history entry) and write nothing.")};
+    QCommandLineOption recordFor{
+        QStringLiteral("for"),
+        QStringLiteral("record: stop after DURATION (90s, 15m, 2h, 1d; seconds without a unit)."),
+        QStringLiteral("DURATION")};
     QCommandLineOption wait{QStringLiteral("wait"),
                             QStringLiteral("How many seconds a command waits for a master (default 10)."),
                             QStringLiteral("SEC"), QStringLiteral("10")};
 
-    void addTo(QCommandLineParser& parser) const { parser.addOptions({output, master, force, dryRun, wait}); }
+    void addTo(QCommandLineParser& parser) const
+    {
+        parser.addOptions({output, master, force, dryRun, recordFor, wait});
+    }
 };
 
 // The command's own arguments and options; an error text for bad usage.
@@ -138,8 +151,16 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
                         : QStringLiteral("unexpected argument \"%1\"").arg(words.first());
     if (download)
         options.file = words.first();
-    if (parser.isSet(o.output) && options.command != TerminalCommand::Upload)
-        return QStringLiteral("-o is an option of upload");
+    const bool record = options.command == TerminalCommand::Record;
+    if (parser.isSet(o.output) && options.command != TerminalCommand::Upload && !record)
+        return QStringLiteral("-o is an option of upload and record");
+    if (parser.isSet(o.recordFor)) {
+        if (!record)
+            return QStringLiteral("--for is an option of record");
+        options.recordForMs = parseDuration(parser.value(o.recordFor));
+        if (!options.recordForMs)
+            return QStringLiteral("--for wants a duration such as 90s, 15m, 2h or 1d");
+    }
     if ((parser.isSet(o.master) || parser.isSet(o.force) || parser.isSet(o.dryRun)) && !download)
         return QStringLiteral("--master, --force and --dry-run are options of download");
     options.output = parser.value(o.output);
@@ -169,6 +190,21 @@ bool namesWindowFile(const QString& word)
 
 } // namespace
 
+std::optional<qint64> parseDuration(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(?:(\\d+)d)?(?:(\\d+)h)?(?:(\\d+)m)?(?:(\\d+)s?)?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (text.isEmpty() || !match.hasMatch() || text.size() > 16)
+        return std::nullopt;
+    qint64 ms = 0;
+    const qint64 unitMs[] = {86'400'000, 3'600'000, 60'000, 1'000};
+    for (int i = 0; i < 4; ++i)
+        ms += match.captured(i + 1).toLongLong() * unitMs[i];
+    if (ms <= 0)
+        return std::nullopt;
+    return ms;
+}
+
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options)
 {
     QCommandLineParser parser;
@@ -193,10 +229,11 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     parser.addOption(lastSite);
     const CommandOptions commandOptions;
     commandOptions.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("upload, download FILE, status, history or sites (see above), or a "
-                                                ".cfi FILE to open in the window."),
-                                 QStringLiteral("[command | FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("upload, download FILE, status, history, sites or record (see above), or a "
+                       ".cfi FILE to open in the window."),
+        QStringLiteral("[command | FILE]"));
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
@@ -223,7 +260,7 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
         return answer;
     }
     for (const QCommandLineOption& o : {commandOptions.output, commandOptions.master, commandOptions.force,
-                                        commandOptions.dryRun, commandOptions.wait})
+                                        commandOptions.dryRun, commandOptions.recordFor, commandOptions.wait})
         if (parser.isSet(o))
             return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
     return answer;

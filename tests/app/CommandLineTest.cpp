@@ -40,6 +40,11 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
     EXPECT_TRUE(!manager({"status"}, parsed).exitCode && parsed.command == "status" && parsed.windowFile.isEmpty());
     ManagerOptions menu; // the desktop file's Exec line
     EXPECT_TRUE(!manager({"--last-site", "a.cfi"}, menu).exitCode && menu.lastSite && menu.windowFile == "a.cfi");
+    for (const auto& [duration, ms] :
+         {std::pair{"90", 90'000}, std::pair{"1h30m", 5'400'000}, std::pair{"2d", 172'800'000}})
+        EXPECT_TRUE(!manager({"record", "-o", "r.q7582rec", "--for", duration}, parsed).exitCode
+                    && parsed.output == "r.q7582rec" && parsed.recordForMs == ms)
+            << duration;
 
     for (const char* bad : {"--bogus",
                             "uplaod",
@@ -61,7 +66,12 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
                             "sites x",
                             "history -C",
                             "--last-site -C x",
-                            "--last-site upload"}) {
+                            "--last-site upload",
+                            "record x",
+                            "record --for 0",
+                            "record --for 5x",
+                            "record --for 1m1h",
+                            "status --for 1s"}) {
         answer = manager(QString(bad).split(' '), parsed);
         EXPECT_TRUE(answer.exitCode == UsageExitCode && answer.out.isEmpty()) << bad;
         EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();

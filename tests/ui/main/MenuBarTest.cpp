@@ -31,7 +31,7 @@ QStringList captions(const QWidget* menu)
 TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
 {
     EXPECT_EQ(captions(window->menuBar()),
-              QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "E&xit"}));
+              QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "Rec&ord", "E&xit"}));
     EXPECT_EQ(captions(find("Config1")),
               QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "Compare with De&fault", "&Open",
                            "&History...", "&Load Default", "&Recent Files"}));
