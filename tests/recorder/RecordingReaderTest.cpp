@@ -1,0 +1,217 @@
+#include "recorder/RecordingReader.h"
+#include "FileFixture.h"
+#include "recorder/RecordingWriter.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <map>
+#include <random>
+#include <sys/stat.h>
+
+using namespace q7582;
+
+namespace {
+
+struct Written {
+    std::vector<RecordedRead> reads;
+    std::vector<RecordedEvent> events;
+};
+
+// A master polled ten times a second (page 1 every tenth read), unplugged for a while,
+// then a generator: levels and bits move at random, some reads change nothing.
+Written scriptedActivity(int reads, unsigned seed)
+{
+    std::mt19937 random(seed);
+    Written w;
+    std::array<RecordBytes, TapStreams> last{};
+    std::int64_t ms = 1'700'000'000'000;
+    w.events.push_back({ms, TapEvent::ConnectedMaster, 3, {}});
+    for (int i = 0; i < reads; ++i, ms += 100) {
+        if (i == reads / 2)
+            w.events.push_back({ms, TapEvent::Unplugged, 0, {}});
+        if (i > reads / 2 && i < reads / 2 + 20)
+            continue;
+        if (i == reads / 2 + 20)
+            w.events.push_back({ms, TapEvent::ConnectedGenerator, 0, "generator"});
+        const auto stream = i > reads / 2 ? TapStream::Generator : TapStream(i % 10 == 9);
+        auto& record = last[int(stream)];
+        for (int changes = int(random() % 5); changes > 0; --changes)
+            record[random() % TapRecordSize] = Byte(random());
+        w.reads.push_back({ms, stream, record});
+    }
+    return w;
+}
+
+void writeRecording(const QString& path, const Written& w)
+{
+    QString error;
+    auto writer = RecordingWriter::create(path, {"Hall", "zone 1=Entrance"}, &error);
+    ASSERT_TRUE(writer) << error.toStdString();
+    auto event = w.events.begin();
+    for (const auto& read : w.reads) {
+        for (; event != w.events.end() && event->ms <= read.ms; ++event)
+            writer->event(event->kind, event->value, event->detail.toStdString(), event->ms);
+        writer->read(read.stream, read.bytes.data(), read.ms);
+    }
+    writer->stop();
+    EXPECT_EQ(writer->readsWritten(), std::int64_t(w.reads.size()));
+    EXPECT_EQ(writer->readsLost(), 0);
+}
+
+class RecordingReaderTest : public FileFixture {
+protected:
+    QString file(const char* name) const { return QString::fromStdString(path(name)); }
+};
+
+} // namespace
+
+// Every instant's status, every read and every lane summary match a brute-force replay.
+TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
+{
+    const Written w = scriptedActivity(3000, 7);
+    writeRecording(file("a.q7582rec"), w);
+    QString error;
+    auto reader = RecordingReader::open(file("a.q7582rec"), &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_EQ(reader->meta().siteName, "Hall");
+    EXPECT_EQ(reader->meta().names, "zone 1=Entrance");
+    EXPECT_EQ(reader->span().firstMs, w.events.front().ms);
+    EXPECT_EQ(reader->span().lastMs, w.reads.back().ms);
+    EXPECT_EQ(reader->readCount(), std::int64_t(w.reads.size()));
+
+    std::size_t next = 0;
+    reader->forEachRead(w.reads.front().ms, w.reads.back().ms, [&](const RecordedRead& r) {
+        EXPECT_TRUE(next < w.reads.size() && r.ms == w.reads[next].ms && r.stream == w.reads[next].stream
+                    && r.bytes == w.reads[next].bytes)
+            << "read " << next;
+        ++next;
+        return true;
+    });
+    EXPECT_EQ(next, w.reads.size());
+
+    std::mt19937 random(11);
+    for (int probe = 0; probe < 200; ++probe) {
+        const std::int64_t at = w.reads.front().ms - 50 + std::int64_t(random() % (w.reads.size() * 100 + 2000));
+        std::array<std::int64_t, TapStreams> readMs{-1, -1, -1};
+        std::array<RecordBytes, TapStreams> expected{};
+        for (const auto& r : w.reads)
+            if (r.ms <= at) {
+                expected[int(r.stream)] = r.bytes;
+                readMs[int(r.stream)] = r.ms;
+            }
+        RecordedDevice device = RecordedDevice::None;
+        for (const auto& e : w.events)
+            if (e.ms <= at)
+                device = e.kind == TapEvent::ConnectedMaster      ? RecordedDevice::Master
+                         : e.kind == TapEvent::ConnectedGenerator ? RecordedDevice::Generator
+                                                                  : RecordedDevice::None;
+        const RecordedStatus status = reader->statusAt(at);
+        ASSERT_EQ(status.readMs, readMs) << "at " << at;
+        EXPECT_EQ(status.device, device) << "at " << at;
+        EXPECT_TRUE(std::equal(expected[0].begin(), expected[0].end(), status.master.page(0))) << "at " << at;
+        EXPECT_TRUE(std::equal(expected[1].begin(), expected[1].end(), status.master.page(1))) << "at " << at;
+        EXPECT_TRUE(std::equal(expected[2].begin(), expected[2].end(), status.generator.data())) << "at " << at;
+    }
+
+    // Summaries at each zoom: consecutive, every read counted once, each lane's bounds and changes exact.
+    for (const std::int64_t resolution : {1, 10'000, 200'000}) {
+        const auto pieces = reader->summaries(TapStream::MasterPage0, 0, w.reads.back().ms, resolution);
+        ASSERT_FALSE(pieces.empty());
+        int reads = 0;
+        for (const auto& piece : pieces) {
+            LaneSummary expected;
+            const RecordBytes* previous = nullptr;
+            for (const auto& r : w.reads)
+                if (r.stream == TapStream::MasterPage0) {
+                    if (r.ms >= piece.firstMs && r.ms <= piece.lastMs)
+                        expected.add(r.ms, r.bytes, previous);
+                    previous = &r.bytes;
+                }
+            reads += piece.reads;
+            EXPECT_EQ(piece.encode(), expected.encode()) << "resolution " << resolution << " at " << piece.firstMs;
+        }
+        EXPECT_EQ(reads, std::count_if(w.reads.begin(), w.reads.end(),
+                                       [](const auto& r) { return r.stream == TapStream::MasterPage0; }));
+        EXPECT_EQ(resolution == 200'000, pieces.size() < 10) << pieces.size() << " pieces at " << resolution;
+    }
+    const auto events = reader->events(w.events[1].ms, w.reads.back().ms);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[1].kind, TapEvent::ConnectedGenerator);
+    EXPECT_EQ(events[1].detail, "generator");
+}
+
+// Anything but a whole recording of this format is refused at once, with its reason.
+TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
+{
+    writeRecording(file("good"), scriptedActivity(500, 3));
+    const std::string good = read("good");
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+    write("text", "zone 1=Entrance\n");
+    write("empty", "");
+    write("truncated", good.substr(0, good.size() / 2));
+    std::string damaged = good;
+    for (std::size_t page = 4096; page < damaged.size(); page += 4096) // every page header but the first
+        std::fill_n(damaged.begin() + std::ptrdiff_t(page), 16, '\x5A');
+    write("damaged", damaged);
+    write("newer", good);
+    write("foreign", "");
+    ::unlink(path("foreign").c_str());
+    for (const auto& [name, statement] : {std::pair{"newer", "UPDATE meta SET value='2' WHERE key='format'"},
+                                          std::pair{"foreign", "CREATE TABLE contacts(name TEXT)"}}) {
+        auto db = QSqlDatabase::addDatabase("QSQLITE", name);
+        db.setDatabaseName(file(name));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(statement);
+        db.close();
+        db = {};
+        QSqlDatabase::removeDatabase(name);
+    }
+    const std::map<QString, QString> expected{
+        {file("fifo"), "is not a regular file"},
+        {"/dev/zero", "is not a regular file"},
+        {QString::fromStdString(dir()), "is a folder"},
+        {file("text"), "is not a recording"},
+        {file("empty"), "is not a recording"},
+        {file("truncated"), "is truncated"},
+        {file("damaged"), "is damaged"},
+        {file("newer"), "newer version (format 2"},
+        {file("foreign"), "database of another program"},
+        {file("missing"), "No such file"},
+    };
+    for (const auto& [name, reason] : expected) {
+        QString error;
+        EXPECT_FALSE(RecordingReader::open(name, &error)) << name.toStdString();
+        EXPECT_TRUE(error.contains(reason)) << name.toStdString() << ": " << error.toStdString();
+    }
+}
+
+// A reader follows a recording still being written, and the writer goes on undisturbed.
+TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
+{
+    QString error;
+    auto writer = RecordingWriter::create(file("live"), {}, &error);
+    ASSERT_TRUE(writer) << error.toStdString();
+    RecordBytes record{};
+    const auto waitFor = [&](std::int64_t reads) {
+        for (int i = 0; i < 100 && writer->readsWritten() < reads; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(writer->readsWritten(), reads);
+    };
+    for (int i = 0; i < 100; ++i)
+        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
+    waitFor(100);
+    auto reader = RecordingReader::open(file("live"), &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_EQ(reader->readCount(), 100);
+    record[5] = 9;
+    for (int i = 100; i < 150; ++i)
+        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
+    waitFor(150);
+    EXPECT_TRUE(reader->refresh());
+    EXPECT_EQ(reader->span().lastMs, 1149);
+    EXPECT_EQ(reader->statusAt(1149).master.bytes[5], 9);
+    writer->stop();
+    EXPECT_FALSE(writer->failed()) << writer->failure().toStdString();
+    EXPECT_FALSE(reader->refresh());
+}
