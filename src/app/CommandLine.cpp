@@ -4,6 +4,7 @@
 #include "model/FilePath.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLoggingCategory>
 #include <algorithm>
 #include <cerrno>
@@ -96,13 +97,16 @@ const QString ManagerDescription =
                    "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
                    "  history                list the history, newest first, one entry a line\n"
                    "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
+                   "  events RECORDING       list the changes of a recording (time, group, what, from, to);\n"
+                   "                         --csv as CSV, --from and --to TIME (ISO 8601, local time unless\n"
+                   "                         it ends in Z or an offset) limit the span; needs no master\n"
                    "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does.\n"
                    "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
                    "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
                    "master or another site's configuration.");
 
-const QString Commands[] = {TerminalCommand::Upload, TerminalCommand::Download, TerminalCommand::Status,
-                            TerminalCommand::History, TerminalCommand::Sites};
+const QString Commands[] = {TerminalCommand::Upload,  TerminalCommand::Download, TerminalCommand::Status,
+                            TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Events};
 
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
@@ -122,7 +126,16 @@ struct CommandOptions {
                             QStringLiteral("How many seconds a command waits for a master (default 10)."),
                             QStringLiteral("SEC"), QStringLiteral("10")};
 
-    void addTo(QCommandLineParser& parser) const { parser.addOptions({output, master, force, dryRun, wait}); }
+    QCommandLineOption csv{QStringLiteral("csv"), QStringLiteral("events: print CSV, a column per field.")};
+    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("events: from TIME on (ISO 8601)."),
+                            QStringLiteral("TIME")};
+    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("events: up to TIME (ISO 8601)."),
+                          QStringLiteral("TIME")};
+
+    void addTo(QCommandLineParser& parser) const
+    {
+        parser.addOptions({output, master, force, dryRun, wait, csv, from, to});
+    }
 };
 
 // The command's own arguments and options; an error text for bad usage.
@@ -133,11 +146,24 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
     if (std::find(std::begin(Commands), std::end(Commands), options.command) == std::end(Commands))
         return QStringLiteral("unknown command \"%1\"").arg(options.command);
     const bool download = options.command == TerminalCommand::Download;
-    if (download != (words.size() == 1))
+    const bool events = options.command == TerminalCommand::Events;
+    if ((download || events) != (words.size() == 1))
         return download ? QStringLiteral("download wants one FILE")
+               : events ? QStringLiteral("events wants one RECORDING")
                         : QStringLiteral("unexpected argument \"%1\"").arg(words.first());
-    if (download)
+    if (download || events)
         options.file = words.first();
+    if ((parser.isSet(o.csv) || parser.isSet(o.from) || parser.isSet(o.to)) && !events)
+        return QStringLiteral("--csv, --from and --to are options of events");
+    options.csv = parser.isSet(o.csv);
+    for (auto [option, ms] : {std::pair(&o.from, &options.fromMs), std::pair(&o.to, &options.toMs)}) {
+        if (!parser.isSet(*option))
+            continue;
+        const QDateTime t = QDateTime::fromString(parser.value(*option), Qt::ISODateWithMs);
+        if (!t.isValid())
+            return QStringLiteral("--%1 wants a time such as 2026-12-08T03:45:00").arg(option->names().first());
+        *ms = t.toMSecsSinceEpoch();
+    }
     if (parser.isSet(o.output) && options.command != TerminalCommand::Upload)
         return QStringLiteral("-o is an option of upload");
     if ((parser.isSet(o.master) || parser.isSet(o.force) || parser.isSet(o.dryRun)) && !download)
@@ -189,10 +215,11 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     parser.addOption(site);
     const CommandOptions commandOptions;
     commandOptions.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("upload, download FILE, status, history or sites (see above), or a "
-                                                ".cfi FILE to open in the window."),
-                                 QStringLiteral("[command | FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("upload, download FILE, status, history, sites or events RECORDING (see above), or a "
+                       ".cfi FILE to open in the window."),
+        QStringLiteral("[command | FILE]"));
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
@@ -213,8 +240,9 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
             return usageError(parser, error);
         return answer;
     }
-    for (const QCommandLineOption& o : {commandOptions.output, commandOptions.master, commandOptions.force,
-                                        commandOptions.dryRun, commandOptions.wait})
+    for (const QCommandLineOption& o :
+         {commandOptions.output, commandOptions.master, commandOptions.force, commandOptions.dryRun,
+          commandOptions.wait, commandOptions.csv, commandOptions.from, commandOptions.to})
         if (parser.isSet(o))
             return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
     return answer;

@@ -11,8 +11,11 @@ LaneChangeTracker::LaneChangeTracker(const std::vector<Lane>& lanes, std::vector
 
 void LaneChangeTracker::feed(const RecordedState& state, const std::function<void(const LaneChange&)>& out)
 {
+    const bool gap = state.link != RecordedLink::Master;
     for (std::size_t k = 0; k < chosen_.size(); ++k) {
         const Lane& lane = lanes_[std::size_t(chosen_[k])];
+        if (gap && started_ && lane.field != LaneField::Connection)
+            continue;
         const qint64 value = laneValue(lane, state);
         if (!started_) {
             values_[k] = value;

@@ -18,7 +18,8 @@ struct LaneChange {
 };
 
 // Follows the lanes chosen from state to state. The first state sets the lanes' values
-// and reports nothing.
+// and reports nothing. While no master is connected only the connection lane changes; when
+// one is back, each lane's value is compared with the one it had before the gap.
 class LaneChangeTracker {
 public:
     LaneChangeTracker(const std::vector<Lane>& lanes, std::vector<int> chosen);
