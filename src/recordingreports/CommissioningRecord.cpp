@@ -51,8 +51,9 @@ public:
             if (a.source == 0)
                 a.source = activeSourceValue(s);
         }
+        const std::uint64_t busy = readLe40(s.data() + StatusBlock::BusyZones);
         for (int z = 1; z <= Cells; ++z) {
-            if (waiting_[std::size_t(z - 1)] && s.zoneBusy(z)) {
+            if (waiting_[std::size_t(z - 1)] && (busy >> (z - 1) & 1)) {
                 waiting_[std::size_t(z - 1)] = false;
                 for (InputActivation& a : open_)
                     a.busy.push_back({z, after});
@@ -113,7 +114,8 @@ std::optional<std::vector<InputActivation>> collectActivations(const RecordedSta
             }
             const StatusBlock& s = state.master;
             rising.clear();
-            if (previous)
+            const auto inputsOf = [](const StatusBlock& b) { return readLe40(b.data() + StatusBlock::InputStates); };
+            if (previous && inputsOf(s) != inputsOf(*previous))
                 for (int c = 0; c < Cells; ++c)
                     if (s.ioRowPresent(c / 6) && s.inputActive(c / 6, c % 6) && !previous->inputActive(c / 6, c % 6))
                         rising.push_back(c);

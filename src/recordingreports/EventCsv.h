@@ -11,7 +11,6 @@ namespace q7582 {
 // Quotes a field when it holds a comma, a quote or a line break; quotes are doubled.
 QByteArray csvField(const QString& text);
 QByteArray csvHeader();
-QByteArray csvRow(const ChangeRow& row);
 
 // Writes the header and the rows of the chosen lanes to out as the recording is read.
 // False with the reason when the recording or the device fails.

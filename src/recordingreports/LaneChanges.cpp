@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <array>
+
 namespace q7582 {
 
 LaneChangeTracker::LaneChangeTracker(const std::vector<Lane>& lanes, std::vector<int> chosen)
@@ -11,10 +13,18 @@ LaneChangeTracker::LaneChangeTracker(const std::vector<Lane>& lanes, std::vector
 
 void LaneChangeTracker::feed(const RecordedState& state, const std::function<void(const LaneChange&)>& out)
 {
-    const bool gap = state.link != RecordedLink::Master;
+    const bool gap = started_ && state.link != RecordedLink::Master;
+    // Only the groups whose bytes changed since the last master read are looked at.
+    std::array<bool, GroupCount> look{};
+    for (int g = 0; g < GroupCount; ++g)
+        look[std::size_t(g)] =
+            !started_ || state.link != last_.link || groupMayDiffer(LaneGroup(g), state.master, last_.master);
+    if (!gap)
+        last_ = state;
+    last_.link = state.link;
     for (std::size_t k = 0; k < chosen_.size(); ++k) {
         const Lane& lane = lanes_[std::size_t(chosen_[k])];
-        if (gap && started_ && lane.field != LaneField::Connection)
+        if (!look[std::size_t(lane.group)] || (gap && lane.field != LaneField::Connection))
             continue;
         const qint64 value = laneValue(lane, state);
         if (!started_) {

@@ -30,6 +30,7 @@ private:
     const std::vector<Lane>& lanes_;
     std::vector<int> chosen_;
     std::vector<qint64> values_;
+    RecordedState last_;
     bool started_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace q7582 {
@@ -171,6 +172,39 @@ qint64 laneValue(const Lane& lane, const RecordedState& state)
         break;
     }
     return NoValue;
+}
+
+bool groupMayDiffer(LaneGroup group, const StatusBlock& a, const StatusBlock& b)
+{
+    const auto differ = [&](int first, int end) {
+        return !std::equal(a.bytes.begin() + first, a.bytes.begin() + end, b.bytes.begin() + first);
+    };
+    const int unitsEnd = StatusBlock::UnitInfo + StatusBlock::Units;
+    switch (group) {
+    case LaneGroup::Zones:
+        return differ(StatusBlock::SlaveZones, StatusBlock::UnitInfo)
+               || differ(StatusBlock::BusyZones, StatusBlock::BusyZones + 5);
+    case LaneGroup::Inputs:
+        return differ(StatusBlock::UnitInfo, unitsEnd)
+               || differ(StatusBlock::InputStates, StatusBlock::InputStates + 5);
+    case LaneGroup::Outputs:
+        return differ(StatusBlock::UnitInfo, unitsEnd)
+               || differ(StatusBlock::OutputStates, StatusBlock::OutputStates + 5);
+    case LaneGroup::Units:
+        return differ(StatusBlock::UnitInfo, unitsEnd) || differ(StatusBlock::ActiveSource, StatusBlock::ActiveMessage);
+    case LaneGroup::Source:
+        return differ(StatusBlock::ActiveSource, StatusBlock::MusicSelect);
+    case LaneGroup::Levels:
+        return differ(StatusBlock::SpeechLevel, StatusBlock::VoxThresholds);
+    case LaneGroup::Vox:
+        return differ(StatusBlock::VoxThresholds, StatusBlock::AddressChime)
+               || differ(StatusBlock::VoxInputMeters, StatusBlock::InputStates);
+    case LaneGroup::Clock:
+        return true;
+    case LaneGroup::Connection:
+        return differ(StatusBlock::AddressChime, StatusBlock::SlaveZones);
+    }
+    return true;
 }
 
 bool laneValuesDiffer(const Lane& lane, qint64 a, qint64 b)

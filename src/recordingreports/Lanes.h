@@ -13,6 +13,7 @@
 namespace q7582 {
 
 enum class LaneGroup { Zones, Inputs, Outputs, Units, Source, Levels, Vox, Clock, Connection };
+inline constexpr int GroupCount = 9;
 
 enum class LaneField {
     ZoneBusy,
@@ -56,6 +57,9 @@ LaneShape laneShape(LaneField field);
 int laneMaximum(LaneField field);
 
 qint64 laneValue(const Lane& lane, const RecordedState& state);
+// False when no lane of the group can differ between the two masters' status: the bytes the
+// group reads are the same (the clock's offset moves with the PC's time: always true).
+bool groupMayDiffer(LaneGroup group, const StatusBlock& a, const StatusBlock& b);
 // Differences a lane does not report: the master clock's offset from the PC wanders by a
 // second between reads, so only a jump of two seconds or more is a change.
 bool laneValuesDiffer(const Lane& lane, qint64 a, qint64 b);
