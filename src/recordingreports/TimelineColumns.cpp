@@ -1,0 +1,93 @@
+#include "recordingreports/TimelineColumns.h"
+
+#include <algorithm>
+
+namespace q7582 {
+
+namespace {
+
+void merge(LaneColumn& c, int low, int high, bool changed)
+{
+    c.low = c.read ? std::min(c.low, low) : low;
+    c.high = c.read ? std::max(c.high, high) : high;
+    c.changed = c.changed || changed || low != high;
+    c.read = true;
+}
+
+} // namespace
+
+LaneByte laneByte(const Lane& lane)
+{
+    const int i = lane.index;
+    switch (lane.field) {
+    case LaneField::ZoneBusy:
+        return {TapStream::MasterPage0, StatusBlock::BusyZones + (i - 1) / 8, (i - 1) % 8};
+    case LaneField::ZoneMusic:
+        return {TapStream::MasterPage0, StatusBlock::SlaveZones + 2 * ((i - 1) / 6), (i - 1) % 6};
+    case LaneField::Input:
+        return {TapStream::MasterPage0, StatusBlock::InputStates + i / 8, i % 8};
+    case LaneField::Output:
+        return {TapStream::MasterPage0, StatusBlock::OutputStates + i / 8, i % 8};
+    case LaneField::UnitPresent:
+        return {TapStream::MasterPage0, StatusBlock::UnitInfo + i, 5};
+    case LaneField::UnitActive:
+        return {TapStream::MasterPage0, StatusBlock::ActiveSourceNumber, -1};
+    case LaneField::ActiveSource:
+        return {TapStream::MasterPage0, StatusBlock::ActiveSource, -1};
+    case LaneField::ActiveMessage:
+        return {TapStream::MasterPage0, StatusBlock::ActiveMessage, -1};
+    case LaneField::SpeechLevel:
+        return {TapStream::MasterPage0, StatusBlock::SpeechLevel, -1};
+    case LaneField::MusicLevel:
+        return {TapStream::MasterPage0, StatusBlock::MusicLevel, -1};
+    case LaneField::SpeechInputLevel:
+        return {TapStream::MasterPage0, StatusBlock::SpeechInputLevels + i, -1};
+    case LaneField::MusicSourceLevel:
+        return {TapStream::MasterPage0, StatusBlock::MusicSourceLevels + i, -1};
+    case LaneField::VoxThreshold:
+        return {TapStream::MasterPage0, StatusBlock::VoxThresholds + i, -1};
+    case LaneField::VoxMeter:
+        return {TapStream::MasterPage0, StatusBlock::VoxInputMeters + i, -1};
+    case LaneField::ClockOffset:
+        return {TapStream::MasterPage1, StatusBlock::MasterClock - StatusBlock::PageSize + Bcd::Minute, -1};
+    case LaneField::Connection:
+        return {TapStream::MasterPage0, StatusBlock::AddressChime, -1};
+    }
+    return {};
+}
+
+std::vector<LaneColumn> laneColumns(const RecordingReader& reader, const Lane& lane, qint64 fromMs, qint64 toMs,
+                                    int columns)
+{
+    std::vector<LaneColumn> out(std::size_t(std::max(columns, 0)));
+    if (columns <= 0 || toMs <= fromMs)
+        return out;
+    const LaneByte at = laneByte(lane);
+    const double msPerColumn = double(toMs - fromMs) / columns;
+    const auto column = [&](qint64 ms) { return std::clamp(int(double(ms - fromMs) / msPerColumn), 0, columns - 1); };
+    const auto value = [&](const RecordBytes& bytes) {
+        const int b = bytes[std::size_t(at.offset)];
+        return at.bit < 0 ? b : (b >> at.bit) & 1;
+    };
+    if (msPerColumn < double(ReadsBelowMsPerColumn)) {
+        std::optional<int> last;
+        reader.forEachRead(at.stream, fromMs, toMs, [&](const RecordedRead& read) {
+            const int v = value(read.bytes);
+            merge(out[std::size_t(column(read.ms))], v, v, last && *last != v);
+            last = v;
+            return true;
+        });
+        return out;
+    }
+    for (const LaneSummary& s : reader.summaries(at.stream, fromMs, toMs, qint64(msPerColumn))) {
+        const std::size_t o = std::size_t(at.offset);
+        const int low = at.bit < 0 ? s.min[o] : (s.allSet[o] >> at.bit) & 1;
+        const int high = at.bit < 0 ? s.max[o] : (s.anySet[o] >> at.bit) & 1;
+        const bool changed = at.bit < 0 ? s.changed[o] != 0 : ((s.changed[o] >> at.bit) & 1) != 0;
+        for (int c = column(s.firstMs); c <= column(s.lastMs); ++c)
+            merge(out[std::size_t(c)], low, high, changed);
+    }
+    return out;
+}
+
+} // namespace q7582
