@@ -14,6 +14,12 @@ void merge(LaneColumn& c, int low, int high, bool changed)
     c.read = true;
 }
 
+int byteValue(const LaneByte& at, const RecordBytes& bytes)
+{
+    const int b = bytes[std::size_t(at.offset)];
+    return at.bit < 0 ? b : (b >> at.bit) & 1;
+}
+
 } // namespace
 
 LaneByte laneByte(const Lane& lane)
@@ -56,36 +62,50 @@ LaneByte laneByte(const Lane& lane)
     return {};
 }
 
-std::vector<LaneColumn> laneColumns(const RecordingReader& reader, const Lane& lane, qint64 fromMs, qint64 toMs,
-                                    int columns)
+std::vector<std::vector<LaneColumn>> laneColumns(const RecordingReader& reader, const std::vector<Lane>& lanes,
+                                                 const std::vector<int>& chosen, qint64 fromMs, qint64 toMs,
+                                                 int columns)
 {
-    std::vector<LaneColumn> out(std::size_t(std::max(columns, 0)));
-    if (columns <= 0 || toMs <= fromMs)
+    columns = std::max(columns, 0);
+    std::vector<std::vector<LaneColumn>> out(chosen.size(), std::vector<LaneColumn>(std::size_t(columns)));
+    if (columns == 0 || toMs <= fromMs)
         return out;
-    const LaneByte at = laneByte(lane);
+    std::vector<LaneByte> at;
+    for (int lane : chosen)
+        at.push_back(laneByte(lanes.at(std::size_t(lane))));
     const double msPerColumn = double(toMs - fromMs) / columns;
     const auto column = [&](qint64 ms) { return std::clamp(int(double(ms - fromMs) / msPerColumn), 0, columns - 1); };
-    const auto value = [&](const RecordBytes& bytes) {
-        const int b = bytes[std::size_t(at.offset)];
-        return at.bit < 0 ? b : (b >> at.bit) & 1;
-    };
-    if (msPerColumn < double(ReadsBelowMsPerColumn)) {
-        std::optional<int> last;
-        reader.forEachRead(at.stream, fromMs, toMs, [&](const RecordedRead& read) {
-            const int v = value(read.bytes);
-            merge(out[std::size_t(column(read.ms))], v, v, last && *last != v);
-            last = v;
-            return true;
-        });
-        return out;
-    }
-    for (const LaneSummary& s : reader.summaries(at.stream, fromMs, toMs, qint64(msPerColumn))) {
-        const std::size_t o = std::size_t(at.offset);
-        const int low = at.bit < 0 ? s.min[o] : (s.allSet[o] >> at.bit) & 1;
-        const int high = at.bit < 0 ? s.max[o] : (s.anySet[o] >> at.bit) & 1;
-        const bool changed = at.bit < 0 ? s.changed[o] != 0 : ((s.changed[o] >> at.bit) & 1) != 0;
-        for (int c = column(s.firstMs); c <= column(s.lastMs); ++c)
-            merge(out[std::size_t(c)], low, high, changed);
+    const bool reads = msPerColumn < double(ReadsBelowMsPerColumn);
+    for (const TapStream stream : {TapStream::MasterPage0, TapStream::MasterPage1}) {
+        std::vector<std::size_t> here; // the chosen lanes drawn from this stream
+        for (std::size_t k = 0; k < at.size(); ++k)
+            if (at[k].stream == stream)
+                here.push_back(k);
+        if (here.empty())
+            continue;
+        if (reads) {
+            std::optional<RecordBytes> last;
+            reader.forEachRead(stream, fromMs, toMs, [&](const RecordedRead& read) {
+                for (std::size_t k : here) {
+                    const int v = byteValue(at[k], read.bytes);
+                    merge(out[k][std::size_t(column(read.ms))], v, v, last && byteValue(at[k], *last) != v);
+                }
+                last = read.bytes;
+                return true;
+            });
+            continue;
+        }
+        for (const LaneSummary& s : reader.summaries(stream, fromMs, toMs, qint64(msPerColumn))) {
+            for (std::size_t k : here) {
+                const std::size_t o = std::size_t(at[k].offset);
+                const int bit = at[k].bit;
+                const int low = bit < 0 ? s.min[o] : (s.allSet[o] >> bit) & 1;
+                const int high = bit < 0 ? s.max[o] : (s.anySet[o] >> bit) & 1;
+                const bool changed = bit < 0 ? s.changed[o] != 0 : ((s.changed[o] >> bit) & 1) != 0;
+                for (int c = column(s.firstMs); c <= column(s.lastMs); ++c)
+                    merge(out[k][std::size_t(c)], low, high, changed);
+            }
+        }
     }
     return out;
 }

@@ -26,7 +26,9 @@ LaneByte laneByte(const Lane& lane);
 // Below this many milliseconds a column, the reads themselves are drawn.
 inline constexpr qint64 ReadsBelowMsPerColumn = 1000;
 
-std::vector<LaneColumn> laneColumns(const RecordingReader& reader, const Lane& lane, qint64 fromMs, qint64 toMs,
-                                    int columns);
+// The columns of each chosen lane; the recording is read once per stream, not per lane.
+std::vector<std::vector<LaneColumn>> laneColumns(const RecordingReader& reader, const std::vector<Lane>& lanes,
+                                                 const std::vector<int>& chosen, qint64 fromMs, qint64 toMs,
+                                                 int columns);
 
 } // namespace q7582

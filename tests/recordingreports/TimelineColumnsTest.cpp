@@ -30,23 +30,23 @@ TEST(TimelineColumns, CoarseFromSummariesFineFromReads)
     }
     const auto reader = RecordingReader::open(file, &error);
     ASSERT_TRUE(reader) << error.toStdString();
-    const Lane input{LaneGroup::Inputs, LaneField::Input, 0, {}},
-        speech{LaneGroup::Levels, LaneField::SpeechLevel, 0, {}};
-    const auto text = [](const std::vector<LaneColumn>& cs) {
+    const std::vector<Lane> lanes = {{LaneGroup::Inputs, LaneField::Input, 0, {}},
+                                     {LaneGroup::Levels, LaneField::SpeechLevel, 0, {}}};
+    // The input's columns, then the level's.
+    const auto text = [&](qint64 from, qint64 to, int columns) {
         std::string t;
-        for (const LaneColumn& c : cs)
-            t += c.read ? std::to_string(c.low) + (c.changed ? "~" : "-") + std::to_string(c.high) + " " : "_ ";
+        for (const auto& lane : laneColumns(*reader, lanes, {0, 1}, from, to, columns))
+            for (const LaneColumn& c : lane)
+                t += c.read ? std::to_string(c.low) + (c.changed ? "~" : "-") + std::to_string(c.high) + " " : "_ ";
         return t;
     };
     // 500 ms a column: each read in its column, the edges where they fall.
-    EXPECT_EQ(text(laneColumns(*reader, input, T0 + 9000, T0 + 11000, 4)), "0-0 0-0 1~1 1-1 ");
-    EXPECT_EQ(text(laneColumns(*reader, input, T0 + 19000, T0 + 21000, 4)), "1-1 1-1 0~0 0-0 ");
-    EXPECT_EQ(text(laneColumns(*reader, input, T0 + 60000, T0 + 61000, 2)), "_ _ ");
+    EXPECT_EQ(text(T0 + 9000, T0 + 11000, 4), "0-0 0-0 1~1 1-1 1-1 1-1 2~2 2-2 ");
+    EXPECT_EQ(text(T0 + 19000, T0 + 21000, 4), "1-1 1-1 0~0 0-0 3-3 3-3 4~4 4-4 ");
+    EXPECT_EQ(text(T0 + 60000, T0 + 61000, 2), "_ _ _ _ ");
     // 20 s a column, from the blocks' summaries (6.4 s each, so a block across a column's
     // edge counts in both): the input on and off, the level's range.
-    const std::vector<LaneColumn> coarse = laneColumns(*reader, input, T0, T0 + 60000, 3);
-    EXPECT_EQ(text(coarse), "0~1 0~1 0-0 ");
-    EXPECT_EQ(text(laneColumns(*reader, speech, T0, T0 + 60000, 3)), "0~5 3~8 7~11 ");
+    EXPECT_EQ(text(T0, T0 + 60000, 3), "0~1 0~1 0-0 0~5 3~8 7~11 ");
 }
 
 } // namespace
