@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -97,6 +98,10 @@ const QString ManagerDescription =
                    "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
                    "  history                list the history, newest first, one entry a line\n"
                    "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
+                   "  record [-o FILE] [--for DURATION]  record every status read, the connection's changes and\n"
+                   "                         what this program writes into FILE (recordings/<date-time>.q7582rec),\n"
+                   "                         until DURATION (90s, 15m, 2h, 1d) has passed or Ctrl-C; status 1 when\n"
+                   "                         writing failed (disk full), the file then holds what came before\n"
                    "  events RECORDING       list the changes of a recording (time, group, what, from, to);\n"
                    "                         --csv as CSV, --from and --to TIME (ISO 8601, local time unless\n"
                    "                         it ends in Z or an offset) limit the span; needs no master\n"
@@ -106,12 +111,14 @@ const QString ManagerDescription =
                    "master or another site's configuration.");
 
 const QString Commands[] = {TerminalCommand::Upload,  TerminalCommand::Download, TerminalCommand::Status,
-                            TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Events};
+                            TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Record,
+                            TerminalCommand::Events};
 
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("upload: also write the configuration into FILE."),
+                              QStringLiteral("upload: also write the configuration into FILE; record: record "
+                                             "into FILE."),
                               QStringLiteral("FILE")};
     QCommandLineOption master{QStringLiteral("master"),
                               QStringLiteral("download: refuse a master with another address than N (0..5)."),
@@ -122,6 +129,10 @@ struct CommandOptions {
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               QStringLiteral("download: print the differences from what the master holds (its "
                                              "newest complete history entry) and write nothing.")};
+    QCommandLineOption recordFor{
+        QStringLiteral("for"),
+        QStringLiteral("record: stop after DURATION (90s, 15m, 2h, 1d; seconds without a unit)."),
+        QStringLiteral("DURATION")};
     QCommandLineOption wait{QStringLiteral("wait"),
                             QStringLiteral("How many seconds a command waits for a master (default 10)."),
                             QStringLiteral("SEC"), QStringLiteral("10")};
@@ -134,7 +145,7 @@ struct CommandOptions {
 
     void addTo(QCommandLineParser& parser) const
     {
-        parser.addOptions({output, master, force, dryRun, wait, csv, from, to});
+        parser.addOptions({output, master, force, dryRun, recordFor, wait, csv, from, to});
     }
 };
 
@@ -164,8 +175,16 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
             return QStringLiteral("--%1 wants a time such as 2026-12-08T03:45:00").arg(option->names().first());
         *ms = t.toMSecsSinceEpoch();
     }
-    if (parser.isSet(o.output) && options.command != TerminalCommand::Upload)
-        return QStringLiteral("-o is an option of upload");
+    const bool record = options.command == TerminalCommand::Record;
+    if (parser.isSet(o.output) && options.command != TerminalCommand::Upload && !record)
+        return QStringLiteral("-o is an option of upload and record");
+    if (parser.isSet(o.recordFor)) {
+        if (!record)
+            return QStringLiteral("--for is an option of record");
+        options.recordForMs = parseDuration(parser.value(o.recordFor));
+        if (!options.recordForMs)
+            return QStringLiteral("--for wants a duration such as 90s, 15m, 2h or 1d");
+    }
     if ((parser.isSet(o.master) || parser.isSet(o.force) || parser.isSet(o.dryRun)) && !download)
         return QStringLiteral("--master, --force and --dry-run are options of download");
     options.output = parser.value(o.output);
@@ -195,6 +214,21 @@ bool namesWindowFile(const QString& word)
 
 } // namespace
 
+std::optional<qint64> parseDuration(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(?:(\\d+)d)?(?:(\\d+)h)?(?:(\\d+)m)?(?:(\\d+)s?)?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (text.isEmpty() || !match.hasMatch() || text.size() > 16)
+        return std::nullopt;
+    qint64 ms = 0;
+    const qint64 unitMs[] = {86'400'000, 3'600'000, 60'000, 1'000};
+    for (int i = 0; i < 4; ++i)
+        ms += match.captured(i + 1).toLongLong() * unitMs[i];
+    if (ms <= 0)
+        return std::nullopt;
+    return ms;
+}
+
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options)
 {
     QCommandLineParser parser;
@@ -217,7 +251,7 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     commandOptions.addTo(parser);
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("upload, download FILE, status, history, sites or events RECORDING (see above), or a "
+        QStringLiteral("upload, download FILE, status, history, sites, record or events RECORDING (see above), or a "
                        ".cfi FILE to open in the window."),
         QStringLiteral("[command | FILE]"));
     acceptQtGuiOptions(parser);
@@ -242,7 +276,7 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     }
     for (const QCommandLineOption& o :
          {commandOptions.output, commandOptions.master, commandOptions.force, commandOptions.dryRun,
-          commandOptions.wait, commandOptions.csv, commandOptions.from, commandOptions.to})
+          commandOptions.recordFor, commandOptions.wait, commandOptions.csv, commandOptions.from, commandOptions.to})
         if (parser.isSet(o))
             return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
     return answer;

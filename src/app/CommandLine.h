@@ -41,6 +41,7 @@ inline const QString Download = QStringLiteral("download");
 inline const QString Status = QStringLiteral("status");
 inline const QString History = QStringLiteral("history");
 inline const QString Sites = QStringLiteral("sites");
+inline const QString Record = QStringLiteral("record");
 inline const QString Events = QStringLiteral("events");
 } // namespace TerminalCommand
 
@@ -56,20 +57,24 @@ struct ManagerOptions {
     bool verbose = false;     // switches the q7582.* logging categories on
     QStringList compareFiles; // --compare FROM TO: the two .cfi files, no window
 
-    QString command;              // a TerminalCommand; empty: the window
-    QString windowFile;           // qs7582 FILE.cfi: the window opens it at start
-    QString file;                 // download FILE
-    QString output;               // upload -o FILE
-    std::optional<int> master;    // download --master N
-    bool force = false;           // download --force
-    bool dryRun = false;          // download --dry-run: the differences only, nothing written
-    QStringList siteFolders;      // -C DIR, each from the one before, as given
-    QString siteFolder;           // the folder -C entered, made absolute; empty: none given
-    int waitSeconds = 10;         // --wait SEC: how long a command waits for a master
-    bool csv = false;             // events --csv
-    std::optional<qint64> fromMs; // events --from TIME, ms since the epoch
-    std::optional<qint64> toMs;   // events --to TIME
+    QString command;                   // a TerminalCommand; empty: the window
+    QString windowFile;                // qs7582 FILE.cfi: the window opens it at start
+    QString file;                      // download FILE
+    QString output;                    // upload -o FILE, record -o FILE
+    std::optional<qint64> recordForMs; // record --for DURATION
+    std::optional<int> master;         // download --master N
+    bool force = false;                // download --force
+    bool dryRun = false;               // download --dry-run: the differences only, nothing written
+    QStringList siteFolders;           // -C DIR, each from the one before, as given
+    QString siteFolder;                // the folder -C entered, made absolute; empty: none given
+    int waitSeconds = 10;              // --wait SEC: how long a command waits for a master
+    bool csv = false;                  // events --csv
+    std::optional<qint64> fromMs;      // events --from TIME, ms since the epoch
+    std::optional<qint64> toMs;        // events --to TIME
 };
+
+// "90", "90s", "15m", "2h", "1d", "1h30m": milliseconds, or nothing for anything else.
+std::optional<qint64> parseDuration(const QString& text);
 
 // Parses the manager's command line; an answer with exitCode ends the program.
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options);

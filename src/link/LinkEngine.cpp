@@ -47,6 +47,7 @@ void LinkEngine::startSearch()
 {
     shared_.connectionState = ConnectionState::Searching;
     observer_.repaintStatusBar();
+    tapEvent(TapEvent::IdSearch);
     linkOperation_ = OpIdSearch;
     shared_.progressPosition = 0;
     showActivity(Activity::IdSearch);
@@ -56,6 +57,7 @@ void LinkEngine::showNoDevice()
 {
     shared_.connectionState = ConnectionState::NotConnected;
     observer_.repaintStatusBar();
+    tapEvent(TapEvent::Unplugged);
     shared_.progressPosition = 0;
     showActivity(Activity::None);
 }
@@ -177,6 +179,50 @@ void LinkEngine::showActivity(Activity activity)
     observer_.showActivity();
 }
 
+void LinkEngine::tapConnection(bool fresh, StatusTap& tap, std::int64_t ms)
+{
+    if (!fresh)
+        return;
+    const auto state = shared_.connectionState.load();
+    tapConnection_ = state == ConnectionState::NotConnected ? TapEvent::Unplugged
+                     : state == ConnectionState::Searching  ? TapEvent::IdSearch
+                     : generatorMode_                       ? TapEvent::ConnectedGenerator
+                                                            : TapEvent::ConnectedMaster;
+    tap.event(tapConnection_, 0, {}, ms);
+    tapAddress_ = -1;
+}
+
+void LinkEngine::tapRead(TapStream stream, const Byte* record)
+{
+    shared_.tap.call([&](StatusTap& tap, bool fresh) {
+        const auto ms = tapNowMs();
+        tapConnection(fresh, tap, ms);
+        if (stream == TapStream::MasterPage0) {
+            const int address = StatusBlock::masterAddressOf(record[StatusBlock::AddressChime]);
+            if (address != std::exchange(tapAddress_, address))
+                tap.event(TapEvent::MasterAddress, address, {}, ms);
+        }
+        tap.read(stream, record, ms);
+    });
+}
+
+void LinkEngine::tapEvent(TapEvent kind, std::int64_t value, const std::string& detail)
+{
+    shared_.tap.call([&](StatusTap& tap, bool fresh) {
+        const auto ms = tapNowMs();
+        if (kind > TapEvent::ConnectedGenerator) {
+            tapConnection(fresh, tap, ms);
+        } else {
+            // A search that starts again, silent device after silent device, is no change.
+            if (!fresh && kind == tapConnection_)
+                return;
+            tapConnection_ = kind;
+            tapAddress_ = -1;
+        }
+        tap.event(kind, value, detail, ms);
+    });
+}
+
 bool LinkEngine::idSearch()
 {
     if (linkOperation_ == OpIdSearch)
@@ -194,6 +240,7 @@ bool LinkEngine::idSearch()
         shared_.connectionState = ConnectionState::Connected;
         showActivity(Activity::StatusUL);
         observer_.repaintStatusBar();
+        tapEvent(TapEvent::ConnectedMaster);
         statusPage_ = 1;
         page0ReadCount_ = 0;
         shared_.justConnected = true;
@@ -206,6 +253,7 @@ bool LinkEngine::idSearch()
         showActivity(Activity::GeneratorUL);
         observer_.repaintStatusBar();
         generatorMode_ = true;
+        tapEvent(TapEvent::ConnectedGenerator);
         observer_.enterGeneratorMode();
         sleep_(GeneratorFoundSleepMs);
         return true;
@@ -224,6 +272,7 @@ bool LinkEngine::statusRead()
         return stepOk;
     shared_.withStatus(
         [this](StatusBlock& status) { std::copy_n(page_, StatusBlock::PageSize, status.page(statusPage_)); });
+    tapRead(TapStream(statusPage_), page_);
 
     if (statusPage_ == 1) {
         statusPage_ = 0;

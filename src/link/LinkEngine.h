@@ -99,6 +99,10 @@ private:
     void chooseAfterGeneratorRead();
     void stepProgress();
     void showActivity(Activity activity);
+    // The recorder, if one is attached, gets each read and each change of the connection.
+    void tapRead(TapStream stream, const Byte* record);
+    void tapEvent(TapEvent kind, std::int64_t value = 0, const std::string& detail = {});
+    void tapConnection(bool fresh, StatusTap& tap, std::int64_t ms);
     // After a failed step: false when no device is open for the next search.
     bool deviceForNextSearch();
 
@@ -115,8 +119,10 @@ private:
     int page0ReadCount_ = 0;
     int configBlockIndex_ = 0;
     int busyRetryCount_ = 0;
-    int unansweredSearches_ = 0;             // since the device was opened or last answered
-    TransferResult lastResult_ = TransferOk; // of the last frame sent or reply taken
+    int tapAddress_ = -1;                          // the master address last told to the recorder
+    TapEvent tapConnection_ = TapEvent::Unplugged; // the connection last told to it
+    int unansweredSearches_ = 0;                   // since the device was opened or last answered
+    TransferResult lastResult_ = TransferOk;       // of the last frame sent or reply taken
     std::optional<TransferKind> running_;
     std::array<int, 4> failedAttempts_{}; // per TransferKind, since it last completed
 

@@ -7,10 +7,12 @@
 #include "link/TransferReport.h"
 #include "model/GeneratorStatus.h"
 #include "model/StatusBlock.h"
+#include "model/StatusTap.h"
 
 #include <array>
 #include <atomic>
 #include <mutex>
+#include <utility>
 
 namespace q7582 {
 
@@ -87,6 +89,33 @@ struct RequestFlags {
     }
 };
 
+// The recorder listening to the worker, if any. The worker calls it under the slot's
+// mutex, and the main thread attaches and detaches it under the same mutex, so a detached
+// tap is never called again. A tap returns at once (it copies), so the lock is brief.
+class TapSlot {
+public:
+    void attach(StatusTap* tap)
+    {
+        std::lock_guard lock(mutex_);
+        tap_ = tap;
+        fresh_ = tap != nullptr;
+    }
+    // Calls f(tap, fresh) when a tap is attached; fresh is true on the first call after
+    // it was attached, when the worker tells it where the connection stands.
+    template <typename F>
+    void call(F&& f)
+    {
+        std::lock_guard lock(mutex_);
+        if (tap_)
+            f(*tap_, std::exchange(fresh_, false));
+    }
+
+private:
+    std::mutex mutex_;
+    StatusTap* tap_ = nullptr;
+    bool fresh_ = false;
+};
+
 class LinkShared {
 public:
     std::atomic<ConnectionState> connectionState{ConnectionState::NotConnected};
@@ -104,6 +133,7 @@ public:
     // transferRunning (each side sets its own flag, then reads the other's), so that
     // either the window sees the transfer or the worker sees the closing.
     std::atomic<bool> closing{false};
+    TapSlot tap;
 
     template <typename F>
     decltype(auto) withStatus(F&& f)

@@ -35,6 +35,7 @@ bool LinkEngine::beginTransfer(TransferKind kind)
         return false;
     }
     running_ = kind;
+    tapEvent(TapEvent::TransferStart, int(kind), transferName(kind));
     return true;
 }
 
@@ -44,6 +45,7 @@ void LinkEngine::endTransfer(const TransferReport& report)
     if (report.end != TransferEnd::Restarting)
         failedAttempts_[std::size_t(report.kind)] = 0;
     shared_.transferRunning = false;
+    tapEvent(TapEvent::TransferEnd, int(report.kind), transferEndName(report.end));
     observer_.transferEnded(report);
 }
 

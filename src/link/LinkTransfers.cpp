@@ -25,6 +25,17 @@ Byte addressChimeOf(LinkShared& shared)
     return shared.withStatus([](const StatusBlock& status) { return status.addressChime(); });
 }
 
+std::string hexOf(const Byte* bytes, int count)
+{
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string hex;
+    for (int i = 0; i < count; ++i) {
+        hex += Digits[bytes[i] >> 4];
+        hex += Digits[bytes[i] & 15];
+    }
+    return hex;
+}
+
 TransferReport completed(TransferKind kind)
 {
     TransferReport report;
@@ -45,6 +56,10 @@ bool LinkEngine::statusWrite()
         return stepOk;
     // statusPage_ still names the page just written: the next poll reads it back.
     (statusPage_ == 0 ? shared_.requests.statusWriteRequest : shared_.requests.clockWriteRequest) = false;
+    if (statusPage_ == 0)
+        tapEvent(TapEvent::LiveChange, 0, hexOf(page_, StatusBlock::PageSize));
+    else
+        tapEvent(TapEvent::ClockWrite, 1, hexOf(page_, StatusBlock::PageSize));
     busyRetryCount_ = 0;
     linkOperation_ = OpStatusRead;
     stepProgress();
@@ -125,6 +140,7 @@ bool LinkEngine::generatorRead()
         return stepOk;
     shared_.withGenerator(
         [this](GeneratorStatus& status) { std::copy_n(generator_, GeneratorStatus::Size, status.data()); });
+    tapRead(TapStream::Generator, generator_);
     observer_.generatorPanelRefresh();
     chooseAfterGeneratorRead();
     busyRetryCount_ = 0;
@@ -162,6 +178,9 @@ bool LinkEngine::generatorWrite()
     if (!replyTaken(port_.receiveFrame(0, nullptr, Frame::WriteStatus, 0), stepOk))
         return stepOk;
     shared_.requests.generatorWriteRequest = false;
+    tapEvent(generator_[GeneratorStatus::Command] & GeneratorStatus::CmdSetClock ? TapEvent::ClockWrite
+                                                                                 : TapEvent::GeneratorWrite,
+             generator_[GeneratorStatus::Command], hexOf(generator_, GeneratorStatus::Size));
     finishGeneratorTransfer(TransferKind::GeneratorWrite);
     sleep_(GeneratorWriteReplySleepMs);
     return true;

@@ -27,6 +27,18 @@ enum class TransferFault {
     LinkLost,  // the device was unplugged
 };
 
+// As the window and a recording name them.
+constexpr const char* transferName(TransferKind kind)
+{
+    constexpr const char* names[] = {"Upload", "Download", "Generator command", "Summer-time table"};
+    return names[int(kind)];
+}
+constexpr const char* transferEndName(TransferEnd end)
+{
+    constexpr const char* names[] = {"completed", "restarting", "failed", "cancelled"};
+    return names[int(end)];
+}
+
 struct TransferReport {
     static constexpr int MaxRestarts = 3;
 

@@ -74,18 +74,6 @@ bool ReaderStates::forEach(qint64 fromMs, qint64 toMs, const std::function<bool(
     return true;
 }
 
-QString namesText(const NameTables& names)
-{
-    QStringList lines;
-    for (const auto& [kind, table] : Tables)
-        for (std::size_t i = 0; i < (names.*table).size(); ++i)
-            lines << QStringLiteral("%1 %2=%3")
-                         .arg(QLatin1String(kind))
-                         .arg(i + 1)
-                         .arg(QString::fromStdString((names.*table)[i]));
-    return lines.join(QLatin1Char('\n'));
-}
-
 NameTables namesFromText(const QString& text)
 {
     NameTables names;

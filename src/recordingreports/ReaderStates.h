@@ -19,9 +19,8 @@ private:
     const RecordingReader& reader_;
 };
 
-// The site's names as a recording keeps them: a line "zone 3=Hall" per name.
-QString namesText(const NameTables& names);
-// The names a recording kept; those it does not name keep their defaults.
+// The names a recording kept (NameTables::asText: a line "zone 3=Hall" per name); those
+// it does not name keep their defaults.
 NameTables namesFromText(const QString& text);
 
 } // namespace q7582

@@ -76,6 +76,16 @@ FileResult NameTables::loadNames()
     return r;
 }
 
+std::string NameTables::asText() const
+{
+    std::string text;
+    for (auto [table, names] : {std::pair{"unit", &units}, std::pair{"zone", &zones}, std::pair{"output", &outputs},
+                                std::pair{"input", &inputs}, std::pair{"music", &music}})
+        for (std::size_t i = 0; i < names->size(); ++i)
+            text += std::string(table) + ' ' + std::to_string(i + 1) + '=' + (*names)[i] + '\n';
+    return text;
+}
+
 FileResult NameTables::readExistingNames()
 {
     FileResult r;

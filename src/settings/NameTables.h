@@ -46,6 +46,10 @@ public:
     FileResult loadMusicNames();
     FileResult saveMusicNames();
 
+    // The names in force as text, a line each: "unit 3=Desk", "zone 12=Bar", "output n=",
+    // "input n=", "music n=" (a recording keeps them so).
+    std::string asText() const;
+
     // Reads up to 10 white-space separated names of dir/Language/Lingue.txt; 0 when missing.
     static int loadLanguageList(const std::string& dir, std::vector<std::string>& names);
 

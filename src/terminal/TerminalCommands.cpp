@@ -9,6 +9,7 @@
 #include "terminal/TerminalDryRun.h"
 #include "terminal/TerminalEvents.h"
 #include "terminal/TerminalOutput.h"
+#include "terminal/TerminalRecord.h"
 #include "terminal/TerminalSites.h"
 #include "terminal/TerminalTransfers.h"
 
@@ -98,6 +99,8 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
     if (options.command == TerminalCommand::History)
         return runHistory(history);
     TerminalLink link;
+    if (options.command == TerminalCommand::Record)
+        return runRecord(link, options, site);
     if (options.command == TerminalCommand::Status)
         return runStatus(link, options);
     if (options.command == TerminalCommand::Upload)

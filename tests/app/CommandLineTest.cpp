@@ -37,11 +37,36 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
         EXPECT_TRUE(!manager({file}, opened).exitCode && opened.windowFile == file && opened.command.isEmpty()) << file;
     }
     EXPECT_TRUE(!manager({"status"}, parsed).exitCode && parsed.command == "status" && parsed.windowFile.isEmpty());
+    for (const auto& [duration, ms] :
+         {std::pair{"90", 90'000}, std::pair{"1h30m", 5'400'000}, std::pair{"2d", 172'800'000}})
+        EXPECT_TRUE(!manager({"record", "-o", "r.q7582rec", "--for", duration}, parsed).exitCode
+                    && parsed.output == "r.q7582rec" && parsed.recordForMs == ms)
+            << duration;
 
-    for (const char* bad : {"--bogus", "uplaod", "a.cfi b.cfi", "file.cfi --wait 3", "--verbose=yes",
-                            "--compare old.cfi", "--compare a b c", "upload x", "download", "download a b",
-                            "status -o x", "upload --force", "download a --master 6", "history --wait -1", "--wait 5",
-                            "upload --dry-run", "--dry-run", "sites x", "history -C"}) {
+    for (const char* bad : {"--bogus",
+                            "uplaod",
+                            "a.cfi b.cfi",
+                            "file.cfi --wait 3",
+                            "--verbose=yes",
+                            "--compare old.cfi",
+                            "--compare a b c",
+                            "upload x",
+                            "download",
+                            "download a b",
+                            "status -o x",
+                            "upload --force",
+                            "download a --master 6",
+                            "history --wait -1",
+                            "--wait 5",
+                            "upload --dry-run",
+                            "--dry-run",
+                            "sites x",
+                            "history -C",
+                            "record x",
+                            "record --for 0",
+                            "record --for 5x",
+                            "record --for 1m1h",
+                            "status --for 1s"}) {
         answer = manager(QString(bad).split(' '), parsed);
         EXPECT_TRUE(answer.exitCode == UsageExitCode && answer.out.isEmpty()) << bad;
         EXPECT_TRUE(answer.err.startsWith("qs7582: ") && answer.err.contains("Usage:")) << answer.err.toStdString();

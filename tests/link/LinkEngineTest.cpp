@@ -303,3 +303,37 @@ TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpensAndDiagnosticsAreOff
                     "q7582.link: cannot open fake - in use - in use", "q7582.link: cannot open fake - none - no device",
                     "q7582.link: opened fake", StartsWith("q7582.files: write failed: " + unwritable)));
 }
+
+// The recorder hears every page read with its bytes, where the connection stands when it is
+// attached, the master's address, what the PC wrote and the unplugging; nothing once detached.
+TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
+{
+    struct Tap : StatusTap {
+        std::vector<std::pair<TapStream, Bytes>> reads;
+        std::vector<std::pair<TapEvent, std::int64_t>> events;
+        void read(TapStream s, const Byte* r, std::int64_t) override { reads.emplace_back(s, Bytes(r, r + 64)); }
+        void event(TapEvent k, std::int64_t v, const std::string&, std::int64_t) override { events.emplace_back(k, v); }
+    } tap;
+    connect(2);
+    shared.tap.attach(&tap);
+    device.status.bytes[StatusBlock::SpeechLevel] = 7;
+    ASSERT_TRUE(runUntil([&] { return tap.reads.size() == 9; }));
+    shared.requests.statusWriteRequest = true;
+    ASSERT_TRUE(runUntil([&] { return !shared.requests.statusWriteRequest; }));
+    chip.setPresent(false);
+    ASSERT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 10));
+    using enum TapEvent;
+    EXPECT_EQ(tap.events, (std::vector<std::pair<TapEvent, std::int64_t>>{
+                              {ConnectedMaster, 0}, {MasterAddress, 3}, {LiveChange, 0}, {Unplugged, 0}}));
+    int page1 = 0;
+    for (const auto& [stream, bytes] : tap.reads) {
+        page1 += stream == TapStream::MasterPage1;
+        EXPECT_EQ(bytes, Bytes(device.status.page(int(stream)), device.status.page(int(stream)) + 64));
+    }
+    EXPECT_EQ(page1, 1);
+    shared.tap.attach(nullptr);
+    const auto heard = tap.reads.size();
+    chip.setPresent(true);
+    connect(2);
+    EXPECT_EQ(tap.reads.size(), heard);
+}

@@ -1,12 +1,15 @@
 #include "recorder/RecordingReader.h"
+#include "EventWait.h"
 #include "FileFixture.h"
 #include "recorder/RecordingWriter.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <csignal>
 #include <map>
 #include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace q7582;
@@ -194,9 +197,7 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
     ASSERT_TRUE(writer) << error.toStdString();
     RecordBytes record{};
     const auto waitFor = [&](std::int64_t reads) {
-        for (int i = 0; i < 100 && writer->readsWritten() < reads; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ASSERT_EQ(writer->readsWritten(), reads);
+        EXPECT_TRUE(test::spinUntil([&] { return writer->readsWritten() == reads; })) << writer->readsWritten();
     };
     for (int i = 0; i < 100; ++i)
         writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
@@ -214,4 +215,36 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
     writer->stop();
     EXPECT_FALSE(writer->failed()) << writer->failure().toStdString();
     EXPECT_FALSE(reader->refresh());
+}
+
+// A disk that fills up stops the recording with the reason; what was committed stays readable.
+TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
+{
+    QString error;
+    auto writer = RecordingWriter::create(file("full"), {}, &error);
+    ASSERT_TRUE(writer) << error.toStdString();
+    RecordBytes record{};
+    for (int i = 0; i < 64; ++i)
+        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
+    ASSERT_TRUE(test::spinUntil([&] { return writer->readsWritten() == 64; }));
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit full = old;
+    full.rlim_cur = rlim_t(writer->bytesOnDisk() + 1);
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    for (int i = 64; i < 4000; ++i) {
+        record[i % 64] = Byte(i);
+        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
+    }
+    const bool failed = test::spinUntil([&] { return writer->failed(); });
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ASSERT_TRUE(failed);
+    EXPECT_TRUE(writer->failure().startsWith("Recording stopped: ")) << writer->failure().toStdString();
+    writer->read(TapStream::MasterPage0, record.data(), 9000); // refused, never blocks
+    writer->stop();
+    auto reader = RecordingReader::open(file("full"), &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_GE(reader->readCount(), 64);
+    EXPECT_LT(reader->span().lastMs, 9000);
 }

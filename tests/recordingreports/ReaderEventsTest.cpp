@@ -20,7 +20,7 @@ protected:
         names.zones[0] = "Hall, east";
         names.inputs[0] = "Fire door";
         QString error;
-        auto writer = RecordingWriter::create(file, {"Site", namesText(names)}, &error);
+        auto writer = RecordingWriter::create(file, {"Site", QString::fromStdString(names.asText())}, &error);
         ASSERT_TRUE(writer) << error.toStdString();
         StatusBlock s;
         s.setMasterAddress(2);
@@ -43,8 +43,8 @@ protected:
 
 TEST_F(ReaderEvents, TheFileReadsAsStatesAndTheCommandListsTheirChanges)
 {
-    const NameTables names =
-        namesFromText(namesText(NameTables{}) + "\nzone 1=Hall, east\ninput 1=Fire door\nzone 99=x");
+    const NameTables names = namesFromText(QString::fromStdString(NameTables{}.asText())
+                                           + "\nzone 1=Hall, east\ninput 1=Fire door\nzone 99=x");
     EXPECT_EQ(std::tuple(names.zones[0], names.inputs[0], names.zones[1]),
               std::tuple("Hall, east", "Fire door", "Zone 2"));
 

@@ -9,6 +9,7 @@
 #include "SimHarness.h"
 #include "app/WorkingFolderLock.h"
 #include "model/ConfigImage.h"
+#include "recorder/RecordingReader.h"
 #include "ui/main/MainWindow.h"
 #include "ui/reports/ReportViewer.h"
 
@@ -162,6 +163,56 @@ TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
             EXPECT_EQ(read("history/" + kept.value(0).toStdString()), plan);
         }
     }
+}
+
+// A recording goes on across an unplugging, whose gap it shows; kill -9 loses at most the last
+// second, and the file opens. --for ends it with the count of reads.
+TEST_F(TerminalCommands, RecordKeepsEveryReadAcrossAnUnpluggingAndSurvivesKillMinus9)
+{
+    QProcess process;
+    startInFolder(process, tmp.path(), "qs7582", {"record", "-o", "r.q7582rec"}, port());
+    std::unique_ptr<RecordingReader> reader;
+    QString error;
+    const auto reads = [&] {
+        if (!reader)
+            reader = RecordingReader::open(tmp.filePath("r.q7582rec"), &error);
+        return reader ? (reader->refresh(), reader->readCount()) : 0;
+    };
+    ASSERT_TRUE(spinUntil([&] { return reads() >= 10; }, 20000)) << error.toStdString();
+    ASSERT_TRUE(sim.control("unplug 1")) << sim.problem();
+    const std::int64_t before = reads();
+    ASSERT_TRUE(sim.waitReady(5000)) << sim.problem();
+    ASSERT_TRUE(spinUntil([&] { return reads() >= before + 10; }, 20000));
+    const std::int64_t killedMs = tapNowMs();
+    ::kill(pid_t(process.processId()), SIGKILL);
+    EXPECT_EQ(finished(process, tmp.path()).exitCode, -1);
+    reader.reset();
+    reader = RecordingReader::open(tmp.filePath("r.q7582rec"), &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_GE(reader->span().lastMs, killedMs - 1000);
+    std::vector<TapEvent> connection;
+    std::int64_t unpluggedMs = 0, reconnectedMs = 0;
+    for (const RecordedEvent& e : reader->events(0, killedMs)) {
+        connection.push_back(e.kind);
+        if (e.kind == TapEvent::Unplugged || e.kind == TapEvent::ConnectedMaster)
+            (e.kind == TapEvent::Unplugged ? unpluggedMs : reconnectedMs) = e.ms;
+    }
+    using enum TapEvent;
+    EXPECT_EQ(connection, (std::vector{IdSearch, ConnectedMaster, MasterAddress, Unplugged, IdSearch, ConnectedMaster,
+                                       MasterAddress}));
+    int inGap = 0;
+    reader->forEachRead(unpluggedMs + 1, reconnectedMs - 1, [&](const RecordedRead&) { return ++inGap, true; });
+    EXPECT_EQ(inGap, 0);
+    EXPECT_EQ(reader->statusAt(reconnectedMs + 2000).master.masterAddress(), 1);
+
+    const ProgramRun r = run({"record", "--for", "2s"});
+    const QStringList made = QDir(tmp.filePath("recordings")).entryList(QDir::Files);
+    ASSERT_EQ(made.size(), 1) << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains(QRegularExpression("^recordings/" + made.first() + ": [1-9]\\d* reads\n$")))
+        << r.out.toStdString();
+    EXPECT_TRUE(RecordingReader::open(tmp.filePath("recordings/" + made.first()), &error)) << error.toStdString();
+    EXPECT_EQ(run({"record", "-o", "r.q7582rec"}).exitCode, 2) << "an existing file is never overwritten";
 }
 
 } // namespace

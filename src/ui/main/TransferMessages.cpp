@@ -4,25 +4,6 @@
 
 namespace q7582 {
 
-namespace {
-
-QString transferName(TransferKind kind)
-{
-    switch (kind) {
-    case TransferKind::Upload:
-        return QStringLiteral("Upload");
-    case TransferKind::Download:
-        return QStringLiteral("Download");
-    case TransferKind::GeneratorWrite:
-        return QStringLiteral("Generator command");
-    case TransferKind::LegalTable:
-        break;
-    }
-    return QStringLiteral("Summer-time table");
-}
-
-} // namespace
-
 QString transferCompletedText(TransferKind kind, int master)
 {
     const int blocks = ConfigImage::BlockCount;
@@ -34,7 +15,7 @@ QString transferCompletedText(TransferKind kind, int master)
 QString transferRestartText(const TransferReport& report)
 {
     return QStringLiteral("%1: restart %2 of %3, Esc cancels")
-        .arg(transferName(report.kind))
+        .arg(QString::fromLatin1(transferName(report.kind)))
         .arg(report.restarts)
         .arg(TransferReport::MaxRestarts);
 }

@@ -1,0 +1,43 @@
+#pragma once
+// "Rec&ord" (`Record1`, in the menu bar before "E&xit"): starts and stops a recording of the
+// link (recorder/RecordingWriter on LinkShared::tap) into the site's recordings/. While it
+// records, `RecordingText` in the status bar says for how long and how large; a write that
+// fails (disk full, folder read-only) stops it there with the reason, and polling goes on.
+
+#include <QObject>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QTimer;
+
+namespace q7582 {
+
+class LinkShared;
+class NameTables;
+class RecordingWriter;
+
+class RecordCommand : public QObject {
+public:
+    RecordCommand(LinkShared& shared, const NameTables& names, QMainWindow* window);
+    ~RecordCommand() override; // stops a recording
+
+    bool recording() const { return writer_ != nullptr; }
+    void start();
+    void stop();
+
+private:
+    void showProgress();
+    void finish(const QString& said);
+
+    LinkShared& shared_;
+    const NameTables& names_;
+    QAction* action_;
+    QLabel* text_;
+    QTimer* tick_;
+    std::unique_ptr<RecordingWriter> writer_;
+};
+
+} // namespace q7582
