@@ -97,12 +97,16 @@ int main(int argc, char** argv)
     const std::vector<int> all = lanesOf(lanes);
     std::mt19937_64 random(7);
     const auto at = [&](qint64 width) { return Start + qint64(random() % std::uint64_t(DayMs - width + 1)); };
+    QElapsedTimer loading;
+    loading.start();
+    const TimelineSummaries summaries(*reader);
+    std::printf("summaries of every zoom level loaded in %lld ms\n", static_cast<long long>(loading.elapsed()));
     bool met = true;
     const Figures base = measure(200, [&](int) { (void)reader->statusAt(at(0)); });
     for (const qint64 width : {DayMs, 3600'000LL, 600'000LL, 60'000LL, 10'000LL}) {
         const Figures f = measure(50, [&](int) {
             const qint64 from = at(width);
-            (void)laneColumns(*reader, lanes, all, from, from + width, Columns);
+            (void)summaries.columns(lanes, all, from, from + width, Columns);
         });
         std::printf("columns of %zu lanes over %lld s: median %.2f ms, p99 %.2f ms (%.1fx the status read)\n",
                     lanes.size(), static_cast<long long>(width / 1000), f.median, f.p99, f.p99 / base.median);

@@ -62,9 +62,29 @@ LaneByte laneByte(const Lane& lane)
     return {};
 }
 
-std::vector<std::vector<LaneColumn>> laneColumns(const RecordingReader& reader, const std::vector<Lane>& lanes,
-                                                 const std::vector<int>& chosen, qint64 fromMs, qint64 toMs,
-                                                 int columns)
+TimelineSummaries::TimelineSummaries(const RecordingReader& reader) : reader_(reader) { reload(); }
+
+void TimelineSummaries::reload()
+{
+    const TimeSpan span = reader_.span();
+    for (int p = 0; p < 2; ++p) {
+        qint64 resolution = 0;
+        for (int level = 0; level < SummaryLevels; ++level) {
+            auto& pieces = levels_[std::size_t(p)][std::size_t(level)];
+            pieces = reader_.summaries(TapStream(p), span.firstMs, span.lastMs, resolution);
+            const qint64 n = qint64(pieces.size());
+            pieceMs_[std::size_t(p)][std::size_t(level)] =
+                n > 1 ? (pieces.back().firstMs - pieces.front().firstMs) / (n - 1) : 0;
+            if (level == 0)
+                resolution = pieceMs_[std::size_t(p)][0];
+            resolution *= SummaryFanout;
+        }
+    }
+}
+
+std::vector<std::vector<LaneColumn>> TimelineSummaries::columns(const std::vector<Lane>& lanes,
+                                                                const std::vector<int>& chosen, qint64 fromMs,
+                                                                qint64 toMs, int columns) const
 {
     columns = std::max(columns, 0);
     std::vector<std::vector<LaneColumn>> out(chosen.size(), std::vector<LaneColumn>(std::size_t(columns)));
@@ -85,7 +105,7 @@ std::vector<std::vector<LaneColumn>> laneColumns(const RecordingReader& reader, 
             continue;
         if (reads) {
             std::optional<RecordBytes> last;
-            reader.forEachRead(stream, fromMs, toMs, [&](const RecordedRead& read) {
+            reader_.forEachRead(stream, fromMs, toMs, [&](const RecordedRead& read) {
                 for (std::size_t k : here) {
                     const int v = byteValue(at[k], read.bytes);
                     merge(out[k][std::size_t(column(read.ms))], v, v, last && byteValue(at[k], *last) != v);
@@ -95,7 +115,17 @@ std::vector<std::vector<LaneColumn>> laneColumns(const RecordingReader& reader, 
             });
             continue;
         }
-        for (const LaneSummary& s : reader.summaries(stream, fromMs, toMs, qint64(msPerColumn))) {
+        // The coarsest level whose pieces are at most two columns long.
+        const auto p = std::size_t(stream);
+        std::size_t level = 0;
+        while (level + 1 < SummaryLevels && pieceMs_[p][level + 1] > 0
+               && double(pieceMs_[p][level + 1]) <= 2 * msPerColumn)
+            ++level;
+        const auto& pieces = levels_[p][level];
+        auto piece =
+            std::partition_point(pieces.begin(), pieces.end(), [&](const LaneSummary& s) { return s.lastMs < fromMs; });
+        for (; piece != pieces.end() && piece->firstMs <= toMs; ++piece) {
+            const LaneSummary& s = *piece;
             for (std::size_t k : here) {
                 const std::size_t o = std::size_t(at[k].offset);
                 const int bit = at[k].bit;

@@ -7,6 +7,8 @@
 #include "recorder/RecordingReader.h"
 #include "recordingreports/Lanes.h"
 
+#include <array>
+
 namespace q7582 {
 
 struct LaneColumn {
@@ -26,9 +28,22 @@ LaneByte laneByte(const Lane& lane);
 // Below this many milliseconds a column, the reads themselves are drawn.
 inline constexpr qint64 ReadsBelowMsPerColumn = 1000;
 
-// The columns of each chosen lane; the recording is read once per stream, not per lane.
-std::vector<std::vector<LaneColumn>> laneColumns(const RecordingReader& reader, const std::vector<Lane>& lanes,
-                                                 const std::vector<int>& chosen, qint64 fromMs, qint64 toMs,
-                                                 int columns);
+// The recording's summaries of both master pages at every zoom level, held in memory
+// (a day is a few megabytes), so that a repaint queries nothing above a second a column.
+class TimelineSummaries {
+public:
+    explicit TimelineSummaries(const RecordingReader& reader);
+    // Again, after the reader found that a recording being written grew.
+    void reload();
+
+    // The columns of each chosen lane, each stream read once, not once per lane.
+    std::vector<std::vector<LaneColumn>> columns(const std::vector<Lane>& lanes, const std::vector<int>& chosen,
+                                                 qint64 fromMs, qint64 toMs, int columns) const;
+
+private:
+    const RecordingReader& reader_;
+    std::array<std::array<std::vector<LaneSummary>, SummaryLevels>, 2> levels_;
+    std::array<std::array<qint64, SummaryLevels>, 2> pieceMs_{};
+};
 
 } // namespace q7582

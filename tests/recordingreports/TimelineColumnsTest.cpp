@@ -33,9 +33,10 @@ TEST(TimelineColumns, CoarseFromSummariesFineFromReads)
     const std::vector<Lane> lanes = {{LaneGroup::Inputs, LaneField::Input, 0, {}},
                                      {LaneGroup::Levels, LaneField::SpeechLevel, 0, {}}};
     // The input's columns, then the level's.
+    const TimelineSummaries summaries(*reader);
     const auto text = [&](qint64 from, qint64 to, int columns) {
         std::string t;
-        for (const auto& lane : laneColumns(*reader, lanes, {0, 1}, from, to, columns))
+        for (const auto& lane : summaries.columns(lanes, {0, 1}, from, to, columns))
             for (const LaneColumn& c : lane)
                 t += c.read ? std::to_string(c.low) + (c.changed ? "~" : "-") + std::to_string(c.high) + " " : "_ ";
         return t;
