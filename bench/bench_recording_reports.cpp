@@ -6,6 +6,7 @@
 // memory grew over the CSV export (flat: no more than a few megabytes).
 // Targets: the CSV of 24 hours within 5 s, the commissioning record within 1 s.
 
+#include "bench_timing.h"
 #include "recordingreports/CommissioningRecord.h"
 #include "recordingreports/EventCsv.h"
 
@@ -61,25 +62,6 @@ long residentKb()
     return u.ru_maxrss;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <class F>
-double medianSeconds(int runs, F&& f)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        times.push_back(double(timer.nsecsElapsed()) / 1e9);
-    }
-    return median(times);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -91,35 +73,52 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     QString error;
     qint64 visited = 0;
-    const double baseline = medianSeconds(3, [&] {
-        visited = 0;
-        day.forEach(
-            Start, Start + DayMs, [&](const RecordedState&) { return ++visited > 0; }, &error);
-    });
+    const double baseline = q7582::bench::timeRuns(3,
+                                                   [&](int) {
+                                                       visited = 0;
+                                                       day.forEach(
+                                                           Start, Start + DayMs,
+                                                           [&](const RecordedState&) { return ++visited > 0; }, &error);
+                                                   })
+                                .median
+                            / 1000;
     qint64 changes = 0;
-    const double tracked = medianSeconds(3, [&] {
-        changes = 0;
-        forEachChange(
-            day, lanes, lanesOf(lanes), Start, Start + DayMs, [&](const LaneChange&) { return ++changes > 0; }, &error);
-    });
+    const double tracked = q7582::bench::timeRuns(3,
+                                                  [&](int) {
+                                                      changes = 0;
+                                                      forEachChange(
+                                                          day, lanes, lanesOf(lanes), Start, Start + DayMs,
+                                                          [&](const LaneChange&) { return ++changes > 0; }, &error);
+                                                  })
+                               .median
+                           / 1000;
     const long before = residentKb();
     qint64 bytes = 0;
-    const double csv = medianSeconds(3, [&] {
-        QFile out(dir.filePath(QStringLiteral("day.csv")));
-        if (!out.open(QIODevice::WriteOnly)
-            || !writeEventsCsv(day, lanes, lanesOf(lanes), Start, Start + DayMs, out, &error))
-            std::fprintf(stderr, "CSV failed: %s\n", qPrintable(error + out.errorString()));
-        bytes = out.size();
-    });
+    const double csv = q7582::bench::timeRuns(
+                           3,
+                           [&](int) {
+                               QFile out(dir.filePath(QStringLiteral("day.csv")));
+                               if (!out.open(QIODevice::WriteOnly)
+                                   || !writeEventsCsv(day, lanes, lanesOf(lanes), Start, Start + DayMs, out, &error))
+                                   std::fprintf(stderr, "CSV failed: %s\n", qPrintable(error + out.errorString()));
+                               bytes = out.size();
+                           })
+                           .median
+                       / 1000;
     const long grown = residentKb() - before;
     std::size_t activations = 0;
-    const double record = medianSeconds(3, [&] {
-        const auto acts = collectActivations(day, Start, Start + DayMs, &error);
-        activations = acts ? acts->size() : 0;
-        const Report r = commissioningReport(acts.value_or(std::vector<InputActivation>{}), names, Start, Start + DayMs,
-                                             QDateTime::currentDateTime());
-        activations = std::min(activations, r.lines.size());
-    });
+    const double record =
+        q7582::bench::timeRuns(3,
+                               [&](int) {
+                                   const auto acts = collectActivations(day, Start, Start + DayMs, &error);
+                                   activations = acts ? acts->size() : 0;
+                                   const Report r =
+                                       commissioningReport(acts.value_or(std::vector<InputActivation>{}), names, Start,
+                                                           Start + DayMs, QDateTime::currentDateTime());
+                                   activations = std::min(activations, r.lines.size());
+                               })
+            .median
+        / 1000;
     std::printf("24 h: %lld reads, visited alone in %.3f s (median of 3)\n", visited, baseline);
     std::printf("%lld changes of every lane followed in %.3f s median, %.1fx the visit alone\n", changes, tracked,
                 tracked / baseline);

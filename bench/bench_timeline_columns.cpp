@@ -6,6 +6,7 @@
 // Prints the medians and the 99th percentiles. Targets: a repaint's columns and the
 // cursor's status within 16 ms at the 99th percentile.
 
+#include "bench_timing.h"
 #include "recorder/RecordingWriter.h"
 #include "recordingreports/LaneChanges.h"
 #include "recordingreports/TimelineColumns.h"
@@ -58,24 +59,6 @@ bool writeDay(const QString& path)
     return writer->readsLost() == 0;
 }
 
-struct Figures {
-    double median = 0, p99 = 0;
-};
-
-template <class F>
-Figures measure(int runs, F&& f)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f(i);
-        ms.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -102,9 +85,9 @@ int main(int argc, char** argv)
     const TimelineSummaries summaries(*reader);
     std::printf("summaries of every zoom level loaded in %lld ms\n", static_cast<long long>(loading.elapsed()));
     bool met = true;
-    const Figures base = measure(200, [&](int) { (void)reader->statusAt(at(0)); });
+    const bench::Timings base = bench::timeRuns(200, [&](int) { (void)reader->statusAt(at(0)); });
     for (const qint64 width : {DayMs, 3600'000LL, 600'000LL, 60'000LL, 10'000LL}) {
-        const Figures f = measure(50, [&](int) {
+        const bench::Timings f = bench::timeRuns(50, [&](int) {
             const qint64 from = at(width);
             (void)summaries.columns(lanes, all, from, from + width, Columns);
         });

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 namespace q7582 {
 
 namespace {
@@ -81,9 +83,15 @@ private:
 
 QString seconds(qint64 ms) { return QString::number(double(ms) / 1000.0, 'f', 1) + QStringLiteral(" s"); }
 
+// Local time; the offset from UTC is looked up once per hour.
 QString when(qint64 ms)
 {
-    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms);
+    thread_local qint64 hour = std::numeric_limits<qint64>::min(), offsetMs = 0;
+    if (ms / 3'600'000 != hour) {
+        hour = ms / 3'600'000;
+        offsetMs = qint64(QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc()) * 1000;
+    }
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(ms + offsetMs, Qt::UTC);
     return reportDate(t.date()) + QStringLiteral(" - ") + reportTime(t.time());
 }
 
