@@ -4,6 +4,7 @@
 #include "model/FilePath.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <algorithm>
@@ -101,13 +102,17 @@ const QString ManagerDescription =
                    "                         what this program writes into FILE (recordings/<date-time>.q7582rec),\n"
                    "                         until DURATION (90s, 15m, 2h, 1d) has passed or Ctrl-C; status 1 when\n"
                    "                         writing failed (disk full), the file then holds what came before\n"
+                   "  events RECORDING       list the changes of a recording (time, group, what, from, to);\n"
+                   "                         --csv as CSV, --from and --to TIME (ISO 8601, local time unless\n"
+                   "                         it ends in Z or an offset) limit the span; needs no master\n"
                    "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does.\n"
                    "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
                    "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
                    "master or another site's configuration.");
 
 const QString Commands[] = {TerminalCommand::Upload,  TerminalCommand::Download, TerminalCommand::Status,
-                            TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Record};
+                            TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Record,
+                            TerminalCommand::Events};
 
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
@@ -132,9 +137,15 @@ struct CommandOptions {
                             QStringLiteral("How many seconds a command waits for a master (default 10)."),
                             QStringLiteral("SEC"), QStringLiteral("10")};
 
+    QCommandLineOption csv{QStringLiteral("csv"), QStringLiteral("events: print CSV, a column per field.")};
+    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("events: from TIME on (ISO 8601)."),
+                            QStringLiteral("TIME")};
+    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("events: up to TIME (ISO 8601)."),
+                          QStringLiteral("TIME")};
+
     void addTo(QCommandLineParser& parser) const
     {
-        parser.addOptions({output, master, force, dryRun, recordFor, wait});
+        parser.addOptions({output, master, force, dryRun, recordFor, wait, csv, from, to});
     }
 };
 
@@ -146,11 +157,24 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
     if (std::find(std::begin(Commands), std::end(Commands), options.command) == std::end(Commands))
         return QStringLiteral("unknown command \"%1\"").arg(options.command);
     const bool download = options.command == TerminalCommand::Download;
-    if (download != (words.size() == 1))
+    const bool events = options.command == TerminalCommand::Events;
+    if ((download || events) != (words.size() == 1))
         return download ? QStringLiteral("download wants one FILE")
+               : events ? QStringLiteral("events wants one RECORDING")
                         : QStringLiteral("unexpected argument \"%1\"").arg(words.first());
-    if (download)
+    if (download || events)
         options.file = words.first();
+    if ((parser.isSet(o.csv) || parser.isSet(o.from) || parser.isSet(o.to)) && !events)
+        return QStringLiteral("--csv, --from and --to are options of events");
+    options.csv = parser.isSet(o.csv);
+    for (auto [option, ms] : {std::pair(&o.from, &options.fromMs), std::pair(&o.to, &options.toMs)}) {
+        if (!parser.isSet(*option))
+            continue;
+        const QDateTime t = QDateTime::fromString(parser.value(*option), Qt::ISODateWithMs);
+        if (!t.isValid())
+            return QStringLiteral("--%1 wants a time such as 2026-12-08T03:45:00").arg(option->names().first());
+        *ms = t.toMSecsSinceEpoch();
+    }
     const bool record = options.command == TerminalCommand::Record;
     if (parser.isSet(o.output) && options.command != TerminalCommand::Upload && !record)
         return QStringLiteral("-o is an option of upload and record");
@@ -231,7 +255,7 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
     commandOptions.addTo(parser);
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("upload, download FILE, status, history, sites or record (see above), or a "
+        QStringLiteral("upload, download FILE, status, history, sites, record or events RECORDING (see above), or a "
                        ".cfi FILE to open in the window."),
         QStringLiteral("[command | FILE]"));
     acceptQtGuiOptions(parser);
@@ -259,8 +283,9 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
             return usageError(parser, QStringLiteral("--last-site is for the window"));
         return answer;
     }
-    for (const QCommandLineOption& o : {commandOptions.output, commandOptions.master, commandOptions.force,
-                                        commandOptions.dryRun, commandOptions.recordFor, commandOptions.wait})
+    for (const QCommandLineOption& o :
+         {commandOptions.output, commandOptions.master, commandOptions.force, commandOptions.dryRun,
+          commandOptions.recordFor, commandOptions.wait, commandOptions.csv, commandOptions.from, commandOptions.to})
         if (parser.isSet(o))
             return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
     return answer;

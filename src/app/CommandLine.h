@@ -42,6 +42,7 @@ inline const QString Status = QStringLiteral("status");
 inline const QString History = QStringLiteral("history");
 inline const QString Sites = QStringLiteral("sites");
 inline const QString Record = QStringLiteral("record");
+inline const QString Events = QStringLiteral("events");
 } // namespace TerminalCommand
 
 namespace TerminalExit {
@@ -68,6 +69,9 @@ struct ManagerOptions {
     QString siteFolder;                // the folder -C entered, made absolute; empty: none given
     int waitSeconds = 10;              // --wait SEC: how long a command waits for a master
     bool lastSite = false;             // --last-site: the window opens the site used last (the menu entry)
+    bool csv = false;                  // events --csv
+    std::optional<qint64> fromMs;      // events --from TIME, ms since the epoch
+    std::optional<qint64> toMs;        // events --to TIME
 };
 
 // "90", "90s", "15m", "2h", "1d", "1h30m": milliseconds, or nothing for anything else.

@@ -7,6 +7,7 @@
 #include "reports/ConfigurationComparison.h"
 #include "reports/StatusReport.h"
 #include "terminal/TerminalDryRun.h"
+#include "terminal/TerminalEvents.h"
 #include "terminal/TerminalOutput.h"
 #include "terminal/TerminalRecord.h"
 #include "terminal/TerminalSites.h"
@@ -66,6 +67,8 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
     rememberSite(options);
     if (options.command == TerminalCommand::Sites)
         return runSites();
+    if (options.command == TerminalCommand::Events)
+        return runEvents(options);
     const OpenSite site = openSite();
 
     // A bad file is refused before the folder or the device is touched.
