@@ -72,9 +72,11 @@ void TimelineSummaries::reload()
         for (int level = 0; level < SummaryLevels; ++level) {
             auto& pieces = levels_[std::size_t(p)][std::size_t(level)];
             pieces = reader_.summaries(TapStream(p), span.firstMs, span.lastMs, resolution);
-            const qint64 n = qint64(pieces.size());
-            pieceMs_[std::size_t(p)][std::size_t(level)] =
-                n > 1 ? (pieces.back().firstMs - pieces.front().firstMs) / (n - 1) : 0;
+            // The longest piece: a level ends in finer pieces where it is not summarised yet.
+            qint64 longest = 0;
+            for (const LaneSummary& piece : pieces)
+                longest = std::max(longest, qint64(piece.lastMs - piece.firstMs));
+            pieceMs_[std::size_t(p)][std::size_t(level)] = pieces.size() > 1 ? longest : 0;
             if (level == 0)
                 resolution = pieceMs_[std::size_t(p)][0];
             resolution *= SummaryFanout;
@@ -115,11 +117,12 @@ std::vector<std::vector<LaneColumn>> TimelineSummaries::columns(const std::vecto
             });
             continue;
         }
-        // The coarsest level whose pieces are at most two columns long.
+        // The coarsest level whose pieces fit in one column: a longer piece would smear a
+        // change over the columns beside it.
         const auto p = std::size_t(stream);
         std::size_t level = 0;
         while (level + 1 < SummaryLevels && pieceMs_[p][level + 1] > 0
-               && double(pieceMs_[p][level + 1]) <= 2 * msPerColumn)
+               && double(pieceMs_[p][level + 1]) <= msPerColumn)
             ++level;
         const auto& pieces = levels_[p][level];
         auto piece =

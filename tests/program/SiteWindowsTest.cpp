@@ -77,7 +77,7 @@ TEST_F(WindowTest, TheSiteMenuKeepsTheOtherMenusAndTheirLettersAndListsTheRecent
                    [&](const QUrl& url) { return shown << url.toLocalFile(), true; }});
     for (const QAction* a : window->menuBar()->actions())
         shown << a->text();
-    EXPECT_EQ(shown.join(' '), "&Message &Config &Report &Site H&elp Language &Help E&xit");
+    EXPECT_EQ(shown.join(' '), "&Message &Config &Report &Site H&elp Language &Help Rec&ord E&xit");
     const auto item = [&](const QString& name) { return menu.menu()->findChild<QAction*>(name); };
     ASSERT_TRUE(item("RecentSite1") && item("RecentSite2") && !item("RecentSite3"));
     EXPECT_EQ(item("RecentSite1")->text() + ", " + item("RecentSite2")->text(), "&1 b, &2 gone (missing)");
