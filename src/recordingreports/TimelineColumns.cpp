@@ -121,8 +121,7 @@ std::vector<std::vector<LaneColumn>> TimelineSummaries::columns(const std::vecto
         // change over the columns beside it.
         const auto p = std::size_t(stream);
         std::size_t level = 0;
-        while (level + 1 < SummaryLevels && pieceMs_[p][level + 1] > 0
-               && double(pieceMs_[p][level + 1]) <= msPerColumn)
+        while (level + 1 < SummaryLevels && pieceMs_[p][level + 1] > 0 && double(pieceMs_[p][level + 1]) <= msPerColumn)
             ++level;
         const auto& pieces = levels_[p][level];
         auto piece =
