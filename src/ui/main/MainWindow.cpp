@@ -119,7 +119,7 @@ void MainWindow::connectCollaborators()
                                                     {&panels_.inputs->grid(), UsedKind::Input}};
     for (const auto& [grid, kind] : grids)
         connect(grid, &CellGrid::menuRequested, this,
-                [this, kind](int cell, int row, QPoint at) { offerWhereUsed(kind, cell, row, at); });
+                [this, kind = kind](int cell, int row, QPoint at) { offerWhereUsed(kind, cell, row, at); });
     configCommands_->setConnectedMaster([this] { return connectedMaster_.address(shared_); });
 }
 
