@@ -105,7 +105,8 @@ const QString ManagerDescription =
                    "  events RECORDING       list the changes of a recording (time, group, what, from, to);\n"
                    "                         --csv as CSV, --from and --to TIME (ISO 8601, local time unless\n"
                    "                         it ends in Z or an offset) limit the span; needs no master\n"
-                   "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does.\n"
+                   "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does;\n"
+                   "a RECORDING.q7582rec opens its timeline, as \"Report\" > \"Timeline...\" does.\n"
                    "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
                    "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
                    "master or another site's configuration.");
@@ -203,12 +204,13 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
 }
 
 // A lone operand that is no command names a file for the window when it looks like one
-// (a ".cfi" name, a path) or is there; a mistyped command stays bad usage.
+// (a ".cfi" or ".q7582rec" name, a path) or is there; a mistyped command stays bad usage.
 bool namesWindowFile(const QString& word)
 {
     if (std::find(std::begin(Commands), std::end(Commands), word) != std::end(Commands))
         return false;
-    return word.endsWith(QStringLiteral(".cfi"), Qt::CaseInsensitive) || word.contains(QLatin1Char('/'))
+    return word.endsWith(QStringLiteral(".cfi"), Qt::CaseInsensitive)
+           || word.endsWith(QStringLiteral(".q7582rec"), Qt::CaseInsensitive) || word.contains(QLatin1Char('/'))
            || fileExists(filePath(word));
 }
 

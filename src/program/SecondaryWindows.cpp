@@ -4,6 +4,7 @@
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/timeline/TimelineOpener.h"
 
 namespace q7582 {
 
@@ -24,6 +25,9 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     w.compiler = new MessageFolderWindow(window.dialogs(), &window);
     w.compiler->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setMessageCompilerOpener([compiler = w.compiler] { compiler->exec(); });
+
+    w.timeline = new TimelineOpener(window.dialogs(), &window);
+    window.setTimelineOpener([timeline = w.timeline] { timeline->chooseAndOpen(); });
     return w;
 }
 

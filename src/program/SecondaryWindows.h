@@ -1,8 +1,8 @@
 #pragma once
 // The windows the main window opens from its menus: the configuration editor
-// ("&Config"/"&Edit"), the history ("&Config"/"&History...") and the message folder
-// compiler ("&Message"/"&Open"). All are children of the main window, so they are modal
-// over it only and close with it.
+// ("&Config"/"&Edit"), the history ("&Config"/"&History..."), the message folder
+// compiler ("&Message"/"&Open") and the recordings' timelines ("&Report"/"&Timeline..."). All are children of the main
+// window, so they are modal over it only and close with it.
 
 namespace q7582 {
 
@@ -11,11 +11,13 @@ class Workspace;
 class ConfigEditor;
 class HistoryWindow;
 class MessageFolderWindow;
+class TimelineOpener;
 
 struct SecondaryWindows {
     ConfigEditor* editor = nullptr;
     HistoryWindow* history = nullptr;
     MessageFolderWindow* compiler = nullptr;
+    TimelineOpener* timeline = nullptr;
 };
 
 // Creates them on the workspace, in start-up order, and connects them to the window's

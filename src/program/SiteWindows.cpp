@@ -14,6 +14,7 @@
 #include "ui/main/WorkingFolderLock.h"
 #include "ui/sites/SiteMenu.h"
 #include "ui/sites/SiteOverview.h"
+#include "ui/timeline/TimelineOpener.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -52,7 +53,7 @@ void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& h
     DialogProvider& dialogs = window.dialogs();
     loadStartUpData(workspace);
     window.setSiteName(session.name());
-    createSecondaryWindows(window, workspace);
+    const SecondaryWindows secondary = createSecondaryWindows(window, workspace);
     routeProgramEnd(app, window);
     // Nobody is there to see another site: the program ends.
     QObject::connect(&window, &MainWindow::sessionEnding, &window, [&session] { session.cancelSwitch(); });
@@ -92,10 +93,12 @@ void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& h
         window.move(screen->availableGeometry().center() - window.rect().center());
     window.show();
     // qs7582 FILE.cfi: opened once the window is up, so that a refusal stands over it.
-    QTimer::singleShot(0, &window, [&window, &dialogs, &start] {
+    QTimer::singleShot(0, &window, [&window, &dialogs, &start, &secondary] {
         if (!start.notice.isEmpty())
             dialogs.message(&window, SiteTitle, start.notice, QMessageBox::Information);
-        if (!start.file.isEmpty())
+        if (start.file.endsWith(QLatin1String(RecordingSuffix)))
+            secondary.timeline->open(start.file);
+        else if (!start.file.isEmpty())
             window.openConfigurationFile(start.file);
     });
     // The link starts after the first all-zero display has been up for 500 ms.

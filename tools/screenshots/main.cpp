@@ -1,7 +1,7 @@
 // Writes the documentation's screenshots: the main window on a simulated master and on a
 // simulated message generator, the configuration editor, the message folder compiler, an
 // I/O card report, a configuration comparison, the help window, a site's window and its
-// overview, into OUTPUT_FOLDER
+// overview, the timeline of a recording, into OUTPUT_FOLDER
 // (default: docs):
 //     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
 // Everything is drawn off-screen, all but the main window on fixed sample data, so that
@@ -12,6 +12,7 @@
 #include "LaptopScreen.h"
 #include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
+#include "TimelineShot.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/ConfigurationReports.h"
@@ -241,5 +242,6 @@ int main(int argc, char** argv)
         && q7582::saveSiteOverview(outputFolder);
     const bool report = q7582::saveReport(outputFolder);
     const bool help = q7582::saveHelp(outputFolder);
-    return master && generator && editor && compiler && comparison && report && help && site ? 0 : 1;
+    const bool timeline = q7582::saveTimeline(outputFolder + QStringLiteral("/timeline.png"));
+    return master && generator && editor && compiler && comparison && report && help && site && timeline ? 0 : 1;
 }

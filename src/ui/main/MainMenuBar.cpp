@@ -87,6 +87,7 @@ void MainMenuBar::buildReportMenu(QMenu* report)
     addReport(QStringLiteral("Connected &units"), "Connectedunits1", &ReportCommands::showDeskMicrophoneReport);
     addReport(QStringLiteral("Connected &IO card"), "ConnectedIOcard1", &ReportCommands::showIoCardReport);
     addReport(QStringLiteral("Configured &Timers"), "imers1", &ReportCommands::showTimerReport);
+    timelineAction_ = addOpenerItem(report, QStringLiteral("&Timeline..."), "Timeline1", openTimeline_);
 }
 
 void MainMenuBar::buildHelpMenus(QMenuBar* bar, QAction* help)
@@ -135,6 +136,11 @@ void MainMenuBar::setConfigEditorOpener(std::function<void()> open)
 void MainMenuBar::setHistoryOpener(std::function<void()> open)
 {
     setOpener(historyAction_, openHistory_, std::move(open));
+}
+
+void MainMenuBar::setTimelineOpener(std::function<void()> open)
+{
+    setOpener(timelineAction_, openTimeline_, std::move(open));
 }
 
 void MainMenuBar::enableMasterMenus(bool enabled)

@@ -39,6 +39,8 @@ public:
     void setMessageCompilerOpener(std::function<void()> open);
     void setConfigEditorOpener(std::function<void()> open);
     void setHistoryOpener(std::function<void()> open);
+    // "&Report"/"&Timeline..." likewise.
+    void setTimelineOpener(std::function<void()> open);
     // Message, Config and Report serve a master only.
     void enableMasterMenus(bool enabled);
     // Ticks the help language the settings hold.
@@ -66,9 +68,11 @@ private:
     std::function<void()> openMessageCompiler_;
     std::function<void()> openConfigEditor_;
     std::function<void()> openHistory_;
+    std::function<void()> openTimeline_;
     QAction* messageFolderAction_ = nullptr;
     QAction* editAction_ = nullptr;
     QAction* historyAction_ = nullptr;
+    QAction* timelineAction_ = nullptr;
     QAction* italianHelp_ = nullptr;
     QAction* englishHelp_ = nullptr;
 };

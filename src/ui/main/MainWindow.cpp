@@ -226,6 +226,8 @@ void MainWindow::openConfigurationFile(const QString& name) { configCommands_->o
 
 void MainWindow::setHistoryOpener(std::function<void()> open) { menus_->setHistoryOpener(std::move(open)); }
 
+void MainWindow::setTimelineOpener(std::function<void()> open) { menus_->setTimelineOpener(std::move(open)); }
+
 void MainWindow::startLink(std::unique_ptr<Chip> chip, double pacing)
 {
     stopLink();

@@ -88,6 +88,8 @@ public:
     void setConfigEditorOpener(std::function<void()> open);
     // "&Config"/"&History..." shows the history window, modally.
     void setHistoryOpener(std::function<void()> open);
+    // "&Report"/"&Timeline..." asks for a recording and shows its timeline.
+    void setTimelineOpener(std::function<void()> open);
     ReportViewer& reportViewer() { return *reportViewer_; }
     // A .cfi file named on the command line (or dropped), opened as "&Config"/"&Open" opens it.
     void openConfigurationFile(const QString& name);

@@ -33,22 +33,10 @@ void MainWindow::buildPanels()
 {
     masterArea_ = new QWidget(modes_);
     masterArea_->setObjectName(QStringLiteral("MasterArea"));
-    panels_.speech = new LevelsPanel(LevelsPanel::Speech, masterArea_);
-    panels_.music = new LevelsPanel(LevelsPanel::Music, masterArea_);
-    panels_.vox = new VoxPanel(masterArea_);
-    panels_.units = new UnitsPanel(masterArea_);
-    panels_.activeSource = new ActiveSourcePanel(masterArea_);
-    panels_.groups = new GroupsPanel(masterArea_);
-    panels_.musicSelection = new MusicSelectionPanel(masterArea_);
-    panels_.zones = new ZoneGridPanel(masterArea_);
-    panels_.outputs = new IoGridPanel(IoGridPanel::Outputs, masterArea_);
-    panels_.inputs = new IoGridPanel(IoGridPanel::Inputs, masterArea_);
-    panels_.master = new MasterPanel(masterArea_);
+    panels_ = buildMasterPagePanels(masterArea_);
     generatorPage_ = new GeneratorPage(QSize(GeneratorClientWidth, GeneratorClientHeight), modes_);
     modes_->addWidget(masterArea_);
     modes_->addWidget(generatorPage_);
-    // The value tag of the last moved slider, on that slider's panel.
-    panels_.levelTag = new LevelTag(masterArea_);
 }
 
 void MainWindow::buildCollaborators()

@@ -2,6 +2,8 @@
 // The panels of the master page, built once by the window. The live controls and the
 // name commands work on them; the window owns them as Qt children.
 
+class QWidget;
+
 namespace q7582 {
 
 class ActiveSourcePanel;
@@ -29,5 +31,8 @@ struct MasterPagePanels {
     IoGridPanel* inputs = nullptr;
     MasterPanel* master = nullptr;
 };
+
+// Every panel at its place on area, which owns them.
+MasterPagePanels buildMasterPagePanels(QWidget* area);
 
 } // namespace q7582

@@ -2,6 +2,7 @@
 #include "ProgramRun.h"
 #include "WindowFixture.h"
 #include "program/SecondaryWindows.h"
+#include "recorder/RecordingWriter.h"
 #include "reports/ReportGuards.h"
 #include "sites/Fingerprints.h"
 #include "sites/SiteSession.h"
@@ -15,6 +16,8 @@
 #include "ui/main/WorkingFolderLock.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
 #include "ui/sites/SiteMenu.h"
+#include "ui/timeline/TimelineOpener.h"
+#include "ui/timeline/TimelineWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -184,6 +187,13 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     QPrintDialog print; // lists the printers as it shows
     print.show();
     addWindowTexts(print);
+    const QString recording = dir.path() + "/r.q7582rec";
+    QString error;
+    if (auto writer = RecordingWriter::create(recording, {"Hotel Milano", {}}, &error))
+        writer->event(TapEvent::ConnectedMaster, 0, {}, 1);
+    TimelineWindow* timeline = w.timeline->open(recording);
+    ASSERT_TRUE(timeline);
+    addWindowTexts(*timeline);
 
     for (const ActivityName& entry : ActivityNames)
         shown << entry.name;

@@ -1,0 +1,38 @@
+#include "ui/timeline/TimelineOpener.h"
+
+#include "recorder/RecordingFiles.h"
+#include "ui/common/DialogProvider.h"
+#include "ui/timeline/TimelineWindow.h"
+
+#include <QDir>
+
+namespace q7582 {
+
+TimelineOpener::TimelineOpener(DialogProvider& dialogs, QWidget* window)
+    : QObject(window), dialogs_(dialogs), window_(window)
+{
+}
+
+void TimelineOpener::chooseAndOpen()
+{
+    const QString folder = QDir(QLatin1String(RecordingsFolder)).exists() ? QLatin1String(RecordingsFolder) : QString();
+    const QString path =
+        dialogs_.getOpenFileName(window_, QStringLiteral("Open recording"), folder, QLatin1String(RecordingFilter));
+    if (!path.isEmpty())
+        open(path);
+}
+
+TimelineWindow* TimelineOpener::open(const QString& path)
+{
+    QString error;
+    std::unique_ptr<RecordingReader> reader = RecordingReader::open(path, &error);
+    if (!reader) {
+        dialogs_.error(window_, QStringLiteral("%1 cannot be shown: %2").arg(QDir::toNativeSeparators(path), error));
+        return nullptr;
+    }
+    auto* window = new TimelineWindow(std::move(reader), dialogs_, window_);
+    window->show();
+    return window;
+}
+
+} // namespace q7582

@@ -1,0 +1,34 @@
+#pragma once
+// Opens recordings in timeline windows: "Report" > "Timeline..." asks for one in the
+// site's recordings folder; a recording named on the command line is opened directly.
+// A file that is not a recording is refused in the "Errore" box with the reader's reason.
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace q7582 {
+
+class DialogProvider;
+class TimelineWindow;
+
+inline constexpr const char* RecordingFilter = "Recordings (*.q7582rec);;All files (*)";
+inline constexpr const char* RecordingSuffix = ".q7582rec";
+
+class TimelineOpener : public QObject {
+    Q_OBJECT
+public:
+    // window: the parent of the timeline windows and of the boxes.
+    TimelineOpener(DialogProvider& dialogs, QWidget* window);
+
+    void chooseAndOpen();
+    // The window shown, or null when the file was refused.
+    TimelineWindow* open(const QString& path);
+
+private:
+    DialogProvider& dialogs_;
+    QWidget* window_;
+};
+
+} // namespace q7582
