@@ -1,6 +1,7 @@
 #include "recordingreports/TimelineColumns.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace q7582 {
 
@@ -18,6 +19,30 @@ int byteValue(const LaneByte& at, const RecordBytes& bytes)
 {
     const int b = bytes[std::size_t(at.offset)];
     return at.bit < 0 ? b : (b >> at.bit) & 1;
+}
+
+// A unit is active while the source is a unit (the kind, in the low five bits of the
+// active source's byte) and its number is the unit's: two bytes, not one.
+constexpr int SourceKindMask = 0x1F;
+
+int unitActive(int number, const RecordBytes& bytes)
+{
+    return (bytes[StatusBlock::ActiveSource] & SourceKindMask) == StatusBlock::SourceUnit
+           && bytes[StatusBlock::ActiveSourceNumber] == number;
+}
+
+// Off where the piece shows another kind or a number range without the unit's, on where
+// both bytes held the unit's values throughout, both otherwise.
+std::pair<int, int> unitActiveRange(int number, const LaneSummary& s)
+{
+    const int kind = StatusBlock::ActiveSource, n = StatusBlock::ActiveSourceNumber;
+    const bool kindKnown = s.min[kind] == s.max[kind];
+    const bool unit = (s.min[kind] & SourceKindMask) == StatusBlock::SourceUnit;
+    if ((kindKnown && !unit) || number < s.min[n] || number > s.max[n])
+        return {0, 0};
+    if (kindKnown && s.min[n] == number && s.max[n] == number)
+        return {1, 1};
+    return {0, 1};
 }
 
 } // namespace
@@ -93,8 +118,15 @@ std::vector<std::vector<LaneColumn>> TimelineSummaries::columns(const std::vecto
     if (columns == 0 || toMs <= fromMs)
         return out;
     std::vector<LaneByte> at;
-    for (int lane : chosen)
-        at.push_back(laneByte(lanes.at(std::size_t(lane))));
+    std::vector<int> unit; // the unit's number of an active unit's lane, else 0
+    for (int lane : chosen) {
+        const Lane& l = lanes.at(std::size_t(lane));
+        at.push_back(laneByte(l));
+        unit.push_back(l.field == LaneField::UnitActive ? l.index + 1 : 0);
+    }
+    const auto value = [&](std::size_t k, const RecordBytes& bytes) {
+        return unit[k] ? unitActive(unit[k], bytes) : byteValue(at[k], bytes);
+    };
     const double msPerColumn = double(toMs - fromMs) / columns;
     const auto column = [&](qint64 ms) { return std::clamp(int(double(ms - fromMs) / msPerColumn), 0, columns - 1); };
     const bool reads = msPerColumn < double(ReadsBelowMsPerColumn);
@@ -109,8 +141,8 @@ std::vector<std::vector<LaneColumn>> TimelineSummaries::columns(const std::vecto
             std::optional<RecordBytes> last;
             reader_.forEachRead(stream, fromMs, toMs, [&](const RecordedRead& read) {
                 for (std::size_t k : here) {
-                    const int v = byteValue(at[k], read.bytes);
-                    merge(out[k][std::size_t(column(read.ms))], v, v, last && byteValue(at[k], *last) != v);
+                    const int v = value(k, read.bytes);
+                    merge(out[k][std::size_t(column(read.ms))], v, v, last && value(k, *last) != v);
                 }
                 last = read.bytes;
                 return true;
@@ -131,9 +163,13 @@ std::vector<std::vector<LaneColumn>> TimelineSummaries::columns(const std::vecto
             for (std::size_t k : here) {
                 const std::size_t o = std::size_t(at[k].offset);
                 const int bit = at[k].bit;
-                const int low = bit < 0 ? s.min[o] : (s.allSet[o] >> bit) & 1;
-                const int high = bit < 0 ? s.max[o] : (s.anySet[o] >> bit) & 1;
-                const bool changed = bit < 0 ? s.changed[o] != 0 : ((s.changed[o] >> bit) & 1) != 0;
+                int low = bit < 0 ? s.min[o] : (s.allSet[o] >> bit) & 1;
+                int high = bit < 0 ? s.max[o] : (s.anySet[o] >> bit) & 1;
+                bool changed = bit < 0 ? s.changed[o] != 0 : ((s.changed[o] >> bit) & 1) != 0;
+                if (unit[k]) {
+                    std::tie(low, high) = unitActiveRange(unit[k], s);
+                    changed = low != high;
+                }
                 for (int c = column(s.firstMs); c <= column(s.lastMs); ++c)
                     merge(out[k][std::size_t(c)], low, high, changed);
             }

@@ -90,6 +90,16 @@ bool saveTimeline(const QString& path)
         return false;
     window->resize(1280, 1000);
     test::serveEventsFor(300);
+    // The parts the sample site has: six zones, six lines of the card, three units.
+    for (std::size_t k = 0; k < window->lanes().size(); ++k) {
+        const Lane& lane = window->lanes()[k];
+        const bool absent =
+            (lane.group == LaneGroup::Zones && lane.index > 6)
+            || ((lane.group == LaneGroup::Inputs || lane.group == LaneGroup::Outputs) && lane.index >= 6)
+            || (lane.group == LaneGroup::Units && lane.index >= 3);
+        if (absent)
+            window->setLaneShown(int(k), false);
+    }
     TimelinePlot& plot = window->plot();
     plot.setView({start + 60000, start + 240000});
     plot.selectLane(0);
