@@ -57,10 +57,10 @@ bool writeSample(const QString& path, qint64 start)
         s.bytes[StatusBlock::InputStates] = cycle < 30 ? Byte(1 << round) : 0;
         const bool announcing = cycle >= 10 && cycle < 160;
         s.bytes[StatusBlock::ActiveSource] = announcing ? Byte(StatusBlock::SourceInput) : 0;
-        s.bytes[StatusBlock::ActiveSourceNumber] = announcing ? Byte(round) : 0;
+        s.bytes[StatusBlock::ActiveSourceNumber] = announcing ? Byte(round + 1) : 0;
         s.bytes[StatusBlock::ActiveMessage] = announcing ? Byte(3 + round) : 0;
         s.bytes[StatusBlock::BusyZones] = cycle >= 14 && cycle < 160 ? Byte(round == 2 ? 0x30 : 0x0F >> round) : 0;
-        s.setSpeechLevel(k < 2400 ? 12 : 8);
+        s.setSpeechLevel(k < 1500 ? 12 : 8);
         const double voice = announcing ? 12 + 6 * std::sin(double(k) / 3) : 2;
         s.bytes[StatusBlock::VoxInputMeters] = Byte(std::lround(voice));
         s.bytes[StatusBlock::VoxInputMeters + 1] = Byte(3 + k / 7 % 4);
@@ -90,14 +90,14 @@ bool saveTimeline(const QString& path)
         return false;
     window->resize(1280, 1000);
     test::serveEventsFor(300);
-    // The parts the sample site has: six zones, six lines of the card, three units.
+    // The parts the sample site has and uses: six zones, three inputs, three units.
     for (std::size_t k = 0; k < window->lanes().size(); ++k) {
         const Lane& lane = window->lanes()[k];
-        const bool absent =
-            (lane.group == LaneGroup::Zones && lane.index > 6)
-            || ((lane.group == LaneGroup::Inputs || lane.group == LaneGroup::Outputs) && lane.index >= 6)
-            || (lane.group == LaneGroup::Units && lane.index >= 3);
-        if (absent)
+        const bool unused = lane.field == LaneField::ZoneMusic || lane.group == LaneGroup::Outputs
+                            || (lane.group == LaneGroup::Zones && lane.index > 6)
+                            || (lane.group == LaneGroup::Inputs && lane.index >= 3)
+                            || (lane.group == LaneGroup::Units && lane.index >= 3);
+        if (unused)
             window->setLaneShown(int(k), false);
     }
     TimelinePlot& plot = window->plot();

@@ -64,11 +64,13 @@ void TimelinePlot::setShownLanes(std::vector<int> lanes)
     for (std::size_t k = 0; k < shown_.size(); ++k) {
         const LaneGroup group = lanes_.at(std::size_t(shown_[k])).group;
         if (k == 0 || lanes_.at(std::size_t(shown_[k - 1])).group != group) {
-            rows_.push_back({-1, group, top});
+            rows_.push_back({-1, group, top, HeaderHeight});
             top += HeaderHeight;
         }
-        rows_.push_back({shown_[k], group, top});
-        top += RowHeight;
+        const int height =
+            laneShape(lanes_.at(std::size_t(shown_[k])).field) == LaneShape::Step ? StepRowHeight : RowHeight;
+        rows_.push_back({shown_[k], group, top, height});
+        top += height;
     }
     setMinimumHeight(top);
     update();
@@ -162,8 +164,7 @@ void TimelinePlot::paintEvent(QPaintEvent* event)
     const auto& data = columns();
     std::size_t k = 0;
     for (const Row& row : rows_) {
-        const int height = row.lane < 0 ? HeaderHeight : RowHeight;
-        if (row.top + height >= area.top() && row.top <= area.bottom()) {
+        if (row.top + row.height >= area.top() && row.top <= area.bottom()) {
             if (row.lane < 0)
                 paintHeader(p, row);
             else
@@ -200,17 +201,17 @@ void TimelinePlot::paintHeader(QPainter& p, const Row& row)
 void TimelinePlot::paintLane(QPainter& p, const Row& row, const std::vector<LaneColumn>& columns)
 {
     const Lane& lane = lanes_.at(std::size_t(row.lane));
-    const QRect band(0, row.top, width(), RowHeight);
+    const QRect band(0, row.top, width(), row.height);
     if (row.lane == selected_)
         p.fillRect(band, palette().highlight().color().lighter(170));
     p.setPen(palette().text().color());
-    p.drawText(QRect(4, row.top, NamesWidth - 8, RowHeight), Qt::AlignVCenter | Qt::AlignLeft, lane.name);
-    p.fillRect(QRect(NamesWidth, row.top + RowHeight - 1, plotWidth(), 1), palette().midlight());
+    p.drawText(QRect(4, row.top, NamesWidth - 8, row.height), Qt::AlignVCenter | Qt::AlignLeft, lane.name);
+    p.fillRect(QRect(NamesWidth, row.top + row.height - 1, plotWidth(), 1), palette().midlight());
 
     const QColor colour = groupColour(lane.group);
     const QColor mixed = colour.lighter(150);
     const LaneShape shape = laneShape(lane.field);
-    const int top = row.top + 3, bottom = row.top + RowHeight - 3, span = bottom - top;
+    const int top = row.top + 3, bottom = row.top + row.height - 3, span = bottom - top;
     const double maximum = std::max(laneMaximum(lane.field), 1);
     const auto y = [&](int v) { return bottom - int(std::clamp(v / maximum, 0.0, 1.0) * span); };
     // Runs of equal columns are drawn as one rectangle.
@@ -230,6 +231,7 @@ void TimelinePlot::paintLane(QPainter& p, const Row& row, const std::vector<Lane
                     p.fillRect(QRect(x, bottom - 1, w, 1), colour);
                 break;
             case LaneShape::Step:
+                p.fillRect(QRect(x, y(first.high), w, bottom - y(first.high) + 1), colour.lighter(185));
                 p.fillRect(QRect(x, y(first.high), w, std::max(y(first.low) - y(first.high), 0) + 1), colour);
                 break;
             case LaneShape::Text:

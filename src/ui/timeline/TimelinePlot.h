@@ -17,7 +17,7 @@ namespace q7582 {
 class TimelinePlot : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int NamesWidth = 180, RowHeight = 18, HeaderHeight = 18;
+    static constexpr int NamesWidth = 180, RowHeight = 18, StepRowHeight = 36, HeaderHeight = 18;
     // A repaint at a view already drawn queries nothing: the columns of the last few views
     // are kept.
     static constexpr std::size_t CachedViews = 4;
@@ -71,6 +71,7 @@ private:
         int lane = -1; // -1: the group's header
         LaneGroup group = LaneGroup::Zones;
         int top = 0;
+        int height = 0;
     };
     struct Cached {
         ViewSpan view;
