@@ -27,6 +27,7 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     window.setMessageCompilerOpener([compiler = w.compiler] { compiler->exec(); });
 
     w.timeline = new TimelineOpener(window.dialogs(), &window);
+    w.timeline->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     window.setTimelineOpener([timeline = w.timeline] { timeline->chooseAndOpen(); });
     return w;
 }

@@ -19,8 +19,10 @@ inline constexpr int MessageFolderCompiler = 4000;
 
 inline constexpr int GeneratorPanel = 5000;
 
-// The built-in help's task topic history.html; the help files have no topic for it.
+// The built-in help's task topics history.html and timeline.html; the help files have no
+// topic for them.
 inline constexpr int HistoryWindow = 6000;
+inline constexpr int TimelineWindow = 6001;
 
 // Every number above: each needs a topic in both languages.
 inline constexpr int All[] = {Contents,
@@ -46,6 +48,7 @@ inline constexpr int All[] = {Contents,
                               MusicSelectionPanel,
                               MessageFolderCompiler,
                               GeneratorPanel,
-                              HistoryWindow};
+                              HistoryWindow,
+                              TimelineWindow};
 
 } // namespace q7582::HelpContext

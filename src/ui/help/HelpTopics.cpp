@@ -16,12 +16,14 @@ QString folder(bool italian)
     return italian ? QStringLiteral(":/help/it") : QStringLiteral(":/help/en");
 }
 
-bool inHelpFile(int context) { return context != HelpContext::HistoryWindow; }
+bool inHelpFile(int context) { return context != HelpContext::HistoryWindow && context != HelpContext::TimelineWindow; }
 
 QUrl topicUrl(int context, bool italian)
 {
     const QString dir = folder(italian);
-    const QString name = inHelpFile(context) ? QString::number(context) : QStringLiteral("history");
+    const QString name = inHelpFile(context)                     ? QString::number(context)
+                         : context == HelpContext::HistoryWindow ? QStringLiteral("history")
+                                                                 : QStringLiteral("timeline");
     QString path = QStringLiteral("%1/%2.html").arg(dir, name);
     if (!QFile::exists(path))
         path = QStringLiteral("%1/%2.html").arg(dir).arg(HelpContext::Contents);

@@ -31,6 +31,7 @@ TimelineWindow* TimelineOpener::open(const QString& path)
         return nullptr;
     }
     auto* window = new TimelineWindow(std::move(reader), dialogs_, window_);
+    window->setHelpHook(helpHook_);
     window->show();
     return window;
 }

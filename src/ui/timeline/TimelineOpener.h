@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace q7582 {
@@ -22,6 +24,9 @@ public:
     // window: the parent of the timeline windows and of the boxes.
     TimelineOpener(DialogProvider& dialogs, QWidget* window);
 
+    // F1 in a timeline window opens its topic through it.
+    void setHelpHook(std::function<void(int)> hook) { helpHook_ = std::move(hook); }
+
     void chooseAndOpen();
     // The window shown, or null when the file was refused.
     TimelineWindow* open(const QString& path);
@@ -29,6 +34,7 @@ public:
 private:
     DialogProvider& dialogs_;
     QWidget* window_;
+    std::function<void(int)> helpHook_;
 };
 
 } // namespace q7582

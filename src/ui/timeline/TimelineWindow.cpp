@@ -2,9 +2,11 @@
 
 #include "recordingreports/TimelineNavigation.h"
 #include "ui/common/DialogProvider.h"
+#include "ui/common/HelpContexts.h"
 #include "ui/main/MasterPageView.h"
 #include "ui/timeline/TimelinePlot.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -156,6 +158,15 @@ void TimelineWindow::buildControls()
     });
     previous_->setEnabled(false);
     next_->setEnabled(false);
+
+    auto* help = new QAction(QStringLiteral("Help"), this);
+    help->setObjectName(QStringLiteral("TimelineHelp"));
+    help->setShortcut(Qt::Key_F1);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] {
+        if (helpHook_)
+            helpHook_(HelpContext::TimelineWindow);
+    });
 }
 
 void TimelineWindow::applyShown()

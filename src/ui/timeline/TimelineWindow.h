@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -41,6 +42,9 @@ public:
     const RecordingReader& reader() const { return *reader_; }
     // The status shown, as the reader rebuilt it at the cursor.
     const RecordedStatus& cursorStatus() const { return cursorStatus_; }
+
+    // F1 opens the timeline's topic through it.
+    void setHelpHook(std::function<void(int)> hook) { helpHook_ = std::move(hook); }
 
     void setLaneShown(int lane, bool shown);
     void showAllLanes();
@@ -78,6 +82,7 @@ private:
     QMenu* laneMenu_ = nullptr;
     QAction* hideLane_ = nullptr;
     int menuLane_ = -1;
+    std::function<void(int)> helpHook_;
 };
 
 } // namespace q7582

@@ -99,6 +99,7 @@ TEST(HelpTopics, EveryContextHasATopicInBothLanguagesAndTheSameFilesInEach)
                                != helpTopics::topicUrl(HelpContext::Contents, italian))
                 << context << (italian ? " it" : " en");
     EXPECT_EQ(topicFiles(true), topicFiles(false));
+    EXPECT_EQ(helpTopics::topicUrl(HelpContext::TimelineWindow, false), QUrl("qrc:/help/en/timeline.html"));
     EXPECT_EQ(helpTopics::topicUrl(1234, true), QUrl("qrc:/help/it/1000.html")); // no topic: the contents
 }
 
