@@ -3,6 +3,7 @@
 #include "recordingreports/TimelineNavigation.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/main/MasterPageView.h"
 #include "ui/timeline/TimelinePlot.h"
 
@@ -69,7 +70,8 @@ TimelineWindow::TimelineWindow(std::unique_ptr<RecordingReader> reader, DialogPr
     followTimer_->start();
     showView();
     plot_->setCursor(reader_->span().firstMs);
-    resize(1280, 900);
+    // Its panes scroll: it takes what the screen has up to a comfortable size.
+    resize(QSize(1280, 900).boundedTo(roomOnScreen(*this)));
 }
 
 TimelineWindow::~TimelineWindow() = default;
