@@ -35,6 +35,7 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
     EXPECT_EQ(captions(find("Config1")),
               QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "Compare with De&fault", "&Open",
                            "&History...", "&Load Default", "&Recent Files"}));
+    EXPECT_EQ(captions(find("Report1")), QStringList({"&Status", "&Configuration", "&Timeline..."}));
 
     // The help language menu mirrors and saves the setting.
     auto* italiano = find<QAction>("italiano1");
@@ -48,7 +49,7 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
 
 TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)
 {
-    const QStringList items{"Open2", "Edit2", "History1"};
+    const QStringList items{"Open2", "Edit2", "History1", "Timeline1"};
     for (const QString& item : items)
         EXPECT_FALSE(find<QAction>(item)->isEnabled()) << item.toStdString();
     const SecondaryWindows windows = createSecondaryWindows(*window, *workspace);
@@ -66,6 +67,15 @@ TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)
     EXPECT_EQ(opened, QStringList({"compiler", "editor"}));
     window->setConfigEditorOpener(nullptr);
     EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
+
+    // The timeline asks for a recording in the site's recordings folder.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("recordings"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    trigger("Timeline1");
+    QDir::setCurrent(before);
+    ASSERT_EQ(dialogs.startFolders.size(), 1);
+    EXPECT_EQ(QDir(dialogs.startFolders[0]).dirName(), "recordings");
 }
 
 TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
