@@ -32,8 +32,8 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
                     && answer.out.contains("download FILE"));
     }
 
-    // A lone .cfi name, or a path, is the file the window opens; a command word stays a command.
-    for (const char* file : {"site/B1.cfi", "OLD.CFI", "./upload"}) {
+    // A lone .cfi or .q7582rec name, or a path, is the file the window opens; a command word stays a command.
+    for (const char* file : {"site/B1.cfi", "OLD.CFI", "./upload", "night.q7582rec"}) {
         ManagerOptions opened;
         EXPECT_TRUE(!manager({file}, opened).exitCode && opened.windowFile == file && opened.command.isEmpty()) << file;
     }

@@ -65,6 +65,25 @@ TEST_F(Program, AFileNamedAtStartOpensAndAnUploadAnotherSiteKeepsSwitchesToIt)
     EXPECT_EQ(KnownSites(tmp.path() + "/sites.txt").lastUsed(), tmp.path() + "/b");
 }
 
+// A recording named at start goes to the timeline, which refuses a file that is none.
+TEST_F(Program, ARecordingNamedAtStartOpensInTheTimeline)
+{
+    write("r.q7582rec", "not a recording");
+    qputenv("Q7582_SITES_LIST", QFile::encodeName(tmp.path() + "/sites.txt"));
+    ASSERT_EQ(::chdir(dir().c_str()), 0);
+    test::ScriptedDialogs dialogs;
+    ManagerOptions options;
+    options.windowFile = "r.q7582rec";
+    const SiteWindowHooks hooks{&dialogs,
+                                [](MainWindow& window) { QTimer::singleShot(0, &window, [&] { window.close(); }); }};
+    EXPECT_EQ(runSiteWindows(*qobject_cast<QApplication*>(qApp), options, hooks), 0);
+    qunsetenv("Q7582_SITES_LIST");
+    ASSERT_EQ(::chdir("/"), 0);
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_TRUE(dialogs.warnings[0].second.endsWith("/r.q7582rec is not a recording"))
+        << dialogs.warnings[0].second.toStdString();
+}
+
 TEST_F(WindowTest, TheSiteMenuKeepsTheOtherMenusAndTheirLettersAndListsTheRecentSites)
 {
     KnownSites known(dir.path() + "/sites.txt");

@@ -27,7 +27,7 @@ TimelineWindow* TimelineOpener::open(const QString& path)
     QString error;
     std::unique_ptr<RecordingReader> reader = RecordingReader::open(path, &error);
     if (!reader) {
-        dialogs_.error(window_, QStringLiteral("%1 cannot be shown: %2").arg(QDir::toNativeSeparators(path), error));
+        dialogs_.error(window_, error); // the reason names the file
         return nullptr;
     }
     auto* window = new TimelineWindow(std::move(reader), dialogs_, window_);
