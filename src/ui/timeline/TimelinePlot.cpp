@@ -139,18 +139,18 @@ int TimelinePlot::rowTop(int lane) const
     return row == rows_.end() ? -1 : row->top;
 }
 
-const std::vector<std::vector<LaneColumn>>& TimelinePlot::columns()
+const std::vector<std::vector<LaneColumn>>& TimelinePlot::columns(const std::vector<int>& lanes)
 {
     const int width = plotWidth();
     const auto hit = std::find_if(cache_.begin(), cache_.end(), [&](const Cached& c) {
-        return c.view == view_ && c.columns == width && c.lanes == shown_;
+        return c.view == view_ && c.columns == width && c.lanes == lanes;
     });
     if (hit != cache_.end()) {
         std::rotate(cache_.begin(), hit, hit + 1);
         return cache_.front().data;
     }
     ++columnQueries_;
-    cache_.push_front({view_, width, shown_, summaries_.columns(lanes_, shown_, view_.fromMs, view_.toMs, width)});
+    cache_.push_front({view_, width, lanes, summaries_.columns(lanes_, lanes, view_.fromMs, view_.toMs, width)});
     if (cache_.size() > CachedViews)
         cache_.pop_back();
     return cache_.front().data;
@@ -161,17 +161,26 @@ void TimelinePlot::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const QRect area = event->rect();
     p.fillRect(area, palette().base());
-    const auto& data = columns();
+    // The columns of the rows in sight (the scroll area's viewport), not of every lane shown.
+    const QRect seen = visibleRegion().boundingRect().united(area);
+    const auto inSight = [](const Row& row, const QRect& r) {
+        return row.top + row.height >= r.top() && row.top <= r.bottom();
+    };
+    std::vector<int> lanes;
+    for (const Row& row : rows_)
+        if (row.lane >= 0 && inSight(row, seen))
+            lanes.push_back(row.lane);
+    const auto& data = columns(lanes);
     std::size_t k = 0;
     for (const Row& row : rows_) {
-        if (row.top + row.height >= area.top() && row.top <= area.bottom()) {
-            if (row.lane < 0)
-                paintHeader(p, row);
-            else
-                paintLane(p, row, data[k]);
-        }
-        if (row.lane >= 0)
+        if (row.lane >= 0 && inSight(row, seen))
             ++k;
+        if (!inSight(row, area))
+            continue;
+        if (row.lane < 0)
+            paintHeader(p, row);
+        else
+            paintLane(p, row, data[k - 1]);
     }
     if (cursorMs_ >= view_.fromMs && cursorMs_ <= view_.toMs)
         p.fillRect(QRect(xAt(cursorMs_), area.top(), 1, area.height()), Qt::red);

@@ -19,7 +19,7 @@ class TimelinePlot : public QWidget {
 public:
     static constexpr int NamesWidth = 180, RowHeight = 18, StepRowHeight = 36, HeaderHeight = 18;
     // A repaint at a view already drawn queries nothing: the columns of the last few views
-    // are kept.
+    // are kept, each of the lanes then in sight.
     static constexpr std::size_t CachedViews = 4;
 
     TimelinePlot(const RecordingReader& reader, const TimelineSummaries& summaries, const std::vector<Lane>& lanes,
@@ -80,7 +80,8 @@ private:
         std::vector<std::vector<LaneColumn>> data;
     };
 
-    const std::vector<std::vector<LaneColumn>>& columns();
+    // The columns of the lanes given, at the view: kept, or asked of the summaries.
+    const std::vector<std::vector<LaneColumn>>& columns(const std::vector<int>& lanes);
     void paintHeader(QPainter& p, const Row& row);
     void paintLane(QPainter& p, const Row& row, const std::vector<LaneColumn>& columns);
 
