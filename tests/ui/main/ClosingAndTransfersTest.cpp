@@ -202,13 +202,6 @@ TEST_F(ClosingAndTransfers, TerminationSignalsArriveOnTheMainThreadOnePerSignal)
 // nothing. A file in another known site's folder is that site's: asked, No by default.
 TEST_F(ClosingAndTransfers, TheDownloadReadsTheMasterFirstAndNamesAnotherSitesConfiguration)
 {
-#if defined(__has_feature)
-#if __has_feature(thread_sanitizer)
-    // The differences' text is laid out by Qt's thread pool, whose races ThreadSanitizer
-    // sees in the uninstrumented Qt libraries; the normal and AddressSanitizer runs check it.
-    GTEST_SKIP() << "Qt's thread pool under ThreadSanitizer";
-#endif
-#endif
     connectMaster(); // master 0, with its default in memory
     refresh();
     const ConfigImage before = workspace->config();
