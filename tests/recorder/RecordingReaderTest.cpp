@@ -62,10 +62,7 @@ void writeRecording(const QString& path, const Written& w)
     EXPECT_EQ(writer->readsLost(), 0);
 }
 
-class RecordingReaderTest : public FileFixture {
-protected:
-    QString file(const char* name) const { return QString::fromStdString(path(name)); }
-};
+using RecordingReaderTest = FileFixture;
 
 } // namespace
 
@@ -73,9 +70,9 @@ protected:
 TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
 {
     const Written w = scriptedActivity(3000, 7);
-    writeRecording(file("a.q7582rec"), w);
+    writeRecording(at("a.q7582rec"), w);
     QString error;
-    auto reader = RecordingReader::open(file("a.q7582rec"), &error);
+    auto reader = RecordingReader::open(at("a.q7582rec"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_EQ(reader->meta().siteName, "Hall");
     EXPECT_EQ(reader->meta().names, "zone 1=Entrance");
@@ -147,7 +144,7 @@ TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
 // Anything but a whole recording of this format is refused at once, with its reason.
 TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
 {
-    writeRecording(file("good"), scriptedActivity(500, 3));
+    writeRecording(at("good"), scriptedActivity(500, 3));
     const std::string good = read("good");
     ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
     write("text", "zone 1=Entrance\n");
@@ -163,7 +160,7 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
     for (const auto& [name, statement] : {std::pair{"newer", "UPDATE meta SET value='2' WHERE key='format'"},
                                           std::pair{"foreign", "CREATE TABLE contacts(name TEXT)"}}) {
         auto db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(file(name));
+        db.setDatabaseName(at(name));
         ASSERT_TRUE(db.open());
         QSqlQuery(db).exec(statement);
         db.close();
@@ -171,16 +168,16 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
         QSqlDatabase::removeDatabase(name);
     }
     const std::map<QString, QString> expected{
-        {file("fifo"), "is not a regular file"},
+        {at("fifo"), "is not a regular file"},
         {"/dev/zero", "is not a regular file"},
         {QString::fromStdString(dir()), "is a folder"},
-        {file("text"), "is not a recording"},
-        {file("empty"), "is not a recording"},
-        {file("truncated"), "is truncated"},
-        {file("damaged"), "is damaged"},
-        {file("newer"), "newer version (format 2"},
-        {file("foreign"), "database of another program"},
-        {file("missing"), "No such file"},
+        {at("text"), "is not a recording"},
+        {at("empty"), "is not a recording"},
+        {at("truncated"), "is truncated"},
+        {at("damaged"), "is damaged"},
+        {at("newer"), "newer version (format 2"},
+        {at("foreign"), "database of another program"},
+        {at("missing"), "No such file"},
     };
     for (const auto& [name, reason] : expected) {
         QString error;
@@ -193,7 +190,7 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
 TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
 {
     QString error;
-    auto writer = RecordingWriter::create(file("live"), {}, &error);
+    auto writer = RecordingWriter::create(at("live"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
     RecordBytes record{};
     const auto waitFor = [&](std::int64_t reads) {
@@ -202,7 +199,7 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
     for (int i = 0; i < 100; ++i)
         writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
     waitFor(100);
-    auto reader = RecordingReader::open(file("live"), &error);
+    auto reader = RecordingReader::open(at("live"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_EQ(reader->readCount(), 100);
     record[5] = 9;
@@ -221,7 +218,7 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
 TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
 {
     QString error;
-    auto writer = RecordingWriter::create(file("full"), {}, &error);
+    auto writer = RecordingWriter::create(at("full"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
     RecordBytes record{};
     for (int i = 0; i < 64; ++i)
@@ -243,7 +240,7 @@ TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
     EXPECT_TRUE(writer->failure().startsWith("Recording stopped: ")) << writer->failure().toStdString();
     writer->read(TapStream::MasterPage0, record.data(), 9000); // refused, never blocks
     writer->stop();
-    auto reader = RecordingReader::open(file("full"), &error);
+    auto reader = RecordingReader::open(at("full"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_GE(reader->readCount(), 64);
     EXPECT_LT(reader->span().lastMs, 9000);
