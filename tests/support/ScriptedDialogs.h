@@ -40,7 +40,6 @@ public:
         QString defaultButton;
     };
     std::vector<Choice> choiceBoxes; // those boxes asked
-    int saveQuestions = 0;
     std::vector<Box> saveBoxes;   // the Yes/No/Cancel boxes asked
     QStringList executed, viewed; // the dialogs run, the files shown
     QStringList startFolders;     // where each open file or folder dialog started
@@ -78,7 +77,6 @@ public:
     }
     SaveAnswer askSave(S caption, S text) override
     {
-        ++saveQuestions;
         saveBoxes.emplace_back(caption, text);
         return saveAnswers.isEmpty() ? SaveAnswer::Cancel : saveAnswers.takeFirst();
     }

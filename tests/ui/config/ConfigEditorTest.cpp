@@ -53,7 +53,7 @@ TEST_F(EditorLifecycle, WithoutYesNeitherRepairsNorEditsReachTheImage)
     form->showModifiedState();
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), "Original configuration");
     EXPECT_TRUE(form->confirmClose());
-    EXPECT_EQ(dialogs.saveQuestions, 0); // silent repairs ask nothing
+    EXPECT_TRUE(dialogs.saveBoxes.empty()); // silent repairs ask nothing
 
     press(cell("ZoneCell0_0"));
     press(cell("ZoneCell0_0")); // back as it was: still a modification
@@ -124,7 +124,7 @@ TEST_F(EditorLifecycle, ASignalEndsTheProgramAndKeepsTheEditorsChangesForTheNext
     });
     QTimer::singleShot(3000, window.get(), [] { QCoreApplication::exit(1); }); // fails rather than hangs
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(dialogs.saveQuestions, 0);
+    EXPECT_TRUE(dialogs.saveBoxes.empty());
     const QStringList kept = recoveryFiles(site.settings().dir());
     ConfigImage recovered;
     ASSERT_TRUE(kept.size() == 1 && readWholeImage(folder.filePath(kept[0]).toStdString(), recovered).ok);
@@ -412,7 +412,7 @@ TEST_F(EditorUndo, ButtonsNameTheStepAndUndoingToTheStartAsksNothing)
         << "the undone zone's page and key come back into view";
     EXPECT_TRUE(work() == image && !modified());
     EXPECT_TRUE(form->confirmClose());
-    EXPECT_EQ(dialogs.saveQuestions, 0);
+    EXPECT_TRUE(dialogs.saveBoxes.empty());
     EXPECT_EQ(child<QPushButton>("RedoButton")->toolTip().toStdString(),
               ("Redo: " + step + "+14 (Ctrl+Shift+Z, Ctrl+Y)").toStdString());
 
