@@ -422,13 +422,16 @@ protected:
         trigger("Open1");
         return content;
     }
+    std::string told() const
+    {
+        return dialogs.warnings.empty() ? "nothing" : dialogs.warnings.back().second.toStdString();
+    }
     // Whether the master's memory came to hold content; on failure, says what the user was told.
     ::testing::AssertionResult holds(simtest::SimulatorProcess& sim, const std::string& content)
     {
         if (spinUntil([&] { return sim.dump("config.bin").toStdString() == content; }, TransferMs))
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << "told: " << (dialogs.warnings.empty() ? "nothing" : dialogs.warnings.back().second.toStdString());
+        return ::testing::AssertionFailure() << "told: " << told();
     }
     // Starts a Download once the master is connected and has told its address, and holds
     // the link before that block goes out. Not run again when it fails: the failure says
@@ -444,9 +447,7 @@ protected:
         spinUntil([&] { return chip->holding() || !dialogs.warnings.empty(); }, 2 * TransferMs);
         if (chip->holding())
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << "the Download did not reach block " << block
-               << ", told: " << (dialogs.warnings.empty() ? "nothing" : dialogs.warnings.back().second.toStdString());
+        return ::testing::AssertionFailure() << "the Download did not reach block " << block << ", told: " << told();
     }
     RecordingChip* chip = nullptr; // goes with the link: not after stopLink() or close
 };
@@ -563,9 +564,8 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancels
     ASSERT_TRUE(start(sim)) << sim.problem();
     const ConfigImage before = workspace->config();
     trigger("Edit1");
+    // The warning's text: FailuresAreToldAPartialDownloadStaysMarkedAndARestartCanBeWithdrawn.
     ASSERT_TRUE(spinUntil([&] { return !dialogs.warnings.empty(); }, 4 * TransferMs));
-    EXPECT_TRUE(dialogs.warnings.back().second.endsWith(
-        ", again after 3 restarts: the Upload was given up. The configuration in memory is unchanged."));
     EXPECT_EQ(workspace->config(), before);
 
     ASSERT_TRUE(spinUntil([&] { return window->connectedMasterAddress().has_value(); }, 10000));

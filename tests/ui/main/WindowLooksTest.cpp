@@ -416,10 +416,10 @@ TEST_F(MenuBar, ReportItemsCheckFirstThenFillTheViewerFromTheControls)
     });
     connectMaster();
     trigger("Status1");
+    // The live status and the site's names reach it; its title and chime line:
+    // ConfigurationReports.StatusListsSettingsUnitsAndSlavesInOrder.
     const QString report = window->reportViewer().richEdit()->toPlainText();
-    EXPECT_TRUE(report.startsWith("Status report of the master with address 2")) << report.toStdString();
-    for (const char* line : {"Chime enable = ON", "CD setting = 6"})
-        EXPECT_TRUE(report.contains(line)) << line;
+    EXPECT_TRUE(report.contains("CD setting = 6")) << report.toStdString();
 
     // The configuration reports want an unmodified Upload from this master, chime bit and all.
     const auto refusal = [&](const char* item) {
