@@ -88,9 +88,9 @@ TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
     EXPECT_EQ(simB.dump("config.bin").toStdString(), factory);
     EXPECT_TRUE(historyOf(b).isEmpty());
 
+    // Nothing of master 1 in B's history (that text: Holdings.TheNewestCompleteEntryOfThatMasterIsWhatItHolds).
     r = run({"-C", "Hotel B", "download", entryOfA, "--dry-run", "--master", "1"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.contains("The history holds nothing of master 1.")) << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
 
     r = run({"-C", "Hotel B", "download", entryOfA, "--force"}, &simB);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
