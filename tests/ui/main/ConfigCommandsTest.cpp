@@ -332,9 +332,9 @@ TEST_F(OpeningFiles, ADroppedFileOpensAsOpenDoesAndOtherDropsAreRefused)
     for (const QList<QUrl>& refused :
          {QList<QUrl>{url("a.cfi"), url("short.cfi")}, QList<QUrl>{url("folder")}, QList<QUrl>{url("pipe.cfi")}})
         drop(refused);
+    // One box each, the refusal's text in it (each text: Recent.ADropNamesOneLocalRegularFileAndRefusesTheRest).
     ASSERT_EQ(dialogs.warnings.size(), 3u);
     EXPECT_EQ(dialogs.warnings[0], Box("Open", "Drop one configuration file at a time: 2 were dropped."));
-    EXPECT_TRUE(dialogs.warnings[1].second.contains("is a folder") && dialogs.warnings[2].second.contains("pipe"));
     EXPECT_EQ(std::tuple(first(), dialogs.questions.size()), std::tuple(Byte(0), 2)); // none asked, none opened
     EXPECT_EQ(RecentFiles(tmp.path().toStdString()).names(), std::vector<std::string>{path("a.cfi")});
 
