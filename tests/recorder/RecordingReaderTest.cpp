@@ -62,7 +62,18 @@ void writeRecording(const QString& path, const Written& w)
     EXPECT_EQ(writer->readsLost(), 0);
 }
 
-using RecordingReaderTest = FileFixture;
+class RecordingReaderTest : public FileFixture {
+protected:
+    // Reads from..to-1 of page 0, the record as it is; true once the writer has written them.
+    bool feed(RecordingWriter& writer, int from, int to)
+    {
+        for (int i = from; i < to; ++i)
+            writer.read(TapStream::MasterPage0, record.data(), 1000 + i);
+        return test::spinUntil([&] { return writer.readsWritten() == to; });
+    }
+    QString error;
+    RecordBytes record{};
+};
 
 } // namespace
 
@@ -71,7 +82,6 @@ TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
 {
     const Written w = scriptedActivity(3000, 7);
     writeRecording(at("a.q7582rec"), w);
-    QString error;
     auto reader = RecordingReader::open(at("a.q7582rec"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_EQ(reader->meta().siteName, "Hall");
@@ -189,23 +199,14 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
 // A reader follows a recording still being written, and the writer goes on undisturbed.
 TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
 {
-    QString error;
     auto writer = RecordingWriter::create(at("live"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
-    RecordBytes record{};
-    const auto waitFor = [&](std::int64_t reads) {
-        EXPECT_TRUE(test::spinUntil([&] { return writer->readsWritten() == reads; })) << writer->readsWritten();
-    };
-    for (int i = 0; i < 100; ++i)
-        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
-    waitFor(100);
+    ASSERT_TRUE(feed(*writer, 0, 100)) << writer->readsWritten();
     auto reader = RecordingReader::open(at("live"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_EQ(reader->readCount(), 100);
     record[5] = 9;
-    for (int i = 100; i < 150; ++i)
-        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
-    waitFor(150);
+    ASSERT_TRUE(feed(*writer, 100, 150)) << writer->readsWritten();
     EXPECT_TRUE(reader->refresh());
     EXPECT_EQ(reader->span().lastMs, 1149);
     EXPECT_EQ(reader->statusAt(1149).master.bytes[5], 9);
@@ -217,13 +218,9 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
 // A disk that fills up stops the recording with the reason; what was committed stays readable.
 TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
 {
-    QString error;
     auto writer = RecordingWriter::create(at("full"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
-    RecordBytes record{};
-    for (int i = 0; i < 64; ++i)
-        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
-    ASSERT_TRUE(test::spinUntil([&] { return writer->readsWritten() == 64; }));
+    ASSERT_TRUE(feed(*writer, 0, 64)) << writer->readsWritten();
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
