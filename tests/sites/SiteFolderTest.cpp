@@ -132,10 +132,6 @@ TEST_F(Sites, ADamagedListReadsAsWhatCanBeReadAndAFifoAsNoneWithoutWaiting)
     EXPECT_TRUE(known.list().empty());
     EXPECT_FALSE(known.markUsed(at("a")).ok); // a FIFO is not written through
 
-    qputenv("Q7582_SITES_LIST", "/tmp/elsewhere.txt");
-    EXPECT_EQ(KnownSites::defaultListFile(), "/tmp/elsewhere.txt");
-    qunsetenv("Q7582_SITES_LIST");
-
     // A folder named in bytes that are not UTF-8 is listed as it is.
     const test::ByteNamedFolder latin1(path("h\xf4tel"));
     KnownSites other(at("other.txt"));
