@@ -222,8 +222,8 @@ TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
     auto* caption = child<QLabel>(*bar, "StatusBar1Panel3");
     const auto shown = [&] { return std::tuple(caption->text(), caption->toolTip()); };
 
+    // A caption and its tool tip as shown: ConfigCommands.ProvenanceFollowsEveryEventOfItsTable.
     bar->showCaption(QStringLiteral("Configuration A"), QStringLiteral("a.cfi"));
-    EXPECT_EQ(shown(), std::tuple("Configuration A", "a.cfi"));
     bar->showNotice(QStringLiteral("Transfer cancelled"), true, QStringLiteral("why"));
     // a refresh meanwhile keeps the notice
     bar->showCaption(QStringLiteral("Configuration B"), QStringLiteral("b.cfi"));
