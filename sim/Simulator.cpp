@@ -47,7 +47,7 @@ void Simulator::unplugFor(double seconds)
 
 int Simulator::run(int signalFd)
 {
-    dump_.flush(); // the device as it starts
+    dump_.settle(); // the device as it starts
     if (!plug())
         return 1;
     nextTick_ = Clock::now();
@@ -75,7 +75,7 @@ int Simulator::run(int signalFd)
         if (fds[1].revents & POLLIN)
             for (const std::string& line : control_->readLines()) {
                 const bool known = control(line);
-                dump_.flush(); // done once its files show it
+                dump_.settle(); // done once its files show it
                 acknowledge(line, known);
             }
         dump_.flush(); // what the device's life changed

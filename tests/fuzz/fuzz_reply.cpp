@@ -7,7 +7,6 @@
 #include "FuzzCheck.h"
 #include "link/FramePort.h"
 
-#include <algorithm>
 #include <cstdint>
 
 using namespace q7582;

@@ -12,11 +12,8 @@
 #include "model/StatusBlock.h"
 
 #include <QThread>
-#include <algorithm>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <vector>
 
 namespace q7582::test {
 

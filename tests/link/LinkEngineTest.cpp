@@ -1,14 +1,27 @@
 #include "link/LinkEngine.h"
-#include "FakeDevice.h"
+#include "BothCables.h"
+#include "LinkToSimulator.h"
+#include "link/FramePort.h"
+#include "link/FtdiChip.h"
+#include "link/OpenFailure.h"
 #include "model/FileIo.h"
+#include "virtualusb/Journal.h"
 
+#include <QDir>
 #include <QLoggingCategory>
-#include <QTemporaryDir>
+#include <cerrno>
+#include <fcntl.h>
+#include <ftdi.h>
 #include <gmock/gmock.h>
+#include <thread>
+#include <tuple>
+#include <unistd.h>
 
 using namespace q7582;
 using namespace q7582::test;
 using enum ConnectionState;
+using q7582::simtest::requestFrame;
+using simtest::Cable;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -341,4 +354,320 @@ TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
     chip.setPresent(true);
     connect(2);
     EXPECT_EQ(tap.reads.size(), heard);
+}
+
+TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
+{
+    EXPECT_EQ(requestFrame(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
+    EXPECT_EQ(requestFrame(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
+              (Bytes{0xC0, 4, 2, 0x11, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x01}));
+    // Every special byte costs one more byte on the wire.
+    EXPECT_EQ(requestFrame(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
+}
+
+TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
+{
+    const Byte page[4] = {0xC0, 0xB5, 0x00, 0x42};
+    const std::tuple<const char*, Bytes, int, int> cases[] = {
+        // what, the reply, count, result
+        {"nothing arrived", {}, 4, TransferNoReply},
+        {"good, escaped payload", {0xC0, 1, 0, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x42}, 4, TransferOk},
+        {"more than 2 x count + 4 waiting", Bytes(2 * 4 + 5, 0x00), 4, TransferDeviceError},
+        {"wrong start byte", {0xC1, 1, 0, 1, 2, 3, 4}, 4, TransferBadFrame},
+        {"start byte only", {0xC0}, 4, TransferBadFrame},
+        {"wrong command echo", {0xC0, 2, 0, 1, 2, 3, 4}, 4, TransferBadFrame},
+        {"wrong index echo", {0xC0, 1, 1, 1, 2, 3, 4}, 4, TransferBadFrame},
+        {"index echo missing", {0xC0, 1}, 4, TransferBadFrame},
+        {"truncated payload", {0xC0, 1, 0, 1, 2, 3}, 4, TransferLengthMismatch},
+        {"one byte too many", {0xC0, 1, 0, 1, 2, 3, 4, 5}, 4, TransferLengthMismatch},
+        {"escape with another byte vanishes", {0xC0, 1, 0, 1, 2, 0xB5, 0x07, 3}, 4, TransferLengthMismatch},
+        {"lone trailing escape", {0xC0, 1, 0, 1, 2, 3, 0xB5}, 4, TransferLengthMismatch},
+        {"no payload: extra bytes ignored", {0xC0, 1, 0, 9}, 0, TransferOk},
+        {"no payload: more than 4 bytes", {0xC0, 1, 0, 9, 9}, 0, TransferDeviceError},
+    };
+    for (const auto& [what, bytes, count, result] : cases) {
+        FakeChip chip;
+        ASSERT_EQ(chip.open(), 0);
+        chip.queueReply(bytes);
+        Byte dest[Frame::MaxPayload] = {};
+        EXPECT_EQ(FramePort(chip).receiveFrame(count, count ? dest : nullptr, 1, 0), result) << what;
+        if (result == TransferOk && count)
+            EXPECT_TRUE(std::equal(page, page + 4, dest)) << what;
+        else
+            EXPECT_EQ(dest[0], 0) << what << ": a failed reply must not reach the destination";
+    }
+
+    FakeChip shortChip;
+    shortChip.setShortReads(true);
+    ASSERT_EQ(shortChip.open(), 0);
+    shortChip.queueReply({0xC0, 5, 0});
+    EXPECT_EQ(FramePort(shortChip).receiveFrame(0, nullptr, 5, 0), TransferShort);
+}
+
+TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccess)
+{
+    using enum OpenFailure;
+    const std::tuple<int, int, bool, OpenFailure> cases[] = {
+        // libftdi's result, errno, the node refused, the failure
+        {0, 0, false, None},           // opened
+        {-4, EACCES, false, NoAccess}, // libusb_open() on a node we may not write
+        {-4, 0, true, NoAccess},       // errno lost, the node tells
+        {-8, 0, false, NoAccess},      // detaching the kernel driver refused
+        {-5, 0, true, NoAccess},       // permissions come before a claim
+        {-5, 0, false, InUse},         // another program claimed the interface
+        {-3, EBUSY, false, InUse},     // setting the configuration, busy
+        {-3, 0, false, None},          // and failing otherwise
+        {-4, ENODEV, false, None},     // unplugged while opening
+    };
+    for (const auto& [rc, err, nodeRefused, expected] : cases)
+        EXPECT_EQ(classifyFtdiOpenFailure(rc, err, nodeRefused), expected)
+            << "rc " << rc << " errno " << err << " node refused " << nodeRefused;
+    // EBUSY: another program set TIOCEXCL; EWOULDBLOCK: it holds the flock.
+    for (const auto& [err, expected] :
+         {std::pair{EACCES, NoAccess}, {EPERM, NoAccess}, {EBUSY, InUse}, {EWOULDBLOCK, InUse}, {ENOENT, None}})
+        EXPECT_EQ(classifySerialOpenErrno(err), expected) << "errno " << err;
+}
+
+TEST(OpenFailure, DeviceNodePathAndPermissions)
+{
+    EXPECT_EQ(usbDeviceNode(1, 5), "/dev/bus/usb/001/005");
+    QTemporaryDir dir;
+    EXPECT_FALSE(deviceNodeRefused(dir.filePath("gone").toStdString())) << "a missing node is no device, not denial";
+    EXPECT_FALSE(deviceNodeRefused(dir.path().toStdString()));
+}
+
+// The test plays the device on the master side of a pseudo-terminal; the chip opens the
+// slave side. Opening through the simulator's link, hang-ups and a vanished link are the
+// simulator's unplug, seen end to end.
+TEST(TtyChip, BytesFromTheDevicePassUnchanged)
+{
+    const int pty = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(pty >= 0 && grantpt(pty) == 0 && unlockpt(pty) == 0);
+    TtyChip chip{ptsname(pty)};
+    ASSERT_EQ(chip.open(), 0);
+
+    // Bytes a cooked line would translate, swallow or act on.
+    const Bytes special = {0x0D, 0x0A, 0x03, 0x04, 0x11, 0x13, 0x1A, 0x7F, 0xC0, 0xB5, 0xFF, 0x00};
+    ASSERT_EQ(::write(pty, special.data(), special.size()), ssize_t(special.size()));
+    int waiting = 0;
+    for (int i = 0; i < 100 && chip.getStatus(waiting) == 0 && waiting < int(special.size()); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    Byte received[64];
+    int got = 0;
+    ASSERT_EQ(chip.read(received, waiting, got), 0);
+    EXPECT_EQ(Bytes(received, received + got), special);
+    ::close(pty);
+}
+
+// The link as the program runs it (worker thread, tty backend or libftdi on the virtual
+// FT232R) against the simulator, whose dump files show what reached the device. A
+// Download and the generator through this path are the main window's tests with the
+// simulator. On libftdi alone: what the manager asks of the chip, and what it makes of
+// what the real libftdi returns for a refused open, a claimed interface, a stalled read
+// and other FTDI devices on the bus. And the worker alone on a fake chip: shutdown is
+// prompt in every state.
+namespace {
+
+QByteArray bytesOf(const Byte* data, int size) { return QByteArray(reinterpret_cast<const char*>(data), size); }
+
+class EndToEnd : public ::testing::TestWithParam<Cable> {};
+
+// The worker on a fake chip, the device behind it.
+struct RunningLink {
+    FakeDevice* device = nullptr; // the link's
+    LinkShared shared;
+    RecordingObserver window;
+    std::unique_ptr<LinkThread> link;
+
+    RunningLink(double pacing, bool present, FakeDevice::Kind kind = FakeDevice::Master)
+    {
+        auto owned = std::make_unique<FakeDevice>();
+        device = owned.get();
+        device->kind = kind;
+        device->setPresent(present);
+        link = std::make_unique<LinkThread>(shared, window, std::move(owned), nullptr, pacing);
+        link->setObjectName("LinkThread"); // found by it in /proc
+        link->startLink();
+    }
+    // True once the device was sent a request of that command.
+    bool sent(Byte command)
+    {
+        const auto r = device->received();
+        return std::any_of(r.begin(), r.end(), [&](const Frame::Request& q) { return q.command == command; });
+    }
+};
+
+// The scheduler state of the worker thread, found by its name: 'S' while it waits.
+char workerState()
+{
+    for (const QString& tid : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm("/proc/self/task/" + tid + "/comm"), stat("/proc/self/task/" + tid + "/stat");
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "LinkThread"
+            && stat.open(QIODevice::ReadOnly)) {
+            const QByteArray line = stat.readAll();
+            return line.mid(line.lastIndexOf(')') + 2, 1).at(0);
+        }
+    }
+    return '?';
+}
+
+} // namespace
+
+// What the polls read is the master's status; an unplug mid-Upload keeps the worker,
+// which waits for the device and, once it is back, starts the Upload over and brings
+// the master's memory. The window hears of it all on the main thread. A second manager
+// is then told the device is in use (the tty is locked, or the USB interface claimed)
+// and keeps trying while the first polls on undisturbed, until the first lets go.
+TEST_P(EndToEnd, PollsTheMasterAnUnplugRestartsTheUploadAndASecondManagerWaitsItsTurn)
+{
+    // At the device's own pacing: a shorter pause after a request can find the reply
+    // incomplete on a loaded machine (sanitizer builds), which fails the transfer.
+    LinkToSimulator run({}, 1.0, GetParam());
+    std::vector<ConnectionState> states; // at every repaint of the status bar
+    run.window.onCall = [&](const std::string& call) {
+        if (call == "repaintStatusBar")
+            states.push_back(run.shared.connectionState);
+    };
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    // Both pages polled; the simulator's clock ticks between a poll and the dump: a later poll catches up.
+    EXPECT_TRUE(spinUntil([&] {
+        return run.shared.withStatus(
+            [&](const StatusBlock& s) { return bytesOf(s.data(), s.Size) == run.sim.dump("status.bin"); });
+    }));
+
+    run.shared.requests.uploadRequest = true;
+    ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 2; })); // 16 blocks in
+    ASSERT_TRUE(run.sim.control("unplug 0.5"));
+    ASSERT_TRUE(
+        spinUntil([&] { return run.shared.connectionState == NotConnected && run.link->reconnectTimerActive(); }));
+    // The worker waits; once the master answers again the Upload starts over from block 0 and completes.
+    ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, 30000));
+    EXPECT_EQ(bytesOf(run.window.image.data(), ConfigImage::Size), run.sim.dump("config.bin"));
+    EXPECT_EQ(states, (std::vector{Searching, Connected, NotConnected, Searching, Connected}));
+    EXPECT_THAT(run.window.threads, ::testing::Each(QThread::currentThread())) << "the window runs on the main thread";
+
+    LinkShared shared;
+    RecordingObserver window;
+    LinkThread second(shared, window, makeChipFromEnvironment());
+    second.startLink();
+    // A second and more of retries: the first polls on, the second never gets in.
+    ASSERT_TRUE(run.waitCalls("statusDisplayRefresh", 8));
+    EXPECT_EQ(shared.openFailure.load(), OpenFailure::InUse);
+    EXPECT_EQ(window.count("statusDisplayRefresh"), 0);
+    run.link->shutdown(); // the second takes the device at its next retry
+    EXPECT_TRUE(spinUntil([&] { return shared.connectionState == Connected; }, 5000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cable, EndToEnd, simtest::BothCables, simtest::cableTestName);
+
+// libftdi's open resets the chip and sets 9600 baud; the link then resets, purges both
+// ways and sets the latency timer to 1 ms. Nothing else: no data format, no flow control.
+// A read the chip never answers ends at the link's 300 ms timeout: the Upload under way
+// starts again and completes.
+TEST(FtdiChip, OpensWithTheRequestsTheLinkNeedsAndAStalledReadRestartsTheUpload)
+{
+    vusb::takeRequests();
+    LinkToSimulator run({}, 1.0, Cable::Usb);
+    ASSERT_TRUE(run.start()) << run.sim.problem();
+    ASSERT_TRUE(run.waitCalls("statusDisplayRefresh", 2));
+    EXPECT_EQ(vusb::takeRequests(),
+              (std::vector<std::string>{"Q7582M0: reset", "Q7582M0: baud 9600", "Q7582M0: reset",
+                                        "Q7582M0: purge output", "Q7582M0: purge input", "Q7582M0: latency 1"}));
+
+    run.shared.requests.uploadRequest = true;
+    ASSERT_TRUE(spinUntil([&] { return run.shared.progressPosition >= 1; }));
+    ASSERT_TRUE(run.sim.control("stall 2"));
+    ASSERT_TRUE(run.waitCalls("uploadCompleted", 1, 30000));
+    EXPECT_EQ(bytesOf(run.window.image.data(), ConfigImage::Size), run.sim.dump("config.bin"));
+    EXPECT_EQ(run.window.reports.at(0).end, TransferEnd::Restarting) << "the stalled attempt was reported";
+
+    vusb::takeRequests();
+    run.link->shutdown();
+    EXPECT_EQ(vusb::takeRequests(), std::vector<std::string>{}) << "closing sends nothing";
+}
+
+// The hint in the status bar comes from what libftdi really returns: -4 with EACCES
+// for a node we may not open, -5 for an interface another program has claimed.
+TEST(FtdiChip, ARefusedOpenIsNoAccessAndAClaimedInterfaceInUseUntilTheyClear)
+{
+    for (const auto& [fault, expected] :
+         {std::pair{"refuse-open", OpenFailure::NoAccess}, {"claim-busy", OpenFailure::InUse}}) {
+        SCOPED_TRACE(fault);
+        LinkToSimulator run({}, 1.0, Cable::Usb);
+        ASSERT_TRUE(run.sim.waitReady()) << run.sim.problem();
+        ASSERT_TRUE(run.sim.control((std::string(fault) + " on").c_str()));
+        run.startLink();
+        EXPECT_EQ(run.shared.openFailure.load(), expected);
+        FtdiChip chip; // the chip alone keeps libftdi's words for the link's log
+        EXPECT_LT(chip.open(), 0);
+        EXPECT_FALSE(chip.lastError().empty());
+        ASSERT_TRUE(run.sim.control((std::string(fault) + " off").c_str()));
+        EXPECT_TRUE(run.waitState(Connected));
+    }
+}
+
+// Other FTDI devices on the bus, listed before the master once it is plugged in again:
+// one of another kind with nothing behind it, and an FT232R another program holds. The
+// manager gives up the silent one after a few searches, passes the held one by, and
+// finds the master.
+TEST(FtdiChip, FindsTheMasterBehindOtherFtdiDevices)
+{
+    LinkToSimulator run({}, 1.0, Cable::Usb);
+    ASSERT_TRUE(run.sim.waitReady()) << run.sim.problem();
+    for (const char* line : {"add-device 0403:6010", "add-device 0403:6001 FT000002", "unplug 0.2"})
+        ASSERT_TRUE(run.sim.control(line));
+    ASSERT_TRUE(run.sim.waitReady());
+    run.sim.useFromEnvironment();
+    ftdi_context* otherProgram = ftdi_new();
+    ASSERT_EQ(ftdi_usb_open_desc(otherProgram, 0x0403, 0x6001, nullptr, "FT000002"), 0);
+
+    run.startLink();
+    EXPECT_TRUE(run.waitState(Connected, 10000)) << "only the master answers the search";
+    run.link->shutdown();
+    ftdi_free(otherProgram);
+}
+
+// Prompt: it cuts the pause it finds the worker in, each case paced so that the pause is
+// at least twice the bound, which leaves a loaded machine and sanitizer builds room.
+TEST(WorkerThread, ShutdownIsPromptInEveryState)
+{
+    constexpr int PromptMs = 1000;
+    {
+        RunningLink noDevice(1.0, false); // waiting for the reconnect timer: no pause to cut
+        EXPECT_TRUE(noDevice.link->reconnectTimerActive());
+        EXPECT_LT(shutdownMs(*noDevice.link), PromptMs);
+        EXPECT_TRUE(noDevice.link->isFinished());
+    }
+    {
+        RunningLink searching(4.0, true); // 2000 ms after each search request
+        ASSERT_TRUE(spinUntil([&] { return searching.sent(Frame::Identify); }));
+        EXPECT_LT(shutdownMs(*searching.link), PromptMs);
+    }
+    {
+        RunningLink uploading(0.5, true); // the rest of the Upload: about 3.5 s
+        uploading.shared.requests.uploadRequest = true;
+        ASSERT_TRUE(spinUntil([&] { return uploading.shared.progressPosition >= 1; })); // 8 blocks in
+        EXPECT_LT(shutdownMs(*uploading.link), PromptMs);
+        EXPECT_EQ(uploading.window.count("uploadCompleted"), 0);
+        EXPECT_FALSE(uploading.device->isOpen());
+    }
+    {
+        RunningLink polling(0.0, true);
+        ASSERT_TRUE(spinUntil([&] { return polling.window.count("statusDisplayRefresh") >= 1; }));
+        // The main thread is busy elsewhere: the worker comes to wait in its next
+        // synchronised call (at this pacing nothing else makes it wait).
+        const size_t callsBefore = polling.window.calls.size();
+        QDeadlineTimer deadline(5000);
+        while (workerState() != 'S' && !deadline.hasExpired())
+            QThread::msleep(1);
+        ASSERT_EQ(workerState(), 'S') << "the worker never waited for the main thread";
+        EXPECT_LT(shutdownMs(*polling.link), PromptMs);
+        EXPECT_EQ(polling.window.calls.size(), callsBefore) << "nothing of the window runs once closing began";
+    }
+    { // the longest pause, after the summer-time table: 2000 ms here
+        RunningLink writingTable(2.0, true, FakeDevice::Generator);
+        writingTable.shared.requests.legalFileWriteRequest = true;
+        ASSERT_TRUE(spinUntil([&] { return writingTable.sent(Frame::WriteConfig); }, 15000));
+        EXPECT_LT(shutdownMs(*writingTable.link), PromptMs);
+    }
 }

@@ -8,7 +8,6 @@
 #include "SimHarness.h"
 #include "link/LinkThread.h"
 
-#include <QElapsedTimer>
 #include <memory>
 
 namespace q7582::test {

@@ -3,14 +3,6 @@
 
 #include "FileFixture.h"
 
-#include <QDir>
-
-#include <ostream>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << '"' << b.toStdString() << '"'; }
-
 namespace q7582::test {
 
 // A 16-bit mono WAV file's 44 + 2 * samples bytes: the folder goes by lengths, never by

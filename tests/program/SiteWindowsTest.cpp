@@ -4,22 +4,16 @@
 
 #include "program/SiteWindows.h"
 #include "../ui/main/WindowFixture.h"
-#include "FileFixture.h"
-#include "ScriptedDialogs.h"
 #include "app/CommandLine.h"
 #include "model/FileIo.h"
 #include "sites/SiteSession.h"
-#include "ui/main/MainWindow.h"
 #include "ui/reports/ReportViewer.h"
 #include "ui/sites/SiteMenu.h"
 #include "ui/sites/SiteOverview.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -47,7 +41,7 @@ TEST_F(Program, AFileNamedAtStartOpensAndAnUploadAnotherSiteKeepsSwitchesToIt)
     const SiteWindowHooks hooks{&dialogs, [&](MainWindow& window) {
                                     QTimer::singleShot(0, &window, [&] {
                                         seen << window.windowTitle() + " | "
-                                                    + window.findChild<QLabel*>("StatusBar1Panel3")->text();
+                                                    + test::child<QLabel>(window, "StatusBar1Panel3")->text();
                                         if (seen.size() > 1)
                                             seen << QString::number(fileExists(path("a/QS7582.lock")))
                                                         + QString::number(fileExists(path("b/QS7582.lock")));
@@ -86,9 +80,9 @@ TEST_F(Program, ARecordingNamedAtStartOpensInTheTimeline)
 
 TEST_F(WindowTest, TheSiteMenuKeepsTheOtherMenusAndTheirLettersAndListsTheRecentSites)
 {
-    KnownSites known(dir.path() + "/sites.txt");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("b") && known.markUsed(dir.path() + "/gone").ok
-                && known.markUsed(dir.path() + "/b").ok);
+    KnownSites known(tmp.path() + "/sites.txt");
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("b") && known.markUsed(tmp.path() + "/gone").ok
+                && known.markUsed(tmp.path() + "/b").ok);
     SiteSession session(known);
     QStringList switched, shown;
     SiteMenu menu(window->menuBar(), session, dialogs, window.get(),
@@ -97,15 +91,17 @@ TEST_F(WindowTest, TheSiteMenuKeepsTheOtherMenusAndTheirLettersAndListsTheRecent
     for (const QAction* a : window->menuBar()->actions())
         shown << a->text();
     EXPECT_EQ(shown.join(' '), "&Message &Config &Report &Site H&elp Language &Help Rec&ord E&xit");
-    const auto item = [&](const QString& name) { return menu.menu()->findChild<QAction*>(name); };
-    ASSERT_TRUE(item("RecentSite1") && item("RecentSite2") && !item("RecentSite3"));
+    const auto item = [&](const QString& name) { return test::child<QAction>(*menu.menu(), name); };
+    const auto has = [&](const QString& name) { return menu.menu()->findChild<QAction*>(name) != nullptr; };
+    EXPECT_FALSE(has("RecentSite3"));
     EXPECT_EQ(item("RecentSite1")->text() + ", " + item("RecentSite2")->text(), "&1 b, &2 gone (missing)");
     item("RecentSite1")->trigger();
     dialogs.yeses = 1; // a missing one is offered for removal, not opened
     item("RecentSite2")->trigger();
-    EXPECT_EQ(switched, QStringList{dir.path() + "/b"});
+    EXPECT_EQ(switched, QStringList{tmp.path() + "/b"});
     menu.refill();
-    EXPECT_TRUE(item("RecentSite1") && !item("RecentSite2"));
+    EXPECT_TRUE(has("RecentSite1"));
+    EXPECT_FALSE(has("RecentSite2"));
     item("OpenSiteFolder1")->trigger();
     EXPECT_EQ(shown.last(), session.folder());
 }
@@ -114,7 +110,7 @@ TEST_F(WindowTest, TheOverviewShowsEachMastersNewestEntriesAndComparesOrOpensThe
 {
     ConfigImage uploaded, downloaded;
     downloaded.messageEvent(1).setMessageNumber(4);
-    ASSERT_TRUE(QDir(dir.path()).mkdir("history"));
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("history"));
     write("history/2026-01-01_08.00.00_master-0_upload.cfi", bytesOf(uploaded));
     write("history/2026-01-02_08.00.00_master-0_download.cfi", bytesOf(downloaded));
     write("history/2026-01-03_09.30.00_master-4_download-partial.cfi", bytesOf(downloaded));
@@ -122,21 +118,21 @@ TEST_F(WindowTest, TheOverviewShowsEachMastersNewestEntriesAndComparesOrOpensThe
     SiteOverview overview(*workspace, window->reportViewer(), dialogs,
                           {[] { return std::optional(4); }, [&](const QString& path) { opened << path; }});
     overview.reload();
-    auto* table = overview.findChild<QTableWidget*>("OverviewList");
+    auto* table = test::child<QTableWidget>(overview, "OverviewList");
     ASSERT_EQ(table->rowCount(), 6);
     for (int r : {0, 1, 4})
         for (int c = 0; c < 5; ++c)
             rows << table->item(r, c)->text();
     EXPECT_EQ(rows.join('|'), "0|01/01/2026 08:00:00|02/01/2026 08:00:00|1||1|-|-|-||4|-|03/01/2026 09:30:00 "
                               "(partial)|-|connected");
-    const auto click = [&](const char* name) { overview.findChild<QAbstractButton*>(name)->click(); };
+    const auto click = [&](const char* name) { test::child<QAbstractButton>(overview, name)->click(); };
     const auto report = [this] { return window->reportViewer().richEdit()->toPlainText(); };
     table->selectRow(0);
     click("OverviewCompare");
     EXPECT_TRUE(report().contains("From: 2026-01-01_08.00.00_master-0_upload.cfi\nTo: 2026-01-02_08.00.00_master-0_"
                                   "download.cfi\n"));
     click("OverviewOpen"); // the newer of the two
-    EXPECT_EQ(opened, QStringList{dir.path() + "/history/2026-01-02_08.00.00_master-0_download.cfi"});
+    EXPECT_EQ(opened, QStringList{tmp.path() + "/history/2026-01-02_08.00.00_master-0_download.cfi"});
 }
 
 } // namespace

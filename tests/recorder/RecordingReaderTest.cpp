@@ -64,7 +64,15 @@ void writeRecording(const QString& path, const Written& w)
 
 class RecordingReaderTest : public FileFixture {
 protected:
-    QString file(const char* name) const { return QString::fromStdString(path(name)); }
+    // Reads from..to-1 of page 0, the record as it is; true once the writer has written them.
+    bool feed(RecordingWriter& writer, int from, int to)
+    {
+        for (int i = from; i < to; ++i)
+            writer.read(TapStream::MasterPage0, record.data(), 1000 + i);
+        return test::spinUntil([&] { return writer.readsWritten() == to; });
+    }
+    QString error;
+    RecordBytes record{};
 };
 
 } // namespace
@@ -73,9 +81,8 @@ protected:
 TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
 {
     const Written w = scriptedActivity(3000, 7);
-    writeRecording(file("a.q7582rec"), w);
-    QString error;
-    auto reader = RecordingReader::open(file("a.q7582rec"), &error);
+    writeRecording(at("a.q7582rec"), w);
+    auto reader = RecordingReader::open(at("a.q7582rec"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_EQ(reader->meta().siteName, "Hall");
     EXPECT_EQ(reader->meta().names, "zone 1=Entrance");
@@ -147,7 +154,7 @@ TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
 // Anything but a whole recording of this format is refused at once, with its reason.
 TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
 {
-    writeRecording(file("good"), scriptedActivity(500, 3));
+    writeRecording(at("good"), scriptedActivity(500, 3));
     const std::string good = read("good");
     ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
     write("text", "zone 1=Entrance\n");
@@ -163,7 +170,7 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
     for (const auto& [name, statement] : {std::pair{"newer", "UPDATE meta SET value='2' WHERE key='format'"},
                                           std::pair{"foreign", "CREATE TABLE contacts(name TEXT)"}}) {
         auto db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(file(name));
+        db.setDatabaseName(at(name));
         ASSERT_TRUE(db.open());
         QSqlQuery(db).exec(statement);
         db.close();
@@ -171,16 +178,16 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
         QSqlDatabase::removeDatabase(name);
     }
     const std::map<QString, QString> expected{
-        {file("fifo"), "is not a regular file"},
+        {at("fifo"), "is not a regular file"},
         {"/dev/zero", "is not a regular file"},
         {QString::fromStdString(dir()), "is a folder"},
-        {file("text"), "is not a recording"},
-        {file("empty"), "is not a recording"},
-        {file("truncated"), "is truncated"},
-        {file("damaged"), "is damaged"},
-        {file("newer"), "newer version (format 2"},
-        {file("foreign"), "database of another program"},
-        {file("missing"), "No such file"},
+        {at("text"), "is not a recording"},
+        {at("empty"), "is not a recording"},
+        {at("truncated"), "is truncated"},
+        {at("damaged"), "is damaged"},
+        {at("newer"), "newer version (format 2"},
+        {at("foreign"), "database of another program"},
+        {at("missing"), "No such file"},
     };
     for (const auto& [name, reason] : expected) {
         QString error;
@@ -192,23 +199,14 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
 // A reader follows a recording still being written, and the writer goes on undisturbed.
 TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
 {
-    QString error;
-    auto writer = RecordingWriter::create(file("live"), {}, &error);
+    auto writer = RecordingWriter::create(at("live"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
-    RecordBytes record{};
-    const auto waitFor = [&](std::int64_t reads) {
-        EXPECT_TRUE(test::spinUntil([&] { return writer->readsWritten() == reads; })) << writer->readsWritten();
-    };
-    for (int i = 0; i < 100; ++i)
-        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
-    waitFor(100);
-    auto reader = RecordingReader::open(file("live"), &error);
+    ASSERT_TRUE(feed(*writer, 0, 100)) << writer->readsWritten();
+    auto reader = RecordingReader::open(at("live"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_EQ(reader->readCount(), 100);
     record[5] = 9;
-    for (int i = 100; i < 150; ++i)
-        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
-    waitFor(150);
+    ASSERT_TRUE(feed(*writer, 100, 150)) << writer->readsWritten();
     EXPECT_TRUE(reader->refresh());
     EXPECT_EQ(reader->span().lastMs, 1149);
     EXPECT_EQ(reader->statusAt(1149).master.bytes[5], 9);
@@ -220,13 +218,9 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
 // A disk that fills up stops the recording with the reason; what was committed stays readable.
 TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
 {
-    QString error;
-    auto writer = RecordingWriter::create(file("full"), {}, &error);
+    auto writer = RecordingWriter::create(at("full"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
-    RecordBytes record{};
-    for (int i = 0; i < 64; ++i)
-        writer->read(TapStream::MasterPage0, record.data(), 1000 + i);
-    ASSERT_TRUE(test::spinUntil([&] { return writer->readsWritten() == 64; }));
+    ASSERT_TRUE(feed(*writer, 0, 64)) << writer->readsWritten();
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
@@ -243,7 +237,7 @@ TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
     EXPECT_TRUE(writer->failure().startsWith("Recording stopped: ")) << writer->failure().toStdString();
     writer->read(TapStream::MasterPage0, record.data(), 9000); // refused, never blocks
     writer->stop();
-    auto reader = RecordingReader::open(file("full"), &error);
+    auto reader = RecordingReader::open(at("full"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
     EXPECT_GE(reader->readCount(), 64);
     EXPECT_LT(reader->span().lastMs, 9000);

@@ -1,12 +1,13 @@
+#include "FileFixture.h"
+#include "ProgramRun.h"
+#include "recorder/RecordingWriter.h"
 #include "recordingreports/CommissioningRecord.h"
 #include "recordingreports/EventCsv.h"
+#include "recordingreports/LaneChanges.h"
+#include "recordingreports/ReaderStates.h"
+#include "recordingreports/TimelineColumns.h"
 
 #include <QBuffer>
-#include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace q7582 {
 
@@ -191,6 +192,143 @@ TEST_F(RecordingReports, CommissioningRecordLaysResponsesToTheirActivation)
     EXPECT_EQ(lines.back(), "0 2 input activations, 2 with zones that did not go busy");
     rec.fails = true;
     EXPECT_FALSE(collectActivations(rec, T0, T0 + 1000, &error).has_value());
+}
+
+constexpr std::int64_t T1 = 1'780'000'000'000;
+
+// A recording of master 2 with slave 0 and the I/O card at address 0: input 1 goes on,
+// then zone 1 busy, the cable is pulled and the master comes back.
+class ReaderEvents : public FileFixture {
+protected:
+    void SetUp() override
+    {
+        NameTables names;
+        names.zones[0] = "Hall, east";
+        names.inputs[0] = "Fire door";
+        QString error;
+        auto writer = RecordingWriter::create(file, {"Site", QString::fromStdString(names.asText())}, &error);
+        ASSERT_TRUE(writer) << error.toStdString();
+        StatusBlock s;
+        s.setMasterAddress(2);
+        s.bytes[StatusBlock::SlaveZones] = 0x80;
+        s.bytes[StatusBlock::UnitInfo] = 0xA0;
+        writer->event(TapEvent::ConnectedMaster, 2, {}, T1);
+        const auto page0 = [&](std::int64_t ms) { writer->read(TapStream::MasterPage0, s.page(0), T1 + ms); };
+        page0(0);
+        s.bytes[StatusBlock::InputStates] = 0x01;
+        page0(100);
+        s.bytes[StatusBlock::BusyZones] = 0x01;
+        page0(200);
+        writer->event(TapEvent::Unplugged, 0, {}, T1 + 300);
+        writer->event(TapEvent::ConnectedMaster, 2, {}, T1 + 400);
+        page0(400);
+        writer->stop();
+    }
+    const QString file = tmp.filePath("r.q7582rec");
+};
+
+TEST_F(ReaderEvents, TheFileReadsAsStatesAndTheCommandListsTheirChanges)
+{
+    const NameTables names = namesFromText(QString::fromStdString(NameTables{}.asText())
+                                           + "\nzone 1=Hall, east\ninput 1=Fire door\nzone 99=x");
+    EXPECT_EQ(std::tuple(names.zones[0], names.inputs[0], names.zones[1]),
+              std::tuple("Hall, east", "Fire door", "Zone 2"));
+
+    const test::ProgramRun all = test::runInFolder(tmp.path(), "qs7582", {"events", file});
+    EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
+    const QString t = isoTime(T1).left(20);
+    EXPECT_EQ(all.out, t + "100Z  Digital inputs: Fire door  off -> on\n" + t + "200Z  Zones: Hall, east  off -> on\n"
+                           + t + "300Z  Connection: Connection  Master 2 -> Unplugged\n" + t
+                           + "400Z  Connection: Connection  Unplugged -> Master 2\n");
+
+    const test::ProgramRun csv =
+        test::runInFolder(tmp.path(), "qs7582", {"events", file, "--csv", "--from", t + "150Z", "--to", t + "250Z"});
+    EXPECT_EQ(csv.exitCode, 0);
+    EXPECT_EQ(csv.out, "time,group,what,from,to\r\n" + t + "200Z,Zones,\"Hall, east\",off,on\r\n");
+
+    write("not.q7582rec", "SQLite format 3");
+    const test::ProgramRun bad = test::runInFolder(tmp.path(), "qs7582", {"events", "not.q7582rec"});
+    EXPECT_EQ(std::tuple(bad.exitCode, bad.out), std::tuple(2, QString()));
+    EXPECT_TRUE(bad.err.startsWith("not.q7582rec: ")) << bad.err.toStdString();
+}
+
+// A minute of master reads, ten a second: input 1 on from 10 s to 20 s, the speech level
+// rising by one every 5 s.
+TEST(TimelineColumns, CoarseFromSummariesFineFromReads)
+{
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath("r.q7582rec");
+    QString error;
+    {
+        auto writer = RecordingWriter::create(file, {"Site", {}}, &error);
+        ASSERT_TRUE(writer) << error.toStdString();
+        writer->event(TapEvent::ConnectedMaster, 0, {}, T1);
+        StatusBlock s;
+        for (int k = 0; k < 600; ++k) {
+            s.bytes[StatusBlock::InputStates] = k >= 100 && k < 200;
+            s.setSpeechLevel(Byte(k / 50));
+            writer->read(TapStream::MasterPage0, s.page(0), T1 + 100 * k);
+        }
+        writer->stop();
+        ASSERT_EQ(writer->readsLost(), 0);
+    }
+    const auto reader = RecordingReader::open(file, &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    const std::vector<Lane> lanes = {{LaneGroup::Inputs, LaneField::Input, 0, {}},
+                                     {LaneGroup::Levels, LaneField::SpeechLevel, 0, {}}};
+    // The input's columns, then the level's.
+    const TimelineSummaries summaries(*reader);
+    const auto text = [&](qint64 from, qint64 to, int columns) {
+        std::string t;
+        for (const auto& lane : summaries.columns(lanes, {0, 1}, from, to, columns))
+            for (const LaneColumn& c : lane)
+                t += c.read ? std::to_string(c.low) + (c.changed ? "~" : "-") + std::to_string(c.high) + " " : "_ ";
+        return t;
+    };
+    // 500 ms a column: each read in its column, the edges where they fall.
+    EXPECT_EQ(text(T1 + 9000, T1 + 11000, 4), "0-0 0-0 1~1 1-1 1-1 1-1 2~2 2-2 ");
+    EXPECT_EQ(text(T1 + 19000, T1 + 21000, 4), "1-1 1-1 0~0 0-0 3-3 3-3 4~4 4-4 ");
+    EXPECT_EQ(text(T1 + 60000, T1 + 61000, 2), "_ _ _ _ ");
+    // 20 s a column, from the blocks' summaries (6.4 s each, so a block across a column's
+    // edge counts in both): the input on and off, the level's range.
+    EXPECT_EQ(text(T1, T1 + 60000, 3), "0~1 0~1 0-0 0~5 3~8 7~11 ");
+}
+
+// The active source: input 1, then unit 1 (priority 2), then unit 2, 10 s each. Unit 1's
+// lane is on only while the source is a unit and its number is 1.
+TEST(TimelineColumns, AUnitIsActiveOnlyWhileTheSourceIsThatUnit)
+{
+    QTemporaryDir tmp;
+    const QString file = tmp.filePath("r.q7582rec");
+    QString error;
+    {
+        auto writer = RecordingWriter::create(file, {"Site", {}}, &error);
+        ASSERT_TRUE(writer) << error.toStdString();
+        StatusBlock s;
+        for (int k = 0; k < 300; ++k) {
+            s.bytes[StatusBlock::ActiveSource] =
+                Byte(k < 100 ? StatusBlock::SourceInput : 0x40 | StatusBlock::SourceUnit);
+            s.bytes[StatusBlock::ActiveSourceNumber] = k < 200 ? 1 : 2;
+            writer->read(TapStream::MasterPage0, s.page(0), T1 + 100 * k);
+        }
+        writer->stop();
+    }
+    const auto reader = RecordingReader::open(file, &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    const TimelineSummaries summaries(*reader);
+    const auto text = [&](qint64 from, qint64 to, int n) {
+        std::string t;
+        const auto columns = summaries.columns({{LaneGroup::Units, LaneField::UnitActive, 0, {}}}, {0}, from, to, n);
+        for (const LaneColumn& c : columns[0])
+            t += std::to_string(c.low) + (c.changed ? "~" : "-") + std::to_string(c.high) + " ";
+        return t;
+    };
+    EXPECT_EQ(text(T1 + 9000, T1 + 11000, 4), "0-0 0-0 1~1 1-1 ");
+    EXPECT_EQ(text(T1 + 19000, T1 + 21000, 4), "1-1 1-1 0~0 0-0 ");
+    // From the summaries (6.4 s blocks): off before 6.4 s and after 25.6 s, on from 12.8 s to 19.2 s.
+    EXPECT_EQ(text(T1, T1 + 6000, 1), "0-0 ");
+    EXPECT_EQ(text(T1 + 13000, T1 + 19000, 1), "1-1 ");
+    EXPECT_EQ(text(T1 + 26000, T1 + 29900, 1), "0-0 ");
 }
 
 } // namespace

@@ -38,9 +38,8 @@ TEST_F(SettingsFolder, NameTablesDefaultsFirstThenLinesBecomeNamesWithoutSpillin
     NameTables names(dir());
     ASSERT_TRUE(names.loadNames().ok);
     EXPECT_EQ(read("unit.txt"), lines("", 16, "Unit"));
-    EXPECT_EQ(read("zone.txt"), lines("Zone ", 36));
-    EXPECT_EQ(read("uscite.txt"), lines("Out ", 36));
-    EXPECT_EQ(read("input.txt"), lines("In ", 36));
+    for (const auto& [file, prefix] : {std::pair{"zone.txt", "Zone "}, {"uscite.txt", "Out "}, {"input.txt", "In "}})
+        EXPECT_EQ(read(file), lines(prefix, 36)) << file;
     EXPECT_EQ(read("musica.txt"), "TAPE\r\nCD\r\nTUNER\r\nAUX\r\nRemote input\r\n");
 
     const std::string longName(60, 'L');

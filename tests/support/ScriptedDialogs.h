@@ -9,7 +9,6 @@
 #include <QPrinter>
 #include <QStringList>
 
-#include <deque>
 #include <utility>
 #include <vector>
 
@@ -21,11 +20,11 @@ class ScriptedDialogs : public DialogProvider {
 public:
     using Box = std::pair<QString, QString>; // title, text
 
-    QStringList answers;                // the text, file and folder dialogs in turn
-    std::deque<bool> oks;               // the OK/Cancel boxes in turn: true for OK
-    int yeses = 0;                      // so many Yes/No questions answer Yes, the rest No
-    std::deque<SaveAnswer> saveAnswers; // the Yes/No/Cancel boxes in turn
-    QString pdfName;                    // where the print dialog prints; empty: cancelled
+    QStringList answers;           // the text, file and folder dialogs in turn
+    QList<bool> oks;               // the OK/Cancel boxes in turn: true for OK
+    int yeses = 0;                 // so many Yes/No questions answer Yes, the rest No
+    QList<SaveAnswer> saveAnswers; // the Yes/No/Cancel boxes in turn
+    QString pdfName;               // where the print dialog prints; empty: cancelled
 
     QStringList asked, askedTitles;       // the text dialogs' starting texts and captions
     QStringList askedPrompts;             // and their prompts
@@ -41,7 +40,6 @@ public:
         QString defaultButton;
     };
     std::vector<Choice> choiceBoxes; // those boxes asked
-    int saveQuestions = 0;
     std::vector<Box> saveBoxes;   // the Yes/No/Cancel boxes asked
     QStringList executed, viewed; // the dialogs run, the files shown
     QStringList startFolders;     // where each open file or folder dialog started
@@ -65,7 +63,7 @@ public:
     {
         okCancelAsked.emplace_back(title, text);
         okCancelEnter.push_back(enter);
-        return take(oks, false);
+        return !oks.isEmpty() && oks.takeFirst();
     }
     bool yesNo(QWidget*, S, S text) override
     {
@@ -79,9 +77,8 @@ public:
     }
     SaveAnswer askSave(S caption, S text) override
     {
-        ++saveQuestions;
         saveBoxes.emplace_back(caption, text);
-        return take(saveAnswers, SaveAnswer::Cancel);
+        return saveAnswers.isEmpty() ? SaveAnswer::Cancel : saveAnswers.takeFirst();
     }
     void exec(QDialog& dialog) override
     {
@@ -119,15 +116,6 @@ protected:
 
 private:
     QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
-    template <typename T>
-    static T take(std::deque<T>& script, T whenEmpty)
-    {
-        if (script.empty())
-            return whenEmpty;
-        const T answer = script.front();
-        script.pop_front();
-        return answer;
-    }
 };
 
 } // namespace q7582::test

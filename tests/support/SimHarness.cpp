@@ -1,7 +1,6 @@
 #include "SimHarness.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 
 #include <cerrno>

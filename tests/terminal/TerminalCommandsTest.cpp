@@ -1,7 +1,11 @@
 // The commands without a window against the simulator, as a script runs them: no
-// display, the simulator's link in Q7582_PORT, the exit status and the words.
+// display, the simulator's link in Q7582_PORT, the exit status and the words. Sites from
+// a terminal: two simulated masters at the same address stand for the same master of two
+// installations, each with its own folder. The known sites, HOME and the configuration
+// folder are the fixture's, never the user's.
 
 #include "ByteNamedFolder.h"
+#include "Child.h"
 #include "EventWait.h"
 #include "FileFixture.h"
 #include "ProgramRun.h"
@@ -10,28 +14,174 @@
 #include "app/WorkingFolderLock.h"
 #include "model/ConfigImage.h"
 #include "recorder/RecordingReader.h"
+#include "sites/SiteFolder.h"
 #include "ui/main/MainWindow.h"
 #include "ui/reports/ReportViewer.h"
 
 #include <QAction>
+#include <QDate>
 #include <QRegularExpression>
 #include <QTextEdit>
 #include <csignal>
-#include <gtest/gtest.h>
 
 namespace q7582::test {
 namespace {
 
-class TerminalCommands : public FileFixture {
+// Runs the manager in the fixture's folder on the simulator's link (none: a link that is not there).
+class Commands : public FileFixture {
+protected:
+    QStringList environment(const simtest::SimulatorProcess* sim) const
+    {
+        return {"Q7582_SITES_LIST=" + tmp.filePath("sites.txt"), "HOME=" + tmp.filePath("home"),
+                "XDG_CONFIG_HOME=" + tmp.filePath("home/.config"),
+                "Q7582_PORT=" + (sim ? QString::fromStdString(sim->link()) : tmp.filePath("none"))};
+    }
+    ProgramRun run(const QStringList& arguments, const simtest::SimulatorProcess* sim = nullptr) const
+    {
+        return runInFolder(tmp.path(), "qs7582", arguments, environment(sim));
+    }
+    ProgramRun runShell(const QString& commandLine, const simtest::SimulatorProcess* sim = nullptr) const
+    {
+        return runShellInFolder(tmp.path(), commandLine, environment(sim));
+    }
+};
+
+class SiteCommands : public Commands {
+protected:
+    QString site(const QString& name) const
+    {
+        const NewSite made = createSite(tmp.path(), name);
+        EXPECT_TRUE(made.result.ok) << made.result.error;
+        return QDir(made.folder).canonicalPath();
+    }
+    static QStringList historyOf(const QString& folder)
+    {
+        return QDir(folder + "/history").entryList(QDir::Files, QDir::Name | QDir::Reversed);
+    }
+};
+
+// The central case: master 1 of site B must not get site A's configuration without
+// --force; once it has it, B's Upload names A; a dry run says what a Download would change.
+TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
+{
+    simtest::SimulatorProcess simA{{"--address", "1"}}, simB{{"--address", "1"}};
+    ASSERT_TRUE(simA.waitReady()) << simA.problem();
+    ASSERT_TRUE(simB.waitReady()) << simB.problem();
+    const QString a = site("Hotel A"), b = site("Hotel B");
+    const std::string factory = simB.dump("config.bin").toStdString();
+    std::string plan = factory;
+    plan[0] = char(plan[0] ^ 1);
+    write("plan.cfi", plan);
+    write("factory.cfi", factory);
+
+    ProgramRun r = run({"-C", "Hotel A", "download", "../plan.cfi"}, &simA);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("Site Hotel A: " + a + "\n")) << r.err.toStdString();
+    ASSERT_EQ(historyOf(a).size(), 1);
+    const QString entryOfA = "../Hotel A/history/" + historyOf(a).first();
+
+    const QString refused = "Site Hotel B: " + b
+                            + "\nThis configuration belongs to site Hotel A (master 1); the open site is Hotel B. "
+                              "Nothing was written: --force downloads it anyway.\n";
+    r = run({"-C", "Hotel B", "download", entryOfA}, &simB);
+    EXPECT_EQ(std::tuple(r.exitCode, r.err.toStdString()), std::tuple(3, refused.toStdString()));
+    EXPECT_EQ(simB.dump("config.bin").toStdString(), factory);
+    EXPECT_TRUE(historyOf(b).isEmpty());
+
+    // Nothing of master 1 in B's history (that text: Holdings.TheNewestCompleteEntryOfThatMasterIsWhatItHolds).
+    r = run({"-C", "Hotel B", "download", entryOfA, "--dry-run", "--master", "1"});
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+
+    r = run({"-C", "Hotel B", "download", entryOfA, "--force"}, &simB);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(simB.dump("config.bin").toStdString(), plan);
+    r = run({"-C", "Hotel B", "upload"}, &simB);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString today = QDate::currentDate().toString("dd/MM/yyyy");
+
+    // B's master 1 holds the plan (its newest entry, the Upload); nothing is written by a dry run.
+    const QStringList before = entries("Hotel B");
+    const QStringList historyBefore = historyOf(b);
+    const struct {
+        QStringList arguments;
+        const simtest::SimulatorProcess* sim;
+        int status;
+        QString out; // how it starts
+        QString err; // after the site's line
+    } cases[] = {
+        {{entryOfA, "--master", "1"},
+         nullptr,
+         0,
+         "The master already holds this configuration\n",
+         "This configuration belongs to site Hotel A (master 1); the open site is Hotel B. A Download would need "
+         "--force.\n"},
+        {{"../factory.cfi", "--master", "1"},
+         nullptr,
+         1,
+         "Download: 1 difference from what master 1 holds (its Upload of " + today + ")\n",
+         ""},
+        {{"../factory.cfi"}, &simB, 1, "Download: 1 difference from what master 1 holds", ""},
+        {{"../factory.cfi", "--master", "2"},
+         nullptr,
+         2,
+         "",
+         "The history holds nothing of master 2.\nWhat master 2 holds is unknown: read it first (qs7582 upload "
+         "with it connected).\n"},
+    };
+    for (const auto& c : cases) {
+        r = run(QStringList{"-C", "Hotel B", "download", "--dry-run"} + c.arguments, c.sim);
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + "\n" + r.err.toStdString());
+        EXPECT_EQ(r.exitCode, c.status);
+        EXPECT_EQ(r.out.left(c.out.size()).toStdString(), c.out.toStdString());
+        EXPECT_EQ(r.err.section('\n', 1).toStdString(), c.err.toStdString());
+        if (c.status == 1) {
+            EXPECT_TRUE(r.out.contains("Configuration comparison\nFrom: history/" + historyBefore.first()));
+        }
+    }
+    EXPECT_EQ(entries("Hotel B"), before);
+    EXPECT_EQ(historyOf(b), historyBefore);
+    EXPECT_EQ(simB.dump("config.bin").toStdString(), plan);
+}
+
+// `sites` lists what is known, also what is no longer a folder; -C refuses what is no
+// folder before anything is touched, and a folder used with it becomes known.
+TEST_F(SiteCommands, SitesListsTheKnownSitesAndMinusCRefusesWhatIsNoFolder)
+{
+    const QString a = site("Hotel A");
+    ASSERT_TRUE(QDir(a).mkdir("history"));
+    write("Hotel A/history/2026-10-03_09.15.02_master-1_download.cfi", std::string(32768, '\0'));
+    write("Hotel A/history/2026-09-01_08.00.00_master-0_upload.cfi", std::string(32768, '\0'));
+    write("a file", "x");
+    ASSERT_EQ(::mkfifo(path("a fifo").c_str(), 0600), 0);
+    write("sites.txt", (tmp.filePath("gone") + "\n" + tmp.filePath("a fifo") + "\nnot absolute\n").toStdString());
+
+    for (const QString bad : {"missing", "a file", "a fifo"}) {
+        const ProgramRun r = run({"-C", bad, "history"});
+        EXPECT_EQ(r.exitCode, 2) << bad.toStdString();
+        EXPECT_TRUE(r.err.startsWith("qs7582: cannot work in the site folder " + bad + ": ")) << r.err.toStdString();
+    }
+    ProgramRun r = run({"-C", "Hotel A", "history"});
+    EXPECT_EQ(std::tuple(r.exitCode, r.out.count('\n')), std::tuple(0, 2)) << r.err.toStdString();
+    const ByteNamedFolder odd(dir() + "/site\xff");
+    r = runShell(R"sh(exec "$0" -C "$(printf 'site\377')" history)sh");
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(read("sites.txt").substr(0, dir().size() + 7), dir() + "/site\xff\n");
+
+    r = run({"sites"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << r.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("site") && lines[0].endsWith("  no history")) << r.out.toStdString();
+    EXPECT_TRUE(lines[1].startsWith("Hotel A"));
+    EXPECT_TRUE(lines[1].endsWith("masters 0, 1  newest 03/10/2026 09:15.02 master 1 Download"));
+    EXPECT_TRUE(lines[2].startsWith("gone") && lines[2].endsWith("missing"));
+    EXPECT_TRUE(lines[3].startsWith("a fifo") && lines[3].endsWith("a FIFO, not a folder"));
+}
+
+class TerminalCommands : public Commands {
 protected:
     void SetUp() override { ASSERT_TRUE(sim.waitReady()) << sim.problem(); }
-    ProgramRun run(const QStringList& arguments) { return runInFolder(tmp.path(), "qs7582", arguments, port()); }
-    // The simulator's port, and the known sites the fixture's: never the user's.
-    QStringList port(const QString& link = {}) const
-    {
-        return {"Q7582_PORT=" + (link.isEmpty() ? QString::fromStdString(sim.link()) : link),
-                "Q7582_SITES_LIST=" + tmp.filePath("sites.txt"), "XDG_CONFIG_HOME=" + tmp.filePath("config")};
-    }
+    ProgramRun run(const QStringList& arguments) const { return Commands::run(arguments, &sim); }
     // What upload, download and history say first: the site, the folder it runs in.
     QString heading() const
     {
@@ -50,7 +200,7 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
 {
     // On a terminal (script(1) gives it one) the blocks show as a bar.
     ProgramRun r = runInFolder(tmp.path(), "/usr/bin/script",
-                               {"-qec", programPath("qs7582") + " upload -o copy.cfi", "/dev/null"}, port());
+                               {"-qec", programPath("qs7582") + " upload -o copy.cfi", "/dev/null"}, environment(&sim));
     ASSERT_EQ(history().size(), 1) << r.out.toStdString();
     const QString entry = "history/" + history().first(); // named as the window names it
     EXPECT_EQ(r.exitCode, 0);
@@ -68,19 +218,19 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
         QStringList arguments;
         int status;
         QString err;
-        QString out = {};             // how it starts
-        QStringList environment = {}; // none: the simulator's port
+        QString out = {};      // how it starts
+        bool noDevice = false; // else the simulator's port
     } cases[] = {
         {{"upload"}, 0, heading(), entry + "\n"}, // the same image: no second entry, and no bar on a pipe
         {{"download", "missing.cfi"}, 2, "missing.cfi: No such file or directory\n"},
         {{"upload", "-o", "nowhere/copy.cfi"}, 2, "nowhere/copy.cfi: no such folder\n"},
         {{"download", stale}, 3, heading() + refused},
         {{"download", stale, "--master", "1", "--force"}, 0, heading()},
-        {{"status", "--wait", "1"}, 3, "No device found within 1 s.\n", "", port(tmp.filePath("none"))},
+        {{"status", "--wait", "1"}, 3, "No device found within 1 s.\n", "", true},
         {{"history"}, 0, heading()},
     };
     for (const auto& c : cases) {
-        r = runInFolder(tmp.path(), "qs7582", c.arguments, c.environment.isEmpty() ? port() : c.environment);
+        r = Commands::run(c.arguments, c.noDevice ? nullptr : &sim);
         EXPECT_EQ(r.exitCode, c.status) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(r.err.toStdString(), c.err.toStdString());
         EXPECT_EQ(r.out.left(c.out.size()).toStdString(), c.out.toStdString());
@@ -91,15 +241,13 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
     EXPECT_TRUE(listed[0].endsWith("_master-1_download.cfi")) << r.out.toStdString();
     EXPECT_TRUE(listed[1].endsWith("_master-1_upload.cfi")) << r.out.toStdString();
     EXPECT_EQ(memory(), other);
-    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{stale, "copy.cfi", "history"}));
+    EXPECT_EQ(entries(), (QStringList{stale, "copy.cfi", "history"}));
 
     // A folder and a file whose names are not UTF-8 are reached by their bytes.
     const ByteNamedFolder site(tmp.path().toStdString() + "/site\xff");
     const auto runThere = [this](const QString& command) {
-        return runShellInFolder(
-            tmp.path(),
-            R"sh(cd "$(printf 'site\377')" && exec "$0" )sh" + command + R"sh( "$(printf 'copy\376.cfi')")sh", port());
+        return runShell(
+            R"sh(cd "$(printf 'site\377')" && exec "$0" )sh" + command + R"sh( "$(printf 'copy\376.cfi')")sh", &sim);
     };
     r = runThere("upload -o");
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -126,7 +274,7 @@ TEST_F(TerminalCommands, StatusPrintsTheWindowsStatusReport)
     MainWindow window(shared, workspace, {.dialogs = &dialogs, .help = HelpOpener::systemPlatform(), .now = {}});
     window.startLink(std::make_unique<TtyChip>(sim.link()));
     ASSERT_TRUE(spinUntil([&] { return window.connectedMasterAddress().has_value(); }, 10000));
-    window.findChild<QAction*>("Status1")->trigger();
+    child<QAction>(window, "Status1")->trigger();
     window.stopLink();
     const auto withoutTime = [](QString text) {
         return text.remove(QRegularExpression("Creation date-hour: [^\n]*")).trimmed().toStdString();
@@ -142,7 +290,7 @@ TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
         const std::string plan(ConfigImage::Size, char(0x40 + interrupts)); // its first block shows
         write("plan.cfi", plan);
         QProcess process;
-        startInFolder(process, tmp.path(), "qs7582", {"download", "plan.cfi"}, port());
+        startInFolder(process, tmp.path(), "qs7582", {"download", "plan.cfi"}, environment(&sim));
         ASSERT_TRUE(spinUntil([&] { return memory()[0] == plan[0]; }, 20000)); // the first block arrived
         process.setReadChannel(QProcess::StandardError);
         ASSERT_TRUE(spinUntil([&] { return process.canReadLine(); }));
@@ -170,7 +318,7 @@ TEST_F(TerminalCommands, ADownloadFinishesPastOneSignalAndIsCutByTwo)
 TEST_F(TerminalCommands, RecordKeepsEveryReadAcrossAnUnpluggingAndSurvivesKillMinus9)
 {
     QProcess process;
-    startInFolder(process, tmp.path(), "qs7582", {"record", "-o", "r.q7582rec"}, port());
+    startInFolder(process, tmp.path(), "qs7582", {"record", "-o", "r.q7582rec"}, environment(&sim));
     std::unique_ptr<RecordingReader> reader;
     QString error;
     const auto reads = [&] {
@@ -220,9 +368,9 @@ TEST_F(TerminalCommands, RecordKeepsEveryReadAcrossAnUnpluggingAndSurvivesKillMi
 TEST_F(TerminalCommands, ARecordingOfTheScriptedActivityShowsWhatTheSiteDid)
 {
     simtest::SimulatorProcess busy({"--activity", "--seed", "3"});
-    ASSERT_TRUE(busy.waitReady() && busy.control("life on")) << busy.problem();
-    const ProgramRun r = runInFolder(tmp.path(), "qs7582", {"record", "-o", "busy.q7582rec", "--for", "4s"},
-                                     port(QString::fromStdString(busy.link())));
+    ASSERT_TRUE(busy.waitReady()) << busy.problem();
+    ASSERT_TRUE(busy.control("life on")) << busy.problem();
+    const ProgramRun r = Commands::run({"record", "-o", "busy.q7582rec", "--for", "4s"}, &busy);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QString error;
     const auto reader = RecordingReader::open(tmp.filePath("busy.q7582rec"), &error);

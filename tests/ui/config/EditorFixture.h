@@ -1,6 +1,7 @@
 #pragma once
 // An editor on a default image with scripted dialogs, a fixed clock and a help recorder.
 
+#include "Child.h"
 #include "ScriptedDialogs.h"
 #include "model/DefaultConfiguration.h"
 #include "ui/config/CellLabel.h"
@@ -8,13 +9,8 @@
 #include "ui/reports/ReportViewer.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QStringList>
 #include <QTabWidget>
-#include <gtest/gtest.h>
 
 namespace q7582 {
 
@@ -42,9 +38,7 @@ protected:
     template <typename W = QWidget>
     W* child(const QString& name) const
     {
-        W* w = form->findChild<W*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return test::child<W>(*form, name);
     }
     CellLabel* cell(const QString& name) const { return child<CellLabel>(name); }
     ConfigImage& work() { return form->session().workingCopy; }
@@ -52,12 +46,7 @@ protected:
     void page(int index) { child<QTabWidget>("Page")->setCurrentIndex(index); }
 
     // A real left press, as the mouse delivers it.
-    static void press(QWidget* w)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &e);
-    }
+    static void press(QWidget* w) { test::mouse(w, QEvent::MouseButtonPress, Qt::LeftButton); }
 };
 
 } // namespace q7582

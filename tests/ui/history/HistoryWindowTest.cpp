@@ -8,7 +8,6 @@
 #include "ui/common/ReplaceQuestion.h"
 #include "ui/reports/ReportViewer.h"
 
-#include <QDir>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -20,20 +19,20 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     ConfigImage older, newer;
     older.messageEvent(1).setMessageNumber(3);
     newer.messageEvent(1).setMessageNumber(4);
-    ASSERT_TRUE(QDir(dir.path()).mkdir("history"));
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("history"));
     write("history/2026-01-01_08.00.00_master-2_upload.cfi", bytesOf(older));
     write("history/2026-01-02_08.00.00_master-2_download.cfi", bytesOf(newer));
     write("history/2026-01-03_08.00.00_master-2_download.cfi", "not an image");
     HistoryWindow& history = *createSecondaryWindows(*window, *workspace).history;
     history.reload();
-    auto* list = history.findChild<QTableWidget*>("HistoryList");
+    auto* list = child<QTableWidget>(history, "HistoryList");
     ASSERT_EQ(list->rowCount(), 3);
     EXPECT_EQ(list->item(0, 4)->text() + ", " + list->item(1, 4)->text(), "unreadable, 1");
-    const auto click = [&history](const char* name) { history.findChild<QAbstractButton*>(name)->click(); };
+    const auto click = [&history](const char* name) { child<QAbstractButton>(history, name)->click(); };
     const auto shown = [this] { return window->reportViewer().richEdit()->toPlainText(); };
 
     list->selectAll(); // the unreadable entry cannot be chosen
-    EXPECT_FALSE(history.findChild<QAbstractButton*>("HistoryOpen")->isEnabled());
+    EXPECT_FALSE(child<QAbstractButton>(history, "HistoryOpen")->isEnabled());
     click("HistoryCompareEntries");
     EXPECT_TRUE(shown().contains("From: 2026-01-01_08.00.00_master-2_upload.cfi\nTo: 2026-01-02_08.00.00_master-2_"
                                  "download.cfi\n"))
@@ -57,14 +56,14 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
 
     // The folder is made and shown by its bytes, also where they are not UTF-8.
     const ByteNamedFolder site(path("site\xff"));
-    for (const std::string& folder : {dir.path().toStdString(), site.path}) {
+    for (const std::string& folder : {tmp.path().toStdString(), site.path}) {
         Workspace there(folder);
         std::vector<QUrl> opened;
         HistoryWindow shown(there, window->reportViewer(), dialogs, window.get(), [&](const QUrl& url) {
             opened.push_back(url);
             return true;
         });
-        shown.findChild<QAbstractButton*>("HistoryFolder")->click();
+        child<QAbstractButton>(shown, "HistoryFolder")->click();
         ASSERT_EQ(opened.size(), 1u);
         const QByteArray opens = QByteArray::fromPercentEncoding(opened[0].toEncoded());
         EXPECT_EQ(opens.toStdString(), "file://" + folder + "/history");
@@ -72,7 +71,7 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     }
     // A desktop that cannot show it is told.
     HistoryWindow refused(*workspace, window->reportViewer(), dialogs, window.get(), [](const QUrl&) { return false; });
-    refused.findChild<QAbstractButton*>("HistoryFolder")->click();
+    child<QAbstractButton>(refused, "HistoryFolder")->click();
     ASSERT_FALSE(dialogs.warnings.empty());
     EXPECT_TRUE(dialogs.warnings.back().second.startsWith("The file manager could not open "));
 }

@@ -6,16 +6,20 @@
 #include "WindowFixture.h"
 #include "WriteFailure.h"
 #include "history/ConfigFiles.h"
+#include "history/RecentFiles.h"
 #include "model/DefaultConfiguration.h"
+#include "model/FilePath.h"
 #include "ui/common/ReplaceQuestion.h"
+#include "ui/main/WorkingFolderLock.h"
 #include "ui/reports/ReportViewer.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QTextEdit>
-
-#include <functional>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace q7582::test {
@@ -26,7 +30,7 @@ protected:
     // A command whose file dialog answers name.
     void run(const char* command, const std::string& name)
     {
-        dialogs.answers.push_back(QString::fromStdString(path(name)));
+        dialogs.answers.push_back(at(name));
         trigger(command);
     }
     const Provenance& p() { return workspace->provenance(); }
@@ -65,7 +69,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     run("Open1", "a.cfi");
     EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(caption(), "Configuration from File");
-    EXPECT_EQ(find("StatusBar1Panel3")->toolTip(), QString::fromStdString(path("a.cfi"))); // where it came from
+    EXPECT_EQ(find("StatusBar1Panel3")->toolTip(), at("a.cfi")); // where it came from
 
     // editor accepted
     ConfigImage edited = workspace->config();
@@ -154,7 +158,7 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
 
     // A folder chosen to open: the reason, and the image and state as they were.
     const ConfigImage image = workspace->config();
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfi"));
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("folder.cfi"));
     run("Open1", "folder.cfi");
     ASSERT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_TRUE(dialogs.warnings[1].second.contains("directory"));
@@ -173,7 +177,7 @@ TEST_F(ConfigCommands, ReplacingAnUnsavedConfigurationAsksFirst)
     // Load Default and Open replace the image, Upload asks the link for one.
     for (auto [command, uploads] : {std::pair{"Master1", false}, {"Open1", false}, {"Edit1", true}}) {
         acceptEdited(ConfigImage{});
-        dialogs.answers = {QString::fromStdString(path("a.cfi"))};
+        dialogs.answers = {at("a.cfi")};
         trigger(command);
         EXPECT_EQ(std::pair(workspace->config() != ConfigImage{}, shared.requests.uploadRequest.load()),
                   std::pair(false, false))
@@ -201,7 +205,7 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
 
     run("Compare1", "last.cfi");
     const QString shown = window->reportViewer().richEdit()->toPlainText();
-    EXPECT_TRUE(shown.contains("From: " + QString::fromStdString(path("last.cfi")))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("From: " + at("last.cfi"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains("To: default configuration of master 0, modified"));
     EXPECT_TRUE(shown.contains(QString::fromUtf8("Message event 5: message 5 → 9")));
     EXPECT_EQ(workspace->config(), edited);
@@ -230,25 +234,25 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
 // leaves it; a folder chosen in a folder dialog is where the next one starts.
 TEST_F(ConfigCommands, OpenDialogsStartWhereTheLastOneWasLeft)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkpath("site"));
+    ASSERT_TRUE(QDir(tmp.path()).mkpath("site"));
     write("site/hall.cfi", imageBytes(1));
     run("Open1", "site/hall.cfi");
     trigger("Compare1"); // cancelled
     trigger("Open1");    // cancelled
-    const QString site = QDir(QString::fromStdString(path("site"))).absolutePath();
+    const QString site = QDir(at("site")).absolutePath();
     EXPECT_EQ(dialogs.startFolders, QStringList({QString(), site, site}));
 
-    dialogs.answers = {dir.path()};
-    EXPECT_EQ(dialogs.getExistingDirectory(window.get(), "Message list folder"), dir.path());
+    dialogs.answers = {tmp.path()};
+    EXPECT_EQ(dialogs.getExistingDirectory(window.get(), "Message list folder"), tmp.path());
     trigger("Open1");
-    EXPECT_EQ(dialogs.startFolders.back(), QDir(dir.path()).absolutePath());
+    EXPECT_EQ(dialogs.startFolders.back(), QDir(tmp.path()).absolutePath());
 }
 
 // Qt's file dialog reaches the working folder by its absolute name; one that is not UTF-8
 // reaches no folder, and the dialog would start in the parent and save there.
 TEST_F(ConfigCommands, SaveDialogsSaveInAWorkingFolderWhoseNameIsNotUtf8)
 {
-    const ByteNamedFolder site(dir.path().toStdString() + "/site\xff");
+    const ByteNamedFolder site(tmp.path().toStdString() + "/site\xff");
     const QString before = QDir::currentPath();
     ASSERT_EQ(::chdir(site.path.c_str()), 0);
     QtDialogProvider qtDialogs;
@@ -272,6 +276,135 @@ TEST_F(ConfigCommands, SaveDialogsSaveInAWorkingFolderWhoseNameIsNotUtf8)
         EXPECT_TRUE(isRegularFile(site.path + "/" + c.saved)) << c.saved;
     }
     QDir::setCurrent(before);
+}
+
+// .cfi files reached without the Open dialog: dropped on the window, chosen among the
+// site's recent files, named on the command line. Each opens as "Open" does; what cannot
+// be opened is told and changes nothing.
+class OpeningFiles : public WindowTest {
+protected:
+    // A drop as the desktop delivers it; true when the window took it.
+    bool drop(const QList<QUrl>& urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at(100, 100);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &dropped);
+        QCoreApplication::processEvents(); // the drop is answered once it has ended
+        return enter.isAccepted() && dropped.isAccepted();
+    }
+    QUrl url(const std::string& name) const { return QUrl::fromLocalFile(at(name)); }
+    QStringList recentItems() const
+    {
+        auto* menu = find<QMenu>("RecentFiles1");
+        QMetaObject::invokeMethod(menu, "aboutToShow");
+        QStringList texts;
+        for (const QAction* a : menu->actions())
+            texts << a->text();
+        return texts;
+    }
+    Byte first() const { return workspace->config().bytes[0]; }
+};
+
+TEST_F(OpeningFiles, ADroppedFileOpensAsOpenDoesAndOtherDropsAreRefused)
+{
+    write("a.cfi", std::string(ConfigImage::Size, '\x11'));
+    write("short.cfi", std::string(100, '\x22'));
+    ASSERT_EQ(mkdir(path("folder").c_str(), 0700), 0);
+    ASSERT_EQ(mkfifo(path("pipe.cfi").c_str(), 0600), 0);
+
+    EXPECT_TRUE(drop({url("a.cfi")}));
+    EXPECT_EQ(std::tuple(first(), caption(), workspace->provenance().currentFileName),
+              std::tuple(Byte(0x11), QStringLiteral("Configuration from File"), path("a.cfi")));
+
+    // Unsaved: the question of Open, No its default.
+    acceptEdited(ConfigImage{});
+    drop({url("a.cfi")});
+    EXPECT_EQ(std::tuple(first(), dialogs.questions), std::tuple(Byte(0), QStringList{UnsavedReplaceQuestion}));
+    dialogs.oks = {false}; // a file of another size: Open's warning, here cancelled
+    dialogs.yeses = 1;
+    drop({url("short.cfi")});
+    EXPECT_TRUE(first() == 0 && dialogs.okCancelAsked.size() == 1 && dialogs.okCancelAsked[0].second.contains("100"));
+
+    for (const QList<QUrl>& refused :
+         {QList<QUrl>{url("a.cfi"), url("short.cfi")}, QList<QUrl>{url("folder")}, QList<QUrl>{url("pipe.cfi")}})
+        drop(refused);
+    // One box each, the refusal's text in it (each text: Recent.ADropNamesOneLocalRegularFileAndRefusesTheRest).
+    ASSERT_EQ(dialogs.warnings.size(), 3u);
+    EXPECT_EQ(dialogs.warnings[0], Box("Open", "Drop one configuration file at a time: 2 were dropped."));
+    EXPECT_EQ(std::tuple(first(), dialogs.questions.size()), std::tuple(Byte(0), 2)); // none asked, none opened
+    EXPECT_EQ(RecentFiles(tmp.path().toStdString()).names(), std::vector<std::string>{path("a.cfi")});
+
+    window->enterGeneratorMode(); // the generator's window takes no configuration
+    EXPECT_FALSE(drop({url("a.cfi")}));
+}
+
+TEST_F(OpeningFiles, RecentFilesListOpenedAndSavedFilesAndOfferMissingOnesForRemoval)
+{
+    EXPECT_EQ(recentItems(), QStringList{"(none)"});
+    write("a.cfi", std::string(ConfigImage::Size, '\x11'));
+    const std::string latin1 = "caf\xE9 & co.cfi"; // not UTF-8, with a menu's mnemonic sign
+    write(latin1, std::string(ConfigImage::Size, '\x33'));
+    window->openConfigurationFile(at("a.cfi")); // as the command line names it
+    window->openConfigurationFile(fileNameFromPath(path(latin1)));
+    EXPECT_EQ(first(), 0x33);
+    dialogs.answers = {at("saved.cfi")};
+    trigger("Save1");
+
+    const QString latinName = fileNameFromPath(path(latin1)).replace("&", "&&");
+    EXPECT_EQ(recentItems(), QStringList({"&1 " + at("saved.cfi"), "&2 " + latinName, "&3 " + at("a.cfi")}));
+    find<QAction>("RecentFile3")->trigger();
+    EXPECT_EQ(first(), 0x11);
+
+    ASSERT_EQ(std::remove(path("saved.cfi").c_str()), 0);
+    const QString saved = at("saved.cfi");
+    ASSERT_EQ(recentItems(), QStringList({"&1 " + at("a.cfi"), "&2 " + saved + " (missing)", "&3 " + latinName}));
+    dialogs.oks = {false, true}; // kept, then removed
+    find<QAction>("RecentFile2")->trigger();
+    EXPECT_EQ(recentItems().size(), 3);
+    find<QAction>("RecentFile2")->trigger();
+    EXPECT_EQ(recentItems(), QStringList({"&1 " + at("a.cfi"), "&2 " + latinName}));
+    EXPECT_EQ(std::tuple(first(), dialogs.okCancelAsked.size()), std::tuple(Byte(0x11), 2u));
+    std::remove(path(latin1).c_str()); // QTemporaryDir cannot name it
+}
+
+// The working folder's lock: a second manager refused, a crashed one's lock taken over.
+// The id of a process that has already ended, as a crashed manager's would be.
+qint64 endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+using WorkingFolderLock = FileFixture;
+
+TEST_F(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsTakenOver)
+{
+    const std::string lockName = WorkingFolderLockName;
+    ScriptedDialogs dialogs;
+    auto running = lockWorkingFolder(dialogs, tmp.path());
+    ASSERT_TRUE(running);
+    const std::string held = read(lockName);
+
+    EXPECT_FALSE(lockWorkingFolder(dialogs, tmp.path()));
+    EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", AlreadyRunningText}}));
+    EXPECT_EQ(entries(), QStringList{WorkingFolderLockName});
+    EXPECT_EQ(read(lockName), held);
+
+    // The same lock, left behind by a process that is gone.
+    running.reset();
+    ASSERT_FALSE(QFile::exists(tmp.filePath(WorkingFolderLockName)));
+    write(lockName, std::to_string(endedProcess()) + held.substr(held.find('\n')));
+    running = lockWorkingFolder(dialogs, tmp.path());
+    EXPECT_TRUE(running);
+    EXPECT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(read(lockName), held);
 }
 
 } // namespace

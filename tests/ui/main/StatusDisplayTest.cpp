@@ -18,7 +18,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTextEdit>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -215,7 +214,7 @@ TEST_F(StatusDisplay, TheWheelChangesALiveControlOnlyWhenItHasTheFocus)
     window->setFixedSize(MainWindow::MasterWidth, MainWindow::MasterHeight / 2);
     window->show();
     QApplication::setActiveWindow(window.get());
-    QScrollBar* scroll = window->findChild<QScrollArea*>()->verticalScrollBar();
+    QScrollBar* scroll = find<QScrollArea>(QString())->verticalScrollBar();
     for (const char* name : {"LevelSliders7", "CbMusicAtt"}) {
         const int scrolled = scroll->value();
         wheel(find(name));
@@ -382,7 +381,7 @@ TEST_F(StatusDisplay, NamesAreAskedAgainUntilShortEnoughAndSaved)
     EXPECT_EQ(lines(read("unit.txt")).at(2), "Reception desk");
 
     // A zone rename rewrites the three grid files together.
-    QFile::remove(dir.filePath("uscite.txt"));
+    QFile::remove(tmp.filePath("uscite.txt"));
     dialogs.answers = {"Hall"};
     doubleClickCell("ZoneCell5");
     EXPECT_EQ(cellToolTip("ZoneCell5"), "Hall");

@@ -1,8 +1,10 @@
 #pragma once
-// A main window on a LinkShared without a link, in a scratch folder, with scripted
+// A main window on a LinkShared without a link, in the fixture's folder, with scripted
 // dialogs and a fixed clock. Tests call the observer methods as the link would.
 
+#include "Child.h"
 #include "EventWait.h"
+#include "FileFixture.h"
 #include "InModal.h"
 #include "ScriptedDialogs.h"
 #include "ui/config/ConfigEditor.h"
@@ -12,44 +14,17 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QTemporaryDir>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <iterator>
 #include <memory>
-
-// Failures print texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace q7582::test {
 
-// A mouse event sent to w, as a user's at that point.
-inline void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPointF at = QPointF(2, 2))
-{
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, button, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// parent's child of that type and name, which the test expects to be there.
-template <typename T = QWidget>
-T* child(const QObject& parent, const QString& name)
-{
-    T* found = parent.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-}
-
 using Box = std::pair<QString, QString>; // a message box's title and text
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public FileFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(tmp.isValid());
         MainWindow::Options o;
         o.dialogs = &dialogs;
         o.now = [this] { return clock; };
@@ -59,7 +34,7 @@ protected:
             return true;
         };
         window.reset(); // a new run of the program starts on fresh working data
-        workspace = std::make_unique<Workspace>(dir.path().toStdString());
+        workspace = std::make_unique<Workspace>(tmp.path().toStdString());
         window = std::make_unique<MainWindow>(shared, *workspace, o);
         closings = 0;
         QObject::connect(window.get(), &MainWindow::closed, [this] { ++closings; });
@@ -74,16 +49,14 @@ protected:
     {
         if (auto* l = window->findChild<QLabel*>(name))
             return l->text();
-        auto* b = find<QAbstractButton>(name);
-        return b ? b->text() : QString();
+        return find<QAbstractButton>(name)->text();
     }
     QString caption() const { return text("StatusBar1Panel3"); }
     QColor bg(const QString& name) const
     {
         if (const GridItem item = gridItem(name); item.grid)
             return item.cell >= 0 ? item.grid->cellBackground(item.cell) : item.grid->rowBackground(item.row);
-        const auto* label = find<ClickLabel>(name);
-        return label ? label->background() : QColor();
+        return find<ClickLabel>(name)->background();
     }
     // A cell or row caption of a painted grid, by the name it has ("ZoneCell5", "SlaveLabel0").
     struct GridItem {
@@ -102,24 +75,25 @@ protected:
         }
         return {};
     }
+    GridItem cellItem(const QString& name) const
+    {
+        const GridItem item = gridItem(name);
+        if (item.cell < 0)
+            throw std::runtime_error("no grid cell named " + name.toStdString());
+        return item;
+    }
     // Clicks in the middle of a grid's cell, as the user would.
     void clickCell(const QString& name, Qt::MouseButton button, QEvent::Type type = QEvent::MouseButtonPress) const
     {
-        const GridItem item = gridItem(name);
-        ASSERT_TRUE(item.grid && item.cell >= 0) << name.toStdString();
+        const GridItem item = cellItem(name);
         mouse(item.grid, type, button, item.grid->cellRect(item.cell).center());
     }
-    void click(const QString& button) const
-    {
-        if (auto* b = find<QAbstractButton>(button)) // a missing one fails the test, not the binary
-            b->click();
-    }
+    void click(const QString& button) const { find<QAbstractButton>(button)->click(); }
     void doubleClickCell(const QString& name) const { clickCell(name, Qt::LeftButton, QEvent::MouseButtonDblClick); }
     QString cellToolTip(const QString& name) const
     {
-        const GridItem item = gridItem(name);
-        EXPECT_TRUE(item.grid && item.cell >= 0) << name.toStdString();
-        return item.grid ? item.grid->cellToolTip(item.cell) : QString();
+        const GridItem item = cellItem(name);
+        return item.grid->cellToolTip(item.cell);
     }
     void setStatus(const std::function<void(StatusBlock&)>& f) { shared.withStatus(f); }
     StatusBlock status()
@@ -147,16 +121,9 @@ protected:
         return shared.requests.statusWriteRequest.exchange(false);
     }
     bool takeClockWrite() { return shared.requests.clockWriteRequest.exchange(false); }
-    std::string path(const std::string& name) const { return dir.path().toStdString() + "/" + name; }
-    void write(const std::string& name, const std::string& bytes) { std::ofstream(path(name)) << bytes; }
     static std::string bytesOf(const ConfigImage& image)
     {
         return {reinterpret_cast<const char*>(image.data()), std::size_t(image.Size)};
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     // The editor's "Yes" to its close question, with `edited` as its working copy.
     void acceptEdited(const ConfigImage& edited)
@@ -169,15 +136,10 @@ protected:
         editor.reject();
     }
     // Runs a menu command by its item's objectName.
-    void trigger(const QString& action)
-    {
-        if (auto* a = find<QAction>(action))
-            a->trigger();
-    }
+    void trigger(const QString& action) { find<QAction>(action)->trigger(); }
 
     static void doubleClick(QWidget* w) { mouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton); }
 
-    QTemporaryDir dir;
     std::unique_ptr<Workspace> workspace;
     LinkShared shared;
     ScriptedDialogs dialogs;

@@ -1,11 +1,11 @@
 #include "../../msgfolder/MessageFolderFixture.h"
+#include "Child.h"
 #include "ScriptedDialogs.h"
 
 #include "ui/msgfolder/MessageFolderWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -18,10 +18,10 @@ namespace {
 
 class MessageFolderWindowTest : public q7582::test::MessageFolderTest {
 protected:
-    QAction* action(const char* name) { return window->findChild<QAction*>(name); }
-    QTableWidget* grid() { return window->findChild<QTableWidget*>("Lista"); }
-    QString panel(const char* name) { return window->findChild<QLabel*>(name)->text(); }
-    QString title() { return window->findChild<QLineEdit*>("Edit2")->text(); }
+    QAction* action(const char* name) { return test::child<QAction>(*window, name); }
+    QTableWidget* grid() { return test::child<QTableWidget>(*window, "Lista"); }
+    QString panel(const char* name) { return test::child<QLabel>(*window, name)->text(); }
+    QString title() { return test::child<QLineEdit>(*window, "Edit2")->text(); }
     void openFolder(const QString& chosen)
     {
         dialogs.answers.push_back(chosen);
@@ -54,7 +54,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightI
         }
         EXPECT_EQ(grid()->isHidden(), !open);
         EXPECT_EQ(panel("FolderPanel"), open ? "Message folder: " + folder() : QString("Message folder: not selected"));
-        EXPECT_EQ(window->findChild<QStatusBar*>("StatusBar")->geometry().bottom(), window->rect().bottom());
+        EXPECT_EQ(test::child<QStatusBar>(*window, "StatusBar")->geometry().bottom(), window->rect().bottom());
     };
     const auto livelyPixels = [this](const char* name, QIcon::Mode mode) {
         const QImage picture = action(name)->icon().pixmap(16, mode).toImage();
@@ -96,7 +96,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightI
     EXPECT_EQ(panel("HintPanel"), "Close Message Folder");
 
     // Every hint, of a button, an action or any other control, fits its panel whole.
-    QLabel* hints = window->findChild<QLabel*>("HintPanel");
+    QLabel* hints = test::child<QLabel>(*window, "HintPanel");
     for (const QObject* o : window->findChildren<QObject*>()) {
         QStatusTipEvent hover(o->property("statusTip").toString());
         QCoreApplication::sendEvent(window.get(), &hover);

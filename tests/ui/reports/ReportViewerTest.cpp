@@ -7,12 +7,12 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QDialog>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "Child.h"
 #include "EventWait.h"
 #include "FileFixture.h"
 #include "InModal.h"
@@ -68,8 +68,7 @@ TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedClosesWithEscAndSavesA
     test::serveEventsFor(400);
     EXPECT_TRUE(viewer.isActiveWindow());
 
-    QAction* close = viewer.findChild<QAction*>("CloseReport");
-    ASSERT_NE(close, nullptr);
+    QAction* close = test::child<QAction>(viewer, "CloseReport");
     EXPECT_EQ(close->shortcut(), QKeySequence(Qt::Key_Escape));
     close->trigger();
     EXPECT_FALSE(viewer.isVisible());
@@ -176,7 +175,7 @@ TEST_F(ReportViewerTest, ANewReportReplacesTheLastAndItsLinesLieWhereQtsOwnLayou
         const QSize size = layout->documentSize().toSize().boundedTo({4000, 2000});
         EXPECT_EQ(drawn(*ours, size), drawn(*qts, size)) << width;
     }
-    EXPECT_FALSE(viewer.findChild<QAction*>("print")->icon().pixmap(24).isNull());
+    EXPECT_FALSE(test::child<QAction>(viewer, "print")->icon().pixmap(24).isNull());
 }
 
 // The first failing check gives its message and what to do next; without a master every
