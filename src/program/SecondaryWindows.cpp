@@ -4,6 +4,7 @@
 #include "ui/history/HistoryWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/msgfolder/MessageFolderWindow.h"
+#include "ui/reports/ReportViewer.h"
 #include "ui/timeline/TimelineOpener.h"
 
 namespace q7582 {
@@ -28,6 +29,7 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
 
     w.timeline = new TimelineOpener(window.dialogs(), &window);
     w.timeline->setHelpHook([&window](int context) { window.helpOpener().open(context); });
+    w.timeline->setReportHook([&window](const Report& report) { window.reportViewer().showReport(report); });
     window.setTimelineOpener([timeline = w.timeline] { timeline->chooseAndOpen(); });
     return w;
 }

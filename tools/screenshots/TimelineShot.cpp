@@ -3,7 +3,10 @@
 #include "EventWait.h"
 #include "ScriptedDialogs.h"
 #include "recorder/RecordingWriter.h"
+#include "recordingreports/CommissioningRecord.h"
+#include "recordingreports/ReaderStates.h"
 #include "settings/NameTables.h"
+#include "ui/reports/ReportViewer.h"
 #include "ui/timeline/TimelineOpener.h"
 #include "ui/timeline/TimelinePlot.h"
 #include "ui/timeline/TimelineWindow.h"
@@ -18,6 +21,33 @@
 namespace q7582 {
 
 namespace {
+
+// The commissioning record of the whole sample, made on a fixed date as the button makes it.
+bool saveCommissioningRecord(const QString& file, qint64 start, const QString& path)
+{
+    QString error;
+    const auto reader = RecordingReader::open(file, &error);
+    if (!reader) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    const ReaderStates states(*reader);
+    const auto activations = collectActivations(states, start, reader->span().lastMs, &error);
+    if (!activations) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    test::ScriptedDialogs dialogs;
+    ReportViewer viewer(dialogs);
+    viewer.showReport(commissioningReport(*activations, namesFromText(reader->meta().names), start,
+                                          reader->span().lastMs, QDateTime(QDate(2026, 12, 7), QTime(8, 12, 0))));
+    viewer.resize(900, 700);
+    test::serveEventsFor(300);
+    const bool saved = viewer.grab().save(path);
+    if (!saved)
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return saved;
+}
 
 bool writeSample(const QString& path, qint64 start)
 {
@@ -75,7 +105,7 @@ bool writeSample(const QString& path, qint64 start)
 
 } // namespace
 
-bool saveTimeline(const QString& path)
+bool saveTimeline(const QString& path, const QString& commissioningPath)
 {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("2026-12-07-080000.q7582rec"));
@@ -109,7 +139,7 @@ bool saveTimeline(const QString& path)
     if (!saved)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     window->close();
-    return saved;
+    return saved && saveCommissioningRecord(file, start, commissioningPath);
 }
 
 } // namespace q7582

@@ -1,7 +1,7 @@
 // Writes the documentation's screenshots: the main window on a simulated master and on a
 // simulated message generator, the configuration editor, the message folder compiler, an
 // I/O card report, a configuration comparison, the help window, a site's window and its
-// overview, the timeline of a recording, into OUTPUT_FOLDER
+// overview, the timeline of a recording and its commissioning record, into OUTPUT_FOLDER
 // (default: docs):
 //     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
 // Everything is drawn off-screen, all but the main window on fixed sample data, so that
@@ -242,6 +242,7 @@ int main(int argc, char** argv)
         && q7582::saveSiteOverview(outputFolder);
     const bool report = q7582::saveReport(outputFolder);
     const bool help = q7582::saveHelp(outputFolder);
-    const bool timeline = q7582::saveTimeline(outputFolder + QStringLiteral("/timeline.png"));
+    const bool timeline = q7582::saveTimeline(outputFolder + QStringLiteral("/timeline.png"),
+                                              outputFolder + QStringLiteral("/commissioning.png"));
     return master && generator && editor && compiler && comparison && report && help && site && timeline ? 0 : 1;
 }

@@ -32,6 +32,7 @@ TimelineWindow* TimelineOpener::open(const QString& path)
     }
     auto* window = new TimelineWindow(std::move(reader), dialogs_, window_);
     window->setHelpHook(helpHook_);
+    window->setReportHook(reportHook_);
     window->show();
     return window;
 }

@@ -3,6 +3,8 @@
 // site's recordings folder; a recording named on the command line is opened directly.
 // A file that is not a recording is refused in the "Errore" box with the reader's reason.
 
+#include "reports/ReportLine.h"
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,8 @@ public:
 
     // F1 in a timeline window opens its topic through it.
     void setHelpHook(std::function<void(int)> hook) { helpHook_ = std::move(hook); }
+    // A timeline's commissioning record is shown through it.
+    void setReportHook(std::function<void(const Report&)> hook) { reportHook_ = std::move(hook); }
 
     void chooseAndOpen();
     // The window shown, or null when the file was refused.
@@ -35,6 +39,7 @@ private:
     DialogProvider& dialogs_;
     QWidget* window_;
     std::function<void(int)> helpHook_;
+    std::function<void(const Report&)> reportHook_;
 };
 
 } // namespace q7582

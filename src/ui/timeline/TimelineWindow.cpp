@@ -1,5 +1,6 @@
 #include "ui/timeline/TimelineWindow.h"
 
+#include "recordingreports/CommissioningRecord.h"
 #include "recordingreports/TimelineNavigation.h"
 #include "ui/common/DialogProvider.h"
 #include "ui/common/HelpContexts.h"
@@ -90,7 +91,10 @@ void TimelineWindow::buildControls()
     cursorLabel_ = new QLabel(this);
     cursorLabel_->setObjectName(QStringLiteral("CursorTime"));
     cursorLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    for (QWidget* w : {static_cast<QWidget*>(previous_), static_cast<QWidget*>(next_), static_cast<QWidget*>(whole)})
+    auto* record = new QPushButton(QStringLiteral("&Commissioning record"), this);
+    record->setObjectName(QStringLiteral("CommissioningRecord"));
+    record->setToolTip(QStringLiteral("What followed each input that went on in the span in view"));
+    for (QPushButton* w : {previous_, next_, whole, record})
         top->addWidget(w);
     top->addWidget(viewLabel_, 1);
 
@@ -138,6 +142,7 @@ void TimelineWindow::buildControls()
     connect(previous_, &QPushButton::clicked, this, &TimelineWindow::previousChange);
     connect(next_, &QPushButton::clicked, this, &TimelineWindow::nextChange);
     connect(whole, &QPushButton::clicked, this, [this] { plot_->setView(wholeView(reader_->span())); });
+    connect(record, &QPushButton::clicked, this, &TimelineWindow::showCommissioningRecord);
     connect(plot_, &TimelinePlot::cursorMoved, this, &TimelineWindow::showCursor);
     connect(plot_, &TimelinePlot::viewChanged, this, &TimelineWindow::showView);
     connect(plot_, &TimelinePlot::laneSelected, this, [this](int lane) {
@@ -169,6 +174,20 @@ void TimelineWindow::buildControls()
         if (helpHook_)
             helpHook_(HelpContext::TimelineWindow);
     });
+}
+
+void TimelineWindow::showCommissioningRecord()
+{
+    const ViewSpan view = plot_->view();
+    QString error;
+    const auto activations = collectActivations(states_, view.fromMs, view.toMs, &error);
+    if (!activations) {
+        dialogs_.error(this, QStringLiteral("The commissioning record could not be made:\n%1").arg(error));
+        return;
+    }
+    if (reportHook_)
+        reportHook_(commissioningReport(*activations, namesFromText(reader_->meta().names), view.fromMs, view.toMs,
+                                        QDateTime::currentDateTime()));
 }
 
 void TimelineWindow::applyShown()

@@ -8,6 +8,7 @@
 #include "recordingreports/Lanes.h"
 #include "recordingreports/ReaderStates.h"
 #include "recordingreports/TimelineColumns.h"
+#include "reports/ReportLine.h"
 
 #include <QWidget>
 
@@ -45,7 +46,11 @@ public:
 
     // F1 opens the timeline's topic through it.
     void setHelpHook(std::function<void(int)> hook) { helpHook_ = std::move(hook); }
+    // The commissioning record goes to the report viewer through it.
+    void setReportHook(std::function<void(const Report&)> hook) { reportHook_ = std::move(hook); }
 
+    // The commissioning record of the inputs that went on in the span in view.
+    void showCommissioningRecord();
     void setLaneShown(int lane, bool shown);
     void showAllLanes();
     // The selected lane's next or previous change: the cursor goes there, and the view
@@ -83,6 +88,7 @@ private:
     QAction* hideLane_ = nullptr;
     int menuLane_ = -1;
     std::function<void(int)> helpHook_;
+    std::function<void(const Report&)> reportHook_;
 };
 
 } // namespace q7582

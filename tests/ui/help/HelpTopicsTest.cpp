@@ -195,7 +195,7 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     QPrintDialog print; // lists the printers as it shows
     print.show();
     addWindowTexts(print);
-    const QString recording = dir.path() + "/r.q7582rec";
+    const QString recording = at("r.q7582rec");
     QString error;
     if (auto writer = RecordingWriter::create(recording, {"Hotel Milano", {}}, &error))
         writer->event(TapEvent::ConnectedMaster, 0, {}, 1);

@@ -403,9 +403,9 @@ TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)
     EXPECT_FALSE(find<QAction>("Edit2")->isEnabled());
 
     // The timeline asks for a recording in the site's recordings folder.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("recordings"));
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("recordings"));
     const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    QDir::setCurrent(tmp.path());
     trigger("Timeline1");
     QDir::setCurrent(before);
     ASSERT_EQ(dialogs.startFolders.size(), 1);

@@ -139,6 +139,7 @@ TEST_F(TimelineWindowTest, ZoomsFromTheWholeRecordingDownToSingleReadsAndPansIns
 
 TEST_F(TimelineWindowTest, TheCursorShowsTheStatusOnTheMainWindowsPanels)
 {
+    status.bytes[StatusBlock::UnitInfo] = 0xA0; // the I/O card at address 0, for input 1
     TimelineWindow* window = openRecording();
     window->resize(1200, 900);
     TimelinePlot& plot = window->plot();
@@ -150,6 +151,21 @@ TEST_F(TimelineWindowTest, TheCursorShowsTheStatusOnTheMainWindowsPanels)
     }
     EXPECT_EQ(window->statusView().panels().zones->cells()[0], CellState::Busy);
     EXPECT_TRUE(window->statusView().isEnabled());
+
+    // The commissioning record covers the span in view: input 1 at 10 s, zone 1 at once.
+    std::vector<Report> shown;
+    window->setReportHook([&](const Report& r) { shown.push_back(r); });
+    for (const qint64 to : {qint64(9000), qint64(60000)}) {
+        plot.setView({T0, T0 + to});
+        window->findChild<QPushButton*>("CommissioningRecord")->click();
+    }
+    ASSERT_EQ(shown.size(), 2u);
+    QStringList lines;
+    for (const Report& r : shown)
+        for (const ReportLine& line : r.lines)
+            lines << line.text;
+    EXPECT_EQ(lines.filter("Fire door").size(), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines.filter("Entrance").size(), 1) << lines.join('\n').toStdString();
 }
 
 TEST_F(TimelineWindowTest, NextAndPreviousChangeLandOnTheSelectedLanesChanges)
