@@ -252,13 +252,16 @@ TEST_F(ReaderEvents, TheFileReadsAsStatesAndTheCommandListsTheirChanges)
     EXPECT_TRUE(bad.err.startsWith("not.q7582rec: ")) << bad.err.toStdString();
 }
 
+class TimelineColumns : public FileFixture {
+protected:
+    const QString file = at("r.q7582rec");
+    QString error;
+};
+
 // A minute of master reads, ten a second: input 1 on from 10 s to 20 s, the speech level
 // rising by one every 5 s.
-TEST(TimelineColumns, CoarseFromSummariesFineFromReads)
+TEST_F(TimelineColumns, CoarseFromSummariesFineFromReads)
 {
-    QTemporaryDir tmp;
-    const QString file = tmp.filePath("r.q7582rec");
-    QString error;
     {
         auto writer = RecordingWriter::create(file, {"Site", {}}, &error);
         ASSERT_TRUE(writer) << error.toStdString();
@@ -296,11 +299,8 @@ TEST(TimelineColumns, CoarseFromSummariesFineFromReads)
 
 // The active source: input 1, then unit 1 (priority 2), then unit 2, 10 s each. Unit 1's
 // lane is on only while the source is a unit and its number is 1.
-TEST(TimelineColumns, AUnitIsActiveOnlyWhileTheSourceIsThatUnit)
+TEST_F(TimelineColumns, AUnitIsActiveOnlyWhileTheSourceIsThatUnit)
 {
-    QTemporaryDir tmp;
-    const QString file = tmp.filePath("r.q7582rec");
-    QString error;
     {
         auto writer = RecordingWriter::create(file, {"Site", {}}, &error);
         ASSERT_TRUE(writer) << error.toStdString();
