@@ -40,11 +40,11 @@ public:
         QString defaultButton;
     };
     std::vector<Choice> choiceBoxes; // those boxes asked
-    std::vector<Box> saveBoxes;   // the Yes/No/Cancel boxes asked
-    QStringList executed, viewed; // the dialogs run, the files shown
-    QStringList startFolders;     // where each open file or folder dialog started
-    QString lastFirmwareLine;     // of the last About box
-    QString jobName;              // of the last print
+    std::vector<Box> saveBoxes;      // the Yes/No/Cancel boxes asked
+    QStringList executed, viewed;    // the dialogs run, the files shown
+    QStringList startFolders;        // where each open file or folder dialog started
+    QString lastFirmwareLine;        // of the last About box
+    QString jobName;                 // of the last print
 
     std::optional<QString> getText(QWidget*, S caption, S prompt, S text) override
     {
