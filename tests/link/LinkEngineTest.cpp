@@ -323,7 +323,8 @@ TEST_F(LinkEngineTest, OpenFailureIsShownUntilTheDeviceOpensAndDiagnosticsAreOff
 }
 
 // The recorder hears every page read with its bytes, where the connection stands when it is
-// attached, the master's address, what the PC wrote and the unplugging; nothing once detached.
+// attached, the master's address, what the PC wrote and the unplugging; it goes on when a
+// generator, then another master, comes back on the cable; nothing once detached.
 TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
 {
     struct Tap : StatusTap {
@@ -349,8 +350,36 @@ TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
         EXPECT_EQ(bytes, Bytes(device.status.page(int(stream)), device.status.page(int(stream)) + 64));
     }
     EXPECT_EQ(page1, 1);
+
+    tap.events.clear();
+    tap.reads.clear();
+    device.kind = FakeDevice::Generator;
+    device.generator.data()[0] = 0x2A;
+    chip.setPresent(true);
+    connect();
+    ASSERT_TRUE(runUntil([&] { return tap.reads.size() == 3; }));
+    for (const auto& [stream, bytes] : tap.reads) {
+        EXPECT_EQ(stream, TapStream::Generator);
+        EXPECT_EQ(bytes.front(), 0x2A);
+    }
+    chip.setPresent(false);
+    ASSERT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 10));
+    device.kind = FakeDevice::Master;
+    device.status.bytes[StatusBlock::AddressChime] = 0x85;
+    chip.setPresent(true);
+    connect();
+    ASSERT_TRUE(runUntil([&] { return tap.events.size() == 6; }, 10));
+    EXPECT_EQ(tap.events, (std::vector<std::pair<TapEvent, std::int64_t>>{{IdSearch, 0},
+                                                                          {ConnectedGenerator, 0},
+                                                                          {Unplugged, 0},
+                                                                          {IdSearch, 0},
+                                                                          {ConnectedMaster, 0},
+                                                                          {MasterAddress, 5}}));
+
     shared.tap.attach(nullptr);
     const auto heard = tap.reads.size();
+    chip.setPresent(false);
+    ASSERT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 10));
     chip.setPresent(true);
     connect(2);
     EXPECT_EQ(tap.reads.size(), heard);

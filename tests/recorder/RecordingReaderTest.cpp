@@ -215,6 +215,46 @@ TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
     EXPECT_FALSE(reader->refresh());
 }
 
+// While another program holds the file's write lock the writer waits (Qt's busy timeout): the reads
+// that do not fit in the queue are counted and kept as one gap, the worker is never held up,
+// and the recording goes on once the lock is let go.
+TEST_F(RecordingReaderTest, AFullQueueLosesReadsAsAGapAndTheRecordingGoesOn)
+{
+    auto writer = RecordingWriter::create(at("locked"), {}, &error);
+    ASSERT_TRUE(writer) << error.toStdString();
+    ASSERT_TRUE(feed(*writer, 0, 64)) << writer->readsWritten();
+    auto other = QSqlDatabase::addDatabase("QSQLITE", "other");
+    other.setDatabaseName(at("locked"));
+    ASSERT_TRUE(other.open());
+    ASSERT_TRUE(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
+    const int pushed = 3 * RecordingWriter::QueueLimit;
+    for (int i = 0; i < pushed; ++i)
+        writer->read(TapStream::MasterPage0, record.data(), 2000 + i);
+    const std::int64_t lost = writer->readsLost();
+    EXPECT_GT(lost, 0);
+    EXPECT_TRUE(QSqlQuery(other).exec("ROLLBACK"));
+    other.close();
+    other = {};
+    QSqlDatabase::removeDatabase("other");
+    EXPECT_TRUE(test::spinUntil([&] { return writer->readsWritten() == 64 + pushed - lost; }, 15000))
+        << writer->readsWritten() << " of " << 64 + pushed - lost;
+    record[1] = 1;
+    writer->read(TapStream::MasterPage0, record.data(), 90'000);
+    writer->stop();
+    EXPECT_FALSE(writer->failed()) << writer->failure().toStdString();
+    EXPECT_EQ(writer->readsLost(), lost);
+
+    auto reader = RecordingReader::open(at("locked"), &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_EQ(reader->readCount(), writer->readsWritten());
+    const auto events = reader->events(0, 90'000);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, TapEvent::ReadsLost);
+    EXPECT_EQ(events[0].value, lost);
+    EXPECT_EQ(events[0].ms, 90'000); // said where the reads start again
+    EXPECT_EQ(reader->statusAt(90'000).master.bytes[1], 1);
+}
+
 // A disk that fills up stops the recording with the reason; what was committed stays readable.
 TEST_F(RecordingReaderTest, AFullDiskStopsTheRecordingAndKeepsTheFileReadable)
 {
