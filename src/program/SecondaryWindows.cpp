@@ -31,6 +31,7 @@ SecondaryWindows createSecondaryWindows(MainWindow& window, Workspace& workspace
     w.timeline->setHelpHook([&window](int context) { window.helpOpener().open(context); });
     w.timeline->setReportHook([&window](const Report& report) { window.reportViewer().showReport(report); });
     window.setTimelineOpener([timeline = w.timeline] { timeline->chooseAndOpen(); });
+    window.setRecordingOpener([timeline = w.timeline](const QString& path) { timeline->open(path); });
     return w;
 }
 

@@ -19,6 +19,7 @@
 #include "ui/main/LiveControls.h"
 #include "ui/main/MainMenuBar.h"
 #include "ui/main/NameCommands.h"
+#include "ui/main/RecordCommand.h"
 #include "ui/main/StatusBarPanel.h"
 #include "ui/main/StatusRules.h"
 #include "ui/main/TransferController.h"
@@ -227,6 +228,11 @@ void MainWindow::openConfigurationFile(const QString& name) { configCommands_->o
 void MainWindow::setHistoryOpener(std::function<void()> open) { menus_->setHistoryOpener(std::move(open)); }
 
 void MainWindow::setTimelineOpener(std::function<void()> open) { menus_->setTimelineOpener(std::move(open)); }
+
+void MainWindow::setRecordingOpener(std::function<void(const QString&)> open)
+{
+    record_->setTimelineOpener(std::move(open));
+}
 
 void MainWindow::startLink(std::unique_ptr<Chip> chip, double pacing)
 {

@@ -35,6 +35,7 @@ class LinkThread;
 class LiveControls;
 class MainMenuBar;
 class NameCommands;
+class RecordCommand;
 class ReportCommands;
 class ReportViewer;
 class StatusBarPanel;
@@ -90,6 +91,8 @@ public:
     void setHistoryOpener(std::function<void()> open);
     // "&Report"/"&Timeline..." asks for a recording and shows its timeline.
     void setTimelineOpener(std::function<void()> open);
+    // A click on the recording's text in the status bar shows that recording's timeline.
+    void setRecordingOpener(std::function<void(const QString&)> open);
     ReportViewer& reportViewer() { return *reportViewer_; }
     // A .cfi file named on the command line (or dropped), opened as "&Config"/"&Open" opens it.
     void openConfigurationFile(const QString& name);
@@ -187,6 +190,7 @@ private:
     std::unique_ptr<ReportViewer> reportViewer_;
     std::unique_ptr<ReportCommands> reports_;
     MainMenuBar* menus_ = nullptr;
+    RecordCommand* record_ = nullptr;
 };
 
 } // namespace q7582

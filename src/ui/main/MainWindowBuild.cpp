@@ -57,7 +57,7 @@ void MainWindow::buildCollaborators()
     reports_ = std::make_unique<ReportCommands>(shared_, workspace_, *reportViewer_, *dialogs_, this, now_);
     menus_ = new MainMenuBar(menuBar(), {*configCommands_, *transfers_, *reports_}, windowHelp_->keyAction(),
                              workspace_.settings(), *dialogs_, this);
-    new RecordCommand(shared_, workspace_.names(), this);
+    record_ = new RecordCommand(shared_, workspace_.names(), this);
     new FileDrop(
         this, [this] { return !generatorMode_; },
         [this](const QList<QUrl>& urls) { configCommands_->openDropped(urls); });

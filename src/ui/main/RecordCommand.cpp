@@ -4,10 +4,10 @@
 #include "recorder/RecordingFiles.h"
 #include "recorder/RecordingWriter.h"
 #include "settings/NameTables.h"
+#include "ui/main/ClickLabel.h"
 
 #include <QAction>
 #include <QDir>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -17,7 +17,7 @@ namespace q7582 {
 
 RecordCommand::RecordCommand(LinkShared& shared, const NameTables& names, QMainWindow* window)
     : QObject(window), shared_(shared), names_(names), action_(new QAction(QStringLiteral("Rec&ord"), window)),
-      text_(new QLabel(window->statusBar())), tick_(new QTimer(this))
+      text_(new ClickLabel(window->statusBar(), false)), tick_(new QTimer(this))
 {
     action_->setObjectName(QStringLiteral("Record1"));
     action_->setCheckable(true);
@@ -27,6 +27,10 @@ RecordCommand::RecordCommand(LinkShared& shared, const NameTables& names, QMainW
     text_->setObjectName(QStringLiteral("RecordingText"));
     window->statusBar()->addPermanentWidget(text_);
     text_->hide();
+    connect(text_, &ClickLabel::mousePressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton && openTimeline_ && !shownPath_.isEmpty())
+            openTimeline_(shownPath_);
+    });
     tick_->setInterval(1000);
     connect(tick_, &QTimer::timeout, this, &RecordCommand::showProgress);
 }
@@ -48,7 +52,8 @@ void RecordCommand::start()
     }
     shared_.tap.attach(writer_.get());
     action_->setChecked(true);
-    text_->setToolTip(QDir::current().absoluteFilePath(path));
+    shownPath_ = QDir::current().absoluteFilePath(path);
+    text_->setToolTip(QStringLiteral("%1\nClick to open it in a timeline window").arg(shownPath_));
     text_->show();
     showProgress();
     tick_->start();

@@ -638,6 +638,11 @@ TEST_P(TransfersWithSimulator, RecordFromTheWindowKeepsTheReadsAndSaysWhatItDoes
     trigger("Record1");
     EXPECT_FALSE(record->isChecked());
     EXPECT_TRUE(text("RecordingText").startsWith("Recorded ")) << text("RecordingText").toStdString();
+    QStringList opened; // a click on the text shows the recording, whatever the Report menu's state
+    window->setRecordingOpener([&](const QString& file) { opened << file; });
+    mouse(find<QWidget>("RecordingText"), QEvent::MouseButtonPress, Qt::RightButton);
+    mouse(find<QWidget>("RecordingText"), QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList{tmp.filePath("recordings/" + path)});
     reader->refresh();
     const RecordedStatus last = reader->statusAt(reader->span().lastMs);
     EXPECT_EQ(last.device, RecordedDevice::Master);
