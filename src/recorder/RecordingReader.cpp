@@ -2,6 +2,7 @@
 
 #include "model/FilePath.h"
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -67,8 +68,9 @@ QString checkFile(const QString& path)
 // The reads of one stream within a span, a block at a time.
 class StreamCursor {
 public:
-    StreamCursor(const QSqlDatabase& db, int stream, std::int64_t fromMs, std::int64_t toMs)
-        : query_(db), stream_(TapStream(stream)), fromMs_(fromMs), toMs_(toMs)
+    StreamCursor(const RecordingReader& reader, const QSqlDatabase& db, int stream, std::int64_t fromMs,
+                 std::int64_t toMs)
+        : reader_(reader), query_(db), stream_(TapStream(stream)), fromMs_(fromMs), toMs_(toMs)
     {
         query_.setForwardOnly(true);
         query_.prepare(QStringLiteral("SELECT first_ms, data FROM blocks WHERE stream=? AND first_ms<=? AND "
@@ -87,18 +89,19 @@ public:
                 return nullptr;
             reads_.clear();
             at_ = 0;
-            decodeBlock(query_.value(1).toByteArray(), query_.value(0).toLongLong(),
-                        [this](std::int64_t ms, const RecordBytes& record) {
-                            if (ms >= fromMs_ && ms <= toMs_)
-                                reads_.push_back({ms, stream_, record});
-                            return ms <= toMs_;
-                        });
+            reader_.decode(query_.value(1).toByteArray(), query_.value(0).toLongLong(),
+                           [this](std::int64_t ms, const RecordBytes& record) {
+                               if (ms >= fromMs_ && ms <= toMs_)
+                                   reads_.push_back({ms, stream_, record});
+                               return ms <= toMs_;
+                           });
         }
         return &reads_[at_];
     }
     void pop() { ++at_; }
 
 private:
+    const RecordingReader& reader_;
     QSqlQuery query_;
     TapStream stream_;
     std::int64_t fromMs_;
@@ -108,6 +111,18 @@ private:
 };
 
 } // namespace
+
+bool RecordingReader::decode(const QByteArray& data, std::int64_t firstMs,
+                             const std::function<bool(std::int64_t, const RecordBytes&)>& each) const
+{
+    bool stopped = false;
+    if (decodeBlock(data, firstMs, each, &stopped) || stopped)
+        return true;
+    if (damage_.isEmpty())
+        damage_ = QStringLiteral("%1 is damaged: the reads recorded from %2 on cannot be read")
+                      .arg(path_, QDateTime::fromMSecsSinceEpoch(firstMs, Qt::UTC).toString(Qt::ISODateWithMs));
+    return false;
+}
 
 RecordingReader::~RecordingReader()
 {
@@ -231,7 +246,7 @@ std::optional<RecordBytes> RecordingReader::lastReadAt(TapStream stream, std::in
     if (!q.exec() || !q.next())
         return {};
     std::optional<RecordBytes> found;
-    decodeBlock(q.value(1).toByteArray(), q.value(0).toLongLong(), [&](std::int64_t at, const RecordBytes& record) {
+    decode(q.value(1).toByteArray(), q.value(0).toLongLong(), [&](std::int64_t at, const RecordBytes& record) {
         if (at > ms)
             return false;
         found = record;
@@ -277,7 +292,7 @@ void RecordingReader::forEachRead(std::int64_t fromMs, std::int64_t toMs,
     const auto db = QSqlDatabase::database(connection_, false);
     std::vector<std::unique_ptr<StreamCursor>> cursors;
     for (int s = 0; s < TapStreams; ++s)
-        cursors.push_back(std::make_unique<StreamCursor>(db, s, fromMs, toMs));
+        cursors.push_back(std::make_unique<StreamCursor>(*this, db, s, fromMs, toMs));
     for (;;) {
         StreamCursor* next = nullptr;
         const RecordedRead* earliest = nullptr;
@@ -295,7 +310,7 @@ void RecordingReader::forEachRead(std::int64_t fromMs, std::int64_t toMs,
 void RecordingReader::forEachRead(TapStream stream, std::int64_t fromMs, std::int64_t toMs,
                                   const std::function<bool(const RecordedRead&)>& each) const
 {
-    StreamCursor cursor(QSqlDatabase::database(connection_, false), int(stream), fromMs, toMs);
+    StreamCursor cursor(*this, QSqlDatabase::database(connection_, false), int(stream), fromMs, toMs);
     for (const RecordedRead* read = cursor.peek(); read && each(*read); read = cursor.peek())
         cursor.pop();
 }

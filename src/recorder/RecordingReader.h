@@ -88,6 +88,12 @@ public:
                                        std::int64_t resolutionMs) const;
     // Reads and events in the file, as of the last refresh.
     std::int64_t readCount() const { return readCount_; }
+    // Why reads were missing from an answer: a block that cannot be decoded, met while
+    // reading (the file opened whole). Empty while none was met.
+    const QString& damage() const { return damage_; }
+    // decodeBlock, noting a damaged block in damage(): false for one.
+    bool decode(const QByteArray& data, std::int64_t firstMs,
+                const std::function<bool(std::int64_t, const RecordBytes&)>& each) const;
 
 private:
     RecordingReader() = default;
@@ -99,6 +105,7 @@ private:
     RecordingMeta meta_;
     TimeSpan span_{0, -1};
     std::int64_t readCount_ = 0;
+    mutable QString damage_;
 };
 
 } // namespace q7582

@@ -32,7 +32,7 @@ const std::pair<const char*, NameTable> Tables[] = {{"unit", &NameTables::units}
 } // namespace
 
 bool ReaderStates::forEach(qint64 fromMs, qint64 toMs, const std::function<bool(const RecordedState&)>& visit,
-                           QString*) const
+                           QString* error) const
 {
     const RecordedStatus at = reader_.statusAt(fromMs);
     RecordedState state;
@@ -71,7 +71,11 @@ bool ReaderStates::forEach(qint64 fromMs, qint64 toMs, const std::function<bool(
     });
     if (more)
         eventsUpTo(toMs - 1);
-    return true;
+    if (reader_.damage().isEmpty())
+        return true;
+    if (error)
+        *error = reader_.damage();
+    return false;
 }
 
 NameTables namesFromText(const QString& text)

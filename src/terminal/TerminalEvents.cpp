@@ -47,6 +47,10 @@ int runEvents(const ManagerOptions& options)
             error = out.errorString();
     }
     out.flush();
+    if (!reader->damage().isEmpty()) { // what came before it was printed
+        say(reader->damage());
+        return TerminalExit::BadUsageOrFile;
+    }
     if (!written) {
         say(QStringLiteral("Standard output: ") + error);
         return TerminalExit::TransferFailed;

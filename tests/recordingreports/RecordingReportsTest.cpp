@@ -8,6 +8,8 @@
 #include "recordingreports/TimelineColumns.h"
 
 #include <QBuffer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace q7582 {
 
@@ -250,6 +252,25 @@ TEST_F(ReaderEvents, TheFileReadsAsStatesAndTheCommandListsTheirChanges)
     const test::ProgramRun bad = test::runInFolder(tmp.path(), "qs7582", {"events", "not.q7582rec"});
     EXPECT_EQ(std::tuple(bad.exitCode, bad.out), std::tuple(2, QString()));
     EXPECT_TRUE(bad.err.startsWith("not.q7582rec: ")) << bad.err.toStdString();
+
+    // A block of reads damaged in a file that is whole otherwise: found as it is read, and said.
+    {
+        auto db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+        db.setDatabaseName(file);
+        ASSERT_TRUE(db.open());
+        EXPECT_TRUE(QSqlQuery(db).exec("UPDATE blocks SET data=X'00FF'"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("damage");
+    QString error;
+    const auto reader = RecordingReader::open(file, &error);
+    ASSERT_TRUE(reader) << error.toStdString();
+    EXPECT_EQ(reader->damage(), QString());
+    EXPECT_EQ(reader->statusAt(T1 + 400).readMs[0], -1);
+    const QString damage = file + " is damaged: the reads recorded from " + t + "000Z on cannot be read";
+    EXPECT_EQ(reader->damage(), damage);
+    const test::ProgramRun damaged = test::runInFolder(tmp.path(), "qs7582", {"events", file, "--csv"});
+    EXPECT_EQ(std::tuple(damaged.exitCode, damaged.err), std::tuple(2, damage + "\n"));
 }
 
 class TimelineColumns : public FileFixture {

@@ -230,6 +230,10 @@ void TimelineWindow::laneMenu(int lane, const QPoint& at)
 void TimelineWindow::showCursor(qint64 ms)
 {
     cursorStatus_ = reader_->statusAt(ms);
+    if (!reader_->damage().isEmpty() && !damageTold_) {
+        damageTold_ = true;
+        dialogs_.error(this, reader_->damage());
+    }
     statusView_->showStatus(cursorStatus_.master, cursorStatus_.device == RecordedDevice::Master);
     // What the panels do not show: the connection, the clock's offset, the source and message.
     const RecordedState state = stateAt(states_, ms);

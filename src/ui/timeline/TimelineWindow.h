@@ -76,6 +76,7 @@ private:
     std::vector<Lane> lanes_;
     std::vector<bool> shown_;
     RecordedStatus cursorStatus_;
+    bool damageTold_ = false; // the recording's damage is said once
     TimelinePlot* plot_ = nullptr;
     MasterPageView* statusView_ = nullptr;
     QListWidget* laneList_ = nullptr;

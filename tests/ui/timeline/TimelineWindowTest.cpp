@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace q7582 {
 namespace {
@@ -230,6 +232,25 @@ TEST_F(TimelineWindowTest, AFileThatIsNotARecordingIsRefusedWithTheReadersReason
     EXPECT_EQ(dialogs.warnings[0].first, "Errore");
     EXPECT_EQ(dialogs.warnings[0].second, reason);
     EXPECT_EQ(parent.findChild<TimelineWindow*>(), nullptr);
+
+    // A block damaged inside a whole file: said once, when the cursor first needs it.
+    openRecording()->close();
+    {
+        auto db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+        db.setDatabaseName(file);
+        ASSERT_TRUE(db.open());
+        EXPECT_TRUE(QSqlQuery(db).exec("UPDATE blocks SET data=X'00FF' WHERE first_ms>" + QString::number(T0 + 30000)));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("damage");
+    TimelineWindow* window = opener.open(file);
+    ASSERT_TRUE(window);
+    ASSERT_EQ(dialogs.warnings.size(), 1u);
+    window->plot().setCursor(T0 + 50000);
+    window->plot().setCursor(T0 + 55000);
+    ASSERT_EQ(dialogs.warnings.size(), 2u);
+    EXPECT_TRUE(dialogs.warnings[1].second.startsWith(file + " is damaged: the reads recorded from "))
+        << dialogs.warnings[1].second.toStdString();
 }
 
 } // namespace
