@@ -1,6 +1,7 @@
 #include "recorder/RecordingReader.h"
 #include "EventWait.h"
 #include "FileFixture.h"
+#include "SqlExec.h"
 #include "recorder/RecordingWriter.h"
 
 #include <QSqlDatabase>
@@ -167,16 +168,8 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
     write("newer", good);
     write("foreign", "");
     ::unlink(path("foreign").c_str());
-    for (const auto& [name, statement] : {std::pair{"newer", "UPDATE meta SET value='2' WHERE key='format'"},
-                                          std::pair{"foreign", "CREATE TABLE contacts(name TEXT)"}}) {
-        auto db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setDatabaseName(at(name));
-        ASSERT_TRUE(db.open());
-        QSqlQuery(db).exec(statement);
-        db.close();
-        db = {};
-        QSqlDatabase::removeDatabase(name);
-    }
+    ASSERT_TRUE(test::sqlExec(at("newer"), "UPDATE meta SET value='2' WHERE key='format'"));
+    ASSERT_TRUE(test::sqlExec(at("foreign"), "CREATE TABLE contacts(name TEXT)"));
     const std::map<QString, QString> expected{
         {at("fifo"), "is not a regular file"},
         {"/dev/zero", "is not a regular file"},

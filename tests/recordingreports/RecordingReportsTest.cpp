@@ -1,5 +1,6 @@
 #include "FileFixture.h"
 #include "ProgramRun.h"
+#include "SqlExec.h"
 #include "recorder/RecordingWriter.h"
 #include "recordingreports/CommissioningRecord.h"
 #include "recordingreports/EventCsv.h"
@@ -8,8 +9,6 @@
 #include "recordingreports/TimelineColumns.h"
 
 #include <QBuffer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace q7582 {
 
@@ -254,14 +253,7 @@ TEST_F(ReaderEvents, TheFileReadsAsStatesAndTheCommandListsTheirChanges)
     EXPECT_TRUE(bad.err.startsWith("not.q7582rec: ")) << bad.err.toStdString();
 
     // A block of reads damaged in a file that is whole otherwise: found as it is read, and said.
-    {
-        auto db = QSqlDatabase::addDatabase("QSQLITE", "damage");
-        db.setDatabaseName(file);
-        ASSERT_TRUE(db.open());
-        EXPECT_TRUE(QSqlQuery(db).exec("UPDATE blocks SET data=X'00FF'"));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("damage");
+    ASSERT_TRUE(test::sqlExec(file, "UPDATE blocks SET data=X'00FF'"));
     QString error;
     const auto reader = RecordingReader::open(file, &error);
     ASSERT_TRUE(reader) << error.toStdString();

@@ -3,6 +3,7 @@
 #include "EventWait.h"
 #include "FileFixture.h"
 #include "ScriptedDialogs.h"
+#include "SqlExec.h"
 #include "recorder/RecordingWriter.h"
 #include "ui/main/MasterPageView.h"
 #include "ui/main/StatusRules.h"
@@ -14,8 +15,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace q7582 {
 namespace {
@@ -235,14 +234,7 @@ TEST_F(TimelineWindowTest, AFileThatIsNotARecordingIsRefusedWithTheReadersReason
 
     // A block damaged inside a whole file: said once, when the cursor first needs it.
     openRecording()->close();
-    {
-        auto db = QSqlDatabase::addDatabase("QSQLITE", "damage");
-        db.setDatabaseName(file);
-        ASSERT_TRUE(db.open());
-        EXPECT_TRUE(QSqlQuery(db).exec("UPDATE blocks SET data=X'00FF' WHERE first_ms>" + QString::number(T0 + 30000)));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("damage");
+    ASSERT_TRUE(test::sqlExec(file, "UPDATE blocks SET data=X'00FF' WHERE first_ms>" + QString::number(T0 + 30000)));
     TimelineWindow* window = opener.open(file);
     ASSERT_TRUE(window);
     ASSERT_EQ(dialogs.warnings.size(), 1u);
