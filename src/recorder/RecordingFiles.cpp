@@ -17,14 +17,18 @@ QString newRecordingPath(QString* error)
              QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
 }
 
-QString recordingStatusText(std::int64_t elapsedMs, std::int64_t bytes)
+QString durationText(std::int64_t ms)
 {
-    const std::int64_t s = elapsedMs / 1000;
-    return QStringLiteral("Recording %1:%2:%3, %4 MB")
+    const std::int64_t s = ms / 1000;
+    return QStringLiteral("%1:%2:%3")
         .arg(s / 3600)
         .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'))
-        .arg(double(bytes) / 1e6, 0, 'f', 1);
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString recordingStatusText(std::int64_t elapsedMs, std::int64_t bytes)
+{
+    return QStringLiteral("Recording %1, %2 MB").arg(durationText(elapsedMs)).arg(double(bytes) / 1e6, 0, 'f', 1);
 }
 
 } // namespace q7582

@@ -13,6 +13,9 @@ inline constexpr const char* RecordingsFolder = "recordings";
 // made when missing; empty, with the reason in error, when it cannot be made.
 QString newRecordingPath(QString* error);
 
+// "1:02:03": hours, minutes and seconds
+QString durationText(std::int64_t ms);
+
 // "Recording 1:02:03, 4.5 MB"
 QString recordingStatusText(std::int64_t elapsedMs, std::int64_t bytes);
 

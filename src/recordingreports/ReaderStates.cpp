@@ -31,16 +31,21 @@ const std::pair<const char*, NameTable> Tables[] = {{"unit", &NameTables::units}
 
 } // namespace
 
+RecordedState stateOf(const RecordedStatus& status, qint64 ms)
+{
+    RecordedState state;
+    state.pcTimeMs = ms;
+    state.master = status.master;
+    state.link = status.device == RecordedDevice::Master      ? RecordedLink::Master
+                 : status.device == RecordedDevice::Generator ? RecordedLink::Generator
+                                                              : RecordedLink::Unplugged;
+    return state;
+}
+
 bool ReaderStates::forEach(qint64 fromMs, qint64 toMs, const std::function<bool(const RecordedState&)>& visit,
                            QString* error) const
 {
-    const RecordedStatus at = reader_.statusAt(fromMs);
-    RecordedState state;
-    state.pcTimeMs = fromMs;
-    state.master = at.master;
-    state.link = at.device == RecordedDevice::Master      ? RecordedLink::Master
-                 : at.device == RecordedDevice::Generator ? RecordedLink::Generator
-                                                          : RecordedLink::Unplugged;
+    RecordedState state = stateOf(reader_.statusAt(fromMs), fromMs);
     if (!visit(state))
         return true;
     const std::vector<RecordedEvent> events = reader_.events(fromMs + 1, toMs - 1);

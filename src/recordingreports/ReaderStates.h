@@ -19,6 +19,9 @@ private:
     const RecordingReader& reader_;
 };
 
+// The state of a whole status rebuilt at ms (RecordingReader::statusAt).
+RecordedState stateOf(const RecordedStatus& status, qint64 ms);
+
 // The names a recording kept (NameTables::asText: a line "zone 3=Hall" per name); those
 // it does not name keep their defaults.
 NameTables namesFromText(const QString& text);

@@ -1,5 +1,6 @@
 #include "ui/main/MasterPagePanels.h"
 
+#include "settings/NameTables.h"
 #include "ui/main/ActiveSourcePanel.h"
 #include "ui/main/GroupsPanel.h"
 #include "ui/main/IoGridPanel.h"
@@ -29,6 +30,30 @@ MasterPagePanels buildMasterPagePanels(QWidget* area)
     // The value tag of the last moved slider, on that slider's panel.
     p.levelTag = new LevelTag(area);
     return p;
+}
+
+void MasterPagePanels::showUnitNames(const NameTables& names) const { units->showNames(names); }
+
+void MasterPagePanels::showGridNames(const NameTables& names) const
+{
+    zones->showNames(names.zones);
+    outputs->showNames(names.outputs);
+    inputs->showNames(names.inputs);
+}
+
+// Labels and selector always hold the five names in order; no item stays selected
+// until the next refresh picks the master's source.
+void MasterPagePanels::showMusicNames(const NameTables& names) const
+{
+    music->showNames(names);
+    musicSelection->showNames(names);
+}
+
+void MasterPagePanels::showNames(const NameTables& names) const
+{
+    showUnitNames(names);
+    showGridNames(names);
+    showMusicNames(names);
 }
 
 } // namespace q7582

@@ -12,6 +12,7 @@ class IoGridPanel;
 class LevelTag;
 class LevelsPanel;
 class MasterPanel;
+class NameTables;
 class MusicSelectionPanel;
 class UnitsPanel;
 class VoxPanel;
@@ -30,6 +31,12 @@ struct MasterPagePanels {
     IoGridPanel* outputs = nullptr;
     IoGridPanel* inputs = nullptr;
     MasterPanel* master = nullptr;
+
+    // The site's names on the panels that show them.
+    void showUnitNames(const NameTables& names) const;
+    void showGridNames(const NameTables& names) const; // zones, outputs, inputs
+    void showMusicNames(const NameTables& names) const;
+    void showNames(const NameTables& names) const;
 };
 
 // Every panel at its place on area, which owns them.

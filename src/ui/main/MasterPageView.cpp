@@ -27,15 +27,7 @@ MasterPageView::MasterPageView(QWidget* parent) : QWidget(parent), panels_(build
         w->setFocusPolicy(Qt::NoFocus);
 }
 
-void MasterPageView::showNames(const NameTables& names)
-{
-    panels_.units->showNames(names);
-    panels_.zones->showNames(names.zones);
-    panels_.outputs->showNames(names.outputs);
-    panels_.inputs->showNames(names.inputs);
-    panels_.music->showNames(names);
-    panels_.musicSelection->showNames(names);
-}
+void MasterPageView::showNames(const NameTables& names) { panels_.showNames(names); }
 
 void MasterPageView::showStatus(const StatusBlock& sb, bool connected)
 {

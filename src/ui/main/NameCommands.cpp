@@ -34,26 +34,7 @@ NameCommands::NameCommands(NameTables& names, const MasterPagePanels& panels, Di
 void NameCommands::loadNames()
 {
     (void)names_.loadNames(); // a missing or unreadable file leaves the default names, without a message
-    showUnitNames();
-    showGridNames();
-    showMusicNames();
-}
-
-void NameCommands::showUnitNames() { panels_.units->showNames(names_); }
-
-void NameCommands::showGridNames()
-{
-    panels_.zones->showNames(names_.zones);
-    panels_.outputs->showNames(names_.outputs);
-    panels_.inputs->showNames(names_.inputs);
-}
-
-// Labels and selector always hold the five names in order; no item stays selected
-// until the next refresh picks the master's source.
-void NameCommands::showMusicNames()
-{
-    panels_.music->showNames(names_);
-    panels_.musicSelection->showNames(names_);
+    panels_.showNames(names_);
 }
 
 std::optional<QString> NameCommands::askName(const QString& current)
@@ -74,7 +55,7 @@ void NameCommands::renameUnit(int n)
     if (!answer)
         return;
     name = answer->toStdString();
-    showUnitNames();
+    panels_.showUnitNames(names_);
     dialogs_.fileError(window_, names_.saveUnitNames());
 }
 
@@ -84,7 +65,7 @@ void NameCommands::renameGridCell(std::vector<std::string>& table, int cell)
     if (!answer)
         return;
     table[std::size_t(cell)] = answer->toStdString();
-    showGridNames();
+    panels_.showGridNames(names_);
     // The three tables are saved together, whichever changed.
     for (const FileResult& r : {names_.saveZoneNames(), names_.saveOutputNames(), names_.saveInputNames()})
         if (!r.ok) {
@@ -104,7 +85,7 @@ void NameCommands::renameMusicSource(int n)
         (void)names_.loadMusicNames(); // read back as stored; on failure the names just saved stay
     else
         dialogs_.fileError(window_, saved);
-    showMusicNames();
+    panels_.showMusicNames(names_);
 }
 
 } // namespace q7582

@@ -26,9 +26,6 @@ public:
     void loadNames();
 
 private:
-    void showUnitNames();
-    void showGridNames();
-    void showMusicNames();
     std::optional<QString> askName(const QString& current);
     void renameUnit(int n);
     void renameGridCell(std::vector<std::string>& table, int cell);

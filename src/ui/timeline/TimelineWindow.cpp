@@ -1,5 +1,6 @@
 #include "ui/timeline/TimelineWindow.h"
 
+#include "recorder/RecordingFiles.h"
 #include "recordingreports/CommissioningRecord.h"
 #include "recordingreports/TimelineNavigation.h"
 #include "ui/common/DialogProvider.h"
@@ -34,20 +35,7 @@ QString lengthText(qint64 ms)
 {
     if (ms < 60000)
         return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', ms < 10000 ? 1 : 0);
-    const qint64 s = ms / 1000;
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600)
-        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
-}
-
-RecordedState stateAt(const RecordedStates& states, qint64 ms)
-{
-    RecordedState found;
-    QString error;
-    states.forEach(
-        ms, ms + 1, [&](const RecordedState& s) { return (found = s, false); }, &error);
-    return found;
+    return durationText(ms);
 }
 
 } // namespace
@@ -236,7 +224,7 @@ void TimelineWindow::showCursor(qint64 ms)
     }
     statusView_->showStatus(cursorStatus_.master, cursorStatus_.device == RecordedDevice::Master);
     // What the panels do not show: the connection, the clock's offset, the source and message.
-    const RecordedState state = stateAt(states_, ms);
+    const RecordedState state = stateOf(cursorStatus_, ms);
     QStringList parts{timeText(ms)};
     for (const Lane& lane : lanes_)
         if (lane.group == LaneGroup::Connection || lane.group == LaneGroup::Clock || lane.group == LaneGroup::Source)
