@@ -167,17 +167,15 @@ TEST_F(Holdings, TheNewestCompleteEntryOfThatMasterIsWhatItHolds)
     MasterHolds holds = whatMasterHolds(history, 1);
     ASSERT_TRUE(holds.entry);
     EXPECT_EQ(holds.entry->fileName, "2026-10-03_09.00.00_master-1_upload.cfi");
-    EXPECT_EQ(downloadPreviewText(1, holds, 4),
-              "Download: 4 differences from what master 1 holds (its Upload of 03/10/2026)");
-    EXPECT_EQ(downloadPreviewText(1, holds, 1),
-              "Download: 1 difference from what master 1 holds (its Upload of 03/10/2026)");
+    for (const auto& [count, differences] : {std::pair{4, "4 differences"}, {1, "1 difference"}})
+        EXPECT_EQ(downloadPreviewText(1, holds, count),
+                  QString("Download: %1 from what master 1 holds (its Upload of 03/10/2026)").arg(differences));
     EXPECT_EQ(downloadPreviewText(1, holds, 0), "The master already holds this configuration");
 
     record(4, 1, D::Download, true, 5);
     holds = whatMasterHolds(history, 1);
-    EXPECT_FALSE(holds.entry);
-    EXPECT_EQ(holds.unknownReason, "The last Download to master 1 was cut short: what it holds is unknown.");
-    EXPECT_EQ(downloadPreviewText(1, holds, 0), "");
+    EXPECT_EQ(std::tuple(bool(holds.entry), holds.unknownReason, downloadPreviewText(1, holds, 0)),
+              std::tuple(false, "The last Download to master 1 was cut short: what it holds is unknown.", ""));
 
     write("history/2026-10-06_09.00.00_master-2_download.cfi", "short");
     holds = whatMasterHolds(history, 2);

@@ -134,8 +134,7 @@ TEST_F(FileIo, AnyValidNameWorksAndAFailedWriteLeavesNothingBehind)
         EXPECT_FALSE(replaceFile(path("007.WAV"), "longer than the limit").ok);
         EXPECT_FALSE(copyFile(path("source.wav"), path("007.WAV"), bytes).ok);
     }
-    EXPECT_EQ(read("007.WAV"), read("source.wav"));
-    EXPECT_EQ(entries().size(), 4);
+    EXPECT_EQ(std::tuple(read("007.WAV"), entries().size()), std::tuple(read("source.wav"), 4));
 }
 
 // A name keeps its bytes from the system to a QString and back, whatever they are, and
@@ -183,8 +182,7 @@ TEST_F(LegalFile, CreatedFromTheBuiltInTableWhenMissingAndNeverRewritten)
 
     LegalFileImage image;
     ASSERT_TRUE(loadLegalFile(image, path("LEGAL.BIN")).ok);
-    EXPECT_EQ(image.legalFileId, 0x080A0E00u);
-    EXPECT_TRUE(std::equal(b, b + 256, image.buffer.begin()));
+    EXPECT_EQ(std::pair(image.legalFileId, std::equal(b, b + 256, image.buffer.begin())), std::pair(0x080A0E00u, true));
 
     write("LEGAL.BIN", "newer table");
     EXPECT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
@@ -274,7 +272,7 @@ constexpr std::string_view NoZones = "\0\0\0\0\0"sv, Key2 = "\x02\0\0\0\0"sv;
 
 } // namespace
 
-TEST(Layout, StatusAndGeneratorFieldsSitWhereTheDevicesPutThem)
+TEST(Layout, StatusGeneratorAndConfigurationFieldsSitWhereTheDevicesPutThem)
 {
     check<StatusBlock>({
         {"speechLevel", 0x00, "\x07", W(b.setSpeechLevel(7)), R(b.speechLevel()), 7},
@@ -323,10 +321,6 @@ TEST(Layout, StatusAndGeneratorFieldsSitWhereTheDevicesPutThem)
         {"clock from the PC", 0x07, "\x5A\x01\x58\x59\x23\x36\x31\x01\x99\x5A",
          W(b.bytes[0x07] = 0x5A, b.bytes[0x0C] = 0x30, b.setClockFromPc(ClockTime{2099, 1, 31, 23, 59, 58, 6}))},
     });
-}
-
-TEST(Layout, ConfigurationRecordsSitWhereTheMasterKeepsThem)
-{
     check<ConfigImage>({
         {"unit 1 key 1 number", 0x001E, "\x7F", W(b.key(0, 0).setMessageNumber(0x7F))},
         {"unit 2 key 1 zone 36 of master 5", 0x04FD, "\x08", W(b.key(1, 0).zones().set(5, 36))},
@@ -356,7 +350,9 @@ TEST(Layout, ConfigurationRecordsSitWhereTheMasterKeepsThem)
                        0xFF);
 }
 
-TEST(BcdClock, RoundTripsEveryDayOfALeapYearWithSundayAsSeven)
+// Every day of a leap year round-trips with Sunday as 7; month 0 and a day the year does
+// not have are invalid; the names follow the device.
+TEST(BcdClock, RoundTripsEveryDayOfALeapYearRefusesImpossibleDatesAndNamesFollowTheDevice)
 {
     for (sys_days d = sys_days{2028y / January / 1}; d < sys_days{2029y / January / 1}; d += days{1}) {
         const year_month_day ymd{d};
@@ -368,17 +364,15 @@ TEST(BcdClock, RoundTripsEveryDayOfALeapYearWithSundayAsSeven)
         ASSERT_EQ(status.masterClock(), t) << unsigned(ymd.month()) << "/" << day;
         ASSERT_EQ(status.bytes[0x67], 0xF0 | (weekday{d} == Sunday ? 7 : weekday{d}.c_encoding()));
     }
-}
-
-TEST(BcdClock, ImpossibleDatesAreInvalidAndNamesFollowTheDevice)
-{
-    // Month 0 (nothing to show) and a day that year does not have.
-    EXPECT_FALSE((StatusBlock().masterClock().isValid() || ClockTime{2027, 2, 29, 0, 0, 0, 1}.isValid()));
+    EXPECT_EQ(std::pair(StatusBlock().masterClock().isValid(), ClockTime{2027, 2, 29, 0, 0, 0, 1}.isValid()),
+              std::pair(false, false));
     EXPECT_EQ(messageFileName(7) + messageFileName(10) + messageFileName(128), "007.WAV010.WAV128.WAV");
     EXPECT_EQ(legalIdText(0x080A0E00), "8.10.14");
 }
 
-TEST(DefaultConfiguration, FillsOnlyTheMasksOfItsOwnMaster)
+// It fills only the masks of its own master, is the configuration from then on, and there
+// is none for a master past five.
+TEST(DefaultConfiguration, FillsOnlyItsOwnMastersMasksAndIsTheConfigurationFromNowOn)
 {
     for (int n : {0, 3}) {
         ConfigImage c;
@@ -402,10 +396,6 @@ TEST(DefaultConfiguration, FillsOnlyTheMasksOfItsOwnMaster)
         EXPECT_EQ(std::count_if(c.bytes.begin(), c.bytes.end(), [](Byte b) { return b != 0; }),
                   16 * (36 + 5 + 2 + 2) + 2 * 6 + 127 * 6);
     }
-}
-
-TEST(DefaultConfiguration, IsTheConfigurationFromNowOnAndNoneForAMasterPastFive)
-{
     ConfigImage image;
     Provenance p{ConfigOrigin::OriginFile, true, 0, 0x85, "a.cfi"};
     buildDefaultConfiguration(image, 4).applyTo(p);
