@@ -61,6 +61,10 @@ TEST(WhereUsed, ListsEveryRecordThatSelectsTheItemAndWhatStartsIt)
     image.key(1, 0).zones().set(4, 1);
     image.key(1, 0).zones().set(4, 36);
     const NameTables names;
+    const QString zone14 = "Unit (1), Key/input 3 | Unit (10), Key 21 | Message event 4 | VOX2 | Timer event 7: "
+                           "message event 4";
+    const QString input7 = "Unit (2), Key/input 1: Master 4 zones 1 36; message 9 | Input 7 (Card 2): priority 3, "
+                           "logic L, transition R";
     const QString output7 = "Out event 12: activated | RESET out event: deactivated | Unit (4), PTT/Lock: output "
                             "event 12 | Timer event 9: output event 12";
     const struct {
@@ -69,17 +73,11 @@ TEST(WhereUsed, ListsEveryRecordThatSelectsTheItemAndWhatStartsIt)
         QString lines;
         const char* total;
     } cases[] = {
-        {{UsedKind::Zone, 1, 14},
-         std::nullopt,
-         "Unit (1), Key/input 3 | Unit (10), Key 21 | Message event 4 | VOX2 | Timer event 7: message event 4",
-         "5 uses"},
+        {{UsedKind::Zone, 1, 14}, std::nullopt, zone14, "5 uses"},
         {{UsedKind::Zone, 3, 14}, std::nullopt, "", "Used nowhere."},
         {{UsedKind::Output, 2, 7}, 2, output7 + " | Output 7 (Card 2): logic L", "5 uses"},
         {{UsedKind::Output, 2, 7}, 0, output7, "4 uses"}, // another master's cards
-        {{UsedKind::Input, 0, 7},
-         std::nullopt,
-         "Unit (2), Key/input 1: Master 4 zones 1 36; message 9 | Input 7 (Card 2): priority 3, logic L, transition R",
-         "2 uses"},
+        {{UsedKind::Input, 0, 7}, std::nullopt, input7, "2 uses"},
     };
     for (const auto& c : cases) {
         const WhereUsed used = whereUsed(image, c.item, names, c.own);

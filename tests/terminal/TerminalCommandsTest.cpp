@@ -80,13 +80,11 @@ TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
     ASSERT_EQ(historyOf(a).size(), 1);
     const QString entryOfA = "../Hotel A/history/" + historyOf(a).first();
 
-    const QString refused = "Site Hotel B: " + b
-                            + "\nThis configuration belongs to site Hotel A (master 1); the open site is Hotel B. "
-                              "Nothing was written: --force downloads it anyway.\n";
+    const QString ofA = "This configuration belongs to site Hotel A (master 1); the open site is Hotel B. ";
+    const QString refused = "Site Hotel B: " + b + "\n" + ofA + "Nothing was written: --force downloads it anyway.\n";
     r = run({"-C", "Hotel B", "download", entryOfA}, &simB);
     EXPECT_EQ(std::tuple(r.exitCode, r.err.toStdString()), std::tuple(3, refused.toStdString()));
-    EXPECT_EQ(simB.dump("config.bin").toStdString(), factory);
-    EXPECT_TRUE(historyOf(b).isEmpty());
+    EXPECT_EQ(std::pair(simB.dump("config.bin").toStdString(), historyOf(b)), std::pair(factory, QStringList()));
 
     // Nothing of master 1 in B's history (that text: Holdings.TheNewestCompleteEntryOfThatMasterIsWhatItHolds).
     r = run({"-C", "Hotel B", "download", entryOfA, "--dry-run", "--master", "1"});
@@ -97,7 +95,10 @@ TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
     EXPECT_EQ(simB.dump("config.bin").toStdString(), plan);
     r = run({"-C", "Hotel B", "upload"}, &simB);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString today = QDate::currentDate().toString("dd/MM/yyyy");
+    const QString differs = "Download: 1 difference from what master 1 holds";
+    const QString sinceUpload = differs + " (its Upload of " + QDate::currentDate().toString("dd/MM/yyyy") + ")\n";
+    const QString held = "The master already holds this configuration\n";
+    const QString unknown = "The history holds nothing of master 2.\nWhat master 2 holds is unknown: read it first";
 
     // B's master 1 holds the plan (its newest entry, the Upload); nothing is written by a dry run.
     const QStringList before = entries("Hotel B");
@@ -109,24 +110,10 @@ TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
         QString out; // how it starts
         QString err; // after the site's line
     } cases[] = {
-        {{entryOfA, "--master", "1"},
-         nullptr,
-         0,
-         "The master already holds this configuration\n",
-         "This configuration belongs to site Hotel A (master 1); the open site is Hotel B. A Download would need "
-         "--force.\n"},
-        {{"../factory.cfi", "--master", "1"},
-         nullptr,
-         1,
-         "Download: 1 difference from what master 1 holds (its Upload of " + today + ")\n",
-         ""},
-        {{"../factory.cfi"}, &simB, 1, "Download: 1 difference from what master 1 holds", ""},
-        {{"../factory.cfi", "--master", "2"},
-         nullptr,
-         2,
-         "",
-         "The history holds nothing of master 2.\nWhat master 2 holds is unknown: read it first (qs7582 upload "
-         "with it connected).\n"},
+        {{entryOfA, "--master", "1"}, nullptr, 0, held, ofA + "A Download would need --force.\n"},
+        {{"../factory.cfi", "--master", "1"}, nullptr, 1, sinceUpload, ""},
+        {{"../factory.cfi"}, &simB, 1, differs, ""},
+        {{"../factory.cfi", "--master", "2"}, nullptr, 2, "", unknown + " (qs7582 upload with it connected).\n"},
     };
     for (const auto& c : cases) {
         r = run(QStringList{"-C", "Hotel B", "download", "--dry-run"} + c.arguments, c.sim);
@@ -138,9 +125,8 @@ TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
             EXPECT_TRUE(r.out.contains("Configuration comparison\nFrom: history/" + historyBefore.first()));
         }
     }
-    EXPECT_EQ(entries("Hotel B"), before);
-    EXPECT_EQ(historyOf(b), historyBefore);
-    EXPECT_EQ(simB.dump("config.bin").toStdString(), plan);
+    EXPECT_EQ(std::tuple(entries("Hotel B"), historyOf(b), simB.dump("config.bin").toStdString()),
+              std::tuple(before, historyBefore, plan));
 }
 
 // `sites` lists what is known, also what is no longer a folder; -C refuses what is no
@@ -240,8 +226,7 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
     ASSERT_EQ(listed.size(), 2) << r.out.toStdString();
     EXPECT_TRUE(listed[0].endsWith("_master-1_download.cfi")) << r.out.toStdString();
     EXPECT_TRUE(listed[1].endsWith("_master-1_upload.cfi")) << r.out.toStdString();
-    EXPECT_EQ(memory(), other);
-    EXPECT_EQ(entries(), (QStringList{stale, "copy.cfi", "history"}));
+    EXPECT_EQ(std::pair(memory(), entries()), std::pair(other, QStringList{stale, "copy.cfi", "history"}));
 
     // A folder and a file whose names are not UTF-8 are reached by their bytes.
     const ByteNamedFolder site(tmp.path().toStdString() + "/site\xff");
