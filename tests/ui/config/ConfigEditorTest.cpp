@@ -173,9 +173,8 @@ TEST_F(EditorLifecycle, HelpAndListingButtons)
     dialogs.answers = {QString("12")};
     press(cell("OutputEventBox"));
     child<QPushButton>("Button5")->click();
-    EXPECT_EQ(viewer.lineCount(), 3);
     EXPECT_TRUE(viewer.richEdit()->toPlainText().endsWith("Message event 1 - output event 12"));
-    EXPECT_EQ(image.messageEvent(1).outputEvent(), 0);
+    EXPECT_EQ(std::tuple(viewer.lineCount(), image.messageEvent(1).outputEvent()), std::tuple(3, 0));
 }
 
 TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
@@ -275,8 +274,8 @@ TEST_F(ZonePages, EdgeButtonsCellsAndColumnTogglesEditTheTable)
 }
 
 // A text wider than its cell is drawn whole and smaller: the cell's edges stay its background
-// and the text is still there.
-TEST(CellLabelLook, ATextWiderThanItsCellIsShrunkNotCut)
+// and the text is still there. A name cut to its room keeps its number whole.
+TEST(CellText, AWideTextIsShrunkNotCutAndACutNameKeepsItsNumber)
 {
     CellLabel cell(QStringLiteral("Master"), nullptr, false);
     cell.setColour(CellColour::Red);
@@ -293,10 +292,7 @@ TEST(CellLabelLook, ATextWiderThanItsCellIsShrunkNotCut)
             }
     EXPECT_GT(textPixels, 20);
     EXPECT_EQ(atEdge, 0);
-}
 
-TEST(ElideKeepingNumber, CutsTheNameAndKeepsTheNumberWhole)
-{
     const QFontMetrics metrics(QApplication::font());
     const QString unit = QStringLiteral("Reception desk north (16)");
     const QString plain = QStringLiteral("PTT/Lock"); // no number: cut at the end
@@ -389,20 +385,19 @@ TEST_F(EditorUndo, RandomWalkUndoesAndRedoesEveryStepByteForByte)
 TEST_F(EditorUndo, ButtonsNameTheStepAndUndoingToTheStartAsksNothing)
 {
     form->prepareShow();
+    const auto edit = [&](const char* name) { press(cell(name)), QCoreApplication::processEvents(); };
+    const auto tip = [&](const char* button) { return child<QPushButton>(button)->toolTip().toStdString(); };
     child<QComboBox>("CBKey")->setCurrentIndex(2);
-    press(cell("ZoneCell1_13"));
-    QCoreApplication::processEvents();
+    edit("ZoneCell1_13");
     const QString step = QString::fromStdString(workspace.names().unitCaption(1)) + ", Key/input 3: Master 1 zones ";
-    EXPECT_EQ(child<QPushButton>("UndoButton")->toolTip().toStdString(),
-              ("Undo: " + step + "+14 (Ctrl+Z)").toStdString());
+    EXPECT_EQ(tip("UndoButton"), ("Undo: " + step + "+14 (Ctrl+Z)").toStdString());
 
     page(PageVox);
-    press(cell("ZoneRow0")); // a whole row is one step
-    QCoreApplication::processEvents();
+    edit("ZoneRow0"); // a whole row is one step
     QString cleared = "Undo: VOX1: Master 0 zones";
     for (int z = 1; z <= 36; ++z)
         cleared += QStringLiteral(" −%1").arg(z);
-    EXPECT_EQ(child<QPushButton>("UndoButton")->toolTip().toStdString(), (cleared + " (Ctrl+Z)").toStdString())
+    EXPECT_EQ(tip("UndoButton"), (cleared + " (Ctrl+Z)").toStdString())
         << "the row of a default VOX1, which pages every zone";
 
     child<QAction>("UndoKey")->trigger();
@@ -413,12 +408,10 @@ TEST_F(EditorUndo, ButtonsNameTheStepAndUndoingToTheStartAsksNothing)
     EXPECT_TRUE(work() == image && !modified());
     EXPECT_TRUE(form->confirmClose());
     EXPECT_TRUE(dialogs.saveBoxes.empty());
-    EXPECT_EQ(child<QPushButton>("RedoButton")->toolTip().toStdString(),
-              ("Redo: " + step + "+14 (Ctrl+Shift+Z, Ctrl+Y)").toStdString());
+    EXPECT_EQ(tip("RedoButton"), ("Redo: " + step + "+14 (Ctrl+Shift+Z, Ctrl+Y)").toStdString());
 
     child<QAction>("RedoKey")->trigger();
-    press(cell("ZoneCell0_0")); // a new edit drops what could be redone
-    QCoreApplication::processEvents();
+    edit("ZoneCell0_0"); // a new edit drops what could be redone
     EXPECT_FALSE(child<QPushButton>("RedoButton")->isEnabled());
     EXPECT_TRUE(modified());
 }
@@ -474,9 +467,8 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
     CellLabel* period = cell("STint");
     EXPECT_EQ(background(period), period->palette().color(QPalette::Disabled, QPalette::Window));
     button("SBrepeat")->click();
-    EXPECT_EQ(background(period), QColor(Qt::white));
-    EXPECT_EQ(button("SBrepeat")->text(), "Reset periodic event");
-    EXPECT_EQ(picker("DTPstop")->time(), QTime(8, 1, 0));
+    EXPECT_EQ(std::tuple(background(period), button("SBrepeat")->text(), picker("DTPstop")->time()),
+              std::tuple(QColor(Qt::white), "Reset periodic event", QTime(8, 1, 0)));
     picker("DTPstop")->setTime(QTime(23, 0, 0));
     dialogs.answers = {QString("43201"), QString("5"), QString("43200")};
     press(child("STint"));
@@ -569,11 +561,10 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     EXPECT_FALSE(child("Panel2")->isVisibleTo(child("TStimer")));
     child<QRadioButton>("RBweekly")->click();
     EXPECT_EQ(timer().repeatDays(), 1);
-    button("SpeedButton3")->click();
-    button("SpeedButton1")->click();
-    button("SpeedButton3")->click();
-    EXPECT_EQ(timer().repeatDays(), 0);
-    EXPECT_TRUE(child<QRadioButton>("RBweekly")->isChecked()); // until shown again
+    for (const char* day : {"SpeedButton3", "SpeedButton1", "SpeedButton3"})
+        button(day)->click();
+    EXPECT_EQ(std::pair(int(timer().repeatDays()), child<QRadioButton>("RBweekly")->isChecked()),
+              std::pair(0, true)); // weekly until shown again
     child<QRadioButton>("RBdaily")->click();
     EXPECT_EQ(timer().repeatDays(), 0x7F);
 
@@ -643,8 +634,7 @@ TEST(GridClicks, EachPageCyclesItsColoursAndRowsAndLeavesTheMatchingBits)
     OutEventRecord out = image.outEvent(7);
     const GridTarget outEvent = GridTarget::outEvent(out);
     EXPECT_EQ(clicks(outEvent, 1, 35, 2), (std::vector<C>{C::Green, C::Red}));
-    EXPECT_TRUE(out.affects().test(1, 36));
-    EXPECT_FALSE(out.states().test(1, 36));
+    EXPECT_EQ(std::pair(out.affects().test(1, 36), out.states().test(1, 36)), std::pair(true, false));
     EXPECT_EQ(clicks(outEvent, 1, 35, 1), (std::vector<C>{C::White}));
     out.states().set(0, 1); // a state bit without its affect bit shows unaffected
     EXPECT_EQ(cellColour(outEvent, 0, 0), C::White);
@@ -664,7 +654,10 @@ TEST(GridClicks, EachPageCyclesItsColoursAndRowsAndLeavesTheMatchingBits)
     EXPECT_EQ(image, ConfigImage{}); // every cycle ended where it began
 }
 
-TEST(GridBoxes, PrefillsAndTheRepairsLeaveValidValuesAndTheDeviceBytes)
+// The prefills and the repairs leave valid values and the device's bytes. Only ASCII digits
+// within the range are accepted, and a refused entry says why; the editor's tests take "007",
+// "", "128", priority 8, output event 66 and period 43201 through its dialogs.
+TEST(GridBoxes, PrefillsRepairsAndAnswersLeaveValidValuesAndARefusalSaysWhy)
 {
     EXPECT_EQ(QStringList({outputEventPrefill("System"), outputEventPrefill("Master"), messageNumberPrefill("None")}),
               QStringList({"65", "64", "0"}));
@@ -684,12 +677,7 @@ TEST(GridBoxes, PrefillsAndTheRepairsLeaveValidValuesAndTheDeviceBytes)
     out[0x3E] = 0xAB; // the last two bytes are the device's
     EXPECT_TRUE(clearOutEventNumbers(out));
     EXPECT_EQ(std::pair(out[0x1E], out[0x3E]), std::pair(Byte(0), Byte(0xAB)));
-}
 
-// A refused entry says why. The editor's tests take "007", "", "128", priority 8, output
-// event 66 and period 43201 through its dialogs.
-TEST(DialogAnswers, OnlyAsciiDigitsWithinTheRangeAreAcceptedAndARefusalSaysWhy)
-{
     EXPECT_EQ(acceptPeriod("0", 43200), 0);
     // "\u0667" is an Arabic-Indic seven.
     for (const char* refused : {"12a", "\u0667", "99999999999999999999"})
