@@ -97,7 +97,10 @@ protected:
 
 } // namespace
 
-TEST(HelpTopics, EveryContextHasATopicInBothLanguagesAndTheSameFilesInEach)
+// Every context has a topic in both languages, with the same files in each. Every topic has
+// a title and is in the contents; every link resolves; every option a topic tells to type is
+// one the manager or the simulator takes.
+TEST(HelpTopics, EveryContextHasATopicEveryLinkResolvesAndEveryOptionIsTaken)
 {
     for (const bool italian : {true, false}) // a number without a topic would open the contents
         for (const int context : HelpContext::All)
@@ -108,12 +111,7 @@ TEST(HelpTopics, EveryContextHasATopicInBothLanguagesAndTheSameFilesInEach)
     EXPECT_EQ(topicFiles(true), topicFiles(false));
     EXPECT_EQ(helpTopics::topicUrl(HelpContext::TimelineWindow, false), QUrl("qrc:/help/en/timeline.html"));
     EXPECT_EQ(helpTopics::topicUrl(1234, true), QUrl("qrc:/help/it/1000.html")); // no topic: the contents
-}
 
-// Every topic has a title and is in the contents; every link resolves; every option a
-// topic tells to type is one the manager or the simulator takes.
-TEST(HelpTopics, EveryLinkResolvesAndEveryCommandLineOptionIsOneTheProgramsTake)
-{
     QString usage;
     for (const char* program : {"qs7582-sim", "qs7582"})
         usage += test::runInFolder(QDir::currentPath(), program, {"--help"}).out;
@@ -186,9 +184,7 @@ TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
     window->enterGeneratorMode();
     shared.withGenerator([](GeneratorStatus& g) {
         g.bytes[GeneratorStatus::MediaFlags] = GeneratorStatus::MediaCardInserted | GeneratorStatus::MediaFolderFound;
-        g.bytes[GeneratorStatus::LegalId] = 8; // table 8.10.14
-        g.bytes[GeneratorStatus::LegalId + 1] = 10;
-        g.bytes[GeneratorStatus::LegalId + 2] = 14;
+        std::copy_n("\x08\x0A\x0E", 3, g.data() + GeneratorStatus::LegalId); // table 8.10.14
     });
     window->generatorPanelRefresh();
     addWindowTexts(*window);
@@ -328,8 +324,7 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
     QPointer<HelpWindow> help = opener->window();
     delete dialog; // while the help window is its child
     ASSERT_TRUE(help);
-    EXPECT_EQ(help->parentWidget(), owner.get());
-    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(std::pair(help->parentWidget(), help->isVisible()), std::pair(owner.get(), true));
 
     // A modal window over another: closing the upper one hands it to the one beneath.
     QDialog other(owner.get());
@@ -340,8 +335,7 @@ TEST_F(HelpWindowTest, NeverDeletedWithAModalWindowAndDeletedWithItsOpener)
     }
     opener->open(HelpContext::ConfigEditor);
     upper.hide();
-    EXPECT_EQ(help->parentWidget(), &other);
-    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(std::pair(help->parentWidget(), help->isVisible()), std::pair(static_cast<QWidget*>(&other), true));
 
     // The opener takes its window along, even one lent to a modal window.
     opener.reset();

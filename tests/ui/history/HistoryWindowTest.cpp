@@ -50,9 +50,8 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     click("HistoryOpen");
     EXPECT_EQ(workspace->config(), newer);
     EXPECT_EQ(workspace->provenance().currentFileName, path("history/2026-01-02_08.00.00_master-2_download.cfi"));
-    EXPECT_EQ(configurationMaster(workspace->provenance()), 2);
-    EXPECT_EQ(caption(), "Configuration from File");
-    EXPECT_EQ(history.result(), QDialog::Accepted);
+    EXPECT_EQ(std::tuple(configurationMaster(workspace->provenance()), caption(), history.result()),
+              std::tuple(2, "Configuration from File", QDialog::Accepted));
 
     // The folder is made and shown by its bytes, also where they are not UTF-8.
     const ByteNamedFolder site(path("site\xff"));

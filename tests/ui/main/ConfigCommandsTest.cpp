@@ -52,11 +52,10 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     acceptEdited(ConfigImage{});
     dialogs.yeses = 1;
     trigger("Master3");
-    EXPECT_FALSE(p().unsaved);
+    EXPECT_EQ(std::tuple(p().unsaved, caption()), std::tuple(false, "DEFAULT Configuration of Master 3"));
     ConfigImage expected;
     buildDefaultConfiguration(expected, 3);
     EXPECT_EQ(workspace->config(), expected);
-    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 3");
 
     // Save of a default image under any name leaves it a default one
     run("Save1", "default3.cfi");
@@ -66,10 +65,9 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     write("a.cfi", imageBytes(0x11));
     acceptEdited(workspace->config());
     dialogs.yeses = 1;
-    run("Open1", "a.cfi");
-    EXPECT_FALSE(p().unsaved);
-    EXPECT_EQ(caption(), "Configuration from File");
-    EXPECT_EQ(find("StatusBar1Panel3")->toolTip(), at("a.cfi")); // where it came from
+    run("Open1", "a.cfi"); // the tool tip: where it came from
+    EXPECT_EQ(std::tuple(p().unsaved, caption(), find("StatusBar1Panel3")->toolTip()),
+              std::tuple(false, "Configuration from File", at("a.cfi")));
 
     // editor accepted
     ConfigImage edited = workspace->config();
@@ -79,24 +77,21 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
 
     // Save to another name keeps it modified (but saved); to the same name clears it
     run("Save1", "other.cfi");
-    EXPECT_FALSE(p().unsaved);
-    EXPECT_EQ(caption(), "Configuration from File - MODIFIED");
-    EXPECT_EQ(p().currentFileName, path("a.cfi"));
+    EXPECT_EQ(std::tuple(p().unsaved, caption(), p().currentFileName),
+              std::tuple(false, "Configuration from File - MODIFIED", path("a.cfi")));
     run("Save1", "a"); // the same file once ".cfi" is added: asked first, and Cancel keeps it
     EXPECT_EQ(read("a.cfi"), imageBytes(0x11));
     dialogs.oks = {true};
     run("Save1", "a");
-    EXPECT_EQ(caption(), "Configuration from File");
-    EXPECT_EQ(read("a.cfi")[5], 0x55);
+    EXPECT_EQ(std::tuple(caption(), read("a.cfi")[5]), std::tuple("Configuration from File", '\x55'));
 
     // Upload completed
     acceptEdited(workspace->config());
     ConfigImage received;
     received.bytes[100] = 7;
     window->uploadCompleted(received, 0x82);
-    EXPECT_FALSE(p().unsaved);
     EXPECT_EQ(workspace->config(), received);
-    EXPECT_EQ(caption(), "Configuration from Master 2");
+    EXPECT_EQ(std::tuple(p().unsaved, caption()), std::tuple(false, "Configuration from Master 2"));
 
     // Save of an uploaded image changes nothing
     run("Save1", "up.cfi");
@@ -105,8 +100,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     // Download completed with another master byte (chime switched): still modified
     acceptEdited(workspace->config());
     window->downloadCompleted(0x02);
-    EXPECT_TRUE(p().modified);
-    EXPECT_FALSE(p().unsaved); // the master holds it
+    EXPECT_EQ(std::pair(p().modified, p().unsaved), std::pair(true, false)); // the master holds it
     // ... with the same byte: clean
     window->downloadCompleted(0x82);
     EXPECT_FALSE(p().modified);
@@ -115,8 +109,7 @@ TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
     acceptEdited(workspace->config());
     window->enableMainWindow();
     window->captionRefresh();
-    EXPECT_EQ(caption(), "Configuration from Master 2 - MODIFIED");
-    EXPECT_TRUE(p().unsaved);
+    EXPECT_EQ(std::tuple(caption(), p().unsaved), std::tuple("Configuration from Master 2 - MODIFIED", true));
 }
 
 // A short file is asked about first and replaces only its length; a failed Save or
@@ -131,8 +124,8 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
     run("Open1", "short.cfi"); // Cancel
     ASSERT_EQ(dialogs.okCancelAsked.size(), 1u);
     EXPECT_TRUE(dialogs.okCancelAsked[0].second.contains("100 bytes"));
-    EXPECT_EQ(workspace->config().bytes[0], 0xEE);
-    EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - MODIFIED");
+    EXPECT_EQ(std::tuple(workspace->config().bytes[0], caption()),
+              std::tuple(Byte(0xEE), "DEFAULT Configuration of Master 0 - MODIFIED"));
 
     dialogs.oks = {true};
     run("Open1", "short.cfi");
@@ -142,8 +135,8 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
 
     write("whole.cfi", imageBytes(0x22));
     run("Open1", "whole.cfi");
-    EXPECT_EQ(dialogs.okCancelAsked.size(), 2u); // a whole image is not questioned
-    EXPECT_EQ(workspace->config().bytes[ConfigImage::Size - 1], 0x22);
+    EXPECT_EQ(std::tuple(dialogs.okCancelAsked.size(), workspace->config().bytes[ConfigImage::Size - 1]),
+              std::tuple(2u, Byte(0x22))); // a whole image is not questioned
 
     // The disk is full: the old file stays whole.
     acceptEdited(workspace->config());
@@ -152,9 +145,8 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
         run("Save1", "whole.cfi");
     }
     ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(dialogs.warnings[0].first, "Errore");
+    EXPECT_EQ(std::tuple(dialogs.warnings[0].first, read("whole.cfi")), std::tuple("Errore", imageBytes(0x22)));
     EXPECT_TRUE(dialogs.warnings[0].second.contains("whole.cfi"));
-    EXPECT_EQ(read("whole.cfi"), imageBytes(0x22));
 
     // A folder chosen to open: the reason, and the image and state as they were.
     const ConfigImage image = workspace->config();
@@ -163,8 +155,7 @@ TEST_F(ConfigCommands, ShortFileAsksFirstAndFailedSaveOrOpenChangesNothing)
     ASSERT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_TRUE(dialogs.warnings[1].second.contains("directory"));
     EXPECT_EQ(workspace->config(), image);
-    EXPECT_EQ(p().currentFileName, path("whole.cfi"));
-    EXPECT_TRUE(p().modified);
+    EXPECT_EQ(std::tuple(p().currentFileName, p().modified), std::tuple(path("whole.cfi"), true));
 }
 
 // Load Default, Open and Upload ask before replacing a configuration changed and not
@@ -394,17 +385,14 @@ TEST_F(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsT
 
     EXPECT_FALSE(lockWorkingFolder(dialogs, tmp.path()));
     EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", AlreadyRunningText}}));
-    EXPECT_EQ(entries(), QStringList{WorkingFolderLockName});
-    EXPECT_EQ(read(lockName), held);
+    EXPECT_EQ(std::tuple(entries(), read(lockName)), std::tuple(QStringList{WorkingFolderLockName}, held));
 
     // The same lock, left behind by a process that is gone.
     running.reset();
     ASSERT_FALSE(QFile::exists(tmp.filePath(WorkingFolderLockName)));
     write(lockName, std::to_string(endedProcess()) + held.substr(held.find('\n')));
     running = lockWorkingFolder(dialogs, tmp.path());
-    EXPECT_TRUE(running);
-    EXPECT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(read(lockName), held);
+    EXPECT_EQ(std::tuple(bool(running), dialogs.warnings.size(), read(lockName)), std::tuple(true, 1u, held));
 }
 
 } // namespace

@@ -36,8 +36,7 @@ TEST(StatusRules, DialogAnswersIoCellsUnitsActiveSourceMessageAndClock)
     sb.bytes[StatusBlock::OutputStates + 0] = 0x80; // output 8: the second of card 2
     EXPECT_EQ(outputCellState(sb, 7), CellState::Absent);
     sb.bytes[StatusBlock::UnitInfo + 1] = 0x20 | 0x80; // I/O card on line A
-    EXPECT_EQ(outputCellState(sb, 7), CellState::Busy);
-    EXPECT_EQ(inputCellState(sb, 7), CellState::Idle);
+    EXPECT_EQ(std::pair(outputCellState(sb, 7), inputCellState(sb, 7)), std::pair(CellState::Busy, CellState::Idle));
     sb.bytes[StatusBlock::UnitInfo + 0] = 0x20 | 0x40 | 0x05; // desk microphone, priority 5, line B
     sb.bytes[StatusBlock::UnitInfo + 2] = 0x80 | 0x40;        // not connected
     EXPECT_EQ(std::tuple(unitRowView(sb, 0).lineText, unitRowView(sb, 2).connected), std::tuple("5 / B", false));
@@ -156,9 +155,8 @@ TEST_F(StatusDisplay, TheFirstRefreshAfterConnectingFoldsWithoutRequesting)
     shared.connectionState = ConnectionState::Connected;
     shared.justConnected = true;
     EXPECT_FALSE(refreshWrites() || takeClockWrite());
-    EXPECT_EQ(status().slaveZones(0), 0x80 | 0x40 | 0x01);
-    EXPECT_EQ(status().speechInputLevel(3), 11);
-    EXPECT_FALSE(shared.justConnected);
+    EXPECT_EQ(std::tuple(int(status().slaveZones(0)), int(status().speechInputLevel(3)), bool(shared.justConnected)),
+              std::tuple(0x80 | 0x40 | 0x01, 11, false));
     EXPECT_FALSE(refreshWrites()); // folded once only
 }
 
@@ -239,16 +237,14 @@ TEST_F(StatusDisplay, ModesTakeTurnsInTheClientAreaAndTheStatusBarShowsActivityA
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(masterMenusEnabled(), 0);
     EXPECT_TRUE(find("Help1")->isEnabled() && find("HelpLanguage1")->isEnabled());
-    EXPECT_FALSE(shown("MasterArea"));
     EXPECT_EQ(find("PanelMG")->geometry(), window->centralWidget()->rect());
-    EXPECT_EQ(caption(), " - MODIFIED");
-    EXPECT_EQ(window->windowTitle(), "RKDV7582 Manager");
+    EXPECT_EQ(std::tuple(shown("MasterArea"), caption(), window->windowTitle()),
+              std::tuple(false, " - MODIFIED", "RKDV7582 Manager"));
 
     window->enterMasterMode();
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(masterMenusEnabled(), 3);
-    EXPECT_TRUE(!shown("PanelMG") && shown("MasterArea"));
-    EXPECT_EQ(window->size(), QSize(MainWindow::MasterWidth, MainWindow::MasterHeight));
+    EXPECT_EQ(std::tuple(masterMenusEnabled(), shown("PanelMG"), shown("MasterArea"), window->size()),
+              std::tuple(3, false, true, QSize(MainWindow::MasterWidth, MainWindow::MasterHeight)));
     // The last panels' bottom edge stays inside the client area.
     EXPECT_TRUE(find("MasterArea")->rect().contains(find("PanelAddr")->geometry()));
     EXPECT_EQ(caption(), "DEFAULT Configuration of Master 0 - MODIFIED");
@@ -346,9 +342,9 @@ TEST_F(StatusDisplay, AddressClockAndChimeFoldIntoTheirPages)
         s.setMasterClock({2026, 12, 6, 8, 30, 5, 7});
         s.bytes[StatusBlock::WeekdaySummer] |= 0x40; // a bit the PC never changes
     });
-    EXPECT_EQ(text("STMTime"), "08:30.05");
     EXPECT_TRUE(text("STMDate").endsWith("06/12/2026"));
-    EXPECT_EQ(std::pair(find("SPTime")->isEnabled(), find("SPLegalTime")->isEnabled()), std::pair(true, true));
+    EXPECT_EQ(std::tuple(text("STMTime"), find("SPTime")->isEnabled(), find("SPLegalTime")->isEnabled()),
+              std::tuple("08:30.05", true, true));
     click("SPLegalTime");
     EXPECT_EQ(text("SPLegalTime"), "Enable summer legal time");
     EXPECT_TRUE(!refreshWrites() && takeClockWrite());
@@ -384,9 +380,8 @@ TEST_F(StatusDisplay, NamesAreAskedAgainUntilShortEnoughAndSaved)
     QFile::remove(tmp.filePath("uscite.txt"));
     dialogs.answers = {"Hall"};
     doubleClickCell("ZoneCell5");
-    EXPECT_EQ(cellToolTip("ZoneCell5"), "Hall");
-    EXPECT_EQ(lines(read("zone.txt")).at(4), "Hall");
-    EXPECT_EQ(lines(read("uscite.txt")).size(), 36 + 1); // each line ends in CRLF
+    EXPECT_EQ(std::tuple(cellToolTip("ZoneCell5"), lines(read("zone.txt")).at(4), lines(read("uscite.txt")).size()),
+              std::tuple("Hall", "Hall", 36 + 1)); // each line ends in CRLF
     dialogs.answers = {"Garden"};
     doubleClickCell("InCell36");
     EXPECT_EQ(std::tuple(cellToolTip("InCell36"), cellToolTip("OutCell36")), std::tuple("Garden", "Out 36"));
@@ -473,10 +468,9 @@ TEST_F(GeneratorPanelTest, MessageListFollowsTheCardAndKeepsTheChoiceWhileTheMap
 
     // Removing the card empties the list and disables play.
     refreshWith([](G& g) { g.bytes[G::MediaFlags] = 0; });
-    EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(playable(), std::pair(false, false));
+    EXPECT_EQ(std::tuple(list()->count(), playable(), bg("STMsgSD")),
+              std::tuple(0, std::pair(false, false), colours::lightRed()));
     EXPECT_EQ(texts(), QStringList({"SD card NOT inserted", "MSGVELA dir NOT found", "No messages in SD card"}));
-    EXPECT_EQ(bg("STMsgSD"), colours::lightRed());
     showCard({1, 10, 128, 4}); // the same card again is listed again
     EXPECT_EQ(list()->count(), 4);
 }
@@ -493,9 +487,9 @@ TEST_F(GeneratorPanelTest, TableIdentifierEqualToTheFilesIsUpToDate)
 
     refreshWith([](G& g) { g.bytes[G::LegalId + 2] = 14; });
     EXPECT_EQ(text("LabelLegalW"), "The 'summer legal time' file is updated to the last version available.");
-    EXPECT_EQ(bg("LabelLegalW"), colours::lightGreen());
-    EXPECT_FALSE(find("SPLegalUpdate")->isEnabled());
-    EXPECT_FALSE(shared.requests.legalFileWriteRequest);
+    EXPECT_EQ(
+        std::tuple(bg("LabelLegalW"), find("SPLegalUpdate")->isEnabled(), bool(shared.requests.legalFileWriteRequest)),
+        std::tuple(colours::lightGreen(), false, false));
 }
 
 // Entering while the device plays offers "STOP Channels"; after that, play and stop fold
@@ -506,8 +500,7 @@ TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopAndPlayNeedsAMes
     showCard({3}, true);
     EXPECT_FALSE(window->generatorModeEntered());
     for (int i = 0; i < 2; ++i) { // and the offer stays while it plays
-        EXPECT_EQ(playable(), std::pair(false, true));
-        EXPECT_EQ(text("SPstartCh"), "STOP Channels ||");
+        EXPECT_EQ(std::tuple(playable(), text("SPstartCh")), std::tuple(std::pair(false, true), "STOP Channels ||"));
         refresh();
     }
 
@@ -534,8 +527,7 @@ TEST_F(GeneratorPanelTest, EnteringWhileTheDevicePlaysOffersStopAndPlayNeedsAMes
     EXPECT_TRUE(refreshWrites());
     EXPECT_EQ(generator().genCommand(), G::CmdStop);
     showCard({1, 10});
-    EXPECT_EQ(playable(), std::pair(true, true));
-    EXPECT_EQ(text("SPstartCh"), "PLAY Channels >");
+    EXPECT_EQ(std::tuple(playable(), text("SPstartCh")), std::tuple(std::pair(true, true), "PLAY Channels >"));
 }
 
 TEST_F(GeneratorPanelTest, ClockAndSummerTimeClicksAreSentAtTheNextRefresh)

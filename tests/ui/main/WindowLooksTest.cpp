@@ -195,7 +195,9 @@ TEST(LevelSliderLook, TheFillGrowsWithTheLevelWhileTheHandleStays)
     EXPECT_EQ(filledFromBottom(horizontal).sliderPosition, 3);
 }
 
-TEST(PanelWidgetsTest, LevelTagFollowsTheMovedSliderAndHidesAfterItsTime)
+// The level tag follows the moved slider and hides after its time; the status bar's notice
+// stands in for the caption until cleared.
+TEST(PanelWidgetsTest, LevelTagFollowsTheSliderAndTheStatusBarNoticeStandsInForTheCaption)
 {
     QWidget area;
     VoxPanel vox(&area);
@@ -204,15 +206,11 @@ TEST(PanelWidgetsTest, LevelTagFollowsTheMovedSliderAndHidesAfterItsTime)
     QSlider* threshold = child<QSlider>(vox, "LevelSliders12");
     threshold->setValue(4);
     tag.showFor(voxThreshold(0), threshold);
-    EXPECT_EQ(tag.pos(), QPoint(120 + 3 * 4 + 2, 40 - 16));
-    EXPECT_TRUE(tag.isVisible());
+    EXPECT_EQ(std::pair(tag.pos(), tag.isVisible()), std::pair(QPoint(120 + 3 * 4 + 2, 40 - 16), true));
     QTimer* timer = child<QTimer>(tag, "TBox");
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_FALSE(tag.isVisible());
-}
 
-TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
-{
     LinkShared shared;
     QMainWindow window;
     auto* bar = new StatusBarPanel(shared, &window);
@@ -238,12 +236,13 @@ TEST(PanelWidgetsTest, StatusBarNoticeStandsInForTheCaptionUntilCleared)
     auto* esc = child<QAction>(window, "CancelTransferKey");
     for (bool offered : {true, false}) {
         bar->offerCancel(offered);
-        EXPECT_EQ(cancel->isHidden(), !offered);
-        EXPECT_EQ(esc->isEnabled(), offered);
+        EXPECT_EQ(std::pair(cancel->isHidden(), esc->isEnabled()), std::pair(!offered, offered));
     }
 }
 
-TEST(BoxWidth, ATitleIsReadWholeBesideTheTitleBarsButtonsButNeverWiderThanTheScreen)
+// A title is read whole beside the title bar's buttons, but never wider than the screen.
+// Enter takes the default button: OK only where OK just goes on.
+TEST(BoxWidth, ATitleIsReadWholeButNeverWiderThanTheScreenAndEnterPressesTheButtonGiven)
 {
     EXPECT_EQ(messageBoxWidthForTitle(0, 13, 1920), 0);
     EXPECT_EQ(messageBoxWidthForTitle(300, 13, 1920), 300 + 8 * 13);
@@ -262,11 +261,7 @@ TEST(BoxWidth, ATitleIsReadWholeBesideTheTitleBarsButtonsButNeverWiderThanTheScr
     const auto untitled =
         QtDialogProvider::makeBox(QMessageBox::Warning, QString(), "Invalid 'Stop time'", QMessageBox::Ok, nullptr);
     EXPECT_EQ(untitled->windowTitle(), " "); // not the program's name, which X11 would show
-}
 
-// Enter takes the default button: OK only where OK just goes on.
-TEST(BoxWidth, EnterInAnOkCancelBoxPressesTheButtonItWasGiven)
-{
     for (auto [enter, answer] : {std::pair{EnterMeans::Ok, true}, {EnterMeans::Cancel, false}}) {
         const InModal pressReturn([](QWidget* box) {
             QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -300,7 +295,10 @@ TEST_F(WindowTitles, TheStatusBarKeepsItsHeightAndShowsTheWholeCaption)
     EXPECT_LE(caption->geometry().right(), window->statusBar()->width());
 }
 
-TEST(ScreenFit, AWindowKeepsItsSizeWhereItFitsAndScrollsWhereItDoesNot)
+// A window keeps its size where it fits and scrolls where it does not. Icons are drawn at
+// the screen's pixel ratio: a 20-pixel connection icon has 40 pixels at 200 %, drawn sharp,
+// not scaled up.
+TEST(ScreenFit, AWindowScrollsOnlyWhereItDoesNotFitAndIconsFollowThePixelRatio)
 {
     // wanted, room, the window's size and whether it scrolls, with a 16-pixel scroll bar
     const std::tuple<QSize, QSize, QSize, bool> cases[] = {
@@ -328,12 +326,7 @@ TEST(ScreenFit, AWindowKeepsItsSizeWhereItFitsAndScrollsWhereItDoesNot)
     QWidget small;
     fitFixedWindow(small, {298, 220});
     EXPECT_EQ(small.findChild<QScrollArea*>(), nullptr);
-}
 
-// Icons are drawn at the screen's pixel ratio: a 20-pixel connection icon has 40 pixels at
-// 200 %, drawn sharp, not scaled up.
-TEST(ScreenFit, IconsAreDrawnAtTheScreensPixelRatio)
-{
     for (qreal ratio : {1.0, 1.5, 2.0}) {
         const std::pair<const QPixmap*, int> pictures[] = {{&icons::connection(icons::ConnConnected, ratio), 20},
                                                            {&icons::unit(icons::UnitIoCard, ratio), 14},
@@ -469,8 +462,7 @@ TEST_F(MenuBar, HelpOpensTheViewerOnlyWithFileAndViewerElseTheBuiltInTopic)
     // English help chosen, its file missing: built-in again.
     trigger("english1");
     find<QToolButton>("BbMuSel")->click();
-    EXPECT_EQ(viewerStarts.size(), 1u);
-    EXPECT_EQ(topic(), "qrc:/help/en/3011.html");
+    EXPECT_EQ(std::tuple(viewerStarts.size(), topic()), std::tuple(1u, "qrc:/help/en/3011.html"));
     window->enterGeneratorMode(); // F1 there: the generator's topic
     trigger("Help2");
     EXPECT_EQ(topic(), "qrc:/help/en/5000.html");
