@@ -118,6 +118,7 @@ bool RecordingReader::decode(const QByteArray& data, std::int64_t firstMs,
     bool stopped = false;
     if (decodeBlock(data, firstMs, each, &stopped) || stopped)
         return true;
+    ++damageMet_;
     if (damage_.isEmpty())
         damage_ = QStringLiteral("%1 is damaged: the reads recorded from %2 on cannot be read")
                       .arg(path_, QDateTime::fromMSecsSinceEpoch(firstMs, Qt::UTC).toString(Qt::ISODateWithMs));

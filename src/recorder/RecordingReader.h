@@ -91,6 +91,8 @@ public:
     // Why reads were missing from an answer: a block that cannot be decoded, met while
     // reading (the file opened whole). Empty while none was met.
     const QString& damage() const { return damage_; }
+    // Damaged blocks met so far, each time one is met: a walk that raised it met one.
+    std::int64_t damageMet() const { return damageMet_; }
     // decodeBlock, noting a damaged block in damage(): false for one.
     bool decode(const QByteArray& data, std::int64_t firstMs,
                 const std::function<bool(std::int64_t, const RecordBytes&)>& each) const;
@@ -106,6 +108,7 @@ private:
     TimeSpan span_{0, -1};
     std::int64_t readCount_ = 0;
     mutable QString damage_;
+    mutable std::int64_t damageMet_ = 0;
 };
 
 } // namespace q7582

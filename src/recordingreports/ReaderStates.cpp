@@ -45,6 +45,7 @@ RecordedState stateOf(const RecordedStatus& status, qint64 ms)
 bool ReaderStates::forEach(qint64 fromMs, qint64 toMs, const std::function<bool(const RecordedState&)>& visit,
                            QString* error) const
 {
+    const std::int64_t damageBefore = reader_.damageMet();
     RecordedState state = stateOf(reader_.statusAt(fromMs), fromMs);
     if (!visit(state))
         return true;
@@ -76,7 +77,7 @@ bool ReaderStates::forEach(qint64 fromMs, qint64 toMs, const std::function<bool(
     });
     if (more)
         eventsUpTo(toMs - 1);
-    if (reader_.damage().isEmpty())
+    if (reader_.damageMet() == damageBefore)
         return true;
     if (error)
         *error = reader_.damage();

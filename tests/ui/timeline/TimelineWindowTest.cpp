@@ -243,6 +243,13 @@ TEST_F(TimelineWindowTest, AFileThatIsNotARecordingIsRefusedWithTheReadersReason
     ASSERT_EQ(dialogs.warnings.size(), 2u);
     EXPECT_TRUE(dialogs.warnings[1].second.startsWith(file + " is damaged: the reads recorded from "))
         << dialogs.warnings[1].second.toStdString();
+    const ReaderStates states(window->reader()); // a walk fails only where it met the damage
+    const auto walk = [&](qint64 toMs) {
+        return states.forEach(
+            T0, T0 + toMs, [](auto&) { return true; }, &reason);
+    };
+    EXPECT_TRUE(walk(20000)) << reason.toStdString();
+    EXPECT_FALSE(walk(60000));
 }
 
 } // namespace
