@@ -1,6 +1,7 @@
 #include "program/SiteWindows.h"
 
 #include "app/CommandLine.h"
+#include "app/InterfaceLanguage.h"
 #include "link/Chip.h"
 #include "link/LinkShared.h"
 #include "model/DefaultConfiguration.h"
@@ -45,6 +46,8 @@ struct WindowStart {
 
 void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& hooks, const WindowStart& start)
 {
+    // The site's own choice, in force before any of its windows is built.
+    useInterfaceLanguage(isItalian(readLanguageChoice()));
     LinkShared shared;
     Workspace workspace;
     MainWindow::Options windowOptions;
@@ -112,6 +115,7 @@ void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& h
 
 int runSiteWindows(QApplication& app, const ManagerOptions& options, const SiteWindowHooks& hooks)
 {
+    useInterfaceLanguage(isItalian(LanguageChoice::Automatic)); // until a site is entered
     QtDialogProvider realDialogs;
     DialogProvider& dialogs = hooks.dialogs ? *hooks.dialogs : realDialogs;
     KnownSites known;

@@ -90,7 +90,7 @@ TEST_F(WindowTest, TheSiteMenuKeepsTheOtherMenusAndTheirLettersAndListsTheRecent
                    [&](const QUrl& url) { return shown << url.toLocalFile(), true; }});
     for (const QAction* a : window->menuBar()->actions())
         shown << a->text();
-    EXPECT_EQ(shown.join(' '), "&Message &Config &Report &Site H&elp Language &Help Rec&ord E&xit");
+    EXPECT_EQ(shown.join(' '), "&Message &Config &Report &Site H&elp Language &Language / Lingua &Help Rec&ord E&xit");
     const auto item = [&](const QString& name) { return test::child<QAction>(*menu.menu(), name); };
     const auto has = [&](const QString& name) { return menu.menu()->findChild<QAction*>(name) != nullptr; };
     EXPECT_FALSE(has("RecentSite3"));

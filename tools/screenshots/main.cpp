@@ -3,16 +3,17 @@
 // I/O card report, a configuration comparison, the help window, a site's window and its
 // overview, the timeline of a recording and its commissioning record, into OUTPUT_FOLDER
 // (default: docs):
-//     qs7582-screenshots [--scale 200] [OUTPUT_FOLDER]
+//     qs7582-screenshots [--scale 200 | --italian] [OUTPUT_FOLDER]
 // Everything is drawn off-screen, all but the main window on fixed sample data, so that
 // every run gives the same pictures. With --scale 200 it draws the main window and the
-// editor as a 1920 x 1080 screen at 200 % shows them.
+// editor as a 1920 x 1080 screen at 200 % shows them; with --italian, the main window in Italian.
 
 #include "EventWait.h"
 #include "LaptopScreen.h"
 #include "MainWindowShots.h"
 #include "ScriptedDialogs.h"
 #include "TimelineShot.h"
+#include "app/InterfaceLanguage.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/ConfigurationReports.h"
@@ -222,11 +223,18 @@ int main(int argc, char** argv)
         arguments.size() > 1 && arguments[0] == QStringLiteral("--scale") && arguments[1] == QStringLiteral("200");
     if (doubleScale)
         arguments.remove(0, 2);
+    const bool italian = !arguments.isEmpty() && arguments[0] == QStringLiteral("--italian");
+    if (italian)
+        arguments.remove(0);
     const QString outputFolder = arguments.isEmpty() ? QStringLiteral("docs") : arguments.last();
     q7582::test::useLaptopScreen();
     if (doubleScale)
         qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
+    if (italian) {
+        q7582::useInterfaceLanguage(true);
+        return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-it.png"), false) ? 0 : 1;
+    }
     if (doubleScale)
         return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-200.png"), false)
                        && q7582::saveEditorPages(outputFolder, QStringLiteral("-200"))

@@ -68,13 +68,13 @@ QAbstractButton* makeHelpButton(QWidget* parent, const char* name, int context, 
     }
     b->setObjectName(QString::fromLatin1(name));
     b->setIcon(QIcon(helpGlyph(look, b->devicePixelRatioF())));
-    b->setToolTip(QStringLiteral("Help"));
+    b->setToolTip(WindowHelp::tr("Help"));
     b->setProperty(ContextProperty, context);
     return b;
 }
 
 WindowHelp::WindowHelp(QWidget& window, const char* keyName, std::function<int()> keyTopic, Opener open)
-    : QObject(&window), window_(window), open_(std::move(open)), key_(new QAction(QStringLiteral("&Help"), &window))
+    : QObject(&window), window_(window), open_(std::move(open)), key_(new QAction(tr("&Help"), &window))
 {
     key_->setObjectName(QString::fromLatin1(keyName));
     key_->setShortcut(QKeySequence::HelpContents);

@@ -16,18 +16,16 @@ QString firmwareLine(bool connected, bool generatorMode, const StatusBlock& stat
     if (!connected)
         return {};
     if (generatorMode)
-        return QStringLiteral("RKDV7582 firmware release: %1.%2")
+        return AboutBox::tr("RKDV7582 firmware release: %1.%2")
             .arg(generator.firmwareRelease(0))
             .arg(generator.firmwareRelease(1));
-    return QStringLiteral("Q7582 firmware release: %1.%2")
-        .arg(status.firmwareRelease(0))
-        .arg(status.firmwareRelease(1));
+    return AboutBox::tr("Q7582 firmware release: %1.%2").arg(status.firmwareRelease(0)).arg(status.firmwareRelease(1));
 }
 
 // Compiled in: the box shows them whatever the working directory or the program's name.
-QString AboutBox::productText() { return QStringLiteral("Product : ") + QStringLiteral(Q7582_DESCRIPTION); }
-QString AboutBox::versionText() { return QStringLiteral("Version: ") + QStringLiteral(Q7582_VERSION); }
-QString AboutBox::companyText() { return QStringLiteral("Company Name: ") + QStringLiteral(Q7582_COMPANY); }
+QString AboutBox::productText() { return tr("Product : ") + QStringLiteral(Q7582_DESCRIPTION); }
+QString AboutBox::versionText() { return tr("Version: ") + QStringLiteral(Q7582_VERSION); }
+QString AboutBox::companyText() { return tr("Company Name: ") + QStringLiteral(Q7582_COMPANY); }
 
 QString AboutBox::contactText()
 {
@@ -38,7 +36,7 @@ QString AboutBox::contactText()
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAboutBoxMain"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
 
     auto* panel = new QFrame(this);

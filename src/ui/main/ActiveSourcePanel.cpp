@@ -7,14 +7,14 @@
 
 namespace q7582 {
 
-ActiveSourcePanel::ActiveSourcePanel(QWidget* parent) : Panel(QStringLiteral("Active source"), parent)
+ActiveSourcePanel::ActiveSourcePanel(QWidget* parent) : Panel(tr("Active source"), parent)
 {
     placePanel(this, "PanelAtt", QRect(308, 304, 262, 96), "BbAtt", HelpContext::ActiveSourcePanel);
-    makeLabel(this, QStringLiteral("Source"), QRect(8, 24, 60, 16));
+    makeLabel(this, tr("Source"), QRect(8, 24, 60, 16));
     unit_ = makeText(this, QStringLiteral("STUnitAtt"), QRect(70, 22, 110, 18));
-    makeLabel(this, QStringLiteral("Pty"), QRect(188, 24, 24, 16));
+    makeLabel(this, tr("Pty"), QRect(188, 24, 24, 16));
     priority_ = makeText(this, QStringLiteral("STPtyAtt"), QRect(214, 22, 36, 18));
-    makeLabel(this, QStringLiteral("Message"), QRect(8, 56, 60, 16));
+    makeLabel(this, tr("Message"), QRect(8, 56, 60, 16));
     message_ = makeText(this, QStringLiteral("STMsgAtt"), QRect(70, 54, 110, 18));
 }
 

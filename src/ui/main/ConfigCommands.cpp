@@ -71,8 +71,8 @@ void ConfigCommands::openRecent(const QString& name)
         openNamed(name);
         return;
     }
-    if (dialogs_.okCancel(window_, QStringLiteral("Recent files"),
-                          name + QStringLiteral(" is not there any more.\nRemove it from the recent files?"))) {
+    if (dialogs_.okCancel(window_, tr("Recent files"),
+                          tr("%1 is not there any more.\nRemove it from the recent files?").arg(name))) {
         if (const FileResult r = recent_.remove(path); !r.ok)
             dialogs_.fileError(window_, r);
     }

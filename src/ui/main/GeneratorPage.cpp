@@ -30,8 +30,7 @@ void showState(ClickLabel* l, const StateText& s)
 
 } // namespace
 
-GeneratorPage::GeneratorPage(const QSize& size, QWidget* parent)
-    : Panel(QStringLiteral("RKDV7582 message generator"), parent)
+GeneratorPage::GeneratorPage(const QSize& size, QWidget* parent) : Panel(tr("RKDV7582 message generator"), parent)
 {
     placePanel(this, "PanelMG", QRect(QPoint(0, 0), size), "BbLegal", HelpContext::GeneratorPanel);
     buildStates();
@@ -56,9 +55,9 @@ GeneratorPage::GeneratorPage(const QSize& size, QWidget* parent)
 // Date, time and the three states of the first two rows.
 void GeneratorPage::buildStates()
 {
-    makeLabel(this, QStringLiteral("RKDV Date"), QRect(10, 26, 70, 18));
+    makeLabel(this, tr("RKDV Date"), QRect(10, 26, 70, 18));
     date_ = makeText(this, QStringLiteral("STMsgDate"), QRect(80, 24, 170, 20));
-    makeLabel(this, QStringLiteral("RKDV Time"), QRect(266, 26, 70, 18));
+    makeLabel(this, tr("RKDV Time"), QRect(266, 26, 70, 18));
     time_ = makeText(this, QStringLiteral("STMsgTime"), QRect(336, 24, 100, 20));
 
     sdCardState_ = makeText(this, QStringLiteral("STMsgSD"), QRect(10, 56, 150, 20));
@@ -68,7 +67,7 @@ void GeneratorPage::buildStates()
 
 void GeneratorPage::buildControls()
 {
-    makeLabel(this, QStringLiteral("Message list"), QRect(10, 92, 80, 18));
+    makeLabel(this, tr("Message list"), QRect(10, 92, 80, 18));
     messageCombo_ = new QComboBox(this);
     messageCombo_->setObjectName(QStringLiteral("CBMsgList"));
     messageCombo_->setGeometry(90, 88, 110, 26);
@@ -79,19 +78,19 @@ void GeneratorPage::buildControls()
 
     summerTableId_ = makeText(this, QStringLiteral("STMsgLegalRel"), QRect(10, 130, 236, 20));
     summerTimeButton_ = makeToggle(this, "SPMsgLegal", summerTimeCaption(false), QRect(254, 124, 236, 30));
-    alignButton_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), this);
+    alignButton_ = new QPushButton(tr("Align Date and Time with PC"), this);
     alignButton_->setObjectName(QStringLiteral("SPAlign"));
     alignButton_->setGeometry(254, 160, 236, 30);
 
     summerTableNotice_ = makeText(this, QStringLiteral("LabelLegalW"), QRect(10, 198, 480, 44), false);
     summerTableNotice_->setWordWrap(true);
-    summerTableButton_ = new QPushButton(QStringLiteral("Update summer legal time file"), this);
+    summerTableButton_ = new QPushButton(tr("Update summer legal time file"), this);
     summerTableButton_->setObjectName(QStringLiteral("SPLegalUpdate"));
     summerTableButton_->setGeometry(10, 250, 236, 30);
     summerTableButton_->setEnabled(false);
 
     QLabel* warning =
-        makeLabel(this, QStringLiteral("WARNING: before inserting and removing the SD card turn off the equipment !!!"),
+        makeLabel(this, tr("WARNING: before inserting and removing the SD card turn off the equipment !!!"),
                   QRect(10, 292, 480, 36), "LabelSDWarning");
     warning->setWordWrap(true);
     warning->setAlignment(Qt::AlignCenter);

@@ -2,6 +2,8 @@
 
 #include "ui/main/StatusRules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace q7582 {
@@ -27,12 +29,14 @@ void releasePlay(GeneratorPanelView& view, bool enabled)
 
 QString headphoneCaption(bool down)
 {
-    return down ? QStringLiteral("STOP HeadPhone ||") : QStringLiteral("PLAY HeadPhone >");
+    return down ? QCoreApplication::translate("GeneratorPanel", "STOP HeadPhone ||")
+                : QCoreApplication::translate("GeneratorPanel", "PLAY HeadPhone >");
 }
 
 QString channelsCaption(bool down)
 {
-    return down ? QStringLiteral("STOP Channels ||") : QStringLiteral("PLAY Channels >");
+    return down ? QCoreApplication::translate("GeneratorPanel", "STOP Channels ||")
+                : QCoreApplication::translate("GeneratorPanel", "PLAY Channels >");
 }
 
 int messageNumberOfItem(const QString& item) { return item.left(3).toInt(); }

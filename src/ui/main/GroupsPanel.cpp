@@ -9,7 +9,7 @@
 
 namespace q7582 {
 
-GroupsPanel::GroupsPanel(QWidget* parent) : Panel(QStringLiteral("Groups"), parent)
+GroupsPanel::GroupsPanel(QWidget* parent) : Panel(tr("Groups"), parent)
 {
     placePanel(this, "PanelGroup", QRect(308, 402, 262, 64), "BbGroup", HelpContext::GroupPanel);
     for (int s = 0; s < StatusBlock::Slaves; ++s) {

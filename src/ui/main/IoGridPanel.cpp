@@ -9,15 +9,14 @@ namespace {
 CellGrid::Naming namingFor(IoGridPanel::Direction direction)
 {
     const bool outputs = direction == IoGridPanel::Outputs;
-    return {outputs ? QStringLiteral("OutCardLabel") : QStringLiteral("InCardLabel"), QStringLiteral("Card "), 1,
+    return {outputs ? QStringLiteral("OutCardLabel") : QStringLiteral("InCardLabel"), IoGridPanel::tr("Card "), 1,
             outputs ? QStringLiteral("OutCell") : QStringLiteral("InCell")};
 }
 
 } // namespace
 
 IoGridPanel::IoGridPanel(Direction direction, QWidget* parent)
-    : GridPanel(direction == Outputs ? QStringLiteral("Digital outputs") : QStringLiteral("Digital inputs"),
-                namingFor(direction), parent),
+    : GridPanel(direction == Outputs ? tr("Digital outputs") : tr("Digital inputs"), namingFor(direction), parent),
       direction_(direction)
 {
     if (direction == Outputs)

@@ -36,21 +36,23 @@ void LevelSliderPanel::addSlider(LiveParam entry, const QRect& geometry)
 }
 
 LevelsPanel::LevelsPanel(Kind kind, QWidget* parent)
-    : LevelSliderPanel(kind == Speech ? QStringLiteral("Speech") : QStringLiteral("Music"), parent)
+    : LevelSliderPanel(kind == Speech ? tr("Speech") : tr("Music"), parent)
 {
-    static const char* const inputs[] = {"VOX1 input", "VOX2 input", "Message input", "Unit input", "Remote input"};
+    static const char* const inputs[] = {QT_TR_NOOP("VOX1 input"), QT_TR_NOOP("VOX2 input"),
+                                         QT_TR_NOOP("Message input"), QT_TR_NOOP("Unit input"),
+                                         QT_TR_NOOP("Remote input")};
     const bool speech = kind == Speech;
     if (speech)
         placePanel(this, "PanelSpeech", QRect(4, 2, 300, 200), "BbSpeech", HelpContext::SpeechPanel);
     else
         placePanel(this, "PanelMusic", QRect(4, 204, 300, 200), "BbMusic", HelpContext::MusicPanel);
-    makeLabel(this, speech ? QStringLiteral("Speech level") : QStringLiteral("Music level"), QRect(8, 18, 80, 16));
+    makeLabel(this, speech ? tr("Speech level") : tr("Music level"), QRect(8, 18, 80, 16));
     addSlider(speech ? LiveSpeechLevel : LiveMusicLevel, QRect(36, 36, 30, 144));
     for (int i = 0; i < 5; ++i) {
         const int y = 40 + 32 * i;
         const QRect nameGeometry(84, y + 2, 90, 16);
         if (speech) {
-            makeLabel(this, QString::fromLatin1(inputs[i]), nameGeometry);
+            makeLabel(this, tr(inputs[i]), nameGeometry);
         } else {
             ClickLabel* name = makeText(this, QStringLiteral("LabelMusic%1").arg(i + 1), nameGeometry, false);
             name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -73,12 +75,12 @@ QString LevelsPanel::sourceName(int n) const { return sourceNames_[std::size_t(n
 VoxPanel::VoxPanel(QWidget* parent) : LevelSliderPanel(QStringLiteral("VOX"), parent)
 {
     placePanel(this, "PanelVox", QRect(4, 406, 300, 190), "BbVox", HelpContext::VoxPanel);
-    makeLabel(this, QStringLiteral("VOX1 threshold"), QRect(8, 42, 100, 16));
+    makeLabel(this, tr("VOX1 threshold"), QRect(8, 42, 100, 16));
     addSlider(voxThreshold(0), QRect(120, 40, 80, 20));
-    makeLabel(this, QStringLiteral("VOX2 threshold"), QRect(8, 82, 100, 16));
+    makeLabel(this, tr("VOX2 threshold"), QRect(8, 82, 100, 16));
     addSlider(voxThreshold(1), QRect(120, 80, 80, 20));
-    makeLabel(this, QStringLiteral("VOX1 level"), QRect(8, 122, 100, 16));
-    makeLabel(this, QStringLiteral("VOX2 level"), QRect(8, 150, 100, 16));
+    makeLabel(this, tr("VOX1 level"), QRect(8, 122, 100, 16));
+    makeLabel(this, tr("VOX2 level"), QRect(8, 150, 100, 16));
     leftMeter_ = new Meter(StatusBlock::LevelMax, this);
     leftMeter_->setObjectName(QStringLiteral("prBar1"));
     leftMeter_->setGeometry(120, 122, 160, 16);

@@ -101,9 +101,9 @@ void LiveControls::changeMasterAddress()
     const QString current = panel.addressText();
     // Cancel keeps the address, even one the master reports outside 0..5.
     const std::optional<QString> answer = askUntilValid(
-        dialogs_, window_, QStringLiteral("Edit box"), QStringLiteral("Addr 0...5"), current,
+        dialogs_, window_, tr("Edit box"), tr("Addr 0...5"), current,
         [](const QString& text) { return validAddressAnswer(text) ? std::optional(text) : std::nullopt; },
-        [](const QString& text) { return QStringLiteral("'%1' is not one digit from 0 to 5.").arg(text); });
+        [](const QString& text) { return tr("'%1' is not one digit from 0 to 5.").arg(text); });
     if (answer && *answer != current) {
         panel.setAddressText(*answer);
         pending_[LiveMasterAddress].changed = true;

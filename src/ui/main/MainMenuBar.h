@@ -1,10 +1,11 @@
 #pragma once
-// The main window's menu bar in its order (Message, Config, Report, the two help menus,
-// Exit). The configuration and report items run their commands; the help-language menu
+// The main window's menu bar in its order (Message, Config, Report, Help Language, the
+// interface's Language, Help, Exit). The configuration and report items run their commands; the help-language menu
 // ticks and stores the language the settings hold.
 
 #include <QObject>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -15,6 +16,7 @@ class QWidget;
 
 namespace q7582 {
 
+enum class LanguageChoice;
 class ConfigCommands;
 class DialogProvider;
 class ReportCommands;
@@ -56,6 +58,9 @@ private:
     void buildReportMenu(QMenu* report);
     void buildHelpMenus(QMenuBar* bar, QAction* help);
     void chooseHelpLanguage(bool italian);
+    void buildLanguageMenu(QMenuBar* bar);
+    void chooseLanguage(LanguageChoice choice);
+    std::string languageFile() const; // beside QS7582.ini
     // An item that opens a window built elsewhere: disabled until given its opener.
     QAction* addOpenerItem(QMenu* menu, const QString& caption, const char* name, const std::function<void()>& opener);
     void setOpener(QAction* item, std::function<void()>& opener, std::function<void()> open);

@@ -15,22 +15,22 @@ QString onOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"
 
 } // namespace
 
-MasterPanel::MasterPanel(QWidget* parent) : Panel(QStringLiteral("Master"), parent)
+MasterPanel::MasterPanel(QWidget* parent) : Panel(tr("Master"), parent)
 {
     placePanel(this, "PanelAddr", QRect(574, 380, 272, 216), "BbAddr", HelpContext::MasterPanel);
-    labels_.push_back(makeLabel(this, QStringLiteral("Master address"), QRect(8, 26, 100, 16), "LabelAddr"));
+    labels_.push_back(makeLabel(this, tr("Master address"), QRect(8, 26, 100, 16), "LabelAddr"));
     address_ = makeText(this, QStringLiteral("STAddr"), QRect(120, 24, 40, 18));
-    address_->setToolTip(QStringLiteral("Double click to change the master address"));
-    labels_.push_back(makeLabel(this, QStringLiteral("Chime enable"), QRect(8, 54, 100, 16), "LabelChime"));
+    address_->setToolTip(tr("Double click to change the master address"));
+    labels_.push_back(makeLabel(this, tr("Chime enable"), QRect(8, 54, 100, 16), "LabelChime"));
     chime_ = makeToggle(this, "SPChime", QStringLiteral("OFF"), QRect(120, 48, 60, 26));
-    labels_.push_back(makeLabel(this, QStringLiteral("Master Date"), QRect(8, 86, 90, 16), "LabelMDate"));
+    labels_.push_back(makeLabel(this, tr("Master Date"), QRect(8, 86, 90, 16), "LabelMDate"));
     date_ = makeText(this, QStringLiteral("STMDate"), QRect(100, 84, 160, 18));
-    labels_.push_back(makeLabel(this, QStringLiteral("Master Time"), QRect(8, 110, 90, 16), "LabelMTime"));
+    labels_.push_back(makeLabel(this, tr("Master Time"), QRect(8, 110, 90, 16), "LabelMTime"));
     time_ = makeText(this, QStringLiteral("STMTime"), QRect(100, 108, 160, 18));
-    align_ = new QPushButton(QStringLiteral("Align Date and Time with PC"), this);
+    align_ = new QPushButton(tr("Align Date and Time with PC"), this);
     align_->setObjectName(QStringLiteral("SPTime"));
     align_->setGeometry(8, 138, 256, 28);
-    summerTime_ = makeToggle(this, "SPLegalTime", QStringLiteral("Disable summer legal time"), QRect(8, 174, 256, 28));
+    summerTime_ = makeToggle(this, "SPLegalTime", summerTimeCaption(false), QRect(8, 174, 256, 28));
 
     connect(address_, &ClickLabel::doubleClicked, this, &MasterPanel::addressDoubleClicked);
     connect(align_, &QPushButton::clicked, this, &MasterPanel::alignClicked);

@@ -10,14 +10,14 @@
 
 namespace q7582 {
 
-MusicSelectionPanel::MusicSelectionPanel(QWidget* parent) : Panel(QStringLiteral("Music selection"), parent)
+MusicSelectionPanel::MusicSelectionPanel(QWidget* parent) : Panel(tr("Music selection"), parent)
 {
     placePanel(this, "PanelMuSel", QRect(308, 468, 262, 128), "BbMuSel", HelpContext::MusicSelectionPanel);
-    makeLabel(this, QStringLiteral("Music source"), QRect(8, 28, 100, 16));
+    makeLabel(this, tr("Music source"), QRect(8, 28, 100, 16));
     source_ = new MusicCombo(this);
     source_->setObjectName(QStringLiteral("CbMusicAtt"));
     source_->setGeometry(120, 24, 130, 24);
-    makeLabel(this, QStringLiteral("Music on Remote"), QRect(8, 70, 110, 16));
+    makeLabel(this, tr("Music on Remote"), QRect(8, 70, 110, 16));
     musicOnRemote_ = makeToggle(this, "SPMoR", QStringLiteral("OFF"), QRect(120, 64, 60, 26));
 
     connect(source_, &MusicCombo::dropDown, this, &MusicSelectionPanel::listOpened);

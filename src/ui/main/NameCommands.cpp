@@ -9,6 +9,7 @@
 #include "ui/main/UnitsPanel.h"
 #include "ui/main/ZoneGridPanel.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace q7582 {
@@ -40,7 +41,8 @@ void NameCommands::loadNames()
 std::optional<QString> NameCommands::askName(const QString& current)
 {
     return askUntilValid(
-        dialogs_, window_, QStringLiteral("Edit box"), QStringLiteral("Max 20 Characters"), current,
+        dialogs_, window_, QCoreApplication::translate("NameCommands", "Edit box"),
+        QCoreApplication::translate("NameCommands", "Max 20 Characters"), current,
         [](const QString& answer) { return validNameAnswer(answer) ? std::optional(answer) : std::nullopt; },
         [](const QString&) { return NameTooLongLine; });
 }

@@ -16,7 +16,7 @@
 namespace q7582 {
 
 RecordCommand::RecordCommand(LinkShared& shared, const NameTables& names, QMainWindow* window)
-    : QObject(window), shared_(shared), names_(names), action_(new QAction(QStringLiteral("Rec&ord"), window)),
+    : QObject(window), shared_(shared), names_(names), action_(new QAction(tr("Rec&ord"), window)),
       text_(new ClickLabel(window->statusBar(), false)), tick_(new QTimer(this))
 {
     action_->setObjectName(QStringLiteral("Record1"));
@@ -47,13 +47,13 @@ void RecordCommand::start()
         writer_ =
             RecordingWriter::create(path, {QDir::current().dirName(), QString::fromStdString(names_.asText())}, &error);
     if (!writer_) {
-        finish(QStringLiteral("Not recording: %1").arg(error));
+        finish(tr("Not recording: %1").arg(error));
         return;
     }
     shared_.tap.attach(writer_.get());
     action_->setChecked(true);
     shownPath_ = QDir::current().absoluteFilePath(path);
-    text_->setToolTip(QStringLiteral("%1\nClick to open it in a timeline window").arg(shownPath_));
+    text_->setToolTip(tr("%1\nClick to open it in a timeline window").arg(shownPath_));
     text_->show();
     showProgress();
     tick_->start();
@@ -65,9 +65,8 @@ void RecordCommand::stop()
         return;
     shared_.tap.attach(nullptr);
     writer_->stop();
-    finish(writer_->failed()
-               ? writer_->failure()
-               : QStringLiteral("Recorded %1 reads into %2").arg(writer_->readsWritten()).arg(writer_->path()));
+    finish(writer_->failed() ? writer_->failure()
+                             : tr("Recorded %1 reads into %2").arg(writer_->readsWritten()).arg(writer_->path()));
 }
 
 void RecordCommand::showProgress()

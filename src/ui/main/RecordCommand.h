@@ -24,6 +24,7 @@ class NameTables;
 class RecordingWriter;
 
 class RecordCommand : public QObject {
+    Q_OBJECT
 public:
     RecordCommand(LinkShared& shared, const NameTables& names, QMainWindow* window);
     ~RecordCommand() override; // stops a recording

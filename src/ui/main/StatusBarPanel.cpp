@@ -82,8 +82,8 @@ void StatusBarPanel::buildCancelButton(QWidget* progressPanel, QMainWindow* wind
 {
     cancelButton_ = new QToolButton(progressPanel);
     cancelButton_->setObjectName(QStringLiteral("CancelTransfer"));
-    cancelButton_->setText(QStringLiteral("Cancel"));
-    cancelButton_->setToolTip(QStringLiteral("Cancel the transfer (Esc)"));
+    cancelButton_->setText(tr("Cancel"));
+    cancelButton_->setToolTip(tr("Cancel the transfer (Esc)"));
     cancelButton_->hide();
     progressPanel->layout()->addWidget(cancelButton_);
     connect(cancelButton_, &QToolButton::clicked, this, &StatusBarPanel::cancelClicked);

@@ -2,6 +2,8 @@
 
 #include "link/LinkShared.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 CellState zoneCellState(const StatusBlock& sb, int cell)
@@ -83,15 +85,17 @@ UnitRowView unitRowView(const StatusBlock& sb, int unit)
 
 ActiveSourceView activeSourceView(const StatusBlock& sb)
 {
-    static const char* const kinds[] = {"Unit ", "Input ", "VOX ", "Timer event ", "Remote "};
+    static const char* const kinds[] = {
+        QT_TRANSLATE_NOOP("StatusRules", "Unit "), QT_TRANSLATE_NOOP("StatusRules", "Input "), "VOX ",
+        QT_TRANSLATE_NOOP("StatusRules", "Timer event "), QT_TRANSLATE_NOOP("StatusRules", "Remote ")};
     ActiveSourceView v;
     const int kind = sb.activeSourceKind();
     if (kind < StatusBlock::SourceUnit || kind > StatusBlock::SourceRemote) {
-        v.source = QStringLiteral("None");
+        v.source = QCoreApplication::translate("StatusRules", "None");
         return v;
     }
     v.active = true;
-    v.source = QString::fromLatin1(kinds[kind - 1]) + QString::number(sb.activeSourceNumber());
+    v.source = QCoreApplication::translate("StatusRules", kinds[kind - 1]) + QString::number(sb.activeSourceNumber());
     v.priority = QString::number(sb.activeSourcePriority());
     return v;
 }
@@ -101,7 +105,7 @@ ActiveMessageView activeMessageView(const StatusBlock& sb)
     const int n = sb.activeMessage();
     if (n == 0)
         return {false, QStringLiteral("-")};
-    return {true, QStringLiteral("Message ") + QString::number(n)};
+    return {true, QCoreApplication::translate("StatusRules", "Message ") + QString::number(n)};
 }
 
 std::optional<ClockTexts> clockTexts(const ClockTime& clock, const QLocale& locale)
@@ -131,7 +135,8 @@ ClockTime clockFromDateTime(const QDateTime& now)
 
 QString summerTimeCaption(bool buttonDown)
 {
-    return buttonDown ? QStringLiteral("Enable summer legal time") : QStringLiteral("Disable summer legal time");
+    return buttonDown ? QCoreApplication::translate("StatusRules", "Enable summer legal time")
+                      : QCoreApplication::translate("StatusRules", "Disable summer legal time");
 }
 
 QString configurationCaption(const Provenance& p, bool generatorMode)
@@ -140,18 +145,20 @@ QString configurationCaption(const Provenance& p, bool generatorMode)
     if (!generatorMode) {
         switch (p.origin) {
         case ConfigOrigin::OriginDefault:
-            text = QStringLiteral("DEFAULT Configuration of Master ") + QString::number(p.defaultMasterNumber);
+            text = QCoreApplication::translate("StatusRules", "DEFAULT Configuration of Master ")
+                   + QString::number(p.defaultMasterNumber);
             break;
         case ConfigOrigin::OriginMaster:
-            text = QStringLiteral("Configuration from Master ") + QString::number(p.uploadedMasterByte & 15);
+            text = QCoreApplication::translate("StatusRules", "Configuration from Master ")
+                   + QString::number(p.uploadedMasterByte & 15);
             break;
         case ConfigOrigin::OriginFile:
-            text = QStringLiteral("Configuration from File");
+            text = QCoreApplication::translate("StatusRules", "Configuration from File");
             break;
         }
     }
     if (p.modified)
-        text += QStringLiteral(" - MODIFIED");
+        text += QCoreApplication::translate("StatusRules", " - MODIFIED");
     return text;
 }
 

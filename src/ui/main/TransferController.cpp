@@ -39,7 +39,7 @@ bool TransferController::masterServesTransfers(const QString& command)
 {
     if (shared_.connectionState.load() == ConnectionState::Connected && !generatorMode_())
         return true;
-    dialogs_.warning(window_, command, QStringLiteral("No master connected"));
+    dialogs_.warning(window_, command, tr("No master connected"));
     return false;
 }
 

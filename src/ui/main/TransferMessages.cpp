@@ -2,19 +2,25 @@
 
 #include "model/ConfigImage.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 QString transferCompletedText(TransferKind kind, int master)
 {
     const int blocks = ConfigImage::BlockCount;
     if (kind == TransferKind::Download)
-        return QStringLiteral("Download complete: %1 blocks written to master %2").arg(blocks).arg(master);
-    return QStringLiteral("Upload complete: %1 blocks read from master %2").arg(blocks).arg(master);
+        return QCoreApplication::translate("TransferMessages", "Download complete: %1 blocks written to master %2")
+            .arg(blocks)
+            .arg(master);
+    return QCoreApplication::translate("TransferMessages", "Upload complete: %1 blocks read from master %2")
+        .arg(blocks)
+        .arg(master);
 }
 
 QString transferRestartText(const TransferReport& report)
 {
-    return QStringLiteral("%1: restart %2 of %3, Esc cancels")
+    return QCoreApplication::translate("TransferMessages", "%1: restart %2 of %3, Esc cancels")
         .arg(QString::fromLatin1(transferName(report.kind)))
         .arg(report.restarts)
         .arg(TransferReport::MaxRestarts);

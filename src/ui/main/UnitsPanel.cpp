@@ -14,11 +14,11 @@ constexpr int RowPitch = 16, RowHeight = 15;
 
 } // namespace
 
-UnitsPanel::UnitsPanel(QWidget* parent) : Panel(QStringLiteral("Units"), parent)
+UnitsPanel::UnitsPanel(QWidget* parent) : Panel(tr("Units"), parent)
 {
     placePanel(this, "PanelUnit", QRect(308, 2, 262, 300), "BbUnit", HelpContext::UnitPanel);
-    makeLabel(this, QStringLiteral("Name"), QRect(28, 18, 140, 14));
-    makeLabel(this, QStringLiteral("Pty/Line"), QRect(176, 18, 70, 14));
+    makeLabel(this, tr("Name"), QRect(28, 18, 140, 14));
+    makeLabel(this, tr("Pty/Line"), QRect(176, 18, 70, 14));
     for (int u = 0; u < StatusBlock::Units; ++u) {
         const int y = 36 + RowPitch * u;
         auto* icon = new QLabel(this);

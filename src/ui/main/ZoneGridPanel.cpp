@@ -7,8 +7,8 @@
 namespace q7582 {
 
 ZoneGridPanel::ZoneGridPanel(QWidget* parent)
-    : GridPanel(QStringLiteral("Zones"),
-                {QStringLiteral("SlaveLabel"), QStringLiteral("Slave "), 0, QStringLiteral("ZoneCell")}, parent)
+    : GridPanel(tr("Zones"), {QStringLiteral("SlaveLabel"), QStringLiteral("Slave "), 0, QStringLiteral("ZoneCell")},
+                parent)
 {
     placePanel(this, "PanelSlave", QRect(574, 2, 272, 124), "BbSlave", HelpContext::ZonePanel);
 }

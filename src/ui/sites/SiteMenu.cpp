@@ -38,20 +38,18 @@ QString askNewSite(DialogProvider& dialogs, QWidget* window, const QString& pare
 
 SiteMenu::SiteMenu(QMenuBar* bar, SiteSession& session, DialogProvider& dialogs, QWidget* window, Hooks hooks)
     : QObject(window), session_(session), dialogs_(dialogs), window_(window), hooks_(std::move(hooks)),
-      menu_(new QMenu(QStringLiteral("&Site"), bar))
+      menu_(new QMenu(tr("&Site"), bar))
 {
     menu_->setObjectName(QStringLiteral("Site1"));
     const QMenu* helpLanguage = bar->findChild<QMenu*>(QStringLiteral("HelpLanguage1"));
     bar->insertMenu(helpLanguage ? helpLanguage->menuAction() : nullptr, menu_);
-    connect(addItem(menu_, QStringLiteral("&New Site..."), "NewSite1"), &QAction::triggered, this, &SiteMenu::newSite);
-    connect(addItem(menu_, QStringLiteral("&Open Site..."), "OpenSite1"), &QAction::triggered, this,
-            &SiteMenu::openSite);
+    connect(addItem(menu_, tr("&New Site..."), "NewSite1"), &QAction::triggered, this, &SiteMenu::newSite);
+    connect(addItem(menu_, tr("&Open Site..."), "OpenSite1"), &QAction::triggered, this, &SiteMenu::openSite);
     menu_->addSeparator();
     recentEnd_ = menu_->addSeparator();
-    connect(addItem(menu_, QStringLiteral("Open Site &Folder"), "OpenSiteFolder1"), &QAction::triggered, this,
+    connect(addItem(menu_, tr("Open Site &Folder"), "OpenSiteFolder1"), &QAction::triggered, this,
             &SiteMenu::openFolder);
-    connect(addItem(menu_, QStringLiteral("O&verview"), "Overview1"), &QAction::triggered, this,
-            [this] { hooks_.overview(); });
+    connect(addItem(menu_, tr("O&verview"), "Overview1"), &QAction::triggered, this, [this] { hooks_.overview(); });
     connect(menu_, &QMenu::aboutToShow, this, &SiteMenu::refill);
     refill();
 }

@@ -357,8 +357,8 @@ QStringList captions(const QWidget* menu)
 
 TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
 {
-    EXPECT_EQ(captions(window->menuBar()),
-              QStringList({"&Message", "&Config", "&Report", "H&elp Language", "&Help", "Rec&ord", "E&xit"}));
+    EXPECT_EQ(captions(window->menuBar()), QStringList({"&Message", "&Config", "&Report", "H&elp Language",
+                                                        "&Language / Lingua", "&Help", "Rec&ord", "E&xit"}));
     EXPECT_EQ(captions(find("Config1")),
               QStringList({"&Edit", "&Upload", "&Download", "&Save", "&Compare...", "Compare with De&fault", "&Open",
                            "&History...", "&Load Default", "&Recent Files"}));
@@ -372,6 +372,15 @@ TEST_F(MenuBar, HoldsEveryCommandInItsOrderAndSavesTheHelpLanguage)
         EXPECT_EQ(std::pair(italiano->isChecked(), english->isChecked()), std::pair(false, true));
     }
     EXPECT_NE(read("QS7582.ini").find("help = english\r\n"), std::string::npos);
+
+    // The interface language: the site's own file, QS7582.ini untouched, in force from the next start.
+    const std::string settings = read("QS7582.ini");
+    trigger("LanguageItalian1");
+    trigger("LanguageEnglish1"); // English is in force: nothing to say
+    EXPECT_EQ(std::tuple(read("language.ini"), read("QS7582.ini"), find<QAction>("LanguageEnglish1")->isChecked()),
+              std::tuple("interface = english\n", settings, true));
+    EXPECT_EQ(dialogs.warnings, std::vector<Box>({{"Language", "The manager shows its windows in the new language "
+                                                               "from its next start."}}));
 }
 
 TEST_F(MenuBar, CompilerEditorAndHistoryItemsWaitForTheirModalWindows)

@@ -1,0 +1,80 @@
+#include "app/InterfaceLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <array>
+
+namespace q7582 {
+namespace {
+
+constexpr std::array<const char*, 3> ChoiceNames = {"automatic", "italiano", "english"};
+
+// The program's own, built into it, then Qt's from the system's translations.
+struct Translators {
+    QTranslator program;
+    QTranslator qt;
+    bool loaded = false;
+    bool installed = false;
+};
+
+Translators& translators()
+{
+    static Translators t;
+    return t;
+}
+
+} // namespace
+
+LanguageChoice readLanguageChoice(const std::string& path)
+{
+    std::string text;
+    if (!isRegularFile(path) || !readFile(path, text, 256).ok)
+        return LanguageChoice::Automatic;
+    const QStringList words = QString::fromStdString(text).split(u'=');
+    if (words.size() != 2 || words[0].trimmed() != QLatin1String("interface"))
+        return LanguageChoice::Automatic;
+    for (std::size_t i = 0; i < ChoiceNames.size(); ++i)
+        if (words[1].trimmed() == QLatin1String(ChoiceNames[i]))
+            return LanguageChoice(i);
+    return LanguageChoice::Automatic;
+}
+
+FileResult writeLanguageChoice(LanguageChoice choice, const std::string& path)
+{
+    return replaceFile(path, std::string("interface = ") + ChoiceNames[std::size_t(choice)] + "\n");
+}
+
+bool isItalian(LanguageChoice choice, const QLocale& desktop)
+{
+    if (choice != LanguageChoice::Automatic)
+        return choice == LanguageChoice::Italian;
+    const QStringList languages = desktop.uiLanguages();
+    return !languages.isEmpty() && languages.front().startsWith(QLatin1String("it"));
+}
+
+void useInterfaceLanguage(bool italian)
+{
+    Translators& t = translators();
+    if (italian == t.installed)
+        return;
+    if (!t.loaded) {
+        // A missing file of Qt's leaves its own dialogs in English; the program's texts are built in.
+        (void)t.program.load(QStringLiteral(":/i18n/qs7582_it.qm"));
+        (void)t.qt.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        t.loaded = true;
+    }
+    if (italian) {
+        QCoreApplication::installTranslator(&t.qt);
+        QCoreApplication::installTranslator(&t.program);
+    } else {
+        QCoreApplication::removeTranslator(&t.program);
+        QCoreApplication::removeTranslator(&t.qt);
+    }
+    t.installed = italian;
+}
+
+bool interfaceIsItalian() { return translators().installed; }
+
+} // namespace q7582

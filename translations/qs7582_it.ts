@@ -1,0 +1,567 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>DeviceHint</name>
+    <message>
+        <source>No access</source>
+        <translation>Nessun accesso</translation>
+    </message>
+    <message>
+        <source>The USB device was found but may not be opened. The udev rule 60-qs7582.rules gives it to the logged-in user: the package installs it in /usr/lib/udev/rules.d; from source, install packaging/60-qs7582.rules (see the README section &quot;Device permissions&quot;). Without a desktop login, join the group plugdev (sudo usermod -aG plugdev $USER, then log in again). Then unplug and replug the device.</source>
+        <translation>Il dispositivo USB è stato trovato ma non si può aprire. La regola udev 60-qs7582.rules lo assegna all&apos;utente collegato: il pacchetto la installa in /usr/lib/udev/rules.d; dai sorgenti, installare packaging/60-qs7582.rules (vedere la sezione "Device permissions" del README). Senza un accesso al desktop, entrare nel gruppo plugdev (sudo usermod -aG plugdev $USER, poi accedere di nuovo). Poi scollegare e ricollegare il dispositivo.</translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <translation>In uso</translation>
+    </message>
+    <message>
+        <source>Another program holds the device, perhaps another Q7582 Manager. Close it: this manager tries again every 500 ms and takes the device once it is free.</source>
+        <translation>Un altro programma tiene il dispositivo, forse un altro Q7582 Manager. Chiuderlo: questo programma riprova ogni 500 ms e prende il dispositivo appena è libero.</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratorPanel</name>
+    <message>
+        <source>STOP HeadPhone ||</source>
+        <translation>STOP cuffia ||</translation>
+    </message>
+    <message>
+        <source>PLAY HeadPhone &gt;</source>
+        <translation>ASCOLTA in cuffia &gt;</translation>
+    </message>
+    <message>
+        <source>STOP Channels ||</source>
+        <translation>STOP canali ||</translation>
+    </message>
+    <message>
+        <source>PLAY Channels &gt;</source>
+        <translation>INVIA ai canali &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>NameCommands</name>
+    <message>
+        <source>Edit box</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Max 20 Characters</source>
+        <translation>Al massimo 20 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRules</name>
+    <message>
+        <source>Unit </source>
+        <translation>Unità </translation>
+    </message>
+    <message>
+        <source>Input </source>
+        <translation>Ingresso </translation>
+    </message>
+    <message>
+        <source>Timer event </source>
+        <translation>Evento a tempo </translation>
+    </message>
+    <message>
+        <source>Remote </source>
+        <translation>Remoto </translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Message </source>
+        <translation>Messaggio </translation>
+    </message>
+    <message>
+        <source>Enable summer legal time</source>
+        <translation>Attiva l&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>Disable summer legal time</source>
+        <translation>Disattiva l&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>DEFAULT Configuration of Master </source>
+        <translation>Configurazione PREDEFINITA del master </translation>
+    </message>
+    <message>
+        <source>Configuration from Master </source>
+        <translation>Configurazione dal master </translation>
+    </message>
+    <message>
+        <source>Configuration from File</source>
+        <translation>Configurazione da file</translation>
+    </message>
+    <message>
+        <source> - MODIFIED</source>
+        <translation> - MODIFICATA</translation>
+    </message>
+</context>
+<context>
+    <name>TransferMessages</name>
+    <message>
+        <source>Download complete: %1 blocks written to master %2</source>
+        <translation>Download completato: %1 blocchi scritti nel master %2</translation>
+    </message>
+    <message>
+        <source>Upload complete: %1 blocks read from master %2</source>
+        <translation>Upload completato: %1 blocchi letti dal master %2</translation>
+    </message>
+    <message>
+        <source>%1: restart %2 of %3, Esc cancels</source>
+        <translation>%1: ripresa %2 di %3, Esc annulla</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::AboutBox</name>
+    <message>
+        <source>RKDV7582 firmware release: %1.%2</source>
+        <translation>Versione firmware RKDV7582: %1.%2</translation>
+    </message>
+    <message>
+        <source>Q7582 firmware release: %1.%2</source>
+        <translation>Versione firmware Q7582: %1.%2</translation>
+    </message>
+    <message>
+        <source>Product : </source>
+        <translation>Prodotto: </translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versione: </translation>
+    </message>
+    <message>
+        <source>Company Name: </source>
+        <translation>Azienda: </translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::ActiveSourcePanel</name>
+    <message>
+        <source>Active source</source>
+        <translation>Sorgente attiva</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Sorgente</translation>
+    </message>
+    <message>
+        <source>Pty</source>
+        <translation>Prio</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::ConfigCommands</name>
+    <message>
+        <source>Recent files</source>
+        <translation>File recenti</translation>
+    </message>
+    <message>
+        <source>%1 is not there any more.
+Remove it from the recent files?</source>
+        <translation>%1 non c&apos;è più.
+Toglierlo dai file recenti?</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::GeneratorPage</name>
+    <message>
+        <source>RKDV7582 message generator</source>
+        <translation>Generatore di messaggi RKDV7582</translation>
+    </message>
+    <message>
+        <source>RKDV Date</source>
+        <translation>Data RKDV</translation>
+    </message>
+    <message>
+        <source>RKDV Time</source>
+        <translation>Ora RKDV</translation>
+    </message>
+    <message>
+        <source>Message list</source>
+        <translation>Messaggi</translation>
+    </message>
+    <message>
+        <source>Align Date and Time with PC</source>
+        <translation>Allinea data e ora al PC</translation>
+    </message>
+    <message>
+        <source>Update summer legal time file</source>
+        <translation>Aggiorna il file dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source>WARNING: before inserting and removing the SD card turn off the equipment !!!</source>
+        <translation>ATTENZIONE: spegnere l&apos;apparecchio prima di inserire o togliere la scheda SD !!!</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::GroupsPanel</name>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::IoGridPanel</name>
+    <message>
+        <source>Card </source>
+        <translation>Scheda </translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation>Uscite digitali</translation>
+    </message>
+    <message>
+        <source>Digital inputs</source>
+        <translation>Ingressi digitali</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::LevelsPanel</name>
+    <message>
+        <source>Speech</source>
+        <translation>Annunci</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>VOX1 input</source>
+        <translation>Ingresso VOX1</translation>
+    </message>
+    <message>
+        <source>VOX2 input</source>
+        <translation>Ingresso VOX2</translation>
+    </message>
+    <message>
+        <source>Message input</source>
+        <translation>Ingr. messaggi</translation>
+    </message>
+    <message>
+        <source>Unit input</source>
+        <translation>Ingresso unità</translation>
+    </message>
+    <message>
+        <source>Remote input</source>
+        <translation>Ingresso remoto</translation>
+    </message>
+    <message>
+        <source>Speech level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Music level</source>
+        <translation>Livello</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::LiveControls</name>
+    <message>
+        <source>Edit box</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Addr 0...5</source>
+        <translation>Indirizzo 0...5</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not one digit from 0 to 5.</source>
+        <translation>&apos;%1&apos; non è una cifra da 0 a 5.</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::MainMenuBar</name>
+    <message>
+        <source>&amp;Message</source>
+        <translation>&amp;Messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Configurazione</translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation>&amp;Rapporti</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation>&amp;Upload</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Download</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Compare...</source>
+        <translation>&amp;Confronta...</translation>
+    </message>
+    <message>
+        <source>Compare with De&amp;fault</source>
+        <translation>Confronta con la &amp;predefinita</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>S&amp;torico...</translation>
+    </message>
+    <message>
+        <source>&amp;Load Default</source>
+        <translation>Carica configurazione p&amp;redefinita</translation>
+    </message>
+    <message>
+        <source>Master %1</source>
+        <translation>Master %1</translation>
+    </message>
+    <message>
+        <source>&amp;Status</source>
+        <translation>&amp;Stato</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configurazione</translation>
+    </message>
+    <message>
+        <source>Connected &amp;units</source>
+        <translation>&amp;Unità collegate</translation>
+    </message>
+    <message>
+        <source>Connected &amp;IO card</source>
+        <translation>Schede &amp;I/O collegate</translation>
+    </message>
+    <message>
+        <source>Configured &amp;Timers</source>
+        <translation>&amp;Timer configurati</translation>
+    </message>
+    <message>
+        <source>&amp;Timeline...</source>
+        <translation>Linea &amp;temporale...</translation>
+    </message>
+    <message>
+        <source>H&amp;elp Language</source>
+        <translation>Lingua d&amp;ell&apos;aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (the desktop&apos;s language)</source>
+        <translation>&amp;Automatica (la lingua del desktop)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The manager shows its windows in the new language from its next start.</source>
+        <translation>Il programma mostra le sue finestre nella nuova lingua dal prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::MasterPanel</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Master address</source>
+        <translation>Indirizzo master</translation>
+    </message>
+    <message>
+        <source>Double click to change the master address</source>
+        <translation>Doppio clic per cambiare l&apos;indirizzo del master</translation>
+    </message>
+    <message>
+        <source>Chime enable</source>
+        <translation>Gong attivo</translation>
+    </message>
+    <message>
+        <source>Master Date</source>
+        <translation>Data master</translation>
+    </message>
+    <message>
+        <source>Master Time</source>
+        <translation>Ora master</translation>
+    </message>
+    <message>
+        <source>Align Date and Time with PC</source>
+        <translation>Allinea data e ora al PC</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::MusicSelectionPanel</name>
+    <message>
+        <source>Music selection</source>
+        <translation>Selezione musica</translation>
+    </message>
+    <message>
+        <source>Music source</source>
+        <translation>Sorgente</translation>
+    </message>
+    <message>
+        <source>Music on Remote</source>
+        <translation>Musica su remoto</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::RecentFilesMenu</name>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>File r&amp;ecenti</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source> (missing)</source>
+        <translation> (mancante)</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::RecordCommand</name>
+    <message>
+        <source>Rec&amp;ord</source>
+        <translation>Regis&amp;tra</translation>
+    </message>
+    <message>
+        <source>Not recording: %1</source>
+        <translation>Registrazione non avviata: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in a timeline window</source>
+        <translation>%1
+Un clic la apre in una finestra della linea temporale</translation>
+    </message>
+    <message>
+        <source>Recorded %1 reads into %2</source>
+        <translation>Registrate %1 letture in %2</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::SiteMenu</name>
+    <message>
+        <source>&amp;Site</source>
+        <translation>&amp;Sito</translation>
+    </message>
+    <message>
+        <source>&amp;New Site...</source>
+        <translation>&amp;Nuovo sito...</translation>
+    </message>
+    <message>
+        <source>&amp;Open Site...</source>
+        <translation>&amp;Apri sito...</translation>
+    </message>
+    <message>
+        <source>Open Site &amp;Folder</source>
+        <translation>Apri la &amp;cartella del sito</translation>
+    </message>
+    <message>
+        <source>O&amp;verview</source>
+        <translation>&amp;Panoramica</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::StatusBarPanel</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel the transfer (Esc)</source>
+        <translation>Annulla il trasferimento (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::TransferController</name>
+    <message>
+        <source>No master connected</source>
+        <translation>Nessun master collegato</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::UnitsPanel</name>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Pty/Line</source>
+        <translation>Prio/Linea</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::VoxPanel</name>
+    <message>
+        <source>VOX1 threshold</source>
+        <translation>Soglia VOX1</translation>
+    </message>
+    <message>
+        <source>VOX2 threshold</source>
+        <translation>Soglia VOX2</translation>
+    </message>
+    <message>
+        <source>VOX1 level</source>
+        <translation>Livello VOX1</translation>
+    </message>
+    <message>
+        <source>VOX2 level</source>
+        <translation>Livello VOX2</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::WindowHelp</name>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::ZoneGridPanel</name>
+    <message>
+        <source>Zones</source>
+        <translation>Zone</translation>
+    </message>
+</context>
+</TS>
