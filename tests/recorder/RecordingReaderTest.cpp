@@ -85,11 +85,10 @@ TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
     writeRecording(at("a.q7582rec"), w);
     auto reader = RecordingReader::open(at("a.q7582rec"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
-    EXPECT_EQ(reader->meta().siteName, "Hall");
-    EXPECT_EQ(reader->meta().names, "zone 1=Entrance");
-    EXPECT_EQ(reader->span().firstMs, w.events.front().ms);
-    EXPECT_EQ(reader->span().lastMs, w.reads.back().ms);
-    EXPECT_EQ(reader->readCount(), std::int64_t(w.reads.size()));
+    EXPECT_EQ(std::tuple(reader->meta().siteName, reader->meta().names, reader->span().firstMs, reader->span().lastMs,
+                         reader->readCount()),
+              std::tuple(QString("Hall"), QString("zone 1=Entrance"), w.events.front().ms, w.reads.back().ms,
+                         std::int64_t(w.reads.size())));
 
     std::size_t next = 0;
     reader->forEachRead(w.reads.front().ms, w.reads.back().ms, [&](const RecordedRead& r) {
@@ -256,9 +255,7 @@ TEST_F(RecordingReaderTest, AFullQueueLosesReadsAsAGapAndTheRecordingGoesOn)
         EXPECT_EQ(event.kind, TapEvent::ReadsLost);
         said.emplace_back(event.ms, event.value);
     }
-    EXPECT_EQ(said, missing);
-    EXPECT_EQ(missed, lost);
-    EXPECT_EQ(previous, end);
+    EXPECT_EQ(std::tuple(said, missed, previous), std::tuple(missing, lost, end));
     EXPECT_EQ(reader->statusAt(end).master.bytes[1], 1);
 }
 
