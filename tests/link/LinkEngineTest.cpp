@@ -385,16 +385,7 @@ TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
     EXPECT_EQ(tap.reads.size(), heard);
 }
 
-TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
-{
-    EXPECT_EQ(requestFrame(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
-    EXPECT_EQ(requestFrame(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
-              (Bytes{0xC0, 4, 2, 0x11, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x01}));
-    // Every special byte costs one more byte on the wire.
-    EXPECT_EQ(requestFrame(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
-}
-
-TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
+TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommandAndReceiveFrameGivesTheResultOfEveryReplyShape)
 {
     const Byte page[4] = {0xC0, 0xB5, 0x00, 0x42};
     const std::tuple<const char*, Bytes, int, int> cases[] = {
@@ -431,9 +422,15 @@ TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
     ASSERT_EQ(shortChip.open(), 0);
     shortChip.queueReply({0xC0, 5, 0});
     EXPECT_EQ(FramePort(shortChip).receiveFrame(0, nullptr, 5, 0), TransferShort);
+
+    EXPECT_EQ(requestFrame(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
+    EXPECT_EQ(requestFrame(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
+              (Bytes{0xC0, 4, 2, 0x11, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x01}));
+    // Every special byte costs one more byte on the wire.
+    EXPECT_EQ(requestFrame(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
 }
 
-TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccess)
+TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccessAndTheDeviceNodesPathAndPermissions)
 {
     using enum OpenFailure;
     const std::tuple<int, int, bool, OpenFailure> cases[] = {
@@ -455,10 +452,7 @@ TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccess)
     for (const auto& [err, expected] :
          {std::pair{EACCES, NoAccess}, {EPERM, NoAccess}, {EBUSY, InUse}, {EWOULDBLOCK, InUse}, {ENOENT, None}})
         EXPECT_EQ(classifySerialOpenErrno(err), expected) << "errno " << err;
-}
 
-TEST(OpenFailure, DeviceNodePathAndPermissions)
-{
     EXPECT_EQ(usbDeviceNode(1, 5), "/dev/bus/usb/001/005");
     QTemporaryDir dir;
     EXPECT_FALSE(deviceNodeRefused(dir.filePath("gone").toStdString())) << "a missing node is no device, not denial";
