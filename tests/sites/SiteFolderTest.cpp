@@ -82,8 +82,7 @@ TEST_F(Sites, ANameIsSiteTxtOrTheFoldersOwnNameOnlySoundNamesAreWrittenAndATaken
 
 TEST_F(Sites, TheListIsMostRecentFirstAtMostFiftyAndADamagedOneReadsAsWhatCanBeRead)
 {
-    EXPECT_TRUE(known.list().empty());
-    EXPECT_FALSE(known.lastUsed());
+    EXPECT_EQ(std::pair(known.list().empty(), bool(known.lastUsed())), std::pair(true, false));
     for (int i = 0; i < 55; ++i) {
         makeDir("s" + std::to_string(i));
         ASSERT_TRUE(known.markUsed(at("s" + std::to_string(i))).ok);
@@ -124,8 +123,7 @@ TEST_F(Sites, TheListIsMostRecentFirstAtMostFiftyAndADamagedOneReadsAsWhatCanBeR
     const test::ByteNamedFolder latin1(path("h\xf4tel"));
     KnownSites other(at("other.txt"));
     ASSERT_TRUE(other.markUsed(fileNameFromPath(latin1.path)).ok);
-    EXPECT_EQ(read("other.txt"), latin1.path + "\n");
-    EXPECT_TRUE(other.list().at(0).present);
+    EXPECT_EQ(std::pair(read("other.txt"), other.list().at(0).present), std::pair(latin1.path + "\n", true));
 }
 
 class Legacy : public Sites {
