@@ -9,8 +9,58 @@
 using namespace q7582;
 using namespace q7582::test;
 
-TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
+// The real programs, run in a fixture's folder: they answer without a display and leave
+// the folder empty. A script can tell a backup from the master's configuration by the
+// exit status of --compare alone; a name that is not UTF-8 reaches its file.
+using Programs = FileFixture;
+
+TEST_F(Programs, AnswerWithoutAWindowWriteNothingCompareByExitStatusAndTheManagerParsesItsCommandLine)
 {
+    for (const QString& name : {QStringLiteral("qs7582"), QStringLiteral("qs7582-sim")}) {
+        SCOPED_TRACE(name.toStdString());
+        const ProgramRun version = runInFolder(tmp.path(), name, {"--version"});
+        const ProgramRun help = runInFolder(tmp.path(), name, {"--help"});
+        const ProgramRun bad = runInFolder(tmp.path(), name, {"--no-such-option"});
+        EXPECT_EQ(std::tuple(version.exitCode, help.exitCode, bad.exitCode), std::tuple(0, 0, UsageExitCode));
+        EXPECT_EQ(std::tuple(version.out, bad.out),
+                  std::tuple(name + QStringLiteral(" " Q7582_VERSION "\n"), QString()));
+        EXPECT_TRUE(help.out.contains("--version"));
+        for (const char* told : {"no-such-option", "Usage:"})
+            EXPECT_TRUE(bad.err.contains(told)) << bad.err.toStdString();
+    }
+    ProgramRun run = runInFolder(tmp.path(), "qs7582-sim", {"--address", "9"});
+    EXPECT_EQ(run.exitCode, UsageExitCode);
+    EXPECT_TRUE(run.err.contains("--address wants a number 0..5")) << run.err.toStdString();
+
+    // --compare: 0 when the same, 1 when different, 2 on a bad file.
+    std::string image(32768, '\0');
+    write("old.cfi", image);
+    write("bad\xff\xfe.cfi", image);
+    image[0] = 0x01; // unit 1, key 1 pages zone 1 of master 0
+    write("new.cfi", image);
+    write("short.cfi", image.substr(0, 100));
+    const struct {
+        QString from, to;
+        int status;
+        std::string out, err = {};
+    } cases[] = {
+        {R"sh("$(printf 'bad\377\376.cfi')")sh", "old.cfi", 0,
+         "Configuration comparison\nFrom: bad\uFFFD\uFFFD.cfi\nTo: old.cfi\n\nThe two configurations are the same.\n"},
+        {"old.cfi", "new.cfi", 1,
+         "Configuration comparison\nFrom: old.cfi\nTo: new.cfi\n\nUnits\nUnit (1), Key/input 1: Master 0 zones +1\n\n1 "
+         "difference\n"},
+        {"old.cfi", "short.cfi", 2, "", "short.cfi: 100 bytes long, not 32768\n"},
+    };
+    for (const auto& c : cases) {
+        run = runShellInFolder(tmp.path(), "exec \"$0\" --compare " + c.from + " " + c.to);
+        EXPECT_EQ(run.exitCode, c.status) << c.to.toStdString();
+        EXPECT_EQ(std::tuple(run.out.toStdString(), run.err.toStdString()), std::tuple(c.out, c.err));
+    }
+    // Nothing written by any run here (Qt lists no name that is not UTF-8).
+    EXPECT_EQ(run.filesLeft, (QStringList{"new.cfi", "old.cfi", "short.cfi"}));
+    std::remove(path("bad\xff\xfe.cfi").c_str()); // the folder's removal reaches it by a UTF-8 name only
+
+    // The manager takes Qt's options and answers help and bad usage.
     QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
     const auto manager = [](const QStringList& options, ManagerOptions& parsed) {
         return parseManagerCommandLine(QStringList{QStringLiteral("qs7582")} + options, parsed);
@@ -67,59 +117,6 @@ TEST(CommandLine, ManagerTakesQtsOptionsAndAnswersHelpAndBadUsage)
         EXPECT_TRUE(answer.err.startsWith("qs7582: ")) << answer.err.toStdString();
         EXPECT_TRUE(answer.err.contains("Usage:")) << answer.err.toStdString();
     }
-}
-
-// The real programs, run in a fixture's folder: they answer without a display and leave
-// the folder empty. A script can tell a backup from the master's configuration by the
-// exit status of --compare alone; a name that is not UTF-8 reaches its file.
-using Programs = FileFixture;
-
-TEST_F(Programs, AnswerWithoutAWindowWriteNothingAndCompareByExitStatus)
-{
-    for (const QString& name : {QStringLiteral("qs7582"), QStringLiteral("qs7582-sim")}) {
-        SCOPED_TRACE(name.toStdString());
-        const ProgramRun version = runInFolder(tmp.path(), name, {"--version"});
-        const ProgramRun help = runInFolder(tmp.path(), name, {"--help"});
-        const ProgramRun bad = runInFolder(tmp.path(), name, {"--no-such-option"});
-        EXPECT_EQ(std::tuple(version.exitCode, help.exitCode, bad.exitCode), std::tuple(0, 0, UsageExitCode));
-        EXPECT_EQ(std::tuple(version.out, bad.out),
-                  std::tuple(name + QStringLiteral(" " Q7582_VERSION "\n"), QString()));
-        EXPECT_TRUE(help.out.contains("--version"));
-        for (const char* told : {"no-such-option", "Usage:"})
-            EXPECT_TRUE(bad.err.contains(told)) << bad.err.toStdString();
-    }
-    ProgramRun run = runInFolder(tmp.path(), "qs7582-sim", {"--address", "9"});
-    EXPECT_EQ(run.exitCode, UsageExitCode);
-    EXPECT_TRUE(run.err.contains("--address wants a number 0..5")) << run.err.toStdString();
-
-    // --compare: 0 when the same, 1 when different, 2 on a bad file.
-    std::string image(32768, '\0');
-    write("old.cfi", image);
-    write("bad\xff\xfe.cfi", image);
-    image[0] = 0x01; // unit 1, key 1 pages zone 1 of master 0
-    write("new.cfi", image);
-    write("short.cfi", image.substr(0, 100));
-    const struct {
-        QString from, to;
-        int status;
-        std::string out, err = {};
-    } cases[] = {
-        {R"sh("$(printf 'bad\377\376.cfi')")sh", "old.cfi", 0,
-         "Configuration comparison\nFrom: bad\uFFFD\uFFFD.cfi\nTo: old.cfi\n\nThe two configurations are the same.\n"},
-        {"old.cfi", "new.cfi", 1,
-         "Configuration comparison\nFrom: old.cfi\nTo: new.cfi\n\nUnits\nUnit (1), Key/input 1: Master 0 zones +1\n\n1 "
-         "difference\n"},
-        {"old.cfi", "short.cfi", 2, "", "short.cfi: 100 bytes long, not 32768\n"},
-    };
-    for (const auto& c : cases) {
-        run = runShellInFolder(tmp.path(), "exec \"$0\" --compare " + c.from + " " + c.to);
-        EXPECT_EQ(run.exitCode, c.status) << c.to.toStdString();
-        EXPECT_EQ(run.out.toStdString(), c.out);
-        EXPECT_EQ(run.err.toStdString(), c.err);
-    }
-    // Nothing written by any run here (Qt lists no name that is not UTF-8).
-    EXPECT_EQ(run.filesLeft, (QStringList{"new.cfi", "old.cfi", "short.cfi"}));
-    std::remove(path("bad\xff\xfe.cfi").c_str()); // the folder's removal reaches it by a UTF-8 name only
 }
 
 // -C enters each folder from the one before, as git -C does; a folder it cannot enter

@@ -74,8 +74,7 @@ TEST_F(History, RecordsOnlyWhatTheNewestOfItsMasterAndDirectionDoesNotHold)
         EXPECT_EQ(std::tuple(w.result.ok, w.fileName, w.added), std::tuple(true, kept, added)) << w.result.error;
         EXPECT_EQ(read("history/" + w.fileName), std::string(ConfigImage::Size, char(fill)));
     }
-    EXPECT_EQ(list().size(), 7u);
-    EXPECT_FALSE(fileExists(path("elsewhere.cfi")));
+    EXPECT_EQ(std::tuple(list().size(), fileExists(path("elsewhere.cfi"))), std::tuple(7u, false));
 }
 
 // Whatever lies in the folder is listed, newest first; only images are read, and the
@@ -216,7 +215,7 @@ TEST_F(Holdings, TheOverviewShowsMastersZeroToFiveWithTheirNewestUploadAndDownlo
 // The site's recent files and what a drop on the window names.
 using Recent = FileFixture;
 
-TEST_F(Recent, NewestFirstOnceEachKeptByteForByteAndCapped)
+TEST_F(Recent, NewestFirstOnceEachKeptByteForByteAndCappedAndADropNamesOneLocalRegularFile)
 {
     RecentFiles recent(dir());
     EXPECT_TRUE(recent.names().empty());                   // no file yet
@@ -246,10 +245,7 @@ TEST_F(Recent, NewestFirstOnceEachKeptByteForByteAndCapped)
     const std::vector<std::string> read = recent.names();
     EXPECT_EQ(std::tuple(read.size(), read[0], read[1], read.back()),
               std::tuple(RecentFiles::Kept, "x.cfi", "y.cfi", "g" + std::to_string(RecentFiles::Kept - 3) + ".cfi"));
-}
 
-TEST_F(Recent, ADropNamesOneLocalRegularFileAndRefusesTheRest)
-{
     write("site.cfi", std::string(32768, '\0'));
     ASSERT_EQ(mkdir(path("folder.cfi").c_str(), 0700), 0);
     ASSERT_EQ(mkfifo(path("pipe.cfi").c_str(), 0600), 0);
@@ -264,9 +260,9 @@ TEST_F(Recent, ADropNamesOneLocalRegularFileAndRefusesTheRest)
     EXPECT_TRUE(pipe.path.empty() && pipe.refusal.contains("not a regular file")) << pipe.refusal.toStdString();
 
     // A name that is not UTF-8 arrives percent-encoded and reaches its own bytes.
-    const QUrl latin1 =
+    const QUrl encoded =
         QUrl::fromEncoded("file://" + QByteArray::fromStdString(dir()).toPercentEncoding("/") + "/caf%E9.cfi");
-    EXPECT_EQ(droppedConfigFile({latin1}).path, dir() + "/caf\xE9.cfi");
+    EXPECT_EQ(droppedConfigFile({encoded}).path, dir() + "/caf\xE9.cfi");
 }
 
 } // namespace

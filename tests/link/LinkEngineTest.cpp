@@ -215,8 +215,7 @@ TEST_F(LinkEngineTest, TransfersTakeTheWholeImageAsItWasWhenTheyStartedAndAFaili
 {
     connect(2);
     EXPECT_EQ(transferProgress(shared.requests.uploadRequest, OpConfigRead), (std::vector<int>{0, 1, 14, 15}));
-    EXPECT_EQ(window.image, device.config);
-    EXPECT_EQ(window.chime, 0x83);
+    EXPECT_EQ(std::tuple(window.image, window.chime), std::tuple(device.config, 0x83));
     EXPECT_EQ(lastCalls(5),
               (Names{"uploadCompleted", "enableMainWindow", "captionRefresh", "showActivity", "transferEnded"}));
 
@@ -229,8 +228,7 @@ TEST_F(LinkEngineTest, TransfersTakeTheWholeImageAsItWasWhenTheyStartedAndAFaili
             window.image.bytes.fill(0xEE);
     };
     EXPECT_EQ(transferProgress(shared.requests.downloadRequest, OpConfigWrite), (std::vector<int>{0, 1, 14, 15}));
-    EXPECT_EQ(device.config, sent);
-    EXPECT_EQ(window.chime, 0x83);
+    EXPECT_EQ(std::tuple(device.config, window.chime), std::tuple(sent, 0x83));
     EXPECT_EQ(lastCalls(5),
               (Names{"downloadCompleted", "enableMainWindow", "captionRefresh", "showActivity", "transferEnded"}));
 
@@ -266,16 +264,15 @@ TEST_F(LinkEngineTest, TransfersTakeTheWholeImageAsItWasWhenTheyStartedAndAFaili
     ASSERT_TRUE(runUntil([&] { return engine.configBlockIndex() == 10; }));
     shared.requests.uploadRequest = false;
     ASSERT_TRUE(runUntil([&] { return !window.reports.empty(); }));
-    EXPECT_EQ(window.reports.back().end, Cancelled);
-    EXPECT_FALSE(shared.transferRunning);
+    EXPECT_EQ(std::pair(window.reports.back().end, bool(shared.transferRunning)), std::pair(Cancelled, false));
     EXPECT_EQ(window.count("uploadCompleted"), 0) << "the image is handed over only when complete";
 
     shared.closing = true;
     shared.requests.downloadRequest = true;
     const int seen = refreshes();
     ASSERT_TRUE(runUntil([&] { return refreshes() >= seen + 3; }));
-    EXPECT_TRUE(shared.requests.downloadRequest);
-    EXPECT_EQ(window.count("copyConfigForDownload"), 0);
+    EXPECT_EQ(std::pair(bool(shared.requests.downloadRequest), window.count("copyConfigForDownload")),
+              std::pair(true, 0));
 }
 
 // The q7582.* categories: silent by default and on a healthy poll; switched on, they
@@ -359,8 +356,7 @@ TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
     connect();
     ASSERT_TRUE(runUntil([&] { return tap.reads.size() == 3; }));
     for (const auto& [stream, bytes] : tap.reads) {
-        EXPECT_EQ(stream, TapStream::Generator);
-        EXPECT_EQ(bytes.front(), 0x2A);
+        EXPECT_EQ(std::tuple(stream, bytes.front()), std::tuple(TapStream::Generator, 0x2A));
     }
     chip.setPresent(false);
     ASSERT_TRUE(runUntil([&] { return shared.connectionState == NotConnected; }, 10));
@@ -385,16 +381,7 @@ TEST_F(LinkEngineTest, AnAttachedTapHearsEveryReadAndEveryChangeOfTheConnection)
     EXPECT_EQ(tap.reads.size(), heard);
 }
 
-TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommand)
-{
-    EXPECT_EQ(requestFrame(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
-    EXPECT_EQ(requestFrame(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
-              (Bytes{0xC0, 4, 2, 0x11, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x01}));
-    // Every special byte costs one more byte on the wire.
-    EXPECT_EQ(requestFrame(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
-}
-
-TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
+TEST(FrameCodec, EscapesIndexAndPayloadButNeverTheCommandAndReceiveFrameGivesTheResultOfEveryReplyShape)
 {
     const Byte page[4] = {0xC0, 0xB5, 0x00, 0x42};
     const std::tuple<const char*, Bytes, int, int> cases[] = {
@@ -431,9 +418,15 @@ TEST(FrameCodec, ReceiveFrameGivesTheResultOfEveryReplyShape)
     ASSERT_EQ(shortChip.open(), 0);
     shortChip.queueReply({0xC0, 5, 0});
     EXPECT_EQ(FramePort(shortChip).receiveFrame(0, nullptr, 5, 0), TransferShort);
+
+    EXPECT_EQ(requestFrame(0xC0, 0xC0, {}), (Bytes{0xC0, 0xC0, 0xB5, 0x00}));
+    EXPECT_EQ(requestFrame(4, 2, {0x11, 0xC0, 0xB5, 0x00, 0x01}),
+              (Bytes{0xC0, 4, 2, 0x11, 0xB5, 0x00, 0xB5, 0x01, 0x00, 0x01}));
+    // Every special byte costs one more byte on the wire.
+    EXPECT_EQ(requestFrame(4, 0xB5, Bytes(256, 0xC0)).size(), 4u + 2 * 256u);
 }
 
-TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccess)
+TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccessAndTheDeviceNodesPathAndPermissions)
 {
     using enum OpenFailure;
     const std::tuple<int, int, bool, OpenFailure> cases[] = {
@@ -455,10 +448,7 @@ TEST(OpenFailure, EveryPathLibftdiReportsDeniedAccessByIsNoAccess)
     for (const auto& [err, expected] :
          {std::pair{EACCES, NoAccess}, {EPERM, NoAccess}, {EBUSY, InUse}, {EWOULDBLOCK, InUse}, {ENOENT, None}})
         EXPECT_EQ(classifySerialOpenErrno(err), expected) << "errno " << err;
-}
 
-TEST(OpenFailure, DeviceNodePathAndPermissions)
-{
     EXPECT_EQ(usbDeviceNode(1, 5), "/dev/bus/usb/001/005");
     QTemporaryDir dir;
     EXPECT_FALSE(deviceNodeRefused(dir.filePath("gone").toStdString())) << "a missing node is no device, not denial";

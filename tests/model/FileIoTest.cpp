@@ -40,7 +40,7 @@ unsigned modeOf(const std::string& path) { return unsigned(std::filesystem::stat
 
 using FileIo = FileFixture; // entries(): a temporary file left behind would show there
 
-TEST_F(FileIo, WhatIsNotARegularFileIsRefusedAtOnceAndNeverReplaced)
+TEST_F(FileIo, WhatIsNotARegularFileIsRefusedAtOnceAndReadsStopAtTheirCapWhateverSizeTheFileHas)
 {
     ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0666), 0);
     ASSERT_TRUE(QDir(tmp.path()).mkdir("folder"));
@@ -56,14 +56,10 @@ TEST_F(FileIo, WhatIsNotARegularFileIsRefusedAtOnceAndNeverReplaced)
     EXPECT_TRUE(fails(readFile(path("folder"), out, 1), "Is a directory"));
     EXPECT_TRUE(std::filesystem::is_fifo(path("pipe")));
     EXPECT_EQ(entries(), (QStringList{"folder", "pipe"}));
-}
 
-TEST_F(FileIo, ReadsStopAtTheirCapWhateverSizeTheFileHas)
-{
     // A 1 GiB file that takes no disk: only the cap is ever read or held.
     write("huge", "");
     ASSERT_EQ(::truncate(path("huge").c_str(), 1 << 30), 0);
-    std::string out;
     std::uint64_t size = 0;
     ASSERT_TRUE(readFile(path("huge"), out, 801, &size).ok);
     EXPECT_EQ(std::tuple(out, size, out.capacity() < 4096u), std::tuple(std::string(801, '\0'), 1u << 30, true));
@@ -77,7 +73,7 @@ TEST_F(FileIo, ReadsStopAtTheirCapWhateverSizeTheFileHas)
     EXPECT_EQ(std::tuple(out.size(), size), std::tuple(10u, 10u));
 }
 
-TEST_F(FileIo, ReplacingThroughASymbolicLinkRewritesItsTargetAndKeepsTheLink)
+TEST_F(FileIo, ReplacingThroughALinkRewritesItsTargetARewriteKeepsTheModeAndAWriteProtectedFileIsRefused)
 {
     ASSERT_TRUE(QDir(tmp.path()).mkdir("real"));
     write("real/unit.txt", "old");
@@ -94,12 +90,8 @@ TEST_F(FileIo, ReplacingThroughASymbolicLinkRewritesItsTargetAndKeepsTheLink)
     ASSERT_EQ(::symlink("loop", path("loop").c_str()), 0);
     EXPECT_TRUE(fails(replaceFile(path("loop"), "x"), "symbolic links"));
     EXPECT_EQ(entries(), (QStringList{"loop", "real", "unit.txt", "zone.txt"}));
-}
 
-// Every file the manager keeps is rewritten here: the mode the user gave it survives the
-// rename of the temporary file over it.
-TEST_F(FileIo, ARewriteKeepsTheModeNewFilesFollowTheUmaskAndAWriteProtectedFileIsRefused)
-{
+    // Every file the manager keeps is rewritten so: the mode the user gave it survives the rename.
     write("shared.cfi", "old");
     ASSERT_EQ(::chmod(path("shared.cfi").c_str(), 0640), 0);
     ASSERT_TRUE(replaceFile(path("shared.cfi"), "new").ok);
@@ -167,31 +159,9 @@ TEST_F(FileIo, EveryNameKeepsItsBytesThroughAQString)
 
 using LegalFile = FileIo;
 
-TEST_F(LegalFile, CreatedFromTheBuiltInTableWhenMissingAndNeverRewritten)
-{
-    ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
-    const std::string file = read("LEGAL.BIN");
-    ASSERT_EQ(file.size(), 256u);
-    const auto* b = reinterpret_cast<const Byte*>(file.data());
-    for (int i = 0; i < 20; ++i) {
-        const year y{2008 + i};
-        EXPECT_EQ(readLe32(b + 8 * i), since1999(sys_days{y / March / Sunday[last]} + hours{2})) << int(y);
-        EXPECT_EQ(readLe32(b + 8 * i + 4), since1999(sys_days{y / October / Sunday[last]} + hours{3})) << int(y);
-    }
-    EXPECT_EQ(file.substr(0xA0), std::string(0x5D, '\0') + std::string("\x0E\x0A\x08"));
-
-    LegalFileImage image;
-    ASSERT_TRUE(loadLegalFile(image, path("LEGAL.BIN")).ok);
-    EXPECT_EQ(std::pair(image.legalFileId, std::equal(b, b + 256, image.buffer.begin())), std::pair(0x080A0E00u, true));
-
-    write("LEGAL.BIN", "newer table");
-    EXPECT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
-    EXPECT_EQ(read("LEGAL.BIN"), "newer table");
-}
-
 // A short file leaves nothing of a previous table behind, a long one is read as far as
 // the buffer goes; a failure keeps the table in force and says why.
-TEST_F(LegalFile, FilesAreReadAsFarAsTheBufferGoesAndFailuresKeepTheTableInForce)
+TEST_F(LegalFile, FilesAreReadAsFarAsTheBufferGoesFailuresKeepTheTableAndOneIsCreatedFromTheBuiltInTable)
 {
     LegalFileImage image;
     image.buffer.fill(0x77);
@@ -214,14 +184,24 @@ TEST_F(LegalFile, FilesAreReadAsFarAsTheBufferGoesAndFailuresKeepTheTableInForce
     EXPECT_FALSE(createLegalFileIfMissing(path("folder")).ok);
     EXPECT_FALSE(createLegalFileIfMissing(path("none/LEGAL.BIN")).ok);
     EXPECT_EQ(entries(), (QStringList{"big.bin", "folder", "short.bin"}));
-}
 
-TEST(LegalSeconds, CountsFromTheLastDayOf1999)
-{
-    EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x01, 0x00), 86400u);
-    EXPECT_EQ(legalSeconds(0x59, 0x59, 0x23, 0x31, 0x12, 0x99), since1999(sys_days{2100y / January / 1} - seconds{1}));
-    EXPECT_EQ(legalSeconds(0x60, 0, 0, 1, 1, 0) + legalSeconds(0x0A, 0, 0, 1, 1, 0), 0u); // impossible seconds
-    EXPECT_EQ(legalSeconds(0, 0, 0, 1, 0x13, 0), 0u);                                     // month 13 has no length
+    ASSERT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    const std::string file = read("LEGAL.BIN");
+    ASSERT_EQ(file.size(), 256u);
+    const auto* b = reinterpret_cast<const Byte*>(file.data());
+    for (int i = 0; i < 20; ++i) {
+        const year y{2008 + i};
+        EXPECT_EQ(readLe32(b + 8 * i), since1999(sys_days{y / March / Sunday[last]} + hours{2})) << int(y);
+        EXPECT_EQ(readLe32(b + 8 * i + 4), since1999(sys_days{y / October / Sunday[last]} + hours{3})) << int(y);
+    }
+    EXPECT_EQ(file.substr(0xA0), std::string(0x5D, '\0') + std::string("\x0E\x0A\x08"));
+
+    ASSERT_TRUE(loadLegalFile(image, path("LEGAL.BIN")).ok);
+    EXPECT_EQ(std::pair(image.legalFileId, std::equal(b, b + 256, image.buffer.begin())), std::pair(0x080A0E00u, true));
+
+    write("LEGAL.BIN", "newer table");
+    EXPECT_TRUE(createLegalFileIfMissing(path("LEGAL.BIN")).ok);
+    EXPECT_EQ(read("LEGAL.BIN"), "newer table");
 }
 
 // Every accessor against the offset and bits the device uses: a write through the
@@ -352,7 +332,7 @@ TEST(Layout, StatusGeneratorAndConfigurationFieldsSitWhereTheDevicesPutThem)
 
 // Every day of a leap year round-trips with Sunday as 7; month 0 and a day the year does
 // not have are invalid; the names follow the device.
-TEST(BcdClock, RoundTripsEveryDayOfALeapYearRefusesImpossibleDatesAndNamesFollowTheDevice)
+TEST(BcdClock, RoundTripsEveryDayOfALeapYearRefusesImpossibleDatesNamesFollowTheDeviceAndLegalSecondsCountFrom1999)
 {
     for (sys_days d = sys_days{2028y / January / 1}; d < sys_days{2029y / January / 1}; d += days{1}) {
         const year_month_day ymd{d};
@@ -368,6 +348,12 @@ TEST(BcdClock, RoundTripsEveryDayOfALeapYearRefusesImpossibleDatesAndNamesFollow
               std::pair(false, false));
     EXPECT_EQ(messageFileName(7) + messageFileName(10) + messageFileName(128), "007.WAV010.WAV128.WAV");
     EXPECT_EQ(legalIdText(0x080A0E00), "8.10.14");
+
+    // Legal seconds count from the last day of 1999.
+    EXPECT_EQ(legalSeconds(0x00, 0x00, 0x00, 0x01, 0x01, 0x00), 86400u);
+    EXPECT_EQ(legalSeconds(0x59, 0x59, 0x23, 0x31, 0x12, 0x99), since1999(sys_days{2100y / January / 1} - seconds{1}));
+    EXPECT_EQ(legalSeconds(0x60, 0, 0, 1, 1, 0) + legalSeconds(0x0A, 0, 0, 1, 1, 0), 0u); // impossible seconds
+    EXPECT_EQ(legalSeconds(0, 0, 0, 1, 0x13, 0), 0u);                                     // month 13 has no length
 }
 
 // It fills only the masks of its own master, is the configuration from then on, and there

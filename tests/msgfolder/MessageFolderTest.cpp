@@ -86,7 +86,7 @@ TEST_F(MessageFolderTest, LoadLogsEachFindingWithItsRowAndRepairsTheList)
 }
 
 // The title line is optional; hostile list files load safely.
-TEST_F(MessageFolderTest, TitleLineIsOptionalAndHostileListFilesLoadSafely)
+TEST_F(MessageFolderTest, TitleLineIsOptionalHostileListFilesLoadSafelyAndAChosenFolderLeadsToMsgvela)
 {
     MessageFolder mf;
     mf.open(folder());
@@ -122,10 +122,8 @@ TEST_F(MessageFolderTest, TitleLineIsOptionalAndHostileListFilesLoadSafely)
     ASSERT_EQ(::mkfifo(QFile::encodeName(inFolder("MSGLIST.TXT")).constData(), 0666), 0);
     EXPECT_FALSE(mf.LoadMessageList().list.ok);
     EXPECT_EQ(mf.list().rows.size(), 1u);
-}
 
-TEST_F(MessageFolderTest, ChosenFolderLeadsToMsgvela)
-{
+    // A chosen folder leads to its MSGVELA.
     EXPECT_EQ(messageFolderFor(tmp.path() + "/").folder + messageFolderFor(folder()).folder, folder() + folder());
 
     ASSERT_TRUE(QDir(tmp.path()).mkdir("card"));
@@ -158,8 +156,7 @@ TEST_F(MessageFolderTest, AddPlacesByNumberAndCopiesTheWavAndAnUnsavedChangeIsTa
 
     // A failed copy leaves the row without its file and the list file as it was.
     EXPECT_FALSE(mf.addMessage(tmp.filePath("missing.wav"), "127").copy.error.empty());
-    EXPECT_EQ(mf.list().rows.back().number, "127");
-    EXPECT_EQ(list(), saved);
+    EXPECT_EQ(std::tuple(mf.list().rows.back().number, list()), std::tuple("127", saved));
 
     // A change that cannot be saved is taken back.
     const std::vector<MessageEntry> rows = mf.list().rows;

@@ -59,8 +59,7 @@ void writeRecording(const QString& path, const Written& w)
         writer->read(read.stream, read.bytes.data(), read.ms);
     }
     writer->stop();
-    EXPECT_EQ(writer->readsWritten(), std::int64_t(w.reads.size()));
-    EXPECT_EQ(writer->readsLost(), 0);
+    EXPECT_EQ(std::tuple(writer->readsWritten(), writer->readsLost()), std::tuple(std::int64_t(w.reads.size()), 0));
 }
 
 class RecordingReaderTest : public FileFixture {
@@ -79,17 +78,16 @@ protected:
 } // namespace
 
 // Every instant's status, every read and every lane summary match a brute-force replay.
-TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
+TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactlyRefusesWhatIsNotARecordingAndFollowsOneBeingWritten)
 {
     const Written w = scriptedActivity(3000, 7);
     writeRecording(at("a.q7582rec"), w);
     auto reader = RecordingReader::open(at("a.q7582rec"), &error);
     ASSERT_TRUE(reader) << error.toStdString();
-    EXPECT_EQ(reader->meta().siteName, "Hall");
-    EXPECT_EQ(reader->meta().names, "zone 1=Entrance");
-    EXPECT_EQ(reader->span().firstMs, w.events.front().ms);
-    EXPECT_EQ(reader->span().lastMs, w.reads.back().ms);
-    EXPECT_EQ(reader->readCount(), std::int64_t(w.reads.size()));
+    EXPECT_EQ(std::tuple(reader->meta().siteName, reader->meta().names, reader->span().firstMs, reader->span().lastMs,
+                         reader->readCount()),
+              std::tuple(QString("Hall"), QString("zone 1=Entrance"), w.events.front().ms, w.reads.back().ms,
+                         std::int64_t(w.reads.size())));
 
     std::size_t next = 0;
     reader->forEachRead(w.reads.front().ms, w.reads.back().ms, [&](const RecordedRead& r) {
@@ -148,13 +146,9 @@ TEST_F(RecordingReaderTest, RebuildsWhatWasRecordedExactly)
     }
     const auto events = reader->events(w.events[1].ms, w.reads.back().ms);
     ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[1].kind, TapEvent::ConnectedGenerator);
-    EXPECT_EQ(events[1].detail, "generator");
-}
+    EXPECT_EQ(std::tuple(events[1].kind, events[1].detail), std::tuple(TapEvent::ConnectedGenerator, "generator"));
 
-// Anything but a whole recording of this format is refused at once, with its reason.
-TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
-{
+    // Anything but a whole recording of this format is refused at once, with its reason.
     writeRecording(at("good"), scriptedActivity(500, 3));
     const std::string good = read("good");
     ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
@@ -187,25 +181,22 @@ TEST_F(RecordingReaderTest, RefusesWhatIsNotARecording)
         EXPECT_FALSE(RecordingReader::open(name, &error)) << name.toStdString();
         EXPECT_TRUE(error.contains(reason)) << name.toStdString() << ": " << error.toStdString();
     }
-}
 
-// A reader follows a recording still being written, and the writer goes on undisturbed.
-TEST_F(RecordingReaderTest, FollowsARecordingBeingWritten)
-{
+    // A reader follows a recording still being written, and the writer goes on undisturbed.
     auto writer = RecordingWriter::create(at("live"), {}, &error);
     ASSERT_TRUE(writer) << error.toStdString();
     ASSERT_TRUE(feed(*writer, 0, 100)) << writer->readsWritten();
-    auto reader = RecordingReader::open(at("live"), &error);
-    ASSERT_TRUE(reader) << error.toStdString();
-    EXPECT_EQ(reader->readCount(), 100);
+    auto follower = RecordingReader::open(at("live"), &error);
+    ASSERT_TRUE(follower) << error.toStdString();
+    EXPECT_EQ(follower->readCount(), 100);
     record[5] = 9;
     ASSERT_TRUE(feed(*writer, 100, 150)) << writer->readsWritten();
-    EXPECT_TRUE(reader->refresh());
-    EXPECT_EQ(reader->span().lastMs, 1149);
-    EXPECT_EQ(reader->statusAt(1149).master.bytes[5], 9);
+    EXPECT_TRUE(follower->refresh());
+    EXPECT_EQ(follower->span().lastMs, 1149);
+    EXPECT_EQ(follower->statusAt(1149).master.bytes[5], 9);
     writer->stop();
     EXPECT_FALSE(writer->failed()) << writer->failure().toStdString();
-    EXPECT_FALSE(reader->refresh());
+    EXPECT_FALSE(follower->refresh());
 }
 
 // While another program holds the file's write lock the writer waits (Qt's busy timeout): the reads
@@ -256,9 +247,7 @@ TEST_F(RecordingReaderTest, AFullQueueLosesReadsAsAGapAndTheRecordingGoesOn)
         EXPECT_EQ(event.kind, TapEvent::ReadsLost);
         said.emplace_back(event.ms, event.value);
     }
-    EXPECT_EQ(said, missing);
-    EXPECT_EQ(missed, lost);
-    EXPECT_EQ(previous, end);
+    EXPECT_EQ(std::tuple(said, missed, previous), std::tuple(missing, lost, end));
     EXPECT_EQ(reader->statusAt(end).master.bytes[1], 1);
 }
 

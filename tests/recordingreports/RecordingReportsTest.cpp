@@ -84,26 +84,7 @@ protected:
     }
 };
 
-TEST_F(RecordingReports, LanesAreGroupedAndNamedWithTheSiteNames)
-{
-    ASSERT_EQ(lanes.size(), std::size_t(72 + 36 + 36 + 32 + 2 + 12 + 4 + 2));
-    const std::vector<std::pair<std::size_t, QString>> expected = {{0, "Zones|Hall, east"},
-                                                                   {1, "Zones|Hall, east music"},
-                                                                   {72, "Digital inputs|In 1"},
-                                                                   {108, "Digital outputs|Out 1"},
-                                                                   {144, "Units|Unit (1) present"},
-                                                                   {175, "Units|Unit (16) active"},
-                                                                   {176, "Active source|Active source"},
-                                                                   {181, "Levels|VOX 2 level"},
-                                                                   {186, "Levels|CD level"},
-                                                                   {193, "VOX|VOX 2 input"},
-                                                                   {194, "Clock|Master clock"},
-                                                                   {195, "Connection|Connection"}};
-    for (const auto& [i, text] : expected)
-        EXPECT_EQ(laneGroupName(lanes[i].group) + '|' + lanes[i].name, text) << i;
-}
-
-TEST_F(RecordingReports, ChangesPerLaneWithAbsentPartsAndTheGap)
+TEST_F(RecordingReports, LanesAreGroupedAndNamedWithTheSiteNamesAndChangesListedPerLaneWithAbsentPartsAndTheGap)
 {
     rec.add(0);
     setBit(rec.add(100), StatusBlock::BusyZones, 0, true);   // zone 1 busy
@@ -127,6 +108,23 @@ TEST_F(RecordingReports, ChangesPerLaneWithAbsentPartsAndTheGap)
     EXPECT_EQ(changes({0, 24, 74, 80, 176, 194, 195}), expected);
     EXPECT_EQ(changes(lanesOf(lanes, LaneGroup::Inputs), T0 + 250, T0 + 900),
               std::vector<QString>{"15.300Z|Digital inputs|In 3|off|on"});
+
+    // The lanes are grouped and named with the site's names.
+    ASSERT_EQ(lanes.size(), std::size_t(72 + 36 + 36 + 32 + 2 + 12 + 4 + 2));
+    const std::vector<std::pair<std::size_t, QString>> named = {{0, "Zones|Hall, east"},
+                                                                {1, "Zones|Hall, east music"},
+                                                                {72, "Digital inputs|In 1"},
+                                                                {108, "Digital outputs|Out 1"},
+                                                                {144, "Units|Unit (1) present"},
+                                                                {175, "Units|Unit (16) active"},
+                                                                {176, "Active source|Active source"},
+                                                                {181, "Levels|VOX 2 level"},
+                                                                {186, "Levels|CD level"},
+                                                                {193, "VOX|VOX 2 input"},
+                                                                {194, "Clock|Master clock"},
+                                                                {195, "Connection|Connection"}};
+    for (const auto& [i, text] : named)
+        EXPECT_EQ(laneGroupName(lanes[i].group) + '|' + lanes[i].name, text) << i;
 }
 
 TEST_F(RecordingReports, CsvQuotesAndStreamsAndReportsFailures)
@@ -139,8 +137,7 @@ TEST_F(RecordingReports, CsvQuotesAndStreamsAndReportsFailures)
     ASSERT_TRUE(writeEventsCsv(rec, lanes, lanesOf(lanes, LaneGroup::Zones), T0, T0 + 1000, out, &error));
     const QByteArray time = isoTime(T0 + 125).toUtf8();
     EXPECT_EQ(QString(out.data()), "time,group,what,from,to\r\n" + time + ",Zones,\"Hall, east\",off,on\r\n");
-    EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
-    EXPECT_EQ(time.right(5), ".125Z");
+    EXPECT_EQ(std::tuple(csvField("say \"hi\""), time.right(5)), std::tuple("\"say \"\"hi\"\"\"", ".125Z"));
 
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
@@ -273,7 +270,7 @@ protected:
 
 // A minute of master reads, ten a second: input 1 on from 10 s to 20 s, the speech level
 // rising by one every 5 s.
-TEST_F(TimelineColumns, CoarseFromSummariesFineFromReads)
+TEST_F(TimelineColumns, CoarseFromSummariesFineFromReadsAndAUnitIsActiveOnlyWhileTheSourceIsThatUnit)
 {
     {
         auto writer = RecordingWriter::create(file, {"Site", {}}, &error);
@@ -308,14 +305,11 @@ TEST_F(TimelineColumns, CoarseFromSummariesFineFromReads)
     // 20 s a column, from the blocks' summaries (6.4 s each, so a block across a column's
     // edge counts in both): the input on and off, the level's range.
     EXPECT_EQ(text(T1, T1 + 60000, 3), "0~1 0~1 0-0 0~5 3~8 7~11 ");
-}
 
-// The active source: input 1, then unit 1 (priority 2), then unit 2, 10 s each. Unit 1's
-// lane is on only while the source is a unit and its number is 1.
-TEST_F(TimelineColumns, AUnitIsActiveOnlyWhileTheSourceIsThatUnit)
-{
+    // The active source: input 1, then unit 1 (priority 2), then unit 2, 10 s each. Unit 1's
+    // lane is on only while the source is a unit and its number is 1.
     {
-        auto writer = RecordingWriter::create(file, {"Site", {}}, &error);
+        auto writer = RecordingWriter::create(at("units.q7582rec"), {"Site", {}}, &error);
         ASSERT_TRUE(writer) << error.toStdString();
         StatusBlock s;
         for (int k = 0; k < 300; ++k) {
@@ -326,22 +320,22 @@ TEST_F(TimelineColumns, AUnitIsActiveOnlyWhileTheSourceIsThatUnit)
         }
         writer->stop();
     }
-    const auto reader = RecordingReader::open(file, &error);
-    ASSERT_TRUE(reader) << error.toStdString();
-    const TimelineSummaries summaries(*reader);
-    const auto text = [&](qint64 from, qint64 to, int n) {
+    const auto units = RecordingReader::open(at("units.q7582rec"), &error);
+    ASSERT_TRUE(units) << error.toStdString();
+    const TimelineSummaries unitSummaries(*units);
+    const auto unitText = [&](qint64 from, qint64 to, int n) {
         std::string t;
-        const auto columns = summaries.columns({{LaneGroup::Units, LaneField::UnitActive, 0, {}}}, {0}, from, to, n);
+        const auto columns =
+            unitSummaries.columns({{LaneGroup::Units, LaneField::UnitActive, 0, {}}}, {0}, from, to, n);
         for (const LaneColumn& c : columns[0])
             t += std::to_string(c.low) + (c.changed ? "~" : "-") + std::to_string(c.high) + " ";
         return t;
     };
-    EXPECT_EQ(text(T1 + 9000, T1 + 11000, 4), "0-0 0-0 1~1 1-1 ");
-    EXPECT_EQ(text(T1 + 19000, T1 + 21000, 4), "1-1 1-1 0~0 0-0 ");
+    EXPECT_EQ(unitText(T1 + 9000, T1 + 11000, 4), "0-0 0-0 1~1 1-1 ");
+    EXPECT_EQ(unitText(T1 + 19000, T1 + 21000, 4), "1-1 1-1 0~0 0-0 ");
     // From the summaries (6.4 s blocks): off before 6.4 s and after 25.6 s, on from 12.8 s to 19.2 s.
-    EXPECT_EQ(text(T1, T1 + 6000, 1), "0-0 ");
-    EXPECT_EQ(text(T1 + 13000, T1 + 19000, 1), "1-1 ");
-    EXPECT_EQ(text(T1 + 26000, T1 + 29900, 1), "0-0 ");
+    EXPECT_EQ(std::tuple(unitText(T1, T1 + 6000, 1), unitText(T1 + 13000, T1 + 19000, 1)), std::tuple("0-0 ", "1-1 "));
+    EXPECT_EQ(unitText(T1 + 26000, T1 + 29900, 1), "0-0 ");
 }
 
 } // namespace

@@ -248,7 +248,7 @@ TEST_F(ConfigurationReports, StatusListsSettingsUnitsAndSlavesInOrder)
     EXPECT_EQ(report.lines[units + 2].style, ReportStyle::SubHeading);
 }
 
-TEST_F(ConfigurationReports, ComparisonNamesOneChangedItemOfEachKindOutOfRangeAsInvalidAndNothingElse)
+TEST_F(ConfigurationReports, ComparisonNamesOneChangedItemOfEachKindAsInvalidNothingElseAndHidesNoChangedBit)
 {
     names.units[7] = "Desk lobby";
     from.key(7, 3).zones().set(0, 7);
@@ -287,12 +287,9 @@ TEST_F(ConfigurationReports, ComparisonNamesOneChangedItemOfEachKindOutOfRangeAs
     for (const char* section :
          {"Units", "Message events", "Out events", "VOX", "IN/OUT logic", "Timer events", "Other bytes"})
         EXPECT_TRUE(text.contains(section)) << section;
-}
 
-// Whatever bit changes, some line says so: a sample of bits over the whole image, and
-// two images that differ everywhere. An image compared with itself says so.
-TEST_F(ConfigurationReports, ComparisonNoChangedBitIsHiddenAndNoChangeIsSaid)
-{
+    // Whatever bit changes, some line says so: a sample of bits over the whole image, and
+    // two images that differ everywhere. An image compared with itself says so.
     buildDefaultConfiguration(from, 3);
     to = from;
     const ConfigurationComparison same = compare();

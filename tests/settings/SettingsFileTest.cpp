@@ -61,20 +61,7 @@ TEST_F(SettingsFolder, NameTablesDefaultsFirstThenLinesBecomeNamesWithoutSpillin
     EXPECT_EQ(names.unitCaption(9), "Trailing    (9)");                      // in force until the next start
 }
 
-TEST(SettingsRecords, MatchKeyEqualsValueWordsWithTheReadersQuirks)
-{
-    EXPECT_EQ(records("  help\t=english   mapfile  =\n\n x\r\n"), "[help|english][mapfile|x]");
-    // No blank before "=": the key swallows it and the record is dropped.
-    EXPECT_EQ(records("help=english\nmapfile = m"), "[mapfile|m]");
-    // A key without "=" or without a value is dropped.
-    EXPECT_EQ(records("orphan help = = x help ="), "[help|=]");
-    // Longer words are cut at 51 characters; their rest is not a word of its own.
-    const std::string longWord(80, 'v'), cut(51, 'v');
-    EXPECT_EQ(records("help = " + longWord + " " + longWord + " = x"), "[help|" + cut + "][" + cut + "|x]");
-    EXPECT_EQ(records(std::string("a\0b = c", 7)), std::string("[a\0b|c]", 7));
-}
-
-TEST_F(SettingsFolder, FirstStartWritesTheStartValuesThenRecordsAreReadInAnyOrder)
+TEST_F(SettingsFolder, FirstStartWritesTheStartValuesThenRecordsAreReadInAnyOrderMatchingKeyEqualsValueWords)
 {
     const std::string startValues = "Lingua = (null)\r\nmapfile = (null)\r\nhelp = italiano\r\n";
     SettingsFile first(dir());
@@ -106,6 +93,17 @@ TEST_F(SettingsFolder, FirstStartWritesTheStartValuesThenRecordsAreReadInAnyOrde
     EXPECT_EQ(withList.languages, (std::vector<std::string>{"italiano", "english", std::string(51, 'w'), "a", "b", "c",
                                                             "d", "e", "f", "g"}));
     EXPECT_EQ(withList.settings.Lingua, "(null)");
+
+    // Records match key = value words, with the reader's quirks.
+    EXPECT_EQ(records("  help\t=english   mapfile  =\n\n x\r\n"), "[help|english][mapfile|x]");
+    // No blank before "=": the key swallows it and the record is dropped.
+    EXPECT_EQ(records("help=english\nmapfile = m"), "[mapfile|m]");
+    // A key without "=" or without a value is dropped.
+    EXPECT_EQ(records("orphan help = = x help ="), "[help|=]");
+    // Longer words are cut at 51 characters; their rest is not a word of its own.
+    const std::string longWord(80, 'v'), cut(51, 'v');
+    EXPECT_EQ(records("help = " + longWord + " " + longWord + " = x"), "[help|" + cut + "][" + cut + "|x]");
+    EXPECT_EQ(records(std::string("a\0b = c", 7)), std::string("[a\0b|c]", 7));
 }
 
 // A failure keeps the names and the settings in force and says which file failed.

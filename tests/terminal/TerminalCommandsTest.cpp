@@ -118,9 +118,8 @@ TEST_F(SiteCommands, AnotherSitesConfigurationIsRefusedRecognisedAndCompared)
     for (const auto& c : cases) {
         r = run(QStringList{"-C", "Hotel B", "download", "--dry-run"} + c.arguments, c.sim);
         SCOPED_TRACE(c.arguments.join(' ').toStdString() + "\n" + r.err.toStdString());
-        EXPECT_EQ(r.exitCode, c.status);
-        EXPECT_EQ(r.out.left(c.out.size()).toStdString(), c.out.toStdString());
-        EXPECT_EQ(r.err.section('\n', 1).toStdString(), c.err.toStdString());
+        EXPECT_EQ(std::tuple(r.exitCode, r.out.left(c.out.size()).toStdString(), r.err.section('\n', 1).toStdString()),
+                  std::tuple(c.status, c.out.toStdString(), c.err.toStdString()));
         if (c.status == 1) {
             EXPECT_TRUE(r.out.contains("Configuration comparison\nFrom: history/" + historyBefore.first()));
         }

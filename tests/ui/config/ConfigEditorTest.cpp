@@ -412,8 +412,7 @@ TEST_F(EditorUndo, ButtonsNameTheStepAndUndoingToTheStartAsksNothing)
 
     child<QAction>("RedoKey")->trigger();
     edit("ZoneCell0_0"); // a new edit drops what could be redone
-    EXPECT_FALSE(child<QPushButton>("RedoButton")->isEnabled());
-    EXPECT_TRUE(modified());
+    EXPECT_EQ(std::pair(child<QPushButton>("RedoButton")->isEnabled(), modified()), std::pair(false, true));
 }
 
 // A pixel inside a widget's frame, clear of its centred text: its background.
@@ -448,7 +447,7 @@ protected:
     QTimeEdit* picker(const char* name) { return child<QTimeEdit>(name); }
 };
 
-TEST_F(TimerPageTest, ShowingAnAllZeroTimerRepairsDateAndPriorityAndShowsItOneTimeAndOff)
+TEST_F(TimerPageTest, AnAllZeroTimerIsRepairedOnShowingThenThePeriodDialogsBoundFollowsTheStartTime)
 {
     image.timer(1).setFlags(0x80); // enabled, but with nothing to do
     showTimers();
@@ -457,10 +456,8 @@ TEST_F(TimerPageTest, ShowingAnAllZeroTimerRepairsDateAndPriorityAndShowsItOneTi
     EXPECT_EQ(std::tuple(timer().start()[Bcd::Weekday], timer().priority(), timer().enabled(), modified()),
               std::tuple(Byte(7), 1, false, true));
     EXPECT_EQ(std::tuple(child<QLabel>("SToe")->text(), button("SpeedButton9")->text()), std::tuple("None", "Off"));
-}
 
-TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTime)
-{
+    image.timer(1).setFlags(0);
     prepare(QTime(8, 0, 0));
     showTimers();
     // The period box of a one-time timer is disabled and drawn so, not white.
@@ -485,7 +482,7 @@ TEST_F(TimerPageTest, PeriodicSwitchAndAPeriodDialogWhoseBoundFollowsTheStartTim
     EXPECT_EQ(timer().periodSeconds(), 14399);
 }
 
-TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedAndPutBack)
+TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedRepeatKindsDayButtonsEdgesAndPriority)
 {
     prepare(QTime(10, 0, 0), 600, 3600);
     showTimers();
@@ -505,42 +502,7 @@ TEST_F(TimerPageTest, StartAndStopTimesThatContradictAreRefusedAndPutBack)
     child<QDateEdit>("DTPday")->setDate(QDate(2027, 1, 1)); // a Friday
     EXPECT_EQ(std::tuple(timer().start()[Bcd::Weekday], timer().start()[Bcd::Year], modified()),
               std::tuple(Byte(0x05), Byte(0x27), true));
-}
 
-TEST_F(TimerPageTest, MessageEventSlotsTheTwoListsAndTheEnableRule)
-{
-    prepare(QTime(10, 0, 0));
-    showTimers();
-    button("SpeedButton9")->click(); // nothing to do: stays off, not an edit, and says why
-    EXPECT_EQ(std::tuple(button("SpeedButton9")->isChecked(), timer().enabled(), modified()),
-              std::tuple(false, false, false));
-    EXPECT_EQ(dialogs.warnings, (std::vector<test::ScriptedDialogs::Box>{{"", TimerWithNothingToDo}}));
-
-    image.timer(1).setMessageEvent(0, 5);
-    image.timer(1).setMessageEvent(2, 9);
-    showTimers();
-    auto* chosen = child<QListWidget>("ListBox2");
-    ASSERT_EQ(chosen->count(), 2);
-    EXPECT_EQ(chosen->item(1)->text(), "Message event 9");
-    EXPECT_EQ(std::tuple(timer().messageEvent(1), modified()), std::tuple(0, false)); // valid: left as it is
-    image.timer(1).setMessageEvent(1, 200);
-    showTimers();
-    EXPECT_EQ(std::tuple(chosen->count(), timer().messageEvent(1), timer().messageEvent(2), modified()),
-              std::tuple(2, 9, 0, true));
-
-    for (int e : {19, 21})
-        child<QListWidget>("ListBox1")->item(e)->setSelected(true);
-    button("Button2")->click();
-    EXPECT_EQ(timer().messageEvent(3), 22);
-    button("SpeedButton9")->click();
-    EXPECT_TRUE(timer().enabled());
-    chosen->selectAll();
-    button("Button1")->click();
-    EXPECT_EQ(std::tuple(chosen->count(), timer().messageEvent(0), timer().enabled()), std::tuple(0, 0, false));
-}
-
-TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
-{
     prepare(QTime(10, 0, 0));
     image.timer(1).setRepeatDays(0x80 | 0x05); // bit 7 unused: dropped
     image.timer(1).setFlags(0x34 | 0x48);      // both edges: rising wins; bits 3 and 6 are the device's
@@ -575,12 +537,44 @@ TEST_F(TimerPageTest, RepeatKindsDayButtonsEdgesAndPriority)
     EXPECT_GT(colourDistance(background(toggle), released), 120);
 }
 
+TEST_F(TimerPageTest, MessageEventSlotsTheTwoListsAndTheEnableRule)
+{
+    prepare(QTime(10, 0, 0));
+    showTimers();
+    button("SpeedButton9")->click(); // nothing to do: stays off, not an edit, and says why
+    EXPECT_EQ(std::tuple(button("SpeedButton9")->isChecked(), timer().enabled(), modified()),
+              std::tuple(false, false, false));
+    EXPECT_EQ(dialogs.warnings, (std::vector<test::ScriptedDialogs::Box>{{"", TimerWithNothingToDo}}));
+
+    image.timer(1).setMessageEvent(0, 5);
+    image.timer(1).setMessageEvent(2, 9);
+    showTimers();
+    auto* chosen = child<QListWidget>("ListBox2");
+    ASSERT_EQ(chosen->count(), 2);
+    EXPECT_EQ(chosen->item(1)->text(), "Message event 9");
+    EXPECT_EQ(std::tuple(timer().messageEvent(1), modified()), std::tuple(0, false)); // valid: left as it is
+    image.timer(1).setMessageEvent(1, 200);
+    showTimers();
+    EXPECT_EQ(std::tuple(chosen->count(), timer().messageEvent(1), timer().messageEvent(2), modified()),
+              std::tuple(2, 9, 0, true));
+
+    for (int e : {19, 21})
+        child<QListWidget>("ListBox1")->item(e)->setSelected(true);
+    button("Button2")->click();
+    EXPECT_EQ(timer().messageEvent(3), 22);
+    button("SpeedButton9")->click();
+    EXPECT_TRUE(timer().enabled());
+    chosen->selectAll();
+    button("Button1")->click();
+    EXPECT_EQ(std::tuple(chosen->count(), timer().messageEvent(0), timer().enabled()), std::tuple(0, 0, false));
+}
+
 void setStart(TimerEventRecord r, int h, int m, int s) { writeStart(r, QDate(2026, 3, 14), QTime(h, m, s)); }
 
 // 31 February passes every field check but is no date; a nibble above 9 is no BCD digit
 // even when tens*10+units is in range; weekdays run 1..7. An invalid period, or a forced
 // minute past midnight, makes a timer non-periodic. The slots stay sixteen.
-TEST(TimerRules, InvalidStartsPeriodsAndSlotsAreRefusedOrCut)
+TEST(EditRules, TimerStartsPeriodsAndSlotsAreRefusedOrCutIoEdgesAndPriorityWrap)
 {
     ConfigImage image;
     TimerEventRecord r = image.timer(5);
@@ -612,6 +606,20 @@ TEST(TimerRules, InvalidStartsPeriodsAndSlotsAreRefusedOrCut)
     const std::vector<int> added = addToSelection(std::vector<int>(15, 1), {3, 4, 5});
     EXPECT_EQ(std::tuple(added.size(), added.back()), std::tuple(16u, 3));
     EXPECT_EQ(addToSelection({7}, {7}), (std::vector<int>{7, 7})); // a repeat is added again
+
+    // An I/O line: releasing one edge keeps the other; the priority wraps after seven.
+    Byte a = 0x08 | 0x03 | 0x40; // negative level, priority 3, bit 6 preserved
+    EXPECT_EQ(risingEdge(a, true, false), CellColour::White);
+    EXPECT_EQ(a, 0x10 | 0x03 | 0x40); // logic bit cleared with the edge
+    a |= 0x20;
+    EXPECT_EQ(risingEdge(a, false, true), std::nullopt); // falling still down: stays white
+    EXPECT_EQ(IoLine::transition(a), 2);
+    EXPECT_EQ(fallingEdge(a, false, false), CellColour::Green);
+    EXPECT_EQ(a, 0x03 | 0x40);
+
+    a = 0x87;
+    EXPECT_EQ(stepPriority(a, 7), 1);
+    EXPECT_EQ(a, 0x81);
 }
 
 // Clicks a cell n times from the colour the record gives it; returns the colours seen.
@@ -689,22 +697,6 @@ TEST(GridBoxes, PrefillsRepairsAndAnswersLeaveValidValuesAndARefusalSaysWhy)
                      numberRefusal("99999999999999999999", 0, 127), periodRefusal("5", 43200)}),
         QStringList({"'12a' is not a whole number.", "0 is less than 1.", "99999999999999999999 is more than 127.",
                      "5 is less than 10. 0 makes the event not periodic."}));
-}
-
-TEST(IoLogicRules, ReleasingOneEdgeKeepsTheOtherAndPriorityWrapsAfterSeven)
-{
-    Byte a = 0x08 | 0x03 | 0x40; // negative level, priority 3, bit 6 preserved
-    EXPECT_EQ(risingEdge(a, true, false), CellColour::White);
-    EXPECT_EQ(a, 0x10 | 0x03 | 0x40); // logic bit cleared with the edge
-    a |= 0x20;
-    EXPECT_EQ(risingEdge(a, false, true), std::nullopt); // falling still down: stays white
-    EXPECT_EQ(IoLine::transition(a), 2);
-    EXPECT_EQ(fallingEdge(a, false, false), CellColour::Green);
-    EXPECT_EQ(a, 0x03 | 0x40);
-
-    a = 0x87;
-    EXPECT_EQ(stepPriority(a, 7), 1);
-    EXPECT_EQ(a, 0x81);
 }
 
 // The default configuration matches nothing; a crafted one lists each match character for character.

@@ -100,7 +100,7 @@ protected:
 // Every context has a topic in both languages, with the same files in each. Every topic has
 // a title and is in the contents; every link resolves; every option a topic tells to type is
 // one the manager or the simulator takes.
-TEST(HelpTopics, EveryContextHasATopicEveryLinkResolvesAndEveryOptionIsTaken)
+TEST(HelpTopics, EveryContextHasATopicEveryLinkResolvesEveryOptionIsTakenAndItsPlaceIsWhollyOnScreen)
 {
     for (const bool italian : {true, false}) // a number without a topic would open the contents
         for (const int context : HelpContext::All)
@@ -144,6 +144,26 @@ TEST(HelpTopics, EveryContextHasATopicEveryLinkResolvesAndEveryOptionIsTaken)
                         << "names " << m.captured().toStdString();
         }
     }
+
+    // The help window goes beside or over its caller, always wholly on screen.
+    using namespace helpPlacement;
+    const QRect screen(0, 0, 1920, 1040);    // 1920 x 1080 less a panel
+    const QRect second(1920, 0, 1280, 1000); // a second screen to the right: its own edges count, not zero
+    const QSize help(560, 510);
+    const std::tuple<QRect, QRect, QPoint> besides[] = {
+        {QRect(100, 50, 850, 680), screen, {958, 50}},     // room on the right: beside it, top edges level
+        {QRect(1000, 50, 850, 680), screen, {432, 50}},    // else on the left
+        {QRect(200, 600, 1600, 700), screen, {1240, 530}}, // else over its right part
+        {QRect(2600, 100, 500, 400), second, {2600 - Gap - 560, 100}}};
+    for (const auto& [anchor, on, at] : besides)
+        EXPECT_EQ(beside(help, anchor, on), QRect(at, help)) << anchor.x();
+    // Over a modal caller, inside its top right corner with its title bar in sight; back on
+    // screen at the screen's corner.
+    EXPECT_EQ(over(help, QRect(300, 200, 850, 450), screen), QRect(QPoint(1149 - 32 - 559, 232), help));
+    EXPECT_EQ(over(help, QRect(1700, 900, 600, 400), screen), QRect(QPoint(1360, 530), help));
+    // A window larger than the screen is cut to it; one above or left of it comes back.
+    EXPECT_EQ(onScreen(QRect(-50, -20, 2400, 1200), screen), screen);
+    EXPECT_EQ(onScreen(QRect(-50, -20, 100, 100), screen), QRect(0, 0, 100, 100));
 }
 
 TEST_F(HelpCaptions, EveryQuotedCaptionIsOneTheProgramShows)
@@ -263,28 +283,6 @@ protected:
 };
 
 } // namespace
-
-TEST(HelpPlacement, BesideOrOverItsCallerAndAlwaysWhollyOnScreen)
-{
-    using namespace helpPlacement;
-    const QRect screen(0, 0, 1920, 1040);    // 1920 x 1080 less a panel
-    const QRect second(1920, 0, 1280, 1000); // a second screen to the right: its own edges count, not zero
-    const QSize help(560, 510);
-    const std::tuple<QRect, QRect, QPoint> besides[] = {
-        {QRect(100, 50, 850, 680), screen, {958, 50}},     // room on the right: beside it, top edges level
-        {QRect(1000, 50, 850, 680), screen, {432, 50}},    // else on the left
-        {QRect(200, 600, 1600, 700), screen, {1240, 530}}, // else over its right part
-        {QRect(2600, 100, 500, 400), second, {2600 - Gap - 560, 100}}};
-    for (const auto& [anchor, on, at] : besides)
-        EXPECT_EQ(beside(help, anchor, on), QRect(at, help)) << anchor.x();
-    // Over a modal caller, inside its top right corner with its title bar in sight; back on
-    // screen at the screen's corner.
-    EXPECT_EQ(over(help, QRect(300, 200, 850, 450), screen), QRect(QPoint(1149 - 32 - 559, 232), help));
-    EXPECT_EQ(over(help, QRect(1700, 900, 600, 400), screen), QRect(QPoint(1360, 530), help));
-    // A window larger than the screen is cut to it; one above or left of it comes back.
-    EXPECT_EQ(onScreen(QRect(-50, -20, 2400, 1200), screen), screen);
-    EXPECT_EQ(onScreen(QRect(-50, -20, 100, 100), screen), QRect(0, 0, 100, 100));
-}
 
 // Beside its owner first, its topic in the language in force; where the user left it after.
 TEST_F(HelpWindowTest, OpensBesideItsOwnerInTheLanguageInForceAndStaysWhereLeft)

@@ -71,8 +71,7 @@ TEST_F(ClosingAndTransfers, AChangedConfigurationIsAskedAboutAndARunningTransfer
     EXPECT_EQ(caption(), ClosingNotice);
     EXPECT_TRUE(shared.closing);
     window->close();
-    EXPECT_EQ(dialogs.questions, QStringList{ForceCloseQuestion});
-    EXPECT_EQ(closings, 0);
+    EXPECT_EQ(std::tuple(dialogs.questions, closings), std::tuple(QStringList{ForceCloseQuestion}, 0));
     end(TransferKind::Download, TransferEnd::Failed, TransferFault::LinkLost, 70);
     EXPECT_EQ(closings, 0); // the failure is told first, not from inside the worker's call
     ASSERT_TRUE(spinUntil([&] { return closings == 1; }, 1000));
@@ -304,8 +303,7 @@ TEST_F(ClosingAndTransfers, FailuresAreToldAPartialDownloadStaysMarkedAndARestar
     shared.requests.legalFileWriteRequest = true;
     end(TransferKind::LegalTable, TransferEnd::Restarting, TransferFault::LinkLost, 0, 1);
     find<QToolButton>("CancelTransfer")->click();
-    EXPECT_FALSE(shared.requests.legalFileWriteRequest);
-    EXPECT_FALSE(cancelShown());
+    EXPECT_EQ(std::pair(bool(shared.requests.legalFileWriteRequest), cancelShown()), std::pair(false, false));
 }
 
 // A chip remembering every request frame the link writes through it. It can hold the
@@ -578,8 +576,7 @@ TEST_P(TransfersWithSimulator, AFailingUploadGivesUpAfterThreeRestartsEscCancels
     ASSERT_TRUE(spinUntil([&] { return sent(Frame::ReadStatus).size() > polls; }, TransferMs));
     const std::size_t reads = sent(Frame::ReadConfig).size();
     serveEventsFor(1500);
-    EXPECT_EQ(sent(Frame::ReadConfig).size(), reads);
-    EXPECT_EQ(dialogs.warnings.size(), 1u);
+    EXPECT_EQ(std::tuple(sent(Frame::ReadConfig).size(), dialogs.warnings.size()), std::tuple(reads, 1u));
     ASSERT_TRUE(sim.control("unplug 1")); // while polling: the next request finds the line gone
     EXPECT_TRUE(spinUntil([&] { return shared.connectionState == ConnectionState::NotConnected; }));
     window->stopLink();
@@ -645,8 +642,7 @@ TEST_P(TransfersWithSimulator, RecordFromTheWindowKeepsTheReadsAndSaysWhatItDoes
     EXPECT_EQ(opened, QStringList{tmp.filePath("recordings/" + path)});
     reader->refresh();
     const RecordedStatus last = reader->statusAt(reader->span().lastMs);
-    EXPECT_EQ(last.device, RecordedDevice::Master);
-    EXPECT_EQ(last.master.masterAddress(), 2);
+    EXPECT_EQ(std::tuple(last.device, last.master.masterAddress()), std::tuple(RecordedDevice::Master, 2));
     EXPECT_EQ(reader->meta().siteName, QDir(tmp.path()).dirName());
 
     ASSERT_TRUE(QDir(tmp.path()).rename("recordings", "kept"));

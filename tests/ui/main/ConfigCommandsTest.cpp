@@ -38,13 +38,6 @@ protected:
 
 std::string imageBytes(Byte fill) { return std::string(ConfigImage::Size, char(fill)); }
 
-TEST(ExtensionRule, OnlyANameWithoutExtensionGainsCfi)
-{
-    EXPECT_EQ(withCfiExtension("/home/x/my.configs/abc"), "/home/x/my.configs/abc.cfi");
-    EXPECT_EQ(withCfiExtension("abc."), "abc."); // the dot alone is an extension
-    EXPECT_EQ(withCfiExtension("/home/x/my.configs/abc.cfi"), "/home/x/my.configs/abc.cfi");
-}
-
 // The caption names origin and modification at once; each command shows it at once.
 TEST_F(ConfigCommands, ProvenanceFollowsEveryEventOfItsTable)
 {
@@ -223,7 +216,7 @@ TEST_F(ConfigCommands, CompareShowsTheDifferencesAndChangesNothing)
 
 // Open and Compare start in the folder of the file chosen last; a cancelled dialog
 // leaves it; a folder chosen in a folder dialog is where the next one starts.
-TEST_F(ConfigCommands, OpenDialogsStartWhereTheLastOneWasLeft)
+TEST_F(ConfigCommands, OpenDialogsStartWhereTheLastOneWasLeftAndOnlyANameWithoutExtensionGainsCfi)
 {
     ASSERT_TRUE(QDir(tmp.path()).mkpath("site"));
     write("site/hall.cfi", imageBytes(1));
@@ -237,6 +230,11 @@ TEST_F(ConfigCommands, OpenDialogsStartWhereTheLastOneWasLeft)
     EXPECT_EQ(dialogs.getExistingDirectory(window.get(), "Message list folder"), tmp.path());
     trigger("Open1");
     EXPECT_EQ(dialogs.startFolders.back(), QDir(tmp.path()).absolutePath());
+
+    // Only a name without an extension gains .cfi.
+    EXPECT_EQ(withCfiExtension("/home/x/my.configs/abc"), "/home/x/my.configs/abc.cfi");
+    EXPECT_EQ(withCfiExtension("abc."), "abc."); // the dot alone is an extension
+    EXPECT_EQ(withCfiExtension("/home/x/my.configs/abc.cfi"), "/home/x/my.configs/abc.cfi");
 }
 
 // Qt's file dialog reaches the working folder by its absolute name; one that is not UTF-8

@@ -106,12 +106,17 @@ TEST_F(CellGridTest, EachCellShowsItsOwnToolTipAndIsNamedForAccessibility)
 
 QImage opaque(const QPixmap& shot) { return shot.toImage().convertToFormat(QImage::Format_RGB32); }
 
+struct ProbedSlider : LevelSlider {
+    using LevelSlider::initStyleOption; // what keys and mouse work on
+    using LevelSlider::LevelSlider;
+};
+
 // The window has its grids and panels draw their disabled look ahead while it is idle. Drawn
 // ahead or on the spot, enabled or not, a grid's part looks the same with its gaps unpainted,
 // a cell as the framed text it replaces and a panel as the style draws a group box, also
 // after the panel's title and size change. (Panels lower than 96 pixels: a taller one would
 // be filled by Qt's thread pool, which ThreadSanitizer cannot follow.)
-TEST(DisabledLook, DrawnAheadOrOnTheSpotItLooksTheSame)
+TEST(DisabledLook, DrawnAheadOrOnTheSpotItLooksTheSameAndASlidersFillGrowsWithTheLevel)
 {
     QWidget host;
     host.resize(600, 400);
@@ -153,17 +158,9 @@ TEST(DisabledLook, DrawnAheadOrOnTheSpotItLooksTheSame)
         panel->resize(300, 80);
     }
     same("new title and size");
-}
 
-struct ProbedSlider : LevelSlider {
-    using LevelSlider::initStyleOption; // what keys and mouse work on
-    using LevelSlider::LevelSlider;
-};
-
-// A vertical slider is drawn mirrored, from the bottom up: its fill grows with the level
-// while the handle stays where keys and mouse have it. A horizontal one is drawn as it is.
-TEST(LevelSliderLook, TheFillGrowsWithTheLevelWhileTheHandleStays)
-{
+    // A vertical slider is drawn mirrored, from the bottom up: its fill grows with the level
+    // while the handle stays where keys and mouse have it. A horizontal one is drawn as it is.
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
     ProbedSlider slider(Qt::Vertical, nullptr);
     slider.setStyle(fusion.get());
@@ -197,7 +194,7 @@ TEST(LevelSliderLook, TheFillGrowsWithTheLevelWhileTheHandleStays)
 
 // The level tag follows the moved slider and hides after its time; the status bar's notice
 // stands in for the caption until cleared.
-TEST(PanelWidgetsTest, LevelTagFollowsTheSliderAndTheStatusBarNoticeStandsInForTheCaption)
+TEST(PanelWidgetsTest, LevelTagFollowsTheSliderTheNoticeStandsInForTheCaptionAndABoxTitleIsReadWhole)
 {
     QWidget area;
     VoxPanel vox(&area);
@@ -238,25 +235,22 @@ TEST(PanelWidgetsTest, LevelTagFollowsTheSliderAndTheStatusBarNoticeStandsInForT
         bar->offerCancel(offered);
         EXPECT_EQ(std::pair(cancel->isHidden(), esc->isEnabled()), std::pair(!offered, offered));
     }
-}
 
-// A title is read whole beside the title bar's buttons, but never wider than the screen.
-// Enter takes the default button: OK only where OK just goes on.
-TEST(BoxWidth, ATitleIsReadWholeButNeverWiderThanTheScreenAndEnterPressesTheButtonGiven)
-{
-    EXPECT_EQ(messageBoxWidthForTitle(0, 13, 1920), 0);
-    EXPECT_EQ(messageBoxWidthForTitle(300, 13, 1920), 300 + 8 * 13);
-    EXPECT_EQ(messageBoxWidthForTitle(2000, 13, 960), 960);
+    // A title is read whole beside the title bar's buttons, but never wider than the screen.
+    // Enter takes the default button: OK only where OK just goes on.
+    EXPECT_EQ(std::tuple(messageBoxWidthForTitle(0, 13, 1920), messageBoxWidthForTitle(300, 13, 1920),
+                         messageBoxWidthForTitle(2000, 13, 960)),
+              std::tuple(0, 300 + 8 * 13, 960));
 
     // The editor's close question, as shown.
-    const QString caption = "Configuration is modified, save changes ?";
-    const auto box = QtDialogProvider::makeBox(QMessageBox::Question, caption, "Yes = save & quit\nNo = quit",
+    const QString title = "Configuration is modified, save changes ?";
+    const auto box = QtDialogProvider::makeBox(QMessageBox::Question, title, "Yes = save & quit\nNo = quit",
                                                QMessageBox::Yes | QMessageBox::No, nullptr);
     box->show(); // a box sizes itself when shown
     QCoreApplication::processEvents();
     const QFontMetrics metrics(box->font());
-    EXPECT_EQ(box->windowTitle(), caption);
-    EXPECT_GE(box->width(), messageBoxWidthForTitle(metrics.horizontalAdvance(caption), metrics.height(), 1920));
+    EXPECT_EQ(box->windowTitle(), title);
+    EXPECT_GE(box->width(), messageBoxWidthForTitle(metrics.horizontalAdvance(title), metrics.height(), 1920));
 
     const auto untitled =
         QtDialogProvider::makeBox(QMessageBox::Warning, QString(), "Invalid 'Stop time'", QMessageBox::Ok, nullptr);

@@ -74,8 +74,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightI
 
     // The card's root: its MSGVELA is used, and a missing list is created even after Cancel.
     openFolder(tmp.path());
-    EXPECT_EQ(list(), ";Unknown description\r\n");
-    EXPECT_EQ(title(), "Unknown description");
+    EXPECT_EQ(std::tuple(list(), title()), std::tuple(";Unknown description\r\n", "Unknown description"));
     expectOpen(true);
 
     // Both Exits close the window; the folder is still open when it comes back.

@@ -103,9 +103,9 @@ TEST_F(TimelineWindowTest, AsksInTheRecordingsFolderAndNamesTheLanesAsTheSiteDoe
     ASSERT_TRUE(window);
     EXPECT_EQ(window->windowTitle(), "r.q7582rec - Hall - Timeline");
     const int zone = laneNamed(*window, "Entrance"), input = laneNamed(*window, "Fire door");
-    EXPECT_EQ(window->lanes()[std::size_t(zone)].field, LaneField::ZoneBusy);
-    EXPECT_EQ(window->lanes()[std::size_t(input)].field, LaneField::Input);
-    EXPECT_EQ(test::child<QListWidget>(*window, "TimelineLanes")->item(input)->text(), "Fire door");
+    EXPECT_EQ(std::tuple(window->lanes()[std::size_t(zone)].field, window->lanes()[std::size_t(input)].field,
+                         test::child<QListWidget>(*window, "TimelineLanes")->item(input)->text()),
+              std::tuple(LaneField::ZoneBusy, LaneField::Input, QString("Fire door")));
     // Grouped as the main window: zones above inputs, each group under its header.
     EXPECT_LT(window->plot().rowTop(zone), window->plot().rowTop(input));
     EXPECT_EQ(window->plot().laneAt(window->plot().rowTop(input) - 1), -1);
@@ -120,16 +120,16 @@ TEST_F(TimelineWindowTest, ZoomsFromTheWholeRecordingDownToSingleReadsAndPansIns
     for (int k = 0; k < 12; ++k)
         key(plot, Qt::Key_Plus);
     EXPECT_EQ(plot.view().length(), NarrowestViewMs);
-    key(plot, Qt::Key_End);
-    EXPECT_EQ(plot.view().toMs, whole.toMs);
-    key(plot, Qt::Key_Right);
-    EXPECT_EQ(plot.view().toMs, whole.toMs);
-    key(plot, Qt::Key_Home);
-    EXPECT_EQ(plot.view().fromMs, T0);
-    key(plot, Qt::Key_Left);
-    EXPECT_EQ(plot.view().fromMs, T0);
-    key(plot, Qt::Key_Right);
-    EXPECT_EQ(plot.view().fromMs, T0 + NarrowestViewMs / 8);
+    // Each key, then the end of the view it must leave (the start when `fromEnd` is false) where.
+    const std::tuple<int, bool, qint64> pans[] = {{Qt::Key_End, true, whole.toMs},
+                                                  {Qt::Key_Right, true, whole.toMs},
+                                                  {Qt::Key_Home, false, T0},
+                                                  {Qt::Key_Left, false, T0},
+                                                  {Qt::Key_Right, false, T0 + NarrowestViewMs / 8}};
+    for (const auto& [k, fromEnd, at] : pans) {
+        key(plot, k);
+        EXPECT_EQ(fromEnd ? plot.view().toMs : plot.view().fromMs, at) << k;
+    }
     for (int k = 0; k < 12; ++k)
         key(plot, Qt::Key_Minus);
     EXPECT_EQ(plot.view(), whole);
@@ -164,15 +164,23 @@ TEST_F(TimelineWindowTest, TheCursorShowsTheStatusOnTheMainWindowsPanels)
         plot.setView({T0, T0 + to});
         test::child<QPushButton>(*window, "CommissioningRecord")->click();
     }
-    EXPECT_EQ(lines.filter("Commissioning record").size(), 2);
-    EXPECT_EQ(lines.filter("Fire door").size(), 1) << lines.join('\n').toStdString();
-    EXPECT_EQ(lines.filter("Entrance").size(), 1) << lines.join('\n').toStdString();
+    EXPECT_EQ(std::tuple(lines.filter("Commissioning record").size(), lines.filter("Fire door").size(),
+                         lines.filter("Entrance").size()),
+              std::tuple(2, 1, 1))
+        << lines.join('\n').toStdString();
 }
 
-TEST_F(TimelineWindowTest, NextAndPreviousChangeLandOnTheSelectedLanesChanges)
+TEST_F(TimelineWindowTest, LanesAreHiddenAndShownAgainAndNextAndPreviousChangeLandOnTheSelectedLanesChanges)
 {
     TimelineWindow* window = openRecording();
     const int zone = laneNamed(*window, "Entrance");
+    const std::size_t all = window->plot().shownLanes().size();
+    test::child<QListWidget>(*window, "TimelineLanes")->item(zone)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(std::pair(window->plot().rowTop(zone), window->plot().shownLanes().size()), std::pair(-1, all - 1));
+    window->showAllLanes();
+    EXPECT_EQ(std::pair(window->plot().rowTop(zone), window->plot().shownLanes().size()),
+              std::pair(int(TimelinePlot::HeaderHeight), all));
+
     std::vector<qint64> changes;
     QString error;
     ReaderStates states(window->reader());
@@ -191,20 +199,6 @@ TEST_F(TimelineWindowTest, NextAndPreviousChangeLandOnTheSelectedLanesChanges)
     EXPECT_EQ(window->plot().cursorMs(), changes.back());
     previous->click();
     EXPECT_EQ(window->plot().cursorMs(), changes[2]);
-}
-
-TEST_F(TimelineWindowTest, LanesAreHiddenAndShownAgain)
-{
-    TimelineWindow* window = openRecording();
-    const int zone = laneNamed(*window, "Entrance");
-    auto* list = test::child<QListWidget>(*window, "TimelineLanes");
-    const std::size_t all = window->plot().shownLanes().size();
-    list->item(zone)->setCheckState(Qt::Unchecked);
-    EXPECT_EQ(window->plot().rowTop(zone), -1);
-    EXPECT_EQ(window->plot().shownLanes().size(), all - 1);
-    window->showAllLanes();
-    EXPECT_EQ(window->plot().rowTop(zone), TimelinePlot::HeaderHeight);
-    EXPECT_EQ(window->plot().shownLanes().size(), all);
 }
 
 TEST_F(TimelineWindowTest, ARecordingBeingWrittenIsFollowedToItsEnd)
@@ -228,8 +222,7 @@ TEST_F(TimelineWindowTest, AFileThatIsNotARecordingIsRefusedWithTheReadersReason
     EXPECT_FALSE(RecordingReader::open(tmp.filePath("bad.q7582rec"), &reason));
     EXPECT_EQ(opener.open(tmp.filePath("bad.q7582rec")), nullptr);
     ASSERT_EQ(dialogs.warnings.size(), 1u);
-    EXPECT_EQ(dialogs.warnings[0].first, "Errore");
-    EXPECT_EQ(dialogs.warnings[0].second, reason);
+    EXPECT_EQ(dialogs.warnings[0], test::ScriptedDialogs::Box("Errore", reason));
     EXPECT_EQ(parent.findChild<TimelineWindow*>(), nullptr);
 
     // A block damaged inside a whole file: said once, when the cursor first needs it.
