@@ -29,14 +29,15 @@ Translators& translators()
 
 LanguageChoice readLanguageChoice(const std::string& path)
 {
-    std::string text;
-    if (!isRegularFile(path) || !readFile(path, text, 256).ok)
+    std::string text; // a missing file, a folder or a device is refused by readFile
+    if (!readFile(path, text, 256).ok)
         return LanguageChoice::Automatic;
-    const QStringList words = QString::fromStdString(text).split(u'=');
-    if (words.size() != 2 || words[0].trimmed() != QLatin1String("interface"))
+    const QString record = QString::fromStdString(text);
+    if (record.section(u'=', 0, 0).trimmed() != QLatin1String("interface"))
         return LanguageChoice::Automatic;
+    const QString value = record.section(u'=', 1).trimmed();
     for (std::size_t i = 0; i < ChoiceNames.size(); ++i)
-        if (words[1].trimmed() == QLatin1String(ChoiceNames[i]))
+        if (value == QLatin1String(ChoiceNames[i]))
             return LanguageChoice(i);
     return LanguageChoice::Automatic;
 }
@@ -50,8 +51,7 @@ bool isItalian(LanguageChoice choice, const QLocale& desktop)
 {
     if (choice != LanguageChoice::Automatic)
         return choice == LanguageChoice::Italian;
-    const QStringList languages = desktop.uiLanguages();
-    return !languages.isEmpty() && languages.front().startsWith(QLatin1String("it"));
+    return desktop.uiLanguages().value(0).startsWith(QLatin1String("it"));
 }
 
 void useInterfaceLanguage(bool italian)
