@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/InterfaceLanguage.h"
 #include "model/FileIo.h"
 #include "model/FilePath.h"
 
@@ -19,6 +20,11 @@
 namespace q7582 {
 
 namespace {
+
+// What a person reads at the terminal; the option names and values stay as typed.
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // QApplication's own options (-style Fusion, -platform offscreen, ...) keep working:
 // accepted here unseen, and left in argv for QApplication to take.
@@ -81,35 +87,38 @@ void printAnswer(const CommandLineAnswer& answer)
 
 namespace {
 
-const QString ManagerDescription =
-    QStringLiteral("Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
-                   "reads and writes the master's configuration and keeps it in .cfi files.\n"
-                   "The manager keeps its settings, name files and history in the folder it is started from:\n"
-                   "that folder is the site (one installation); -C DIR starts in DIR instead, as git -C does.\n"
-                   "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi.\n"
-                   "\n"
-                   "Commands, run without a window in the site they start in, under the same lock as the window:\n"
-                   "  upload [-o FILE]       read the master's configuration into the history (history/) and FILE\n"
-                   "  download FILE          write FILE (32768 bytes) to the master; --master N refuses another\n"
-                   "                         address; a history entry of another master, or a file of another\n"
-                   "                         site, needs --force\n"
-                   "  download FILE --dry-run  print what the Download would change on the master, write nothing:\n"
-                   "                         status 0 no difference, 1 some, 2 what the master holds is unknown\n"
-                   "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
-                   "  history                list the history, newest first, one entry a line\n"
-                   "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
-                   "  record [-o FILE] [--for DURATION]  record every status read, the connection's changes and\n"
-                   "                         what this program writes into FILE (recordings/<date-time>.q7582rec),\n"
-                   "                         until DURATION (90s, 15m, 2h, 1d) has passed or Ctrl-C; status 1 when\n"
-                   "                         writing failed (disk full), the file then holds what came before\n"
-                   "  events RECORDING       list the changes of a recording (time, group, what, from, to);\n"
-                   "                         --csv as CSV, --from and --to TIME (ISO 8601, local time unless\n"
-                   "                         it ends in Z or an offset) limit the span; needs no master\n"
-                   "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does;\n"
-                   "a RECORDING.q7582rec opens its timeline, as \"Report\" > \"Timeline...\" does.\n"
-                   "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
-                   "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
-                   "master or another site's configuration.");
+QString managerDescription()
+{
+    return CommandLineText::tr(
+        "Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,\n"
+        "reads and writes the master's configuration and keeps it in .cfi files.\n"
+        "The manager keeps its settings, name files and history in the folder it is started from:\n"
+        "that folder is the site (one installation); -C DIR starts in DIR instead, as git -C does.\n"
+        "Q7582_PORT=PATH uses that serial device (or the simulator's link) instead of libftdi.\n"
+        "\n"
+        "Commands, run without a window in the site they start in, under the same lock as the window:\n"
+        "  upload [-o FILE]       read the master's configuration into the history (history/) and FILE\n"
+        "  download FILE          write FILE (32768 bytes) to the master; --master N refuses another\n"
+        "                         address; a history entry of another master, or a file of another\n"
+        "                         site, needs --force\n"
+        "  download FILE --dry-run  print what the Download would change on the master, write nothing:\n"
+        "                         status 0 no difference, 1 some, 2 what the master holds is unknown\n"
+        "  status                 print the status report, as \"Report\" > \"Status\" shows it\n"
+        "  history                list the history, newest first, one entry a line\n"
+        "  sites                  list the known sites: name, folder, masters kept, newest entry\n"
+        "  record [-o FILE] [--for DURATION]  record every status read, the connection's changes and\n"
+        "                         what this program writes into FILE (recordings/<date-time>.q7582rec),\n"
+        "                         until DURATION (90s, 15m, 2h, 1d) has passed or Ctrl-C; status 1 when\n"
+        "                         writing failed (disk full), the file then holds what came before\n"
+        "  events RECORDING       list the changes of a recording (time, group, what, from, to);\n"
+        "                         --csv as CSV, --from and --to TIME (ISO 8601, local time unless\n"
+        "                         it ends in Z or an offset) limit the span; needs no master\n"
+        "A FILE.cfi instead of a command opens that file in the window, as \"Config\" > \"Open\" does;\n"
+        "a RECORDING.q7582rec opens its timeline, as \"Report\" > \"Timeline...\" does.\n"
+        "Each waits up to --wait seconds for a master. Exit status: 0 done, 1 the transfer failed,\n"
+        "2 bad usage, a bad file or site folder, 3 no master, the device or the folder in use, another\n"
+        "master or another site's configuration.");
+}
 
 const QString Commands[] = {TerminalCommand::Upload,  TerminalCommand::Download, TerminalCommand::Status,
                             TerminalCommand::History, TerminalCommand::Sites,    TerminalCommand::Record,
@@ -118,30 +127,30 @@ const QString Commands[] = {TerminalCommand::Upload,  TerminalCommand::Download,
 // The options of the commands, each for the commands it is named with.
 struct CommandOptions {
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("upload: also write the configuration into FILE; record: record "
-                                             "into FILE."),
+                              CommandLineText::tr("upload: also write the configuration into FILE; record: record "
+                                                  "into FILE."),
                               QStringLiteral("FILE")};
     QCommandLineOption master{QStringLiteral("master"),
-                              QStringLiteral("download: refuse a master with another address than N (0..5)."),
+                              CommandLineText::tr("download: refuse a master with another address than N (0..5)."),
                               QStringLiteral("N")};
     QCommandLineOption force{QStringLiteral("force"),
-                             QStringLiteral("download: write a history entry of another master, or a file of "
-                                            "another site, all the same.")};
+                             CommandLineText::tr("download: write a history entry of another master, or a file of "
+                                                 "another site, all the same.")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
-                              QStringLiteral("download: print the differences from what the master holds (its "
-                                             "newest complete history entry) and write nothing.")};
+                              CommandLineText::tr("download: print the differences from what the master holds (its "
+                                                  "newest complete history entry) and write nothing.")};
     QCommandLineOption recordFor{
         QStringLiteral("for"),
-        QStringLiteral("record: stop after DURATION (90s, 15m, 2h, 1d; seconds without a unit)."),
+        CommandLineText::tr("record: stop after DURATION (90s, 15m, 2h, 1d; seconds without a unit)."),
         QStringLiteral("DURATION")};
     QCommandLineOption wait{QStringLiteral("wait"),
-                            QStringLiteral("How many seconds a command waits for a master (default 10)."),
+                            CommandLineText::tr("How many seconds a command waits for a master (default 10)."),
                             QStringLiteral("SEC"), QStringLiteral("10")};
 
-    QCommandLineOption csv{QStringLiteral("csv"), QStringLiteral("events: print CSV, a column per field.")};
-    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("events: from TIME on (ISO 8601)."),
+    QCommandLineOption csv{QStringLiteral("csv"), CommandLineText::tr("events: print CSV, a column per field.")};
+    QCommandLineOption from{QStringLiteral("from"), CommandLineText::tr("events: from TIME on (ISO 8601)."),
                             QStringLiteral("TIME")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("events: up to TIME (ISO 8601)."),
+    QCommandLineOption to{QStringLiteral("to"), CommandLineText::tr("events: up to TIME (ISO 8601)."),
                           QStringLiteral("TIME")};
 
     void addTo(QCommandLineParser& parser) const
@@ -156,38 +165,38 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
     QStringList words = parser.positionalArguments();
     options.command = words.takeFirst();
     if (std::find(std::begin(Commands), std::end(Commands), options.command) == std::end(Commands))
-        return QStringLiteral("unknown command \"%1\"").arg(options.command);
+        return CommandLineText::tr("unknown command \"%1\"").arg(options.command);
     const bool download = options.command == TerminalCommand::Download;
     const bool events = options.command == TerminalCommand::Events;
     if ((download || events) != (words.size() == 1))
-        return download ? QStringLiteral("download wants one FILE")
-               : events ? QStringLiteral("events wants one RECORDING")
-                        : QStringLiteral("unexpected argument \"%1\"").arg(words.first());
+        return download ? CommandLineText::tr("download wants one FILE")
+               : events ? CommandLineText::tr("events wants one RECORDING")
+                        : CommandLineText::tr("unexpected argument \"%1\"").arg(words.first());
     if (download || events)
         options.file = words.first();
     if ((parser.isSet(o.csv) || parser.isSet(o.from) || parser.isSet(o.to)) && !events)
-        return QStringLiteral("--csv, --from and --to are options of events");
+        return CommandLineText::tr("--csv, --from and --to are options of events");
     options.csv = parser.isSet(o.csv);
     for (auto [option, ms] : {std::pair(&o.from, &options.fromMs), std::pair(&o.to, &options.toMs)}) {
         if (!parser.isSet(*option))
             continue;
         const QDateTime t = QDateTime::fromString(parser.value(*option), Qt::ISODateWithMs);
         if (!t.isValid())
-            return QStringLiteral("--%1 wants a time such as 2026-12-08T03:45:00").arg(option->names().first());
+            return CommandLineText::tr("--%1 wants a time such as 2026-12-08T03:45:00").arg(option->names().first());
         *ms = t.toMSecsSinceEpoch();
     }
     const bool record = options.command == TerminalCommand::Record;
     if (parser.isSet(o.output) && options.command != TerminalCommand::Upload && !record)
-        return QStringLiteral("-o is an option of upload and record");
+        return CommandLineText::tr("-o is an option of upload and record");
     if (parser.isSet(o.recordFor)) {
         if (!record)
-            return QStringLiteral("--for is an option of record");
+            return CommandLineText::tr("--for is an option of record");
         options.recordForMs = parseDuration(parser.value(o.recordFor));
         if (!options.recordForMs)
-            return QStringLiteral("--for wants a duration such as 90s, 15m, 2h or 1d");
+            return CommandLineText::tr("--for wants a duration such as 90s, 15m, 2h or 1d");
     }
     if ((parser.isSet(o.master) || parser.isSet(o.force) || parser.isSet(o.dryRun)) && !download)
-        return QStringLiteral("--master, --force and --dry-run are options of download");
+        return CommandLineText::tr("--master, --force and --dry-run are options of download");
     options.output = parser.value(o.output);
     options.force = parser.isSet(o.force);
     options.dryRun = parser.isSet(o.dryRun);
@@ -195,11 +204,11 @@ QString readCommand(const QCommandLineParser& parser, const CommandOptions& o, M
     if (parser.isSet(o.master)) {
         options.master = parser.value(o.master).toInt(&ok);
         if (!ok || *options.master < 0 || *options.master > 5)
-            return QStringLiteral("--master wants a number 0..5");
+            return CommandLineText::tr("--master wants a number 0..5");
     }
     options.waitSeconds = parser.value(o.wait).toInt(&ok);
     if (!ok || options.waitSeconds < 0 || options.waitSeconds > 3600)
-        return QStringLiteral("--wait wants a number of seconds 0..3600");
+        return CommandLineText::tr("--wait wants a number of seconds 0..3600");
     return {};
 }
 
@@ -234,44 +243,45 @@ std::optional<qint64> parseDuration(const QString& text)
 CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerOptions& options)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(ManagerDescription);
+    parser.setApplicationDescription(managerDescription());
     const QCommandLineOption verbose(QStringLiteral("verbose"),
-                                     QStringLiteral("Log the device link and file writes on standard error "
-                                                    "(the q7582.* logging categories)."));
+                                     CommandLineText::tr("Log the device link and file writes on standard error "
+                                                         "(the q7582.* logging categories)."));
     parser.addOption(verbose);
     const QCommandLineOption compare(
         QStringLiteral("compare"),
-        QStringLiteral("Print the differences between two .cfi files given after the options (FROM TO) and exit\n"
-                       "without a window: status 0 when they are the same, 1 when they differ, 2 on an error."));
+        CommandLineText::tr("Print the differences between two .cfi files given after the options (FROM TO) and exit\n"
+                            "without a window: status 0 when they are the same, 1 when they differ, 2 on an error."));
     parser.addOption(compare);
     const QCommandLineOption site(QStringLiteral("C"),
-                                  QStringLiteral("Work in the site folder DIR, as if started there; it becomes a "
-                                                 "known site."),
+                                  CommandLineText::tr("Work in the site folder DIR, as if started there; it becomes a "
+                                                      "known site."),
                                   QStringLiteral("DIR"));
     parser.addOption(site);
     const QCommandLineOption lastSite(QStringLiteral("last-site"),
-                                      QStringLiteral("Open the window in the site used last (asking for a first "
-                                                     "site's name when there is none), as the menu entry does."));
+                                      CommandLineText::tr("Open the window in the site used last (asking for a first "
+                                                          "site's name when there is none), as the menu entry does."));
     parser.addOption(lastSite);
     const CommandOptions commandOptions;
     commandOptions.addTo(parser);
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("upload, download FILE, status, history, sites, record or events RECORDING (see above), or a "
-                       ".cfi FILE to open in the window."),
-        QStringLiteral("[command | FILE]"));
+        CommandLineText::tr(
+            "upload, download FILE, status, history, sites, record or events RECORDING (see above), or a "
+            ".cfi FILE to open in the window."),
+        CommandLineText::tr("[command | FILE]"));
     acceptQtGuiOptions(parser);
     CommandLineAnswer answer = parseCommandLine(parser, arguments);
     if (answer.exitCode)
         return answer;
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(compare) && files.size() != 2)
-        return usageError(parser, QStringLiteral("--compare wants two files, FROM and TO"));
+        return usageError(parser, CommandLineText::tr("--compare wants two files, FROM and TO"));
     options.verbose = parser.isSet(verbose);
     options.siteFolders = parser.values(site);
     options.lastSite = parser.isSet(lastSite);
     if (options.lastSite && !options.siteFolders.isEmpty())
-        return usageError(parser, QStringLiteral("--last-site and -C name two sites"));
+        return usageError(parser, CommandLineText::tr("--last-site and -C name two sites"));
     if (parser.isSet(compare)) {
         options.compareFiles = files;
         return answer;
@@ -282,14 +292,14 @@ CommandLineAnswer parseManagerCommandLine(const QStringList& arguments, ManagerO
         if (const QString error = readCommand(parser, commandOptions, options); !error.isEmpty())
             return usageError(parser, error);
         if (options.lastSite)
-            return usageError(parser, QStringLiteral("--last-site is for the window"));
+            return usageError(parser, CommandLineText::tr("--last-site is for the window"));
         return answer;
     }
     for (const QCommandLineOption& o :
          {commandOptions.output, commandOptions.master, commandOptions.force, commandOptions.dryRun,
           commandOptions.recordFor, commandOptions.wait, commandOptions.csv, commandOptions.from, commandOptions.to})
         if (parser.isSet(o))
-            return usageError(parser, QStringLiteral("--%1 goes with a command").arg(o.names().last()));
+            return usageError(parser, CommandLineText::tr("--%1 goes with a command").arg(o.names().last()));
     return answer;
 }
 
@@ -338,7 +348,7 @@ CommandLineAnswer enterSiteFolders(ManagerOptions& options)
     return {UsageExitCode,
             {},
             QCoreApplication::applicationName()
-                + QStringLiteral(": cannot work in the site folder %1: %2\n").arg(failed, problem)};
+                + CommandLineText::tr(": cannot work in the site folder %1: %2\n").arg(failed, problem)};
 }
 
 std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions& options)
@@ -348,9 +358,11 @@ std::optional<int> readManagerCommandLine(int argc, char** argv, ManagerOptions&
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
         QCoreApplication::setApplicationVersion(QStringLiteral(Q7582_VERSION));
+        useInterfaceLanguage(isItalian(LanguageChoice::Automatic)); // as command-line tools: the environment's
         answer = parseManagerCommandLine(commandLineArguments(argc, argv), options);
         if (!answer.exitCode) // before any file of the site is read or written
             answer = enterSiteFolders(options);
+        useInterfaceLanguage(false); // the translators leave with this application object
     }
     printAnswer(answer);
     if (answer.exitCode)

@@ -15,8 +15,14 @@ constexpr std::array<const char*, 3> ChoiceNames = {"automatic", "italiano", "en
 struct Translators {
     QTranslator program;
     QTranslator qt;
-    bool loaded = false;
     bool installed = false;
+
+    Translators()
+    {
+        // A missing file of Qt's leaves its own dialogs in English; the program's texts are built in.
+        (void)program.load(QStringLiteral(":/i18n/qs7582_it.qm"));
+        (void)qt.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
 };
 
 Translators& translators()
@@ -59,12 +65,6 @@ void useInterfaceLanguage(bool italian)
     Translators& t = translators();
     if (italian == t.installed)
         return;
-    if (!t.loaded) {
-        // A missing file of Qt's leaves its own dialogs in English; the program's texts are built in.
-        (void)t.program.load(QStringLiteral(":/i18n/qs7582_it.qm"));
-        (void)t.qt.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        t.loaded = true;
-    }
     if (italian) {
         QCoreApplication::installTranslator(&t.qt);
         QCoreApplication::installTranslator(&t.program);

@@ -15,6 +15,9 @@ enum class LanguageChoice { Automatic, Italian, English };
 
 inline constexpr const char* LanguageFileName = "language.ini";
 
+// The choice of the site whose files lie in folder, beside its QS7582.ini.
+inline std::string languageFileIn(const std::string& folder) { return folder + '/' + LanguageFileName; }
+
 // A missing or unreadable file, or an unknown value, reads as Automatic.
 LanguageChoice readLanguageChoice(const std::string& path = LanguageFileName);
 FileResult writeLanguageChoice(LanguageChoice choice, const std::string& path = LanguageFileName);

@@ -1,5 +1,7 @@
 #include "app/WorkingFolderLock.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 std::unique_ptr<QLockFile> tryLockWorkingFolder(const QString& folder)
@@ -11,6 +13,11 @@ std::unique_ptr<QLockFile> tryLockWorkingFolder(const QString& folder)
     if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError)
         return lock;
     return nullptr;
+}
+
+QString alreadyRunningText()
+{
+    return QCoreApplication::translate("WorkingFolderLock", "The Q7582 Manager is already running in this folder");
 }
 
 } // namespace q7582

@@ -12,11 +12,13 @@
 namespace q7582 {
 
 inline constexpr const char* WorkingFolderLockName = "QS7582.lock";
-inline const QString AlreadyRunningText = QStringLiteral("The Q7582 Manager is already running in this folder");
 
 // The lock, held for the whole run, or nothing when another manager holds it; then no
 // other file of the folder has been touched. A folder where no lock can be made
 // (read-only) is not refused: no file can be written there anyway.
 std::unique_ptr<QLockFile> tryLockWorkingFolder(const QString& folder);
+
+// Why a second manager in the folder is refused, in the interface language.
+QString alreadyRunningText();
 
 } // namespace q7582

@@ -46,10 +46,10 @@ struct WindowStart {
 
 void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& hooks, const WindowStart& start)
 {
-    // The site's own choice, in force before any of its windows is built.
-    useInterfaceLanguage(isItalian(readLanguageChoice()));
     LinkShared shared;
     Workspace workspace;
+    // The site's own choice, in force before any of its windows is built.
+    useInterfaceLanguage(isItalian(readLanguageChoice(languageFileIn(workspace.settings().dir()))));
     MainWindow::Options windowOptions;
     windowOptions.dialogs = hooks.dialogs;
     MainWindow window(shared, workspace, std::move(windowOptions));

@@ -81,7 +81,7 @@ QString SiteSession::prepareSwitch(const QString& folder)
         return QStringLiteral("The site %1 is the one open.").arg(siteNameOf(folder));
     nextLock_ = tryLockWorkingFolder(folder);
     if (!nextLock_)
-        return AlreadyRunningText + QStringLiteral(": %1").arg(folder);
+        return alreadyRunningText() + QStringLiteral(": %1").arg(folder);
     switchTo_ = folder;
     return {};
 }
@@ -101,7 +101,7 @@ QString SiteSession::switchNow(std::unique_ptr<QLockFile>& lock)
     QString problem = enter(target);
     // A path the lock cannot be made by (a name that is not UTF-8) is locked from inside.
     if (problem.isEmpty() && !next->isLocked() && !(next = tryLockWorkingFolder(QStringLiteral(".")))) {
-        problem = AlreadyRunningText + QStringLiteral(": %1").arg(target);
+        problem = alreadyRunningText() + QStringLiteral(": %1").arg(target);
         (void)enter(old);
     }
     if (!problem.isEmpty()) {

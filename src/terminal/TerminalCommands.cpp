@@ -1,5 +1,6 @@
 #include "terminal/TerminalCommands.h"
 
+#include "app/InterfaceLanguage.h"
 #include "app/WorkingFolderLock.h"
 #include "history/HistoryRows.h"
 #include "model/ConfigFile.h"
@@ -52,9 +53,9 @@ int runHistory(const ConfigHistory& history)
 FileResult outputPlace(const std::string& path)
 {
     if (fileExists(path) && !isRegularFile(path))
-        return FileResult::failure(path, "not a regular file");
+        return FileResult::failure(path, TerminalText::tr("not a regular file").toStdString());
     if (!isDirectory(folderOf(path)))
-        return FileResult::failure(path, "no such folder");
+        return FileResult::failure(path, TerminalText::tr("no such folder").toStdString());
     return {};
 }
 
@@ -64,6 +65,7 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qs7582"));
+    useInterfaceLanguage(isItalian(LanguageChoice::Automatic));
     rememberSite(options);
     if (options.command == TerminalCommand::Sites)
         return runSites();
@@ -91,7 +93,7 @@ int runTerminalCommand(int argc, char** argv, const ManagerOptions& options)
     }
     const auto lock = tryLockWorkingFolder(QStringLiteral("."));
     if (!lock) {
-        say(AlreadyRunningText);
+        say(alreadyRunningText());
         return TerminalExit::NoDevice;
     }
     if (options.command != TerminalCommand::Status)

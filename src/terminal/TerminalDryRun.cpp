@@ -15,7 +15,7 @@ int runDryRun(const ManagerOptions& options, int master, bool connected, const O
     const MasterHolds holds = whatMasterHolds(history, master);
     if (!holds.entry) {
         say(holds.unknownReason);
-        say(QStringLiteral("What master %1 holds is unknown: read it first (qs7582 upload with it connected).")
+        say(TerminalText::tr("What master %1 holds is unknown: read it first (qs7582 upload with it connected).")
                 .arg(master));
         return TerminalExit::BadUsageOrFile;
     }
@@ -25,7 +25,7 @@ int runDryRun(const ManagerOptions& options, int master, bool connected, const O
     if (compared.exitCode == ComparisonExit::Failed)
         return TerminalExit::BadUsageOrFile;
     for (const QString& objection : downloadObjections(options.file, master, connected, site))
-        say(objection + QStringLiteral(" A Download would need --force."));
+        say(objection + TerminalText::tr(" A Download would need --force."));
     printResult(downloadPreviewText(master, holds, compared.differences));
     std::fputs(compared.out.toLocal8Bit().constData(), stdout);
     return compared.exitCode; // 0 the same, 1 different, as --compare

@@ -52,7 +52,7 @@ int runEvents(const ManagerOptions& options)
         return TerminalExit::BadUsageOrFile;
     }
     if (!written) {
-        say(QStringLiteral("Standard output: ") + error);
+        say(TerminalText::tr("Standard output: ") + error);
         return TerminalExit::TransferFailed;
     }
     return TerminalExit::Done;

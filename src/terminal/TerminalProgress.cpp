@@ -1,6 +1,7 @@
 #include "terminal/TerminalProgress.h"
 
 #include "model/ConfigImage.h"
+#include "terminal/TerminalOutput.h"
 
 #include <cstdio>
 
@@ -15,7 +16,7 @@ TerminalProgress::TerminalProgress(bool onTerminal) : onTerminal_(onTerminal) {}
 QString TerminalProgress::bar(const QString& transfer, int blocks)
 {
     const int filled = blocks * BarWidth / ConfigImage::BlockCount;
-    return QStringLiteral("%1 [%2%3] %4/%5 blocks")
+    return TerminalText::tr("%1 [%2%3] %4/%5 blocks")
         .arg(transfer, QString(filled, QLatin1Char('#')), QString(BarWidth - filled, QLatin1Char('.')))
         .arg(blocks, 3)
         .arg(ConfigImage::BlockCount);

@@ -25,7 +25,7 @@ int runRecord(TerminalLink& link, const ManagerOptions& options, const OpenSite&
     }
     link.shared().tap.attach(writer.get());
     link.start(makeChipFromEnvironment());
-    say(QStringLiteral("Recording into %1; Ctrl-C stops.").arg(path));
+    say(TerminalText::tr("Recording into %1; Ctrl-C stops.").arg(path));
     std::optional<TerminalLink::Clock::time_point> deadline;
     if (options.recordForMs)
         deadline = TerminalLink::Clock::now() + std::chrono::milliseconds(*options.recordForMs);
@@ -33,8 +33,8 @@ int runRecord(TerminalLink& link, const ManagerOptions& options, const OpenSite&
     link.stop();
     link.shared().tap.attach(nullptr);
     writer->stop();
-    const QString lost = writer->readsLost() > 0 ? QStringLiteral(", %1 lost").arg(writer->readsLost()) : QString();
-    printResult(QStringLiteral("%1: %2 reads%3").arg(path).arg(writer->readsWritten()).arg(lost));
+    const QString lost = writer->readsLost() > 0 ? TerminalText::tr(", %1 lost").arg(writer->readsLost()) : QString();
+    printResult(TerminalText::tr("%1: %2 reads%3").arg(path).arg(writer->readsWritten()).arg(lost));
     if (writer->failed()) {
         say(writer->failure());
         return TerminalExit::TransferFailed;

@@ -27,7 +27,7 @@ QString historySummary(const QString& folder)
     const std::string historyFolder = ConfigHistory(filePath(folder)).folder();
     std::vector<std::string> names;
     if (const FileResult listed = listFolder(historyFolder, names); !listed.ok)
-        return QStringLiteral("history unreadable: ") + QString::fromStdString(listed.error);
+        return TerminalText::tr("history unreadable: ") + QString::fromStdString(listed.error);
     std::set<int> masters;
     std::optional<HistoryEntry> newest;
     for (const std::string& fileName : names) {
@@ -39,12 +39,12 @@ QString historySummary(const QString& folder)
             newest = HistoryEntry{fileName, name, {}, {}};
     }
     if (!newest)
-        return QStringLiteral("no history");
+        return TerminalText::tr("no history");
     QStringList kept;
     for (const int m : masters)
         kept << QString::number(m);
     const HistoryRow row = historyRow(*newest);
-    return QStringLiteral("masters %1  newest %2 master %3 %4%5")
+    return TerminalText::tr("masters %1  newest %2 master %3 %4%5")
         .arg(kept.join(QStringLiteral(", ")), row.date, row.master, row.direction,
              row.partial.isEmpty() ? QString() : QLatin1Char(' ') + row.partial);
 }
@@ -58,7 +58,7 @@ OpenSite openSite()
     return {folder, siteNameOf(folder)};
 }
 
-QString siteHeading(const OpenSite& site) { return QStringLiteral("Site %1: %2").arg(site.name, site.folder); }
+QString siteHeading(const OpenSite& site) { return TerminalText::tr("Site %1: %2").arg(site.name, site.folder); }
 
 void rememberSite(const ManagerOptions& options)
 {
@@ -66,14 +66,14 @@ void rememberSite(const ManagerOptions& options)
         return;
     KnownSites known;
     if (const FileResult marked = known.markUsed(options.siteFolder); !marked.ok)
-        say(QStringLiteral("The list of known sites was not written: ") + QString::fromStdString(marked.error));
+        say(TerminalText::tr("The list of known sites was not written: ") + QString::fromStdString(marked.error));
 }
 
 int runSites()
 {
     const std::vector<KnownSite> sites = KnownSites().list();
     if (sites.empty()) {
-        say(QStringLiteral("No site is known yet: a folder used with -C, or opened in the window, becomes one."));
+        say(TerminalText::tr("No site is known yet: a folder used with -C, or opened in the window, becomes one."));
         return TerminalExit::Done;
     }
     qsizetype nameWidth = 0, folderWidth = 0;

@@ -23,15 +23,15 @@ int noMaster(TerminalLink& link, int waitSeconds)
 {
     const OpenFailure failure = link.shared().openFailure;
     if (failure == OpenFailure::InUse)
-        say(QStringLiteral("The device is in use by another program."));
+        say(TerminalText::tr("The device is in use by another program."));
     else if (failure == OpenFailure::NoAccess)
-        say(QStringLiteral("The device may not be opened: no access (see \"Device permissions\" in the README)."));
+        say(TerminalText::tr("The device may not be opened: no access (see \"Device permissions\" in the README)."));
     else if (link.generatorConnected())
-        say(QStringLiteral("A message generator is connected, not a master."));
+        say(TerminalText::tr("A message generator is connected, not a master."));
     else if (link.shared().connectionState == ConnectionState::NotConnected)
-        say(QStringLiteral("No device found within %1 s.").arg(waitSeconds));
+        say(TerminalText::tr("No device found within %1 s.").arg(waitSeconds));
     else
-        say(QStringLiteral("No master answered within %1 s.").arg(waitSeconds));
+        say(TerminalText::tr("No master answered within %1 s.").arg(waitSeconds));
     return TerminalExit::NoDevice;
 }
 
@@ -39,7 +39,7 @@ int noMaster(TerminalLink& link, int waitSeconds)
 bool told(const TransferHistory::Recorded& recorded)
 {
     if (!recorded.write.result.ok && recorded.tell)
-        say(QStringLiteral("Configuration history not written: ")
+        say(TerminalText::tr("Configuration history not written: ")
             + QString::fromStdString(recorded.write.result.error));
     return recorded.write.result.ok;
 }
@@ -52,7 +52,7 @@ std::optional<int> awaitMaster(TerminalLink& link, int waitSeconds)
     link.waitUntil([&] { return link.masterAddress() || link.signalCount() > 0; },
                    Clock::now() + std::chrono::seconds(waitSeconds));
     if (link.signalCount() > 0) {
-        say(QStringLiteral("Interrupted."));
+        say(TerminalText::tr("Interrupted."));
         return TerminalExit::TransferFailed;
     }
     if (!link.masterAddress())
@@ -74,7 +74,7 @@ int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHis
         });
         if (restart) {
             say(whatHappened(*restart)
-                + QStringLiteral(": the Upload starts again (%1 of %2).")
+                + TerminalText::tr(": the Upload starts again (%1 of %2).")
                       .arg(restart->restarts)
                       .arg(TransferReport::MaxRestarts));
             continue;
@@ -84,9 +84,9 @@ int runUpload(TerminalLink& link, const ManagerOptions& options, const ConfigHis
         // Withdrawn: a running Upload stops at its next block and hands nothing over.
         link.shared().requests.uploadRequest = false;
         link.stop();
-        say(link.signalCount() > 0
-                ? QStringLiteral("Upload cancelled.")
-                : QStringLiteral("No master answered within %1 s: the Upload was given up.").arg(options.waitSeconds));
+        say(link.signalCount() > 0 ? TerminalText::tr("Upload cancelled.")
+                                   : TerminalText::tr("No master answered within %1 s: the Upload was given up.")
+                                         .arg(options.waitSeconds));
         return TerminalExit::TransferFailed;
     }
     if (const TransferReport& end = *link.lastEnd(); end.end != TransferEnd::Completed) {
@@ -117,8 +117,8 @@ QStringList downloadObjections(const QString& file, int master, bool connected, 
     QStringList objections;
     const std::optional<HistoryName> entry = parseHistoryFileName(filePath(QFileInfo(file).fileName()));
     if (entry && entry->master != master)
-        objections << (connected ? QStringLiteral("%1 was read from master %2; the connected master is %3.")
-                                 : QStringLiteral("%1 was read from master %2, not master %3."))
+        objections << (connected ? TerminalText::tr("%1 was read from master %2; the connected master is %3.")
+                                 : TerminalText::tr("%1 was read from master %2, not master %3."))
                           .arg(file)
                           .arg(entry->master)
                           .arg(master);
@@ -134,14 +134,14 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
         return *refused;
     const int connected = *link.masterAddress();
     if (options.master && *options.master != connected) {
-        say(QStringLiteral("The connected master is %1, not %2: nothing was written.")
+        say(TerminalText::tr("The connected master is %1, not %2: nothing was written.")
                 .arg(connected)
                 .arg(*options.master));
         return TerminalExit::NoDevice;
     }
     if (const QStringList objections = downloadObjections(options.file, connected, true, site);
         !objections.isEmpty() && !options.force) {
-        say(objections.join(QLatin1Char(' ')) + QStringLiteral(" Nothing was written: --force downloads it anyway."));
+        say(objections.join(QLatin1Char(' ')) + TerminalText::tr(" Nothing was written: --force downloads it anyway."));
         return TerminalExit::NoDevice;
     }
 
@@ -151,7 +151,7 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
     link.waitUntil([&] {
         if (link.signalCount() == 1 && !interrupted) {
             interrupted = true;
-            say(QStringLiteral("Interrupted: the Download finishes first; interrupt again to cut it."));
+            say(TerminalText::tr("Interrupted: the Download finishes first; interrupt again to cut it."));
         }
         // A link failure before the first block drops the request, with no transfer to end.
         const bool dropped = !link.shared().requests.downloadRequest && !link.downloadBegun();
@@ -170,7 +170,7 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
     if (const auto kept = transfers.downloadEnded(complete, QDateTime::currentDateTime()); kept && told(*kept))
         refreshFingerprints(site.folder);
     if (complete) {
-        printResult(QStringLiteral("Download complete: %1 blocks written to master %2")
+        printResult(TerminalText::tr("Download complete: %1 blocks written to master %2")
                         .arg(ConfigImage::BlockCount)
                         .arg(connected));
         return TerminalExit::Done;
@@ -178,12 +178,13 @@ int runDownload(TerminalLink& link, const ManagerOptions& options, const ConfigI
     if (end)
         say(transferFailureText(*end));
     else if (link.downloadBegun())
-        say(QStringLiteral("Download cut at block %1 of %2: the master holds a partial configuration.")
+        say(TerminalText::tr("Download cut at block %1 of %2: the master holds a partial configuration.")
                 .arg(link.blocksDone())
                 .arg(ConfigImage::BlockCount));
     else
-        say(link.signalCount() > 1 ? QStringLiteral("Download cut before it began: nothing was written.")
-                                   : QStringLiteral("The link failed before the Download began: nothing was written."));
+        say(link.signalCount() > 1
+                ? TerminalText::tr("Download cut before it began: nothing was written.")
+                : TerminalText::tr("The link failed before the Download began: nothing was written."));
     return TerminalExit::TransferFailed;
 }
 

@@ -7,11 +7,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSet>
 #include <QWidget>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,32 @@ inline QString acceleratorOf(const QString& text)
     return QString(text).replace(QLatin1String("&&"), QString()).count(u'&') == 1
                ? text.mid(text.indexOf(u'&') + 1, 1).toLower()
                : QString();
+}
+
+struct Translation {
+    QString source, text, type; // type "unfinished" until translated
+};
+
+// What translations/qs7582_it.ts holds; nothing, and the reason, when it cannot be read.
+inline std::vector<Translation> italianTranslations(QString& error)
+{
+    QFile ts(QStringLiteral(Q7582_SOURCE_DIR "/translations/qs7582_it.ts"));
+    if (!ts.open(QIODevice::ReadOnly))
+        return error = ts.errorString(), std::vector<Translation>{};
+    std::vector<Translation> out;
+    QXmlStreamReader xml(&ts);
+    QString source;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            out.push_back({source, xml.readElementText(), type});
+        }
+    }
+    if (xml.hasError())
+        return error = xml.errorString(), std::vector<Translation>{};
+    return out;
 }
 
 // build() makes the window in the language in force; notYet lists object names still English.

@@ -30,6 +30,7 @@ inline void startInFolder(QProcess& process, const QString& folder, const QStrin
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     for (const QString& entry : environment)
         env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(env);

@@ -12,6 +12,7 @@
 int main(int argc, char** argv)
 {
     q7582::test::useLaptopScreen();
+    qputenv("LANGUAGE", "en"); // the English texts are the reference, whatever the desktop's language
     QApplication app(argc, argv);
 #if defined(__has_feature)
 #if __has_feature(thread_sanitizer)

@@ -241,9 +241,13 @@ TEST_F(TerminalCommands, EachCommandSaysHowItEndedInItsStatus)
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.err.endsWith("\nThe connected master is 1, not 2: nothing was written.\n")) << r.err.toStdString();
 
+    // The language is the environment's, as command-line tools go.
+    r = runInFolder(tmp.path(), "qs7582", {"status", "--wait", "1"}, environment(nullptr) << "LANGUAGE=it:en");
+    EXPECT_EQ(std::tuple(r.exitCode, r.err), std::tuple(3, QString("Nessun dispositivo trovato entro 1 s.\n")));
+
     const auto window = tryLockWorkingFolder(tmp.path());
     r = run({"status"});
-    EXPECT_EQ(std::tuple(r.exitCode, r.err), std::tuple(3, AlreadyRunningText + "\n"));
+    EXPECT_EQ(std::tuple(r.exitCode, r.err), std::tuple(3, alreadyRunningText() + "\n"));
 }
 
 // The same text as "Report" > "Status" in the window, but for the time it was made.

@@ -6,7 +6,8 @@
 //     qs7582-screenshots [--scale 200 | --italian] [OUTPUT_FOLDER]
 // Everything is drawn off-screen, all but the main window on fixed sample data, so that
 // every run gives the same pictures. With --scale 200 it draws the main window and the
-// editor as a 1920 x 1080 screen at 200 % shows them; with --italian, the main window in Italian.
+// editor as a 1920 x 1080 screen at 200 % shows them; with --italian, the main window, the
+// editor and the report in Italian.
 
 #include "EventWait.h"
 #include "LaptopScreen.h"
@@ -187,7 +188,7 @@ bool saveHelp(const QString& outputFolder)
 }
 
 // The I/O card report of a master with one card on line B: a few inputs programmed.
-bool saveReport(const QString& outputFolder)
+bool saveReport(const QString& outputFolder, const QString& suffix)
 {
     StatusBlock status;
     status.setMasterAddress(1);
@@ -208,7 +209,7 @@ bool saveReport(const QString& outputFolder)
     ReportViewer viewer(dialogs);
     viewer.showReport(buildIoCardReport({status, image, names, QDateTime(QDate(2026, 12, 7), QTime(8, 17, 24))}));
     viewer.resize(800, 700);
-    return saveGrab(viewer, outputFolder + QStringLiteral("/report.png"));
+    return saveGrab(viewer, outputFolder + QStringLiteral("/report%1.png").arg(suffix));
 }
 
 } // namespace
@@ -233,7 +234,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (italian) {
         q7582::useInterfaceLanguage(true);
-        return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-it.png"), false) ? 0 : 1;
+        return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-it.png"), false)
+                       && q7582::saveEditorPages(outputFolder, QStringLiteral("-it"))
+                       && q7582::saveReport(outputFolder, QStringLiteral("-it"))
+                   ? 0
+                   : 1;
     }
     if (doubleScale)
         return q7582::saveMainWindow(outputFolder + QStringLiteral("/main-window-200.png"), false)
@@ -248,7 +253,7 @@ int main(int argc, char** argv)
     const bool site =
         q7582::saveMainWindow(outputFolder + QStringLiteral("/site-window.png"), false, QStringLiteral("Hotel Milano"))
         && q7582::saveSiteOverview(outputFolder);
-    const bool report = q7582::saveReport(outputFolder);
+    const bool report = q7582::saveReport(outputFolder, QString());
     const bool help = q7582::saveHelp(outputFolder);
     const bool timeline = q7582::saveTimeline(outputFolder + QStringLiteral("/timeline.png"),
                                               outputFolder + QStringLiteral("/commissioning.png"));

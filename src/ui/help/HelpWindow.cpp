@@ -31,7 +31,7 @@ QMargins frameMargins(const QWidget* window)
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), owner_(owner)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Q7582 Manager Help"));
+    setWindowTitle(tr("Q7582 Manager Help"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* bar = new QWidget(this);
@@ -65,9 +65,9 @@ void HelpWindow::buildButtons(QWidget* bar)
         row->addWidget(b);
         return b;
     };
-    back_ = button("HelpBack", QStringLiteral("&Back"), QStyle::SP_ArrowBack);
-    forward_ = button("HelpForward", QStringLiteral("&Forward"), QStyle::SP_ArrowForward);
-    contents_ = button("HelpContents", QStringLiteral("&Contents"), QStyle::SP_DirHomeIcon);
+    back_ = button("HelpBack", tr("&Back"), QStyle::SP_ArrowBack);
+    forward_ = button("HelpForward", tr("&Forward"), QStyle::SP_ArrowForward);
+    contents_ = button("HelpContents", tr("&Contents"), QStyle::SP_DirHomeIcon);
     row->addStretch();
     back_->setEnabled(false);
     forward_->setEnabled(false);

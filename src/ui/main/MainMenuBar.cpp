@@ -133,7 +133,7 @@ void MainMenuBar::buildLanguageMenu(QMenuBar* bar)
     }
 }
 
-std::string MainMenuBar::languageFile() const { return settings_.dir() + '/' + LanguageFileName; }
+std::string MainMenuBar::languageFile() const { return languageFileIn(settings_.dir()); }
 
 void MainMenuBar::chooseLanguage(LanguageChoice choice)
 {

@@ -8,7 +8,7 @@ std::unique_ptr<QLockFile> lockWorkingFolder(DialogProvider& dialogs, const QStr
 {
     auto lock = tryLockWorkingFolder(folder);
     if (!lock)
-        dialogs.error(nullptr, AlreadyRunningText);
+        dialogs.error(nullptr, alreadyRunningText());
     return lock;
 }
 

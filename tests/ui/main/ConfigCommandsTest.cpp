@@ -382,7 +382,7 @@ TEST_F(WorkingFolderLock, ASecondManagerIsRefusedUntouchedAndACrashedOnesLockIsT
     const std::string held = read(lockName);
 
     EXPECT_FALSE(lockWorkingFolder(dialogs, tmp.path()));
-    EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", AlreadyRunningText}}));
+    EXPECT_EQ(dialogs.warnings, (std::vector<ScriptedDialogs::Box>{{"Errore", alreadyRunningText()}}));
     EXPECT_EQ(std::tuple(entries(), read(lockName)), std::tuple(QStringList{WorkingFolderLockName}, held));
 
     // The same lock, left behind by a process that is gone.
