@@ -195,6 +195,347 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     </message>
 </context>
 <context>
+    <name>CommissioningRecord</name>
+    <message>
+        <source>Commissioning record</source>
+        <translation>Verbale di collaudo</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>%1  Input %2 (%3)</source>
+        <translation>%1  Ingresso %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Message %1 after %2</source>
+        <translation>Messaggio %1 dopo %2</translation>
+    </message>
+    <message>
+        <source>No message followed</source>
+        <translation>Nessun messaggio in seguito</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <translation>Sorgente: %1</translation>
+    </message>
+    <message>
+        <source>Zone                  Busy after</source>
+        <comment>the zone column is 22 characters</comment>
+        <translation>Zona                  Occupata dopo</translation>
+    </message>
+    <message>
+        <source>Already busy: %1</source>
+        <translation>Già occupate: %1</translation>
+    </message>
+    <message>
+        <source>Did not go busy: %1</source>
+        <translation>Non occupate: %1</translation>
+    </message>
+    <message>
+        <source>%1 input activations, %2 with zones that did not go busy</source>
+        <translation>%1 attivazioni di ingressi, %2 con zone non occupate</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonCommand</name>
+    <message>
+        <source>unit.txt could not be read: units keep their default names</source>
+        <translation>Impossibile leggere unit.txt: le unità tengono i nomi predefiniti</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationComparison</name>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>unaffected</source>
+        <translation>non interessata</translation>
+    </message>
+    <message>
+        <source>activated</source>
+        <translation>attivata</translation>
+    </message>
+    <message>
+        <source>deactivated</source>
+        <translation>disattivata</translation>
+    </message>
+    <message>
+        <source>Key/input %1</source>
+        <translation>Tasto/ingresso %1</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>repetition</source>
+        <translation>ripetizione</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inizio</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periodo</translation>
+    </message>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 sec.</translation>
+    </message>
+    <message>
+        <source>stop time</source>
+        <translation>ora di fine</translation>
+    </message>
+    <message>
+        <source>priority</source>
+        <translation>priorità</translation>
+    </message>
+    <message>
+        <source>enable</source>
+        <translation>abilitato</translation>
+    </message>
+    <message>
+        <source>messages</source>
+        <translation>messaggi</translation>
+    </message>
+    <message>
+        <source>output event</source>
+        <translation>evento di uscita</translation>
+    </message>
+    <message>
+        <source>transition</source>
+        <translation>fronte</translation>
+    </message>
+    <message>
+        <source>1 byte differs</source>
+        <translation>1 byte diverso</translation>
+    </message>
+    <message>
+        <source>%1 bytes differ</source>
+        <translation>%1 byte diversi</translation>
+    </message>
+    <message>
+        <source>unit %1</source>
+        <translation>unità %1</translation>
+    </message>
+    <message>
+        <source>message event %1</source>
+        <translation>evento messaggio %1</translation>
+    </message>
+    <message>
+        <source>out event %1</source>
+        <translation>evento di uscita %1</translation>
+    </message>
+    <message>
+        <source>RESET out event</source>
+        <translation>Evento di uscita RESET</translation>
+    </message>
+    <message>
+        <source>timer event %1</source>
+        <translation>evento timer %1</translation>
+    </message>
+    <message>
+        <source>I/O line attributes</source>
+        <translation>attributi delle linee I/O</translation>
+    </message>
+    <message>
+        <source>not interpreted</source>
+        <translation>non interpretato</translation>
+    </message>
+    <message>
+        <source>Master %1 zones %2</source>
+        <translation>Master %1 zone %2</translation>
+    </message>
+    <message>
+        <source>message</source>
+        <translation>messaggio</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Message events</source>
+        <translation>Eventi messaggio</translation>
+    </message>
+    <message>
+        <source>Message event %1</source>
+        <translation>Evento messaggio %1</translation>
+    </message>
+    <message>
+        <source>out %1 %2</source>
+        <translation>uscita %1 %2</translation>
+    </message>
+    <message>
+        <source>Master %1 %2</source>
+        <translation>Master %1 %2</translation>
+    </message>
+    <message>
+        <source>Out events</source>
+        <translation>Eventi di uscita</translation>
+    </message>
+    <message>
+        <source>Out event %1</source>
+        <translation>Evento di uscita %1</translation>
+    </message>
+    <message>
+        <source>IN/OUT logic</source>
+        <translation>Logica IN/OUT</translation>
+    </message>
+    <message>
+        <source>logic</source>
+        <translation>logica</translation>
+    </message>
+    <message>
+        <source>Input %1 (Card %2)</source>
+        <translation>Ingresso %1 (scheda %2)</translation>
+    </message>
+    <message>
+        <source>Output %1 (Card %2)</source>
+        <translation>Uscita %1 (scheda %2)</translation>
+    </message>
+    <message>
+        <source>Timer event %1</source>
+        <translation>Evento timer %1</translation>
+    </message>
+    <message>
+        <source>added: %1</source>
+        <translation>aggiunto: %1</translation>
+    </message>
+    <message>
+        <source>removed: %1</source>
+        <translation>rimosso: %1</translation>
+    </message>
+    <message>
+        <source>Timer events</source>
+        <translation>Eventi timer</translation>
+    </message>
+    <message>
+        <source>Other bytes</source>
+        <translation>Altri byte</translation>
+    </message>
+    <message>
+        <source>Configuration comparison</source>
+        <translation>Confronto delle configurazioni</translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation>Da: %1</translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation>A: %1</translation>
+    </message>
+    <message>
+        <source>The two configurations are the same.</source>
+        <translation>Le due configurazioni sono uguali.</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 differenza</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 differenze</translation>
+    </message>
+    <message>
+        <source>Timer event %1: message event %2</source>
+        <translation>Evento timer %1: evento messaggio %2</translation>
+    </message>
+    <message>
+        <source>Output %1 (Card %2): logic %3</source>
+        <translation>Uscita %1 (scheda %2): logica %3</translation>
+    </message>
+    <message>
+        <source>Input %1 (Card %2): priority %3, logic %4, transition %5</source>
+        <translation>Ingresso %1 (scheda %2): priorità %3, logica %4, fronte %5</translation>
+    </message>
+    <message>
+        <source>Out event %1: %2</source>
+        <translation>Evento di uscita %1: %2</translation>
+    </message>
+    <message>
+        <source>RESET out event: %1</source>
+        <translation>Evento di uscita RESET: %1</translation>
+    </message>
+    <message>
+        <source>: output event %1</source>
+        <translation>: evento di uscita %1</translation>
+    </message>
+    <message>
+        <source>message %1</source>
+        <translation>messaggio %1</translation>
+    </message>
+    <message>
+        <source>output event %1</source>
+        <translation>evento di uscita %1</translation>
+    </message>
+    <message>
+        <source>Zone %1 of master %2</source>
+        <translation>Zona %1 del master %2</translation>
+    </message>
+    <message>
+        <source>Output %1 of master %2</source>
+        <translation>Uscita %1 del master %2</translation>
+    </message>
+    <message>
+        <source>Where used: %1</source>
+        <translation>Dove si usa: %1</translation>
+    </message>
+    <message>
+        <source>Used nowhere.</source>
+        <translation>Nessun uso.</translation>
+    </message>
+    <message>
+        <source>1 use</source>
+        <translation>1 uso</translation>
+    </message>
+    <message>
+        <source>%1 uses</source>
+        <translation>%1 usi</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationReport</name>
+    <message>
+        <source>Configuration report</source>
+        <translation>Rapporto di configurazione</translation>
+    </message>
+</context>
+<context>
+    <name>DeskMicrophoneReport</name>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+    <message>
+        <source>Configuration of desk microphone %1</source>
+        <translation>Configurazione della base microfonica %1</translation>
+    </message>
+    <message>
+        <source>Key       |Message|Output event|</source>
+        <comment>columns of 10, 7 and 12 characters</comment>
+        <translation>Tasto     |Messag.|Ev. uscita  |</translation>
+    </message>
+    <message>
+        <source>Desk microphones configuration report of the master with address %1</source>
+        <translation>Rapporto di configurazione delle basi microfoniche del master con indirizzo %1</translation>
+    </message>
+    <message>
+        <source>NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER</source>
+        <translation>NESSUNA BASE MICROFONICA COLLEGATA AL MASTER</translation>
+    </message>
+</context>
+<context>
     <name>DeviceHint</name>
     <message>
         <source>No access</source>
@@ -211,6 +552,13 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     <message>
         <source>Another program holds the device, perhaps another Q7582 Manager. Close it: this manager tries again every 500 ms and takes the device once it is free.</source>
         <translation>Un altro programma tiene il dispositivo, forse un altro Q7582 Manager. Chiuderlo: questo programma riprova ogni 500 ms e prende il dispositivo appena è libero.</translation>
+    </message>
+</context>
+<context>
+    <name>EventCsv</name>
+    <message>
+        <source>the output could not be written</source>
+        <translation>impossibile scrivere i dati in uscita</translation>
     </message>
 </context>
 <context>
@@ -233,6 +581,200 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     </message>
 </context>
 <context>
+    <name>IoCardReport</name>
+    <message>
+        <source>Configuration of IO card %1</source>
+        <translation>Configurazione della scheda I/O %1</translation>
+    </message>
+    <message>
+        <source>Input     |Message|Output event|Priority|Logic|Transition|</source>
+        <comment>columns of 10, 7, 12, 8, 5 and 10 characters</comment>
+        <translation>Ingresso  |Messag.|Ev. uscita  |Priorità|Log. |Fronte    |</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Ingr. %1</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Uscita %1</translation>
+    </message>
+    <message>
+        <source>Output    |Logic|</source>
+        <comment>columns of 10 and 5 characters</comment>
+        <translation>Uscita    |Log. |</translation>
+    </message>
+    <message>
+        <source>Logic: H=Positive logic; L=Negative logic</source>
+        <translation>Logica (Log.): H=logica positiva; L=logica negativa</translation>
+    </message>
+    <message>
+        <source>Transition: R=Rising edge; F=Falling edge; R+F=Both</source>
+        <translation>Fronte: R=fronte di salita; F=fronte di discesa; R+F=entrambi</translation>
+    </message>
+    <message>
+        <source>-: no line attributes are kept for an IO card at address %1</source>
+        <translation>-: nessun attributo di linea per una scheda I/O all&apos;indirizzo %1</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <comment>a zone table&apos;s column, at most 15 characters</comment>
+        <translation>Ingresso</translation>
+    </message>
+    <message>
+        <source>I/O cards configuration report of the master with address %1</source>
+        <translation>Rapporto di configurazione delle schede I/O del master con indirizzo %1</translation>
+    </message>
+    <message>
+        <source>NO I/O CARDS CONNECTED TO THE MASTER</source>
+        <translation>NESSUNA SCHEDA I/O COLLEGATA AL MASTER</translation>
+    </message>
+</context>
+<context>
+    <name>Lanes</name>
+    <message>
+        <source>VOX 1 level</source>
+        <translation>Livello VOX 1</translation>
+    </message>
+    <message>
+        <source>VOX 2 level</source>
+        <translation>Livello VOX 2</translation>
+    </message>
+    <message>
+        <source>Message level</source>
+        <translation>Livello messaggi</translation>
+    </message>
+    <message>
+        <source>Unit level</source>
+        <translation>Livello unità</translation>
+    </message>
+    <message>
+        <source>Remote level</source>
+        <translation>Livello remoto</translation>
+    </message>
+    <message>
+        <source>%1 music</source>
+        <translation>%1 musica</translation>
+    </message>
+    <message>
+        <source>%1 present</source>
+        <translation>%1 presente</translation>
+    </message>
+    <message>
+        <source>%1 active</source>
+        <translation>%1 attiva</translation>
+    </message>
+    <message>
+        <source>Active source</source>
+        <translation>Sorgente attiva</translation>
+    </message>
+    <message>
+        <source>Active message</source>
+        <translation>Messaggio attivo</translation>
+    </message>
+    <message>
+        <source>Speech level</source>
+        <translation>Livello annunci</translation>
+    </message>
+    <message>
+        <source>Music level</source>
+        <translation>Livello musica</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>Livello %1</translation>
+    </message>
+    <message>
+        <source>VOX %1 threshold</source>
+        <translation>Soglia VOX %1</translation>
+    </message>
+    <message>
+        <source>VOX %1 input</source>
+        <translation>Ingresso VOX %1</translation>
+    </message>
+    <message>
+        <source>Master clock</source>
+        <translation>Orologio del master</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Digital inputs</source>
+        <translation>Ingressi digitali</translation>
+    </message>
+    <message>
+        <source>Digital outputs</source>
+        <translation>Uscite digitali</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Orologio</translation>
+    </message>
+    <message>
+        <source>Unplugged</source>
+        <translation>Scollegato</translation>
+    </message>
+    <message>
+        <source>Searching</source>
+        <translation>Ricerca</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generatore</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>inattivo</translation>
+    </message>
+    <message>
+        <source>Message %1</source>
+        <translation>Messaggio %1</translation>
+    </message>
+    <message>
+        <source>Unit %1 (priority %2)</source>
+        <translation>Unità %1 (priorità %2)</translation>
+    </message>
+    <message>
+        <source>Input %1 (priority %2)</source>
+        <translation>Ingresso %1 (priorità %2)</translation>
+    </message>
+    <message>
+        <source>VOX %1 (priority %2)</source>
+        <translation>VOX %1 (priorità %2)</translation>
+    </message>
+    <message>
+        <source>Timer event %1 (priority %2)</source>
+        <translation>Evento timer %1 (priorità %2)</translation>
+    </message>
+    <message>
+        <source>Remote %1 (priority %2)</source>
+        <translation>Remoto %1 (priorità %2)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no active source</comment>
+        <translation>Nessuna</translation>
+    </message>
+</context>
+<context>
     <name>NameCommands</name>
     <message>
         <source>Edit box</source>
@@ -241,6 +783,209 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     <message>
         <source>Max 20 Characters</source>
         <translation>Al massimo 20 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCells</name>
+    <message>
+        <source> None  |</source>
+        <comment>8 characters</comment>
+        <translation>Nessuno|</translation>
+    </message>
+    <message>
+        <source>    None    |</source>
+        <comment>13 characters</comment>
+        <translation>  Nessuno   |</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <comment>4 characters</comment>
+        <translation>Zona</translation>
+    </message>
+</context>
+<context>
+    <name>ReportGuards</name>
+    <message>
+        <source>%1, then choose the report again.</source>
+        <translation>%1, poi scegliere di nuovo il rapporto.</translation>
+    </message>
+    <message>
+        <source>No master connected</source>
+        <translation>Nessun master collegato</translation>
+    </message>
+    <message>
+        <source>Connect the PC to a master</source>
+        <translation>Collegare il PC a un master</translation>
+    </message>
+    <message>
+        <source>Configuration not Uploaded</source>
+        <translation>Configurazione senza Upload</translation>
+    </message>
+    <message>
+        <source>A configuration report shows what the connected master holds: Upload its configuration (Config / Upload)</source>
+        <translation>Un rapporto di configurazione mostra ciò che contiene il master collegato: fare l&apos;Upload della sua configurazione (Configurazione / Upload)</translation>
+    </message>
+    <message>
+        <source>Configuration modified</source>
+        <translation>Configurazione modificata</translation>
+    </message>
+    <message>
+        <source>The configuration was edited since the Upload: Download it to the master, or Upload the master&apos;s again (Config / Upload)</source>
+        <translation>La configurazione è stata modificata dopo l&apos;Upload: farne il Download nel master, o rifare l&apos;Upload di quella del master (Configurazione / Upload)</translation>
+    </message>
+    <message>
+        <source>Configuration is not uploaded from the connected master</source>
+        <translation>La configurazione non viene dall&apos;Upload del master collegato</translation>
+    </message>
+    <message>
+        <source>Another master is connected, or its address or chime was changed since the Upload: Upload again (Config / Upload)</source>
+        <translation>È collegato un altro master, o il suo indirizzo o il gong sono cambiati dopo l&apos;Upload: rifare l&apos;Upload (Configurazione / Upload)</translation>
+    </message>
+    <message>
+        <source>Status Report</source>
+        <translation>Rapporto di stato</translation>
+    </message>
+    <message>
+        <source>Configuration Report</source>
+        <translation>Rapporto di configurazione</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>Creation date-hour: %1 - %2</source>
+        <translation>Data e ora di creazione: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Connection line = %1</source>
+        <translation>Linea di collegamento = %1</translation>
+    </message>
+    <message>
+        <source>Address = %1</source>
+        <translation>Indirizzo = %1</translation>
+    </message>
+    <message>
+        <source>Priority = %1</source>
+        <translation>Priorità = %1</translation>
+    </message>
+    <message>
+        <source>%1 (invalid)</source>
+        <translation>%1 (non valido)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusReport</name>
+    <message>
+        <source>%1 setting = %2</source>
+        <translation>%1: regolazione = %2</translation>
+    </message>
+    <message>
+        <source>IO card %1</source>
+        <translation>Scheda I/O %1</translation>
+    </message>
+    <message>
+        <source>Desk microphone %1</source>
+        <translation>Base microfonica %1</translation>
+    </message>
+    <message>
+        <source>Status report</source>
+        <translation>Rapporto di stato</translation>
+    </message>
+    <message>
+        <source>Status report of the master with address %1</source>
+        <translation>Rapporto di stato del master con indirizzo %1</translation>
+    </message>
+    <message>
+        <source>Music level control settings:</source>
+        <translation>Regolazioni dei livelli della musica:</translation>
+    </message>
+    <message>
+        <source>Speech level control settings:</source>
+        <translation>Regolazioni dei livelli degli annunci:</translation>
+    </message>
+    <message>
+        <source>VOX threshold level settings:</source>
+        <translation>Regolazioni delle soglie VOX:</translation>
+    </message>
+    <message>
+        <source>Music source selections:</source>
+        <translation>Selezione della sorgente musicale:</translation>
+    </message>
+    <message>
+        <source>%1 selected = %2</source>
+        <translation>%1 selezionata = %2</translation>
+    </message>
+    <message>
+        <source>Connected master settings:</source>
+        <translation>Impostazioni del master collegato:</translation>
+    </message>
+    <message>
+        <source>Master address = %1</source>
+        <translation>Indirizzo del master = %1</translation>
+    </message>
+    <message>
+        <source>Chime enable = %1</source>
+        <translation>Gong abilitato = %1</translation>
+    </message>
+    <message>
+        <source>Master firmware release = %1.%2</source>
+        <translation>Versione firmware del master = %1.%2</translation>
+    </message>
+    <message>
+        <source>Units/IO cards connected to master:</source>
+        <translation>Unità/schede I/O collegate al master:</translation>
+    </message>
+    <message>
+        <source>Slave units connected to the master:</source>
+        <translation>Unità slave collegate al master:</translation>
+    </message>
+    <message>
+        <source>Slave address = %1  -  Group = %2</source>
+        <translation>Indirizzo slave = %1  -  Gruppo = %2</translation>
+    </message>
+    <message>
+        <source>Music level</source>
+        <translation>Livello musica</translation>
+    </message>
+    <message>
+        <source>Speech level</source>
+        <translation>Livello annunci</translation>
+    </message>
+    <message>
+        <source>VOX1 input</source>
+        <translation>Ingresso VOX1</translation>
+    </message>
+    <message>
+        <source>VOX2 input</source>
+        <translation>Ingresso VOX2</translation>
+    </message>
+    <message>
+        <source>Message input</source>
+        <translation>Ingresso messaggi</translation>
+    </message>
+    <message>
+        <source>Unit input</source>
+        <translation>Ingresso unità</translation>
+    </message>
+    <message>
+        <source>Remote input</source>
+        <translation>Ingresso remoto</translation>
+    </message>
+    <message>
+        <source>VOX1 threshold</source>
+        <translation>Soglia VOX1</translation>
+    </message>
+    <message>
+        <source>VOX2 threshold</source>
+        <translation>Soglia VOX2</translation>
+    </message>
+    <message>
+        <source>Music source</source>
+        <translation>Sorgente musicale</translation>
+    </message>
+    <message>
+        <source>Music on Remote</source>
+        <translation>Musica su remoto</translation>
     </message>
 </context>
 <context>
@@ -434,6 +1179,140 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     </message>
 </context>
 <context>
+    <name>TimerReport</name>
+    <message>
+        <source>No Timer Output event set</source>
+        <translation>Nessun evento di uscita del timer</translation>
+    </message>
+    <message>
+        <source>Timer Output event %1</source>
+        <translation>Evento di uscita del timer %1</translation>
+    </message>
+    <message>
+        <source>Setting of timer event %1</source>
+        <translation>Impostazione dell&apos;evento timer %1</translation>
+    </message>
+    <message>
+        <source>Event start date %1</source>
+        <translation>Data di inizio evento %1</translation>
+    </message>
+    <message>
+        <source>Event start time %1</source>
+        <translation>Ora di inizio evento %1</translation>
+    </message>
+    <message>
+        <source>Period = %1 sec.</source>
+        <translation>Periodo = %1 sec.</translation>
+    </message>
+    <message>
+        <source>Stop time %1</source>
+        <translation>Ora di fine %1</translation>
+    </message>
+    <message>
+        <source>Event date %1</source>
+        <translation>Data evento %1</translation>
+    </message>
+    <message>
+        <source>Event time %1</source>
+        <translation>Ora evento %1</translation>
+    </message>
+    <message>
+        <source>No periodic event</source>
+        <translation>Evento non periodico</translation>
+    </message>
+    <message>
+        <source>Timer Priority = %1</source>
+        <translation>Priorità del timer = %1</translation>
+    </message>
+    <message>
+        <source>Timer enable = %1</source>
+        <translation>Timer abilitato = %1</translation>
+    </message>
+    <message>
+        <source>Message event list</source>
+        <translation>Elenco eventi messaggio</translation>
+    </message>
+    <message>
+        <source>Message event %1</source>
+        <translation>Evento messaggio %1</translation>
+    </message>
+    <message>
+        <source>Message event list EMPTY</source>
+        <translation>Elenco eventi messaggio VUOTO</translation>
+    </message>
+    <message>
+        <source>Programmed timers configuration report of the master with address %1</source>
+        <translation>Rapporto di configurazione dei timer programmati del master con indirizzo %1</translation>
+    </message>
+    <message>
+        <source>NO TIMERS CREATED FOR MASTER</source>
+        <translation>NESSUN TIMER CREATO PER IL MASTER</translation>
+    </message>
+</context>
+<context>
+    <name>TimerText</name>
+    <message>
+        <source>%1 (next day)</source>
+        <translation>%1 (giorno dopo)</translation>
+    </message>
+    <message>
+        <source>One time event</source>
+        <translation>Evento singolo</translation>
+    </message>
+    <message>
+        <source>Daily event</source>
+        <translation>Evento giornaliero</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Gio</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sab</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
+    </message>
+    <message>
+        <source>Weekly event (%1)</source>
+        <translation>Evento settimanale (%1)</translation>
+    </message>
+    <message>
+        <source> - level operation</source>
+        <translation> - funzionamento a livello</translation>
+    </message>
+    <message>
+        <source> - Rising edge operation</source>
+        <translation> - funzionamento sul fronte di salita</translation>
+    </message>
+    <message>
+        <source> - Falling edge operation</source>
+        <translation> - funzionamento sul fronte di discesa</translation>
+    </message>
+    <message>
+        <source> - Rising and falling edges operation</source>
+        <translation> - funzionamento su entrambi i fronti</translation>
+    </message>
+</context>
+<context>
     <name>TransferMessages</name>
     <message>
         <source>Download complete: %1 blocks written to master %2</source>
@@ -446,6 +1325,65 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     <message>
         <source>%1: restart %2 of %3, Esc cancels</source>
         <translation>%1: ripresa %2 di %3, Esc annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TransferText</name>
+    <message>
+        <source>The master did not answer</source>
+        <translation>Il master non ha risposto</translation>
+    </message>
+    <message>
+        <source>The message generator did not answer</source>
+        <translation>Il generatore di messaggi non ha risposto</translation>
+    </message>
+    <message>
+        <source>The master stayed busy</source>
+        <translation>Il master è rimasto occupato</translation>
+    </message>
+    <message>
+        <source>The message generator stayed busy</source>
+        <translation>Il generatore di messaggi è rimasto occupato</translation>
+    </message>
+    <message>
+        <source>The master gave a garbled reply</source>
+        <translation>Il master ha dato una risposta illeggibile</translation>
+    </message>
+    <message>
+        <source>The message generator gave a garbled reply</source>
+        <translation>Il generatore di messaggi ha dato una risposta illeggibile</translation>
+    </message>
+    <message>
+        <source>The link failed</source>
+        <translation>Errore del collegamento</translation>
+    </message>
+    <message>
+        <source>The link was lost</source>
+        <translation>Il collegamento si è interrotto</translation>
+    </message>
+    <message>
+        <source>%1 at block %2 of %3</source>
+        <translation>%1 al blocco %2 di %3</translation>
+    </message>
+    <message>
+        <source>%1, again after %2 restarts</source>
+        <translation>%1, anche dopo %2 ripartenze</translation>
+    </message>
+    <message>
+        <source>%1: the master now holds a partial configuration. Download again.</source>
+        <translation>%1: ora il master contiene una configurazione parziale. Rifare il Download.</translation>
+    </message>
+    <message>
+        <source>%1: the Upload was given up. The configuration in memory is unchanged.</source>
+        <translation>%1: l&apos;Upload è stato abbandonato. La configurazione in memoria non è cambiata.</translation>
+    </message>
+    <message>
+        <source>%1: the command was not sent.</source>
+        <translation>%1: il comando non è stato inviato.</translation>
+    </message>
+    <message>
+        <source>%1: the summer-time table was not sent.</source>
+        <translation>%1: la tabella dell&apos;ora legale non è stata inviata.</translation>
     </message>
 </context>
 <context>
@@ -827,6 +1765,41 @@ Un clic la apre in una finestra della linea temporale</translation>
     <message>
         <source>Recorded %1 reads into %2</source>
         <translation>Registrate %1 letture in %2</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::ReportViewer</name>
+    <message>
+        <source>save</source>
+        <translation>salva</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>stampa</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: non è un file normale</translation>
+    </message>
+    <message>
+        <source>The printer reported an error</source>
+        <translation>La stampante ha segnalato un errore</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (*.rtf);;Text (*.txt)</source>
+        <translation>Rich Text Format (*.rtf);;Testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved:
+%1</source>
+        <translation>Impossibile salvare il rapporto:
+%1</translation>
+    </message>
+    <message>
+        <source>The report could not be printed:
+%1</source>
+        <translation>Impossibile stampare il rapporto:
+%1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "recordingreports/Lanes.h"
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <limits>
@@ -11,6 +12,10 @@ namespace q7582 {
 namespace {
 
 constexpr int Cells = 36;
+
+struct Record {
+    Q_DECLARE_TR_FUNCTIONS(CommissioningRecord)
+};
 
 // The activations that started at the latest input change, while they take responses.
 class OpenActivations {
@@ -144,43 +149,42 @@ Report commissioningReport(const std::vector<InputActivation>& activations, cons
                            qint64 toMs, const QDateTime& created)
 {
     Report r;
-    r.caption = QStringLiteral("Commissioning record");
-    r.add(QStringLiteral("Commissioning record"), ReportStyle::Title);
+    r.caption = Record::tr("Commissioning record");
+    r.add(r.caption, ReportStyle::Title);
     r.add(QString(), ReportStyle::Body);
-    r.add(QStringLiteral("From ") + when(fromMs) + QStringLiteral(" to ") + when(toMs), ReportStyle::Body);
+    r.add(Record::tr("From %1 to %2").arg(when(fromMs), when(toMs)), ReportStyle::Body);
     r.add(creationLine(created), ReportStyle::Body);
     r.add(QString(), ReportStyle::Body);
     int incomplete = 0;
     for (const InputActivation& a : activations) {
-        r.add(when(a.timeMs) + QStringLiteral("  Input ")
-                  + QString::fromStdString(names.inputs.at(std::size_t(a.input))) + QStringLiteral(" (")
-                  + QString::number(a.input + 1) + QLatin1Char(')'),
+        r.add(Record::tr("%1  Input %2 (%3)")
+                  .arg(when(a.timeMs), QString::fromStdString(names.inputs.at(std::size_t(a.input))),
+                       QString::number(a.input + 1)),
               ReportStyle::SubHeading);
         if (a.message)
-            r.add(QStringLiteral("Message %1 after %2").arg(a.message).arg(seconds(a.messageAfterMs)),
-                  ReportStyle::Body);
+            r.add(Record::tr("Message %1 after %2").arg(a.message).arg(seconds(a.messageAfterMs)), ReportStyle::Body);
         else
-            r.add(QStringLiteral("No message followed"), ReportStyle::Body);
-        r.add(QStringLiteral("Source: ") + activeSourceText(a.source), ReportStyle::Body);
+            r.add(Record::tr("No message followed"), ReportStyle::Body);
+        r.add(Record::tr("Source: %1").arg(activeSourceText(a.source)), ReportStyle::Body);
         if (!a.busy.empty()) {
-            r.add(QStringLiteral("Zone                  Busy after"), ReportStyle::TableHeading);
+            r.add(Record::tr("Zone                  Busy after", "the zone column is 22 characters"),
+                  ReportStyle::TableHeading);
             for (const ZoneResponse& z : a.busy)
                 r.add(QString::fromStdString(names.zones.at(std::size_t(z.zone - 1))).leftJustified(22)
                           + seconds(z.afterMs),
                       ReportStyle::TableRow);
         }
         if (!a.alreadyBusy.empty())
-            r.add(QStringLiteral("Already busy: ") + zoneList(a.alreadyBusy, names), ReportStyle::Body);
+            r.add(Record::tr("Already busy: %1").arg(zoneList(a.alreadyBusy, names)), ReportStyle::Body);
         if (!a.silent.empty()) {
             ++incomplete;
-            r.add(QStringLiteral("Did not go busy: ") + zoneList(a.silent, names), ReportStyle::Body);
+            r.add(Record::tr("Did not go busy: %1").arg(zoneList(a.silent, names)), ReportStyle::Body);
         }
         r.add(QString(), ReportStyle::Body);
     }
-    r.add(QStringLiteral("%1 input activations, %2 with zones that did not go busy")
-              .arg(activations.size())
-              .arg(incomplete),
-          ReportStyle::Body);
+    r.add(
+        Record::tr("%1 input activations, %2 with zones that did not go busy").arg(activations.size()).arg(incomplete),
+        ReportStyle::Body);
     return r;
 }
 

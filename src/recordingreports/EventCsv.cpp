@@ -1,5 +1,7 @@
 #include "recordingreports/EventCsv.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 QByteArray csvField(const QString& text)
@@ -81,7 +83,9 @@ bool writeEventsCsv(const RecordedStates& states, const std::vector<Lane>& lanes
     if (written)
         flush();
     if (!written && error)
-        *error = out.errorString().isEmpty() ? QStringLiteral("the output could not be written") : out.errorString();
+        *error = out.errorString().isEmpty()
+                     ? QCoreApplication::translate("EventCsv", "the output could not be written")
+                     : out.errorString();
     return read && written;
 }
 

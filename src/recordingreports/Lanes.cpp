@@ -1,5 +1,6 @@
 #include "recordingreports/Lanes.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -8,6 +9,10 @@
 namespace q7582 {
 
 namespace {
+
+struct LaneText {
+    Q_DECLARE_TR_FUNCTIONS(Lanes)
+};
 
 QString name36(const std::vector<std::string>& table, int cell)
 {
@@ -21,7 +26,10 @@ void addLanes(std::vector<Lane>& lanes, LaneGroup group, LaneField field, int co
         lanes.push_back({group, field, first + i, name(first + i)});
 }
 
-const char* const SpeechInputNames[] = {"VOX 1", "VOX 2", "Message", "Unit", "Remote"};
+const char* const SpeechInputLevels[] = {
+    QT_TRANSLATE_NOOP("Lanes", "VOX 1 level"), QT_TRANSLATE_NOOP("Lanes", "VOX 2 level"),
+    QT_TRANSLATE_NOOP("Lanes", "Message level"), QT_TRANSLATE_NOOP("Lanes", "Unit level"),
+    QT_TRANSLATE_NOOP("Lanes", "Remote level")};
 
 // The master's clock minus the PC's local time, in seconds; the PC's offset from UTC is
 // looked up once per hour of recording, not per read.
@@ -50,7 +58,7 @@ std::vector<Lane> recordingLanes(const NameTables& names)
     for (int z = 1; z <= NameTables::Zones; ++z) {
         const QString zone = name36(names.zones, z - 1);
         lanes.push_back({LaneGroup::Zones, LaneField::ZoneBusy, z, zone});
-        lanes.push_back({LaneGroup::Zones, LaneField::ZoneMusic, z, zone + QStringLiteral(" music")});
+        lanes.push_back({LaneGroup::Zones, LaneField::ZoneMusic, z, LaneText::tr("%1 music").arg(zone)});
     }
     addLanes(lanes, LaneGroup::Inputs, LaneField::Input, NameTables::Inputs, 0,
              [&](int c) { return name36(names.inputs, c); });
@@ -58,23 +66,23 @@ std::vector<Lane> recordingLanes(const NameTables& names)
              [&](int c) { return name36(names.outputs, c); });
     for (int u = 0; u < NameTables::Units; ++u) {
         const QString unit = QString::fromStdString(names.unitCaption(u + 1));
-        lanes.push_back({LaneGroup::Units, LaneField::UnitPresent, u, unit + QStringLiteral(" present")});
-        lanes.push_back({LaneGroup::Units, LaneField::UnitActive, u, unit + QStringLiteral(" active")});
+        lanes.push_back({LaneGroup::Units, LaneField::UnitPresent, u, LaneText::tr("%1 present").arg(unit)});
+        lanes.push_back({LaneGroup::Units, LaneField::UnitActive, u, LaneText::tr("%1 active").arg(unit)});
     }
-    lanes.push_back({LaneGroup::Source, LaneField::ActiveSource, 0, QStringLiteral("Active source")});
-    lanes.push_back({LaneGroup::Source, LaneField::ActiveMessage, 0, QStringLiteral("Active message")});
-    lanes.push_back({LaneGroup::Levels, LaneField::SpeechLevel, 0, QStringLiteral("Speech level")});
-    lanes.push_back({LaneGroup::Levels, LaneField::MusicLevel, 0, QStringLiteral("Music level")});
+    lanes.push_back({LaneGroup::Source, LaneField::ActiveSource, 0, LaneText::tr("Active source")});
+    lanes.push_back({LaneGroup::Source, LaneField::ActiveMessage, 0, LaneText::tr("Active message")});
+    lanes.push_back({LaneGroup::Levels, LaneField::SpeechLevel, 0, LaneText::tr("Speech level")});
+    lanes.push_back({LaneGroup::Levels, LaneField::MusicLevel, 0, LaneText::tr("Music level")});
     addLanes(lanes, LaneGroup::Levels, LaneField::SpeechInputLevel, StatusBlock::SpeechInputCount, 0,
-             [](int i) { return QString::fromLatin1(SpeechInputNames[i]) + QStringLiteral(" level"); });
+             [](int i) { return LaneText::tr(SpeechInputLevels[i]); });
     addLanes(lanes, LaneGroup::Levels, LaneField::MusicSourceLevel, StatusBlock::MusicSourceCount, 0,
-             [&](int i) { return QString::fromStdString(names.musicName(i + 1)) + QStringLiteral(" level"); });
+             [&](int i) { return LaneText::tr("%1 level").arg(QString::fromStdString(names.musicName(i + 1))); });
     addLanes(lanes, LaneGroup::Vox, LaneField::VoxThreshold, 2, 0,
-             [](int v) { return QStringLiteral("VOX %1 threshold").arg(v + 1); });
+             [](int v) { return LaneText::tr("VOX %1 threshold").arg(v + 1); });
     addLanes(lanes, LaneGroup::Vox, LaneField::VoxMeter, 2, 0,
-             [](int v) { return QStringLiteral("VOX %1 input").arg(v + 1); });
-    lanes.push_back({LaneGroup::Clock, LaneField::ClockOffset, 0, QStringLiteral("Master clock")});
-    lanes.push_back({LaneGroup::Connection, LaneField::Connection, 0, QStringLiteral("Connection")});
+             [](int v) { return LaneText::tr("VOX %1 input").arg(v + 1); });
+    lanes.push_back({LaneGroup::Clock, LaneField::ClockOffset, 0, LaneText::tr("Master clock")});
+    lanes.push_back({LaneGroup::Connection, LaneField::Connection, 0, LaneText::tr("Connection")});
     return lanes;
 }
 
@@ -82,23 +90,23 @@ QString laneGroupName(LaneGroup group)
 {
     switch (group) {
     case LaneGroup::Zones:
-        return QStringLiteral("Zones");
+        return LaneText::tr("Zones");
     case LaneGroup::Inputs:
-        return QStringLiteral("Digital inputs");
+        return LaneText::tr("Digital inputs");
     case LaneGroup::Outputs:
-        return QStringLiteral("Digital outputs");
+        return LaneText::tr("Digital outputs");
     case LaneGroup::Units:
-        return QStringLiteral("Units");
+        return LaneText::tr("Units");
     case LaneGroup::Source:
-        return QStringLiteral("Active source");
+        return LaneText::tr("Active source");
     case LaneGroup::Levels:
-        return QStringLiteral("Levels");
+        return LaneText::tr("Levels");
     case LaneGroup::Vox:
         return QStringLiteral("VOX");
     case LaneGroup::Clock:
-        return QStringLiteral("Clock");
+        return LaneText::tr("Clock");
     case LaneGroup::Connection:
-        return QStringLiteral("Connection");
+        return LaneText::tr("Connection");
     }
     return {};
 }
@@ -219,20 +227,20 @@ QString laneValueText(const Lane& lane, qint64 value)
     if (lane.field == LaneField::Connection) {
         switch (RecordedLink(value / 8)) {
         case RecordedLink::Unplugged:
-            return QStringLiteral("Unplugged");
+            return LaneText::tr("Unplugged");
         case RecordedLink::Searching:
-            return QStringLiteral("Searching");
+            return LaneText::tr("Searching");
         case RecordedLink::Master:
             return QStringLiteral("Master %1").arg(value % 8);
         case RecordedLink::Generator:
-            return QStringLiteral("Generator");
+            return LaneText::tr("Generator");
         }
     }
     if (value == NoValue)
         return QStringLiteral("-");
     switch (laneShape(lane.field)) {
     case LaneShape::OnOff:
-        return value ? QStringLiteral("on") : QStringLiteral("off");
+        return value ? LaneText::tr("on") : LaneText::tr("off");
     case LaneShape::Step:
         return QString::number(value);
     case LaneShape::Text:
@@ -241,7 +249,7 @@ QString laneValueText(const Lane& lane, qint64 value)
     if (lane.field == LaneField::ActiveSource)
         return activeSourceText(value);
     if (lane.field == LaneField::ActiveMessage)
-        return value ? QStringLiteral("Message %1").arg(value) : QStringLiteral("-");
+        return value ? LaneText::tr("Message %1").arg(value) : QStringLiteral("-");
     return (value >= 0 ? QStringLiteral("PC +%1 s") : QStringLiteral("PC %1 s")).arg(value);
 }
 
@@ -255,12 +263,14 @@ qint64 activeSourceValue(const StatusBlock& s)
 
 QString activeSourceText(qint64 value)
 {
-    static const char* const kinds[] = {"Unit ", "Input ", "VOX ", "Timer event ", "Remote "};
+    static const char* const kinds[] = {
+        QT_TRANSLATE_NOOP("Lanes", "Unit %1 (priority %2)"), QT_TRANSLATE_NOOP("Lanes", "Input %1 (priority %2)"),
+        QT_TRANSLATE_NOOP("Lanes", "VOX %1 (priority %2)"), QT_TRANSLATE_NOOP("Lanes", "Timer event %1 (priority %2)"),
+        QT_TRANSLATE_NOOP("Lanes", "Remote %1 (priority %2)")};
     const int kind = int(value >> 16);
     if (kind < StatusBlock::SourceUnit || kind > StatusBlock::SourceRemote)
-        return QStringLiteral("None");
-    return QString::fromLatin1(kinds[kind - 1]) + QString::number(value & 0xFF) + QStringLiteral(" (priority ")
-           + QString::number((value >> 8) & 0xFF) + QLatin1Char(')');
+        return LaneText::tr("None", "no active source");
+    return LaneText::tr(kinds[kind - 1]).arg(value & 0xFF).arg((value >> 8) & 0xFF);
 }
 
 } // namespace q7582

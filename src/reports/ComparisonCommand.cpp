@@ -5,6 +5,8 @@
 #include "reports/ConfigurationComparison.h"
 #include "settings/NameTables.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 ComparisonCommandOutput runComparisonCommand(const QString& from, const QString& to, const std::string& namesFolder)
@@ -20,7 +22,9 @@ ComparisonCommandOutput runComparisonCommand(const QString& from, const QString&
     NameTables names(namesFolder);
     // Only read: the table would create a missing file.
     if (names.unitFileExists() && !names.loadUnitNames().ok)
-        output.err = QStringLiteral("unit.txt could not be read: units keep their default names\n");
+        output.err = QCoreApplication::translate("ComparisonCommand",
+                                                 "unit.txt could not be read: units keep their default names")
+                     + QLatin1Char('\n');
     const ConfigurationComparison comparison = compareConfigurations({fromImage, from}, {toImage, to}, names);
     output.out = plainText(comparison.report);
     output.differences = comparison.differences;

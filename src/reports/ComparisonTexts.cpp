@@ -3,12 +3,17 @@
 #include "reports/ReportText.h"
 #include "reports/TimerText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace q7582 {
 namespace {
 
-QString invalid(int value) { return QString::number(value) + QStringLiteral(" (invalid)"); }
+struct Comparison {
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationComparison)
+};
+
+QString invalid(int value) { return invalidText(QString::number(value)); }
 
 QString messageList(const ConstTimerEventRecord& timer)
 {
@@ -16,13 +21,13 @@ QString messageList(const ConstTimerEventRecord& timer)
     for (int slot = 0; slot < ConstTimerEventRecord::MessageSlots; ++slot)
         if (timer.messageEvent(slot) != 0)
             numbers << QString::number(timer.messageEvent(slot));
-    return numbers.isEmpty() ? QStringLiteral("none") : numbers.join(QStringLiteral(", "));
+    return numbers.isEmpty() ? Comparison::tr("none") : numbers.join(QStringLiteral(", "));
 }
 
 QString timerOutputEvent(const ConstTimerEventRecord& timer)
 {
     if (timer.outputEvent() == OutputEventCode::None)
-        return QStringLiteral("none");
+        return Comparison::tr("none");
     const QString name = OutputEventCode::isValid(timer.outputEvent()) ? timerOutputEventName(timer.outputEvent())
                                                                        : invalid(timer.outputEvent());
     return name + timerTransitionText(timer.transition());
@@ -46,7 +51,7 @@ QString zoneChanges(const Byte* fromMask, const Byte* toMask)
 QString messageText(Byte number)
 {
     if (number == 0)
-        return QStringLiteral("None");
+        return Comparison::tr("None");
     return number <= ConfigImage::MessageEvents ? QString::number(number) : invalid(number);
 }
 
@@ -54,7 +59,7 @@ QString outputEventText(Byte code)
 {
     switch (code) {
     case OutputEventCode::None:
-        return QStringLiteral("None");
+        return Comparison::tr("None");
     case OutputEventCode::ResetMaster:
         return QStringLiteral("Master RESET");
     case OutputEventCode::ResetSystem:
@@ -80,8 +85,8 @@ QString transitionText(int transition)
 QString outputReading(bool affected, bool activated)
 {
     if (!affected)
-        return QStringLiteral("unaffected");
-    return activated ? QStringLiteral("activated") : QStringLiteral("deactivated");
+        return Comparison::tr("unaffected");
+    return activated ? Comparison::tr("activated") : Comparison::tr("deactivated");
 }
 
 QString keyName(int unit, int key)
@@ -97,7 +102,7 @@ QString keyName(int unit, int key)
         break;
     }
     const bool input = unit < ConfigImage::IoCards && key < ConfigImage::IoLines;
-    return (input ? QStringLiteral("Key/input ") : QStringLiteral("Key ")) + QString::number(key + 1);
+    return (input ? Comparison::tr("Key/input %1") : Comparison::tr("Key %1")).arg(key + 1);
 }
 
 std::vector<TimerSetting> timerSettings(const ConstTimerEventRecord& timer)
@@ -106,17 +111,16 @@ std::vector<TimerSetting> timerSettings(const ConstTimerEventRecord& timer)
     const RawStart start = rawStart(timer);
     const std::uint32_t duration = timer.durationSeconds();
     return {
-        {QStringLiteral("repetition"), repetition(timer.repeatDays()), T::RepeatDays, 1, 0x7F},
-        {QStringLiteral("start"), startDate(start) + QLatin1Char(' ') + startTime(start), T::Start, 7, 0xFF},
-        {QStringLiteral("period"), QString::number(timer.periodSeconds()) + QStringLiteral(" sec."), T::PeriodSeconds,
-         2, 0xFF},
-        {QStringLiteral("stop time"), duration == 0 ? QStringLiteral("none") : stopTime(start, duration),
+        {Comparison::tr("repetition"), repetition(timer.repeatDays()), T::RepeatDays, 1, 0x7F},
+        {Comparison::tr("start"), startDate(start) + QLatin1Char(' ') + startTime(start), T::Start, 7, 0xFF},
+        {Comparison::tr("period"), Comparison::tr("%1 sec.").arg(timer.periodSeconds()), T::PeriodSeconds, 2, 0xFF},
+        {Comparison::tr("stop time"), duration == 0 ? Comparison::tr("none") : stopTime(start, duration),
          T::DurationSeconds, 4, 0xFF},
-        {QStringLiteral("priority"), priorityText(Byte(timer.priority())), T::Flags, 1, T::PriorityMask},
-        {QStringLiteral("enable"), onOff(timer.enabled()), T::Flags, 1, T::FlagEnabled},
-        {QStringLiteral("messages"), messageList(timer), T::MessageEvents, T::MessageSlots, 0xFF},
-        {QStringLiteral("output event"), timerOutputEvent(timer), T::OutputEvent, 1, 0xFF},
-        {QStringLiteral("transition"), transitionText(timer.transition()), T::Flags, 1, T::TransitionMask},
+        {Comparison::tr("priority"), priorityText(Byte(timer.priority())), T::Flags, 1, T::PriorityMask},
+        {Comparison::tr("enable"), onOff(timer.enabled()), T::Flags, 1, T::FlagEnabled},
+        {Comparison::tr("messages"), messageList(timer), T::MessageEvents, T::MessageSlots, 0xFF},
+        {Comparison::tr("output event"), timerOutputEvent(timer), T::OutputEvent, 1, 0xFF},
+        {Comparison::tr("transition"), transitionText(timer.transition()), T::Flags, 1, T::TransitionMask},
     };
 }
 
@@ -138,27 +142,27 @@ QString byteRange(int first, int last)
 
 QString byteCount(int count)
 {
-    return count == 1 ? QStringLiteral("1 byte differs") : QStringLiteral("%1 bytes differ").arg(count);
+    return count == 1 ? Comparison::tr("1 byte differs") : Comparison::tr("%1 bytes differ").arg(count);
 }
 
 QString areaName(int offset)
 {
     using C = ConfigImage;
     if (offset < C::MessageEventsAt)
-        return QStringLiteral("unit %1").arg(offset / C::UnitBlockSize + 1);
+        return Comparison::tr("unit %1").arg(offset / C::UnitBlockSize + 1);
     if (offset < C::OutEventsAt)
-        return QStringLiteral("message event %1").arg((offset - C::MessageEventsAt) / 0x20 + 1);
+        return Comparison::tr("message event %1").arg((offset - C::MessageEventsAt) / 0x20 + 1);
     if (offset < C::ResetOutEventAt)
-        return QStringLiteral("out event %1").arg((offset - C::OutEventsAt) / 0x40 + 1);
+        return Comparison::tr("out event %1").arg((offset - C::OutEventsAt) / 0x40 + 1);
     if (offset < C::TimerEventsAt)
-        return QStringLiteral("RESET out event");
+        return Comparison::tr("RESET out event");
     if (offset < C::VoxAt)
-        return QStringLiteral("timer event %1").arg((offset - C::TimerEventsAt) / 0x20 + 1);
+        return Comparison::tr("timer event %1").arg((offset - C::TimerEventsAt) / 0x20 + 1);
     if (offset < C::Uninterpreted1At)
         return QStringLiteral("VOX%1").arg((offset - C::VoxAt) / 0x20 + 1);
     if (offset >= C::IoLineAttributesAt && offset < C::Uninterpreted2At)
-        return QStringLiteral("I/O line attributes");
-    return QStringLiteral("not interpreted");
+        return Comparison::tr("I/O line attributes");
+    return Comparison::tr("not interpreted");
 }
 
 } // namespace q7582

@@ -1,6 +1,8 @@
 #include "reports/ConfigurationReports.h"
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 namespace {
@@ -11,9 +13,9 @@ constexpr int HeaderLines = 3;
 Report configurationReportHeader(const QString& title, const ConfigReportSources& sources)
 {
     Report report;
-    report.caption = QStringLiteral("Configuration report");
+    report.caption = QCoreApplication::translate("ConfigurationReport", "Configuration report");
     report.width = ConfigurationReportWidth;
-    report.add(title + QString::number(sources.status.masterAddress()), ReportStyle::Title);
+    report.add(title.arg(sources.status.masterAddress()), ReportStyle::Title);
     report.add(creationLine(sources.now), ReportStyle::Heading);
     report.add(QString(), ReportStyle::Heading);
     return report;

@@ -22,7 +22,8 @@ Report buildDeskMicrophoneReport(const ConfigReportSources& sources);
 Report buildIoCardReport(const ConfigReportSources& sources);
 Report buildTimerReport(const ConfigReportSources& sources);
 
-// The caption, width and three header lines every configuration report starts with.
+// The caption, width and three header lines every configuration report starts with; the
+// title's %1 is the master's address.
 Report configurationReportHeader(const QString& title, const ConfigReportSources& sources);
 // Appends the "nothing to report" line when nothing followed the header.
 void closeConfigurationReport(Report& report, const QString& nothingText);

@@ -2,11 +2,20 @@
 #include "reports/ReportCells.h"
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 namespace {
 
 constexpr int KeysPerZoneTable = 3;
+
+struct DeskReport {
+    Q_DECLARE_TR_FUNCTIONS(DeskMicrophoneReport)
+};
+
+// "Key  1", "Key 10"
+QString keyLabel(int key) { return DeskReport::tr("Key %1").arg(key + 1, 2); }
 
 // 11 characters: "Key  1    |", "Key 10    |", "PTT/Lock  |"...
 QString keyCell(int key)
@@ -21,9 +30,7 @@ QString keyCell(int key)
     default:
         break;
     }
-    const int number = key + 1;
-    return (number < 10 ? QStringLiteral("Key  ") : QStringLiteral("Key ")) + QString::number(number)
-           + QStringLiteral("    |");
+    return keyLabel(key).leftJustified(10) + QLatin1Char('|');
 }
 
 // 19 characters: " Key  1           |", " Key 10           |", " PTT/Lock         |"...
@@ -39,24 +46,23 @@ QString keyZoneLabel(int key)
     default:
         break;
     }
-    const int number = key + 1;
-    return (number < 10 ? QStringLiteral(" Key  ") : QStringLiteral(" Key ")) + QString::number(number)
-           + QStringLiteral("           |");
+    return (QLatin1Char(' ') + keyLabel(key)).leftJustified(18) + QLatin1Char('|');
 }
 
 void appendDeskMicrophone(Report& report, const ConfigReportSources& sources, int address)
 {
     const StatusBlock& status = sources.status;
-    report.add(QStringLiteral("Configuration of desk microphone ")
-                   + QString::fromStdString(sources.names.unitCaption(address + 1)),
+    report.add(DeskReport::tr("Configuration of desk microphone %1")
+                   .arg(QString::fromStdString(sources.names.unitCaption(address + 1))),
                ReportStyle::Heading);
     report.add(QString(), ReportStyle::Heading);
-    report.add(QStringLiteral("Address = ") + QString::number(address + 1), ReportStyle::Body);
-    report.add(QStringLiteral("Priority = ") + QString::number(status.unitPriority(address)), ReportStyle::Body);
+    report.add(addressLine(address + 1), ReportStyle::Body);
+    report.add(priorityLine(status.unitPriority(address)), ReportStyle::Body);
     report.add(connectionLine(status.unitOnLineB(address)), ReportStyle::Body);
     report.add(QString(), ReportStyle::Body);
 
-    report.add(QStringLiteral("Key       |Message|Output event|"), ReportStyle::TableHeading);
+    report.add(DeskReport::tr("Key       |Message|Output event|", "columns of 10, 7 and 12 characters"),
+               ReportStyle::TableHeading);
     for (int key = 0; key < ConfigImage::KeysPerUnit; ++key) {
         const ConstKeyRecord record = sources.image.key(address, key);
         report.add(keyCell(key) + messageCell(record.messageNumber()) + outputEventCell(record.outputEvent()),
@@ -74,11 +80,11 @@ void appendDeskMicrophone(Report& report, const ConfigReportSources& sources, in
 Report buildDeskMicrophoneReport(const ConfigReportSources& sources)
 {
     Report report = configurationReportHeader(
-        QStringLiteral("Desk microphones configuration report of the master with address "), sources);
+        DeskReport::tr("Desk microphones configuration report of the master with address %1"), sources);
     for (int address = 0; address < StatusBlock::Units; ++address)
         if (sources.status.unitConnected(address) && !sources.status.unitIsIoCard(address))
             appendDeskMicrophone(report, sources, address);
-    closeConfigurationReport(report, QStringLiteral("NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER"));
+    closeConfigurationReport(report, DeskReport::tr("NO DESK MICROPHONE UNITS CONNECTED TO THE MASTER"));
     return report;
 }
 

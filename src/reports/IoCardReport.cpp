@@ -2,6 +2,8 @@
 #include "reports/ReportCells.h"
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace q7582 {
@@ -9,6 +11,10 @@ namespace q7582 {
 namespace {
 
 constexpr int InputsPerZoneTable = 3;
+
+struct IoReport {
+    Q_DECLARE_TR_FUNCTIONS(IoCardReport)
+};
 
 // The image keeps line attributes for the I/O cards at addresses 0..5 only; a card
 // at a higher address has none, and its attribute cells show "-".
@@ -19,9 +25,10 @@ std::optional<Byte> lineAttribute(const ConfigImage& image, int address, int lin
     return image.ioLineAttribute(address, line);
 }
 
-QString numberedLabel(const QString& shortPrefix, const QString& longPrefix, int n, const QString& tail)
+// A line's label, its number right-aligned in two digits, as a cell of `width` characters.
+QString lineCell(const QString& label, int n, int width)
 {
-    return (n < 10 ? shortPrefix : longPrefix) + QString::number(n) + tail;
+    return label.arg(n, 2).leftJustified(width - 1) + QLatin1Char('|');
 }
 
 QString priorityCell(std::optional<Byte> attribute)
@@ -67,45 +74,47 @@ void appendIoCard(Report& report, const ConfigReportSources& sources, int addres
     const int firstLine = ConfigImage::IoLines * address + 1;
     const bool hasAttributes = lineAttribute(image, address, 0).has_value();
 
-    report.add(QStringLiteral("Configuration of IO card ")
-                   + QString::fromStdString(sources.names.unitCaption(address + 1)),
-               ReportStyle::Heading);
+    report.add(
+        IoReport::tr("Configuration of IO card %1").arg(QString::fromStdString(sources.names.unitCaption(address + 1))),
+        ReportStyle::Heading);
     report.add(QString(), ReportStyle::Heading);
-    report.add(QStringLiteral("Address = ") + QString::number(address + 1), ReportStyle::Body);
+    report.add(addressLine(address + 1), ReportStyle::Body);
     report.add(connectionLine(sources.status.unitOnLineB(address)), ReportStyle::Body);
     report.add(QString(), ReportStyle::Body);
 
-    report.add(QStringLiteral("Input     |Message|Output event|Priority|Logic|Transition|"), ReportStyle::TableHeading);
+    report.add(IoReport::tr("Input     |Message|Output event|Priority|Logic|Transition|",
+                            "columns of 10, 7, 12, 8, 5 and 10 characters"),
+               ReportStyle::TableHeading);
+    const QString input = IoReport::tr("Input %1"), output = IoReport::tr("Output %1");
     for (int line = 0; line < ConfigImage::IoLines; ++line) {
-        const ConstKeyRecord input = image.key(address, line);
+        const ConstKeyRecord record = image.key(address, line);
         const std::optional<Byte> attribute = lineAttribute(image, address, line);
-        report.add(
-            numberedLabel(QStringLiteral("Input  "), QStringLiteral("Input "), firstLine + line, QStringLiteral("  |"))
-                + messageCell(input.messageNumber()) + outputEventCell(input.outputEvent()) + priorityCell(attribute)
-                + logicAndTransitionCells(attribute),
-            ReportStyle::TableRow);
+        report.add(lineCell(input, firstLine + line, 11) + messageCell(record.messageNumber())
+                       + outputEventCell(record.outputEvent()) + priorityCell(attribute)
+                       + logicAndTransitionCells(attribute),
+                   ReportStyle::TableRow);
     }
 
     report.add(QString(), ReportStyle::TableRow);
-    report.add(QStringLiteral("Output    |Logic|"), ReportStyle::TableHeading);
+    report.add(IoReport::tr("Output    |Logic|", "columns of 10 and 5 characters"), ReportStyle::TableHeading);
     for (int line = 0; line < ConfigImage::IoLines; ++line)
-        report.add(
-            numberedLabel(QStringLiteral("Output  "), QStringLiteral("Output "), firstLine + line, QStringLiteral(" |"))
-                + logicCell(outputNegative(lineAttribute(image, address, line))),
-            ReportStyle::TableRow);
-
-    report.add(QString(), ReportStyle::TableRow);
-    report.add(QStringLiteral("Logic: H=Positive logic; L=Negative logic"), ReportStyle::TableRow);
-    report.add(QStringLiteral("Transition: R=Rising edge; F=Falling edge; R+F=Both"), ReportStyle::TableRow);
-    if (!hasAttributes)
-        report.add(QStringLiteral("-: no line attributes are kept for an IO card at address ")
-                       + QString::number(address + 1),
+        report.add(lineCell(output, firstLine + line, 11)
+                       + logicCell(outputNegative(lineAttribute(image, address, line))),
                    ReportStyle::TableRow);
 
+    report.add(QString(), ReportStyle::TableRow);
+    report.add(IoReport::tr("Logic: H=Positive logic; L=Negative logic"), ReportStyle::TableRow);
+    report.add(IoReport::tr("Transition: R=Rising edge; F=Falling edge; R+F=Both"), ReportStyle::TableRow);
+    if (!hasAttributes)
+        report.add(IoReport::tr("-: no line attributes are kept for an IO card at address %1").arg(address + 1),
+                   ReportStyle::TableRow);
+
+    // " Input 1", " Input10": the zone tables' columns are 19 characters.
+    const QString zoneInput = QLatin1Char(' ') + IoReport::tr("Input", "a zone table's column, at most 15 characters");
     for (int first = 0; first < ConfigImage::IoLines; first += InputsPerZoneTable) {
-        const QString prefix = firstLine + first < 10 ? QStringLiteral(" Input ") : QStringLiteral(" Input");
         auto column = [&](int line) {
-            return ZoneColumn{prefix + QString::number(firstLine + line) + QStringLiteral("          |"),
+            return ZoneColumn{(zoneInput + QString::number(firstLine + line).rightJustified(2)).leftJustified(18)
+                                  + QLatin1Char('|'),
                               image.key(address, line).zones()};
         };
         appendZoneTable(report, {column(first), column(first + 1), column(first + 2)});
@@ -117,11 +126,11 @@ void appendIoCard(Report& report, const ConfigReportSources& sources, int addres
 Report buildIoCardReport(const ConfigReportSources& sources)
 {
     Report report = configurationReportHeader(
-        QStringLiteral("I/O cards configuration report of the master with address "), sources);
+        IoReport::tr("I/O cards configuration report of the master with address %1"), sources);
     for (int address = 0; address < StatusBlock::Units; ++address)
         if (sources.status.unitConnected(address) && sources.status.unitIsIoCard(address))
             appendIoCard(report, sources, address);
-    closeConfigurationReport(report, QStringLiteral("NO I/O CARDS CONNECTED TO THE MASTER"));
+    closeConfigurationReport(report, IoReport::tr("NO I/O CARDS CONNECTED TO THE MASTER"));
     return report;
 }
 

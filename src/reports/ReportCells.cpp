@@ -1,5 +1,7 @@
 #include "reports/ReportCells.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 // Numbers end in the same column whatever their digits, so that the tables stay
@@ -7,7 +9,7 @@ namespace q7582 {
 QString messageCell(Byte messageNumber)
 {
     if (messageNumber == 0)
-        return QStringLiteral(" None  |");
+        return QCoreApplication::translate("ReportCells", " None  |", "8 characters");
     return QString::number(messageNumber).rightJustified(4) + QStringLiteral("   |");
 }
 
@@ -15,7 +17,7 @@ QString outputEventCell(Byte outputEvent)
 {
     switch (outputEvent) {
     case OutputEventCode::None:
-        return QStringLiteral("    None    |");
+        return QCoreApplication::translate("ReportCells", "    None    |", "13 characters");
     case OutputEventCode::ResetMaster:
         return QStringLiteral("Master RESET|");
     case OutputEventCode::ResetSystem:
@@ -30,8 +32,8 @@ namespace {
 
 QString zoneRow(int zone, const std::array<ZoneColumn, 3>& columns)
 {
-    QString row =
-        (zone < 10 ? QStringLiteral("Zone ") : QStringLiteral("Zone")) + QString::number(zone) + QStringLiteral(" |");
+    QString row = QCoreApplication::translate("ReportCells", "Zone", "4 characters")
+                  + QString::number(zone).rightJustified(2) + QStringLiteral(" |");
     for (const ZoneColumn& column : columns) {
         for (int master = 0; master < ConstZoneSet::Masters; ++master)
             row += column.zones.test(master, zone) ? QStringLiteral(" X ") : QStringLiteral(" - ");

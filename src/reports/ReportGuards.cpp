@@ -4,14 +4,16 @@ namespace q7582 {
 
 namespace {
 
-const QString AskAgain = QStringLiteral(", then choose the report again.");
+struct Guards {
+    Q_DECLARE_TR_FUNCTIONS(ReportGuards)
+};
 
-QString refusal(const QString& caption, const QString& nextStep) { return caption + u'\n' + nextStep + AskAgain; }
-
-QString noMaster()
+QString refusal(const QString& caption, const QString& nextStep)
 {
-    return refusal(QStringLiteral("No master connected"), QStringLiteral("Connect the PC to a master"));
+    return caption + u'\n' + Guards::tr("%1, then choose the report again.").arg(nextStep);
 }
+
+QString noMaster() { return refusal(Guards::tr("No master connected"), Guards::tr("Connect the PC to a master")); }
 
 } // namespace
 
@@ -28,17 +30,17 @@ std::optional<QString> configurationReportRefusal(ConnectionState connectionStat
     if (connectionState != ConnectionState::Connected)
         return noMaster();
     if (provenance.origin != ConfigOrigin::OriginMaster)
-        return refusal(QStringLiteral("Configuration not Uploaded"),
-                       QStringLiteral("A configuration report shows what the connected master holds: Upload its "
-                                      "configuration (Config / Upload)"));
+        return refusal(Guards::tr("Configuration not Uploaded"),
+                       Guards::tr("A configuration report shows what the connected master holds: Upload its "
+                                  "configuration (Config / Upload)"));
     if (provenance.modified)
-        return refusal(QStringLiteral("Configuration modified"),
-                       QStringLiteral("The configuration was edited since the Upload: Download it to the master, or "
-                                      "Upload the master's again (Config / Upload)"));
+        return refusal(Guards::tr("Configuration modified"),
+                       Guards::tr("The configuration was edited since the Upload: Download it to the master, or "
+                                  "Upload the master's again (Config / Upload)"));
     if (provenance.uploadedMasterByte != currentAddressChime)
-        return refusal(QStringLiteral("Configuration is not uploaded from the connected master"),
-                       QStringLiteral("Another master is connected, or its address or chime was changed since the "
-                                      "Upload: Upload again (Config / Upload)"));
+        return refusal(Guards::tr("Configuration is not uploaded from the connected master"),
+                       Guards::tr("Another master is connected, or its address or chime was changed since the "
+                                  "Upload: Upload again (Config / Upload)"));
     return std::nullopt;
 }
 

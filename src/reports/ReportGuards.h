@@ -6,14 +6,16 @@
 #include "link/LinkShared.h"
 #include "model/Provenance.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
 namespace q7582 {
 
-inline const QString StatusReportTitle = QStringLiteral("Status Report");
-inline const QString ConfigurationReportTitle = QStringLiteral("Configuration Report");
+// The boxes' titles, translated where shown ("ReportGuards").
+inline constexpr const char* StatusReportTitle = QT_TRANSLATE_NOOP("ReportGuards", "Status Report");
+inline constexpr const char* ConfigurationReportTitle = QT_TRANSLATE_NOOP("ReportGuards", "Configuration Report");
 
 std::optional<QString> statusReportRefusal(ConnectionState connectionState);
 

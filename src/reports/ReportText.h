@@ -13,6 +13,12 @@ QString reportTime(const QTime& time); // HH:mm.ss
 QString creationLine(const QDateTime& now);
 // "Connection line = B" or "... = A"
 QString connectionLine(bool onLineB);
+// "Address = 5": a unit's address counted from 1
+QString addressLine(int unitNumber);
+// "Priority = 3"
+QString priorityLine(int priority);
 QString onOff(bool on);
+// A value the device does not define: "200 (invalid)"
+QString invalidText(const QString& value);
 
 } // namespace q7582

@@ -1,11 +1,17 @@
 #include "reports/StatusReport.h"
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace q7582 {
 
 namespace {
+
+struct StatusText {
+    Q_DECLARE_TR_FUNCTIONS(StatusReport)
+};
 
 // The report shows the group number the slave reports in its low three bits.
 constexpr int SlaveGroupBits = 0x07;
@@ -18,7 +24,7 @@ void addSection(Report& report, const QString& heading)
 
 void addSetting(Report& report, const QString& caption, int value)
 {
-    report.add(caption + QStringLiteral(" setting = ") + QString::number(value), ReportStyle::Body);
+    report.add(StatusText::tr("%1 setting = %2").arg(caption, QString::number(value)), ReportStyle::Body);
 }
 
 void addUnit(Report& report, const StatusBlock& status, const NameTables& names, int address)
@@ -26,12 +32,12 @@ void addUnit(Report& report, const StatusBlock& status, const NameTables& names,
     const int u = address + 1;
     const QString caption = QString::fromStdString(names.unitCaption(u));
     if (status.unitIsIoCard(address)) {
-        report.add(QStringLiteral("IO card ") + caption, ReportStyle::SubHeading);
-        report.add(QStringLiteral("Address = ") + QString::number(u), ReportStyle::Body);
+        report.add(StatusText::tr("IO card %1").arg(caption), ReportStyle::SubHeading);
+        report.add(addressLine(u), ReportStyle::Body);
     } else {
-        report.add(QStringLiteral("Desk microphone ") + caption, ReportStyle::SubHeading);
-        report.add(QStringLiteral("Address = ") + QString::number(u), ReportStyle::Body);
-        report.add(QStringLiteral("Priority = ") + QString::number(status.unitPriority(address)), ReportStyle::Body);
+        report.add(StatusText::tr("Desk microphone %1").arg(caption), ReportStyle::SubHeading);
+        report.add(addressLine(u), ReportStyle::Body);
+        report.add(priorityLine(status.unitPriority(address)), ReportStyle::Body);
     }
     report.add(connectionLine(status.unitOnLineB(address)), ReportStyle::Body);
     report.add(QString(), ReportStyle::Body);
@@ -72,56 +78,56 @@ Report buildStatusReport(const StatusBlock& status, const StatusWindowValues& wi
                          const QDateTime& now)
 {
     Report report;
-    report.caption = QStringLiteral("Status report");
-    report.add(QStringLiteral("Status report of the master with address ") + QString::number(status.masterAddress()),
+    report.caption = StatusText::tr("Status report");
+    report.add(StatusText::tr("Status report of the master with address %1").arg(status.masterAddress()),
                ReportStyle::Title);
     report.add(creationLine(now), ReportStyle::Heading);
 
     report.add(QString(), ReportStyle::Heading);
-    report.add(QStringLiteral("Music level control settings:"), ReportStyle::Heading);
+    report.add(StatusText::tr("Music level control settings:"), ReportStyle::Heading);
     report.add(QString(), ReportStyle::Heading);
     addSetting(report, window.musicLevelCaption, StatusBlock::LevelMax - window.musicLevelPosition);
     for (int s = 0; s < StatusBlock::MusicSourceCount; ++s)
         addSetting(report, QString::fromStdString(names.musicName(s + 1)), window.musicSourcePositions[s]);
 
     report.add(QString(), ReportStyle::Body);
-    addSection(report, QStringLiteral("Speech level control settings:"));
+    addSection(report, StatusText::tr("Speech level control settings:"));
     addSetting(report, window.speechLevelCaption, StatusBlock::LevelMax - window.speechLevelPosition);
     for (int i = 0; i < StatusBlock::SpeechInputCount; ++i)
         addSetting(report, window.speechInputCaptions[i], window.speechInputPositions[i]);
 
     report.add(QString(), ReportStyle::Body);
-    addSection(report, QStringLiteral("VOX threshold level settings:"));
+    addSection(report, StatusText::tr("VOX threshold level settings:"));
     for (int v = 0; v < 2; ++v)
         addSetting(report, window.voxThresholdCaptions[v], window.voxThresholdPositions[v]);
 
     report.add(QString(), ReportStyle::Body);
-    addSection(report, QStringLiteral("Music source selections:"));
-    report.add(window.musicSourceCaption + QStringLiteral(" selected = ") + window.musicSourceSelected,
+    addSection(report, StatusText::tr("Music source selections:"));
+    report.add(StatusText::tr("%1 selected = %2").arg(window.musicSourceCaption, window.musicSourceSelected),
                ReportStyle::Body);
-    report.add(window.musicOnRemoteCaption + QStringLiteral(" setting = ") + onOff(window.musicOnRemote),
-               ReportStyle::Body);
-
-    report.add(QString(), ReportStyle::Body);
-    addSection(report, QStringLiteral("Connected master settings:"));
-    report.add(QStringLiteral("Master address = ") + window.masterAddressText, ReportStyle::Body);
-    report.add(QStringLiteral("Chime enable = ") + onOff(window.chimeOn), ReportStyle::Body);
-    report.add(QStringLiteral("Master firmware release = ") + QString::number(status.firmwareRelease(0))
-                   + QLatin1Char('.') + QString::number(status.firmwareRelease(1)),
+    report.add(StatusText::tr("%1 setting = %2").arg(window.musicOnRemoteCaption, onOff(window.musicOnRemote)),
                ReportStyle::Body);
 
     report.add(QString(), ReportStyle::Body);
-    addSection(report, QStringLiteral("Units/IO cards connected to master:"));
+    addSection(report, StatusText::tr("Connected master settings:"));
+    report.add(StatusText::tr("Master address = %1").arg(window.masterAddressText), ReportStyle::Body);
+    report.add(StatusText::tr("Chime enable = %1").arg(onOff(window.chimeOn)), ReportStyle::Body);
+    report.add(StatusText::tr("Master firmware release = %1.%2")
+                   .arg(QString::number(status.firmwareRelease(0)), QString::number(status.firmwareRelease(1))),
+               ReportStyle::Body);
+
+    report.add(QString(), ReportStyle::Body);
+    addSection(report, StatusText::tr("Units/IO cards connected to master:"));
     for (int address = 0; address < StatusBlock::Units; ++address)
         if (status.unitConnected(address))
             addUnit(report, status, names, address);
 
-    addSection(report, QStringLiteral("Slave units connected to the master:"));
+    addSection(report, StatusText::tr("Slave units connected to the master:"));
     for (int s = 0; s < StatusBlock::Slaves; ++s) {
         if (!status.slavePresent(s))
             continue;
-        report.add(QStringLiteral("Slave address = ") + QString::number(s) + QStringLiteral("  -  Group = ")
-                       + QString::number(status.slaveGroup(s) & SlaveGroupBits),
+        report.add(StatusText::tr("Slave address = %1  -  Group = %2")
+                       .arg(QString::number(s), QString::number(status.slaveGroup(s) & SlaveGroupBits)),
                    ReportStyle::Body);
         report.add(QString(), ReportStyle::Body);
     }

@@ -6,6 +6,7 @@
 #include "reports/ReportLine.h"
 #include "settings/NameTables.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <array>
@@ -13,25 +14,30 @@
 namespace q7582 {
 
 // What the report reads from the main window's controls; the window fills it.
-// Captions default to the labels' own texts; positions are slider positions.
+// Captions default to the labels' own texts, in the language in force; positions are slider
+// positions.
 struct StatusWindowValues {
-    QString musicLevelCaption = QStringLiteral("Music level");
+    QString musicLevelCaption = QCoreApplication::translate("StatusReport", "Music level");
     int musicLevelPosition = 0; // shown as 20 - position
     std::array<int, StatusBlock::MusicSourceCount> musicSourcePositions{};
 
-    QString speechLevelCaption = QStringLiteral("Speech level");
+    QString speechLevelCaption = QCoreApplication::translate("StatusReport", "Speech level");
     int speechLevelPosition = 0; // shown as 20 - position
     std::array<QString, StatusBlock::SpeechInputCount> speechInputCaptions{
-        QStringLiteral("VOX1 input"), QStringLiteral("VOX2 input"), QStringLiteral("Message input"),
-        QStringLiteral("Unit input"), QStringLiteral("Remote input")};
+        QCoreApplication::translate("StatusReport", "VOX1 input"),
+        QCoreApplication::translate("StatusReport", "VOX2 input"),
+        QCoreApplication::translate("StatusReport", "Message input"),
+        QCoreApplication::translate("StatusReport", "Unit input"),
+        QCoreApplication::translate("StatusReport", "Remote input")};
     std::array<int, StatusBlock::SpeechInputCount> speechInputPositions{};
 
-    std::array<QString, 2> voxThresholdCaptions{QStringLiteral("VOX1 threshold"), QStringLiteral("VOX2 threshold")};
+    std::array<QString, 2> voxThresholdCaptions{QCoreApplication::translate("StatusReport", "VOX1 threshold"),
+                                                QCoreApplication::translate("StatusReport", "VOX2 threshold")};
     std::array<int, 2> voxThresholdPositions{};
 
-    QString musicSourceCaption = QStringLiteral("Music source");
+    QString musicSourceCaption = QCoreApplication::translate("StatusReport", "Music source");
     QString musicSourceSelected; // the music source combo box's text
-    QString musicOnRemoteCaption = QStringLiteral("Music on Remote");
+    QString musicOnRemoteCaption = QCoreApplication::translate("StatusReport", "Music on Remote");
     bool musicOnRemote = false;
 
     QString masterAddressText;

@@ -2,10 +2,15 @@
 
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace q7582 {
 namespace {
+
+struct TimerText {
+    Q_DECLARE_TR_FUNCTIONS(TimerText)
+};
 
 constexpr qint64 SecondsPerDay = 24 * 3600;
 
@@ -26,8 +31,8 @@ QString startDate(const RawStart& s)
     const QDate date(s.year, s.month, s.day);
     if (date.isValid())
         return reportDate(date);
-    return twoDigits(s.day) + QLatin1Char('/') + twoDigits(s.month) + QLatin1Char('/') + QString::number(s.year)
-           + QStringLiteral(" (invalid)");
+    return invalidText(twoDigits(s.day) + QLatin1Char('/') + twoDigits(s.month) + QLatin1Char('/')
+                       + QString::number(s.year));
 }
 
 QString startTime(const RawStart& s)
@@ -35,8 +40,8 @@ QString startTime(const RawStart& s)
     const QTime time(s.hour, s.minute, s.second);
     if (time.isValid())
         return reportTime(time);
-    return twoDigits(s.hour) + QLatin1Char(':') + twoDigits(s.minute) + QLatin1Char('.') + twoDigits(s.second)
-           + QStringLiteral(" (invalid)");
+    return invalidText(twoDigits(s.hour) + QLatin1Char(':') + twoDigits(s.minute) + QLatin1Char('.')
+                       + twoDigits(s.second));
 }
 
 // A stop time past midnight is shown as the time of day it falls on.
@@ -44,21 +49,24 @@ QString stopTime(const RawStart& s, std::uint32_t durationSeconds)
 {
     const qint64 total = qint64(s.hour) * 3600 + s.minute * 60 + s.second + durationSeconds;
     const QString time = reportTime(QTime(0, 0).addSecs(int(total % SecondsPerDay)));
-    return total >= SecondsPerDay ? time + QStringLiteral(" (next day)") : time;
+    return total >= SecondsPerDay ? TimerText::tr("%1 (next day)").arg(time) : time;
 }
 
 QString repetition(Byte repeatDays)
 {
     if (repeatDays == 0)
-        return QStringLiteral("One time event");
+        return TimerText::tr("One time event");
     if (repeatDays == ConstTimerEventRecord::Daily)
-        return QStringLiteral("Daily event");
-    static const char* const dayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+        return TimerText::tr("Daily event");
+    static const char* const dayNames[] = {QT_TRANSLATE_NOOP("TimerText", "Mon"), QT_TRANSLATE_NOOP("TimerText", "Tue"),
+                                           QT_TRANSLATE_NOOP("TimerText", "Wed"), QT_TRANSLATE_NOOP("TimerText", "Thu"),
+                                           QT_TRANSLATE_NOOP("TimerText", "Fri"), QT_TRANSLATE_NOOP("TimerText", "Sat"),
+                                           QT_TRANSLATE_NOOP("TimerText", "Sun")};
     QStringList days;
     for (int bit = 0; bit < 7; ++bit)
         if (repeatDays & (1u << bit))
-            days << QLatin1String(dayNames[bit]);
-    return QStringLiteral("Weekly event (") + days.join(QStringLiteral(", ")) + QLatin1Char(')');
+            days << TimerText::tr(dayNames[bit]);
+    return TimerText::tr("Weekly event (%1)").arg(days.join(QStringLiteral(", ")));
 }
 
 QString timerOutputEventName(Byte code)
@@ -72,9 +80,11 @@ QString timerOutputEventName(Byte code)
 
 QString timerTransitionText(int transition)
 {
-    static const char* const transitions[] = {" - level operation", " - Rising edge operation",
-                                              " - Falling edge operation", " - Rising and falling edges operation"};
-    return QLatin1String(transitions[transition & 3]);
+    static const char* const transitions[] = {QT_TRANSLATE_NOOP("TimerText", " - level operation"),
+                                              QT_TRANSLATE_NOOP("TimerText", " - Rising edge operation"),
+                                              QT_TRANSLATE_NOOP("TimerText", " - Falling edge operation"),
+                                              QT_TRANSLATE_NOOP("TimerText", " - Rising and falling edges operation")};
+    return TimerText::tr(transitions[transition & 3]);
 }
 
 } // namespace q7582

@@ -2,11 +2,17 @@
 
 #include "reports/ComparisonTexts.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <functional>
 
 namespace q7582 {
 namespace {
+
+struct Comparison {
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationComparison)
+};
 
 class WhereUsedBuilder {
 public:
@@ -49,23 +55,23 @@ private:
 
 void WhereUsedBuilder::pagingRecords(const std::function<QString(ConstKeyRecord)>& uses)
 {
-    section(QStringLiteral("Units"));
+    section(Comparison::tr("Units"));
     for (int u = 0; u < ConfigImage::Units; ++u)
         for (int k = 0; k < ConfigImage::KeysPerUnit; ++k)
             if (const QString how = uses(image_.key(u, k)); !how.isNull())
                 add(keyCaption(u, k) + how);
-    section(QStringLiteral("Message events"));
+    section(Comparison::tr("Message events"));
     std::array<bool, ConfigImage::MessageEvents + 1> usedEvent{};
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
         if (const QString how = uses(image_.messageEvent(e)); !how.isNull()) {
             usedEvent[std::size_t(e)] = true;
-            add(QStringLiteral("Message event %1").arg(e) + how);
+            add(Comparison::tr("Message event %1").arg(e) + how);
         }
     section(QStringLiteral("VOX"));
     for (int v = 1; v <= ConfigImage::Voxes; ++v)
         if (const QString how = uses(image_.vox(v)); !how.isNull())
             add(QStringLiteral("VOX%1").arg(v) + how);
-    section(QStringLiteral("Timer events"));
+    section(Comparison::tr("Timer events"));
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t) {
         const ConstTimerEventRecord timer = image_.timer(t);
         if (!timer.programmed())
@@ -75,7 +81,8 @@ void WhereUsedBuilder::pagingRecords(const std::function<QString(ConstKeyRecord)
             if (const Byte e = timer.messageEvent(slot); e >= 1 && e <= ConfigImage::MessageEvents && usedEvent[e])
                 events << QString::number(e);
         if (!events.isEmpty())
-            add(QStringLiteral("Timer event %1: message event %2").arg(t).arg(events.join(QStringLiteral(", "))));
+            add(Comparison::tr("Timer event %1: message event %2")
+                    .arg(QString::number(t), events.join(QStringLiteral(", "))));
     }
 }
 
@@ -90,14 +97,14 @@ void WhereUsedBuilder::ioRule(int card, int line, bool isOutput)
 {
     const Byte a = image_.ioLineAttribute(card, line);
     const int n = 6 * card + line + 1;
-    section(QStringLiteral("IN/OUT logic"));
+    section(Comparison::tr("IN/OUT logic"));
     if (isOutput)
-        add(QStringLiteral("Output %1 (Card %2): logic %3")
+        add(Comparison::tr("Output %1 (Card %2): logic %3")
                 .arg(n)
                 .arg(card + 1)
                 .arg(logicText(IoLine::outputNegative(a))));
     else
-        add(QStringLiteral("Input %1 (Card %2): priority %3, logic %4, transition %5")
+        add(Comparison::tr("Input %1 (Card %2): priority %3, logic %4, transition %5")
                 .arg(n)
                 .arg(card + 1)
                 .arg(priorityText(Byte(IoLine::priority(a))), logicText(IoLine::inputNegative(a)),
@@ -107,29 +114,29 @@ void WhereUsedBuilder::ioRule(int card, int line, bool isOutput)
 // The out events that set or clear it, then whatever starts one of them.
 void WhereUsedBuilder::output(std::optional<int> ownMaster)
 {
-    section(QStringLiteral("Out events"));
+    section(Comparison::tr("Out events"));
     std::array<bool, OutputEventCode::ResetSystem + 1> usedCode{};
     for (int o = 1; o <= ConfigImage::OutEvents; ++o) {
         const ConstOutEventRecord event = image_.outEvent(o);
         if (!event.affects().test(item_.master, item_.number))
             continue;
         usedCode[std::size_t(o)] = true;
-        add(QStringLiteral("Out event %1: ").arg(o)
-            + outputReading(true, event.states().test(item_.master, item_.number)));
+        add(Comparison::tr("Out event %1: %2")
+                .arg(QString::number(o), outputReading(true, event.states().test(item_.master, item_.number))));
     }
     usedCode[OutputEventCode::ResetMaster] = usedCode[OutputEventCode::ResetSystem] = true;
-    add(QStringLiteral("RESET out event: ")
-        + outputReading(true, image_.resetOutEvent().states().test(item_.master, item_.number)));
+    add(Comparison::tr("RESET out event: %1")
+            .arg(outputReading(true, image_.resetOutEvent().states().test(item_.master, item_.number))));
     const auto starts = [&](Byte code) {
         return code != OutputEventCode::None && std::size_t(code) < usedCode.size() && usedCode[code]
-                   ? QStringLiteral(": output event ") + outputEventText(code)
+                   ? Comparison::tr(": output event %1").arg(outputEventText(code))
                    : QString();
     };
     pagingRecords([&](ConstKeyRecord r) { return starts(r.outputEvent()); });
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
         if (const ConstTimerEventRecord timer = image_.timer(t); timer.programmed())
             if (const QString how = starts(timer.outputEvent()); !how.isNull())
-                add(QStringLiteral("Timer event %1").arg(t) + how);
+                add(Comparison::tr("Timer event %1").arg(t) + how);
     if (!ownMaster || *ownMaster == item_.master)
         ioRule((item_.number - 1) / ConfigImage::IoLines, (item_.number - 1) % ConfigImage::IoLines, true);
 }
@@ -146,13 +153,13 @@ void WhereUsedBuilder::input()
             if (r.zones().test(m, z))
                 zones << QString::number(z);
         if (!zones.isEmpty())
-            does << QStringLiteral("Master %1 zones ").arg(m) + zones.join(QLatin1Char(' '));
+            does << Comparison::tr("Master %1 zones %2").arg(QString::number(m), zones.join(QLatin1Char(' ')));
     }
     if (r.messageNumber() != 0)
-        does << QStringLiteral("message ") + messageText(r.messageNumber());
+        does << Comparison::tr("message %1").arg(messageText(r.messageNumber()));
     if (r.outputEvent() != OutputEventCode::None)
-        does << QStringLiteral("output event ") + outputEventText(r.outputEvent());
-    section(QStringLiteral("Units"));
+        does << Comparison::tr("output event %1").arg(outputEventText(r.outputEvent()));
+    section(Comparison::tr("Units"));
     if (!does.isEmpty())
         add(keyCaption(card, line) + QStringLiteral(": ") + does.join(QStringLiteral("; ")));
     ioRule(card, line, false);
@@ -164,20 +171,22 @@ QString usedItemName(const UsedItem& item)
 {
     switch (item.kind) {
     case UsedKind::Zone:
-        return QStringLiteral("Zone %1 of master %2").arg(item.number).arg(item.master);
+        return Comparison::tr("Zone %1 of master %2").arg(item.number).arg(item.master);
     case UsedKind::Output:
-        return QStringLiteral("Output %1 of master %2").arg(item.number).arg(item.master);
+        return Comparison::tr("Output %1 of master %2").arg(item.number).arg(item.master);
     case UsedKind::Input:
         break;
     }
-    return QStringLiteral("Input %1 (Card %2)").arg(item.number).arg((item.number - 1) / ConfigImage::IoLines + 1);
+    return Comparison::tr("Input %1 (Card %2)").arg(item.number).arg((item.number - 1) / ConfigImage::IoLines + 1);
 }
+
+QString whereUsedCaption(const UsedItem& item) { return Comparison::tr("Where used: %1").arg(usedItemName(item)); }
 
 WhereUsed whereUsed(const ConfigImage& image, const UsedItem& item, const NameTables& names,
                     std::optional<int> ownMaster)
 {
     WhereUsed out;
-    const QString title = QStringLiteral("Where used: ") + usedItemName(item);
+    const QString title = whereUsedCaption(item);
     out.report.caption = title;
     out.report.width = 800;
     out.report.add(title, ReportStyle::Title);
@@ -194,9 +203,9 @@ WhereUsed whereUsed(const ConfigImage& image, const UsedItem& item, const NameTa
         break;
     }
     out.report.add(QString(), ReportStyle::Body);
-    out.report.add(out.lines.isEmpty()     ? QStringLiteral("Used nowhere.")
-                   : out.lines.size() == 1 ? QStringLiteral("1 use")
-                                           : QStringLiteral("%1 uses").arg(out.lines.size()),
+    out.report.add(out.lines.isEmpty()     ? Comparison::tr("Used nowhere.")
+                   : out.lines.size() == 1 ? Comparison::tr("1 use")
+                                           : Comparison::tr("%1 uses").arg(out.lines.size()),
                    ReportStyle::Heading);
     return out;
 }

@@ -28,6 +28,8 @@ struct WhereUsed {
 
 // "Zone 14 of master 0", "Output 7 of master 2", "Input 3 (Card 1)"
 QString usedItemName(const UsedItem& item);
+// "Where used: Zone 14 of master 0"
+QString whereUsedCaption(const UsedItem& item);
 
 // ownMaster: the master the image is for, when known; its I/O cards' rules are listed
 // for its own outputs only.

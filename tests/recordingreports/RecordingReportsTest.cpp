@@ -1,6 +1,7 @@
 #include "FileFixture.h"
 #include "ProgramRun.h"
 #include "SqlExec.h"
+#include "app/InterfaceLanguage.h"
 #include "recorder/RecordingWriter.h"
 #include "recordingreports/CommissioningRecord.h"
 #include "recordingreports/EventCsv.h"
@@ -188,6 +189,11 @@ TEST_F(RecordingReports, CommissioningRecordLaysResponsesToTheirActivation)
                   "Zone 11, Zone 12",
                   "0 "}));
     EXPECT_EQ(lines.back(), "0 2 input activations, 2 with zones that did not go busy");
+    useInterfaceLanguage(true);
+    const Report italian = commissioningReport(*acts, names, T0, T0 + 41200, {});
+    useInterfaceLanguage(false);
+    EXPECT_EQ(std::tuple(italian.lines[0].text, italian.lines[5].text),
+              std::tuple("Verbale di collaudo", "05/03/2024 - 08:30.16  Ingresso In 1 (1)"));
     rec.fails = true;
     EXPECT_FALSE(collectActivations(rec, T0, T0 + 1000, &error).has_value());
 }

@@ -1,5 +1,6 @@
 #include "reports/ConfigurationReports.h"
 #include "ReportFixtures.h"
+#include "app/InterfaceLanguage.h"
 #include "model/DefaultConfiguration.h"
 #include "reports/ConfigurationComparison.h"
 #include "reports/StatusReport.h"
@@ -246,6 +247,15 @@ TEST_F(ConfigurationReports, StatusListsSettingsUnitsAndSlavesInOrder)
                            "Address = 5", "Priority = 5", "Connection line = B", "",
                            "Slave units connected to the master:", "", "Slave address = 3  -  Group = 2", ""}));
     EXPECT_EQ(report.lines[units + 2].style, ReportStyle::SubHeading);
+
+    // In Italian every line that is not empty reads otherwise.
+    useInterfaceLanguage(true);
+    const QStringList italian = texts(buildStatusReport(status, statusValuesShownFor(status, names), names, At));
+    useInterfaceLanguage(false);
+    ASSERT_EQ(italian.size(), lines.size());
+    EXPECT_EQ(italian[0], "Rapporto di stato del master con indirizzo 2");
+    for (int i = 0; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].isEmpty() || italian[i] != lines[i]) << lines[i].toStdString();
 }
 
 TEST_F(ConfigurationReports, ComparisonNamesOneChangedItemOfEachKindAsInvalidNothingElseAndHidesNoChangedBit)

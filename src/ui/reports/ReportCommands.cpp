@@ -7,6 +7,8 @@
 #include "ui/common/Workspace.h"
 #include "ui/reports/ReportViewer.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 ReportCommands::ReportCommands(LinkShared& link, Workspace& workspace, ReportViewer& viewer, DialogProvider& dialogs,
@@ -25,7 +27,7 @@ StatusBlock ReportCommands::statusSnapshot() const
 void ReportCommands::showStatusReport(const StatusWindowValues& window)
 {
     if (const auto refusal = statusReportRefusal(link_.connectionState)) {
-        refuse(StatusReportTitle, *refusal);
+        refuse(QCoreApplication::translate("ReportGuards", StatusReportTitle), *refusal);
         return;
     }
     viewer_.showReport(buildStatusReport(statusSnapshot(), window, workspace_.names(), now_()));
@@ -36,7 +38,7 @@ void ReportCommands::runConfigurationReport(Report (*build)(const ConfigReportSo
     const StatusBlock status = statusSnapshot();
     if (const auto refusal =
             configurationReportRefusal(link_.connectionState, workspace_.provenance(), status.addressChime())) {
-        refuse(ConfigurationReportTitle, *refusal);
+        refuse(QCoreApplication::translate("ReportGuards", ConfigurationReportTitle), *refusal);
         return;
     }
     viewer_.showReport(build(ConfigReportSources{status, workspace_.config(), workspace_.names(), now_()}));

@@ -49,11 +49,11 @@ QTextCharFormat charFormatFor(int style)
     return format;
 }
 
-QAction* toolAction(QToolBar* bar, const QString& name, const QIcon& icon)
+QAction* toolAction(QToolBar* bar, const QString& name, const QString& text, const QIcon& icon)
 {
-    QAction* action = bar->addAction(icon, name);
+    QAction* action = bar->addAction(icon, text);
     action->setObjectName(name);
-    action->setToolTip(name);
+    action->setToolTip(text);
     return action;
 }
 
@@ -90,10 +90,10 @@ ReportViewer::ReportViewer(DialogProvider& dialogs, QWidget* parent)
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon); // not every icon theme has a printer
     saveAction_ = toolAction(
-        bar, QStringLiteral("save"),
+        bar, QStringLiteral("save"), tr("save"),
         QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
-    printAction_ =
-        toolAction(bar, QStringLiteral("print"), QIcon::fromTheme(QStringLiteral("document-print"), printerPicture()));
+    printAction_ = toolAction(bar, QStringLiteral("print"), tr("print"),
+                              QIcon::fromTheme(QStringLiteral("document-print"), printerPicture()));
     connect(saveAction_, &QAction::triggered, this, &ReportViewer::saveAs);
     connect(printAction_, &QAction::triggered, this, &ReportViewer::printReport);
 
@@ -217,7 +217,7 @@ std::optional<QString> ReportViewer::renderTo(QPrinter& printer) const
     // The PDF engine opens its file for writing as it is: a pipe there would hang it.
     const QFileInfo pdf(printer.outputFileName());
     if (printer.outputFormat() == QPrinter::PdfFormat && pdf.exists() && !pdf.isFile())
-        return printer.outputFileName() + QStringLiteral(": not a regular file");
+        return tr("%1: not a regular file").arg(printer.outputFileName());
     text_->document()->print(&printer);
     if (printer.printerState() != QPrinter::Error)
         return std::nullopt;
@@ -227,18 +227,18 @@ std::optional<QString> ReportViewer::renderTo(QPrinter& printer) const
         if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
             return file.errorString();
     }
-    return QStringLiteral("The printer reported an error");
+    return tr("The printer reported an error");
 }
 
 void ReportViewer::saveAs()
 {
     // No default suffix: a name typed without extension is saved as typed.
     const QString fileName =
-        dialogs_.getSaveFileName(this, QString(), QString(), QStringLiteral("Rich Text Format (*.rtf);;Text (*.txt)"));
+        dialogs_.getSaveFileName(this, QString(), QString(), tr("Rich Text Format (*.rtf);;Text (*.txt)"));
     if (fileName.isEmpty())
         return;
     if (const auto failure = saveTo(fileName))
-        dialogs_.error(this, QStringLiteral("The report could not be saved:\n%1").arg(*failure));
+        dialogs_.error(this, tr("The report could not be saved:\n%1").arg(*failure));
 }
 
 void ReportViewer::printReport()
@@ -248,7 +248,7 @@ void ReportViewer::printReport()
     if (!dialogs_.choosePrinter(this, printer))
         return;
     if (const auto failure = renderTo(printer))
-        dialogs_.error(this, QStringLiteral("The report could not be printed:\n%1").arg(*failure));
+        dialogs_.error(this, tr("The report could not be printed:\n%1").arg(*failure));
 }
 
 } // namespace q7582

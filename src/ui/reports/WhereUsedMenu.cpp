@@ -5,8 +5,6 @@
 
 namespace q7582 {
 
-QString whereUsedCaption(const UsedItem& item) { return QStringLiteral("Where used: ") + usedItemName(item); }
-
 QMenu* popUpWhereUsed(QWidget* parent, const std::vector<UsedItem>& items, QPoint globalPos,
                       const std::function<void(const UsedItem&)>& show)
 {

@@ -16,9 +16,6 @@ namespace q7582 {
 
 inline const QString WhereUsedMenuName = QStringLiteral("WhereUsedMenu");
 
-// "Where used: Zone 14 of master 0"
-QString whereUsedCaption(const UsedItem& item);
-
 // Pops the menu up at globalPos, owned by parent and gone once closed; nothing for no items.
 QMenu* popUpWhereUsed(QWidget* parent, const std::vector<UsedItem>& items, QPoint globalPos,
                       const std::function<void(const UsedItem&)>& show);

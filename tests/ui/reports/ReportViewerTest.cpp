@@ -16,6 +16,7 @@
 #include "EventWait.h"
 #include "FileFixture.h"
 #include "InModal.h"
+#include "ItalianWalk.h"
 #include "ScriptedDialogs.h"
 #include "WriteFailure.h"
 
@@ -108,6 +109,7 @@ TEST_F(ReportViewerTest, ComesToTheFrontAfterADialogClosedClosesWithEscAndSavesA
     ASSERT_EQ(dialogs.warnings.size(), 3u); // none for the PDF written
     EXPECT_TRUE(dialogs.warnings[2].second.endsWith("pipe.pdf: not a regular file"))
         << dialogs.warnings[2].second.toStdString();
+    test::expectShownInItalian([this] { return std::make_unique<ReportViewer>(dialogs); });
 }
 
 // A new report replaces the content and opens at the top; titles and
