@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AskUntilValid</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number.</source>
+        <translation>&apos;%1&apos; non è un numero intero.</translation>
+    </message>
+    <message>
+        <source>%1 is less than %2.</source>
+        <translation>%1 è minore di %2.</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2.</source>
+        <translation>%1 è maggiore di %2.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,
@@ -243,6 +258,60 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     <message>
         <source>unit.txt could not be read: units keep their default names</source>
         <translation>Impossibile leggere unit.txt: le unità tengono i nomi predefiniti</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFile</name>
+    <message>
+        <source>%1 bytes long, not %2</source>
+        <translation>lungo %1 byte, non %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFiles</name>
+    <message>
+        <source>Drop one configuration file at a time: %1 were dropped.</source>
+        <translation>Trascinare un solo file di configurazione alla volta: ne sono stati trascinati %1.</translation>
+    </message>
+    <message>
+        <source>Only a file on this computer can be opened, not %1.</source>
+        <translation>Si può aprire solo un file di questo computer, non %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: drop the configuration file itself.</source>
+        <translation>%1 è una cartella: trascinare il file di configurazione.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a pipe or a device): only a .cfi file can be opened.</source>
+        <translation>%1 non è un file normale (una pipe o un dispositivo): si può aprire solo un file .cfi.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, not %3: only the first %2 bytes of the configuration would be replaced, the rest would stay as it is.
+
+Open it anyway?</source>
+        <translation>%1 è lungo %2 byte, non %3: sarebbero sostituiti solo i primi %2 byte della configurazione, il resto resterebbe com&apos;è.
+
+Aprirlo comunque?</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, not %3: only its first %3 bytes would be read and the rest ignored.
+
+Open it anyway?</source>
+        <translation>%1 è lungo %2 byte, non %3: sarebbero letti solo i primi %3 byte e il resto ignorato.
+
+Aprirlo comunque?</translation>
+    </message>
+    <message>
+        <source>default configuration of master %1</source>
+        <translation>configurazione predefinita del master %1</translation>
+    </message>
+    <message>
+        <source>uploaded from master %1 at </source>
+        <translation>Upload dal master %1 del </translation>
+    </message>
+    <message>
+        <source>, modified</source>
+        <translation>, modificata</translation>
     </message>
 </context>
 <context>
@@ -555,10 +624,98 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     </message>
 </context>
 <context>
+    <name>DialogAnswers</name>
+    <message>
+        <source> 0 makes the event not periodic.</source>
+        <translation> 0 rende l&apos;evento non periodico.</translation>
+    </message>
+    <message>
+        <source> The period must end before midnight.</source>
+        <translation> Il periodo deve finire prima di mezzanotte.</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>change</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> e altre %1</translation>
+    </message>
+</context>
+<context>
+    <name>EditorQuestions</name>
+    <message>
+        <source>Change output event</source>
+        <translation>Modifica evento di uscita</translation>
+    </message>
+    <message>
+        <source>Output event 0...65 (0=None,64=RESET MASTER,65=RESET SYSTEM)</source>
+        <translation>Evento di uscita 0...65 (0=nessuno,64=RESET MASTER,65=RESET SYSTEM)</translation>
+    </message>
+</context>
+<context>
     <name>EventCsv</name>
     <message>
         <source>the output could not be written</source>
         <translation>impossibile scrivere i dati in uscita</translation>
+    </message>
+</context>
+<context>
+    <name>FileIo</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operazione non permessa</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>È una cartella</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Non è una cartella</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Il file esiste già</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Spazio esaurito sul disco</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>File system di sola lettura</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Errore di ingresso/uscita</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nome del file troppo lungo</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o risorsa occupati</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
     </message>
 </context>
 <context>
@@ -578,6 +735,17 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     <message>
         <source>PLAY Channels &gt;</source>
         <translation>INVIA ai canali &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>GridRules</name>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
     </message>
 </context>
 <context>
@@ -775,6 +943,89 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     </message>
 </context>
 <context>
+    <name>Listings</name>
+    <message>
+        <source>No match found</source>
+        <translation>Nessuna corrispondenza</translation>
+    </message>
+    <message>
+        <source> - Key/input </source>
+        <translation> - Tasto/ingresso </translation>
+    </message>
+    <message>
+        <source> - Key </source>
+        <translation> - Tasto </translation>
+    </message>
+    <message>
+        <source>Keys and inputs with message or output event associated</source>
+        <translation>Tasti e ingressi con messaggio o evento di uscita associato</translation>
+    </message>
+    <message>
+        <source> - message </source>
+        <translation> - messaggio </translation>
+    </message>
+    <message>
+        <source> - output event </source>
+        <translation> - evento di uscita </translation>
+    </message>
+    <message>
+        <source>Keys and inputs with no zones associated</source>
+        <translation>Tasti e ingressi senza zone associate</translation>
+    </message>
+    <message>
+        <source>Message events with output event associated</source>
+        <translation>Eventi messaggio con evento di uscita associato</translation>
+    </message>
+    <message>
+        <source>Message event %1 - output event %2</source>
+        <translation>Evento messaggio %1 - evento di uscita %2</translation>
+    </message>
+    <message>
+        <source>Message events with no messages or zones associated</source>
+        <translation>Eventi messaggio senza messaggi o zone associati</translation>
+    </message>
+    <message>
+        <source>Message event </source>
+        <translation>Evento messaggio </translation>
+    </message>
+    <message>
+        <source> - NO message</source>
+        <translation> - NESSUN messaggio</translation>
+    </message>
+    <message>
+        <source> - NO zones</source>
+        <translation> - NESSUNA zona</translation>
+    </message>
+    <message>
+        <source>Programmed timer events</source>
+        <translation>Eventi timer programmati</translation>
+    </message>
+    <message>
+        <source>Timer event </source>
+        <translation>Evento timer </translation>
+    </message>
+    <message>
+        <source> - NO output event </source>
+        <translation> - NESSUN evento di uscita </translation>
+    </message>
+    <message>
+        <source> - message events in list</source>
+        <translation> - eventi messaggio in elenco</translation>
+    </message>
+    <message>
+        <source> - message list EMPTY</source>
+        <translation> - elenco messaggi VUOTO</translation>
+    </message>
+    <message>
+        <source> - timer enabled</source>
+        <translation> - timer attivo</translation>
+    </message>
+    <message>
+        <source> - timer DISABLED</source>
+        <translation> - timer DISATTIVATO</translation>
+    </message>
+</context>
+<context>
     <name>NameCommands</name>
     <message>
         <source>Edit box</source>
@@ -783,6 +1034,13 @@ senza finestra: stato 0 se sono uguali, 1 se differiscono, 2 in caso di errore.<
     <message>
         <source>Max 20 Characters</source>
         <translation>Al massimo 20 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>The configuration was changed and not saved. Replace it anyway?</source>
+        <translation>Configurazione modificata e non salvata. Sostituirla comunque?</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1711,77 @@ Toglierlo dai file recenti?</translation>
     </message>
 </context>
 <context>
+    <name>q7582::ConfigEditor</name>
+    <message>
+        <source>Edit configuration</source>
+        <translation>Modifica configurazione</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Help topic %1 of %2</source>
+        <translation>Argomento %1 della guida %2</translation>
+    </message>
+    <message>
+        <source>Timer events</source>
+        <translation>Eventi timer</translation>
+    </message>
+    <message>
+        <source>IN/OUT logic</source>
+        <translation>Logica IN/OUT</translation>
+    </message>
+    <message>
+        <source>List keys and inputs with message or output event</source>
+        <translation>Elenco tasti e ingressi con messaggio o evento di uscita</translation>
+    </message>
+    <message>
+        <source>List keys and inputs with no zones associated</source>
+        <translation>Elenco tasti e ingressi senza zone associate</translation>
+    </message>
+    <message>
+        <source>List message events with output event</source>
+        <translation>Elenco eventi messaggio con evento di uscita</translation>
+    </message>
+    <message>
+        <source>List message events with no messages or zones associated</source>
+        <translation>Elenco eventi messaggio senza messaggi o zone associati</translation>
+    </message>
+    <message>
+        <source>List programmed timer events </source>
+        <translation>Elenco eventi timer programmati </translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Configuration modified</source>
+        <translation>Configurazione modificata</translation>
+    </message>
+    <message>
+        <source>Original configuration</source>
+        <translation>Configurazione originale</translation>
+    </message>
+    <message>
+        <source>Configuration is modified, save changes ?</source>
+        <translation>La configurazione è modificata, salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>Yes = save &amp; quit
+No = quit
+Cancel = continue</source>
+        <translation>Sì = salva &amp; esci
+No = esci
+Annulla = continua</translation>
+    </message>
+</context>
+<context>
     <name>q7582::GeneratorPage</name>
     <message>
         <source>RKDV7582 message generator</source>
@@ -1481,6 +1810,85 @@ Toglierlo dai file recenti?</translation>
     <message>
         <source>WARNING: before inserting and removing the SD card turn off the equipment !!!</source>
         <translation>ATTENZIONE: spegnere l&apos;apparecchio prima di inserire o togliere la scheda SD !!!</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::GridPages</name>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Message events</source>
+        <translation>Eventi messaggio</translation>
+    </message>
+    <message>
+        <source>Out events</source>
+        <translation>Eventi di uscita</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Scheda %1</translation>
+    </message>
+    <message>
+        <source>Activated out</source>
+        <translation>Uscita attivata</translation>
+    </message>
+    <message>
+        <source>Unaffected out</source>
+        <translation>Uscita invariata</translation>
+    </message>
+    <message>
+        <source>Deactivated out</source>
+        <translation>Uscita disattivata</translation>
+    </message>
+    <message>
+        <source>Selected zone</source>
+        <translation>Zona selezionata</translation>
+    </message>
+    <message>
+        <source>Unselected zone</source>
+        <translation>Zona non selezionata</translation>
+    </message>
+    <message>
+        <source>Message event </source>
+        <translation>Evento messaggio </translation>
+    </message>
+    <message>
+        <source>Out event </source>
+        <translation>Evento uscita </translation>
+    </message>
+    <message>
+        <source>Key/input </source>
+        <translation>Tasto/ingresso </translation>
+    </message>
+    <message>
+        <source>Key </source>
+        <translation>Tasto </translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>Change priority</source>
+        <translation>Modifica priorità</translation>
+    </message>
+    <message>
+        <source>Priority number 1...7</source>
+        <translation>Priorità 1...7</translation>
+    </message>
+    <message>
+        <source>Change message number</source>
+        <translation>Modifica numero del messaggio</translation>
+    </message>
+    <message>
+        <source>Message number 0...127 (0=none)</source>
+        <translation>Numero del messaggio 0...127 (0=nessuno)</translation>
     </message>
 </context>
 <context>
@@ -1522,6 +1930,45 @@ Toglierlo dai file recenti?</translation>
     <message>
         <source>Digital inputs</source>
         <translation>Ingressi digitali</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::IoLogicPage</name>
+    <message>
+        <source>In contact</source>
+        <translation>Contatti IN</translation>
+    </message>
+    <message>
+        <source>Out contact</source>
+        <translation>Contatti OUT</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Rising edge</source>
+        <translation>Fronte salita</translation>
+    </message>
+    <message>
+        <source>Falling edge</source>
+        <translation>Fronte discesa</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Scheda %1</translation>
+    </message>
+    <message>
+        <source>Positive logic</source>
+        <translation>Logica positiva</translation>
+    </message>
+    <message>
+        <source>Negative logic</source>
+        <translation>Logica negativa</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +2164,21 @@ Toglierlo dai file recenti?</translation>
     </message>
 </context>
 <context>
+    <name>q7582::MessageEventPicker</name>
+    <message>
+        <source>Message event </source>
+        <translation>Ev. messaggio </translation>
+    </message>
+    <message>
+        <source>Message event list</source>
+        <translation>Eventi messaggio</translation>
+    </message>
+    <message>
+        <source>Selection list</source>
+        <translation>Selezionati</translation>
+    </message>
+</context>
+<context>
     <name>q7582::MusicSelectionPanel</name>
     <message>
         <source>Music selection</source>
@@ -1765,6 +2227,49 @@ Un clic la apre in una finestra della linea temporale</translation>
     <message>
         <source>Recorded %1 reads into %2</source>
         <translation>Registrate %1 letture in %2</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::RepeatDaysRow</name>
+    <message>
+        <source>One Time</source>
+        <translation>Una volta</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliero</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Settimanale</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Gio</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sab</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dom</translation>
     </message>
 </context>
 <context>
@@ -1837,6 +2342,96 @@ Un clic la apre in una finestra della linea temporale</translation>
     </message>
 </context>
 <context>
+    <name>q7582::TimerPage</name>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>A timer with no message event and no output event cannot be enabled: add message events (&quot;&gt;&gt;&quot;) or set a timer output event first.</source>
+        <translation>Un timer senza eventi messaggio né evento di uscita non può essere attivato: aggiungere prima eventi messaggio (&quot;&gt;&gt;&quot;) o impostare un evento di uscita del timer.</translation>
+    </message>
+    <message>
+        <source>Timer event </source>
+        <translation>Evento timer </translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Timer output event</source>
+        <translation>Evento uscita timer</translation>
+    </message>
+    <message>
+        <source>Rising edge</source>
+        <translation>Fronte di salita</translation>
+    </message>
+    <message>
+        <source>Falling edge</source>
+        <translation>Fronte di discesa</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::TimerSchedule</name>
+    <message>
+        <source>Event date</source>
+        <translation>Data evento</translation>
+    </message>
+    <message>
+        <source>Event time</source>
+        <translation>Ora evento</translation>
+    </message>
+    <message>
+        <source>Set periodic event</source>
+        <translation>Rendi periodico</translation>
+    </message>
+    <message>
+        <source>Period (sec.)</source>
+        <translation>Periodo (s)</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Reset periodic event</source>
+        <translation>Rendi non periodico</translation>
+    </message>
+    <message>
+        <source>Start event date</source>
+        <translation>Data inizio</translation>
+    </message>
+    <message>
+        <source>Start event time</source>
+        <translation>Ora inizio</translation>
+    </message>
+    <message>
+        <source>Change interval time</source>
+        <translation>Modifica intervallo</translation>
+    </message>
+    <message>
+        <source>Seconds 10...43200</source>
+        <translation>Secondi 10...43200</translation>
+    </message>
+    <message>
+        <source>Invalid &apos;Start event time&apos; (must be lower than &apos;Stop time&apos;)</source>
+        <translation>&apos;Ora inizio&apos; non valida (deve precedere &apos;Ora di fine&apos;)</translation>
+    </message>
+    <message>
+        <source>Invalid &apos;Stop time&apos; (must be higher than &apos;Start event time&apos;)</source>
+        <translation>&apos;Ora di fine&apos; non valida (deve seguire &apos;Ora inizio&apos;)</translation>
+    </message>
+</context>
+<context>
     <name>q7582::TransferController</name>
     <message>
         <source>No master connected</source>
@@ -1886,6 +2481,17 @@ Un clic la apre in una finestra della linea temporale</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::ZoneGrid</name>
+    <message>
+        <source>Output event</source>
+        <translation>Evento uscita</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
     </message>
 </context>
 <context>

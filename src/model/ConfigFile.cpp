@@ -1,5 +1,7 @@
 #include "model/ConfigFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace q7582 {
@@ -20,8 +22,10 @@ FileResult readWholeImage(const std::string& path, ConfigImage& image)
     if (FileResult r = readConfigFile(path, content); !r.ok)
         return r;
     if (!content.wholeImage())
-        return FileResult::failure(path, std::to_string(content.fileSize) + " bytes long, not "
-                                             + std::to_string(ConfigImage::Size));
+        return FileResult::failure(path, QCoreApplication::translate("ConfigFile", "%1 bytes long, not %2")
+                                             .arg(content.fileSize)
+                                             .arg(ConfigImage::Size)
+                                             .toStdString());
     std::copy_n(reinterpret_cast<const Byte*>(content.bytes.data()), ConfigImage::Size, image.data());
     return {};
 }

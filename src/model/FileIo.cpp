@@ -1,6 +1,8 @@
 #include "model/FileIo.h"
 #include "model/FileLog.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -17,7 +19,43 @@
 
 namespace q7582 {
 
-FileResult FileResult::failure(const std::string& path, int err) { return failure(path, std::strerror(err)); }
+namespace {
+
+// The system's reasons met with files, as the C library words them in English: shown in
+// the interface's language where it has them, and otherwise as the system gives them.
+struct Reason {
+    int err;
+    const char* text;
+};
+constexpr Reason Reasons[] = {
+    {ENOENT, QT_TRANSLATE_NOOP("FileIo", "No such file or directory")},
+    {EACCES, QT_TRANSLATE_NOOP("FileIo", "Permission denied")},
+    {EPERM, QT_TRANSLATE_NOOP("FileIo", "Operation not permitted")},
+    {EISDIR, QT_TRANSLATE_NOOP("FileIo", "Is a directory")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("FileIo", "Not a directory")},
+    {EEXIST, QT_TRANSLATE_NOOP("FileIo", "File exists")},
+    {ENOSPC, QT_TRANSLATE_NOOP("FileIo", "No space left on device")},
+    {EROFS, QT_TRANSLATE_NOOP("FileIo", "Read-only file system")},
+    {ELOOP, QT_TRANSLATE_NOOP("FileIo", "Too many levels of symbolic links")},
+    {EIO, QT_TRANSLATE_NOOP("FileIo", "Input/output error")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileIo", "File name too long")},
+    {EBUSY, QT_TRANSLATE_NOOP("FileIo", "Device or resource busy")},
+};
+
+std::string systemReason(int err)
+{
+    for (const Reason& r : Reasons)
+        if (r.err == err) {
+            const QString shown = QCoreApplication::translate("FileIo", r.text);
+            if (shown != QLatin1String(r.text))
+                return shown.toStdString();
+        }
+    return std::strerror(err);
+}
+
+} // namespace
+
+FileResult FileResult::failure(const std::string& path, int err) { return failure(path, systemReason(err)); }
 
 FileResult FileResult::failure(const std::string& path, const std::string& reason)
 {
@@ -107,7 +145,7 @@ FileResult notRegular(const std::string& path, const struct stat& st)
 {
     if (S_ISDIR(st.st_mode))
         return FileResult::failure(path, EISDIR);
-    return FileResult::failure(path, "not a regular file");
+    return FileResult::failure(path, QCoreApplication::translate("FileIo", "not a regular file").toStdString());
 }
 
 // A read-only descriptor of path when it names a regular file. O_NONBLOCK keeps the open

@@ -25,10 +25,10 @@
 namespace q7582::test {
 
 // Kept as they are: the device's and the name files' words, those installers say in English,
-// the language menu (named in both), the link's activity names (the help quotes them) and numbers.
+// the language menu (named in both), the link's activity names (the help quotes them), numbers and arrows.
 inline const QRegularExpression KeptInItalian(QStringLiteral(
     R"(^(&Upload|&Download|Upload|Download|Master( %1| \d+)?|VOX|ON|OFF|OK|&OK|&italiano|&english|&Language / Lingua|)"
-    R"(TAPE|CD|TUNER|AUX|Remote input|Unit \(\d+\)|(Zone|Out|In|Slave) \d+|None|Status UL|[-\d /:.,%]*)$)"));
+    R"(TAPE|CD|TUNER|AUX|Remote input|Unit \(\d+\)|(Zone|Out|In|Slave) \d+|None|Status UL|[-\d /:.,%<>]*)$)"));
 
 struct ShownText {
     QString where, text;

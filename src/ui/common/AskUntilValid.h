@@ -3,6 +3,8 @@
 
 #include "ui/common/DialogProvider.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <optional>
 
@@ -34,15 +36,15 @@ auto askUntilValid(DialogProvider& dialogs, QWidget* parent, const QString& capt
 // Reason lines shared by the number dialogs.
 inline QString notAWholeNumber(const QString& entry)
 {
-    return QStringLiteral("'%1' is not a whole number.").arg(entry);
+    return QCoreApplication::translate("AskUntilValid", "'%1' is not a whole number.").arg(entry);
 }
 inline QString numberTooSmall(const QString& entry, int lowest)
 {
-    return QStringLiteral("%1 is less than %2.").arg(entry).arg(lowest);
+    return QCoreApplication::translate("AskUntilValid", "%1 is less than %2.").arg(entry).arg(lowest);
 }
 inline QString numberTooLarge(const QString& entry, int highest)
 {
-    return QStringLiteral("%1 is more than %2.").arg(entry).arg(highest);
+    return QCoreApplication::translate("AskUntilValid", "%1 is more than %2.").arg(entry).arg(highest);
 }
 
 } // namespace q7582

@@ -2,6 +2,7 @@
 // Before Open (a file or a history entry), Load Default or Upload replaces a configuration
 // that was changed and not saved, the user is asked; No, the default, keeps it.
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -11,8 +12,8 @@ namespace q7582 {
 class DialogProvider;
 struct Provenance;
 
-inline const QString UnsavedReplaceQuestion =
-    QStringLiteral("The configuration was changed and not saved. Replace it anyway?");
+inline constexpr const char* UnsavedReplaceQuestion =
+    QT_TRANSLATE_NOOP("ReplaceQuestion", "The configuration was changed and not saved. Replace it anyway?");
 
 // True when nothing unsaved would be lost, or the user answered Yes to the question
 // titled after the command.

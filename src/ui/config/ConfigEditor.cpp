@@ -39,13 +39,12 @@ ConfigEditor::ConfigEditor(Workspace& workspace, ReportViewer& viewer, DialogPro
     : QDialog(parent), workspace_(workspace), names_(workspace.names()), viewer_(viewer), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Edit configuration"));
+    setWindowTitle(tr("Edit configuration"));
     // Until the main window passes its opener, the topic is named in a box.
     help_ = new WindowHelp(
         *this, "HelpKey", [] { return HelpContext::ConfigEditor; },
         [this](int context) {
-            dialogs_.warning(this, QStringLiteral("Help"),
-                             QStringLiteral("Help topic %1 of %2").arg(context).arg(helpFile_));
+            dialogs_.warning(this, tr("Help"), tr("Help topic %1 of %2").arg(context).arg(helpFile_));
         });
     buildWindow();
     fitFixedWindow(*this, QSize(ClientWidth, ClientHeight));
@@ -103,10 +102,10 @@ void ConfigEditor::buildPages()
                        QPoint(10, ZoneGrid::bottom() + 50));
 
     timerPage_ = new TimerPage(session_, dialogs_, pages_);
-    pages_->addTab(timerPage_, QStringLiteral("Timer events"));
+    pages_->addTab(timerPage_, tr("Timer events"));
     makeHelpButton(timerPage_, "BbTimer", HelpContext::EditorTimers, HelpButtonLook::Framed, QPoint(10, 220));
     ioLogicPage_ = new IoLogicPage(session_, pages_);
-    pages_->addTab(ioLogicPage_, QStringLiteral("IN/OUT logic"));
+    pages_->addTab(ioLogicPage_, tr("IN/OUT logic"));
     makeHelpButton(ioLogicPage_, "BbLogic", HelpContext::EditorLogic, HelpButtonLook::Framed, QPoint(10, 220));
     connect(pages_, &QTabWidget::currentChanged, this, &ConfigEditor::pageChanged);
 }
@@ -120,18 +119,18 @@ void ConfigEditor::buildListingButtons()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setVerticalSpacing(2);
     const std::array<std::pair<const char*, const char*>, 5> buttons{{
-        {"Button3", "List keys and inputs with message or output event"},
-        {"Button4", "List keys and inputs with no zones associated"},
-        {"Button5", "List message events with output event"},
-        {"Button6", "List message events with no messages or zones associated"},
-        {"Button7", "List programmed timer events "},
+        {"Button3", QT_TR_NOOP("List keys and inputs with message or output event")},
+        {"Button4", QT_TR_NOOP("List keys and inputs with no zones associated")},
+        {"Button5", QT_TR_NOOP("List message events with output event")},
+        {"Button6", QT_TR_NOOP("List message events with no messages or zones associated")},
+        {"Button7", QT_TR_NOOP("List programmed timer events ")},
     }};
     const std::array<void (ConfigEditor::*)(), 5> handlers{
         &ConfigEditor::listKeysWithEvents, &ConfigEditor::listKeysWithoutZones,
         &ConfigEditor::listMessageEventsWithOutput, &ConfigEditor::listIncompleteMessageEvents,
         &ConfigEditor::listProgrammedTimers};
     for (int i = 0; i < 5; ++i) {
-        auto* b = new QPushButton(QString::fromLatin1(buttons[i].second), listings);
+        auto* b = new QPushButton(tr(buttons[i].second), listings);
         b->setObjectName(QString::fromLatin1(buttons[i].first));
         connect(b, &QPushButton::clicked, this, handlers[i]);
         layout->addWidget(b, i / 2, i % 2);
@@ -291,8 +290,8 @@ void ConfigEditor::showUndoState()
         b->setToolTip(text + QStringLiteral(" (") + keys + QLatin1Char(')'));
         b->setEnabled(!label.isEmpty());
     };
-    show(undoButton_, QStringLiteral("Undo"), history_.undoLabel(), QStringLiteral("Ctrl+Z"));
-    show(redoButton_, QStringLiteral("Redo"), history_.redoLabel(), QStringLiteral("Ctrl+Shift+Z, Ctrl+Y"));
+    show(undoButton_, tr("Undo"), history_.undoLabel(), QStringLiteral("Ctrl+Z"));
+    show(redoButton_, tr("Redo"), history_.redoLabel(), QStringLiteral("Ctrl+Shift+Z, Ctrl+Y"));
 }
 
 void ConfigEditor::pageChanged(int index)
@@ -310,16 +309,15 @@ void ConfigEditor::pageChanged(int index)
 
 void ConfigEditor::showModifiedState()
 {
-    modifiedPanel_->setText(session_.modified ? QStringLiteral("Configuration modified")
-                                              : QStringLiteral("Original configuration"));
+    modifiedPanel_->setText(session_.modified ? tr("Configuration modified") : tr("Original configuration"));
 }
 
 bool ConfigEditor::confirmClose()
 {
     if (!session_.modified)
         return true;
-    switch (dialogs_.askSave(QStringLiteral("Configuration is modified, save changes ?"),
-                             QStringLiteral("Yes = save & quit\nNo = quit\nCancel = continue"))) {
+    switch (dialogs_.askSave(tr("Configuration is modified, save changes ?"),
+                             tr("Yes = save & quit\nNo = quit\nCancel = continue"))) {
     case SaveAnswer::Yes:
         workspace_.acceptEdited(session_.workingCopy);
         return true;

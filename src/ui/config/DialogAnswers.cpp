@@ -3,6 +3,8 @@
 #include "ui/common/AskUntilValid.h"
 #include "ui/config/TimerRules.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -67,9 +69,9 @@ QString periodRefusal(const QString& text, int upper)
     const QString line = numberRefusal(text, MinPeriod, upper);
     const std::optional<int> value = digitsValue(text, std::numeric_limits<int>::max());
     if (value && *value < MinPeriod)
-        return line + QStringLiteral(" 0 makes the event not periodic.");
+        return line + QCoreApplication::translate("DialogAnswers", " 0 makes the event not periodic.");
     if (value && upper < HalfDay)
-        return line + QStringLiteral(" The period must end before midnight.");
+        return line + QCoreApplication::translate("DialogAnswers", " The period must end before midnight.");
     return line;
 }
 

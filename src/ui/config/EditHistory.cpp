@@ -2,6 +2,8 @@
 
 #include "reports/ConfigurationComparison.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 void EditHistory::start(const ConfigImage& image, const EditorSelection& shown)
@@ -43,8 +45,10 @@ QString describeStep(const ConfigImage& before, const ConfigImage& after, const 
 {
     const QStringList lines = compareConfigurations({before, QString()}, {after, QString()}, names).lines;
     if (lines.isEmpty())
-        return QStringLiteral("change");
-    return lines.size() == 1 ? lines.front() : lines.front() + QStringLiteral(" and %1 more").arg(lines.size() - 1);
+        return QCoreApplication::translate("EditHistory", "change");
+    return lines.size() == 1
+               ? lines.front()
+               : lines.front() + QCoreApplication::translate("EditHistory", " and %1 more").arg(lines.size() - 1);
 }
 
 } // namespace q7582

@@ -3,6 +3,8 @@
 #include "ui/config/DialogAnswers.h"
 #include "ui/config/GridRules.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const QString& title, const QString& prompt,
@@ -20,10 +22,10 @@ std::optional<Answer> askNumber(DialogProvider& dialogs, QWidget* parent, const 
 
 std::optional<Answer> askOutputEvent(DialogProvider& dialogs, QWidget* parent, const QString& boxText)
 {
-    return askNumber(dialogs, parent, QStringLiteral("Change output event"),
-                     QStringLiteral("Output event 0...65 (0=None,64=RESET MASTER,65=RESET SYSTEM)"),
-                     outputEventPrefill(boxText), acceptOutputEvent,
-                     [](const QString& text) { return numberRefusal(text, 0, 65); });
+    return askNumber(
+        dialogs, parent, QCoreApplication::translate("EditorQuestions", "Change output event"),
+        QCoreApplication::translate("EditorQuestions", "Output event 0...65 (0=None,64=RESET MASTER,65=RESET SYSTEM)"),
+        outputEventPrefill(boxText), acceptOutputEvent, [](const QString& text) { return numberRefusal(text, 0, 65); });
 }
 
 } // namespace q7582

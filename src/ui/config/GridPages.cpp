@@ -28,13 +28,13 @@ void fillNumbered(QComboBox* c, const QString& prefix, int count)
 QWidget* legend(QWidget* page, CellColour colour, const QString& text, int x, int y)
 {
     auto* both = new QWidget(page);
-    both->setGeometry(x, y, 130, 15);
+    both->setGeometry(x, y, 150, 15);
     auto* swatch = new CellLabel(QString(), both, false);
     swatch->setColour(colour);
     swatch->setGeometry(0, 0, 15, 15);
     swatch->setFixedHeight(15);
     auto* l = new QLabel(text, both);
-    l->setGeometry(20, 0, 110, 15);
+    l->setGeometry(20, 0, 130, 15);
     return both;
 }
 
@@ -43,10 +43,8 @@ QWidget* legend(QWidget* page, CellColour colour, const QString& text, int x, in
 GridPages::GridPages(EditorSession& session, const NameTables& names, DialogProvider& dialogs, QTabWidget* tabs)
     : QObject(tabs), session_(session), names_(names), dialogs_(dialogs)
 {
-    pages_ = {buildPage(tabs, "TSunits", QStringLiteral("Units"), false),
-              buildPage(tabs, "TSvox", QStringLiteral("VOX"), false),
-              buildPage(tabs, "TSmsg", QStringLiteral("Message events"), false),
-              buildPage(tabs, "TSout", QStringLiteral("Out events"), true)};
+    pages_ = {buildPage(tabs, "TSunits", tr("Units"), false), buildPage(tabs, "TSvox", QStringLiteral("VOX"), false),
+              buildPage(tabs, "TSmsg", tr("Message events"), false), buildPage(tabs, "TSout", tr("Out events"), true)};
     buildLists();
 
     grid_ = new ZoneGrid(pages_[PageUnits]);
@@ -72,18 +70,18 @@ QWidget* GridPages::buildPage(QTabWidget* tabs, const char* name, const QString&
     page->setObjectName(QString::fromLatin1(name));
     tabs->addTab(page, title);
     for (int g = 0; g < 6; ++g) {
-        auto* c = new QLabel(outputs ? QStringLiteral("Card %1").arg(g + 1) : QStringLiteral("Slave %1").arg(g), page);
+        auto* c = new QLabel(outputs ? tr("Card %1").arg(g + 1) : QStringLiteral("Slave %1").arg(g), page);
         c->setAlignment(Qt::AlignCenter);
         c->setGeometry(ZoneGrid::groupLeft(g), ZoneGrid::bottom() + 4, ZoneGrid::groupWidth(), 16);
     }
     const int y = ZoneGrid::bottom() + 30;
     if (outputs) {
-        legend(page, CellColour::Green, QStringLiteral("Activated out"), 220, y);
-        unaffectedLegend_ = legend(page, CellColour::White, QStringLiteral("Unaffected out"), 370, y);
-        legend(page, CellColour::Red, QStringLiteral("Deactivated out"), 520, y);
+        legend(page, CellColour::Green, tr("Activated out"), 220, y);
+        unaffectedLegend_ = legend(page, CellColour::White, tr("Unaffected out"), 370, y);
+        legend(page, CellColour::Red, tr("Deactivated out"), 520, y);
     } else {
-        legend(page, CellColour::Green, QStringLiteral("Selected zone"), 220, y);
-        legend(page, CellColour::White, QStringLiteral("Unselected zone"), 370, y);
+        legend(page, CellColour::Green, tr("Selected zone"), 220, y);
+        legend(page, CellColour::White, tr("Unselected zone"), 370, y);
     }
     return page;
 }
@@ -95,9 +93,9 @@ void GridPages::buildLists()
     voxCombo_ = combo(pages_[PageVox], "CBVox", 10);
     voxCombo_->addItems({QStringLiteral("VOX1"), QStringLiteral("VOX2")});
     messageEventCombo_ = combo(pages_[PageMessages], "CBMsg1", 10);
-    fillNumbered(messageEventCombo_, QStringLiteral("Message event "), ConfigImage::MessageEvents);
+    fillNumbered(messageEventCombo_, tr("Message event "), ConfigImage::MessageEvents);
     outEventCombo_ = combo(pages_[PageOutEvents], "CBOut", 10);
-    fillNumbered(outEventCombo_, QStringLiteral("Out event "), ConfigImage::OutEvents);
+    fillNumbered(outEventCombo_, tr("Out event "), ConfigImage::OutEvents);
     outEventCombo_->addItem(QStringLiteral("RESET"));
     fillUnitList();
     fillKeyList();
@@ -131,8 +129,7 @@ void GridPages::fillKeyList()
     keyCombo_->clear();
     const bool ioCard = session_.selectedUnit < ConfigImage::IoCards;
     for (int k = 0; k < 36; ++k)
-        keyCombo_->addItem((ioCard && k < 6 ? QStringLiteral("Key/input ") : QStringLiteral("Key "))
-                           + QString::number(k + 1));
+        keyCombo_->addItem((ioCard && k < 6 ? tr("Key/input ") : tr("Key ")) + QString::number(k + 1));
     keyCombo_->addItems({QStringLiteral("PTT/Lock"), QStringLiteral("ALL Esp. 1"), QStringLiteral("ALL Esp. 2")});
     keyCombo_->setCurrentIndex(session_.selectedKey);
 }
@@ -143,15 +140,15 @@ void GridPages::showPage(int index)
     switch (index) {
     case PageUnits:
         showKey();
-        grid_->showBoxes(true, QStringLiteral("Message"));
+        grid_->showBoxes(true, tr("Message"));
         break;
     case PageVox:
         showVox();
-        grid_->showBoxes(true, QStringLiteral("Priority"));
+        grid_->showBoxes(true, tr("Priority"));
         break;
     case PageMessages:
         showMessageEvent();
-        grid_->showBoxes(true, QStringLiteral("Message"));
+        grid_->showBoxes(true, tr("Message"));
         break;
     default:
         showOutEvent();
@@ -262,9 +259,8 @@ void GridPages::editNumber()
     KeyRecord r = currentPagingRecord();
     const QString box = grid_->numberBox()->text();
     if (session_.currentPage == PageVox) {
-        const auto a = askNumber(dialogs_, dialogParent(), QStringLiteral("Change priority"),
-                                 QStringLiteral("Priority number 1...7"), box, acceptPriority,
-                                 [](const QString& text) { return numberRefusal(text, 1, 7); });
+        const auto a = askNumber(dialogs_, dialogParent(), tr("Change priority"), tr("Priority number 1...7"), box,
+                                 acceptPriority, [](const QString& text) { return numberRefusal(text, 1, 7); });
         if (!a)
             return;
         if (a->changed)
@@ -273,9 +269,9 @@ void GridPages::editNumber()
         r.setVoxPriority(Byte(a->value));
         return;
     }
-    const auto a = askNumber(dialogs_, dialogParent(), QStringLiteral("Change message number"),
-                             QStringLiteral("Message number 0...127 (0=none)"), messageNumberPrefill(box),
-                             acceptMessageNumber, [](const QString& text) { return numberRefusal(text, 0, 127); });
+    const auto a = askNumber(dialogs_, dialogParent(), tr("Change message number"),
+                             tr("Message number 0...127 (0=none)"), messageNumberPrefill(box), acceptMessageNumber,
+                             [](const QString& text) { return numberRefusal(text, 0, 127); });
     if (!a)
         return;
     if (a->changed)

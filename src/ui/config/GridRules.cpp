@@ -1,5 +1,7 @@
 #include "ui/config/GridRules.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 CellColour cellColour(const GridTarget& t, int m, int z)
@@ -49,17 +51,20 @@ bool toggleRow(const GridTarget& t, int m)
     return true;
 }
 
-QString messageNumberText(int n) { return n == 0 ? QStringLiteral("None") : QString::number(n); }
+QString messageNumberText(int n)
+{
+    return n == 0 ? QCoreApplication::translate("GridRules", "None") : QString::number(n);
+}
 
 QString outputEventText(int code)
 {
     switch (code) {
     case OutputEventCode::None:
-        return QStringLiteral("None");
+        return QCoreApplication::translate("GridRules", "None");
     case OutputEventCode::ResetMaster:
         return QStringLiteral("Master");
     case OutputEventCode::ResetSystem:
-        return QStringLiteral("System");
+        return QCoreApplication::translate("GridRules", "System");
     default:
         return QString::number(code);
     }
@@ -69,17 +74,14 @@ bool outputEventOnRed(int code) { return code == OutputEventCode::ResetMaster ||
 
 QString messageNumberPrefill(const QString& boxText)
 {
-    return boxText == QLatin1String("None") ? QStringLiteral("0") : boxText;
+    return boxText == messageNumberText(0) ? QStringLiteral("0") : boxText;
 }
 
 QString outputEventPrefill(const QString& boxText)
 {
-    if (boxText == QLatin1String("None"))
-        return QStringLiteral("0");
-    if (boxText == QLatin1String("Master"))
-        return QString::number(OutputEventCode::ResetMaster);
-    if (boxText == QLatin1String("System"))
-        return QString::number(OutputEventCode::ResetSystem);
+    for (const int code : {OutputEventCode::None, OutputEventCode::ResetMaster, OutputEventCode::ResetSystem})
+        if (boxText == outputEventText(code))
+            return QString::number(code);
     return boxText;
 }
 

@@ -48,28 +48,28 @@ void legend(QWidget* page, CellColour colour, const QString& text, int x, int y)
 IoLogicPage::IoLogicPage(EditorSession& session, QWidget* parent) : QWidget(parent), session_(session)
 {
     setObjectName(QStringLiteral("TSinout"));
-    auto* inContact = new CellLabel(QStringLiteral("In contact"), this);
+    auto* inContact = new CellLabel(tr("In contact"), this);
     inContact->setObjectName(QStringLiteral("InContact"));
-    inContact->setGeometry(30, InTop, 75, Height);
+    inContact->setGeometry(30, InTop, 90, Height);
     inContact->setFaceColour();
-    auto* outContact = new CellLabel(QStringLiteral("Out contact"), this);
+    auto* outContact = new CellLabel(tr("Out contact"), this);
     outContact->setObjectName(QStringLiteral("OutContact"));
-    outContact->setGeometry(30, OutTop, 75, Height);
+    outContact->setGeometry(30, OutTop, 90, Height);
     outContact->setFaceColour();
     connect(inContact, &CellLabel::clicked, this, &IoLogicPage::inputContactsClicked);
     connect(outContact, &CellLabel::clicked, this, &IoLogicPage::outputContactsClicked);
 
-    staticText(this, QStringLiteral("Level"), 130, InTop, 85);
-    staticText(this, QStringLiteral("Rising edge"), 130, RisingTop, 85);
-    staticText(this, QStringLiteral("Falling edge"), 130, FallingTop, 85);
-    staticText(this, QStringLiteral("Priority"), 130, PriorityTop, 85);
-    staticText(this, QStringLiteral("Level"), 130, OutTop, 85);
+    staticText(this, tr("Level"), 130, InTop, 90);
+    staticText(this, tr("Rising edge"), 130, RisingTop, 90);
+    staticText(this, tr("Falling edge"), 130, FallingTop, 90);
+    staticText(this, tr("Priority"), 130, PriorityTop, 90);
+    staticText(this, tr("Level"), 130, OutTop, 90);
     for (int g = 0; g < 6; ++g) {
-        QLabel* card = staticText(this, QStringLiteral("Card %1").arg(g + 1), columnX(6 * g), PriorityTop + 25, 90);
+        QLabel* card = staticText(this, tr("Card %1").arg(g + 1), columnX(6 * g), PriorityTop + 25, 90);
         card->setAlignment(Qt::AlignCenter);
     }
-    legend(this, CellColour::Green, QStringLiteral("Positive logic"), 220, 195);
-    legend(this, CellColour::Red, QStringLiteral("Negative logic"), 370, 195);
+    legend(this, CellColour::Green, tr("Positive logic"), 220, 195);
+    legend(this, CellColour::Red, tr("Negative logic"), 370, 195);
 
     for (int k = 0; k < IoLineCount; ++k) {
         const int x = columnX(k);

@@ -1,5 +1,7 @@
 #include "ui/config/Listings.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 namespace {
@@ -20,7 +22,7 @@ Report titled(const QString& title)
 Report finished(Report r)
 {
     if (r.lines.size() < 3)
-        r.add(QStringLiteral("No match found"), LineStyle);
+        r.add(QCoreApplication::translate("Listings", "No match found"), LineStyle);
     return r;
 }
 
@@ -49,13 +51,16 @@ QString listingKeyLabel(int key)
     case ConfigImage::AllEsp2Key:
         return QStringLiteral(" - ALL Esp. 2");
     default:
-        return (key < 6 ? QStringLiteral(" - Key/input ") : QStringLiteral(" - Key ")) + QString::number(key + 1);
+        return (key < 6 ? QCoreApplication::translate("Listings", " - Key/input ")
+                        : QCoreApplication::translate("Listings", " - Key "))
+               + QString::number(key + 1);
     }
 }
 
 Report keysWithEventsListing(const ConfigImage& image, const NameTables& names)
 {
-    Report r = titled(QStringLiteral("Keys and inputs with message or output event associated"));
+    Report r =
+        titled(QCoreApplication::translate("Listings", "Keys and inputs with message or output event associated"));
     for (int u = 0; u < ConfigImage::Units; ++u)
         for (int k = 0; k < ConfigImage::KeysPerUnit; ++k) {
             const ConstKeyRecord key = image.key(u, k);
@@ -63,9 +68,10 @@ Report keysWithEventsListing(const ConfigImage& image, const NameTables& names)
                 continue;
             QString line = keyPrefix(names, u, k);
             if (key.messageNumber() != 0)
-                line += QStringLiteral(" - message ") + QString::number(key.messageNumber());
+                line += QCoreApplication::translate("Listings", " - message ") + QString::number(key.messageNumber());
             if (key.outputEvent() != 0)
-                line += QStringLiteral(" - output event ") + QString::number(key.outputEvent());
+                line +=
+                    QCoreApplication::translate("Listings", " - output event ") + QString::number(key.outputEvent());
             r.add(line, LineStyle);
         }
     return finished(std::move(r));
@@ -73,7 +79,7 @@ Report keysWithEventsListing(const ConfigImage& image, const NameTables& names)
 
 Report keysWithoutZonesListing(const ConfigImage& image, const NameTables& names)
 {
-    Report r = titled(QStringLiteral("Keys and inputs with no zones associated"));
+    Report r = titled(QCoreApplication::translate("Listings", "Keys and inputs with no zones associated"));
     for (int u = 0; u < ConfigImage::Units; ++u)
         for (int k = 0; k < ConfigImage::KeysPerUnit; ++k)
             if (zonesEmpty(image.key(u, k).zones()))
@@ -83,29 +89,32 @@ Report keysWithoutZonesListing(const ConfigImage& image, const NameTables& names
 
 Report messageEventsWithOutputListing(const ConfigImage& image)
 {
-    Report r = titled(QStringLiteral("Message events with output event associated"));
+    Report r = titled(QCoreApplication::translate("Listings", "Message events with output event associated"));
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e) {
         const ConstMessageEventRecord m = image.messageEvent(e);
         if (m.outputEvent() != 0)
-            r.add(QStringLiteral("Message event %1 - output event %2").arg(e).arg(m.outputEvent()), LineStyle);
+            r.add(QCoreApplication::translate("Listings", "Message event %1 - output event %2")
+                      .arg(e)
+                      .arg(m.outputEvent()),
+                  LineStyle);
     }
     return finished(std::move(r));
 }
 
 Report messageEventsIncompleteListing(const ConfigImage& image)
 {
-    Report r = titled(QStringLiteral("Message events with no messages or zones associated"));
+    Report r = titled(QCoreApplication::translate("Listings", "Message events with no messages or zones associated"));
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e) {
         const ConstMessageEventRecord m = image.messageEvent(e);
         const bool noMessage = m.messageNumber() == 0;
         const bool noZones = zonesEmpty(m.zones());
         if (!noMessage && !noZones)
             continue;
-        QString line = QStringLiteral("Message event ") + QString::number(e);
+        QString line = QCoreApplication::translate("Listings", "Message event ") + QString::number(e);
         if (noMessage)
-            line += QStringLiteral(" - NO message");
+            line += QCoreApplication::translate("Listings", " - NO message");
         if (noZones)
-            line += QStringLiteral(" - NO zones");
+            line += QCoreApplication::translate("Listings", " - NO zones");
         r.add(line, LineStyle);
     }
     return finished(std::move(r));
@@ -113,17 +122,19 @@ Report messageEventsIncompleteListing(const ConfigImage& image)
 
 Report programmedTimersListing(const ConfigImage& image)
 {
-    Report r = titled(QStringLiteral("Programmed timer events"));
+    Report r = titled(QCoreApplication::translate("Listings", "Programmed timer events"));
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t) {
         const ConstTimerEventRecord timer = image.timer(t);
         if (!timer.programmed())
             continue;
-        QString line = QStringLiteral("Timer event ") + QString::number(t);
-        line += timer.outputEvent() != 0 ? QStringLiteral(" - output event ") + QString::number(timer.outputEvent())
-                                         : QStringLiteral(" - NO output event ");
-        line += timer.messageEvent(0) != 0 ? QStringLiteral(" - message events in list")
-                                           : QStringLiteral(" - message list EMPTY");
-        line += timer.enabled() ? QStringLiteral(" - timer enabled") : QStringLiteral(" - timer DISABLED");
+        QString line = QCoreApplication::translate("Listings", "Timer event ") + QString::number(t);
+        line += timer.outputEvent() != 0
+                    ? QCoreApplication::translate("Listings", " - output event ") + QString::number(timer.outputEvent())
+                    : QCoreApplication::translate("Listings", " - NO output event ");
+        line += timer.messageEvent(0) != 0 ? QCoreApplication::translate("Listings", " - message events in list")
+                                           : QCoreApplication::translate("Listings", " - message list EMPTY");
+        line += timer.enabled() ? QCoreApplication::translate("Listings", " - timer enabled")
+                                : QCoreApplication::translate("Listings", " - timer DISABLED");
         r.add(line, LineStyle);
     }
     return finished(std::move(r));

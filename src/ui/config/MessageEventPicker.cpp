@@ -24,19 +24,19 @@ QListWidget* eventList(QWidget* parent, const char* name, int x, int width)
     return list;
 }
 
-QString eventText(int event) { return QStringLiteral("Message event ") + QString::number(event); }
+QString eventText(int event) { return MessageEventPicker::tr("Message event ") + QString::number(event); }
 
 } // namespace
 
 MessageEventPicker::MessageEventPicker(QWidget* page) : QWidget(page)
 {
-    placed::label(this, QStringLiteral("Message event list"), 0, 0, 140);
+    placed::label(this, tr("Message event list"), 0, 0, 140);
     messageEventList_ = eventList(this, "ListBox1", 0, 140);
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
         messageEventList_->addItem(eventText(e));
     auto* add = place(new QPushButton(QStringLiteral(">>"), this), "Button2", 146, 93, 32, 25);
     auto* remove = place(new QPushButton(QStringLiteral("<<"), this), "Button1", 146, 128, 32, 25);
-    placed::label(this, QStringLiteral("Selection list"), 184, 0, 127);
+    placed::label(this, tr("Selection list"), 184, 0, 127);
     chosenEventList_ = eventList(this, "ListBox2", 184, 127);
     connect(add, &QPushButton::clicked, this, &MessageEventPicker::addClicked);
     connect(remove, &QPushButton::clicked, this, &MessageEventPicker::removeClicked);

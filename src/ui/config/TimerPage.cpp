@@ -75,7 +75,7 @@ void TimerPage::showOutputEvent(int code)
 void TimerPage::showEnabled(bool on)
 {
     enabledButton_->setChecked(on);
-    enabledButton_->setText(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    enabledButton_->setText(on ? tr("On") : tr("Off"));
 }
 
 void TimerPage::priorityChanged()
@@ -96,7 +96,7 @@ void TimerPage::enabledClicked()
         showEnabled(false);
         r.setEnabled(false);
         if (tried)
-            dialogs_.warning(this, QString(), TimerWithNothingToDo);
+            dialogs_.warning(this, QString(), tr(TimerWithNothingToDo));
         return;
     }
     r.setEnabled(enabledButton_->isChecked());

@@ -22,9 +22,9 @@ class RepeatDaysRow;
 class TimerSchedule;
 
 // Why "On" did not stay pressed.
-inline const QString TimerWithNothingToDo =
-    QStringLiteral("A timer with no message event and no output event cannot be enabled: add message events "
-                   "(\">>\") or set a timer output event first.");
+inline constexpr const char* TimerWithNothingToDo =
+    QT_TRANSLATE_NOOP("q7582::TimerPage", "A timer with no message event and no output event cannot be enabled: add "
+                                          "message events (\">>\") or set a timer output event first.");
 
 class TimerPage : public QWidget {
     Q_OBJECT

@@ -21,13 +21,13 @@ void TimerPage::build()
 {
     timerCombo_ = new SelectorCombo(this, "CBTimer", {10, 10, 130, 22});
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
-        timerCombo_->addItem(QStringLiteral("Timer event ") + QString::number(t));
-    label(this, QStringLiteral("Priority"), 155, 10, 45);
+        timerCombo_->addItem(tr("Timer event ") + QString::number(t));
+    label(this, tr("Priority"), 155, 10, 45);
     priorityCombo_ = place(new QComboBox(this), "CBpty", 205, 10, 45);
     for (int p = 1; p <= 7; ++p)
         priorityCombo_->addItem(QString::number(p));
-    label(this, QStringLiteral("Enabled"), 265, 10, 50);
-    enabledButton_ = toggle(this, QStringLiteral("Off"), "SpeedButton9", 320, 10, 60);
+    label(this, tr("Enabled"), 265, 10, 50);
+    enabledButton_ = toggle(this, tr("Off"), "SpeedButton9", 320, 10, 60);
     repeatRow_ = place(new RepeatDaysRow(this), nullptr, 10, 38, 494, 26);
 
     schedule_ = place(new TimerSchedule(session_, dialogs_, this), nullptr, 10, 72, 420, 78);
@@ -38,14 +38,14 @@ void TimerPage::build()
 
 void TimerPage::buildOutputEventControls()
 {
-    label(this, QStringLiteral("Timer output event"), 10, 165, 125);
+    label(this, tr("Timer output event"), 10, 165, 125);
     outputEventCell_ = place(new CellLabel(QString(), this), "SToe", 138, 165, 50, 21);
     risingEdgeButton_ = toggle(this, QString(), "SBsuT", 194, 164, 24, 23);
     risingEdgeButton_->setIcon(QIcon(editorPictures::risingEdge()));
-    risingEdgeButton_->setToolTip(QStringLiteral("Rising edge"));
+    risingEdgeButton_->setToolTip(tr("Rising edge"));
     fallingEdgeButton_ = toggle(this, QString(), "SBgiuT", 220, 164, 24, 23);
     fallingEdgeButton_->setIcon(QIcon(editorPictures::fallingEdge()));
-    fallingEdgeButton_->setToolTip(QStringLiteral("Falling edge"));
+    fallingEdgeButton_->setToolTip(tr("Falling edge"));
 }
 
 void TimerPage::connectControls()

@@ -30,19 +30,19 @@ QTimeEdit* timePicker(QWidget* parent, const char* name, int x, int y)
 
 TimerSchedule::TimerSchedule(EditorSession& session, DialogProvider& dialogs, QWidget* page)
     : QWidget(page), session_(session), dialogs_(dialogs),
-      startDateCaption_(label(this, QStringLiteral("Event date"), 0, 0, 110, "STdateT")),
+      startDateCaption_(label(this, tr("Event date"), 0, 0, 110, "STdateT")),
       startDateEdit_(place(new QDateEdit(this), "DTPday", 115, 0, 110)),
-      startTimeCaption_(label(this, QStringLiteral("Event time"), 0, 28, 110, "STtimeT")),
+      startTimeCaption_(label(this, tr("Event time"), 0, 28, 110, "STtimeT")),
       startTimeEdit_(timePicker(this, "DTPtime", 115, 28)),
-      periodicButton_(placed::toggle(this, QStringLiteral("Set periodic event"), "SBrepeat", 245, 0, 160, 24))
+      periodicButton_(placed::toggle(this, tr("Set periodic event"), "SBrepeat", 245, 0, 160, 24))
 {
     startDateEdit_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     startDateEdit_->setCalendarPopup(true);
     startDateEdit_->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
     startDateEdit_->setKeyboardTracking(false);
-    label(this, QStringLiteral("Period (sec.)"), 245, 30, 80);
+    label(this, tr("Period (sec.)"), 245, 30, 80);
     intervalCell_ = place(new CellLabel(QString(), this), "STint", 330, 30, 60, 21);
-    label(this, QStringLiteral("Stop time"), 245, 56, 80);
+    label(this, tr("Stop time"), 245, 56, 80);
     stopTimeEdit_ = timePicker(this, "DTPstop", 330, 56);
 
     connect(periodicButton_, &QPushButton::clicked, this, &TimerSchedule::periodicClicked);
@@ -64,11 +64,11 @@ void TimerSchedule::showPeriod(bool periodic)
 {
     const TimerEventRecord r = record();
     periodicButton_->setChecked(periodic);
-    periodicButton_->setText(periodic ? QStringLiteral("Reset periodic event") : QStringLiteral("Set periodic event"));
+    periodicButton_->setText(periodic ? tr("Reset periodic event") : tr("Set periodic event"));
     intervalCell_->setEnabled(periodic);
     stopTimeEdit_->setEnabled(periodic);
-    startDateCaption_->setText(periodic ? QStringLiteral("Start event date") : QStringLiteral("Event date"));
-    startTimeCaption_->setText(periodic ? QStringLiteral("Start event time") : QStringLiteral("Event time"));
+    startDateCaption_->setText(periodic ? tr("Start event date") : tr("Event date"));
+    startTimeCaption_->setText(periodic ? tr("Start event time") : tr("Event time"));
     setStopTime(r.startSecondOfDay() + (periodic ? int(r.durationSeconds()) : 0));
     intervalCell_->setText(QString::number(r.periodSeconds()));
 }
@@ -92,8 +92,8 @@ void TimerSchedule::editInterval()
         return;
     const int upper = periodUpperBound(secondOfDay(startTimeEdit_->time()));
     const auto a = askNumber(
-        dialogs_, this, QStringLiteral("Change interval time"), QStringLiteral("Seconds 10...43200"),
-        intervalCell_->text(), [upper](const QString& text) { return acceptPeriod(text, upper); },
+        dialogs_, this, tr("Change interval time"), tr("Seconds 10...43200"), intervalCell_->text(),
+        [upper](const QString& text) { return acceptPeriod(text, upper); },
         [upper](const QString& text) { return periodRefusal(text, upper); });
     if (!a)
         return;
@@ -116,8 +116,7 @@ void TimerSchedule::startTimeChanged()
         const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
         if (s >= e) {
             showStart();
-            dialogs_.warning(this, QString(),
-                             QStringLiteral("Invalid 'Start event time' (must be lower than 'Stop time')"));
+            dialogs_.warning(this, QString(), tr("Invalid 'Start event time' (must be lower than 'Stop time')"));
             return;
         }
         writeStart(r, startDateEdit_->date(), startTimeEdit_->time());
@@ -134,8 +133,7 @@ void TimerSchedule::stopTimeChanged()
     const int s = secondOfDay(startTimeEdit_->time()), e = secondOfDay(stopTimeEdit_->time());
     if (e <= s) {
         setStopTime(s + int(r.durationSeconds()));
-        dialogs_.warning(this, QString(),
-                         QStringLiteral("Invalid 'Stop time' (must be higher than 'Start event time')"));
+        dialogs_.warning(this, QString(), tr("Invalid 'Stop time' (must be higher than 'Start event time')"));
         return;
     }
     r.setDurationSeconds(std::uint32_t(e - s));

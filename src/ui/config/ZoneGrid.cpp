@@ -49,16 +49,16 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
             cells_[m][z] = c;
         }
     }
-    outputEventCaption_ = caption(QStringLiteral("Output event"), page, QStringLiteral("OutputEventCaption"));
+    outputEventCaption_ = caption(tr("Output event"), page, QStringLiteral("OutputEventCaption"));
     outputEventCaption_->setGeometry(10, 56, 75, CellHeight);
     outputEventBox_ = new CellLabel(QString(), page);
     outputEventBox_->setObjectName(QStringLiteral("OutputEventBox"));
-    outputEventBox_->setGeometry(85, 56, 40, CellHeight);
-    numberCaption_ = caption(QStringLiteral("Message"), page, QStringLiteral("NumberCaption"));
+    outputEventBox_->setGeometry(85, 56, 50, CellHeight);
+    numberCaption_ = caption(tr("Message"), page, QStringLiteral("NumberCaption"));
     numberCaption_->setGeometry(10, 79, 75, CellHeight);
     numberBox_ = new CellLabel(QString(), page);
     numberBox_->setObjectName(QStringLiteral("NumberBox"));
-    numberBox_->setGeometry(85, 79, 40, CellHeight);
+    numberBox_->setGeometry(85, 79, 50, CellHeight);
     // Linux fonts run wider than the boxes were drawn for.
     for (QLabel* l : {numberCaption_, static_cast<QLabel*>(numberBox_), outputEventCaption_,
                       static_cast<QLabel*>(outputEventBox_)}) {

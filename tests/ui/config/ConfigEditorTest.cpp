@@ -1,9 +1,11 @@
 #include "../../reports/ReportFixtures.h"
 #include "EditorFixture.h"
+#include "ItalianWalk.h"
 #include "link/LinkShared.h"
 #include "model/ConfigFile.h"
 #include "program/SecondaryWindows.h"
 #include "ui/common/RecoveryFiles.h"
+#include "ui/common/ReplaceQuestion.h"
 #include "ui/config/DialogAnswers.h"
 #include "ui/config/GridRules.h"
 #include "ui/config/IoLogicRules.h"
@@ -175,6 +177,23 @@ TEST_F(EditorLifecycle, HelpAndListingButtons)
     child<QPushButton>("Button5")->click();
     EXPECT_TRUE(viewer.richEdit()->toPlainText().endsWith("Message event 1 - output event 12"));
     EXPECT_EQ(std::tuple(viewer.lineCount(), image.messageEvent(1).outputEvent()), std::tuple(3, 0));
+}
+
+TEST_F(EditorLifecycle, EveryPageAndTheSharedMessagesInItalian)
+{
+    test::expectShownInItalian([this] {
+        SetUp(), form->prepareShow(), form->show();
+        for (int p : {PageVox, PageMessages, PageOutEvents, PageTimers, PageInOut})
+            page(p);
+        return std::unique_ptr<QWidget>(form.release());
+    });
+    workspace.provenance().unsaved = true;
+    useInterfaceLanguage(true);
+    const std::tuple shown(mayReplaceConfiguration(dialogs, nullptr, workspace.provenance(), "Open"),
+                           periodRefusal("5", 43200), readWholeImage(".", image).error);
+    useInterfaceLanguage(false);
+    EXPECT_EQ(shown, std::tuple(false, "5 è minore di 10. 0 rende l'evento non periodico.", ".: È una cartella"));
+    EXPECT_EQ(dialogs.questions, QStringList{"Configurazione modificata e non salvata. Sostituirla comunque?"});
 }
 
 TEST_F(ZonePages, CellAndRowClicksReachTheRecordOfThePage)
