@@ -313,6 +313,26 @@ Aprirlo comunque?</translation>
         <source>, modified</source>
         <translation>, modificata</translation>
     </message>
+    <message>
+        <source>Load configuration from file</source>
+        <translation>Carica la configurazione da file</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfi);;All files (*.*)</source>
+        <translation>File di configurazione (*.cfi);;Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Save current configuration to file</source>
+        <translation>Salva la configurazione corrente su file</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.cfi);;All Files (*.*)</source>
+        <translation>File di configurazione (*.cfi);;Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Compare with configuration file</source>
+        <translation>Confronta con un file di configurazione</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationComparison</name>
@@ -1258,7 +1278,7 @@ Aprirlo comunque?</translation>
     </message>
     <message>
         <source>Timer event </source>
-        <translation>Evento a tempo </translation>
+        <translation>Evento timer </translation>
     </message>
     <message>
         <source>Remote </source>
@@ -2003,11 +2023,11 @@ Annulla = continua</translation>
     </message>
     <message>
         <source>Speech level</source>
-        <translation>Livello</translation>
+        <translation>Livello annunci</translation>
     </message>
     <message>
         <source>Music level</source>
-        <translation>Livello</translation>
+        <translation>Livello musica</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,18 @@
 
 namespace q7582 {
 
+QString configDialogText(ConfigDialogText which)
+{
+    static const char* const texts[] = {
+        QT_TRANSLATE_NOOP("ConfigFiles", "Load configuration from file"),
+        QT_TRANSLATE_NOOP("ConfigFiles", "Configuration files (*.cfi);;All files (*.*)"),
+        QT_TRANSLATE_NOOP("ConfigFiles", "Save current configuration to file"),
+        QT_TRANSLATE_NOOP("ConfigFiles", "Configuration files (*.cfi);;All Files (*.*)"),
+        QT_TRANSLATE_NOOP("ConfigFiles", "Compare with configuration file"),
+    };
+    return QCoreApplication::translate("ConfigFiles", texts[int(which)]);
+}
+
 std::string withCfiExtension(const std::string& name)
 {
     const auto slash = name.rfind('/');

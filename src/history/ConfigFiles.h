@@ -16,12 +16,10 @@
 
 namespace q7582 {
 
-// Dialog titles and filters of the two commands (Qt's ";;" separates the entries).
-inline const QString OpenConfigTitle = QStringLiteral("Load configuration from file");
-inline const QString OpenConfigFilter = QStringLiteral("Configuration files (*.cfi);;All files (*.*)");
-inline const QString SaveConfigTitle = QStringLiteral("Save current configuration to file");
-inline const QString SaveConfigFilter = QStringLiteral("Configuration files (*.cfi);;All Files (*.*)");
-inline const QString CompareConfigTitle = QStringLiteral("Compare with configuration file");
+// Dialog titles and filters of the two commands (Qt's ";;" separates the entries), in the
+// interface language.
+enum class ConfigDialogText { OpenTitle, OpenFilter, SaveTitle, SaveFilter, CompareTitle };
+QString configDialogText(ConfigDialogText which);
 
 // A name without "." after its last "/" gets ".cfi"; any other name is kept as chosen.
 std::string withCfiExtension(const std::string& name);

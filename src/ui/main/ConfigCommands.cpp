@@ -21,13 +21,15 @@ ConfigCommands::ConfigCommands(Workspace& workspace, DialogProvider& dialogs, QW
 
 void ConfigCommands::save()
 {
-    const QString chosen = dialogs_.getSaveFileName(window_, SaveConfigTitle, QStringLiteral("."), SaveConfigFilter);
+    const QString chosen =
+        dialogs_.getSaveFileName(window_, configDialogText(ConfigDialogText::SaveTitle), QStringLiteral("."),
+                                 configDialogText(ConfigDialogText::SaveFilter));
     if (chosen.isEmpty())
         return;
     const std::string path = withCfiExtension(filePath(chosen));
     // The dialog asked about the name as typed; a name that gained ".cfi" is asked here.
     if (path != filePath(chosen) && fileExists(path)
-        && !dialogs_.okCancel(window_, SaveConfigTitle,
+        && !dialogs_.okCancel(window_, configDialogText(ConfigDialogText::SaveTitle),
                               QString::fromStdString(path) + QStringLiteral(" already exists.\nReplace it?")))
         return;
     const FileResult written = writeConfigFile(path, workspace_.config());
@@ -44,7 +46,8 @@ void ConfigCommands::open()
 {
     if (!mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), QStringLiteral("Open")))
         return;
-    const QString chosen = dialogs_.getOpenFileName(window_, OpenConfigTitle, QString(), OpenConfigFilter);
+    const QString chosen = dialogs_.getOpenFileName(window_, configDialogText(ConfigDialogText::OpenTitle), QString(),
+                                                    configDialogText(ConfigDialogText::OpenFilter));
     if (!chosen.isEmpty())
         openPath(filePath(chosen));
 }
@@ -88,7 +91,8 @@ void ConfigCommands::openPath(const std::string& path)
         return;
     }
     if (!content.wholeImage()
-        && !dialogs_.okCancel(window_, OpenConfigTitle, partialFileWarning(path, content.fileSize)))
+        && !dialogs_.okCancel(window_, configDialogText(ConfigDialogText::OpenTitle),
+                              partialFileWarning(path, content.fileSize)))
         return;
     applyOpenedFile(workspace_.config(), workspace_.provenance(), path, content);
     applySiteOfFile(workspace_.provenance(), fileNameFromPath(path), fileNameFromPath(workspace_.settings().dir()));
@@ -113,7 +117,8 @@ void ConfigCommands::loadDefault(int tag)
 
 void ConfigCommands::compare()
 {
-    const QString chosen = dialogs_.getOpenFileName(window_, CompareConfigTitle, QString(), OpenConfigFilter);
+    const QString chosen = dialogs_.getOpenFileName(window_, configDialogText(ConfigDialogText::CompareTitle),
+                                                    QString(), configDialogText(ConfigDialogText::OpenFilter));
     if (chosen.isEmpty())
         return;
     ConfigImage file;
