@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>ConfigFiles</name>
+    <message>
+        <source>Drop one configuration file at a time: %1 were dropped.</source>
+        <translation>Trascinate un file di configurazione alla volta: ne sono stati trascinati %1.</translation>
+    </message>
+    <message>
+        <source>Only a file on this computer can be opened, not %1.</source>
+        <translation>Si può aprire solo un file di questo computer, non %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder: drop the configuration file itself.</source>
+        <translation>%1 è una cartella: trascinate il file di configurazione stesso.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a pipe or a device): only a .cfi file can be opened.</source>
+        <translation>%1 non è un file normale (una pipe o un dispositivo): si può aprire solo un file .cfi.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, not %3: only the first %2 bytes of the configuration would be replaced, the rest would stay as it is.
+
+Open it anyway?</source>
+        <translation>%1 è lungo %2 byte, non %3: verrebbero sostituiti solo i primi %2 byte della configurazione, il resto rimarrebbe com&apos;è.
+
+Aprirlo comunque?</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long, not %3: only its first %3 bytes would be read and the rest ignored.
+
+Open it anyway?</source>
+        <translation>%1 è lungo %2 byte, non %3: verrebbero letti solo i suoi primi %3 byte e il resto ignorato.
+
+Aprirlo comunque?</translation>
+    </message>
+</context>
+<context>
     <name>DeviceHint</name>
     <message>
         <source>No access</source>
@@ -9,7 +44,7 @@
     </message>
     <message>
         <source>The USB device was found but may not be opened. The udev rule 60-qs7582.rules gives it to the logged-in user: the package installs it in /usr/lib/udev/rules.d; from source, install packaging/60-qs7582.rules (see the README section &quot;Device permissions&quot;). Without a desktop login, join the group plugdev (sudo usermod -aG plugdev $USER, then log in again). Then unplug and replug the device.</source>
-        <translation>Il dispositivo USB è stato trovato ma non si può aprire. La regola udev 60-qs7582.rules lo assegna all&apos;utente collegato: il pacchetto la installa in /usr/lib/udev/rules.d; dai sorgenti, installare packaging/60-qs7582.rules (vedere la sezione "Device permissions" del README). Senza un accesso al desktop, entrare nel gruppo plugdev (sudo usermod -aG plugdev $USER, poi accedere di nuovo). Poi scollegare e ricollegare il dispositivo.</translation>
+        <translation>Il dispositivo USB è stato trovato ma non si può aprire. La regola udev 60-qs7582.rules lo assegna all&apos;utente collegato: il pacchetto la installa in /usr/lib/udev/rules.d; dai sorgenti, installare packaging/60-qs7582.rules (vedere la sezione &quot;Device permissions&quot; del README). Senza un accesso al desktop, entrare nel gruppo plugdev (sudo usermod -aG plugdev $USER, poi accedere di nuovo). Poi scollegare e ricollegare il dispositivo.</translation>
     </message>
     <message>
         <source>In use</source>
@@ -18,6 +53,44 @@
     <message>
         <source>Another program holds the device, perhaps another Q7582 Manager. Close it: this manager tries again every 500 ms and takes the device once it is free.</source>
         <translation>Un altro programma tiene il dispositivo, forse un altro Q7582 Manager. Chiuderlo: questo programma riprova ogni 500 ms e prende il dispositivo appena è libero.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadQuestion</name>
+    <message>
+        <source>This configuration was read from master %1; the connected master is %2.</source>
+        <translation>Questa configurazione è stata letta dal master %1; il master collegato è il %2.</translation>
+    </message>
+    <message>
+        <source>What this Download changes on master %1 is unknown until it is read.</source>
+        <translation>Finché il master %1 non viene letto, non si sa che cosa cambia questo Download.</translation>
+    </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>Fare comunque il Download?</translation>
+    </message>
+    <message>
+        <source>Show differences</source>
+        <translation>Mostra le differenze</translation>
+    </message>
+    <message>
+        <source>Read the master first</source>
+        <translation>Leggi prima il master</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Fingerprints</name>
+    <message>
+        <source>This configuration is the one site %1 keeps for master %2, %3 of %4</source>
+        <translation>Questa configurazione è quella che il sito %1 conserva per il master %2, %3 del %4</translation>
     </message>
 </context>
 <context>
@@ -40,6 +113,109 @@
     </message>
 </context>
 <context>
+    <name>HistoryRows</name>
+    <message>
+        <source>partial</source>
+        <translation>parziale</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibile</translation>
+    </message>
+</context>
+<context>
+    <name>KnownSites</name>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>non leggibile</translation>
+    </message>
+    <message>
+        <source>a file, not a folder</source>
+        <translation>un file, non una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO, not a folder</source>
+        <translation>una FIFO, non una cartella</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>non una cartella</translation>
+    </message>
+</context>
+<context>
+    <name>LegacyFolder</name>
+    <message>
+        <source>another manager is using it</source>
+        <translation>un altro gestore la sta usando</translation>
+    </message>
+    <message>
+        <source>cannot be made</source>
+        <translation>non si può creare</translation>
+    </message>
+    <message>
+        <source>The files of earlier versions are now the site &quot;%1&quot; in %2; %3 leads there.</source>
+        <translation>I file delle versioni precedenti ora sono il sito &quot;%1&quot; in %2; %3 porta lì.</translation>
+    </message>
+    <message>
+        <source>The files of earlier versions are the site &quot;%1&quot;, kept in %2 (%3).</source>
+        <translation>I file delle versioni precedenti sono il sito &quot;%1&quot;, rimasto in %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The list of sites cannot be written: %1</source>
+        <translation>Non si può scrivere l&apos;elenco dei siti: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MasterHoldings</name>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Non si può leggere lo storico: %1</translation>
+    </message>
+    <message>
+        <source>The last Download to master %1 was cut short: what it holds is unknown.</source>
+        <translation>L&apos;ultimo Download nel master %1 è stato interrotto: non si sa che cosa contiene.</translation>
+    </message>
+    <message>
+        <source>The newest history entry of master %1 cannot be read: %2</source>
+        <translation>Non si può leggere la voce più recente dello storico del master %1: %2</translation>
+    </message>
+    <message>
+        <source>The history holds nothing of master %1.</source>
+        <translation>Lo storico non contiene nulla del master %1.</translation>
+    </message>
+    <message>
+        <source>The master already holds this configuration</source>
+        <translation>Il master contiene già questa configurazione</translation>
+    </message>
+    <message>
+        <source>Download: %1 %2 from what master %3 holds (its %4 of %5)</source>
+        <translation>Download: %1 %2 rispetto a quello che contiene il master %3 (il suo %4 del %5)</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation>differenza</translation>
+    </message>
+    <message>
+        <source>differences</source>
+        <translation>differenze</translation>
+    </message>
+</context>
+<context>
+    <name>MessageList</name>
+    <message>
+        <source>Message %1: %2 (%1.WAV)</source>
+        <translation>Messaggio %1: %2 (%1.WAV)</translation>
+    </message>
+</context>
+<context>
     <name>NameCommands</name>
     <message>
         <source>Edit box</source>
@@ -48,6 +224,136 @@
     <message>
         <source>Max 20 Characters</source>
         <translation>Al massimo 20 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingFiles</name>
+    <message>
+        <source>Recording %1, %2 MB</source>
+        <translation>Registrazione %1, %2 MB</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 is a folder, not a recording</source>
+        <translation>%1 è una cartella, non una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so not a recording</source>
+        <translation>%1 non è un file normale, quindi non è una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 is not a recording</source>
+        <translation>%1 non è una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 is truncated: not a whole recording</source>
+        <translation>%1 è troncato: non è una registrazione intera</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: the reads recorded from %2 on cannot be read</source>
+        <translation>%1 è danneggiato: le letture registrate da %2 in poi non si possono leggere</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 non si può aprire: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 è danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 is a database of another program, not a recording</source>
+        <translation>%1 è un database di un altro programma, non una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 was recorded by a newer version (format %2; this one reads format %3)</source>
+        <translation>%1 è stato registrato da una versione più recente (formato %2; questa legge il formato %3)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 è danneggiato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 esiste già</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>Registrazione interrotta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFolder</name>
+    <message>
+        <source>A site needs a name.</source>
+        <translation>Un sito deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot begin or end with a space.</source>
+        <translation>Il nome di un sito non può iniziare o finire con uno spazio.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot contain &quot;/&quot;.</source>
+        <translation>Il nome di un sito non può contenere &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>A site cannot be named &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Un sito non può chiamarsi &quot;.&quot; o &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot begin with a dot: its folder would be hidden.</source>
+        <translation>Il nome di un sito non può iniziare con un punto: la sua cartella sarebbe nascosta.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name can have at most %1 characters.</source>
+        <translation>Il nome di un sito può avere al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot contain control characters.</source>
+        <translation>Il nome di un sito non può contenere caratteri di controllo.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteOrigin</name>
+    <message>
+        <source> (master %1)</source>
+        <translation> (master %1)</translation>
+    </message>
+    <message>
+        <source>This configuration belongs to site %1%2; the open site is %3.</source>
+        <translation>Questa configurazione appartiene al sito %1%2; il sito aperto è %3.</translation>
+    </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>Fare comunque il Download?</translation>
+    </message>
+</context>
+<context>
+    <name>SiteSession</name>
+    <message>
+        <source>%1The site %2 cannot be opened: %3 is %4.</source>
+        <translation>%1Il sito %2 non si può aprire: %3 è %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 è %2.</translation>
+    </message>
+    <message>
+        <source>The site %1 cannot be opened: it is %2.</source>
+        <translation>Il sito %1 non si può aprire: è %2.</translation>
+    </message>
+    <message>
+        <source>The site %1 is the one open.</source>
+        <translation>Il sito %1 è quello già aperto.</translation>
     </message>
 </context>
 <context>

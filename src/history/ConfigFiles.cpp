@@ -4,6 +4,7 @@
 #include "model/FilePath.h"
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 
@@ -20,19 +21,26 @@ std::string withCfiExtension(const std::string& name)
 DroppedFile droppedConfigFile(const QList<QUrl>& urls)
 {
     if (urls.size() != 1)
-        return {{}, QStringLiteral("Drop one configuration file at a time: %1 were dropped.").arg(urls.size())};
+        return {{},
+                QCoreApplication::translate("ConfigFiles", "Drop one configuration file at a time: %1 were dropped.")
+                    .arg(urls.size())};
     const QUrl& url = urls.front();
     if (!url.isLocalFile())
-        return {{}, QStringLiteral("Only a file on this computer can be opened, not %1.").arg(url.toDisplayString())};
+        return {{},
+                QCoreApplication::translate("ConfigFiles", "Only a file on this computer can be opened, not %1.")
+                    .arg(url.toDisplayString())};
     // The encoded path keeps every byte: toLocalFile() would turn bytes that are not UTF-8 into U+FFFD.
     const std::string path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
     const QString name = fileNameFromPath(path);
     if (isDirectory(path))
-        return {{}, QStringLiteral("%1 is a folder: drop the configuration file itself.").arg(name)};
+        return {{},
+                QCoreApplication::translate("ConfigFiles", "%1 is a folder: drop the configuration file itself.")
+                    .arg(name)};
     if (fileExists(path) && !isRegularFile(path))
-        return {
-            {},
-            QStringLiteral("%1 is not a regular file (a pipe or a device): only a .cfi file can be opened.").arg(name)};
+        return {{},
+                QCoreApplication::translate(
+                    "ConfigFiles", "%1 is not a regular file (a pipe or a device): only a .cfi file can be opened.")
+                    .arg(name)};
     return {path, {}};
 }
 
@@ -41,12 +49,14 @@ QString partialFileWarning(const std::string& path, std::uint64_t fileSize)
     const QString name = QString::fromStdString(path);
     const QString size = QString::number(fileSize);
     if (fileSize < std::uint64_t(ConfigImage::Size))
-        return QStringLiteral("%1 is %2 bytes long, not %3: only the first %2 bytes of the configuration "
-                              "would be replaced, the rest would stay as it is.\n\nOpen it anyway?")
+        return QCoreApplication::translate("ConfigFiles",
+                                           "%1 is %2 bytes long, not %3: only the first %2 bytes of the configuration "
+                                           "would be replaced, the rest would stay as it is.\n\nOpen it anyway?")
             .arg(name, size)
             .arg(ConfigImage::Size);
-    return QStringLiteral("%1 is %2 bytes long, not %3: only its first %3 bytes would be read and the rest "
-                          "ignored.\n\nOpen it anyway?")
+    return QCoreApplication::translate(
+               "ConfigFiles", "%1 is %2 bytes long, not %3: only its first %3 bytes would be read and the rest "
+                              "ignored.\n\nOpen it anyway?")
         .arg(name, size)
         .arg(ConfigImage::Size);
 }
