@@ -209,6 +209,132 @@ Aprirlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>MessageFolderWindowCommands</name>
+    <message>
+        <source>&amp;Open-create Message Folder</source>
+        <translation>&amp;Apri/crea cartella dei messaggi</translation>
+    </message>
+    <message>
+        <source>Open-Create|Open or create a message folder</source>
+        <translation>Apri/crea|Apri o crea una cartella dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Close Folder</source>
+        <translation>&amp;Chiudi cartella</translation>
+    </message>
+    <message>
+        <source>Close|Close message folder</source>
+        <translation>Chiudi|Chiudi la cartella dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Add Message to List</source>
+        <translation>A&amp;ggiungi messaggio all&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Add|Add a .wav file to the message list</source>
+        <translation>Aggiungi|Aggiungi un file .wav all&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Message from List</source>
+        <translation>&amp;Elimina messaggio dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Delete|Delate a .wav file from the list</source>
+        <translation>Elimina|Elimina un file .wav dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Change title</source>
+        <translation>Cambia &amp;titolo</translation>
+    </message>
+    <message>
+        <source>Change title|Change title of message list</source>
+        <translation>Cambia titolo|Cambia il titolo dell&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Find file</source>
+        <translation>Ce&amp;rca file</translation>
+    </message>
+    <message>
+        <source>Find|Find file in the message list</source>
+        <translation>Cerca|Cerca un file nell&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>C&amp;hange description</source>
+        <translation>Cambia &amp;descrizione</translation>
+    </message>
+    <message>
+        <source>Change description|Change description of message file</source>
+        <translation>Cambia descrizione|Cambia la descrizione del file del messaggio</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Help compiler info</source>
+        <translation>Guida del compilatore</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Cartella</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close Message Folder</source>
+        <translation>Chiudi la cartella dei messaggi</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFolderWindowQuestions</name>
+    <message>
+        <source>Enter a title for the message list (max.100 char.)</source>
+        <translation>Scrivete un titolo per l&apos;elenco dei messaggi (max. 100 caratteri)</translation>
+    </message>
+    <message>
+        <source>Enter a description of the message file (max. 50 char.)</source>
+        <translation>Scrivete una descrizione del file del messaggio (max. 50 caratteri)</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Il titolo</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>La descrizione</translation>
+    </message>
+    <message>
+        <source>Edit text box</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>The %1 has %2 characters.</source>
+        <translation>%1 ha %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>Enter a message number (1..127)</source>
+        <translation>Scrivete un numero di messaggio (1..127)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
+    </message>
+</context>
+<context>
     <name>MessageList</name>
     <message>
         <source>Message %1: %2 (%1.WAV)</source>
@@ -520,6 +646,61 @@ Toglierlo dai file recenti?</translation>
     </message>
 </context>
 <context>
+    <name>q7582::HistoryWindow</name>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Storico delle configurazioni</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Parziale</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;memory</source>
+        <translation>Confronta con la &amp;memoria</translation>
+    </message>
+    <message>
+        <source>Compare &amp;two</source>
+        <translation>Confronta &amp;due</translation>
+    </message>
+    <message>
+        <source>Open &amp;folder</source>
+        <translation>Apri ca&amp;rtella</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 entries in %2</source>
+        <translation>%1 voci in %2</translation>
+    </message>
+    <message>
+        <source>The file manager could not open %1</source>
+        <translation>Il gestore dei file non ha potuto aprire %1</translation>
+    </message>
+</context>
+<context>
     <name>q7582::IoGridPanel</name>
     <message>
         <source>Card </source>
@@ -727,6 +908,89 @@ Toglierlo dai file recenti?</translation>
     </message>
 </context>
 <context>
+    <name>q7582::MessageFolderWindow</name>
+    <message>
+        <source>Q7582 message folder compiler</source>
+        <translation>Compilatore della cartella dei messaggi Q7582</translation>
+    </message>
+    <message>
+        <source>Message list title</source>
+        <translation>Titolo dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Msg</source>
+        <translation>Msg</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Message folder: %1</source>
+        <translation>Cartella dei messaggi: %1</translation>
+    </message>
+    <message>
+        <source>Message folder: not selected</source>
+        <translation>Cartella dei messaggi: non scelta</translation>
+    </message>
+    <message>
+        <source>Message list folder</source>
+        <translation>Cartella dell&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>Error loading message folder.</source>
+        <translation>Errore nel caricare la cartella dei messaggi.</translation>
+    </message>
+    <message>
+        <source>Errors found: open the error log?</source>
+        <translation>Trovati errori: aprire il registro degli errori?</translation>
+    </message>
+    <message>
+        <source>Save the list with the corrections?</source>
+        <translation>Salvare l&apos;elenco con le correzioni?</translation>
+    </message>
+    <message>
+        <source>Open wave files</source>
+        <translation>Apri file WAV</translation>
+    </message>
+    <message>
+        <source>wave files (*.wav *.WAV)</source>
+        <translation>file WAV (*.wav *.WAV)</translation>
+    </message>
+    <message>
+        <source>Add message to list</source>
+        <translation>Aggiungi messaggio all&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Message %1 is already in the list.</source>
+        <translation>Il messaggio %1 è già nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>ARE YOU SURE ?</source>
+        <translation>SIETE SICURI ?</translation>
+    </message>
+    <message>
+        <source>Remove file from Message List</source>
+        <translation>Togli file dall&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>Find file</source>
+        <translation>Cerca file</translation>
+    </message>
+    <message>
+        <source>LIST IS EMPTY</source>
+        <translation>ELENCO VUOTO</translation>
+    </message>
+    <message>
+        <source>Find message in list</source>
+        <translation>Cerca messaggio nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Message %1 is not in the list.</source>
+        <translation>Il messaggio %1 non è nell&apos;elenco.</translation>
+    </message>
+</context>
+<context>
     <name>q7582::MusicSelectionPanel</name>
     <message>
         <source>Music selection</source>
@@ -799,6 +1063,73 @@ Un clic la apre in una finestra della linea temporale</translation>
         <source>O&amp;verview</source>
         <translation>&amp;Panoramica</translation>
     </message>
+    <message>
+        <source>New Site</source>
+        <translation>Nuovo sito</translation>
+    </message>
+    <message>
+        <source>Name of the new site (one installation):</source>
+        <translation>Nome del nuovo sito (un impianto):</translation>
+    </message>
+    <message>
+        <source>Open Site</source>
+        <translation>Apri sito</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>The site %1 is %2. Remove it from the recent sites?</source>
+        <translation>Il sito %1 è %2. Toglierlo dai siti recenti?</translation>
+    </message>
+    <message>
+        <source>The file manager could not open %1</source>
+        <translation>Il gestore dei file non ha potuto aprire %1</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::SiteOverview</name>
+    <message>
+        <source> (partial)</source>
+        <translation> (parziale)</translation>
+    </message>
+    <message>
+        <source>Site Overview</source>
+        <translation>Panoramica del sito</translation>
+    </message>
+    <message>
+        <source>Newest Upload</source>
+        <translation>Ultimo Upload</translation>
+    </message>
+    <message>
+        <source>Newest Download</source>
+        <translation>Ultimo Download</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Collegato</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Confronta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>collegato</translation>
+    </message>
 </context>
 <context>
     <name>q7582::StatusBarPanel</name>
@@ -809,6 +1140,62 @@ Un clic la apre in una finestra della linea temporale</translation>
     <message>
         <source>Cancel the transfer (Esc)</source>
         <translation>Annulla il trasferimento (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::TimelineOpener</name>
+    <message>
+        <source>Open recording</source>
+        <translation>Apri registrazione</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::TimelineWindow</name>
+    <message>
+        <source>%1%2 - Timeline</source>
+        <translation>%1%2 - Linea temporale</translation>
+    </message>
+    <message>
+        <source>&amp;Previous change</source>
+        <translation>Variazione &amp;precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next change</source>
+        <translation>Variazione &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Whole recording</source>
+        <translation>Registrazione &amp;intera</translation>
+    </message>
+    <message>
+        <source>&amp;Commissioning record</source>
+        <translation>&amp;Verbale di collaudo</translation>
+    </message>
+    <message>
+        <source>What followed each input that went on in the span in view</source>
+        <translation>Che cosa è seguito a ogni ingresso attivato nel tratto visibile</translation>
+    </message>
+    <message>
+        <source>&amp;Hide lane</source>
+        <translation>&amp;Nascondi riga</translation>
+    </message>
+    <message>
+        <source>&amp;Show all lanes</source>
+        <translation>&amp;Mostra tutte le righe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>The commissioning record could not be made:
+%1</source>
+        <translation>Non si è potuto creare il verbale di collaudo:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3 of %4)</source>
+        <translation>da %1 a %2 (%3 di %4)</translation>
     </message>
 </context>
 <context>
