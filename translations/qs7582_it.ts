@@ -655,6 +655,37 @@ Aprirlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>DownloadQuestion</name>
+    <message>
+        <source>This configuration was read from master %1; the connected master is %2.</source>
+        <translation>Questa configurazione è stata letta dal master %1; il master collegato è il %2.</translation>
+    </message>
+    <message>
+        <source>What this Download changes on master %1 is unknown until it is read.</source>
+        <translation>Finché il master %1 non viene letto, non si sa che cosa cambia questo Download.</translation>
+    </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>Fare comunque il Download?</translation>
+    </message>
+    <message>
+        <source>Show differences</source>
+        <translation>Mostra le differenze</translation>
+    </message>
+    <message>
+        <source>Read the master first</source>
+        <translation>Leggi prima il master</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>EditHistory</name>
     <message>
         <source>change</source>
@@ -739,6 +770,13 @@ Aprirlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>Fingerprints</name>
+    <message>
+        <source>This configuration is the one site %1 keeps for master %2, %3 of %4</source>
+        <translation>Questa configurazione è quella che il sito %1 conserva per il master %2, %3 del %4</translation>
+    </message>
+</context>
+<context>
     <name>GeneratorPanel</name>
     <message>
         <source>STOP HeadPhone ||</source>
@@ -766,6 +804,21 @@ Aprirlo comunque?</translation>
     <message>
         <source>System</source>
         <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRows</name>
+    <message>
+        <source>partial</source>
+        <translation>parziale</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuta</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibile</translation>
     </message>
 </context>
 <context>
@@ -816,6 +869,29 @@ Aprirlo comunque?</translation>
     <message>
         <source>NO I/O CARDS CONNECTED TO THE MASTER</source>
         <translation>NESSUNA SCHEDA I/O COLLEGATA AL MASTER</translation>
+    </message>
+</context>
+<context>
+    <name>KnownSites</name>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation>non leggibile</translation>
+    </message>
+    <message>
+        <source>a file, not a folder</source>
+        <translation>un file, non una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO, not a folder</source>
+        <translation>una FIFO, non una cartella</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>non una cartella</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1039,29 @@ Aprirlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>LegacyFolder</name>
+    <message>
+        <source>another manager is using it</source>
+        <translation>un altro gestore la sta usando</translation>
+    </message>
+    <message>
+        <source>cannot be made</source>
+        <translation>non si può creare</translation>
+    </message>
+    <message>
+        <source>The files of earlier versions are now the site &quot;%1&quot; in %2; %3 leads there.</source>
+        <translation>I file delle versioni precedenti ora sono il sito &quot;%1&quot; in %2; %3 porta lì.</translation>
+    </message>
+    <message>
+        <source>The files of earlier versions are the site &quot;%1&quot;, kept in %2 (%3).</source>
+        <translation>I file delle versioni precedenti sono il sito &quot;%1&quot;, rimasto in %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The list of sites cannot be written: %1</source>
+        <translation>Non si può scrivere l&apos;elenco dei siti: %1</translation>
+    </message>
+</context>
+<context>
     <name>Listings</name>
     <message>
         <source>No match found</source>
@@ -1046,6 +1145,174 @@ Aprirlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>MasterHoldings</name>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Non si può leggere lo storico: %1</translation>
+    </message>
+    <message>
+        <source>The last Download to master %1 was cut short: what it holds is unknown.</source>
+        <translation>L&apos;ultimo Download nel master %1 è stato interrotto: non si sa che cosa contiene.</translation>
+    </message>
+    <message>
+        <source>The newest history entry of master %1 cannot be read: %2</source>
+        <translation>Non si può leggere la voce più recente dello storico del master %1: %2</translation>
+    </message>
+    <message>
+        <source>The history holds nothing of master %1.</source>
+        <translation>Lo storico non contiene nulla del master %1.</translation>
+    </message>
+    <message>
+        <source>The master already holds this configuration</source>
+        <translation>Il master contiene già questa configurazione</translation>
+    </message>
+    <message>
+        <source>Download: %1 %2 from what master %3 holds (its %4 of %5)</source>
+        <translation>Download: %1 %2 rispetto a quello che contiene il master %3 (il suo %4 del %5)</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation>differenza</translation>
+    </message>
+    <message>
+        <source>differences</source>
+        <translation>differenze</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFolderWindowCommands</name>
+    <message>
+        <source>&amp;Open-create Message Folder</source>
+        <translation>&amp;Apri/crea cartella dei messaggi</translation>
+    </message>
+    <message>
+        <source>Open-Create|Open or create a message folder</source>
+        <translation>Apri/crea|Apri o crea una cartella dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Close Folder</source>
+        <translation>&amp;Chiudi cartella</translation>
+    </message>
+    <message>
+        <source>Close|Close message folder</source>
+        <translation>Chiudi|Chiudi la cartella dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Add Message to List</source>
+        <translation>A&amp;ggiungi messaggio all&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Add|Add a .wav file to the message list</source>
+        <translation>Aggiungi|Aggiungi un file .wav all&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Message from List</source>
+        <translation>&amp;Elimina messaggio dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Delete|Delate a .wav file from the list</source>
+        <translation>Elimina|Elimina un file .wav dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&amp;Change title</source>
+        <translation>Cambia &amp;titolo</translation>
+    </message>
+    <message>
+        <source>Change title|Change title of message list</source>
+        <translation>Cambia titolo|Cambia il titolo dell&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>&amp;Find file</source>
+        <translation>Ce&amp;rca file</translation>
+    </message>
+    <message>
+        <source>Find|Find file in the message list</source>
+        <translation>Cerca|Cerca un file nell&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>C&amp;hange description</source>
+        <translation>Cambia &amp;descrizione</translation>
+    </message>
+    <message>
+        <source>Change description|Change description of message file</source>
+        <translation>Cambia descrizione|Cambia la descrizione del file del messaggio</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Help compiler info</source>
+        <translation>Guida del compilatore</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Cartella</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close Message Folder</source>
+        <translation>Chiudi la cartella dei messaggi</translation>
+    </message>
+</context>
+<context>
+    <name>MessageFolderWindowQuestions</name>
+    <message>
+        <source>Enter a title for the message list (max.100 char.)</source>
+        <translation>Scrivete un titolo per l&apos;elenco dei messaggi (max. 100 caratteri)</translation>
+    </message>
+    <message>
+        <source>Enter a description of the message file (max. 50 char.)</source>
+        <translation>Scrivete una descrizione del file del messaggio (max. 50 caratteri)</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>Il titolo</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>La descrizione</translation>
+    </message>
+    <message>
+        <source>Edit text box</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>The %1 has %2 characters.</source>
+        <translation>%1 ha %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>Enter a message number (1..127)</source>
+        <translation>Scrivete un numero di messaggio (1..127)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
+    </message>
+</context>
+<context>
+    <name>MessageList</name>
+    <message>
+        <source>Message %1: %2 (%1.WAV)</source>
+        <translation>Messaggio %1: %2 (%1.WAV)</translation>
+    </message>
+</context>
+<context>
     <name>NameCommands</name>
     <message>
         <source>Edit box</source>
@@ -1054,6 +1321,71 @@ Aprirlo comunque?</translation>
     <message>
         <source>Max 20 Characters</source>
         <translation>Al massimo 20 caratteri</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingFiles</name>
+    <message>
+        <source>Recording %1, %2 MB</source>
+        <translation>Registrazione %1, %2 MB</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>%1 is a folder, not a recording</source>
+        <translation>%1 è una cartella, non una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file, so not a recording</source>
+        <translation>%1 non è un file normale, quindi non è una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 is not a recording</source>
+        <translation>%1 non è una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 is truncated: not a whole recording</source>
+        <translation>%1 è troncato: non è una registrazione intera</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: the reads recorded from %2 on cannot be read</source>
+        <translation>%1 è danneggiato: le letture registrate da %2 in poi non si possono leggere</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 non si può aprire: %2</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 è danneggiato</translation>
+    </message>
+    <message>
+        <source>%1 is a database of another program, not a recording</source>
+        <translation>%1 è un database di un altro programma, non una registrazione</translation>
+    </message>
+    <message>
+        <source>%1 was recorded by a newer version (format %2; this one reads format %3)</source>
+        <translation>%1 è stato registrato da una versione più recente (formato %2; questa legge il formato %3)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 è danneggiato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingWriter</name>
+    <message>
+        <source>%1 exists already</source>
+        <translation>%1 esiste già</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1</source>
+        <translation>Registrazione interrotta: %1</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1481,71 @@ Aprirlo comunque?</translation>
     <message>
         <source>%1 (invalid)</source>
         <translation>%1 (non valido)</translation>
+    </message>
+</context>
+<context>
+    <name>SiteFolder</name>
+    <message>
+        <source>A site needs a name.</source>
+        <translation>Un sito deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot begin or end with a space.</source>
+        <translation>Il nome di un sito non può iniziare o finire con uno spazio.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot contain &quot;/&quot;.</source>
+        <translation>Il nome di un sito non può contenere &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>A site cannot be named &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>Un sito non può chiamarsi &quot;.&quot; o &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot begin with a dot: its folder would be hidden.</source>
+        <translation>Il nome di un sito non può iniziare con un punto: la sua cartella sarebbe nascosta.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name can have at most %1 characters.</source>
+        <translation>Il nome di un sito può avere al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>A site&apos;s name cannot contain control characters.</source>
+        <translation>Il nome di un sito non può contenere caratteri di controllo.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteOrigin</name>
+    <message>
+        <source> (master %1)</source>
+        <translation> (master %1)</translation>
+    </message>
+    <message>
+        <source>This configuration belongs to site %1%2; the open site is %3.</source>
+        <translation>Questa configurazione appartiene al sito %1%2; il sito aperto è %3.</translation>
+    </message>
+    <message>
+        <source>Download anyway?</source>
+        <translation>Fare comunque il Download?</translation>
+    </message>
+</context>
+<context>
+    <name>SiteSession</name>
+    <message>
+        <source>%1The site %2 cannot be opened: %3 is %4.</source>
+        <translation>%1Il sito %2 non si può aprire: %3 è %4.</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 è %2.</translation>
+    </message>
+    <message>
+        <source>The site %1 cannot be opened: it is %2.</source>
+        <translation>Il sito %1 non si può aprire: è %2.</translation>
+    </message>
+    <message>
+        <source>The site %1 is the one open.</source>
+        <translation>Il sito %1 è quello già aperto.</translation>
     </message>
 </context>
 <context>
@@ -1938,6 +2335,61 @@ Annulla = continua</translation>
     </message>
 </context>
 <context>
+    <name>q7582::HistoryWindow</name>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>Configuration history</source>
+        <translation>Storico delle configurazioni</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Parziale</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;memory</source>
+        <translation>Confronta con la &amp;memoria</translation>
+    </message>
+    <message>
+        <source>Compare &amp;two</source>
+        <translation>Confronta &amp;due</translation>
+    </message>
+    <message>
+        <source>Open &amp;folder</source>
+        <translation>Apri ca&amp;rtella</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 entries in %2</source>
+        <translation>%1 voci in %2</translation>
+    </message>
+    <message>
+        <source>The file manager could not open %1</source>
+        <translation>Il gestore dei file non ha potuto aprire %1</translation>
+    </message>
+</context>
+<context>
     <name>q7582::IoGridPanel</name>
     <message>
         <source>Card </source>
@@ -2199,6 +2651,89 @@ Annulla = continua</translation>
     </message>
 </context>
 <context>
+    <name>q7582::MessageFolderWindow</name>
+    <message>
+        <source>Q7582 message folder compiler</source>
+        <translation>Compilatore della cartella dei messaggi Q7582</translation>
+    </message>
+    <message>
+        <source>Message list title</source>
+        <translation>Titolo dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Msg</source>
+        <translation>Msg</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Message folder: %1</source>
+        <translation>Cartella dei messaggi: %1</translation>
+    </message>
+    <message>
+        <source>Message folder: not selected</source>
+        <translation>Cartella dei messaggi: non scelta</translation>
+    </message>
+    <message>
+        <source>Message list folder</source>
+        <translation>Cartella dell&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>Error loading message folder.</source>
+        <translation>Errore nel caricare la cartella dei messaggi.</translation>
+    </message>
+    <message>
+        <source>Errors found: open the error log?</source>
+        <translation>Trovati errori: aprire il registro degli errori?</translation>
+    </message>
+    <message>
+        <source>Save the list with the corrections?</source>
+        <translation>Salvare l&apos;elenco con le correzioni?</translation>
+    </message>
+    <message>
+        <source>Open wave files</source>
+        <translation>Apri file WAV</translation>
+    </message>
+    <message>
+        <source>wave files (*.wav *.WAV)</source>
+        <translation>file WAV (*.wav *.WAV)</translation>
+    </message>
+    <message>
+        <source>Add message to list</source>
+        <translation>Aggiungi messaggio all&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Message %1 is already in the list.</source>
+        <translation>Il messaggio %1 è già nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>ARE YOU SURE ?</source>
+        <translation>SIETE SICURI ?</translation>
+    </message>
+    <message>
+        <source>Remove file from Message List</source>
+        <translation>Togli file dall&apos;elenco dei messaggi</translation>
+    </message>
+    <message>
+        <source>Find file</source>
+        <translation>Cerca file</translation>
+    </message>
+    <message>
+        <source>LIST IS EMPTY</source>
+        <translation>ELENCO VUOTO</translation>
+    </message>
+    <message>
+        <source>Find message in list</source>
+        <translation>Cerca messaggio nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Message %1 is not in the list.</source>
+        <translation>Il messaggio %1 non è nell&apos;elenco.</translation>
+    </message>
+</context>
+<context>
     <name>q7582::MusicSelectionPanel</name>
     <message>
         <source>Music selection</source>
@@ -2349,6 +2884,73 @@ Un clic la apre in una finestra della linea temporale</translation>
         <source>O&amp;verview</source>
         <translation>&amp;Panoramica</translation>
     </message>
+    <message>
+        <source>New Site</source>
+        <translation>Nuovo sito</translation>
+    </message>
+    <message>
+        <source>Name of the new site (one installation):</source>
+        <translation>Nome del nuovo sito (un impianto):</translation>
+    </message>
+    <message>
+        <source>Open Site</source>
+        <translation>Apri sito</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>The site %1 is %2. Remove it from the recent sites?</source>
+        <translation>Il sito %1 è %2. Toglierlo dai siti recenti?</translation>
+    </message>
+    <message>
+        <source>The file manager could not open %1</source>
+        <translation>Il gestore dei file non ha potuto aprire %1</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::SiteOverview</name>
+    <message>
+        <source> (partial)</source>
+        <translation> (parziale)</translation>
+    </message>
+    <message>
+        <source>Site Overview</source>
+        <translation>Panoramica del sito</translation>
+    </message>
+    <message>
+        <source>Newest Upload</source>
+        <translation>Ultimo Upload</translation>
+    </message>
+    <message>
+        <source>Newest Download</source>
+        <translation>Ultimo Download</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Collegato</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Confronta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>collegato</translation>
+    </message>
 </context>
 <context>
     <name>q7582::StatusBarPanel</name>
@@ -2359,6 +2961,62 @@ Un clic la apre in una finestra della linea temporale</translation>
     <message>
         <source>Cancel the transfer (Esc)</source>
         <translation>Annulla il trasferimento (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::TimelineOpener</name>
+    <message>
+        <source>Open recording</source>
+        <translation>Apri registrazione</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::TimelineWindow</name>
+    <message>
+        <source>%1%2 - Timeline</source>
+        <translation>%1%2 - Linea temporale</translation>
+    </message>
+    <message>
+        <source>&amp;Previous change</source>
+        <translation>Variazione &amp;precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next change</source>
+        <translation>Variazione &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Whole recording</source>
+        <translation>Registrazione &amp;intera</translation>
+    </message>
+    <message>
+        <source>&amp;Commissioning record</source>
+        <translation>&amp;Verbale di collaudo</translation>
+    </message>
+    <message>
+        <source>What followed each input that went on in the span in view</source>
+        <translation>Che cosa è seguito a ogni ingresso attivato nel tratto visibile</translation>
+    </message>
+    <message>
+        <source>&amp;Hide lane</source>
+        <translation>&amp;Nascondi riga</translation>
+    </message>
+    <message>
+        <source>&amp;Show all lanes</source>
+        <translation>&amp;Mostra tutte le righe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>The commissioning record could not be made:
+%1</source>
+        <translation>Non si è potuto creare il verbale di collaudo:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 (%3 of %4)</source>
+        <translation>da %1 a %2 (%3 di %4)</translation>
     </message>
 </context>
 <context>

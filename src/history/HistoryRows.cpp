@@ -2,6 +2,8 @@
 
 #include "reports/ReportText.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 HistoryRow historyRow(const HistoryEntry& entry)
@@ -14,13 +16,13 @@ HistoryRow historyRow(const HistoryEntry& entry)
         row.master = QString::number(n->master);
         row.direction =
             n->direction == HistoryDirection::Upload ? QStringLiteral("Upload") : QStringLiteral("Download");
-        row.partial = n->partial ? QStringLiteral("partial") : QString();
+        row.partial = n->partial ? QCoreApplication::translate("HistoryRows", "partial") : QString();
     } else {
-        row.date = QStringLiteral("unknown");
+        row.date = QCoreApplication::translate("HistoryRows", "unknown");
         row.master = row.direction = QStringLiteral("-");
     }
     if (!entry.readable())
-        row.differences = QStringLiteral("unreadable");
+        row.differences = QCoreApplication::translate("HistoryRows", "unreadable");
     else
         row.differences = entry.differences ? QString::number(*entry.differences) : QStringLiteral("-");
     return row;

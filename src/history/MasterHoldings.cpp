@@ -2,14 +2,16 @@
 
 #include "model/ConfigFile.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 MasterHolds whatMasterHolds(const ConfigHistory& history, int master)
 {
     std::vector<HistoryEntry> entries;
     if (const FileResult listed = history.listNames(entries); !listed.ok)
-        return {std::nullopt,
-                QStringLiteral("The history cannot be read: %1").arg(QString::fromStdString(listed.error))};
+        return {std::nullopt, QCoreApplication::translate("MasterHoldings", "The history cannot be read: %1")
+                                  .arg(QString::fromStdString(listed.error))};
     ConfigImage image;
     for (HistoryEntry& entry : entries) {
         if (!entry.name || entry.name->master != master)
@@ -31,16 +33,19 @@ MasterHolds whatMasterHolds(const std::vector<HistoryEntry>& entries, int master
             continue;
         // Only the newest entry counts: after a cut Download the master holds a mix.
         if (entry.name->partial)
-            return {
-                std::nullopt,
-                QStringLiteral("The last Download to master %1 was cut short: what it holds is unknown.").arg(master)};
+            return {std::nullopt,
+                    QCoreApplication::translate(
+                        "MasterHoldings", "The last Download to master %1 was cut short: what it holds is unknown.")
+                        .arg(master)};
         if (!entry.readable())
-            return {std::nullopt, QStringLiteral("The newest history entry of master %1 cannot be read: %2")
+            return {std::nullopt, QCoreApplication::translate(
+                                      "MasterHoldings", "The newest history entry of master %1 cannot be read: %2")
                                       .arg(master)
                                       .arg(QString::fromStdString(entry.unreadable))};
         return {entry, {}};
     }
-    return {std::nullopt, QStringLiteral("The history holds nothing of master %1.").arg(master)};
+    return {std::nullopt,
+            QCoreApplication::translate("MasterHoldings", "The history holds nothing of master %1.").arg(master)};
 }
 
 QString downloadPreviewText(int master, const MasterHolds& holds, int differences)
@@ -48,13 +53,14 @@ QString downloadPreviewText(int master, const MasterHolds& holds, int difference
     if (!holds.entry || !holds.entry->name)
         return {};
     if (differences == 0)
-        return QStringLiteral("The master already holds this configuration");
+        return QCoreApplication::translate("MasterHoldings", "The master already holds this configuration");
     const HistoryName& name = *holds.entry->name;
     const QString direction =
         name.direction == HistoryDirection::Upload ? QStringLiteral("Upload") : QStringLiteral("Download");
-    return QStringLiteral("Download: %1 %2 from what master %3 holds (its %4 of %5)")
+    return QCoreApplication::translate("MasterHoldings", "Download: %1 %2 from what master %3 holds (its %4 of %5)")
         .arg(differences)
-        .arg(differences == 1 ? QStringLiteral("difference") : QStringLiteral("differences"))
+        .arg(differences == 1 ? QCoreApplication::translate("MasterHoldings", "difference")
+                              : QCoreApplication::translate("MasterHoldings", "differences"))
         .arg(master)
         .arg(direction, name.date.toString(QStringLiteral("dd/MM/yyyy")));
 }

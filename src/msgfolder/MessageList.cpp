@@ -1,5 +1,7 @@
 #include "msgfolder/MessageList.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace q7582 {
@@ -57,7 +59,7 @@ QString descriptionText(const QString& text) { return latin1Line(text, false, Ma
 
 QString entryCaption(const MessageEntry& entry)
 {
-    return QStringLiteral("Message %1: %2 (%1.WAV)").arg(entry.number, entry.description);
+    return QCoreApplication::translate("MessageList", "Message %1: %2 (%1.WAV)").arg(entry.number, entry.description);
 }
 
 } // namespace q7582

@@ -2,6 +2,7 @@
 
 #include "model/FileIo.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace q7582 {
@@ -28,7 +29,9 @@ QString durationText(std::int64_t ms)
 
 QString recordingStatusText(std::int64_t elapsedMs, std::int64_t bytes)
 {
-    return QStringLiteral("Recording %1, %2 MB").arg(durationText(elapsedMs)).arg(double(bytes) / 1e6, 0, 'f', 1);
+    return QCoreApplication::translate("RecordingFiles", "Recording %1, %2 MB")
+        .arg(durationText(elapsedMs))
+        .arg(double(bytes) / 1e6, 0, 'f', 1);
 }
 
 } // namespace q7582

@@ -2,6 +2,7 @@
 
 #include "model/FilePath.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -37,9 +38,9 @@ QString checkFile(const QString& path)
     if (::stat(name.c_str(), &st) != 0)
         return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is a folder, not a recording").arg(path);
+        return QCoreApplication::translate("RecordingReader", "%1 is a folder, not a recording").arg(path);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("%1 is not a regular file, so not a recording").arg(path);
+        return QCoreApplication::translate("RecordingReader", "%1 is not a regular file, so not a recording").arg(path);
     const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
@@ -51,9 +52,9 @@ QString checkFile(const QString& path)
     const bool magic =
         std::memcmp(header, SqliteMagic, std::min<std::size_t>(std::size_t(got), sizeof SqliteMagic)) == 0;
     if (got == 0 || !magic)
-        return QStringLiteral("%1 is not a recording").arg(path);
+        return QCoreApplication::translate("RecordingReader", "%1 is not a recording").arg(path);
     if (got < HeaderSize)
-        return QStringLiteral("%1 is truncated: not a whole recording").arg(path);
+        return QCoreApplication::translate("RecordingReader", "%1 is truncated: not a whole recording").arg(path);
     const std::uint32_t pageSize = header[16] << 8 | header[17];
     const std::uint32_t pages = readBe32(header + 28);
     const bool countValid = std::memcmp(header + 24, header + 92, 4) == 0;
@@ -61,7 +62,7 @@ QString checkFile(const QString& path)
     const bool walPending = ::stat((name + "-wal").c_str(), &wal) == 0 && wal.st_size > 0;
     const auto bytes = std::uint64_t(pageSize == 1 ? 65536 : pageSize) * pages;
     if (countValid && !walPending && std::uint64_t(st.st_size) < bytes)
-        return QStringLiteral("%1 is truncated: not a whole recording").arg(path);
+        return QCoreApplication::translate("RecordingReader", "%1 is truncated: not a whole recording").arg(path);
     return {};
 }
 
@@ -120,7 +121,8 @@ bool RecordingReader::decode(const QByteArray& data, std::int64_t firstMs,
         return true;
     ++damageMet_;
     if (damage_.isEmpty())
-        damage_ = QStringLiteral("%1 is damaged: the reads recorded from %2 on cannot be read")
+        damage_ = QCoreApplication::translate("RecordingReader",
+                                              "%1 is damaged: the reads recorded from %2 on cannot be read")
                       .arg(path_, QDateTime::fromMSecsSinceEpoch(firstMs, Qt::UTC).toString(Qt::ISODateWithMs));
     return false;
 }
@@ -153,16 +155,18 @@ bool RecordingReader::load(QString* error)
     db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) {
-        *error = QStringLiteral("%1 cannot be opened: %2").arg(path_, db.lastError().text());
+        *error =
+            QCoreApplication::translate("RecordingReader", "%1 cannot be opened: %2").arg(path_, db.lastError().text());
         return false;
     }
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next() || q.value(0).toString() != u"ok") {
-        *error = QStringLiteral("%1 is damaged").arg(path_);
+        *error = QCoreApplication::translate("RecordingReader", "%1 is damaged").arg(path_);
         return false;
     }
     if (!q.exec(QStringLiteral("SELECT key, value FROM meta"))) {
-        *error = QStringLiteral("%1 is a database of another program, not a recording").arg(path_);
+        *error = QCoreApplication::translate("RecordingReader", "%1 is a database of another program, not a recording")
+                     .arg(path_);
         return false;
     }
     QString kind;
@@ -181,11 +185,13 @@ bool RecordingReader::load(QString* error)
             meta_.names = value;
     }
     if (kind != QLatin1String(RecordingKind) || meta_.formatVersion < 1) {
-        *error = QStringLiteral("%1 is a database of another program, not a recording").arg(path_);
+        *error = QCoreApplication::translate("RecordingReader", "%1 is a database of another program, not a recording")
+                     .arg(path_);
         return false;
     }
     if (meta_.formatVersion > RecordingFormatVersion) {
-        *error = QStringLiteral("%1 was recorded by a newer version (format %2; this one reads format %3)")
+        *error = QCoreApplication::translate("RecordingReader",
+                                             "%1 was recorded by a newer version (format %2; this one reads format %3)")
                      .arg(path_)
                      .arg(meta_.formatVersion)
                      .arg(RecordingFormatVersion);
@@ -193,7 +199,7 @@ bool RecordingReader::load(QString* error)
     }
     if (!q.exec(QStringLiteral("SELECT count(*) FROM blocks"))
         || !q.exec(QStringLiteral("SELECT count(*) FROM events"))) {
-        *error = QStringLiteral("%1 is damaged: %2").arg(path_, q.lastError().text());
+        *error = QCoreApplication::translate("RecordingReader", "%1 is damaged: %2").arg(path_, q.lastError().text());
         return false;
     }
     refresh();

@@ -2,6 +2,7 @@
 
 #include "recorder/RecordingFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -242,7 +243,7 @@ std::unique_ptr<RecordingWriter> RecordingWriter::create(const QString& path, co
                                                          QString* error)
 {
     if (QFileInfo::exists(path)) {
-        *error = QStringLiteral("%1 exists already").arg(path);
+        *error = QCoreApplication::translate("RecordingWriter", "%1 exists already").arg(path);
         return {};
     }
     std::unique_ptr<RecordingWriter> writer(new RecordingWriter(path));
@@ -266,7 +267,7 @@ void RecordingWriter::run(const RecordingStart& start, std::promise<QString>* op
     Store store(path_);
     const QString why = store.create(start, startedMs_);
     if (!why.isEmpty()) {
-        opened->set_value(QStringLiteral("Cannot create %1: %2").arg(path_, why));
+        opened->set_value(QCoreApplication::translate("RecordingWriter", "Cannot create %1: %2").arg(path_, why));
         return;
     }
     opened->set_value({});
@@ -300,7 +301,7 @@ void RecordingWriter::run(const RecordingStart& start, std::promise<QString>* op
 void RecordingWriter::fail(const QString& why)
 {
     std::lock_guard lock(mutex_);
-    failure_ = QStringLiteral("Recording stopped: %1").arg(why);
+    failure_ = QCoreApplication::translate("RecordingWriter", "Recording stopped: %1").arg(why);
     queue_.clear();
     failed_ = true;
 }

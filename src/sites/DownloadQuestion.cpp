@@ -4,11 +4,14 @@
 #include "history/MasterHoldings.h"
 #include "sites/SiteOrigin.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 QString wrongMasterFact(int configurationMaster, int connectedMaster)
 {
-    return QStringLiteral("This configuration was read from master %1; the connected master is %2.")
+    return QCoreApplication::translate("DownloadQuestion",
+                                       "This configuration was read from master %1; the connected master is %2.")
         .arg(configurationMaster)
         .arg(connectedMaster);
 }
@@ -44,13 +47,16 @@ DownloadQuestion downloadQuestion(const DownloadCase& download, const ConfigHist
         if (q.differences.differences > 0)
             q.answers.push_back(DownloadAnswer::ShowDifferences);
     } else {
-        q.text = holds.unknownReason
-                 + QStringLiteral("\nWhat this Download changes on master %1 is unknown until it is read.").arg(master);
+        q.text = holds.unknownReason + u'\n'
+                 + QCoreApplication::translate("DownloadQuestion",
+                                               "What this Download changes on master %1 is unknown until it is read.")
+                       .arg(master);
         q.answers.push_back(DownloadAnswer::ReadMasterFirst);
     }
     q.answers.push_back(DownloadAnswer::No);
     if (const QStringList facts = objections(download); !facts.isEmpty()) {
-        q.text += QStringLiteral("\n\n") + facts.join(QLatin1Char(' ')) + QStringLiteral(" Download anyway?");
+        q.text += QStringLiteral("\n\n") + facts.join(QLatin1Char(' ')) + u' '
+                  + QCoreApplication::translate("DownloadQuestion", "Download anyway?");
         q.defaultAnswer = DownloadAnswer::No;
     }
     return q;
@@ -62,13 +68,14 @@ QString answerText(DownloadAnswer answer, const DownloadQuestion& question)
     case DownloadAnswer::Download:
         return QStringLiteral("Download");
     case DownloadAnswer::ShowDifferences:
-        return QStringLiteral("Show differences");
+        return QCoreApplication::translate("DownloadQuestion", "Show differences");
     case DownloadAnswer::ReadMasterFirst:
-        return QStringLiteral("Read the master first");
+        return QCoreApplication::translate("DownloadQuestion", "Read the master first");
     case DownloadAnswer::No:
         break;
     }
-    return question.defaultAnswer == DownloadAnswer::No ? QStringLiteral("No") : QStringLiteral("Cancel");
+    return question.defaultAnswer == DownloadAnswer::No ? QCoreApplication::translate("DownloadQuestion", "No")
+                                                        : QCoreApplication::translate("DownloadQuestion", "Cancel");
 }
 
 } // namespace q7582

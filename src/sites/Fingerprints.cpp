@@ -4,6 +4,7 @@
 #include "model/ConfigFile.h"
 #include "model/FilePath.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 #include <algorithm>
@@ -161,7 +162,8 @@ QString recognitionText(const FingerprintMatch& match)
 {
     const QString direction =
         match.name.direction == HistoryDirection::Upload ? QStringLiteral("Upload") : QStringLiteral("Download");
-    return QStringLiteral("This configuration is the one site %1 keeps for master %2, %3 of %4")
+    return QCoreApplication::translate("Fingerprints",
+                                       "This configuration is the one site %1 keeps for master %2, %3 of %4")
         .arg(match.siteName)
         .arg(match.name.master)
         .arg(direction, match.name.date.toString(QStringLiteral("dd/MM/yyyy")));

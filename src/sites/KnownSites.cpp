@@ -3,6 +3,7 @@
 #include "model/FilePath.h"
 #include "sites/SiteFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -74,14 +75,16 @@ QString siteFolderProblem(const QString& folder)
 {
     struct stat st;
     if (::stat(filePath(folder).c_str(), &st) != 0)
-        return QStringLiteral("missing");
+        return QCoreApplication::translate("KnownSites", "missing");
     if (S_ISDIR(st.st_mode))
-        return ::access(filePath(folder).c_str(), R_OK | X_OK) == 0 ? QString() : QStringLiteral("not readable");
+        return ::access(filePath(folder).c_str(), R_OK | X_OK) == 0
+                   ? QString()
+                   : QCoreApplication::translate("KnownSites", "not readable");
     if (S_ISREG(st.st_mode))
-        return QStringLiteral("a file, not a folder");
+        return QCoreApplication::translate("KnownSites", "a file, not a folder");
     if (S_ISFIFO(st.st_mode))
-        return QStringLiteral("a FIFO, not a folder");
-    return QStringLiteral("not a folder");
+        return QCoreApplication::translate("KnownSites", "a FIFO, not a folder");
+    return QCoreApplication::translate("KnownSites", "not a folder");
 }
 
 KnownSites::KnownSites(QString listFile) : listFile_(std::move(listFile)) {}

@@ -3,6 +3,7 @@
 #include "app/WorkingFolderLock.h"
 #include "model/FilePath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -83,10 +84,11 @@ LegacyMigration adoptLegacyFolder(KnownSites& known, const QString& legacy, cons
 
     // A manager of the old version still running there keeps its folder.
     const std::unique_ptr<QLockFile> lock = tryLockWorkingFolder(legacy);
-    std::string why = lock ? std::string() : "another manager is using it";
+    std::string why =
+        lock ? std::string() : QCoreApplication::translate("LegacyFolder", "another manager is using it").toStdString();
     if (lock) {
         if (!QDir().mkpath(home)) {
-            why = filePath(home) + ": cannot be made";
+            why = filePath(home) + ": " + QCoreApplication::translate("LegacyFolder", "cannot be made").toStdString();
         } else {
             const QString target = freeTarget(home);
             if (moveWithLink(legacyPath, filePath(target), why))
@@ -101,14 +103,17 @@ LegacyMigration adoptLegacyFolder(KnownSites& known, const QString& legacy, cons
 
     if (migration.folder != legacy)
         migration.message =
-            QStringLiteral("The files of earlier versions are now the site \"%1\" in %2; %3 leads there.")
+            QCoreApplication::translate("LegacyFolder",
+                                        "The files of earlier versions are now the site \"%1\" in %2; %3 leads there.")
                 .arg(siteNameOf(migration.folder), migration.folder, legacy);
     else
-        migration.message = QStringLiteral("The files of earlier versions are the site \"%1\", kept in %2 (%3).")
+        migration.message = QCoreApplication::translate(
+                                "LegacyFolder", "The files of earlier versions are the site \"%1\", kept in %2 (%3).")
                                 .arg(siteNameOf(migration.folder), legacy, QString::fromStdString(why));
     if (!listed.ok)
-        migration.message +=
-            QStringLiteral("\nThe list of sites cannot be written: %1").arg(QString::fromStdString(listed.error));
+        migration.message += u'\n'
+                             + QCoreApplication::translate("LegacyFolder", "The list of sites cannot be written: %1")
+                                   .arg(QString::fromStdString(listed.error));
     return migration;
 }
 

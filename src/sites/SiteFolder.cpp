@@ -2,6 +2,7 @@
 
 #include "model/FilePath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -50,20 +51,22 @@ FileResult writeSiteName(const QString& folder, const QString& name)
 QString siteNameProblem(const QString& name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("A site needs a name.");
+        return QCoreApplication::translate("SiteFolder", "A site needs a name.");
     if (name != name.trimmed())
-        return QStringLiteral("A site's name cannot begin or end with a space.");
+        return QCoreApplication::translate("SiteFolder", "A site's name cannot begin or end with a space.");
     if (name.contains(QLatin1Char('/')))
-        return QStringLiteral("A site's name cannot contain \"/\".");
+        return QCoreApplication::translate("SiteFolder", "A site's name cannot contain \"/\".");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("A site cannot be named \".\" or \"..\".");
+        return QCoreApplication::translate("SiteFolder", "A site cannot be named \".\" or \"..\".");
     if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("A site's name cannot begin with a dot: its folder would be hidden.");
+        return QCoreApplication::translate("SiteFolder",
+                                           "A site's name cannot begin with a dot: its folder would be hidden.");
     if (name.size() > SiteNameMaxLength)
-        return QStringLiteral("A site's name can have at most %1 characters.").arg(SiteNameMaxLength);
+        return QCoreApplication::translate("SiteFolder", "A site's name can have at most %1 characters.")
+            .arg(SiteNameMaxLength);
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c.isSurrogate())
-            return QStringLiteral("A site's name cannot contain control characters.");
+            return QCoreApplication::translate("SiteFolder", "A site's name cannot contain control characters.");
     return {};
 }
 

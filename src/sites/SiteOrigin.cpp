@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 namespace {
@@ -72,14 +74,15 @@ void applySiteOfFile(Provenance& p, const QString& filePath, const QString& open
 
 QString crossSiteFact(const SiteOrigin& origin, const QString& openSiteName)
 {
-    const QString master = origin.master ? QStringLiteral(" (master %1)").arg(*origin.master) : QString();
-    return QStringLiteral("This configuration belongs to site %1%2; the open site is %3.")
+    const QString master =
+        origin.master ? QCoreApplication::translate("SiteOrigin", " (master %1)").arg(*origin.master) : QString();
+    return QCoreApplication::translate("SiteOrigin", "This configuration belongs to site %1%2; the open site is %3.")
         .arg(origin.name, master, openSiteName);
 }
 
 QString crossSiteQuestion(const SiteOrigin& origin, const QString& openSiteName)
 {
-    return crossSiteFact(origin, openSiteName) + QStringLiteral(" Download anyway?");
+    return crossSiteFact(origin, openSiteName) + u' ' + QCoreApplication::translate("SiteOrigin", "Download anyway?");
 }
 
 } // namespace q7582

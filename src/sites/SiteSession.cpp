@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 namespace {
@@ -44,7 +46,7 @@ StartSite chooseStartSite(bool lastSite, KnownSites& known, const QString& legac
             return start;
         }
         start.notice +=
-            QStringLiteral("%1The site %2 cannot be opened: %3 is %4.")
+            QCoreApplication::translate("SiteSession", "%1The site %2 cannot be opened: %3 is %4.")
                 .arg(start.notice.isEmpty() ? QString() : QStringLiteral("\n"), site.name, site.folder, site.problem);
     }
     start.askName = true;
@@ -65,7 +67,7 @@ void SiteSession::opened()
 QString SiteSession::enter(const QString& folder)
 {
     if (const QString problem = siteFolderProblem(folder); !problem.isEmpty())
-        return QStringLiteral("%1 is %2.").arg(folder, problem);
+        return QCoreApplication::translate("SiteSession", "%1 is %2.").arg(folder, problem);
     if (::chdir(filePath(folder).c_str()) != 0)
         return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
     folder_ = workingFolder();
@@ -76,9 +78,10 @@ QString SiteSession::prepareSwitch(const QString& folder)
 {
     cancelSwitch();
     if (const QString problem = siteFolderProblem(folder); !problem.isEmpty())
-        return QStringLiteral("The site %1 cannot be opened: it is %2.").arg(folder, problem);
+        return QCoreApplication::translate("SiteSession", "The site %1 cannot be opened: it is %2.")
+            .arg(folder, problem);
     if (sameFolder(folder, folder_))
-        return QStringLiteral("The site %1 is the one open.").arg(siteNameOf(folder));
+        return QCoreApplication::translate("SiteSession", "The site %1 is the one open.").arg(siteNameOf(folder));
     nextLock_ = tryLockWorkingFolder(folder);
     if (!nextLock_)
         return alreadyRunningText() + QStringLiteral(": %1").arg(folder);

@@ -4,6 +4,7 @@
 
 #include "program/SiteWindows.h"
 #include "../ui/main/WindowFixture.h"
+#include "ItalianWalk.h"
 #include "app/CommandLine.h"
 #include "model/FileIo.h"
 #include "sites/SiteSession.h"
@@ -125,13 +126,16 @@ TEST_F(WindowTest, TheOverviewShowsEachMastersNewestEntriesAndComparesOrOpensThe
     EXPECT_EQ(rows.join('|'), "0|01/01/2026 08:00:00|02/01/2026 08:00:00|1||1|-|-|-||4|-|03/01/2026 09:30:00 "
                               "(partial)|-|connected");
     const auto click = [&](const char* name) { test::child<QAbstractButton>(overview, name)->click(); };
-    const auto report = [this] { return window->reportViewer().richEdit()->toPlainText(); };
     table->selectRow(0);
     click("OverviewCompare");
-    EXPECT_TRUE(report().contains("From: 2026-01-01_08.00.00_master-0_upload.cfi\nTo: 2026-01-02_08.00.00_master-0_"
-                                  "download.cfi\n"));
+    EXPECT_TRUE(window->reportViewer().richEdit()->toPlainText().contains(
+        "From: 2026-01-01_08.00.00_master-0_upload.cfi\nTo: 2026-01-02_08.00.00_master-0_download.cfi\n"));
     click("OverviewOpen"); // the newer of the two
     EXPECT_EQ(opened, QStringList{tmp.path() + "/history/2026-01-02_08.00.00_master-0_download.cfi"});
+    test::expectShownInItalian([&] {
+        return test::shownWindow(
+            std::make_unique<SiteOverview>(*workspace, window->reportViewer(), dialogs, SiteOverview::Hooks{}));
+    });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ByteNamedFolder.h"
 #include "FileFixture.h"
 #include "WriteFailure.h"
+#include "app/InterfaceLanguage.h"
 #include "app/WorkingFolderLock.h"
 #include "history/ConfigHistory.h"
 #include "model/FilePath.h"
@@ -372,6 +373,9 @@ TEST_F(DownloadQuestions, OneBoxNamesEveryFactAndAnObjectionMakesNoTheDefault)
                       "Hotel. Download anyway?");
     EXPECT_EQ(std::tuple(q.answers, q.defaultAnswer, answerText(A::No, q)),
               std::tuple(std::vector<A>{A::Download, A::No}, A::No, QString("No")));
+    useInterfaceLanguage(true);
+    EXPECT_TRUE(downloadQuestion({image, p, 1, "Hotel"}, history, names).text.endsWith("Fare comunque il Download?"));
+    useInterfaceLanguage(false);
     q = downloadQuestion({image, Provenance{}, 4, "Hotel"}, history, names);
     EXPECT_TRUE(q.text.startsWith("The newest history entry of master 4 cannot be read: ")) << q.text.toStdString();
     EXPECT_EQ(q.answers, (std::vector<A>{A::Download, A::ReadMasterFirst, A::No}));

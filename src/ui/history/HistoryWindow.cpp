@@ -12,6 +12,7 @@
 #include "ui/common/Workspace.h"
 #include "ui/reports/ReportViewer.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
@@ -29,18 +30,16 @@ namespace {
 
 enum Column { DateColumn, MasterColumn, DirectionColumn, PartialColumn, DifferencesColumn, FileColumn, Columns };
 
-const QString Title = QStringLiteral("Configuration history");
-
 // Widths from the longest texts, so that a thousand rows need not be measured.
 void setColumnWidths(QTableWidget& list)
 {
     const QFontMetrics metrics(list.font());
-    const auto width = [&metrics](const char* text) { return metrics.horizontalAdvance(QLatin1String(text)) + 16; };
-    list.setColumnWidth(DateColumn, width("00/00/0000 00:00.00"));
-    list.setColumnWidth(MasterColumn, width("Master"));
-    list.setColumnWidth(DirectionColumn, width("Download"));
-    list.setColumnWidth(PartialColumn, width("partial"));
-    list.setColumnWidth(DifferencesColumn, width("Differences"));
+    const auto width = [&metrics](const QString& text) { return metrics.horizontalAdvance(text) + 16; };
+    list.setColumnWidth(DateColumn, width(QStringLiteral("00/00/0000 00:00.00")));
+    list.setColumnWidth(MasterColumn, width(QStringLiteral("Master")));
+    list.setColumnWidth(DirectionColumn, width(QStringLiteral("Download")));
+    list.setColumnWidth(PartialColumn, width(QCoreApplication::translate("HistoryRows", "partial")));
+    list.setColumnWidth(DifferencesColumn, width(HistoryWindow::tr("Differences")));
 }
 
 QTableWidgetItem* cell(const QString& text, const HistoryRow& row)
@@ -61,7 +60,7 @@ HistoryWindow::HistoryWindow(Workspace& workspace, ReportViewer& viewer, DialogP
       help_(new WindowHelp(*this, "HelpKey", [] { return HelpContext::HistoryWindow; }))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Configuration history"));
     buildControls();
     resize(780, 420);
 }
@@ -70,9 +69,8 @@ void HistoryWindow::buildControls()
 {
     list_ = new QTableWidget(0, Columns, this);
     list_->setObjectName(QStringLiteral("HistoryList"));
-    list_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Master"), QStringLiteral("Direction"),
-                                      QStringLiteral("Partial"), QStringLiteral("Differences"),
-                                      QStringLiteral("File")});
+    list_->setHorizontalHeaderLabels(
+        {tr("Date"), QStringLiteral("Master"), tr("Direction"), tr("Partial"), tr("Differences"), tr("File")});
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -91,12 +89,12 @@ void HistoryWindow::buildControls()
         buttons->addWidget(b);
         return b;
     };
-    open_ = addButton("HistoryOpen", QStringLiteral("&Open"));
-    compareMemory_ = addButton("HistoryCompareMemory", QStringLiteral("Compare with &memory"));
-    compareTwo_ = addButton("HistoryCompareEntries", QStringLiteral("Compare &two"));
-    QPushButton* folder = addButton("HistoryFolder", QStringLiteral("Open &folder"));
+    open_ = addButton("HistoryOpen", tr("&Open"));
+    compareMemory_ = addButton("HistoryCompareMemory", tr("Compare with &memory"));
+    compareTwo_ = addButton("HistoryCompareEntries", tr("Compare &two"));
+    QPushButton* folder = addButton("HistoryFolder", tr("Open &folder"));
     buttons->addStretch();
-    QPushButton* close = addButton("HistoryClose", QStringLiteral("&Close"));
+    QPushButton* close = addButton("HistoryClose", tr("&Close"));
     connect(open_, &QPushButton::clicked, this, &HistoryWindow::openEntry);
     connect(compareMemory_, &QPushButton::clicked, this, &HistoryWindow::compareWithMemory);
     connect(compareTwo_, &QPushButton::clicked, this, &HistoryWindow::compareEntries);
@@ -131,7 +129,7 @@ void HistoryWindow::reload()
         list_->setItem(r, DifferencesColumn, cell(row.differences, row));
         list_->setItem(r, FileColumn, cell(row.fileName, row));
     }
-    summary_->setText(listed.ok ? QStringLiteral("%1 entries in %2").arg(entries_.size()).arg(shownFolder())
+    summary_->setText(listed.ok ? tr("%1 entries in %2").arg(entries_.size()).arg(shownFolder())
                                 : QString::fromStdString(listed.error));
     selectionChanged();
 }
@@ -223,7 +221,8 @@ void HistoryWindow::openFolder()
     // Made when missing: the user asked to see it, and entries may be dropped in. Both by
     // the folder's bytes: a name Qt decoded would reach no folder if they are not UTF-8.
     if (!makeFolder(folder).ok || !openUrl_(fileUrl(folder)))
-        dialogs_.warning(this, Title, QStringLiteral("The file manager could not open %1").arg(shownFolder()));
+        dialogs_.warning(this, tr("Configuration history"),
+                         tr("The file manager could not open %1").arg(shownFolder()));
 }
 
 } // namespace q7582

@@ -25,9 +25,9 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
       help_(new WindowHelp(*this, "HelpAct", [] { return HelpContext::MessageFolderCompiler; }))
 {
     setObjectName(QStringLiteral("SDIAppForm"));
-    setWindowTitle(QStringLiteral("Q7582 message folder compiler"));
+    setWindowTitle(tr("Q7582 message folder compiler"));
 
-    auto* titleLabel = new QLabel(QStringLiteral("Message list title"), this);
+    auto* titleLabel = new QLabel(tr("Message list title"), this);
     titleEdit_ = new QLineEdit(this);
     titleEdit_->setObjectName(QStringLiteral("Edit2"));
     titleEdit_->setReadOnly(true);
@@ -39,7 +39,7 @@ MessageFolderWindow::MessageFolderWindow(DialogProvider& dialogs, QWidget* paren
 
     messageTable_ = new QTableWidget(0, 2, this);
     messageTable_->setObjectName(QStringLiteral("Lista"));
-    messageTable_->setHorizontalHeaderLabels({QStringLiteral("Msg"), QStringLiteral("Description")});
+    messageTable_->setHorizontalHeaderLabels({tr("Msg"), tr("Description")});
     messageTable_->horizontalHeader()->setStretchLastSection(true);
     messageTable_->verticalHeader()->hide();
     messageTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -118,8 +118,7 @@ void MessageFolderWindow::showFolderState()
     const bool open = folder_.isOpen();
     commands_->showFolderOpen(open);
     messageTable_->setVisible(open);
-    folderPanel_->setText(open ? QStringLiteral("Message folder: ") + folder_.path()
-                               : QStringLiteral("Message folder: not selected"));
+    folderPanel_->setText(open ? tr("Message folder: %1").arg(folder_.path()) : tr("Message folder: not selected"));
 }
 
 void MessageFolderWindow::showList(int currentRow)

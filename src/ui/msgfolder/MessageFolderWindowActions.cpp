@@ -9,8 +9,6 @@ namespace q7582 {
 
 namespace {
 
-const QString LoadCaption = QStringLiteral("Error loading message folder.");
-
 // The hourglass while a WAV file is copied; restored before any message box.
 class WaitCursor {
 public:
@@ -29,7 +27,7 @@ void MessageFolderWindow::showSystemError(const FileResult& failure)
 
 void MessageFolderWindow::chooseAndOpenFolder()
 {
-    const QString chosen = dialogs_.getExistingDirectory(this, QStringLiteral("Message list folder"));
+    const QString chosen = dialogs_.getExistingDirectory(this, tr("Message list folder"));
     if (chosen.isEmpty())
         return;
     const FolderChoice choice = messageFolderFor(chosen);
@@ -69,11 +67,13 @@ void MessageFolderWindow::openLoadedFolder()
         return;
     // OK only goes on here, so Enter does.
     if (loaded.log.ok
-        && dialogs_.okCancel(this, LoadCaption, QStringLiteral("Errors found: open the error log?"), EnterMeans::Ok)) {
+        && dialogs_.okCancel(this, tr("Error loading message folder."), tr("Errors found: open the error log?"),
+                             EnterMeans::Ok)) {
         if (const FileResult shown = dialogs_.showTextFile(this, folder_.errorLogPath()); !shown.ok)
             showSystemError(shown);
     }
-    if (dialogs_.okCancel(this, LoadCaption, QStringLiteral("Save the list with the corrections?"), EnterMeans::Ok)) {
+    if (dialogs_.okCancel(this, tr("Error loading message folder."), tr("Save the list with the corrections?"),
+                          EnterMeans::Ok)) {
         if (const FileResult saved = folder_.save(); !saved.ok)
             showSystemError(saved);
     }
@@ -88,13 +88,13 @@ void MessageFolderWindow::closeFolder()
 
 void MessageFolderWindow::addMessageFromFile()
 {
-    const QString source = dialogs_.getOpenFileName(this, QStringLiteral("Open wave files"), QString(),
-                                                    QStringLiteral("wave files (*.wav *.WAV)"));
+    const QString source =
+        dialogs_.getOpenFileName(this, tr("Open wave files"), QString(), tr("wave files (*.wav *.WAV)"));
     if (source.isEmpty())
         return;
     const std::optional<QString> number =
-        askMessageNumber(dialogs_, this, QStringLiteral("Add message to list"), [this](const QString& n) {
-            return folder_.list().contains(n) ? QStringLiteral("Message %1 is already in the list.").arg(n) : QString();
+        askMessageNumber(dialogs_, this, tr("Add message to list"), [this](const QString& n) {
+            return folder_.list().contains(n) ? tr("Message %1 is already in the list.").arg(n) : QString();
         });
     if (!number)
         return;
@@ -117,8 +117,8 @@ void MessageFolderWindow::deleteSelectedMessage()
     if (row < 0 || folder_.list().rows.empty())
         return;
     // The question names the row, so that a wrong current row is seen before its file goes.
-    const QString question = QStringLiteral("ARE YOU SURE ?\n") + entryCaption(folder_.list().rows[row]);
-    if (!dialogs_.okCancel(this, QStringLiteral("Remove file from Message List"), question))
+    const QString question = tr("ARE YOU SURE ?") + u'\n' + entryCaption(folder_.list().rows[row]);
+    if (!dialogs_.okCancel(this, tr("Remove file from Message List"), question))
         return;
     const FileResult deleted = folder_.deleteMessage(row);
     showList(row);
@@ -142,8 +142,7 @@ bool MessageFolderWindow::listIsEmptyStops()
     if (!folder_.list().rows.empty())
         return false;
     // An OK/Cancel box without icon; either button just closes it.
-    dialogs_.confirm(this, QStringLiteral("Find file"), QStringLiteral("LIST IS EMPTY"), QMessageBox::NoIcon,
-                     EnterMeans::Cancel);
+    dialogs_.confirm(this, tr("Find file"), tr("LIST IS EMPTY"), QMessageBox::NoIcon, EnterMeans::Cancel);
     return true;
 }
 
@@ -152,8 +151,8 @@ void MessageFolderWindow::findMessage()
     if (listIsEmptyStops())
         return;
     const std::optional<QString> number =
-        askMessageNumber(dialogs_, this, QStringLiteral("Find message in list"), [this](const QString& n) {
-            return folder_.list().indexOf(n) < 0 ? QStringLiteral("Message %1 is not in the list.").arg(n) : QString();
+        askMessageNumber(dialogs_, this, tr("Find message in list"), [this](const QString& n) {
+            return folder_.list().indexOf(n) < 0 ? tr("Message %1 is not in the list.").arg(n) : QString();
         });
     if (number)
         messageTable_->selectRow(folder_.list().indexOf(*number));

@@ -32,32 +32,41 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window, QAct
         QStyle::StandardPixmap icon;
         IconMark mark = IconMark::None;
     } table[] = {
-        {&openFolderAction_, "MsgFolder", "&Open-create Message Folder", "Ctrl+O",
-         "Open-Create|Open or create a message folder", &MessageFolderWindow::chooseAndOpenFolder,
-         QStyle::SP_DialogOpenButton},
-        {&closeFolderAction_, "CloseFolder", "&Close Folder", "Ctrl+C", "Close|Close message folder",
+        {&openFolderAction_, "MsgFolder",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "&Open-create Message Folder"), "Ctrl+O",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Open-Create|Open or create a message folder"),
+         &MessageFolderWindow::chooseAndOpenFolder, QStyle::SP_DialogOpenButton},
+        {&closeFolderAction_, "CloseFolder", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "&Close Folder"),
+         "Ctrl+C", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Close|Close message folder"),
          &MessageFolderWindow::closeFolder, QStyle::SP_DialogCloseButton},
-        {&addMessageAction_, "AddMsg", "&Add Message to List", "Ctrl+A", "Add|Add a .wav file to the message list",
+        {&addMessageAction_, "AddMsg", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "&Add Message to List"),
+         "Ctrl+A", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Add|Add a .wav file to the message list"),
          &MessageFolderWindow::addMessageFromFile, QStyle::SP_FileIcon, IconMark::Add},
-        {&deleteMessageAction_, "DeleteMsg", "&Delete Message from List", "Ctrl+X",
-         "Delete|Delate a .wav file from the list", &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon,
-         IconMark::Remove},
-        {&changeTitleAction_, "ChgTitle", "&Change title", "Ctrl+T", "Change title|Change title of message list",
+        {&deleteMessageAction_, "DeleteMsg",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "&Delete Message from List"), "Ctrl+X",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Delete|Delate a .wav file from the list"),
+         &MessageFolderWindow::deleteSelectedMessage, QStyle::SP_TrashIcon, IconMark::Remove},
+        {&changeTitleAction_, "ChgTitle", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "&Change title"), "Ctrl+T",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Change title|Change title of message list"),
          &MessageFolderWindow::changeTitle, QStyle::SP_FileDialogDetailedView},
-        {&findMessageAction_, "FileFnd", "&Find file", "Ctrl+F", "Find|Find file in the message list",
+        {&findMessageAction_, "FileFnd", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "&Find file"), "Ctrl+F",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Find|Find file in the message list"),
          &MessageFolderWindow::findMessage, QStyle::SP_FileDialogContentsView},
-        {&changeDescriptionAction_, "ChgFile", "C&hange description", "Ctrl+E",
-         "Change description|Change description of message file", &MessageFolderWindow::changeDescription,
-         QStyle::SP_FileDialogInfoView},
-        {&exitAction_, "ExitAct", "Exit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
+        {&changeDescriptionAction_, "ChgFile", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "C&hange description"),
+         "Ctrl+E",
+         QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Change description|Change description of message file"),
+         &MessageFolderWindow::changeDescription, QStyle::SP_FileDialogInfoView},
+        {&exitAction_, "ExitAct", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "Exit"), "", "",
+         &MessageFolderWindow::exitWindow, NoIcon},
         // The File menu's own Exit item closes the window like the top-level Exit.
-        {&fileExitAction_, "Exit1", "E&xit", "", "", &MessageFolderWindow::exitWindow, NoIcon},
+        {&fileExitAction_, "Exit1", QT_TRANSLATE_NOOP("MessageFolderWindowCommands", "E&xit"), "", "",
+         &MessageFolderWindow::exitWindow, NoIcon},
     };
     for (const auto& entry : table) {
-        auto* action = new QAction(QString::fromLatin1(entry.caption), &window);
+        auto* action = new QAction(tr(entry.caption), &window);
         action->setObjectName(QLatin1String(entry.name));
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
-        const QString hint = QString::fromLatin1(entry.hint);
+        const QString hint = tr(entry.hint);
         action->setToolTip(hint.section(u'|', 0, 0));
         action->setStatusTip(hint.section(u'|', 1));
         if (entry.icon != NoIcon)
@@ -67,19 +76,19 @@ void MessageFolderWindowCommands::buildActions(MessageFolderWindow& window, QAct
         *entry.member = action;
     }
     helpAction_ = help;
-    helpAction_->setToolTip(QStringLiteral("Help"));
-    helpAction_->setStatusTip(QStringLiteral("Help compiler info"));
+    helpAction_->setToolTip(tr("Help"));
+    helpAction_->setStatusTip(tr("Help compiler info"));
 }
 
 void MessageFolderWindowCommands::buildMenuBar(MessageFolderWindow& window)
 {
     menuBar_ = new QMenuBar(&window);
     menuBar_->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar_->addMenu(tr("&File"));
     file->addActions({openFolderAction_, closeFolderAction_, addMessageAction_, deleteMessageAction_});
     file->addSeparator();
     file->addAction(fileExitAction_);
-    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar_->addMenu(tr("&Edit"));
     edit->addActions({changeTitleAction_, findMessageAction_, changeDescriptionAction_});
     menuBar_->addAction(helpAction_);
     menuBar_->addAction(exitAction_);
@@ -96,8 +105,8 @@ void MessageFolderWindowCommands::buildToolBar()
     // again whenever the action changes, so it is set again after that.
     QWidget* closeButton = toolBar_->widgetForAction(closeFolderAction_);
     auto closeHint = [closeButton] {
-        closeButton->setToolTip(QStringLiteral("Close"));
-        closeButton->setStatusTip(QStringLiteral("Close Message Folder"));
+        closeButton->setToolTip(MessageFolderWindowCommands::tr("Close"));
+        closeButton->setStatusTip(MessageFolderWindowCommands::tr("Close Message Folder"));
     };
     closeHint();
     QObject::connect(closeFolderAction_, &QAction::changed, closeButton, closeHint);

@@ -2,6 +2,8 @@
 // The compiler window's actions with their shortcuts and hints, bound to the window's
 // handlers, and the menu bar and tool bar that offer them.
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenuBar;
 class QToolBar;
@@ -11,6 +13,8 @@ namespace q7582 {
 class MessageFolderWindow;
 
 class MessageFolderWindowCommands {
+    Q_DECLARE_TR_FUNCTIONS(MessageFolderWindowCommands)
+
 public:
     // help: the window's F1, shown in the menu bar.
     MessageFolderWindowCommands(MessageFolderWindow& window, QAction* help);

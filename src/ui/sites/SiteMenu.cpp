@@ -12,8 +12,6 @@ namespace q7582 {
 
 namespace {
 
-const QString SiteTitle = QStringLiteral("Site");
-
 QAction* addItem(QMenu* menu, const QString& caption, const char* name)
 {
     QAction* a = menu->addAction(caption);
@@ -26,7 +24,7 @@ QAction* addItem(QMenu* menu, const QString& caption, const char* name)
 QString askNewSite(DialogProvider& dialogs, QWidget* window, const QString& parent)
 {
     const std::optional<QString> name = askUntilValid(
-        dialogs, window, NewSiteTitle, NewSitePrompt, QString(),
+        dialogs, window, SiteMenu::tr("New Site"), SiteMenu::tr("Name of the new site (one installation):"), QString(),
         [](const QString& entry) { return siteNameProblem(entry).isEmpty() ? std::optional(entry) : std::nullopt; },
         [](const QString& entry) { return siteNameProblem(entry); });
     if (!name)
@@ -84,7 +82,7 @@ void SiteMenu::newSite()
 
 void SiteMenu::openSite()
 {
-    const QString folder = dialogs_.getExistingDirectory(window_, QStringLiteral("Open Site"));
+    const QString folder = dialogs_.getExistingDirectory(window_, tr("Open Site"));
     if (!folder.isEmpty())
         hooks_.switchTo(folder);
 }
@@ -95,16 +93,15 @@ void SiteMenu::openRecent(const QString& folder, const QString& problem)
         hooks_.switchTo(folder);
         return;
     }
-    if (dialogs_.yesNo(window_, SiteTitle,
-                       QStringLiteral("The site %1 is %2. Remove it from the recent sites?").arg(folder, problem)))
+    if (dialogs_.yesNo(window_, tr("Site"),
+                       tr("The site %1 is %2. Remove it from the recent sites?").arg(folder, problem)))
         dialogs_.fileError(window_, session_.known().remove(folder));
 }
 
 void SiteMenu::openFolder()
 {
     if (!hooks_.openUrl(fileUrl(filePath(session_.folder()))))
-        dialogs_.warning(window_, SiteTitle,
-                         QStringLiteral("The file manager could not open %1").arg(session_.folder()));
+        dialogs_.warning(window_, tr("Site"), tr("The file manager could not open %1").arg(session_.folder()));
 }
 
 } // namespace q7582

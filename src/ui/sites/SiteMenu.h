@@ -18,9 +18,6 @@ namespace q7582 {
 class DialogProvider;
 class SiteSession;
 
-inline const QString NewSiteTitle = QStringLiteral("New Site");
-inline const QString NewSitePrompt = QStringLiteral("Name of the new site (one installation):");
-
 // Asks for a new site's name until it is one a site can have, and makes the site under
 // parent; the folder made, empty when cancelled or when it could not be made (told).
 QString askNewSite(DialogProvider& dialogs, QWidget* window, const QString& parent);

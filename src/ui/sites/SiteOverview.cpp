@@ -18,15 +18,13 @@ namespace q7582 {
 
 namespace {
 
-const QString Title = QStringLiteral("Site Overview");
-
 QString entryText(const std::optional<HistoryEntry>& entry)
 {
     if (!entry || !entry->name)
         return QStringLiteral("-");
     const HistoryName& n = *entry->name;
     return n.date.toString(QStringLiteral("dd/MM/yyyy")) + u' ' + n.time.toString(QStringLiteral("HH:mm:ss"))
-           + (n.partial ? QStringLiteral(" (partial)") : QString());
+           + (n.partial ? SiteOverview::tr(" (partial)") : QString());
 }
 
 QPushButton* addButton(QHBoxLayout* row, const QString& caption, const char* name)
@@ -45,11 +43,10 @@ SiteOverview::SiteOverview(Workspace& workspace, ReportViewer& viewer, DialogPro
       table_(new QTableWidget(0, 5))
 {
     setObjectName(QStringLiteral("SiteOverview"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Site Overview"));
     table_->setObjectName(QStringLiteral("OverviewList"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Master"), QStringLiteral("Newest Upload"),
-                                       QStringLiteral("Newest Download"), QStringLiteral("Differences"),
-                                       QStringLiteral("Connected")});
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Master"), tr("Newest Upload"), tr("Newest Download"), tr("Differences"), tr("Connected")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -58,11 +55,10 @@ SiteOverview::SiteOverview(Workspace& workspace, ReportViewer& viewer, DialogPro
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QHBoxLayout;
-    open_ = addButton(buttons, QStringLiteral("&Open"), "OverviewOpen");
-    compare_ = addButton(buttons, QStringLiteral("&Compare"), "OverviewCompare");
+    open_ = addButton(buttons, tr("&Open"), "OverviewOpen");
+    compare_ = addButton(buttons, tr("&Compare"), "OverviewCompare");
     buttons->addStretch();
-    connect(addButton(buttons, QStringLiteral("Close"), "OverviewClose"), &QPushButton::clicked, this,
-            &QDialog::reject);
+    connect(addButton(buttons, tr("Close"), "OverviewClose"), &QPushButton::clicked, this, &QDialog::reject);
     connect(open_, &QPushButton::clicked, this, &SiteOverview::openRow);
     connect(compare_, &QPushButton::clicked, this, &SiteOverview::compareRow);
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] {
@@ -89,7 +85,7 @@ void SiteOverview::reload()
         const QString cells[] = {QString::number(row.master), entryText(row.newestUpload),
                                  entryText(row.newestDownload),
                                  row.differences ? QString::number(*row.differences) : QStringLiteral("-"),
-                                 connected == row.master ? QStringLiteral("connected") : QString()};
+                                 connected == row.master ? tr("connected") : QString()};
         for (int c = 0; c < 5; ++c)
             table_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }

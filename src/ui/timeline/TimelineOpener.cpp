@@ -17,7 +17,7 @@ void TimelineOpener::chooseAndOpen()
 {
     const QString folder = QDir(QLatin1String(RecordingsFolder)).exists() ? QLatin1String(RecordingsFolder) : QString();
     const QString path =
-        dialogs_.getOpenFileName(window_, QStringLiteral("Open recording"), folder, QLatin1String(RecordingFilter));
+        dialogs_.getOpenFileName(window_, tr("Open recording"), folder, QLatin1String(RecordingFilter));
     if (!path.isEmpty())
         open(path);
 }

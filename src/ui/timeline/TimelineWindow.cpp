@@ -48,7 +48,7 @@ TimelineWindow::TimelineWindow(std::unique_ptr<RecordingReader> reader, DialogPr
     setAttribute(Qt::WA_DeleteOnClose);
     const QString site = reader_->meta().siteName;
     setWindowTitle(
-        QStringLiteral("%1%2 - Timeline")
+        tr("%1%2 - Timeline")
             .arg(QFileInfo(reader_->path()).fileName(), site.isEmpty() ? QString() : QStringLiteral(" - ") + site));
     buildControls();
     applyShown();
@@ -68,20 +68,20 @@ TimelineWindow::~TimelineWindow() = default;
 void TimelineWindow::buildControls()
 {
     auto* top = new QHBoxLayout;
-    previous_ = new QPushButton(QStringLiteral("&Previous change"), this);
+    previous_ = new QPushButton(tr("&Previous change"), this);
     previous_->setObjectName(QStringLiteral("PreviousChange"));
-    next_ = new QPushButton(QStringLiteral("&Next change"), this);
+    next_ = new QPushButton(tr("&Next change"), this);
     next_->setObjectName(QStringLiteral("NextChange"));
-    auto* whole = new QPushButton(QStringLiteral("&Whole recording"), this);
+    auto* whole = new QPushButton(tr("&Whole recording"), this);
     whole->setObjectName(QStringLiteral("WholeRecording"));
     viewLabel_ = new QLabel(this);
     viewLabel_->setObjectName(QStringLiteral("ViewSpan"));
     cursorLabel_ = new QLabel(this);
     cursorLabel_->setObjectName(QStringLiteral("CursorTime"));
     cursorLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* record = new QPushButton(QStringLiteral("&Commissioning record"), this);
+    auto* record = new QPushButton(tr("&Commissioning record"), this);
     record->setObjectName(QStringLiteral("CommissioningRecord"));
-    record->setToolTip(QStringLiteral("What followed each input that went on in the span in view"));
+    record->setToolTip(tr("What followed each input that went on in the span in view"));
     for (QPushButton* w : {previous_, next_, whole, record})
         top->addWidget(w);
     top->addWidget(viewLabel_, 1);
@@ -104,6 +104,8 @@ void TimelineWindow::buildControls()
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     statusView_ = new MasterPageView(this);
+    if (parentWidget()) // the main window's font, which its panels are laid out for
+        statusView_->setFont(parentWidget()->font());
     statusView_->showNames(namesFromText(reader_->meta().names));
     auto* statusScroll = new QScrollArea(this);
     statusScroll->setObjectName(QStringLiteral("CursorStatus"));
@@ -139,10 +141,10 @@ void TimelineWindow::buildControls()
         laneList_->setCurrentRow(lane);
     });
     laneMenu_ = new QMenu(this);
-    hideLane_ = laneMenu_->addAction(QStringLiteral("&Hide lane"));
+    hideLane_ = laneMenu_->addAction(tr("&Hide lane"));
     hideLane_->setObjectName(QStringLiteral("HideLane"));
     connect(hideLane_, &QAction::triggered, this, [this] { setLaneShown(menuLane_, false); });
-    QAction* all = laneMenu_->addAction(QStringLiteral("&Show all lanes"));
+    QAction* all = laneMenu_->addAction(tr("&Show all lanes"));
     all->setObjectName(QStringLiteral("ShowAllLanes"));
     connect(all, &QAction::triggered, this, &TimelineWindow::showAllLanes);
     connect(plot_, &TimelinePlot::laneMenuRequested, this, &TimelineWindow::laneMenu);
@@ -154,7 +156,7 @@ void TimelineWindow::buildControls()
     previous_->setEnabled(false);
     next_->setEnabled(false);
 
-    auto* help = new QAction(QStringLiteral("Help"), this);
+    auto* help = new QAction(tr("Help"), this);
     help->setObjectName(QStringLiteral("TimelineHelp"));
     help->setShortcut(Qt::Key_F1);
     addAction(help);
@@ -170,7 +172,7 @@ void TimelineWindow::showCommissioningRecord()
     QString error;
     const auto activations = collectActivations(states_, view.fromMs, view.toMs, &error);
     if (!activations) {
-        dialogs_.error(this, QStringLiteral("The commissioning record could not be made:\n%1").arg(error));
+        dialogs_.error(this, tr("The commissioning record could not be made:\n%1").arg(error));
         return;
     }
     if (reportHook_)
@@ -235,7 +237,7 @@ void TimelineWindow::showCursor(qint64 ms)
 void TimelineWindow::showView()
 {
     const ViewSpan& v = plot_->view();
-    viewLabel_->setText(QStringLiteral("%1 to %2 (%3 of %4)")
+    viewLabel_->setText(tr("%1 to %2 (%3 of %4)")
                             .arg(timeText(v.fromMs), timeText(v.toMs), lengthText(v.length()),
                                  lengthText(wholeView(reader_->span()).length())));
 }

@@ -4,6 +4,7 @@
 #include "ui/history/HistoryWindow.h"
 #include "../main/WindowFixture.h"
 #include "ByteNamedFolder.h"
+#include "ItalianWalk.h"
 #include "program/SecondaryWindows.h"
 #include "ui/common/ReplaceQuestion.h"
 #include "ui/reports/ReportViewer.h"
@@ -73,6 +74,8 @@ TEST_F(WindowTest, TheHistoryWindowListsComparesAndOpensEntries)
     child<QAbstractButton>(refused, "HistoryFolder")->click();
     ASSERT_FALSE(dialogs.warnings.empty());
     EXPECT_TRUE(dialogs.warnings.back().second.startsWith("The file manager could not open "));
+    expectShownInItalian(
+        [&] { return shownWindow(std::make_unique<HistoryWindow>(*workspace, window->reportViewer(), dialogs)); });
 }
 
 } // namespace

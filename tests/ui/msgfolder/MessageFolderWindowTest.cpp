@@ -1,10 +1,10 @@
 #include "../../msgfolder/MessageFolderFixture.h"
 #include "Child.h"
+#include "ItalianWalk.h"
 #include "ScriptedDialogs.h"
 
 #include "ui/msgfolder/MessageFolderWindow.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -102,6 +102,7 @@ TEST_F(MessageFolderWindowTest, StatesFollowOpenCloseAndExitAndTheBarsLookRightI
         EXPECT_LE(hints->fontMetrics().horizontalAdvance(hints->text()), hints->contentsRect().width())
             << hints->text().toStdString();
     }
+    test::expectShownInItalian([this] { return test::shownWindow(std::make_unique<MessageFolderWindow>(dialogs)); });
 }
 
 TEST_F(MessageFolderWindowTest, AddAsksForAFreeNumberInRangeAndDeleteRemovesTheFile)

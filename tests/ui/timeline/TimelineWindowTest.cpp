@@ -2,6 +2,7 @@
 #include "Child.h"
 #include "EventWait.h"
 #include "FileFixture.h"
+#include "ItalianWalk.h"
 #include "ScriptedDialogs.h"
 #include "SqlExec.h"
 #include "recorder/RecordingWriter.h"
@@ -190,14 +191,13 @@ TEST_F(TimelineWindowTest, LanesAreHiddenAndShownAgainAndNextAndPreviousChangeLa
     ASSERT_EQ(changes, (std::vector<qint64>{T0 + 10000, T0 + 20000, T0 + 40000, T0 + 45000}));
     window->plot().selectLane(zone);
     auto* next = test::child<QPushButton>(*window, "NextChange");
-    auto* previous = test::child<QPushButton>(*window, "PreviousChange");
     for (const qint64 at : changes) {
         next->click();
         EXPECT_EQ(window->plot().cursorMs(), at);
     }
     next->click();
     EXPECT_EQ(window->plot().cursorMs(), changes.back());
-    previous->click();
+    test::child<QPushButton>(*window, "PreviousChange")->click();
     EXPECT_EQ(window->plot().cursorMs(), changes[2]);
 }
 
@@ -227,6 +227,9 @@ TEST_F(TimelineWindowTest, AFileThatIsNotARecordingIsRefusedWithTheReadersReason
 
     // A block damaged inside a whole file: said once, when the cursor first needs it.
     openRecording()->close();
+    parent.setFont(QFont(QStringLiteral("Tahoma"), 8)); // as the main window, whose panels the cursor's status shows
+    // The cursor's line names the lanes and their values, as the timeline's columns word them.
+    test::expectShownInItalian([this] { return std::unique_ptr<QWidget>(opener.open(file)); });
     ASSERT_TRUE(test::sqlExec(file, "UPDATE blocks SET data=X'00FF' WHERE first_ms>" + QString::number(T0 + 30000)));
     TimelineWindow* window = opener.open(file);
     ASSERT_TRUE(window);
