@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>ClosingGuard</name>
+    <message>
+        <source>Closing when the transfer has finished</source>
+        <translation>Chiusura al termine del trasferimento</translation>
+    </message>
+    <message>
+        <source>The master will be left with a partial configuration. Close anyway?</source>
+        <translation>Il master resterà con una configurazione parziale. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>The Upload will stop: the configuration in memory stays as it was. Close anyway?</source>
+        <translation>L&apos;Upload si fermerà: la configurazione in memoria resta com&apos;era. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>The message generator will not get what is being sent. Close anyway?</source>
+        <translation>Il generatore di messaggi non riceverà ciò che si sta inviando. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>The configuration was changed and not saved. Close anyway?</source>
+        <translation>La configurazione è stata modificata e non salvata. Chiudere comunque?</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Shows and changes the live state of a Q7582 master or RKDV7582 message generator over USB,
@@ -794,6 +817,42 @@ Aprirlo comunque?</translation>
         <source>PLAY Channels &gt;</source>
         <translation>INVIA ai canali &gt;</translation>
     </message>
+    <message>
+        <source>No messages in SD card</source>
+        <translation>Nessun messaggio nella scheda SD</translation>
+    </message>
+    <message>
+        <source>MSGVELA dir NOT found</source>
+        <translation>Cartella MSGVELA NON trovata</translation>
+    </message>
+    <message>
+        <source>Summer legal time ID = %1</source>
+        <translation>ID dell&apos;ora legale = %1</translation>
+    </message>
+    <message>
+        <source>SD card NOT inserted</source>
+        <translation>Scheda SD NON inserita</translation>
+    </message>
+    <message>
+        <source>SD card inserted</source>
+        <translation>Scheda SD inserita</translation>
+    </message>
+    <message>
+        <source>MSGVELA dir found</source>
+        <translation>Cartella MSGVELA trovata</translation>
+    </message>
+    <message>
+        <source>%1 message in SD card</source>
+        <translation>%1 messaggi nella scheda SD</translation>
+    </message>
+    <message>
+        <source>The &apos;summer legal time&apos; file is updated to the last version available.</source>
+        <translation>Il file dell&apos;ora legale è aggiornato all&apos;ultima versione disponibile.</translation>
+    </message>
+    <message>
+        <source>Current &apos;summer legal time&apos; file is out of date. Press the below button to update  the &apos;summer legal time to ID = %1</source>
+        <translation>Il file dell&apos;ora legale attuale non è aggiornato. Premete il pulsante qui sotto per aggiornarlo all&apos;ID = %1</translation>
+    </message>
 </context>
 <context>
     <name>GridRules</name>
@@ -1549,6 +1608,15 @@ Aprirlo comunque?</translation>
     </message>
 </context>
 <context>
+    <name>SiteWindows</name>
+    <message>
+        <source>.
+Open the site %1?</source>
+        <translation>.
+Aprire il sito %1?</translation>
+    </message>
+</context>
+<context>
     <name>StatusReport</name>
     <message>
         <source>%1 setting = %2</source>
@@ -1698,12 +1766,12 @@ Aprirlo comunque?</translation>
         <translation>Disattiva l&apos;ora legale</translation>
     </message>
     <message>
-        <source>DEFAULT Configuration of Master </source>
-        <translation>Configurazione PREDEFINITA del master </translation>
+        <source>DEFAULT Configuration of Master %1</source>
+        <translation>Configurazione PREDEFINITA del master %1</translation>
     </message>
     <message>
-        <source>Configuration from Master </source>
-        <translation>Configurazione dal master </translation>
+        <source>Configuration from Master %1</source>
+        <translation>Configurazione dal master %1</translation>
     </message>
     <message>
         <source>Configuration from File</source>
@@ -1712,6 +1780,10 @@ Aprirlo comunque?</translation>
     <message>
         <source> - MODIFIED</source>
         <translation> - MODIFICATA</translation>
+    </message>
+    <message>
+        <source>Names are at most 20 characters.</source>
+        <translation>I nomi hanno al massimo 20 caratteri.</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2073,26 @@ Aprirlo comunque?</translation>
         <source>%1: restart %2 of %3, Esc cancels</source>
         <translation>%1: ripresa %2 di %3, Esc annulla</translation>
     </message>
+    <message>
+        <source>Generator command</source>
+        <translation>Comando al generatore</translation>
+    </message>
+    <message>
+        <source>Summer-time table</source>
+        <translation>Tabella dell&apos;ora legale</translation>
+    </message>
+    <message>
+        <source> - PARTIAL DOWNLOAD</source>
+        <translation> - DOWNLOAD PARZIALE</translation>
+    </message>
+    <message>
+        <source>Pending Upload dropped: configuration replaced</source>
+        <translation>Upload in attesa annullato: configurazione sostituita</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Trasferimento annullato</translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>
@@ -2125,6 +2217,20 @@ Aprirlo comunque?</translation>
 Remove it from the recent files?</source>
         <translation>%1 non c&apos;è più.
 Toglierlo dai file recenti?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Load Default</source>
+        <translation>Carica configurazione predefinita</translation>
+    </message>
+    <message>
+        <source>Default configuration of master %1</source>
+        <translation>Configurazione predefinita del master %1</translation>
     </message>
 </context>
 <context>
@@ -2475,11 +2581,11 @@ Annulla = continua</translation>
     </message>
     <message>
         <source>Speech level</source>
-        <translation>Livello annunci</translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Music level</source>
-        <translation>Livello musica</translation>
+        <translation>Livello</translation>
     </message>
 </context>
 <context>
@@ -2602,6 +2708,29 @@ Annulla = continua</translation>
     <message>
         <source>The manager shows its windows in the new language from its next start.</source>
         <translation>Il programma mostra le sue finestre nella nuova lingua dal prossimo avvio.</translation>
+    </message>
+</context>
+<context>
+    <name>q7582::MainWindow</name>
+    <message>
+        <source>Configuration history not written</source>
+        <translation>Storico della configurazione non scritto</translation>
+    </message>
+    <message>
+        <source>The master was not read: nothing was written to it</source>
+        <translation>Il master non è stato letto: non vi è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>The connected master has not told its address yet. Try again in a moment.</source>
+        <translation>Il master collegato non ha ancora comunicato il suo indirizzo. Riprovate fra un momento.</translation>
+    </message>
+    <message>
+        <source>Editor changes kept in %1</source>
+        <translation>Modifiche dell&apos;editor conservate in %1</translation>
+    </message>
+    <message>
+        <source>The editor was open with changes when the program was ended: Config / Open loads them from %1</source>
+        <translation>L&apos;editor era aperto con modifiche quando il programma è stato chiuso: Configurazione / Apri le carica da %1</translation>
     </message>
 </context>
 <context>

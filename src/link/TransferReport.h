@@ -1,6 +1,8 @@
 #pragma once
 // How a transfer between two polls ended, as the worker tells the window.
 
+#include <QtGlobal>
+
 namespace q7582 {
 
 enum class TransferKind { Upload, Download, GeneratorWrite, LegalTable };
@@ -27,10 +29,11 @@ enum class TransferFault {
     LinkLost,  // the device was unplugged
 };
 
-// As the window and a recording name them.
+// As a recording names them; the window shows them translated.
 constexpr const char* transferName(TransferKind kind)
 {
-    constexpr const char* names[] = {"Upload", "Download", "Generator command", "Summer-time table"};
+    constexpr const char* names[] = {"Upload", "Download", QT_TRANSLATE_NOOP("TransferMessages", "Generator command"),
+                                     QT_TRANSLATE_NOOP("TransferMessages", "Summer-time table")};
     return names[int(kind)];
 }
 constexpr const char* transferEndName(TransferEnd end)

@@ -18,6 +18,7 @@
 #include "ui/timeline/TimelineOpener.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QScreen>
 #include <QTimer>
@@ -85,9 +86,10 @@ void runWindow(QApplication& app, SiteSession& session, const SiteWindowHooks& h
         const std::vector<FingerprintMatch> found =
             findInSites(workspace.config(), session.known().list(), session.folder());
         if (!found.empty()
-            && dialogs.yesNo(&window, QStringLiteral("Upload"),
-                             recognitionText(found.front())
-                                 + QStringLiteral(".\nOpen the site %1?").arg(found.front().siteName)))
+            && dialogs.yesNo(
+                &window, QStringLiteral("Upload"),
+                recognitionText(found.front())
+                    + QCoreApplication::translate("SiteWindows", ".\nOpen the site %1?").arg(found.front().siteName)))
             switchTo(found.front().siteFolder);
     });
 

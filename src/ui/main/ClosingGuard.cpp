@@ -1,5 +1,7 @@
 #include "ui/main/ClosingGuard.h"
 
+#include <QCoreApplication>
+
 namespace q7582 {
 
 ClosingGuard::ClosingGuard(LinkShared& shared, Hooks hooks, QObject* parent)
@@ -26,7 +28,8 @@ bool ClosingGuard::allowClose(CloseSource source)
         }
         return cut;
     }
-    if (user && hooks_.configurationUnsaved() && !hooks_.confirm(UnsavedCloseQuestion))
+    if (user && hooks_.configurationUnsaved()
+        && !hooks_.confirm(QCoreApplication::translate("ClosingGuard", UnsavedCloseQuestion)))
         return false;
     // Raised before transferRunning is read; the worker raises transferRunning before
     // it reads closing. So either no transfer begins from now on, or it is seen here.
@@ -36,7 +39,7 @@ bool ClosingGuard::allowClose(CloseSource source)
         return true;
     }
     waiting_ = true;
-    hooks_.notice(ClosingNotice);
+    hooks_.notice(QCoreApplication::translate("ClosingGuard", ClosingNotice));
     fallback_.start();
     return false;
 }
@@ -46,10 +49,10 @@ bool ClosingGuard::allowClose(CloseSource source)
 QString ClosingGuard::cutQuestion() const
 {
     if (shared_.requests.downloadRequest)
-        return ForceCloseQuestion;
+        return QCoreApplication::translate("ClosingGuard", ForceCloseQuestion);
     if (shared_.requests.uploadRequest)
-        return CutUploadQuestion;
-    return CutGeneratorTransferQuestion;
+        return QCoreApplication::translate("ClosingGuard", CutUploadQuestion);
+    return QCoreApplication::translate("ClosingGuard", CutGeneratorTransferQuestion);
 }
 
 void ClosingGuard::transferEnded()

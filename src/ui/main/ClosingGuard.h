@@ -17,16 +17,17 @@ namespace q7582 {
 // or the end of the session; nobody is there to answer, so nothing is asked.
 enum class CloseSource { User, Session };
 
-inline const QString ClosingNotice = QStringLiteral("Closing when the transfer has finished");
+inline constexpr const char* ClosingNotice =
+    QT_TRANSLATE_NOOP("ClosingGuard", "Closing when the transfer has finished");
 // Cutting the transfer being waited for, by what it leaves behind.
-inline const QString ForceCloseQuestion =
-    QStringLiteral("The master will be left with a partial configuration. Close anyway?");
-inline const QString CutUploadQuestion =
-    QStringLiteral("The Upload will stop: the configuration in memory stays as it was. Close anyway?");
-inline const QString CutGeneratorTransferQuestion =
-    QStringLiteral("The message generator will not get what is being sent. Close anyway?");
-inline const QString UnsavedCloseQuestion =
-    QStringLiteral("The configuration was changed and not saved. Close anyway?");
+inline constexpr const char* ForceCloseQuestion =
+    QT_TRANSLATE_NOOP("ClosingGuard", "The master will be left with a partial configuration. Close anyway?");
+inline constexpr const char* CutUploadQuestion = QT_TRANSLATE_NOOP(
+    "ClosingGuard", "The Upload will stop: the configuration in memory stays as it was. Close anyway?");
+inline constexpr const char* CutGeneratorTransferQuestion =
+    QT_TRANSLATE_NOOP("ClosingGuard", "The message generator will not get what is being sent. Close anyway?");
+inline constexpr const char* UnsavedCloseQuestion =
+    QT_TRANSLATE_NOOP("ClosingGuard", "The configuration was changed and not saved. Close anyway?");
 
 class ClosingGuard : public QObject {
 public:

@@ -30,7 +30,7 @@ void ConfigCommands::save()
     // The dialog asked about the name as typed; a name that gained ".cfi" is asked here.
     if (path != filePath(chosen) && fileExists(path)
         && !dialogs_.okCancel(window_, configDialogText(ConfigDialogText::SaveTitle),
-                              QString::fromStdString(path) + QStringLiteral(" already exists.\nReplace it?")))
+                              tr("%1 already exists.\nReplace it?").arg(QString::fromStdString(path))))
         return;
     const FileResult written = writeConfigFile(path, workspace_.config());
     if (!written.ok) {
@@ -109,7 +109,7 @@ void ConfigCommands::remember(const std::string& path)
 
 void ConfigCommands::loadDefault(int tag)
 {
-    if (!mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), QStringLiteral("Load Default")))
+    if (!mayReplaceConfiguration(dialogs_, window_, workspace_.provenance(), tr("Load Default")))
         return;
     buildDefaultConfiguration(workspace_.config(), tag).applyTo(workspace_.provenance());
     emit replaced();
@@ -139,7 +139,7 @@ void ConfigCommands::compareWithDefault()
         master = 0; // an address no default is built for
     ConfigImage factory;
     buildDefaultConfiguration(factory, master);
-    emit compared(compareConfigurations({factory, QStringLiteral("Default configuration of master %1").arg(master)},
+    emit compared(compareConfigurations({factory, tr("Default configuration of master %1").arg(master)},
                                         {workspace_.config(), configurationDescription(workspace_.provenance())},
                                         workspace_.names())
                       .report);

@@ -9,8 +9,8 @@
 namespace q7582 {
 namespace {
 
-const QString NoMessages = QStringLiteral("No messages in SD card");
-const QString FolderMissing = QStringLiteral("MSGVELA dir NOT found");
+const char* const NoMessages = QT_TRANSLATE_NOOP("GeneratorPanel", "No messages in SD card");
+const char* const FolderMissing = QT_TRANSLATE_NOOP("GeneratorPanel", "MSGVELA dir NOT found");
 
 void disablePlay(GeneratorPanelView& view)
 {
@@ -47,7 +47,8 @@ void GeneratorPanel::refresh(GeneratorStatus& g, PendingChangeTable& pending, co
     view.listRebuilt = false;
     showClock(g, pending[LiveGeneratorClockAlign], ctx, view, requests);
     showCard(g, view);
-    view.legalId = QStringLiteral("Summer legal time ID = ") + QString::fromStdString(legalIdText(g.genLegalId()));
+    view.legalId = QCoreApplication::translate("GeneratorPanel", "Summer legal time ID = %1")
+                       .arg(QString::fromStdString(legalIdText(g.genLegalId())));
 
     PendingChange& summer = pending[LiveGeneratorSummerTime];
     if (summer.changed) {
@@ -91,21 +92,21 @@ void GeneratorPanel::showCard(const GeneratorStatus& g, GeneratorPanelView& view
             view.selected = -1;
             view.listRebuilt = true;
         }
-        view.folder = {FolderMissing, false};
-        view.count = {NoMessages, false};
+        view.folder = {QCoreApplication::translate("GeneratorPanel", FolderMissing), false};
+        view.count = {QCoreApplication::translate("GeneratorPanel", NoMessages), false};
         disablePlay(view);
     };
     if (!g.cardInserted()) {
-        view.card = {QStringLiteral("SD card NOT inserted"), false};
+        view.card = {QCoreApplication::translate("GeneratorPanel", "SD card NOT inserted"), false};
         forget();
         return;
     }
-    view.card = {QStringLiteral("SD card inserted"), true};
+    view.card = {QCoreApplication::translate("GeneratorPanel", "SD card inserted"), true};
     if (!g.folderFound()) {
         forget();
         return;
     }
-    view.folder = {QStringLiteral("MSGVELA dir found"), true};
+    view.folder = {QCoreApplication::translate("GeneratorPanel", "MSGVELA dir found"), true};
 
     // The list is rebuilt only when the card's map changes, so the user's choice stays.
     const Byte* map = g.messageMap();
@@ -120,9 +121,10 @@ void GeneratorPanel::showCard(const GeneratorStatus& g, GeneratorPanelView& view
     }
     if (view.messages.isEmpty()) {
         disablePlay(view);
-        view.count = {NoMessages, false};
+        view.count = {QCoreApplication::translate("GeneratorPanel", NoMessages), false};
     } else {
-        view.count = {QString::number(view.messages.size()) + QStringLiteral(" message in SD card"), true};
+        view.count = {QCoreApplication::translate("GeneratorPanel", "%1 message in SD card").arg(view.messages.size()),
+                      true};
     }
 }
 
@@ -131,16 +133,20 @@ void GeneratorPanel::showLegal(GeneratorStatus& g, PendingChangeTable& pending, 
 {
     PendingChange& update = pending[LiveGeneratorLegalUpdate];
     if (g.genLegalId() >= ctx.legalFileId) {
-        view.legalNotice = {QStringLiteral("The 'summer legal time' file is updated to the last version available."),
-                            true};
+        view.legalNotice = {
+            QCoreApplication::translate("GeneratorPanel",
+                                        "The 'summer legal time' file is updated to the last version available."),
+            true};
         view.updateEnabled = false;
         update.changed = false; // nothing newer to send
         return;
     }
-    view.legalNotice = {QStringLiteral("Current 'summer legal time' file is out of date. Press the below button to "
-                                       "update  the 'summer legal time to ID = ")
-                            + QString::fromStdString(legalIdText(ctx.legalFileId)),
-                        false};
+    view.legalNotice = {
+        QCoreApplication::translate("GeneratorPanel",
+                                    "Current 'summer legal time' file is out of date. Press the below button to "
+                                    "update  the 'summer legal time to ID = %1")
+            .arg(QString::fromStdString(legalIdText(ctx.legalFileId))),
+        false};
     view.updateEnabled = true;
     if (update.changed) {
         requests.legalFileWrite = true;

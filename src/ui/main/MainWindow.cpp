@@ -44,9 +44,10 @@ namespace q7582 {
 namespace {
 
 const QString DownloadTitle = QStringLiteral("Download");
-const QString HistoryFailureNotice = QStringLiteral("Configuration history not written");
+const char* const HistoryFailureNotice = QT_TRANSLATE_NOOP("q7582::MainWindow", "Configuration history not written");
 
-const QString ReadFirstFailedNotice = QStringLiteral("The master was not read: nothing was written to it");
+const char* const ReadFirstFailedNotice =
+    QT_TRANSLATE_NOOP("q7582::MainWindow", "The master was not read: nothing was written to it");
 
 } // namespace
 
@@ -130,7 +131,7 @@ bool MainWindow::confirmTransferStart(TransferKind kind)
     const std::optional<int> connected = connectedMaster_.address(shared_);
     if (!connected) {
         dialogs_->warning(this, upload ? QStringLiteral("Upload") : DownloadTitle,
-                          QStringLiteral("The connected master has not told its address yet. Try again in a moment."));
+                          tr("The connected master has not told its address yet. Try again in a moment."));
         return false;
     }
     return upload || confirmDownload(*connected);
@@ -172,7 +173,7 @@ void MainWindow::readFirstEnded(const TransferReport& report)
     if (report.end == TransferEnd::Completed)
         QTimer::singleShot(0, transfers_, &TransferController::startDownload);
     else // a failed one is also told in its box
-        statusBar_->showNotice(ReadFirstFailedNotice, true);
+        statusBar_->showNotice(tr(ReadFirstFailedNotice), true);
 }
 
 void MainWindow::offerWhereUsed(UsedKind kind, int cell, int row, QPoint globalPos)
@@ -196,10 +197,10 @@ void MainWindow::showKeptChanges()
     if (kept.isEmpty())
         return;
     const QString path = QDir(QString::fromStdString(workspace_.settings().dir())).absoluteFilePath(kept.last());
-    keptChangesNotice_ = QStringLiteral("Editor changes kept in ") + kept.last();
+    keptChangesNotice_ = tr("Editor changes kept in %1").arg(kept.last());
     statusBar_->showNotice(keptChangesNotice_, false,
-                           QStringLiteral("The editor was open with changes when the program was ended: "
-                                          "Config / Open loads them from %1")
+                           tr("The editor was open with changes when the program was ended: "
+                              "Config / Open loads them from %1")
                                .arg(path));
 }
 
@@ -318,7 +319,9 @@ void MainWindow::showActivity() { statusBar_->showActivity(); }
 // came from: the file's path, or the master and time of the Upload.
 void MainWindow::captionRefresh()
 {
-    const QString mark = transfers_->partialDownload() ? PartialDownloadMark : QString();
+    const QString mark = transfers_->partialDownload()
+                             ? QCoreApplication::translate("TransferMessages", PartialDownloadMark)
+                             : QString();
     const Provenance& provenance = workspace_.provenance();
     statusBar_->showCaption(configurationCaption(provenance, generatorMode_) + mark,
                             generatorMode_ ? QString() : configurationDescription(provenance));
@@ -371,7 +374,7 @@ void MainWindow::transferEnded(const TransferReport& report)
     if (readFirst && report.kind == TransferKind::Upload && report.end != TransferEnd::Restarting)
         readFirstEnded(report);
     if (!historyFailure_.isEmpty())
-        statusBar_->showNotice(HistoryFailureNotice, true, std::exchange(historyFailure_, QString()));
+        statusBar_->showNotice(tr(HistoryFailureNotice), true, std::exchange(historyFailure_, QString()));
     if (!readFirst && report.kind == TransferKind::Upload && report.end == TransferEnd::Completed)
         emit uploadFinished();
 }

@@ -44,7 +44,7 @@ std::optional<QString> NameCommands::askName(const QString& current)
         dialogs_, window_, QCoreApplication::translate("NameCommands", "Edit box"),
         QCoreApplication::translate("NameCommands", "Max 20 Characters"), current,
         [](const QString& answer) { return validNameAnswer(answer) ? std::optional(answer) : std::nullopt; },
-        [](const QString&) { return NameTooLongLine; });
+        [](const QString&) { return QCoreApplication::translate("StatusRules", NameTooLongLine); });
 }
 
 void NameCommands::renameUnit(int n)

@@ -145,12 +145,12 @@ QString configurationCaption(const Provenance& p, bool generatorMode)
     if (!generatorMode) {
         switch (p.origin) {
         case ConfigOrigin::OriginDefault:
-            text = QCoreApplication::translate("StatusRules", "DEFAULT Configuration of Master ")
-                   + QString::number(p.defaultMasterNumber);
+            text = QCoreApplication::translate("StatusRules", "DEFAULT Configuration of Master %1")
+                       .arg(p.defaultMasterNumber);
             break;
         case ConfigOrigin::OriginMaster:
-            text = QCoreApplication::translate("StatusRules", "Configuration from Master ")
-                   + QString::number(p.uploadedMasterByte & 15);
+            text = QCoreApplication::translate("StatusRules", "Configuration from Master %1")
+                       .arg(p.uploadedMasterByte & 15);
             break;
         case ConfigOrigin::OriginFile:
             text = QCoreApplication::translate("StatusRules", "Configuration from File");

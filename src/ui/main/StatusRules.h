@@ -78,7 +78,7 @@ QString configurationCaption(const Provenance& p, bool generatorMode);
 bool validAddressAnswer(const QString& answer);
 inline constexpr int MaxNameLength = 20;
 // Under the prompt when a longer name brings the dialog back.
-inline const QString NameTooLongLine = QStringLiteral("Names are at most 20 characters.");
+inline constexpr const char* NameTooLongLine = QT_TRANSLATE_NOOP("StatusRules", "Names are at most 20 characters.");
 bool validNameAnswer(const QString& answer);
 
 } // namespace q7582

@@ -6,6 +6,7 @@
 #include "ui/main/StatusBarPanel.h"
 #include "ui/main/TransferMessages.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -124,14 +125,14 @@ void TransferController::cancel()
     // A running Upload sees its request gone at its next block and hands nothing over.
     shared_.requests.of(*cancellable_) = false;
     offerCancel(std::nullopt);
-    statusBar_.showNotice(TransferCancelledNotice, true);
+    statusBar_.showNotice(QCoreApplication::translate("TransferMessages", TransferCancelledNotice), true);
 }
 
 void TransferController::configurationReplaced()
 {
     if (shared_.requests.uploadRequest.exchange(false)) {
         offerCancel(std::nullopt);
-        statusBar_.showNotice(UploadDroppedNotice, true);
+        statusBar_.showNotice(QCoreApplication::translate("TransferMessages", UploadDroppedNotice), true);
     }
     emit captionChanged();
 }

@@ -21,7 +21,7 @@ QString transferCompletedText(TransferKind kind, int master)
 QString transferRestartText(const TransferReport& report)
 {
     return QCoreApplication::translate("TransferMessages", "%1: restart %2 of %3, Esc cancels")
-        .arg(QString::fromLatin1(transferName(report.kind)))
+        .arg(QCoreApplication::translate("TransferMessages", transferName(report.kind)))
         .arg(report.restarts)
         .arg(TransferReport::MaxRestarts);
 }

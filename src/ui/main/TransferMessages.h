@@ -8,9 +8,10 @@
 
 namespace q7582 {
 
-inline const QString PartialDownloadMark = QStringLiteral(" - PARTIAL DOWNLOAD");
-inline const QString UploadDroppedNotice = QStringLiteral("Pending Upload dropped: configuration replaced");
-inline const QString TransferCancelledNotice = QStringLiteral("Transfer cancelled");
+inline constexpr const char* PartialDownloadMark = QT_TRANSLATE_NOOP("TransferMessages", " - PARTIAL DOWNLOAD");
+inline constexpr const char* UploadDroppedNotice =
+    QT_TRANSLATE_NOOP("TransferMessages", "Pending Upload dropped: configuration replaced");
+inline constexpr const char* TransferCancelledNotice = QT_TRANSLATE_NOOP("TransferMessages", "Transfer cancelled");
 
 // The status bar's line when an Upload or a Download has completed with that master:
 // "Download complete: 128 blocks written to master 2".

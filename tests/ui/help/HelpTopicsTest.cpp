@@ -85,23 +85,26 @@ protected:
         }
     }
     // A quote is the program's text or a whole-word part of one ("PARTIAL DOWNLOAD").
-    bool programShows(const QString& quote) const
+    static QRegularExpression wholeWords(const QString& quote)
     {
-        const QString pattern = (quote.front().isLetterOrNumber() ? QStringLiteral("(?<!\\w)") : QString())
-                                + QRegularExpression::escape(quote)
-                                + (quote.back().isLetterOrNumber() ? QStringLiteral("(?!\\w)") : QString());
-        return !shown.filter(QRegularExpression(pattern)).isEmpty();
+        return QRegularExpression((quote.front().isLetterOrNumber() ? QStringLiteral("(?<!\\w)") : QString())
+                                  + QRegularExpression::escape(quote)
+                                  + (quote.back().isLetterOrNumber() ? QStringLiteral("(?!\\w)") : QString()));
     }
+    bool programShows(const QString& quote) const { return !shown.filter(wholeWords(quote)).isEmpty(); }
     // An Italian quote is the translation of a text shown, its placeholders filled as quoted,
-    // or a text kept in English.
+    // a whole-word part of one without placeholders, or a text kept in English.
     bool programShowsInItalian(const QString& quote) const
     {
+        const QRegularExpression part = wholeWords(quote);
         for (const ItalianText& t : italianTexts) {
             const QRegularExpressionMatch match = t.pattern.match(quote);
             QString english = t.english;
-            for (qsizetype i = 0; i < t.placeholders.size(); ++i)
-                english.replace(t.placeholders[i], match.captured(int(i) + 1));
-            if (match.hasMatch() && programShows(english))
+            for (qsizetype i = 0; i < t.placeholders.size(); ++i) // a filled-in text may be translated too
+                english.replace(t.placeholders[i],
+                                englishOf.value(match.captured(int(i) + 1), match.captured(int(i) + 1)));
+            if ((match.hasMatch() || (t.placeholders.isEmpty() && part.match(t.text).hasMatch()))
+                && programShows(english))
                 return true;
         }
         return programShows(quote);
@@ -112,14 +115,14 @@ protected:
     struct ItalianText {
         QRegularExpression pattern; // the translation, each placeholder a group
         QStringList placeholders;   // in the order of the groups
-        QString english;
+        QString english, text;
     };
     const std::vector<ItalianText> italianTexts = [this] {
         static const QRegularExpression placeholder(QStringLiteral("%\\d"));
         std::vector<ItalianText> out;
         for (const test::Translation& t : test::italianTranslations(translationsUnread)) {
             const QString text = QString(t.text).remove(u'&');
-            ItalianText it{{}, {}, QString(t.source).remove(u'&')};
+            ItalianText it{{}, {}, QString(t.source).remove(u'&'), text};
             QString pattern;
             qsizetype at = 0;
             for (const QRegularExpressionMatch& m : placeholder.globalMatch(text)) {
@@ -131,6 +134,12 @@ protected:
                 QRegularExpression::anchoredPattern(pattern + QRegularExpression::escape(text.mid(at))));
             out.push_back(std::move(it));
         }
+        return out;
+    }();
+    const QHash<QString, QString> englishOf = [this] {
+        QHash<QString, QString> out;
+        for (const ItalianText& t : italianTexts)
+            out.insert(t.text, t.english);
         return out;
     }();
 };
