@@ -135,20 +135,12 @@ TEST_F(History, AFailingHistoryIsToldOnceAndACutDownloadIsKeptAsPartial)
 
 // What the history says each master holds, the Download preview's text and the site's
 // overview of masters 0..5.
-ConfigImage imageWith(Byte at100)
-{
-    ConfigImage image;
-    image.bytes.fill(0);
-    image.bytes[100] = at100;
-    return image;
-}
-
 class Holdings : public History {
 protected:
     void record(Byte fill, int master, HistoryDirection direction, bool partial, int day) const
     {
         const QDateTime when(QDate(2026, 10, day), QTime(9, 0));
-        ASSERT_TRUE(history.record(imageWith(fill), master, direction, partial, when).added);
+        ASSERT_TRUE(history.record(imageOf(fill), master, direction, partial, when).added);
     }
 };
 
