@@ -78,10 +78,10 @@ bool saveEditorPages(const QString& outputFolder, const QString& suffix)
     auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("Page"));
     pages->setCurrentIndex(0);
     const bool units = saveGrab(editor, outputFolder + QStringLiteral("/editor-units%1.png").arg(suffix));
-    if (!suffix.isEmpty())
+    if (suffix == QLatin1String("-200"))
         return units;
     pages->setCurrentIndex(4);
-    return saveGrab(editor, outputFolder + QStringLiteral("/editor-timers.png")) && units;
+    return saveGrab(editor, outputFolder + QStringLiteral("/editor-timers%1.png").arg(suffix)) && units;
 }
 
 // A sample card in a fixed temporary folder, so that the status bar names the same path.

@@ -7,6 +7,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace q7582 {
 
 namespace {
@@ -50,12 +52,14 @@ IoLogicPage::IoLogicPage(EditorSession& session, QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("TSinout"));
     auto* inContact = new CellLabel(tr("In contact"), this);
     inContact->setObjectName(QStringLiteral("InContact"));
-    inContact->setGeometry(30, InTop, 90, Height);
+    inContact->setGeometry(30, InTop, 75, Height);
     inContact->setFaceColour();
     auto* outContact = new CellLabel(tr("Out contact"), this);
     outContact->setObjectName(QStringLiteral("OutContact"));
-    outContact->setGeometry(30, OutTop, 90, Height);
+    outContact->setGeometry(30, OutTop, 75, Height);
     outContact->setFaceColour();
+    for (CellLabel* contact : {inContact, outContact}) // wider where a caption needs it
+        contact->resize(std::max(contact->width(), contact->sizeHint().width()), Height);
     connect(inContact, &CellLabel::clicked, this, &IoLogicPage::inputContactsClicked);
     connect(outContact, &CellLabel::clicked, this, &IoLogicPage::outputContactsClicked);
 

@@ -5,22 +5,34 @@
 
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace q7582 {
 
 using placed::place;
 
 RepeatDaysRow::RepeatDaysRow(QWidget* page)
-    : QWidget(page), oneTime_(place(new QRadioButton(tr("One Time"), this), "RBoneTime", 0, 2, 80)),
-      daily_(place(new QRadioButton(tr("Daily"), this), "RBdaily", 80, 2, 88)),
-      weekly_(place(new QRadioButton(tr("Weekly"), this), "RBweekly", 168, 2, 94)),
-      daysPanel_(place(new QWidget(this), "Panel2", 263, 0, 7 * 33, 26))
+    : QWidget(page), oneTime_(place(new QRadioButton(tr("One Time"), this), "RBoneTime", 0, 2, 85)),
+      daily_(place(new QRadioButton(tr("Daily"), this), "RBdaily", 85, 2, 65)),
+      weekly_(place(new QRadioButton(tr("Weekly"), this), "RBweekly", 150, 2, 75)),
+      daysPanel_(place(new QWidget(this), "Panel2", 228, 0, 7 * 38, 26))
 {
+    // A caption longer than its place widens it; the days then share what is left before
+    // the same right edge.
+    int x = 0;
+    for (QRadioButton* kind : {oneTime_, daily_, weekly_}) {
+        kind->setGeometry(x, 2, std::max(kind->width(), kind->sizeHint().width()), kind->height());
+        x += kind->width();
+    }
+    const int left = std::max(x + 3, daysPanel_->x());
+    const int step = std::min(38, (daysPanel_->geometry().right() + 1 - left) / 7);
+    daysPanel_->setGeometry(left, 0, 7 * step, 26);
     const std::array<const char*, 7> dayNames{QT_TR_NOOP("Mon"), QT_TR_NOOP("Tue"), QT_TR_NOOP("Wed"),
                                               QT_TR_NOOP("Thu"), QT_TR_NOOP("Fri"), QT_TR_NOOP("Sat"),
                                               QT_TR_NOOP("Sun")};
     for (int d = 0; d < 7; ++d) {
         const QByteArray name = "SpeedButton" + QByteArray::number(d + 1);
-        days_[d] = placed::toggle(daysPanel_, tr(dayNames[d]), name.constData(), 33 * d, 2, 31);
+        days_[d] = placed::toggle(daysPanel_, tr(dayNames[d]), name.constData(), step * d, 2, step - 2);
         connect(days_[d], &QPushButton::clicked, this, &RepeatDaysRow::dayClicked);
     }
     connect(oneTime_, &QRadioButton::clicked, this, [this] { emit kindClicked(0); });

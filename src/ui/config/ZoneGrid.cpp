@@ -1,5 +1,7 @@
 #include "ui/config/ZoneGrid.h"
 
+#include <algorithm>
+
 namespace q7582 {
 
 namespace {
@@ -53,12 +55,12 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
     outputEventCaption_->setGeometry(10, 56, 75, CellHeight);
     outputEventBox_ = new CellLabel(QString(), page);
     outputEventBox_->setObjectName(QStringLiteral("OutputEventBox"));
-    outputEventBox_->setGeometry(85, 56, 50, CellHeight);
+    outputEventBox_->setGeometry(85, 56, 40, CellHeight);
     numberCaption_ = caption(tr("Message"), page, QStringLiteral("NumberCaption"));
     numberCaption_->setGeometry(10, 79, 75, CellHeight);
     numberBox_ = new CellLabel(QString(), page);
     numberBox_->setObjectName(QStringLiteral("NumberBox"));
-    numberBox_->setGeometry(85, 79, 50, CellHeight);
+    numberBox_->setGeometry(85, 79, 40, CellHeight);
     // Linux fonts run wider than the boxes were drawn for.
     for (QLabel* l : {numberCaption_, static_cast<QLabel*>(numberBox_), outputEventCaption_,
                       static_cast<QLabel*>(outputEventBox_)}) {
@@ -66,6 +68,12 @@ ZoneGrid::ZoneGrid(QWidget* page) : QObject(page), grid_(new QWidget(page))
         f.setPixelSize(10);
         l->setFont(f);
     }
+    // Wide enough for the names the boxes show, in the interface's language.
+    int boxWidth = 40;
+    for (const int code : {OutputEventCode::None, OutputEventCode::ResetMaster, OutputEventCode::ResetSystem})
+        boxWidth = std::max(boxWidth, outputEventBox_->fontMetrics().horizontalAdvance(outputEventText(code)) + 2);
+    outputEventBox_->resize(boxWidth, CellHeight);
+    numberBox_->resize(boxWidth, CellHeight);
     connect(numberBox_, &CellLabel::clicked, this, &ZoneGrid::numberBoxClicked);
     connect(outputEventBox_, &CellLabel::clicked, this, &ZoneGrid::outputEventBoxClicked);
 }
