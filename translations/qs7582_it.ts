@@ -329,8 +329,8 @@ Aprirlo comunque?</translation>
         <translation>configurazione predefinita del master %1</translation>
     </message>
     <message>
-        <source>uploaded from master %1 at </source>
-        <translation>Upload dal master %1 del </translation>
+        <source>uploaded from master %1 at %2 %3</source>
+        <translation>Upload dal master %1 del %2 %3</translation>
     </message>
     <message>
         <source>, modified</source>
@@ -2926,34 +2926,6 @@ Un clic la apre in una finestra della linea temporale</translation>
     <message>
         <source>Weekly</source>
         <translation>Settimanale</translation>
-    </message>
-    <message>
-        <source>Mon</source>
-        <translation>Lun</translation>
-    </message>
-    <message>
-        <source>Tue</source>
-        <translation>Mar</translation>
-    </message>
-    <message>
-        <source>Wed</source>
-        <translation>Mer</translation>
-    </message>
-    <message>
-        <source>Thu</source>
-        <translation>Gio</translation>
-    </message>
-    <message>
-        <source>Fri</source>
-        <translation>Ven</translation>
-    </message>
-    <message>
-        <source>Sat</source>
-        <translation>Sab</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>Dom</translation>
     </message>
 </context>
 <context>

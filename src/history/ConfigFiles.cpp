@@ -83,8 +83,8 @@ QString configurationDescription(const Provenance& p)
         break;
     case ConfigOrigin::OriginMaster: {
         const QDateTime at = QDateTime::fromMSecsSinceEpoch(p.uploadedAtMsecs);
-        text = QCoreApplication::translate("ConfigFiles", "uploaded from master %1 at ").arg(p.uploadedMasterByte & 15)
-               + reportDate(at.date()) + QLatin1Char(' ') + reportTime(at.time());
+        text = QCoreApplication::translate("ConfigFiles", "uploaded from master %1 at %2 %3")
+                   .arg(QString::number(p.uploadedMasterByte & 15), reportDate(at.date()), reportTime(at.time()));
         break;
     }
     case ConfigOrigin::OriginFile:

@@ -3,15 +3,10 @@
 #include "reports/ReportText.h"
 #include "reports/TimerText.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace q7582 {
 namespace {
-
-struct Comparison {
-    Q_DECLARE_TR_FUNCTIONS(ConfigurationComparison)
-};
 
 QString invalid(int value) { return invalidText(QString::number(value)); }
 
@@ -21,13 +16,13 @@ QString messageList(const ConstTimerEventRecord& timer)
     for (int slot = 0; slot < ConstTimerEventRecord::MessageSlots; ++slot)
         if (timer.messageEvent(slot) != 0)
             numbers << QString::number(timer.messageEvent(slot));
-    return numbers.isEmpty() ? Comparison::tr("none") : numbers.join(QStringLiteral(", "));
+    return numbers.isEmpty() ? ComparisonText::tr("none") : numbers.join(QStringLiteral(", "));
 }
 
 QString timerOutputEvent(const ConstTimerEventRecord& timer)
 {
     if (timer.outputEvent() == OutputEventCode::None)
-        return Comparison::tr("none");
+        return ComparisonText::tr("none");
     const QString name = OutputEventCode::isValid(timer.outputEvent()) ? timerOutputEventName(timer.outputEvent())
                                                                        : invalid(timer.outputEvent());
     return name + timerTransitionText(timer.transition());
@@ -51,7 +46,7 @@ QString zoneChanges(const Byte* fromMask, const Byte* toMask)
 QString messageText(Byte number)
 {
     if (number == 0)
-        return Comparison::tr("None");
+        return ComparisonText::tr("None");
     return number <= ConfigImage::MessageEvents ? QString::number(number) : invalid(number);
 }
 
@@ -59,7 +54,7 @@ QString outputEventText(Byte code)
 {
     switch (code) {
     case OutputEventCode::None:
-        return Comparison::tr("None");
+        return ComparisonText::tr("None");
     case OutputEventCode::ResetMaster:
         return QStringLiteral("Master RESET");
     case OutputEventCode::ResetSystem:
@@ -85,8 +80,8 @@ QString transitionText(int transition)
 QString outputReading(bool affected, bool activated)
 {
     if (!affected)
-        return Comparison::tr("unaffected");
-    return activated ? Comparison::tr("activated") : Comparison::tr("deactivated");
+        return ComparisonText::tr("unaffected");
+    return activated ? ComparisonText::tr("activated") : ComparisonText::tr("deactivated");
 }
 
 QString keyName(int unit, int key)
@@ -102,7 +97,7 @@ QString keyName(int unit, int key)
         break;
     }
     const bool input = unit < ConfigImage::IoCards && key < ConfigImage::IoLines;
-    return (input ? Comparison::tr("Key/input %1") : Comparison::tr("Key %1")).arg(key + 1);
+    return (input ? ComparisonText::tr("Key/input %1") : ComparisonText::tr("Key %1")).arg(key + 1);
 }
 
 std::vector<TimerSetting> timerSettings(const ConstTimerEventRecord& timer)
@@ -111,16 +106,17 @@ std::vector<TimerSetting> timerSettings(const ConstTimerEventRecord& timer)
     const RawStart start = rawStart(timer);
     const std::uint32_t duration = timer.durationSeconds();
     return {
-        {Comparison::tr("repetition"), repetition(timer.repeatDays()), T::RepeatDays, 1, 0x7F},
-        {Comparison::tr("start"), startDate(start) + QLatin1Char(' ') + startTime(start), T::Start, 7, 0xFF},
-        {Comparison::tr("period"), Comparison::tr("%1 sec.").arg(timer.periodSeconds()), T::PeriodSeconds, 2, 0xFF},
-        {Comparison::tr("stop time"), duration == 0 ? Comparison::tr("none") : stopTime(start, duration),
+        {ComparisonText::tr("repetition"), repetition(timer.repeatDays()), T::RepeatDays, 1, 0x7F},
+        {ComparisonText::tr("start"), startDate(start) + QLatin1Char(' ') + startTime(start), T::Start, 7, 0xFF},
+        {ComparisonText::tr("period"), ComparisonText::tr("%1 sec.").arg(timer.periodSeconds()), T::PeriodSeconds, 2,
+         0xFF},
+        {ComparisonText::tr("stop time"), duration == 0 ? ComparisonText::tr("none") : stopTime(start, duration),
          T::DurationSeconds, 4, 0xFF},
-        {Comparison::tr("priority"), priorityText(Byte(timer.priority())), T::Flags, 1, T::PriorityMask},
-        {Comparison::tr("enable"), onOff(timer.enabled()), T::Flags, 1, T::FlagEnabled},
-        {Comparison::tr("messages"), messageList(timer), T::MessageEvents, T::MessageSlots, 0xFF},
-        {Comparison::tr("output event"), timerOutputEvent(timer), T::OutputEvent, 1, 0xFF},
-        {Comparison::tr("transition"), transitionText(timer.transition()), T::Flags, 1, T::TransitionMask},
+        {ComparisonText::tr("priority"), priorityText(Byte(timer.priority())), T::Flags, 1, T::PriorityMask},
+        {ComparisonText::tr("enable"), onOff(timer.enabled()), T::Flags, 1, T::FlagEnabled},
+        {ComparisonText::tr("messages"), messageList(timer), T::MessageEvents, T::MessageSlots, 0xFF},
+        {ComparisonText::tr("output event"), timerOutputEvent(timer), T::OutputEvent, 1, 0xFF},
+        {ComparisonText::tr("transition"), transitionText(timer.transition()), T::Flags, 1, T::TransitionMask},
     };
 }
 
@@ -142,27 +138,27 @@ QString byteRange(int first, int last)
 
 QString byteCount(int count)
 {
-    return count == 1 ? Comparison::tr("1 byte differs") : Comparison::tr("%1 bytes differ").arg(count);
+    return count == 1 ? ComparisonText::tr("1 byte differs") : ComparisonText::tr("%1 bytes differ").arg(count);
 }
 
 QString areaName(int offset)
 {
     using C = ConfigImage;
     if (offset < C::MessageEventsAt)
-        return Comparison::tr("unit %1").arg(offset / C::UnitBlockSize + 1);
+        return ComparisonText::tr("unit %1").arg(offset / C::UnitBlockSize + 1);
     if (offset < C::OutEventsAt)
-        return Comparison::tr("message event %1").arg((offset - C::MessageEventsAt) / 0x20 + 1);
+        return ComparisonText::tr("message event %1").arg((offset - C::MessageEventsAt) / 0x20 + 1);
     if (offset < C::ResetOutEventAt)
-        return Comparison::tr("out event %1").arg((offset - C::OutEventsAt) / 0x40 + 1);
+        return ComparisonText::tr("out event %1").arg((offset - C::OutEventsAt) / 0x40 + 1);
     if (offset < C::TimerEventsAt)
-        return Comparison::tr("RESET out event");
+        return ComparisonText::tr("RESET out event");
     if (offset < C::VoxAt)
-        return Comparison::tr("timer event %1").arg((offset - C::TimerEventsAt) / 0x20 + 1);
+        return ComparisonText::tr("timer event %1").arg((offset - C::TimerEventsAt) / 0x20 + 1);
     if (offset < C::Uninterpreted1At)
         return QStringLiteral("VOX%1").arg((offset - C::VoxAt) / 0x20 + 1);
     if (offset >= C::IoLineAttributesAt && offset < C::Uninterpreted2At)
-        return Comparison::tr("I/O line attributes");
-    return Comparison::tr("not interpreted");
+        return ComparisonText::tr("I/O line attributes");
+    return ComparisonText::tr("not interpreted");
 }
 
 } // namespace q7582

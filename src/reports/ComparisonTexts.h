@@ -4,10 +4,16 @@
 
 #include "model/ConfigImage.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
 namespace q7582 {
+
+// The comparison's and where-used's words, one translation context for both.
+struct ComparisonText {
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationComparison)
+};
 
 inline const QString Arrow = QStringLiteral(" → ");
 

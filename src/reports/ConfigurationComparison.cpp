@@ -3,17 +3,12 @@
 #include "reports/ComparisonTexts.h"
 #include "reports/TimerText.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace q7582 {
 namespace {
-
-struct Comparison {
-    Q_DECLARE_TR_FUNCTIONS(ConfigurationComparison)
-};
 
 // Collects the lines and which bits of the image they name.
 class ComparisonBuilder {
@@ -105,26 +100,26 @@ void ComparisonBuilder::comparePagingRecord(const QString& item, int offset, boo
         const int mask = offset + ZoneMask::Size * m;
         const QString zones = zoneChanges(from_.data() + mask, to_.data() + mask);
         if (!zones.isEmpty()) {
-            changes << Comparison::tr("Master %1 zones %2").arg(QString::number(m), zones);
+            changes << ComparisonText::tr("Master %1 zones %2").arg(QString::number(m), zones);
             name(mask, ZoneMask::Size - 1);
             name(mask + ZoneMask::Size - 1, 1, 0x0F); // zones 33..36; bits 36..39 are no zone
         }
     }
     const int number = offset + ConstKeyRecord::Number, event = offset + ConstKeyRecord::OutputEvent;
     if (voxPriority)
-        compareValue(changes, Comparison::tr("priority"), number, 0xFF, priorityText(from_.bytes[number]),
+        compareValue(changes, ComparisonText::tr("priority"), number, 0xFF, priorityText(from_.bytes[number]),
                      priorityText(to_.bytes[number]));
     else
-        compareValue(changes, Comparison::tr("message"), number, 0xFF, messageText(from_.bytes[number]),
+        compareValue(changes, ComparisonText::tr("message"), number, 0xFF, messageText(from_.bytes[number]),
                      messageText(to_.bytes[number]));
-    compareValue(changes, Comparison::tr("output event"), event, 0xFF, outputEventText(from_.bytes[event]),
+    compareValue(changes, ComparisonText::tr("output event"), event, 0xFF, outputEventText(from_.bytes[event]),
                  outputEventText(to_.bytes[event]));
     add(item, changes);
 }
 
 void ComparisonBuilder::compareKeys()
 {
-    startSection(Comparison::tr("Units"));
+    startSection(ComparisonText::tr("Units"));
     for (int u = 0; u < ConfigImage::Units; ++u) {
         const QString unit = QString::fromStdString(names_.unitCaption(u + 1));
         for (int k = 0; k < ConfigImage::KeysPerUnit; ++k)
@@ -135,10 +130,11 @@ void ComparisonBuilder::compareKeys()
 
 void ComparisonBuilder::compareMessageEvents()
 {
-    startSection(Comparison::tr("Message events"));
+    startSection(ComparisonText::tr("Message events"));
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
         if (!same(ConfigImage::messageEventOffset(e), ConstMessageEventRecord::Size))
-            comparePagingRecord(Comparison::tr("Message event %1").arg(e), ConfigImage::messageEventOffset(e), false);
+            comparePagingRecord(ComparisonText::tr("Message event %1").arg(e), ConfigImage::messageEventOffset(e),
+                                false);
 }
 
 void ComparisonBuilder::compareVoxes()
@@ -166,35 +162,35 @@ QStringList ComparisonBuilder::outputChanges(int stateOffset, int affectOffset)
             const QString from = reading(from_), to = reading(to_);
             if (from == to)
                 continue;
-            outputs << Comparison::tr("out %1 %2").arg(QString::number(n), from + Arrow + to);
+            outputs << ComparisonText::tr("out %1 %2").arg(QString::number(n), from + Arrow + to);
             const Byte bit = Byte(1u << ((n - 1) % 8));
             name(state + (n - 1) / 8, 1, bit);
             if (affectOffset >= 0)
                 name(affect + (n - 1) / 8, 1, bit);
         }
         if (!outputs.isEmpty())
-            changes << Comparison::tr("Master %1 %2").arg(QString::number(m), outputs.join(QStringLiteral(", ")));
+            changes << ComparisonText::tr("Master %1 %2").arg(QString::number(m), outputs.join(QStringLiteral(", ")));
     }
     return changes;
 }
 
 void ComparisonBuilder::compareOutEvents()
 {
-    startSection(Comparison::tr("Out events"));
+    startSection(ComparisonText::tr("Out events"));
     for (int o = 1; o <= ConfigImage::OutEvents; ++o) {
         const int at = ConfigImage::outEventOffset(o);
         if (same(at, ConstOutEventRecord::Size))
             continue;
-        add(Comparison::tr("Out event %1").arg(o),
+        add(ComparisonText::tr("Out event %1").arg(o),
             outputChanges(at + ConstOutEventRecord::StateSet, at + ConstOutEventRecord::AffectSet));
     }
     if (!same(ConfigImage::ResetOutEventAt, ConstResetOutEventRecord::Size))
-        add(Comparison::tr("RESET out event"), outputChanges(ConfigImage::ResetOutEventAt, -1));
+        add(ComparisonText::tr("RESET out event"), outputChanges(ConfigImage::ResetOutEventAt, -1));
 }
 
 void ComparisonBuilder::compareIoLines()
 {
-    startSection(Comparison::tr("IN/OUT logic"));
+    startSection(ComparisonText::tr("IN/OUT logic"));
     for (int card = 0; card < ConfigImage::IoCards; ++card) {
         for (int line = 0; line < ConfigImage::IoLines; ++line) {
             const int at = ConfigImage::ioLineOffset(card, line), n = 6 * card + line + 1;
@@ -202,16 +198,16 @@ void ComparisonBuilder::compareIoLines()
             if (from == to)
                 continue;
             QStringList input, output;
-            compareValue(input, Comparison::tr("priority"), at, IoLine::PriorityMask,
+            compareValue(input, ComparisonText::tr("priority"), at, IoLine::PriorityMask,
                          priorityText(Byte(IoLine::priority(from))), priorityText(Byte(IoLine::priority(to))));
-            compareValue(input, Comparison::tr("logic"), at, IoLine::InputNegative,
+            compareValue(input, ComparisonText::tr("logic"), at, IoLine::InputNegative,
                          logicText(IoLine::inputNegative(from)), logicText(IoLine::inputNegative(to)));
-            compareValue(input, Comparison::tr("transition"), at, IoLine::TransitionMask,
+            compareValue(input, ComparisonText::tr("transition"), at, IoLine::TransitionMask,
                          transitionText(IoLine::transition(from)), transitionText(IoLine::transition(to)));
-            compareValue(output, Comparison::tr("logic"), at, IoLine::OutputNegative,
+            compareValue(output, ComparisonText::tr("logic"), at, IoLine::OutputNegative,
                          logicText(IoLine::outputNegative(from)), logicText(IoLine::outputNegative(to)));
-            add(Comparison::tr("Input %1 (Card %2)").arg(n).arg(card + 1), input);
-            add(Comparison::tr("Output %1 (Card %2)").arg(n).arg(card + 1), output);
+            add(ComparisonText::tr("Input %1 (Card %2)").arg(n).arg(card + 1), input);
+            add(ComparisonText::tr("Output %1 (Card %2)").arg(n).arg(card + 1), output);
         }
     }
 }
@@ -224,12 +220,12 @@ void ComparisonBuilder::compareTimer(int t)
     if (same(at, ConstTimerEventRecord::Size))
         return;
     const ConstTimerEventRecord from = from_.timer(t), to = to_.timer(t);
-    const QString item = Comparison::tr("Timer event %1").arg(t);
+    const QString item = ComparisonText::tr("Timer event %1").arg(t);
     if (!from.programmed() && !to.programmed())
         return; // neither is reported anywhere: any differing byte stays for the offset ranges
     if (from.programmed() != to.programmed()) {
         const bool added = to.programmed();
-        add(item, {(added ? Comparison::tr("added: %1") : Comparison::tr("removed: %1"))
+        add(item, {(added ? ComparisonText::tr("added: %1") : ComparisonText::tr("removed: %1"))
                        .arg(timerSummary(added ? to : from))});
         for (const TimerSetting& setting : timerSettings(to))
             name(at + setting.offset, setting.length, setting.mask);
@@ -248,7 +244,7 @@ void ComparisonBuilder::compareTimer(int t)
 
 void ComparisonBuilder::compareTimers()
 {
-    startSection(Comparison::tr("Timer events"));
+    startSection(ComparisonText::tr("Timer events"));
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
         compareTimer(t);
 }
@@ -256,7 +252,7 @@ void ComparisonBuilder::compareTimers()
 // Every differing bit no line named, in runs of nearby bytes within one area.
 void ComparisonBuilder::listOtherBytes()
 {
-    startSection(Comparison::tr("Other bytes"));
+    startSection(ComparisonText::tr("Other bytes"));
     constexpr int MaxGap = 16;
     int first = -1, last = -1, count = 0;
     QString area; // of the range being gathered
@@ -300,11 +296,11 @@ ConfigurationComparison compareConfigurations(const ComparedConfiguration& from,
 {
     ConfigurationComparison result;
     Report& report = result.report;
-    report.caption = Comparison::tr("Configuration comparison");
+    report.caption = ComparisonText::tr("Configuration comparison");
     report.width = 800;
     report.add(report.caption, ReportStyle::Title);
-    report.add(Comparison::tr("From: %1").arg(from.description), ReportStyle::Body);
-    report.add(Comparison::tr("To: %1").arg(to.description), ReportStyle::Body);
+    report.add(ComparisonText::tr("From: %1").arg(from.description), ReportStyle::Body);
+    report.add(ComparisonText::tr("To: %1").arg(to.description), ReportStyle::Body);
 
     ComparisonBuilder builder(from.image, to.image, names);
     builder.compareAll(report);
@@ -312,9 +308,9 @@ ConfigurationComparison compareConfigurations(const ComparedConfiguration& from,
     result.lines = builder.lines();
 
     report.add(QString(), ReportStyle::Body);
-    report.add(result.differences == 0   ? Comparison::tr("The two configurations are the same.")
-               : result.differences == 1 ? Comparison::tr("1 difference")
-                                         : Comparison::tr("%1 differences").arg(result.differences),
+    report.add(result.differences == 0   ? ComparisonText::tr("The two configurations are the same.")
+               : result.differences == 1 ? ComparisonText::tr("1 difference")
+                                         : ComparisonText::tr("%1 differences").arg(result.differences),
                ReportStyle::Heading);
     return result;
 }

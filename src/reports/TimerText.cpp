@@ -52,20 +52,25 @@ QString stopTime(const RawStart& s, std::uint32_t durationSeconds)
     return total >= SecondsPerDay ? TimerText::tr("%1 (next day)").arg(time) : time;
 }
 
+QString dayName(int day)
+{
+    static const char* const names[] = {QT_TRANSLATE_NOOP("TimerText", "Mon"), QT_TRANSLATE_NOOP("TimerText", "Tue"),
+                                        QT_TRANSLATE_NOOP("TimerText", "Wed"), QT_TRANSLATE_NOOP("TimerText", "Thu"),
+                                        QT_TRANSLATE_NOOP("TimerText", "Fri"), QT_TRANSLATE_NOOP("TimerText", "Sat"),
+                                        QT_TRANSLATE_NOOP("TimerText", "Sun")};
+    return TimerText::tr(names[day]);
+}
+
 QString repetition(Byte repeatDays)
 {
     if (repeatDays == 0)
         return TimerText::tr("One time event");
     if (repeatDays == ConstTimerEventRecord::Daily)
         return TimerText::tr("Daily event");
-    static const char* const dayNames[] = {QT_TRANSLATE_NOOP("TimerText", "Mon"), QT_TRANSLATE_NOOP("TimerText", "Tue"),
-                                           QT_TRANSLATE_NOOP("TimerText", "Wed"), QT_TRANSLATE_NOOP("TimerText", "Thu"),
-                                           QT_TRANSLATE_NOOP("TimerText", "Fri"), QT_TRANSLATE_NOOP("TimerText", "Sat"),
-                                           QT_TRANSLATE_NOOP("TimerText", "Sun")};
     QStringList days;
     for (int bit = 0; bit < 7; ++bit)
         if (repeatDays & (1u << bit))
-            days << TimerText::tr(dayNames[bit]);
+            days << dayName(bit);
     return TimerText::tr("Weekly event (%1)").arg(days.join(QStringLiteral(", ")));
 }
 

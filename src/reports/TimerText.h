@@ -21,6 +21,8 @@ QString startDate(const RawStart& start);
 QString startTime(const RawStart& start);
 // The start time of day plus the duration; past midnight followed by " (next day)".
 QString stopTime(const RawStart& start, std::uint32_t durationSeconds);
+// "Mon" (0) to "Sun" (6), as the repeat days are named
+QString dayName(int day);
 // "One time event", "Daily event" or "Weekly event (Mon, Wed)"
 QString repetition(Byte repeatDays);
 // "MASTER RESET", "SYSTEM RESET" or the number

@@ -2,17 +2,11 @@
 
 #include "reports/ComparisonTexts.h"
 
-#include <QCoreApplication>
-
 #include <array>
 #include <functional>
 
 namespace q7582 {
 namespace {
-
-struct Comparison {
-    Q_DECLARE_TR_FUNCTIONS(ConfigurationComparison)
-};
 
 class WhereUsedBuilder {
 public:
@@ -55,23 +49,23 @@ private:
 
 void WhereUsedBuilder::pagingRecords(const std::function<QString(ConstKeyRecord)>& uses)
 {
-    section(Comparison::tr("Units"));
+    section(ComparisonText::tr("Units"));
     for (int u = 0; u < ConfigImage::Units; ++u)
         for (int k = 0; k < ConfigImage::KeysPerUnit; ++k)
             if (const QString how = uses(image_.key(u, k)); !how.isNull())
                 add(keyCaption(u, k) + how);
-    section(Comparison::tr("Message events"));
+    section(ComparisonText::tr("Message events"));
     std::array<bool, ConfigImage::MessageEvents + 1> usedEvent{};
     for (int e = 1; e <= ConfigImage::MessageEvents; ++e)
         if (const QString how = uses(image_.messageEvent(e)); !how.isNull()) {
             usedEvent[std::size_t(e)] = true;
-            add(Comparison::tr("Message event %1").arg(e) + how);
+            add(ComparisonText::tr("Message event %1").arg(e) + how);
         }
     section(QStringLiteral("VOX"));
     for (int v = 1; v <= ConfigImage::Voxes; ++v)
         if (const QString how = uses(image_.vox(v)); !how.isNull())
             add(QStringLiteral("VOX%1").arg(v) + how);
-    section(Comparison::tr("Timer events"));
+    section(ComparisonText::tr("Timer events"));
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t) {
         const ConstTimerEventRecord timer = image_.timer(t);
         if (!timer.programmed())
@@ -81,7 +75,7 @@ void WhereUsedBuilder::pagingRecords(const std::function<QString(ConstKeyRecord)
             if (const Byte e = timer.messageEvent(slot); e >= 1 && e <= ConfigImage::MessageEvents && usedEvent[e])
                 events << QString::number(e);
         if (!events.isEmpty())
-            add(Comparison::tr("Timer event %1: message event %2")
+            add(ComparisonText::tr("Timer event %1: message event %2")
                     .arg(QString::number(t), events.join(QStringLiteral(", "))));
     }
 }
@@ -97,14 +91,14 @@ void WhereUsedBuilder::ioRule(int card, int line, bool isOutput)
 {
     const Byte a = image_.ioLineAttribute(card, line);
     const int n = 6 * card + line + 1;
-    section(Comparison::tr("IN/OUT logic"));
+    section(ComparisonText::tr("IN/OUT logic"));
     if (isOutput)
-        add(Comparison::tr("Output %1 (Card %2): logic %3")
+        add(ComparisonText::tr("Output %1 (Card %2): logic %3")
                 .arg(n)
                 .arg(card + 1)
                 .arg(logicText(IoLine::outputNegative(a))));
     else
-        add(Comparison::tr("Input %1 (Card %2): priority %3, logic %4, transition %5")
+        add(ComparisonText::tr("Input %1 (Card %2): priority %3, logic %4, transition %5")
                 .arg(n)
                 .arg(card + 1)
                 .arg(priorityText(Byte(IoLine::priority(a))), logicText(IoLine::inputNegative(a)),
@@ -114,29 +108,29 @@ void WhereUsedBuilder::ioRule(int card, int line, bool isOutput)
 // The out events that set or clear it, then whatever starts one of them.
 void WhereUsedBuilder::output(std::optional<int> ownMaster)
 {
-    section(Comparison::tr("Out events"));
+    section(ComparisonText::tr("Out events"));
     std::array<bool, OutputEventCode::ResetSystem + 1> usedCode{};
     for (int o = 1; o <= ConfigImage::OutEvents; ++o) {
         const ConstOutEventRecord event = image_.outEvent(o);
         if (!event.affects().test(item_.master, item_.number))
             continue;
         usedCode[std::size_t(o)] = true;
-        add(Comparison::tr("Out event %1: %2")
+        add(ComparisonText::tr("Out event %1: %2")
                 .arg(QString::number(o), outputReading(true, event.states().test(item_.master, item_.number))));
     }
     usedCode[OutputEventCode::ResetMaster] = usedCode[OutputEventCode::ResetSystem] = true;
-    add(Comparison::tr("RESET out event: %1")
+    add(ComparisonText::tr("RESET out event: %1")
             .arg(outputReading(true, image_.resetOutEvent().states().test(item_.master, item_.number))));
     const auto starts = [&](Byte code) {
         return code != OutputEventCode::None && std::size_t(code) < usedCode.size() && usedCode[code]
-                   ? Comparison::tr(": output event %1").arg(outputEventText(code))
+                   ? ComparisonText::tr(": output event %1").arg(outputEventText(code))
                    : QString();
     };
     pagingRecords([&](ConstKeyRecord r) { return starts(r.outputEvent()); });
     for (int t = 1; t <= ConfigImage::TimerEvents; ++t)
         if (const ConstTimerEventRecord timer = image_.timer(t); timer.programmed())
             if (const QString how = starts(timer.outputEvent()); !how.isNull())
-                add(Comparison::tr("Timer event %1").arg(t) + how);
+                add(ComparisonText::tr("Timer event %1").arg(t) + how);
     if (!ownMaster || *ownMaster == item_.master)
         ioRule((item_.number - 1) / ConfigImage::IoLines, (item_.number - 1) % ConfigImage::IoLines, true);
 }
@@ -153,13 +147,13 @@ void WhereUsedBuilder::input()
             if (r.zones().test(m, z))
                 zones << QString::number(z);
         if (!zones.isEmpty())
-            does << Comparison::tr("Master %1 zones %2").arg(QString::number(m), zones.join(QLatin1Char(' ')));
+            does << ComparisonText::tr("Master %1 zones %2").arg(QString::number(m), zones.join(QLatin1Char(' ')));
     }
     if (r.messageNumber() != 0)
-        does << Comparison::tr("message %1").arg(messageText(r.messageNumber()));
+        does << ComparisonText::tr("message %1").arg(messageText(r.messageNumber()));
     if (r.outputEvent() != OutputEventCode::None)
-        does << Comparison::tr("output event %1").arg(outputEventText(r.outputEvent()));
-    section(Comparison::tr("Units"));
+        does << ComparisonText::tr("output event %1").arg(outputEventText(r.outputEvent()));
+    section(ComparisonText::tr("Units"));
     if (!does.isEmpty())
         add(keyCaption(card, line) + QStringLiteral(": ") + does.join(QStringLiteral("; ")));
     ioRule(card, line, false);
@@ -171,16 +165,16 @@ QString usedItemName(const UsedItem& item)
 {
     switch (item.kind) {
     case UsedKind::Zone:
-        return Comparison::tr("Zone %1 of master %2").arg(item.number).arg(item.master);
+        return ComparisonText::tr("Zone %1 of master %2").arg(item.number).arg(item.master);
     case UsedKind::Output:
-        return Comparison::tr("Output %1 of master %2").arg(item.number).arg(item.master);
+        return ComparisonText::tr("Output %1 of master %2").arg(item.number).arg(item.master);
     case UsedKind::Input:
         break;
     }
-    return Comparison::tr("Input %1 (Card %2)").arg(item.number).arg((item.number - 1) / ConfigImage::IoLines + 1);
+    return ComparisonText::tr("Input %1 (Card %2)").arg(item.number).arg((item.number - 1) / ConfigImage::IoLines + 1);
 }
 
-QString whereUsedCaption(const UsedItem& item) { return Comparison::tr("Where used: %1").arg(usedItemName(item)); }
+QString whereUsedCaption(const UsedItem& item) { return ComparisonText::tr("Where used: %1").arg(usedItemName(item)); }
 
 WhereUsed whereUsed(const ConfigImage& image, const UsedItem& item, const NameTables& names,
                     std::optional<int> ownMaster)
@@ -203,9 +197,9 @@ WhereUsed whereUsed(const ConfigImage& image, const UsedItem& item, const NameTa
         break;
     }
     out.report.add(QString(), ReportStyle::Body);
-    out.report.add(out.lines.isEmpty()     ? Comparison::tr("Used nowhere.")
-                   : out.lines.size() == 1 ? Comparison::tr("1 use")
-                                           : Comparison::tr("%1 uses").arg(out.lines.size()),
+    out.report.add(out.lines.isEmpty()     ? ComparisonText::tr("Used nowhere.")
+                   : out.lines.size() == 1 ? ComparisonText::tr("1 use")
+                                           : ComparisonText::tr("%1 uses").arg(out.lines.size()),
                    ReportStyle::Heading);
     return out;
 }

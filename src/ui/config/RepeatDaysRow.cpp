@@ -1,5 +1,6 @@
 #include "ui/config/RepeatDaysRow.h"
 
+#include "reports/TimerText.h"
 #include "ui/config/PlacedControls.h"
 #include "ui/config/TimerRules.h"
 
@@ -27,12 +28,9 @@ RepeatDaysRow::RepeatDaysRow(QWidget* page)
     const int left = std::max(x + 3, daysPanel_->x());
     const int step = std::min(38, (daysPanel_->geometry().right() + 1 - left) / 7);
     daysPanel_->setGeometry(left, 0, 7 * step, 26);
-    const std::array<const char*, 7> dayNames{QT_TR_NOOP("Mon"), QT_TR_NOOP("Tue"), QT_TR_NOOP("Wed"),
-                                              QT_TR_NOOP("Thu"), QT_TR_NOOP("Fri"), QT_TR_NOOP("Sat"),
-                                              QT_TR_NOOP("Sun")};
     for (int d = 0; d < 7; ++d) {
         const QByteArray name = "SpeedButton" + QByteArray::number(d + 1);
-        days_[d] = placed::toggle(daysPanel_, tr(dayNames[d]), name.constData(), step * d, 2, step - 2);
+        days_[d] = placed::toggle(daysPanel_, dayName(d), name.constData(), step * d, 2, step - 2);
         connect(days_[d], &QPushButton::clicked, this, &RepeatDaysRow::dayClicked);
     }
     connect(oneTime_, &QRadioButton::clicked, this, [this] { emit kindClicked(0); });
